@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace daz {
+
+using TileCode = std::int16_t;
+
+// A cell of the grid; x is the column from the left, y the row from the top.
+struct Cell {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(Cell, Cell) = default;
+};
+
+// What the picture control of one playing cell shows. The picture stays
+// when the control is hidden: an undo shows it again without reloading.
+struct TileView {
+    TileCode picture = 0;
+    bool visible = false;
+};
+
+// The board grid: tile codes for x = 0 … MaxX + 1 and y = 0 … MaxY + 1,
+// where the outer ring is a permanently empty margin that link paths may
+// use. Next to every playing cell it keeps the state of that cell's tile
+// control. All writers go through the methods below, which keep the rule:
+// a control shows its cell's code and is visible exactly when the code is
+// not 0. Only the hint flash (SetVisible) may break it, and only for a
+// moment.
+class Board {
+public:
+    Board() = default;
+    // An empty grid; the size must satisfy IsValidSize.
+    Board(int maxX, int maxY);
+
+    // At least one row and column, an even number of cells (tiles come in
+    // pairs), MaxX + MaxY ≤ 99 (the corner lists hold 101 cells) and at
+    // most 32767 cells (cell numbers are 16-bit).
+    static bool IsValidSize(int maxX, int maxY);
+
+    int MaxX() const { return maxX_; }
+    int MaxY() const { return maxY_; }
+    int CellCount() const { return maxX_ * maxY_; }
+
+    // Any cell of the grid, ring included.
+    TileCode At(int x, int y) const { return codes_[Index(x, y)]; }
+    TileCode At(Cell c) const { return At(c.x, c.y); }
+    bool InField(Cell c) const;
+
+    // Cell numbers run 1 … MaxX × MaxY row by row from the top-left cell.
+    int CellNumber(Cell c) const { return (c.y - 1) * maxX_ + c.x; }
+    Cell CellOf(int number) const;
+
+    // Writers for playing cells (never the ring).
+    void PlaceTile(Cell c, TileCode code);   // deal, shuffle, undo
+    void RemoveTile(Cell c);                 // the control is hidden, keeps its picture
+    void MoveTile(Cell from, Cell to);       // compaction: picture and code pass on
+
+    // Tile controls, by cell number 1 … CellCount().
+    const TileView& View(int number) const { return views_[number]; }
+    void SetVisible(int number, bool visible);   // the hint flash only
+
+    int TileCount() const;          // occupied playing cells
+    int HiddenControlCount() const; // controls not shown
+
+    // Cell numbers whose control changed since the last call, in the order
+    // of change (a cell may appear more than once); a view repaints these.
+    std::vector<int> TakeChangedCells();
+
+private:
+    std::size_t Index(int x, int y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(maxX_ + 2)
+               + static_cast<std::size_t>(x);
+    }
+    void Touch(int number);
+
+    int maxX_ = 0;
+    int maxY_ = 0;
+    std::vector<TileCode> codes_;
+    std::vector<TileView> views_; // index 0 unused, like the design-time template
+    std::vector<int> changed_;
+};
+
+} // namespace daz

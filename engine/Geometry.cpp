@@ -1,0 +1,1 @@
+#include "Geometry.h"

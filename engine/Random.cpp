@@ -1,0 +1,1 @@
+#include "Random.h"

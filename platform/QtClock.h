@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Clock.h"
+
+namespace daz::platform {
+
+class QtClock final : public Clock {
+public:
+    double SecondsSinceMidnight() const override;
+};
+
+} // namespace daz::platform
