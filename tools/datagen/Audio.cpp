@@ -1,0 +1,7 @@
+#include "Audio.h"
+
+namespace daz::datagen {
+
+void WriteAudio(const QDir&) {}
+
+} // namespace daz::datagen
