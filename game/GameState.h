@@ -1,0 +1,105 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include <QString>
+
+namespace daz {
+
+// The four game modes, as the mode chooser and the mode menu number them.
+enum class FollowUp {
+    TimeBonus,            // the pair's time goes back on the bar
+    DeadBoardTest,        // reshuffle when no move is left, then the bonus
+    SlideDownAndTest,     // tiles fall, then the test and the bonus
+    RandomSlideAndRefill, // full bar, tiles slide in a random direction, then the test
+    Nothing,
+};
+
+struct ModeRules {
+    const char* caption;   // the mode menu's caption, e.g. "简单模式"
+    std::int16_t timeStep; // taken per clock tick, given back per pair
+    float timeAfterDeal;   // the bar's width once the level is dealt
+    int undoLeft;
+    int hintLeft;
+    std::int16_t shuffleLeft;
+    FollowUp followUp;
+};
+
+inline constexpr int kModeCount = 4;
+
+// The rules of mode 1 … 4; any other number gets a mode that does nothing
+// after a removal (so a corrupt mode can never make the game misbehave).
+const ModeRules& RulesFor(int gameMode);
+
+// The switch of the background music remembers the text it was read as
+// ("True", "-1", …) until the player toggles it; it is saved back in the
+// form it then has.
+struct MusicSwitch {
+    bool on = true;
+    QString storedText; // empty once the player has toggled the switch
+
+    QString TextToSave() const;
+    void Set(bool value)
+    {
+        on = value;
+        storedText.clear();
+    }
+};
+
+// Values that live from start-up to exit and are shared by every window.
+struct ProgramState {
+    std::int16_t GameMode = 0;
+    std::int16_t GKCount = 0;
+    std::vector<QString> GKName{QString()}; // index 0 is never used
+    std::vector<QString> GKPath{QString()}; // program folder + MenuPath; ends with a separator
+    std::int16_t UserGK = 1;
+    std::int64_t UserJF = 0;
+    MusicSwitch MediaON;
+    bool SoundON = true;
+
+    // Settings of the level on the board.
+    int MaxX = 0;
+    std::int16_t MaxY = 0;
+    std::int16_t PhotoSum = 0;
+    std::int32_t GBackColor = 0; // &H00BBGGRR
+    QString MediaName;
+    std::int16_t Particle = 0;
+};
+
+// Play state of the level on the board.
+enum class PlayState {
+    No,   // in play, also while paused
+    Yes,  // the time ran out
+    Next, // the board is cleared
+};
+
+// Undo and hint cost 2 points, a shuffle 10.
+inline constexpr int kUndoCost = 2;
+inline constexpr int kHintCost = 2;
+inline constexpr int kShuffleCost = 10;
+
+// A tool may be used while its counter is at least 1 and paying for it
+// leaves the score at 0 or more.
+bool CanAffordTool(int counterLeft, std::int64_t score, int cost);
+
+// What the score display shows: digit[p] is the digit of picture p of the
+// eight (1 = units … 8 = ten millions), title the rank title.
+struct ScoreDisplay {
+    std::array<int, 9> digit{}; // index 0 unused
+    QString title;
+};
+
+inline constexpr std::int64_t kLargestShownScore = 99'999'999;
+
+// Scores beyond eight digits show as 99999999; a negative stored score
+// shows as 0 (the title still follows the real score).
+ScoreDisplay ShowScore(std::int64_t score);
+
+QString RankTitle(std::int64_t score);
+
+// The rank title shown before the first score is drawn.
+inline QString InitialRankTitle() { return QStringLiteral("小星星"); }
+
+} // namespace daz

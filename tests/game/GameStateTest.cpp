@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "game/GameState.h"
+
+namespace daz {
+namespace {
+
+std::array<int, 8> DigitsHighToLow(const ScoreDisplay& d)
+{
+    return {d.digit[8], d.digit[7], d.digit[6], d.digit[5], d.digit[4], d.digit[3], d.digit[2], d.digit[1]};
+}
+
+TEST(ScoreDisplay, ShowsEightDigitsWithLeadingZeros)
+{
+    EXPECT_EQ(DigitsHighToLow(ShowScore(0)), (std::array<int, 8>{0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(DigitsHighToLow(ShowScore(1234)), (std::array<int, 8>{0, 0, 0, 0, 1, 2, 3, 4}));
+    EXPECT_EQ(DigitsHighToLow(ShowScore(87654321)), (std::array<int, 8>{8, 7, 6, 5, 4, 3, 2, 1}));
+}
+
+TEST(ScoreDisplay, ScoresBeyondTheDisplayAreClamped)
+{
+    // Nine digits cannot be shown: the display stays full of nines and the
+    // title keeps the highest rank.
+    const auto big = ShowScore(123456789);
+    EXPECT_EQ(DigitsHighToLow(big), (std::array<int, 8>{9, 9, 9, 9, 9, 9, 9, 9}));
+    EXPECT_EQ(big.title, QStringLiteral("１８．神眼"));
+
+    const auto negative = ShowScore(-42);
+    EXPECT_EQ(DigitsHighToLow(negative), (std::array<int, 8>{0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(negative.title, QStringLiteral("１．小星星"));
+}
+
+TEST(RankTitle, FollowsTheDoublingThresholds)
+{
+    EXPECT_EQ(RankTitle(0), QStringLiteral("１．小星星"));
+    EXPECT_EQ(RankTitle(99), QStringLiteral("１．小星星"));
+    EXPECT_EQ(RankTitle(100), QStringLiteral("２．摩羯座"));
+    EXPECT_EQ(RankTitle(199), QStringLiteral("２．摩羯座"));
+    EXPECT_EQ(RankTitle(200), QStringLiteral("３．水瓶座"));
+    EXPECT_EQ(RankTitle(12800), QStringLiteral("９．狮子座"));
+    EXPECT_EQ(RankTitle(25599), QStringLiteral("９．狮子座"));
+    EXPECT_EQ(RankTitle(25600), QStringLiteral("１０．处女座"));
+    EXPECT_EQ(RankTitle(409600), QStringLiteral("１４．对对星座"));
+    EXPECT_EQ(RankTitle(3276800), QStringLiteral("１７．火眼金睛"));
+    EXPECT_EQ(RankTitle(6553599), QStringLiteral("１７．火眼金睛"));
+    EXPECT_EQ(RankTitle(6553600), QStringLiteral("１８．神眼"));
+    EXPECT_EQ(RankTitle(INT64_MAX), QStringLiteral("１８．神眼"));
+}
+
+TEST(Tools, NeedACounterAndEnoughPoints)
+{
+    EXPECT_FALSE(CanAffordTool(9, 1, kHintCost));
+    EXPECT_TRUE(CanAffordTool(9, 2, kUndoCost));
+    EXPECT_FALSE(CanAffordTool(0, 100, kUndoCost));
+    EXPECT_FALSE(CanAffordTool(3, 9, kShuffleCost));
+    EXPECT_TRUE(CanAffordTool(1, 10, kShuffleCost));
+    EXPECT_FALSE(CanAffordTool(3, -5, kHintCost));
+}
+
+TEST(Modes, CarryTheirTimeAndTools)
+{
+    EXPECT_EQ(RulesFor(1).timeAfterDeal, 3010);
+    EXPECT_EQ(RulesFor(2).timeStep, 20);
+    EXPECT_EQ(RulesFor(3).undoLeft, 0);
+    EXPECT_EQ(RulesFor(4).hintLeft, 9);
+    EXPECT_EQ(RulesFor(4).shuffleLeft, 3);
+    EXPECT_EQ(RulesFor(4).followUp, FollowUp::RandomSlideAndRefill);
+    EXPECT_EQ(QString::fromUtf8(RulesFor(3).caption), QStringLiteral("挑战模式"));
+    EXPECT_EQ(RulesFor(0).followUp, FollowUp::Nothing);
+    EXPECT_EQ(RulesFor(5).followUp, FollowUp::Nothing);
+
+    // A fresh level lasts 300 ticks in modes 1 and 3, 150 in mode 2 and 59
+    // in mode 4: the time runs out once the bar is no wider than one step.
+    for (int mode = 1; mode <= 4; ++mode) {
+        const auto& rules = RulesFor(mode);
+        float left = rules.timeAfterDeal;
+        int ticks = 0;
+        do {
+            left -= rules.timeStep;
+            ++ticks;
+        } while (left > rules.timeStep);
+        const int expected[] = {300, 150, 300, 59};
+        EXPECT_EQ(ticks, expected[mode - 1]) << "mode " << mode;
+    }
+}
+
+TEST(MusicSwitch, SavesTheTextItWasReadAsUntilToggled)
+{
+    MusicSwitch music{true, QStringLiteral("-1")};
+    EXPECT_EQ(music.TextToSave(), QStringLiteral("-1"));
+    music.Set(false);
+    EXPECT_EQ(music.TextToSave(), QStringLiteral("False"));
+    music.Set(true);
+    EXPECT_EQ(music.TextToSave(), QStringLiteral("True"));
+}
+
+} // namespace
+} // namespace daz
