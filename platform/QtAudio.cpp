@@ -1,0 +1,69 @@
+#include "QtAudio.h"
+
+#include <QAudioOutput>
+#include <QFileInfo>
+#include <QMediaPlayer>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace daz::platform {
+
+QtEffectPlayer::QtEffectPlayer() = default;
+QtEffectPlayer::~QtEffectPlayer() = default;
+
+void QtEffectPlayer::Play(const QString& path)
+{
+    if (playing_ != nullptr) {
+        playing_->stop();
+        playing_ = nullptr;
+    }
+    if (!QFileInfo::exists(path)) {
+        return; // a missing effect is simply not heard
+    }
+    auto& effect = effects_[path];
+    if (!effect) {
+        effect = std::make_unique<QSoundEffect>();
+        effect->setSource(QUrl::fromLocalFile(path));
+    }
+    effect->play(); // plays as soon as it has loaded
+    playing_ = effect.get();
+}
+
+QtMusicPlayer::QtMusicPlayer() = default;
+
+QtMusicPlayer::~QtMusicPlayer()
+{
+    if (player_) {
+        player_->stop();
+    }
+}
+
+void QtMusicPlayer::EnsurePlayer()
+{
+    if (player_) {
+        return;
+    }
+    output_ = std::make_unique<QAudioOutput>();
+    output_->setVolume(0.5f);
+    player_ = std::make_unique<QMediaPlayer>();
+    player_->setAudioOutput(output_.get());
+    player_->setLoops(1);
+}
+
+void QtMusicPlayer::Open(const QString& path)
+{
+    EnsurePlayer();
+    player_->stop();
+    player_->setSource(QUrl::fromLocalFile(path));
+    player_->play();
+}
+
+void QtMusicPlayer::Close()
+{
+    if (player_) {
+        player_->stop();
+        player_->setSource(QUrl());
+    }
+}
+
+} // namespace daz::platform

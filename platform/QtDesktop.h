@@ -1,0 +1,31 @@
+#pragma once
+
+#include <memory>
+
+#include "Desktop.h"
+
+class QLockFile;
+
+namespace daz::platform {
+
+class QtDesktop final : public Desktop {
+public:
+    bool Open(const QUrl& url) override;
+    QString LoginName() const override;
+};
+
+// A lock file in the user's runtime folder. A copy that was killed leaves
+// its lock behind; the lock names the dead process, so it is taken over.
+class QtInstanceLock final : public InstanceLock {
+public:
+    explicit QtInstanceLock(QString lockPath);
+    ~QtInstanceLock() override;
+    bool TryAcquire() override;
+
+    static QString DefaultPath();
+
+private:
+    std::unique_ptr<QLockFile> lock_;
+};
+
+} // namespace daz::platform

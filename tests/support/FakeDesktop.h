@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+
+#include "platform/Desktop.h"
+
+namespace daz::testing {
+
+class FakeDesktop final : public platform::Desktop {
+public:
+    bool Open(const QUrl& url) override
+    {
+        opened.append(url);
+        return true;
+    }
+    QString LoginName() const override { return loginName; }
+
+    QList<QUrl> opened;
+    QString loginName = QStringLiteral("player");
+};
+
+class FakeInstanceLock final : public platform::InstanceLock {
+public:
+    bool TryAcquire() override { return free; }
+    bool free = true;
+};
+
+} // namespace daz::testing
