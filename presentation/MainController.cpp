@@ -1,0 +1,235 @@
+#include "MainController.h"
+
+#include <QUrl>
+
+#include "leveldata/Formats.h"
+#include "leveldata/ProgramPaths.h"
+
+namespace daz {
+
+const QString MainController::kMail = QStringLiteral("jilan.llk@example.com");
+const QString MainController::kWebPage = QStringLiteral("https://jilan-llk.example.com/");
+
+MainController::MainController(QString programFolder, ProgramState& state, MainServices services)
+    : programFolder_(std::move(programFolder)),
+      state_(state),
+      services_(services),
+      ini_(programFolder_, services.boxes),
+      audio_(state, programFolder_, services.effects, services.music),
+      game_(state, audio_, services.timers, services.random),
+      particles_(services.random, services.timers, Game::kBoardWidth, Game::kBoardHeight),
+      toolbar_(game_, [this] { Restart(); })
+{
+}
+
+MainController::~MainController() = default;
+
+QString MainController::WindowCaption()
+{
+    return QStringLiteral("霁岚连连看2006.10.4");
+}
+
+QString MainController::IniFile() const
+{
+    return ResolveExisting(NativePath(programFolder_, QString::fromUtf16(kGameIniFile)));
+}
+
+void MainController::Tell(const QString& text)
+{
+    services_.boxes.Show({text, QStringLiteral("提示"), platform::MessageIcon::Information,
+                          platform::MessageButtons::Ok, platform::MessageAnswer::Ok});
+}
+
+void MainController::ReadCatalogue()
+{
+    const QString file = IniFile();
+    if (!FileExists(file)) {
+        Tell(QStringLiteral("找不到游戏设置文件 DAZGame.ini，没有可玩的关卡。"));
+        return;
+    }
+    std::vector<CatalogueEntry> entries = daz::ReadCatalogue(ini_, file);
+    if (entries.empty()) {
+        Tell(QStringLiteral("关卡目录是空的：DAZGame.ini 的 [GameMenu] 中没有任何关卡。"));
+    } else if (entries.size() > kLevelMenuSize) {
+        Tell(QStringLiteral("关卡目录中有 %1 个关卡，关卡菜单只能列出前 %2 个。")
+                 .arg(entries.size())
+                 .arg(kLevelMenuSize));
+        entries.resize(kLevelMenuSize);
+    }
+    state_.GKCount = static_cast<std::int16_t>(entries.size());
+    state_.GKName.assign(1, QString());
+    state_.GKPath.assign(1, QString());
+    for (const auto& entry : entries) {
+        state_.GKName.push_back(entry.name);
+        state_.GKPath.push_back(NativePath(programFolder_, entry.path));
+    }
+    emit levelMenuChanged();
+}
+
+void MainController::Load()
+{
+    ReadCatalogue();
+
+    if (FileExists(IniFile())) {
+        const UserSettings settings = ReadUserSettings(ini_, IniFile());
+        state_.MediaON = MusicSwitch{settings.mediaOn, settings.mediaOnText};
+        state_.SoundON = settings.soundOn;
+        state_.UserGK = settings.userGK;
+        state_.UserJF = settings.userJF;
+    }
+    // A level number the catalogue does not have starts the first level.
+    if (state_.UserGK > state_.GKCount || state_.UserGK < 1) {
+        state_.UserGK = 1;
+    }
+    emit audio_.switchesChanged();
+
+    userName_ = services_.desktop.LoginName().trimmed().toUpper();
+    emit userChanged();
+    game_.ShowScore();
+    emit modeChanged();
+    LoadLevel();
+}
+
+void MainController::Unload()
+{
+    audio_.CloseMusic();
+    const UserSettings settings{state_.MediaON.storedText, state_.MediaON.on, state_.SoundON, state_.UserGK,
+                                state_.UserJF};
+    const IniWriteResult result = WriteUserSettings(ini_, IniFile(), settings);
+    if (!result.ok) {
+        services_.boxes.Show({QStringLiteral("设置未能保存：%1").arg(result.error), QStringLiteral("错误"),
+                              platform::MessageIcon::Critical, platform::MessageButtons::Ok,
+                              platform::MessageAnswer::Ok});
+    }
+}
+
+void MainController::LoadLevel()
+{
+    const int number = state_.UserGK;
+    const bool known = number >= 1 && number <= state_.GKCount;
+    const QString name = known ? state_.GKName[static_cast<std::size_t>(number)] : QString();
+    game_.BeginLevel(QString::fromUtf8(RulesFor(state_.GameMode).caption) + QStringLiteral("======>当前游戏关卡：")
+                     + QString::number(number) + QStringLiteral("．") + name);
+    audio_.CloseMusic();
+    particles_.HideAll();
+
+    if (!known) {
+        game_.ShowUnplayable();
+        return; // the catalogue's own problem was reported at start-up
+    }
+    LevelReading reading = ReadLevel(ini_, programFolder_, state_.GKPath[static_cast<std::size_t>(number)]);
+    if (!reading.level) {
+        game_.ShowUnplayable();
+        Tell(QStringLiteral("第%1关「%2」无法开始：%3。\n请从菜单中选择其他关卡。").arg(number).arg(name, reading.problem));
+        return;
+    }
+    QImage sprite = reading.level->pictures.particle;
+    game_.StartLevel(std::move(*reading.level));
+    if (state_.Particle != 0 && !sprite.isNull()) {
+        particles_.Start(state_.Particle, std::move(sprite));
+    }
+    audio_.StartLevelMusic();
+}
+
+void MainController::Restart()
+{
+    const auto answer = services_.boxes.Show({QStringLiteral("你真的要重新开始吗？"), QStringLiteral("友情提示"),
+                                              platform::MessageIcon::Question, platform::MessageButtons::YesNo,
+                                              platform::MessageAnswer::No});
+    if (answer == platform::MessageAnswer::Yes) {
+        LoadLevel();
+    }
+}
+
+void MainController::ChooseMode(int mode)
+{
+    if (mode < 1 || mode > kModeCount) {
+        return;
+    }
+    state_.GameMode = static_cast<std::int16_t>(mode);
+    emit modeChanged();
+    LoadLevel();
+}
+
+void MainController::ChooseLevel(int level)
+{
+    if (level < 1 || level > state_.GKCount) {
+        return;
+    }
+    state_.UserGK = static_cast<std::int16_t>(level);
+    LoadLevel();
+}
+
+void MainController::RandomLevel()
+{
+    if (state_.GKCount < 1) {
+        return;
+    }
+    services_.random.ReseedFromClock();
+    state_.UserGK = static_cast<std::int16_t>(services_.random.Draw(state_.GKCount));
+    LoadLevel();
+}
+
+void MainController::ClickOverlay()
+{
+    if (game_.OverlayClick() == OverlayAction::NextLevel) {
+        // After the last level play starts again at the first.
+        state_.UserGK = state_.UserGK + 1 > state_.GKCount ? 1 : static_cast<std::int16_t>(state_.UserGK + 1);
+        LoadLevel();
+    }
+}
+
+void MainController::OpenMenu(Toolbar::MenuButton button)
+{
+    game_.ShowOverlay();
+    toolbar_.RestMenuButton(button);
+}
+
+void MainController::OpenHelp()
+{
+    const QString help = NativePath(programFolder_, QStringLiteral("\\dazRedme.txt"));
+    if (FileExists(help)) {
+        services_.desktop.Open(QUrl::fromLocalFile(ResolveExisting(help)));
+    } else {
+        services_.boxes.Show({QStringLiteral("帮助文件丢失！"), QStringLiteral("警告"), platform::MessageIcon::Exclamation,
+                              platform::MessageButtons::Ok, platform::MessageAnswer::Ok});
+    }
+}
+
+void MainController::SendFeedback()
+{
+    services_.desktop.Open(QUrl(QStringLiteral("mailto:") + kMail));
+}
+
+void MainController::OpenDownloads()
+{
+    services_.desktop.Open(QUrl(kWebPage));
+}
+
+void MainController::ShowAbout()
+{
+    const QString text = QStringLiteral("程序设计：霁岚连连看开发组\n"
+                                        "QQ：20061004\n"
+                                        "电子邮件：%1\n"
+                                        "网址：%2\n"
+                                        "霁岚连连看 版权所有，欢迎自由传播。")
+                             .arg(kMail, kWebPage);
+    services_.boxes.Show({text, QStringLiteral("关于") + WindowCaption(), platform::MessageIcon::Information,
+                          platform::MessageButtons::Ok, platform::MessageAnswer::Ok});
+}
+
+void MainController::WindowMinimised()
+{
+    game_.PauseQuietly();
+}
+
+QStringList MainController::LevelMenu() const
+{
+    QStringList items;
+    for (int i = 1; i <= state_.GKCount; ++i) {
+        items.append(QString::number(i) + QStringLiteral("．") + state_.GKName[static_cast<std::size_t>(i)]);
+    }
+    return items;
+}
+
+} // namespace daz

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include "engine/Random.h"
+#include "game/Game.h"
+#include "game/GameState.h"
+#include "leveldata/IniFile.h"
+#include "platform/Audio.h"
+#include "platform/Desktop.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Timer.h"
+#include "presentation/AudioSwitches.h"
+#include "presentation/Particles.h"
+#include "presentation/Toolbar.h"
+
+namespace daz {
+
+struct MainServices {
+    platform::MessageBoxes& boxes;
+    platform::Desktop& desktop;
+    platform::EffectPlayer& effects;
+    platform::MusicPlayer& music;
+    platform::TimerFactory& timers;
+    Random& random;
+};
+
+// The main window without its widgets: start-up and shutdown, loading
+// levels, the menus' commands, and the parts the window is made of (the
+// game on the board, the toolbar, the particles, the audio switches).
+class MainController : public QObject {
+    Q_OBJECT
+
+public:
+    // The level menu has room for this many levels.
+    static constexpr int kLevelMenuSize = 66;
+
+    MainController(QString programFolder, ProgramState& state, MainServices services);
+    ~MainController() override;
+
+    // The window's load step: the catalogue, the saved settings, the
+    // player's name and score, then the level last reached.
+    void Load();
+    // The window's unload step: saves the four user settings.
+    void Unload();
+
+    // Plays level UserGK of the catalogue from the start.
+    void LoadLevel();
+
+    // --- Commands ------------------------------------------------------
+    void Restart(); // asks first
+    void ChooseMode(int mode);
+    void ChooseLevel(int level);
+    void RandomLevel();
+    void ClickOverlay();
+    // A menu button was clicked: the level pauses before its menu opens.
+    void OpenMenu(Toolbar::MenuButton button);
+    void OpenHelp();
+    void SendFeedback();
+    void OpenDownloads();
+    void ShowAbout();
+    void WindowMinimised();
+
+    // --- What the window shows -----------------------------------------
+    static QString WindowCaption();
+    const QString& UserName() const { return userName_; }
+    // "1．name" for each level the menu lists.
+    QStringList LevelMenu() const;
+    int CheckedMode() const { return state_.GameMode; }
+    const QString& ProgramFolder() const { return programFolder_; }
+    QString IniFile() const;
+
+    Game& GetGame() { return game_; }
+    Toolbar& GetToolbar() { return toolbar_; }
+    Particles& GetParticles() { return particles_; }
+    AudioSwitches& Audio() { return audio_; }
+    IniAccess& Ini() { return ini_; }
+    ProgramState& State() { return state_; }
+
+    // The maker's addresses, used by the mail, download and about commands.
+    static const QString kMail;
+    static const QString kWebPage;
+
+signals:
+    void levelMenuChanged();
+    void modeChanged();
+    void userChanged();
+
+private:
+    void ReadCatalogue();
+    void Tell(const QString& text);
+
+    QString programFolder_;
+    ProgramState& state_;
+    MainServices services_;
+    IniAccess ini_;
+    AudioSwitches audio_;
+    Game game_;
+    Particles particles_;
+    Toolbar toolbar_;
+    QString userName_;
+};
+
+} // namespace daz

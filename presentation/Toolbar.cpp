@@ -1,0 +1,124 @@
+#include "Toolbar.h"
+
+#include <algorithm>
+
+#include "game/Game.h"
+
+namespace daz {
+
+Toolbar::Toolbar(Game& game, std::function<void()> restart) : game_(game), restart_(std::move(restart))
+{
+    connect(&game_, &Game::toolsChanged, this, &Toolbar::changed);
+}
+
+std::size_t Toolbar::Slot(int index)
+{
+    return static_cast<std::size_t>(index);
+}
+
+QRect Toolbar::LabelRect(int index)
+{
+    switch (index) {
+    case Restart: return {3120, 120, 900, 180};
+    case Pause: return {4920, 120, 540, 180};
+    case Undo: return {5640, 120, 720, 180};
+    case Hint: return {6540, 120, 720, 180};
+    case Shuffle: return {7440, 120, 720, 180};
+    default: return {};
+    }
+}
+
+QString Toolbar::Text(int index) const
+{
+    switch (index) {
+    case Restart: return QStringLiteral("■重新开始");
+    case Pause: return QStringLiteral("◆暂停");
+    case Undo: return QStringLiteral("←撤消*%1").arg(game_.UndoLeft());
+    case Hint: return QStringLiteral("◎提示*%1").arg(game_.HintLeft());
+    case Shuffle: return QStringLiteral("※重排*%1").arg(game_.ShuffleLeft());
+    default: return {};
+    }
+}
+
+bool Toolbar::Enabled(int index) const
+{
+    return index == Restart || game_.ToolsEnabled();
+}
+
+unsigned Toolbar::Colour(int index) const
+{
+    return hovered_[Slot(index)] ? kHoverColour : kRestColour;
+}
+
+void Toolbar::Click(int index)
+{
+    if (!Enabled(index)) {
+        return; // a disabled label takes no clicks
+    }
+    switch (index) {
+    case Restart:
+        restart_();
+        break;
+    case Pause:
+        game_.PauseCommand();
+        break;
+    case Undo:
+        game_.UndoCommand();
+        break;
+    case Hint:
+        game_.HintCommand();
+        break;
+    case Shuffle:
+        game_.ShuffleCommand();
+        break;
+    default:
+        break;
+    }
+}
+
+void Toolbar::HoverLabel(int index)
+{
+    if (index < 0 || index > Shuffle || index == 1 || hovered_[Slot(index)]) {
+        return;
+    }
+    hovered_[Slot(index)] = true;
+    emit changed();
+}
+
+void Toolbar::HoverStrip()
+{
+    const bool anything = mainHovered_ || modeHovered_ || std::find(hovered_.begin(), hovered_.end(), true) != hovered_.end();
+    hovered_.fill(false);
+    mainHovered_ = modeHovered_ = false;
+    if (anything) {
+        emit changed();
+    }
+}
+
+void Toolbar::HoverMenuButton(MenuButton button)
+{
+    bool& hovered = button == MenuButton::Main ? mainHovered_ : modeHovered_;
+    if (!hovered) {
+        hovered = true;
+        emit changed();
+    }
+}
+
+void Toolbar::RestMenuButton(MenuButton button)
+{
+    bool& hovered = button == MenuButton::Main ? mainHovered_ : modeHovered_;
+    if (hovered) {
+        hovered = false;
+        emit changed();
+    }
+}
+
+int Toolbar::MenuButtonPicture(MenuButton button) const
+{
+    if (button == MenuButton::Main) {
+        return mainHovered_ ? 12 : 11;
+    }
+    return modeHovered_ ? 17 : 16;
+}
+
+} // namespace daz

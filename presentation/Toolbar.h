@@ -1,0 +1,64 @@
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include <QObject>
+#include <QRect>
+#include <QString>
+
+namespace daz {
+
+class Game;
+
+// The strip of clickable text labels over the board (restart, pause, undo,
+// hint, shuffle), and the two picture buttons that open the menus. It
+// holds what only the strip shows: hover colours and button pictures.
+class Toolbar : public QObject {
+    Q_OBJECT
+
+public:
+    // Label indexes, as the strip numbers them (there is no label 1).
+    enum Index { Restart = 0, Pause = 2, Undo = 3, Hint = 4, Shuffle = 5 };
+    static constexpr std::array<int, 5> kLabels{Restart, Pause, Undo, Hint, Shuffle};
+
+    enum class MenuButton { Main, Mode };
+
+    // Colours 0x00BBGGRR of a label's text at rest and under the mouse.
+    static constexpr unsigned kRestColour = 0x404040;
+    static constexpr unsigned kHoverColour = 0x0080FF;
+
+    Toolbar(Game& game, std::function<void()> restart);
+
+    // Where each label sits in the strip, in twips.
+    static QRect LabelRect(int index);
+
+    QString Text(int index) const;
+    bool Enabled(int index) const;
+    unsigned Colour(int index) const;
+
+    void Click(int index);
+    void HoverLabel(int index);
+    // The pointer over the strip's own background: every label and both
+    // buttons go back to rest.
+    void HoverStrip();
+
+    void HoverMenuButton(MenuButton button);
+    void RestMenuButton(MenuButton button);
+    // The picture-list entry a menu button shows now (11/12 and 16/17).
+    int MenuButtonPicture(MenuButton button) const;
+
+signals:
+    void changed();
+
+private:
+    static std::size_t Slot(int index);
+
+    Game& game_;
+    std::function<void()> restart_;
+    std::array<bool, 6> hovered_{};
+    bool mainHovered_ = false;
+    bool modeHovered_ = false;
+};
+
+} // namespace daz
