@@ -124,17 +124,6 @@ TEST_F(Formats, WritesTheLevelSettingsInTheEditorsLayout)
     EXPECT_EQ(parsed->photoSum, 12);
     EXPECT_EQ(parsed->gBackColor, static_cast<std::int32_t>(0x8000000F));
     EXPECT_EQ(parsed->particle, 5);
-}
-
-TEST_F(Formats, AnEmptyMusicNameIsStillAKey)
-{
-    LevelSettingsText settings;
-    settings.photoSum = "10";
-    const QString path = Path("setme.ini");
-    ASSERT_TRUE(WriteLevelSettings(ini, path, settings).ok);
-    EXPECT_EQ(ReadLevelSettings(ini, path).mediaName, "");
-    EXPECT_EQ(ReadLevelSettings(ini, path).particle, "0");
-    EXPECT_TRUE(boxes.shown.empty());
 
     settings.photoSum.clear();
     EXPECT_FALSE(ParseLevelSettings(settings).has_value());
