@@ -1,0 +1,266 @@
+#include "IniFile.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include <QDir>
+#include <QFile>
+
+#include "FileReplace.h"
+#include "ProgramPaths.h"
+#include "TextEncoding.h"
+
+namespace daz {
+namespace {
+
+const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
+
+QString FileErrorText() { return QStringLiteral("文件出错"); }
+QString KeyMissingText() { return QStringLiteral("在文件中没有找到所要查找的字段"); }
+QString KeyMissingCaption() { return QStringLiteral("错误信息"); }
+
+QString CannotReadText(const QString& path, const QString& reason)
+{
+    return QStringLiteral("无法读取文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+// The whole file, or nothing with the reason in error.
+std::optional<QByteArray> ReadAll(const QString& path, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// The blanks that the writer's matching ignores are spaces, nothing else.
+QStringView TrimSpaces(QStringView text)
+{
+    while (!text.isEmpty() && text.front() == u' ')
+        text = text.mid(1);
+    while (!text.isEmpty() && text.back() == u' ')
+        text.chop(1);
+    return text;
+}
+
+enum class ScanResult { Found, FileError, KeyMissing };
+
+// The reader's scan over the decoded text of a file whose line ends are
+// all CR LF.
+std::pair<ScanResult, QString> ScanForKey(QStringView text, QStringView section, QStringView key)
+{
+    qsizetype pos = 0;
+    const qsizetype size = text.size();
+
+    // The section: "[" starts a candidate name anywhere, even inside a
+    // value, and it runs to the next "]" or the end of the file.
+    while (pos < size) {
+        if (text[pos++] != u'[')
+            continue;
+        qsizetype close = text.indexOf(u']', pos);
+        if (close < 0)
+            close = size;
+        const QStringView candidate = text.sliced(pos, close - pos);
+        pos = std::min(close + 1, size);
+        if (candidate == section) {
+            // The header's own line end; a file that stops before it is
+            // damaged.
+            if (size - pos < 2)
+                return {ScanResult::FileError, {}};
+            pos += 2;
+            break;
+        }
+    }
+    // A missing section leaves pos at the end, where no key is found.
+
+    // The key: each candidate is the text up to the next "=", line breaks
+    // included.
+    for (;;) {
+        const qsizetype equals = text.indexOf(u'=', pos);
+        if (equals < 0)
+            return {ScanResult::KeyMissing, {}};
+        qsizetype lineEnd = text.indexOf(u'\n', equals + 1);
+        if (lineEnd < 0)
+            lineEnd = size;
+        if (text.sliced(pos, equals - pos) == key) {
+            QStringView value = text.sliced(equals + 1, lineEnd - equals - 1);
+            if (value.endsWith(u'\r'))
+                value.chop(1);
+            return {ScanResult::Found, value.toString()};
+        }
+        pos = std::min(lineEnd + 1, size);
+    }
+}
+
+// A file's text split into lines, each kept as the bytes it was stored in
+// (without its line end) and as decoded text for matching. Lines the writer
+// does not replace go back byte for byte.
+struct StoredLines {
+    StoredText stored;
+    std::vector<QByteArray> bytes;
+    std::vector<QString> text;
+};
+
+StoredLines SplitLines(const QByteArray& fileBytes)
+{
+    StoredLines lines;
+    lines.stored = SplitStoredText(fileBytes);
+    const QByteArray& body = lines.stored.body;
+    qsizetype start = 0;
+    while (start < body.size()) {
+        qsizetype end = body.indexOf('\n', start);
+        const qsizetype next = end < 0 ? body.size() : end + 1;
+        if (end < 0)
+            end = body.size();
+        if (end > start && body[end - 1] == '\r')
+            --end;
+        lines.bytes.push_back(body.sliced(start, end - start));
+        lines.text.push_back(DecodeText(lines.bytes.back(), lines.stored.encoding));
+        start = next;
+    }
+    return lines;
+}
+
+} // namespace
+
+IniAccess::IniAccess(QString programFolder, platform::MessageBoxes& boxes)
+    : programFolder_(std::move(programFolder)), boxes_(boxes)
+{
+}
+
+QString IniAccess::TempPath() const { return programFolder_ + QStringLiteral("/me.tmp"); }
+
+QString IniAccess::ReadIniKey(const QString& file, const QString& section, const QString& key)
+{
+    for (;;) {
+        QString reason;
+        const auto bytes = ReadAll(ResolveExisting(file), reason);
+        std::pair<ScanResult, QString> scan{ScanResult::FileError, {}};
+        if (bytes) {
+            const StoredText stored = SplitStoredText(*bytes);
+            QString text = DecodeText(stored.body, stored.encoding);
+            // Files edited on other systems may end their lines in LF only;
+            // they read as if every line ended in CR LF.
+            text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            text.replace(u'\n', QStringLiteral("\r\n"));
+            scan = ScanForKey(text, section, key);
+        }
+
+        switch (scan.first) {
+        case ScanResult::Found:
+            return scan.second;
+        case ScanResult::FileError:
+            boxes_.Show({FileErrorText(), platform::ApplicationTitle(), platform::MessageIcon::None,
+                         platform::MessageButtons::Ok, platform::MessageAnswer::Ok});
+            return {};
+        case ScanResult::KeyMissing:
+            break;
+        }
+
+        // The box returns until the user gives up; only Retry looks at the
+        // file again.
+        platform::MessageAnswer answer;
+        do {
+            answer = boxes_.Show({KeyMissingText(), KeyMissingCaption(), platform::MessageIcon::None,
+                                  platform::MessageButtons::AbortRetryIgnore,
+                                  platform::MessageAnswer::Abort});
+            if (answer == platform::MessageAnswer::Abort)
+                return {};
+        } while (answer != platform::MessageAnswer::Retry);
+    }
+}
+
+IniWriteResult IniAccess::WriteIniKey(const QString& file, const QString& section, const QString& key,
+                                      const QString& value)
+{
+    const QString path = ResolveExisting(file);
+    QString reason;
+    const auto bytes = ReadAll(path, reason);
+    if (!bytes)
+        return {false, CannotReadText(path, reason)};
+
+    const StoredLines lines = SplitLines(*bytes);
+    const QStringView sectionName = TrimSpaces(section);
+    const QStringView keyName = TrimSpaces(key);
+    const QByteArray keyLine = EncodeText(QString(key + u'=' + value), lines.stored.encoding) + kLineEnd;
+
+    QByteArray out = lines.stored.byteOrderMark;
+    out.reserve(bytes->size() + keyLine.size() + 2 * qsizetype(lines.bytes.size()));
+    bool sectionFound = false;
+    const std::size_t count = lines.bytes.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        out += lines.bytes[i] + kLineEnd;
+        const QString& line = lines.text[i];
+        if (!line.contains(u'[') || !line.contains(sectionName))
+            continue;
+        // A header: copy on up to the first line that holds the key, which
+        // gives way to the new key line; without one the key line closes
+        // the file.
+        sectionFound = true;
+        for (++i; i < count; ++i) {
+            if (lines.text[i].contains(keyName))
+                break;
+            out += lines.bytes[i] + kLineEnd;
+        }
+        out += keyLine;
+    }
+
+    if (!sectionFound)
+        return {true, {}, false};
+    if (QString error = ReplaceFileContent(TempPath(), path, out); !error.isEmpty())
+        return {false, error};
+    return {};
+}
+
+IniWriteResult IniAccess::WriteIniKey(const QString& file, const QString& section, const QString& key,
+                                      qint64 value)
+{
+    return WriteIniKey(file, section, key, QString::number(value));
+}
+
+IniWriteResult IniAccess::WriteIniKey(const QString& file, const QString& section, const QString& key,
+                                      bool value)
+{
+    return WriteIniKey(file, section, key, value ? QStringLiteral("True") : QStringLiteral("False"));
+}
+
+IniWriteResult IniAccess::AppendIniLines(const QString& file, const QStringList& lines)
+{
+    const QString path = ResolveExisting(file);
+    QString reason;
+    const auto bytes = ReadAll(path, reason);
+    if (!bytes)
+        return {false, CannotReadText(path, reason)};
+
+    const StoredText stored = SplitStoredText(*bytes);
+    QByteArray out = *bytes;
+    if (!stored.body.isEmpty() && !stored.body.endsWith('\n'))
+        out += kLineEnd;
+    for (const QString& line : lines)
+        out += EncodeText(line, stored.encoding) + kLineEnd;
+
+    if (QString error = ReplaceFileContent(TempPath(), path, out); !error.isEmpty())
+        return {false, error};
+    return {};
+}
+
+IniWriteResult IniAccess::WriteNewIniFile(const QString& file, const QStringList& lines)
+{
+    QByteArray out;
+    for (const QString& line : lines)
+        out += line.toUtf8() + kLineEnd;
+    if (QString error = ReplaceFileContent(TempPath(), ResolveExisting(file), out); !error.isEmpty())
+        return {false, error};
+    return {};
+}
+
+} // namespace daz

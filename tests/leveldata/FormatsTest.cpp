@@ -1,0 +1,133 @@
+#include "TestFiles.h"
+#include "leveldata/Formats.h"
+
+namespace daz {
+namespace {
+
+using testing::ReadBytes;
+
+class Formats : public testing::ProgramFolderTest {};
+
+const QByteArray kGameIni = "[GameMenu]\r\nMenu=2\r\nMenuName1=\xD0\xA1\xD0\xC7\xD0\xC7\r\nMenuPath1=\\levels\\star\\\r\n"
+                            "MenuName2=b\r\nMenuPath2=\\levels\\b\\\r\n"
+                            "[UserSet]\r\nMediaON=-1\r\nSoundON=False\r\nUserGK=2\r\nUserJF=1234\r\n";
+
+TEST_F(Formats, ReadsTheCatalogueInOrder)
+{
+    const auto levels = ReadCatalogue(ini, File("DAZGame.ini", kGameIni));
+    ASSERT_EQ(levels.size(), 2u);
+    EXPECT_EQ(levels[0].name, "小星星");
+    EXPECT_EQ(levels[0].path, "\\levels\\star\\");
+    EXPECT_EQ(levels[1].name, "b");
+    EXPECT_EQ(levels[1].path, "\\levels\\b\\");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Formats, ACatalogueWithoutAUsableCountIsEmpty)
+{
+    EXPECT_TRUE(ReadCatalogue(ini, File("a.ini", "[GameMenu]\r\nMenu=x\r\nMenuName1=a\r\n")).empty());
+    EXPECT_TRUE(ReadCatalogue(ini, File("b.ini", "[GameMenu]\r\nMenu=-2\r\n")).empty());
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(ReadCatalogue(ini, Path("none.ini")).empty());
+    EXPECT_EQ(ShownTexts(), QStringList{testing::kFileError});
+}
+
+TEST_F(Formats, TheEditorsNewLevelFollowsTheUserSettings)
+{
+    const QString path = File("DAZGame.ini", kGameIni);
+    ASSERT_TRUE(AppendCatalogueLevel(ini, path, 3, QStringLiteral("星空"), QString()).ok);
+    ASSERT_TRUE(ini.WriteIniKey(path, kCatalogueSection, "Menu", 3).ok);
+
+    QByteArray expected = kGameIni;
+    expected.replace("Menu=2", "Menu=3");
+    // The file was GBK, so the new name is GBK too.
+    expected += "MenuName3=\xD0\xC7\xBF\xD5\r\nMenuPath3=\\gameg\\\xD0\xC7\xBF\xD5\\\r\n";
+    EXPECT_EQ(ReadBytes(path), expected);
+
+    const auto levels = ReadCatalogue(ini, path);
+    ASSERT_EQ(levels.size(), 3u);
+    EXPECT_EQ(levels[2].name, "星空");
+    EXPECT_EQ(levels[2].path, "\\gameg\\星空\\");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Formats, TheCatalogueNameCarriesTheMaker)
+{
+    EXPECT_EQ(CatalogueLines(3, "Star", ""), (QStringList{"MenuName3=Star", "MenuPath3=\\gameg\\Star\\"}));
+    EXPECT_EQ(CatalogueLines(12, QStringLiteral("星空"), QStringLiteral("张三")),
+              (QStringList{QStringLiteral("MenuName12=星空--张三制作"), QStringLiteral("MenuPath12=\\gameg\\星空\\")}));
+}
+
+TEST_F(Formats, ReadsTheUserSettings)
+{
+    const UserSettings settings = ReadUserSettings(ini, File("DAZGame.ini", kGameIni));
+    EXPECT_EQ(settings.mediaOnText, "-1");
+    EXPECT_TRUE(settings.mediaOn);
+    EXPECT_FALSE(settings.soundOn);
+    EXPECT_EQ(settings.userGK, 2);
+    EXPECT_EQ(settings.userJF, 1234);
+}
+
+TEST_F(Formats, UnreadableUserSettingsGiveTheDefaults)
+{
+    const UserSettings settings = ReadUserSettings(
+        ini, File("DAZGame.ini", "[UserSet]\r\nMediaON=maybe\r\nSoundON=\r\nUserGK=99999\r\nUserJF=lots\r\n"));
+    EXPECT_TRUE(settings.mediaOnText.isEmpty());
+    EXPECT_TRUE(settings.mediaOn);
+    EXPECT_TRUE(settings.soundOn);
+    EXPECT_EQ(settings.userGK, 1);
+    EXPECT_EQ(settings.userJF, 0);
+}
+
+TEST_F(Formats, SavesTheMusicSwitchInTheFormItHas)
+{
+    const QString path = File("DAZGame.ini", kGameIni);
+    UserSettings settings = ReadUserSettings(ini, path);
+    settings.userGK = 1;
+    settings.userJF = 1300;
+    ASSERT_TRUE(WriteUserSettings(ini, path, settings).ok);
+    EXPECT_TRUE(ReadBytes(path).endsWith("[UserSet]\r\nMediaON=-1\r\nSoundON=False\r\nUserGK=1\r\nUserJF=1300\r\n"));
+
+    // Toggled by the player, it becomes a plain switch.
+    settings.mediaOnText.clear();
+    settings.mediaOn = false;
+    settings.soundOn = true;
+    ASSERT_TRUE(WriteUserSettings(ini, path, settings).ok);
+    EXPECT_TRUE(ReadBytes(path).endsWith("[UserSet]\r\nMediaON=False\r\nSoundON=True\r\nUserGK=1\r\nUserJF=1300\r\n"));
+
+    EXPECT_FALSE(WriteUserSettings(ini, Path("none.ini"), settings).ok);
+}
+
+TEST_F(Formats, WritesTheLevelSettingsInTheEditorsLayout)
+{
+    LevelSettingsText settings;
+    settings.maxX = " 10";
+    settings.photoSum = "12";
+    settings.gBackColor = "-2147483633";
+    settings.mediaName = QStringLiteral("春.mp3");
+    settings.particle = "5";
+    const QString path = Path("setme.ini");
+    ASSERT_TRUE(WriteLevelSettings(ini, path, settings).ok);
+    EXPECT_EQ(ReadBytes(path), QStringLiteral("[GameSet]\r\nMaxX= 10\r\nMaxY=8\r\nPhotoSum=12\r\n"
+                                              "GBackColor=-2147483633\r\nMediaName=春.mp3\r\nParticle=5\r\n")
+                                   .toUtf8());
+
+    const LevelSettingsText read = ReadLevelSettings(ini, path);
+    EXPECT_EQ(read.maxX, " 10");
+    EXPECT_EQ(read.mediaName, QStringLiteral("春.mp3"));
+    EXPECT_TRUE(boxes.shown.empty());
+
+    const auto parsed = ParseLevelSettings(read);
+    ASSERT_TRUE(parsed.has_value());
+    EXPECT_EQ(parsed->maxX, 10);
+    EXPECT_EQ(parsed->maxY, 8);
+    EXPECT_EQ(parsed->photoSum, 12);
+    EXPECT_EQ(parsed->gBackColor, static_cast<std::int32_t>(0x8000000F));
+    EXPECT_EQ(parsed->particle, 5);
+
+    settings.photoSum.clear();
+    EXPECT_FALSE(ParseLevelSettings(settings).has_value());
+}
+
+} // namespace
+} // namespace daz

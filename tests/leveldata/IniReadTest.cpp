@@ -1,0 +1,187 @@
+#include <functional>
+
+#include "TestFiles.h"
+
+namespace daz {
+namespace {
+
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using testing::kFileError;
+using testing::kKeyMissing;
+
+class IniRead : public testing::ProgramFolderTest {
+protected:
+    QString Read(const QByteArray& content, const QString& section, const QString& key)
+    {
+        return ini.ReadIniKey(File("test.ini", content), section, key);
+    }
+};
+
+TEST_F(IniRead, FindsTheKeyOnTheLineAfterItsHeader)
+{
+    EXPECT_EQ(Read("[GameSet]\r\nMaxX=12\r\nMaxY=8\r\n", "GameSet", "MaxX"), "12");
+    EXPECT_EQ(Read("[GameSet]\r\nMaxX=12\r\nMaxY=8\r\n", "GameSet", "MaxY"), "8");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(IniRead, TakesTheValueWholeAndUntrimmed)
+{
+    EXPECT_EQ(Read("[A]\r\nK=a=b==c\r\n", "A", "K"), "a=b==c");
+    EXPECT_EQ(Read("[A]\r\nK= spaced \r\n", "A", "K"), " spaced ");
+    EXPECT_EQ(Read("[A]\r\nMediaName=\r\nParticle=3\r\n", "A", "MediaName"), "");
+    // The last line needs no line end, and may end right after its "=".
+    EXPECT_EQ(Read("[A]\r\nK=last", "A", "K"), "last");
+    EXPECT_EQ(Read("[A]\r\nK=", "A", "K"), "");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(IniRead, MatchesOnlyTheWholeTextBeforeTheFirstEquals)
+{
+    // A blank before "=", letter case, or a key that is only the start of
+    // a longer one: none of them match.
+    for (const QByteArray& line : {QByteArray("MaxX =12"), QByteArray("maxx=12"), QByteArray("MaxXY=12")}) {
+        boxes.shown.clear();
+        EXPECT_EQ(Read("[GameSet]\r\n" + line + "\r\n", "GameSet", "MaxX"), "") << line.constData();
+        ASSERT_EQ(ShownTexts(), QStringList{kKeyMissing}) << line.constData();
+    }
+    const auto& box = boxes.shown.front();
+    EXPECT_EQ(box.caption, "错误信息");
+    EXPECT_EQ(box.buttons, MessageButtons::AbortRetryIgnore);
+}
+
+TEST_F(IniRead, FindsAKeyMissingFromItsSectionInALaterSection)
+{
+    const QByteArray content = "[GameMenu]\r\nMenu=2\r\nMenuName1=一\r\n[UserSet]\r\nMediaON=True\r\n"
+                               "UserGK=1\r\nMenuName2=二\r\n";
+    EXPECT_EQ(Read(content, "GameMenu", "MenuName2"), "二");
+    // The line after a header is joined to it, so a section's first key
+    // is found only by starting at its own header.
+    EXPECT_EQ(Read(content, "UserSet", "MediaON"), "True");
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(Read(content, "GameMenu", "MediaON"), "");
+    EXPECT_EQ(ShownTexts(), QStringList{kKeyMissing});
+}
+
+TEST_F(IniRead, NeverFindsTheKeyAfterALineWithoutEquals)
+{
+    EXPECT_EQ(Read("[A]\r\nK1=1\r\n\r\nK2=2\r\nK3=3\r\n", "A", "K2"), "");
+    EXPECT_EQ(ShownTexts(), QStringList{kKeyMissing});
+    EXPECT_EQ(Read("[A]\r\nK1=1\r\n\r\nK2=2\r\nK3=3\r\n", "A", "K3"), "3");
+}
+
+TEST_F(IniRead, ASectionThatIsMissingIsAMissingKey)
+{
+    EXPECT_EQ(Read("[GameSet]\r\nMaxX=12\r\n", "UserSet", "MaxX"), "");
+    EXPECT_EQ(ShownTexts(), QStringList{kKeyMissing});
+}
+
+TEST_F(IniRead, AnOpeningBracketInAValueSwallowsTheNextHeader)
+{
+    // The "[" of the level name starts a section name that runs to the "]"
+    // of the following header, so [UserSet] is never seen as such.
+    const QByteArray content = "[GameMenu]\r\nMenu=1\r\nMenuName1=a[b\r\n[UserSet]\r\nMediaON=True\r\nSoundON=True\r\n";
+    EXPECT_EQ(Read(content, "UserSet", "SoundON"), "");
+    EXPECT_EQ(ShownTexts(), QStringList{kKeyMissing});
+}
+
+TEST_F(IniRead, AMissingFileIsAFileError)
+{
+    EXPECT_EQ(ini.ReadIniKey(Path("none.ini"), "A", "K"), "");
+    ASSERT_EQ(ShownTexts(), QStringList{kFileError});
+    EXPECT_EQ(boxes.shown.front().caption, platform::ApplicationTitle());
+    EXPECT_EQ(boxes.shown.front().buttons, MessageButtons::Ok);
+}
+
+TEST_F(IniRead, AFileEndingRightAfterTheHeaderIsAFileError)
+{
+    EXPECT_EQ(Read("K=1\r\n[GameSet]", "GameSet", "K"), "");
+    EXPECT_EQ(Read("K=1\r\n[GameSet]\r", "GameSet", "K"), "");
+    EXPECT_EQ(ShownTexts(), (QStringList{kFileError, kFileError}));
+
+    boxes.shown.clear();
+    EXPECT_EQ(Read("K=1\r\n[GameSet]\r\n", "GameSet", "K"), "");
+    EXPECT_EQ(ShownTexts(), QStringList{kKeyMissing});
+}
+
+TEST_F(IniRead, ReadsLineFeedOnlyFilesLikeCrLfFiles)
+{
+    const QByteArray content = "[GameSet]\nMaxX=12\nMaxY=8\n\nPhotoSum=10\nParticle=2";
+    EXPECT_EQ(Read(content, "GameSet", "MaxX"), "12");
+    EXPECT_EQ(Read(content, "GameSet", "MaxY"), "8");
+    EXPECT_EQ(Read(content, "GameSet", "Particle"), "2");
+    EXPECT_TRUE(boxes.shown.empty());
+    // The same rules as with CR LF: the key after the empty line is lost.
+    EXPECT_EQ(Read(content, "GameSet", "PhotoSum"), "");
+    EXPECT_EQ(Read("[GameSet]\n", "GameSet", "MaxX"), "");
+    EXPECT_EQ(ShownTexts(), (QStringList{kKeyMissing, kKeyMissing}));
+}
+
+TEST_F(IniRead, ReadsChineseTextInEitherEncoding)
+{
+    // "[GameMenu]", "MenuName1=嶽麓" in GBK: 嶽 is 8E 5B, its second byte
+    // an ASCII "[" that must not start a section name.
+    const QByteArray gbk = "[GameMenu]\r\nMenu=1\r\nMenuName1=\x8E\x5B\xC2\xB4\r\n[UserSet]\r\nMediaON=True\r\nSoundON=-1\r\n";
+    EXPECT_EQ(Read(gbk, "GameMenu", "MenuName1"), "嶽麓");
+    EXPECT_EQ(Read(gbk, "UserSet", "SoundON"), "-1");
+    const QByteArray utf8 = QStringLiteral("[GameMenu]\r\nMenu=1\r\nMenuName1=小星星\r\n").toUtf8();
+    EXPECT_EQ(Read(utf8, "GameMenu", "MenuName1"), "小星星");
+    EXPECT_EQ(Read("\xEF\xBB\xBF[GameSet]\r\nMaxX=12\r\n", "GameSet", "MaxX"), "12");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+// Boxes that let a test act while a box is open.
+class ActingBoxes final : public platform::MessageBoxes {
+public:
+    MessageAnswer Show(const platform::MessageRequest& request) override
+    {
+        ++count;
+        return act(request);
+    }
+    int count = 0;
+    std::function<MessageAnswer(const platform::MessageRequest&)> act;
+};
+
+TEST_F(IniRead, TheMissingKeyBoxComesBackUntilAbort)
+{
+    boxes.answers = {MessageAnswer::Ignore, MessageAnswer::Retry, MessageAnswer::Ignore, MessageAnswer::Abort};
+    EXPECT_EQ(Read("[A]\r\nK=1\r\n", "A", "X"), "");
+    EXPECT_EQ(ShownTexts(), QStringList(4, kKeyMissing));
+}
+
+TEST_F(IniRead, RetryReadsTheMendedFile)
+{
+    ActingBoxes acting;
+    IniAccess reader(folder.path(), acting);
+    const QString path = File("test.ini", "[A]\r\nK=1\r\n");
+    acting.act = [&](const platform::MessageRequest&) {
+        testing::WriteBytes(path, "[A]\r\nK=1\r\nX=mended\r\n");
+        return acting.count == 1 ? MessageAnswer::Ignore : MessageAnswer::Retry;
+    };
+    EXPECT_EQ(reader.ReadIniKey(path, "A", "X"), "mended");
+    EXPECT_EQ(acting.count, 2); // Ignore asked again without reading
+}
+
+TEST_F(IniRead, RetryOnAFileThatWentAwayIsAFileError)
+{
+    ActingBoxes acting;
+    IniAccess reader(folder.path(), acting);
+    const QString path = File("test.ini", "[A]\r\nK=1\r\n");
+    QStringList texts;
+    acting.act = [&](const platform::MessageRequest& request) {
+        texts << request.text;
+        QFile::remove(path);
+        return request.buttons == MessageButtons::AbortRetryIgnore ? MessageAnswer::Retry : MessageAnswer::Ok;
+    };
+    EXPECT_EQ(reader.ReadIniKey(path, "A", "X"), "");
+    EXPECT_EQ(texts, (QStringList{kKeyMissing, kFileError}));
+}
+
+TEST_F(IniRead, FindsAFileNamedInAnotherLetterCase)
+{
+    File("Setme.INI", "[GameSet]\r\nMaxX=12\r\n");
+    EXPECT_EQ(ini.ReadIniKey(Path("setme.ini"), "GameSet", "MaxX"), "12");
+}
+
+} // namespace
+} // namespace daz

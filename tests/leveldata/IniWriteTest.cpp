@@ -1,0 +1,227 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFileInfo>
+
+#include "TestFiles.h"
+
+namespace daz {
+namespace {
+
+using testing::ReadBytes;
+
+class IniWrite : public testing::ProgramFolderTest {
+protected:
+    // Writes the content to a file, applies the write and returns what the
+    // file then holds.
+    template <typename Value>
+    QByteArray After(const QByteArray& content, const QString& section, const QString& key, Value value)
+    {
+        const QString path = File("test.ini", content);
+        const IniWriteResult result = ini.WriteIniKey(path, section, key, value);
+        EXPECT_TRUE(result.ok) << result.error.toStdString();
+        return ReadBytes(path);
+    }
+    bool TempFileLeft() const { return QFileInfo::exists(Path("me.tmp")); }
+};
+
+const QByteArray kTwoSections = "[GameMenu]\r\nMenu=2\r\nMenuName1=a\r\nMenuPath1=\\a\\\r\n"
+                                "[UserSet]\r\nMediaON=True\r\nUserGK=1\r\n";
+
+TEST_F(IniWrite, ReplacesTheKeyInPlaceAndKeepsEveryOtherLine)
+{
+    EXPECT_EQ(After(kTwoSections, "UserSet", "UserGK", 7),
+              "[GameMenu]\r\nMenu=2\r\nMenuName1=a\r\nMenuPath1=\\a\\\r\n[UserSet]\r\nMediaON=True\r\nUserGK=7\r\n");
+    // Menu is also contained in MenuName1 below it, but its own line comes first.
+    EXPECT_EQ(After(kTwoSections, "GameMenu", "Menu", 3),
+              "[GameMenu]\r\nMenu=3\r\nMenuName1=a\r\nMenuPath1=\\a\\\r\n[UserSet]\r\nMediaON=True\r\nUserGK=1\r\n");
+    EXPECT_FALSE(TempFileLeft());
+}
+
+TEST_F(IniWrite, WritesNumbersAndSwitchesAsText)
+{
+    const QByteArray level = "[GameSet]\r\nMaxX=12\r\nGBackColor=0\r\nMediaName=a.mp3\r\n";
+    EXPECT_EQ(After(level, "GameSet", "GBackColor", -2147483633),
+              "[GameSet]\r\nMaxX=12\r\nGBackColor=-2147483633\r\nMediaName=a.mp3\r\n");
+    EXPECT_EQ(After(level, "GameSet", "MediaName", ""), "[GameSet]\r\nMaxX=12\r\nGBackColor=0\r\nMediaName=\r\n");
+    EXPECT_EQ(After(kTwoSections, "UserSet", "MediaON", false),
+              "[GameMenu]\r\nMenu=2\r\nMenuName1=a\r\nMenuPath1=\\a\\\r\n[UserSet]\r\nMediaON=False\r\nUserGK=1\r\n");
+    const std::int16_t level16 = 5;
+    const std::int64_t score = 123456789012LL;
+    EXPECT_TRUE(After(kTwoSections, "UserSet", "UserGK", level16).contains("\r\nUserGK=5\r\n"));
+    EXPECT_TRUE(After(kTwoSections, "UserSet", "UserGK", score).contains("\r\nUserGK=123456789012\r\n"));
+}
+
+TEST_F(IniWrite, AppendsAMissingKeyAtTheVeryEnd)
+{
+    // The key is missing from GameMenu: the search for it runs through
+    // UserSet to the end of the file, where the new line goes.
+    EXPECT_EQ(After(kTwoSections, "GameMenu", "Extra", "x"), kTwoSections + "Extra=x\r\n");
+}
+
+TEST_F(IniWrite, LeavesTheFileAloneWhenTheSectionIsMissing)
+{
+    const QByteArray content = "[GameSet]\nMaxX=12"; // not even CR LF
+    const QString path = File("test.ini", content);
+    const IniWriteResult result = ini.WriteIniKey(path, "UserSet", "MaxX", 3);
+    EXPECT_TRUE(result.ok);
+    EXPECT_FALSE(result.sectionFound);
+    EXPECT_EQ(ReadBytes(path), content);
+    EXPECT_FALSE(TempFileLeft());
+}
+
+TEST_F(IniWrite, ReplacesTheFirstLineThatContainsTheKeyAnywhere)
+{
+    // A level named like a user key, in a catalogue line appended after
+    // the UserSet header, is what the write of UserGK replaces.
+    const QByteArray content = "[UserSet]\r\nMenuName3=UserGK\r\nMediaON=True\r\nUserGK=1\r\n";
+    EXPECT_EQ(After(content, "UserSet", "UserGK", 2), "[UserSet]\r\nUserGK=2\r\nMediaON=True\r\nUserGK=1\r\n");
+    // The header is found by containment too, and blanks around the
+    // section name and key given are ignored.
+    EXPECT_EQ(After(" [ GameSet ] x\r\nMaxX = 12\r\n", " GameSet ", " MaxX ", 4), " [ GameSet ] x\r\n MaxX =4\r\n");
+}
+
+TEST_F(IniWrite, WritesTheKeyUnderEveryMatchingHeader)
+{
+    EXPECT_EQ(After("[A]\r\nK=1\r\n[A]\r\nK=2\r\n", "A", "K", 9), "[A]\r\nK=9\r\n[A]\r\nK=9\r\n");
+}
+
+TEST_F(IniWrite, EndsEveryLineWithCrLf)
+{
+    EXPECT_EQ(After("[A]\nK=1\nL=2", "A", "K", 5), "[A]\r\nK=5\r\nL=2\r\n");
+    EXPECT_EQ(After("[A]\r\nK=1\r\nL=2", "A", "Z", 5), "[A]\r\nK=1\r\nL=2\r\nZ=5\r\n");
+}
+
+TEST_F(IniWrite, KeepsAGbkFileGbkByteForByte)
+{
+    // MenuName1=星空--张三制作 and MenuName2=嶽麓, in GBK.
+    const QByteArray gbk = "[GameMenu]\r\nMenu=2\r\nMenuName1=\xD0\xC7\xBF\xD5--\xD5\xC5\xC8\xFD\xD6\xC6\xD7\xF7\r\n"
+                           "MenuPath1=\\gameg\\\xD0\xC7\xBF\xD5\\\r\nMenuName2=\x8E\x5B\xC2\xB4\r\n"
+                           "[UserSet]\r\nUserJF=10\r\n";
+    QByteArray expected = gbk;
+    expected.replace("UserJF=10", "UserJF=250");
+    EXPECT_EQ(After(gbk, "UserSet", "UserJF", 250), expected);
+
+    // A new Chinese value goes in as GBK as well.
+    EXPECT_EQ(After(gbk, "GameMenu", "MenuName2", QStringLiteral("测试")),
+              QByteArray(gbk).replace("MenuName2=\x8E\x5B\xC2\xB4", "MenuName2=\xB2\xE2\xCA\xD4"));
+}
+
+TEST_F(IniWrite, KeepsUtf8AndItsByteOrderMark)
+{
+    const QByteArray utf8 = QStringLiteral("[GameMenu]\r\nMenu=1\r\nMenuName1=小星星\r\n").toUtf8();
+    EXPECT_EQ(After(utf8, "GameMenu", "MenuName1", QStringLiteral("星空")),
+              QStringLiteral("[GameMenu]\r\nMenu=1\r\nMenuName1=星空\r\n").toUtf8());
+    EXPECT_EQ(After("\xEF\xBB\xBF" + utf8, "GameMenu", "Menu", 2),
+              "\xEF\xBB\xBF" + QStringLiteral("[GameMenu]\r\nMenu=2\r\nMenuName1=小星星\r\n").toUtf8());
+}
+
+TEST_F(IniWrite, ReplacesAStaleTemporaryFileAndKeepsPermissions)
+{
+    testing::WriteBytes(Path("me.tmp"), QByteArray(10000, 'x'));
+    const QString path = File("test.ini", "[A]\r\nK=1\r\n");
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    ASSERT_TRUE(ini.WriteIniKey(path, "A", "K", 2).ok);
+    EXPECT_EQ(ReadBytes(path), "[A]\r\nK=2\r\n");
+    const QFile::Permissions permissions = QFile::permissions(path);
+    EXPECT_TRUE(permissions.testFlag(QFile::WriteOwner));
+    EXPECT_FALSE(permissions.testFlag(QFile::ReadGroup));
+    EXPECT_FALSE(permissions.testFlag(QFile::ReadOther));
+    EXPECT_FALSE(TempFileLeft());
+}
+
+TEST_F(IniWrite, DoesNotCreateAMissingFile)
+{
+    const IniWriteResult result = ini.WriteIniKey(Path("none.ini"), "A", "K", 1);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.contains("none.ini")) << result.error.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(Path("none.ini")));
+    EXPECT_FALSE(TempFileLeft());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(IniWrite, LeavesTheOldFileWhenTheTemporaryFileCannotBeMade)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir("me.tmp"));
+    const QString path = File("test.ini", "[A]\r\nK=1\r\n");
+    const IniWriteResult result = ini.WriteIniKey(path, "A", "K", 2);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.contains("me.tmp")) << result.error.toStdString();
+    EXPECT_EQ(ReadBytes(path), "[A]\r\nK=1\r\n");
+}
+
+TEST_F(IniWrite, LeavesTheOldFileWhenItCannotBeReplaced)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    ASSERT_TRUE(QDir(folder.path()).mkdir("level"));
+    const QString path = File("level/setme.ini", "[GameSet]\r\nMaxX=12\r\n");
+    ASSERT_TRUE(QFile::setPermissions(Path("level"), QFile::ReadOwner | QFile::ExeOwner));
+    const IniWriteResult result = ini.WriteIniKey(path, "GameSet", "MaxX", 4);
+    QFile::setPermissions(Path("level"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_EQ(ReadBytes(path), "[GameSet]\r\nMaxX=12\r\n");
+    EXPECT_FALSE(TempFileLeft());
+}
+
+TEST_F(IniWrite, UsesATemporaryFileBesideTheTargetAcrossFileSystems)
+{
+    // The shared-memory file system is a different one from the usual
+    // temporary folder on most systems.
+    QTemporaryDir other(QStringLiteral("/dev/shm/daz-leveldata-XXXXXX"));
+    struct stat here {}, there {};
+    if (!other.isValid() || ::stat(QFile::encodeName(folder.path()).constData(), &here) != 0
+        || ::stat(QFile::encodeName(other.path()).constData(), &there) != 0 || here.st_dev == there.st_dev)
+        GTEST_SKIP() << "no second file system at hand";
+
+    const QString path = other.path() + "/setme.ini";
+    testing::WriteBytes(path, "[GameSet]\r\nMaxX=12\r\n");
+    const IniWriteResult result = ini.WriteIniKey(path, "GameSet", "MaxX", 4);
+    EXPECT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(ReadBytes(path), "[GameSet]\r\nMaxX=4\r\n");
+    EXPECT_EQ(QDir(other.path()).entryList(QDir::Files), QStringList{"setme.ini"});
+    EXPECT_FALSE(TempFileLeft());
+}
+
+TEST_F(IniWrite, KeepsASymbolicLinkPointingAtTheFile)
+{
+    const QString real = File("real.ini", "[A]\r\nK=1\r\n");
+    const QString link = Path("link.ini");
+    ASSERT_TRUE(QFile::link(real, link));
+    ASSERT_TRUE(ini.WriteIniKey(link, "A", "K", 2).ok);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(ReadBytes(real), "[A]\r\nK=2\r\n");
+}
+
+TEST_F(IniWrite, AppendsLinesInTheFilesEncoding)
+{
+    const QString gbk = File("gbk.ini", "[GameMenu]\r\nMenu=1\r\nMenuName1=\xD0\xC7\xBF\xD5");
+    ASSERT_TRUE(ini.AppendIniLines(gbk, {QStringLiteral("MenuName2=测试"), "MenuPath2=\\gameg\\x\\"}).ok);
+    // The old last line got its line end before the new lines.
+    EXPECT_EQ(ReadBytes(gbk),
+              "[GameMenu]\r\nMenu=1\r\nMenuName1=\xD0\xC7\xBF\xD5\r\nMenuName2=\xB2\xE2\xCA\xD4\r\nMenuPath2=\\gameg\\x\\\r\n");
+
+    const QString lf = File("lf.ini", "[A]\nK=1\n");
+    ASSERT_TRUE(ini.AppendIniLines(lf, {QStringLiteral("名=值")}).ok);
+    EXPECT_EQ(ReadBytes(lf), "[A]\nK=1\n" + QStringLiteral("名=值\r\n").toUtf8());
+
+    EXPECT_FALSE(ini.AppendIniLines(Path("none.ini"), {"x=1"}).ok);
+    EXPECT_FALSE(QFileInfo::exists(Path("none.ini")));
+}
+
+TEST_F(IniWrite, CreatesNewFilesInUtf8)
+{
+    const QString path = Path("new.ini");
+    ASSERT_TRUE(ini.WriteNewIniFile(path, {"[A]", QStringLiteral("K=星")}).ok);
+    EXPECT_EQ(ReadBytes(path), QStringLiteral("[A]\r\nK=星\r\n").toUtf8());
+    ASSERT_TRUE(ini.WriteNewIniFile(path, {"[B]"}).ok);
+    EXPECT_EQ(ReadBytes(path), "[B]\r\n");
+    // The temporary file is written, but cannot take the place of a file
+    // in a folder that does not exist; it is cleared away.
+    EXPECT_FALSE(ini.WriteNewIniFile(Path("no/such/folder/new.ini"), {"[A]"}).ok);
+    EXPECT_FALSE(TempFileLeft());
+}
+
+} // namespace
+} // namespace daz
