@@ -9,6 +9,7 @@
 #include "engine/Board.h"
 #include "engine/Deal.h"
 #include "engine/Geometry.h"
+#include "engine/HintSearch.h"
 #include "engine/LinkTest.h"
 #include "engine/Random.h"
 #include "game/GameState.h"

@@ -38,7 +38,7 @@ const QImage& LevelPictures::Tile(int code) const
 
 LevelReading ReadLevel(IniAccess& ini, const QString& programFolder, const QString& folder)
 {
-    const QString setme = folder + QString::fromUtf16(kLevelSettingsFile);
+    const QString setme = folder + kLevelSettingsFile;
     if (!FileExists(setme)) {
         return {std::nullopt, QStringLiteral("找不到关卡设置文件 setme.ini")};
     }

@@ -27,7 +27,7 @@ QString AudioSwitches::LevelMusicFile() const
     if (state_.MediaName.isEmpty()) {
         return {};
     }
-    const QString path = NativePath(programFolder_, QStringLiteral("\\media\\") + state_.MediaName);
+    const QString path = NativePath(programFolder_, kMediaFolder + state_.MediaName);
     return FileExists(path) ? ResolveExisting(path) : QString();
 }
 

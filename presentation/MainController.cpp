@@ -31,7 +31,7 @@ QString MainController::WindowCaption()
 
 QString MainController::IniFile() const
 {
-    return ResolveExisting(NativePath(programFolder_, QString::fromUtf16(kGameIniFile)));
+    return ResolveExisting(NativePath(programFolder_, kGameIniFile));
 }
 
 void MainController::Tell(const QString& text)

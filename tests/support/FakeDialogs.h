@@ -1,0 +1,45 @@
+#pragma once
+
+#include <deque>
+
+#include "platform/Dialogs.h"
+
+namespace daz::testing {
+
+// Answers the dialogs from scripts; an empty script means cancelled.
+class FakeDialogs final : public platform::Dialogs {
+public:
+    std::optional<QString> OpenFile(const QString& description, const QStringList& patterns,
+                                    const QString& startFolder) override
+    {
+        fileRequests.push_back({description, patterns, startFolder});
+        if (files.empty()) {
+            return std::nullopt;
+        }
+        auto f = files.front();
+        files.pop_front();
+        return f;
+    }
+    std::optional<std::int32_t> ChooseColour(std::int32_t initial) override
+    {
+        lastInitialColour = initial;
+        if (colours.empty()) {
+            return std::nullopt;
+        }
+        auto c = colours.front();
+        colours.pop_front();
+        return c;
+    }
+
+    struct FileRequest {
+        QString description;
+        QStringList patterns;
+        QString startFolder;
+    };
+    std::deque<FileRequest> fileRequests;
+    std::deque<std::optional<QString>> files;   // nullopt entries cancel
+    std::deque<std::optional<std::int32_t>> colours;
+    std::int32_t lastInitialColour = 0;
+};
+
+} // namespace daz::testing
