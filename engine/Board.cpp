@@ -49,6 +49,14 @@ void Board::PlaceTile(Cell c, TileCode code)
     Touch(CellNumber(c));
 }
 
+void Board::ReplaceTile(Cell c, TileCode code)
+{
+    assert(InField(c) && At(c) != 0 && code > 0);
+    codes_[Index(c.x, c.y)] = code;
+    views_[CellNumber(c)].picture = code;
+    Touch(CellNumber(c));
+}
+
 void Board::RemoveTile(Cell c)
 {
     assert(InField(c));

@@ -61,6 +61,10 @@ public:
     void PlaceTile(Cell c, TileCode code);   // deal, shuffle, undo; code 0 removes
     void RemoveTile(Cell c);                 // the control is hidden, keeps its picture
     void MoveTile(Cell from, Cell to);       // compaction: picture and code pass on
+    // Shuffle: an occupied cell gets another code and its control the
+    // matching picture; whether the control is shown stays as it was, so
+    // a shuffle in the middle of a hint flash does not upset the flash.
+    void ReplaceTile(Cell c, TileCode code);
 
     // Tile controls, by cell number 1 … CellCount().
     const TileView& View(int number) const { return views_[number]; }

@@ -81,7 +81,7 @@ void ShuffleBoard(Board& board, Random& random)
     for (int y = 1; y <= board.MaxY(); ++y)
         for (int x = 1; x <= board.MaxX(); ++x)
             if (board.At(x, y) != 0)
-                board.PlaceTile({x, y}, codes[k++]);
+                board.ReplaceTile({x, y}, codes[k++]);
 }
 
 void UndoLastPair(Board& board, UndoStack& stack)

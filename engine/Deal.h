@@ -43,7 +43,8 @@ void LayOutDeck(Board& board, const std::vector<TileCode>& deck);
 
 // Rearranges the tiles still on the board: reseeds from the clock, then
 // swaps each with one drawn from all of them. The same cells stay occupied
-// and the same codes remain; every occupied control gets its picture again.
+// and the same codes remain; every occupied control gets its picture again
+// and keeps its visibility.
 void ShuffleBoard(Board& board, Random& random);
 
 // Puts the most recently removed pair back (the top two records); each
