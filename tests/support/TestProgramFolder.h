@@ -17,12 +17,19 @@ namespace daz::testing {
 class TestProgramFolder {
 public:
     struct LevelSpec {
+        LevelSpec(QString name, QString folder, int maxX = 4, int maxY = 2, int photoSum = 10, int particle = 0,
+                  QString mediaName = QString())
+            : name(std::move(name)), folder(std::move(folder)), maxX(maxX), maxY(maxY), photoSum(photoSum),
+              particle(particle), mediaName(std::move(mediaName))
+        {
+        }
+
         QString name;          // display name in the catalogue
         QString folder;        // below levels/
-        int maxX = 4;
-        int maxY = 2;
-        int photoSum = 10;
-        int particle = 0;
+        int maxX;
+        int maxY;
+        int photoSum;
+        int particle;
         QString mediaName;
         bool background = false;
         int tilePixels = 20;   // tiles and masks are square pictures of this size
