@@ -893,7 +893,7 @@ std::vector<Part> ArrangeMoonLake(Sketch& s)
     Part lead = s.Melody(Instrument::Guzheng, {62, 81, false}, 0.0, 0.35);
     Part xiao = s.Melody(Instrument::Xiao, {57, 72, false}, -5.0, 0.35,
                          [](int phrase) { return phrase >= 2; });
-    Part strings = s.Arpeggio(Instrument::Guzheng, 45, 0.6, -7.0, 0.3);
+    Part strings = s.Arpeggio(Instrument::Guzheng, 45, 0.7, -7.0, 0.3);
     s.Gliss(strings, 2, 74, 6, 0.7);
     return {lead, xiao, strings, s.Pads(53, -10.0, 0.55), s.Bass(38, -11.0, 0.2),
             s.Sparkles(Instrument::Chime, 74, 86, 0.4, -13.0, 0.7)};
@@ -933,7 +933,7 @@ std::vector<Part> ArrangeTeaGarden(Sketch& s)
     Part lead = s.Melody(Instrument::Guzheng, {64, 83, true}, 0.0, 0.3);
     Part xiao = s.Melody(Instrument::Xiao, {57, 74, false}, -5.0, 0.35,
                          [](int phrase) { return phrase >= 2; });
-    Part strings = s.Arpeggio(Instrument::Pipa, 50, 0.6, -7.0, 0.22);
+    Part strings = s.Arpeggio(Instrument::Pipa, 50, 0.78, -7.0, 0.22);
     s.Gliss(strings, 0, 76, 6, 0.75);
     return {lead, xiao, strings, s.Pads(54, -10.0, 0.5), s.Bass(38, -11.0, 0.15)};
 }
