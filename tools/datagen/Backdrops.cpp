@@ -563,22 +563,23 @@ QImage PaintParticle(int effect) {
     return FlattenForGif(img, Rgb(0xa9bccd));
   }
   case 5: { // a twinkling star
-    QImage img = NewCanvas(20, 20);
+    QImage img = NewCanvas(22, 22);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPointF c(10, 10);
-    p.setPen(QPen(Rgb(0xe09a10), 0.9));
-    QRadialGradient g(c, 9);
+    const QPointF c(11, 11.6);
+    p.setPen(QPen(Rgb(0xd08a0a), 1));
+    QRadialGradient g(c - QPointF(1.5, 2), 10);
     g.setColorAt(0, Rgb(0xfffbe0));
-    g.setColorAt(0.5, Rgb(0xffe45c));
-    g.setColorAt(1, Rgb(0xffb81c));
+    g.setColorAt(0.45, Rgb(0xffe24a));
+    g.setColorAt(1, Rgb(0xffad14));
     p.setBrush(g);
-    p.drawPath(StarPath(c, 9.3, 3.0, 4));
+    p.drawPath(StarPath(c, 10, 4.3));
+    // A glint at the upper left.
     p.setPen(Qt::NoPen);
-    p.setBrush(Rgb(0xfff6c0));
-    p.drawPath(StarPath(c, 4.8, 1.4, 4, kPi / 4));
+    p.setBrush(Rgb(0xfffce8));
+    p.drawPath(StarPath(QPointF(7.6, 8.6), 2.6, 0.7, 4));
     p.end();
-    return FlattenForGif(img, Rgb(0xe09a10));
+    return FlattenForGif(img, Rgb(0xd08a0a));
   }
   default:
     throw std::logic_error("particle effects are numbered 1 to 5");

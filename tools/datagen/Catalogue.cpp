@@ -60,7 +60,7 @@ std::vector<Level> Build() {
                         "tea-garden.wav", 0));
 
   levels.push_back(Make("06-animals", "动物乐园", 14, 8,
-                        "🐼 🐨 🦁 🦊 🐻 🐸 🐘 🦒 🦓 🦌 🐪 🦘 🦔 🦉 🦜 🦩 🦚 🐝 🦋 🐞 🐌 🦆 🦢 🦇 🦥 🐺 🦄 🐿️",
+                        "🐼 🐨 🦁 🦊 🐻 🐸 🐘 🦒 🦓 🦌 🦖 🦘 🦔 🦉 🦜 🦩 🦚 🐝 🦋 🐞 🐌 🦆 🦢 🦇 🦥 🐬 🦄 🐧",
                         Style(0xe39b2f, 0xb07a34, 0xfff2d6), 0x4a6b3a, Backdrop::Plain,
                         "bamboo-breeze.wav", 0));
 
@@ -87,17 +87,17 @@ std::vector<Level> Build() {
                         "lantern-festival.wav", 5));
 
   levels.push_back(Make("11-vehicles", "交通工具", 16, 12,
-                        "🚗 🚕 🚙 🚌 🏎️ 🚓 🚑 🚒 🚃 🚚 🚜 🏍️ 🛵 🚲 🛴 🚂 🚄 🚇 🚁 ✈️ 🚀 🛸 ⛵ 🚤 🚢 🛶 🚠 🎈 🪂 🛺 🚦 ⛽",
+                        "🚗 🚕 🚙 🚌 🛞 🚓 🚑 🚒 🚃 🚚 🚜 🏍️ 🛵 🚲 🛴 🚂 🚄 🚇 🚁 ✈️ 🚀 🛸 ⛵ 🚤 🚢 🛶 🚠 🎈 🪂 🛺 🚦 ⛽",
                         Style(0x4a5bc4, 0x5a6794, 0xeef0ff), 0x3b4656, Backdrop::Plain,
                         "tea-garden.wav", 4));
 
   levels.push_back(Make("12-food", "美食天地", 18, 10,
-                        "🍔 🍟 🍕 🌭 🌮 🥗 🍜 🍣 🍱 🥟 🍙 🍤 🍗 🍳 🥐 🥨 🧀 🍉 🥓 🥞 🍡 🥡 🥕 🌽 🥦 🍆 🍅 🌶️ 🥔 🥑",
+                        "🍔 🍟 🍕 🌭 🌮 🥗 🍜 🍣 🍱 🥟 🍙 🍤 🍗 🍳 🥐 🍝 🧀 🍉 🥓 🥞 🍡 🥡 🥕 🌽 🥦 🍆 🍅 🌶️ 🥔 🥑",
                         Style(0xd9583b, 0xb0513a, 0xfff1e4), 0x5a3a2a, Backdrop::Plain,
                         "", 0));
 
   levels.push_back(Make("13-treasure", "百宝奇珍", 18, 12,
-                        "🎸 🎹 🎺 🥁 📷 📱 💡 🔑 🔒 ⏰ 📚 ✏️ ✂️ 📌 🧲 🎩 👑 💍 👓 🎒 👟 🧸 🧩 ♟️ 🎨 🔮 🧪 🔭 🌂 🎲 🎮 ⌛ 🎈 🎧 🧶 🪆",
+                        "🎸 🎹 🎺 🥁 📷 📱 💡 🔑 🔒 ⏰ 📚 ✏️ ✂️ 📌 🧲 🎩 👑 💍 👓 🎒 👟 🧸 🧩 ♟️ 🎨 🔮 🧪 🔭 🌂 🎲 🎮 ⌛ 🎈 🎧 🪁 🪆",
                         Style(0x7a4fc4, 0x6a54a0, 0xf1eaff), 0x241a3d, Backdrop::Velvet,
                         "starry-night.wav", 5));
   return levels;
