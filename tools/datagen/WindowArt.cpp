@@ -245,13 +245,6 @@ QImage Toolbar() {
   base.setColorAt(1, Rgb(0xdbe8f3));
   p.fillRect(all, base);
 
-  // A faint row of dots along the middle.
-  const QColor faint(120, 160, 200, 26);
-  p.setPen(Qt::NoPen);
-  p.setBrush(faint);
-  for (int x = 6; x < size.width(); x += 22)
-    p.drawEllipse(QPointF(x, 30), 1, 1);
-
   // Top row: a soft pill behind the command labels.
   const QRectF commands(198, 3.5, 356, 22);
   p.setPen(QPen(QColor(160, 190, 215, 150), 1));
