@@ -184,8 +184,13 @@ Noto Sans CJK SC and Noto Serif CJK SC (Debian package fonts-noto-cjk)
 Qt 6 (Debian package qt6-base), LGPL 3: the painting library of the
 generator; nothing of it is copied into the pictures.
 
-Sounds (sound/) and music (media/) are written by the audio part of the
-same generator (tools/datagen/Audio.cpp).
+The nine sound effects (sound/) and the five music pieces (media/) are
+original work of this project, synthesised from scratch by the audio part
+of the same generator (tools/datagen/audio_*.cpp): plucked strings by
+Karplus-Strong waveguides, bells by FM synthesis, flutes and pads by
+additive synthesis, melodies, chords and rhythms composed by the generator
+from a seeded random source. No recordings, samples or existing
+compositions are used.
 
 The SIL Open Font License allows pictures made with these fonts to be
 distributed under any terms. The full licence texts are in
