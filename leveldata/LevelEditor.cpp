@@ -29,7 +29,8 @@ struct MadeSoFar {
         if (!catalogue.isEmpty()) {
             // Not through the INI writer's temporary file: a failing write
             // of that file may be what brought us here.
-            const QString error = ReplaceFileContent(catalogue + QStringLiteral(".restore"), catalogue, catalogueBefore);
+            const QString error =
+                ReplaceFileContent(catalogue + QStringLiteral(".restore"), catalogue, catalogueBefore);
             if (!error.isEmpty())
                 problems << error;
         }
@@ -218,7 +219,8 @@ QString LevelEditor::Create(int levelNumber)
     made.catalogueBefore = catalogueBefore;
 
     step(Step::UpdateLevelCount);
-    const IniWriteResult result = context_.ini.WriteIniKey(catalogue, kCatalogueSection, QStringLiteral("Menu"), levelNumber);
+    const IniWriteResult result =
+        context_.ini.WriteIniKey(catalogue, kCatalogueSection, QStringLiteral("Menu"), levelNumber);
     if (!result.ok)
         return fail(result.error);
     if (!result.sectionFound)

@@ -13,7 +13,8 @@ using testing::ReadBytes;
 using testing::WriteBytes;
 using Outcome = LevelModifier::Outcome;
 
-const QByteArray kStar = "[GameSet]\r\nMaxX=10\r\nMaxY=8\r\nPhotoSum=20\r\nGBackColor=255\r\nMediaName=a.mp3\r\nParticle=2\r\n";
+const QByteArray kStar =
+    "[GameSet]\r\nMaxX=10\r\nMaxY=8\r\nPhotoSum=20\r\nGBackColor=255\r\nMediaName=a.mp3\r\nParticle=2\r\n";
 const QByteArray kMoon =
     "[GameSet]\r\nMaxX=12\r\nMaxY=7\r\nPhotoSum=20\r\nGBackColor=-2147483633\r\nMediaName=\r\nParticle=9\r\n";
 
@@ -96,7 +97,8 @@ TEST_F(Modifier, NoEffectIsSelectedUntilALevelHasOne)
 TEST_F(Modifier, ChoosingReadsOnlyTheKeysItShows)
 {
     modifier.ChooseLevel(0);
-    WriteBytes(Moon("setme.ini"), "[GameSet]\r\nMaxX=6\r\nMaxY=6\r\nGBackColor=red\r\nMediaName=b.mid\r\nParticle=0\r\n");
+    WriteBytes(Moon("setme.ini"),
+               "[GameSet]\r\nMaxX=6\r\nMaxY=6\r\nGBackColor=red\r\nMediaName=b.mid\r\nParticle=0\r\n");
     modifier.ChooseLevel(1);
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(modifier.fields.backColour, 255);
