@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cassert>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace daz {
@@ -44,18 +46,29 @@ public:
     int CellCount() const { return maxX_ * maxY_; }
 
     // Any cell of the grid, ring included.
-    TileCode At(int x, int y) const { return codes_[Index(x, y)]; }
+    TileCode At(int x, int y) const
+    {
+        assert(x >= 0 && x <= maxX_ + 1 && y >= 0 && y <= maxY_ + 1);
+        return codes_[Index(x, y)];
+    }
     TileCode At(Cell c) const { return At(c.x, c.y); }
     bool InField(Cell c) const;
+    // The whole grid, ring included, row by row from the top: cell (x, y)
+    // is element y × (MaxX + 2) + x. For searches that sweep the grid.
+    std::span<const TileCode> Grid() const { return codes_; }
 
     // Cell numbers run 1 … MaxX × MaxY row by row from the top-left cell.
     int CellNumber(Cell c) const { return (c.y - 1) * maxX_ + c.x; }
     Cell CellOf(int number) const;
 
     // Writers for playing cells (never the ring).
-    void PlaceTile(Cell c, TileCode code);   // deal, shuffle, undo
+    void PlaceTile(Cell c, TileCode code);   // deal, shuffle, undo; code 0 removes
     void RemoveTile(Cell c);                 // the control is hidden, keeps its picture
     void MoveTile(Cell from, Cell to);       // compaction: picture and code pass on
+    // Shuffle: an occupied cell gets another code and its control the
+    // matching picture; whether the control is shown stays as it was, so
+    // a shuffle in the middle of a hint flash does not upset the flash.
+    void ReplaceTile(Cell c, TileCode code);
 
     // Tile controls, by cell number 1 … CellCount().
     const TileView& View(int number) const { return views_[number]; }
