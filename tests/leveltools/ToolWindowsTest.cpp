@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 
 #include "ToolFolder.h"
 #include "leveldata/FrmDrive.h"
@@ -145,6 +146,59 @@ TEST_F(ToolWindows, TheModifierFillsTheFieldsOfTheChosenLevel)
     EXPECT_EQ(boxes.shown.back().text, "当前关卡修改成功！");
     EXPECT_TRUE(ReadBytes(Program("levels/moon/setme.ini")).contains("\r\nMaxY=8\r\n"));
     EXPECT_TRUE(window.isVisible()); // open for further changes
+}
+
+// Answers the folder chooser as soon as it waits for the user, after typing
+// a path into its field when one is given.
+void AnswerChooser(bool confirm, const QString& typed = QString())
+{
+    QTimer::singleShot(0, [confirm, typed] {
+        auto* chooser = qobject_cast<FrmDrive*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        if (!typed.isEmpty()) {
+            chooser->PathField()->clear();
+            QTest::keyClicks(chooser->PathField(), typed);
+        }
+        if (confirm)
+            chooser->accept();
+        else
+            chooser->reject();
+    });
+}
+
+TEST_F(ToolWindows, TheSourceButtonTakesThePathOfTheFolderChooser)
+{
+    FrmGKEdit window(context, nullptr);
+    AnswerChooser(true);
+    QTest::mouseClick(window.SourceButton(), Qt::LeftButton);
+    EXPECT_EQ(window.SourceField()->text(), ProgramFolder());
+
+    AnswerChooser(false, QStringLiteral("/elsewhere"));
+    QTest::mouseClick(window.SourceButton(), Qt::LeftButton);
+    EXPECT_EQ(window.SourceField()->text(), ProgramFolder());
+
+    AnswerChooser(true, SourceFolder());
+    QTest::mouseClick(window.SourceButton(), Qt::LeftButton);
+    EXPECT_EQ(window.SourceField()->text(), SourceFolder());
+}
+
+// The program's own pictures are used where they are built in, and a
+// plain stand-in of the button's size where one is missing.
+TEST_F(ToolWindows, ButtonPicturesComeFromTheResources)
+{
+    for (const char* name : {"ok.png", "ok-hover.png", "esc.png", "esc-hover.png"})
+        EXPECT_EQ(tools::ToolPicture(QString::fromLatin1(name), QSize(1, 1), "x", false).size(),
+                  QSize(toolwindow::kWideButtonWidth, toolwindow::kWideButtonHeight))
+            << name;
+    for (const char* name : {"open.png", "open-hover.png"})
+        EXPECT_EQ(tools::ToolPicture(QString::fromLatin1(name), QSize(1, 1), "x", false).size(),
+                  QSize(toolwindow::kOpenButtonWidth, toolwindow::kOpenButtonHeight))
+            << name;
+    EXPECT_EQ(tools::ToolPicture("missing.png", QSize(30, 24), "…", true).size(), QSize(30, 24));
+    EXPECT_EQ(tools::WindowBackground("editor-background.png", QSize(1, 1), "", {}).size(),
+              QSize(toolwindow::editor::kWidth, toolwindow::editor::kHeight));
+    EXPECT_EQ(tools::WindowBackground("modifier-background.png", QSize(1, 1), "", {}).size(),
+              QSize(toolwindow::modifier::kWidth, toolwindow::modifier::kHeight));
 }
 
 TEST_F(ToolWindows, TheFolderChooserGivesBackItsPathField)
