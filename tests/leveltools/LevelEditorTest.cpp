@@ -49,16 +49,6 @@ protected:
     LevelEditor editor{context};
 };
 
-TEST_F(Editor, OpensWithTheDefaults)
-{
-    EXPECT_TRUE(editor.fields.name.isEmpty());
-    EXPECT_TRUE(editor.fields.photoSum.isEmpty());
-    EXPECT_EQ(editor.fields.maxX, "12");
-    EXPECT_EQ(editor.fields.maxY, "8");
-    EXPECT_EQ(editor.fields.backColour, 0);
-    EXPECT_EQ(editor.fields.particle, 0);
-}
-
 // Each entry in turn: the editor stops at the first test that fails, with
 // its own text and caret.
 TEST_F(Editor, RefusesEntriesInOrder)

@@ -64,6 +64,7 @@ TEST_F(Modifier, ListsTheCatalogueReadAnewAtEachOpening)
 
 TEST_F(Modifier, ChoosingALevelFillsTheFields)
 {
+    EXPECT_EQ(modifier.fields.particle, -1); // no effect selected yet
     modifier.ChooseLevel(0);
     EXPECT_EQ(modifier.ChosenLevel(), 0);
     EXPECT_EQ(modifier.LevelFolder(), Star(""));
@@ -83,13 +84,6 @@ TEST_F(Modifier, ChoosingALevelFillsTheFields)
     EXPECT_TRUE(modifier.fields.music.isEmpty());
     EXPECT_EQ(modifier.fields.particle, 2);
     EXPECT_TRUE(boxes.shown.empty());
-}
-
-TEST_F(Modifier, NoEffectIsSelectedUntilALevelHasOne)
-{
-    EXPECT_EQ(modifier.fields.particle, -1);
-    modifier.ChooseLevel(1);
-    EXPECT_EQ(modifier.fields.particle, -1);
 }
 
 // The picture count is not read, so a settings file without it is fine; a

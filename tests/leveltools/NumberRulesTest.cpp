@@ -29,19 +29,5 @@ TEST(NumberRules, ReadTheCountsAsTyped)
     EXPECT_TRUE(IsEven(*FieldNumber(u" 12 ")));
 }
 
-TEST(NumberRules, BoardSidesRunFromOneToNineteen)
-{
-    EXPECT_FALSE(CheckBoardSize("19", "1").has_value());
-    EXPECT_FALSE(CheckBoardSize(" 1", "19 ").has_value());
-    const auto columns = CheckBoardSize("20", "8");
-    ASSERT_TRUE(columns.has_value());
-    EXPECT_EQ(columns->caret, ToolField::MaxX);
-    const auto rows = CheckBoardSize("12", "0");
-    ASSERT_TRUE(rows.has_value());
-    EXPECT_EQ(rows->caret, ToolField::MaxY);
-    // The columns are asked for first.
-    EXPECT_EQ(CheckBoardSize("", "")->message, "图片横向卡片排列数！");
-}
-
 } // namespace
 } // namespace daz
