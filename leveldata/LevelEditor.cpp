@@ -1,5 +1,7 @@
 #include "LevelEditor.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +16,10 @@ namespace daz {
 namespace {
 
 QString PictureName(long long number) { return QString::number(number) + QStringLiteral(".gif"); }
+
+// The picture count, checked to be whole. The field holds two digits; a
+// larger count stops at the first picture missing anyway.
+long long PictureCount(double number) { return static_cast<long long>(std::min(number, 1e9)); }
 
 // What making a level has done so far, so that a failure can take it back.
 struct MadeSoFar {
@@ -109,7 +115,7 @@ std::optional<Refusal> LevelEditor::Validate() const
             return Refusal{QStringLiteral("没有发现你打开目录下有%1，请先制作！").arg(QString::fromLatin1(mask)),
                            ToolField::MaxX};
     }
-    const auto count = static_cast<long long>(*pictures);
+    const long long count = PictureCount(*pictures);
     for (long long i = 1; i <= count; ++i) {
         if (!FileExists(InFolder(f.sourceFolder, PictureName(i))))
             return Refusal{QStringLiteral("没有发现你打开目录下有") + PictureName(i) + QStringLiteral("，请先制作！")};
@@ -163,7 +169,7 @@ QString LevelEditor::Create(int levelNumber)
     made.levelFolder = folder;
 
     step(Step::CopyPictures);
-    const auto count = static_cast<long long>(*FieldNumber(f.photoSum));
+    const long long count = PictureCount(*FieldNumber(f.photoSum));
     for (long long j = 1; j <= count; ++j) {
         if (QString error = CopyFileReplacing(InFolder(f.sourceFolder, PictureName(j)), folder + PictureName(j));
             !error.isEmpty())
