@@ -1,0 +1,237 @@
+#include "LevelEditor.h"
+
+#include <algorithm>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "Conversions.h"
+#include "FileReplace.h"
+#include "Formats.h"
+#include "LevelFiles.h"
+#include "ProgramPaths.h"
+
+namespace daz {
+namespace {
+
+QString PictureName(long long number) { return QString::number(number) + QStringLiteral(".gif"); }
+
+// The picture count, checked to be whole. The field holds two digits; a
+// larger count stops at the first picture missing anyway.
+long long PictureCount(double number) { return static_cast<long long>(std::min(number, 1e9)); }
+
+// What making a level has done so far, so that a failure can take it back.
+struct MadeSoFar {
+    QString levelFolder;     // set once the editor has made the folder
+    QString copiedMusic;     // set once a music file was copied into the media folder
+    QString catalogue;       // DAZGame.ini, once the level's lines were added to it
+    QByteArray catalogueBefore;
+
+    // Takes back what was done; returns what could not be taken back.
+    QString Undo() const
+    {
+        QStringList problems;
+        if (!catalogue.isEmpty()) {
+            // Not through the INI writer's temporary file: a failing write
+            // of that file may be what brought us here.
+            const QString error =
+                ReplaceFileContent(catalogue + QStringLiteral(".restore"), catalogue, catalogueBefore);
+            if (!error.isEmpty())
+                problems << error;
+        }
+        if (!copiedMusic.isEmpty() && !QFile::remove(copiedMusic))
+            problems << QStringLiteral("无法删除文件“%1”").arg(QDir::toNativeSeparators(copiedMusic));
+        if (!levelFolder.isEmpty() && !QDir(levelFolder).removeRecursively())
+            problems << QStringLiteral("无法删除文件夹“%1”").arg(QDir::toNativeSeparators(levelFolder));
+        if (problems.isEmpty())
+            return {};
+        return QStringLiteral("\n另外，已做的改动未能全部撤销：\n") + problems.join(u'\n');
+    }
+};
+
+} // namespace
+
+LevelEditor::LevelEditor(LevelToolContext& context) : context_(context) {}
+
+QString LevelEditor::LevelFolder() const
+{
+    return ResolveExisting(NativePath(context_.ProgramFolder(), kLevelsFolder + fields.name + u'\\'));
+}
+
+void LevelEditor::ChooseBackground()
+{
+    const FileFilter filter = PictureFilter();
+    fields.background = context_.dialogs.OpenFile(filter.description, filter.patterns, QString()).value_or(QString());
+}
+
+void LevelEditor::ChooseMusic()
+{
+    const FileFilter filter = MusicFilter();
+    const auto file = context_.dialogs.OpenFile(filter.description, filter.patterns, QString());
+    if (!file) {
+        fields.music.clear();
+        return;
+    }
+    fields.music = *file;
+    context_.mediaName = QFileInfo(*file).fileName();
+}
+
+void LevelEditor::ChooseColour()
+{
+    if (const auto colour = context_.dialogs.ChooseColour(fields.backColour))
+        fields.backColour = *colour;
+}
+
+std::optional<Refusal> LevelEditor::Validate() const
+{
+    const Fields& f = fields;
+    if (f.name.isEmpty())
+        return Refusal{QStringLiteral("请输入一个关卡名称！"), ToolField::LevelName};
+    // Before the name is used as a path at all.
+    if (const QString problem = LevelNameProblem(f.name); !problem.isEmpty())
+        return Refusal{problem, ToolField::LevelName, true};
+    if (FolderHoldsFiles(LevelFolder()))
+        return Refusal{QStringLiteral("对不起！此关卡名称已经存在，请改一个！")};
+    if (f.sourceFolder.isEmpty())
+        return Refusal{QStringLiteral("请选择关卡图片及蒙版所在目录！"), ToolField::SourceFolder};
+
+    if (f.photoSum.isEmpty())
+        return Refusal{QStringLiteral("你准备了几张关卡图片（不含蒙版）！"), ToolField::PhotoSum};
+    const auto pictures = FieldNumber(f.photoSum);
+    if (!pictures)
+        return Refusal{QStringLiteral("你准备了几张关卡图片（不含蒙版）只能是数字！"), ToolField::PhotoSum, true};
+    if (!IsWhole(*pictures) || *pictures < kFewestPictures)
+        return Refusal{QStringLiteral("你准备了几张关卡图片（不含蒙版）最少要有１０张图片哟！"), ToolField::PhotoSum,
+                       true};
+
+    if (auto refusal = CheckBoardSize(f.maxX, f.maxY))
+        return refusal;
+    if (!IsEven(*FieldNumber(f.maxX)) && !IsEven(*FieldNumber(f.maxY)))
+        return Refusal{OddBoardMessage(), ToolField::MaxX};
+
+    for (const char* mask : {"mb1.gif", "mb2.gif"}) {
+        if (!FileExists(InFolder(f.sourceFolder, QString::fromLatin1(mask))))
+            return Refusal{QStringLiteral("没有发现你打开目录下有%1，请先制作！").arg(QString::fromLatin1(mask)),
+                           ToolField::MaxX};
+    }
+    const long long count = PictureCount(*pictures);
+    for (long long i = 1; i <= count; ++i) {
+        if (!FileExists(InFolder(f.sourceFolder, PictureName(i))))
+            return Refusal{QStringLiteral("没有发现你打开目录下有") + PictureName(i) + QStringLiteral("，请先制作！")};
+    }
+
+    if (const QString problem = MakerNameProblem(f.maker); !problem.isEmpty())
+        return Refusal{problem, ToolField::Maker, true};
+    return std::nullopt;
+}
+
+LevelEditor::Result LevelEditor::Accept()
+{
+    if (const auto refusal = Validate()) {
+        ShowNote(context_.boxes, refusal->message);
+        return {Outcome::Refused, *refusal};
+    }
+
+    // The level's number comes from the catalogue; without it the level
+    // could not be listed, so nothing is made.
+    const QString catalogue = ResolveExisting(NativePath(context_.ProgramFolder(), kGameIniFile));
+    const auto levelCount = ToInt16(context_.ini.ReadIniKey(catalogue, kCatalogueSection, QStringLiteral("Menu")));
+    if (!levelCount) {
+        ShowFailure(context_.boxes, QStringLiteral("关卡目录“%1”中没有关卡数量（Menu），无法加入新关卡。没有创建任何文件。")
+                                        .arg(QDir::toNativeSeparators(catalogue)));
+        return {Outcome::Failed, {}};
+    }
+
+    if (const QString error = Create(*levelCount + 1); !error.isEmpty()) {
+        ShowFailure(context_.boxes, error);
+        return {Outcome::Failed, {}};
+    }
+    ShowNote(context_.boxes, QStringLiteral("关卡文件成生，重新启动游戏后生效！"));
+    return {Outcome::Created, {}};
+}
+
+QString LevelEditor::Create(int levelNumber)
+{
+    const Fields& f = fields;
+    const QString folder = LevelFolder();
+    const QString programFolder = context_.ProgramFolder();
+    MadeSoFar made;
+    const auto step = [this](Step s) {
+        if (beforeStep)
+            beforeStep(s);
+    };
+    const auto fail = [&made](const QString& error) { return error + made.Undo(); };
+
+    step(Step::CreateFolder);
+    if (QString error = CreateFolder(folder); !error.isEmpty())
+        return fail(error); // also when it existed before: it is left alone
+    made.levelFolder = folder;
+
+    step(Step::CopyPictures);
+    const long long count = PictureCount(*FieldNumber(f.photoSum));
+    for (long long j = 1; j <= count; ++j) {
+        if (QString error = CopyFileReplacing(InFolder(f.sourceFolder, PictureName(j)), folder + PictureName(j));
+            !error.isEmpty())
+            return fail(error);
+    }
+    step(Step::CopyMasks);
+    for (const QString& mask : {QStringLiteral("mb1.gif"), QStringLiteral("mb2.gif")}) {
+        if (QString error = CopyFileReplacing(InFolder(f.sourceFolder, mask), folder + mask); !error.isEmpty())
+            return fail(error);
+    }
+
+    step(Step::CopyBackground);
+    if (!f.background.isEmpty()) {
+        if (QString error = CopyFileReplacing(f.background, folder + QStringLiteral("gameback.jpg")); !error.isEmpty())
+            return fail(error);
+    }
+
+    // The music goes into the shared media folder, unless a file of that
+    // name is there already; the level then plays the file already there.
+    step(Step::CopyMusic);
+    if (!f.music.isEmpty()) {
+        const QString shared = NativePath(programFolder, kMediaFolder + context_.mediaName);
+        if (!FileExists(shared)) {
+            const QString target = ResolveExisting(shared);
+            if (QString error = CopyFileReplacing(f.music, target); !error.isEmpty())
+                return fail(error);
+            made.copiedMusic = target;
+        }
+    }
+
+    step(Step::WriteSettings);
+    LevelSettingsText settings;
+    settings.maxX = f.maxX;
+    settings.maxY = f.maxY;
+    settings.photoSum = f.photoSum;
+    settings.gBackColor = QString::number(f.backColour);
+    settings.mediaName = f.music.isEmpty() ? QString() : context_.mediaName;
+    settings.particle = QString::number(f.particle);
+    if (IniWriteResult result = WriteLevelSettings(context_.ini, folder + kLevelSettingsFile, settings); !result.ok)
+        return fail(result.error);
+
+    step(Step::AppendCatalogue);
+    const QString catalogue = ResolveExisting(NativePath(programFolder, kGameIniFile));
+    QFile before(catalogue);
+    if (!before.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("无法读取文件“%1”：%2").arg(QDir::toNativeSeparators(catalogue), before.errorString()));
+    const QByteArray catalogueBefore = before.readAll();
+    before.close();
+    if (IniWriteResult result = AppendCatalogueLevel(context_.ini, catalogue, levelNumber, f.name, f.maker);
+        !result.ok)
+        return fail(result.error);
+    made.catalogue = catalogue;
+    made.catalogueBefore = catalogueBefore;
+
+    step(Step::UpdateLevelCount);
+    const IniWriteResult result =
+        context_.ini.WriteIniKey(catalogue, kCatalogueSection, QStringLiteral("Menu"), levelNumber);
+    if (!result.ok)
+        return fail(result.error);
+    if (!result.sectionFound)
+        return fail(QStringLiteral("关卡目录“%1”中没有 [GameMenu] 一节，无法更新关卡数量。").arg(QDir::toNativeSeparators(catalogue)));
+    return {};
+}
+
+} // namespace daz

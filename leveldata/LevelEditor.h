@@ -1,0 +1,102 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include <QString>
+
+#include "leveldata/LevelToolChecks.h"
+#include "leveldata/LevelToolContext.h"
+
+namespace daz {
+
+// The level editor without its window: it turns a folder of pictures the
+// user has prepared (1.gif … n.gif and the masks mb1.gif, mb2.gif) into a
+// new level folder "gameg\<name>\" of the program folder, with its
+// setme.ini, and adds the level at the end of the catalogue. The level is
+// listed in the level menu from the next start of the program.
+class LevelEditor {
+public:
+    static constexpr int kNameMaxLength = 38;
+    static constexpr int kNumberMaxLength = 2; // picture count, columns, rows
+    static constexpr int kMakerMaxLength = 12;
+    static constexpr int kFewestPictures = 10;
+
+    // The entries as the window shows them; numbers stay text as typed and
+    // are written into setme.ini that way.
+    struct Fields {
+        QString name;              // txtGName: the level's name and folder
+        QString sourceFolder;      // txtGPath: only the folder chooser fills it
+        QString photoSum;          // txtGPhotoSum: number of tile pictures
+        QString maxX = QStringLiteral("12"); // txtGMaxX: tile columns
+        QString maxY = QStringLiteral("8");  // txtGMaxY: tile rows
+        std::int32_t backColour = 0; // picGBackColor, &H00BBGGRR
+        QString background;        // txtGGameBack: chosen background picture
+        QString music;             // txtGMedia: chosen music file
+        int particle = 0;          // CobList: effect 0 … 5
+        QString maker;             // txtQM: added to the catalogue name
+    };
+
+    // The stages of making a level, in the order they run.
+    enum class Step {
+        CreateFolder,
+        CopyPictures,
+        CopyMasks,
+        CopyBackground,
+        CopyMusic,
+        WriteSettings,
+        AppendCatalogue,
+        UpdateLevelCount,
+    };
+
+    enum class Outcome {
+        Refused, // an entry was refused; nothing was written
+        Failed,  // making the level failed; everything done was undone
+        Created, // the level is made; the window closes
+    };
+    struct Result {
+        Outcome outcome = Outcome::Refused;
+        Refusal refusal; // where the caret goes after a refusal
+    };
+
+    explicit LevelEditor(LevelToolContext& context);
+
+    Fields fields;
+
+    // The picture button of the background: the chosen picture, or an
+    // empty field when the dialog is cancelled.
+    void ChooseBackground();
+    // The music button: the chosen file, whose name also becomes the game's
+    // music name; cancelling empties the field and keeps the music name.
+    void ChooseMusic();
+    // A click on the colour swatch; cancelling keeps the colour.
+    void ChooseColour();
+
+    // The first entry the editor refuses, or nothing when all are fine.
+    // Reads the file system (the level folder, the source pictures) but
+    // writes nothing.
+    std::optional<Refusal> Validate() const;
+
+    // The create button: checks the entries, then makes the level. Every
+    // refusal, failure and the success are told in a message box. When
+    // making the level fails, what was made is removed again and the
+    // catalogue is as it was.
+    Result Accept();
+
+    // Called before each step of making the level; lets tests break the
+    // file system at a chosen moment.
+    std::function<void(Step)> beforeStep;
+
+    // The folder the level goes to: program folder + "/gameg/" + name + "/".
+    QString LevelFolder() const;
+
+private:
+    // Makes the level; empty text when done, else what went wrong after
+    // everything done was undone.
+    QString Create(int levelNumber);
+
+    LevelToolContext& context_;
+};
+
+} // namespace daz

@@ -1,0 +1,169 @@
+#include "LevelModifier.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "Conversions.h"
+#include "LevelFiles.h"
+#include "ProgramPaths.h"
+
+namespace daz {
+namespace {
+
+const QString kBackgroundFile = QStringLiteral("gameback.jpg");
+
+} // namespace
+
+LevelModifier::LevelModifier(LevelToolContext& context) : context_(context) {}
+
+void LevelModifier::Load()
+{
+    levels_ = ReadCatalogue(context_.ini, ResolveExisting(NativePath(context_.ProgramFolder(), kGameIniFile)));
+    chosen_ = -1;
+    folder_.clear();
+}
+
+QStringList LevelModifier::LevelItems() const
+{
+    QStringList items;
+    for (std::size_t i = 0; i < levels_.size(); ++i)
+        items << QString::number(i + 1) + QStringLiteral("．") + levels_[i].name;
+    return items;
+}
+
+QString LevelModifier::SettingsFile() const { return folder_ + kLevelSettingsFile; }
+
+QString LevelModifier::ReadSetting(const QString& key)
+{
+    return context_.ini.ReadIniKey(SettingsFile(), kLevelSection, key);
+}
+
+void LevelModifier::ChooseLevel(int position)
+{
+    if (position < 0 || position >= static_cast<int>(levels_.size()))
+        return;
+    chosen_ = position;
+    folder_ = ResolveExisting(NativePath(context_.ProgramFolder(), levels_[static_cast<std::size_t>(position)].path));
+
+    fields.maxX = ReadSetting(QStringLiteral("MaxX"));
+    fields.maxY = ReadSetting(QStringLiteral("MaxY"));
+    // A colour that cannot be read leaves the swatch as it was.
+    if (const auto colour = ToInt32(ReadSetting(QStringLiteral("GBackColor"))))
+        fields.backColour = *colour;
+    fields.background = FileExists(folder_ + kBackgroundFile) ? kBackgroundFile : QString();
+    fields.music = ReadSetting(QStringLiteral("MediaName"));
+    // An effect number outside the list leaves the list's choice as it was.
+    const auto particle = ToInt16(ReadSetting(QStringLiteral("Particle")));
+    if (particle && *particle >= 0 && *particle < ParticleEffectNames().size())
+        fields.particle = *particle;
+}
+
+void LevelModifier::ChooseBackground()
+{
+    const FileFilter filter = PictureFilter();
+    if (const auto file = context_.dialogs.OpenFile(filter.description, filter.patterns, QString()))
+        fields.background = *file;
+}
+
+void LevelModifier::ChooseMusic()
+{
+    const FileFilter filter = MusicFilter();
+    if (const auto file = context_.dialogs.OpenFile(filter.description, filter.patterns, QString())) {
+        fields.music = *file;
+        mediaTitle_ = QFileInfo(*file).fileName();
+    }
+}
+
+void LevelModifier::ChooseColour()
+{
+    if (const auto colour = context_.dialogs.ChooseColour(fields.backColour))
+        fields.backColour = *colour;
+}
+
+std::optional<Refusal> LevelModifier::Validate()
+{
+    if (chosen_ < 0)
+        return Refusal{QStringLiteral("哈哈！你还没有选择要修改的关卡呢！"), ToolField::LevelList};
+    if (auto refusal = CheckBoardSize(fields.maxX, fields.maxY))
+        return refusal;
+    if (!IsEven(*FieldNumber(fields.maxX)) && !IsEven(*FieldNumber(fields.maxY)))
+        return Refusal{OddBoardMessage(), ToolField::MaxY, true};
+    if (!fields.background.isEmpty() && fields.background != kBackgroundFile && !FileExists(fields.background))
+        return Refusal{QStringLiteral("对不起，背景图不存在，请重新选择一个！"), ToolField::Background, true};
+    if (!fields.music.isEmpty() && fields.music != ReadSetting(QStringLiteral("MediaName"))
+        && !FileExists(fields.music))
+        return Refusal{QStringLiteral("对不起，背景音乐不存在，请重新选择一个！"), ToolField::Music, true};
+    return std::nullopt;
+}
+
+LevelModifier::Result LevelModifier::Save()
+{
+    if (const auto refusal = Validate()) {
+        ShowNote(context_.boxes, refusal->message);
+        return {Outcome::Refused, *refusal};
+    }
+    if (const QString error = SaveChecked(); !error.isEmpty()) {
+        ShowFailure(context_.boxes, error);
+        return {Outcome::Failed, {}};
+    }
+    ShowNote(context_.boxes, QStringLiteral("当前关卡修改成功！"));
+    return {Outcome::Saved, {}};
+}
+
+QString LevelModifier::WriteSetting(const QString& key, const QString& value)
+{
+    const IniWriteResult result = context_.ini.WriteIniKey(SettingsFile(), kLevelSection, key, value);
+    if (!result.ok)
+        return result.error;
+    // Nothing was written; saying the level was changed would be wrong.
+    if (!result.sectionFound)
+        return QStringLiteral("文件“%1”中没有 [%2] 一节，无法保存关卡设置。")
+            .arg(QDir::toNativeSeparators(ResolveExisting(SettingsFile())), kLevelSection);
+    return {};
+}
+
+QString LevelModifier::SaveChecked()
+{
+    const std::pair<QString, QString> sizes[] = {
+        {QStringLiteral("MaxX"), fields.maxX},
+        {QStringLiteral("MaxY"), fields.maxY},
+        {QStringLiteral("GBackColor"), QString::number(fields.backColour)},
+    };
+    for (const auto& [key, value] : sizes) {
+        if (QString error = WriteSetting(key, value); !error.isEmpty())
+            return error;
+    }
+
+    // The background: none, a new picture, or the level's own left alone.
+    const QString ownPicture = folder_ + kBackgroundFile;
+    if (fields.background.isEmpty()) {
+        if (FileExists(ownPicture)) {
+            if (QString error = DeleteFile(ResolveExisting(ownPicture)); !error.isEmpty())
+                return error;
+        }
+    } else if (fields.background != kBackgroundFile) {
+        if (QString error = CopyFileReplacing(fields.background, ResolveExisting(ownPicture)); !error.isEmpty())
+            return error;
+    }
+
+    // The music: none, a new file saved under the name last chosen in the
+    // dialog (copied into the shared media folder unless that name is
+    // there already), or the stored name left alone.
+    if (fields.music.isEmpty()) {
+        if (QString error = WriteSetting(QStringLiteral("MediaName"), QString()); !error.isEmpty())
+            return error;
+    } else if (fields.music != ReadSetting(QStringLiteral("MediaName"))) {
+        const QString shared = ResolveExisting(NativePath(context_.ProgramFolder(), kMediaFolder + mediaTitle_));
+        // Without a title this names the media folder itself, which exists.
+        if (!QFileInfo::exists(shared)) {
+            if (QString error = CopyFileReplacing(fields.music, shared); !error.isEmpty())
+                return error;
+        }
+        if (QString error = WriteSetting(QStringLiteral("MediaName"), mediaTitle_); !error.isEmpty())
+            return error;
+    }
+
+    return WriteSetting(QStringLiteral("Particle"), QString::number(fields.particle));
+}
+
+} // namespace daz

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include <QAbstractButton>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include "leveldata/ToolWindowLayout.h"
+
+class QLineEdit;
+
+namespace daz::tools {
+
+using toolwindow::Rect;
+
+inline QRect ToQRect(const Rect& r) { return {r.x, r.y, r.width, r.height}; }
+
+// A picture of the program's resources by its name ("ok.png"); when the
+// resources are not built in, a plainly drawn stand-in of the given size
+// with the text on it, so the windows still work.
+QPixmap ToolPicture(const QString& name, QSize size, const QString& standInText, bool hover);
+
+// A window background; without the resource, a plain one with the title
+// and the captions of the fields drawn beside their rectangles.
+QPixmap WindowBackground(const QString& name, QSize size, const QString& title,
+                         const std::vector<std::pair<Rect, QString>>& captions);
+
+// A button that is only a picture: its rest picture ("A"), and its hover
+// picture ("B") while the mouse is over it. The window shows the rest
+// pictures again when the mouse moves over its background.
+class PictureButton : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    PictureButton(QPixmap rest, QPixmap hover, const QString& accessibleName, QWidget* parent);
+    void ShowRest();
+    bool ShowsHover() const { return hover_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    QSize sizeHint() const override { return rest_.deviceIndependentSize().toSize(); }
+
+private:
+    QPixmap rest_;
+    QPixmap hover_pixmap_;
+    bool hover_ = false;
+};
+
+// The board colour swatch; a click asks for a new colour.
+class ColourSwatch : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ColourSwatch(QWidget* parent);
+    void SetColour(std::int32_t bgr);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    std::int32_t colour_ = 0;
+};
+
+// A text field placed at its rectangle; maxLength 0 leaves the length open.
+QLineEdit* MakeField(QWidget* parent, const Rect& rect, int maxLength, bool readOnly, const QString& accessibleName);
+
+// A picture button at its rectangle, with the pictures picture + ".png" and
+// picture + "-hover.png" ("ok" gives ok.png and ok-hover.png); the stand-in
+// pictures show standInText.
+PictureButton* MakePictureButton(QWidget* parent, const Rect& rect, const QString& picture,
+                                 const QString& standInText, const QString& accessibleName);
+
+// Gives a field the caret, and selects its text when asked to.
+void FocusField(QWidget* field, bool select);
+
+} // namespace daz::tools

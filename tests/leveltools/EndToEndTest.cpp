@@ -1,0 +1,111 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "FakeDialogs.h"
+#include "GameHarness.h"
+#include "leveldata/FrmGKEdit.h"
+#include "leveldata/FrmGKXG.h"
+#include "leveldata/ToolWidgets.h"
+
+namespace daz::testing {
+namespace {
+
+using Spec = TestProgramFolder::LevelSpec;
+
+// A level maker's folder of prepared pictures: tiles 1 … count and the two
+// masks.
+void PreparePictures(const QString& folder, int count)
+{
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile file(folder + u'/' + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    for (int k = 1; k <= count; ++k)
+        write(QStringLiteral("%1.gif").arg(k), TestProgramFolder::Picture(20, QColor::fromHsv(k * 30, 200, 220)));
+    write(QStringLiteral("mb1.gif"), TestProgramFolder::Picture(20, QColor(255, 0, 0, 90)));
+    write(QStringLiteral("mb2.gif"), TestProgramFolder::Picture(20, QColor(0, 0, 255, 60)));
+    write(QStringLiteral("theme.mid"), "MThd");
+}
+
+// A level made in the editor's window is in the level menu after the next
+// start, plays to its cleared board, and takes the modifier's changes at
+// its next load.
+TEST(LevelToolsEndToEnd, ALevelMadeInTheEditorIsPlayedAfterTheNextStart)
+{
+    GameHarness h;
+    h.folder.WriteGame({Spec(QStringLiteral("春"), QStringLiteral("spring")),
+                        Spec(QStringLiteral("夏"), QStringLiteral("summer"))});
+    QDir(h.folder.Path()).mkpath(QStringLiteral("media"));
+    QTemporaryDir pictures;
+    PreparePictures(pictures.path(), 10);
+    h.Start(2);
+    ASSERT_EQ(h.controller->LevelMenu().size(), 2);
+
+    FakeDialogs dialogs;
+    {
+        LevelToolContext context{h.controller->Ini(), h.boxes, dialogs, h.state.MediaName};
+        FrmGKEdit editor(context, nullptr);
+        editor.NameField()->setText(QStringLiteral("星空"));
+        editor.SourceField()->setText(pictures.path());
+        QTest::keyClicks(editor.PhotoSumField(), QStringLiteral("10"));
+        editor.MaxXField()->setText(QStringLiteral("5"));
+        editor.MaxYField()->setText(QStringLiteral("4"));
+        editor.EffectList()->setCurrentIndex(0);
+        editor.MakerField()->setText(QStringLiteral("张三"));
+        dialogs.files = {pictures.path() + QStringLiteral("/theme.mid")};
+        QTest::mouseClick(editor.MusicButton(), Qt::LeftButton);
+        QTest::mouseClick(editor.OkButton(), Qt::LeftButton);
+        ASSERT_EQ(h.boxes.shown.back().text, "关卡文件成生，重新启动游戏后生效！");
+        ASSERT_EQ(editor.result(), QDialog::Accepted);
+    }
+    // The menu is built at start-up: the new level is not there yet.
+    EXPECT_EQ(h.controller->LevelMenu().size(), 2);
+
+    h.controller->Unload();
+    h.controller.reset();
+    h.Start(2);
+    const QStringList menu = h.controller->LevelMenu();
+    ASSERT_EQ(menu.size(), 3);
+    EXPECT_EQ(menu[2], "3．星空--张三制作");
+
+    h.controller->ChooseLevel(3);
+    EXPECT_EQ(h.game().Caption(), "正常模式======>当前游戏关卡：3．星空--张三制作");
+    EXPECT_EQ(h.board().MaxX(), 5);
+    EXPECT_EQ(h.board().TileCount(), 20);
+    EXPECT_EQ(QFileInfo(h.music.current).fileName(), "theme.mid");
+    EXPECT_EQ(h.folder.Read("media/theme.mid"), "MThd");
+
+    const auto scoreBefore = h.state.UserJF;
+    h.ClearBoard();
+    EXPECT_EQ(h.board().TileCount(), 0);
+    EXPECT_EQ(h.game().GetPlayState(), PlayState::Next);
+    EXPECT_EQ(h.game().GetOverlay().picture, OverlayPicture::Cleared);
+    EXPECT_EQ(h.state.UserJF, scoreBefore + 10); // a point for each of the ten pairs
+    // After the last level play goes on at the first.
+    h.controller->ClickOverlay();
+    EXPECT_EQ(h.state.UserGK, 1);
+
+    // The modifier lists the level too and changes its size for its next load.
+    {
+        LevelToolContext context{h.controller->Ini(), h.boxes, dialogs, h.state.MediaName};
+        FrmGKXG modifier(context, nullptr);
+        ASSERT_EQ(modifier.LevelList()->count(), 3);
+        modifier.LevelList()->setCurrentIndex(2);
+        EXPECT_EQ(modifier.MaxXField()->text(), "5");
+        EXPECT_EQ(modifier.MusicField()->text(), "theme.mid");
+        modifier.MaxXField()->setText(QStringLiteral("6"));
+        QTest::mouseClick(modifier.OkButton(), Qt::LeftButton);
+        ASSERT_EQ(h.boxes.shown.back().text, "当前关卡修改成功！");
+    }
+    h.controller->ChooseLevel(3);
+    EXPECT_EQ(h.board().MaxX(), 6);
+    EXPECT_EQ(h.board().TileCount(), 24);
+}
+
+} // namespace
+} // namespace daz::testing

@@ -1,0 +1,414 @@
+#include <QDir>
+#include <QFileInfo>
+
+#include "ToolFolder.h"
+#include "leveldata/LevelEditor.h"
+
+namespace daz {
+namespace {
+
+using testing::kGameIni;
+using testing::Listing;
+using testing::ReadBytes;
+using testing::WriteBytes;
+using Outcome = LevelEditor::Outcome;
+
+class Editor : public testing::ToolFolderTest {
+protected:
+    // Entries that pass every check.
+    void FillIn()
+    {
+        editor.fields.name = QStringLiteral("星空");
+        editor.fields.sourceFolder = SourceFolder();
+        editor.fields.photoSum = QStringLiteral("12");
+    }
+    QString Level(const QString& name) const { return Program(QStringLiteral("gameg/星空/") + name); }
+    void ExpectRefusal(const QString& message, ToolField caret, bool select)
+    {
+        const auto refusal = editor.Validate();
+        ASSERT_TRUE(refusal.has_value()) << message.toStdString();
+        EXPECT_EQ(refusal->message, message);
+        EXPECT_EQ(refusal->caret, caret) << message.toStdString();
+        EXPECT_EQ(refusal->select, select) << message.toStdString();
+    }
+    void ExpectNothingWritten()
+    {
+        EXPECT_EQ(ReadBytes(Program("DAZGame.ini")), kGameIni);
+        EXPECT_TRUE(Listing(Program("gameg")).isEmpty());
+        EXPECT_TRUE(Listing(Program("media")).isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(Program("me.tmp")));
+    }
+    void ExpectFailureBox()
+    {
+        ASSERT_FALSE(boxes.shown.empty());
+        EXPECT_EQ(boxes.shown.back().caption, "错误");
+        EXPECT_EQ(boxes.shown.back().icon, platform::MessageIcon::Critical);
+        EXPECT_FALSE(boxes.shown.back().text.isEmpty());
+    }
+
+    LevelEditor editor{context};
+};
+
+// Each entry in turn: the editor stops at the first test that fails, with
+// its own text and caret.
+TEST_F(Editor, RefusesEntriesInOrder)
+{
+    auto& f = editor.fields;
+    ExpectRefusal("请输入一个关卡名称！", ToolField::LevelName, false);
+    f.name = QStringLiteral("星空");
+
+    WriteBytes(Level("1.gif"), "x");
+    ExpectRefusal("对不起！此关卡名称已经存在，请改一个！", ToolField::None, false);
+    QFile::remove(Level("1.gif"));
+
+    ExpectRefusal("请选择关卡图片及蒙版所在目录！", ToolField::SourceFolder, false);
+    f.sourceFolder = SourceFolder();
+
+    ExpectRefusal("你准备了几张关卡图片（不含蒙版）！", ToolField::PhotoSum, false);
+    for (const char* notANumber : {"x", "1x", "1 2"}) {
+        f.photoSum = QString::fromUtf8(notANumber);
+        ExpectRefusal("你准备了几张关卡图片（不含蒙版）只能是数字！", ToolField::PhotoSum, true);
+    }
+    for (const char* tooFewOrNotWhole : {"9", "10.5", "-12", "0"}) {
+        f.photoSum = QString::fromUtf8(tooFewOrNotWhole);
+        ExpectRefusal("你准备了几张关卡图片（不含蒙版）最少要有１０张图片哟！", ToolField::PhotoSum, true);
+    }
+    f.photoSum = QStringLiteral(" 12 ");
+
+    f.maxX.clear();
+    ExpectRefusal("图片横向卡片排列数！", ToolField::MaxX, false);
+    f.maxX = QStringLiteral("a");
+    ExpectRefusal("图片横向卡片排列数只能是数字！", ToolField::MaxX, true);
+    for (const char* outside : {"20", "0", "5.5", "-4"}) {
+        f.maxX = QString::fromUtf8(outside);
+        ExpectRefusal("图片横向卡片排列数只能是大于O小于20的正整数！", ToolField::MaxX, true);
+    }
+    f.maxX = QStringLiteral("19");
+
+    f.maxY.clear();
+    ExpectRefusal("图片纵向卡片排列数！", ToolField::MaxY, false);
+    f.maxY = QStringLiteral("b");
+    ExpectRefusal("图片纵向卡片排列数只能是数字！", ToolField::MaxY, true);
+    f.maxY = QStringLiteral("20");
+    ExpectRefusal("图片纵向卡片排列数只能是大于O小于20的的正整数！", ToolField::MaxY, true);
+
+    f.maxX = QStringLiteral("5");
+    f.maxY = QStringLiteral("7");
+    ExpectRefusal("图片横向卡片排列数或图片纵向卡片排列数要有一方为偶数！", ToolField::MaxX, false);
+    f.maxY = QStringLiteral(" 8 ");
+
+    QFile::rename(Source("mb1.gif"), Source("mb1.bak"));
+    QFile::remove(Source("mb2.gif"));
+    ExpectRefusal("没有发现你打开目录下有mb1.gif，请先制作！", ToolField::MaxX, false);
+    QFile::rename(Source("mb1.bak"), Source("mb1.gif"));
+    ExpectRefusal("没有发现你打开目录下有mb2.gif，请先制作！", ToolField::MaxX, false);
+    WriteBytes(Source("mb2.gif"), "m");
+
+    QFile::remove(Source("7.gif"));
+    QFile::remove(Source("9.gif"));
+    ExpectRefusal("没有发现你打开目录下有7.gif，请先制作！", ToolField::None, false);
+    WriteBytes(Source("7.gif"), "7");
+    WriteBytes(Source("9.gif"), "9");
+
+    EXPECT_FALSE(editor.Validate().has_value());
+}
+
+TEST_F(Editor, ARefusalIsToldAndNothingIsWritten)
+{
+    FillIn();
+    editor.fields.maxY = QStringLiteral("7");
+    editor.fields.maxX = QStringLiteral("9");
+
+    const LevelEditor::Result result = editor.Accept();
+
+    EXPECT_EQ(result.outcome, Outcome::Refused);
+    EXPECT_EQ(result.refusal.caret, ToolField::MaxX);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "图片横向卡片排列数或图片纵向卡片排列数要有一方为偶数！");
+    EXPECT_EQ(boxes.shown[0].caption, "提示");
+    EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Information);
+    EXPECT_EQ(boxes.shown[0].buttons, platform::MessageButtons::Ok);
+    ExpectNothingWritten();
+}
+
+// A name that would reach outside the levels folder, or break the lines of
+// the catalogue, is refused right after the empty-name test, before it is
+// used as a path.
+TEST_F(Editor, RefusesNamesThatAreNoPlainFolderName)
+{
+    FillIn();
+    WriteBytes(Program("gameg/x"), "a file beside the levels");
+    for (const char* bad : {"a\\b", "a/b", "..", "a..b", "a:b", "[a", "a]", "a=b", "a\nb", "a\rb", " a", "a ",
+                            "\ta", "."}) {
+        editor.fields.name = QString::fromUtf8(bad);
+        const auto refusal = editor.Validate();
+        ASSERT_TRUE(refusal.has_value()) << bad;
+        EXPECT_TRUE(refusal->message.contains(QStringLiteral("关卡名称中不能有"))) << bad;
+        EXPECT_EQ(refusal->caret, ToolField::LevelName) << bad;
+    }
+    for (const char* fine : {"星空 之夜", "a.b", "UserGK 乐园", "a-b_c"}) {
+        editor.fields.name = QString::fromUtf8(fine);
+        EXPECT_FALSE(editor.Validate().has_value()) << fine;
+    }
+
+    editor.fields.name = QStringLiteral("../escape");
+    EXPECT_EQ(editor.Accept().outcome, Outcome::Refused);
+    EXPECT_EQ(ReadBytes(Program("DAZGame.ini")), kGameIni);
+    EXPECT_EQ(Listing(Program("gameg")), QStringList{"x"});
+    EXPECT_EQ(Listing(Program()), (QStringList{"DAZGame.ini", "gameg/", "media/"}));
+}
+
+TEST_F(Editor, RefusesAMakerThatWouldBreakTheCatalogue)
+{
+    FillIn();
+    for (const char* bad : {"[张三]", "a\nb"}) {
+        editor.fields.maker = QString::fromUtf8(bad);
+        const auto refusal = editor.Validate();
+        ASSERT_TRUE(refusal.has_value()) << bad;
+        EXPECT_EQ(refusal->caret, ToolField::Maker);
+        EXPECT_TRUE(refusal->select);
+    }
+    editor.fields.maker = QStringLiteral("张三=李四");
+    EXPECT_FALSE(editor.Validate().has_value());
+}
+
+// Only visible files make a level folder taken; a folder that is there but
+// empty passes, and then cannot be made anew. It is never removed.
+TEST_F(Editor, AnExistingFolderWithoutFilesFailsWhenMade)
+{
+    FillIn();
+    WriteBytes(Level(".hidden"), "h");
+    QDir().mkpath(Level("sub"));
+
+    const LevelEditor::Result result = editor.Accept();
+
+    EXPECT_EQ(result.outcome, Outcome::Failed);
+    ExpectFailureBox();
+    EXPECT_EQ(Listing(Level("")), (QStringList{".hidden", "sub/"}));
+    EXPECT_EQ(ReadBytes(Program("DAZGame.ini")), kGameIni);
+}
+
+TEST_F(Editor, ALevelNameTakenInOtherLetterCaseIsTaken)
+{
+    WriteBytes(Program("gameg/Star/1.gif"), "x");
+    FillIn();
+    editor.fields.name = QStringLiteral("star");
+    ExpectRefusal("对不起！此关卡名称已经存在，请改一个！", ToolField::None, false);
+}
+
+TEST_F(Editor, FileDialogsFillTheFieldsOrEmptyThem)
+{
+    dialogs.files = {Outside("back.bmp"), std::nullopt};
+    editor.ChooseBackground();
+    EXPECT_EQ(editor.fields.background, Outside("back.bmp"));
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].description, "图片文件");
+    EXPECT_EQ(dialogs.fileRequests[0].patterns, (QStringList{"*.bmp", "*.jpg", "*.gif", "*.jpeg"}));
+    editor.ChooseBackground();
+    EXPECT_TRUE(editor.fields.background.isEmpty());
+
+    dialogs.files = {Outside("music/song.mp3"), std::nullopt};
+    editor.ChooseMusic();
+    EXPECT_EQ(editor.fields.music, Outside("music/song.mp3"));
+    EXPECT_EQ(mediaName, "song.mp3");
+    EXPECT_EQ(dialogs.fileRequests[2].description, "媒体文件");
+    EXPECT_EQ(dialogs.fileRequests[2].patterns, (QStringList{"*.mp3", "*.mid", "*.midi", "*.wav"}));
+    editor.ChooseMusic();
+    EXPECT_TRUE(editor.fields.music.isEmpty());
+    EXPECT_EQ(mediaName, "song.mp3");
+
+    editor.fields.backColour = 0x123456;
+    dialogs.colours = {0x0080FF, std::nullopt};
+    editor.ChooseColour();
+    EXPECT_EQ(dialogs.lastInitialColour, 0x123456);
+    EXPECT_EQ(editor.fields.backColour, 0x0080FF);
+    editor.ChooseColour();
+    EXPECT_EQ(editor.fields.backColour, 0x0080FF);
+}
+
+TEST_F(Editor, MakesTheLevelFolderAndAddsItToTheCatalogue)
+{
+    FillIn();
+    WriteBytes(Outside("back.jpg"), "background");
+    WriteBytes(Outside("music/song.mp3"), "music");
+    dialogs.files = {Outside("back.jpg"), Outside("music/song.mp3")};
+    editor.ChooseBackground();
+    editor.ChooseMusic();
+    editor.fields.backColour = 0x0080FF;
+    editor.fields.particle = 3;
+    editor.fields.maker = QStringLiteral("张三");
+
+    const LevelEditor::Result result = editor.Accept();
+
+    EXPECT_EQ(result.outcome, Outcome::Created);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "关卡文件成生，重新启动游戏后生效！");
+    EXPECT_EQ(boxes.shown[0].caption, "提示");
+    EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Information);
+
+    EXPECT_EQ(Listing(Level("")), (QStringList{"1.gif", "10.gif", "11.gif", "12.gif", "2.gif", "3.gif", "4.gif",
+                                              "5.gif", "6.gif", "7.gif", "8.gif", "9.gif", "gameback.jpg", "mb1.gif",
+                                              "mb2.gif", "setme.ini"}));
+    for (const QString& name : {QStringLiteral("1.gif"), QStringLiteral("12.gif"), QStringLiteral("mb1.gif"),
+                                QStringLiteral("mb2.gif")})
+        EXPECT_EQ(ReadBytes(Level(name)), ReadBytes(Source(name))) << name.toStdString();
+    EXPECT_EQ(ReadBytes(Level("gameback.jpg")), "background");
+    EXPECT_EQ(ReadBytes(Level("setme.ini")), "[GameSet]\r\nMaxX=12\r\nMaxY=8\r\nPhotoSum=12\r\nGBackColor=33023\r\n"
+                                             "MediaName=song.mp3\r\nParticle=3\r\n");
+    EXPECT_EQ(ReadBytes(Program("media/song.mp3")), "music");
+
+    QByteArray catalogue = kGameIni;
+    catalogue.replace("Menu=2", "Menu=3");
+    catalogue += "MenuName3=星空--张三制作\r\nMenuPath3=\\gameg\\星空\\\r\n";
+    EXPECT_EQ(ReadBytes(Program("DAZGame.ini")), catalogue);
+    EXPECT_FALSE(QFileInfo::exists(Program("me.tmp")));
+}
+
+// Numbers go in as typed; without a maker the catalogue name is the level
+// name; without background and music neither is written.
+TEST_F(Editor, MakesAPlainLevel)
+{
+    FillIn();
+    editor.fields.photoSum = QStringLiteral("10");
+    editor.fields.maxX = QStringLiteral(" 4");
+    editor.fields.backColour = -2147483633; // a system colour
+
+    EXPECT_EQ(editor.Accept().outcome, Outcome::Created);
+
+    EXPECT_EQ(Listing(Level("")), (QStringList{"1.gif", "10.gif", "2.gif", "3.gif", "4.gif", "5.gif", "6.gif",
+                                              "7.gif", "8.gif", "9.gif", "mb1.gif", "mb2.gif", "setme.ini"}));
+    EXPECT_EQ(ReadBytes(Level("setme.ini")), "[GameSet]\r\nMaxX= 4\r\nMaxY=8\r\nPhotoSum=10\r\n"
+                                             "GBackColor=-2147483633\r\nMediaName=\r\nParticle=0\r\n");
+    EXPECT_TRUE(ReadBytes(Program("DAZGame.ini")).endsWith("UserJF=0\r\nMenuName3=星空\r\nMenuPath3=\\gameg\\星空\\\r\n"));
+    EXPECT_TRUE(Listing(Program("media")).isEmpty());
+}
+
+TEST_F(Editor, MusicAlreadyInTheMediaFolderIsNotCopiedAgain)
+{
+    FillIn();
+    WriteBytes(Program("media/song.mp3"), "the shared one");
+    WriteBytes(Outside("song.mp3"), "another song of that name");
+    dialogs.files = {Outside("song.mp3")};
+    editor.ChooseMusic();
+
+    EXPECT_EQ(editor.Accept().outcome, Outcome::Created);
+
+    EXPECT_EQ(ReadBytes(Program("media/song.mp3")), "the shared one");
+    EXPECT_TRUE(ReadBytes(Level("setme.ini")).contains("\r\nMediaName=song.mp3\r\n"));
+}
+
+TEST_F(Editor, ABackgroundChosenAndThenCancelledIsNotWritten)
+{
+    FillIn();
+    WriteBytes(Outside("back.jpg"), "background");
+    dialogs.files = {Outside("back.jpg"), std::nullopt};
+    editor.ChooseBackground();
+    editor.ChooseBackground();
+
+    EXPECT_EQ(editor.Accept().outcome, Outcome::Created);
+    EXPECT_FALSE(QFileInfo::exists(Level("gameback.jpg")));
+}
+
+// A failure part-way leaves no half-made level: the folder the editor made
+// goes again.
+TEST_F(Editor, AFailedCopyTakesBackTheLevelFolder)
+{
+    FillIn();
+    WriteBytes(Outside("song.mp3"), "music");
+    dialogs.files = {Outside("gone.jpg"), Outside("song.mp3")};
+    editor.ChooseBackground(); // a picture that is gone by the time it is copied
+    editor.ChooseMusic();
+
+    EXPECT_EQ(editor.Accept().outcome, Outcome::Failed);
+
+    ExpectFailureBox();
+    EXPECT_TRUE(boxes.shown.back().text.contains(QStringLiteral("gone.jpg")));
+    ExpectNothingWritten();
+}
+
+TEST_F(Editor, AMissingMediaFolderFailsAndTakesBackTheLevelFolder)
+{
+    FillIn();
+    QDir(Program("media")).removeRecursively();
+    WriteBytes(Outside("song.mp3"), "music");
+    dialogs.files = {Outside("song.mp3")};
+    editor.ChooseMusic();
+
+    EXPECT_EQ(editor.Accept().outcome, Outcome::Failed);
+
+    ExpectFailureBox();
+    EXPECT_TRUE(Listing(Program("gameg")).isEmpty());
+    EXPECT_EQ(ReadBytes(Program("DAZGame.ini")), kGameIni);
+}
+
+// The catalogue gets the level's lines, and then its count cannot be
+// written: the catalogue goes back to what it was, byte for byte, and the
+// level folder and the music copied for it go again.
+TEST_F(Editor, ACatalogueLeftHalfUpdatedIsRestored)
+{
+    FillIn();
+    WriteBytes(Outside("song.mp3"), "music");
+    dialogs.files = {Outside("song.mp3")};
+    editor.ChooseMusic();
+    bool linesAdded = false;
+    editor.beforeStep = [&](LevelEditor::Step step) {
+        if (step != LevelEditor::Step::UpdateLevelCount)
+            return;
+        linesAdded = ReadBytes(Program("DAZGame.ini")).contains("MenuPath3=");
+        // The settings writer's temporary file cannot be made any more.
+        QDir().mkpath(Program("me.tmp"));
+    };
+
+    EXPECT_EQ(editor.Accept().outcome, Outcome::Failed);
+
+    EXPECT_TRUE(linesAdded);
+    ExpectFailureBox();
+    EXPECT_EQ(ReadBytes(Program("DAZGame.ini")), kGameIni);
+    EXPECT_EQ(Listing(Program()), (QStringList{"DAZGame.ini", "gameg/", "me.tmp/", "media/"}));
+    EXPECT_TRUE(Listing(Program("gameg")).isEmpty());
+    EXPECT_TRUE(Listing(Program("media")).isEmpty());
+}
+
+TEST_F(Editor, ACatalogueThatCannotBeExtendedTakesBackTheLevelFolder)
+{
+    FillIn();
+    editor.beforeStep = [&](LevelEditor::Step step) {
+        if (step == LevelEditor::Step::AppendCatalogue)
+            QDir().mkpath(Program("me.tmp"));
+    };
+
+    EXPECT_EQ(editor.Accept().outcome, Outcome::Failed);
+
+    ExpectFailureBox();
+    EXPECT_EQ(ReadBytes(Program("DAZGame.ini")), kGameIni);
+    EXPECT_TRUE(Listing(Program("gameg")).isEmpty());
+}
+
+// Without the catalogue's level count the level could not be listed; this
+// is found out before anything is made.
+TEST_F(Editor, ACatalogueWithoutItsCountIsReportedBeforeAnythingIsMade)
+{
+    FillIn();
+    QByteArray noCount = kGameIni;
+    noCount.replace("Menu=2\r\n", "");
+    WriteBytes(Program("DAZGame.ini"), noCount);
+
+    EXPECT_EQ(editor.Accept().outcome, Outcome::Failed);
+
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, "在文件中没有找到所要查找的字段");
+    ExpectFailureBox();
+    EXPECT_EQ(ReadBytes(Program("DAZGame.ini")), noCount);
+    EXPECT_TRUE(Listing(Program("gameg")).isEmpty());
+
+    boxes.shown.clear();
+    QFile::remove(Program("DAZGame.ini"));
+    EXPECT_EQ(editor.Accept().outcome, Outcome::Failed);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, "文件出错");
+    ExpectFailureBox();
+    EXPECT_TRUE(Listing(Program("gameg")).isEmpty());
+}
+
+} // namespace
+} // namespace daz

@@ -1,0 +1,304 @@
+#include <QDir>
+#include <QFileInfo>
+
+#include "ToolFolder.h"
+#include "leveldata/Formats.h"
+#include "leveldata/LevelModifier.h"
+
+namespace daz {
+namespace {
+
+using testing::Listing;
+using testing::ReadBytes;
+using testing::WriteBytes;
+using Outcome = LevelModifier::Outcome;
+
+const QByteArray kStar =
+    "[GameSet]\r\nMaxX=10\r\nMaxY=8\r\nPhotoSum=20\r\nGBackColor=255\r\nMediaName=a.mp3\r\nParticle=2\r\n";
+const QByteArray kMoon =
+    "[GameSet]\r\nMaxX=12\r\nMaxY=7\r\nPhotoSum=20\r\nGBackColor=-2147483633\r\nMediaName=\r\nParticle=9\r\n";
+
+class Modifier : public testing::ToolFolderTest {
+protected:
+    void SetUp() override
+    {
+        ToolFolderTest::SetUp();
+        WriteBytes(Star("setme.ini"), kStar);
+        WriteBytes(Star("gameback.jpg"), "star background");
+        WriteBytes(Moon("setme.ini"), kMoon);
+        modifier.Load();
+    }
+    QString Star(const QString& name) const { return Program(QStringLiteral("levels/star/") + name); }
+    QString Moon(const QString& name) const { return Program(QStringLiteral("levels/moon/") + name); }
+    void ExpectRefusal(const QString& message, ToolField caret, bool select)
+    {
+        const auto refusal = modifier.Validate();
+        ASSERT_TRUE(refusal.has_value()) << message.toStdString();
+        EXPECT_EQ(refusal->message, message);
+        EXPECT_EQ(refusal->caret, caret) << message.toStdString();
+        EXPECT_EQ(refusal->select, select) << message.toStdString();
+    }
+    void ExpectSaved()
+    {
+        ASSERT_FALSE(boxes.shown.empty());
+        EXPECT_EQ(boxes.shown.back().text, "当前关卡修改成功！");
+        EXPECT_EQ(boxes.shown.back().caption, "提示");
+        EXPECT_EQ(boxes.shown.back().icon, platform::MessageIcon::Information);
+    }
+
+    LevelModifier modifier{context};
+};
+
+TEST_F(Modifier, ListsTheCatalogueReadAnewAtEachOpening)
+{
+    EXPECT_EQ(modifier.LevelItems(), (QStringList{"1．小星星", "2．月亮"}));
+    EXPECT_EQ(modifier.ChosenLevel(), -1);
+
+    ASSERT_TRUE(AppendCatalogueLevel(ini, Program("DAZGame.ini"), 3, QStringLiteral("星空"), QStringLiteral("张三")).ok);
+    ASSERT_TRUE(ini.WriteIniKey(Program("DAZGame.ini"), kCatalogueSection, "Menu", 3).ok);
+    LevelModifier reopened(context);
+    reopened.Load();
+    EXPECT_EQ(reopened.LevelItems(), (QStringList{"1．小星星", "2．月亮", "3．星空--张三制作"}));
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Modifier, ChoosingALevelFillsTheFields)
+{
+    EXPECT_EQ(modifier.fields.particle, -1); // no effect selected yet
+    modifier.ChooseLevel(0);
+    EXPECT_EQ(modifier.ChosenLevel(), 0);
+    EXPECT_EQ(modifier.LevelFolder(), Star(""));
+    EXPECT_EQ(modifier.fields.maxX, "10");
+    EXPECT_EQ(modifier.fields.maxY, "8");
+    EXPECT_EQ(modifier.fields.backColour, 255);
+    EXPECT_EQ(modifier.fields.background, "gameback.jpg");
+    EXPECT_EQ(modifier.fields.music, "a.mp3");
+    EXPECT_EQ(modifier.fields.particle, 2);
+
+    // An effect number outside the list keeps the list's choice.
+    modifier.ChooseLevel(1);
+    EXPECT_EQ(modifier.fields.maxX, "12");
+    EXPECT_EQ(modifier.fields.maxY, "7");
+    EXPECT_EQ(modifier.fields.backColour, -2147483633);
+    EXPECT_TRUE(modifier.fields.background.isEmpty());
+    EXPECT_TRUE(modifier.fields.music.isEmpty());
+    EXPECT_EQ(modifier.fields.particle, 2);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+// The picture count is not read, so a settings file without it is fine; a
+// colour that cannot be read keeps the swatch's colour.
+TEST_F(Modifier, ChoosingReadsOnlyTheKeysItShows)
+{
+    modifier.ChooseLevel(0);
+    WriteBytes(Moon("setme.ini"),
+               "[GameSet]\r\nMaxX=6\r\nMaxY=6\r\nGBackColor=red\r\nMediaName=b.mid\r\nParticle=0\r\n");
+    modifier.ChooseLevel(1);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(modifier.fields.backColour, 255);
+    EXPECT_EQ(modifier.fields.particle, 0);
+}
+
+TEST_F(Modifier, ALevelWithoutSettingsShowsTheFileErrorForEachKey)
+{
+    QFile::remove(Moon("setme.ini"));
+    modifier.ChooseLevel(1);
+    EXPECT_EQ(ShownTexts(), QStringList(5, "文件出错"));
+}
+
+TEST_F(Modifier, RefusesEntriesInOrder)
+{
+    ExpectRefusal("哈哈！你还没有选择要修改的关卡呢！", ToolField::LevelList, false);
+    modifier.ChooseLevel(0);
+    auto& f = modifier.fields;
+
+    f.maxX.clear();
+    ExpectRefusal("图片横向卡片排列数！", ToolField::MaxX, false);
+    f.maxX = QStringLiteral("x");
+    ExpectRefusal("图片横向卡片排列数只能是数字！", ToolField::MaxX, true);
+    for (const char* outside : {"20", "0", "10.5", "-2"}) {
+        f.maxX = QString::fromUtf8(outside);
+        ExpectRefusal("图片横向卡片排列数只能是大于O小于20的正整数！", ToolField::MaxX, true);
+    }
+    f.maxX = QStringLiteral("19");
+
+    f.maxY.clear();
+    ExpectRefusal("图片纵向卡片排列数！", ToolField::MaxY, false);
+    f.maxY = QStringLiteral("y");
+    ExpectRefusal("图片纵向卡片排列数只能是数字！", ToolField::MaxY, true);
+    f.maxY = QStringLiteral("20");
+    ExpectRefusal("图片纵向卡片排列数只能是大于O小于20的的正整数！", ToolField::MaxY, true);
+    f.maxY = QStringLiteral("7");
+    ExpectRefusal("图片横向卡片排列数或图片纵向卡片排列数要有一方为偶数！", ToolField::MaxY, true);
+    f.maxY = QStringLiteral(" 12 ");
+
+    f.background = Outside("none.jpg");
+    ExpectRefusal("对不起，背景图不存在，请重新选择一个！", ToolField::Background, true);
+    WriteBytes(Outside("none.jpg"), "now it is there");
+    EXPECT_FALSE(modifier.Validate().has_value());
+
+    f.music = Outside("none.mp3");
+    ExpectRefusal("对不起，背景音乐不存在，请重新选择一个！", ToolField::Music, true);
+    // The stored music name passes although no such file is at hand.
+    f.music = QStringLiteral("a.mp3");
+    EXPECT_FALSE(modifier.Validate().has_value());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Modifier, TheLevelsOwnBackgroundNameAlwaysPasses)
+{
+    modifier.ChooseLevel(1);
+    modifier.fields.background = QStringLiteral("gameback.jpg");
+    ASSERT_EQ(modifier.Save().outcome, Outcome::Saved);
+    EXPECT_FALSE(QFileInfo::exists(Moon("gameback.jpg")));
+}
+
+TEST_F(Modifier, ARefusalIsToldAndNothingIsWritten)
+{
+    const LevelModifier::Result result = modifier.Save();
+    EXPECT_EQ(result.outcome, Outcome::Refused);
+    EXPECT_EQ(result.refusal.caret, ToolField::LevelList);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, "提示");
+    EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Information);
+
+    modifier.ChooseLevel(0);
+    modifier.fields.maxX = QStringLiteral("25");
+    EXPECT_EQ(modifier.Save().outcome, Outcome::Refused);
+    EXPECT_EQ(ReadBytes(Star("setme.ini")), kStar);
+}
+
+TEST_F(Modifier, SavingWithoutChangesKeepsTheLevelAsItWas)
+{
+    modifier.ChooseLevel(0);
+    EXPECT_EQ(modifier.Save().outcome, Outcome::Saved);
+    EXPECT_EQ(ShownTexts(), QStringList{"当前关卡修改成功！"});
+    EXPECT_EQ(ReadBytes(Star("setme.ini")), kStar);
+    EXPECT_EQ(ReadBytes(Star("gameback.jpg")), "star background");
+    EXPECT_TRUE(Listing(Program("media")).isEmpty());
+}
+
+TEST_F(Modifier, SavesTheChangedSettings)
+{
+    WriteBytes(Outside("new.bmp"), "new background");
+    WriteBytes(Outside("music/tune.mid"), "tune");
+    dialogs.files = {Outside("new.bmp"), Outside("music/tune.mid")};
+    dialogs.colours = {0xFF0000};
+
+    modifier.ChooseLevel(0);
+    modifier.ChooseBackground();
+    modifier.ChooseMusic();
+    modifier.ChooseColour();
+    modifier.fields.maxX = QStringLiteral("7");
+    modifier.fields.maxY = QStringLiteral("6");
+    modifier.fields.particle = 5;
+    EXPECT_EQ(modifier.Save().outcome, Outcome::Saved);
+
+    ExpectSaved();
+    EXPECT_EQ(ReadBytes(Star("setme.ini")), "[GameSet]\r\nMaxX=7\r\nMaxY=6\r\nPhotoSum=20\r\nGBackColor=16711680\r\n"
+                                            "MediaName=tune.mid\r\nParticle=5\r\n");
+    EXPECT_EQ(ReadBytes(Star("gameback.jpg")), "new background");
+    EXPECT_EQ(ReadBytes(Program("media/tune.mid")), "tune");
+    EXPECT_EQ(Listing(Star("")), (QStringList{"gameback.jpg", "setme.ini"}));
+}
+
+TEST_F(Modifier, EmptyFieldsRemoveTheBackgroundAndTheMusic)
+{
+    modifier.ChooseLevel(0);
+    modifier.fields.background.clear();
+    modifier.fields.music.clear();
+    EXPECT_EQ(modifier.Save().outcome, Outcome::Saved);
+
+    EXPECT_FALSE(QFileInfo::exists(Star("gameback.jpg")));
+    EXPECT_EQ(ReadBytes(Star("setme.ini")), QByteArray(kStar).replace("MediaName=a.mp3", "MediaName="));
+}
+
+TEST_F(Modifier, CancelledDialogsKeepTheFields)
+{
+    modifier.ChooseLevel(0);
+    dialogs.files = {std::nullopt, std::nullopt};
+    modifier.ChooseBackground();
+    modifier.ChooseMusic();
+    modifier.ChooseColour();
+    EXPECT_EQ(modifier.fields.background, "gameback.jpg");
+    EXPECT_EQ(modifier.fields.music, "a.mp3");
+    EXPECT_EQ(modifier.fields.backColour, 255);
+    EXPECT_TRUE(modifier.MediaTitle().isEmpty());
+    EXPECT_EQ(dialogs.fileRequests[0].patterns, (QStringList{"*.bmp", "*.jpg", "*.gif", "*.jpeg"}));
+    EXPECT_EQ(dialogs.fileRequests[1].patterns, (QStringList{"*.mp3", "*.mid", "*.midi", "*.wav"}));
+}
+
+TEST_F(Modifier, MusicAlreadyInTheMediaFolderIsNotCopiedAgain)
+{
+    WriteBytes(Program("media/tune.mid"), "the shared one");
+    WriteBytes(Outside("tune.mid"), "another");
+    dialogs.files = {Outside("tune.mid")};
+    modifier.ChooseLevel(1);
+    modifier.ChooseMusic();
+    modifier.fields.maxY = QStringLiteral("8");
+    EXPECT_EQ(modifier.Save().outcome, Outcome::Saved);
+
+    EXPECT_EQ(ReadBytes(Program("media/tune.mid")), "the shared one");
+    EXPECT_TRUE(ReadBytes(Moon("setme.ini")).contains("\r\nMediaName=tune.mid\r\n"));
+}
+
+// The music is stored under the name last chosen in the dialog, also when
+// the path was typed by hand afterwards, and also across levels.
+TEST_F(Modifier, MusicTypedByHandIsStoredUnderTheLastChosenName)
+{
+    WriteBytes(Outside("typed.wav"), "typed");
+    modifier.ChooseLevel(0);
+    modifier.fields.music = Outside("typed.wav");
+    EXPECT_EQ(modifier.Save().outcome, Outcome::Saved);
+    EXPECT_TRUE(ReadBytes(Star("setme.ini")).contains("\r\nMediaName=\r\n"));
+    EXPECT_TRUE(Listing(Program("media")).isEmpty());
+
+    WriteBytes(Outside("chosen.mp3"), "chosen");
+    dialogs.files = {Outside("chosen.mp3")};
+    modifier.ChooseMusic();
+    modifier.ChooseLevel(1);
+    EXPECT_EQ(modifier.MediaTitle(), "chosen.mp3");
+    modifier.fields.maxY = QStringLiteral("8");
+    modifier.fields.music = Outside("typed.wav");
+    EXPECT_EQ(modifier.Save().outcome, Outcome::Saved);
+    EXPECT_TRUE(ReadBytes(Moon("setme.ini")).contains("\r\nMediaName=chosen.mp3\r\n"));
+    EXPECT_EQ(ReadBytes(Program("media/chosen.mp3")), "typed");
+}
+
+// A failure stops the save where it happens; what was written stays.
+TEST_F(Modifier, AFailureStopsTheSaveAndIsReported)
+{
+    modifier.ChooseLevel(1);
+    QDir().mkpath(Moon("gameback.jpg")); // a folder where the picture should go
+    WriteBytes(Outside("new.jpg"), "new");
+    modifier.fields.background = Outside("new.jpg");
+    modifier.fields.maxY = QStringLiteral("9");
+
+    EXPECT_EQ(modifier.Save().outcome, Outcome::Failed);
+
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, "错误");
+    EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Critical);
+    EXPECT_TRUE(ReadBytes(Moon("setme.ini")).contains("\r\nMaxY=9\r\n"));
+    EXPECT_TRUE(ReadBytes(Moon("setme.ini")).endsWith("Particle=9\r\n"));
+
+    boxes.shown.clear();
+    QFile::remove(Moon("setme.ini"));
+    EXPECT_EQ(modifier.Save().outcome, Outcome::Failed);
+    EXPECT_EQ(boxes.shown.back().caption, "错误");
+}
+
+// A settings file without its section takes no key; that is no success.
+TEST_F(Modifier, ASettingsFileWithoutItsSectionIsNotReportedAsSaved)
+{
+    modifier.ChooseLevel(1);
+    const QByteArray noSection = QByteArray(kMoon).replace("[GameSet]\r\n", "");
+    WriteBytes(Moon("setme.ini"), noSection);
+    modifier.fields.maxY = QStringLiteral("8");
+    EXPECT_EQ(modifier.Save().outcome, Outcome::Failed);
+    EXPECT_EQ(boxes.shown.back().caption, "错误");
+    EXPECT_EQ(ReadBytes(Moon("setme.ini")), noSection);
+}
+
+} // namespace
+} // namespace daz

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "FakeDialogs.h"
+#include "FakeMessageBoxes.h"
+#include "leveldata/IniFile.h"
+#include "leveldata/LevelToolContext.h"
+
+namespace daz::testing {
+
+// A valid 1 × 1 GIF picture, enough for every tile and mask (fromHex skips
+// the blanks).
+inline const QByteArray kTinyGif = QByteArray::fromHex(
+    "474946383961 0100 0100 800000 ffffff 000000 21f904 0100000000 2c 00000000 01000100 00 0202 4401 00 3b");
+
+inline const QByteArray kGameIni = "[GameMenu]\r\nMenu=2\r\nMenuName1=小星星\r\nMenuPath1=\\levels\\star\\\r\n"
+                                   "MenuName2=月亮\r\nMenuPath2=\\levels\\moon\\\r\n"
+                                   "[UserSet]\r\nMediaON=True\r\nSoundON=True\r\nUserGK=1\r\nUserJF=0\r\n";
+
+inline void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(path.section(u'/', 0, -2));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+inline QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArrayLiteral("<missing>");
+    return file.readAll();
+}
+
+// The files of a folder, sorted; sub-folders end with "/".
+inline QStringList Listing(const QString& folder)
+{
+    QStringList names;
+    for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                                            QDir::Name))
+        names << info.fileName() + (info.isDir() ? QStringLiteral("/") : QString());
+    return names;
+}
+
+// A program folder for each test: DAZGame.ini with two levels, the empty
+// "gameg" and "media" folders, and next to it a folder of pictures ready
+// for a new level (1.gif … 12.gif, mb1.gif, mb2.gif).
+class ToolFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(root.isValid());
+        QDir(root.path()).mkpath(QStringLiteral("program/gameg"));
+        QDir(root.path()).mkpath(QStringLiteral("program/media"));
+        WriteBytes(Program("DAZGame.ini"), kGameIni);
+        for (int i = 1; i <= 12; ++i)
+            WriteBytes(Source(QStringLiteral("%1.gif").arg(i)), kTinyGif + QByteArray::number(i));
+        WriteBytes(Source("mb1.gif"), kTinyGif + "mb1");
+        WriteBytes(Source("mb2.gif"), kTinyGif + "mb2");
+    }
+
+    QString ProgramFolder() const { return root.path() + QStringLiteral("/program"); }
+    QString Program(const QString& relative = {}) const { return ProgramFolder() + u'/' + relative; }
+    QString SourceFolder() const { return root.path() + QStringLiteral("/pictures"); }
+    QString Source(const QString& name) const { return SourceFolder() + u'/' + name; }
+    QString Outside(const QString& relative) const { return root.path() + u'/' + relative; }
+
+    QStringList ShownTexts() const
+    {
+        QStringList texts;
+        for (const auto& box : boxes.shown)
+            texts << box.text;
+        return texts;
+    }
+
+    QTemporaryDir root;
+    FakeMessageBoxes boxes;
+    FakeDialogs dialogs;
+    IniAccess ini{root.path() + QStringLiteral("/program"), boxes};
+    QString mediaName = QStringLiteral("playing.mp3"); // the game's music name
+    LevelToolContext context{ini, boxes, dialogs, mediaName};
+};
+
+} // namespace daz::testing

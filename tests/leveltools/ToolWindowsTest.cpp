@@ -1,0 +1,217 @@
+#include <QComboBox>
+#include <QEnterEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+
+#include "ToolFolder.h"
+#include "leveldata/FrmDrive.h"
+#include "leveldata/FrmGKEdit.h"
+#include "leveldata/FrmGKXG.h"
+#include "leveldata/ToolWidgets.h"
+
+namespace daz {
+namespace {
+
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+void Hover(QWidget* button)
+{
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QCoreApplication::sendEvent(button, &enter);
+}
+
+void MoveOverBackground(QWidget* window)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &move);
+}
+
+class ToolWindows : public testing::ToolFolderTest {};
+
+TEST_F(ToolWindows, TheEditorOpensWithItsFieldsAndLimits)
+{
+    FrmGKEdit window(context, nullptr);
+    EXPECT_EQ(window.windowTitle(), "霁岚关卡编辑器2.0.0");
+    EXPECT_EQ(window.size(), QSize(toolwindow::editor::kWidth, toolwindow::editor::kHeight));
+
+    EXPECT_EQ(window.NameField()->maxLength(), 38);
+    EXPECT_EQ(window.PhotoSumField()->maxLength(), 2);
+    EXPECT_EQ(window.MaxXField()->maxLength(), 2);
+    EXPECT_EQ(window.MaxYField()->maxLength(), 2);
+    EXPECT_EQ(window.MakerField()->maxLength(), 12);
+    EXPECT_TRUE(window.SourceField()->isReadOnly());
+    EXPECT_TRUE(window.BackgroundField()->isReadOnly());
+    EXPECT_TRUE(window.MusicField()->isReadOnly());
+    EXPECT_FALSE(window.NameField()->isReadOnly());
+    EXPECT_EQ(window.MaxXField()->text(), "12");
+    EXPECT_EQ(window.MaxYField()->text(), "8");
+    ASSERT_EQ(window.EffectList()->count(), 6);
+    EXPECT_EQ(window.EffectList()->itemText(0), "没有任何效果");
+    EXPECT_EQ(window.EffectList()->itemText(5), "闪烁的星星");
+    EXPECT_EQ(window.EffectList()->currentIndex(), 0);
+}
+
+// Over a button its hover picture shows; over the window's background all
+// buttons show their rest pictures again.
+TEST_F(ToolWindows, PictureButtonsSwapTheirPicturesOnHover)
+{
+    FrmGKEdit editor(context, nullptr);
+    Hover(editor.OkButton());
+    Hover(editor.SourceButton());
+    EXPECT_TRUE(editor.OkButton()->ShowsHover());
+    EXPECT_TRUE(editor.SourceButton()->ShowsHover());
+    EXPECT_FALSE(editor.EscButton()->ShowsHover());
+    MoveOverBackground(&editor);
+    EXPECT_FALSE(editor.OkButton()->ShowsHover());
+    EXPECT_FALSE(editor.SourceButton()->ShowsHover());
+
+    FrmGKXG modifier(context, nullptr);
+    Hover(modifier.MusicButton());
+    EXPECT_TRUE(modifier.MusicButton()->ShowsHover());
+    MoveOverBackground(&modifier);
+    EXPECT_FALSE(modifier.MusicButton()->ShowsHover());
+}
+
+// A refusal puts the caret into the field it names, with its text
+// selected where the refusal says so.
+TEST_F(ToolWindows, TheEditorSendsTheCaretToTheRefusedField)
+{
+    FrmGKEdit window(context, nullptr);
+    QTest::mouseClick(window.OkButton(), Qt::LeftButton);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "请输入一个关卡名称！");
+    EXPECT_EQ(window.focusWidget(), window.NameField());
+
+    window.NameField()->setText(QStringLiteral("星空"));
+    window.SourceField()->setText(SourceFolder());
+    QTest::keyClicks(window.PhotoSumField(), QStringLiteral("9x"));
+    QTest::mouseClick(window.OkButton(), Qt::LeftButton);
+    EXPECT_EQ(boxes.shown.back().text, "你准备了几张关卡图片（不含蒙版）只能是数字！");
+    EXPECT_EQ(window.focusWidget(), window.PhotoSumField());
+    EXPECT_EQ(window.PhotoSumField()->selectedText(), "9x");
+    EXPECT_EQ(window.result(), QDialog::Rejected);
+}
+
+TEST_F(ToolWindows, TheEditorClosesAfterMakingTheLevel)
+{
+    FrmGKEdit window(context, nullptr);
+    window.NameField()->setText(QStringLiteral("星空"));
+    window.SourceField()->setText(SourceFolder());
+    QTest::keyClicks(window.PhotoSumField(), QStringLiteral("12"));
+    window.EffectList()->setCurrentIndex(4);
+    dialogs.colours = {0x00FF00};
+    QTest::mouseClick(window.Swatch(), Qt::LeftButton);
+    WriteBytes(Outside("tune.wav"), "tune");
+    dialogs.files = {Outside("tune.wav")};
+    QTest::mouseClick(window.MusicButton(), Qt::LeftButton);
+    EXPECT_EQ(window.MusicField()->text(), Outside("tune.wav"));
+
+    QTest::mouseClick(window.OkButton(), Qt::LeftButton);
+
+    EXPECT_EQ(boxes.shown.back().text, "关卡文件成生，重新启动游戏后生效！");
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_EQ(ReadBytes(Program("gameg/星空/setme.ini")), "[GameSet]\r\nMaxX=12\r\nMaxY=8\r\nPhotoSum=12\r\n"
+                                                        "GBackColor=65280\r\nMediaName=tune.wav\r\nParticle=4\r\n");
+}
+
+TEST_F(ToolWindows, TheModifierFillsTheFieldsOfTheChosenLevel)
+{
+    WriteBytes(Program("levels/moon/setme.ini"),
+               "[GameSet]\r\nMaxX=6\r\nMaxY=5\r\nPhotoSum=10\r\nGBackColor=255\r\nMediaName=m.mp3\r\nParticle=3\r\n");
+    FrmGKXG window(context, nullptr);
+    window.show();
+    EXPECT_EQ(window.windowTitle(), "霁岚关卡修改器1.0.0");
+    ASSERT_EQ(window.LevelList()->count(), 2);
+    EXPECT_EQ(window.LevelList()->itemText(1), "2．月亮");
+    EXPECT_EQ(window.LevelList()->currentIndex(), -1);
+    EXPECT_EQ(window.EffectList()->currentIndex(), -1);
+    EXPECT_FALSE(window.BackgroundField()->isReadOnly());
+
+    QTest::mouseClick(window.OkButton(), Qt::LeftButton);
+    EXPECT_EQ(boxes.shown.back().text, "哈哈！你还没有选择要修改的关卡呢！");
+    EXPECT_EQ(window.focusWidget(), window.LevelList());
+
+    window.LevelList()->setCurrentIndex(1);
+    EXPECT_EQ(window.MaxXField()->text(), "6");
+    EXPECT_EQ(window.MaxYField()->text(), "5");
+    EXPECT_EQ(window.MusicField()->text(), "m.mp3");
+    EXPECT_EQ(window.EffectList()->currentIndex(), 3);
+    EXPECT_EQ(window.Modifier().fields.backColour, 255);
+
+    window.MaxYField()->setText(QStringLiteral("8"));
+    QTest::mouseClick(window.OkButton(), Qt::LeftButton);
+    EXPECT_EQ(boxes.shown.back().text, "当前关卡修改成功！");
+    EXPECT_TRUE(ReadBytes(Program("levels/moon/setme.ini")).contains("\r\nMaxY=8\r\n"));
+    EXPECT_TRUE(window.isVisible()); // open for further changes
+}
+
+// Answers the folder chooser as soon as it waits for the user, after typing
+// a path into its field when one is given.
+void AnswerChooser(bool confirm, const QString& typed = QString())
+{
+    QTimer::singleShot(0, [confirm, typed] {
+        auto* chooser = qobject_cast<FrmDrive*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        if (!typed.isEmpty()) {
+            chooser->PathField()->clear();
+            QTest::keyClicks(chooser->PathField(), typed);
+        }
+        if (confirm)
+            chooser->accept();
+        else
+            chooser->reject();
+    });
+}
+
+TEST_F(ToolWindows, TheSourceButtonTakesThePathOfTheFolderChooser)
+{
+    FrmGKEdit window(context, nullptr);
+    AnswerChooser(true);
+    QTest::mouseClick(window.SourceButton(), Qt::LeftButton);
+    EXPECT_EQ(window.SourceField()->text(), ProgramFolder());
+
+    AnswerChooser(false, QStringLiteral("/elsewhere"));
+    QTest::mouseClick(window.SourceButton(), Qt::LeftButton);
+    EXPECT_EQ(window.SourceField()->text(), ProgramFolder());
+
+    AnswerChooser(true, SourceFolder());
+    QTest::mouseClick(window.SourceButton(), Qt::LeftButton);
+    EXPECT_EQ(window.SourceField()->text(), SourceFolder());
+}
+
+// The program's own pictures are used where they are built in, and a
+// plain stand-in of the button's size where one is missing.
+TEST_F(ToolWindows, ButtonPicturesComeFromTheResources)
+{
+    for (const char* name : {"ok.png", "ok-hover.png", "esc.png", "esc-hover.png"})
+        EXPECT_EQ(tools::ToolPicture(QString::fromLatin1(name), QSize(1, 1), "x", false).size(),
+                  QSize(toolwindow::kWideButtonWidth, toolwindow::kWideButtonHeight))
+            << name;
+    for (const char* name : {"open.png", "open-hover.png"})
+        EXPECT_EQ(tools::ToolPicture(QString::fromLatin1(name), QSize(1, 1), "x", false).size(),
+                  QSize(toolwindow::kOpenButtonWidth, toolwindow::kOpenButtonHeight))
+            << name;
+    EXPECT_EQ(tools::ToolPicture("missing.png", QSize(30, 24), "…", true).size(), QSize(30, 24));
+    EXPECT_EQ(tools::WindowBackground("editor-background.png", QSize(1, 1), "", {}).size(),
+              QSize(toolwindow::editor::kWidth, toolwindow::editor::kHeight));
+    EXPECT_EQ(tools::WindowBackground("modifier-background.png", QSize(1, 1), "", {}).size(),
+              QSize(toolwindow::modifier::kWidth, toolwindow::modifier::kHeight));
+}
+
+TEST_F(ToolWindows, TheFolderChooserGivesBackItsPathField)
+{
+    FrmDrive window(ProgramFolder(), boxes, nullptr);
+    EXPECT_EQ(window.windowTitle(), "请选择你制作好的关卡图片及蒙版所在目录：");
+    EXPECT_EQ(window.PathField()->text(), ProgramFolder());
+    EXPECT_EQ(window.Path(), ProgramFolder());
+
+    window.PathField()->clear();
+    QTest::keyClicks(window.PathField(), QStringLiteral("/typed/by hand"));
+    EXPECT_EQ(window.Path(), "/typed/by hand");
+}
+
+} // namespace
+} // namespace daz
