@@ -16,9 +16,9 @@ public:
         if (files.empty()) {
             return std::nullopt;
         }
-        auto f = files.front();
+        std::optional<QString> answer = std::move(files.front());
         files.pop_front();
-        return f;
+        return answer;
     }
     std::optional<std::int32_t> ChooseColour(std::int32_t initial) override
     {
@@ -26,9 +26,9 @@ public:
         if (colours.empty()) {
             return std::nullopt;
         }
-        auto c = colours.front();
+        const std::optional<std::int32_t> answer = colours.front();
         colours.pop_front();
-        return c;
+        return answer;
     }
 
     struct FileRequest {
