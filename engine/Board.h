@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 #include <vector>
 
@@ -44,7 +45,11 @@ public:
     int CellCount() const { return maxX_ * maxY_; }
 
     // Any cell of the grid, ring included.
-    TileCode At(int x, int y) const { return codes_[Index(x, y)]; }
+    TileCode At(int x, int y) const
+    {
+        assert(x >= 0 && x <= maxX_ + 1 && y >= 0 && y <= maxY_ + 1);
+        return codes_[Index(x, y)];
+    }
     TileCode At(Cell c) const { return At(c.x, c.y); }
     bool InField(Cell c) const;
 
@@ -53,9 +58,13 @@ public:
     Cell CellOf(int number) const;
 
     // Writers for playing cells (never the ring).
-    void PlaceTile(Cell c, TileCode code);   // deal, shuffle, undo
+    void PlaceTile(Cell c, TileCode code);   // deal, shuffle, undo; code 0 removes
     void RemoveTile(Cell c);                 // the control is hidden, keeps its picture
     void MoveTile(Cell from, Cell to);       // compaction: picture and code pass on
+    // Shuffle: an occupied cell gets another code and its control the
+    // matching picture; whether the control is shown stays as it was, so
+    // a shuffle in the middle of a hint flash does not upset the flash.
+    void ReplaceTile(Cell c, TileCode code);
 
     // Tile controls, by cell number 1 … CellCount().
     const TileView& View(int number) const { return views_[number]; }

@@ -34,7 +34,8 @@ private:
 
 // The deck for a new level: pairs of pictures 1, 2, … PhotoSum, 1, 2, …
 // until every cell has a tile, then each position swapped with one drawn
-// from the whole deck. deck[0] is the tile of cell 1.
+// from the whole deck. deck[0] is the tile of cell 1. A level load reseeds
+// the generator from the clock before dealing; that is the caller's step.
 std::vector<TileCode> DealDeck(int cellCount, int photoSum, Random& random);
 
 // Fills an empty board from the deck, row by row.
@@ -42,11 +43,12 @@ void LayOutDeck(Board& board, const std::vector<TileCode>& deck);
 
 // Rearranges the tiles still on the board: reseeds from the clock, then
 // swaps each with one drawn from all of them. The same cells stay occupied
-// and the same codes remain; every occupied control gets its picture again.
+// and the same codes remain; every occupied control gets its picture again
+// and keeps its visibility.
 void ShuffleBoard(Board& board, Random& random);
 
-// Puts the most recently removed pair back (the top two records).
-// Precondition: stack.UndoCount() >= 2.
+// Puts the most recently removed pair back (the top two records); each
+// control shows its tile again. Does nothing with fewer than two records.
 void UndoLastPair(Board& board, UndoStack& stack);
 
 } // namespace daz

@@ -1,0 +1,223 @@
+#include "FrmMain.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+
+#include "presentation/BoardView.h"
+#include "presentation/MainController.h"
+#include "presentation/Pictures.h"
+#include "presentation/ToolStrip.h"
+
+namespace daz {
+namespace {
+
+// The window's client area as designed, in twips.
+constexpr int kDesignWidth = 11925;
+constexpr int kDesignHeight = 9465;
+// The board area starts below the tool strip.
+constexpr int kBoardTop = 280;
+
+} // namespace
+
+FrmMain::FrmMain(MainController& controller, LevelTools tools)
+    : controller_(controller),
+      tools_(std::move(tools)),
+      strip_(new ToolStrip(controller, this)),
+      board_(new BoardView(controller.GetGame(), controller.GetParticles(), this)),
+      showBox_(new QLabel(this))
+{
+    setWindowTitle(MainController::WindowCaption());
+    setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"), {32, 32}, QStringLiteral("连"))));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0xF6, 0xEE, 0xDC));
+    setPalette(palette);
+    resize(Px(kDesignWidth), Px(kDesignHeight));
+
+    showBox_->hide();
+    showBox_->setCursor(Qt::PointingHandCursor);
+    showBox_->installEventFilter(this);
+
+    BuildMenus();
+
+    Game& game = controller_.GetGame();
+    connect(strip_, &ToolStrip::menuButtonClicked, this, &FrmMain::OpenMenu);
+    connect(&game, &Game::overlayChanged, this, &FrmMain::ShowOverlay);
+    connect(&controller_.Audio(), &AudioSwitches::switchesChanged, this, &FrmMain::ShowSwitches);
+    connect(&controller_, &MainController::modeChanged, this, &FrmMain::ShowModes);
+    connect(&controller_, &MainController::levelMenuChanged, this, &FrmMain::ShowLevelMenu);
+    ShowSwitches();
+    ShowModes();
+    ShowLevelMenu();
+    ShowOverlay();
+    LayOut();
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::BuildMenus()
+{
+    munMain_ = new QMenu(QStringLiteral("选关"), this);
+    munMain_->addAction(QStringLiteral("重新开始"), this, [this] { controller_.Restart(); });
+    munMain_->addSeparator();
+    munGameSelect_ = munMain_->addMenu(QStringLiteral("选择关卡"));
+    munGameSelect_->addAction(QStringLiteral("随机选关"), this, [this] { controller_.RandomLevel(); });
+    munGameSelect_->addSeparator();
+    for (int i = 1; i <= MainController::kLevelMenuSize; ++i) {
+        QAction* item = munGameSelect_->addAction(QString::number(i), this, [this, i] { controller_.ChooseLevel(i); });
+        item->setVisible(false);
+        munGame_[static_cast<std::size_t>(i)] = item;
+    }
+    munMain_->addSeparator();
+    munSound_ = munMain_->addAction(QStringLiteral("鼠标音效"));
+    munSound_->setCheckable(true);
+    connect(munSound_, &QAction::triggered, this, [this](bool on) { controller_.Audio().SetEffectsOn(on); });
+    munMedia_ = munMain_->addAction(QStringLiteral("背景音乐"));
+    munMedia_->setCheckable(true);
+    connect(munMedia_, &QAction::triggered, this, [this](bool on) { controller_.Audio().SetMusicOn(on); });
+    munMain_->addAction(QStringLiteral("霁岚--关卡修改器"), this, [this] {
+        if (tools_.openModifier) {
+            tools_.openModifier(this);
+        }
+    });
+    munMain_->addAction(QStringLiteral("霁岚--关卡编辑器"), this, [this] {
+        if (tools_.openEditor) {
+            tools_.openEditor(this);
+        }
+    });
+    munMain_->addSeparator();
+    munMain_->addAction(QStringLiteral("主题帮助"), this, [this] { controller_.OpenHelp(); });
+    munMain_->addAction(QStringLiteral("建议反馈"), this, [this] { controller_.SendFeedback(); });
+    munMain_->addSeparator();
+    munMain_->addAction(QStringLiteral("最新软件下载"), this, [this] { controller_.OpenDownloads(); });
+    munMain_->addAction(QStringLiteral("最新关卡下载"), this, [this] { controller_.OpenDownloads(); });
+    munMain_->addSeparator();
+    munMain_->addAction(QStringLiteral("关于作者"), this, [this] { controller_.ShowAbout(); });
+    munMain_->addSeparator();
+    munMain_->addAction(QStringLiteral("退出"), this, [this] { close(); });
+
+    munMode_ = new QMenu(QStringLiteral("游戏模式"), this);
+    for (int mode = 1; mode <= kModeCount; ++mode) {
+        QAction* item = munMode_->addAction(QString::fromUtf8(RulesFor(mode).caption), this,
+                                            [this, mode] { controller_.ChooseMode(mode); });
+        item->setCheckable(true);
+        munGameMode_[static_cast<std::size_t>(mode)] = item;
+    }
+}
+
+void FrmMain::ShowSwitches()
+{
+    munSound_->setChecked(controller_.Audio().EffectsOn());
+    munMedia_->setChecked(controller_.Audio().MusicOn());
+}
+
+void FrmMain::ShowModes()
+{
+    for (int mode = 1; mode <= kModeCount; ++mode) {
+        munGameMode_[static_cast<std::size_t>(mode)]->setChecked(mode == controller_.CheckedMode());
+    }
+}
+
+void FrmMain::ShowLevelMenu()
+{
+    const QStringList items = controller_.LevelMenu();
+    for (int i = 1; i <= MainController::kLevelMenuSize; ++i) {
+        QAction* item = munGame_[static_cast<std::size_t>(i)];
+        const bool listed = i <= items.size();
+        item->setVisible(listed);
+        item->setText(listed ? items[i - 1] : QString::number(i));
+    }
+}
+
+QPoint FrmMain::MenuPosition(Toolbar::MenuButton button) const
+{
+    const QWidget* b = strip_->MenuButton(button);
+    return strip_->mapToGlobal(QPoint(b->x() + b->width() / 2, b->y() + b->height()));
+}
+
+void FrmMain::OpenMenu(Toolbar::MenuButton button)
+{
+    controller_.OpenMenu(button);
+    QMenu* menu = button == Toolbar::MenuButton::Main ? munMain_ : munMode_;
+    const QPoint at = MenuPosition(button);
+    if (runMenu_) {
+        runMenu_(menu, at);
+    } else {
+        menu->exec(at);
+    }
+    // The level stays paused until the overlay is clicked or a command
+    // loads a level.
+}
+
+void FrmMain::ShowOverlay()
+{
+    const Game& game = controller_.GetGame();
+    const Overlay& overlay = game.GetOverlay();
+    board_->setVisible(game.BoardVisible());
+    if (!overlay.visible) {
+        showBox_->hide();
+        return;
+    }
+    const QPixmap picture = ImageList1(static_cast<int>(overlay.picture));
+    if (showBox_->pixmap().cacheKey() != picture.cacheKey()) {
+        showBox_->setPixmap(picture);
+        showBox_->resize(picture.size());
+    }
+    // It hops about a little, right of and below the window's centre.
+    showBox_->move(Px(overlay.jitterX) + (width() - showBox_->width()) / 2,
+                   Px(overlay.jitterY) + (height() - showBox_->height()) / 2);
+    showBox_->show();
+    showBox_->raise();
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == showBox_ && event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            controller_.ClickOverlay();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmMain::LayOut()
+{
+    const int w = width();
+    const int h = height();
+    // The board keeps its size; it is centred below the strip, or sits
+    // right under it when the window is too low.
+    const int top = board_->height() + Px(kBoardTop) < h ? (h - board_->height()) / 2 + Px(kBoardTop) : Px(kBoardTop);
+    board_->move((w - board_->width()) / 2, top);
+    strip_->move(w > strip_->width() ? (w - strip_->width()) / 2 : 0, 0);
+    if (showBox_->isVisible()) {
+        ShowOverlay();
+    }
+}
+
+void FrmMain::resizeEvent(QResizeEvent*)
+{
+    LayOut();
+}
+
+void FrmMain::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        controller_.WindowMinimised();
+    }
+    QWidget::changeEvent(event);
+}
+
+void FrmMain::closeEvent(QCloseEvent* event)
+{
+    if (!unloaded_) {
+        unloaded_ = true;
+        controller_.Unload();
+    }
+    event->accept();
+}
+
+} // namespace daz

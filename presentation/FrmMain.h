@@ -1,0 +1,83 @@
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include <QWidget>
+
+#include "presentation/Toolbar.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace daz {
+
+class BoardView;
+class MainController;
+class ToolStrip;
+
+// The main game window: the tool strip, the board and the overlay picture,
+// with the two pop-up menus. Everything it shows comes from the
+// controller; it forwards the mouse and the menu commands.
+class FrmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    // The level tools open as modal windows; the hooks run them.
+    struct LevelTools {
+        std::function<void(QWidget* parent)> openEditor;
+        std::function<void(QWidget* parent)> openModifier;
+    };
+
+    FrmMain(MainController& controller, LevelTools tools);
+    ~FrmMain() override;
+
+    ToolStrip* Strip() const { return strip_; }
+    BoardView* Board() const { return board_; }
+    QLabel* ShowBox() const { return showBox_; }
+    QMenu* MainMenu() const { return munMain_; }
+    QMenu* ModeMenu() const { return munMode_; }
+    QMenu* LevelMenu() const { return munGameSelect_; }
+    QAction* SoundItem() const { return munSound_; }
+    QAction* MediaItem() const { return munMedia_; }
+    QAction* ModeItem(int mode) const { return munGameMode_[static_cast<std::size_t>(mode)]; }
+    QAction* LevelItem(int level) const { return munGame_[static_cast<std::size_t>(level)]; }
+
+    // Where the pop-up menu of a button opens, in global coordinates.
+    QPoint MenuPosition(Toolbar::MenuButton button) const;
+    // Set by tests: opens the menus without waiting in their event loop.
+    void SetMenuRunner(std::function<void(QMenu*, QPoint)> runner) { runMenu_ = std::move(runner); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenus();
+    void OpenMenu(Toolbar::MenuButton button);
+    void ShowOverlay();
+    void ShowSwitches();
+    void ShowModes();
+    void ShowLevelMenu();
+    void LayOut();
+
+    MainController& controller_;
+    LevelTools tools_;
+    ToolStrip* strip_;
+    BoardView* board_;
+    QLabel* showBox_;
+    QMenu* munMain_ = nullptr;
+    QMenu* munMode_ = nullptr;
+    QMenu* munGameSelect_ = nullptr;
+    QAction* munSound_ = nullptr;
+    QAction* munMedia_ = nullptr;
+    std::array<QAction*, 5> munGameMode_{};
+    std::array<QAction*, 67> munGame_{};
+    std::function<void(QMenu*, QPoint)> runMenu_;
+    bool unloaded_ = false;
+};
+
+} // namespace daz

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QColor>
+#include <QCursor>
+#include <QPixmap>
+#include <QString>
+
+namespace daz {
+
+// 15 twips to a pixel, the unit of every position the windows are laid
+// out in.
+inline constexpr int kTwipsPerPixel = 15;
+inline int Px(double twips) { return static_cast<int>(twips / kTwipsPerPixel + (twips < 0 ? -0.5 : 0.5)); }
+
+// A colour stored as &H00BBGGRR (red in the low byte).
+QColor FromBgr(unsigned bgr);
+
+// The sixteen colours of the classic palette: 0 black … 15 white.
+QColor PaletteColour(int index);
+
+// The windows' own pictures, compiled into the program. A picture that
+// is missing from the resources is drawn plainly instead, with the text
+// given, so a window never shows a hole.
+QPixmap WindowPicture(const QString& name, QSize fallbackSize, const QString& fallbackText = QString());
+
+// ImageList1 of the main window: 1–10 the score digits 0–9, 11/12 and
+// 16/17 the two menu buttons at rest and hovered, 13/14/15 the paused,
+// timed-out and cleared pictures.
+QPixmap ImageList1(int entry);
+
+// The hand pointer of the toolbar and the menu buttons.
+QCursor ToolbarPointer();
+
+} // namespace daz

@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include "BoardText.h"
+#include "engine/Deal.h"
+#include "tests/support/TestBoards.h"
+
+namespace daz {
+namespace {
+
+using testing::BoardFromRows;
+using testing::RowsOf;
+
+std::map<TileCode, int> CountCodes(const std::vector<TileCode>& codes)
+{
+    std::map<TileCode, int> counts;
+    for (TileCode c : codes)
+        ++counts[c];
+    return counts;
+}
+
+std::map<TileCode, int> CountCodes(const Board& board)
+{
+    std::vector<TileCode> codes;
+    for (int n = 1; n <= board.CellCount(); ++n)
+        if (board.At(board.CellOf(n)) != 0)
+            codes.push_back(board.At(board.CellOf(n)));
+    return CountCodes(codes);
+}
+
+TEST(DealDeck, ASmallBoardUsesOnlyTheFirstPictures)
+{
+    Random random = testing::SeededRandom(1);
+    EXPECT_EQ(CountCodes(DealDeck(4, 10, random)), (std::map<TileCode, int>{{1, 2}, {2, 2}}));
+}
+
+TEST(DealDeck, PicturesGoRoundAgainWhenThereAreMorePairsThanPictures)
+{
+    Random random = testing::SeededRandom(2);
+    std::map<TileCode, int> expected{{1, 4}, {2, 4}};
+    for (TileCode c = 3; c <= 10; ++c)
+        expected[c] = 2;
+    EXPECT_EQ(CountCodes(DealDeck(24, 10, random)), expected);
+
+    // One picture only: every tile shows it.
+    EXPECT_EQ(CountCodes(DealDeck(6, 1, random)), (std::map<TileCode, int>{{1, 6}}));
+}
+
+TEST(DealDeck, TheShuffleDependsOnlyOnTheGenerator)
+{
+    Random a = testing::SeededRandom(3);
+    Random b = testing::SeededRandom(3);
+    Random c = testing::SeededRandom(4);
+    const std::vector<TileCode> deck = DealDeck(48, 12, a);
+    EXPECT_EQ(deck, DealDeck(48, 12, b));
+    EXPECT_NE(deck, DealDeck(48, 12, c));
+}
+
+TEST(DealDeck, EveryPositionCanReceiveEveryPicture)
+{
+    // Swapping each position with one drawn from the whole deck can send
+    // any tile anywhere: over many deals, every picture turns up at every
+    // position of a small deck.
+    Random random = testing::SeededRandom(6);
+    std::vector<std::map<TileCode, int>> seen(6);
+    for (int deal = 0; deal < 300; ++deal) {
+        const std::vector<TileCode> deck = DealDeck(6, 3, random);
+        for (std::size_t i = 0; i < deck.size(); ++i)
+            ++seen[i][deck[i]];
+    }
+    for (const auto& position : seen)
+        EXPECT_EQ(position.size(), 3u);
+}
+
+TEST(LayOutDeck, FillsTheBoardRowByRowAndShowsEveryTile)
+{
+    Board board(3, 2);
+    LayOutDeck(board, {1, 2, 3, 3, 2, 1});
+    EXPECT_EQ(RowsOf(board), (std::vector<std::string>{"ABC", "CBA"}));
+    EXPECT_TRUE(testing::ControlsMatchGrid(board));
+    EXPECT_EQ(board.HiddenControlCount(), 0);
+    EXPECT_TRUE(testing::RingIsEmpty(board));
+}
+
+TEST(ShuffleBoard, KeepsTheOccupiedCellsAndTheCodes)
+{
+    Random random = testing::SeededRandom(8);
+    Board board(8, 6);
+    // Ten tiles on 48 cells.
+    const std::vector<Cell> occupied = {{1, 1}, {8, 1}, {3, 2}, {4, 2}, {5, 3}, {1, 4}, {2, 5}, {7, 5}, {8, 6}, {4, 6}};
+    for (std::size_t i = 0; i < occupied.size(); ++i)
+        board.PlaceTile(occupied[i], static_cast<TileCode>(1 + i / 2));
+    board.TakeChangedCells();
+    const auto counts = CountCodes(board);
+    const std::vector<std::string> before = RowsOf(board);
+
+    ShuffleBoard(board, random);
+
+    EXPECT_EQ(CountCodes(board), counts);
+    for (int n = 1; n <= 48; ++n) {
+        const Cell c = board.CellOf(n);
+        const bool wasOccupied = std::find(occupied.begin(), occupied.end(), c) != occupied.end();
+        EXPECT_EQ(board.At(c) != 0, wasOccupied) << "cell " << n;
+    }
+    EXPECT_TRUE(testing::ControlsMatchGrid(board));
+    EXPECT_EQ(board.HiddenControlCount(), 38);
+    EXPECT_NE(RowsOf(board), before);
+}
+
+TEST(ShuffleBoard, GivesEveryOccupiedControlItsPictureAgain)
+{
+    Random random = testing::SeededRandom(9);
+    Board board = BoardFromRows({"A..A", "A.A."});
+    ShuffleBoard(board, random);
+    EXPECT_EQ(RowsOf(board), (std::vector<std::string>{"A..A", "A.A."}));
+    std::vector<int> changed = board.TakeChangedCells();
+    std::sort(changed.begin(), changed.end());
+    EXPECT_EQ(changed, (std::vector<int>{1, 4, 5, 7}));
+}
+
+TEST(ShuffleBoard, LeavesTheHintFlashAlone)
+{
+    Random random = testing::SeededRandom(10);
+    Board board = BoardFromRows({"AB", "BA"});
+    board.SetVisible(1, false);
+    board.SetVisible(4, false);
+    ShuffleBoard(board, random);
+    EXPECT_FALSE(board.View(1).visible);
+    EXPECT_FALSE(board.View(4).visible);
+    EXPECT_TRUE(board.View(2).visible);
+    EXPECT_EQ(board.View(1).picture, board.At(1, 1));
+}
+
+TEST(ShuffleBoard, ReseedsFromTheClockSoRepeatedShufflesDiffer)
+{
+    // Two shuffles of the same arrangement, one right after the other at
+    // the same clock reading, still come out different.
+    Random random(11, [] { return 43200.25; });
+    Board first = testing::RandomBoard(10, 10, 1.0f, 50, random);
+    Board second = first;
+    ShuffleBoard(first, random);
+    ShuffleBoard(second, random);
+    EXPECT_NE(RowsOf(first), RowsOf(second));
+
+    // A generator seeded alike with a different clock reading shuffles
+    // differently too.
+    Random a(12, [] { return 100.0; });
+    Random b(12, [] { return 100.5; });
+    Board fromA = testing::RandomBoard(10, 10, 1.0f, 50, a);
+    Board fromB = fromA;
+    ShuffleBoard(fromA, a);
+    ShuffleBoard(fromB, b);
+    EXPECT_NE(RowsOf(fromA), RowsOf(fromB));
+}
+
+TEST(ShuffleBoard, AnEmptyBoardStaysEmpty)
+{
+    Random random = testing::SeededRandom(13);
+    Board board(4, 4);
+    ShuffleBoard(board, random);
+    EXPECT_EQ(board.TileCount(), 0);
+    EXPECT_TRUE(board.TakeChangedCells().empty());
+}
+
+// Removes a pair the way a click does: two records, first tile first.
+void RemovePair(Board& board, UndoStack& stack, Cell first, Cell second)
+{
+    stack.Push({static_cast<std::int16_t>(first.x), static_cast<std::int16_t>(first.y), board.At(first)});
+    stack.Push({static_cast<std::int16_t>(second.x), static_cast<std::int16_t>(second.y), board.At(second)});
+    board.RemoveTile(first);
+    board.RemoveTile(second);
+}
+
+TEST(UndoLastPair, TakesBackPairsMostRecentFirst)
+{
+    Board board = BoardFromRows({"AABB", "CDDC"});
+    UndoStack stack;
+    stack.Reset(board.CellCount());
+    RemovePair(board, stack, {1, 1}, {2, 1});
+    RemovePair(board, stack, {3, 1}, {4, 1});
+    EXPECT_EQ(stack.UndoCount(), 4);
+    EXPECT_EQ(stack.UndoList()[3], (UndoEntry{3, 1, 2}));
+
+    UndoLastPair(board, stack);
+    EXPECT_EQ(RowsOf(board), (std::vector<std::string>{"..BB", "CDDC"}));
+    EXPECT_EQ(stack.UndoCount(), 2);
+    UndoLastPair(board, stack);
+    EXPECT_EQ(RowsOf(board), (std::vector<std::string>{"AABB", "CDDC"}));
+    EXPECT_EQ(stack.UndoCount(), 0);
+    EXPECT_TRUE(testing::ControlsMatchGrid(board));
+
+    // With nothing left to undo nothing happens.
+    board.TakeChangedCells();
+    UndoLastPair(board, stack);
+    EXPECT_EQ(stack.UndoCount(), 0);
+    EXPECT_TRUE(board.TakeChangedCells().empty());
+}
+
+TEST(UndoLastPair, BringsThePairBackWhereItWasAfterAShuffle)
+{
+    Random random = testing::SeededRandom(14);
+    Board board = BoardFromRows({"ABCDEF", "FEDCBA", "ABCDEF"});
+    UndoStack stack;
+    stack.Reset(board.CellCount());
+    RemovePair(board, stack, {3, 1}, {4, 2});
+    ShuffleBoard(board, random);
+    const std::vector<std::string> shuffled = RowsOf(board);
+
+    UndoLastPair(board, stack);
+    std::vector<std::string> expected = shuffled;
+    expected[0][2] = 'C';
+    expected[1][3] = 'C';
+    EXPECT_EQ(RowsOf(board), expected);
+    EXPECT_TRUE(testing::ControlsMatchGrid(board));
+}
+
+TEST(UndoStack, ResetEmptiesTheStackForANewLevel)
+{
+    UndoStack stack;
+    stack.Reset(4);
+    stack.Push({1, 1, 1});
+    stack.Push({2, 1, 1});
+    stack.Reset(6);
+    EXPECT_EQ(stack.UndoCount(), 0);
+    EXPECT_EQ(stack.UndoList().size(), 7u);
+}
+
+TEST(UndoStack, NeverWritesPastItsEnd)
+{
+    UndoStack stack;
+    stack.Reset(2);
+    for (std::int16_t i = 1; i <= 5; ++i)
+        stack.Push({i, 1, 1});
+    EXPECT_EQ(stack.UndoCount(), 5);
+    EXPECT_EQ(stack.Pop(), (UndoEntry{5, 1, 1}));
+    EXPECT_EQ(stack.UndoCount(), 4);
+}
+
+} // namespace
+} // namespace daz

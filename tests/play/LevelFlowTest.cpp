@@ -1,0 +1,254 @@
+#include <gtest/gtest.h>
+
+#include "GameHarness.h"
+
+namespace daz::testing {
+namespace {
+
+using Spec = TestProgramFolder::LevelSpec;
+
+QList<Spec> ThreeLevels()
+{
+    return {{QStringLiteral("春"), QStringLiteral("spring"), 4, 2, 10},
+            {QStringLiteral("夏"), QStringLiteral("summer"), 2, 2, 10},
+            {QStringLiteral("秋"), QStringLiteral("autumn"), 6, 4, 12}};
+}
+
+TEST(LevelFlow, LoadingALevelDealsAndStartsItsClock)
+{
+    GameHarness h;
+    h.folder.WriteGame(ThreeLevels(), 3);
+    h.Start(2);
+    Game& game = h.game();
+    EXPECT_EQ(game.Caption(), QStringLiteral("正常模式======>当前游戏关卡：3．秋"));
+    EXPECT_EQ(h.board().MaxX(), 6);
+    EXPECT_EQ(h.board().TileCount(), 24);
+    for (int n = 1; n <= 24; ++n) {
+        EXPECT_TRUE(h.board().View(n).visible);
+    }
+    EXPECT_EQ(game.TimeLeft(), 3020);
+    EXPECT_EQ(game.UndoLeft(), 6);
+    EXPECT_EQ(game.GetPlayState(), PlayState::No);
+    EXPECT_TRUE(game.ClockRunning());
+    EXPECT_FALSE(game.JitterRunning());
+    EXPECT_TRUE(game.ToolsEnabled());
+    // Twelve pictures, twelve pairs: each picture once per pair.
+    std::map<TileCode, int> counts;
+    for (int n = 1; n <= 24; ++n) {
+        ++counts[h.board().At(h.board().CellOf(n))];
+    }
+    EXPECT_EQ(counts.size(), 12u);
+}
+
+TEST(LevelFlow, TheClockRunsOutAndTheOverlayWaitsForARestart)
+{
+    GameHarness h;
+    h.folder.WriteGame(ThreeLevels());
+    h.Start(1);
+    h.state.UserJF = 7;
+    h.timers.Fire(QStringLiteral("Timer1"), 299);
+    EXPECT_EQ(h.game().GetPlayState(), PlayState::No);
+    h.timers.Fire(QStringLiteral("Timer1"));
+    EXPECT_EQ(h.game().GetPlayState(), PlayState::Yes);
+    EXPECT_FALSE(h.game().BoardVisible());
+    EXPECT_EQ(h.game().GetOverlay().picture, OverlayPicture::TimedOut);
+    EXPECT_FALSE(h.game().ClockRunning());
+    EXPECT_TRUE(h.game().JitterRunning());
+    EXPECT_FALSE(h.game().ToolsEnabled());
+    EXPECT_EQ(h.Sounds().last(), QStringLiteral("gameover.wav"));
+
+    h.controller->ClickOverlay();
+    EXPECT_EQ(h.game().GetPlayState(), PlayState::Yes);
+
+    // Answering No to the restart question changes nothing; Yes deals anew.
+    h.controller->Restart();
+    EXPECT_EQ(h.boxes.shown.back().text, QStringLiteral("你真的要重新开始吗？"));
+    EXPECT_EQ(h.boxes.shown.back().caption, QStringLiteral("友情提示"));
+    EXPECT_EQ(h.boxes.shown.back().defaultAnswer, platform::MessageAnswer::No);
+    EXPECT_EQ(h.game().GetPlayState(), PlayState::Yes);
+    h.boxes.answers.push_back(platform::MessageAnswer::Yes);
+    h.controller->Restart();
+    EXPECT_EQ(h.game().GetPlayState(), PlayState::No);
+    EXPECT_TRUE(h.game().BoardVisible());
+    EXPECT_FALSE(h.game().GetOverlay().visible);
+    EXPECT_EQ(h.game().TimeLeft(), 3010);
+    EXPECT_EQ(h.state.UserJF, 7);
+}
+
+TEST(LevelFlow, TimeOutTicksPerMode)
+{
+    for (const auto& [mode, ticks] : {std::pair{2, 150}, std::pair{3, 300}, std::pair{4, 59}}) {
+        GameHarness h;
+        h.folder.WriteGame(ThreeLevels());
+        h.Start(mode);
+        h.timers.Fire(QStringLiteral("Timer1"), ticks - 1);
+        EXPECT_EQ(h.game().GetPlayState(), PlayState::No) << "mode " << mode;
+        h.timers.Fire(QStringLiteral("Timer1"));
+        EXPECT_EQ(h.game().GetPlayState(), PlayState::Yes) << "mode " << mode;
+    }
+}
+
+TEST(LevelFlow, ThePairBonusDelaysTheTimeOut)
+{
+    GameHarness h;
+    h.folder.WriteGame({{QStringLiteral("大"), QStringLiteral("big"), 8, 6, 10}});
+    h.Start(1);
+    h.timers.Fire(QStringLiteral("Timer1"), 298);
+    ASSERT_TRUE(h.RemoveAPair());
+    h.timers.Fire(QStringLiteral("Timer1"));
+    h.timers.Fire(QStringLiteral("Timer1"));
+    EXPECT_EQ(h.game().GetPlayState(), PlayState::No);
+    h.timers.Fire(QStringLiteral("Timer1"));
+    EXPECT_EQ(h.game().GetPlayState(), PlayState::Yes);
+}
+
+TEST(LevelFlow, PauseKeepsTheTimeLeft)
+{
+    GameHarness h;
+    h.folder.WriteGame(ThreeLevels());
+    h.Start(2);
+    h.timers.Fire(QStringLiteral("Timer1"), 3);
+    h.controller->GetToolbar().Click(Toolbar::Pause);
+    EXPECT_EQ(h.Sounds().last(), QStringLiteral("mousedown3.wav"));
+    EXPECT_FALSE(h.game().ToolsEnabled());
+    EXPECT_TRUE(h.controller->GetToolbar().Enabled(Toolbar::Restart));
+    EXPECT_EQ(h.game().GetOverlay().picture, OverlayPicture::Paused);
+    h.timers.Fire(QStringLiteral("Timer1"), 100); // stopped: nothing happens
+    EXPECT_EQ(h.game().TimeLeft(), 3020 - 3 * 20);
+
+    h.controller->ClickOverlay();
+    EXPECT_TRUE(h.game().ToolsEnabled());
+    EXPECT_TRUE(h.game().BoardVisible());
+    EXPECT_TRUE(h.game().ClockRunning());
+    EXPECT_FALSE(h.game().JitterRunning());
+    EXPECT_EQ(h.game().TimeLeft(), 3020 - 3 * 20);
+}
+
+TEST(LevelFlow, AMenuPausesButLeavesTheToolsEnabled)
+{
+    GameHarness h;
+    h.folder.WriteGame(ThreeLevels());
+    h.Start(2);
+    h.controller->OpenMenu(Toolbar::MenuButton::Mode);
+    EXPECT_FALSE(h.game().BoardVisible());
+    EXPECT_FALSE(h.game().ClockRunning());
+    EXPECT_TRUE(h.game().ToolsEnabled());
+    // The pause label still works and shows the same picture.
+    h.controller->GetToolbar().Click(Toolbar::Pause);
+    EXPECT_FALSE(h.game().ToolsEnabled());
+    EXPECT_EQ(h.game().GetOverlay().picture, OverlayPicture::Paused);
+}
+
+TEST(LevelFlow, ClearingTheBoardGoesOnToTheNextLevelAndWraps)
+{
+    GameHarness h;
+    h.folder.WriteGame(ThreeLevels(), 2);
+    h.Start(2);
+    h.ClearBoard();
+    EXPECT_EQ(h.game().GetPlayState(), PlayState::Next);
+    EXPECT_EQ(h.game().GetOverlay().picture, OverlayPicture::Cleared);
+    EXPECT_FALSE(h.game().ClockRunning());
+    EXPECT_EQ(h.Sounds().last(), QStringLiteral("gamewin.wav"));
+    // The last pair gives no time back.
+    EXPECT_EQ(h.game().TimeLeft(), 3020 + 20);
+
+    h.controller->ClickOverlay();
+    EXPECT_EQ(h.state.UserGK, 3);
+    EXPECT_EQ(h.game().GetPlayState(), PlayState::No);
+    EXPECT_EQ(h.board().MaxX(), 6);
+
+    h.ClearBoard();
+    h.controller->ClickOverlay();
+    EXPECT_EQ(h.state.UserGK, 1);
+    EXPECT_TRUE(h.game().Caption().endsWith(QStringLiteral("1．春")));
+}
+
+TEST(LevelFlow, ModeMenuAndLevelMenuDealAtOnce)
+{
+    GameHarness h;
+    h.folder.WriteGame(ThreeLevels());
+    h.Start(1);
+    h.controller->GetToolbar().Click(Toolbar::Pause);
+    h.controller->ChooseMode(4);
+    EXPECT_EQ(h.state.GameMode, 4);
+    EXPECT_TRUE(h.game().BoardVisible());
+    EXPECT_EQ(h.game().TimeLeft(), 2990);
+    EXPECT_EQ(h.game().UndoLeft(), 0);
+    EXPECT_TRUE(h.game().Caption().startsWith(QStringLiteral("极限模式")));
+
+    h.controller->ChooseLevel(2);
+    EXPECT_EQ(h.state.UserGK, 2);
+    EXPECT_EQ(h.board().CellCount(), 4);
+    EXPECT_EQ(h.controller->LevelMenu(),
+              (QStringList{QStringLiteral("1．春"), QStringLiteral("2．夏"), QStringLiteral("3．秋")}));
+}
+
+TEST(LevelFlow, TheRandomLevelOfAOneLevelCatalogueIsThatLevel)
+{
+    GameHarness h;
+    h.folder.WriteGame({ThreeLevels()[0]});
+    h.Start(2);
+    for (int i = 0; i < 5; ++i) {
+        h.controller->RandomLevel();
+        EXPECT_EQ(h.state.UserGK, 1);
+    }
+}
+
+TEST(LevelFlow, TheCaptionChangesColourEverySecond)
+{
+    GameHarness h;
+    h.folder.WriteGame(ThreeLevels());
+    h.Start(2);
+    std::set<int> colours;
+    for (int i = 0; i < 40; ++i) {
+        h.clock.seconds += 1;
+        h.timers.Fire(QStringLiteral("Timer1"));
+        colours.insert(h.game().CaptionColour());
+        EXPECT_GE(h.game().CaptionColour(), 0);
+        EXPECT_LE(h.game().CaptionColour(), 15);
+    }
+    EXPECT_GT(colours.size(), 5u);
+}
+
+TEST(LevelFlow, ALevelThatCannotBePlayedIsReportedAndTheRestStillPlays)
+{
+    GameHarness h;
+    auto levels = ThreeLevels();
+    h.folder.WriteGame(levels, 2);
+    QFile::remove(h.folder.File(QStringLiteral("levels/summer/2.gif")));
+    h.Start(2);
+    ASSERT_FALSE(h.boxes.shown.empty());
+    EXPECT_EQ(h.boxes.shown.back().caption, QStringLiteral("提示"));
+    EXPECT_TRUE(h.boxes.shown.back().text.contains(QStringLiteral("第2关「夏」")));
+    EXPECT_TRUE(h.boxes.shown.back().text.contains(QStringLiteral("2.gif")));
+    EXPECT_EQ(h.board().TileCount(), 0);
+    EXPECT_FALSE(h.game().ClockRunning());
+    EXPECT_FALSE(h.game().ToolsEnabled());
+    // Menus pause nothing, and the overlay has nothing to resume.
+    h.controller->OpenMenu(Toolbar::MenuButton::Main);
+    EXPECT_FALSE(h.game().GetOverlay().visible);
+
+    h.controller->ChooseLevel(3);
+    EXPECT_EQ(h.board().TileCount(), 24);
+    EXPECT_TRUE(h.game().ClockRunning());
+}
+
+TEST(LevelFlow, BadBoardSizesAndMissingSettingsAreReported)
+{
+    GameHarness h;
+    QList<Spec> levels{{QStringLiteral("奇"), QStringLiteral("odd"), 3, 3, 10},
+                       {QStringLiteral("空"), QStringLiteral("empty"), 4, 2, 10},
+                       {QStringLiteral("零"), QStringLiteral("zero"), 0, 4, 10}};
+    h.folder.WriteGame(levels);
+    QFile::remove(h.folder.File(QStringLiteral("levels/empty/setme.ini")));
+    h.Start(2);
+    EXPECT_TRUE(h.BoxTexts().last().contains(QStringLiteral("3 × 3")));
+    h.controller->ChooseLevel(2);
+    EXPECT_TRUE(h.BoxTexts().last().contains(QStringLiteral("setme.ini")));
+    h.controller->ChooseLevel(3);
+    EXPECT_TRUE(h.BoxTexts().last().contains(QStringLiteral("0 × 4")));
+    EXPECT_EQ(h.board().TileCount(), 0);
+}
+
+} // namespace
+} // namespace daz::testing

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include "GameHarness.h"
+#include "leveldata/IniFile.h"
+
+namespace daz::testing {
+namespace {
+
+using Spec = TestProgramFolder::LevelSpec;
+
+QList<Spec> Levels(int count)
+{
+    QList<Spec> levels;
+    for (int i = 1; i <= count; ++i) {
+        levels.append({QStringLiteral("关%1").arg(i), QStringLiteral("l%1").arg(i), 2, 2, 10});
+    }
+    return levels;
+}
+
+QString Key(GameHarness& h, const QString& key)
+{
+    IniAccess ini(h.folder.Path(), h.boxes);
+    return ini.ReadIniKey(h.folder.File(QStringLiteral("DAZGame.ini")), QStringLiteral("UserSet"), key);
+}
+
+TEST(Startup, AFirstStartShowsAnEmptyScoreAndTheFirstLevel)
+{
+    GameHarness h;
+    h.desktop.loginName = QStringLiteral("  ada ");
+    h.folder.WriteGame(Levels(2));
+    h.Start(1);
+    EXPECT_EQ(h.game().Score().title, QStringLiteral("１．小星星"));
+    for (int p = 1; p <= 8; ++p) {
+        EXPECT_EQ(h.game().Score().digit[static_cast<std::size_t>(p)], 0);
+    }
+    EXPECT_EQ(h.controller->UserName(), QStringLiteral("ADA"));
+    EXPECT_TRUE(h.game().Caption().endsWith(QStringLiteral("1．关1")));
+    EXPECT_EQ(MainController::WindowCaption(), QStringLiteral("霁岚连连看2006.10.4"));
+    EXPECT_TRUE(h.boxes.shown.empty());
+}
+
+TEST(Startup, ALevelNumberBeyondTheCatalogueStartsLevelOne)
+{
+    for (const int stored : {5, 0, -3}) {
+        GameHarness h;
+        h.folder.WriteGame(Levels(2), stored);
+        h.Start(2);
+        EXPECT_EQ(h.state.UserGK, 1) << stored;
+    }
+}
+
+TEST(Startup, TheCatalogueFillsTheLevelMenuUpToItsSixtySixItems)
+{
+    GameHarness h;
+    h.folder.WriteGame(Levels(70));
+    h.Start(2);
+    EXPECT_EQ(h.state.GKCount, 66);
+    EXPECT_EQ(h.controller->LevelMenu().size(), 66);
+    EXPECT_TRUE(h.BoxTexts().first().contains(QStringLiteral("70")));
+
+    GameHarness exact;
+    exact.folder.WriteGame(Levels(66));
+    exact.Start(2);
+    EXPECT_EQ(exact.controller->LevelMenu().last(), QStringLiteral("66．关66"));
+    EXPECT_TRUE(exact.boxes.shown.empty());
+}
+
+TEST(Startup, AnEmptyOrMissingCatalogueIsReportedAndNothingBreaks)
+{
+    GameHarness empty;
+    empty.folder.WriteCatalogue({});
+    empty.Start(2);
+    EXPECT_EQ(empty.state.GKCount, 0);
+    EXPECT_TRUE(empty.BoxTexts().first().contains(QStringLiteral("关卡目录是空的")));
+    empty.controller->RandomLevel();
+    empty.controller->ChooseMode(3);
+    empty.boxes.answers.push_back(platform::MessageAnswer::Yes);
+    empty.controller->Restart();
+    EXPECT_EQ(empty.board().TileCount(), 0);
+
+    GameHarness missing;
+    missing.Start(2);
+    EXPECT_EQ(missing.boxes.shown.size(), 1u);
+    EXPECT_TRUE(missing.BoxTexts().first().contains(QStringLiteral("DAZGame.ini")));
+}
+
+TEST(Shutdown, WritesTheFourUserSettings)
+{
+    GameHarness h;
+    h.folder.WriteGame(Levels(2), 2, 40);
+    h.Start(2);
+    // Three cleared levels, going on from each: 2 → 1 → 2 → 1.
+    for (int i = 0; i < 3; ++i) {
+        h.ClearBoard();
+        h.controller->ClickOverlay();
+    }
+    h.controller->Audio().SetMusicOn(false);
+    h.controller->Unload();
+    EXPECT_EQ(Key(h, QStringLiteral("UserGK")), QStringLiteral("1"));
+    EXPECT_EQ(Key(h, QStringLiteral("UserJF")), QStringLiteral("46"));
+    EXPECT_EQ(Key(h, QStringLiteral("MediaON")), QStringLiteral("False"));
+    EXPECT_EQ(Key(h, QStringLiteral("SoundON")), QStringLiteral("True"));
+    // Everything else in the file stays as it was.
+    EXPECT_TRUE(h.folder.Read(QStringLiteral("DAZGame.ini")).startsWith("[GameMenu]\r\nMenu=2\r\nMenuName1="));
+}
+
+TEST(Shutdown, AMusicSwitchLeftAloneIsSavedAsItWasRead)
+{
+    GameHarness h;
+    h.folder.WriteGame(Levels(1));
+    h.folder.WriteCatalogue(Levels(1), 1, 0, QStringLiteral("-1"), QStringLiteral("0"));
+    h.Start(2);
+    EXPECT_TRUE(h.state.MediaON.on);
+    EXPECT_FALSE(h.state.SoundON);
+    h.controller->Unload();
+    EXPECT_EQ(Key(h, QStringLiteral("MediaON")), QStringLiteral("-1"));
+    EXPECT_EQ(Key(h, QStringLiteral("SoundON")), QStringLiteral("False"));
+}
+
+TEST(Shutdown, AFailedSaveIsReported)
+{
+    GameHarness h;
+    h.folder.WriteGame(Levels(1));
+    h.Start(2);
+    QFile::remove(h.folder.File(QStringLiteral("DAZGame.ini")));
+    h.controller->Unload();
+    ASSERT_FALSE(h.boxes.shown.empty());
+    EXPECT_EQ(h.boxes.shown.back().caption, QStringLiteral("错误"));
+    EXPECT_TRUE(h.boxes.shown.back().text.startsWith(QStringLiteral("设置未能保存")));
+}
+
+TEST(Menus, HelpMailAndAbout)
+{
+    GameHarness h;
+    h.folder.WriteGame(Levels(1));
+    h.Start(2);
+    h.controller->OpenHelp();
+    EXPECT_EQ(h.boxes.shown.back().text, QStringLiteral("帮助文件丢失！"));
+    EXPECT_EQ(h.boxes.shown.back().caption, QStringLiteral("警告"));
+    EXPECT_TRUE(h.desktop.opened.isEmpty());
+
+    h.folder.Write(QStringLiteral("dazRedme.txt"), "帮助");
+    h.controller->OpenHelp();
+    ASSERT_EQ(h.desktop.opened.size(), 1);
+    EXPECT_TRUE(h.desktop.opened[0].isLocalFile());
+    EXPECT_TRUE(h.desktop.opened[0].toLocalFile().endsWith(QStringLiteral("dazRedme.txt")));
+
+    h.controller->SendFeedback();
+    EXPECT_EQ(h.desktop.opened.last().scheme(), QStringLiteral("mailto"));
+    h.controller->ShowAbout();
+    EXPECT_EQ(h.boxes.shown.back().caption, QStringLiteral("关于霁岚连连看2006.10.4"));
+    EXPECT_EQ(h.boxes.shown.back().text.count(QLatin1Char('\n')), 4);
+}
+
+} // namespace
+} // namespace daz::testing

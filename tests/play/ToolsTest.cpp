@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include "GameHarness.h"
+
+namespace daz::testing {
+namespace {
+
+class Tools : public ::testing::Test {
+protected:
+    void Start(int mode, int maxX = 6, int maxY = 4, long long score = 100)
+    {
+        h.folder.WriteGame({{QStringLiteral("一"), QStringLiteral("one"), maxX, maxY, 10}}, 1, score);
+        h.Start(mode);
+        h.effects.played.clear();
+    }
+    Toolbar& toolbar() { return h.controller->GetToolbar(); }
+
+    GameHarness h;
+};
+
+TEST_F(Tools, UndoPutsPairsBackInReverseOrderAndCostsTwo)
+{
+    Start(2);
+    const auto first = *h.LinkablePair();
+    ASSERT_TRUE(h.RemoveAPair());
+    const auto second = *h.LinkablePair();
+    ASSERT_TRUE(h.RemoveAPair());
+    EXPECT_EQ(h.state.UserJF, 102);
+
+    toolbar().Click(Toolbar::Undo);
+    EXPECT_NE(h.board().At(h.board().CellOf(second.first)), 0);
+    EXPECT_TRUE(h.board().View(second.second).visible);
+    EXPECT_EQ(h.board().At(h.board().CellOf(first.first)), 0);
+    EXPECT_EQ(h.state.UserJF, 100);
+    EXPECT_EQ(h.game().UndoLeft(), 5);
+    EXPECT_EQ(toolbar().Text(Toolbar::Undo), QStringLiteral("←撤消*5"));
+    EXPECT_EQ(h.Sounds().last(), QStringLiteral("cx.wav"));
+
+    toolbar().Click(Toolbar::Undo);
+    EXPECT_EQ(h.board().TileCount(), 24);
+    // Nothing left to undo: refused without a sound or a charge.
+    h.effects.played.clear();
+    toolbar().Click(Toolbar::Undo);
+    EXPECT_EQ(h.state.UserJF, 98);
+    EXPECT_EQ(h.game().UndoLeft(), 4);
+    EXPECT_TRUE(h.effects.played.isEmpty());
+}
+
+TEST_F(Tools, UndoAfterAShuffleRestoresThePairWhereItWas)
+{
+    Start(2);
+    const auto pair = *h.LinkablePair();
+    const TileCode code = h.board().At(h.board().CellOf(pair.first));
+    ASSERT_TRUE(h.RemoveAPair());
+    toolbar().Click(Toolbar::Shuffle);
+    toolbar().Click(Toolbar::Undo);
+    EXPECT_EQ(h.board().At(h.board().CellOf(pair.first)), code);
+    EXPECT_EQ(h.board().At(h.board().CellOf(pair.second)), code);
+    EXPECT_EQ(h.board().View(pair.first).picture, code);
+}
+
+TEST_F(Tools, ToolsNeedTheirCounterAndEnoughScore)
+{
+    Start(3, 6, 4, 9);
+    EXPECT_EQ(toolbar().Text(Toolbar::Undo), QStringLiteral("←撤消*0"));
+    ASSERT_TRUE(h.RemoveAPair()); // score 10 now, undo count 0
+    h.effects.played.clear();
+    toolbar().Click(Toolbar::Undo);
+    EXPECT_EQ(h.state.UserJF, 10);
+
+    toolbar().Click(Toolbar::Shuffle);
+    EXPECT_EQ(h.state.UserJF, 0);
+    EXPECT_EQ(toolbar().Text(Toolbar::Shuffle), QStringLiteral("※重排*2"));
+    EXPECT_EQ(h.Sounds(), QStringList{QStringLiteral("dl.wav")});
+    h.effects.played.clear();
+    toolbar().Click(Toolbar::Shuffle);
+    toolbar().Click(Toolbar::Hint);
+    EXPECT_EQ(h.state.UserJF, 0);
+    EXPECT_EQ(h.game().ShuffleLeft(), 2);
+    EXPECT_EQ(h.game().HintLeft(), 3);
+    EXPECT_TRUE(h.effects.played.isEmpty());
+    EXPECT_FALSE(h.game().HintFlashRunning());
+}
+
+TEST_F(Tools, ShufflesRunOutUntilTheNextLevel)
+{
+    Start(4);
+    for (int i = 0; i < 5; ++i) {
+        toolbar().Click(Toolbar::Shuffle);
+    }
+    EXPECT_EQ(h.game().ShuffleLeft(), 0);
+    EXPECT_EQ(h.state.UserJF, 70);
+    EXPECT_EQ(toolbar().Text(Toolbar::Shuffle), QStringLiteral("※重排*0"));
+    h.controller->ChooseLevel(1);
+    EXPECT_EQ(h.game().ShuffleLeft(), 3);
+}
+
+TEST_F(Tools, AHintFlashesTheFirstPairFourTimesAndEndsShown)
+{
+    Start(2);
+    const auto pair = *h.LinkablePair();
+    toolbar().Click(Toolbar::Hint);
+    EXPECT_EQ(h.game().HintPair(), pair);
+    EXPECT_EQ(h.state.UserJF, 98);
+    EXPECT_EQ(h.game().HintLeft(), 5);
+    std::vector<bool> shown;
+    for (int tick = 0; tick < 4; ++tick) {
+        h.timers.Fire(QStringLiteral("Timer3"));
+        shown.push_back(h.board().View(pair.first).visible);
+        EXPECT_EQ(h.board().View(pair.first).visible, h.board().View(pair.second).visible);
+    }
+    EXPECT_EQ(shown, (std::vector<bool>{false, true, false, true}));
+    EXPECT_EQ(h.Sounds().count(QStringLiteral("ts.wav")), 4);
+    EXPECT_FALSE(h.game().HintFlashRunning());
+    EXPECT_EQ(h.game().HintTick(), 0);
+}
+
+TEST_F(Tools, AFlashCutShortNeverLeavesTilesHidden)
+{
+    Start(2);
+    const auto pair = *h.LinkablePair();
+    toolbar().Click(Toolbar::Hint);
+    h.timers.Fire(QStringLiteral("Timer3")); // the pair is hidden now
+    ASSERT_FALSE(h.board().View(pair.first).visible);
+    h.controller->ChooseLevel(1);
+    for (int n = 1; n <= h.board().CellCount(); ++n) {
+        EXPECT_TRUE(h.board().View(n).visible);
+    }
+    // The next hint flashes four times again, from a fresh count.
+    toolbar().Click(Toolbar::Hint);
+    h.timers.Fire(QStringLiteral("Timer3"), 3);
+    EXPECT_TRUE(h.game().HintFlashRunning());
+    h.timers.Fire(QStringLiteral("Timer3"));
+    EXPECT_FALSE(h.game().HintFlashRunning());
+    const auto second = h.game().HintPair();
+    EXPECT_TRUE(h.board().View(second.first).visible);
+}
+
+TEST_F(Tools, ClearingTheBoardIsJudgedByTilesNotByHiddenPictures)
+{
+    // Two pairs: the hint hides one of them, the player removes the other.
+    Start(2, 2, 2);
+    toolbar().Click(Toolbar::Hint);
+    const auto hinted = h.game().HintPair();
+    h.timers.Fire(QStringLiteral("Timer3"));
+    std::vector<int> others;
+    for (int n = 1; n <= 4; ++n) {
+        if (n != hinted.first && n != hinted.second) {
+            others.push_back(n);
+        }
+    }
+    h.Click(others[0]);
+    h.Click(others[1]);
+    ASSERT_EQ(h.board().TileCount(), 2);
+    EXPECT_EQ(h.game().GetPlayState(), PlayState::No);
+    EXPECT_TRUE(h.game().BoardVisible());
+    // The flash ends with the hinted tiles shown, and they still play.
+    h.timers.Fire(QStringLiteral("Timer3"), 3);
+    EXPECT_TRUE(h.board().View(hinted.first).visible);
+    h.Click(hinted.first);
+    h.Click(hinted.second);
+    EXPECT_EQ(h.game().GetPlayState(), PlayState::Next);
+}
+
+TEST_F(Tools, AnEmptiedCellNeverShowsAGhostTile)
+{
+    Start(2);
+    const auto pair = *h.LinkablePair();
+    toolbar().Click(Toolbar::Hint);
+    // The player takes the hinted pair before the flash is over.
+    h.Click(pair.first);
+    h.Click(pair.second);
+    h.timers.Fire(QStringLiteral("Timer3"), 4);
+    EXPECT_FALSE(h.board().View(pair.first).visible);
+    EXPECT_FALSE(h.board().View(pair.second).visible);
+}
+
+TEST_F(Tools, LabelsLightUpUnderThePointerUntilItCrossesTheStrip)
+{
+    Start(2);
+    toolbar().HoverLabel(Toolbar::Hint);
+    toolbar().HoverLabel(Toolbar::Undo);
+    EXPECT_EQ(toolbar().Colour(Toolbar::Hint), Toolbar::kHoverColour);
+    EXPECT_EQ(toolbar().Colour(Toolbar::Undo), Toolbar::kHoverColour);
+    EXPECT_EQ(toolbar().Colour(Toolbar::Pause), Toolbar::kRestColour);
+    toolbar().HoverMenuButton(Toolbar::MenuButton::Main);
+    EXPECT_EQ(toolbar().MenuButtonPicture(Toolbar::MenuButton::Main), 12);
+    toolbar().HoverStrip();
+    EXPECT_EQ(toolbar().Colour(Toolbar::Hint), Toolbar::kRestColour);
+    EXPECT_EQ(toolbar().MenuButtonPicture(Toolbar::MenuButton::Main), 11);
+    EXPECT_EQ(toolbar().MenuButtonPicture(Toolbar::MenuButton::Mode), 16);
+}
+
+} // namespace
+} // namespace daz::testing

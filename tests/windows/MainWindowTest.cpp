@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include "GameHarness.h"
+#include "leveldata/IniFile.h"
+#include "presentation/BoardView.h"
+#include "presentation/FrmMain.h"
+#include "presentation/Pictures.h"
+#include "presentation/ToolStrip.h"
+
+namespace daz::testing {
+namespace {
+
+using Spec = TestProgramFolder::LevelSpec;
+
+// The main window over a two-level catalogue, played with the mouse.
+class MainWindow : public ::testing::TestWithParam<int> {
+protected:
+    void Open(int mode)
+    {
+        h.folder.WriteGame({Spec(QStringLiteral("甲"), QStringLiteral("a"), 4, 2, 10),
+                            Spec(QStringLiteral("乙"), QStringLiteral("b"), 6, 4, 10)});
+        h.Start(mode);
+        window = std::make_unique<FrmMain>(*h.controller, FrmMain::LevelTools{});
+        window->SetMenuRunner([this](QMenu* menu, QPoint at) {
+            openedMenu = menu;
+            openedAt = at;
+        });
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    QPoint TileCentre(int cellNumber)
+    {
+        const auto r = h.game().TileRect(cellNumber);
+        return {Px(r.left + r.width / 2), Px(r.top + r.height / 2)};
+    }
+
+    void ClickTile(int cellNumber)
+    {
+        BoardView* board = window->Board();
+        const QPoint at = TileCentre(cellNumber);
+        QTest::mouseMove(board, at);
+        QMouseEvent move(QEvent::MouseMove, at, board->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(board, &move);
+        QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, at);
+    }
+
+    void ClearWithTheMouse()
+    {
+        for (int guard = 0; guard < 200 && h.board().TileCount() > 0; ++guard) {
+            const auto pair = h.state.GameMode == 1 ? h.EqualPair() : h.LinkablePair();
+            if (!pair) {
+                window->Strip()->Label(Toolbar::Shuffle)->setEnabled(true);
+                h.game().ShuffleBoard();
+                continue;
+            }
+            ClickTile(pair->first);
+            ClickTile(pair->second);
+        }
+    }
+
+    GameHarness h;
+    std::unique_ptr<FrmMain> window;
+    QMenu* openedMenu = nullptr;
+    QPoint openedAt;
+};
+
+TEST_P(MainWindow, PlaysALevelToTheEndAndGoesOnToTheNext)
+{
+    Open(GetParam());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("霁岚连连看2006.10.4"));
+    EXPECT_TRUE(window->Board()->Caption()->text().endsWith(QStringLiteral("1．甲")));
+    EXPECT_TRUE(window->Board()->isVisible());
+
+    ClearWithTheMouse();
+    EXPECT_EQ(h.game().GetPlayState(), PlayState::Next);
+    EXPECT_EQ(h.state.UserJF, 4);
+    EXPECT_FALSE(window->Board()->isVisible());
+    ASSERT_TRUE(window->ShowBox()->isVisible());
+    EXPECT_FALSE(window->Strip()->Label(Toolbar::Hint)->isEnabled());
+    EXPECT_EQ(window->Strip()->Digit(1)->pixmap().cacheKey(), ImageList1(5).cacheKey());
+
+    QTest::mouseClick(window->ShowBox(), Qt::LeftButton);
+    EXPECT_FALSE(window->ShowBox()->isVisible());
+    EXPECT_TRUE(window->Board()->isVisible());
+    EXPECT_EQ(h.state.UserGK, 2);
+    EXPECT_TRUE(window->Board()->Caption()->text().endsWith(QStringLiteral("2．乙")));
+    EXPECT_EQ(h.board().TileCount(), 24);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryMode, MainWindow, ::testing::Values(1, 2, 3, 4));
+
+class Window : public MainWindow {};
+
+TEST_F(Window, TheToolbarLabelsAndTogglesWork)
+{
+    Open(2);
+    ToolStrip* strip = window->Strip();
+    EXPECT_EQ(strip->Label(Toolbar::Undo)->text(), QStringLiteral("←撤消*6"));
+    QTest::mouseClick(strip->Label(Toolbar::Pause), Qt::LeftButton);
+    EXPECT_FALSE(strip->Label(Toolbar::Undo)->isEnabled());
+    EXPECT_TRUE(strip->Label(Toolbar::Restart)->isEnabled());
+    EXPECT_TRUE(window->ShowBox()->isVisible());
+    QTest::mouseClick(window->ShowBox(), Qt::LeftButton);
+    EXPECT_TRUE(strip->Label(Toolbar::Undo)->isEnabled());
+
+    // The music switch shows twice, and both always agree.
+    QTest::mouseClick(strip->CheckMedia(), Qt::LeftButton);
+    EXPECT_TRUE(strip->CheckMedia()->isChecked());
+    EXPECT_FALSE(window->MediaItem()->isChecked());
+    EXPECT_FALSE(h.state.MediaON.on);
+    window->MediaItem()->trigger();
+    EXPECT_FALSE(strip->CheckMedia()->isChecked());
+    EXPECT_TRUE(h.state.MediaON.on);
+    window->SoundItem()->trigger();
+    EXPECT_TRUE(strip->CheckSound()->isChecked());
+    EXPECT_FALSE(h.state.SoundON);
+}
+
+TEST_F(Window, MenuButtonsPauseAndOpenBelowTheirMiddle)
+{
+    Open(2);
+    window->resize(1200, 700);
+    QTest::mouseClick(window->Strip()->MenuButton(Toolbar::MenuButton::Main), Qt::LeftButton);
+    EXPECT_EQ(openedMenu, window->MainMenu());
+    QWidget* button = window->Strip()->MenuButton(Toolbar::MenuButton::Main);
+    EXPECT_EQ(openedAt, button->mapToGlobal(QPoint(button->width() / 2, button->height())));
+    EXPECT_FALSE(window->Board()->isVisible());
+    EXPECT_TRUE(window->Strip()->Label(Toolbar::Hint)->isEnabled());
+
+    QTest::mouseClick(window->Strip()->MenuButton(Toolbar::MenuButton::Mode), Qt::LeftButton);
+    EXPECT_EQ(openedMenu, window->ModeMenu());
+    EXPECT_TRUE(window->ModeItem(2)->isChecked());
+    window->ModeItem(3)->trigger();
+    EXPECT_EQ(h.state.GameMode, 3);
+    EXPECT_TRUE(window->ModeItem(3)->isChecked());
+    EXPECT_FALSE(window->ModeItem(2)->isChecked());
+    EXPECT_TRUE(window->Board()->isVisible());
+}
+
+TEST_F(Window, TheLevelMenuListsTheCatalogue)
+{
+    Open(2);
+    EXPECT_EQ(window->LevelItem(1)->text(), QStringLiteral("1．甲"));
+    EXPECT_TRUE(window->LevelItem(2)->isVisible());
+    EXPECT_FALSE(window->LevelItem(3)->isVisible());
+    window->LevelItem(2)->trigger();
+    EXPECT_EQ(h.state.UserGK, 2);
+}
+
+TEST_F(Window, TheLayoutCentresTheBoardAndTheStrip)
+{
+    Open(2);
+    window->resize(800, 678); // 12000 twips wide, 2000 twips taller than the board
+    EXPECT_EQ(window->Strip()->x(), 0);
+    EXPECT_EQ(window->Board()->x(), 9);
+    EXPECT_EQ(window->Board()->y(), (678 - 544) / 2 + 19);
+    window->resize(800, 500);
+    EXPECT_EQ(window->Board()->y(), 19);
+    window->resize(1300, 700);
+    EXPECT_EQ(window->Strip()->x(), (1300 - window->Strip()->width()) / 2);
+}
+
+TEST_F(Window, ClosingTheWindowSavesTheSettings)
+{
+    Open(2);
+    ClearWithTheMouse();
+    QTest::mouseClick(window->ShowBox(), Qt::LeftButton);
+    window->close();
+    IniAccess ini(h.folder.Path(), h.boxes);
+    const QString file = h.folder.File(QStringLiteral("DAZGame.ini"));
+    EXPECT_EQ(ini.ReadIniKey(file, QStringLiteral("UserSet"), QStringLiteral("UserGK")), QStringLiteral("2"));
+    EXPECT_EQ(ini.ReadIniKey(file, QStringLiteral("UserSet"), QStringLiteral("UserJF")), QStringLiteral("4"));
+}
+
+TEST_F(Window, MinimisingPausesTheLevel)
+{
+    Open(2);
+    window->setWindowState(Qt::WindowMinimized);
+    QApplication::processEvents();
+    EXPECT_FALSE(h.game().ClockRunning());
+    EXPECT_EQ(h.game().GetOverlay().picture, OverlayPicture::Paused);
+}
+
+} // namespace
+} // namespace daz::testing
