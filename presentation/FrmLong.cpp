@@ -71,11 +71,11 @@ FrmLong::FrmLong(platform::InstanceLock& lock, platform::MessageBoxes& boxes, pl
     font.setPixelSize(12);
     caption_->setFont(font);
     QPalette palette = caption_->palette();
-    palette.setColor(QPalette::WindowText, ColourFromBgr(kCaptionColour));
+    palette.setColor(QPalette::WindowText, FromBgr(kCaptionColour));
     caption_->setPalette(palette);
     caption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // The text needs a little more than its 12 pixels in most fonts.
-    QRect captionRect = TwipsToPixels(kCaptionRect);
+    QRect captionRect = PxRect(kCaptionRect);
     captionRect.setHeight(std::max(captionRect.height(), caption_->fontMetrics().height()));
     caption_->setGeometry(captionRect);
 
@@ -101,8 +101,8 @@ bool FrmLong::Load()
 
 void FrmLong::ShowBar()
 {
-    QRect rect = TwipsToPixels(kBarRect);
-    rect.setWidth(TwipsToPixels(splash_.BarWidth()));
+    QRect rect = PxRect(kBarRect);
+    rect.setWidth(Px(splash_.BarWidth()));
     bar_->setGeometry(rect);
     if (isVisible()) {
         Reshape();

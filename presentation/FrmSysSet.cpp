@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QCursor>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -13,9 +12,6 @@
 
 namespace daz {
 namespace {
-
-// The fingertip of the hand in pointer.png.
-constexpr QPoint kPointerHotSpot{9, 1};
 
 QPixmap StandInBackground()
 {
@@ -43,7 +39,7 @@ QPixmap StandInBackground()
     // A box under each entry.
     painter.setPen(QPen(QColor(214, 170, 80), 2));
     for (const auto& entry : ModeChooser::Entries()) {
-        const QRectF box = QRectF(TwipsToPixels(ModeChooser::EntryRect(entry.index))).adjusted(-14, -3, 14, 3);
+        const QRectF box = QRectF(PxRect(ModeChooser::EntryRect(entry.index))).adjusted(-14, -3, 14, 3);
         painter.setBrush(QColor(16, 20, 52));
         painter.drawRoundedRect(box, 14, 14);
     }
@@ -55,19 +51,10 @@ QPixmap StandInBackground()
     return picture;
 }
 
-QCursor EntryPointer()
-{
-    const QPixmap hand(QStringLiteral(":/pointer.png"));
-    if (hand.isNull()) {
-        return QCursor(Qt::PointingHandCursor);
-    }
-    return QCursor(hand, kPointerHotSpot.x(), kPointerHotSpot.y());
-}
-
 void SetTextColour(QLabel& label, unsigned bgr)
 {
     QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, ColourFromBgr(bgr));
+    palette.setColor(QPalette::WindowText, FromBgr(bgr));
     label.setPalette(palette);
 }
 
@@ -81,7 +68,8 @@ FrmSysSet::FrmSysSet(ProgramState& state, platform::EffectPlayer& effects, QStri
     setWindowTitle(QStringLiteral("系统设置"));
     setMouseTracking(true);
 
-    const QCursor pointer = EntryPointer();
+    // The entries have the hand pointer of the toolbar.
+    const QCursor pointer = ToolbarPointer();
     for (const auto& entry : ModeChooser::Entries()) {
         auto* label = new QLabel(entry.text, this);
         label->setObjectName(QStringLiteral("ImgMode%1").arg(entry.index));
@@ -90,7 +78,7 @@ FrmSysSet::FrmSysSet(ProgramState& state, platform::EffectPlayer& effects, QStri
         font.setBold(true);
         label->setFont(font);
         label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(TwipsToPixels(ModeChooser::EntryRect(entry.index)));
+        label->setGeometry(PxRect(ModeChooser::EntryRect(entry.index)));
         label->setCursor(pointer);
         label->setMouseTracking(true);
         label->installEventFilter(this);
@@ -106,7 +94,7 @@ FrmSysSet::FrmSysSet(ProgramState& state, platform::EffectPlayer& effects, QStri
     SetTextColour(*description_, ModeChooser::kDescriptionColour);
     // The longer descriptions take two lines, which need a few pixels more
     // than the line's 25 in most fonts.
-    QRect descriptionRect = TwipsToPixels(ModeChooser::kDescriptionRect);
+    QRect descriptionRect = PxRect(ModeChooser::kDescriptionRect);
     descriptionRect.setHeight(std::max(descriptionRect.height(), 2 * description_->fontMetrics().lineSpacing()));
     description_->setGeometry(descriptionRect);
     // The line is no part of the background: the pointer over it neither
@@ -115,7 +103,7 @@ FrmSysSet::FrmSysSet(ProgramState& state, platform::EffectPlayer& effects, QStri
 
     chooser_.changed = [this] { ShowState(); };
     chooser_.moveWindowBy = [this](float dx, float dy) {
-        move(pos() + QPoint(TwipsToPixels(dx), TwipsToPixels(dy)));
+        move(pos() + QPoint(Px(dx), Px(dy)));
     };
     chooser_.modeChosen = [this](int mode) { HandOver(mode); };
     chooser_.exitChosen = [this] { close(); };

@@ -6,21 +6,9 @@
 
 namespace daz {
 
-int TwipsToPixels(double twips)
+QRect PxRect(const QRect& twips)
 {
-    return qRound(twips / kTwipsPerPixel);
-}
-
-QRect TwipsToPixels(const QRect& twips)
-{
-    return {TwipsToPixels(twips.x()), TwipsToPixels(twips.y()), TwipsToPixels(twips.width()),
-            TwipsToPixels(twips.height())};
-}
-
-QColor ColourFromBgr(unsigned bgr)
-{
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                  static_cast<int>((bgr >> 16) & 0xFF));
+    return {Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height())};
 }
 
 ShapedWindow::ShapedWindow(QSize size, QColor key, QPixmap background, QWidget* parent)

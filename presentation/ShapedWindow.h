@@ -8,15 +8,12 @@
 #include <QRect>
 #include <QWidget>
 
+#include "presentation/Pictures.h"
+
 namespace daz {
 
-// Window positions and sizes are kept in twips, 15 to a pixel.
-inline constexpr int kTwipsPerPixel = 15;
-int TwipsToPixels(double twips);
-QRect TwipsToPixels(const QRect& twips);
-
-// A colour written 0x00BBGGRR, red in the low byte.
-QColor ColourFromBgr(unsigned bgr);
+// A rectangle in twips, in pixels.
+QRect PxRect(const QRect& twips);
 
 // A borderless window of fixed size that shows a background picture at its
 // corner, with one key colour made see-through: the desktop shows only the

@@ -249,6 +249,7 @@ TEST_F(FrmSysSetTest, PointerCrossingFromTheBackgroundLightsAnEntry)
 TEST_F(FrmSysSetTest, RightButtonOnAnEntryStartsThatMode)
 {
     QTest::mousePress(window->EntryLabel(2), Qt::RightButton);
+    QTest::mouseRelease(window->EntryLabel(2), Qt::RightButton);
     EXPECT_EQ(state.GameMode, 2);
     EXPECT_EQ(chosen, std::vector<int>{2});
     EXPECT_TRUE(hiddenWhileHandingOver);
@@ -260,6 +261,7 @@ TEST_F(FrmSysSetTest, RightButtonOnAnEntryStartsThatMode)
 TEST_F(FrmSysSetTest, ExitClosesWithoutAQuestion)
 {
     QTest::mousePress(window->EntryLabel(0), Qt::LeftButton);
+    QTest::mouseRelease(window->EntryLabel(0), Qt::LeftButton);
     EXPECT_TRUE(chosen.empty());
     EXPECT_EQ(state.GameMode, 0);
     for (QWidget* widget : QApplication::topLevelWidgets()) {
