@@ -8,17 +8,12 @@
 #include <QPainterPath>
 
 #include "platform/MessageBoxes.h"
+#include "presentation/MainController.h"
 
 namespace daz {
 namespace {
 
 constexpr unsigned kCaptionColour = 0x0080FF; // orange
-
-// The program's name and version, as the main window is captioned.
-QString ProgramCaption()
-{
-    return platform::ApplicationTitle() + QStringLiteral("2006.10.4");
-}
 
 // Drawn when the program's own pictures are missing.
 QPixmap StandInBackground()
@@ -64,11 +59,15 @@ FrmLong::FrmLong(platform::InstanceLock& lock, platform::MessageBoxes& boxes, pl
       bar_(new QLabel(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(ProgramCaption());
+    // The program's name and version, as the main window is captioned.
+    setWindowTitle(MainController::WindowCaption());
 
     caption_->setObjectName(QStringLiteral("LabLoading"));
     QFont font = caption_->font();
     font.setPixelSize(12);
+    // The words lie over the see-through part: smoothed edges would leave
+    // a pale fringe against the desktop.
+    font.setStyleStrategy(QFont::NoAntialias);
     caption_->setFont(font);
     QPalette palette = caption_->palette();
     palette.setColor(QPalette::WindowText, FromBgr(kCaptionColour));
