@@ -97,8 +97,9 @@ FrmSysSet::FrmSysSet(ProgramState& state, platform::EffectPlayer& effects, QStri
     QRect descriptionRect = PxRect(ModeChooser::kDescriptionRect);
     descriptionRect.setHeight(std::max(descriptionRect.height(), 2 * description_->fontMetrics().lineSpacing()));
     description_->setGeometry(descriptionRect);
-    // The line is no part of the background: the pointer over it neither
-    // arms the entries nor drags the window.
+    // The line is no part of the background: a press on it does not drag
+    // the window (and, as it does not track the pointer, passing over it
+    // does not arm the entries).
     description_->setAttribute(Qt::WA_NoMousePropagation);
 
     chooser_.changed = [this] { ShowState(); };

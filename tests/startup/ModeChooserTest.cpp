@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
 
@@ -184,6 +185,17 @@ protected:
 
     static QColor TextColour(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
 
+    // The pointer moves over a widget with no button held. The event goes
+    // through the application, which passes it on to the parent when the
+    // widget does not take it, as for a real pointer.
+    static void Hover(QWidget* widget, QPoint at)
+    {
+        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    }
+    static void Hover(QLabel* entry) { Hover(entry, entry->rect().center()); }
+
     // A point of the window's background, clear of every label.
     static constexpr QPoint kBackground{30, 200};
 
@@ -221,26 +233,26 @@ TEST_F(FrmSysSetTest, BlackIsSeeThroughAndTheEntriesAreNot)
 
 TEST_F(FrmSysSetTest, PointerCrossingFromTheBackgroundLightsAnEntry)
 {
-    QTest::mouseMove(window, kBackground);
     QLabel* challenge = window->EntryLabel(3);
-    QTest::mouseMove(challenge, challenge->rect().center());
+    QLabel* extreme = window->EntryLabel(4);
+    Hover(window, kBackground);
+    Hover(challenge);
     EXPECT_EQ(effects.played.size(), 1);
     EXPECT_EQ(TextColour(challenge), QColor(255, 128, 0));
     EXPECT_EQ(window->DescriptionLabel()->text(), kChallenge);
 
-    QLabel* extreme = window->EntryLabel(4);
-    QTest::mouseMove(extreme, extreme->rect().center());
+    Hover(extreme);
     EXPECT_EQ(effects.played.size(), 1);
     EXPECT_EQ(TextColour(extreme), QColor(128, 128, 255));
 
     // The description line is not background: it does not re-arm.
-    QTest::mouseMove(window->DescriptionLabel(), QPoint(5, 5));
-    QTest::mouseMove(extreme, extreme->rect().center());
+    Hover(window->DescriptionLabel(), QPoint(5, 5));
+    Hover(extreme);
     EXPECT_EQ(effects.played.size(), 1);
 
-    QTest::mouseMove(window, kBackground);
+    Hover(window, kBackground);
     EXPECT_EQ(TextColour(challenge), QColor(128, 128, 255));
-    QTest::mouseMove(extreme, extreme->rect().center());
+    Hover(extreme);
     EXPECT_EQ(effects.played.size(), 2);
     EXPECT_EQ(TextColour(extreme), QColor(255, 128, 0));
     EXPECT_EQ(window->DescriptionLabel()->text(), kExtreme);
@@ -284,17 +296,23 @@ TEST_F(FrmSysSetTest, DraggingMovesTheWindowByThePointersMovement)
     EXPECT_EQ(window->pos(), start + QPoint(47, -22));
 
     QTest::mouseRelease(window, Qt::LeftButton, {}, kBackground + QPoint(7, 3));
-    QTest::mouseMove(window, kBackground + QPoint(20, 20));
+    Hover(window, kBackground + QPoint(20, 20));
     EXPECT_EQ(window->pos(), start + QPoint(47, -22));
 }
 
-TEST_F(FrmSysSetTest, RightButtonOnTheBackgroundDoesNotDrag)
+TEST_F(FrmSysSetTest, OnlyTheLeftButtonOnTheBackgroundDrags)
 {
     const QPoint start = window->pos();
     QTest::mousePress(window, Qt::RightButton, {}, kBackground);
     QTest::mouseMove(window, kBackground + QPoint(40, 40));
     QTest::mouseRelease(window, Qt::RightButton, {}, kBackground + QPoint(40, 40));
     EXPECT_EQ(window->pos(), start);
+
+    QLabel* line = window->DescriptionLabel();
+    QTest::mousePress(line, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(line, QPoint(45, 15));
+    QTest::mouseRelease(line, Qt::LeftButton, {}, QPoint(45, 15));
+    EXPECT_EQ(window->pos(), start) << "the description line is not background";
 }
 
 } // namespace
