@@ -18,7 +18,6 @@ namespace {
 
 using testing::FakeEffectPlayer;
 
-const QString kEasy = QStringLiteral("只要选择相同花色的牌，就可以成功将对子消除。适合人群：游戏初学者和儿童智力开发！");
 const QString kChallenge = QStringLiteral("作者最新开发设计，对经典的连连看作了最新的修改，游戏的可玩性增强了。");
 const QString kExtreme = QStringLiteral("每消除一对牌的最长思考时间为60秒，你想挑战时间的极限吗？");
 
@@ -50,21 +49,6 @@ protected:
     std::vector<int> chosen;
     int exits = 0;
 };
-
-TEST_F(ModeChooserTest, EntriesFromTopToBottom)
-{
-    const auto& entries = ModeChooser::Entries();
-    const std::vector<std::pair<int, int>> indexAndTop{{1, 1440}, {2, 2100}, {3, 2760}, {4, 3420}, {0, 4080}};
-    ASSERT_EQ(entries.size(), indexAndTop.size());
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        EXPECT_EQ(entries[i].index, indexAndTop[i].first);
-        EXPECT_EQ(entries[i].top, indexAndTop[i].second);
-    }
-    EXPECT_EQ(ModeChooser::EntryAt(0).text, QStringLiteral("退出游戏"));
-    EXPECT_EQ(ModeChooser::EntryAt(0).description, QStringLiteral("游戏还没开始呢，真的要退出游戏吗？"));
-    EXPECT_EQ(ModeChooser::EntryAt(1).description, kEasy);
-    EXPECT_EQ(ModeChooser::EntryRect(4), QRect(1680, 3420, 1800, 435));
-}
 
 TEST_F(ModeChooserTest, AnEntryLightsUpOnlyAfterThePointerCrossedTheBackground)
 {
