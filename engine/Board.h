@@ -2,6 +2,7 @@
 
 #include <cassert>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace daz {
@@ -52,6 +53,9 @@ public:
     }
     TileCode At(Cell c) const { return At(c.x, c.y); }
     bool InField(Cell c) const;
+    // The whole grid, ring included, row by row from the top: cell (x, y)
+    // is element y × (MaxX + 2) + x. For searches that sweep the grid.
+    std::span<const TileCode> Grid() const { return codes_; }
 
     // Cell numbers run 1 … MaxX × MaxY row by row from the top-left cell.
     int CellNumber(Cell c) const { return (c.y - 1) * maxX_ + c.x; }

@@ -37,9 +37,10 @@ struct LinkDecision {
 // May the tiles at (x1, y1) and (x2, y2) go as a pair? Tiles with
 // different codes never may, in any mode. In mode 1 any two equal tiles
 // in different cells may, without a path; otherwise they need a path of
-// at most three straight segments through empty cells. Among several paths the preferred one is
-// returned: straight, then the turn at (x1, y2), then the turn at (x2, y1),
-// then the first two-turn path in corner-list order.
+// at most three straight segments through empty cells. Among several
+// paths the preferred one is returned: straight, then the turn at
+// (x1, y2), then the turn at (x2, y1), then the first two-turn path in
+// corner-list order (first corner from list a, outer; second from b).
 LinkDecision IsLink(const Board& board, int x1, int y1, int x2, int y2, int mode);
 
 } // namespace daz

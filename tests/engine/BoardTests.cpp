@@ -96,7 +96,7 @@ TEST(BoardControls, TheHintFlashChangesOnlyVisibility)
     EXPECT_TRUE(ControlsMatchGrid(board));
 }
 
-TEST(BoardControls, ChangedCellsAreReportedInOrderOnce)
+TEST(BoardControls, ChangedCellsAreReportedInOrderAndTakenOnce)
 {
     Board board(4, 2);
     board.PlaceTile({1, 1}, 1);

@@ -1,0 +1,154 @@
+// daz-showcase --level N [--mode M] [--screenshot file.png] [--idle seconds]
+//
+// Shows the main window of the game on level N of the program folder next
+// to this executable, silently and without saving anything.
+//  --screenshot  plays a few moves (a selection, the hover mask, a linked
+//                pair in flight) and saves the window as a picture.
+//  --idle        leaves the level untouched for that many seconds, then
+//                prints the CPU the process took, next to a plain Qt window
+//                of the same size left idle as long, as a baseline.
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <random>
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QTimer>
+
+#include "engine/HintSearch.h"
+#include "platform/QtClock.h"
+#include "platform/QtDesktop.h"
+#include "platform/QtMessageBoxes.h"
+#include "platform/QtTimer.h"
+#include "presentation/FrmMain.h"
+#include "presentation/MainController.h"
+
+namespace {
+
+using namespace daz;
+
+class Silence final : public platform::EffectPlayer, public platform::MusicPlayer {
+public:
+    void Play(const QString&) override {}
+    void Open(const QString&) override {}
+    void Close() override {}
+};
+
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+           + static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
+}
+
+void Wait(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+}
+
+// CPU share of one core taken while the event loop runs for that long.
+double IdleShare(int seconds)
+{
+    const double before = CpuSeconds();
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop loop;
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return (CpuSeconds() - before) / (static_cast<double>(clock.elapsed()) / 1000.0);
+}
+
+void PlayAFewMoves(MainController& controller)
+{
+    Game& game = controller.GetGame();
+    const Board& board = game.GetBoard();
+    if (const auto pair = FindPair(board)) {
+        game.HoverTile(pair->first);
+        game.PressHoverMask(MouseButton::Left);
+        game.HoverTile(pair->second);
+        game.PressHoverMask(MouseButton::Left); // the pair goes, its path is drawn
+    }
+    for (int n = board.CellCount(); n >= 1; --n) {
+        if (board.View(n).visible) {
+            game.HoverTile(n);
+            game.PressHoverMask(MouseButton::Left); // a selected tile
+            break;
+        }
+    }
+    for (int n = 1; n <= board.CellCount(); ++n) {
+        if (board.View(n).visible) {
+            game.HoverTile(n); // and the hover mask on another
+            break;
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QFont font = app.font();
+    font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")});
+    font.setPointSize(9);
+    app.setFont(font);
+
+    QCommandLineParser options;
+    options.addOption({QStringLiteral("level"), QStringLiteral("level number"), QStringLiteral("n"), QStringLiteral("1")});
+    options.addOption({QStringLiteral("mode"), QStringLiteral("game mode"), QStringLiteral("m"), QStringLiteral("2")});
+    options.addOption({QStringLiteral("screenshot"), QStringLiteral("picture to save"), QStringLiteral("file")});
+    options.addOption({QStringLiteral("idle"), QStringLiteral("seconds to sit idle"), QStringLiteral("s")});
+    options.process(app);
+
+    platform::QtMessageBoxes boxes;
+    platform::QtDesktop desktop;
+    Silence silence;
+    platform::QtTimerFactory timers;
+    platform::QtClock clock;
+    Random random(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
+    ProgramState state;
+    state.GameMode = static_cast<std::int16_t>(options.value(QStringLiteral("mode")).toInt());
+    MainController controller(QCoreApplication::applicationDirPath(), state,
+                              MainServices{boxes, desktop, silence, silence, timers, random});
+    FrmMain window(controller, {});
+    controller.Load();
+    controller.ChooseLevel(options.value(QStringLiteral("level")).toInt());
+    window.show();
+    Wait(800);
+
+    if (options.isSet(QStringLiteral("screenshot"))) {
+        PlayAFewMoves(controller);
+        Wait(60);
+        if (!window.grab().save(options.value(QStringLiteral("screenshot")))) {
+            std::fprintf(stderr, "could not save %s\n", qPrintable(options.value(QStringLiteral("screenshot"))));
+            return 1;
+        }
+    }
+
+    if (options.isSet(QStringLiteral("idle"))) {
+        const int seconds = options.value(QStringLiteral("idle")).toInt();
+        const double game = IdleShare(seconds);
+        window.hide();
+        QWidget plain;
+        plain.resize(window.size());
+        plain.show();
+        Wait(500);
+        const double baseline = IdleShare(seconds);
+        std::printf("level %d (particle effect %d), idle %d s\n", state.UserGK, state.Particle, seconds);
+        std::printf("  game window:  %.2f %% of one core\n", game * 100);
+        std::printf("  plain window: %.2f %% of one core (baseline)\n", baseline * 100);
+        std::printf("  ratio:        %.1f\n", baseline > 0 ? game / baseline : 0.0);
+    }
+    // Nothing is saved: the window is not closed through its unload step.
+    std::fflush(stdout);
+    std::_Exit(0);
+}
