@@ -1,0 +1,189 @@
+#include "FrmSysSet.h"
+
+#include <algorithm>
+
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "platform/MessageBoxes.h"
+
+namespace daz {
+namespace {
+
+QPixmap StandInBackground()
+{
+    QPixmap picture(360, 365);
+    picture.fill(Qt::black);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    QPainterPath panel;
+    panel.addRoundedRect(QRectF(14, 6, 332, 302), 24, 24);
+    QLinearGradient night(0, 6, 0, 308);
+    night.setColorAt(0, QColor(38, 48, 110));
+    night.setColorAt(1, QColor(22, 28, 70));
+    painter.fillPath(panel, night);
+    painter.setPen(QPen(QColor(214, 170, 80), 3));
+    painter.drawPath(panel);
+
+    QFont font = painter.font();
+    font.setPixelSize(34);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(250, 214, 120));
+    painter.drawText(QRect(14, 16, 332, 64), Qt::AlignCenter, platform::ApplicationTitle());
+
+    // A box under each entry.
+    painter.setPen(QPen(QColor(214, 170, 80), 2));
+    for (const auto& entry : ModeChooser::Entries()) {
+        const QRectF box = QRectF(PxRect(ModeChooser::EntryRect(entry.index))).adjusted(-14, -3, 14, 3);
+        painter.setBrush(QColor(16, 20, 52));
+        painter.drawRoundedRect(box, 14, 14);
+    }
+
+    // A paper strip under the description line.
+    painter.setPen(QPen(QColor(150, 100, 50), 2));
+    painter.setBrush(QColor(250, 238, 205));
+    painter.drawRoundedRect(QRectF(36, 318, 288, 44), 6, 6);
+    return picture;
+}
+
+void SetTextColour(QLabel& label, unsigned bgr)
+{
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, FromBgr(bgr));
+    label.setPalette(palette);
+}
+
+} // namespace
+
+FrmSysSet::FrmSysSet(ProgramState& state, platform::EffectPlayer& effects, QString programFolder, QWidget* parent)
+    : ShapedWindow(kClientSize, Qt::black, Picture(QStringLiteral(":/chooser.png"), StandInBackground), parent),
+      chooser_(state, effects, std::move(programFolder)), description_(new QLabel(this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("系统设置"));
+    setMouseTracking(true);
+
+    // The entries have the hand pointer of the toolbar.
+    const QCursor pointer = ToolbarPointer();
+    for (const auto& entry : ModeChooser::Entries()) {
+        auto* label = new QLabel(entry.text, this);
+        label->setObjectName(QStringLiteral("ImgMode%1").arg(entry.index));
+        QFont font = label->font();
+        font.setPixelSize(19);
+        font.setBold(true);
+        label->setFont(font);
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(PxRect(ModeChooser::EntryRect(entry.index)));
+        label->setCursor(pointer);
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
+        entries_[static_cast<std::size_t>(entry.index)] = label;
+    }
+
+    description_->setObjectName(QStringLiteral("LabText"));
+    QFont font = description_->font();
+    font.setPixelSize(12);
+    description_->setFont(font);
+    description_->setWordWrap(true);
+    description_->setAlignment(Qt::AlignCenter);
+    SetTextColour(*description_, ModeChooser::kDescriptionColour);
+    // The longer descriptions take two lines, which need a few pixels more
+    // than the line's 25 in most fonts.
+    QRect descriptionRect = PxRect(ModeChooser::kDescriptionRect);
+    descriptionRect.setHeight(std::max(descriptionRect.height(), 2 * description_->fontMetrics().lineSpacing()));
+    description_->setGeometry(descriptionRect);
+    // The line is no part of the background: a press on it does not drag
+    // the window (and, as it does not track the pointer, passing over it
+    // does not arm the entries).
+    description_->setAttribute(Qt::WA_NoMousePropagation);
+
+    chooser_.changed = [this] { ShowState(); };
+    chooser_.moveWindowBy = [this](float dx, float dy) {
+        move(pos() + QPoint(Px(dx), Px(dy)));
+    };
+    chooser_.modeChosen = [this](int mode) { HandOver(mode); };
+    chooser_.exitChosen = [this] { close(); };
+    ShowState();
+}
+
+void FrmSysSet::Load()
+{
+    Reshape();
+    CentreOnScreen();
+    show();
+}
+
+QLabel* FrmSysSet::EntryLabel(int index) const
+{
+    return index >= 0 && index < static_cast<int>(entries_.size()) ? entries_[static_cast<std::size_t>(index)]
+                                                                     : nullptr;
+}
+
+void FrmSysSet::ShowState()
+{
+    for (const auto& entry : ModeChooser::Entries()) {
+        SetTextColour(*EntryLabel(entry.index), chooser_.Colour(entry.index));
+    }
+    description_->setText(chooser_.Description());
+    if (isVisible()) {
+        Reshape();
+    }
+}
+
+void FrmSysSet::HandOver(int mode)
+{
+    hide();
+    if (onModeChosen) {
+        onModeChosen(mode);
+    }
+    close();
+}
+
+QPointF FrmSysSet::PointerTwips(const QMouseEvent& event) const
+{
+    return mapFromGlobal(event.globalPosition()) * kTwipsPerPixel;
+}
+
+bool FrmSysSet::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto found = std::find(entries_.begin(), entries_.end(), watched);
+    if (found == entries_.end()) {
+        return ShapedWindow::eventFilter(watched, event);
+    }
+    const int index = static_cast<int>(found - entries_.begin());
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        chooser_.MouseMoveEntry(index);
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        chooser_.MouseDownEntry(index);
+        return true;
+    default:
+        return ShapedWindow::eventFilter(watched, event);
+    }
+}
+
+void FrmSysSet::mousePressEvent(QMouseEvent* event)
+{
+    const QPointF at = PointerTwips(*event);
+    chooser_.MouseDownBackground(event->button(), static_cast<float>(at.x()), static_cast<float>(at.y()));
+}
+
+void FrmSysSet::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF at = PointerTwips(*event);
+    chooser_.MouseMoveBackground(event->buttons(), static_cast<float>(at.x()), static_cast<float>(at.y()));
+}
+
+void FrmSysSet::mouseReleaseEvent(QMouseEvent*)
+{
+    chooser_.MouseUpBackground();
+}
+
+} // namespace daz

@@ -1,0 +1,134 @@
+#include "ModeChooser.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+#include "game/SoundEffects.h"
+#include "leveldata/ProgramPaths.h"
+
+namespace daz {
+
+const std::array<ModeChooser::Entry, 5>& ModeChooser::Entries()
+{
+    static const std::array<Entry, 5> entries{{
+        {1, QStringLiteral("简单模式"), 1440,
+         QStringLiteral("只要选择相同花色的牌，就可以成功将对子消除。适合人群：游戏初学者和儿童智力开发！")},
+        {2, QStringLiteral("正常模式"), 2100,
+         QStringLiteral("经典的连连看模式，只要将相同花色的两张牌用三根以内的直线连在一起就可以消除。")},
+        {3, QStringLiteral("挑战模式"), 2760,
+         QStringLiteral("作者最新开发设计，对经典的连连看作了最新的修改，游戏的可玩性增强了。")},
+        {4, QStringLiteral("极限模式"), 3420, QStringLiteral("每消除一对牌的最长思考时间为60秒，你想挑战时间的极限吗？")},
+        {0, QStringLiteral("退出游戏"), 4080, QStringLiteral("游戏还没开始呢，真的要退出游戏吗？")},
+    }};
+    return entries;
+}
+
+const ModeChooser::Entry& ModeChooser::EntryAt(int index)
+{
+    for (const Entry& entry : Entries()) {
+        if (entry.index == index) {
+            return entry;
+        }
+    }
+    throw std::out_of_range("no mode chooser entry " + std::to_string(index));
+}
+
+QRect ModeChooser::EntryRect(int index)
+{
+    return {kEntryLeft, EntryAt(index).top, kEntryWidth, kEntryHeight};
+}
+
+QString ModeChooser::RestingCredit()
+{
+    return QStringLiteral("霁岚连连看 · 祝你玩得开心");
+}
+
+ModeChooser::ModeChooser(ProgramState& state, platform::EffectPlayer& effects, QString programFolder)
+    : state_(state), effects_(effects), programFolder_(std::move(programFolder)), description_(RestingCredit())
+{
+}
+
+bool ModeChooser::IsEntry(int index)
+{
+    return index >= 0 && index < static_cast<int>(Entries().size());
+}
+
+void ModeChooser::Changed()
+{
+    if (changed) {
+        changed();
+    }
+}
+
+void ModeChooser::MouseDownBackground(Qt::MouseButton button, float x, float y)
+{
+    if (button != Qt::LeftButton) {
+        return;
+    }
+    dragging_ = true;
+    dragX_ = x;
+    // The row is kept as a whole number of twips, rounded half to even.
+    constexpr float lowest = std::numeric_limits<std::int16_t>::min();
+    constexpr float highest = std::numeric_limits<std::int16_t>::max();
+    dragY_ = static_cast<std::int16_t>(std::nearbyint(std::clamp(y, lowest, highest)));
+}
+
+void ModeChooser::MouseMoveBackground(Qt::MouseButtons buttons, float x, float y)
+{
+    if (!armed_) {
+        lit_.fill(false);
+        description_ = RestingCredit();
+        armed_ = true;
+        Changed();
+    }
+    if (buttons == Qt::LeftButton && dragging_ && moveWindowBy) {
+        // x and y are measured from the window's current corner, so the
+        // window follows the pointer however often this runs.
+        moveWindowBy(x - dragX_, y - static_cast<float>(dragY_));
+    }
+}
+
+void ModeChooser::MouseUpBackground()
+{
+    dragging_ = false;
+}
+
+void ModeChooser::MouseMoveEntry(int index)
+{
+    if (!armed_ || !IsEntry(index)) {
+        return;
+    }
+    // The hover sound plays even when the player has switched effects off:
+    // the switch is not known until the main window opens.
+    effects_.Play(ResolveExisting(NativePath(programFolder_, SoundFile(SoundEffect::Select))));
+    lit_[static_cast<std::size_t>(index)] = true;
+    description_ = EntryAt(index).description;
+    armed_ = false;
+    Changed();
+}
+
+void ModeChooser::MouseDownEntry(int index)
+{
+    if (index == 0) {
+        if (exitChosen) {
+            exitChosen();
+        }
+        return;
+    }
+    if (!IsEntry(index)) {
+        return;
+    }
+    state_.GameMode = static_cast<std::int16_t>(index);
+    if (modeChosen) {
+        modeChosen(index);
+    }
+}
+
+unsigned ModeChooser::Colour(int index) const
+{
+    return IsEntry(index) && lit_[static_cast<std::size_t>(index)] ? kHoverColour : kRestColour;
+}
+
+} // namespace daz

@@ -1,0 +1,37 @@
+#include "Splash.h"
+
+namespace daz {
+
+Splash::Splash(platform::InstanceLock& lock, platform::MessageBoxes& boxes, platform::TimerFactory& timers)
+    : lock_(lock), boxes_(boxes), timer_(timers.Create(kTimerName, kTickMs))
+{
+    timer_->onTick = [this] { Tick(); };
+}
+
+bool Splash::Load()
+{
+    if (!lock_.TryAcquire()) {
+        boxes_.Show({QStringLiteral("程序已经运行，不能再次装载！"), QStringLiteral("警告"),
+                     platform::MessageIcon::Exclamation, platform::MessageButtons::Ok,
+                     platform::MessageAnswer::Ok});
+        return false;
+    }
+    timer_->Start();
+    return true;
+}
+
+void Splash::Tick()
+{
+    barWidth_ += kBarStep;
+    if (barChanged) {
+        barChanged();
+    }
+    if (barWidth_ >= kBarFullWidth) {
+        timer_->Stop();
+        if (finished) {
+            finished();
+        }
+    }
+}
+
+} // namespace daz

@@ -1,0 +1,303 @@
+#include <vector>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "FakeAudio.h"
+#include "presentation/FrmSysSet.h"
+#include "presentation/ModeChooser.h"
+
+namespace daz {
+namespace {
+
+using testing::FakeEffectPlayer;
+
+const QString kChallenge = QStringLiteral("作者最新开发设计，对经典的连连看作了最新的修改，游戏的可玩性增强了。");
+const QString kExtreme = QStringLiteral("每消除一对牌的最长思考时间为60秒，你想挑战时间的极限吗？");
+
+constexpr unsigned kLightBlue = 0xFF8080;
+constexpr unsigned kOrange = 0x0080FF;
+
+class ModeChooserTest : public ::testing::Test {
+protected:
+    ModeChooserTest()
+    {
+        chooser.moveWindowBy = [this](float dx, float dy) { moves.push_back({dx, dy}); };
+        chooser.modeChosen = [this](int mode) { chosen.push_back(mode); };
+        chooser.exitChosen = [this] { ++exits; };
+    }
+
+    void OverBackground(Qt::MouseButtons buttons = Qt::NoButton, float x = 300, float y = 300)
+    {
+        chooser.MouseMoveBackground(buttons, x, y);
+    }
+
+    struct Move {
+        float dx, dy;
+    };
+
+    ProgramState state;
+    FakeEffectPlayer effects;
+    ModeChooser chooser{state, effects, QStringLiteral("/nowhere/dazgame")};
+    std::vector<Move> moves;
+    std::vector<int> chosen;
+    int exits = 0;
+};
+
+TEST_F(ModeChooserTest, AnEntryLightsUpOnlyAfterThePointerCrossedTheBackground)
+{
+    // At first the pointer has not been over the background.
+    EXPECT_EQ(chooser.Description(), ModeChooser::RestingCredit());
+    chooser.MouseMoveEntry(1);
+    EXPECT_TRUE(effects.played.isEmpty());
+    EXPECT_EQ(chooser.Colour(1), kLightBlue);
+
+    state.SoundON = false; // the hover sound does not ask the effects switch
+    OverBackground();
+    chooser.MouseMoveEntry(3);
+    ASSERT_EQ(effects.played.size(), 1);
+    EXPECT_EQ(effects.played[0], QStringLiteral("/nowhere/dazgame/sound/mousedown1.wav"));
+    EXPECT_EQ(chooser.Colour(3), kOrange);
+    EXPECT_EQ(chooser.Description(), kChallenge);
+
+    // Straight on to the next entry, and back: nothing changes.
+    chooser.MouseMoveEntry(4);
+    chooser.MouseMoveEntry(3);
+    EXPECT_EQ(effects.played.size(), 1);
+    EXPECT_EQ(chooser.Colour(3), kOrange);
+    EXPECT_EQ(chooser.Colour(4), kLightBlue);
+    EXPECT_EQ(chooser.Description(), kChallenge);
+
+    // Over the background everything rests; the next entry lights up.
+    OverBackground();
+    EXPECT_EQ(chooser.Colour(3), kLightBlue);
+    EXPECT_EQ(chooser.Description(), ModeChooser::RestingCredit());
+    chooser.MouseMoveEntry(4);
+    EXPECT_EQ(effects.played.size(), 2);
+    EXPECT_EQ(chooser.Colour(3), kLightBlue);
+    EXPECT_EQ(chooser.Colour(4), kOrange);
+    EXPECT_EQ(chooser.Description(), kExtreme);
+}
+
+TEST_F(ModeChooserTest, PressingAModeSetsItAndHandsOver)
+{
+    for (int mode = 1; mode <= 4; ++mode) {
+        chooser.MouseDownEntry(mode);
+        EXPECT_EQ(state.GameMode, mode);
+    }
+    EXPECT_EQ(chosen, (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(exits, 0);
+}
+
+TEST_F(ModeChooserTest, ExitEntryEndsWithoutChoosingAMode)
+{
+    state.GameMode = 2;
+    chooser.MouseDownEntry(0);
+    EXPECT_EQ(exits, 1);
+    EXPECT_TRUE(chosen.empty());
+    EXPECT_EQ(state.GameMode, 2);
+}
+
+TEST_F(ModeChooserTest, LeftDragFollowsThePointerFromWhereItWasPressed)
+{
+    chooser.MouseDownBackground(Qt::LeftButton, 150.25f, 300.5f);
+    EXPECT_TRUE(chooser.Dragging());
+    EXPECT_FLOAT_EQ(chooser.DragX(), 150.25f);
+    EXPECT_EQ(chooser.DragY(), 300); // half to even
+
+    OverBackground(Qt::LeftButton, 450.25f, 615.5f);
+    ASSERT_EQ(moves.size(), 1u);
+    EXPECT_FLOAT_EQ(moves[0].dx, 300.0f);
+    EXPECT_FLOAT_EQ(moves[0].dy, 315.5f);
+
+    // Only the left button alone drags.
+    OverBackground(Qt::LeftButton | Qt::RightButton, 600, 600);
+    OverBackground(Qt::NoButton, 600, 600);
+    EXPECT_EQ(moves.size(), 1u);
+
+    chooser.MouseUpBackground();
+    EXPECT_FALSE(chooser.Dragging());
+    OverBackground(Qt::LeftButton, 10, 10);
+    EXPECT_EQ(moves.size(), 1u);
+
+    chooser.MouseDownBackground(Qt::LeftButton, 0, 301.5f);
+    EXPECT_EQ(chooser.DragY(), 302);
+}
+
+TEST_F(ModeChooserTest, OtherButtonsDoNotStartADrag)
+{
+    chooser.MouseDownBackground(Qt::RightButton, 100, 100);
+    chooser.MouseDownBackground(Qt::MiddleButton, 100, 100);
+    EXPECT_FALSE(chooser.Dragging());
+    OverBackground(Qt::RightButton, 400, 400);
+    OverBackground(Qt::LeftButton, 400, 400);
+    EXPECT_TRUE(moves.empty());
+}
+
+TEST_F(ModeChooserTest, DragFromFarOutsideTheWindowStaysInRange)
+{
+    chooser.MouseDownBackground(Qt::LeftButton, 0, 1e9f);
+    EXPECT_EQ(chooser.DragY(), 32767);
+    chooser.MouseDownBackground(Qt::LeftButton, 0, -1e9f);
+    EXPECT_EQ(chooser.DragY(), -32768);
+}
+
+// --- The window ------------------------------------------------------------
+
+class FrmSysSetTest : public ::testing::Test {
+protected:
+    FrmSysSetTest()
+    {
+        window = new FrmSysSet(state, effects, QStringLiteral("/nowhere/dazgame"));
+        window->onModeChosen = [this](int mode) {
+            chosen.push_back(mode);
+            hiddenWhileHandingOver = !window->isVisible();
+        };
+        window->Load();
+    }
+    ~FrmSysSetTest() override
+    {
+        delete window;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    static QColor TextColour(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
+
+    // The pointer moves over a widget with no button held. The event goes
+    // through the application, which passes it on to the parent when the
+    // widget does not take it, as for a real pointer.
+    static void Hover(QWidget* widget, QPoint at)
+    {
+        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    }
+    static void Hover(QLabel* entry) { Hover(entry, entry->rect().center()); }
+
+    // A point of the window's background, clear of every label.
+    static constexpr QPoint kBackground{30, 200};
+
+    ProgramState state;
+    FakeEffectPlayer effects;
+    QPointer<FrmSysSet> window;
+    std::vector<int> chosen;
+    bool hiddenWhileHandingOver = false;
+};
+
+TEST_F(FrmSysSetTest, LayoutAndTitle)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("系统设置"));
+    EXPECT_EQ(window->size(), QSize(361, 368));
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    const QLabel* easy = window->EntryLabel(1);
+    ASSERT_NE(easy, nullptr);
+    EXPECT_EQ(easy->text(), QStringLiteral("简单模式"));
+    EXPECT_EQ(easy->geometry(), QRect(112, 96, 120, 29));
+    EXPECT_EQ(window->EntryLabel(0)->geometry().topLeft(), QPoint(112, 272));
+    EXPECT_EQ(TextColour(easy), QColor(128, 128, 255));
+    EXPECT_EQ(window->DescriptionLabel()->geometry().topLeft(), QPoint(48, 328));
+    EXPECT_EQ(window->DescriptionLabel()->text(), ModeChooser::RestingCredit());
+    EXPECT_EQ(TextColour(window->DescriptionLabel()), QColor(255, 0, 0));
+}
+
+TEST_F(FrmSysSetTest, BlackIsSeeThroughAndTheEntriesAreNot)
+{
+    const QRegion mask = window->mask();
+    EXPECT_FALSE(mask.contains(QPoint(360, 367))); // beyond the picture
+    EXPECT_FALSE(mask.contains(QPoint(0, 0)));     // the picture's black corner
+    EXPECT_TRUE(mask.contains(QPoint(172, 110)));  // over "简单模式"
+    EXPECT_TRUE(mask.contains(QPoint(176, 340)));  // over the description
+}
+
+TEST_F(FrmSysSetTest, PointerCrossingFromTheBackgroundLightsAnEntry)
+{
+    QLabel* challenge = window->EntryLabel(3);
+    QLabel* extreme = window->EntryLabel(4);
+    Hover(window, kBackground);
+    Hover(challenge);
+    EXPECT_EQ(effects.played.size(), 1);
+    EXPECT_EQ(TextColour(challenge), QColor(255, 128, 0));
+    EXPECT_EQ(window->DescriptionLabel()->text(), kChallenge);
+
+    Hover(extreme);
+    EXPECT_EQ(effects.played.size(), 1);
+    EXPECT_EQ(TextColour(extreme), QColor(128, 128, 255));
+
+    // The description line is not background: it does not re-arm.
+    Hover(window->DescriptionLabel(), QPoint(5, 5));
+    Hover(extreme);
+    EXPECT_EQ(effects.played.size(), 1);
+
+    Hover(window, kBackground);
+    EXPECT_EQ(TextColour(challenge), QColor(128, 128, 255));
+    Hover(extreme);
+    EXPECT_EQ(effects.played.size(), 2);
+    EXPECT_EQ(TextColour(extreme), QColor(255, 128, 0));
+    EXPECT_EQ(window->DescriptionLabel()->text(), kExtreme);
+}
+
+TEST_F(FrmSysSetTest, RightButtonOnAnEntryStartsThatMode)
+{
+    QTest::mousePress(window->EntryLabel(2), Qt::RightButton);
+    QTest::mouseRelease(window->EntryLabel(2), Qt::RightButton);
+    EXPECT_EQ(state.GameMode, 2);
+    EXPECT_EQ(chosen, std::vector<int>{2});
+    EXPECT_TRUE(hiddenWhileHandingOver);
+    EXPECT_FALSE(window->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull()) << "the chooser closes once the main window is up";
+}
+
+TEST_F(FrmSysSetTest, ExitClosesWithoutAQuestion)
+{
+    QTest::mousePress(window->EntryLabel(0), Qt::LeftButton);
+    QTest::mouseRelease(window->EntryLabel(0), Qt::LeftButton);
+    EXPECT_TRUE(chosen.empty());
+    EXPECT_EQ(state.GameMode, 0);
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        EXPECT_EQ(qobject_cast<QMessageBox*>(widget), nullptr);
+        EXPECT_FALSE(widget->isVisible()) << "no window is left";
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(FrmSysSetTest, DraggingMovesTheWindowByThePointersMovement)
+{
+    const QPoint start = window->pos();
+    QTest::mousePress(window, Qt::LeftButton, {}, kBackground);
+    QTest::mouseMove(window, kBackground + QPoint(40, -25));
+    EXPECT_EQ(window->pos(), start + QPoint(40, -25));
+
+    // The next movement is measured from where the window is now.
+    QTest::mouseMove(window, kBackground + QPoint(7, 3));
+    EXPECT_EQ(window->pos(), start + QPoint(47, -22));
+
+    QTest::mouseRelease(window, Qt::LeftButton, {}, kBackground + QPoint(7, 3));
+    Hover(window, kBackground + QPoint(20, 20));
+    EXPECT_EQ(window->pos(), start + QPoint(47, -22));
+}
+
+TEST_F(FrmSysSetTest, OnlyTheLeftButtonOnTheBackgroundDrags)
+{
+    const QPoint start = window->pos();
+    QTest::mousePress(window, Qt::RightButton, {}, kBackground);
+    QTest::mouseMove(window, kBackground + QPoint(40, 40));
+    QTest::mouseRelease(window, Qt::RightButton, {}, kBackground + QPoint(40, 40));
+    EXPECT_EQ(window->pos(), start);
+
+    QLabel* line = window->DescriptionLabel();
+    QTest::mousePress(line, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(line, QPoint(45, 15));
+    QTest::mouseRelease(line, Qt::LeftButton, {}, QPoint(45, 15));
+    EXPECT_EQ(window->pos(), start) << "the description line is not background";
+}
+
+} // namespace
+} // namespace daz

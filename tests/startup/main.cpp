@@ -1,0 +1,16 @@
+#include <cstdlib>
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+// The windows need an application; without a display they draw off screen.
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
