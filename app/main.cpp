@@ -11,12 +11,14 @@
 #include "platform/QtAudio.h"
 #include "platform/QtClock.h"
 #include "platform/QtDesktop.h"
+#include "platform/QtDialogs.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtTimer.h"
 #include "presentation/FrmLong.h"
 #include "presentation/FrmMain.h"
 #include "presentation/FrmSysSet.h"
 #include "presentation/MainController.h"
+#include "leveldata/LevelTools.h"
 
 namespace {
 
@@ -63,10 +65,16 @@ int main(int argc, char** argv)
     std::unique_ptr<MainController> controller;
     std::unique_ptr<FrmMain> window;
 
+    platform::QtDialogs dialogs;
+    std::unique_ptr<LevelToolContext> tools;
+
     auto openMainWindow = [&](int) {
         controller = std::make_unique<MainController>(programFolder, state,
                                                       MainServices{boxes, desktop, effects, music, timers, random});
-        window = std::make_unique<FrmMain>(*controller, FrmMain::LevelTools{});
+        tools = std::make_unique<LevelToolContext>(LevelToolContext{controller->Ini(), boxes, dialogs, state.MediaName});
+        window = std::make_unique<FrmMain>(
+            *controller, FrmMain::LevelTools{[&](QWidget* parent) { OpenLevelEditor(parent, *tools); },
+                                             [&](QWidget* parent) { OpenLevelModifier(parent, *tools); }});
         boxes.SetParent(window.get());
         controller->Load(); // while the window is still hidden
         window->show();

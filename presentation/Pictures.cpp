@@ -76,7 +76,7 @@ QCursor ToolbarPointer()
     if (pointer.isNull()) {
         return QCursor(Qt::PointingHandCursor);
     }
-    return QCursor(pointer, 6, 1);
+    return QCursor(pointer, 9, 1);
 }
 
 } // namespace daz
