@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScreen>
 
 #include "presentation/BoardView.h"
 #include "presentation/MainController.h"
@@ -196,6 +197,20 @@ void FrmMain::LayOut()
     if (showBox_->isVisible()) {
         ShowOverlay();
     }
+}
+
+void FrmMain::showEvent(QShowEvent* event)
+{
+    if (!centred_) {
+        centred_ = true;
+        // The window opens in the middle of the screen it appears on.
+        if (const QScreen* screen = this->screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    QWidget::showEvent(event);
 }
 
 void FrmMain::resizeEvent(QResizeEvent*)

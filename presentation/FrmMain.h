@@ -50,6 +50,7 @@ public:
     void SetMenuRunner(std::function<void(QMenu*, QPoint)> runner) { runMenu_ = std::move(runner); }
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -78,6 +79,7 @@ private:
     std::array<QAction*, 67> munGame_{};
     std::function<void(QMenu*, QPoint)> runMenu_;
     bool unloaded_ = false;
+    bool centred_ = false;
 };
 
 } // namespace daz
