@@ -11,6 +11,10 @@ struct PointF {
     float y = 0;
 };
 
+// Positions and sizes of the windows, the board included, are in twips:
+// 15 to a pixel.
+inline constexpr int kTwipsPerPixel = 15;
+
 // Rounds to the nearest integer, halves to the even neighbour.
 long long Nearest(double v);
 

@@ -6,7 +6,6 @@
 namespace daz {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kLinkAnimationTicks = 10;
 constexpr int kHintFlashTicks = 4;
 

@@ -5,11 +5,11 @@
 #include <QPixmap>
 #include <QString>
 
+#include "engine/Geometry.h"
+
 namespace daz {
 
-// 15 twips to a pixel, the unit of every position the windows are laid
-// out in.
-inline constexpr int kTwipsPerPixel = 15;
+// Twips to whole pixels.
 inline int Px(double twips) { return static_cast<int>(twips / kTwipsPerPixel + (twips < 0 ? -0.5 : 0.5)); }
 
 // A colour stored as &H00BBGGRR (red in the low byte).

@@ -9,24 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "FakeMessageBoxes.h"
+#include "FileBytes.h"
 #include "leveldata/IniFile.h"
 
 namespace daz::testing {
-
-inline void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-inline QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArrayLiteral("<missing>");
-    return file.readAll();
-}
 
 // A program folder of its own for each test, with an IniAccess over it and
 // boxes that record what was shown.

@@ -11,6 +11,7 @@
 
 #include "FakeDialogs.h"
 #include "FakeMessageBoxes.h"
+#include "FileBytes.h"
 #include "leveldata/IniFile.h"
 #include "leveldata/LevelToolContext.h"
 
@@ -24,22 +25,6 @@ inline const QByteArray kTinyGif = QByteArray::fromHex(
 inline const QByteArray kGameIni = "[GameMenu]\r\nMenu=2\r\nMenuName1=小星星\r\nMenuPath1=\\levels\\star\\\r\n"
                                    "MenuName2=月亮\r\nMenuPath2=\\levels\\moon\\\r\n"
                                    "[UserSet]\r\nMediaON=True\r\nSoundON=True\r\nUserGK=1\r\nUserJF=0\r\n";
-
-inline void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(path.section(u'/', 0, -2));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-inline QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArrayLiteral("<missing>");
-    return file.readAll();
-}
 
 // The files of a folder, sorted; sub-folders end with "/".
 inline QStringList Listing(const QString& folder)
