@@ -46,7 +46,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("DAZGame"));
-    QApplication::setApplicationDisplayName(QStringLiteral("霁岚连连看"));
     PinChineseFont(app);
 
     using namespace daz;
@@ -58,7 +57,7 @@ int main(int argc, char** argv)
     platform::QtMusicPlayer music;
     platform::QtTimerFactory timers;
     platform::QtClock clock;
-    platform::QtInstanceLock lock(platform::QtInstanceLock::DefaultPath());
+    platform::QtInstanceLock lock(platform::QtInstanceLock::PathFor(programFolder));
     Random random(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
 
     ProgramState state;

@@ -3,10 +3,10 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
 #include <QLockFile>
-#include <QStandardPaths>
 
 namespace daz::platform {
 
@@ -35,13 +35,13 @@ bool QtInstanceLock::TryAcquire()
     return lock_->isLocked() || lock_->tryLock(0);
 }
 
-QString QtInstanceLock::DefaultPath()
+QString QtInstanceLock::PathFor(const QString& programFolder)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) {
-        folder = QDir::tempPath();
-    }
-    return QDir(folder).filePath(QStringLiteral("DAZGame.lock"));
+    // One lock per user and program folder, in the temporary folder that
+    // every session of the machine shares (the runtime folder may differ
+    // between two starts).
+    const QByteArray key = QCryptographicHash::hash(programFolder.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+    return QDir(QDir::tempPath()).filePath(QStringLiteral("DAZGame-%1-%2.lock").arg(getuid()).arg(QString::fromLatin1(key)));
 }
 
 } // namespace daz::platform

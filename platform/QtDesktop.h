@@ -14,7 +14,7 @@ public:
     QString LoginName() const override;
 };
 
-// A lock file in the user's runtime folder. A copy that was killed leaves
+// A lock file held while the program runs. A copy that was killed leaves
 // its lock behind; the lock names the dead process, so it is taken over.
 class QtInstanceLock final : public InstanceLock {
 public:
@@ -22,7 +22,8 @@ public:
     ~QtInstanceLock() override;
     bool TryAcquire() override;
 
-    static QString DefaultPath();
+    // Where the lock of the program in programFolder lives.
+    static QString PathFor(const QString& programFolder);
 
 private:
     std::unique_ptr<QLockFile> lock_;
