@@ -393,10 +393,7 @@ void Game::FindPair(bool showHint)
         // A new hint during a flash takes over its count; the tiles of the
         // old pair must not stay hidden.
         if (hintFlash_->IsActive() && (hintA_ != pair->first || hintB_ != pair->second)) {
-            for (const int n : {hintA_, hintB_}) {
-                board_.SetVisible(n, board_.At(board_.CellOf(n)) != 0);
-            }
-            emit tilesChanged();
+            ShowHintedTilesAsTheyAre();
         }
         hintA_ = pair->first;
         hintB_ = pair->second;
@@ -409,7 +406,7 @@ void Game::HintFlashTick()
     const bool bothShown = board_.View(hintA_).visible && board_.View(hintB_).visible;
     for (const int n : {hintA_, hintB_}) {
         // Only tiles still on the board flash: an emptied cell never shows.
-        board_.SetVisible(n, !bothShown && board_.At(board_.CellOf(n)) != 0);
+        board_.SetVisible(n, !bothShown && Occupied(n));
     }
     emit tilesChanged();
     sound_.PlaySoundEffect(SoundEffect::HintTick);
@@ -421,13 +418,25 @@ void Game::HintFlashTick()
 void Game::EndHintFlash()
 {
     hintFlash_->Stop();
-    if (hintTick_ != 0 && hintA_ != 0 && board_.CellCount() > 0) {
-        for (const int n : {hintA_, hintB_}) {
-            board_.SetVisible(n, board_.At(board_.CellOf(n)) != 0);
-        }
-        emit tilesChanged();
+    if (hintTick_ != 0) {
+        ShowHintedTilesAsTheyAre();
     }
     hintTick_ = 0;
+}
+
+bool Game::Occupied(int cellNumber) const
+{
+    return cellNumber >= 1 && cellNumber <= board_.CellCount() && board_.At(board_.CellOf(cellNumber)) != 0;
+}
+
+void Game::ShowHintedTilesAsTheyAre()
+{
+    for (const int n : {hintA_, hintB_}) {
+        if (n >= 1 && n <= board_.CellCount()) {
+            board_.SetVisible(n, Occupied(n));
+        }
+    }
+    emit tilesChanged();
 }
 
 // ---------------------------------------------------------------------------

@@ -175,6 +175,10 @@ private:
     void SetToolsEnabled(bool enabled);
     void ShowLinkPath(const LinkPath& path);
     void EndHintFlash();
+    // The hinted tiles shown exactly when they are on the board: a flash
+    // that ends or is cut short never leaves a tile hidden.
+    void ShowHintedTilesAsTheyAre();
+    bool Occupied(int cellNumber) const;
     void ClearSelection();
     int TileAt(int x, int y) const;
 
