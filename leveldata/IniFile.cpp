@@ -139,22 +139,38 @@ IniAccess::IniAccess(QString programFolder, platform::MessageBoxes& boxes)
 
 QString IniAccess::TempPath() const { return programFolder_ + QStringLiteral("/me.tmp"); }
 
+namespace {
+
+// Reads the file and scans it for the key.
+std::pair<ScanResult, QString> ScanFile(const QString& file, const QString& section, const QString& key)
+{
+    QString reason;
+    const auto bytes = ReadAll(ResolveExisting(file), reason);
+    if (!bytes)
+        return {ScanResult::FileError, {}};
+    const StoredText stored = SplitStoredText(*bytes);
+    QString text = DecodeText(stored.body, stored.encoding);
+    // Files edited on other systems may end their lines in LF only; they
+    // read as if every line ended in CR LF.
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\n', QStringLiteral("\r\n"));
+    return ScanForKey(text, section, key);
+}
+
+} // namespace
+
+std::optional<QString> IniAccess::LookUpIniKey(const QString& file, const QString& section, const QString& key)
+{
+    auto [result, value] = ScanFile(file, section, key);
+    if (result != ScanResult::Found)
+        return std::nullopt;
+    return value;
+}
+
 QString IniAccess::ReadIniKey(const QString& file, const QString& section, const QString& key)
 {
     for (;;) {
-        QString reason;
-        const auto bytes = ReadAll(ResolveExisting(file), reason);
-        std::pair<ScanResult, QString> scan{ScanResult::FileError, {}};
-        if (bytes) {
-            const StoredText stored = SplitStoredText(*bytes);
-            QString text = DecodeText(stored.body, stored.encoding);
-            // Files edited on other systems may end their lines in LF only;
-            // they read as if every line ended in CR LF.
-            text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-            text.replace(u'\n', QStringLiteral("\r\n"));
-            scan = ScanForKey(text, section, key);
-        }
-
+        const std::pair<ScanResult, QString> scan = ScanFile(file, section, key);
         switch (scan.first) {
         case ScanResult::Found:
             return scan.second;

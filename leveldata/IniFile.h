@@ -1,6 +1,7 @@
 #pragma once
 
 #include <concepts>
+#include <optional>
 
 #include <QString>
 #include <QStringList>
@@ -59,6 +60,11 @@ public:
     //   Abort. Retry reads the file again, so a user who mends the file
     //   meanwhile can go on; Ignore just asks again.
     QString ReadIniKey(const QString& file, const QString& section, const QString& key);
+
+    // The value of the key, read by the same rules, or nothing when the
+    // file cannot be read or the key is not found. Nothing is shown to the
+    // user: for callers that report problems in their own words.
+    std::optional<QString> LookUpIniKey(const QString& file, const QString& section, const QString& key);
 
     // Replaces or adds key=value as described above. The file must exist;
     // it is never created here. The new content replaces the old one in a
