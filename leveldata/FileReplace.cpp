@@ -1,7 +1,8 @@
 #include "FileReplace.h"
 
-#include <filesystem>
-#include <system_error>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -9,38 +10,66 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace daz {
 namespace {
 
-std::filesystem::path FsPath(const QString& path)
-{
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-QString Reason(const std::error_code& error) { return QString::fromLocal8Bit(error.message()); }
+QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 QString ErrorText(const QString& what, const QString& path, const QString& reason)
 {
     return QStringLiteral("%1“%2”：%3").arg(what, QDir::toNativeSeparators(path), reason);
 }
 
-// Writes the content to path and waits until it is on the disk.
-QString WriteSynced(const QString& path, const QByteArray& content)
+// Beyond the file-size limit a write would otherwise end the program with
+// SIGXFSZ; ignored, the write fails with "file too large", which is told.
+void IgnoreFileSizeSignal()
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return ErrorText(QStringLiteral("无法创建临时文件"), path, file.errorString());
-    if (file.write(content) != content.size() || !file.flush())
-        return ErrorText(QStringLiteral("无法写入临时文件"), path, file.errorString());
-    if (::fsync(file.handle()) != 0)
-        return ErrorText(QStringLiteral("无法写入临时文件"), path,
-                         Reason(std::error_code(errno, std::generic_category())));
-    file.close();
+    static const bool ignored = [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        return true;
+    }();
+    (void)ignored;
+}
+
+// The reason the target may not be replaced, or empty text.
+QString Refusal(const QString& target)
+{
+    const QFileInfo info(target);
+    if (info.isSymLink())
+        return ErrorText(QStringLiteral("无法写入文件"), target, QStringLiteral("它是一个符号链接，游戏不通过链接写入文件"));
+    if (!info.exists())
+        return {};
+    if (!info.isFile())
+        return ErrorText(QStringLiteral("无法写入文件"), target, QStringLiteral("它不是普通文件"));
+    // The superuser may write anything; a file nobody may write is still
+    // meant to stay as it is.
+    const QFile::Permissions anyoneWrites = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    if (!info.isWritable() || !(info.permissions() & anyoneWrites))
+        return ErrorText(QStringLiteral("无法写入文件"), target, QStringLiteral("文件是只读的"));
     return {};
 }
 
-// Makes a rename in the folder durable as well. Best effort: the new
+// Writes all of the content to the descriptor; 0 or the system's error.
+int WriteAll(int fd, const QByteArray& content)
+{
+    const char* data = content.constData();
+    qsizetype left = content.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        data += written;
+        left -= written;
+    }
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// Makes the rename in the folder durable as well. Best effort: the new
 // content is already safe on the disk, only its name might be lost.
 void SyncFolder(const QString& folder)
 {
@@ -51,44 +80,54 @@ void SyncFolder(const QString& folder)
     }
 }
 
-enum class Outcome { Done, OtherFileSystem };
-
-Outcome WriteAndRename(const QString& tempPath, const QString& target, const QByteArray& content,
-                       QString& error)
+// Removes what killed writes of the target left beside it.
+void RemoveLeftovers(const QString& target)
 {
-    error = WriteSynced(tempPath, content);
-    if (error.isEmpty()) {
-        if (QFileInfo::exists(target))
-            QFile::setPermissions(tempPath, QFile::permissions(target));
-        // QFile::rename refuses to replace an existing file; rename(2)
-        // replaces it in one step.
-        std::error_code renameError;
-        std::filesystem::rename(FsPath(tempPath), FsPath(target), renameError);
-        if (!renameError) {
-            SyncFolder(QFileInfo(target).absolutePath());
-            return Outcome::Done;
-        }
-        error = ErrorText(QStringLiteral("无法替换文件"), target, Reason(renameError));
-        if (renameError == std::errc::cross_device_link) {
-            QFile::remove(tempPath);
-            return Outcome::OtherFileSystem;
-        }
+    const QFileInfo info(target);
+    const QDir folder = info.absoluteDir();
+    const QString name = info.fileName();
+    for (const QString& entry : folder.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
+        if (IsLeftoverOfWrite(entry, name))
+            QFile::remove(folder.filePath(entry));
     }
-    QFile::remove(tempPath);
-    return Outcome::Done;
 }
 
 } // namespace
 
-QString ReplaceFileContent(const QString& tempPath, const QString& target, const QByteArray& content)
+bool IsLeftoverOfWrite(const QString& fileName, const QString& target)
 {
-    const QFileInfo info(target);
-    const QString realTarget = info.isSymLink() && info.exists() ? info.canonicalFilePath() : target;
+    // QSaveFile's temporary names: the target's name, ".", six letters.
+    const QString name = QFileInfo(target).fileName();
+    if (fileName.size() != name.size() + 7 || !fileName.startsWith(name) || fileName[name.size()] != u'.')
+        return false;
+    for (qsizetype i = name.size() + 1; i < fileName.size(); ++i) {
+        const char16_t c = fileName[i].unicode();
+        if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')))
+            return false;
+    }
+    return true;
+}
 
-    QString error;
-    if (WriteAndRename(tempPath, realTarget, content, error) == Outcome::OtherFileSystem)
-        WriteAndRename(realTarget + QStringLiteral(".tmp"), realTarget, content, error);
-    return error;
+QString ReplaceFileContent(const QString& target, const QByteArray& content)
+{
+    if (QString refusal = Refusal(target); !refusal.isEmpty())
+        return refusal;
+    IgnoreFileSizeSignal();
+
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly))
+        return ErrorText(QStringLiteral("无法创建临时文件以写入"), target, file.errorString());
+    // Written past QFileDevice's buffer, which loses the reason of a short
+    // write ("Unknown error").
+    if (const int error = WriteAll(file.handle(), content); error != 0) {
+        file.cancelWriting();
+        return ErrorText(QStringLiteral("无法写入文件"), target, SystemReason(error));
+    }
+    if (!file.commit())
+        return ErrorText(QStringLiteral("无法替换文件"), target, file.errorString());
+    SyncFolder(QFileInfo(target).absolutePath());
+    RemoveLeftovers(target);
+    return {};
 }
 
 } // namespace daz

@@ -6,16 +6,31 @@
 namespace daz {
 
 // Gives target the new content so that, whatever happens on the way (a
-// crash, a full disk, a power cut), the file holds either its old or its
-// new content and never a mix or nothing: the content goes to tempPath
-// first, is flushed to the disk, and then takes the target's place in one
-// rename. When tempPath lies on another file system than the target, a
-// temporary file beside the target is used instead. The replaced file keeps
-// its permissions; a symbolic link keeps pointing at the file it named.
+// kill, a full disk, a power cut), the file holds either its old or its new
+// content and never a mix or nothing. The content goes to a temporary file
+// that is created new, exclusively and under a name of its own for each
+// write, in the target's folder (QSaveFile); it is flushed to the disk and
+// then takes the target's place in one rename.
+//
+// Refused, with the target left as it was:
+// - a target that is a symbolic link: the game does not write through a
+//   link, wherever it points (a folder unpacked from an archive could
+//   otherwise direct a save at any file of the player's);
+// - a target that is something other than a regular file;
+// - a target that is not writable: one the user may not write, or one
+//   whose permissions let nobody write it (this binds the superuser too).
+// A replaced file keeps its permissions; a new one gets the usual ones.
+//
+// A temporary file that a killed write left beside the target is never
+// read; the next write of that target that succeeds removes it.
 //
 // Returns an empty text when the content is in place, otherwise a text for
-// the user naming the file and the reason; the target is then untouched
-// and no temporary file is left behind.
-QString ReplaceFileContent(const QString& tempPath, const QString& target, const QByteArray& content);
+// the user naming the file and the system's reason (such as no space left
+// or file too large); no temporary file is then left behind.
+QString ReplaceFileContent(const QString& target, const QByteArray& content);
+
+// Whether a file name is that of a temporary file a write of the file
+// named target may leave behind when it is killed.
+bool IsLeftoverOfWrite(const QString& fileName, const QString& target);
 
 } // namespace daz

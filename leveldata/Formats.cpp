@@ -29,7 +29,8 @@ QStringList CatalogueLines(int n, const QString& name, const QString& maker)
 IniWriteResult AppendCatalogueLevel(IniAccess& ini, const QString& iniFile, int n,
                                     const QString& name, const QString& maker)
 {
-    return ini.AppendIniLines(iniFile, CatalogueLines(n, name, maker));
+    return ini.ChangeIniFile(iniFile, CatalogueLines(n, name, maker), kCatalogueSection,
+                             {{QStringLiteral("Menu"), QString::number(n)}});
 }
 
 UserSettings ReadUserSettings(IniAccess& ini, const QString& iniFile)
@@ -51,17 +52,11 @@ IniWriteResult WriteUserSettings(IniAccess& ini, const QString& iniFile, const U
     const QString media = settings.mediaOnText.isEmpty()
                               ? (settings.mediaOn ? QStringLiteral("True") : QStringLiteral("False"))
                               : settings.mediaOnText;
-    const IniWriteResult results[] = {
-        ini.WriteIniKey(iniFile, kUserSection, QStringLiteral("MediaON"), media),
-        ini.WriteIniKey(iniFile, kUserSection, QStringLiteral("SoundON"), settings.soundOn),
-        ini.WriteIniKey(iniFile, kUserSection, QStringLiteral("UserGK"), settings.userGK),
-        ini.WriteIniKey(iniFile, kUserSection, QStringLiteral("UserJF"), settings.userJF),
-    };
-    for (const IniWriteResult& result : results) {
-        if (!result.ok)
-            return result;
-    }
-    return {};
+    return ini.WriteIniKeys(iniFile, kUserSection,
+                            {{QStringLiteral("MediaON"), media},
+                             {QStringLiteral("SoundON"), settings.soundOn ? QStringLiteral("True") : QStringLiteral("False")},
+                             {QStringLiteral("UserGK"), QString::number(settings.userGK)},
+                             {QStringLiteral("UserJF"), QString::number(settings.userJF)}});
 }
 
 LevelSettingsText ReadLevelSettings(IniAccess& ini, const QString& setmeFile)

@@ -49,7 +49,9 @@ std::vector<CatalogueEntry> ReadCatalogue(IniAccess& ini, const QString& iniFile
 QStringList CatalogueLines(int n, const QString& name, const QString& maker);
 
 // Adds the two lines of level n at the end of the file, in the file's own
-// encoding. Menu is left as it was; the editor rewrites it afterwards.
+// encoding, and sets Menu to n: one replace of the file, so that Menu and
+// the lines never disagree. Without a GameMenu header nothing is written
+// (sectionFound is false).
 IniWriteResult AppendCatalogueLevel(IniAccess& ini, const QString& iniFile, int n,
                                     const QString& name, const QString& maker);
 
@@ -71,7 +73,7 @@ struct UserSettings {
 UserSettings ReadUserSettings(IniAccess& ini, const QString& iniFile);
 
 // Writes MediaON, SoundON, UserGK and UserJF in that order, each replacing
-// its key. All four are tried; the result is the first failure.
+// its key, in one replace of the file: all four or none.
 IniWriteResult WriteUserSettings(IniAccess& ini, const QString& iniFile, const UserSettings& settings);
 
 // A level's setme.ini: one section GameSet with six keys, as stored text.

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "FileReplace.h"
 #include "ProgramPaths.h"
@@ -130,14 +131,62 @@ StoredLines SplitLines(const QByteArray& fileBytes)
     return lines;
 }
 
+// The file's bytes with key=value written after each header of the
+// section, by the writer's rules; nothing when no header matches.
+std::optional<QByteArray> WithKey(const QByteArray& bytes, const QString& section, const QString& key,
+                                  const QString& value)
+{
+    const StoredLines lines = SplitLines(bytes);
+    const QStringView sectionName = TrimSpaces(section);
+    const QStringView keyName = TrimSpaces(key);
+    const QByteArray keyLine = EncodeText(QString(key + u'=' + value), lines.stored.encoding) + kLineEnd;
+
+    QByteArray out = lines.stored.byteOrderMark;
+    out.reserve(bytes.size() + keyLine.size() + 2 * qsizetype(lines.bytes.size()));
+    bool sectionFound = false;
+    const std::size_t count = lines.bytes.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        out += lines.bytes[i] + kLineEnd;
+        const QString& line = lines.text[i];
+        if (!line.contains(u'[') || !line.contains(sectionName))
+            continue;
+        // A header: copy on up to the first line that holds the key, which
+        // gives way to the new key line; without one the key line closes
+        // the file.
+        sectionFound = true;
+        for (++i; i < count; ++i) {
+            if (lines.text[i].contains(keyName))
+                break;
+            out += lines.bytes[i] + kLineEnd;
+        }
+        out += keyLine;
+    }
+    if (!sectionFound)
+        return std::nullopt;
+    return out;
+}
+
+// The file's bytes with lines added at the end in its own encoding; a last
+// line without a line end gets one first.
+QByteArray WithLinesAdded(const QByteArray& bytes, const QStringList& lines)
+{
+    if (lines.isEmpty())
+        return bytes;
+    const StoredText stored = SplitStoredText(bytes);
+    QByteArray out = bytes;
+    if (!stored.body.isEmpty() && !stored.body.endsWith('\n'))
+        out += kLineEnd;
+    for (const QString& line : lines)
+        out += EncodeText(line, stored.encoding) + kLineEnd;
+    return out;
+}
+
 } // namespace
 
 IniAccess::IniAccess(QString programFolder, platform::MessageBoxes& boxes)
     : programFolder_(std::move(programFolder)), boxes_(boxes)
 {
 }
-
-QString IniAccess::TempPath() const { return programFolder_ + QStringLiteral("/me.tmp"); }
 
 namespace {
 
@@ -198,45 +247,34 @@ QString IniAccess::ReadIniKey(const QString& file, const QString& section, const
 IniWriteResult IniAccess::WriteIniKey(const QString& file, const QString& section, const QString& key,
                                       const QString& value)
 {
+    return WriteIniKeys(file, section, {{key, value}});
+}
+
+IniWriteResult IniAccess::WriteIniKeys(const QString& file, const QString& section, const IniKeys& keys)
+{
+    return ChangeIniFile(file, {}, section, keys);
+}
+
+IniWriteResult IniAccess::ChangeIniFile(const QString& file, const QStringList& appendLines,
+                                        const QString& section, const IniKeys& keys)
+{
     const QString path = ResolveExisting(file);
     QString reason;
     const auto bytes = ReadAll(path, reason);
     if (!bytes)
         return {false, CannotReadText(path, reason)};
 
-    const StoredLines lines = SplitLines(*bytes);
-    const QStringView sectionName = TrimSpaces(section);
-    const QStringView keyName = TrimSpaces(key);
-    const QByteArray keyLine = EncodeText(QString(key + u'=' + value), lines.stored.encoding) + kLineEnd;
-
-    QByteArray out = lines.stored.byteOrderMark;
-    out.reserve(bytes->size() + keyLine.size() + 2 * qsizetype(lines.bytes.size()));
-    bool sectionFound = false;
-    const std::size_t count = lines.bytes.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        out += lines.bytes[i] + kLineEnd;
-        const QString& line = lines.text[i];
-        if (!line.contains(u'[') || !line.contains(sectionName))
-            continue;
-        // A header: copy on up to the first line that holds the key, which
-        // gives way to the new key line; without one the key line closes
-        // the file.
-        sectionFound = true;
-        for (++i; i < count; ++i) {
-            if (lines.text[i].contains(keyName))
-                break;
-            out += lines.bytes[i] + kLineEnd;
-        }
-        out += keyLine;
+    QByteArray out = WithLinesAdded(*bytes, appendLines);
+    for (const auto& [key, value] : keys) {
+        auto changed = WithKey(out, section, key, value);
+        if (!changed)
+            return {true, {}, false};
+        out = std::move(*changed);
     }
-
-    if (!sectionFound)
-        return {true, {}, false};
-    if (QString error = ReplaceFileContent(TempPath(), path, out); !error.isEmpty())
+    if (QString error = Store(path, out); !error.isEmpty())
         return {false, error};
     return {};
 }
-
 IniWriteResult IniAccess::WriteIniKey(const QString& file, const QString& section, const QString& key,
                                       qint64 value)
 {
@@ -251,22 +289,7 @@ IniWriteResult IniAccess::WriteIniKey(const QString& file, const QString& sectio
 
 IniWriteResult IniAccess::AppendIniLines(const QString& file, const QStringList& lines)
 {
-    const QString path = ResolveExisting(file);
-    QString reason;
-    const auto bytes = ReadAll(path, reason);
-    if (!bytes)
-        return {false, CannotReadText(path, reason)};
-
-    const StoredText stored = SplitStoredText(*bytes);
-    QByteArray out = *bytes;
-    if (!stored.body.isEmpty() && !stored.body.endsWith('\n'))
-        out += kLineEnd;
-    for (const QString& line : lines)
-        out += EncodeText(line, stored.encoding) + kLineEnd;
-
-    if (QString error = ReplaceFileContent(TempPath(), path, out); !error.isEmpty())
-        return {false, error};
-    return {};
+    return ChangeIniFile(file, lines, {}, {});
 }
 
 IniWriteResult IniAccess::WriteNewIniFile(const QString& file, const QStringList& lines)
@@ -274,9 +297,21 @@ IniWriteResult IniAccess::WriteNewIniFile(const QString& file, const QStringList
     QByteArray out;
     for (const QString& line : lines)
         out += line.toUtf8() + kLineEnd;
-    if (QString error = ReplaceFileContent(TempPath(), ResolveExisting(file), out); !error.isEmpty())
+    if (QString error = Store(ResolveExisting(file), out); !error.isEmpty())
         return {false, error};
     return {};
+}
+
+QString IniAccess::Store(const QString& path, const QByteArray& content) const
+{
+    QString error = ReplaceFileContent(path, content);
+    // Earlier versions of the game wrote every file through this one
+    // temporary file; one a kill left behind goes now. Only the name is
+    // removed, never what a link there points at.
+    const QFileInfo legacy(programFolder_ + QStringLiteral("/me.tmp"));
+    if (error.isEmpty() && (legacy.isSymLink() || legacy.isFile()))
+        QFile::remove(legacy.filePath());
+    return error;
 }
 
 } // namespace daz

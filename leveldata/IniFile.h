@@ -2,6 +2,8 @@
 
 #include <concepts>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include <QString>
 #include <QStringList>
@@ -17,6 +19,9 @@ struct IniWriteResult {
     // it was and the key not written. This is not an error.
     bool sectionFound = true;
 };
+
+// Keys and their values as text, written in this order.
+using IniKeys = std::vector<std::pair<QString, QString>>;
 
 // Reads and writes single keys of the program's settings files, DAZGame.ini
 // and each level's setme.ini.
@@ -45,10 +50,17 @@ struct IniWriteResult {
 // CR LF, and a file with bare LF line ends reads as if they were CR LF.
 // Paths are native paths; a file whose name differs only in letter case is
 // found (ProgramPaths.h). Nothing is cached: every call reads the file anew.
+//
+// Every write reads the whole file, makes all its changes in memory and
+// replaces the file in one step (FileReplace.h): on any failure, or when
+// the program is killed, the file is as before or as after, never a mix.
+// Symbolic links, read-only files and anything but regular files are not
+// written.
 class IniAccess {
 public:
-    // programFolder: native path without a trailing separator. The folder
-    // holds the temporary file me.tmp that every write goes through.
+    // programFolder: native path without a trailing separator, the folder
+    // of DAZGame.ini. A temporary file "me.tmp" that earlier versions left
+    // there is removed by the next write that succeeds.
     IniAccess(QString programFolder, platform::MessageBoxes& boxes);
 
     // The value of the key, or empty text when it cannot be read. Problems
@@ -67,8 +79,8 @@ public:
     std::optional<QString> LookUpIniKey(const QString& file, const QString& section, const QString& key);
 
     // Replaces or adds key=value as described above. The file must exist;
-    // it is never created here. The new content replaces the old one in a
-    // single step (FileReplace.h): on any failure the file is as before.
+    // it is never created here. The error text names the file and the
+    // system's reason.
     IniWriteResult WriteIniKey(const QString& file, const QString& section, const QString& key,
                                const QString& value);
     IniWriteResult WriteIniKey(const QString& file, const QString& section, const QString& key,
@@ -91,10 +103,21 @@ public:
         return WriteIniKey(file, section, key, static_cast<qint64>(value));
     }
 
+    // Several keys of one section, each written by the rules of
+    // WriteIniKey in turn, and the file replaced once. When the section is
+    // missing nothing is written.
+    IniWriteResult WriteIniKeys(const QString& file, const QString& section, const IniKeys& keys);
+
     // Adds lines at the end of an existing file, in the file's encoding.
     // A last line without a line end gets one first, so it stays a line
-    // of its own. Replaces the file in one step like WriteIniKey.
+    // of its own.
     IniWriteResult AppendIniLines(const QString& file, const QStringList& lines);
+
+    // Adds the lines as AppendIniLines does, then writes the keys as
+    // WriteIniKeys does, all in one replace of the file. When the keys'
+    // section is missing nothing is written.
+    IniWriteResult ChangeIniFile(const QString& file, const QStringList& appendLines, const QString& section,
+                                 const IniKeys& keys);
 
     // Creates the file, or replaces one of that name, with the lines in
     // UTF-8, each ended by CR LF.
@@ -103,7 +126,8 @@ public:
     const QString& ProgramFolder() const { return programFolder_; }
 
 private:
-    QString TempPath() const;
+    // Replaces the file's content; empty text or what went wrong.
+    QString Store(const QString& path, const QByteArray& content) const;
 
     QString programFolder_;
     platform::MessageBoxes& boxes_;

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 
 #include "Conversions.h"
-#include "FileReplace.h"
 #include "Formats.h"
 #include "LevelFiles.h"
 #include "ProgramPaths.h"
@@ -23,23 +22,13 @@ long long PictureCount(double number) { return static_cast<long long>(std::min(n
 
 // What making a level has done so far, so that a failure can take it back.
 struct MadeSoFar {
-    QString levelFolder;     // set once the editor has made the folder
-    QString copiedMusic;     // set once a music file was copied into the media folder
-    QString catalogue;       // DAZGame.ini, once the level's lines were added to it
-    QByteArray catalogueBefore;
+    QString levelFolder; // the folder being built, or the level folder once moved into place
+    QString copiedMusic; // set once a music file was copied into the media folder
 
     // Takes back what was done; returns what could not be taken back.
     QString Undo() const
     {
         QStringList problems;
-        if (!catalogue.isEmpty()) {
-            // Not through the INI writer's temporary file: a failing write
-            // of that file may be what brought us here.
-            const QString error =
-                ReplaceFileContent(catalogue + QStringLiteral(".restore"), catalogue, catalogueBefore);
-            if (!error.isEmpty())
-                problems << error;
-        }
         if (!copiedMusic.isEmpty() && !QFile::remove(copiedMusic))
             problems << QStringLiteral("无法删除文件“%1”").arg(QDir::toNativeSeparators(copiedMusic));
         if (!levelFolder.isEmpty() && !QDir(levelFolder).removeRecursively())
@@ -154,7 +143,6 @@ LevelEditor::Result LevelEditor::Accept()
 QString LevelEditor::Create(int levelNumber)
 {
     const Fields& f = fields;
-    const QString folder = LevelFolder();
     const QString programFolder = context_.ProgramFolder();
     MadeSoFar made;
     const auto step = [this](Step s) {
@@ -163,10 +151,20 @@ QString LevelEditor::Create(int levelNumber)
     };
     const auto fail = [&made](const QString& error) { return error + made.Undo(); };
 
+    // The level is built in a folder of its own beside the others and takes
+    // its name only when complete; what earlier builds that were cut short
+    // left there goes first.
     step(Step::CreateFolder);
-    if (QString error = CreateFolder(folder); !error.isEmpty())
-        return fail(error); // also when it existed before: it is left alone
-    made.levelFolder = folder;
+    const QString level = LevelFolder();
+    const QFileInfo levelInfo(QDir::cleanPath(level));
+    if (levelInfo.exists() || levelInfo.isSymLink()) // left alone
+        return QStringLiteral("无法创建文件夹“%1”：文件夹已经存在").arg(QDir::toNativeSeparators(level));
+    RemoveUnfinishedFolders(levelInfo.absolutePath());
+    QString building;
+    if (QString error = MakeUnfinishedFolder(levelInfo.absolutePath(), building); !error.isEmpty())
+        return error;
+    made.levelFolder = building;
+    const QString folder = building + u'/';
 
     step(Step::CopyPictures);
     const long long count = PictureCount(*FieldNumber(f.photoSum));
@@ -211,22 +209,15 @@ QString LevelEditor::Create(int levelNumber)
     if (IniWriteResult result = WriteLevelSettings(context_.ini, folder + kLevelSettingsFile, settings); !result.ok)
         return fail(result.error);
 
-    step(Step::AppendCatalogue);
-    const QString catalogue = ResolveExisting(NativePath(programFolder, kGameIniFile));
-    QFile before(catalogue);
-    if (!before.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("无法读取文件“%1”：%2").arg(QDir::toNativeSeparators(catalogue), before.errorString()));
-    const QByteArray catalogueBefore = before.readAll();
-    before.close();
-    if (IniWriteResult result = AppendCatalogueLevel(context_.ini, catalogue, levelNumber, f.name, f.maker);
-        !result.ok)
-        return fail(result.error);
-    made.catalogue = catalogue;
-    made.catalogueBefore = catalogueBefore;
+    step(Step::MoveIntoPlace);
+    if (QString error = MoveFolderIntoPlace(building, level); !error.isEmpty())
+        return fail(error);
+    made.levelFolder = level;
 
-    step(Step::UpdateLevelCount);
-    const IniWriteResult result =
-        context_.ini.WriteIniKey(catalogue, kCatalogueSection, QStringLiteral("Menu"), levelNumber);
+    // The two lines and the new count, in one replace of the catalogue.
+    step(Step::AddToCatalogue);
+    const QString catalogue = ResolveExisting(NativePath(programFolder, kGameIniFile));
+    const IniWriteResult result = AppendCatalogueLevel(context_.ini, catalogue, levelNumber, f.name, f.maker);
     if (!result.ok)
         return fail(result.error);
     if (!result.sectionFound)

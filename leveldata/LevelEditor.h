@@ -38,7 +38,9 @@ public:
         QString maker;             // txtQM: added to the catalogue name
     };
 
-    // The stages of making a level, in the order they run.
+    // The stages of making a level, in the order they run. The level is
+    // built in a hidden folder beside the others, moved into place under
+    // its name when complete, and then added to the catalogue.
     enum class Step {
         CreateFolder,
         CopyPictures,
@@ -46,8 +48,8 @@ public:
         CopyBackground,
         CopyMusic,
         WriteSettings,
-        AppendCatalogue,
-        UpdateLevelCount,
+        MoveIntoPlace,
+        AddToCatalogue,
     };
 
     enum class Outcome {
@@ -81,7 +83,8 @@ public:
     // The create button: checks the entries, then makes the level. Every
     // refusal, failure and the success are told in a message box. When
     // making the level fails, what was made is removed again and the
-    // catalogue is as it was.
+    // catalogue is as it was. A kill at any moment leaves either no level
+    // folder under the level's name or a complete one.
     Result Accept();
 
     // Called before each step of making the level; lets tests break the

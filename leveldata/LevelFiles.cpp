@@ -1,11 +1,18 @@
 #include "LevelFiles.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include "FileReplace.h"
 #include "ProgramPaths.h"
@@ -14,6 +21,12 @@ namespace daz {
 namespace {
 
 QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// The names of folders being built: hidden, and with a "=", which no level
+// name may hold, so they never pass for a level.
+const QString kUnfinishedPrefix = QStringLiteral(".building=");
 
 } // namespace
 
@@ -36,7 +49,57 @@ QString CopyFileReplacing(const QString& source, const QString& target)
     const QByteArray content = in.readAll();
     if (in.error() != QFileDevice::NoError)
         return QStringLiteral("无法读取文件“%1”：%2").arg(Shown(source), in.errorString());
-    return ReplaceFileContent(target + QStringLiteral(".part"), target, content);
+    return ReplaceFileContent(target, content);
+}
+
+QString MakeUnfinishedFolder(const QString& parent, QString& path)
+{
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QString name = kUnfinishedPrefix;
+        for (int i = 0; i < 8; ++i)
+            name += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))]);
+        path = InFolder(parent, name);
+        // A folder of its own, made new: never one that was there.
+        if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0)
+            return {};
+        if (errno != EEXIST)
+            return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(path), SystemReason(errno));
+    }
+    return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(path), SystemReason(EEXIST));
+}
+
+QString MoveFolderIntoPlace(const QString& from, const QString& to)
+{
+    const QByteArray source = QFile::encodeName(from);
+    QString target = to;
+    while (target.endsWith(u'/'))
+        target.chop(1);
+    const QByteArray destination = QFile::encodeName(target);
+    // In one step, and never over anything that is there already.
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, destination.constData(), RENAME_NOREPLACE) == 0)
+        return {};
+    int error = errno;
+    if (error == EINVAL || error == ENOSYS) {
+        // A file system without that kind of rename.
+        struct stat there {};
+        if (::lstat(destination.constData(), &there) == 0)
+            error = EEXIST;
+        else if (::rename(source.constData(), destination.constData()) == 0)
+            return {};
+        else
+            error = errno;
+    }
+    if (error == EEXIST || error == ENOTEMPTY)
+        return QStringLiteral("无法创建文件夹“%1”：文件夹已经存在").arg(Shown(to));
+    return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(to), SystemReason(error));
+}
+
+void RemoveUnfinishedFolders(const QString& parent)
+{
+    const QDir folder(parent);
+    for (const QString& name : folder.entryList({kUnfinishedPrefix + u'*'}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks))
+        QDir(folder.filePath(name)).removeRecursively();
 }
 
 QString DeleteFile(const QString& path)

@@ -17,6 +17,19 @@ QString CreateFolder(const QString& path);
 // found in any letter case.
 QString CopyFileReplacing(const QString& source, const QString& target);
 
+// A level folder is built under a name of its own inside its parent and
+// moved into place when complete, so that a kill leaves either no level or
+// a complete one. MakeUnfinishedFolder makes a new, empty folder for that
+// in parent and sets path to it; its name is hidden and can be no level's.
+QString MakeUnfinishedFolder(const QString& parent, QString& path);
+
+// Renames the finished folder to its real name in one step. Fails, leaving
+// both as they are, when anything of that name exists already.
+QString MoveFolderIntoPlace(const QString& from, const QString& to);
+
+// Removes the unfinished folders that killed builds left in parent.
+void RemoveUnfinishedFolders(const QString& parent);
+
 // Deletes a file.
 QString DeleteFile(const QString& path);
 

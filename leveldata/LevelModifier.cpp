@@ -110,9 +110,9 @@ LevelModifier::Result LevelModifier::Save()
     return {Outcome::Saved, {}};
 }
 
-QString LevelModifier::WriteSetting(const QString& key, const QString& value)
+QString LevelModifier::WriteSettings(const IniKeys& keys)
 {
-    const IniWriteResult result = context_.ini.WriteIniKey(SettingsFile(), kLevelSection, key, value);
+    const IniWriteResult result = context_.ini.WriteIniKeys(SettingsFile(), kLevelSection, keys);
     if (!result.ok)
         return result.error;
     // Nothing was written; saying the level was changed would be wrong.
@@ -124,15 +124,13 @@ QString LevelModifier::WriteSetting(const QString& key, const QString& value)
 
 QString LevelModifier::SaveChecked()
 {
-    const std::pair<QString, QString> sizes[] = {
+    // The keys go into setme.ini together at the end, in one replace; a
+    // failure before leaves the settings as they were.
+    IniKeys keys{
         {QStringLiteral("MaxX"), fields.maxX},
         {QStringLiteral("MaxY"), fields.maxY},
         {QStringLiteral("GBackColor"), QString::number(fields.backColour)},
     };
-    for (const auto& [key, value] : sizes) {
-        if (QString error = WriteSetting(key, value); !error.isEmpty())
-            return error;
-    }
 
     // The background: none, a new picture, or the level's own left alone.
     const QString ownPicture = folder_ + kBackgroundFile;
@@ -150,8 +148,7 @@ QString LevelModifier::SaveChecked()
     // dialog (copied into the shared media folder unless that name is
     // there already), or the stored name left alone.
     if (fields.music.isEmpty()) {
-        if (QString error = WriteSetting(QStringLiteral("MediaName"), QString()); !error.isEmpty())
-            return error;
+        keys.emplace_back(QStringLiteral("MediaName"), QString());
     } else if (fields.music != ReadSetting(QStringLiteral("MediaName"))) {
         const QString shared = ResolveExisting(NativePath(context_.ProgramFolder(), kMediaFolder + mediaTitle_));
         // Without a title this names the media folder itself, which exists.
@@ -159,11 +156,11 @@ QString LevelModifier::SaveChecked()
             if (QString error = CopyFileReplacing(fields.music, shared); !error.isEmpty())
                 return error;
         }
-        if (QString error = WriteSetting(QStringLiteral("MediaName"), mediaTitle_); !error.isEmpty())
-            return error;
+        keys.emplace_back(QStringLiteral("MediaName"), mediaTitle_);
     }
 
-    return WriteSetting(QStringLiteral("Particle"), QString::number(fields.particle));
+    keys.emplace_back(QStringLiteral("Particle"), QString::number(fields.particle));
+    return WriteSettings(keys);
 }
 
 } // namespace daz

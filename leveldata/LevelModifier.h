@@ -78,15 +78,18 @@ public:
     std::optional<Refusal> Validate();
 
     // The save button: checks the entries, then writes them into the
-    // level's setme.ini. Refusals, failures and the success are told in a
-    // message box; the window stays open in every case.
+    // level's setme.ini. The background picture and the music are copied
+    // first; then all keys go into setme.ini in one replace, so a failure
+    // leaves its settings as they were. Refusals, failures and the success
+    // are told in a message box; the window stays open in every case.
     Result Save();
 
 private:
     QString SettingsFile() const;
     QString ReadSetting(const QString& key);
-    // Empty text when written, else what went wrong.
-    QString WriteSetting(const QString& key, const QString& value);
+    // Writes the keys into setme.ini in one replace; empty text when
+    // written, else what went wrong.
+    QString WriteSettings(const IniKeys& keys);
     QString SaveChecked();
 
     LevelToolContext& context_;
