@@ -1,3 +1,8 @@
+#include <csignal>
+#include <cstring>
+
+#include <sys/resource.h>
+
 #include "TestFiles.h"
 #include "leveldata/Formats.h"
 
@@ -32,11 +37,11 @@ TEST_F(Formats, ACatalogueWithoutAUsableCountIsEmpty)
     EXPECT_EQ(ShownTexts(), QStringList{testing::kFileError});
 }
 
+// The lines and the new count go in together.
 TEST_F(Formats, TheEditorsNewLevelFollowsTheUserSettings)
 {
     const QString path = File("DAZGame.ini", kGameIni);
     ASSERT_TRUE(AppendCatalogueLevel(ini, path, 3, QStringLiteral("星空"), QString()).ok);
-    ASSERT_TRUE(ini.WriteIniKey(path, kCatalogueSection, "Menu", 3).ok);
 
     QByteArray expected = kGameIni;
     expected.replace("Menu=2", "Menu=3");
@@ -49,6 +54,13 @@ TEST_F(Formats, TheEditorsNewLevelFollowsTheUserSettings)
     EXPECT_EQ(levels[2].name, "星空");
     EXPECT_EQ(levels[2].path, "\\gameg\\星空\\");
     EXPECT_TRUE(boxes.shown.empty());
+
+    // Without the catalogue's header there is no count to go with the
+    // lines, and neither is written.
+    const QByteArray noHeader = "[UserSet]\r\nUserGK=1\r\n";
+    const IniWriteResult result = AppendCatalogueLevel(ini, File("b.ini", noHeader), 1, "a", "");
+    EXPECT_FALSE(result.sectionFound);
+    EXPECT_EQ(ReadBytes(Path("b.ini")), noHeader);
 }
 
 TEST_F(Formats, TheCatalogueNameCarriesTheMaker)
@@ -96,6 +108,37 @@ TEST_F(Formats, SavesTheMusicSwitchInTheFormItHas)
     EXPECT_TRUE(ReadBytes(path).endsWith("[UserSet]\r\nMediaON=False\r\nSoundON=True\r\nUserGK=1\r\nUserJF=1300\r\n"));
 
     EXPECT_FALSE(WriteUserSettings(ini, Path("none.ini"), settings).ok);
+}
+
+// The four settings are saved in one replace: a save that cannot be stored
+// changes none of them, and tells the system's reason. Here the file may
+// grow by a few bytes only; the new score needs more.
+TEST_F(Formats, SavesAllFourSettingsOrNone)
+{
+    const QByteArray before = QByteArray(kGameIni).replace("MediaON=-1", "MediaON=False");
+    const QString path = File("DAZGame.ini", before);
+    UserSettings settings = ReadUserSettings(ini, path);
+    settings.mediaOn = true;
+    settings.mediaOnText.clear();
+    settings.userJF = 123456789012;
+
+    rlimit limit{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit small{rlim_t(before.size() + 4), limit.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const IniWriteResult result = WriteUserSettings(ini, path, settings);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.contains(QString::fromLocal8Bit(std::strerror(EFBIG)))) << result.error.toStdString();
+    EXPECT_TRUE(result.error.contains("DAZGame.ini")) << result.error.toStdString();
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"DAZGame.ini"});
+
+    ASSERT_TRUE(WriteUserSettings(ini, path, settings).ok);
+    EXPECT_TRUE(ReadBytes(path).endsWith("[UserSet]\r\nMediaON=True\r\nSoundON=False\r\nUserGK=2\r\nUserJF=123456789012\r\n"));
 }
 
 TEST_F(Formats, WritesTheLevelSettingsInTheEditorsLayout)

@@ -116,18 +116,70 @@ TEST_F(IniWrite, KeepsUtf8AndItsByteOrderMark)
               "\xEF\xBB\xBF" + QStringLiteral("[GameMenu]\r\nMenu=2\r\nMenuName1=小星星\r\n").toUtf8());
 }
 
-TEST_F(IniWrite, ReplacesAStaleTemporaryFileAndKeepsPermissions)
+// A replaced file keeps its permissions. One that nobody may write stays
+// as it is, whoever runs the game (the superuser too), and the write says
+// so; the same goes for the catalogue's lines and a file made anew.
+TEST_F(IniWrite, KeepsPermissionsAndLeavesAReadOnlyFileAlone)
 {
-    testing::WriteBytes(Path("me.tmp"), QByteArray(10000, 'x'));
     const QString path = File("test.ini", "[A]\r\nK=1\r\n");
-    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    const QFile::Permissions own = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(path, own));
     ASSERT_TRUE(ini.WriteIniKey(path, "A", "K", 2).ok);
     EXPECT_EQ(ReadBytes(path), "[A]\r\nK=2\r\n");
-    const QFile::Permissions permissions = QFile::permissions(path);
-    EXPECT_TRUE(permissions.testFlag(QFile::WriteOwner));
-    EXPECT_FALSE(permissions.testFlag(QFile::ReadGroup));
-    EXPECT_FALSE(permissions.testFlag(QFile::ReadOther));
-    EXPECT_FALSE(TempFileLeft());
+    EXPECT_EQ(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), own);
+
+    const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(path, readOnly));
+    for (const IniWriteResult& result : {ini.WriteIniKey(path, "A", "K", 3), ini.AppendIniLines(path, {"L=1"}),
+                                         ini.WriteNewIniFile(path, {"[B]"})}) {
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.error.contains("test.ini") && result.error.contains(QStringLiteral("只读")))
+            << result.error.toStdString();
+    }
+    EXPECT_EQ(ReadBytes(path), "[A]\r\nK=2\r\n");
+    EXPECT_EQ(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), readOnly);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"test.ini"});
+}
+
+// A folder from an archive may hold links that point anywhere. The game
+// writes no file through a link: not through one where a temporary file
+// went in earlier versions, nor through one in the place of the file
+// itself, also a dangling one. Temporary files are new for each write, and
+// what killed writes left behind goes with the next write.
+TEST_F(IniWrite, NeverWritesThroughALink)
+{
+    const QString victim = File("elsewhere/victim", "[A]\nK=0 is the player's own file\n");
+    ASSERT_TRUE(QFile::link(victim, Path("me.tmp")));
+    const QString path = File("test.ini", "[A]\r\nK=1\r\n");
+    File("test.ini.qWeRty", "left by a killed write");
+    File("test.ini.backup1", "not one of ours");
+
+    ASSERT_TRUE(ini.WriteIniKey(path, "A", "K", 2).ok);
+    EXPECT_EQ(ReadBytes(path), "[A]\r\nK=2\r\n");
+    EXPECT_FALSE(QFileInfo(path).isSymLink());
+    EXPECT_EQ(ReadBytes(victim), "[A]\nK=0 is the player's own file\n");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::System), (QStringList{"test.ini", "test.ini.backup1"}));
+
+    const QString link = Path("link.ini");
+    ASSERT_TRUE(QFile::link(victim, link));
+    ASSERT_TRUE(QFile::link(Path("elsewhere/new"), Path("dangling.ini")));
+    for (const IniWriteResult& result :
+         {ini.WriteIniKey(link, "A", "K", 3), ini.AppendIniLines(link, {"[A]", "K=1"}),
+          ini.WriteNewIniFile(link, {"[A]"}), ini.WriteNewIniFile(Path("dangling.ini"), {"[A]"})}) {
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.error.contains(".ini") && result.error.contains(QStringLiteral("符号链接")))
+            << result.error.toStdString();
+    }
+    EXPECT_EQ(ReadBytes(victim), "[A]\nK=0 is the player's own file\n");
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(Path("elsewhere/new")));
+    EXPECT_EQ(QDir(Path("elsewhere")).entryList(QDir::Files), QStringList{"victim"});
+
+    // A folder named like the old temporary file is no obstacle, and stays.
+    ASSERT_TRUE(QDir(folder.path()).mkdir("me.tmp"));
+    ASSERT_TRUE(ini.WriteIniKey(path, "A", "K", 4).ok);
+    EXPECT_EQ(ReadBytes(path), "[A]\r\nK=4\r\n");
+    EXPECT_TRUE(QFileInfo(Path("me.tmp")).isDir());
 }
 
 TEST_F(IniWrite, DoesNotCreateAMissingFile)
@@ -138,16 +190,6 @@ TEST_F(IniWrite, DoesNotCreateAMissingFile)
     EXPECT_FALSE(QFileInfo::exists(Path("none.ini")));
     EXPECT_FALSE(TempFileLeft());
     EXPECT_TRUE(boxes.shown.empty());
-}
-
-TEST_F(IniWrite, LeavesTheOldFileWhenTheTemporaryFileCannotBeMade)
-{
-    ASSERT_TRUE(QDir(folder.path()).mkdir("me.tmp"));
-    const QString path = File("test.ini", "[A]\r\nK=1\r\n");
-    const IniWriteResult result = ini.WriteIniKey(path, "A", "K", 2);
-    EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.error.contains("me.tmp")) << result.error.toStdString();
-    EXPECT_EQ(ReadBytes(path), "[A]\r\nK=1\r\n");
 }
 
 TEST_F(IniWrite, LeavesTheOldFileWhenItCannotBeReplaced)
@@ -182,16 +224,6 @@ TEST_F(IniWrite, UsesATemporaryFileBesideTheTargetAcrossFileSystems)
     EXPECT_EQ(ReadBytes(path), "[GameSet]\r\nMaxX=4\r\n");
     EXPECT_EQ(QDir(other.path()).entryList(QDir::Files), QStringList{"setme.ini"});
     EXPECT_FALSE(TempFileLeft());
-}
-
-TEST_F(IniWrite, KeepsASymbolicLinkPointingAtTheFile)
-{
-    const QString real = File("real.ini", "[A]\r\nK=1\r\n");
-    const QString link = Path("link.ini");
-    ASSERT_TRUE(QFile::link(real, link));
-    ASSERT_TRUE(ini.WriteIniKey(link, "A", "K", 2).ok);
-    EXPECT_TRUE(QFileInfo(link).isSymLink());
-    EXPECT_EQ(ReadBytes(real), "[A]\r\nK=2\r\n");
 }
 
 TEST_F(IniWrite, AppendsLinesInTheFilesEncoding)

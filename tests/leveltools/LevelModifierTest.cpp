@@ -55,7 +55,6 @@ TEST_F(Modifier, ListsTheCatalogueReadAnewAtEachOpening)
     EXPECT_EQ(modifier.ChosenLevel(), -1);
 
     ASSERT_TRUE(AppendCatalogueLevel(ini, Program("DAZGame.ini"), 3, QStringLiteral("星空"), QStringLiteral("张三")).ok);
-    ASSERT_TRUE(ini.WriteIniKey(Program("DAZGame.ini"), kCatalogueSection, "Menu", 3).ok);
     LevelModifier reopened(context);
     reopened.Load();
     EXPECT_EQ(reopened.LevelItems(), (QStringList{"1．小星星", "2．月亮", "3．星空--张三制作"}));
@@ -265,7 +264,9 @@ TEST_F(Modifier, MusicTypedByHandIsStoredUnderTheLastChosenName)
     EXPECT_EQ(ReadBytes(Program("media/chosen.mp3")), "typed");
 }
 
-// A failure stops the save where it happens; what was written stays.
+// A failure stops the save and is told; the keys go into setme.ini
+// together at the end, so its settings stay as they were. A read-only
+// setme.ini is not replaced, whoever runs the game.
 TEST_F(Modifier, AFailureStopsTheSaveAndIsReported)
 {
     modifier.ChooseLevel(1);
@@ -279,8 +280,16 @@ TEST_F(Modifier, AFailureStopsTheSaveAndIsReported)
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, "错误");
     EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Critical);
-    EXPECT_TRUE(ReadBytes(Moon("setme.ini")).contains("\r\nMaxY=9\r\n"));
-    EXPECT_TRUE(ReadBytes(Moon("setme.ini")).endsWith("Particle=9\r\n"));
+    EXPECT_EQ(ReadBytes(Moon("setme.ini")), kMoon);
+
+    boxes.shown.clear();
+    QDir(Moon("gameback.jpg")).removeRecursively();
+    modifier.fields.background.clear();
+    QFile::setPermissions(Moon("setme.ini"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    EXPECT_EQ(modifier.Save().outcome, Outcome::Failed);
+    EXPECT_EQ(boxes.shown.back().caption, "错误");
+    EXPECT_TRUE(boxes.shown.back().text.contains(QStringLiteral("只读"))) << boxes.shown.back().text.toStdString();
+    EXPECT_EQ(ReadBytes(Moon("setme.ini")), kMoon);
 
     boxes.shown.clear();
     QFile::remove(Moon("setme.ini"));
