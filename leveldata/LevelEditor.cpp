@@ -161,7 +161,7 @@ QString LevelEditor::Create(int levelNumber)
         return QStringLiteral("无法创建文件夹“%1”：文件夹已经存在").arg(QDir::toNativeSeparators(level));
     RemoveUnfinishedFolders(levelInfo.absolutePath());
     QString building;
-    if (QString error = MakeUnfinishedFolder(levelInfo.absolutePath(), building); !error.isEmpty())
+    if (QString error = MakeUnfinishedFolder(level, building); !error.isEmpty())
         return error;
     made.levelFolder = building;
     const QString folder = building + u'/';

@@ -52,10 +52,12 @@ QString CopyFileReplacing(const QString& source, const QString& target)
     return ReplaceFileContent(target, content);
 }
 
-QString MakeUnfinishedFolder(const QString& parent, QString& path)
+QString MakeUnfinishedFolder(const QString& folder, QString& path)
 {
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    const QString parent = QFileInfo(QDir::cleanPath(folder)).absolutePath();
+    int error = EEXIST;
+    for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
         QString name = kUnfinishedPrefix;
         for (int i = 0; i < 8; ++i)
             name += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))]);
@@ -63,10 +65,10 @@ QString MakeUnfinishedFolder(const QString& parent, QString& path)
         // A folder of its own, made new: never one that was there.
         if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0)
             return {};
-        if (errno != EEXIST)
-            return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(path), SystemReason(errno));
+        error = errno;
     }
-    return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(path), SystemReason(EEXIST));
+    path.clear();
+    return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(folder), SystemReason(error));
 }
 
 QString MoveFolderIntoPlace(const QString& from, const QString& to)

@@ -17,11 +17,12 @@ QString CreateFolder(const QString& path);
 // found in any letter case.
 QString CopyFileReplacing(const QString& source, const QString& target);
 
-// A level folder is built under a name of its own inside its parent and
+// A level folder is built under a name of its own beside where it goes and
 // moved into place when complete, so that a kill leaves either no level or
-// a complete one. MakeUnfinishedFolder makes a new, empty folder for that
-// in parent and sets path to it; its name is hidden and can be no level's.
-QString MakeUnfinishedFolder(const QString& parent, QString& path);
+// a complete one. MakeUnfinishedFolder makes a new, empty folder for
+// building folder and sets path to it; its name is hidden and can be no
+// level's. A failure names folder.
+QString MakeUnfinishedFolder(const QString& folder, QString& path);
 
 // Renames the finished folder to its real name in one step. Fails, leaving
 // both as they are, when anything of that name exists already.

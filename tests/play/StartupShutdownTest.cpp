@@ -122,7 +122,25 @@ TEST(Shutdown, AFailedSaveIsReported)
     GameHarness h;
     h.folder.WriteGame(Levels(1));
     h.Start(2);
-    QFile::remove(h.folder.File(QStringLiteral("DAZGame.ini")));
+    // A read-only file stays as it is, also for the superuser, and the
+    // player is told why.
+    const QString file = h.folder.File(QStringLiteral("DAZGame.ini"));
+    QFile before(file);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray content = before.readAll();
+    before.close();
+    h.state.UserJF = 777;
+    ASSERT_TRUE(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    h.controller->Unload();
+    ASSERT_FALSE(h.boxes.shown.empty());
+    EXPECT_EQ(h.boxes.shown.back().caption, QStringLiteral("错误"));
+    EXPECT_TRUE(h.boxes.shown.back().text.startsWith(QStringLiteral("设置未能保存")));
+    EXPECT_TRUE(h.boxes.shown.back().text.contains(QStringLiteral("只读")));
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    EXPECT_EQ(before.readAll(), content);
+
+    h.boxes.shown.clear();
+    QFile::remove(file);
     h.controller->Unload();
     ASSERT_FALSE(h.boxes.shown.empty());
     EXPECT_EQ(h.boxes.shown.back().caption, QStringLiteral("错误"));
