@@ -275,6 +275,7 @@ IniWriteResult IniAccess::ChangeIniFile(const QString& file, const QStringList& 
         return {false, error};
     return {};
 }
+
 IniWriteResult IniAccess::WriteIniKey(const QString& file, const QString& section, const QString& key,
                                       qint64 value)
 {

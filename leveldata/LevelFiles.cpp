@@ -3,8 +3,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -29,17 +27,6 @@ QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(er
 const QString kUnfinishedPrefix = QStringLiteral(".building=");
 
 } // namespace
-
-QString CreateFolder(const QString& path)
-{
-    std::error_code error;
-    const bool made = std::filesystem::create_directory(QFile::encodeName(path).toStdString(), error);
-    if (error)
-        return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(path), QString::fromLocal8Bit(error.message()));
-    if (!made)
-        return QStringLiteral("无法创建文件夹“%1”：文件夹已经存在").arg(Shown(path));
-    return {};
-}
 
 QString CopyFileReplacing(const QString& source, const QString& target)
 {

@@ -8,10 +8,6 @@ namespace daz {
 // succeeded and otherwise a text for the user that names the file and the
 // reason.
 
-// Makes a new folder. Fails when the folder exists already or its parent
-// does not exist.
-QString CreateFolder(const QString& path);
-
 // Copies a file, replacing a file of the target's name. The target holds
 // either its old or the complete new content, never a part. The source is
 // found in any letter case.
