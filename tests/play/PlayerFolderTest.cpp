@@ -12,6 +12,7 @@
 #include "GameHarness.h"
 #include "game/PlayerFolder.h"
 #include "leveldata/Formats.h"
+#include "leveldata/LevelEditor.h"
 #include "leveldata/LevelModifier.h"
 
 namespace daz::testing {
@@ -72,11 +73,18 @@ TEST_F(PlayerFolder, NewShippedLevelsJoinThePlayersCatalogueAndNothingOfThePlaye
     Start().ChooseLevel(2);
     h.state.UserJF = 1234;
     h.controller->Unload();
-    ASSERT_TRUE(ini.AppendIniLinesThenWriteKey(Players("DAZGame.ini"),
-                                               {QStringLiteral("MenuName3=我的关卡"),
-                                                QStringLiteral("MenuPath3=\\gameg\\我的关卡\\")},
-                                               kCatalogueSection, QStringLiteral("Menu"), QStringLiteral("3"))
-                    .ok);
+    TestProgramFolder pictures;
+    pictures.WriteLevel(Spec(QStringLiteral("mine"), QStringLiteral("mine")));
+    FakeDialogs dialogs;
+    QString mediaName;
+    LevelToolContext context{ini, h.boxes, dialogs, mediaName};
+    LevelEditor editor(context);
+    editor.fields.name = QStringLiteral("我的关卡");
+    editor.fields.sourceFolder = pictures.File(QStringLiteral("levels/mine"));
+    editor.fields.photoSum = QStringLiteral("10");
+    ASSERT_EQ(editor.Accept().outcome, LevelEditor::Outcome::Created);
+    EXPECT_TRUE(QFileInfo(Players("gameg/我的关卡/setme.ini")).isFile());
+    h.boxes.shown.clear();
 
     // An update ships a third level, and lists one the player has in
     // another spelling.
