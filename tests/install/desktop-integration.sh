@@ -27,6 +27,12 @@ command=$(entry Exec)
 [[ -x $prefix/bin/$command ]] || fail "Exec=$command is not in $prefix/bin"
 grep -q "<binary>$command</binary>" "$metainfo" || fail "the metainfo does not provide $command"
 [[ $(entry Icon) == "$id" ]] || fail "Icon=$(entry Icon), not $id"
+# Qt names the window class after the application, and --version prints
+# the application's name and version: the desktop matches its windows to
+# the entry by that class, and the metainfo must name the same release.
+read -r name version < <(QT_QPA_PLATFORM=offscreen "$prefix/bin/$command" --version 2>/dev/null)
+[[ $(entry StartupWMClass) == "$name" ]] || fail "StartupWMClass=$(entry StartupWMClass), windows are $name"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
 [[ -s $prefix/share/man/man6/$command.6 ]] || fail "no man page for $command"
 [[ -s $prefix/share/$id/DAZGame.ini ]] || fail "no shipped catalogue"
 [[ ! -e $prefix/share/$id/CMakeLists.txt && ! -e $prefix/share/$id/CopyData.cmake ]] \
