@@ -111,7 +111,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("DAZGame"));
-    QApplication::setApplicationVersion(QStringLiteral("2006.10.4"));
+    QApplication::setApplicationVersion(QStringLiteral(DAZ_VERSION));
     QGuiApplication::setDesktopFileName(daz::kAppId);
     PinChineseFont(app);
     const Options options = ReadOptions(app);
