@@ -87,7 +87,12 @@ daz::DataFolders FoldersFor(const Options& options)
         return daz::DataFolders(*options.folder);
     const QString shipped = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/")
                                             + daz::kAppId);
-    const QString player = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u'/' + daz::kAppId;
+    QString player = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u'/' + daz::kAppId;
+    // Installed into the player's own ~/.local, both would be one folder
+    // and the next install would overwrite the player's files: those then
+    // keep to a folder of their own inside it.
+    if (QFileInfo(shipped).canonicalFilePath() == QFileInfo(player).canonicalFilePath())
+        player += QStringLiteral("/player");
     return daz::DataFolders(shipped, player);
 }
 
