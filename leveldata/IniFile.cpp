@@ -131,10 +131,35 @@ StoredLines SplitLines(const QByteArray& fileBytes)
     return lines;
 }
 
+} // namespace
+
+IniAccess::IniAccess(DataFolders folders, platform::MessageBoxes& boxes)
+    : folders_(std::move(folders)), boxes_(boxes)
+{
+}
+
+namespace {
+
+// Reads the file and scans it for the key.
+std::pair<ScanResult, QString> ScanFile(const QString& file, const QString& section, const QString& key)
+{
+    QString reason;
+    const auto bytes = ReadAll(ResolveExisting(file), reason);
+    if (!bytes)
+        return {ScanResult::FileError, {}};
+    const StoredText stored = SplitStoredText(*bytes);
+    QString text = DecodeText(stored.body, stored.encoding);
+    // Files edited on other systems may end their lines in LF only; they
+    // read as if every line ended in CR LF.
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\n', QStringLiteral("\r\n"));
+    return ScanForKey(text, section, key);
+}
+
 // The file's bytes with key=value written after each header of the
-// section, by the writer's rules; nothing when no header matches.
-std::optional<QByteArray> WithKey(const QByteArray& bytes, const QString& section, const QString& key,
-                                  const QString& value)
+// section, or nothing when no header matches.
+std::optional<QByteArray> WithKeyWritten(const QByteArray& bytes, const QString& section, const QString& key,
+                                         const QString& value)
 {
     const StoredLines lines = SplitLines(bytes);
     const QStringView sectionName = TrimSpaces(section);
@@ -166,9 +191,9 @@ std::optional<QByteArray> WithKey(const QByteArray& bytes, const QString& sectio
     return out;
 }
 
-// The file's bytes with lines added at the end in its own encoding; a last
-// line without a line end gets one first.
-QByteArray WithLinesAdded(const QByteArray& bytes, const QStringList& lines)
+// The file's bytes with lines added at the end in the file's encoding. A
+// last line without a line end gets one first.
+QByteArray WithLinesAppended(const QByteArray& bytes, const QStringList& lines)
 {
     if (lines.isEmpty())
         return bytes;
@@ -179,31 +204,6 @@ QByteArray WithLinesAdded(const QByteArray& bytes, const QStringList& lines)
     for (const QString& line : lines)
         out += EncodeText(line, stored.encoding) + kLineEnd;
     return out;
-}
-
-} // namespace
-
-IniAccess::IniAccess(QString programFolder, platform::MessageBoxes& boxes)
-    : programFolder_(std::move(programFolder)), boxes_(boxes)
-{
-}
-
-namespace {
-
-// Reads the file and scans it for the key.
-std::pair<ScanResult, QString> ScanFile(const QString& file, const QString& section, const QString& key)
-{
-    QString reason;
-    const auto bytes = ReadAll(ResolveExisting(file), reason);
-    if (!bytes)
-        return {ScanResult::FileError, {}};
-    const StoredText stored = SplitStoredText(*bytes);
-    QString text = DecodeText(stored.body, stored.encoding);
-    // Files edited on other systems may end their lines in LF only; they
-    // read as if every line ended in CR LF.
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\n', QStringLiteral("\r\n"));
-    return ScanForKey(text, section, key);
 }
 
 } // namespace
@@ -250,32 +250,6 @@ IniWriteResult IniAccess::WriteIniKey(const QString& file, const QString& sectio
     return WriteIniKeys(file, section, {{key, value}});
 }
 
-IniWriteResult IniAccess::WriteIniKeys(const QString& file, const QString& section, const IniKeys& keys)
-{
-    return ChangeIniFile(file, {}, section, keys);
-}
-
-IniWriteResult IniAccess::ChangeIniFile(const QString& file, const QStringList& appendLines,
-                                        const QString& section, const IniKeys& keys)
-{
-    const QString path = ResolveExisting(file);
-    QString reason;
-    const auto bytes = ReadAll(path, reason);
-    if (!bytes)
-        return {false, CannotReadText(path, reason)};
-
-    QByteArray out = WithLinesAdded(*bytes, appendLines);
-    for (const auto& [key, value] : keys) {
-        auto changed = WithKey(out, section, key, value);
-        if (!changed)
-            return {true, {}, false};
-        out = std::move(*changed);
-    }
-    if (QString error = Store(path, out); !error.isEmpty())
-        return {false, error};
-    return {};
-}
-
 IniWriteResult IniAccess::WriteIniKey(const QString& file, const QString& section, const QString& key,
                                       qint64 value)
 {
@@ -288,9 +262,42 @@ IniWriteResult IniAccess::WriteIniKey(const QString& file, const QString& sectio
     return WriteIniKey(file, section, key, value ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
+IniWriteResult IniAccess::WriteIniKeys(const QString& file, const QString& section, const IniKeys& keys)
+{
+    return ChangeIniFile(file, {}, section, keys);
+}
+
 IniWriteResult IniAccess::AppendIniLines(const QString& file, const QStringList& lines)
 {
     return ChangeIniFile(file, lines, {}, {});
+}
+
+IniWriteResult IniAccess::AppendIniLinesThenWriteKey(const QString& file, const QStringList& lines,
+                                                     const QString& section, const QString& key,
+                                                     const QString& value)
+{
+    return ChangeIniFile(file, lines, section, {{key, value}});
+}
+
+IniWriteResult IniAccess::ChangeIniFile(const QString& file, const QStringList& appendLines,
+                                        const QString& section, const IniKeys& keys)
+{
+    const QString path = ResolveExisting(file);
+    QString reason;
+    const auto bytes = ReadAll(path, reason);
+    if (!bytes)
+        return {false, CannotReadText(path, reason)};
+
+    QByteArray out = WithLinesAppended(*bytes, appendLines);
+    for (const auto& [key, value] : keys) {
+        auto changed = WithKeyWritten(out, section, key, value);
+        if (!changed)
+            return {true, {}, false};
+        out = std::move(*changed);
+    }
+    if (QString error = Store(path, out); !error.isEmpty())
+        return {false, error};
+    return {};
 }
 
 IniWriteResult IniAccess::WriteNewIniFile(const QString& file, const QStringList& lines)
@@ -309,7 +316,7 @@ QString IniAccess::Store(const QString& path, const QByteArray& content) const
     // Earlier versions of the game wrote every file through this one
     // temporary file; one a kill left behind goes now. Only the name is
     // removed, never what a link there points at.
-    const QFileInfo legacy(programFolder_ + QStringLiteral("/me.tmp"));
+    const QFileInfo legacy(folders_.Player() + QStringLiteral("/me.tmp"));
     if (error.isEmpty() && (legacy.isSymLink() || legacy.isFile()))
         QFile::remove(legacy.filePath());
     return error;

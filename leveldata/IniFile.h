@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "leveldata/DataFolders.h"
 #include "platform/MessageBoxes.h"
 
 namespace daz {
@@ -58,10 +59,10 @@ using IniKeys = std::vector<std::pair<QString, QString>>;
 // written.
 class IniAccess {
 public:
-    // programFolder: native path without a trailing separator, the folder
-    // of DAZGame.ini. A temporary file "me.tmp" that earlier versions left
-    // there is removed by the next write that succeeds.
-    IniAccess(QString programFolder, platform::MessageBoxes& boxes);
+    // folders: where the settings files live (a single program folder
+    // converts). A temporary file "me.tmp" that earlier versions left in
+    // the player's folder is removed by the next write that succeeds.
+    IniAccess(DataFolders folders, platform::MessageBoxes& boxes);
 
     // The value of the key, or empty text when it cannot be read. Problems
     // are shown to the user and not passed on:
@@ -118,18 +119,21 @@ public:
     // section is missing nothing is written.
     IniWriteResult ChangeIniFile(const QString& file, const QStringList& appendLines, const QString& section,
                                  const IniKeys& keys);
+    // The same with one key.
+    IniWriteResult AppendIniLinesThenWriteKey(const QString& file, const QStringList& lines, const QString& section,
+                                              const QString& key, const QString& value);
 
     // Creates the file, or replaces one of that name, with the lines in
     // UTF-8, each ended by CR LF.
     IniWriteResult WriteNewIniFile(const QString& file, const QStringList& lines);
 
-    const QString& ProgramFolder() const { return programFolder_; }
+    const DataFolders& Folders() const { return folders_; }
 
 private:
     // Replaces the file's content; empty text or what went wrong.
     QString Store(const QString& path, const QByteArray& content) const;
 
-    QString programFolder_;
+    DataFolders folders_;
     platform::MessageBoxes& boxes_;
 };
 

@@ -45,7 +45,16 @@ LevelEditor::LevelEditor(LevelToolContext& context) : context_(context) {}
 
 QString LevelEditor::LevelFolder() const
 {
-    return ResolveExisting(NativePath(context_.ProgramFolder(), kLevelsFolder + fields.name + u'\\'));
+    return context_.Folders().ForWriting(kLevelsFolder + fields.name + u'\\');
+}
+
+bool LevelEditor::NameTaken() const
+{
+    // A level of that name shipped with the game counts as well: the new
+    // one would be played over it.
+    const DataFolders& folders = context_.Folders();
+    const QString stored = kLevelsFolder + fields.name + u'\\';
+    return FolderHoldsFiles(LevelFolder()) || FolderHoldsFiles(ResolveExisting(NativePath(folders.Shipped(), stored)));
 }
 
 void LevelEditor::ChooseBackground()
@@ -80,7 +89,7 @@ std::optional<Refusal> LevelEditor::Validate() const
     // Before the name is used as a path at all.
     if (const QString problem = LevelNameProblem(f.name); !problem.isEmpty())
         return Refusal{problem, ToolField::LevelName, true};
-    if (FolderHoldsFiles(LevelFolder()))
+    if (NameTaken())
         return Refusal{QStringLiteral("对不起！此关卡名称已经存在，请改一个！")};
     if (f.sourceFolder.isEmpty())
         return Refusal{QStringLiteral("请选择关卡图片及蒙版所在目录！"), ToolField::SourceFolder};
@@ -124,7 +133,7 @@ LevelEditor::Result LevelEditor::Accept()
 
     // The level's number comes from the catalogue; without it the level
     // could not be listed, so nothing is made.
-    const QString catalogue = ResolveExisting(NativePath(context_.ProgramFolder(), kGameIniFile));
+    const QString catalogue = context_.Folders().ForWriting(kGameIniFile);
     const auto levelCount = ToInt16(context_.ini.ReadIniKey(catalogue, kCatalogueSection, QStringLiteral("Menu")));
     if (!levelCount) {
         ShowFailure(context_.boxes, QStringLiteral("关卡目录“%1”中没有关卡数量（Menu），无法加入新关卡。没有创建任何文件。")
@@ -143,7 +152,7 @@ LevelEditor::Result LevelEditor::Accept()
 QString LevelEditor::Create(int levelNumber)
 {
     const Fields& f = fields;
-    const QString programFolder = context_.ProgramFolder();
+    const DataFolders& folders = context_.Folders();
     MadeSoFar made;
     const auto step = [this](Step s) {
         if (beforeStep)
@@ -189,9 +198,8 @@ QString LevelEditor::Create(int levelNumber)
     // name is there already; the level then plays the file already there.
     step(Step::CopyMusic);
     if (!f.music.isEmpty()) {
-        const QString shared = NativePath(programFolder, kMediaFolder + context_.mediaName);
-        if (!FileExists(shared)) {
-            const QString target = ResolveExisting(shared);
+        if (!folders.HasFile(kMediaFolder + context_.mediaName)) {
+            const QString target = folders.ForWriting(kMediaFolder + context_.mediaName);
             if (QString error = CopyFileReplacing(f.music, target); !error.isEmpty())
                 return fail(error);
             made.copiedMusic = target;
@@ -216,7 +224,7 @@ QString LevelEditor::Create(int levelNumber)
 
     // The two lines and the new count, in one replace of the catalogue.
     step(Step::AddToCatalogue);
-    const QString catalogue = ResolveExisting(NativePath(programFolder, kGameIniFile));
+    const QString catalogue = folders.ForWriting(kGameIniFile);
     const IniWriteResult result = AppendCatalogueLevel(context_.ini, catalogue, levelNumber, f.name, f.maker);
     if (!result.ok)
         return fail(result.error);

@@ -99,6 +99,11 @@ QString DeleteFile(const QString& path)
     return {};
 }
 
+QString WriteEmptyFile(const QString& path)
+{
+    return ReplaceFileContent(path, QByteArray());
+}
+
 bool FolderHoldsFiles(const QString& folder)
 {
     return !QDir(folder).entryList(QDir::Files).isEmpty();

@@ -30,6 +30,9 @@ void RemoveUnfinishedFolders(const QString& parent);
 // Deletes a file.
 QString DeleteFile(const QString& path);
 
+// Makes the file empty, or creates it empty.
+QString WriteEmptyFile(const QString& path);
+
 // Whether the folder holds a file that is not hidden; sub-folders do not
 // count. False when the folder does not exist.
 bool FolderHoldsFiles(const QString& folder);

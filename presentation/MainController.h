@@ -40,7 +40,9 @@ public:
     // The level menu has room for this many levels.
     static constexpr int kLevelMenuSize = 66;
 
-    MainController(QString programFolder, ProgramState& state, MainServices services);
+    // folders: where the catalogue, the levels and the shared files are
+    // read from and the settings written to.
+    MainController(DataFolders folders, ProgramState& state, MainServices services);
     ~MainController() override;
 
     // The window's load step: the catalogue, the saved settings, the
@@ -48,6 +50,9 @@ public:
     void Load();
     // The window's unload step: saves the four user settings.
     void Unload();
+    // The player was told at start that progress cannot be saved: the
+    // unload step then saves nothing and says nothing.
+    void DisableSaving() { saving_ = false; }
 
     // Plays level UserGK of the catalogue from the start.
     void LoadLevel();
@@ -72,7 +77,7 @@ public:
     // "1．name" for each level the menu lists.
     QStringList LevelMenu() const;
     int CheckedMode() const { return state_.GameMode; }
-    const QString& ProgramFolder() const { return programFolder_; }
+    const DataFolders& Folders() const { return folders_; }
     QString IniFile() const;
 
     Game& GetGame() { return game_; }
@@ -95,7 +100,8 @@ private:
     void ReadCatalogue();
     void Tell(const QString& text);
 
-    QString programFolder_;
+    DataFolders folders_;
+    bool saving_ = true;
     ProgramState& state_;
     MainServices services_;
     IniAccess ini_;
