@@ -1,7 +1,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDirIterator>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include "TestFiles.h"
 
@@ -22,7 +24,17 @@ protected:
         EXPECT_TRUE(result.ok) << result.error.toStdString();
         return ReadBytes(path);
     }
-    bool TempFileLeft() const { return QFileInfo::exists(Path("me.tmp")); }
+    // Whether a write left a temporary file anywhere in the folder.
+    bool TempFileLeft() const
+    {
+        static const QRegularExpression temporary(QStringLiteral("\\.ini\\.[A-Za-z]{6}$"));
+        QDirIterator it(folder.path(), QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            if (temporary.match(it.next()).hasMatch())
+                return true;
+        }
+        return false;
+    }
 };
 
 const QByteArray kTwoSections = "[GameMenu]\r\nMenu=2\r\nMenuName1=a\r\nMenuPath1=\\a\\\r\n"
