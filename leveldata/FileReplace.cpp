@@ -96,16 +96,26 @@ void RemoveLeftovers(const QString& target)
 
 bool IsLeftoverOfWrite(const QString& fileName, const QString& target)
 {
-    // QSaveFile's temporary names: the target's name, ".", six letters.
+    // QSaveFile's temporary names: the target's name, ".", six random
+    // letters. A name a person gives a copy ("DAZGame.ini.backup",
+    // ".Backup", ".BACKUP") is one case, or a capital and the rest small:
+    // those are never taken for leftovers.
     const QString name = QFileInfo(target).fileName();
     if (fileName.size() != name.size() + 7 || !fileName.startsWith(name) || fileName[name.size()] != u'.')
         return false;
+    int upper = 0;
+    int lower = 0;
     for (qsizetype i = name.size() + 1; i < fileName.size(); ++i) {
         const char16_t c = fileName[i].unicode();
-        if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')))
+        if (c >= u'a' && c <= u'z')
+            ++lower;
+        else if (c >= u'A' && c <= u'Z')
+            ++upper;
+        else
             return false;
     }
-    return true;
+    const bool capitalised = upper == 1 && fileName[name.size() + 1].isUpper();
+    return upper > 0 && lower > 0 && !capitalised;
 }
 
 QString ReplaceFileContent(const QString& target, const QByteArray& content)
