@@ -1,8 +1,23 @@
 #include "Formats.h"
 
+#include <algorithm>
+
 #include "Conversions.h"
 
 namespace daz {
+namespace {
+
+std::int64_t StoredScore(const QString& text)
+{
+    if (const auto whole = ToInt64(text))
+        return std::clamp<std::int64_t>(*whole, 0, kHighestScore);
+    // A number beyond 64 bits lies beyond one bound or the other.
+    if (const auto number = ToNumber(text))
+        return *number < 0 ? 0 : kHighestScore;
+    return 0;
+}
+
+} // namespace
 
 std::vector<CatalogueEntry> ReadCatalogue(IniAccess& ini, const QString& iniFile)
 {
@@ -42,7 +57,7 @@ UserSettings ReadUserSettings(IniAccess& ini, const QString& iniFile)
     }
     settings.soundOn = ToBoolean(ini.ReadIniKey(iniFile, kUserSection, QStringLiteral("SoundON"))).value_or(true);
     settings.userGK = ToInt16(ini.ReadIniKey(iniFile, kUserSection, QStringLiteral("UserGK"))).value_or(1);
-    settings.userJF = ToInt64(ini.ReadIniKey(iniFile, kUserSection, QStringLiteral("UserJF"))).value_or(0);
+    settings.userJF = StoredScore(ini.ReadIniKey(iniFile, kUserSection, QStringLiteral("UserJF")));
     return settings;
 }
 

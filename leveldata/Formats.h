@@ -64,10 +64,14 @@ struct UserSettings {
     std::int64_t userJF = 0;
 };
 
+// The score shows in eight digits; a stored score is read into 0 … this.
+inline constexpr std::int64_t kHighestScore = 99'999'999;
+
 // Reads MediaON, SoundON, UserGK and UserJF in that order. Texts that are
 // no valid value give the defaults above: a switch that cannot be read is
 // on (and its text is dropped), a level number that cannot be read is 1, a
-// score that cannot be read is 0.
+// score that cannot be read is 0. A score beyond 0 … kHighestScore, in any
+// notation and of any size, is read as the nearer bound.
 UserSettings ReadUserSettings(IniAccess& ini, const QString& iniFile);
 
 // Writes MediaON, SoundON, UserGK and UserJF in that order, each replacing

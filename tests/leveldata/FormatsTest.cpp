@@ -77,6 +77,16 @@ TEST_F(Formats, UnreadableUserSettingsGiveTheDefaults)
     EXPECT_TRUE(settings.soundOn);
     EXPECT_EQ(settings.userGK, 1);
     EXPECT_EQ(settings.userJF, 0);
+
+    // A score beyond the eight digits the game shows reads as the nearer bound.
+    const std::pair<const char*, std::int64_t> scores[] = {
+        {"-9223372036854775808", 0}, {"-1", 0}, {"99999999", 99999999}, {"100000000", 99999999},
+        {"9223372036854775807", 99999999}, {"99999999999999999999", 99999999}, {"-1e30", 0}, {"1E30", 99999999},
+    };
+    for (const auto& [text, expected] : scores) {
+        const QString path = File("s.ini", QByteArray("[UserSet]\r\nUserJF=") + text + "\r\n");
+        EXPECT_EQ(ReadUserSettings(ini, path).userJF, expected) << text;
+    }
 }
 
 TEST_F(Formats, SavesTheMusicSwitchInTheFormItHas)
