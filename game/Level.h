@@ -39,6 +39,11 @@ struct LevelReading {
 // deals: the settings (a board size the game can deal, pictures to show)
 // and every picture the deal can use. programFolder locates the particle
 // sprite. Missing keys are reported by the INI reader's own boxes.
+//
+// Every picture's size is read from its file before it is decoded. A tile
+// or mask larger than four times its cell in either direction keeps the
+// level from being played; a background or sprite of more than 4096 × 4096
+// pixels is left out, as one that cannot be decoded is.
 LevelReading ReadLevel(IniAccess& ini, const QString& programFolder, const QString& folder);
 
 } // namespace daz
