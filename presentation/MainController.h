@@ -10,6 +10,7 @@
 #include "engine/Random.h"
 #include "game/Game.h"
 #include "game/GameState.h"
+#include "leveldata/Formats.h"
 #include "leveldata/IniFile.h"
 #include "platform/Audio.h"
 #include "platform/Desktop.h"
@@ -38,7 +39,7 @@ class MainController : public QObject {
 
 public:
     // The level menu has room for this many levels.
-    static constexpr int kLevelMenuSize = 66;
+    static constexpr int kLevelMenuSize = kMostCatalogueLevels;
 
     MainController(QString programFolder, ProgramState& state, MainServices services);
     ~MainController() override;
@@ -69,7 +70,8 @@ public:
     // --- What the window shows -----------------------------------------
     static QString WindowCaption();
     const QString& UserName() const { return userName_; }
-    // "1．name" for each level the menu lists.
+    // "1．name" for levels 1 … GKCount; empty text for a level the menu
+    // does not list because its catalogue entry is missing.
     QStringList LevelMenu() const;
     int CheckedMode() const { return state_.GameMode; }
     const QString& ProgramFolder() const { return programFolder_; }
@@ -93,6 +95,8 @@ signals:
 
 private:
     void ReadCatalogue();
+    // Whether the catalogue lists the level: its entry was found.
+    bool Listed(int level) const;
     void Tell(const QString& text);
 
     QString programFolder_;

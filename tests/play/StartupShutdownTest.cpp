@@ -65,6 +65,44 @@ TEST(Startup, TheCatalogueFillsTheLevelMenuUpToItsSixtySixItems)
     EXPECT_TRUE(exact.boxes.shown.empty());
 }
 
+// A count beyond the entries there are shows one box, not one per missing
+// key; the levels found keep their numbers, and play goes round the gaps.
+TEST(Startup, MissingCatalogueEntriesAreToldInOneBox)
+{
+    GameHarness storm;
+    storm.folder.WriteGame(Levels(2));
+    QByteArray ini = storm.folder.Read(QStringLiteral("DAZGame.ini"));
+    storm.folder.Write(QStringLiteral("DAZGame.ini"), ini.replace("Menu=2", "Menu=300"));
+    storm.Start(2);
+    EXPECT_EQ(storm.BoxTexts(),
+              QStringList{QStringLiteral("关卡目录中有 300 个关卡，关卡菜单只能列出前 66 个。\n第3至66关的条目缺失")});
+    EXPECT_EQ(storm.state.GKCount, 2);
+    EXPECT_EQ(storm.controller->LevelMenu(), (QStringList{QStringLiteral("1．关1"), QStringLiteral("2．关2")}));
+    EXPECT_EQ(storm.board().TileCount(), 4);
+
+    GameHarness gap;
+    gap.folder.WriteGame(Levels(4), 3);
+    ini = gap.folder.Read(QStringLiteral("DAZGame.ini"));
+    gap.folder.Write(QStringLiteral("DAZGame.ini"), ini.replace("MenuPath3=", "Path3="));
+    gap.Start(1);
+    EXPECT_EQ(gap.BoxTexts(), QStringList{QStringLiteral("第3关的条目缺失")});
+    EXPECT_EQ(gap.controller->LevelMenu(),
+              (QStringList{QStringLiteral("1．关1"), QStringLiteral("2．关2"), QString(), QStringLiteral("4．关4")}));
+    EXPECT_EQ(gap.state.UserGK, 1) << "the saved level is not listed";
+    gap.controller->ChooseLevel(2);
+    gap.controller->ChooseLevel(3);
+    EXPECT_EQ(gap.state.UserGK, 2);
+    gap.ClearBoard();
+    gap.controller->ClickOverlay();
+    EXPECT_EQ(gap.state.UserGK, 4);
+    for (int i = 0; i < 30; ++i) {
+        gap.clock.seconds = i;
+        gap.controller->RandomLevel();
+        EXPECT_NE(gap.state.UserGK, 3);
+    }
+    EXPECT_EQ(gap.boxes.shown.size(), 1u);
+}
+
 TEST(Startup, AnEmptyOrMissingCatalogueIsReportedAndNothingBreaks)
 {
     GameHarness empty;
