@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "PipeTrap.h"
 #include "ToolFolder.h"
 #include "leveldata/LevelEditor.h"
 
@@ -332,6 +333,17 @@ TEST_F(Editor, AFailedCopyTakesBackTheLevelFolder)
     ExpectFailureBox();
     EXPECT_TRUE(boxes.shown.back().text.contains(QStringLiteral("gone.jpg")));
     ExpectNothingWritten();
+
+    // A pipe would never finish copying: it is refused unopened.
+    testing::PipeTrap pipe(Outside("pipe.jpg"));
+    ASSERT_TRUE(pipe.Made());
+    dialogs.files = {Outside("pipe.jpg")};
+    editor.ChooseBackground();
+    EXPECT_EQ(editor.Accept().outcome, Outcome::Failed);
+    ExpectFailureBox();
+    EXPECT_TRUE(boxes.shown.back().text.contains(QStringLiteral("pipe.jpg")));
+    ExpectNothingWritten();
+    EXPECT_FALSE(pipe.Opened());
 }
 
 TEST_F(Editor, AMissingMediaFolderFailsAndTakesBackTheLevelFolder)
