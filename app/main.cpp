@@ -1,10 +1,17 @@
 // 霁岚连连看: the splash window opens first, then the mode chooser, then
 // the main window on the level the player last reached.
+#include <cstdio>
+#include <optional>
 #include <memory>
 #include <random>
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
+#include <QStandardPaths>
 
 #include "engine/Random.h"
 #include "game/GameState.h"
@@ -18,6 +25,8 @@
 #include "presentation/FrmMain.h"
 #include "presentation/FrmSysSet.h"
 #include "presentation/MainController.h"
+#include "game/PlayerFolder.h"
+#include "leveldata/DataFolders.h"
 #include "leveldata/LevelTools.h"
 
 namespace {
@@ -40,25 +49,93 @@ void PinChineseFont(QApplication& app)
     }
 }
 
+struct Options {
+    std::optional<QString> folder;
+    bool smokeTest = false;
+};
+
+Options ReadOptions(const QApplication& app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("霁岚连连看：连连看游戏。"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption folder(
+        QStringLiteral("folder"),
+        QStringLiteral("Play DIR as the one program folder of a level pack: its catalogue, levels and settings are read "
+                       "and written there."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption smokeTest(
+        QStringLiteral("smoke-test"),
+        QStringLiteral("Read the catalogue, load the level reached in 正常模式, save and quit, without any window or "
+                       "message box (messages go to the standard error). Exits 0 when all went well."));
+    parser.addOption(folder);
+    parser.addOption(smokeTest);
+    parser.process(app);
+    Options options;
+    if (parser.isSet(folder))
+        options.folder = QFileInfo(parser.value(folder)).absoluteFilePath();
+    options.smokeTest = parser.isSet(smokeTest);
+    return options;
+}
+
+// The shipped files lie beside the program's folder, as the install and
+// the build tree both lay them out: <prefix>/bin and <prefix>/share/<id>.
+daz::DataFolders FoldersFor(const Options& options)
+{
+    if (options.folder)
+        return daz::DataFolders(*options.folder);
+    const QString shipped = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/")
+                                            + daz::kAppId);
+    QString player = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u'/' + daz::kAppId;
+    // Installed into the player's own ~/.local, both would be one folder
+    // and the next install would overwrite the player's files: those then
+    // keep to a folder of their own inside it.
+    if (QFileInfo(shipped).canonicalFilePath() == QFileInfo(player).canonicalFilePath())
+        player += QStringLiteral("/player");
+    return daz::DataFolders(shipped, player);
+}
+
+// Message boxes of a run without windows: each message is printed, and
+// the default answer taken.
+class PrintedMessageBoxes final : public daz::platform::MessageBoxes {
+public:
+    daz::platform::MessageAnswer Show(const daz::platform::MessageRequest& request) override
+    {
+        std::fprintf(stderr, "[%s] %s\n", qUtf8Printable(request.caption), qUtf8Printable(request.text));
+        ++shown;
+        return request.buttons == daz::platform::MessageButtons::Ok ? daz::platform::MessageAnswer::Ok
+                                                                    : request.defaultAnswer;
+    }
+    int shown = 0;
+};
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("DAZGame"));
+    QApplication::setApplicationVersion(QStringLiteral(DAZ_VERSION));
+    QGuiApplication::setDesktopFileName(daz::kAppId);
     PinChineseFont(app);
+    const Options options = ReadOptions(app);
 
     using namespace daz;
-    const QString programFolder = QCoreApplication::applicationDirPath();
-
-    platform::QtMessageBoxes boxes;
+    platform::QtMessageBoxes windowBoxes;
+    PrintedMessageBoxes printedBoxes;
+    platform::MessageBoxes& boxes = options.smokeTest ? static_cast<platform::MessageBoxes&>(printedBoxes) : windowBoxes;
     platform::QtDesktop desktop;
     platform::QtEffectPlayer effects;
     platform::QtMusicPlayer music;
     platform::QtTimerFactory timers;
     platform::QtClock clock;
-    platform::QtInstanceLock lock(platform::QtInstanceLock::PathFor(programFolder));
     Random random(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
+
+    IniAccess files(FoldersFor(options), boxes);
+    const DataFolders& folders = files.Folders();
+    QDir().mkpath(folders.Player()); // the lock lives there; a failure is told later
+    platform::QtInstanceLock lock(platform::QtInstanceLock::PathFor(folders.Player()));
 
     ProgramState state;
     std::unique_ptr<MainController> controller;
@@ -67,22 +144,51 @@ int main(int argc, char** argv)
     platform::QtDialogs dialogs;
     std::unique_ptr<LevelToolContext> tools;
 
-    auto openMainWindow = [&](int) {
-        controller = std::make_unique<MainController>(programFolder, state,
+    // Told once, before anything is read: the player's folder as it is now.
+    auto preparePlayerFolder = [&] {
+        const PlayerFolderStatus status = PreparePlayerFolder(files, QDateTime::currentDateTime());
+        if (!status.message.isEmpty()) {
+            boxes.Show({status.message, QStringLiteral("提示"),
+                        status.canSave ? platform::MessageIcon::Information : platform::MessageIcon::Exclamation,
+                        platform::MessageButtons::Ok, platform::MessageAnswer::Ok});
+        }
+        return status.canSave;
+    };
+
+    auto openMainWindow = [&](int mode) {
+        const bool canSave = preparePlayerFolder();
+        state.GameMode = static_cast<std::int16_t>(mode);
+        controller = std::make_unique<MainController>(folders, state,
                                                       MainServices{boxes, desktop, effects, music, timers, random});
+        if (!canSave)
+            controller->DisableSaving();
         tools = std::make_unique<LevelToolContext>(LevelToolContext{controller->Ini(), boxes, dialogs, state.MediaName});
         window = std::make_unique<FrmMain>(
             *controller, FrmMain::LevelTools{[&](QWidget* parent) { OpenLevelEditor(parent, *tools); },
                                              [&](QWidget* parent) { OpenLevelModifier(parent, *tools); }});
-        boxes.SetParent(window.get());
+        windowBoxes.SetParent(window.get());
         controller->Load(); // while the window is still hidden
-        window->show();
     };
+
+    if (options.smokeTest) {
+        if (!lock.TryAcquire()) {
+            std::fprintf(stderr, "Another copy is running on the same files.\n");
+            return 1;
+        }
+        openMainWindow(2);
+        window->close(); // saves, as closing the window does
+        window.reset();
+        controller.reset();
+        return printedBoxes.shown == 0 ? 0 : 1;
+    }
 
     auto* splash = new FrmLong(lock, boxes, timers);
     splash->onFinished = [&] {
-        auto* chooser = new FrmSysSet(state, effects, programFolder);
-        chooser->onModeChosen = openMainWindow;
+        auto* chooser = new FrmSysSet(state, effects, folders);
+        chooser->onModeChosen = [&](int mode) {
+            openMainWindow(mode);
+            window->show();
+        };
         chooser->Load();
     };
     if (!splash->Load()) {

@@ -1,10 +1,7 @@
-# cmake -DSOURCE=<data folder> -DDEST=<folder of the executable> -P CopyData.cmake
+# cmake -DSOURCE=<data folder> -DDEST=<shipped folder of the build> -P CopyData.cmake
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${SOURCE} ${SOURCE}/*)
 foreach(f IN LISTS files)
   if(f MATCHES "^(CMakeLists\\.txt|CopyData\\.cmake)$")
-    continue()
-  endif()
-  if(f STREQUAL "DAZGame.ini" AND EXISTS ${DEST}/${f})
     continue()
   endif()
   get_filename_component(dir ${DEST}/${f} DIRECTORY)

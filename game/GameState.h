@@ -53,7 +53,7 @@ struct ProgramState {
     std::int16_t GameMode = 0;
     std::int16_t GKCount = 0;
     std::vector<QString> GKName{QString()}; // index 0 is never used
-    std::vector<QString> GKPath{QString()}; // program folder + MenuPath; ends with a separator
+    std::vector<QString> GKPath{QString()}; // MenuPath as stored ("\levels\fruit\")
     std::int16_t UserGK = 1;
     std::int64_t UserJF = 0;
     MusicSwitch MediaON;

@@ -55,7 +55,7 @@ QImage LoadPicture(const QString& path, const QString& name, const PictureBudget
         problem = QStringLiteral("缺少图片文件 %1").arg(name);
         return {};
     }
-    QImageReader reader(ResolveExisting(path));
+    QImageReader reader(path);
     if (const QSize size = reader.size(); size.isValid() && !budget.Allows(size)) {
         problem = QStringLiteral("图片文件 %1 太大（%2 × %3 像素）").arg(name).arg(size.width()).arg(size.height());
         return {};
@@ -82,13 +82,16 @@ const QImage& LevelPictures::Tile(int code) const
     return tiles[static_cast<std::size_t>(code)];
 }
 
-LevelReading ReadLevel(IniAccess& ini, const QString& programFolder, const QString& folder)
+LevelReading ReadLevel(IniAccess& ini, const DataFolders& folders, const QString& folder)
 {
-    const QString setme = folder + kLevelSettingsFile;
+    if (!DataFolders::StaysInside(folder)) {
+        return {std::nullopt, QStringLiteral("关卡文件夹“%1”不在游戏的文件夹之内").arg(folder)};
+    }
+    const QString setme = folders.Find(folder + kLevelSettingsFile);
     if (!FileExists(setme)) {
         return {std::nullopt, QStringLiteral("找不到关卡设置文件 setme.ini")};
     }
-    const auto settings = ParseLevelSettings(ReadLevelSettings(ini, ResolveExisting(setme)));
+    const auto settings = ParseLevelSettings(ReadLevelSettings(ini, setme));
     if (!settings) {
         return {std::nullopt, QStringLiteral("设置文件 setme.ini 中的数值有误")};
     }
@@ -97,6 +100,9 @@ LevelReading ReadLevel(IniAccess& ini, const QString& programFolder, const QStri
                 QStringLiteral("棋盘大小 %1 × %2 无法使用：每边至少 1 格，格子总数须为偶数，横纵相加不超过 99")
                     .arg(settings->maxX)
                     .arg(settings->maxY)};
+    }
+    if (!settings->mediaName.isEmpty() && !DataFolders::StaysInside(kMediaFolder + settings->mediaName)) {
+        return {std::nullopt, QStringLiteral("音乐文件“%1”不在游戏的 media 文件夹之内").arg(settings->mediaName)};
     }
     if (settings->photoSum < 1) {
         return {std::nullopt, QStringLiteral("图片数量 PhotoSum=%1 无效").arg(settings->photoSum)};
@@ -113,7 +119,9 @@ LevelReading ReadLevel(IniAccess& ini, const QString& programFolder, const QStri
     const int pairs = settings->maxX * settings->maxY / 2;
     const int used = std::min<int>(settings->photoSum, pairs);
     const PictureBudget tileBudget = TileBudget(settings->maxX, settings->maxY);
-    const auto tilePicture = [&](const QString& name) { return LoadPicture(folder + name, name, tileBudget, problem); };
+    const auto tilePicture = [&](const QString& name) {
+        return LoadPicture(folders.Find(folder + name), name, tileBudget, problem);
+    };
     pictures.tiles.resize(static_cast<std::size_t>(used) + 1);
     for (int k = 1; k <= used && problem.isEmpty(); ++k) {
         pictures.tiles[static_cast<std::size_t>(k)] = tilePicture(QStringLiteral("%1.gif").arg(k));
@@ -131,9 +139,9 @@ LevelReading ReadLevel(IniAccess& ini, const QString& programFolder, const QStri
     // Decoration: a background or particle picture that is missing, too
     // large or cannot be read leaves the plain colour, or no particles.
     QString ignored;
-    pictures.background = LoadPicture(folder + QStringLiteral("gameback.jpg"), {}, kDecorationBudget, ignored);
+    pictures.background = LoadPicture(folders.Find(folder + QStringLiteral("gameback.jpg")), {}, kDecorationBudget, ignored);
     if (settings->particle != 0) {
-        const QString sprite = NativePath(programFolder, QStringLiteral("\\Particle\\Particle_%1.gif").arg(settings->particle));
+        const QString sprite = folders.Find(QStringLiteral("\\Particle\\Particle_%1.gif").arg(settings->particle));
         pictures.particle = LoadPicture(sprite, {}, kDecorationBudget, ignored);
     }
     return {std::move(level), {}};

@@ -24,7 +24,7 @@ struct LevelPictures {
 };
 
 struct Level {
-    QString folder; // ends with a separator
+    QString folder; // the MenuPath it was read from
     LevelSettings settings;
     LevelPictures pictures;
 };
@@ -35,15 +35,17 @@ struct LevelReading {
     QString problem;
 };
 
-// Reads a level folder and checks everything the game needs before it
-// deals: the settings (a board size the game can deal, pictures to show)
-// and every picture the deal can use. programFolder locates the particle
-// sprite. Missing keys are reported by the INI reader's own boxes.
+// Reads a level folder, given by its stored MenuPath, and checks
+// everything the game needs before it deals: that the folder and the music
+// stay inside the game's folders, the settings (a board size the game can
+// deal, pictures to show) and every picture the deal can use. Each file is
+// read from the player's folder when it is there, else from the shipped
+// one. Missing keys are reported by the INI reader's own boxes.
 //
 // Every picture's size is read from its file before it is decoded. A tile
 // or mask larger than four times its cell in either direction keeps the
 // level from being played; a background or sprite of more than 4096 × 4096
 // pixels is left out, as one that cannot be decoded is.
-LevelReading ReadLevel(IniAccess& ini, const QString& programFolder, const QString& folder);
+LevelReading ReadLevel(IniAccess& ini, const DataFolders& folders, const QString& folder);
 
 } // namespace daz

@@ -116,7 +116,7 @@ void FrmGKEdit::Push()
 
 void FrmGKEdit::ChooseSourceFolder()
 {
-    if (const auto folder = FrmDrive::Choose(this, context_.ProgramFolder(), context_.boxes))
+    if (const auto folder = FrmDrive::Choose(this, context_.Folders().Player(), context_.boxes))
         txtGPath_->setText(*folder);
 }
 

@@ -139,12 +139,12 @@ StoredLines SplitLines(const QByteArray& fileBytes)
 
 } // namespace
 
-IniAccess::IniAccess(QString programFolder, platform::MessageBoxes& boxes)
-    : programFolder_(std::move(programFolder)), boxes_(boxes)
+IniAccess::IniAccess(DataFolders folders, platform::MessageBoxes& boxes)
+    : folders_(std::move(folders)), boxes_(boxes)
 {
 }
 
-QString IniAccess::TempPath() const { return programFolder_ + QStringLiteral("/me.tmp"); }
+QString IniAccess::TempPath() const { return folders_.Player() + QStringLiteral("/me.tmp"); }
 
 namespace {
 
@@ -162,6 +162,54 @@ std::pair<ScanResult, QString> ScanFile(const QString& file, const QString& sect
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\n', QStringLiteral("\r\n"));
     return ScanForKey(text, section, key);
+}
+
+// The file's bytes with key=value written after each header of the
+// section, or nothing when no header matches.
+std::optional<QByteArray> WithKeyWritten(const QByteArray& bytes, const QString& section, const QString& key,
+                                         const QString& value)
+{
+    const StoredLines lines = SplitLines(bytes);
+    const QStringView sectionName = TrimSpaces(section);
+    const QStringView keyName = TrimSpaces(key);
+    const QByteArray keyLine = EncodeText(QString(key + u'=' + value), lines.stored.encoding) + kLineEnd;
+
+    QByteArray out = lines.stored.byteOrderMark;
+    out.reserve(bytes.size() + keyLine.size() + 2 * qsizetype(lines.bytes.size()));
+    bool sectionFound = false;
+    const std::size_t count = lines.bytes.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        out += lines.bytes[i] + kLineEnd;
+        const QString& line = lines.text[i];
+        if (!line.contains(u'[') || !line.contains(sectionName))
+            continue;
+        // A header: copy on up to the first line that holds the key, which
+        // gives way to the new key line; without one the key line closes
+        // the file.
+        sectionFound = true;
+        for (++i; i < count; ++i) {
+            if (lines.text[i].contains(keyName))
+                break;
+            out += lines.bytes[i] + kLineEnd;
+        }
+        out += keyLine;
+    }
+    if (!sectionFound)
+        return std::nullopt;
+    return out;
+}
+
+// The file's bytes with lines added at the end in the file's encoding. A
+// last line without a line end gets one first.
+QByteArray WithLinesAppended(const QByteArray& bytes, const QStringList& lines)
+{
+    const StoredText stored = SplitStoredText(bytes);
+    QByteArray out = bytes;
+    if (!stored.body.isEmpty() && !stored.body.endsWith('\n'))
+        out += kLineEnd;
+    for (const QString& line : lines)
+        out += EncodeText(line, stored.encoding) + kLineEnd;
+    return out;
 }
 
 } // namespace
@@ -210,36 +258,10 @@ IniWriteResult IniAccess::WriteIniKey(const QString& file, const QString& sectio
     const auto bytes = ReadAll(path, reason);
     if (!bytes)
         return {false, CannotReadText(path, reason)};
-
-    const StoredLines lines = SplitLines(*bytes);
-    const QStringView sectionName = TrimSpaces(section);
-    const QStringView keyName = TrimSpaces(key);
-    const QByteArray keyLine = EncodeText(QString(key + u'=' + value), lines.stored.encoding) + kLineEnd;
-
-    QByteArray out = lines.stored.byteOrderMark;
-    out.reserve(bytes->size() + keyLine.size() + 2 * qsizetype(lines.bytes.size()));
-    bool sectionFound = false;
-    const std::size_t count = lines.bytes.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        out += lines.bytes[i] + kLineEnd;
-        const QString& line = lines.text[i];
-        if (!line.contains(u'[') || !line.contains(sectionName))
-            continue;
-        // A header: copy on up to the first line that holds the key, which
-        // gives way to the new key line; without one the key line closes
-        // the file.
-        sectionFound = true;
-        for (++i; i < count; ++i) {
-            if (lines.text[i].contains(keyName))
-                break;
-            out += lines.bytes[i] + kLineEnd;
-        }
-        out += keyLine;
-    }
-
-    if (!sectionFound)
+    const auto out = WithKeyWritten(*bytes, section, key, value);
+    if (!out)
         return {true, {}, false};
-    if (QString error = ReplaceFileContent(TempPath(), path, out); !error.isEmpty())
+    if (QString error = ReplaceFileContent(TempPath(), path, *out); !error.isEmpty())
         return {false, error};
     return {};
 }
@@ -263,15 +285,24 @@ IniWriteResult IniAccess::AppendIniLines(const QString& file, const QStringList&
     const auto bytes = ReadAll(path, reason);
     if (!bytes)
         return {false, CannotReadText(path, reason)};
+    if (QString error = ReplaceFileContent(TempPath(), path, WithLinesAppended(*bytes, lines)); !error.isEmpty())
+        return {false, error};
+    return {};
+}
 
-    const StoredText stored = SplitStoredText(*bytes);
-    QByteArray out = *bytes;
-    if (!stored.body.isEmpty() && !stored.body.endsWith('\n'))
-        out += kLineEnd;
-    for (const QString& line : lines)
-        out += EncodeText(line, stored.encoding) + kLineEnd;
-
-    if (QString error = ReplaceFileContent(TempPath(), path, out); !error.isEmpty())
+IniWriteResult IniAccess::AppendIniLinesThenWriteKey(const QString& file, const QStringList& lines,
+                                                     const QString& section, const QString& key,
+                                                     const QString& value)
+{
+    const QString path = ResolveExisting(file);
+    QString reason;
+    const auto bytes = ReadAll(path, reason);
+    if (!bytes)
+        return {false, CannotReadText(path, reason)};
+    const auto out = WithKeyWritten(WithLinesAppended(*bytes, lines), section, key, value);
+    if (!out)
+        return {true, {}, false};
+    if (QString error = ReplaceFileContent(TempPath(), path, *out); !error.isEmpty())
         return {false, error};
     return {};
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "leveldata/DataFolders.h"
 #include "platform/MessageBoxes.h"
 
 namespace daz {
@@ -47,9 +48,10 @@ struct IniWriteResult {
 // found (ProgramPaths.h). Nothing is cached: every call reads the file anew.
 class IniAccess {
 public:
-    // programFolder: native path without a trailing separator. The folder
-    // holds the temporary file me.tmp that every write goes through.
-    IniAccess(QString programFolder, platform::MessageBoxes& boxes);
+    // folders: where the settings files live (a single program folder
+    // converts). Writes go through the temporary file me.tmp in the
+    // player's folder.
+    IniAccess(DataFolders folders, platform::MessageBoxes& boxes);
 
     // The value of the key, or empty text when it cannot be read. Problems
     // are shown to the user and not passed on:
@@ -96,16 +98,22 @@ public:
     // of its own. Replaces the file in one step like WriteIniKey.
     IniWriteResult AppendIniLines(const QString& file, const QStringList& lines);
 
+    // Adds lines at the end, then replaces or adds key=value as
+    // WriteIniKey does, in one replace of the file: the file holds either
+    // none or all of the change.
+    IniWriteResult AppendIniLinesThenWriteKey(const QString& file, const QStringList& lines, const QString& section,
+                                              const QString& key, const QString& value);
+
     // Creates the file, or replaces one of that name, with the lines in
     // UTF-8, each ended by CR LF.
     IniWriteResult WriteNewIniFile(const QString& file, const QStringList& lines);
 
-    const QString& ProgramFolder() const { return programFolder_; }
+    const DataFolders& Folders() const { return folders_; }
 
 private:
     QString TempPath() const;
 
-    QString programFolder_;
+    DataFolders folders_;
     platform::MessageBoxes& boxes_;
 };
 

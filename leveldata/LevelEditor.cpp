@@ -56,7 +56,16 @@ LevelEditor::LevelEditor(LevelToolContext& context) : context_(context) {}
 
 QString LevelEditor::LevelFolder() const
 {
-    return ResolveExisting(NativePath(context_.ProgramFolder(), kLevelsFolder + fields.name + u'\\'));
+    return context_.Folders().ForWriting(kLevelsFolder + fields.name + u'\\');
+}
+
+bool LevelEditor::NameTaken() const
+{
+    // A level of that name shipped with the game counts as well: the new
+    // one would be played over it.
+    const DataFolders& folders = context_.Folders();
+    const QString stored = kLevelsFolder + fields.name + u'\\';
+    return FolderHoldsFiles(LevelFolder()) || FolderHoldsFiles(ResolveExisting(NativePath(folders.Shipped(), stored)));
 }
 
 void LevelEditor::ChooseBackground()
@@ -91,7 +100,7 @@ std::optional<Refusal> LevelEditor::Validate() const
     // Before the name is used as a path at all.
     if (const QString problem = LevelNameProblem(f.name); !problem.isEmpty())
         return Refusal{problem, ToolField::LevelName, true};
-    if (FolderHoldsFiles(LevelFolder()))
+    if (NameTaken())
         return Refusal{QStringLiteral("对不起！此关卡名称已经存在，请改一个！")};
     if (f.sourceFolder.isEmpty())
         return Refusal{QStringLiteral("请选择关卡图片及蒙版所在目录！"), ToolField::SourceFolder};
@@ -135,7 +144,7 @@ LevelEditor::Result LevelEditor::Accept()
 
     // The level's number comes from the catalogue; without it the level
     // could not be listed, so nothing is made.
-    const QString catalogue = ResolveExisting(NativePath(context_.ProgramFolder(), kGameIniFile));
+    const QString catalogue = context_.Folders().ForWriting(kGameIniFile);
     const auto levelCount = ToInt16(context_.ini.ReadIniKey(catalogue, kCatalogueSection, QStringLiteral("Menu")));
     if (!levelCount) {
         ShowFailure(context_.boxes, QStringLiteral("关卡目录“%1”中没有关卡数量（Menu），无法加入新关卡。没有创建任何文件。")
@@ -155,7 +164,7 @@ QString LevelEditor::Create(int levelNumber)
 {
     const Fields& f = fields;
     const QString folder = LevelFolder();
-    const QString programFolder = context_.ProgramFolder();
+    const DataFolders& folders = context_.Folders();
     MadeSoFar made;
     const auto step = [this](Step s) {
         if (beforeStep)
@@ -191,9 +200,8 @@ QString LevelEditor::Create(int levelNumber)
     // name is there already; the level then plays the file already there.
     step(Step::CopyMusic);
     if (!f.music.isEmpty()) {
-        const QString shared = NativePath(programFolder, kMediaFolder + context_.mediaName);
-        if (!FileExists(shared)) {
-            const QString target = ResolveExisting(shared);
+        if (!folders.HasFile(kMediaFolder + context_.mediaName)) {
+            const QString target = folders.ForWriting(kMediaFolder + context_.mediaName);
             if (QString error = CopyFileReplacing(f.music, target); !error.isEmpty())
                 return fail(error);
             made.copiedMusic = target;
@@ -212,7 +220,7 @@ QString LevelEditor::Create(int levelNumber)
         return fail(result.error);
 
     step(Step::AppendCatalogue);
-    const QString catalogue = ResolveExisting(NativePath(programFolder, kGameIniFile));
+    const QString catalogue = folders.ForWriting(kGameIniFile);
     QFile before(catalogue);
     if (!before.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("无法读取文件“%1”：%2").arg(QDir::toNativeSeparators(catalogue), before.errorString()));

@@ -88,8 +88,11 @@ public:
     // file system at a chosen moment.
     std::function<void(Step)> beforeStep;
 
-    // The folder the level goes to: program folder + "/gameg/" + name + "/".
+    // The folder the level goes to: "gameg/" + name + "/" in the player's
+    // folder. The name is taken when that folder, or a shipped level's
+    // folder of that name, holds files.
     QString LevelFolder() const;
+    bool NameTaken() const;
 
 private:
     // Makes the level; empty text when done, else what went wrong after

@@ -50,6 +50,11 @@ QString DeleteFile(const QString& path)
     return {};
 }
 
+QString WriteEmptyFile(const QString& path)
+{
+    return ReplaceFileContent(path + QStringLiteral(".part"), path, QByteArray());
+}
+
 bool FolderHoldsFiles(const QString& folder)
 {
     return !QDir(folder).entryList(QDir::Files).isEmpty();

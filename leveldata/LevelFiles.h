@@ -20,6 +20,9 @@ QString CopyFileReplacing(const QString& source, const QString& target);
 // Deletes a file.
 QString DeleteFile(const QString& path);
 
+// Makes the file empty, or creates it empty.
+QString WriteEmptyFile(const QString& path);
+
 // Whether the folder holds a file that is not hidden; sub-folders do not
 // count. False when the folder does not exist.
 bool FolderHoldsFiles(const QString& folder);

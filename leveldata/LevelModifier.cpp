@@ -18,12 +18,13 @@ LevelModifier::LevelModifier(LevelToolContext& context) : context_(context) {}
 
 void LevelModifier::Load()
 {
-    Catalogue catalogue = ReadCatalogue(context_.ini, ResolveExisting(NativePath(context_.ProgramFolder(), kGameIniFile)));
+    Catalogue catalogue = ReadCatalogue(context_.ini, context_.Folders().Find(kGameIniFile));
     if (const QString problems = catalogue.Problems(); !problems.isEmpty())
         ShowNote(context_.boxes, problems);
     levels_ = std::move(catalogue.levels);
     chosen_ = -1;
     folder_.clear();
+    storedFolder_.clear();
 }
 
 QStringList LevelModifier::LevelItems() const
@@ -34,7 +35,27 @@ QStringList LevelModifier::LevelItems() const
     return items;
 }
 
-QString LevelModifier::SettingsFile() const { return folder_ + kLevelSettingsFile; }
+QString LevelModifier::SettingsFile() const { return context_.Folders().Find(storedFolder_ + kLevelSettingsFile); }
+
+bool LevelModifier::HasOwnBackground() const
+{
+    // An empty picture in the player's folder stands for one taken away
+    // from a shipped level.
+    const QString path = context_.Folders().Find(storedFolder_ + kBackgroundFile);
+    return FileExists(path) && QFileInfo(path).size() > 0;
+}
+
+QString LevelModifier::MakePlayersCopy()
+{
+    const DataFolders& folders = context_.Folders();
+    const QString settings = SettingsFile();
+    if (folders.IsSingle() || folders.IsPlayers(settings))
+        return {};
+    const QString copy = folders.ForWriting(storedFolder_ + kLevelSettingsFile);
+    if (!QDir().mkpath(QFileInfo(copy).absolutePath()))
+        return QStringLiteral("无法创建文件夹“%1”").arg(QDir::toNativeSeparators(QFileInfo(copy).absolutePath()));
+    return CopyFileReplacing(settings, copy);
+}
 
 QString LevelModifier::ReadSetting(const QString& key)
 {
@@ -46,14 +67,17 @@ void LevelModifier::ChooseLevel(int position)
     if (position < 0 || position >= static_cast<int>(levels_.size()))
         return;
     chosen_ = position;
-    folder_ = ResolveExisting(NativePath(context_.ProgramFolder(), levels_[static_cast<std::size_t>(position)].path));
+    storedFolder_ = levels_[static_cast<std::size_t>(position)].path;
+    folder_ = context_.Folders().Find(storedFolder_);
+    if (folder_.isEmpty())
+        return; // a folder outside the program's: refused when saving
 
     fields.maxX = ReadSetting(QStringLiteral("MaxX"));
     fields.maxY = ReadSetting(QStringLiteral("MaxY"));
     // A colour that cannot be read leaves the swatch as it was.
     if (const auto colour = ToInt32(ReadSetting(QStringLiteral("GBackColor"))))
         fields.backColour = *colour;
-    fields.background = FileExists(folder_ + kBackgroundFile) ? kBackgroundFile : QString();
+    fields.background = HasOwnBackground() ? kBackgroundFile : QString();
     fields.music = ReadSetting(QStringLiteral("MediaName"));
     // An effect number outside the list leaves the list's choice as it was.
     const auto particle = ToInt16(ReadSetting(QStringLiteral("Particle")));
@@ -87,6 +111,9 @@ std::optional<Refusal> LevelModifier::Validate()
 {
     if (chosen_ < 0)
         return Refusal{QStringLiteral("哈哈！你还没有选择要修改的关卡呢！"), ToolField::LevelList};
+    if (!DataFolders::StaysInside(storedFolder_))
+        return Refusal{QStringLiteral("这个关卡的文件夹“%1”不在游戏的文件夹之内，不能修改。").arg(storedFolder_),
+                       ToolField::LevelList};
     if (auto refusal = CheckBoardSize(fields.maxX, fields.maxY))
         return refusal;
     if (!IsEven(*FieldNumber(fields.maxX)) && !IsEven(*FieldNumber(fields.maxY)))
@@ -127,6 +154,9 @@ QString LevelModifier::WriteSetting(const QString& key, const QString& value)
 
 QString LevelModifier::SaveChecked()
 {
+    // A shipped level is changed in the player's own copy of its settings.
+    if (QString error = MakePlayersCopy(); !error.isEmpty())
+        return error;
     const std::pair<QString, QString> sizes[] = {
         {QStringLiteral("MaxX"), fields.maxX},
         {QStringLiteral("MaxY"), fields.maxY},
@@ -138,14 +168,20 @@ QString LevelModifier::SaveChecked()
     }
 
     // The background: none, a new picture, or the level's own left alone.
-    const QString ownPicture = folder_ + kBackgroundFile;
+    const DataFolders& folders = context_.Folders();
+    const QString ownPicture = folders.ForWriting(storedFolder_ + kBackgroundFile);
     if (fields.background.isEmpty()) {
-        if (FileExists(ownPicture)) {
-            if (QString error = DeleteFile(ResolveExisting(ownPicture)); !error.isEmpty())
+        const QString shipped = NativePath(folders.Shipped(), storedFolder_ + kBackgroundFile);
+        if (!folders.IsSingle() && FileExists(shipped)) {
+            // The shipped picture stays; an empty one hides it.
+            if (QString error = WriteEmptyFile(ownPicture); !error.isEmpty())
+                return error;
+        } else if (FileExists(ownPicture)) {
+            if (QString error = DeleteFile(ownPicture); !error.isEmpty())
                 return error;
         }
     } else if (fields.background != kBackgroundFile) {
-        if (QString error = CopyFileReplacing(fields.background, ResolveExisting(ownPicture)); !error.isEmpty())
+        if (QString error = CopyFileReplacing(fields.background, ownPicture); !error.isEmpty())
             return error;
     }
 
@@ -156,9 +192,11 @@ QString LevelModifier::SaveChecked()
         if (QString error = WriteSetting(QStringLiteral("MediaName"), QString()); !error.isEmpty())
             return error;
     } else if (fields.music != ReadSetting(QStringLiteral("MediaName"))) {
-        const QString shared = ResolveExisting(NativePath(context_.ProgramFolder(), kMediaFolder + mediaTitle_));
         // Without a title this names the media folder itself, which exists.
-        if (!QFileInfo::exists(shared)) {
+        if (!QFileInfo::exists(folders.Find(kMediaFolder + mediaTitle_))) {
+            const QString shared = folders.ForWriting(kMediaFolder + mediaTitle_);
+            if (shared.isEmpty() || !QDir().mkpath(QFileInfo(shared).absolutePath()))
+                return QStringLiteral("无法保存音乐文件“%1”").arg(mediaTitle_);
             if (QString error = CopyFileReplacing(fields.music, shared); !error.isEmpty())
                 return error;
         }

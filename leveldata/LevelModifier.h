@@ -85,7 +85,13 @@ public:
     Result Save();
 
 private:
+    // The level's settings file as read: the player's copy, else the
+    // shipped one.
     QString SettingsFile() const;
+    bool HasOwnBackground() const;
+    // Copies a shipped level's settings into the player's folder, where
+    // every change is written.
+    QString MakePlayersCopy();
     QString ReadSetting(const QString& key);
     // Empty text when written, else what went wrong.
     QString WriteSetting(const QString& key, const QString& value);
@@ -94,6 +100,7 @@ private:
     LevelToolContext& context_;
     std::vector<CatalogueEntry> levels_;
     int chosen_ = -1;
+    QString storedFolder_; // the chosen level's MenuPath
     QString folder_;
     QString mediaTitle_;
 };

@@ -20,7 +20,7 @@ struct LevelToolContext {
     // file's name here, and the new level is given that music name.
     QString& mediaName;
 
-    const QString& ProgramFolder() const { return ini.ProgramFolder(); }
+    const DataFolders& Folders() const { return ini.Folders(); }
 };
 
 } // namespace daz

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QStandardPaths>
 #include <QThread>
 
 namespace daz::platform {
@@ -79,13 +80,20 @@ bool QtInstanceLock::TryAcquire()
     return lock_->tryLock(0);
 }
 
-QString QtInstanceLock::PathFor(const QString& programFolder)
+QString QtInstanceLock::PathFor(const QString& playerFolder)
 {
-    // One lock per user and program folder, in the temporary folder that
-    // every session of the machine shares (the runtime folder may differ
-    // between two starts).
-    const QByteArray key = QCryptographicHash::hash(programFolder.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("DAZGame-%1-%2.lock").arg(getuid()).arg(QString::fromLatin1(key)));
+    // Beside the files it guards, so that no setting of the environment
+    // (TMPDIR, another runtime folder) lets two copies play them at once.
+    // A folder that cannot be written falls back to the runtime folder,
+    // keyed by the folder's path.
+    const QFileInfo folder(playerFolder);
+    if (folder.isDir() && folder.isWritable())
+        return QDir(playerFolder).filePath(QStringLiteral("jilan-llk.lock"));
+    const QByteArray key = QCryptographicHash::hash(playerFolder.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+    QString place = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (place.isEmpty())
+        place = QDir::tempPath();
+    return QDir(place).filePath(QStringLiteral("jilan-llk-%1-%2.lock").arg(getuid()).arg(QString::fromLatin1(key)));
 }
 
 } // namespace daz::platform

@@ -28,8 +28,8 @@ public:
     ~QtInstanceLock() override;
     bool TryAcquire() override;
 
-    // Where the lock of the program in programFolder lives.
-    static QString PathFor(const QString& programFolder);
+    // Where the lock of the program playing the player's folder lives.
+    static QString PathFor(const QString& playerFolder);
 
 private:
     std::unique_ptr<QLockFile> lock_;

@@ -4,9 +4,9 @@
 
 namespace daz {
 
-AudioSwitches::AudioSwitches(ProgramState& state, QString programFolder, platform::EffectPlayer& effects,
+AudioSwitches::AudioSwitches(ProgramState& state, DataFolders folders, platform::EffectPlayer& effects,
                              platform::MusicPlayer& music)
-    : state_(state), programFolder_(std::move(programFolder)), effects_(effects), music_(music)
+    : state_(state), folders_(std::move(folders)), effects_(effects), music_(music)
 {
 }
 
@@ -19,7 +19,7 @@ void AudioSwitches::PlaySoundEffect(SoundEffect effect)
 
 void AudioSwitches::PlayAlways(SoundEffect effect)
 {
-    effects_.Play(ResolveExisting(NativePath(programFolder_, SoundFile(effect))));
+    effects_.Play(folders_.Find(SoundFile(effect)));
 }
 
 QString AudioSwitches::LevelMusicFile() const
@@ -27,8 +27,8 @@ QString AudioSwitches::LevelMusicFile() const
     if (state_.MediaName.isEmpty()) {
         return {};
     }
-    const QString path = NativePath(programFolder_, kMediaFolder + state_.MediaName);
-    return FileExists(path) ? ResolveExisting(path) : QString();
+    const QString path = folders_.Find(kMediaFolder + state_.MediaName);
+    return FileExists(path) ? path : QString();
 }
 
 void AudioSwitches::SetMusicOn(bool on)

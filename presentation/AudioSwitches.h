@@ -5,6 +5,7 @@
 
 #include "game/GameState.h"
 #include "game/SoundEffects.h"
+#include "leveldata/DataFolders.h"
 #include "platform/Audio.h"
 
 namespace daz {
@@ -16,7 +17,7 @@ class AudioSwitches : public QObject, public SoundSink {
     Q_OBJECT
 
 public:
-    AudioSwitches(ProgramState& state, QString programFolder, platform::EffectPlayer& effects,
+    AudioSwitches(ProgramState& state, DataFolders folders, platform::EffectPlayer& effects,
                   platform::MusicPlayer& music);
 
     // Plays an effect when the player wants effects.
@@ -43,7 +44,7 @@ private:
     QString LevelMusicFile() const;
 
     ProgramState& state_;
-    QString programFolder_;
+    DataFolders folders_;
     platform::EffectPlayer& effects_;
     platform::MusicPlayer& music_;
 };

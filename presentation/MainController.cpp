@@ -10,12 +10,12 @@ namespace daz {
 const QString MainController::kMail = QStringLiteral("jilan.llk@example.com");
 const QString MainController::kWebPage = QStringLiteral("https://jilan-llk.example.com/");
 
-MainController::MainController(QString programFolder, ProgramState& state, MainServices services)
-    : programFolder_(std::move(programFolder)),
+MainController::MainController(DataFolders folders, ProgramState& state, MainServices services)
+    : folders_(std::move(folders)),
       state_(state),
       services_(services),
-      ini_(programFolder_, services.boxes),
-      audio_(state, programFolder_, services.effects, services.music),
+      ini_(folders_, services.boxes),
+      audio_(state, folders_, services.effects, services.music),
       game_(state, audio_, services.timers, services.random),
       particles_(services.random, services.timers, Game::kBoardWidth, Game::kBoardHeight),
       toolbar_(game_, [this] { Restart(); })
@@ -31,7 +31,7 @@ QString MainController::WindowCaption()
 
 QString MainController::IniFile() const
 {
-    return ResolveExisting(NativePath(programFolder_, kGameIniFile));
+    return folders_.Find(kGameIniFile);
 }
 
 void MainController::Tell(const QString& text)
@@ -58,16 +58,19 @@ void MainController::ReadCatalogue()
     state_.GKCount = static_cast<std::int16_t>(catalogue.levels.empty() ? 0 : catalogue.levels.back().number);
     state_.GKName.assign(static_cast<std::size_t>(state_.GKCount) + 1, QString());
     state_.GKPath.assign(static_cast<std::size_t>(state_.GKCount) + 1, QString());
+    listed_.assign(static_cast<std::size_t>(state_.GKCount) + 1, false);
     for (const auto& entry : catalogue.levels) {
-        state_.GKName[static_cast<std::size_t>(entry.number)] = entry.name;
-        state_.GKPath[static_cast<std::size_t>(entry.number)] = NativePath(programFolder_, entry.path);
+        const auto n = static_cast<std::size_t>(entry.number);
+        state_.GKName[n] = entry.name;
+        state_.GKPath[n] = entry.path;
+        listed_[n] = true;
     }
     emit levelMenuChanged();
 }
 
 bool MainController::Listed(int level) const
 {
-    return level >= 1 && level <= state_.GKCount && !state_.GKPath[static_cast<std::size_t>(level)].isEmpty();
+    return level >= 1 && static_cast<std::size_t>(level) < listed_.size() && listed_[static_cast<std::size_t>(level)];
 }
 
 void MainController::Load()
@@ -100,9 +103,11 @@ void MainController::Load()
 void MainController::Unload()
 {
     audio_.CloseMusic();
+    if (!saving_)
+        return;
     const UserSettings settings{state_.MediaON.storedText, state_.MediaON.on, state_.SoundON, state_.UserGK,
                                 state_.UserJF};
-    const IniWriteResult result = WriteUserSettings(ini_, IniFile(), settings);
+    const IniWriteResult result = WriteUserSettings(ini_, folders_.ForWriting(kGameIniFile), settings);
     if (!result.ok) {
         services_.boxes.Show({QStringLiteral("设置未能保存：%1").arg(result.error), QStringLiteral("错误"),
                               platform::MessageIcon::Critical, platform::MessageButtons::Ok,
@@ -124,7 +129,7 @@ void MainController::LoadLevel()
         game_.ShowUnplayable();
         return; // the catalogue's own problem was reported at start-up
     }
-    LevelReading reading = ReadLevel(ini_, programFolder_, state_.GKPath[static_cast<std::size_t>(number)]);
+    LevelReading reading = ReadLevel(ini_, folders_, state_.GKPath[static_cast<std::size_t>(number)]);
     if (!reading.level) {
         game_.ShowUnplayable();
         Tell(QStringLiteral("第%1关「%2」无法开始：%3。\n请从菜单中选择其他关卡。").arg(number).arg(name, reading.problem));
@@ -206,9 +211,9 @@ void MainController::OpenMenu(Toolbar::MenuButton button)
 
 void MainController::OpenHelp()
 {
-    const QString help = NativePath(programFolder_, QStringLiteral("\\dazRedme.txt"));
+    const QString help = folders_.Find(QStringLiteral("\\dazRedme.txt"));
     if (FileExists(help)) {
-        services_.desktop.Open(QUrl::fromLocalFile(ResolveExisting(help)));
+        services_.desktop.Open(QUrl::fromLocalFile(help));
     } else {
         services_.boxes.Show({QStringLiteral("帮助文件丢失！"), QStringLiteral("警告"), platform::MessageIcon::Exclamation,
                               platform::MessageButtons::Ok, platform::MessageAnswer::Ok});

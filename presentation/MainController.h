@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include <QObject>
 #include <QString>
@@ -41,7 +42,9 @@ public:
     // The level menu has room for this many levels.
     static constexpr int kLevelMenuSize = kMostCatalogueLevels;
 
-    MainController(QString programFolder, ProgramState& state, MainServices services);
+    // folders: where the catalogue, the levels and the shared files are
+    // read from and the settings written to.
+    MainController(DataFolders folders, ProgramState& state, MainServices services);
     ~MainController() override;
 
     // The window's load step: the catalogue, the saved settings, the
@@ -49,6 +52,9 @@ public:
     void Load();
     // The window's unload step: saves the four user settings.
     void Unload();
+    // The player was told at start that progress cannot be saved: the
+    // unload step then saves nothing and says nothing.
+    void DisableSaving() { saving_ = false; }
 
     // Plays level UserGK of the catalogue from the start.
     void LoadLevel();
@@ -74,7 +80,7 @@ public:
     // does not list because its catalogue entry is missing.
     QStringList LevelMenu() const;
     int CheckedMode() const { return state_.GameMode; }
-    const QString& ProgramFolder() const { return programFolder_; }
+    const DataFolders& Folders() const { return folders_; }
     QString IniFile() const;
 
     Game& GetGame() { return game_; }
@@ -99,7 +105,8 @@ private:
     bool Listed(int level) const;
     void Tell(const QString& text);
 
-    QString programFolder_;
+    DataFolders folders_;
+    bool saving_ = true;
     ProgramState& state_;
     MainServices services_;
     IniAccess ini_;
@@ -108,6 +115,7 @@ private:
     Particles particles_;
     Toolbar toolbar_;
     QString userName_;
+    std::vector<bool> listed_; // by level number: the catalogue entry was found
 };
 
 } // namespace daz

@@ -45,8 +45,8 @@ QString ModeChooser::RestingCredit()
     return QStringLiteral("霁岚连连看 · 祝你玩得开心");
 }
 
-ModeChooser::ModeChooser(ProgramState& state, platform::EffectPlayer& effects, QString programFolder)
-    : state_(state), effects_(effects), programFolder_(std::move(programFolder)), description_(RestingCredit())
+ModeChooser::ModeChooser(ProgramState& state, platform::EffectPlayer& effects, DataFolders folders)
+    : state_(state), effects_(effects), folders_(std::move(folders)), description_(RestingCredit())
 {
 }
 
@@ -102,7 +102,7 @@ void ModeChooser::MouseMoveEntry(int index)
     }
     // The hover sound plays even when the player has switched effects off:
     // the switch is not known until the main window opens.
-    effects_.Play(ResolveExisting(NativePath(programFolder_, SoundFile(SoundEffect::Select))));
+    effects_.Play(folders_.Find(SoundFile(SoundEffect::Select)));
     lit_[static_cast<std::size_t>(index)] = true;
     description_ = EntryAt(index).description;
     armed_ = false;

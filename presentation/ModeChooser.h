@@ -9,6 +9,7 @@
 #include <Qt>
 
 #include "game/GameState.h"
+#include "leveldata/DataFolders.h"
 #include "platform/Audio.h"
 
 namespace daz {
@@ -46,7 +47,7 @@ public:
     // What the description line shows while no entry is described.
     static QString RestingCredit();
 
-    ModeChooser(ProgramState& state, platform::EffectPlayer& effects, QString programFolder);
+    ModeChooser(ProgramState& state, platform::EffectPlayer& effects, DataFolders folders);
 
     // --- The mouse over the window's background (x, y in twips) ----------
     void MouseDownBackground(Qt::MouseButton button, float x, float y);
@@ -85,7 +86,7 @@ private:
 
     ProgramState& state_;
     platform::EffectPlayer& effects_;
-    QString programFolder_;
+    DataFolders folders_;
 
     std::array<bool, 5> lit_{};
     QString description_;

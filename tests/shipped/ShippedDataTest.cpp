@@ -62,7 +62,7 @@ TEST_F(Shipped, TheCatalogueListsPlayableLevelsOfEverySize)
         }
 
         // The game's own reader takes the whole level.
-        const LevelReading reading = ReadLevel(ini, kData, folder);
+        const LevelReading reading = ReadLevel(ini, kData, entry.path);
         ASSERT_TRUE(reading.level) << reading.problem.toStdString();
         const LevelSettings& s = reading.level->settings;
         EXPECT_TRUE(s.maxX % 2 == 0 || s.maxY % 2 == 0);

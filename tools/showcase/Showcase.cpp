@@ -117,7 +117,8 @@ int main(int argc, char** argv)
     Random random(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
     ProgramState state;
     state.GameMode = static_cast<std::int16_t>(options.value(QStringLiteral("mode")).toInt());
-    MainController controller(QCoreApplication::applicationDirPath(), state,
+    // The shipped levels as the build lays them out, read as one folder.
+    MainController controller(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/") + kAppId, state,
                               MainServices{boxes, desktop, silence, silence, timers, random});
     FrmMain window(controller, {});
     controller.Load();
