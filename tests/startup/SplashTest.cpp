@@ -245,7 +245,7 @@ TEST(InstanceLockTest, ALockBeingWrittenIsLeftToItsCopy)
     // Created, but its number arrives only while the next copy waits.
     WriteBytes(path, "");
     std::thread writer([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(platform::QtInstanceLock::kSettleTime / 4));
+        std::this_thread::sleep_for(std::chrono::milliseconds(platform::QtInstanceLock::kSettleTime / 10));
         WriteBytes(path, QStringLiteral("%1\n%2\n%3\n")
                              .arg(QCoreApplication::applicationPid())
                              .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
