@@ -282,7 +282,7 @@ void Game::PressHoverMask(MouseButton button)
     undo_.Push({static_cast<std::int16_t>(under.x), static_cast<std::int16_t>(under.y), board_.At(under)});
     board_.RemoveTile(first);
     board_.RemoveTile(under);
-    ++state_.UserJF;
+    state_.UserJF = ChangedScore(state_.UserJF, 1);
     ShowScore();
     mb1_.visible = false;
     mb2_.visible = false;
@@ -476,7 +476,7 @@ bool Game::UndoCommand()
     sound_.PlaySoundEffect(SoundEffect::Undo);
     UndoLastPair();
     --undoLeft_;
-    state_.UserJF -= kUndoCost;
+    state_.UserJF = ChangedScore(state_.UserJF, -kUndoCost);
     emit toolsChanged();
     ShowScore();
     return true;
@@ -489,7 +489,7 @@ bool Game::HintCommand()
     }
     FindPair(true); // paid for even when there is nothing to show
     --hintLeft_;
-    state_.UserJF -= kHintCost;
+    state_.UserJF = ChangedScore(state_.UserJF, -kHintCost);
     emit toolsChanged();
     ShowScore();
     return true;
@@ -502,7 +502,7 @@ bool Game::ShuffleCommand()
     }
     ShuffleBoard();
     --shuffleLeft_;
-    state_.UserJF -= kShuffleCost;
+    state_.UserJF = ChangedScore(state_.UserJF, -kShuffleCost);
     emit toolsChanged();
     ShowScore();
     return true;

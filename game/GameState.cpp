@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+#include "leveldata/Formats.h"
+
 namespace daz {
+
+static_assert(kLargestShownScore == kHighestScore, "the score read is the score the display shows");
 
 const ModeRules& RulesFor(int gameMode)
 {
@@ -29,7 +33,14 @@ QString MusicSwitch::TextToSave() const
 
 bool CanAffordTool(int counterLeft, std::int64_t score, int cost)
 {
-    return counterLeft >= 1 && score - cost >= 0;
+    return counterLeft >= 1 && score >= cost;
+}
+
+std::int64_t ChangedScore(std::int64_t score, int delta)
+{
+    // Both terms are small once the score is within its bounds.
+    const std::int64_t from = std::clamp<std::int64_t>(score, 0, kLargestShownScore);
+    return std::clamp<std::int64_t>(from + delta, 0, kLargestShownScore);
 }
 
 QString RankTitle(std::int64_t score)

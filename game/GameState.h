@@ -93,6 +93,11 @@ struct ScoreDisplay {
 
 inline constexpr std::int64_t kLargestShownScore = 99'999'999;
 
+// The score after winning (delta > 0) or paying (delta < 0) points. The
+// score stays within 0 … kLargestShownScore: a sum stops at the bound it
+// reaches, and nothing overflows whatever score it starts from.
+std::int64_t ChangedScore(std::int64_t score, int delta);
+
 // Scores beyond eight digits show as 99999999; a negative stored score
 // shows as 0 (the title still follows the real score).
 ScoreDisplay ShowScore(std::int64_t score);

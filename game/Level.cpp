@@ -1,26 +1,72 @@
 #include "Level.h"
 
+#include <algorithm>
+
 #include <QImageReader>
 
 #include "engine/Board.h"
+#include "engine/Geometry.h"
+#include "game/Game.h"
 #include "leveldata/ProgramPaths.h"
 
 namespace daz {
 namespace {
 
-// Decodes a picture of the level folder; a null image when it is missing
-// or cannot be decoded, with the reason in problem.
-QImage LoadPicture(const DataFolders& folders, const QString& folder, const QString& name, QString& problem)
+// The largest picture that may be decoded; a picture's size is read from
+// its header first, so a small file that unpacks into a huge picture is
+// refused before it costs any memory.
+struct PictureBudget {
+    int width = 0;
+    int height = 0;
+    qint64 pixels = 0; // width × height when none is given
+
+    bool Allows(QSize size) const
+    {
+        if (pixels > 0)
+            return qint64(size.width()) * size.height() <= pixels;
+        return size.width() <= width && size.height() <= height;
+    }
+    // The decoder's own limit, in whole megabytes of 32-bit pixels, for
+    // formats whose header the size could not be read from.
+    int AllocationLimit() const
+    {
+        const qint64 bytes = 4 * (pixels > 0 ? pixels : qint64(width) * height);
+        return static_cast<int>(std::clamp<qint64>((bytes >> 20) + 1, 1, 1024));
+    }
+};
+
+// Tiles and masks are shown at their own size at the corner of a cell; one
+// more than four times the cell's size in either direction is no tile.
+PictureBudget TileBudget(int maxX, int maxY)
 {
-    const QString path = folders.Find(folder + name);
+    const CellGeometry cell = CellGeometry::For(Game::kBoardWidth, Game::kBoardHeight, maxX, maxY);
+    return {4 * cell.boxW / kTwipsPerPixel, 4 * cell.boxH / kTwipsPerPixel};
+}
+
+// Decorations (the background, stretched over the board, and the particle
+// sprite) are allowed as many pixels as a large photograph has.
+constexpr PictureBudget kDecorationBudget{0, 0, 4096 * 4096};
+
+// Decodes a picture; a null image when it is missing, too large for its
+// budget or cannot be decoded, with the reason in problem.
+QImage LoadPicture(const QString& path, const QString& name, const PictureBudget& budget, QString& problem)
+{
     if (!FileExists(path)) {
         problem = QStringLiteral("缺少图片文件 %1").arg(name);
         return {};
     }
     QImageReader reader(path);
+    if (const QSize size = reader.size(); size.isValid() && !budget.Allows(size)) {
+        problem = QStringLiteral("图片文件 %1 太大（%2 × %3 像素）").arg(name).arg(size.width()).arg(size.height());
+        return {};
+    }
+    reader.setAllocationLimit(budget.AllocationLimit());
     QImage image = reader.read();
     if (image.isNull()) {
         problem = QStringLiteral("图片文件 %1 无法读取（%2）").arg(name, reader.errorString());
+    } else if (!budget.Allows(image.size())) {
+        problem = QStringLiteral("图片文件 %1 太大（%2 × %3 像素）").arg(name).arg(image.width()).arg(image.height());
+        return {};
     }
     return image;
 }
@@ -72,31 +118,31 @@ LevelReading ReadLevel(IniAccess& ini, const DataFolders& folders, const QString
     // more pictures than pairs never shows the rest.
     const int pairs = settings->maxX * settings->maxY / 2;
     const int used = std::min<int>(settings->photoSum, pairs);
+    const PictureBudget tileBudget = TileBudget(settings->maxX, settings->maxY);
+    const auto tilePicture = [&](const QString& name) {
+        return LoadPicture(folders.Find(folder + name), name, tileBudget, problem);
+    };
     pictures.tiles.resize(static_cast<std::size_t>(used) + 1);
     for (int k = 1; k <= used && problem.isEmpty(); ++k) {
-        pictures.tiles[static_cast<std::size_t>(k)] = LoadPicture(folders, folder, QStringLiteral("%1.gif").arg(k), problem);
+        pictures.tiles[static_cast<std::size_t>(k)] = tilePicture(QStringLiteral("%1.gif").arg(k));
     }
     if (problem.isEmpty()) {
-        pictures.mb1 = LoadPicture(folders, folder, QStringLiteral("mb1.gif"), problem);
+        pictures.mb1 = tilePicture(QStringLiteral("mb1.gif"));
     }
     if (problem.isEmpty()) {
-        pictures.mb2 = LoadPicture(folders, folder, QStringLiteral("mb2.gif"), problem);
+        pictures.mb2 = tilePicture(QStringLiteral("mb2.gif"));
     }
     if (!problem.isEmpty()) {
         return {std::nullopt, problem};
     }
 
-    // Decoration: a background or particle picture that cannot be read
-    // leaves the plain colour, or no particles.
+    // Decoration: a background or particle picture that is missing, too
+    // large or cannot be read leaves the plain colour, or no particles.
     QString ignored;
-    if (folders.HasFile(folder + QStringLiteral("gameback.jpg"))) {
-        pictures.background = LoadPicture(folders, folder, QStringLiteral("gameback.jpg"), ignored);
-    }
+    pictures.background = LoadPicture(folders.Find(folder + QStringLiteral("gameback.jpg")), {}, kDecorationBudget, ignored);
     if (settings->particle != 0) {
         const QString sprite = folders.Find(QStringLiteral("\\Particle\\Particle_%1.gif").arg(settings->particle));
-        if (FileExists(sprite)) {
-            pictures.particle = QImage(sprite);
-        }
+        pictures.particle = LoadPicture(sprite, {}, kDecorationBudget, ignored);
     }
     return {std::move(level), {}};
 }

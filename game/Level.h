@@ -41,6 +41,11 @@ struct LevelReading {
 // deal, pictures to show) and every picture the deal can use. Each file is
 // read from the player's folder when it is there, else from the shipped
 // one. Missing keys are reported by the INI reader's own boxes.
+//
+// Every picture's size is read from its file before it is decoded. A tile
+// or mask larger than four times its cell in either direction keeps the
+// level from being played; a background or sprite of more than 4096 × 4096
+// pixels is left out, as one that cannot be decoded is.
 LevelReading ReadLevel(IniAccess& ini, const DataFolders& folders, const QString& folder);
 
 } // namespace daz

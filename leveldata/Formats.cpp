@@ -1,20 +1,60 @@
 #include "Formats.h"
 
+#include <algorithm>
+
 #include "Conversions.h"
 
 namespace daz {
+namespace {
 
-std::vector<CatalogueEntry> ReadCatalogue(IniAccess& ini, const QString& iniFile)
+std::int64_t StoredScore(const QString& text)
 {
-    const int count = ToInt16(ini.ReadIniKey(iniFile, kCatalogueSection, QStringLiteral("Menu"))).value_or(0);
-    std::vector<CatalogueEntry> levels;
+    if (const auto whole = ToInt64(text))
+        return std::clamp<std::int64_t>(*whole, 0, kHighestScore);
+    // A number beyond 64 bits lies beyond one bound or the other.
+    if (const auto number = ToNumber(text))
+        return *number < 0 ? 0 : kHighestScore;
+    return 0;
+}
+
+} // namespace
+
+Catalogue ReadCatalogue(IniAccess& ini, const QString& iniFile)
+{
+    Catalogue catalogue;
+    catalogue.menu = std::max<int>(
+        0, ToInt16(ini.ReadIniKey(iniFile, kCatalogueSection, QStringLiteral("Menu"))).value_or(0));
+    const int count = std::min(catalogue.menu, kMostCatalogueLevels);
     for (int i = 1; i <= count; ++i) {
-        CatalogueEntry entry;
-        entry.name = ini.ReadIniKey(iniFile, kCatalogueSection, QStringLiteral("MenuName%1").arg(i));
-        entry.path = ini.ReadIniKey(iniFile, kCatalogueSection, QStringLiteral("MenuPath%1").arg(i));
-        levels.push_back(std::move(entry));
+        auto name = ini.LookUpIniKey(iniFile, kCatalogueSection, QStringLiteral("MenuName%1").arg(i));
+        auto path = ini.LookUpIniKey(iniFile, kCatalogueSection, QStringLiteral("MenuPath%1").arg(i));
+        if (name && path)
+            catalogue.levels.push_back({i, std::move(*name), std::move(*path)});
+        else
+            catalogue.missing.push_back(i);
     }
-    return levels;
+    return catalogue;
+}
+
+QString Catalogue::Problems() const
+{
+    QStringList lines;
+    if (menu > kMostCatalogueLevels) {
+        lines << QStringLiteral("关卡目录中有 %1 个关卡，关卡菜单只能列出前 %2 个。").arg(menu).arg(kMostCatalogueLevels);
+    }
+    // Runs of consecutive numbers are named by their first and last.
+    QStringList runs;
+    for (std::size_t i = 0; i < missing.size();) {
+        std::size_t last = i;
+        while (last + 1 < missing.size() && missing[last + 1] == missing[last] + 1)
+            ++last;
+        runs << (last == i ? QString::number(missing[i])
+                           : QStringLiteral("%1至%2").arg(missing[i]).arg(missing[last]));
+        i = last + 1;
+    }
+    if (!runs.isEmpty())
+        lines << QStringLiteral("第%1关的条目缺失").arg(runs.join(u'、'));
+    return lines.join(u'\n');
 }
 
 QStringList CatalogueLines(int n, const QString& name, const QString& maker)
@@ -43,7 +83,7 @@ UserSettings ReadUserSettings(IniAccess& ini, const QString& iniFile)
     }
     settings.soundOn = ToBoolean(ini.ReadIniKey(iniFile, kUserSection, QStringLiteral("SoundON"))).value_or(true);
     settings.userGK = ToInt16(ini.ReadIniKey(iniFile, kUserSection, QStringLiteral("UserGK"))).value_or(1);
-    settings.userJF = ToInt64(ini.ReadIniKey(iniFile, kUserSection, QStringLiteral("UserJF"))).value_or(0);
+    settings.userJF = StoredScore(ini.ReadIniKey(iniFile, kUserSection, QStringLiteral("UserJF")));
     return settings;
 }
 

@@ -34,15 +34,35 @@ inline const QString kCatalogueSection = QStringLiteral("GameMenu");
 inline const QString kUserSection = QStringLiteral("UserSet");
 inline const QString kLevelSection = QStringLiteral("GameSet");
 
+// The level menu has room for this many levels; the catalogue is read no
+// further.
+inline constexpr int kMostCatalogueLevels = 66;
+
 struct CatalogueEntry {
-    QString name; // MenuName<n>
-    QString path; // MenuPath<n> as stored, e.g. "\gameg\星空\"
+    int number = 0; // n, the level's number
+    QString name;   // MenuName<n>
+    QString path;   // MenuPath<n> as stored, e.g. "\gameg\星空\"
 };
 
-// Reads Menu, then MenuName<i> and MenuPath<i> for i = 1 … Menu, one key at
-// a time in that order. Entry i - 1 is level i. A Menu that is not a
-// number, or below 1, gives an empty catalogue.
-std::vector<CatalogueEntry> ReadCatalogue(IniAccess& ini, const QString& iniFile);
+struct Catalogue {
+    int menu = 0; // Menu: the levels the catalogue claims; 0 when no number
+    // The levels among 1 … min(Menu, kMostCatalogueLevels) that have both
+    // their keys, in order of their numbers.
+    std::vector<CatalogueEntry> levels;
+    // The numbers among those whose MenuName or MenuPath is missing.
+    std::vector<int> missing;
+
+    // What the player is told, all in one message: levels beyond the
+    // menu's room, and the levels whose keys are missing ("第3至66关的条目
+    // 缺失"). Empty when there is nothing to tell.
+    QString Problems() const;
+};
+
+// Reads Menu with ReadIniKey, whose boxes report a missing key or file.
+// Then MenuName<i> and MenuPath<i> for i = 1 … min(Menu, kMostCatalogueLevels),
+// one key at a time in that order, without a box for a missing one. A Menu
+// that is not a number, or below 1, gives an empty catalogue.
+Catalogue ReadCatalogue(IniAccess& ini, const QString& iniFile);
 
 // The two lines the level editor adds for level n: the display name (with
 // "--" maker "制作" when a maker is given) and the folder "\gameg\" name "\".
@@ -66,10 +86,14 @@ struct UserSettings {
     std::int64_t userJF = 0;
 };
 
+// The score shows in eight digits; a stored score is read into 0 … this.
+inline constexpr std::int64_t kHighestScore = 99'999'999;
+
 // Reads MediaON, SoundON, UserGK and UserJF in that order. Texts that are
 // no valid value give the defaults above: a switch that cannot be read is
 // on (and its text is dropped), a level number that cannot be read is 1, a
-// score that cannot be read is 0.
+// score that cannot be read is 0. A score beyond 0 … kHighestScore, in any
+// notation and of any size, is read as the nearer bound.
 UserSettings ReadUserSettings(IniAccess& ini, const QString& iniFile);
 
 // Writes MediaON, SoundON, UserGK and UserJF in that order, each replacing

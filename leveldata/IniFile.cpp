@@ -30,6 +30,12 @@ QString CannotReadText(const QString& path, const QString& reason)
 // The whole file, or nothing with the reason in error.
 std::optional<QByteArray> ReadAll(const QString& path, QString& error)
 {
+    // A pipe or a device would never finish reading; only regular files are
+    // opened.
+    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+        error = QStringLiteral("不是普通文件");
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = file.errorString();

@@ -30,6 +30,9 @@ const QString kUnfinishedPrefix = QStringLiteral(".building=");
 
 QString CopyFileReplacing(const QString& source, const QString& target)
 {
+    // A pipe or a device would never finish copying.
+    if (const QFileInfo info(ResolveExisting(source)); info.exists() && !info.isFile())
+        return QStringLiteral("无法读取文件“%1”：不是普通文件").arg(Shown(source));
     QFile in(ResolveExisting(source));
     if (!in.open(QIODevice::ReadOnly))
         return QStringLiteral("无法读取文件“%1”：%2").arg(Shown(source), in.errorString());

@@ -18,7 +18,10 @@ LevelModifier::LevelModifier(LevelToolContext& context) : context_(context) {}
 
 void LevelModifier::Load()
 {
-    levels_ = ReadCatalogue(context_.ini, context_.Folders().Find(kGameIniFile));
+    Catalogue catalogue = ReadCatalogue(context_.ini, context_.Folders().Find(kGameIniFile));
+    if (const QString problems = catalogue.Problems(); !problems.isEmpty())
+        ShowNote(context_.boxes, problems);
+    levels_ = std::move(catalogue.levels);
     chosen_ = -1;
     folder_.clear();
     storedFolder_.clear();
@@ -27,8 +30,8 @@ void LevelModifier::Load()
 QStringList LevelModifier::LevelItems() const
 {
     QStringList items;
-    for (std::size_t i = 0; i < levels_.size(); ++i)
-        items << QString::number(i + 1) + QStringLiteral("．") + levels_[i].name;
+    for (const CatalogueEntry& level : levels_)
+        items << QString::number(level.number) + QStringLiteral("．") + level.name;
     return items;
 }
 

@@ -50,9 +50,11 @@ public:
     Fields fields;
 
     // The window's load: reads the catalogue anew, so levels the editor
-    // added in this run are there too. Nothing is chosen afterwards.
+    // added in this run are there too. Levels whose entries are missing are
+    // told in one note and left out. Nothing is chosen afterwards.
     void Load();
-    // The pick list's items: "1．name" … in catalogue order.
+    // The pick list's items: "1．name" … in catalogue order, each with the
+    // level's own number.
     QStringList LevelItems() const;
 
     // Chooses the level at a position of the list (0 for the first) and

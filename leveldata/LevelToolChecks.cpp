@@ -33,7 +33,12 @@ std::optional<Refusal> CheckSide(const QString& text, const SideTexts& texts, To
     return std::nullopt;
 }
 
-bool HasLineBreak(const QString& text) { return text.contains(u'\n') || text.contains(u'\r'); }
+// Control characters: U+0000 … U+001F (line breaks and tabs among them) and
+// U+007F. A NUL would cut the folder's name short on the file system.
+bool HasControlCharacter(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
+}
 
 } // namespace
 
@@ -57,17 +62,17 @@ QString LevelNameProblem(const QString& name)
     static const QString kRefused = QStringLiteral("\\/:[]=");
     const bool badCharacter = std::any_of(name.begin(), name.end(), [](QChar c) { return kRefused.contains(c); });
     const bool blankAtEnd = !name.isEmpty() && (name.front().isSpace() || name.back().isSpace());
-    if (badCharacter || HasLineBreak(name) || name.contains(QStringLiteral("..")) || name == QStringLiteral(".")
+    if (badCharacter || HasControlCharacter(name) || name.contains(QStringLiteral("..")) || name == QStringLiteral(".")
         || blankAtEnd)
-        return QStringLiteral("关卡名称中不能有 \\ / : [ ] = 这些字符、两个连续的点“..”或换行，"
+        return QStringLiteral("关卡名称中不能有 \\ / : [ ] = 这些字符、两个连续的点“..”、换行或其他控制字符，"
                               "开头和结尾也不能是空格，请改一个！");
     return {};
 }
 
 QString MakerNameProblem(const QString& maker)
 {
-    if (maker.contains(u'[') || maker.contains(u']') || HasLineBreak(maker))
-        return QStringLiteral("制作者名称中不能有 [ ] 这些字符或换行，请改一个！");
+    if (maker.contains(u'[') || maker.contains(u']') || HasControlCharacter(maker))
+        return QStringLiteral("制作者名称中不能有 [ ] 这些字符、换行或其他控制字符，请改一个！");
     return {};
 }
 

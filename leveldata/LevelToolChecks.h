@@ -57,11 +57,13 @@ QString OddBoardMessage();
 // What a level name must not hold: it names a folder inside the levels
 // folder and is written into the catalogue, whose scanning takes "[" and
 // "]" for a section, "=" for the end of a key and a line break for a new
-// entry. Empty text when the name is fine, otherwise the refusal message.
+// entry; no control character (U+0000 … U+001F, U+007F) belongs in either.
+// Empty text when the name is fine, otherwise the refusal message.
 QString LevelNameProblem(const QString& name);
 
 // The maker's name is written into the catalogue line of the level; a
-// bracket or a line break in it would break the catalogue's scanning.
+// bracket or a control character (a line break among them) in it would
+// break the catalogue's scanning.
 QString MakerNameProblem(const QString& maker);
 
 // The file dialogs' filters: a description and its patterns.

@@ -51,8 +51,9 @@ QString ResolveExisting(const QString& nativePath)
 
 bool FileExists(const QString& nativePath)
 {
-    const QFileInfo info(ResolveExisting(nativePath));
-    return info.exists() && !info.isDir();
+    // isFile() holds for regular files (also through a link) only: not for
+    // folders, pipes, sockets or devices.
+    return QFileInfo(ResolveExisting(nativePath)).isFile();
 }
 
 } // namespace daz

@@ -32,7 +32,8 @@ QString NativePath(const QString& programFolder, const QString& stored);
 // result also serves for creating a new file in an existing folder.
 QString ResolveExisting(const QString& nativePath);
 
-// Whether a file (not a folder) of that path exists, in any letter case.
+// Whether a regular file of that path exists, in any letter case. A
+// folder, a pipe or a device is no file: opening one could wait for ever.
 bool FileExists(const QString& nativePath);
 
 } // namespace daz

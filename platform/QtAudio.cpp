@@ -17,8 +17,8 @@ void QtEffectPlayer::Play(const QString& path)
         playing_->stop();
         playing_ = nullptr;
     }
-    if (!QFileInfo::exists(path)) {
-        return; // a missing effect is simply not heard
+    if (!QFileInfo(path).isFile()) {
+        return; // a missing effect is simply not heard; nor is a pipe or a device
     }
     auto& effect = effects_[path];
     if (!effect) {

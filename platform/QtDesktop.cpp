@@ -6,9 +6,11 @@
 #include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace daz::platform {
 
@@ -34,7 +36,48 @@ QtInstanceLock::~QtInstanceLock() = default;
 
 bool QtInstanceLock::TryAcquire()
 {
-    return lock_->isLocked() || lock_->tryLock(0);
+    if (lock_->isLocked())
+        return true;
+
+    // Copies of the program make their lock a plain file that their user
+    // may read and write. Anything else in its place was made by none of
+    // them and locks nothing; it is not even read (a pipe never answers).
+    const QString path = lock_->fileName();
+    const QFileInfo found(path);
+    const bool foreign = (found.exists() || found.isSymLink())
+                         && (!found.isFile() || found.isSymLink() || !found.isReadable() || !found.isWritable());
+    if (!foreign) {
+        if (lock_->tryLock(0))
+            return true;
+        // A lock that names its owner was judged by tryLock, which takes
+        // over the lock of a dead owner: the owner runs.
+        if (lock_->error() != QLockFile::LockFailedError || lock_->getLockInfo(nullptr, nullptr, nullptr))
+            return false;
+        // Empty or garbled: the copy that made it was killed before it
+        // wrote its number, or a starting copy is writing it this moment
+        // and is done in a moment.
+        QThread::msleep(kSettleTime);
+        if (lock_->tryLock(0))
+            return true;
+        if (lock_->error() != QLockFile::LockFailedError || lock_->getLockInfo(nullptr, nullptr, nullptr))
+            return false;
+    }
+
+    // Two copies must not take over the same lock at once: the one that
+    // removes the old lock holds this until its own lock is in place.
+    QLockFile takeover(path + QStringLiteral(".rmlock"));
+    if (!takeover.tryLock(0))
+        return false;
+    if (foreign) {
+        // A link is removed, never followed.
+        if (!QFile::remove(path) && !QDir().rmdir(path))
+            return false;
+    } else if (!lock_->removeStaleLockFile()) {
+        // A copy holds the file's system lock from the moment it creates
+        // the file; removal fails while it does.
+        return false;
+    }
+    return lock_->tryLock(0);
 }
 
 QString QtInstanceLock::PathFor(const QString& playerFolder)

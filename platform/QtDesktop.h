@@ -16,8 +16,14 @@ public:
 
 // A lock file held while the program runs. A copy that was killed leaves
 // its lock behind; the lock names the dead process, so it is taken over.
+// A lock that names no process (empty, because its copy was killed while
+// taking it; garbled; or not a file this user could have made) is taken
+// over too, unless it is still being written.
 class QtInstanceLock final : public InstanceLock {
 public:
+    // How long a lock that names nobody is given to be written.
+    static constexpr int kSettleTime = 200; // ms
+
     explicit QtInstanceLock(QString lockPath);
     ~QtInstanceLock() override;
     bool TryAcquire() override;

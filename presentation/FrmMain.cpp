@@ -126,7 +126,7 @@ void FrmMain::ShowLevelMenu()
     const QStringList items = controller_.LevelMenu();
     for (int i = 1; i <= MainController::kLevelMenuSize; ++i) {
         QAction* item = munGame_[static_cast<std::size_t>(i)];
-        const bool listed = i <= items.size();
+        const bool listed = i <= items.size() && !items[i - 1].isEmpty();
         item->setVisible(listed);
         item->setText(listed ? items[i - 1] : QString::number(i));
     }

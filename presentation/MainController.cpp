@@ -47,23 +47,30 @@ void MainController::ReadCatalogue()
         Tell(QStringLiteral("找不到游戏设置文件 DAZGame.ini，没有可玩的关卡。"));
         return;
     }
-    std::vector<CatalogueEntry> entries = daz::ReadCatalogue(ini_, file);
-    if (entries.empty()) {
+    // Levels keep their numbers; a level whose entry is missing is not
+    // listed, and all that is missing is told in one message.
+    const Catalogue catalogue = daz::ReadCatalogue(ini_, file);
+    if (catalogue.menu < 1) {
         Tell(QStringLiteral("关卡目录是空的：DAZGame.ini 的 [GameMenu] 中没有任何关卡。"));
-    } else if (entries.size() > kLevelMenuSize) {
-        Tell(QStringLiteral("关卡目录中有 %1 个关卡，关卡菜单只能列出前 %2 个。")
-                 .arg(entries.size())
-                 .arg(kLevelMenuSize));
-        entries.resize(kLevelMenuSize);
+    } else if (const QString problems = catalogue.Problems(); !problems.isEmpty()) {
+        Tell(problems);
     }
-    state_.GKCount = static_cast<std::int16_t>(entries.size());
-    state_.GKName.assign(1, QString());
-    state_.GKPath.assign(1, QString());
-    for (const auto& entry : entries) {
-        state_.GKName.push_back(entry.name);
-        state_.GKPath.push_back(entry.path);
+    state_.GKCount = static_cast<std::int16_t>(catalogue.levels.empty() ? 0 : catalogue.levels.back().number);
+    state_.GKName.assign(static_cast<std::size_t>(state_.GKCount) + 1, QString());
+    state_.GKPath.assign(static_cast<std::size_t>(state_.GKCount) + 1, QString());
+    listed_.assign(static_cast<std::size_t>(state_.GKCount) + 1, false);
+    for (const auto& entry : catalogue.levels) {
+        const auto n = static_cast<std::size_t>(entry.number);
+        state_.GKName[n] = entry.name;
+        state_.GKPath[n] = entry.path;
+        listed_[n] = true;
     }
     emit levelMenuChanged();
+}
+
+bool MainController::Listed(int level) const
+{
+    return level >= 1 && static_cast<std::size_t>(level) < listed_.size() && listed_[static_cast<std::size_t>(level)];
 }
 
 void MainController::Load()
@@ -77,9 +84,12 @@ void MainController::Load()
         state_.UserGK = settings.userGK;
         state_.UserJF = settings.userJF;
     }
-    // A level number the catalogue does not have starts the first level.
-    if (state_.UserGK > state_.GKCount || state_.UserGK < 1) {
+    // A level number the catalogue does not list starts the first level.
+    if (!Listed(state_.UserGK)) {
         state_.UserGK = 1;
+        while (state_.UserGK < state_.GKCount && !Listed(state_.UserGK)) {
+            ++state_.UserGK;
+        }
     }
     emit audio_.switchesChanged();
 
@@ -108,7 +118,7 @@ void MainController::Unload()
 void MainController::LoadLevel()
 {
     const int number = state_.UserGK;
-    const bool known = number >= 1 && number <= state_.GKCount;
+    const bool known = Listed(number);
     const QString name = known ? state_.GKName[static_cast<std::size_t>(number)] : QString();
     game_.BeginLevel(QString::fromUtf8(RulesFor(state_.GameMode).caption) + QStringLiteral("======>当前游戏关卡：")
                      + QString::number(number) + QStringLiteral("．") + name);
@@ -155,7 +165,7 @@ void MainController::ChooseMode(int mode)
 
 void MainController::ChooseLevel(int level)
 {
-    if (level < 1 || level > state_.GKCount) {
+    if (!Listed(level)) {
         return;
     }
     state_.UserGK = static_cast<std::int16_t>(level);
@@ -164,19 +174,31 @@ void MainController::ChooseLevel(int level)
 
 void MainController::RandomLevel()
 {
-    if (state_.GKCount < 1) {
+    // Drawn among the levels listed: all 1 … GKCount unless entries are missing.
+    std::vector<int> listed;
+    for (int level = 1; level <= state_.GKCount; ++level) {
+        if (Listed(level)) {
+            listed.push_back(level);
+        }
+    }
+    if (listed.empty()) {
         return;
     }
     services_.random.ReseedFromClock();
-    state_.UserGK = static_cast<std::int16_t>(services_.random.Draw(state_.GKCount));
+    state_.UserGK = static_cast<std::int16_t>(
+        listed[static_cast<std::size_t>(services_.random.Draw(static_cast<int>(listed.size())) - 1)]);
     LoadLevel();
 }
 
 void MainController::ClickOverlay()
 {
     if (game_.OverlayClick() == OverlayAction::NextLevel) {
-        // After the last level play starts again at the first.
-        state_.UserGK = state_.UserGK + 1 > state_.GKCount ? 1 : static_cast<std::int16_t>(state_.UserGK + 1);
+        // After the last level play starts again at the first; levels
+        // whose entries are missing are passed over.
+        const int from = state_.UserGK;
+        do {
+            state_.UserGK = state_.UserGK + 1 > state_.GKCount ? 1 : static_cast<std::int16_t>(state_.UserGK + 1);
+        } while (!Listed(state_.UserGK) && state_.UserGK != from);
         LoadLevel();
     }
 }
@@ -229,7 +251,8 @@ QStringList MainController::LevelMenu() const
 {
     QStringList items;
     for (int i = 1; i <= state_.GKCount; ++i) {
-        items.append(QString::number(i) + QStringLiteral("．") + state_.GKName[static_cast<std::size_t>(i)]);
+        items.append(Listed(i) ? QString::number(i) + QStringLiteral("．") + state_.GKName[static_cast<std::size_t>(i)]
+                               : QString());
     }
     return items;
 }

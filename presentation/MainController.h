@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include <QObject>
 #include <QString>
@@ -10,6 +11,7 @@
 #include "engine/Random.h"
 #include "game/Game.h"
 #include "game/GameState.h"
+#include "leveldata/Formats.h"
 #include "leveldata/IniFile.h"
 #include "platform/Audio.h"
 #include "platform/Desktop.h"
@@ -38,7 +40,7 @@ class MainController : public QObject {
 
 public:
     // The level menu has room for this many levels.
-    static constexpr int kLevelMenuSize = 66;
+    static constexpr int kLevelMenuSize = kMostCatalogueLevels;
 
     // folders: where the catalogue, the levels and the shared files are
     // read from and the settings written to.
@@ -74,7 +76,8 @@ public:
     // --- What the window shows -----------------------------------------
     static QString WindowCaption();
     const QString& UserName() const { return userName_; }
-    // "1．name" for each level the menu lists.
+    // "1．name" for levels 1 … GKCount; empty text for a level the menu
+    // does not list because its catalogue entry is missing.
     QStringList LevelMenu() const;
     int CheckedMode() const { return state_.GameMode; }
     const DataFolders& Folders() const { return folders_; }
@@ -98,6 +101,8 @@ signals:
 
 private:
     void ReadCatalogue();
+    // Whether the catalogue lists the level: its entry was found.
+    bool Listed(int level) const;
     void Tell(const QString& text);
 
     DataFolders folders_;
@@ -110,6 +115,7 @@ private:
     Particles particles_;
     Toolbar toolbar_;
     QString userName_;
+    std::vector<bool> listed_; // by level number: the catalogue entry was found
 };
 
 } // namespace daz

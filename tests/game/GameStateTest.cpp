@@ -55,6 +55,20 @@ TEST(Tools, NeedACounterAndEnoughPoints)
     EXPECT_FALSE(CanAffordTool(3, 9, kShuffleCost));
     EXPECT_TRUE(CanAffordTool(1, 10, kShuffleCost));
     EXPECT_FALSE(CanAffordTool(3, -5, kHintCost));
+    EXPECT_FALSE(CanAffordTool(3, INT64_MIN, kHintCost));
+    EXPECT_TRUE(CanAffordTool(3, INT64_MAX, kShuffleCost));
+}
+
+TEST(Tools, ScoreChangesStopAtTheDisplaysBounds)
+{
+    EXPECT_EQ(ChangedScore(41, 1), 42);
+    EXPECT_EQ(ChangedScore(12, -kShuffleCost), 2);
+    EXPECT_EQ(ChangedScore(kLargestShownScore, 1), kLargestShownScore);
+    EXPECT_EQ(ChangedScore(INT64_MAX, 1), kLargestShownScore);
+    EXPECT_EQ(ChangedScore(INT64_MAX, -kHintCost), kLargestShownScore - kHintCost);
+    EXPECT_EQ(ChangedScore(1, -kUndoCost), 0);
+    EXPECT_EQ(ChangedScore(INT64_MIN, -kHintCost), 0);
+    EXPECT_EQ(ChangedScore(INT64_MIN, 1), 1);
 }
 
 TEST(Modes, CarryTheirTimeAndTools)

@@ -19,21 +19,51 @@ const QByteArray kGameIni = "[GameMenu]\r\nMenu=2\r\nMenuName1=\xD0\xA1\xD0\xC7\
 
 TEST_F(Formats, ReadsTheCatalogueInOrder)
 {
-    const auto levels = ReadCatalogue(ini, File("DAZGame.ini", kGameIni));
+    const Catalogue catalogue = ReadCatalogue(ini, File("DAZGame.ini", kGameIni));
+    const auto& levels = catalogue.levels;
     ASSERT_EQ(levels.size(), 2u);
+    EXPECT_EQ(levels[0].number, 1);
     EXPECT_EQ(levels[0].name, "小星星");
     EXPECT_EQ(levels[0].path, "\\levels\\star\\");
+    EXPECT_EQ(levels[1].number, 2);
     EXPECT_EQ(levels[1].name, "b");
     EXPECT_EQ(levels[1].path, "\\levels\\b\\");
+    EXPECT_TRUE(catalogue.Problems().isEmpty());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+// Levels are read no further than the level menu's room, and missing
+// entries show no box each: they are named together, by runs.
+TEST_F(Formats, MissingEntriesAreNamedInOneMessage)
+{
+    QByteArray text = kGameIni;
+    text.replace("Menu=2", "Menu=300");
+    const Catalogue many = ReadCatalogue(ini, File("many.ini", text));
+    EXPECT_EQ(many.menu, 300);
+    EXPECT_EQ(many.levels.size(), 2u);
+    EXPECT_EQ(many.missing.size(), 64u);
+    EXPECT_EQ(many.Problems(), "关卡目录中有 300 个关卡，关卡菜单只能列出前 66 个。\n第3至66关的条目缺失");
+
+    text.replace("Menu=300", "Menu=3");
+    EXPECT_EQ(ReadCatalogue(ini, File("one.ini", text)).Problems(), "第3关的条目缺失");
+
+    // Level 2 lacks its folder, 5 its name, 6 and 7 everything.
+    const Catalogue gaps = ReadCatalogue(
+        ini, File("gaps.ini", "[GameMenu]\r\nMenu=7\r\nMenuName1=a\r\nMenuPath1=\\a\\\r\nMenuName2=b\r\n"
+                              "MenuName3=c\r\nMenuPath3=\\c\\\r\nMenuName4=d\r\nMenuPath4=\\d\\\r\nMenuPath5=\\e\\\r\n"));
+    ASSERT_EQ(gaps.levels.size(), 3u);
+    EXPECT_EQ(gaps.levels[1].number, 3);
+    EXPECT_EQ(gaps.levels[2].path, "\\d\\");
+    EXPECT_EQ(gaps.Problems(), "第2、5至7关的条目缺失");
     EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(Formats, ACatalogueWithoutAUsableCountIsEmpty)
 {
-    EXPECT_TRUE(ReadCatalogue(ini, File("a.ini", "[GameMenu]\r\nMenu=x\r\nMenuName1=a\r\n")).empty());
-    EXPECT_TRUE(ReadCatalogue(ini, File("b.ini", "[GameMenu]\r\nMenu=-2\r\n")).empty());
+    EXPECT_TRUE(ReadCatalogue(ini, File("a.ini", "[GameMenu]\r\nMenu=x\r\nMenuName1=a\r\n")).levels.empty());
+    EXPECT_TRUE(ReadCatalogue(ini, File("b.ini", "[GameMenu]\r\nMenu=-2\r\n")).levels.empty());
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_TRUE(ReadCatalogue(ini, Path("none.ini")).empty());
+    EXPECT_TRUE(ReadCatalogue(ini, Path("none.ini")).levels.empty());
     EXPECT_EQ(ShownTexts(), QStringList{testing::kFileError});
 }
 
@@ -49,7 +79,7 @@ TEST_F(Formats, TheEditorsNewLevelFollowsTheUserSettings)
     expected += "MenuName3=\xD0\xC7\xBF\xD5\r\nMenuPath3=\\gameg\\\xD0\xC7\xBF\xD5\\\r\n";
     EXPECT_EQ(ReadBytes(path), expected);
 
-    const auto levels = ReadCatalogue(ini, path);
+    const auto levels = ReadCatalogue(ini, path).levels;
     ASSERT_EQ(levels.size(), 3u);
     EXPECT_EQ(levels[2].name, "星空");
     EXPECT_EQ(levels[2].path, "\\gameg\\星空\\");
@@ -89,6 +119,16 @@ TEST_F(Formats, UnreadableUserSettingsGiveTheDefaults)
     EXPECT_TRUE(settings.soundOn);
     EXPECT_EQ(settings.userGK, 1);
     EXPECT_EQ(settings.userJF, 0);
+
+    // A score beyond the eight digits the game shows reads as the nearer bound.
+    const std::pair<const char*, std::int64_t> scores[] = {
+        {"-9223372036854775808", 0}, {"-1", 0}, {"99999999", 99999999}, {"100000000", 99999999},
+        {"9223372036854775807", 99999999}, {"99999999999999999999", 99999999}, {"-1e30", 0}, {"1E30", 99999999},
+    };
+    for (const auto& [text, expected] : scores) {
+        const QString path = File("s.ini", QByteArray("[UserSet]\r\nUserJF=") + text + "\r\n");
+        EXPECT_EQ(ReadUserSettings(ini, path).userJF, expected) << text;
+    }
 }
 
 TEST_F(Formats, SavesTheMusicSwitchInTheFormItHas)

@@ -1,5 +1,6 @@
 #include <functional>
 
+#include "PipeTrap.h"
 #include "TestFiles.h"
 
 namespace daz {
@@ -91,6 +92,18 @@ TEST_F(IniRead, AMissingFileIsAFileError)
     ASSERT_EQ(ShownTexts(), QStringList{kFileError});
     EXPECT_EQ(boxes.shown.front().caption, platform::ApplicationTitle());
     EXPECT_EQ(boxes.shown.front().buttons, MessageButtons::Ok);
+
+    // So is anything but a regular file, which is not even opened: a pipe
+    // would keep the reader waiting for ever.
+    testing::PipeTrap pipe(Path("pipe.ini"));
+    ASSERT_TRUE(pipe.Made());
+    EXPECT_EQ(ini.ReadIniKey(Path("pipe.ini"), "A", "K"), "");
+    EXPECT_FALSE(ini.LookUpIniKey(Path("pipe.ini"), "A", "K").has_value());
+    EXPECT_FALSE(ini.WriteIniKey(Path("pipe.ini"), "A", "K", "v").ok);
+    EXPECT_FALSE(ini.AppendIniLines(Path("pipe.ini"), {"K=v"}).ok);
+    EXPECT_EQ(ini.ReadIniKey(folder.path(), "A", "K"), "");
+    EXPECT_EQ(ShownTexts(), (QStringList{kFileError, kFileError, kFileError}));
+    EXPECT_FALSE(pipe.Opened());
 }
 
 TEST_F(IniRead, AFileEndingRightAfterTheHeaderIsAFileError)

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "PipeTrap.h"
 #include "ToolFolder.h"
 #include "leveldata/LevelEditor.h"
 
@@ -139,33 +140,41 @@ TEST_F(Editor, RefusesNamesThatAreNoPlainFolderName)
 {
     FillIn();
     WriteBytes(Program("gameg/x"), "a file beside the levels");
-    for (const char* bad : {"a\\b", "a/b", "..", "a..b", "a:b", "[a", "a]", "a=b", "a\nb", "a\rb", " a", "a ",
-                            "\ta", "."}) {
-        editor.fields.name = QString::fromUtf8(bad);
+    const QString nul(QChar(0));
+    for (const QString& bad : {QStringLiteral("a\\b"), QStringLiteral("a/b"), QStringLiteral(".."), QStringLiteral("a..b"),
+                               QStringLiteral("a:b"), QStringLiteral("[a"), QStringLiteral("a]"), QStringLiteral("a=b"),
+                               QStringLiteral("a\nb"), QStringLiteral("a\rb"), QStringLiteral(" a"), QStringLiteral("a "),
+                               QStringLiteral("\ta"), QStringLiteral("."), QStringLiteral("a") + nul + QStringLiteral("b"),
+                               QStringLiteral("a\x01"), QStringLiteral("a\tb"), QStringLiteral("a\x1F"), QStringLiteral("a\x7F")}) {
+        editor.fields.name = bad;
         const auto refusal = editor.Validate();
-        ASSERT_TRUE(refusal.has_value()) << bad;
-        EXPECT_TRUE(refusal->message.contains(QStringLiteral("关卡名称中不能有"))) << bad;
-        EXPECT_EQ(refusal->caret, ToolField::LevelName) << bad;
+        ASSERT_TRUE(refusal.has_value()) << bad.toStdString();
+        EXPECT_TRUE(refusal->message.contains(QStringLiteral("关卡名称中不能有"))) << bad.toStdString();
+        EXPECT_EQ(refusal->caret, ToolField::LevelName) << bad.toStdString();
+        EXPECT_TRUE(refusal->select) << bad.toStdString();
     }
     for (const char* fine : {"星空 之夜", "a.b", "UserGK 乐园", "a-b_c"}) {
         editor.fields.name = QString::fromUtf8(fine);
         EXPECT_FALSE(editor.Validate().has_value()) << fine;
     }
 
-    editor.fields.name = QStringLiteral("../escape");
-    EXPECT_EQ(editor.Accept().outcome, Outcome::Refused);
-    EXPECT_EQ(ReadBytes(Program("DAZGame.ini")), kGameIni);
-    EXPECT_EQ(Listing(Program("gameg")), QStringList{"x"});
-    EXPECT_EQ(Listing(Program()), (QStringList{"DAZGame.ini", "gameg/", "media/"}));
+    for (const QString& bad : {QStringLiteral("../escape"), QStringLiteral("a") + nul + QStringLiteral("b")}) {
+        editor.fields.name = bad;
+        EXPECT_EQ(editor.Accept().outcome, Outcome::Refused);
+        EXPECT_EQ(ReadBytes(Program("DAZGame.ini")), kGameIni);
+        EXPECT_EQ(Listing(Program("gameg")), QStringList{"x"});
+        EXPECT_EQ(Listing(Program()), (QStringList{"DAZGame.ini", "gameg/", "media/"}));
+    }
 }
 
 TEST_F(Editor, RefusesAMakerThatWouldBreakTheCatalogue)
 {
     FillIn();
-    for (const char* bad : {"[张三]", "a\nb"}) {
-        editor.fields.maker = QString::fromUtf8(bad);
+    for (const QString& bad : {QStringLiteral("[张三]"), QStringLiteral("a\nb"), QString(QChar(0)), QStringLiteral("a\tb"),
+                               QStringLiteral("\x7F")}) {
+        editor.fields.maker = bad;
         const auto refusal = editor.Validate();
-        ASSERT_TRUE(refusal.has_value()) << bad;
+        ASSERT_TRUE(refusal.has_value()) << bad.toStdString();
         EXPECT_EQ(refusal->caret, ToolField::Maker);
         EXPECT_TRUE(refusal->select);
     }
@@ -335,6 +344,17 @@ TEST_F(Editor, AFailedCopyTakesBackTheLevelFolder)
     ExpectFailureBox();
     EXPECT_TRUE(boxes.shown.back().text.contains(QStringLiteral("gone.jpg")));
     ExpectNothingWritten();
+
+    // A pipe would never finish copying: it is refused unopened.
+    testing::PipeTrap pipe(Outside("pipe.jpg"));
+    ASSERT_TRUE(pipe.Made());
+    dialogs.files = {Outside("pipe.jpg")};
+    editor.ChooseBackground();
+    EXPECT_EQ(editor.Accept().outcome, Outcome::Failed);
+    ExpectFailureBox();
+    EXPECT_TRUE(boxes.shown.back().text.contains(QStringLiteral("pipe.jpg")));
+    ExpectNothingWritten();
+    EXPECT_FALSE(pipe.Opened());
 }
 
 TEST_F(Editor, AMissingMediaFolderFailsAndTakesBackTheLevelFolder)

@@ -59,6 +59,21 @@ TEST_F(Modifier, ListsTheCatalogueReadAnewAtEachOpening)
     reopened.Load();
     EXPECT_EQ(reopened.LevelItems(), (QStringList{"1．小星星", "2．月亮", "3．星空--张三制作"}));
     EXPECT_TRUE(boxes.shown.empty());
+
+    // A count beyond the entries there are: the levels found are listed with
+    // their own numbers, and what is missing is told in one note.
+    QByteArray gaps = testing::kGameIni;
+    gaps.replace("Menu=2", "Menu=300");
+    gaps.replace("MenuName1=", "Name1=");
+    WriteBytes(Program("DAZGame.ini"), gaps);
+    LevelModifier gapped(context);
+    gapped.Load();
+    EXPECT_EQ(gapped.LevelItems(), QStringList{"2．月亮"});
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "关卡目录中有 300 个关卡，关卡菜单只能列出前 66 个。\n第1、3至66关的条目缺失");
+    EXPECT_EQ(boxes.shown[0].caption, "提示");
+    gapped.ChooseLevel(0);
+    EXPECT_EQ(gapped.LevelFolder(), Moon(""));
 }
 
 TEST_F(Modifier, ChoosingALevelFillsTheFields)

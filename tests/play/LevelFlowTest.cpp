@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QImage>
+
 #include "GameHarness.h"
 
 namespace daz::testing {
@@ -248,6 +251,54 @@ TEST(LevelFlow, BadBoardSizesAndMissingSettingsAreReported)
     h.controller->ChooseLevel(3);
     EXPECT_TRUE(h.BoxTexts().last().contains(QStringLiteral("0 × 4")));
     EXPECT_EQ(h.board().TileCount(), 0);
+}
+
+// A picture file may be small and still unpack into a huge picture. Its size
+// is read from the file before it is decoded: a tile or a mask may be at
+// most four times its cell in either direction, or the level cannot start;
+// a background or particle sprite beyond sixteen million pixels is left out.
+TEST(LevelFlow, PicturesTooLargeForTheirPlaceAreRefused)
+{
+    const auto picture = [](int width, int height) {
+        QImage image(width, height, QImage::Format_Indexed8);
+        image.setColorTable({qRgb(40, 120, 90)});
+        image.fill(0);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        return bytes;
+    };
+    GameHarness h;
+    // 18 × 10 tiles: cells of 586 × 680 twips, so tiles up to 156 × 181 pixels.
+    const QList<Spec> levels{{QStringLiteral("宽"), QStringLiteral("wide"), 18, 10, 10},
+                             {QStringLiteral("高"), QStringLiteral("tall"), 18, 10, 10},
+                             {QStringLiteral("满"), QStringLiteral("full"), 18, 10, 10, 1}};
+    h.folder.WriteGame(levels);
+    h.folder.Write(QStringLiteral("levels/wide/2.gif"), picture(157, 20));
+    h.folder.Write(QStringLiteral("levels/tall/mb1.gif"), picture(20, 182));
+    h.folder.Write(QStringLiteral("levels/full/1.gif"), picture(156, 181));
+    const QByteArray bomb = picture(4100, 4100);
+    ASSERT_LT(bomb.size(), 200 * 1024);
+    h.folder.Write(QStringLiteral("levels/full/gameback.jpg"), bomb);
+    h.folder.Write(QStringLiteral("Particle/Particle_1.gif"), bomb);
+
+    h.Start(2);
+    ASSERT_EQ(h.boxes.shown.size(), 1u);
+    EXPECT_TRUE(h.BoxTexts().last().contains(QStringLiteral("无法开始")));
+    EXPECT_TRUE(h.BoxTexts().last().contains(QStringLiteral("2.gif")));
+    EXPECT_EQ(h.board().TileCount(), 0);
+    h.controller->ChooseLevel(2);
+    ASSERT_EQ(h.boxes.shown.size(), 2u);
+    EXPECT_TRUE(h.BoxTexts().last().contains(QStringLiteral("mb1.gif")));
+
+    h.controller->ChooseLevel(3);
+    EXPECT_EQ(h.boxes.shown.size(), 2u);
+    ASSERT_NE(h.game().CurrentLevel(), nullptr);
+    EXPECT_EQ(h.game().CurrentLevel()->pictures.Tile(1).size(), QSize(156, 181));
+    EXPECT_TRUE(h.game().CurrentLevel()->pictures.background.isNull());
+    EXPECT_TRUE(h.game().CurrentLevel()->pictures.particle.isNull());
+    EXPECT_EQ(h.board().TileCount(), 180);
 }
 
 } // namespace

@@ -101,7 +101,7 @@ TEST_F(PlayerFolder, NewShippedLevelsJoinThePlayersCatalogueAndNothingOfThePlaye
     EXPECT_TRUE(second.message.isEmpty()) << second.message.toStdString();
     const QByteArray upgraded = ReadBytes(Players("DAZGame.ini"));
 
-    const auto catalogue = ReadCatalogue(ini, Players("DAZGame.ini"));
+    const auto catalogue = ReadCatalogue(ini, Players("DAZGame.ini")).levels;
     ASSERT_EQ(catalogue.size(), 4u);
     EXPECT_EQ(catalogue[2].path, QStringLiteral("\\gameg\\我的关卡\\"));
     EXPECT_EQ(catalogue[3].name, QStringLiteral("秋"));

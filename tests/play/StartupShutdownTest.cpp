@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 #include "GameHarness.h"
+#include "PipeTrap.h"
 #include "leveldata/IniFile.h"
 
 namespace daz::testing {
@@ -65,6 +69,44 @@ TEST(Startup, TheCatalogueFillsTheLevelMenuUpToItsSixtySixItems)
     EXPECT_TRUE(exact.boxes.shown.empty());
 }
 
+// A count beyond the entries there are shows one box, not one per missing
+// key; the levels found keep their numbers, and play goes round the gaps.
+TEST(Startup, MissingCatalogueEntriesAreToldInOneBox)
+{
+    GameHarness storm;
+    storm.folder.WriteGame(Levels(2));
+    QByteArray ini = storm.folder.Read(QStringLiteral("DAZGame.ini"));
+    storm.folder.Write(QStringLiteral("DAZGame.ini"), ini.replace("Menu=2", "Menu=300"));
+    storm.Start(2);
+    EXPECT_EQ(storm.BoxTexts(),
+              QStringList{QStringLiteral("关卡目录中有 300 个关卡，关卡菜单只能列出前 66 个。\n第3至66关的条目缺失")});
+    EXPECT_EQ(storm.state.GKCount, 2);
+    EXPECT_EQ(storm.controller->LevelMenu(), (QStringList{QStringLiteral("1．关1"), QStringLiteral("2．关2")}));
+    EXPECT_EQ(storm.board().TileCount(), 4);
+
+    GameHarness gap;
+    gap.folder.WriteGame(Levels(4), 3);
+    ini = gap.folder.Read(QStringLiteral("DAZGame.ini"));
+    gap.folder.Write(QStringLiteral("DAZGame.ini"), ini.replace("MenuPath3=", "Path3="));
+    gap.Start(1);
+    EXPECT_EQ(gap.BoxTexts(), QStringList{QStringLiteral("第3关的条目缺失")});
+    EXPECT_EQ(gap.controller->LevelMenu(),
+              (QStringList{QStringLiteral("1．关1"), QStringLiteral("2．关2"), QString(), QStringLiteral("4．关4")}));
+    EXPECT_EQ(gap.state.UserGK, 1) << "the saved level is not listed";
+    gap.controller->ChooseLevel(2);
+    gap.controller->ChooseLevel(3);
+    EXPECT_EQ(gap.state.UserGK, 2);
+    gap.ClearBoard();
+    gap.controller->ClickOverlay();
+    EXPECT_EQ(gap.state.UserGK, 4);
+    for (int i = 0; i < 30; ++i) {
+        gap.clock.seconds = i;
+        gap.controller->RandomLevel();
+        EXPECT_NE(gap.state.UserGK, 3);
+    }
+    EXPECT_EQ(gap.boxes.shown.size(), 1u);
+}
+
 TEST(Startup, AnEmptyOrMissingCatalogueIsReportedAndNothingBreaks)
 {
     GameHarness empty;
@@ -82,6 +124,53 @@ TEST(Startup, AnEmptyOrMissingCatalogueIsReportedAndNothingBreaks)
     missing.Start(2);
     EXPECT_EQ(missing.boxes.shown.size(), 1u);
     EXPECT_TRUE(missing.BoxTexts().first().contains(QStringLiteral("DAZGame.ini")));
+}
+
+// What the game reads from the program folder or a level folder must be a
+// regular file: a pipe (or a device) in its place would keep the window
+// waiting for ever. It counts as missing and is never opened.
+TEST(Startup, PipesInPlaceOfFilesAreNeverOpened)
+{
+    GameHarness h;
+    const Spec tiles(QStringLiteral("图"), QStringLiteral("l1"), 2, 2, 10);
+    const Spec decorated(QStringLiteral("饰"), QStringLiteral("l2"), 2, 2, 10, 1, QStringLiteral("song.wav"));
+    const Spec settings(QStringLiteral("设"), QStringLiteral("l3"), 2, 2, 10);
+    h.folder.WriteGame({tiles, decorated, settings});
+    QFile::remove(h.folder.File(QStringLiteral("levels/l1/1.gif")));
+    QFile::remove(h.folder.File(QStringLiteral("levels/l3/setme.ini")));
+    const QStringList names{QStringLiteral("levels/l1/1.gif"), QStringLiteral("levels/l2/gameback.jpg"),
+                            QStringLiteral("Particle/Particle_1.gif"), QStringLiteral("media/song.wav"),
+                            QStringLiteral("levels/l3/setme.ini"), QStringLiteral("dazRedme.txt")};
+    std::vector<std::unique_ptr<PipeTrap>> pipes;
+    for (const QString& name : names) {
+        pipes.push_back(std::make_unique<PipeTrap>(h.folder.File(name)));
+        ASSERT_TRUE(pipes.back()->Made()) << name.toStdString();
+    }
+
+    h.Start(2);
+    ASSERT_EQ(h.boxes.shown.size(), 1u);
+    EXPECT_TRUE(h.BoxTexts()[0].contains(QStringLiteral("无法开始")));
+    EXPECT_TRUE(h.BoxTexts()[0].contains(QStringLiteral("1.gif")));
+    h.controller->ChooseLevel(2);
+    ASSERT_NE(h.game().CurrentLevel(), nullptr);
+    EXPECT_TRUE(h.game().CurrentLevel()->pictures.background.isNull());
+    EXPECT_TRUE(h.game().CurrentLevel()->pictures.particle.isNull());
+    EXPECT_TRUE(h.music.current.isEmpty());
+    h.controller->ChooseLevel(3);
+    EXPECT_TRUE(h.BoxTexts().last().contains(QStringLiteral("setme.ini")));
+    h.controller->OpenHelp();
+    EXPECT_EQ(h.BoxTexts().last(), QStringLiteral("帮助文件丢失！"));
+    for (std::size_t i = 0; i < pipes.size(); ++i) {
+        EXPECT_FALSE(pipes[i]->Opened()) << names[static_cast<qsizetype>(i)].toStdString();
+    }
+
+    GameHarness pipedCatalogue;
+    PipeTrap ini(pipedCatalogue.folder.File(QStringLiteral("DAZGame.ini")));
+    pipedCatalogue.Start(2);
+    EXPECT_TRUE(pipedCatalogue.BoxTexts().first().contains(QStringLiteral("DAZGame.ini")));
+    pipedCatalogue.controller->Unload();
+    EXPECT_TRUE(pipedCatalogue.BoxTexts().last().startsWith(QStringLiteral("设置未能保存")));
+    EXPECT_FALSE(ini.Opened());
 }
 
 TEST(Shutdown, WritesTheFourUserSettings)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "GameHarness.h"
 
 namespace daz::testing {
@@ -80,6 +82,33 @@ TEST_F(Tools, ToolsNeedTheirCounterAndEnoughScore)
     EXPECT_EQ(h.game().HintLeft(), 3);
     EXPECT_TRUE(h.effects.played.isEmpty());
     EXPECT_FALSE(h.game().HintFlashRunning());
+}
+
+// Scores stored beyond what the eight digits show are read as the nearer
+// bound, and neither a pair nor a tool takes the score past a bound.
+TEST(Score, StaysWithinWhatTheDisplayShows)
+{
+    GameHarness lowest;
+    lowest.folder.WriteGame({{QStringLiteral("一"), QStringLiteral("one"), 6, 4, 10}}, 1,
+                            std::numeric_limits<std::int64_t>::min());
+    lowest.Start(2);
+    EXPECT_EQ(lowest.state.UserJF, 0);
+    lowest.controller->GetToolbar().Click(Toolbar::Hint);
+    EXPECT_EQ(lowest.state.UserJF, 0);
+    EXPECT_EQ(lowest.game().HintLeft(), 6);
+
+    GameHarness highest;
+    highest.folder.WriteGame({{QStringLiteral("一"), QStringLiteral("one"), 6, 4, 10}}, 1,
+                             std::numeric_limits<std::int64_t>::max());
+    highest.Start(2);
+    EXPECT_EQ(highest.state.UserJF, 99'999'999);
+    ASSERT_TRUE(highest.RemoveAPair());
+    EXPECT_EQ(highest.state.UserJF, 99'999'999);
+    EXPECT_EQ(highest.game().Score().digit[8], 9);
+    highest.controller->GetToolbar().Click(Toolbar::Shuffle);
+    EXPECT_EQ(highest.state.UserJF, 99'999'989);
+    highest.controller->Unload();
+    EXPECT_TRUE(highest.folder.Read(QStringLiteral("DAZGame.ini")).contains("\r\nUserJF=99999989\r\n"));
 }
 
 TEST_F(Tools, ShufflesRunOutUntilTheNextLevel)

@@ -1,11 +1,20 @@
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <functional>
 #include <memory>
+#include <thread>
+#include <vector>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QSysInfo>
@@ -14,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeDesktop.h"
+#include "FileBytes.h"
 #include "FakeMessageBoxes.h"
 #include "FakeTimers.h"
 #include "platform/QtDesktop.h"
@@ -26,6 +36,7 @@ namespace {
 using testing::FakeInstanceLock;
 using testing::FakeMessageBoxes;
 using testing::FakeTimerFactory;
+using testing::WriteBytes;
 
 void DeleteClosedWindows()
 {
@@ -168,11 +179,14 @@ TEST(InstanceLockTest, OnlyOneCopyHoldsTheLockAtATime)
     EXPECT_TRUE(third.TryAcquire());
 }
 
-TEST(InstanceLockTest, LockLeftByAKilledCopyIsTakenOver)
+// Whatever a killed copy leaves behind, and whatever else stands in the
+// lock's place, names no running copy: the next start takes it over.
+TEST(InstanceLockTest, ALockThatNamesNoRunningCopyIsTakenOver)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("DAZGame.lock"));
+    const QByteArray native = QFile::encodeName(path);
 
     // A process that has ended: its number names no running program.
     const pid_t child = fork();
@@ -181,19 +195,65 @@ TEST(InstanceLockTest, LockLeftByAKilledCopyIsTakenOver)
         _exit(0);
     }
     ASSERT_EQ(waitpid(child, nullptr, 0), child);
+    const QByteArray deadOwner = QStringLiteral("%1\n%2\n%3\n")
+                                     .arg(child)
+                                     .arg(QCoreApplication::applicationName(), QSysInfo::machineHostName())
+                                     .toUtf8();
 
-    QFile stale(path);
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.write(QStringLiteral("%1\n%2\n%3\n")
-                    .arg(child)
-                    .arg(QCoreApplication::applicationName(), QSysInfo::machineHostName())
-                    .toUtf8());
-    stale.close();
+    const std::vector<std::pair<const char*, std::function<void()>>> leftovers = {
+        {"a dead owner", [&] { WriteBytes(path, deadOwner); }},
+        {"an empty lock", [&] { WriteBytes(path, ""); }},
+        {"a garbled lock", [&] { WriteBytes(path, "\x01\xff garbage\n"); }},
+        {"a lock nobody may read", [&] {
+             WriteBytes(path, deadOwner);
+             QFile::setPermissions(path, {});
+         }},
+        {"a pipe", [&] { ASSERT_EQ(mkfifo(native.constData(), 0600), 0); }},
+        {"a link to nowhere", [&] { ASSERT_EQ(symlink("gone", native.constData()), 0); }},
+        {"a folder", [&] { ASSERT_TRUE(QDir().mkdir(path)); }},
+    };
+    for (const auto& [what, leave] : leftovers) {
+        SCOPED_TRACE(what);
+        QFile::remove(path);
+        QDir().rmdir(path);
+        leave();
+        {
+            platform::QtInstanceLock lock(path);
+            EXPECT_TRUE(lock.TryAcquire());
+            platform::QtInstanceLock another(path);
+            EXPECT_FALSE(another.TryAcquire());
+        }
+        EXPECT_FALSE(QFileInfo::exists(path));
+    }
+}
 
-    platform::QtInstanceLock lock(path);
-    EXPECT_TRUE(lock.TryAcquire());
-    platform::QtInstanceLock another(path);
-    EXPECT_FALSE(another.TryAcquire());
+// A starting copy creates its lock file empty, takes the file's system lock
+// and then writes its number: a lock in either moment stays its own.
+TEST(InstanceLockTest, ALockBeingWrittenIsLeftToItsCopy)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("DAZGame.lock"));
+
+    const int held = open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_EXCL, 0666);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(flock(held, LOCK_EX | LOCK_NB), 0);
+    EXPECT_FALSE(platform::QtInstanceLock(path).TryAcquire());
+    close(held);
+    ASSERT_TRUE(QFile::remove(path));
+
+    // Created, but its number arrives only while the next copy waits.
+    WriteBytes(path, "");
+    std::thread writer([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(platform::QtInstanceLock::kSettleTime / 10));
+        WriteBytes(path, QStringLiteral("%1\n%2\n%3\n")
+                             .arg(QCoreApplication::applicationPid())
+                             .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
+                                  QSysInfo::machineHostName())
+                             .toUtf8());
+    });
+    EXPECT_FALSE(platform::QtInstanceLock(path).TryAcquire());
+    writer.join();
 }
 
 } // namespace
