@@ -8,25 +8,22 @@
 
 namespace daz::platform {
 
-QtEffectPlayer::QtEffectPlayer() = default;
-QtEffectPlayer::~QtEffectPlayer() = default;
+QtEffectPlayer::QtEffectPlayer() : owner_(std::make_unique<QObject>()) {}
+QtEffectPlayer::~QtEffectPlayer() = default; // the owner takes the effects with it
 
 void QtEffectPlayer::Play(const QString& path)
 {
     if (playing_ != nullptr) {
         playing_->stop();
+        playing_->deleteLater();
         playing_ = nullptr;
     }
     if (!QFileInfo(path).isFile()) {
         return; // a missing effect is simply not heard; nor is a pipe or a device
     }
-    auto& effect = effects_[path];
-    if (!effect) {
-        effect = std::make_unique<QSoundEffect>();
-        effect->setSource(QUrl::fromLocalFile(path));
-    }
-    effect->play(); // plays as soon as it has loaded
-    playing_ = effect.get();
+    playing_ = new QSoundEffect(owner_.get());
+    playing_->setSource(QUrl::fromLocalFile(path));
+    playing_->play(); // plays as soon as it has loaded
 }
 
 QtMusicPlayer::QtMusicPlayer() = default;

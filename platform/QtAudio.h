@@ -1,10 +1,10 @@
 #pragma once
 
-#include <map>
 #include <memory>
 
 #include "Audio.h"
 
+class QObject;
 class QSoundEffect;
 class QMediaPlayer;
 class QAudioOutput;
@@ -18,9 +18,11 @@ public:
     void Play(const QString& path) override;
 
 private:
-    // One loaded effect per file, kept for the run: the nine effects are
-    // small, and a cached effect starts without delay.
-    std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
+    // A fresh effect for every play: one reused per file falls silent
+    // after a dozen seconds with PulseAudio, and a fresh one also finds a
+    // restarted sound server. The one playing is stopped when the next
+    // starts and deleted once control is back in the event loop.
+    std::unique_ptr<QObject> owner_;
     QSoundEffect* playing_ = nullptr;
 };
 
