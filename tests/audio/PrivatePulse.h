@@ -15,8 +15,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <sys/prctl.h>
+
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -61,6 +64,13 @@ public:
         Stop();
     }
 
+    // The server and the recorder die with the test, also when a timeout
+    // kills it.
+    static void DieWithTest(QProcess& process)
+    {
+        process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+    }
+
     static bool Installed()
     {
         return !QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty()
@@ -81,6 +91,7 @@ public:
         env.remove(QStringLiteral("DISPLAY"));
         server_.setProcessEnvironment(env);
         server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        DieWithTest(server_);
         // As root (CI) the server only warns; no system mode, no realtime
         // helpers, no shared memory, nothing kept between runs.
         server_.start(QStringLiteral("pulseaudio"),
@@ -101,6 +112,7 @@ public:
             }
             if (QFile::exists(socket_)) {
                 QProcess info;
+                DieWithTest(info);
                 info.start(QStringLiteral("pactl"), {QStringLiteral("info")});
                 if (info.waitForFinished(3000) && info.exitStatus() == QProcess::NormalExit && info.exitCode() == 0) {
                     return true;
@@ -144,6 +156,7 @@ public:
         pending_.clear();
         QObject::connect(&recorder_, &QProcess::readyReadStandardOutput, [this] { ReadRecorder(); });
         recorder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        DieWithTest(recorder_);
         recorder_.start(QStringLiteral("parec"),
                         {QStringLiteral("--device=check.monitor"), QStringLiteral("--raw"),
                          QStringLiteral("--format=s16le"), QStringLiteral("--rate=48000"),
