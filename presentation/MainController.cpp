@@ -228,7 +228,8 @@ void MainController::OpenHelp()
     if (file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        services_.boxes.Show({QStringLiteral("帮助文件“%1”无法读取：%2").arg(QDir::toNativeSeparators(help), FileErrorText(file)),
+        const QString reason = FileErrorText(file);
+        services_.boxes.Show({QStringLiteral("帮助文件“%1”无法读取：%2").arg(QDir::toNativeSeparators(help), reason),
                               QStringLiteral("警告"), platform::MessageIcon::Exclamation, platform::MessageButtons::Ok,
                               platform::MessageAnswer::Ok});
         return;
@@ -240,11 +241,11 @@ void MainController::OpenHelp()
     emit helpOpened(text);
 }
 
-void MainController::ShowAddress(const QString& what, const QString& address)
+void MainController::ShowAddress(const QString& text, const QString& address)
 {
-    platform::MessageRequest request{
-        QStringLiteral("没有找到可以打开%1的程序。请复制下面的地址：\n\n%2").arg(what, address), QStringLiteral("提示"),
-        platform::MessageIcon::Information, platform::MessageButtons::Ok, platform::MessageAnswer::Ok};
+    platform::MessageRequest request{text + QStringLiteral("\n\n") + address, QStringLiteral("提示"),
+                                     platform::MessageIcon::Information, platform::MessageButtons::Ok,
+                                     platform::MessageAnswer::Ok};
     request.selectable = true;
     services_.boxes.Show(request);
 }
@@ -252,13 +253,13 @@ void MainController::ShowAddress(const QString& what, const QString& address)
 void MainController::SendFeedback()
 {
     if (!services_.desktop.Open(QUrl(QStringLiteral("mailto:") + kMail)))
-        ShowAddress(QStringLiteral("邮件"), kMail);
+        ShowAddress(QStringLiteral("没有找到可以写邮件的程序。欢迎把建议发到下面的邮件地址（可以选中复制）："), kMail);
 }
 
 void MainController::OpenDownloads()
 {
     if (!services_.desktop.Open(QUrl(kWebPage)))
-        ShowAddress(QStringLiteral("网页"), kWebPage);
+        ShowAddress(QStringLiteral("没有找到可以打开网页的程序。请在浏览器中打开下面的网址（可以选中复制）："), kWebPage);
 }
 
 void MainController::LevelAdded()

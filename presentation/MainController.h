@@ -112,7 +112,7 @@ signals:
 private:
     // Problems of the catalogue are told when tell is set.
     void ReadCatalogue(bool tell);
-    void ShowAddress(const QString& what, const QString& address);
+    void ShowAddress(const QString& text, const QString& address);
     // Whether the catalogue lists the level: its entry was found.
     bool Listed(int level) const;
     void Tell(const QString& text);
