@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 #include <stdexcept>
 
 namespace daz::datagen {
@@ -115,14 +116,38 @@ void CheckCatalogue(const std::vector<Level>& levels) {
     if (distinct.removeDuplicates() != 0)
       fail("a picture occurs twice");
   }
-  // Music is spread so that every piece comes back at least once.
+  // What the test of the shipped folder asks of the whole catalogue.
+  const auto refuse = [](const std::string& why) { throw std::logic_error("catalogue: " + why); };
+  if (levels.size() < 30 || levels.size() > 66)
+    refuse("30 to 66 levels");
+  if (levels.front().maxX * levels.front().maxY != 8 * 6 || levels.back().maxX * levels.back().maxY != 18 * 12)
+    refuse("the curve runs from 8 x 6 to 18 x 12");
+  std::set<int> particles;
+  int withBackground = 0;
   std::map<QString, int> music;
-  for (const Level& level : levels)
+  for (size_t i = 0; i < levels.size(); ++i) {
+    const Level& level = levels[i];
+    if (i > 0 && level.maxX * level.maxY < levels[i - 1].maxX * levels[i - 1].maxY)
+      refuse(level.folder.toStdString() + ": a board smaller than the level before");
+    if (i > 0 && level.PhotoSum() < levels[i - 1].PhotoSum() - 1)
+      refuse(level.folder.toStdString() + ": more than one picture fewer than the level before");
+    particles.insert(level.particle);
+    withBackground += level.backdrop != Backdrop::Plain;
     if (!level.media.isEmpty())
       ++music[level.media];
-  for (const auto& [piece, uses] : music)
+  }
+  if (particles.size() != 6)
+    refuse("every particle effect, and none, in some level");
+  if (withBackground == 0 || withBackground == int(levels.size()))
+    refuse("some levels with a background picture, some without");
+  int withMusic = 0;
+  for (const auto& [piece, uses] : music) {
+    withMusic += uses;
     if (uses < 2)
-      throw std::logic_error("music " + piece.toStdString() + " is used by one level only");
+      refuse("music " + piece.toStdString() + " is used by one level only");
+  }
+  if (withMusic * 2 <= int(levels.size()))
+    refuse("music in more than half of the levels");
 }
 
 // The board as the game shows it: background, tiles at their cells, the
