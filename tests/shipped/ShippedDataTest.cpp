@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
+#include <string>
 
 #include <QDataStream>
 #include <QDir>
@@ -9,6 +11,7 @@
 #include <QPixmap>
 
 #include "FakeMessageBoxes.h"
+#include "TileLikeness.h"
 #include "game/Level.h"
 #include "leveldata/Formats.h"
 #include "leveldata/IniFile.h"
@@ -18,6 +21,27 @@ namespace daz::testing {
 namespace {
 
 const QString kData = QStringLiteral(DAZ_DATA_DIR);
+
+// The pairs of a level's tile pictures that a player could take for each
+// other on the board, as "3~7 5~9"; the measure is the one the generator
+// applies before it writes a level.
+std::vector<QImage> TilePictures(const QString& folder, int photoSum)
+{
+    std::vector<QImage> pictures;
+    for (int k = 1; k <= photoSum; ++k) {
+        pictures.emplace_back(folder + QStringLiteral("%1.gif").arg(k));
+    }
+    return pictures;
+}
+
+std::string ConfusablePictures(const std::vector<QImage>& pictures)
+{
+    QStringList pairs;
+    for (const likeness::Clash& clash : likeness::Clashes(pictures)) {
+        pairs << QStringLiteral("%1~%2").arg(clash.first + 1).arg(clash.second + 1);
+    }
+    return pairs.join(QLatin1Char(' ')).toStdString();
+}
 
 struct Shipped : ::testing::Test {
     FakeMessageBoxes boxes;
@@ -36,14 +60,17 @@ struct Shipped : ::testing::Test {
 TEST_F(Shipped, TheCatalogueListsPlayableLevelsOfEverySize)
 {
     const auto catalogue = ReadCatalogue(ini, IniFile()).levels;
-    ASSERT_GE(catalogue.size(), 10u);
+    ASSERT_GE(catalogue.size(), 30u);
     ASSERT_LE(catalogue.size(), 66u);
 
     std::set<int> particles;
+    std::map<QString, int> music;
     int withBackground = 0;
     int withMusic = 0;
     int smallest = 1000;
     int largest = 0;
+    int previousCells = 0;
+    int previousPictures = 0;
     for (const auto& entry : catalogue) {
         SCOPED_TRACE(entry.name.toStdString());
         EXPECT_FALSE(entry.name.isEmpty());
@@ -73,6 +100,13 @@ TEST_F(Shipped, TheCatalogueListsPlayableLevelsOfEverySize)
         EXPECT_GE(s.maxX * s.maxY / 2, s.photoSum) << "pictures the deal never uses";
         smallest = std::min(smallest, s.maxX * s.maxY);
         largest = std::max(largest, s.maxX * s.maxY);
+        // The catalogue is the difficulty curve, from 8 x 6 to 18 x 12:
+        // boards never shrink, and the pictures grow with them (a level may
+        // have one fewer than the last).
+        EXPECT_GE(s.maxX * s.maxY, previousCells);
+        EXPECT_GE(s.photoSum, previousPictures - 1);
+        previousCells = s.maxX * s.maxY;
+        previousPictures = s.photoSum;
 
         // Every picture exists, decodes and fits its cell: pictures are
         // never stretched.
@@ -84,6 +118,7 @@ TEST_F(Shipped, TheCatalogueListsPlayableLevelsOfEverySize)
             EXPECT_LE(tile.width(), cellWidth);
             EXPECT_LE(tile.height(), cellHeight);
         }
+        EXPECT_EQ(ConfusablePictures(TilePictures(folder, s.photoSum)), "") << "pictures a player could confuse";
         for (const QImage& mask : {reading.level->pictures.mb1, reading.level->pictures.mb2}) {
             EXPECT_LE(mask.width(), cellWidth);
             EXPECT_LE(mask.height(), cellHeight);
@@ -95,15 +130,48 @@ TEST_F(Shipped, TheCatalogueListsPlayableLevelsOfEverySize)
         withBackground += !reading.level->pictures.background.isNull();
         if (!s.mediaName.isEmpty()) {
             ++withMusic;
+            ++music[s.mediaName];
             EXPECT_TRUE(FileExists(NativePath(kData, kMediaFolder + s.mediaName))) << s.mediaName.toStdString();
         }
     }
     EXPECT_EQ(smallest, 8 * 6);
     EXPECT_GE(largest, 18 * 12);
+    for (const auto& [piece, uses] : music) {
+        EXPECT_GE(uses, 2) << piece.toStdString() << " is heard in one level only";
+    }
     EXPECT_EQ(particles, (std::set<int>{0, 1, 2, 3, 4, 5}));
     EXPECT_GT(withBackground, 0);
     EXPECT_LT(withBackground, static_cast<int>(catalogue.size()));
     EXPECT_GT(withMusic * 2, static_cast<int>(catalogue.size()));
+}
+
+// The measure above must see two tiles made alike: in a copy of a level
+// where one picture is another retouched, that pair and only that pair is
+// caught. (A level's pictures are all drawn at the same place on the same
+// face, so the measure compares them as they lie.)
+TEST(ShippedLikeness, TilesMadeAlikeAreCaught)
+{
+    std::vector<QImage> pictures = TilePictures(kData + QStringLiteral("/levels/08-hanzi/"), 12);
+    ASSERT_EQ(ConfusablePictures(pictures), "");
+
+    // Picture 7 becomes picture 1 with a speck of ink and its ink a
+    // shade lighter.
+    QImage retouched = pictures[0].convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < retouched.height(); ++y) {
+        for (int x = 0; x < retouched.width(); ++x) {
+            const QColor c = retouched.pixelColor(x, y);
+            if (c.alpha() != 0 && c.saturationF() > 0.5f) {
+                retouched.setPixelColor(x, y, c.lighter(110));
+            }
+        }
+    }
+    for (int y = 4; y < 7; ++y) {
+        for (int x = 4; x < 7; ++x) {
+            retouched.setPixelColor(x, y, Qt::darkBlue);
+        }
+    }
+    pictures[6] = retouched;
+    EXPECT_EQ(ConfusablePictures(pictures), "1~7");
 }
 
 TEST_F(Shipped, APlayerStartsAtLevelOneWithSoundAndMusic)

@@ -5,12 +5,15 @@
 #include "Gif.h"
 #include "Paint.h"
 #include "Texts.h"
+#include "TileLikeness.h"
 #include "Tiles.h"
 
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <set>
 #include <stdexcept>
 
 namespace daz::datagen {
@@ -44,7 +47,36 @@ Board MakeBoard(const Level& level) {
 QImage SelectionMask(QSize tile) { return FlattenForGif(PaintSelectionMask(tile), Rgb(0x8c1a0a)); }
 QImage HoverMask(QSize tile) { return FlattenForGif(PaintHoverMask(tile), Rgb(0x1f86f0)); }
 
-void WriteLevel(const Level& level, const QDir& folder) {
+// Everything a level folder holds, painted but not yet written.
+struct LevelArt {
+  QImage background; // null for a plain board
+  std::vector<QImage> tiles;
+};
+
+LevelArt PaintLevel(const Level& level) {
+  LevelArt art;
+  const Board board = MakeBoard(level);
+  art.background = board.background;
+  const QSize tile = TileSize(level.maxX, level.maxY);
+  for (int i = 0; i < level.PhotoSum(); ++i) {
+    const QImage picture = PaintTile(tile, level.style, LevelSymbol(level, i), level.captions.value(i));
+    art.tiles.push_back(FlattenForGif(picture, board.edge));
+  }
+  return art;
+}
+
+// The test of the shipped folder holds every level to this: the pairs of
+// a level's pictures that a player could take for each other, each told.
+QStringList Clashes(const Level& level, const LevelArt& art) {
+  QStringList found;
+  for (const likeness::Clash& clash : likeness::Clashes(art.tiles))
+    found << QStringLiteral("level %1: %2 (%3 and %4)")
+                 .arg(level.folder, likeness::Describe(clash), level.symbols.at(clash.first),
+                      level.symbols.at(clash.second));
+  return found;
+}
+
+void WriteLevel(const Level& level, const LevelArt& art, const QDir& folder) {
   RecreateDir(folder);
   WriteLines(folder.filePath(QStringLiteral("setme.ini")),
              {QStringLiteral("[GameSet]"), QStringLiteral("MaxX=%1").arg(level.maxX),
@@ -53,15 +85,12 @@ void WriteLevel(const Level& level, const QDir& folder) {
               QStringLiteral("MediaName=") + level.media, QStringLiteral("Particle=%1").arg(level.particle)},
              "\r\n");
 
-  const Board board = MakeBoard(level);
-  if (!board.background.isNull())
-    SaveJpeg(board.background, folder.filePath(QStringLiteral("gameback.jpg")), 88);
+  if (!art.background.isNull())
+    SaveJpeg(art.background, folder.filePath(QStringLiteral("gameback.jpg")), 88);
 
+  for (size_t i = 0; i < art.tiles.size(); ++i)
+    WriteGif(art.tiles[i], folder.filePath(QStringLiteral("%1.gif").arg(i + 1)));
   const QSize tile = TileSize(level.maxX, level.maxY);
-  for (int i = 0; i < level.PhotoSum(); ++i) {
-    const QImage picture = PaintTile(tile, level.style, LevelSymbol(level, i), level.captions.value(i));
-    WriteGif(FlattenForGif(picture, board.edge), folder.filePath(QStringLiteral("%1.gif").arg(i + 1)));
-  }
   WriteGif(SelectionMask(tile), folder.filePath(QStringLiteral("mb1.gif")));
   WriteGif(HoverMask(tile), folder.filePath(QStringLiteral("mb2.gif")));
 }
@@ -87,6 +116,38 @@ void CheckCatalogue(const std::vector<Level>& levels) {
     if (distinct.removeDuplicates() != 0)
       fail("a picture occurs twice");
   }
+  // What the test of the shipped folder asks of the whole catalogue.
+  const auto refuse = [](const std::string& why) { throw std::logic_error("catalogue: " + why); };
+  if (levels.size() < 30 || levels.size() > 66)
+    refuse("30 to 66 levels");
+  if (levels.front().maxX * levels.front().maxY != 8 * 6 || levels.back().maxX * levels.back().maxY != 18 * 12)
+    refuse("the curve runs from 8 x 6 to 18 x 12");
+  std::set<int> particles;
+  int withBackground = 0;
+  std::map<QString, int> music;
+  for (size_t i = 0; i < levels.size(); ++i) {
+    const Level& level = levels[i];
+    if (i > 0 && level.maxX * level.maxY < levels[i - 1].maxX * levels[i - 1].maxY)
+      refuse(level.folder.toStdString() + ": a board smaller than the level before");
+    if (i > 0 && level.PhotoSum() < levels[i - 1].PhotoSum() - 1)
+      refuse(level.folder.toStdString() + ": more than one picture fewer than the level before");
+    particles.insert(level.particle);
+    withBackground += level.backdrop != Backdrop::Plain;
+    if (!level.media.isEmpty())
+      ++music[level.media];
+  }
+  if (particles.size() != 6)
+    refuse("every particle effect, and none, in some level");
+  if (withBackground == 0 || withBackground == int(levels.size()))
+    refuse("some levels with a background picture, some without");
+  int withMusic = 0;
+  for (const auto& [piece, uses] : music) {
+    withMusic += uses;
+    if (uses < 2)
+      refuse("music " + piece.toStdString() + " is used by one level only");
+  }
+  if (withMusic * 2 <= int(levels.size()))
+    refuse("music in more than half of the levels");
 }
 
 // The board as the game shows it: background, tiles at their cells, the
@@ -152,6 +213,16 @@ QSize TileSize(int maxX, int maxY) {
 void WriteProgramFolder(const QDir& dataDir, const QDir& previewDir) {
   const std::vector<Level>& levels = Catalogue();
   CheckCatalogue(levels);
+  // Every level is painted and checked before anything is written, so a
+  // refused level leaves the folder as it was.
+  std::vector<LevelArt> art;
+  QStringList clashes;
+  for (const Level& level : levels) {
+    art.push_back(PaintLevel(level));
+    clashes << Clashes(level, art.back());
+  }
+  if (!clashes.isEmpty())
+    throw std::runtime_error("refused, tiles a player could confuse:\n  " + clashes.join(QStringLiteral("\n  ")).toStdString());
 
   QStringList ini{QStringLiteral("[GameMenu]"), QStringLiteral("Menu=%1").arg(levels.size())};
   for (size_t i = 0; i < levels.size(); ++i) {
@@ -166,7 +237,7 @@ void WriteProgramFolder(const QDir& dataDir, const QDir& previewDir) {
   RecreateDir(QDir(dataDir.filePath(QStringLiteral("levels"))));
   for (size_t i = 0; i < levels.size(); ++i) {
     const QDir folder(dataDir.filePath(QStringLiteral("levels/") + levels[i].folder));
-    WriteLevel(levels[i], folder);
+    WriteLevel(levels[i], art[i], folder);
     SavePng(PreviewBoard(levels[i], int(i) + 1, folder),
             previewDir.filePath(QStringLiteral("board-%1.png").arg(levels[i].folder)));
   }

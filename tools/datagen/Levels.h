@@ -11,6 +11,10 @@
 
 namespace daz::datagen {
 
+// The ornament drawn around the edge of a tile's face, in the rim colour:
+// it gives each theme a frame of its own.
+enum class Frame { Plain, DoubleLine, Corners, Dots, Band, Ribbon };
+
 // How the tiles of a level look: an ivory face on a block whose back
 // shows the level's colour.
 struct TileStyle {
@@ -18,6 +22,7 @@ struct TileStyle {
   QColor rim;    // outline of the face
   QColor face;   // tint of the ivory face
   double tint = 0.06; // how much of the tint goes into the face
+  Frame frame = Frame::Plain;
 };
 
 // The drawn board backgrounds (gameback.jpg); Plain levels have none and

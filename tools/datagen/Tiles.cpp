@@ -28,6 +28,75 @@ QColor InkColour(int index) {
   return QColor::fromHsvF(float(hue / 360.0), 0.88f, float(value));
 }
 
+// The theme's ornament along the face's edge, kept to the outer few
+// pixels so that the symbol keeps its room.
+void DrawFrame(QPainter& p, const TileShape& shape, const TileStyle& style) {
+  const QColor ink = style.rim;
+  const double shortSide = std::min(shape.face.width(), shape.face.height());
+  const double in = std::max(2.0, shortSide * 0.055);
+  const QRectF inner = shape.face.adjusted(in, in, -in, -in);
+  const double radius = std::max(1.5, shape.radius - in);
+  p.save();
+  p.setBrush(Qt::NoBrush);
+  switch (style.frame) {
+  case Frame::Plain:
+    break;
+  case Frame::DoubleLine:
+    p.setPen(QPen(WithAlpha(ink, 170), std::max(1.0, shortSide * 0.02)));
+    p.drawPath(RoundedRect(inner, radius));
+    break;
+  case Frame::Corners: {
+    p.setPen(QPen(ink, std::max(1.2, shortSide * 0.03), Qt::SolidLine, Qt::RoundCap));
+    const double arm = shortSide * 0.2;
+    const QPointF corners[] = {inner.topLeft(), inner.topRight(), inner.bottomLeft(), inner.bottomRight()};
+    for (const QPointF& c : corners) {
+      const double dx = c.x() < inner.center().x() ? arm : -arm;
+      const double dy = c.y() < inner.center().y() ? arm : -arm;
+      p.drawLine(c, c + QPointF(dx, 0));
+      p.drawLine(c, c + QPointF(0, dy));
+    }
+    break;
+  }
+  case Frame::Dots: {
+    p.setPen(Qt::NoPen);
+    p.setBrush(WithAlpha(ink, 190));
+    const double r = std::max(0.8, shortSide * 0.022);
+    const int across = std::max(4, int(inner.width() / (r * 5)));
+    const int down = std::max(3, int(inner.height() / (r * 5)));
+    for (int i = 0; i <= across; ++i) {
+      const double x = inner.left() + inner.width() * i / across;
+      p.drawEllipse(QPointF(x, inner.top()), r, r);
+      p.drawEllipse(QPointF(x, inner.bottom()), r, r);
+    }
+    for (int i = 1; i < down; ++i) {
+      const double y = inner.top() + inner.height() * i / down;
+      p.drawEllipse(QPointF(inner.left(), y), r, r);
+      p.drawEllipse(QPointF(inner.right(), y), r, r);
+    }
+    break;
+  }
+  case Frame::Band: {
+    QPainterPath band = RoundedRect(shape.face.adjusted(1, 1, -1, -1), shape.radius - 1);
+    band.addPath(RoundedRect(inner, radius));
+    band.setFillRule(Qt::OddEvenFill);
+    p.setPen(Qt::NoPen);
+    p.setBrush(WithAlpha(ink, 120));
+    p.drawPath(band);
+    break;
+  }
+  case Frame::Ribbon: {
+    p.setClipPath(RoundedRect(shape.face.adjusted(1, 1, -1, -1), shape.radius - 1));
+    p.setPen(Qt::NoPen);
+    p.setBrush(WithAlpha(ink, 140));
+    const double h = std::max(2.0, shortSide * 0.07);
+    p.drawRect(QRectF(shape.face.left(), shape.face.top(), shape.face.width(), h));
+    p.drawRect(QRectF(shape.face.left(), shape.face.bottom() - h, shape.face.width(), h));
+    break;
+  }
+  }
+  p.restore();
+}
+
 } // namespace
 
 TileShape ShapeOf(QSize tile) {
@@ -78,6 +147,7 @@ QImage PaintTile(QSize size, const TileStyle& style, const QImage& symbol, const
   p.setClipRect(QRectF(0, 0, shape.face.width() * 0.7, shape.face.height() * 0.6));
   p.drawPath(RoundedRect(shape.face.adjusted(1, 1, -1, -1), shape.radius - 1));
   p.setClipping(false);
+  DrawFrame(p, shape, style);
 
   // The symbol, centred on the face; with a caption it moves up and the
   // caption takes a band along the bottom.

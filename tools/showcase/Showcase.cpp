@@ -1,4 +1,5 @@
 // daz-showcase --level N [--mode M] [--screenshot file.png] [--idle seconds]
+// daz-showcase --contact-sheet file.jpg
 //
 // Shows the main window of the game on level N of the program folder next
 // to this executable, silently and without saving anything.
@@ -7,6 +8,8 @@
 //  --idle        leaves the level untouched for that many seconds, then
 //                prints the CPU the process took, next to a plain Qt window
 //                of the same size left idle as long, as a baseline.
+//  --contact-sheet  deals every level of the catalogue in turn and saves
+//                one picture of all their first boards, in catalogue order.
 #include <sys/resource.h>
 
 #include <cstdio>
@@ -16,6 +19,7 @@
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QFontDatabase>
+#include <QPainter>
 #include <QTimer>
 
 #include "engine/HintSearch.h"
@@ -92,6 +96,40 @@ void PlayAFewMoves(MainController& controller)
     }
 }
 
+// Every level's first board, shrunk, in rows of five with its number,
+// name and size under it.
+QImage ContactSheet(MainController& controller, QWidget& window)
+{
+    constexpr int kColumns = 5;
+    constexpr int kWidth = 340;
+    constexpr int kCaption = 22;
+    const QStringList levels = controller.LevelMenu();
+    QImage sheet;
+    for (int n = 1; n <= levels.size(); ++n) {
+        controller.ChooseLevel(n);
+        Wait(400);
+        const QImage shot = window.grab().toImage().scaledToWidth(kWidth, Qt::SmoothTransformation);
+        if (sheet.isNull()) {
+            const int rows = (static_cast<int>(levels.size()) + kColumns - 1) / kColumns;
+            sheet = QImage(kColumns * (kWidth + 8) + 8, rows * (shot.height() + kCaption + 8) + 8, QImage::Format_RGB32);
+            sheet.fill(QColor(0x30, 0x2a, 0x26));
+        }
+        const int column = (n - 1) % kColumns;
+        const int row = (n - 1) / kColumns;
+        const QPoint at(8 + column * (kWidth + 8), 8 + row * (shot.height() + kCaption + 8));
+        QPainter p(&sheet);
+        p.drawImage(at, shot);
+        const Board& board = controller.GetGame().GetBoard();
+        p.setPen(QColor(0xf4, 0xe6, 0xc8));
+        QFont font = QApplication::font();
+        font.setPixelSize(14);
+        p.setFont(font);
+        p.drawText(QRect(at.x(), at.y() + shot.height(), kWidth, kCaption), Qt::AlignCenter,
+                   QStringLiteral("%1   %2 × %3").arg(levels[n - 1]).arg(board.MaxX()).arg(board.MaxY()));
+    }
+    return sheet;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -107,6 +145,7 @@ int main(int argc, char** argv)
     options.addOption({QStringLiteral("mode"), QStringLiteral("game mode"), QStringLiteral("m"), QStringLiteral("2")});
     options.addOption({QStringLiteral("screenshot"), QStringLiteral("picture to save"), QStringLiteral("file")});
     options.addOption({QStringLiteral("idle"), QStringLiteral("seconds to sit idle"), QStringLiteral("s")});
+    options.addOption({QStringLiteral("contact-sheet"), QStringLiteral("picture of every level to save"), QStringLiteral("file")});
     options.process(app);
 
     platform::QtMessageBoxes boxes;
@@ -125,6 +164,14 @@ int main(int argc, char** argv)
     controller.ChooseLevel(options.value(QStringLiteral("level")).toInt());
     window.show();
     Wait(800);
+
+    if (options.isSet(QStringLiteral("contact-sheet"))) {
+        const QString file = options.value(QStringLiteral("contact-sheet"));
+        if (!ContactSheet(controller, window).save(file, nullptr, 82)) {
+            std::fprintf(stderr, "could not save %s\n", qPrintable(file));
+            return 1;
+        }
+    }
 
     if (options.isSet(QStringLiteral("screenshot"))) {
         PlayAFewMoves(controller);
