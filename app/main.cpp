@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QStandardPaths>
+#include <QTranslator>
 
 #include "engine/Random.h"
 #include "game/GameState.h"
@@ -21,6 +22,7 @@
 #include "platform/QtDialogs.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtTimer.h"
+#include "platform/QtTranslations.h"
 #include "presentation/FrmLong.h"
 #include "presentation/FrmMain.h"
 #include "presentation/FrmSysSet.h"
@@ -62,13 +64,12 @@ Options ReadOptions(const QApplication& app)
     parser.addVersionOption();
     const QCommandLineOption folder(
         QStringLiteral("folder"),
-        QStringLiteral("Play DIR as the one program folder of a level pack: its catalogue, levels and settings are read "
-                       "and written there."),
+        QStringLiteral("把 DIR 当作唯一的程序文件夹来玩（例如一套关卡包）：关卡目录、关卡和设置都在那里读写。"),
         QStringLiteral("DIR"));
     const QCommandLineOption smokeTest(
         QStringLiteral("smoke-test"),
-        QStringLiteral("Read the catalogue, load the level reached in 正常模式, save and quit, without any window or "
-                       "message box (messages go to the standard error). Exits 0 when all went well."));
+        QStringLiteral("不开任何窗口和消息框（消息写到标准错误）：读取关卡目录，以正常模式载入上次的关卡，保存后退出。"
+                       "一切正常时退出码为 0。"));
     parser.addOption(folder);
     parser.addOption(smokeTest);
     parser.process(app);
@@ -119,6 +120,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(DAZ_VERSION));
     QGuiApplication::setDesktopFileName(daz::kAppId);
     PinChineseFont(app);
+    // Qt's own buttons and dialogs speak the game's language.
+    const std::unique_ptr<QTranslator> qtTexts = daz::platform::LoadQtTranslation(QLocale::system());
+    if (qtTexts)
+        QCoreApplication::installTranslator(qtTexts.get());
     const Options options = ReadOptions(app);
 
     using namespace daz;
@@ -164,7 +169,7 @@ int main(int argc, char** argv)
             controller->DisableSaving();
         tools = std::make_unique<LevelToolContext>(LevelToolContext{controller->Ini(), boxes, dialogs, state.MediaName});
         window = std::make_unique<FrmMain>(
-            *controller, FrmMain::LevelTools{[&](QWidget* parent) { OpenLevelEditor(parent, *tools); },
+            *controller, FrmMain::LevelTools{[&](QWidget* parent) { return OpenLevelEditor(parent, *tools); },
                                              [&](QWidget* parent) { OpenLevelModifier(parent, *tools); }});
         windowBoxes.SetParent(window.get());
         controller->Load(); // while the window is still hidden

@@ -10,6 +10,7 @@
 #include <QTemporaryFile>
 
 #include "leveldata/Conversions.h"
+#include "leveldata/ErrorTexts.h"
 #include "leveldata/Formats.h"
 #include "leveldata/LevelFiles.h"
 #include "leveldata/ProgramPaths.h"
@@ -32,7 +33,7 @@ QString MakeFolders(const QString& player)
         std::error_code error;
         std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
         if (error)
-            return QStringLiteral("无法创建存档文件夹“%1”：%2。").arg(Shown(folder), QString::fromLocal8Bit(error.message()));
+            return QStringLiteral("无法创建存档文件夹“%1”：%2。").arg(Shown(folder), SystemErrorText(error.value()));
     }
     return {};
 }
@@ -43,10 +44,10 @@ QString TryWrite(const QString& player)
 {
     QTemporaryFile probe(player + QStringLiteral("/.write-test-XXXXXX"));
     if (!probe.open())
-        return QStringLiteral("无法在存档文件夹“%1”中写入：%2。").arg(Shown(player), probe.errorString());
+        return QStringLiteral("无法在存档文件夹“%1”中写入：%2。").arg(Shown(player), FileErrorText(probe));
     const QByteArray block(4096, '\0');
     if (probe.write(block) != block.size() || !probe.flush())
-        return QStringLiteral("无法在存档文件夹“%1”中写入：%2。").arg(Shown(player), probe.errorString());
+        return QStringLiteral("无法在存档文件夹“%1”中写入：%2。").arg(Shown(player), FileErrorText(probe));
     return {};
 }
 

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -12,10 +11,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "ErrorTexts.h"
+
 namespace daz {
 namespace {
-
-QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 QString ErrorText(const QString& what, const QString& path, const QString& reason)
 {
@@ -126,15 +125,15 @@ QString ReplaceFileContent(const QString& target, const QByteArray& content)
 
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly))
-        return ErrorText(QStringLiteral("无法创建临时文件以写入"), target, file.errorString());
+        return ErrorText(QStringLiteral("无法创建临时文件以写入"), target, FileErrorText(file));
     // Written past QFileDevice's buffer, which loses the reason of a short
     // write ("Unknown error").
     if (const int error = WriteAll(file.handle(), content); error != 0) {
         file.cancelWriting();
-        return ErrorText(QStringLiteral("无法写入文件"), target, SystemReason(error));
+        return ErrorText(QStringLiteral("无法写入文件"), target, SystemErrorText(error));
     }
     if (!file.commit())
-        return ErrorText(QStringLiteral("无法替换文件"), target, file.errorString());
+        return ErrorText(QStringLiteral("无法替换文件"), target, FileErrorText(file));
     SyncFolder(QFileInfo(target).absolutePath());
     RemoveLeftovers(target);
     return {};

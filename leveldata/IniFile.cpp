@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "ErrorTexts.h"
 #include "FileReplace.h"
 #include "ProgramPaths.h"
 #include "TextEncoding.h"
@@ -18,7 +19,7 @@ namespace {
 
 const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
 
-QString FileErrorText() { return QStringLiteral("文件出错"); }
+QString FileErrorBoxText() { return QStringLiteral("文件出错"); }
 QString KeyMissingText() { return QStringLiteral("在文件中没有找到所要查找的字段"); }
 QString KeyMissingCaption() { return QStringLiteral("错误信息"); }
 
@@ -38,12 +39,12 @@ std::optional<QByteArray> ReadAll(const QString& path, QString& error)
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
+        error = FileErrorText(file);
         return std::nullopt;
     }
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        error = file.errorString();
+        error = FileErrorText(file);
         return std::nullopt;
     }
     return bytes;
@@ -230,7 +231,7 @@ QString IniAccess::ReadIniKey(const QString& file, const QString& section, const
         case ScanResult::Found:
             return scan.second;
         case ScanResult::FileError:
-            boxes_.Show({FileErrorText(), platform::ApplicationTitle(), platform::MessageIcon::None,
+            boxes_.Show({FileErrorBoxText(), platform::ApplicationTitle(), platform::MessageIcon::None,
                          platform::MessageButtons::Ok, platform::MessageAnswer::Ok});
             return {};
         case ScanResult::KeyMissing:

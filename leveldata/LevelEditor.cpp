@@ -145,7 +145,7 @@ LevelEditor::Result LevelEditor::Accept()
         ShowFailure(context_.boxes, error);
         return {Outcome::Failed, {}};
     }
-    ShowNote(context_.boxes, QStringLiteral("关卡文件成生，重新启动游戏后生效！"));
+    ShowNote(context_.boxes, QStringLiteral("关卡文件生成，已加入关卡菜单！"));
     return {Outcome::Created, {}};
 }
 

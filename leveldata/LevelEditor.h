@@ -14,8 +14,8 @@ namespace daz {
 // The level editor without its window: it turns a folder of pictures the
 // user has prepared (1.gif … n.gif and the masks mb1.gif, mb2.gif) into a
 // new level folder "gameg\<name>\" of the program folder, with its
-// setme.ini, and adds the level at the end of the catalogue. The level is
-// listed in the level menu from the next start of the program.
+// setme.ini, and adds the level at the end of the catalogue, where the
+// main window's level menu finds it at once.
 class LevelEditor {
 public:
     static constexpr int kNameMaxLength = 38;

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,6 +11,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include "ErrorTexts.h"
 #include "FileReplace.h"
 #include "ProgramPaths.h"
 
@@ -19,8 +19,6 @@ namespace daz {
 namespace {
 
 QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
-
-QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 // The names of folders being built: hidden, and with a "=", which no level
 // name may hold, so they never pass for a level.
@@ -35,10 +33,10 @@ QString CopyFileReplacing(const QString& source, const QString& target)
         return QStringLiteral("无法读取文件“%1”：不是普通文件").arg(Shown(source));
     QFile in(ResolveExisting(source));
     if (!in.open(QIODevice::ReadOnly))
-        return QStringLiteral("无法读取文件“%1”：%2").arg(Shown(source), in.errorString());
+        return QStringLiteral("无法读取文件“%1”：%2").arg(Shown(source), FileErrorText(in));
     const QByteArray content = in.readAll();
     if (in.error() != QFileDevice::NoError)
-        return QStringLiteral("无法读取文件“%1”：%2").arg(Shown(source), in.errorString());
+        return QStringLiteral("无法读取文件“%1”：%2").arg(Shown(source), FileErrorText(in));
     return ReplaceFileContent(target, content);
 }
 
@@ -58,7 +56,7 @@ QString MakeUnfinishedFolder(const QString& folder, QString& path)
         error = errno;
     }
     path.clear();
-    return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(folder), SystemReason(error));
+    return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(folder), SystemErrorText(error));
 }
 
 QString MoveFolderIntoPlace(const QString& from, const QString& to)
@@ -84,7 +82,7 @@ QString MoveFolderIntoPlace(const QString& from, const QString& to)
     }
     if (error == EEXIST || error == ENOTEMPTY)
         return QStringLiteral("无法创建文件夹“%1”：文件夹已经存在").arg(Shown(to));
-    return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(to), SystemReason(error));
+    return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(to), SystemErrorText(error));
 }
 
 void RemoveUnfinishedFolders(const QString& parent)
@@ -98,7 +96,7 @@ QString DeleteFile(const QString& path)
 {
     QFile file(path);
     if (!file.remove())
-        return QStringLiteral("无法删除文件“%1”：%2").arg(Shown(path), file.errorString());
+        return QStringLiteral("无法删除文件“%1”：%2").arg(Shown(path), FileErrorText(file));
     return {};
 }
 

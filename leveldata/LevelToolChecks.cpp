@@ -14,12 +14,11 @@ struct SideTexts {
     const char16_t* outOfRange;
 };
 
-// The two sides are asked for with their own texts (the rows' range text
-// has its doubled "的" as the players have always seen it).
+// The two sides are asked for with their own texts.
 constexpr SideTexts kColumns{u"图片横向卡片排列数！", u"图片横向卡片排列数只能是数字！",
-                             u"图片横向卡片排列数只能是大于O小于20的正整数！"};
+                             u"图片横向卡片排列数只能是大于0小于20的正整数！"};
 constexpr SideTexts kRows{u"图片纵向卡片排列数！", u"图片纵向卡片排列数只能是数字！",
-                          u"图片纵向卡片排列数只能是大于O小于20的的正整数！"};
+                          u"图片纵向卡片排列数只能是大于0小于20的正整数！"};
 
 std::optional<Refusal> CheckSide(const QString& text, const SideTexts& texts, ToolField field)
 {

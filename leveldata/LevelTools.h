@@ -12,8 +12,8 @@ namespace daz {
 //   platform::QtDialogs dialogs(window);
 //   LevelToolContext context{controller.Ini(), boxes, dialogs, controller.State().MediaName};
 
-// "霁岚--关卡编辑器". True when a new level was made; it is listed in the
-// level menu from the next start.
+// "霁岚--关卡编辑器". True when a new level was made; the caller lists it
+// in the level menu.
 bool OpenLevelEditor(QWidget* parent, LevelToolContext& context);
 
 // "霁岚--关卡修改器".

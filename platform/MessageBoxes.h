@@ -15,6 +15,8 @@ struct MessageRequest {
     MessageButtons buttons = MessageButtons::Ok;
     // The button chosen by Enter; ignored for a single OK button.
     MessageAnswer defaultAnswer = MessageAnswer::Ok;
+    // The text can be selected and copied: it holds an address to copy.
+    bool selectable = false;
 };
 
 // Modal message boxes. Every message the program shows goes through here,

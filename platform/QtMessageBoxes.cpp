@@ -47,6 +47,8 @@ MessageAnswer FromQt(int button)
 MessageAnswer QtMessageBoxes::Show(const MessageRequest& request)
 {
     QMessageBox box(ToQt(request.icon), request.caption, request.text, QMessageBox::NoButton, parent_);
+    if (request.selectable)
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     switch (request.buttons) {
     case MessageButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);

@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "presentation/BoardView.h"
+#include "presentation/FrmHelp.h"
 #include "presentation/MainController.h"
 #include "presentation/Pictures.h"
 #include "presentation/ToolStrip.h"
@@ -49,6 +50,7 @@ FrmMain::FrmMain(MainController& controller, LevelTools tools)
     connect(&controller_.Audio(), &AudioSwitches::switchesChanged, this, &FrmMain::ShowSwitches);
     connect(&controller_, &MainController::modeChanged, this, &FrmMain::ShowModes);
     connect(&controller_, &MainController::levelMenuChanged, this, &FrmMain::ShowLevelMenu);
+    connect(&controller_, &MainController::helpOpened, this, &FrmMain::ShowHelp);
     ShowSwitches();
     ShowModes();
     ShowLevelMenu();
@@ -84,8 +86,8 @@ void FrmMain::BuildMenus()
         }
     });
     munMain_->addAction(QStringLiteral("霁岚--关卡编辑器"), this, [this] {
-        if (tools_.openEditor) {
-            tools_.openEditor(this);
+        if (tools_.openEditor && tools_.openEditor(this)) {
+            controller_.LevelAdded();
         }
     });
     munMain_->addSeparator();
@@ -130,6 +132,26 @@ void FrmMain::ShowLevelMenu()
         item->setVisible(listed);
         item->setText(listed ? items[i - 1] : QString::number(i));
     }
+}
+
+QAction* FrmMain::MainItem(const QString& text) const
+{
+    for (QAction* item : munMain_->actions()) {
+        if (item->text() == text)
+            return item;
+    }
+    return nullptr;
+}
+
+void FrmMain::ShowHelp(const QString& text)
+{
+    // One help window, left open beside the game as long as the player likes.
+    if (!help_)
+        help_ = new FrmHelp(this);
+    help_->SetText(text);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 QPoint FrmMain::MenuPosition(Toolbar::MenuButton button) const

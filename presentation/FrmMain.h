@@ -14,6 +14,7 @@ class QMenu;
 namespace daz {
 
 class BoardView;
+class FrmHelp;
 class MainController;
 class ToolStrip;
 
@@ -24,9 +25,10 @@ class FrmMain : public QWidget {
     Q_OBJECT
 
 public:
-    // The level tools open as modal windows; the hooks run them.
+    // The level tools open as modal windows; the hooks run them. The
+    // editor's tells whether a level was made.
     struct LevelTools {
-        std::function<void(QWidget* parent)> openEditor;
+        std::function<bool(QWidget* parent)> openEditor;
         std::function<void(QWidget* parent)> openModifier;
     };
 
@@ -43,6 +45,10 @@ public:
     QAction* MediaItem() const { return munMedia_; }
     QAction* ModeItem(int mode) const { return munGameMode_[static_cast<std::size_t>(mode)]; }
     QAction* LevelItem(int level) const { return munGame_[static_cast<std::size_t>(level)]; }
+    // The item of the main menu with this text.
+    QAction* MainItem(const QString& text) const;
+    // The help window, once the help was opened.
+    FrmHelp* HelpWindow() const { return help_; }
 
     // Where the pop-up menu of a button opens, in global coordinates.
     QPoint MenuPosition(Toolbar::MenuButton button) const;
@@ -63,6 +69,7 @@ private:
     void ShowSwitches();
     void ShowModes();
     void ShowLevelMenu();
+    void ShowHelp(const QString& text);
     void LayOut();
 
     MainController& controller_;
@@ -70,6 +77,7 @@ private:
     ToolStrip* strip_;
     BoardView* board_;
     QLabel* showBox_;
+    FrmHelp* help_ = nullptr;
     QMenu* munMain_ = nullptr;
     QMenu* munMode_ = nullptr;
     QMenu* munGameSelect_ = nullptr;

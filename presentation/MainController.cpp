@@ -1,14 +1,19 @@
 #include "MainController.h"
 
+#include <QDir>
+#include <QFile>
 #include <QUrl>
 
+#include "leveldata/ErrorTexts.h"
 #include "leveldata/Formats.h"
 #include "leveldata/ProgramPaths.h"
+#include "leveldata/TextEncoding.h"
 
 namespace daz {
 
 const QString MainController::kMail = QStringLiteral("jilan.llk@example.com");
 const QString MainController::kWebPage = QStringLiteral("https://jilan-llk.example.com/");
+const QString MainController::kHelpFile = QStringLiteral("\\dazRedme.txt");
 
 MainController::MainController(DataFolders folders, ProgramState& state, MainServices services)
     : folders_(std::move(folders)),
@@ -40,19 +45,20 @@ void MainController::Tell(const QString& text)
                           platform::MessageButtons::Ok, platform::MessageAnswer::Ok});
 }
 
-void MainController::ReadCatalogue()
+void MainController::ReadCatalogue(bool tell)
 {
     const QString file = IniFile();
     if (!FileExists(file)) {
-        Tell(QStringLiteral("找不到游戏设置文件 DAZGame.ini，没有可玩的关卡。"));
+        if (tell)
+            Tell(QStringLiteral("找不到游戏设置文件 DAZGame.ini，没有可玩的关卡。"));
         return;
     }
     // Levels keep their numbers; a level whose entry is missing is not
     // listed, and all that is missing is told in one message.
     const Catalogue catalogue = daz::ReadCatalogue(ini_, file);
-    if (catalogue.menu < 1) {
+    if (tell && catalogue.menu < 1) {
         Tell(QStringLiteral("关卡目录是空的：DAZGame.ini 的 [GameMenu] 中没有任何关卡。"));
-    } else if (const QString problems = catalogue.Problems(); !problems.isEmpty()) {
+    } else if (const QString problems = catalogue.Problems(); tell && !problems.isEmpty()) {
         Tell(problems);
     }
     state_.GKCount = static_cast<std::int16_t>(catalogue.levels.empty() ? 0 : catalogue.levels.back().number);
@@ -75,7 +81,7 @@ bool MainController::Listed(int level) const
 
 void MainController::Load()
 {
-    ReadCatalogue();
+    ReadCatalogue(true);
 
     if (FileExists(IniFile())) {
         const UserSettings settings = ReadUserSettings(ini_, IniFile());
@@ -211,23 +217,55 @@ void MainController::OpenMenu(Toolbar::MenuButton button)
 
 void MainController::OpenHelp()
 {
-    const QString help = folders_.Find(QStringLiteral("\\dazRedme.txt"));
-    if (FileExists(help)) {
-        services_.desktop.Open(QUrl::fromLocalFile(help));
-    } else {
+    const QString help = folders_.Find(kHelpFile);
+    if (!FileExists(help)) {
         services_.boxes.Show({QStringLiteral("帮助文件丢失！"), QStringLiteral("警告"), platform::MessageIcon::Exclamation,
                               platform::MessageButtons::Ok, platform::MessageAnswer::Ok});
+        return;
     }
+    QFile file(help);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        const QString reason = FileErrorText(file);
+        services_.boxes.Show({QStringLiteral("帮助文件“%1”无法读取：%2").arg(QDir::toNativeSeparators(help), reason),
+                              QStringLiteral("警告"), platform::MessageIcon::Exclamation, platform::MessageButtons::Ok,
+                              platform::MessageAnswer::Ok});
+        return;
+    }
+    // Written on Chinese Windows in GBK, or in UTF-8.
+    const StoredText stored = SplitStoredText(bytes);
+    QString text = DecodeText(stored.body, stored.encoding);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    emit helpOpened(text);
+}
+
+void MainController::ShowAddress(const QString& text, const QString& address)
+{
+    platform::MessageRequest request{text + QStringLiteral("\n\n") + address, QStringLiteral("提示"),
+                                     platform::MessageIcon::Information, platform::MessageButtons::Ok,
+                                     platform::MessageAnswer::Ok};
+    request.selectable = true;
+    services_.boxes.Show(request);
 }
 
 void MainController::SendFeedback()
 {
-    services_.desktop.Open(QUrl(QStringLiteral("mailto:") + kMail));
+    if (!services_.desktop.Open(QUrl(QStringLiteral("mailto:") + kMail)))
+        ShowAddress(QStringLiteral("没有找到可以写邮件的程序。欢迎把建议发到下面的邮件地址（可以选中复制）："), kMail);
 }
 
 void MainController::OpenDownloads()
 {
-    services_.desktop.Open(QUrl(kWebPage));
+    if (!services_.desktop.Open(QUrl(kWebPage)))
+        ShowAddress(QStringLiteral("没有找到可以打开网页的程序。请在浏览器中打开下面的网址（可以选中复制）："), kWebPage);
+}
+
+void MainController::LevelAdded()
+{
+    // What was wrong with the catalogue was told at start-up.
+    ReadCatalogue(false);
 }
 
 void MainController::ShowAbout()

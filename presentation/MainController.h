@@ -67,9 +67,15 @@ public:
     void ClickOverlay();
     // A menu button was clicked: the level pauses before its menu opens.
     void OpenMenu(Toolbar::MenuButton button);
+    // The help text, read in its own encoding, goes to helpOpened; a
+    // missing file is told in a box.
     void OpenHelp();
+    // Hand the address to the user's own programs; when none takes it,
+    // a box shows it, ready to be copied.
     void SendFeedback();
     void OpenDownloads();
+    // The level editor made a level: the level menu lists it at once.
+    void LevelAdded();
     void ShowAbout();
     void WindowMinimised();
 
@@ -94,13 +100,19 @@ public:
     static const QString kMail;
     static const QString kWebPage;
 
+    // The help file, in the program folder or the player's.
+    static const QString kHelpFile;
+
 signals:
+    void helpOpened(const QString& text);
     void levelMenuChanged();
     void modeChanged();
     void userChanged();
 
 private:
-    void ReadCatalogue();
+    // Problems of the catalogue are told when tell is set.
+    void ReadCatalogue(bool tell);
+    void ShowAddress(const QString& text, const QString& address);
     // Whether the catalogue lists the level: its entry was found.
     bool Listed(int level) const;
     void Tell(const QString& text);

@@ -217,7 +217,7 @@ TEST_F(CrashSafety, AKilledWriterLeavesEveryFileWhole)
     for (const QString& file : QDir(folder.path()).entryList(QDir::Files | QDir::Hidden))
         EXPECT_FALSE(IsLeftoverOfWrite(file, Catalogue())) << file.toStdString();
     for (const auto& box : boxes.shown)
-        EXPECT_EQ(box.text.toStdString(), "关卡文件成生，重新启动游戏后生效！");
+        EXPECT_EQ(box.text.toStdString(), "关卡文件生成，已加入关卡菜单！");
 }
 
 } // namespace

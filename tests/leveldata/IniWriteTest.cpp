@@ -203,6 +203,7 @@ TEST_F(IniWrite, DoesNotCreateAMissingFile)
     const IniWriteResult result = ini.WriteIniKey(Path("none.ini"), "A", "K", 1);
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains("none.ini")) << result.error.toStdString();
+    EXPECT_TRUE(result.error.contains(QStringLiteral("文件或文件夹不存在"))) << result.error.toStdString();
     EXPECT_FALSE(QFileInfo::exists(Path("none.ini")));
     EXPECT_FALSE(TempFileLeft());
     EXPECT_TRUE(boxes.shown.empty());
@@ -218,7 +219,7 @@ TEST_F(IniWrite, LeavesTheOldFileWhenItCannotBeReplaced)
     const IniWriteResult result = ini.WriteIniKey(path, "GameSet", "MaxX", 4);
     QFile::setPermissions(Path("level"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_TRUE(result.error.contains(QStringLiteral("没有权限"))) << result.error.toStdString();
     EXPECT_EQ(ReadBytes(path), "[GameSet]\r\nMaxX=12\r\n");
     EXPECT_FALSE(TempFileLeft());
 }

@@ -60,7 +60,7 @@ TEST(LevelToolsEndToEnd, ALevelMadeInTheEditorIsPlayedAfterTheNextStart)
         dialogs.files = {pictures.path() + QStringLiteral("/theme.mid")};
         QTest::mouseClick(editor.MusicButton(), Qt::LeftButton);
         QTest::mouseClick(editor.OkButton(), Qt::LeftButton);
-        ASSERT_EQ(h.boxes.shown.back().text, "关卡文件成生，重新启动游戏后生效！");
+        ASSERT_EQ(h.boxes.shown.back().text, "关卡文件生成，已加入关卡菜单！");
         ASSERT_EQ(editor.result(), QDialog::Accepted);
     }
     // The menu is built at start-up: the new level is not there yet.

@@ -83,7 +83,7 @@ TEST_F(Editor, RefusesEntriesInOrder)
     ExpectRefusal("图片横向卡片排列数只能是数字！", ToolField::MaxX, true);
     for (const char* outside : {"20", "0", "5.5", "-4"}) {
         f.maxX = QString::fromUtf8(outside);
-        ExpectRefusal("图片横向卡片排列数只能是大于O小于20的正整数！", ToolField::MaxX, true);
+        ExpectRefusal("图片横向卡片排列数只能是大于0小于20的正整数！", ToolField::MaxX, true);
     }
     f.maxX = QStringLiteral("19");
 
@@ -92,7 +92,7 @@ TEST_F(Editor, RefusesEntriesInOrder)
     f.maxY = QStringLiteral("b");
     ExpectRefusal("图片纵向卡片排列数只能是数字！", ToolField::MaxY, true);
     f.maxY = QStringLiteral("20");
-    ExpectRefusal("图片纵向卡片排列数只能是大于O小于20的的正整数！", ToolField::MaxY, true);
+    ExpectRefusal("图片纵向卡片排列数只能是大于0小于20的正整数！", ToolField::MaxY, true);
 
     f.maxX = QStringLiteral("5");
     f.maxY = QStringLiteral("7");
@@ -265,7 +265,7 @@ TEST_F(Editor, MakesTheLevelFolderAndAddsItToTheCatalogue)
     EXPECT_EQ(seenUnderItsName, std::vector{LevelEditor::Step::AddToCatalogue});
     EXPECT_EQ(Listing(Program("gameg")), QStringList{"星空/"});
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, "关卡文件成生，重新启动游戏后生效！");
+    EXPECT_EQ(boxes.shown[0].text, "关卡文件生成，已加入关卡菜单！");
     EXPECT_EQ(boxes.shown[0].caption, "提示");
     EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Information);
 

@@ -132,7 +132,7 @@ TEST_F(Modifier, RefusesEntriesInOrder)
     ExpectRefusal("图片横向卡片排列数只能是数字！", ToolField::MaxX, true);
     for (const char* outside : {"20", "0", "10.5", "-2"}) {
         f.maxX = QString::fromUtf8(outside);
-        ExpectRefusal("图片横向卡片排列数只能是大于O小于20的正整数！", ToolField::MaxX, true);
+        ExpectRefusal("图片横向卡片排列数只能是大于0小于20的正整数！", ToolField::MaxX, true);
     }
     f.maxX = QStringLiteral("19");
 
@@ -141,7 +141,7 @@ TEST_F(Modifier, RefusesEntriesInOrder)
     f.maxY = QStringLiteral("y");
     ExpectRefusal("图片纵向卡片排列数只能是数字！", ToolField::MaxY, true);
     f.maxY = QStringLiteral("20");
-    ExpectRefusal("图片纵向卡片排列数只能是大于O小于20的的正整数！", ToolField::MaxY, true);
+    ExpectRefusal("图片纵向卡片排列数只能是大于0小于20的正整数！", ToolField::MaxY, true);
     f.maxY = QStringLiteral("7");
     ExpectRefusal("图片横向卡片排列数或图片纵向卡片排列数要有一方为偶数！", ToolField::MaxY, true);
     f.maxY = QStringLiteral(" 12 ");

@@ -111,7 +111,7 @@ TEST_F(ToolWindows, TheEditorClosesAfterMakingTheLevel)
 
     QTest::mouseClick(window.OkButton(), Qt::LeftButton);
 
-    EXPECT_EQ(boxes.shown.back().text, "关卡文件成生，重新启动游戏后生效！");
+    EXPECT_EQ(boxes.shown.back().text, "关卡文件生成，已加入关卡菜单！");
     EXPECT_EQ(window.result(), QDialog::Accepted);
     EXPECT_EQ(ReadBytes(Program("gameg/星空/setme.ini")), "[GameSet]\r\nMaxX=12\r\nMaxY=8\r\nPhotoSum=12\r\n"
                                                         "GBackColor=65280\r\nMediaName=tune.wav\r\nParticle=4\r\n");

@@ -267,19 +267,36 @@ TEST(Menus, HelpMailAndAbout)
     GameHarness h;
     h.folder.WriteGame(Levels(1));
     h.Start(2);
+    QStringList helpShown;
+    QObject::connect(h.controller.get(), &MainController::helpOpened, [&](const QString& text) { helpShown << text; });
     h.controller->OpenHelp();
     EXPECT_EQ(h.boxes.shown.back().text, QStringLiteral("帮助文件丢失！"));
     EXPECT_EQ(h.boxes.shown.back().caption, QStringLiteral("警告"));
+    EXPECT_TRUE(helpShown.isEmpty());
+
+    // The help is the game's own window: no program is asked to show it.
+    h.folder.Write(QStringLiteral("dazRedme.txt"), "帮助\r\n第二行\r\n");
+    const std::size_t boxes = h.boxes.shown.size();
+    h.controller->OpenHelp();
+    EXPECT_EQ(helpShown, QStringList{QStringLiteral("帮助\n第二行\n")});
+    EXPECT_EQ(h.boxes.shown.size(), boxes);
     EXPECT_TRUE(h.desktop.opened.isEmpty());
 
-    h.folder.Write(QStringLiteral("dazRedme.txt"), "帮助");
-    h.controller->OpenHelp();
-    ASSERT_EQ(h.desktop.opened.size(), 1);
-    EXPECT_TRUE(h.desktop.opened[0].isLocalFile());
-    EXPECT_TRUE(h.desktop.opened[0].toLocalFile().endsWith(QStringLiteral("dazRedme.txt")));
-
     h.controller->SendFeedback();
-    EXPECT_EQ(h.desktop.opened.last().scheme(), QStringLiteral("mailto"));
+    EXPECT_EQ(h.desktop.opened.last(), QUrl(QStringLiteral("mailto:") + MainController::kMail));
+    EXPECT_EQ(h.boxes.shown.size(), boxes);
+    // Without a program to take them, the addresses are shown to be copied.
+    h.desktop.launches = false;
+    h.controller->SendFeedback();
+    h.controller->OpenDownloads();
+    ASSERT_EQ(h.boxes.shown.size(), boxes + 2);
+    EXPECT_EQ(h.desktop.opened.last(), QUrl(MainController::kWebPage));
+    for (const auto& [box, address] : {std::pair{h.boxes.shown[boxes], MainController::kMail},
+                                       std::pair{h.boxes.shown[boxes + 1], MainController::kWebPage}}) {
+        EXPECT_TRUE(box.selectable);
+        EXPECT_TRUE(box.text.endsWith(QStringLiteral("\n") + address)) << box.text.toStdString();
+    }
+
     h.controller->ShowAbout();
     EXPECT_EQ(h.boxes.shown.back().caption, QStringLiteral("关于霁岚连连看2006.10.4"));
 }

@@ -160,12 +160,18 @@ TEST_F(SplashTest, WhiteIsSeeThroughAndTheFigureIsNot)
     DeleteClosedWindows();
 }
 
-// The real lock, on a file of its own.
+// The real lock, beside the player's files: a copy started with another
+// temporary folder still finds it.
 TEST(InstanceLockTest, OnlyOneCopyHoldsTheLockAtATime)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("DAZGame.lock"));
+    const QString path = platform::QtInstanceLock::PathFor(folder.path());
+    EXPECT_EQ(QFileInfo(path).absolutePath(), folder.path());
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    qputenv("TMPDIR", folder.filePath(QStringLiteral("elsewhere")).toUtf8());
+    EXPECT_EQ(platform::QtInstanceLock::PathFor(folder.path()), path);
+    tmpdir.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmpdir);
 
     auto first = std::make_unique<platform::QtInstanceLock>(path);
     EXPECT_TRUE(first->TryAcquire());

@@ -11,11 +11,12 @@ public:
     bool Open(const QUrl& url) override
     {
         opened.append(url);
-        return true;
+        return launches;
     }
     QString LoginName() const override { return loginName; }
 
     QList<QUrl> opened;
+    bool launches = true; // false: no program takes what is handed over
     QString loginName = QStringLiteral("player");
 };
 

@@ -2,12 +2,20 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
+#include <QTranslator>
 
 #include "GameHarness.h"
 #include "leveldata/IniFile.h"
+#include "platform/QtMessageBoxes.h"
+#include "platform/QtTranslations.h"
 #include "presentation/BoardView.h"
+#include "presentation/FrmHelp.h"
 #include "presentation/FrmMain.h"
 #include "presentation/Pictures.h"
 #include "presentation/ToolStrip.h"
@@ -20,12 +28,12 @@ using Spec = TestProgramFolder::LevelSpec;
 // The main window over a two-level catalogue, played with the mouse.
 class MainWindow : public ::testing::TestWithParam<int> {
 protected:
-    void Open(int mode)
+    void Open(int mode, FrmMain::LevelTools tools = {})
     {
         h.folder.WriteGame({Spec(QStringLiteral("甲"), QStringLiteral("a"), 4, 2, 10),
                             Spec(QStringLiteral("乙"), QStringLiteral("b"), 6, 4, 10)});
         h.Start(mode);
-        window = std::make_unique<FrmMain>(*h.controller, FrmMain::LevelTools{});
+        window = std::make_unique<FrmMain>(*h.controller, std::move(tools));
         window->SetMenuRunner([this](QMenu* menu, QPoint at) {
             openedMenu = menu;
             openedAt = at;
@@ -176,6 +184,84 @@ TEST_F(Window, ClosingTheWindowSavesTheSettings)
     const QString file = h.folder.File(QStringLiteral("DAZGame.ini"));
     EXPECT_EQ(ini.ReadIniKey(file, QStringLiteral("UserSet"), QStringLiteral("UserGK")), QStringLiteral("2"));
     EXPECT_EQ(ini.ReadIniKey(file, QStringLiteral("UserSet"), QStringLiteral("UserJF")), QStringLiteral("4"));
+}
+
+TEST_F(Window, ALevelMadeInTheEditorIsListedAtOnce)
+{
+    Open(2, FrmMain::LevelTools{[this](QWidget*) {
+                                    h.folder.WriteGame({Spec(QStringLiteral("甲"), QStringLiteral("a"), 4, 2, 10),
+                                                        Spec(QStringLiteral("乙"), QStringLiteral("b"), 6, 4, 10),
+                                                        Spec(QStringLiteral("丙"), QStringLiteral("c"), 2, 2, 10)});
+                                    return true;
+                                },
+                                {}});
+    EXPECT_FALSE(window->LevelItem(3)->isVisible());
+    window->MainItem(QStringLiteral("霁岚--关卡编辑器"))->trigger();
+    ASSERT_TRUE(window->LevelItem(3)->isVisible());
+    EXPECT_EQ(window->LevelItem(3)->text(), QStringLiteral("3．丙"));
+    EXPECT_EQ(h.state.UserGK, 1); // the level in play goes on
+    window->LevelItem(3)->trigger();
+    EXPECT_EQ(h.board().TileCount(), 4);
+    EXPECT_TRUE(h.boxes.shown.empty());
+}
+
+// The help text as it was saved: GBK by the Windows releases, UTF-8 (with
+// or without a byte-order mark) by editors of today.
+TEST_F(Window, HelpOpensInAWindowOfTheGameInEitherEncoding)
+{
+    Open(2);
+    const QString help = QStringLiteral("连连看帮助：点两张相同的牌。\n第二行");
+    const QByteArray gbk = QByteArray::fromHex("c1acc1acbfb4b0efd6faa3bab5e3c1bdd5c5cfe0cdacb5c4c5c6a1a3") + "\r\n"
+                           + QByteArray::fromHex("b5dab6fed0d0");
+    for (const QByteArray& bytes : {gbk, help.toUtf8(), "\xEF\xBB\xBF" + help.toUtf8()}) {
+        h.folder.Write(QStringLiteral("dazRedme.txt"), bytes);
+        window->MainItem(QStringLiteral("主题帮助"))->trigger();
+        FrmHelp* shown = window->HelpWindow();
+        ASSERT_NE(shown, nullptr);
+        EXPECT_TRUE(shown->isVisible());
+        EXPECT_EQ(shown->Text(), help);
+        EXPECT_TRUE(shown->View()->isReadOnly());
+        EXPECT_EQ(shown->windowTitle(), QStringLiteral("主题帮助"));
+        shown->close();
+    }
+    EXPECT_TRUE(h.desktop.opened.isEmpty());
+    EXPECT_TRUE(h.boxes.shown.empty());
+}
+
+// Qt's own buttons speak Chinese also where the system's locale has no
+// translation of its own.
+TEST(QtTexts, MessageBoxButtonsReadChineseUnderTheCAndEnglishLocales)
+{
+    const auto plain = [](QString text) { return text.remove(QRegularExpression(QStringLiteral("\\(&.\\)|&"))); };
+    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates)}) {
+        const std::unique_ptr<QTranslator> translator = platform::LoadQtTranslation(locale);
+        ASSERT_NE(translator, nullptr) << "Qt's translations (qt6-translations-l10n) are not installed";
+        QCoreApplication::installTranslator(translator.get());
+        platform::QtMessageBoxes boxes;
+        QStringList read;
+        const auto readAndAnswer = [&](QMessageBox::StandardButton answer) {
+            QTimer::singleShot(0, [&, answer] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                ASSERT_NE(box, nullptr);
+                for (QAbstractButton* button : box->buttons())
+                    read << plain(button->text());
+                box->button(answer)->click();
+            });
+        };
+        readAndAnswer(QMessageBox::No);
+        EXPECT_EQ(boxes.Show({QStringLiteral("你真的要重新开始吗？"), QStringLiteral("友情提示"),
+                              platform::MessageIcon::Question, platform::MessageButtons::YesNo,
+                              platform::MessageAnswer::Yes}),
+                  platform::MessageAnswer::No);
+        read.sort();
+        EXPECT_EQ(read, (QStringList{QStringLiteral("否"), QStringLiteral("是")})) << locale.name().toStdString();
+        read.clear();
+        readAndAnswer(QMessageBox::Ok);
+        boxes.Show({QStringLiteral("帮助文件丢失！"), QStringLiteral("警告"), platform::MessageIcon::Exclamation,
+                    platform::MessageButtons::Ok, platform::MessageAnswer::Ok});
+        EXPECT_EQ(read, QStringList{QStringLiteral("确定")}) << locale.name().toStdString();
+        QCoreApplication::removeTranslator(translator.get());
+    }
 }
 
 TEST_F(Window, MinimisingPausesTheLevel)

@@ -1,0 +1,52 @@
+#include "FrmHelp.h"
+
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "presentation/Pictures.h"
+
+namespace daz {
+
+FrmHelp::FrmHelp(QWidget* parent) : QDialog(parent), view_(new QPlainTextEdit(this))
+{
+    setWindowTitle(QStringLiteral("主题帮助"));
+    setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"), {32, 32}, QStringLiteral("连"))));
+    setAutoFillBackground(true);
+    QPalette paper = palette();
+    paper.setColor(QPalette::Window, QColor(0xF6, 0xEE, 0xDC));
+    paper.setColor(QPalette::Base, QColor(0xFF, 0xFB, 0xF0));
+    paper.setColor(QPalette::Text, QColor(0x40, 0x28, 0x10));
+    setPalette(paper);
+
+    view_->setReadOnly(true);
+    view_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // The game's font; its monospaced cut keeps the help's tables in line,
+    // a Chinese character as wide as two letters.
+    QFont font = this->font();
+    if (QFontDatabase::hasFamily(QStringLiteral("WenQuanYi Micro Hei Mono")))
+        font.setFamilies(QStringList{QStringLiteral("WenQuanYi Micro Hei Mono")} + font.families());
+    font.setPointSize(10);
+    view_->setFont(font);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(view_);
+    layout->addWidget(buttons);
+    resize(680, 560);
+}
+
+void FrmHelp::SetText(const QString& text)
+{
+    view_->setPlainText(text);
+}
+
+QString FrmHelp::Text() const
+{
+    return view_->toPlainText();
+}
+
+} // namespace daz
