@@ -145,15 +145,36 @@ TEST(ShuffleBoard, ReseedsFromTheClockSoRepeatedShufflesDiffer)
     ShuffleBoard(second, random);
     EXPECT_NE(RowsOf(first), RowsOf(second));
 
-    // A generator seeded alike with a different clock reading shuffles
-    // differently too.
+    // Generators in the same state shuffle alike at the same clock
+    // reading and differently at another one.
     Random a(12, [] { return 100.0; });
+    Random same(12, [] { return 100.0; });
     Random b(12, [] { return 100.5; });
-    Board fromA = testing::RandomBoard(10, 10, 1.0f, 50, a);
-    Board fromB = fromA;
+    const Board board = testing::RandomBoard(10, 10, 1.0f, 50, random);
+    Board fromA = board;
+    Board fromSame = board;
+    Board fromB = board;
     ShuffleBoard(fromA, a);
+    ShuffleBoard(fromSame, same);
     ShuffleBoard(fromB, b);
+    EXPECT_EQ(RowsOf(fromA), RowsOf(fromSame));
     EXPECT_NE(RowsOf(fromA), RowsOf(fromB));
+}
+
+TEST(ShuffleBoard, EveryTileIsEquallyLikelyToEndUpLast)
+{
+    // The last position swaps with one drawn from all of them, so it ends
+    // up with each tile a quarter of the time.
+    Random random = testing::SeededRandom(14);
+    std::map<TileCode, int> last;
+    for (int i = 0; i < 4000; ++i) {
+        Board board = BoardFromRows({"AB", "CD"});
+        ShuffleBoard(board, random);
+        ++last[board.At(2, 2)];
+    }
+    ASSERT_EQ(last.size(), 4u);
+    for (const auto& [code, count] : last)
+        EXPECT_NEAR(count, 1000, 150) << "code " << code;
 }
 
 TEST(ShuffleBoard, AnEmptyBoardStaysEmpty)

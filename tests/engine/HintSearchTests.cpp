@@ -60,6 +60,10 @@ TEST(FindPair, PathsThroughTheMarginCount)
     EXPECT_EQ(FindPair(BoardFromRows({"AB", "CD", "AE"})), (CellPair{1, 5}));
     // Out of the row through an empty cell, then down the right margin.
     EXPECT_EQ(FindPair(BoardFromRows({"A.", "CD", "EA"})), (CellPair{1, 6}));
+    // Down through empty cells into the margin below, and up again: cell
+    // 1 reaches both cell 11 and cell 12 that way.
+    EXPECT_EQ(FindPair(BoardFromRows({"BCDE", "AFGA", ".HI."})), (CellPair{5, 8}));
+    EXPECT_EQ(FindPair(BoardFromRows({"BA..", "..D.", ".CBB"})), (CellPair{1, 11}));
     // Round the corner of the margin takes one turn too many.
     EXPECT_EQ(FindPair(BoardFromRows({"AB", "CD", "EA"})), std::nullopt);
 }

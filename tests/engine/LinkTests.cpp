@@ -174,6 +174,16 @@ TEST(IsLink, APairNeedingThreeTurnsIsRefused)
     EXPECT_FALSE(IsLink(board, 1, 1, 2, 2, 2).linked);
     EXPECT_FALSE(IsLink(board, 2, 1, 1, 2, 3).linked);
     EXPECT_TRUE(IsLink(board, 1, 1, 2, 2, 1).linked);
+
+    // Either corner of one turn is open from the first tile, but the
+    // second tile cannot see it: the E is in the way.
+    const Board blocked = BoardFromRows({
+        "A..B",
+        "CDEF",
+        "GHAI",
+    });
+    EXPECT_FALSE(IsLink(blocked, 1, 1, 3, 3, 2).linked);
+    EXPECT_FALSE(IsLink(blocked, 3, 3, 1, 1, 2).linked);
 }
 
 } // namespace

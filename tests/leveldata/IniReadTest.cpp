@@ -23,6 +23,8 @@ TEST_F(IniRead, FindsTheKeyOnTheLineAfterItsHeader)
 {
     EXPECT_EQ(Read("[GameSet]\r\nMaxX=12\r\nMaxY=8\r\n", "GameSet", "MaxX"), "12");
     EXPECT_EQ(Read("[GameSet]\r\nMaxX=12\r\nMaxY=8\r\n", "GameSet", "MaxY"), "8");
+    // Only the whole name: a section whose name starts with it is passed over.
+    EXPECT_EQ(Read("[GameSetOld]\r\nMaxX=1\r\n[GameSet]\r\nMaxX=12\r\n", "GameSet", "MaxX"), "12");
     EXPECT_TRUE(boxes.shown.empty());
 }
 

@@ -80,6 +80,10 @@ TEST_F(IniWrite, LeavesTheFileAloneWhenTheSectionIsMissing)
     EXPECT_FALSE(result.sectionFound);
     EXPECT_EQ(ReadBytes(path), content);
     EXPECT_FALSE(TempFileLeft());
+    // A line naming the section without a "[" is no header.
+    const QByteArray named = "[GameMenu]\r\nMenuName1=UserSet\r\nMaxX=12\r\n";
+    EXPECT_FALSE(ini.WriteIniKey(File("test.ini", named), "UserSet", "MaxX", 3).sectionFound);
+    EXPECT_EQ(ReadBytes(Path("test.ini")), named);
 }
 
 TEST_F(IniWrite, ReplacesTheFirstLineThatContainsTheKeyAnywhere)

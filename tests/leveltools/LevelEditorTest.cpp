@@ -111,6 +111,9 @@ TEST_F(Editor, RefusesEntriesInOrder)
     ExpectRefusal("没有发现你打开目录下有7.gif，请先制作！", ToolField::None, false);
     WriteBytes(Source("7.gif"), "7");
     WriteBytes(Source("9.gif"), "9");
+    QFile::remove(Source("12.gif")); // the last one
+    ExpectRefusal("没有发现你打开目录下有12.gif，请先制作！", ToolField::None, false);
+    WriteBytes(Source("12.gif"), "12");
 
     EXPECT_FALSE(editor.Validate().has_value());
 }

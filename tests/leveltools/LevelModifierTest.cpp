@@ -16,7 +16,7 @@ using Outcome = LevelModifier::Outcome;
 const QByteArray kStar =
     "[GameSet]\r\nMaxX=10\r\nMaxY=8\r\nPhotoSum=20\r\nGBackColor=255\r\nMediaName=a.mp3\r\nParticle=2\r\n";
 const QByteArray kMoon =
-    "[GameSet]\r\nMaxX=12\r\nMaxY=7\r\nPhotoSum=20\r\nGBackColor=-2147483633\r\nMediaName=\r\nParticle=9\r\n";
+    "[GameSet]\r\nMaxX=12\r\nMaxY=7\r\nPhotoSum=20\r\nGBackColor=-2147483633\r\nMediaName=\r\nParticle=6\r\n";
 
 class Modifier : public testing::ToolFolderTest {
 protected:

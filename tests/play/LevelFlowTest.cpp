@@ -241,9 +241,15 @@ TEST(LevelFlow, BadBoardSizesAndMissingSettingsAreReported)
     GameHarness h;
     QList<Spec> levels{{QStringLiteral("奇"), QStringLiteral("odd"), 3, 3, 10},
                        {QStringLiteral("空"), QStringLiteral("empty"), 4, 2, 10},
-                       {QStringLiteral("零"), QStringLiteral("zero"), 0, 4, 10}};
+                       {QStringLiteral("零"), QStringLiteral("zero"), 0, 4, 10},
+                       {QStringLiteral("无"), QStringLiteral("none"), 4, 2, 0},
+                       {QStringLiteral("少"), QStringLiteral("few"), 2, 2, 10}};
     h.folder.WriteGame(levels);
     QFile::remove(h.folder.File(QStringLiteral("levels/empty/setme.ini")));
+    // Two pairs show pictures 1 and 2 only: the rest need not be there.
+    for (int k = 3; k <= 10; ++k) {
+        QFile::remove(h.folder.File(QStringLiteral("levels/few/%1.gif").arg(k)));
+    }
     h.Start(2);
     EXPECT_TRUE(h.BoxTexts().last().contains(QStringLiteral("3 × 3")));
     h.controller->ChooseLevel(2);
@@ -251,6 +257,13 @@ TEST(LevelFlow, BadBoardSizesAndMissingSettingsAreReported)
     h.controller->ChooseLevel(3);
     EXPECT_TRUE(h.BoxTexts().last().contains(QStringLiteral("0 × 4")));
     EXPECT_EQ(h.board().TileCount(), 0);
+    h.controller->ChooseLevel(4);
+    EXPECT_TRUE(h.BoxTexts().last().contains(QStringLiteral("PhotoSum=0")));
+    EXPECT_EQ(h.board().TileCount(), 0);
+    const auto boxes = h.boxes.shown.size();
+    h.controller->ChooseLevel(5);
+    EXPECT_EQ(h.boxes.shown.size(), boxes);
+    EXPECT_EQ(h.board().TileCount(), 4);
 }
 
 // A picture file may be small and still unpack into a huge picture. Its size

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
 #include "GameHarness.h"
 
@@ -65,6 +66,9 @@ TEST_F(Tools, ToolsNeedTheirCounterAndEnoughScore)
 {
     Start(3, 6, 4, 9);
     EXPECT_EQ(toolbar().Text(Toolbar::Undo), QStringLiteral("←撤消*0"));
+    toolbar().Click(Toolbar::Shuffle); // costs 10
+    EXPECT_EQ(h.state.UserJF, 9);
+    EXPECT_EQ(h.game().ShuffleLeft(), 3);
     ASSERT_TRUE(h.RemoveAPair()); // score 10 now, undo count 0
     h.effects.played.clear();
     toolbar().Click(Toolbar::Undo);
@@ -199,9 +203,54 @@ TEST_F(Tools, AnEmptiedCellNeverShowsAGhostTile)
     // The player takes the hinted pair before the flash is over.
     h.Click(pair.first);
     h.Click(pair.second);
+    for (int tick = 1; tick <= 4; ++tick) {
+        h.timers.Fire(QStringLiteral("Timer3"));
+        EXPECT_FALSE(h.board().View(pair.first).visible) << "tick " << tick;
+        EXPECT_FALSE(h.board().View(pair.second).visible) << "tick " << tick;
+    }
+}
+
+TEST_F(Tools, AHintForAnotherPairDuringAFlashShowsTheOldPairAgain)
+{
+    Start(2);
+    const auto first = *h.LinkablePair();
+    ASSERT_TRUE(h.RemoveAPair());
+    toolbar().Click(Toolbar::Hint);
+    const auto second = h.game().HintPair();
+    ASSERT_NE(second, first);
+    h.timers.Fire(QStringLiteral("Timer3")); // the second pair is hidden now
+    toolbar().Click(Toolbar::Undo);          // the first pair is back, and first again
+    toolbar().Click(Toolbar::Hint);
+    ASSERT_EQ(h.game().HintPair(), first);
+    EXPECT_TRUE(h.board().View(second.first).visible);
+    EXPECT_TRUE(h.board().View(second.second).visible);
     h.timers.Fire(QStringLiteral("Timer3"), 4);
-    EXPECT_FALSE(h.board().View(pair.first).visible);
-    EXPECT_FALSE(h.board().View(pair.second).visible);
+    for (int n = 1; n <= h.board().CellCount(); ++n) {
+        EXPECT_TRUE(h.board().View(n).visible) << "cell " << n;
+    }
+}
+
+// Mode 1 never tests the board after a pair, so it can run out of moves:
+// a hint then costs its points and shows nothing, and shuffles nothing.
+TEST_F(Tools, AHintOnADeadBoardIsPaidForButShufflesNothing)
+{
+    Start(1, 4, 4);
+    for (int level = 0; level < 40 && (h.board().TileCount() == 0 || h.LinkablePair()); ++level) {
+        h.controller->ChooseLevel(1);
+        for (int pairs = 0; pairs < 7 && h.LinkablePair(); ++pairs) {
+            ASSERT_TRUE(h.RemoveAPair());
+        }
+    }
+    ASSERT_FALSE(h.LinkablePair()) << "no dead board within 40 levels";
+    const std::vector<TileCode> before(h.board().Grid().begin(), h.board().Grid().end());
+    const long long score = h.state.UserJF;
+    h.effects.played.clear();
+    toolbar().Click(Toolbar::Hint);
+    EXPECT_EQ(std::vector<TileCode>(h.board().Grid().begin(), h.board().Grid().end()), before);
+    EXPECT_FALSE(h.Sounds().contains(QStringLiteral("dl.wav")));
+    EXPECT_FALSE(h.game().HintFlashRunning());
+    EXPECT_EQ(h.state.UserJF, score - 2);
+    EXPECT_EQ(h.game().HintLeft(), 8);
 }
 
 TEST_F(Tools, LabelsLightUpUnderThePointerUntilItCrossesTheStrip)

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include <gtest/gtest.h>
+
 #include <QFileInfo>
 #include <optional>
 
@@ -85,10 +87,13 @@ struct GameHarness {
     // Removes pairs until the board is empty, shuffling when stuck.
     void ClearBoard()
     {
-        for (int guard = 0; guard < 100000 && board().TileCount() > 0; ++guard) {
+        for (int guard = 0; guard < 10000 && board().TileCount() > 0; ++guard) {
             if (!RemoveAPair()) {
                 game().ShuffleBoard();
             }
+        }
+        if (board().TileCount() > 0) {
+            ADD_FAILURE() << "the board did not clear";
         }
     }
 

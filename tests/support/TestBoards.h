@@ -43,7 +43,10 @@ inline Board DeadBoard(int maxX, int maxY, float fill, int codes, std::uint64_t 
     const int patience = 10 * board.CellCount();
     int tries = 0;
     int nextOwnCode = codes + 1;
-    while (const std::optional<CellPair> pair = FindPair(board)) {
+    // Past the patience every try gives a tile a code of its own: the
+    // repair ends after at most one more try per cell.
+    for (std::optional<CellPair> pair = FindPair(board); pair && tries <= patience + board.CellCount();
+         pair = FindPair(board)) {
         const Cell cell = board.CellOf(random.Rnd() < 0.5f ? pair->first : pair->second);
         const int code = ++tries <= patience ? random.Draw(codes) : nextOwnCode++;
         board.PlaceTile(cell, static_cast<TileCode>(code));
