@@ -42,16 +42,19 @@ BoardView::BoardView(Game& game, Particles& particles, QWidget* parent)
     connect(&game_, &Game::captionChanged, this, &BoardView::CaptionChanged);
     connect(&particles_, &Particles::moved, this, &BoardView::ParticlesMoved);
     LevelStarted();
+    ParticlesMoved(); // they may have started before the view was made
 }
 
 void BoardView::LevelStarted()
 {
     tiles_.clear();
+    largestTile_ = QSize(0, 0);
     mb1_ = mb2_ = background_ = QPixmap();
     backColour_ = FromBgr(static_cast<unsigned>(game_.State().GBackColor));
     if (const Level* level = game_.CurrentLevel()) {
         for (const QImage& image : level->pictures.tiles) {
             tiles_.push_back(QPixmap::fromImage(image));
+            largestTile_ = largestTile_.expandedTo(image.size());
         }
         mb1_ = QPixmap::fromImage(level->pictures.mb1);
         mb2_ = QPixmap::fromImage(level->pictures.mb2);
@@ -139,16 +142,21 @@ void BoardView::ParticlesMoved()
         particleKey_ = particles_.Picture().cacheKey();
         particle_ = QPixmap::fromImage(particles_.Picture());
     }
+    // Each particle's old and new place, nothing in between.
+    QRegion dirty;
     const auto& sprites = particles_.All();
     for (int i = 1; i <= Particles::kCount; ++i) {
         const auto& sprite = sprites[static_cast<std::size_t>(i)];
         QRect& painted = paintedParticles_[static_cast<std::size_t>(i)];
         const QRect now = sprite.visible ? ParticleRect(sprite) : QRect();
         if (now != painted) {
-            update(painted);
-            update(now);
+            dirty += painted;
+            dirty += now;
             painted = now;
         }
+    }
+    if (!dirty.isEmpty()) {
+        update(dirty);
     }
 }
 
@@ -165,46 +173,78 @@ void BoardView::CaptionChanged()
 
 void BoardView::paintEvent(QPaintEvent* event)
 {
+    // A tick of the particles exposes up to twenty small rectangles far
+    // apart: each is painted on its own, clipped to itself, so that nothing
+    // between them is drawn.
     QPainter p(this);
-    const QRect dirty = event->rect();
+    for (const QRect& dirty : event->region()) {
+        p.setClipRect(dirty);
+        PaintArea(p, dirty);
+    }
+}
+
+// The cells x (or y) = 1 … count whose tiles may reach into the pixels
+// from … to, for cells box twips wide whose pictures are up to reach
+// pixels wide.
+std::pair<int, int> BoardView::CellSpan(int from, int to, int box, int reach, int count)
+{
+    if (box <= 0) {
+        return {1, 0};
+    }
+    const int first = std::max(1, (from - reach) * kTwipsPerPixel / box);
+    const int last = std::min(count, (to + 1) * kTwipsPerPixel / box + 1);
+    return {first, last};
+}
+
+void BoardView::PaintArea(QPainter& p, const QRect& dirty)
+{
     if (background_.isNull()) {
         p.fillRect(dirty, backColour_);
     } else {
         p.drawPixmap(dirty, background_, dirty);
     }
 
+    // Only the cells around the rectangle, in the order of their numbers:
+    // a larger picture lies over its right and lower neighbours.
     const Board& board = game_.GetBoard();
-    for (int n = 1; n <= board.CellCount(); ++n) {
-        const TileView& view = board.View(n);
-        if (!view.visible || view.picture < 1 || static_cast<std::size_t>(view.picture) >= tiles_.size()) {
-            continue;
-        }
-        const QRect r = TileRect(n);
-        if (r.intersects(dirty)) {
-            p.drawPixmap(r.topLeft(), tiles_[static_cast<std::size_t>(view.picture)]);
+    const CellGeometry& geometry = game_.Geometry();
+    const auto [y0, y1] = CellSpan(dirty.top(), dirty.bottom(), geometry.boxH, largestTile_.height(), board.MaxY());
+    const auto [x0, x1] = CellSpan(dirty.left(), dirty.right(), geometry.boxW, largestTile_.width(), board.MaxX());
+    for (int y = y0; y <= y1; ++y) {
+        for (int x = x0; x <= x1; ++x) {
+            const int n = board.CellNumber(Cell{x, y});
+            const TileView& view = board.View(n);
+            if (!view.visible || view.picture < 1 || static_cast<std::size_t>(view.picture) >= tiles_.size()) {
+                continue;
+            }
+            const QRect r = TileRect(n);
+            if (r.intersects(dirty)) {
+                p.drawPixmap(r.topLeft(), tiles_[static_cast<std::size_t>(view.picture)]);
+            }
         }
     }
 
-    if (const MaskState& mb2 = game_.HoverMask(); mb2.visible) {
+    if (const MaskState& mb2 = game_.HoverMask(); mb2.visible && MaskRect(mb2, mb2_).intersects(dirty)) {
         p.drawPixmap(Px(mb2.left), Px(mb2.top), mb2_);
     }
-    if (const MaskState& mb1 = game_.SelectionMask(); mb1.visible) {
+    if (const MaskState& mb1 = game_.SelectionMask(); mb1.visible && MaskRect(mb1, mb1_).intersects(dirty)) {
         p.drawPixmap(Px(mb1.left), Px(mb1.top), mb1_);
     }
 
-    p.setRenderHint(QPainter::Antialiasing);
     for (const LinkLine& line : game_.Lines()) {
-        if (line.visible) {
+        if (line.visible && LineRect(line).intersects(dirty)) {
+            p.setRenderHint(QPainter::Antialiasing);
             p.setPen(QPen(kLinkColour, line.width, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(QPointF(line.from.x / kTwipsPerPixel, line.from.y / kTwipsPerPixel),
                        QPointF(line.to.x / kTwipsPerPixel, line.to.y / kTwipsPerPixel));
         }
     }
+    p.setRenderHint(QPainter::Antialiasing, false);
 
     if (!particle_.isNull()) {
         for (int i = 1; i <= Particles::kCount; ++i) {
             const auto& sprite = particles_.All()[static_cast<std::size_t>(i)];
-            if (sprite.visible) {
+            if (sprite.visible && ParticleRect(sprite).intersects(dirty)) {
                 p.drawPixmap(Px(sprite.left), Px(sprite.top), particle_);
             }
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include <QLabel>
@@ -9,6 +10,8 @@
 
 #include "game/Game.h"
 #include "presentation/Particles.h"
+
+class QPainter;
 
 namespace daz {
 
@@ -41,6 +44,8 @@ private:
     QRect MaskRect(const MaskState& mask, const QPixmap& picture) const;
     static QRect LineRect(const LinkLine& line);
     QRect ParticleRect(const Particles::Sprite& sprite) const;
+    static std::pair<int, int> CellSpan(int from, int to, int box, int reach, int count);
+    void PaintArea(QPainter& p, const QRect& dirty);
 
     Game& game_;
     Particles& particles_;
@@ -48,6 +53,7 @@ private:
 
     // The level's pictures, made ready for painting once per level.
     std::vector<QPixmap> tiles_;
+    QSize largestTile_;
     QPixmap mb1_;
     QPixmap mb2_;
     QPixmap background_;

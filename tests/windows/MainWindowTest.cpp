@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPicture>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -28,10 +29,11 @@ using Spec = TestProgramFolder::LevelSpec;
 // The main window over a two-level catalogue, played with the mouse.
 class MainWindow : public ::testing::TestWithParam<int> {
 protected:
-    void Open(int mode, FrmMain::LevelTools tools = {})
+    void Open(int mode, FrmMain::LevelTools tools = {},
+              const QList<Spec>& levels = {Spec(QStringLiteral("甲"), QStringLiteral("a"), 4, 2, 10),
+                                           Spec(QStringLiteral("乙"), QStringLiteral("b"), 6, 4, 10)})
     {
-        h.folder.WriteGame({Spec(QStringLiteral("甲"), QStringLiteral("a"), 4, 2, 10),
-                            Spec(QStringLiteral("乙"), QStringLiteral("b"), 6, 4, 10)});
+        h.folder.WriteGame(levels);
         h.Start(mode);
         window = std::make_unique<FrmMain>(*h.controller, std::move(tools));
         window->SetMenuRunner([this](QMenu* menu, QPoint at) {
@@ -262,6 +264,73 @@ TEST(QtTexts, MessageBoxButtonsReadChineseUnderTheCAndEnglishLocales)
         EXPECT_EQ(read, QStringList{QStringLiteral("确定")}) << locale.name().toStdString();
         QCoreApplication::removeTranslator(translator.get());
     }
+}
+
+// Particles are redrawn where they were and where they are, ten times a
+// second: the board must not repaint, nor even draw, anything else.
+TEST_F(Window, AParticleTickRepaintsOnlyTheParticlesOldAndNewPlaces)
+{
+    h.folder.WriteParticle(Particles::Stars);
+    Spec level(QStringLiteral("甲"), QStringLiteral("a"), 14, 10, 40, Particles::Stars);
+    level.background = true;
+    Open(2, {}, {level});
+    BoardView* board = window->Board();
+    const Particles& particles = h.controller->GetParticles();
+    const auto placesNow = [&] {
+        QRegion places;
+        for (int i = 1; i <= Particles::kCount; ++i) {
+            const auto& sprite = particles.All()[static_cast<std::size_t>(i)];
+            places += QRect(QPoint(Px(sprite.left), Px(sprite.top)), particles.Picture().size());
+        }
+        return places;
+    };
+    struct PaintSpy : QObject {
+        QRegion painted;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint) {
+                painted += static_cast<QPaintEvent*>(event)->region();
+            }
+            return false;
+        }
+    } spy;
+    QTest::qWait(50); // the first full paint is done
+    board->installEventFilter(&spy);
+
+    QRegion places = placesNow();
+    h.timers.Fire(QStringLiteral("Timer4")); // stars: all ten jump
+    places += placesNow();
+    for (int guard = 0; guard < 100 && spy.painted.isEmpty(); ++guard) {
+        QTest::qWait(10);
+    }
+    board->removeEventFilter(&spy);
+    const auto area = [](const QRegion& region) {
+        long long sum = 0;
+        for (const QRect& r : region) {
+            sum += static_cast<long long>(r.width()) * r.height();
+        }
+        return sum;
+    };
+    places &= board->rect();
+    EXPECT_TRUE((places - spy.painted).isEmpty()) << "a particle's old or new place was not repainted";
+    EXPECT_EQ(area(spy.painted), area(places)) << "more than the particles' places was repainted";
+
+    // What the paint of that region draws, replayed without its clip onto a
+    // blank picture: nothing lands outside the region.
+    QPicture drawn;
+    board->render(&drawn, spy.painted.boundingRect().topLeft(), spy.painted, {});
+    QImage replay(board->size(), QImage::Format_RGB32);
+    replay.fill(Qt::black);
+    QPainter painter(&replay);
+    drawn.play(&painter);
+    painter.end();
+    int outside = 0;
+    for (int y = 0; y < replay.height(); ++y) {
+        for (int x = 0; x < replay.width(); ++x) {
+            outside += replay.pixel(x, y) != qRgb(0, 0, 0) && !spy.painted.contains(QPoint(x, y)) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(outside, 0) << "the paint drew outside the particles' places";
 }
 
 TEST_F(Window, MinimisingPausesTheLevel)

@@ -1,4 +1,4 @@
-// daz-showcase --level N [--mode M] [--screenshot file.png] [--idle seconds]
+// daz-showcase --level N [--mode M] [--screenshot file.png] [--idle seconds] [--particles off]
 // daz-showcase --contact-sheet file.jpg
 //
 // Shows the main window of the game on level N of the program folder next
@@ -8,6 +8,8 @@
 //  --idle        leaves the level untouched for that many seconds, then
 //                prints the CPU the process took, next to a plain Qt window
 //                of the same size left idle as long, as a baseline.
+//  --particles off  hides the level's particles, as on a level without
+//                any (their timer goes on ticking).
 //  --contact-sheet  deals every level of the catalogue in turn and saves
 //                one picture of all their first boards, in catalogue order.
 #include <sys/resource.h>
@@ -145,6 +147,7 @@ int main(int argc, char** argv)
     options.addOption({QStringLiteral("mode"), QStringLiteral("game mode"), QStringLiteral("m"), QStringLiteral("2")});
     options.addOption({QStringLiteral("screenshot"), QStringLiteral("picture to save"), QStringLiteral("file")});
     options.addOption({QStringLiteral("idle"), QStringLiteral("seconds to sit idle"), QStringLiteral("s")});
+    options.addOption({QStringLiteral("particles"), QStringLiteral("on or off"), QStringLiteral("on|off"), QStringLiteral("on")});
     options.addOption({QStringLiteral("contact-sheet"), QStringLiteral("picture of every level to save"), QStringLiteral("file")});
     options.process(app);
 
@@ -162,6 +165,10 @@ int main(int argc, char** argv)
     FrmMain window(controller, {});
     controller.Load();
     controller.ChooseLevel(options.value(QStringLiteral("level")).toInt());
+    const bool particles = options.value(QStringLiteral("particles")) != QStringLiteral("off");
+    if (!particles) {
+        controller.GetParticles().HideAll();
+    }
     window.show();
     Wait(800);
 
@@ -191,7 +198,8 @@ int main(int argc, char** argv)
         plain.show();
         Wait(500);
         const double baseline = IdleShare(seconds);
-        std::printf("level %d (particle effect %d), idle %d s\n", state.UserGK, state.Particle, seconds);
+        std::printf("level %d (particle effect %d%s), idle %d s\n", state.UserGK, state.Particle,
+                    particles ? "" : ", turned off", seconds);
         std::printf("  game window:  %.2f %% of one core\n", game * 100);
         std::printf("  plain window: %.2f %% of one core (baseline)\n", baseline * 100);
         std::printf("  ratio:        %.1f\n", baseline > 0 ? game / baseline : 0.0);
