@@ -142,7 +142,8 @@ void BoardView::ParticlesMoved()
         particleKey_ = particles_.Picture().cacheKey();
         particle_ = QPixmap::fromImage(particles_.Picture());
     }
-    // Each particle's old and new place, nothing in between.
+    // Each particle's old and new place, nothing in between; one rectangle
+    // for both when they overlap, as they do for all but the stars.
     QRegion dirty;
     const auto& sprites = particles_.All();
     for (int i = 1; i <= Particles::kCount; ++i) {
@@ -150,8 +151,12 @@ void BoardView::ParticlesMoved()
         QRect& painted = paintedParticles_[static_cast<std::size_t>(i)];
         const QRect now = sprite.visible ? ParticleRect(sprite) : QRect();
         if (now != painted) {
-            dirty += painted;
-            dirty += now;
+            if (now.intersects(painted)) {
+                dirty += now.united(painted);
+            } else {
+                dirty += painted;
+                dirty += now;
+            }
             painted = now;
         }
     }
