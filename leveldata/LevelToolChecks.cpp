@@ -81,10 +81,13 @@ FileFilter PictureFilter()
             {QStringLiteral("*.bmp"), QStringLiteral("*.jpg"), QStringLiteral("*.gif"), QStringLiteral("*.jpeg")}};
 }
 
+// The game's own pieces are Ogg Vorbis: the dialog shows them too, so a
+// level can be given one of them.
 FileFilter MusicFilter()
 {
     return {QStringLiteral("媒体文件"),
-            {QStringLiteral("*.mp3"), QStringLiteral("*.mid"), QStringLiteral("*.midi"), QStringLiteral("*.wav")}};
+            {QStringLiteral("*.mp3"), QStringLiteral("*.mid"), QStringLiteral("*.midi"), QStringLiteral("*.wav"),
+             QStringLiteral("*.ogg")}};
 }
 
 void ShowNote(platform::MessageBoxes& boxes, const QString& text)

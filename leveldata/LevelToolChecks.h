@@ -72,7 +72,7 @@ struct FileFilter {
     QStringList patterns;
 };
 FileFilter PictureFilter(); // 图片文件: *.bmp *.jpg *.gif *.jpeg
-FileFilter MusicFilter();   // 媒体文件: *.mp3 *.mid *.midi *.wav
+FileFilter MusicFilter();   // 媒体文件: *.mp3 *.mid *.midi *.wav *.ogg
 
 // The boxes of the tools: a refusal or a success note ("提示", information
 // icon), and a failure while writing ("错误", critical icon).

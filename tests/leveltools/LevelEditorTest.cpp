@@ -225,7 +225,7 @@ TEST_F(Editor, FileDialogsFillTheFieldsOrEmptyThem)
     EXPECT_EQ(editor.fields.music, Outside("music/song.mp3"));
     EXPECT_EQ(mediaName, "song.mp3");
     EXPECT_EQ(dialogs.fileRequests[2].description, "媒体文件");
-    EXPECT_EQ(dialogs.fileRequests[2].patterns, (QStringList{"*.mp3", "*.mid", "*.midi", "*.wav"}));
+    EXPECT_EQ(dialogs.fileRequests[2].patterns, (QStringList{"*.mp3", "*.mid", "*.midi", "*.wav", "*.ogg"}));
     editor.ChooseMusic();
     EXPECT_TRUE(editor.fields.music.isEmpty());
     EXPECT_EQ(mediaName, "song.mp3");

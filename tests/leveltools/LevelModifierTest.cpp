@@ -239,7 +239,7 @@ TEST_F(Modifier, CancelledDialogsKeepTheFields)
     EXPECT_EQ(modifier.fields.backColour, 255);
     EXPECT_TRUE(modifier.MediaTitle().isEmpty());
     EXPECT_EQ(dialogs.fileRequests[0].patterns, (QStringList{"*.bmp", "*.jpg", "*.gif", "*.jpeg"}));
-    EXPECT_EQ(dialogs.fileRequests[1].patterns, (QStringList{"*.mp3", "*.mid", "*.midi", "*.wav"}));
+    EXPECT_EQ(dialogs.fileRequests[1].patterns, (QStringList{"*.mp3", "*.mid", "*.midi", "*.wav", "*.ogg"}));
 }
 
 TEST_F(Modifier, MusicAlreadyInTheMediaFolderIsNotCopiedAgain)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <set>
 #include <string>
@@ -7,8 +8,10 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
+#include <QTemporaryDir>
 
 #include "FakeMessageBoxes.h"
 #include "TileLikeness.h"
@@ -225,7 +228,88 @@ Wave ReadWave(const QString& path)
     return wave;
 }
 
-TEST(ShippedSounds, NineEffectsAndTheMusicAreSixteenBitWaves)
+// What an Ogg Vorbis file tells of itself without decoding: every page
+// must be intact (its checksum right, the pages numbered without a gap, one
+// stream from its first page to its last), the stream must open with a
+// Vorbis identification header, and the last page's granule position is
+// the number of samples, so the length is read from it.
+struct Vorbis {
+    QString fault; // empty when the file is sound
+    int channels = 0;
+    int rate = 0;
+    double seconds = 0;
+};
+
+quint32 OggCrc(const QByteArray& page)
+{
+    static const std::array<quint32, 256> table = [] {
+        std::array<quint32, 256> t{};
+        for (quint32 byte = 0; byte < 256; ++byte) {
+            quint32 r = byte << 24;
+            for (int bit = 0; bit < 8; ++bit)
+                r = (r & 0x80000000u) ? (r << 1) ^ 0x04c11db7u : r << 1;
+            t[byte] = r;
+        }
+        return t;
+    }();
+    quint32 crc = 0;
+    for (const char c : page)
+        crc = (crc << 8) ^ table[((crc >> 24) ^ static_cast<quint8>(c)) & 0xFFu];
+    return crc;
+}
+
+Vorbis ReadVorbis(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {QStringLiteral("cannot open")};
+    const QByteArray bytes = file.readAll();
+    auto le = [&bytes](qsizetype at, int size) {
+        quint64 v = 0;
+        for (int i = size - 1; i >= 0; --i)
+            v = (v << 8) | static_cast<quint8>(bytes[at + i]);
+        return v;
+    };
+    Vorbis vorbis;
+    quint64 serial = 0;
+    quint64 granule = 0;
+    int flags = 0;
+    qsizetype at = 0;
+    for (quint64 sequence = 0; at < bytes.size(); ++sequence) {
+        if (at + 27 > bytes.size() || bytes.mid(at, 5) != QByteArray("OggS\0", 5))
+            return {QStringLiteral("no page at byte %1").arg(at)};
+        const int segments = static_cast<quint8>(bytes[at + 26]);
+        qsizetype body = 0;
+        for (int k = 0; k < segments; ++k)
+            body += static_cast<quint8>(bytes[at + 27 + k]);
+        const qsizetype size = 27 + segments + body;
+        if (at + size > bytes.size())
+            return {QStringLiteral("page %1 cut short").arg(sequence)};
+        QByteArray page = bytes.mid(at, size);
+        page.replace(22, 4, QByteArray(4, '\0'));
+        if (OggCrc(page) != le(at + 22, 4))
+            return {QStringLiteral("page %1 damaged").arg(sequence)};
+        flags = static_cast<quint8>(bytes[at + 5]);
+        if (sequence == 0) {
+            serial = le(at + 14, 4);
+            const qsizetype packet = at + 27 + segments;
+            if (!(flags & 2) || bytes.mid(packet, 7) != "\x01vorbis")
+                return {QStringLiteral("no Vorbis stream")};
+            vorbis.channels = static_cast<quint8>(bytes[packet + 11]);
+            vorbis.rate = static_cast<int>(le(packet + 12, 4));
+        } else if (le(at + 14, 4) != serial || le(at + 18, 4) != sequence) {
+            return {QStringLiteral("page %1 out of its stream").arg(sequence)};
+        }
+        granule = le(at + 6, 8);
+        at += size;
+    }
+    if (!(flags & 4) || vorbis.rate <= 0)
+        return {QStringLiteral("the stream has no end")};
+    vorbis.seconds = static_cast<double>(granule) / vorbis.rate;
+    return vorbis;
+}
+
+TEST(ShippedSounds, NineWaveEffectsAndMusicOfThreeMinutesInOggVorbis)
 {
     for (const char* name : {"mousedown1", "mousedown2", "mousedown3", "lianjie", "gamewin", "gameover", "ts", "dl", "cx"}) {
         const Wave wave = ReadWave(kData + QStringLiteral("/sound/%1.wav").arg(QLatin1String(name)));
@@ -233,13 +317,34 @@ TEST(ShippedSounds, NineEffectsAndTheMusicAreSixteenBitWaves)
         EXPECT_GT(wave.seconds, 0.05) << name;
         EXPECT_LT(wave.seconds, 3.0) << name;
     }
+    // A level lasts up to about five minutes, and its piece plays once.
     const QStringList music = QDir(kData + QStringLiteral("/media")).entryList(QDir::Files);
     EXPECT_GE(music.size(), 4);
+    qint64 bytes = 0;
     for (const QString& piece : music) {
-        const Wave wave = ReadWave(kData + QStringLiteral("/media/") + piece);
-        EXPECT_TRUE(wave.pcm16) << piece.toStdString();
-        EXPECT_GE(wave.seconds, 30) << piece.toStdString();
+        EXPECT_TRUE(piece.endsWith(QStringLiteral(".ogg"))) << piece.toStdString();
+        const Vorbis vorbis = ReadVorbis(kData + QStringLiteral("/media/") + piece);
+        EXPECT_EQ(vorbis.fault, QString()) << piece.toStdString();
+        EXPECT_EQ(vorbis.channels, 1) << piece.toStdString();
+        EXPECT_GE(vorbis.rate, 22050) << piece.toStdString();
+        EXPECT_GE(vorbis.seconds, 180) << piece.toStdString();
+        EXPECT_LT(vorbis.seconds, 300) << piece.toStdString();
+        bytes += QFileInfo(kData + QStringLiteral("/media/") + piece).size();
     }
+    EXPECT_LT(bytes, 8 << 20) << "the music is stored compressed";
+
+    // A damaged page is caught.
+    QFile original(kData + QStringLiteral("/media/") + music.value(0));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    QByteArray damaged = original.readAll();
+    damaged[damaged.size() / 2] = static_cast<char>(damaged[damaged.size() / 2] ^ 0x10);
+    QTemporaryDir temp;
+    const QString copy = temp.filePath(QStringLiteral("damaged.ogg"));
+    QFile out(copy);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(damaged);
+    out.close();
+    EXPECT_TRUE(ReadVorbis(copy).fault.contains(QStringLiteral("damaged")));
 }
 
 TEST(ShippedPictures, ParticlesHelpAndTheWindowsPictures)

@@ -112,7 +112,7 @@ void WriteHelp(const QString& path) {
      再放入选中框 mb1.gif 和鼠标提示框 mb2.gif（中间透明、和牌一样大）。
   2. 填写关卡名称，选择图片所在目录，填写图片张数、横向列数和纵向行数
      （1 到 19，两者至少有一个是偶数）。
-  3. 可以选择背景颜色、背景图片、背景音乐（mp3、mid、wav）、飘动效果，
+  3. 可以选择背景颜色、背景图片、背景音乐（mp3、mid、wav、ogg）、飘动效果，
      再写上制作者的名字。
   4. 点“确定”：新关卡放在程序目录的 gameg 文件夹里，并加到关卡列表的末尾，
      马上就能在“选择关卡”里找到它。
@@ -136,7 +136,7 @@ void WriteHelp(const QString& path) {
                    MediaON 背景音乐、SoundON 音效、UserGK 当前关卡、UserJF 分数）
   levels\          游戏自带的关卡，每关一个文件夹
   gameg\           用关卡编辑器做的关卡
-  media\           背景音乐，各关共用
+  media\           背景音乐（ogg 格式，每首三分钟多），各关共用
   sound\           音效
   Particle\        飘落的鲜花、泡泡、花瓣、云彩、星星的小图片
   dazRedme.txt     本帮助文件
@@ -189,8 +189,10 @@ original work of this project, synthesised from scratch by the audio part
 of the same generator (tools/datagen/audio_*.cpp): plucked strings by
 Karplus-Strong waveguides, bells by FM synthesis, flutes and pads by
 additive synthesis, melodies, chords and rhythms composed by the generator
-from a seeded random source. No recordings, samples or existing
-compositions are used.
+from a seeded random source. Each piece lasts a little over three minutes
+and is stored as Ogg Vorbis, encoded by oggenc (Debian package
+vorbis-tools, BSD-style licence of Xiph.Org); the sound effects are wave
+files. No recordings, samples or existing compositions are used.
 
 The SIL Open Font License allows pictures made with these fonts to be
 distributed under any terms. The full licence texts are in

@@ -6,8 +6,9 @@
 
 namespace daz::datagen::audio {
 
-// The background pieces of the levels, 22.05 kHz mono, each 30 to 60
-// seconds and built so that its end flows back into its start.
+// The background pieces of the levels, 22.05 kHz mono, each a little over
+// three minutes in several sections: a level's piece plays once, and
+// lasts about as long as a level. The clips are named as stored (.ogg).
 std::size_t MusicPieceCount();
 Clip RenderMusicPiece(std::size_t index);
 
