@@ -29,7 +29,7 @@
 #include "presentation/MainController.h"
 #include "game/PlayerFolder.h"
 #include "leveldata/DataFolders.h"
-#include "leveldata/LevelTools.h"
+#include "presentation/leveltools/LevelTools.h"
 
 namespace {
 

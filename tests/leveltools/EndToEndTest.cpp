@@ -7,9 +7,9 @@
 
 #include "FakeDialogs.h"
 #include "GameHarness.h"
-#include "leveldata/FrmGKEdit.h"
-#include "leveldata/FrmGKXG.h"
-#include "leveldata/ToolWidgets.h"
+#include "presentation/leveltools/FrmGKEdit.h"
+#include "presentation/leveltools/FrmGKXG.h"
+#include "presentation/leveltools/ToolWidgets.h"
 
 namespace daz::testing {
 namespace {

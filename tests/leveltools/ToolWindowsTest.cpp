@@ -6,10 +6,10 @@
 #include <QTimer>
 
 #include "ToolFolder.h"
-#include "leveldata/FrmDrive.h"
-#include "leveldata/FrmGKEdit.h"
-#include "leveldata/FrmGKXG.h"
-#include "leveldata/ToolWidgets.h"
+#include "presentation/leveltools/FrmDrive.h"
+#include "presentation/leveltools/FrmGKEdit.h"
+#include "presentation/leveltools/FrmGKXG.h"
+#include "presentation/leveltools/ToolWidgets.h"
 
 namespace daz {
 namespace {
@@ -148,6 +148,53 @@ TEST_F(ToolWindows, TheModifierFillsTheFieldsOfTheChosenLevel)
     EXPECT_TRUE(window.isVisible()); // open for further changes
 }
 
+// Each tool window works without the mouse: Tab visits the fields from top
+// to bottom with each "…" button right after its field, Return presses the
+// button that has the focus or else 确定, and Esc closes the window.
+TEST_F(ToolWindows, TheToolWindowsWorkByKeyboard)
+{
+    const auto walk = [](QDialog& window, const std::vector<QWidget*>& order) {
+        window.show();
+        order.front()->setFocus();
+        for (std::size_t i = 1; i < order.size(); ++i) {
+            QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(window.focusWidget(), order[i]) << "stop " << i << " of " << window.windowTitle().toStdString();
+        }
+    };
+
+    FrmGKEdit editor(context, nullptr);
+    walk(editor, {editor.NameField(), editor.SourceField(), editor.SourceButton(), editor.PhotoSumField(),
+                  editor.MaxXField(), editor.MaxYField(), editor.Swatch(), editor.BackgroundField(),
+                  editor.BackgroundButton(), editor.MusicField(), editor.MusicButton(), editor.EffectList(),
+                  editor.MakerField(), editor.OkButton(), editor.EscButton()});
+
+    dialogs.colours = {0x00FF00};
+    editor.Swatch()->setFocus();
+    QTest::keyClick(editor.Swatch(), Qt::Key_Return);
+    EXPECT_EQ(editor.Editor().fields.backColour, 0x00FF00);
+    EXPECT_TRUE(boxes.shown.empty());
+
+    editor.PhotoSumField()->setFocus();
+    QTest::keyClick(editor.PhotoSumField(), Qt::Key_Return);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "请输入一个关卡名称！");
+    EXPECT_EQ(editor.focusWidget(), editor.NameField());
+
+    QTest::keyClick(editor.NameField(), Qt::Key_Escape);
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(editor.result(), QDialog::Rejected);
+
+    FrmGKXG modifier(context, nullptr);
+    walk(modifier, {modifier.LevelList(), modifier.MaxXField(), modifier.MaxYField(), modifier.Swatch(),
+                    modifier.BackgroundField(), modifier.BackgroundButton(), modifier.MusicField(),
+                    modifier.MusicButton(), modifier.EffectList(), modifier.OkButton(), modifier.EscButton()});
+    modifier.MaxYField()->setFocus();
+    QTest::keyClick(modifier.MaxYField(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(boxes.shown.back().text, "哈哈！你还没有选择要修改的关卡呢！");
+    QTest::keyClick(modifier.LevelList(), Qt::Key_Escape);
+    EXPECT_FALSE(modifier.isVisible());
+}
+
 // Answers the folder chooser as soon as it waits for the user, after typing
 // a path into its field when one is given.
 void AnswerChooser(bool confirm, const QString& typed = QString())
@@ -199,6 +246,7 @@ TEST_F(ToolWindows, ButtonPicturesComeFromTheResources)
               QSize(toolwindow::editor::kWidth, toolwindow::editor::kHeight));
     EXPECT_EQ(tools::WindowBackground("modifier-background.png", QSize(1, 1), "", {}).size(),
               QSize(toolwindow::modifier::kWidth, toolwindow::modifier::kHeight));
+
 }
 
 TEST_F(ToolWindows, TheFolderChooserGivesBackItsPathField)

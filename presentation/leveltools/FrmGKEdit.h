@@ -5,6 +5,7 @@
 #include "leveldata/LevelEditor.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 class QMouseEvent;
 class QPaintEvent;
@@ -49,6 +50,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The window's fields into the editor, and back.

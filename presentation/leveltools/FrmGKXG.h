@@ -5,6 +5,7 @@
 #include "leveldata/LevelModifier.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 class QMouseEvent;
 class QPaintEvent;
@@ -45,6 +46,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Pull();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -10,8 +11,9 @@
 #include <QString>
 #include <QWidget>
 
-#include "leveldata/ToolWindowLayout.h"
+#include "presentation/leveltools/ToolWindowLayout.h"
 
+class QKeyEvent;
 class QLineEdit;
 
 namespace daz::tools {
@@ -66,6 +68,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::int32_t colour_ = 0;
@@ -82,5 +85,13 @@ PictureButton* MakePictureButton(QWidget* parent, const Rect& rect, const QStrin
 
 // Gives a field the caret, and selects its text when asked to.
 void FocusField(QWidget* field, bool select);
+
+// Tab moves through the widgets in the order given.
+void ChainTabOrder(std::initializer_list<QWidget*> widgets);
+
+// Return or Enter in a tool window: presses the button that has the focus,
+// or else ok. True when the key was taken. (Esc is the dialog's own: it
+// closes the window as 关闭 does.)
+bool PressForReturn(const QKeyEvent& event, QWidget* focus, QAbstractButton* ok);
 
 } // namespace daz::tools

@@ -1,6 +1,7 @@
 #include "FrmGKEdit.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -79,6 +80,10 @@ FrmGKEdit::FrmGKEdit(LevelToolContext& context, QWidget* parent)
     });
     connect(comOK_, &QAbstractButton::clicked, this, &FrmGKEdit::Create);
     connect(comESC_, &QAbstractButton::clicked, this, &QDialog::reject);
+
+    // Each "…" button follows its field.
+    tools::ChainTabOrder({txtGName_, txtGPath_, comtGPath_, txtGPhotoSum_, txtGMaxX_, txtGMaxY_, swatch_, txtGGameBack_, comGGameBack_,
+                          txtGMedia_, comGMedia_, cobList_, txtQM_, comOK_, comESC_});
 
     Push();
 }
@@ -164,6 +169,12 @@ void FrmGKEdit::mouseMoveEvent(QMouseEvent* event)
     for (PictureButton* button : {comtGPath_, comGGameBack_, comGMedia_, comOK_, comESC_})
         button->ShowRest();
     QDialog::mouseMoveEvent(event);
+}
+
+void FrmGKEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (!tools::PressForReturn(*event, focusWidget(), comOK_))
+        QDialog::keyPressEvent(event);
 }
 
 } // namespace daz

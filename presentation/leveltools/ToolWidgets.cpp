@@ -1,6 +1,7 @@
 #include "ToolWidgets.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -21,11 +22,28 @@ QColor PaintColour(std::int32_t bgr)
                   static_cast<int>((value >> 16) & 0xFF));
 }
 
+// A picture of the resources by its name. Where the screens scale by more
+// than one and the resources hold a copy at twice the resolution
+// ("ok@2x.png"), that copy, which paints at the same size, only sharper.
+QPixmap ResourcePicture(const QString& name)
+{
+    if (qApp && qApp->devicePixelRatio() > 1) {
+        QString sharper = name;
+        sharper.insert(sharper.lastIndexOf(u'.'), QStringLiteral("@2x"));
+        QPixmap picture(QStringLiteral(":/") + sharper);
+        if (!picture.isNull()) {
+            picture.setDevicePixelRatio(2);
+            return picture;
+        }
+    }
+    return QPixmap(QStringLiteral(":/") + name);
+}
+
 } // namespace
 
 QPixmap ToolPicture(const QString& name, QSize size, const QString& standInText, bool hover)
 {
-    QPixmap picture(QStringLiteral(":/") + name);
+    QPixmap picture = ResourcePicture(name);
     if (!picture.isNull())
         return picture;
 
@@ -44,7 +62,7 @@ QPixmap ToolPicture(const QString& name, QSize size, const QString& standInText,
 QPixmap WindowBackground(const QString& name, QSize size, const QString& title,
                          const std::vector<std::pair<Rect, QString>>& captions)
 {
-    QPixmap picture(QStringLiteral(":/") + name);
+    QPixmap picture = ResourcePicture(name);
     if (!picture.isNull())
         return picture;
 
@@ -92,7 +110,8 @@ void PictureButton::ShowRest()
 void PictureButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(rect(), hover_ ? hover_pixmap_ : rest_);
+    // The keyboard's focus lights a button up as the mouse does.
+    painter.drawPixmap(rect(), hover_ || hasFocus() ? hover_pixmap_ : rest_);
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(1, 1, -2, -2));
@@ -110,6 +129,8 @@ ColourSwatch::ColourSwatch(QWidget* parent) : QWidget(parent)
 {
     setCursor(Qt::PointingHandCursor);
     setAccessibleName(QStringLiteral("背景颜色"));
+    setToolTip(QStringLiteral("背景颜色"));
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void ColourSwatch::SetColour(std::int32_t bgr)
@@ -124,12 +145,29 @@ void ColourSwatch::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), PaintColour(colour_));
     painter.setPen(QColor(0x88, 0x99, 0xaa));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
 }
 
 void ColourSwatch::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         emit clicked();
+}
+
+void ColourSwatch::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit clicked();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 QLineEdit* MakeField(QWidget* parent, const Rect& rect, int maxLength, bool readOnly, const QString& accessibleName)
@@ -161,6 +199,26 @@ void FocusField(QWidget* field, bool select)
     field->setFocus(Qt::OtherFocusReason);
     if (auto* line = qobject_cast<QLineEdit*>(field); line && select)
         line->selectAll();
+}
+
+void ChainTabOrder(std::initializer_list<QWidget*> widgets)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+bool PressForReturn(const QKeyEvent& event, QWidget* focus, QAbstractButton* ok)
+{
+    if ((event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter) ||
+        (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    auto* button = qobject_cast<QAbstractButton*>(focus);
+    (button ? button : ok)->click();
+    return true;
 }
 
 } // namespace daz::tools

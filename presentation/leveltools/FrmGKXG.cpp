@@ -1,6 +1,7 @@
 #include "FrmGKXG.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -78,6 +79,10 @@ FrmGKXG::FrmGKXG(LevelToolContext& context, QWidget* parent) : QDialog(parent), 
     });
     connect(comOK_, &QAbstractButton::clicked, this, &FrmGKXG::Save);
     connect(comESC_, &QAbstractButton::clicked, this, &QDialog::reject);
+
+    // Each "…" button follows its field.
+    tools::ChainTabOrder({cobGKName_, txtMaxX_, txtMaxY_, swatch_, txtGGameBack_, comGGameBack_, txtGMedia_, comGMedia_,
+                          cobList_, comOK_, comESC_});
 }
 
 FrmGKXG::~FrmGKXG() = default;
@@ -150,6 +155,12 @@ void FrmGKXG::mouseMoveEvent(QMouseEvent* event)
     for (PictureButton* button : {comGGameBack_, comGMedia_, comOK_, comESC_})
         button->ShowRest();
     QDialog::mouseMoveEvent(event);
+}
+
+void FrmGKXG::keyPressEvent(QKeyEvent* event)
+{
+    if (!tools::PressForReturn(*event, focusWidget(), comOK_))
+        QDialog::keyPressEvent(event);
 }
 
 } // namespace daz
