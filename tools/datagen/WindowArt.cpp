@@ -34,6 +34,17 @@ const QColor kInk = Rgb(0x33404f);
 constexpr int kPointerHotX = 9;
 constexpr int kPointerHotY = 1;
 
+// The level tools' pictures are also drawn at twice the resolution, for
+// screens that scale by more than one: the same drawing in the same units,
+// on a canvas with twice the pixels.
+double gArtScale = 1;
+
+QImage ArtCanvas(QSize size) {
+  QImage img = NewCanvas(size * gArtScale);
+  img.setDevicePixelRatio(gArtScale);
+  return img;
+}
+
 QPainter& Smooth(QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
@@ -64,7 +75,7 @@ void DropShadow(QPainter& p, const QPainterPath& shape, QSize canvas, QPointF of
 // A glossy rounded button face with centred text.
 QImage GlossyButton(QSize size, const QString& text, const QColor& top, const QColor& bottom, const QColor& rim,
                     double fontPx, bool menuArrow = false) {
-  QImage img = NewCanvas(size);
+  QImage img = ArtCanvas(size);
   QPainter p(&img);
   Smooth(p);
   const QRectF r(0.5, 0.5, size.width() - 1, size.height() - 1);
@@ -393,14 +404,17 @@ QImage LoadingBar() {
 // A small tile for the title pictures, drawn like the game's tiles.
 QImage MiniTile(QSize size, const QString& emoji, const QColor& back) {
   const TileStyle style{back, back.darker(120), Rgb(0xfff3d6), 0.06};
-  return PaintTile(size, style, RenderEmoji(emoji), QString());
+  QImage tile = PaintTile(size * gArtScale, style, RenderEmoji(emoji), QString());
+  tile.setDevicePixelRatio(gArtScale);
+  return tile;
 }
 
 void DrawRotated(QPainter& p, const QImage& image, QPointF centre, double degrees) {
   p.save();
   p.translate(centre);
   p.rotate(degrees);
-  p.drawImage(QPointF(-image.width() / 2.0, -image.height() / 2.0), image);
+  const QSizeF size = image.deviceIndependentSize();
+  p.drawImage(QPointF(-size.width() / 2.0, -size.height() / 2.0), image);
   p.restore();
 }
 
@@ -590,7 +604,7 @@ void Note(QPainter& p, const QRectF& box, const QString& text) {
 
 QImage ToolBackground(int width, int height, int buttonsTop, const QString& title, const QString& subtitle,
                       const QString& emoji) {
-  QImage img = NewCanvas(width, height);
+  QImage img = ArtCanvas(QSize(width, height));
   QPainter p(&img);
   Smooth(p);
   const QRectF all(0, 0, width, height);
@@ -929,21 +943,26 @@ void WriteWindowArt(const QDir& resourceDir, const QDir& previewDir) {
   save(loading, QStringLiteral("loading-bar.png"));
   save(chooser, QStringLiteral("chooser.png"));
 
-  const QImage editor = EditorBackground();
-  const QImage modifier = ModifierBackground();
-  save(editor, QStringLiteral("editor-background.png"));
-  save(modifier, QStringLiteral("modifier-background.png"));
-  const QImage open = OpenButton(false), openHover = OpenButton(true);
-  const QImage ok = WideButton(QString::fromUtf8("确定"), true, false);
-  const QImage okHover = WideButton(QString::fromUtf8("确定"), true, true);
-  const QImage esc = WideButton(QString::fromUtf8("关闭"), false, false);
-  const QImage escHover = WideButton(QString::fromUtf8("关闭"), false, true);
-  save(open, QStringLiteral("open.png"));
-  save(openHover, QStringLiteral("open-hover.png"));
-  save(ok, QStringLiteral("ok.png"));
-  save(okHover, QStringLiteral("ok-hover.png"));
-  save(esc, QStringLiteral("esc.png"));
-  save(escHover, QStringLiteral("esc-hover.png"));
+  QImage editor, modifier;
+  for (const double scale : {1.0, 2.0}) {
+    gArtScale = scale;
+    const QString suffix = scale > 1 ? QStringLiteral("@2x.png") : QStringLiteral(".png");
+    const QImage editorHere = EditorBackground();
+    const QImage modifierHere = ModifierBackground();
+    if (scale == 1) {
+      editor = editorHere;
+      modifier = modifierHere;
+    }
+    save(editorHere, QStringLiteral("editor-background") + suffix);
+    save(modifierHere, QStringLiteral("modifier-background") + suffix);
+    save(OpenButton(false), QStringLiteral("open") + suffix);
+    save(OpenButton(true), QStringLiteral("open-hover") + suffix);
+    save(WideButton(QString::fromUtf8("确定"), true, false), QStringLiteral("ok") + suffix);
+    save(WideButton(QString::fromUtf8("确定"), true, true), QStringLiteral("ok-hover") + suffix);
+    save(WideButton(QString::fromUtf8("关闭"), false, false), QStringLiteral("esc") + suffix);
+    save(WideButton(QString::fromUtf8("关闭"), false, true), QStringLiteral("esc-hover") + suffix);
+  }
+  gArtScale = 1;
   const QImage icon = AppIcon(256);
   const QImage smallIcon = AppIcon(32);
   save(icon, QStringLiteral("app-icon.png"));
@@ -965,10 +984,12 @@ void WriteWindowArt(const QDir& resourceDir, const QDir& previewDir) {
   SavePng(PreviewTool(editor,
                       {e::txtGName, e::txtGPath, e::txtGPhotoSum, e::txtGMaxX, e::txtGMaxY, e::txtGGameBack,
                        e::txtGMedia, e::CobList, e::txtQM},
-                      {e::ComtGPath, e::ComGGameBack, e::ComGMedia}, e::ComOK, e::ComESC, open, ok, escHover),
+                      {e::ComtGPath, e::ComGGameBack, e::ComGMedia}, e::ComOK, e::ComESC, OpenButton(false),
+                      WideButton(QString::fromUtf8("确定"), true, false), WideButton(QString::fromUtf8("关闭"), false, true)),
           previewDir.filePath(QStringLiteral("editor.png")));
   SavePng(PreviewTool(modifier, {m::cobGKName, m::txtMaxX, m::txtMaxY, m::txtGGameBack, m::txtGMedia, m::CobList},
-                      {m::ComGGameBack, m::ComGMedia}, m::ComOK, m::ComESC, openHover, okHover, esc),
+                      {m::ComGGameBack, m::ComGMedia}, m::ComOK, m::ComESC, OpenButton(true),
+                      WideButton(QString::fromUtf8("确定"), true, true), WideButton(QString::fromUtf8("关闭"), false, false)),
           previewDir.filePath(QStringLiteral("modifier.png")));
   QImage states = NewCanvas(980, 220, Rgb(0xd4d0c8));
   {
