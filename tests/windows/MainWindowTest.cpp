@@ -252,9 +252,13 @@ TEST_F(Keys, ToolKeysTakeTheToolbarsPath)
     Open(2, FrmMain::LevelTools{{}, [this](QWidget* parent) {
                                     QDialog modal(parent);
                                     QTimer::singleShot(0, &modal, [this, &modal] {
+                                        modal.activateWindow();
+                                        EXPECT_TRUE(QTest::qWaitForWindowActive(&modal));
                                         const int hints = h.game().HintLeft();
-                                        for (const Qt::Key key : {Qt::Key_H, Qt::Key_P, Qt::Key_Right, Qt::Key_F5})
+                                        for (const Qt::Key key : {Qt::Key_H, Qt::Key_P, Qt::Key_Right, Qt::Key_F5}) {
                                             Key(key);
+                                            QTest::keyClick(modal.windowHandle(), key);
+                                        }
                                         EXPECT_EQ(h.game().HintLeft(), hints);
                                         EXPECT_TRUE(h.boxes.shown.empty());
                                         modal.accept();
