@@ -89,6 +89,7 @@ void Game::StartLevel(Level level)
     jitter_->Stop();
     overlay_.visible = false;
     ClearSelection();
+    cursor_ = {};
 
     emit levelStarted();
     emit toolsChanged();
@@ -111,6 +112,7 @@ void Game::ShowUnplayable()
     undoLeft_ = hintLeft_ = shuffleLeft_ = 0;
     toolsEnabled_ = false;
     ClearSelection();
+    cursor_ = {};
     emit levelStarted();
     emit toolsChanged();
     emit overlayChanged();
@@ -199,11 +201,62 @@ void Game::HoverTile(int cellNumber)
     if (cellNumber < 1 || cellNumber > board_.CellCount() || !board_.View(cellNumber).visible) {
         return; // hidden tiles take no mouse
     }
-    const Cell c = board_.CellOf(cellNumber);
+    ShowHoverMaskAt(board_.CellOf(cellNumber));
+}
+
+void Game::ShowHoverMaskAt(Cell c)
+{
+    cursor_ = c;
     const MaskState moved{true, geometry_.Left(c.x), geometry_.Top(c.y)};
     if (mb2_.visible != moved.visible || mb2_.left != moved.left || mb2_.top != moved.top) {
         mb2_ = moved;
         emit masksChanged();
+    }
+}
+
+void Game::MoveCursor(Direction direction)
+{
+    if (!boardVisible_ || !level_ || board_.CellCount() == 0) {
+        return;
+    }
+    if (!board_.InField(cursor_)) {
+        ShowHoverMaskAt({1, 1});
+        return;
+    }
+    const int maxX = board_.MaxX();
+    const int maxY = board_.MaxY();
+    Cell c = cursor_;
+    switch (direction) {
+    case Direction::Left: c.x = c.x == 1 ? maxX : c.x - 1; break;
+    case Direction::Right: c.x = c.x == maxX ? 1 : c.x + 1; break;
+    case Direction::Up: c.y = c.y == 1 ? maxY : c.y - 1; break;
+    case Direction::Down: c.y = c.y == maxY ? 1 : c.y + 1; break;
+    }
+    ShowHoverMaskAt(c);
+}
+
+void Game::PressCursor(MouseButton button)
+{
+    if (!boardVisible_ || !level_ || !mb2_.visible) {
+        return;
+    }
+    // The selection mask lies above the hover mask and takes the click.
+    if (selected_ && geometry_.CellAt(mb2_.left, mb2_.top) == Cell{x1_, y1_}) {
+        PressSelectionMask(button);
+    } else {
+        PressHoverMask(button);
+    }
+    // A removed pair takes the hover mask with it; the keyboard's cursor
+    // stays where it is, on the emptied cell or what slid into it.
+    if (boardVisible_ && !mb2_.visible) {
+        ShowHoverMaskAt(cursor_);
+    }
+}
+
+void Game::DropSelection()
+{
+    if (boardVisible_) {
+        PressBoard(MouseButton::Right);
     }
 }
 
@@ -255,6 +308,12 @@ void Game::PressHoverMask(MouseButton button)
         return;
     }
     const Cell under = geometry_.CellAt(mb2_.left, mb2_.top);
+    if (board_.At(under) == 0) {
+        // The keyboard's cursor may rest on an empty cell: a press there
+        // lands on the bare board.
+        PressBoard(button);
+        return;
+    }
     if (!selected_) {
         mb1_ = MaskState{true, mb2_.left, mb2_.top};
         sound_.PlaySoundEffect(SoundEffect::Select);

@@ -21,6 +21,9 @@ namespace daz {
 
 enum class MouseButton { Left, Right, Middle };
 
+// Where an arrow key moves the keyboard cursor.
+enum class Direction { Left, Right, Up, Down };
+
 // A picture laid over the board (the two masks), in board-area twips.
 struct MaskState {
     bool visible = false;
@@ -84,6 +87,21 @@ public:
     void PressHoverMask(MouseButton button);
     void PressSelectionMask(MouseButton button);
     void PressBoard(MouseButton button);
+
+    // --- The keyboard over the board -----------------------------------
+    // The cursor is the hover mask: an arrow key moves it one cell from
+    // where it (or the mouse) last was, wrapping at the edges, and it may
+    // rest on an empty cell. The first move of a level starts at the
+    // top-left cell.
+    void MoveCursor(Direction direction);
+    // A click on the cell under the cursor, as the mouse would make it
+    // there: on the selected tile, on another tile, or on the bare board.
+    // The cursor stays in sight after a removed pair.
+    void PressCursor(MouseButton button);
+    // Lets the selected tile go, as a right click on the bare board does.
+    void DropSelection();
+    // The cell the hover mask is on, or was on last; (0, 0) before any.
+    Cell CursorCell() const { return cursor_; }
 
     // --- Board tools ---------------------------------------------------
     void ShuffleBoard();
@@ -180,6 +198,7 @@ private:
     void ShowHintedTilesAsTheyAre();
     bool Occupied(int cellNumber) const;
     void ClearSelection();
+    void ShowHoverMaskAt(Cell c);
     int TileAt(int x, int y) const;
 
     ProgramState& state_;
@@ -209,6 +228,7 @@ private:
 
     bool selected_ = false;
     int x1_ = 0, y1_ = 0;
+    Cell cursor_;
     MaskState mb1_;
     MaskState mb2_;
     std::array<LinkLine, 3> lines_{};

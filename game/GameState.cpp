@@ -11,12 +11,12 @@ static_assert(kLargestShownScore == kHighestScore, "the score read is the score 
 const ModeRules& RulesFor(int gameMode)
 {
     static constexpr std::array<ModeRules, kModeCount> kModes{{
-        {"简单模式", 10, 3010, 9, 9, 9, FollowUp::TimeBonus},
-        {"正常模式", 20, 3020, 6, 6, 6, FollowUp::DeadBoardTest},
-        {"挑战模式", 10, 3010, 0, 3, 3, FollowUp::SlideDownAndTest},
-        {"极限模式", 50, 2990, 0, 9, 3, FollowUp::RandomSlideAndRefill},
+        {"简单模式", 10, 3010, 9, 9, 9, FollowUp::TimeBonus, "图案相同就能消除"},
+        {"正常模式", 20, 3020, 6, 6, 6, FollowUp::DeadBoardTest, "三段以内的直线连通才能消除"},
+        {"挑战模式", 10, 3010, 0, 3, 3, FollowUp::SlideDownAndTest, "消除后上面的牌往下落"},
+        {"极限模式", 50, 2990, 0, 9, 3, FollowUp::RandomSlideAndRefill, "消除后牌随机滑向一边，每对限时 60 秒"},
     }};
-    static constexpr ModeRules kUnknown{"", 0, 3000, 0, 0, 0, FollowUp::Nothing};
+    static constexpr ModeRules kUnknown{"", 0, 3000, 0, 0, 0, FollowUp::Nothing, ""};
     if (gameMode < 1 || gameMode > kModeCount) {
         return kUnknown;
     }

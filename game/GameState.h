@@ -25,6 +25,7 @@ struct ModeRules {
     int hintLeft;
     std::int16_t shuffleLeft;
     FollowUp followUp;
+    const char* summary;   // what the mode does, in a few words
 };
 
 inline constexpr int kModeCount = 4;

@@ -1,6 +1,8 @@
 #include "FrmMain.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -43,6 +45,7 @@ FrmMain::FrmMain(MainController& controller, LevelTools tools)
     showBox_->installEventFilter(this);
 
     BuildMenus();
+    BuildKeys();
 
     Game& game = controller_.GetGame();
     connect(strip_, &ToolStrip::menuButtonClicked, this, &FrmMain::OpenMenu);
@@ -63,7 +66,8 @@ FrmMain::~FrmMain() = default;
 void FrmMain::BuildMenus()
 {
     munMain_ = new QMenu(QStringLiteral("选关"), this);
-    munMain_->addAction(QStringLiteral("重新开始"), this, [this] { controller_.Restart(); });
+    GiveKeys(munMain_->addAction(QStringLiteral("重新开始"), this, [this] { controller_.Restart(); }),
+             Toolbar::Keys(Toolbar::Restart));
     munMain_->addSeparator();
     munGameSelect_ = munMain_->addMenu(QStringLiteral("选择关卡"));
     munGameSelect_->addAction(QStringLiteral("随机选关"), this, [this] { controller_.RandomLevel(); });
@@ -91,7 +95,8 @@ void FrmMain::BuildMenus()
         }
     });
     munMain_->addSeparator();
-    munMain_->addAction(QStringLiteral("主题帮助"), this, [this] { controller_.OpenHelp(); });
+    GiveKeys(munMain_->addAction(QStringLiteral("主题帮助"), this, [this] { controller_.OpenHelp(); }),
+             {QKeySequence(Qt::Key_F1)});
     munMain_->addAction(QStringLiteral("建议反馈"), this, [this] { controller_.SendFeedback(); });
     munMain_->addSeparator();
     munMain_->addAction(QStringLiteral("最新软件下载"), this, [this] { controller_.OpenDownloads(); });
@@ -99,15 +104,72 @@ void FrmMain::BuildMenus()
     munMain_->addSeparator();
     munMain_->addAction(QStringLiteral("关于作者"), this, [this] { controller_.ShowAbout(); });
     munMain_->addSeparator();
-    munMain_->addAction(QStringLiteral("退出"), this, [this] { close(); });
+    GiveKeys(munMain_->addAction(QStringLiteral("退出"), this, [this] { close(); }),
+             {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
     munMode_ = new QMenu(QStringLiteral("游戏模式"), this);
     for (int mode = 1; mode <= kModeCount; ++mode) {
-        QAction* item = munMode_->addAction(QString::fromUtf8(RulesFor(mode).caption), this,
-                                            [this, mode] { controller_.ChooseMode(mode); });
+        // The mode's name, and in a few words what it does.
+        const ModeRules& rules = RulesFor(mode);
+        QAction* item = munMode_->addAction(
+            QString::fromUtf8(rules.caption) + QStringLiteral(" — ") + QString::fromUtf8(rules.summary), this,
+            [this, mode] { controller_.ChooseMode(mode); });
         item->setCheckable(true);
+        GiveKeys(item, {QKeySequence(QKeyCombination(Qt::ControlModifier, static_cast<Qt::Key>(Qt::Key_0 + mode)))});
         munGameMode_[static_cast<std::size_t>(mode)] = item;
     }
+}
+
+void FrmMain::GiveKeys(QAction* item, const QList<QKeySequence>& keys)
+{
+    item->setShortcuts(keys);
+    item->setShortcutVisibleInContextMenu(true);
+    addAction(item);
+}
+
+void FrmMain::BuildKeys()
+{
+    setFocusPolicy(Qt::StrongFocus);
+    Toolbar& toolbar = controller_.GetToolbar();
+    for (const int index : {Toolbar::Undo, Toolbar::Hint, Toolbar::Shuffle}) {
+        auto* key = new QAction(this);
+        key->setShortcuts(Toolbar::Keys(index));
+        // Through the label's own click: a disabled label takes no key.
+        connect(key, &QAction::triggered, this, [&toolbar, index] { toolbar.Click(index); });
+        addAction(key);
+    }
+    auto* pause = new QAction(this);
+    pause->setShortcuts(Toolbar::Keys(Toolbar::Pause));
+    connect(pause, &QAction::triggered, this, [this] { controller_.PauseKey(); });
+    addAction(pause);
+    for (const auto button : {Toolbar::MenuButton::Main, Toolbar::MenuButton::Mode}) {
+        auto* key = new QAction(this);
+        key->setShortcut(Toolbar::MenuButtonKey(button));
+        connect(key, &QAction::triggered, this, [this, button] { OpenMenu(button); });
+        addAction(key);
+    }
+}
+
+void FrmMain::keyPressEvent(QKeyEvent* event)
+{
+    Game& game = controller_.GetGame();
+    if (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left: game.MoveCursor(Direction::Left); break;
+    case Qt::Key_Right: game.MoveCursor(Direction::Right); break;
+    case Qt::Key_Up: game.MoveCursor(Direction::Up); break;
+    case Qt::Key_Down: game.MoveCursor(Direction::Down); break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: controller_.ClickKey(MouseButton::Left); break;
+    case Qt::Key_Backspace: controller_.ClickKey(MouseButton::Right); break;
+    case Qt::Key_Escape: game.DropSelection(); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
 }
 
 void FrmMain::ShowSwitches()

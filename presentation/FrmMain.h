@@ -59,11 +59,16 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();
+    // The window's own keys: the toolbar's commands and the two menus.
+    void BuildKeys();
+    // A menu item's keys work while its menu is closed, and show in it.
+    void GiveKeys(QAction* item, const QList<QKeySequence>& keys);
     void OpenMenu(Toolbar::MenuButton button);
     void ShowOverlay();
     void ShowSwitches();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -67,6 +68,7 @@ FrmSysSet::FrmSysSet(ProgramState& state, platform::EffectPlayer& effects, DataF
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("系统设置"));
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
 
     // The entries have the hand pointer of the toolbar.
     const QCursor pointer = ToolbarPointer();
@@ -116,6 +118,7 @@ void FrmSysSet::Load()
     Reshape();
     CentreOnScreen();
     show();
+    activateWindow(); // for the keys
 }
 
 QLabel* FrmSysSet::EntryLabel(int index) const
@@ -184,6 +187,26 @@ void FrmSysSet::mouseMoveEvent(QMouseEvent* event)
 void FrmSysSet::mouseReleaseEvent(QMouseEvent*)
 {
     chooser_.MouseUpBackground();
+}
+
+void FrmSysSet::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up: chooser_.MoveFocus(-1); break;
+    case Qt::Key_Down: chooser_.MoveFocus(1); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: chooser_.ChooseFocused(); break;
+    case Qt::Key_Escape: chooser_.Escape(); break;
+    default: ShapedWindow::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+bool FrmSysSet::focusNextPrevChild(bool next)
+{
+    chooser_.MoveFocus(next ? 1 : -1);
+    return true;
 }
 
 } // namespace daz

@@ -41,6 +41,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab walk the entries.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // Where the pointer is, in twips from the window's corner as it stands

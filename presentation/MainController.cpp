@@ -209,6 +209,27 @@ void MainController::ClickOverlay()
     }
 }
 
+void MainController::PauseKey()
+{
+    const Overlay& overlay = game_.GetOverlay();
+    if (overlay.visible && overlay.picture == OverlayPicture::Paused) {
+        ClickOverlay();
+    } else {
+        toolbar_.Click(Toolbar::Pause);
+    }
+}
+
+void MainController::ClickKey(MouseButton button)
+{
+    if (game_.GetOverlay().visible) {
+        if (button == MouseButton::Left) {
+            ClickOverlay();
+        }
+    } else {
+        game_.PressCursor(button);
+    }
+}
+
 void MainController::OpenMenu(Toolbar::MenuButton button)
 {
     game_.ShowOverlay();

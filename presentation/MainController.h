@@ -65,6 +65,12 @@ public:
     void ChooseLevel(int level);
     void RandomLevel();
     void ClickOverlay();
+    // The pause key: pauses a level in play as the toolbar's ◆暂停 does,
+    // and resumes it from the pause picture as its click does.
+    void PauseKey();
+    // Space, Return (left) and Backspace (right): a click on the picture
+    // that hides the board, or else on the cell under the keyboard cursor.
+    void ClickKey(MouseButton button);
     // A menu button was clicked: the level pauses before its menu opens.
     void OpenMenu(Toolbar::MenuButton button);
     // The help text, read in its own encoding, goes to helpOpened; a

@@ -18,7 +18,7 @@ const std::array<ModeChooser::Entry, 5>& ModeChooser::Entries()
         {2, QStringLiteral("正常模式"), 2100,
          QStringLiteral("经典的连连看模式，只要将相同花色的两张牌用三根以内的直线连在一起就可以消除。")},
         {3, QStringLiteral("挑战模式"), 2760,
-         QStringLiteral("作者最新开发设计，对经典的连连看作了最新的修改，游戏的可玩性增强了。")},
+         QStringLiteral("作者最新开发设计，对经典的连连看作了最新的修改：每消除一对牌，上面的牌都会落下来。")},
         {4, QStringLiteral("极限模式"), 3420, QStringLiteral("每消除一对牌的最长思考时间为60秒，你想挑战时间的极限吗？")},
         {0, QStringLiteral("退出游戏"), 4080, QStringLiteral("游戏还没开始呢，真的要退出游戏吗？")},
     }};
@@ -100,13 +100,47 @@ void ModeChooser::MouseMoveEntry(int index)
     if (!armed_ || !IsEntry(index)) {
         return;
     }
+    const auto& entries = Entries();
+    for (std::size_t position = 0; position < entries.size(); ++position) {
+        if (entries[position].index == index) {
+            LightUp(position);
+        }
+    }
+}
+
+void ModeChooser::LightUp(std::size_t position)
+{
+    const Entry& entry = Entries()[position];
     // The hover sound plays even when the player has switched effects off:
     // the switch is not known until the main window opens.
     effects_.Play(folders_.Find(SoundFile(SoundEffect::Select)));
-    lit_[static_cast<std::size_t>(index)] = true;
-    description_ = EntryAt(index).description;
+    lit_.fill(false);
+    lit_[static_cast<std::size_t>(entry.index)] = true;
+    description_ = entry.description;
+    focused_ = static_cast<int>(position);
     armed_ = false;
     Changed();
+}
+
+void ModeChooser::MoveFocus(int step)
+{
+    const int count = static_cast<int>(Entries().size());
+    const int position = focused_ < 0 ? (step > 0 ? 0 : count - 1) : ((focused_ + step) % count + count) % count;
+    LightUp(static_cast<std::size_t>(position));
+}
+
+void ModeChooser::ChooseFocused()
+{
+    if (focused_ >= 0) {
+        MouseDownEntry(Entries()[static_cast<std::size_t>(focused_)].index);
+    }
+}
+
+void ModeChooser::Escape()
+{
+    if (exitChosen) {
+        exitChosen();
+    }
 }
 
 void ModeChooser::MouseDownEntry(int index)

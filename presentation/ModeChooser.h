@@ -59,6 +59,20 @@ public:
     // Any button chooses.
     void MouseDownEntry(int index);
 
+    // --- The keyboard ------------------------------------------------------
+    // Up/Down or Tab: the next (step 1) or previous (step -1) entry, in
+    // the order shown and round again, lights up and is described just as
+    // when the pointer reaches it. The first key starts from the top (or,
+    // going back, from the bottom); after the pointer lit an entry, the
+    // keys go on from that one.
+    void MoveFocus(int step);
+    // Return or Space: the lit entry is chosen, as by a click.
+    void ChooseFocused();
+    // Esc: the program ends, as with "退出游戏".
+    void Escape();
+    // The entry the keys are on; -1 before any.
+    int Focused() const { return focused_ < 0 ? -1 : Entries()[static_cast<std::size_t>(focused_)].index; }
+
     // --- What the window shows ---------------------------------------------
     unsigned Colour(int index) const;
     const QString& Description() const { return description_; }
@@ -83,6 +97,7 @@ public:
 private:
     static bool IsEntry(int index);
     void Changed();
+    void LightUp(std::size_t position);
 
     ProgramState& state_;
     platform::EffectPlayer& effects_;
@@ -91,6 +106,7 @@ private:
     std::array<bool, 5> lit_{};
     QString description_;
     bool armed_ = false;
+    int focused_ = -1; // position in Entries()
     bool dragging_ = false;
     float dragX_ = 0;
     std::int16_t dragY_ = 0;

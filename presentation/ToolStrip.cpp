@@ -83,6 +83,7 @@ ToolStrip::ToolStrip(MainController& controller, QWidget* parent)
         auto* label = new ClickLabel(this);
         label->setGeometry(PxRect(twips));
         label->setCursor(pointer);
+        label->setToolTip(Toolbar::MenuButtonToolTip(button));
         const auto which = button;
         connect(label, &ClickLabel::hovered, this, [this, which] { toolbar_.HoverMenuButton(which); });
         connect(label, &ClickLabel::clicked, this, [this, which] { emit menuButtonClicked(which); });
@@ -93,6 +94,7 @@ ToolStrip::ToolStrip(MainController& controller, QWidget* parent)
         auto* label = new ClickLabel(this);
         label->setGeometry(PxRect(Toolbar::LabelRect(index)));
         label->setCursor(pointer);
+        label->setToolTip(Toolbar::ToolTip(index));
         connect(label, &ClickLabel::hovered, this, [this, index] { toolbar_.HoverLabel(index); });
         connect(label, &ClickLabel::clicked, this, [this, index] { toolbar_.Click(index); });
         labels_[static_cast<std::size_t>(index)] = label;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QStringList>
+
 #include "game/Game.h"
 
 namespace daz {
@@ -26,6 +28,54 @@ QRect Toolbar::LabelRect(int index)
     case Shuffle: return {7440, 120, 720, 180};
     default: return {};
     }
+}
+
+QList<QKeySequence> Toolbar::Keys(int index)
+{
+    switch (index) {
+    case Restart: return {QKeySequence(Qt::Key_F5)};
+    case Pause: return {QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)};
+    case Undo: return {QKeySequence(Qt::CTRL | Qt::Key_Z)};
+    case Hint: return {QKeySequence(Qt::Key_H)};
+    case Shuffle: return {QKeySequence(Qt::Key_S)};
+    default: return {};
+    }
+}
+
+QKeySequence Toolbar::MenuButtonKey(MenuButton button)
+{
+    return button == MenuButton::Main ? QKeySequence(Qt::ALT | Qt::Key_M) : QKeySequence(Qt::ALT | Qt::Key_G);
+}
+
+namespace {
+
+QString WithKeys(const QString& text, const QList<QKeySequence>& keys)
+{
+    QStringList names;
+    for (const QKeySequence& key : keys) {
+        names.append(key.toString(QKeySequence::NativeText));
+    }
+    return text + QStringLiteral("（") + names.join(QStringLiteral(" 或 ")) + QStringLiteral("）");
+}
+
+} // namespace
+
+QString Toolbar::ToolTip(int index)
+{
+    switch (index) {
+    case Restart: return WithKeys(QStringLiteral("从头再玩本关"), Keys(index));
+    case Pause: return WithKeys(QStringLiteral("暂停，再按一次继续"), Keys(index));
+    case Undo: return WithKeys(QStringLiteral("放回最后消掉的一对牌，花 2 分"), Keys(index));
+    case Hint: return WithKeys(QStringLiteral("让一对能消的牌闪烁，花 2 分"), Keys(index));
+    case Shuffle: return WithKeys(QStringLiteral("把剩下的牌重新打乱，花 10 分"), Keys(index));
+    default: return {};
+    }
+}
+
+QString Toolbar::MenuButtonToolTip(MenuButton button)
+{
+    return button == MenuButton::Main ? WithKeys(QStringLiteral("主菜单"), {MenuButtonKey(button)})
+                                      : WithKeys(QStringLiteral("游戏模式"), {MenuButtonKey(button)});
 }
 
 QString Toolbar::Text(int index) const

@@ -3,6 +3,8 @@
 #include <array>
 #include <functional>
 
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <QRect>
 #include <QString>
@@ -32,6 +34,13 @@ public:
 
     // Where each label sits in the strip, in twips.
     static QRect LabelRect(int index);
+
+    // The keys of each command and of the two menu buttons, and the
+    // tooltips that name them.
+    static QList<QKeySequence> Keys(int index);
+    static QKeySequence MenuButtonKey(MenuButton button);
+    static QString ToolTip(int index);
+    static QString MenuButtonToolTip(MenuButton button);
 
     QString Text(int index) const;
     bool Enabled(int index) const;

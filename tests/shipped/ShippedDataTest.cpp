@@ -357,7 +357,8 @@ TEST(ShippedPictures, ParticlesHelpAndTheWindowsPictures)
     QFile help(kData + QStringLiteral("/dazRedme.txt"));
     ASSERT_TRUE(help.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(help.readAll());
-    for (const char* topic : {"简单模式", "正常模式", "挑战模式", "极限模式", "撤消", "提示", "重排", "神眼", "关卡编辑器", "关卡修改器"}) {
+    for (const char* topic : {"简单模式", "正常模式", "挑战模式", "极限模式", "撤消", "提示", "重排", "神眼", "关卡编辑器", "关卡修改器",
+                              "方向键", "Ctrl+Z", "F1", "Alt+M", "Ctrl+Q"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
     }
 

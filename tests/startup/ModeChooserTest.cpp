@@ -18,7 +18,7 @@ namespace {
 
 using testing::FakeEffectPlayer;
 
-const QString kChallenge = QStringLiteral("作者最新开发设计，对经典的连连看作了最新的修改，游戏的可玩性增强了。");
+const QString kChallenge = QStringLiteral("作者最新开发设计，对经典的连连看作了最新的修改：每消除一对牌，上面的牌都会落下来。");
 const QString kExtreme = QStringLiteral("每消除一对牌的最长思考时间为60秒，你想挑战时间的极限吗？");
 
 constexpr unsigned kLightBlue = 0xFF8080;
@@ -240,6 +240,52 @@ TEST_F(FrmSysSetTest, PointerCrossingFromTheBackgroundLightsAnEntry)
     EXPECT_EQ(effects.played.size(), 2);
     EXPECT_EQ(TextColour(extreme), QColor(255, 128, 0));
     EXPECT_EQ(window->DescriptionLabel()->text(), kExtreme);
+}
+
+// Up/Down and Tab walk the five entries round, lighting each as the
+// pointer would; after the pointer lit one they go on from there.
+TEST_F(FrmSysSetTest, KeysWalkTheEntriesAndReturnChooses)
+{
+    const auto lit = [this] {
+        std::vector<int> entries;
+        for (int index = 0; index <= 4; ++index) {
+            if (TextColour(window->EntryLabel(index)) == QColor(255, 128, 0))
+                entries.push_back(index);
+        }
+        return entries;
+    };
+    QTest::keyClick(window, Qt::Key_Space); // nothing is lit: nothing is chosen
+    EXPECT_TRUE(chosen.empty());
+    QTest::keyClick(window, Qt::Key_Up);
+    EXPECT_EQ(lit(), std::vector<int>{0});
+    QTest::keyClick(window, Qt::Key_Down);
+    QTest::keyClick(window, Qt::Key_Tab);
+    QTest::keyClick(window, Qt::Key_Tab);
+    EXPECT_EQ(lit(), std::vector<int>{3});
+    EXPECT_EQ(window->DescriptionLabel()->text(), kChallenge);
+    EXPECT_EQ(effects.played.size(), 4);
+    QTest::keyClick(window, Qt::Key_Backtab);
+    EXPECT_EQ(lit(), std::vector<int>{2});
+
+    Hover(window, kBackground);
+    EXPECT_EQ(lit(), std::vector<int>{});
+    Hover(window->EntryLabel(4));
+    QTest::keyClick(window, Qt::Key_Down);
+    EXPECT_EQ(lit(), std::vector<int>{0});
+    QTest::keyClick(window, Qt::Key_Up);
+    QTest::keyClick(window, Qt::Key_Return);
+    EXPECT_EQ(chosen, std::vector<int>{4});
+    EXPECT_EQ(state.GameMode, 4);
+}
+
+TEST_F(FrmSysSetTest, EscLeavesWithoutChoosing)
+{
+    QTest::keyClick(window, Qt::Key_Down);
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_TRUE(chosen.empty());
+    EXPECT_EQ(state.GameMode, 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
 }
 
 TEST_F(FrmSysSetTest, RightButtonOnAnEntryStartsThatMode)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -42,6 +43,60 @@ protected:
         });
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    // A key as the keyboard sends it: to the window, through its shortcuts,
+    // unless a modal window blocks it.
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(window->windowHandle(), key, modifiers);
+    }
+
+    // The arrow keys walk the cursor to a cell, the short way round.
+    void CursorTo(int cellNumber)
+    {
+        const Board& board = h.board();
+        if (!board.InField(h.game().CursorCell())) {
+            Key(Qt::Key_Down); // the first key of a level shows the cursor top left
+            ASSERT_EQ(h.game().CursorCell(), (Cell{1, 1}));
+        }
+        const Cell from = h.game().CursorCell();
+        const Cell to = board.CellOf(cellNumber);
+        const auto walk = [this](int a, int b, int count, Qt::Key forward, Qt::Key back) {
+            const int ahead = ((b - a) % count + count) % count;
+            for (int i = 0; i < std::min(ahead, count - ahead); ++i) {
+                Key(ahead <= count - ahead ? forward : back);
+            }
+        };
+        walk(from.x, to.x, board.MaxX(), Qt::Key_Right, Qt::Key_Left);
+        walk(from.y, to.y, board.MaxY(), Qt::Key_Down, Qt::Key_Up);
+        ASSERT_EQ(h.game().CursorCell(), to);
+        const MaskState& cursor = h.game().HoverMask();
+        ASSERT_TRUE(cursor.visible);
+        ASSERT_EQ(h.game().Geometry().CellAt(cursor.left, cursor.top), to);
+    }
+
+    // Plays the level on the board to its end with the keyboard alone.
+    void ClearWithTheKeyboard()
+    {
+        for (int guard = 0; guard < 200 && h.board().TileCount() > 0; ++guard) {
+            const auto pair = h.state.GameMode == 1 ? h.EqualPair() : h.LinkablePair();
+            if (!pair) {
+                const int shuffles = h.game().ShuffleLeft();
+                Key(Qt::Key_S);
+                ASSERT_EQ(h.game().ShuffleLeft(), shuffles - 1) << "the shuffle key did nothing";
+                continue;
+            }
+            const std::int64_t score = h.state.UserJF;
+            CursorTo(pair->first);
+            Key(Qt::Key_Space);
+            ASSERT_TRUE(h.game().Selected());
+            CursorTo(pair->second);
+            Key(Qt::Key_Return);
+            ASSERT_EQ(h.state.UserJF, score + 1);
+        }
     }
 
     QPoint TileCentre(int cellNumber)
@@ -103,7 +158,221 @@ TEST_P(MainWindow, PlaysALevelToTheEndAndGoesOnToTheNext)
     EXPECT_EQ(h.board().TileCount(), 24);
 }
 
+// From the first key to the next level without the mouse. The score
+// pays for any shuffle a dead deal needs.
+TEST_P(MainWindow, PlaysALevelByKeyboardAloneAndGoesOnToTheNext)
+{
+    Open(GetParam());
+    h.state.UserJF = 100;
+    ClearWithTheKeyboard();
+    EXPECT_EQ(h.game().GetPlayState(), PlayState::Next);
+    ASSERT_TRUE(window->ShowBox()->isVisible());
+    Key(Qt::Key_Space);
+    EXPECT_FALSE(window->ShowBox()->isVisible());
+    EXPECT_EQ(h.state.UserGK, 2);
+    EXPECT_EQ(h.board().TileCount(), 24);
+    EXPECT_EQ(h.game().CursorCell(), Cell{}) << "a new level starts the cursor afresh";
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryMode, MainWindow, ::testing::Values(1, 2, 3, 4));
+
+class Keys : public MainWindow {};
+
+// The cursor wraps, rests on empty cells, and hands over to the mouse and
+// back; Space, Return and Backspace click where it is.
+TEST_F(Keys, TheCursorWrapsRestsAnywhereAndSharesTheHoverWithTheMouse)
+{
+    Open(2, {}, {Spec(QStringLiteral("甲"), QStringLiteral("a"), 6, 4, 10)});
+    Game& game = h.game();
+    Key(Qt::Key_Left);
+    EXPECT_EQ(game.CursorCell(), (Cell{1, 1}));
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Up);
+    EXPECT_EQ(game.CursorCell(), (Cell{6, 4}));
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(game.CursorCell(), (Cell{1, 1}));
+
+    // The mouse takes the hover; the next arrow goes on from its tile.
+    ClickTile(h.board().CellNumber({3, 2}));
+    ASSERT_TRUE(game.Selected());
+    Key(Qt::Key_Right);
+    EXPECT_EQ(game.CursorCell(), (Cell{4, 2}));
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Space); // on the selected tile: nothing, as with the mouse
+    EXPECT_TRUE(game.Selected());
+    Key(Qt::Key_Backspace);
+    EXPECT_FALSE(game.Selected());
+    EXPECT_EQ(h.Sounds().last(), QStringLiteral("mousedown2.wav"));
+
+    // A removed pair leaves the cursor in sight on its empty cell, where
+    // a left click does nothing and a right click lets a selection go.
+    const auto pair = h.LinkablePair();
+    ASSERT_TRUE(pair);
+    CursorTo(pair->first);
+    Key(Qt::Key_Space);
+    CursorTo(pair->second);
+    Key(Qt::Key_Space);
+    ASSERT_EQ(h.board().TileCount(), 22);
+    EXPECT_TRUE(game.HoverMask().visible);
+    const int sounds = static_cast<int>(h.effects.played.size());
+    Key(Qt::Key_Space);
+    EXPECT_FALSE(game.Selected());
+    EXPECT_EQ(h.effects.played.size(), sounds);
+    CursorTo(pair->first);
+    EXPECT_TRUE(game.HoverMask().visible);
+    int other = 1;
+    while (h.board().At(h.board().CellOf(other)) == 0) {
+        ++other;
+    }
+    CursorTo(other);
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(game.Selected());
+    CursorTo(pair->first);
+    Key(Qt::Key_Backspace);
+    EXPECT_FALSE(game.Selected());
+    Key(Qt::Key_Space);
+    EXPECT_FALSE(game.Selected());
+    EXPECT_EQ(h.board().TileCount(), 22);
+
+    // Esc lets a selection go.
+    CursorTo(other);
+    Key(Qt::Key_Space);
+    ASSERT_TRUE(game.Selected());
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(game.Selected());
+    EXPECT_FALSE(game.SelectionMask().visible);
+}
+
+// Each tool key spends what its label's click spends, pauses and resumes
+// as ◆暂停 and its picture do, and does nothing where the label is
+// disabled or a modal window is open.
+TEST_F(Keys, ToolKeysTakeTheToolbarsPath)
+{
+    Open(2, FrmMain::LevelTools{{}, [this](QWidget* parent) {
+                                    QDialog modal(parent);
+                                    QTimer::singleShot(0, &modal, [this, &modal] {
+                                        modal.activateWindow();
+                                        EXPECT_TRUE(QTest::qWaitForWindowActive(&modal));
+                                        const int hints = h.game().HintLeft();
+                                        for (const Qt::Key key : {Qt::Key_H, Qt::Key_P, Qt::Key_Right, Qt::Key_F5}) {
+                                            Key(key);
+                                            QTest::keyClick(modal.windowHandle(), key);
+                                        }
+                                        EXPECT_EQ(h.game().HintLeft(), hints);
+                                        EXPECT_TRUE(h.boxes.shown.empty());
+                                        modal.accept();
+                                    });
+                                    modal.exec();
+                                }});
+    h.state.UserJF = 100;
+    Game& game = h.game();
+    ToolStrip* strip = window->Strip();
+    struct Tool {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int label;
+        std::function<int()> left;
+        int cost;
+    };
+    ASSERT_TRUE(h.RemoveAPair());
+    for (const Tool& tool : {Tool{Qt::Key_Z, Qt::ControlModifier, Toolbar::Undo, [&] { return game.UndoLeft(); }, 2},
+                             Tool{Qt::Key_H, Qt::NoModifier, Toolbar::Hint, [&] { return game.HintLeft(); }, 2},
+                             Tool{Qt::Key_S, Qt::NoModifier, Toolbar::Shuffle, [&] { return game.ShuffleLeft(); }, 10}}) {
+        const QString name = strip->Label(tool.label)->text();
+        SCOPED_TRACE(name.toStdString());
+        const QString keys = QKeySequence(QKeyCombination(tool.modifiers, tool.key)).toString(QKeySequence::NativeText);
+        EXPECT_TRUE(strip->Label(tool.label)->toolTip().contains(keys));
+        const int left = tool.left();
+        const std::int64_t score = h.state.UserJF;
+        Key(tool.key, tool.modifiers);
+        EXPECT_EQ(tool.left(), left - 1);
+        EXPECT_EQ(h.state.UserJF, score - tool.cost);
+        EXPECT_EQ(strip->Label(tool.label)->text(), name.left(name.indexOf(u'*') + 1) + QString::number(left - 1));
+    }
+    EXPECT_EQ(game.UndoCount(), 0);
+
+    // P pauses: the board goes, the labels are disabled and take no key.
+    EXPECT_TRUE(strip->Label(Toolbar::Pause)->toolTip().contains(QStringLiteral("P")));
+    Key(Qt::Key_P);
+    EXPECT_FALSE(game.ClockRunning());
+    EXPECT_TRUE(window->ShowBox()->isVisible());
+    EXPECT_FALSE(strip->Label(Toolbar::Hint)->isEnabled());
+    const int hints = game.HintLeft();
+    Key(Qt::Key_H);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(game.HintLeft(), hints);
+    EXPECT_FALSE(game.HoverMask().visible);
+    Key(Qt::Key_P); // and again goes on, as a click on the picture
+    EXPECT_TRUE(game.ClockRunning());
+    EXPECT_TRUE(window->Board()->isVisible());
+    Key(Qt::Key_Pause);
+    EXPECT_FALSE(game.ClockRunning());
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(game.ClockRunning());
+
+    // Nothing reaches the game while a modal window is open.
+    window->MainItem(QStringLiteral("霁岚--关卡修改器"))->trigger();
+    EXPECT_TRUE(game.ClockRunning());
+}
+
+// The program's keys show beside their menu items and do what the items
+// do: F5 still asks, the menus open paused, Ctrl+Q saves.
+TEST_F(Keys, MenuKeysShowInTheMenusAndTakeTheItemsPaths)
+{
+    Open(2);
+    h.folder.Write(QStringLiteral("dazRedme.txt"), "帮助\r\n");
+    const std::pair<QAction*, QKeySequence> shown[] = {
+        {window->MainItem(QStringLiteral("重新开始")), QKeySequence(Qt::Key_F5)},
+        {window->MainItem(QStringLiteral("主题帮助")), QKeySequence(Qt::Key_F1)},
+        {window->MainItem(QStringLiteral("退出")), QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {window->ModeItem(1), QKeySequence(Qt::CTRL | Qt::Key_1)},
+        {window->ModeItem(4), QKeySequence(Qt::CTRL | Qt::Key_4)},
+    };
+    for (const auto& [item, key] : shown) {
+        ASSERT_NE(item, nullptr) << key.toString().toStdString();
+        EXPECT_EQ(item->shortcut(), key);
+        EXPECT_TRUE(item->isShortcutVisibleInContextMenu());
+    }
+    EXPECT_TRUE(window->ModeItem(3)->text().startsWith(QStringLiteral("挑战模式 — ")));
+    EXPECT_TRUE(window->Strip()->MenuButton(Toolbar::MenuButton::Mode)->toolTip().contains(QStringLiteral("Alt+G")));
+
+    Game& game = h.game();
+    ASSERT_TRUE(h.RemoveAPair());
+    Key(Qt::Key_F5); // answered No
+    ASSERT_EQ(h.BoxTexts(), QStringList{QStringLiteral("你真的要重新开始吗？")});
+    EXPECT_EQ(game.UndoCount(), 2);
+    h.boxes.answers.push_back(platform::MessageAnswer::Yes);
+    Key(Qt::Key_F5);
+    EXPECT_EQ(game.UndoCount(), 0);
+
+    Key(Qt::Key_M, Qt::AltModifier);
+    EXPECT_EQ(openedMenu, window->MainMenu());
+    EXPECT_FALSE(game.ClockRunning());
+    Key(Qt::Key_Space);
+    EXPECT_TRUE(game.ClockRunning());
+    Key(Qt::Key_G, Qt::AltModifier);
+    EXPECT_EQ(openedMenu, window->ModeMenu());
+    Key(Qt::Key_3, Qt::ControlModifier);
+    EXPECT_EQ(h.state.GameMode, 3);
+    EXPECT_TRUE(window->ModeItem(3)->isChecked());
+    EXPECT_TRUE(game.ClockRunning()) << "the mode's level starts";
+
+    Key(Qt::Key_F1);
+    ASSERT_NE(window->HelpWindow(), nullptr);
+    EXPECT_TRUE(window->HelpWindow()->isVisible());
+    window->HelpWindow()->close();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+
+    h.state.UserJF = 77;
+    Key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible());
+    IniAccess ini(h.folder.Path(), h.boxes);
+    EXPECT_EQ(ini.ReadIniKey(h.folder.File(QStringLiteral("DAZGame.ini")), QStringLiteral("UserSet"),
+                             QStringLiteral("UserJF")),
+              QStringLiteral("77"));
+}
 
 class Window : public MainWindow {};
 
