@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 #include "presentation/Pictures.h"
 
@@ -69,14 +68,23 @@ QSize HaloLabel::sizeHint() const
 
 void HaloLabel::paintEvent(QPaintEvent*)
 {
+    // The ring is the text itself in the contrasting colour, drawn around
+    // its place in sixteen directions: much cheaper than stroking the
+    // letters' outlines, and as even at these widths.
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(font());
     const QFontMetrics metrics(font());
     const int halo = HaloWidth();
-    QPainterPath path;
-    path.addText(QPointF(halo + 1, halo + metrics.ascent()), font(), text());
-    p.strokePath(path, QPen(HaloFor(colour_), 2.0 * halo, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.fillPath(path, colour_);
+    const QPointF at(halo + 1, halo + metrics.ascent());
+    p.setPen(HaloFor(colour_));
+    for (const double radius : {halo / 2.0, static_cast<double>(halo)}) {
+        for (int step = 0; step < 16; ++step) {
+            const double angle = step * 3.14159265358979 / 8;
+            p.drawText(at + QPointF(radius * std::cos(angle), radius * std::sin(angle)), text());
+        }
+    }
+    p.setPen(colour_);
+    p.drawText(at, text());
 }
 
 BoardView::BoardView(Game& game, Particles& particles, QWidget* parent)
