@@ -1,5 +1,8 @@
 #include "BoardView.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -21,16 +24,77 @@ MouseButton ToGame(Qt::MouseButton button)
 // Link paths are yellow (&H0000FFFF).
 const QColor kLinkColour(255, 255, 0);
 
+// The caption's letters at the board's own size, in pixels.
+constexpr int kCaptionPixels = 14;
+
+// How many scales of the level's pictures are kept.
+constexpr std::size_t kScalesKept = 3;
+
 } // namespace
 
-BoardView::BoardView(Game& game, Particles& particles, QWidget* parent)
-    : QWidget(parent), game_(game), particles_(particles), caption_(new QLabel(this))
+HaloLabel::HaloLabel(QWidget* parent) : QLabel(parent) {}
+
+QColor HaloLabel::HaloFor(QColor colour)
 {
-    setFixedSize(Px(Game::kBoardWidth), Px(Game::kBoardHeight));
+    // Relative luminance, as contrast is usually judged: a colour reads
+    // best against whichever of black and white lies farther from it.
+    const auto channel = [](double c) {
+        c /= 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const double l = 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green()) + 0.0722 * channel(colour.blue());
+    return (l + 0.05) / 0.05 >= 1.05 / (l + 0.05) ? Qt::black : Qt::white;
+}
+
+void HaloLabel::SetColour(QColor colour)
+{
+    if (colour != colour_) {
+        colour_ = colour;
+        update();
+    }
+}
+
+int HaloLabel::HaloWidth() const
+{
+    return std::max(2, (font().pixelSize() + 3) / 5);
+}
+
+QSize HaloLabel::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    const int halo = HaloWidth();
+    return {metrics.horizontalAdvance(text()) + 2 * halo + 2, metrics.height() + 2 * halo};
+}
+
+void HaloLabel::paintEvent(QPaintEvent*)
+{
+    // The ring is the text itself in the contrasting colour, drawn around
+    // its place in sixteen directions: much cheaper than stroking the
+    // letters' outlines, and as even at these widths.
+    QPainter p(this);
+    p.setFont(font());
+    const QFontMetrics metrics(font());
+    const int halo = HaloWidth();
+    const QPointF at(halo + 1, halo + metrics.ascent());
+    p.setPen(HaloFor(colour_));
+    for (const double radius : {halo / 2.0, static_cast<double>(halo)}) {
+        for (int step = 0; step < 16; ++step) {
+            const double angle = step * 3.14159265358979 / 8;
+            p.drawText(at + QPointF(radius * std::cos(angle), radius * std::sin(angle)), text());
+        }
+    }
+    p.setPen(colour_);
+    p.drawText(at, text());
+}
+
+BoardView::BoardView(Game& game, Particles& particles, QWidget* parent)
+    : QWidget(parent), game_(game), particles_(particles), caption_(new HaloLabel(this))
+{
+    setFixedSize(SizeAt(scale_));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     QFont font = caption_->font();
-    font.setPixelSize(14);
+    font.setPixelSize(kCaptionPixels);
     font.setBold(true);
     caption_->setFont(font);
     caption_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -45,23 +109,109 @@ BoardView::BoardView(Game& game, Particles& particles, QWidget* parent)
     ParticlesMoved(); // they may have started before the view was made
 }
 
+QSize BoardView::SizeAt(double pixelsPerTwip)
+{
+    return {static_cast<int>(std::lround(Game::kBoardWidth * pixelsPerTwip)),
+            static_cast<int>(std::lround(Game::kBoardHeight * pixelsPerTwip))};
+}
+
+void BoardView::SetScale(double pixelsPerTwip)
+{
+    if (pixelsPerTwip <= 0 || pixelsPerTwip == scale_) {
+        return;
+    }
+    scale_ = pixelsPerTwip;
+    setFixedSize(SizeAt(scale_));
+    QFont font = caption_->font();
+    font.setPixelSize(std::max(1, static_cast<int>(kCaptionPixels * kTwipsPerPixel * scale_)));
+    caption_->setFont(font);
+    PlaceCaption();
+    // Everything that remembers where it was painted, at the new scale.
+    for (int i = 1; i <= Particles::kCount; ++i) {
+        paintedParticles_[static_cast<std::size_t>(i)] = ParticleRect(i);
+    }
+    update();
+}
+
+int BoardView::ToPixels(double twips) const
+{
+    return static_cast<int>(std::lround(twips * scale_));
+}
+
+QPoint BoardView::ToTwips(QPointF pixels) const
+{
+    // A hair over, so that whole pixels at the design scale land on whole
+    // multiples of 15 twips.
+    return {static_cast<int>(std::floor(pixels.x() / scale_ + 1e-6)),
+            static_cast<int>(std::floor(pixels.y() / scale_ + 1e-6))};
+}
+
+QSize BoardView::ScaledSize(QSize picture) const
+{
+    return {ToPixels(picture.width() * kTwipsPerPixel), ToPixels(picture.height() * kTwipsPerPixel)};
+}
+
+QPixmap BoardView::ScalePicture(const QImage& image, qreal dpr) const
+{
+    if (image.isNull()) {
+        return {};
+    }
+    const QSize size = ScaledSize(image.size());
+    const QSize device(std::max(1, static_cast<int>(std::lround(size.width() * dpr))),
+                       std::max(1, static_cast<int>(std::lround(size.height() * dpr))));
+    QPixmap pixmap = QPixmap::fromImage(
+        device == image.size() ? image : image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(dpr);
+    return pixmap;
+}
+
+const BoardView::Scaled& BoardView::Pictures()
+{
+    const qreal dpr = devicePixelRatioF();
+    const qint64 particleKey = particles_.Picture().cacheKey();
+    auto found = std::find_if(scaled_.begin(), scaled_.end(),
+                              [&](const Scaled& s) { return s.scale == scale_ && s.dpr == dpr; });
+    if (found == scaled_.end()) {
+        Scaled s;
+        s.scale = scale_;
+        s.dpr = dpr;
+        if (const Level* level = game_.CurrentLevel()) {
+            for (const QImage& image : level->pictures.tiles) {
+                s.tiles.push_back(ScalePicture(image, dpr));
+            }
+            s.mb1 = ScalePicture(level->pictures.mb1, dpr);
+            s.mb2 = ScalePicture(level->pictures.mb2, dpr);
+            if (!level->pictures.background.isNull()) {
+                // Stretched to the whole board area.
+                const QSize device = size() * dpr;
+                s.background = QPixmap::fromImage(level->pictures.background.scaled(
+                    device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+                s.background.setDevicePixelRatio(dpr);
+            }
+        }
+        if (scaled_.size() >= kScalesKept) {
+            scaled_.pop_back();
+        }
+        found = scaled_.insert(scaled_.begin(), std::move(s));
+    } else if (found != scaled_.begin()) {
+        std::rotate(scaled_.begin(), found, found + 1);
+        found = scaled_.begin();
+    }
+    if (found->particleKey != particleKey) {
+        found->particleKey = particleKey;
+        found->particle = ScalePicture(particles_.Picture(), dpr);
+    }
+    return *found;
+}
+
 void BoardView::LevelStarted()
 {
-    tiles_.clear();
+    scaled_.clear();
     largestTile_ = QSize(0, 0);
-    mb1_ = mb2_ = background_ = QPixmap();
     backColour_ = FromBgr(static_cast<unsigned>(game_.State().GBackColor));
     if (const Level* level = game_.CurrentLevel()) {
         for (const QImage& image : level->pictures.tiles) {
-            tiles_.push_back(QPixmap::fromImage(image));
             largestTile_ = largestTile_.expandedTo(image.size());
-        }
-        mb1_ = QPixmap::fromImage(level->pictures.mb1);
-        mb2_ = QPixmap::fromImage(level->pictures.mb2);
-        if (!level->pictures.background.isNull()) {
-            // Stretched to the whole board area once, not on every paint.
-            background_ = QPixmap::fromImage(level->pictures.background.scaled(
-                size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         }
     } else {
         backColour_ = QColor(0x20, 0x20, 0x20);
@@ -77,25 +227,36 @@ void BoardView::LevelStarted()
 QRect BoardView::TileRect(int cellNumber) const
 {
     const Game::Rect r = game_.TileRect(cellNumber);
-    return {Px(r.left), Px(r.top), Px(r.width), Px(r.height)};
+    return {ToPixels(r.left, r.top), ScaledSize(QSize(r.width / kTwipsPerPixel, r.height / kTwipsPerPixel))};
 }
 
-QRect BoardView::MaskRect(const MaskState& mask, const QPixmap& picture) const
+QRect BoardView::MaskRect(const MaskState& mask, const QImage& picture) const
 {
-    return QRect(QPoint(Px(mask.left), Px(mask.top)), picture.size());
+    return {ToPixels(mask.left, mask.top), ScaledSize(picture.size())};
 }
 
-QRect BoardView::LineRect(const LinkLine& line)
+double BoardView::LineWidth(const LinkLine& line) const
 {
-    const QPointF a(line.from.x / kTwipsPerPixel, line.from.y / kTwipsPerPixel);
-    const QPointF b(line.to.x / kTwipsPerPixel, line.to.y / kTwipsPerPixel);
-    const int margin = line.width / 2 + 2;
+    return std::max(1.0, line.width * kTwipsPerPixel * scale_);
+}
+
+QRect BoardView::LineRect(const LinkLine& line) const
+{
+    const QPointF a(line.from.x * scale_, line.from.y * scale_);
+    const QPointF b(line.to.x * scale_, line.to.y * scale_);
+    const int margin = static_cast<int>(std::ceil(LineWidth(line) / 2)) + 2;
     return QRectF(a, b).normalized().toAlignedRect().adjusted(-margin, -margin, margin, margin);
 }
 
-QRect BoardView::ParticleRect(const Particles::Sprite& sprite) const
+QRect BoardView::SpriteRect(const Particles::Sprite& sprite) const
 {
-    return QRect(QPoint(Px(sprite.left), Px(sprite.top)), particle_.size());
+    return {ToPixels(sprite.left, sprite.top), ScaledSize(particles_.Picture().size())};
+}
+
+QRect BoardView::ParticleRect(int i) const
+{
+    const auto& sprite = particles_.All()[static_cast<std::size_t>(i)];
+    return sprite.visible ? SpriteRect(sprite) : QRect();
 }
 
 void BoardView::TilesChanged()
@@ -107,9 +268,14 @@ void BoardView::TilesChanged()
 
 void BoardView::MasksChanged()
 {
+    const Level* level = game_.CurrentLevel();
+    const QImage none;
+    const QImage& mb1Picture = level ? level->pictures.mb1 : none;
+    const QImage& mb2Picture = level ? level->pictures.mb2 : none;
     const MaskState& mb1 = game_.SelectionMask();
     const MaskState& mb2 = game_.HoverMask();
-    for (const auto& [painted, now, picture] : {std::tuple{&paintedMb1_, &mb1, &mb1_}, std::tuple{&paintedMb2_, &mb2, &mb2_}}) {
+    for (const auto& [painted, now, picture] :
+         {std::tuple{&paintedMb1_, &mb1, &mb1Picture}, std::tuple{&paintedMb2_, &mb2, &mb2Picture}}) {
         if (painted->visible != now->visible || painted->left != now->left || painted->top != now->top) {
             if (painted->visible) {
                 update(MaskRect(*painted, *picture));
@@ -138,18 +304,12 @@ void BoardView::LinesChanged()
 
 void BoardView::ParticlesMoved()
 {
-    if (particles_.Picture().cacheKey() != particleKey_) {
-        particleKey_ = particles_.Picture().cacheKey();
-        particle_ = QPixmap::fromImage(particles_.Picture());
-    }
     // Each particle's old and new place, nothing in between; one rectangle
     // for both when they overlap, as they do for all but the stars.
     QRegion dirty;
-    const auto& sprites = particles_.All();
     for (int i = 1; i <= Particles::kCount; ++i) {
-        const auto& sprite = sprites[static_cast<std::size_t>(i)];
         QRect& painted = paintedParticles_[static_cast<std::size_t>(i)];
-        const QRect now = sprite.visible ? ParticleRect(sprite) : QRect();
+        const QRect now = ParticleRect(i);
         if (now != painted) {
             if (now.intersects(painted)) {
                 dirty += now.united(painted);
@@ -168,89 +328,106 @@ void BoardView::ParticlesMoved()
 void BoardView::CaptionChanged()
 {
     caption_->setText(game_.Caption());
-    QPalette palette = caption_->palette();
-    palette.setColor(QPalette::WindowText, PaletteColour(game_.CaptionColour()));
-    caption_->setPalette(palette);
-    caption_->adjustSize();
-    // Centred over the board's width, 10 twips from the top.
+    caption_->SetColour(PaletteColour(game_.CaptionColour()));
+    PlaceCaption();
+}
+
+void BoardView::PlaceCaption()
+{
+    caption_->resize(caption_->sizeHint());
+    // Centred over the board's width, near the top.
     caption_->move((width() - caption_->width()) / 2, 1);
 }
 
 void BoardView::paintEvent(QPaintEvent* event)
 {
+    const Scaled& pictures = Pictures();
     // A tick of the particles exposes up to twenty small rectangles far
     // apart: each is painted on its own, clipped to itself, so that nothing
     // between them is drawn.
     QPainter p(this);
     for (const QRect& dirty : event->region()) {
         p.setClipRect(dirty);
-        PaintArea(p, dirty);
+        PaintArea(p, dirty, pictures);
     }
 }
 
 // The cells x (or y) = 1 … count whose tiles may reach into the pixels
 // from … to, for cells box twips wide whose pictures are up to reach
-// pixels wide.
-std::pair<int, int> BoardView::CellSpan(int from, int to, int box, int reach, int count)
+// pixels wide at the view's scale.
+std::pair<int, int> BoardView::CellSpan(int from, int to, int box, int reach, int count) const
 {
     if (box <= 0) {
         return {1, 0};
     }
-    const int first = std::max(1, (from - reach) * kTwipsPerPixel / box);
-    const int last = std::min(count, (to + 1) * kTwipsPerPixel / box + 1);
+    const int first = std::max(1, static_cast<int>(std::floor((from - reach) / scale_ / box)));
+    const int last = std::min(count, static_cast<int>(std::floor((to + 1) / scale_ / box)) + 1);
     return {first, last};
 }
 
-void BoardView::PaintArea(QPainter& p, const QRect& dirty)
+void BoardView::PaintArea(QPainter& p, const QRect& dirty, const Scaled& pictures)
 {
-    if (background_.isNull()) {
+    if (pictures.background.isNull()) {
         p.fillRect(dirty, backColour_);
     } else {
-        p.drawPixmap(dirty, background_, dirty);
+        p.drawPixmap(dirty, pictures.background, QRectF(QPointF(dirty.topLeft()) * pictures.dpr,
+                                                        QSizeF(dirty.size()) * pictures.dpr).toAlignedRect());
     }
 
     // Only the cells around the rectangle, in the order of their numbers:
     // a larger picture lies over its right and lower neighbours.
     const Board& board = game_.GetBoard();
     const CellGeometry& geometry = game_.Geometry();
-    const auto [y0, y1] = CellSpan(dirty.top(), dirty.bottom(), geometry.boxH, largestTile_.height(), board.MaxY());
-    const auto [x0, x1] = CellSpan(dirty.left(), dirty.right(), geometry.boxW, largestTile_.width(), board.MaxX());
+    const QSize reach = ScaledSize(largestTile_);
+    const auto [y0, y1] = CellSpan(dirty.top(), dirty.bottom(), geometry.boxH, reach.height(), board.MaxY());
+    const auto [x0, x1] = CellSpan(dirty.left(), dirty.right(), geometry.boxW, reach.width(), board.MaxX());
     for (int y = y0; y <= y1; ++y) {
         for (int x = x0; x <= x1; ++x) {
             const int n = board.CellNumber(Cell{x, y});
             const TileView& view = board.View(n);
-            if (!view.visible || view.picture < 1 || static_cast<std::size_t>(view.picture) >= tiles_.size()) {
+            if (!view.visible || view.picture < 1 || static_cast<std::size_t>(view.picture) >= pictures.tiles.size()) {
                 continue;
             }
             const QRect r = TileRect(n);
             if (r.intersects(dirty)) {
-                p.drawPixmap(r.topLeft(), tiles_[static_cast<std::size_t>(view.picture)]);
+                p.drawPixmap(r, pictures.tiles[static_cast<std::size_t>(view.picture)]);
             }
         }
     }
 
-    if (const MaskState& mb2 = game_.HoverMask(); mb2.visible && MaskRect(mb2, mb2_).intersects(dirty)) {
-        p.drawPixmap(Px(mb2.left), Px(mb2.top), mb2_);
-    }
-    if (const MaskState& mb1 = game_.SelectionMask(); mb1.visible && MaskRect(mb1, mb1_).intersects(dirty)) {
-        p.drawPixmap(Px(mb1.left), Px(mb1.top), mb1_);
+    if (const Level* level = game_.CurrentLevel()) {
+        if (const MaskState& mb2 = game_.HoverMask(); mb2.visible) {
+            const QRect r = MaskRect(mb2, level->pictures.mb2);
+            if (r.intersects(dirty)) {
+                p.drawPixmap(r, pictures.mb2);
+            }
+        }
+        if (const MaskState& mb1 = game_.SelectionMask(); mb1.visible) {
+            const QRect r = MaskRect(mb1, level->pictures.mb1);
+            if (r.intersects(dirty)) {
+                p.drawPixmap(r, pictures.mb1);
+            }
+        }
     }
 
     for (const LinkLine& line : game_.Lines()) {
         if (line.visible && LineRect(line).intersects(dirty)) {
             p.setRenderHint(QPainter::Antialiasing);
-            p.setPen(QPen(kLinkColour, line.width, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(QPointF(line.from.x / kTwipsPerPixel, line.from.y / kTwipsPerPixel),
-                       QPointF(line.to.x / kTwipsPerPixel, line.to.y / kTwipsPerPixel));
+            p.setPen(QPen(kLinkColour, LineWidth(line), Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(line.from.x * scale_, line.from.y * scale_),
+                       QPointF(line.to.x * scale_, line.to.y * scale_));
         }
     }
     p.setRenderHint(QPainter::Antialiasing, false);
 
-    if (!particle_.isNull()) {
+    if (!pictures.particle.isNull()) {
         for (int i = 1; i <= Particles::kCount; ++i) {
             const auto& sprite = particles_.All()[static_cast<std::size_t>(i)];
-            if (sprite.visible && ParticleRect(sprite).intersects(dirty)) {
-                p.drawPixmap(Px(sprite.left), Px(sprite.top), particle_);
+            if (sprite.visible) {
+                const QRect r = SpriteRect(sprite);
+                if (r.intersects(dirty)) {
+                    p.drawPixmap(r, pictures.particle);
+                }
             }
         }
     }
@@ -258,14 +435,14 @@ void BoardView::PaintArea(QPainter& p, const QRect& dirty)
 
 void BoardView::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
-    game_.MouseMove(at.x() * kTwipsPerPixel, at.y() * kTwipsPerPixel);
+    const QPoint at = ToTwips(event->position());
+    game_.MouseMove(at.x(), at.y());
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
-    game_.MousePress(at.x() * kTwipsPerPixel, at.y() * kTwipsPerPixel, ToGame(event->button()));
+    const QPoint at = ToTwips(event->position());
+    game_.MousePress(at.x(), at.y(), ToGame(event->button()));
 }
 
 } // namespace daz

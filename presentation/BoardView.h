@@ -15,9 +15,33 @@ class QPainter;
 
 namespace daz {
 
+// A line of text in one colour, drawn with a ring of a contrasting colour
+// around every stroke, so that it reads over any picture.
+class HaloLabel : public QLabel {
+public:
+    explicit HaloLabel(QWidget* parent = nullptr);
+
+    void SetColour(QColor colour);
+    QColor Colour() const { return colour_; }
+    // Black around light colours, white around dark ones.
+    static QColor HaloFor(QColor colour);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int HaloWidth() const;
+
+    QColor colour_ = Qt::black;
+};
+
 // The board area: the level's background, the tiles, the hover and
 // selection masks, the drawn link path and the particles, painted in that
-// order, pictures at their own size. Only what changed is repainted.
+// order. The game places everything in twips; the view draws it at one
+// scale (pixels per twip) that the window sets, pictures smoothly scaled
+// once per scale and screen, and repaints only what changed.
 class BoardView : public QWidget {
     Q_OBJECT
 
@@ -27,39 +51,68 @@ public:
     // The level caption above the tiles (LabShowGK).
     QLabel* Caption() const { return caption_; }
 
+    // Pixels per twip; at 1/15 everything shows at its own size. The view
+    // takes the size of the board area at that scale.
+    void SetScale(double pixelsPerTwip);
+    double Scale() const { return scale_; }
+    static QSize SizeAt(double pixelsPerTwip);
+
+    // Board-area twips to the view's pixels and back.
+    int ToPixels(double twips) const;
+    QPoint ToPixels(double x, double y) const { return {ToPixels(x), ToPixels(y)}; }
+    QPoint ToTwips(QPointF pixels) const;
+    // A picture of this many pixels at its own size, as the view draws it.
+    QSize ScaledSize(QSize picture) const;
+    // Where the particle i (1 … 10) is drawn now.
+    QRect ParticleRect(int i) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // The level's pictures at one scale and device pixel ratio.
+    struct Scaled {
+        double scale = 0;
+        qreal dpr = 0;
+        qint64 particleKey = 0;
+        std::vector<QPixmap> tiles;
+        QPixmap mb1;
+        QPixmap mb2;
+        QPixmap background;
+        QPixmap particle;
+    };
+
     void LevelStarted();
     void TilesChanged();
     void MasksChanged();
     void LinesChanged();
     void ParticlesMoved();
     void CaptionChanged();
+    void PlaceCaption();
 
+    const Scaled& Pictures();
+    QPixmap ScalePicture(const QImage& image, qreal dpr) const;
     QRect TileRect(int cellNumber) const;
-    QRect MaskRect(const MaskState& mask, const QPixmap& picture) const;
-    static QRect LineRect(const LinkLine& line);
-    QRect ParticleRect(const Particles::Sprite& sprite) const;
-    static std::pair<int, int> CellSpan(int from, int to, int box, int reach, int count);
-    void PaintArea(QPainter& p, const QRect& dirty);
+    QRect MaskRect(const MaskState& mask, const QImage& picture) const;
+    QRect LineRect(const LinkLine& line) const;
+    double LineWidth(const LinkLine& line) const;
+    QRect SpriteRect(const Particles::Sprite& sprite) const;
+    std::pair<int, int> CellSpan(int from, int to, int box, int reach, int count) const;
+    void PaintArea(QPainter& p, const QRect& dirty, const Scaled& pictures);
 
     Game& game_;
     Particles& particles_;
-    QLabel* caption_;
+    HaloLabel* caption_;
+    double scale_ = 1.0 / kTwipsPerPixel;
 
-    // The level's pictures, made ready for painting once per level.
-    std::vector<QPixmap> tiles_;
+    // The few scales the level's pictures were last drawn at, the newest
+    // first: going back to a recent size (a window maximised and restored)
+    // costs no scaling.
     QSize largestTile_;
-    QPixmap mb1_;
-    QPixmap mb2_;
-    QPixmap background_;
     QColor backColour_;
-    QPixmap particle_;
-    qint64 particleKey_ = 0;
+    std::vector<Scaled> scaled_;
 
     // What was painted last, so that a change repaints old and new places.
     MaskState paintedMb1_;

@@ -1,5 +1,8 @@
 #include "FrmMain.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -17,11 +20,19 @@
 namespace daz {
 namespace {
 
-// The window's client area as designed, in twips.
+// The window's client area as designed, in twips. Everything in it is
+// drawn at one scale, the largest at which the design fits the window.
 constexpr int kDesignWidth = 11925;
 constexpr int kDesignHeight = 9465;
-// The board area starts below the tool strip.
-constexpr int kBoardTop = 280;
+// Where the board area sits below the strip in a window of the design's
+// proportions; more height is shared above and below it.
+constexpr int kBoardTop = 932;
+// The credit line under the board, its letters at the design scale.
+constexpr int kCreditPixels = 12;
+// The window may shrink to three quarters of the design.
+constexpr double kSmallest = 0.75;
+// Frame and title bar, when the window system has not told them yet.
+constexpr QMargins kGuessedFrame(4, 32, 4, 4);
 
 } // namespace
 
@@ -30,7 +41,8 @@ FrmMain::FrmMain(MainController& controller, LevelTools tools)
       tools_(std::move(tools)),
       strip_(new ToolStrip(controller, this)),
       board_(new BoardView(controller.GetGame(), controller.GetParticles(), this)),
-      showBox_(new QLabel(this))
+      showBox_(new QLabel(this)),
+      credits_(new QLabel(QStringLiteral("霁岚连连看 · 原创游戏　　© 霁岚工作室"), this))
 {
     setWindowTitle(MainController::WindowCaption());
     setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"), {32, 32}, QStringLiteral("连"))));
@@ -39,7 +51,13 @@ FrmMain::FrmMain(MainController& controller, LevelTools tools)
     palette.setColor(QPalette::Window, QColor(0xF6, 0xEE, 0xDC));
     setPalette(palette);
     resize(Px(kDesignWidth), Px(kDesignHeight));
+    setMinimumSize(Px(kDesignWidth * kSmallest), Px(kDesignHeight * kSmallest));
 
+    QPalette creditPalette = credits_->palette();
+    creditPalette.setColor(QPalette::WindowText, FromBgr(0xFF0000));
+    credits_->setPalette(creditPalette);
+
+    showBox_->setScaledContents(true);
     showBox_->hide();
     showBox_->setCursor(Qt::PointingHandCursor);
     showBox_->installEventFilter(this);
@@ -248,11 +266,14 @@ void FrmMain::ShowOverlay()
     const QPixmap picture = ImageList1(static_cast<int>(overlay.picture));
     if (showBox_->pixmap().cacheKey() != picture.cacheKey()) {
         showBox_->setPixmap(picture);
-        showBox_->resize(picture.size());
     }
+    // At the board's scale; the label scales the picture once per size.
+    const double scale = board_->Scale();
+    showBox_->resize(static_cast<int>(std::lround(picture.width() * kTwipsPerPixel * scale)),
+                     static_cast<int>(std::lround(picture.height() * kTwipsPerPixel * scale)));
     // It hops about a little, right of and below the window's centre.
-    showBox_->move(Px(overlay.jitterX) + (width() - showBox_->width()) / 2,
-                   Px(overlay.jitterY) + (height() - showBox_->height()) / 2);
+    showBox_->move(static_cast<int>(std::lround(overlay.jitterX * scale)) + (width() - showBox_->width()) / 2,
+                   static_cast<int>(std::lround(overlay.jitterY * scale)) + (height() - showBox_->height()) / 2);
     showBox_->show();
     showBox_->raise();
 }
@@ -269,15 +290,37 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+double FrmMain::ScaleFor(QSize size)
+{
+    return std::min(static_cast<double>(size.width()) / kDesignWidth,
+                    static_cast<double>(size.height()) / kDesignHeight);
+}
+
 void FrmMain::LayOut()
 {
     const int w = width();
     const int h = height();
-    // The board keeps its size; it is centred below the strip, or sits
-    // right under it when the window is too low.
-    const int top = board_->height() + Px(kBoardTop) < h ? (h - board_->height()) / 2 + Px(kBoardTop) : Px(kBoardTop);
-    board_->move((w - board_->width()) / 2, top);
-    strip_->move(w > strip_->width() ? (w - strip_->width()) / 2 : 0, 0);
+    const double scale = ScaleFor(size());
+    const auto px = [scale](double twips) { return static_cast<int>(std::lround(twips * scale)); };
+
+    strip_->SetScale(scale, w);
+    strip_->move(0, 0);
+
+    // The board under the strip, centred; a window taller than the
+    // design's proportions shares the rest above and below it.
+    board_->SetScale(scale);
+    const int spare = std::max(0, h - px(kDesignHeight));
+    board_->move((w - board_->width()) / 2, px(kBoardTop) + spare / 2);
+
+    // The credits under the board's right end.
+    QFont font = credits_->font();
+    font.setPixelSize(std::max(1, static_cast<int>(kCreditPixels * kTwipsPerPixel * scale)));
+    credits_->setFont(font);
+    credits_->adjustSize();
+    const int below = board_->geometry().bottom() + 1;
+    credits_->move(board_->geometry().right() + 1 - credits_->width(),
+                   std::min(h - credits_->height(), below + std::max(0, (h - below - credits_->height()) / 2)));
+
     if (showBox_->isVisible()) {
         ShowOverlay();
     }
@@ -287,11 +330,26 @@ void FrmMain::showEvent(QShowEvent* event)
 {
     if (!centred_) {
         centred_ = true;
-        // The window opens in the middle of the screen it appears on.
+        // The window opens at its design size, smaller when the screen's
+        // work area cannot hold it with its frame, and in the middle of it.
         if (const QScreen* screen = this->screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
+            const QRect area = screen->availableGeometry();
+            QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                           frameGeometry().right() - geometry().right(),
+                           frameGeometry().bottom() - geometry().bottom());
+            if (frame.isNull()) {
+                frame = kGuessedFrame;
+            }
+            const QSize room = area.size().shrunkBy(frame);
+            const double fit = std::min(1.0, ScaleFor(room) * kTwipsPerPixel);
+            const QSize smallest(Px(kDesignWidth * kSmallest), Px(kDesignHeight * kSmallest));
+            setMinimumSize(smallest.boundedTo(room));
+            resize(QSize(Px(kDesignWidth * fit), Px(kDesignHeight * fit)).boundedTo(room).expandedTo(minimumSize()));
+            QRect outer = QRect(QPoint(0, 0), size()).marginsAdded(frame);
+            outer.moveCenter(area.center());
+            outer.moveTop(std::max(area.top(), outer.top()));
+            outer.moveLeft(std::max(area.left(), outer.left()));
+            move(outer.topLeft());
         }
     }
     QWidget::showEvent(event);

@@ -38,6 +38,9 @@ public:
     ToolStrip* Strip() const { return strip_; }
     BoardView* Board() const { return board_; }
     QLabel* ShowBox() const { return showBox_; }
+    QLabel* Credits() const { return credits_; }
+    // Pixels per twip at which the window draws everything at this size.
+    static double ScaleFor(QSize size);
     QMenu* MainMenu() const { return munMain_; }
     QMenu* ModeMenu() const { return munMode_; }
     QMenu* LevelMenu() const { return munGameSelect_; }
@@ -82,6 +85,7 @@ private:
     ToolStrip* strip_;
     BoardView* board_;
     QLabel* showBox_;
+    QLabel* credits_;
     FrmHelp* help_ = nullptr;
     QMenu* munMain_ = nullptr;
     QMenu* munMode_ = nullptr;

@@ -1,5 +1,7 @@
 #include "ShapedWindow.h"
 
+#include <algorithm>
+
 #include <QBitmap>
 #include <QPainter>
 #include <QScreen>
@@ -27,9 +29,11 @@ void ShapedWindow::paintEvent(QPaintEvent*)
 
 QImage ShapedWindow::Face()
 {
-    // One pixel of the face per pixel of the window, whatever the screen's
-    // scale: the mask is in the window's own pixels.
-    QImage face(size(), QImage::Format_RGB32);
+    // At the screen's own pixels, so that the figure's edge and the words
+    // over the see-through part are cut where they are drawn.
+    const qreal dpr = devicePixelRatioF();
+    QImage face(size() * dpr, QImage::Format_RGB32);
+    face.setDevicePixelRatio(dpr);
     face.fill(key_);
     {
         QPainter painter(&face);
@@ -45,11 +49,35 @@ QImage ShapedWindow::Face()
     return face;
 }
 
-void ShapedWindow::Reshape()
+QBitmap ShapedWindow::Shape()
 {
+    // A window's mask counts whole pixels of the window's own size: one of
+    // them stays wherever any screen pixel under it is not the key colour,
+    // so that nothing of the figure is cut away.
+    const QImage face = Face();
+    const qreal dpr = face.devicePixelRatio();
+    const QRgb key = key_.rgb() | 0xFF000000u;
+    const QRgb kept = ~key | 0xFF000000u;
+    QImage shape(size(), QImage::Format_RGB32);
+    shape.fill(key_);
+    for (int fy = 0; fy < face.height(); ++fy) {
+        const auto* line = reinterpret_cast<const QRgb*>(face.constScanLine(fy));
+        const int y = std::min(shape.height() - 1, static_cast<int>(fy / dpr));
+        auto* out = reinterpret_cast<QRgb*>(shape.scanLine(y));
+        for (int fx = 0; fx < face.width(); ++fx) {
+            if ((line[fx] | 0xFF000000u) != key) {
+                out[std::min(shape.width() - 1, static_cast<int>(fx / dpr))] = kept;
+            }
+        }
+    }
     // MaskInColor marks the key colour's pixels; as a widget mask they are
     // the ones left out.
-    setMask(QBitmap::fromImage(Face().createMaskFromColor(key_.rgb(), Qt::MaskInColor)));
+    return QBitmap::fromImage(shape.createMaskFromColor(key, Qt::MaskInColor));
+}
+
+void ShapedWindow::Reshape()
+{
+    setMask(Shape());
 }
 
 void ShapedWindow::CentreOnScreen()

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include <QBitmap>
 #include <QColor>
 #include <QImage>
 #include <QPixmap>
@@ -28,9 +29,11 @@ public:
 
     QColor KeyColour() const { return key_; }
 
-    // The window as it would look unshaped: the key colour, the picture,
-    // and the visible child widgets over it.
+    // The window as it would look unshaped, at the screen's pixel ratio:
+    // the key colour, the picture, and the visible child widgets over it.
     QImage Face();
+    // The window's pixels that show something other than the key colour.
+    QBitmap Shape();
 
     // Cuts the window to the pixels of its face that are not the key
     // colour. Call again whenever what the children show changes.

@@ -1,18 +1,17 @@
 #include "ToolStrip.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 #include "presentation/MainController.h"
 #include "presentation/Pictures.h"
 
 namespace daz {
 namespace {
-
-QRect PxRect(QRect twips)
-{
-    return {Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height())};
-}
 
 void SetTextColour(QWidget* widget, QColor colour)
 {
@@ -24,6 +23,61 @@ void SetTextColour(QWidget* widget, QColor colour)
 
 const QColor kBlueText = FromBgr(0xFF0000);
 const QColor kRedText = FromBgr(0x0000FF);
+
+// The strip's letters at its own size, in pixels.
+constexpr int kFontPixels = 12;
+
+// The strip's picture is drawn as designed up to this column (in its own
+// pixels), before the ornament that sat beyond the window's design width;
+// a plain stretch of it fills whatever lies left and right.
+constexpr int kPictureKept = 766;
+constexpr QRect kPlainLeft(0, 0, 4, 59);
+constexpr QRect kPlainRight(900, 0, 100, 59);
+
+// A note for the music, a speaker for the effects; struck through when off.
+QIcon ToggleIcon(bool music, bool on, int size, qreal dpr)
+{
+    QPixmap pixmap(QSize(size, size) * dpr);
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 16.0, size / 16.0);
+    const QColor ink = on ? QColor(0xFF, 0xFF, 0xC0) : QColor(0x40, 0x40, 0x40);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    if (music) {
+        p.drawEllipse(QRectF(2, 10, 5, 4));
+        p.drawEllipse(QRectF(9, 9, 5, 4));
+        p.setPen(QPen(ink, 1.6));
+        p.drawLine(QPointF(6.2, 12), QPointF(6.2, 3));
+        p.drawLine(QPointF(13.2, 11), QPointF(13.2, 2));
+        p.setPen(QPen(ink, 2.4));
+        p.drawLine(QPointF(6.2, 3.5), QPointF(13.2, 2.5));
+    } else {
+        QPainterPath speaker;
+        speaker.moveTo(2, 6);
+        speaker.lineTo(5, 6);
+        speaker.lineTo(9, 2);
+        speaker.lineTo(9, 14);
+        speaker.lineTo(5, 10);
+        speaker.lineTo(2, 10);
+        speaker.closeSubpath();
+        p.drawPath(speaker);
+        if (on) {
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(ink, 1.4));
+            p.drawArc(QRectF(7, 5, 5, 6), -60 * 16, 120 * 16);
+            p.drawArc(QRectF(7, 2.5, 8, 11), -60 * 16, 120 * 16);
+        }
+    }
+    if (!on) {
+        p.setPen(QPen(QColor(0xC0, 0x10, 0x10), 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(1.5, 14.5), QPointF(14.5, 1.5));
+    }
+    p.end();
+    return QIcon(pixmap);
+}
 
 } // namespace
 
@@ -47,9 +101,17 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
 
 TimeBar::TimeBar(QWidget* parent) : QWidget(parent) {}
 
+void TimeBar::SetScale(double pixelsPerTwip)
+{
+    scale_ = pixelsPerTwip;
+    SetTimeLeft(timeLeft_);
+    update();
+}
+
 void TimeBar::SetTimeLeft(float twips)
 {
-    const int w = std::max(0, Px(twips));
+    timeLeft_ = twips;
+    const int w = std::max(0, static_cast<int>(std::lround(twips * scale_)));
     if (w != barWidth_) {
         const int changedFrom = std::min(w, barWidth_);
         barWidth_ = w;
@@ -70,18 +132,15 @@ void TimeBar::paintEvent(QPaintEvent*)
 ToolStrip::ToolStrip(MainController& controller, QWidget* parent)
     : QWidget(parent), controller_(controller), toolbar_(controller.GetToolbar())
 {
-    setFixedSize(Px(15135), Px(915));
     setMouseTracking(true);
-    background_ = WindowPicture(QStringLiteral("toolbar.png"), {1007, 59});
-    QFont font = this->font();
-    font.setPixelSize(12);
-    setFont(font);
+    picture_ = WindowPicture(QStringLiteral("toolbar.png"), {1007, 59});
     const QCursor pointer = ToolbarPointer();
 
     for (const auto& [button, twips] : {std::pair{Toolbar::MenuButton::Main, QRect(200, 80, 1050, 300)},
                                         std::pair{Toolbar::MenuButton::Mode, QRect(1340, 80, 1245, 300)}}) {
         auto* label = new ClickLabel(this);
-        label->setGeometry(PxRect(twips));
+        label->setScaledContents(true);
+        Place(label, twips, false);
         label->setCursor(pointer);
         label->setToolTip(Toolbar::MenuButtonToolTip(button));
         const auto which = button;
@@ -92,7 +151,7 @@ ToolStrip::ToolStrip(MainController& controller, QWidget* parent)
 
     for (const int index : Toolbar::kLabels) {
         auto* label = new ClickLabel(this);
-        label->setGeometry(PxRect(Toolbar::LabelRect(index)));
+        Place(label, Toolbar::LabelRect(index), true);
         label->setCursor(pointer);
         label->setToolTip(Toolbar::ToolTip(index));
         connect(label, &ClickLabel::hovered, this, [this, index] { toolbar_.HoverLabel(index); });
@@ -100,15 +159,19 @@ ToolStrip::ToolStrip(MainController& controller, QWidget* parent)
         labels_[static_cast<std::size_t>(index)] = label;
     }
 
+    // On: bright green, a note or a speaker. Off: grey, pressed in, the
+    // words struck through and the sign crossed out.
     const QString toggleStyle = QStringLiteral(
-        "QPushButton { background: #008000; color: #FFFFC0; border: 1px solid #0B4F0B; border-radius: 3px; }"
-        "QPushButton:checked { background: #005A00; border-style: inset; color: #E0E0A8; }");
+        "QPushButton { background: #0A8A0A; color: #FFFFC0; border: 1px solid #0B4F0B;"
+        " border-bottom: 2px solid #063306; border-radius: 3px; }"
+        "QPushButton:checked { background: #9A9A9A; color: #3A3A3A; border: 1px solid #5A5A5A;"
+        " border-top: 2px solid #4A4A4A; text-decoration: line-through; }");
     for (auto [button, left, text] : {std::tuple{&checkMedia_, 8640, QStringLiteral("背景音乐")},
                                       std::tuple{&checkSound_, 10080, QStringLiteral("鼠标音效")}}) {
         auto* toggle = new QPushButton(text, this);
         toggle->setCheckable(true);
         toggle->setFocusPolicy(Qt::NoFocus);
-        toggle->setGeometry(PxRect(QRect(left, 23, 1095, 375)));
+        Place(toggle, QRect(left, 23, 1095, 375), false);
         toggle->setStyleSheet(toggleStyle);
         toggle->setCursor(pointer);
         *button = toggle;
@@ -123,23 +186,26 @@ ToolStrip::ToolStrip(MainController& controller, QWidget* parent)
     AddText(QStringLiteral("积分："), {2760, 600, 540, 180}, kBlueText);
     for (int position = 1; position <= 8; ++position) {
         auto* digit = new QLabel(this);
-        digit->setGeometry(PxRect(QRect(3360 + (8 - position) * 240, 593, 225, 195)));
+        digit->setScaledContents(true);
+        Place(digit, QRect(3360 + (8 - position) * 240, 593, 225, 195), false);
         digits_[static_cast<std::size_t>(position)] = digit;
     }
     AddText(QStringLiteral("等级："), {5640, 600, 540, 180}, kBlueText);
     rank_ = AddText(InitialRankTitle(), {6240, 600, 1500, 180}, kRedText);
     AddText(QStringLiteral("生命："), {7800, 600, 540, 180}, kBlueText);
     timeBar_ = new TimeBar(this);
-    timeBar_->setGeometry(PxRect(QRect(8400, 563, 3000, 255)));
-    AddText(QStringLiteral("霁岚连连看 · 原创游戏"), {12480, 600, 2340, 180}, kBlueText);
-    AddText(QStringLiteral("© 霁岚工作室"), {13320, 120, 1440, 180}, kBlueText);
+    Place(timeBar_, QRect(8400, 563, 3000, 255), false);
 
     Game& game = controller_.GetGame();
     connect(&toolbar_, &Toolbar::changed, this, &ToolStrip::ShowLabels);
     connect(&audio, &AudioSwitches::switchesChanged, this, &ToolStrip::ShowSwitches);
     connect(&game, &Game::scoreChanged, this, &ToolStrip::ShowScore);
     connect(&game, &Game::timeChanged, this, [this, &game] { timeBar_->SetTimeLeft(game.TimeLeft()); });
-    connect(&controller_, &MainController::userChanged, this, [this] { name_->setText(controller_.UserName()); });
+    connect(&controller_, &MainController::userChanged, this, [this] {
+        name_->setText(controller_.UserName());
+        LayOutChildren();
+    });
+    SetScale(1.0 / kTwipsPerPixel, Px(kContentWidth));
     ShowLabels();
     ShowSwitches();
     ShowScore();
@@ -149,9 +215,75 @@ ToolStrip::ToolStrip(MainController& controller, QWidget* parent)
 QLabel* ToolStrip::AddText(const QString& text, QRect twips, QColor colour)
 {
     auto* label = new QLabel(text, this);
-    label->setGeometry(PxRect(twips));
+    Place(label, twips, true);
     SetTextColour(label, colour);
     return label;
+}
+
+void ToolStrip::Place(QWidget* widget, QRect twips, bool text)
+{
+    placed_.push_back({widget, twips, text});
+}
+
+void ToolStrip::SetScale(double pixelsPerTwip, int width)
+{
+    const QSize size(width, static_cast<int>(std::lround(kHeight * pixelsPerTwip)));
+    if (pixelsPerTwip == scale_ && size == this->size() && !placed_.empty() && !background_.isNull()) {
+        return;
+    }
+    scale_ = pixelsPerTwip;
+    setFixedSize(size);
+    QFont font = this->font();
+    font.setPixelSize(std::max(1, static_cast<int>(kFontPixels * kTwipsPerPixel * scale_)));
+    setFont(font);
+    timeBar_->SetScale(scale_);
+    LayOutChildren();
+    ShowSwitches();
+    ScaleBackground();
+    update();
+}
+
+void ToolStrip::LayOutChildren()
+{
+    const auto px = [this](double twips) { return static_cast<int>(std::lround(twips * scale_)); };
+    const int left = std::max(0, (width() - px(kContentWidth)) / 2);
+    const QFontMetrics metrics(font());
+    for (const Placed& placed : placed_) {
+        // Set on each: a child with a style sheet keeps its own font.
+        placed.widget->setFont(font());
+        QRect r(left + px(placed.twips.x()), px(placed.twips.y()), px(placed.twips.width()), px(placed.twips.height()));
+        if (placed.text) {
+            // Text takes the room its letters need, around the row's middle.
+            if (const auto* label = qobject_cast<const QLabel*>(placed.widget)) {
+                r.setWidth(std::max(r.width(), metrics.horizontalAdvance(label->text()) + 1));
+            }
+            const int height = std::max(r.height(), metrics.height());
+            r.moveTop(r.top() + (r.height() - height) / 2);
+            r.setHeight(height);
+        }
+        placed.widget->setGeometry(r);
+    }
+    const int icon = std::max(6, px(200));
+    for (QPushButton* toggle : {checkMedia_, checkSound_}) {
+        toggle->setIconSize(QSize(icon, icon));
+    }
+}
+
+void ToolStrip::ScaleBackground()
+{
+    const qreal dpr = devicePixelRatioF();
+    background_ = QPixmap(size() * dpr);
+    background_.setDevicePixelRatio(dpr);
+    background_.fill(QColor(0xF6, 0xEE, 0xDC));
+    QPainter p(&background_);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const double unit = kTwipsPerPixel * scale_; // screen pixels per picture pixel
+    const double left = std::max(0, (width() - static_cast<int>(std::lround(kContentWidth * scale_))) / 2);
+    const double kept = std::min<double>(kPictureKept, picture_.width()) * unit;
+    const double h = height();
+    p.drawPixmap(QRectF(0, 0, left, h), picture_, kPlainLeft);
+    p.drawPixmap(QRectF(left, 0, kept, h), picture_, QRectF(0, 0, kept / unit, picture_.height()));
+    p.drawPixmap(QRectF(left + kept, 0, width() - left - kept, h), picture_, kPlainRight);
 }
 
 ClickLabel* ToolStrip::MenuButton(Toolbar::MenuButton button) const
@@ -169,12 +301,21 @@ void ToolStrip::ShowLabels()
     }
     mainButton_->setPixmap(ImageList1(toolbar_.MenuButtonPicture(Toolbar::MenuButton::Main)));
     modeButton_->setPixmap(ImageList1(toolbar_.MenuButtonPicture(Toolbar::MenuButton::Mode)));
+    LayOutChildren();
+}
+
+void ToolStrip::ShowToggle(QPushButton* toggle, bool music)
+{
+    const bool on = !toggle->isChecked();
+    toggle->setIcon(ToggleIcon(music, on, toggle->iconSize().width(), devicePixelRatioF()));
 }
 
 void ToolStrip::ShowSwitches()
 {
     checkMedia_->setChecked(!controller_.Audio().MusicOn());
     checkSound_->setChecked(!controller_.Audio().EffectsOn());
+    ShowToggle(checkMedia_, true);
+    ShowToggle(checkSound_, false);
 }
 
 void ToolStrip::ShowScore()
@@ -183,13 +324,20 @@ void ToolStrip::ShowScore()
     for (int position = 1; position <= 8; ++position) {
         digits_[static_cast<std::size_t>(position)]->setPixmap(ImageList1(score.digit[static_cast<std::size_t>(position)] + 1));
     }
-    rank_->setText(score.title);
+    if (rank_->text() != score.title) {
+        rank_->setText(score.title);
+        LayOutChildren();
+    }
 }
 
 void ToolStrip::paintEvent(QPaintEvent*)
 {
+    if (background_.devicePixelRatio() != devicePixelRatioF()) {
+        // Moved to a screen of another scale.
+        ScaleBackground();
+        ShowSwitches();
+    }
     QPainter p(this);
-    p.fillRect(rect(), QColor(0xF6, 0xEE, 0xDC));
     p.drawPixmap(0, 0, background_);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include <QLabel>
 #include <QPushButton>
@@ -35,22 +36,36 @@ class TimeBar : public QWidget {
 public:
     explicit TimeBar(QWidget* parent = nullptr);
     void SetTimeLeft(float twips);
+    // Pixels per twip of the time left.
+    void SetScale(double pixelsPerTwip);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    float timeLeft_ = 0;
+    double scale_ = 1.0 / 15;
     int barWidth_ = 0;
 };
 
 // The strip at the top of the main window: the two menu buttons, the
 // toolbar labels, the audio toggles, the player's name, the score with its
-// rank, and the time bar.
+// rank, and the time bar. It is laid out in twips and drawn at the scale
+// the window gives it, its contents centred in its width.
 class ToolStrip : public QWidget {
     Q_OBJECT
 
 public:
+    // The contents' size in twips: as wide as the window was designed.
+    static constexpr int kContentWidth = 11925;
+    static constexpr int kHeight = 915;
+
     ToolStrip(MainController& controller, QWidget* parent = nullptr);
+
+    // Pixels per twip; the strip takes the given width and its height at
+    // that scale.
+    void SetScale(double pixelsPerTwip, int width);
+    double Scale() const { return scale_; }
 
     ClickLabel* Label(int index) const { return labels_[static_cast<std::size_t>(index)]; }
     ClickLabel* MenuButton(Toolbar::MenuButton button) const;
@@ -69,14 +84,28 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // A child and where it sits in twips; text widens it to fit.
+    struct Placed {
+        QWidget* widget;
+        QRect twips;
+        bool text;
+    };
+
     QLabel* AddText(const QString& text, QRect twips, QColor colour);
+    void Place(QWidget* widget, QRect twips, bool text);
+    void LayOutChildren();
+    void ScaleBackground();
+    void ShowToggle(QPushButton* toggle, bool music);
     void ShowLabels();
     void ShowSwitches();
     void ShowScore();
 
     MainController& controller_;
     Toolbar& toolbar_;
-    QPixmap background_;
+    QPixmap picture_;    // the strip's picture at its own size
+    QPixmap background_; // … and at the strip's size and screen
+    double scale_ = 1.0 / 15;
+    std::vector<Placed> placed_;
     std::array<ClickLabel*, 6> labels_{};
     ClickLabel* mainButton_ = nullptr;
     ClickLabel* modeButton_ = nullptr;

@@ -102,7 +102,7 @@ protected:
     QPoint TileCentre(int cellNumber)
     {
         const auto r = h.game().TileRect(cellNumber);
-        return {Px(r.left + r.width / 2), Px(r.top + r.height / 2)};
+        return window->Board()->ToPixels(r.left + r.width / 2, r.top + r.height / 2);
     }
 
     void ClickTile(int cellNumber)
@@ -388,9 +388,22 @@ TEST_F(Window, TheToolbarLabelsAndTogglesWork)
     QTest::mouseClick(window->ShowBox(), Qt::LeftButton);
     EXPECT_TRUE(strip->Label(Toolbar::Undo)->isEnabled());
 
-    // The music switch shows twice, and both always agree.
+    // The music switch shows twice, and both always agree. On and off look
+    // nothing alike: not merely a shade darker.
+    const QImage on = strip->CheckMedia()->grab().toImage();
     QTest::mouseClick(strip->CheckMedia(), Qt::LeftButton);
     EXPECT_TRUE(strip->CheckMedia()->isChecked());
+    const QImage off = strip->CheckMedia()->grab().toImage();
+    ASSERT_EQ(on.size(), off.size());
+    int unlike = 0;
+    for (int y = 0; y < on.height(); ++y) {
+        for (int x = 0; x < on.width(); ++x) {
+            const QColor a = on.pixelColor(x, y);
+            const QColor b = off.pixelColor(x, y);
+            unlike += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) > 120;
+        }
+    }
+    EXPECT_GT(unlike, on.width() * on.height() / 2) << "on and off look alike";
     EXPECT_FALSE(window->MediaItem()->isChecked());
     EXPECT_FALSE(h.state.MediaON.on);
     window->MediaItem()->trigger();
@@ -432,17 +445,16 @@ TEST_F(Window, TheLevelMenuListsTheCatalogue)
     EXPECT_EQ(h.state.UserGK, 2);
 }
 
-TEST_F(Window, TheLayoutCentresTheBoardAndTheStrip)
+TEST_F(Window, TheStripSpansTheWindowWithItsContentsCentred)
 {
     Open(2);
-    window->resize(800, 678); // 12000 twips wide, 2000 twips taller than the board
-    EXPECT_EQ(window->Strip()->x(), 0);
-    EXPECT_EQ(window->Board()->x(), 9);
-    EXPECT_EQ(window->Board()->y(), (678 - 544) / 2 + 19);
-    window->resize(800, 500);
-    EXPECT_EQ(window->Board()->y(), 19);
-    window->resize(1300, 700);
-    EXPECT_EQ(window->Strip()->x(), (1300 - window->Strip()->width()) / 2);
+    window->resize(1600, 700);
+    QApplication::processEvents();
+    ToolStrip* strip = window->Strip();
+    EXPECT_EQ(strip->geometry(), QRect(0, 0, 1600, strip->height()));
+    const QRect menu = strip->MenuButton(Toolbar::MenuButton::Main)->geometry();
+    const QRect time = strip->Time()->geometry();
+    EXPECT_LE(std::abs(menu.left() - (1600 - time.right())), 0.1 * 1600) << "the contents are not centred";
 }
 
 TEST_F(Window, ClosingTheWindowSavesTheSettings)
@@ -536,20 +548,21 @@ TEST(QtTexts, MessageBoxButtonsReadChineseUnderTheCAndEnglishLocales)
 }
 
 // Particles are redrawn where they were and where they are, ten times a
-// second: the board must not repaint, nor even draw, anything else.
+// second: the board must not repaint, nor even draw, anything else, at
+// whatever scale the window draws it.
 TEST_F(Window, AParticleTickRepaintsOnlyTheParticlesOldAndNewPlaces)
 {
     h.folder.WriteParticle(Particles::Stars);
     Spec level(QStringLiteral("甲"), QStringLiteral("a"), 14, 10, 40, Particles::Stars);
     level.background = true;
     Open(2, {}, {level});
+    window->resize(1130, 900);
     BoardView* board = window->Board();
     const Particles& particles = h.controller->GetParticles();
     const auto placesNow = [&] {
         QRegion places;
         for (int i = 1; i <= Particles::kCount; ++i) {
-            const auto& sprite = particles.All()[static_cast<std::size_t>(i)];
-            places += QRect(QPoint(Px(sprite.left), Px(sprite.top)), particles.Picture().size());
+            places += board->ParticleRect(i);
         }
         return places;
     };
@@ -582,7 +595,8 @@ TEST_F(Window, AParticleTickRepaintsOnlyTheParticlesOldAndNewPlaces)
     };
     places &= board->rect();
     EXPECT_TRUE((places - spy.painted).isEmpty()) << "a particle's old or new place was not repainted";
-    const QSize picture = particles.Picture().size();
+    const QSize picture = board->ScaledSize(particles.Picture().size());
+    ASSERT_GT(picture.width(), particles.Picture().width()) << "the board is not drawn larger";
     EXPECT_LE(area(spy.painted), 4 * Particles::kCount * picture.width() * picture.height())
         << "more than the particles' places was repainted";
 

@@ -1,0 +1,144 @@
+// A resize of the main window must repaint within a frame (16 ms). The
+// window holds the largest shipped level (18 × 12 tiles of 40 pictures,
+// with its background and particles). Each resize lays the window out and
+// paints all of it into a picture. The baseline, from the same run, draws
+// a picture of the window's size unscaled: the least a repaint can cost.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QPainter>
+
+#include "GameHarness.h"
+#include "presentation/BoardView.h"
+#include "presentation/FrmMain.h"
+
+namespace daz::testing {
+namespace {
+
+// Two window sizes, as when a window is maximised and restored.
+const QSize kRestored(1200, 900);
+const QSize kMaximised(1920, 1080);
+
+struct BigWindow {
+    GameHarness h;
+    std::unique_ptr<FrmMain> window;
+
+    BigWindow()
+    {
+        TestProgramFolder::LevelSpec spec(QStringLiteral("汉字"), QStringLiteral("08-hanzi"));
+        h.folder.WriteGame({spec});
+        // The shipped level's own files over the stand-ins.
+        const QString from = QStringLiteral(DAZ_DATA_DIR "/levels/08-hanzi");
+        const QString to = h.folder.File(QStringLiteral("levels/08-hanzi"));
+        QDirIterator it(from, QDir::Files);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            QFile::remove(to + QLatin1Char('/') + it.fileName());
+            QFile::copy(file, to + QLatin1Char('/') + it.fileName());
+        }
+        QDir().mkpath(h.folder.File(QStringLiteral("Particle")));
+        QDirIterator particles(QStringLiteral(DAZ_DATA_DIR "/Particle"), QDir::Files);
+        while (particles.hasNext()) {
+            particles.next();
+            QFile::copy(particles.filePath(), h.folder.File(QStringLiteral("Particle/") + particles.fileName()));
+        }
+        h.Start(2);
+        window = std::make_unique<FrmMain>(*h.controller, FrmMain::LevelTools{});
+        window->show();
+        QApplication::processEvents();
+    }
+
+    // Lays the window out at this size and paints all of it.
+    QPixmap Show(QSize size)
+    {
+        window->resize(size);
+        QApplication::processEvents();
+        return window->grab();
+    }
+};
+
+BigWindow& Window()
+{
+    static BigWindow* window = new BigWindow;
+    return *window;
+}
+
+// Back and forth between two sizes whose pictures were scaled before.
+void ResizeToAScaledSize(benchmark::State& state)
+{
+    BigWindow& w = Window();
+    w.Show(kRestored);
+    w.Show(kMaximised);
+    bool big = false;
+    for (auto _ : state) {
+        big = !big;
+        benchmark::DoNotOptimize(w.Show(big ? kMaximised : kRestored));
+    }
+}
+BENCHMARK(ResizeToAScaledSize)->Unit(benchmark::kMillisecond);
+
+// A size never seen before: the level's pictures are scaled first.
+void ResizeToANewSize(benchmark::State& state)
+{
+    BigWindow& w = Window();
+    int step = 0;
+    for (auto _ : state) {
+        step = (step + 1) % 400;
+        benchmark::DoNotOptimize(w.Show(QSize(1500 + step, 1000 + step / 2)));
+    }
+}
+BENCHMARK(ResizeToANewSize)->Unit(benchmark::kMillisecond);
+
+// The same size again: what a repaint costs without any new layout.
+void RepaintAtTheSameSize(benchmark::State& state)
+{
+    BigWindow& w = Window();
+    w.Show(kMaximised);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(w.window->grab());
+    }
+}
+BENCHMARK(RepaintAtTheSameSize)->Unit(benchmark::kMillisecond);
+
+// Only the board, at the same size.
+void RepaintTheBoard(benchmark::State& state)
+{
+    BigWindow& w = Window();
+    w.Show(kMaximised);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(w.window->Board()->grab());
+    }
+}
+BENCHMARK(RepaintTheBoard)->Unit(benchmark::kMillisecond);
+
+// Baseline: a picture of the maximised window's size drawn unscaled.
+void DrawAWindowSizedPicture(benchmark::State& state)
+{
+    QPixmap picture(kMaximised);
+    picture.fill(Qt::darkGreen);
+    QPixmap target(kMaximised);
+    for (auto _ : state) {
+        QPainter p(&target);
+        p.drawPixmap(0, 0, picture);
+        p.end();
+        benchmark::DoNotOptimize(target.cacheKey());
+    }
+}
+BENCHMARK(DrawAWindowSizedPicture)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace daz::testing
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

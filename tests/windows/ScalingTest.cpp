@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include "GameHarness.h"
+#include "presentation/BoardView.h"
+#include "presentation/FrmMain.h"
+#include "presentation/Pictures.h"
+#include "presentation/ToolStrip.h"
+
+namespace daz::testing {
+namespace {
+
+using Spec = TestProgramFolder::LevelSpec;
+
+// The main window at its smallest, as it opens, and large; the same tests
+// run again under QT_SCALE_FACTOR=2 (see CMakeLists.txt).
+const QList<QSize> kSizes{{596, 473}, {795, 631}, {1920, 1080}};
+
+qreal ExpectedPixelRatio()
+{
+    const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
+    return factor > 0 ? factor : 1.0;
+}
+
+class Scaling : public ::testing::Test {
+protected:
+    void Open()
+    {
+        h.folder.WriteGame({Spec(QStringLiteral("甲"), QStringLiteral("a"), 12, 8, 40)});
+        h.Start(2);
+        window = std::make_unique<FrmMain>(*h.controller, FrmMain::LevelTools{});
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ASSERT_EQ(window->devicePixelRatioF(), ExpectedPixelRatio());
+    }
+
+    void ResizeTo(QSize size)
+    {
+        window->resize(size);
+        QApplication::processEvents();
+        ASSERT_EQ(window->size(), size);
+    }
+
+    GameHarness h;
+    std::unique_ptr<FrmMain> window;
+};
+
+// Where a cell's tile shows on screen, worked out from the board's size
+// alone: the board area is 11730 twips wide, whatever its pixels.
+QPointF OnScreen(const BoardView& board, double xTwips, double yTwips)
+{
+    const double perTwip = board.width() / static_cast<double>(Game::kBoardWidth);
+    return {xTwips * perTwip, yTwips * perTwip};
+}
+
+TEST_F(Scaling, TilesKeepTheBoardsShapeAndAClickLandsOnTheTileUnderIt)
+{
+    Open();
+    BoardView* board = window->Board();
+    for (const QSize& size : kSizes) {
+        SCOPED_TRACE(QStringLiteral("%1×%2").arg(size.width()).arg(size.height()).toStdString());
+        ResizeTo(size);
+        EXPECT_NEAR(board->width() * double(Game::kBoardHeight), board->height() * double(Game::kBoardWidth),
+                    Game::kBoardWidth + Game::kBoardHeight)
+            << "the board lost its shape";
+        EXPECT_TRUE(window->rect().contains(board->geometry()));
+        EXPECT_GE(board->y(), window->Strip()->geometry().bottom());
+        EXPECT_LE(std::abs(board->x() - (window->width() - board->geometry().right() - 1)), 1) << "not centred";
+        EXPECT_FALSE(window->Credits()->geometry().intersects(board->geometry()));
+        EXPECT_TRUE(window->rect().contains(window->Credits()->geometry()));
+
+        // What shows near each tile's corner, clear of its number, is that
+        // tile's picture (a plain coloured square), at the screen's pixels.
+        const QImage shot = board->grab().toImage();
+        const qreal dpr = shot.devicePixelRatio();
+        ASSERT_EQ(dpr, ExpectedPixelRatio());
+        const Board& cells = h.board();
+        const Level& level = *h.game().CurrentLevel();
+        for (const int n : {1, 14, cells.CellCount()}) {
+            const auto r = h.game().TileRect(n);
+            const QPointF inside = OnScreen(*board, r.left + 1.5 * kTwipsPerPixel, r.top + 1.5 * kTwipsPerPixel) * dpr;
+            const QColor want = level.pictures.Tile(cells.At(cells.CellOf(n))).pixelColor(1, 1);
+            const QColor got = shot.pixelColor(inside.toPoint());
+            EXPECT_LE(std::abs(got.red() - want.red()) + std::abs(got.green() - want.green())
+                          + std::abs(got.blue() - want.blue()),
+                      24)
+                << "cell " << n << " is not painted where it is";
+        }
+
+        // The pointer over the middle of a tile hovers it; a left click
+        // selects it; a right click lets it go.
+        for (const int n : {1, 14, cells.CellCount()}) {
+            const auto r = h.game().TileRect(n);
+            const QPoint centre = OnScreen(*board, r.left + r.width / 2.0, r.top + r.height / 2.0).toPoint();
+            QMouseEvent move(QEvent::MouseMove, centre, board->mapToGlobal(centre), Qt::NoButton, Qt::NoButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(board, &move);
+            EXPECT_EQ(h.game().HoverMask().left, r.left) << "cell " << n;
+            EXPECT_EQ(h.game().HoverMask().top, r.top) << "cell " << n;
+            QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, centre);
+            ASSERT_TRUE(h.game().Selected()) << "cell " << n;
+            const Cell selected = h.game().FirstSelected();
+            EXPECT_EQ(cells.CellNumber(selected), n);
+            QTest::mouseClick(board, Qt::RightButton, Qt::NoModifier, centre);
+            EXPECT_FALSE(h.game().Selected());
+        }
+        // Off the tiles, into the blank margin: the hover mask goes.
+        QMouseEvent away(QEvent::MouseMove, QPointF(1, 1), board->mapToGlobal(QPointF(1, 1)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(board, &away);
+        ASSERT_FALSE(h.game().HoverMask().visible);
+    }
+}
+
+// Everything in the strip shows whole: inside the strip and the window,
+// no two items over each other, and every text as wide as its words.
+TEST_F(Scaling, NothingInTheStripIsCutOrCovered)
+{
+    Open();
+    ToolStrip* strip = window->Strip();
+    for (const QSize& size : kSizes) {
+        SCOPED_TRACE(QStringLiteral("%1×%2").arg(size.width()).arg(size.height()).toStdString());
+        ResizeTo(size);
+        EXPECT_TRUE(window->rect().contains(strip->geometry()));
+        QList<QWidget*> items;
+        for (QWidget* item : strip->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (item->isVisible()) {
+                items.append(item);
+            }
+        }
+        ASSERT_EQ(items.size(), 24);
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            QWidget* item = items[i];
+            const auto* label = qobject_cast<QLabel*>(item);
+            const QString name = label && !label->text().isEmpty() ? label->text() : item->metaObject()->className();
+            EXPECT_TRUE(strip->rect().contains(item->geometry())) << name.toStdString() << " sticks out";
+            for (qsizetype j = i + 1; j < items.size(); ++j) {
+                EXPECT_FALSE(item->geometry().intersects(items[j]->geometry()))
+                    << name.toStdString() << " overlaps item " << j;
+            }
+            if (label && !label->text().isEmpty()) {
+                EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
+                    << name.toStdString() << " is cut";
+                EXPECT_LE(label->fontMetrics().height(), label->contentsRect().height()) << name.toStdString();
+            }
+            if (const auto* toggle = qobject_cast<QPushButton*>(item)) {
+                EXPECT_LE(toggle->fontMetrics().horizontalAdvance(toggle->text()) + toggle->iconSize().width(),
+                          toggle->contentsRect().width())
+                    << toggle->text().toStdString() << " is cut";
+            }
+        }
+    }
+}
+
+// The caption changes colour every second among the sixteen of the
+// palette. Drawn even over a picture of its own colour, its letters still
+// stand out against their ring.
+TEST(Caption, EachOfTheSixteenColoursReadsEvenOnItsOwnColour)
+{
+    const auto luminance = [](QColor c) {
+        const auto channel = [](double v) {
+            v /= 255.0;
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+    };
+    for (int index = 0; index < 16; ++index) {
+        const QColor colour = PaletteColour(index);
+        QWidget under;
+        under.setAutoFillBackground(true);
+        QPalette palette = under.palette();
+        palette.setColor(QPalette::Window, colour);
+        under.setPalette(palette);
+        auto* caption = new HaloLabel(&under);
+        QFont font = caption->font();
+        font.setPixelSize(14);
+        font.setBold(true);
+        caption->setFont(font);
+        caption->setText(QStringLiteral("正常模式======>当前游戏关卡：1．甲"));
+        caption->SetColour(colour);
+        caption->resize(caption->sizeHint());
+        under.resize(caption->size());
+        const QImage shot = under.grab().toImage();
+        int standingOut = 0;
+        const double l = luminance(colour);
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x) {
+                const double m = luminance(shot.pixelColor(x, y));
+                standingOut += (std::max(l, m) + 0.05) / (std::min(l, m) + 0.05) >= 4.5 ? 1 : 0;
+            }
+        }
+        EXPECT_GE(standingOut, shot.width() * shot.height() / 8) << "palette colour " << index;
+    }
+}
+
+} // namespace
+} // namespace daz::testing
