@@ -269,8 +269,9 @@ void FrmMain::ShowOverlay()
     }
     // At the board's scale; the label scales the picture once per size.
     const double scale = board_->Scale();
-    showBox_->resize(static_cast<int>(std::lround(picture.width() * kTwipsPerPixel * scale)),
-                     static_cast<int>(std::lround(picture.height() * kTwipsPerPixel * scale)));
+    const QSizeF size = picture.deviceIndependentSize();
+    showBox_->resize(static_cast<int>(std::lround(size.width() * kTwipsPerPixel * scale)),
+                     static_cast<int>(std::lround(size.height() * kTwipsPerPixel * scale)));
     // It hops about a little, right of and below the window's centre.
     showBox_->move(static_cast<int>(std::lround(overlay.jitterX * scale)) + (width() - showBox_->width()) / 2,
                    static_cast<int>(std::lround(overlay.jitterY * scale)) + (height() - showBox_->height()) / 2);

@@ -38,13 +38,27 @@ QPixmap StandIn(const QString& name, QSize size)
 
 } // namespace
 
+QString SharperName(const QString& name)
+{
+    QString sharper = name;
+    sharper.insert(sharper.lastIndexOf(u'.'), QStringLiteral("@2x"));
+    return sharper;
+}
+
 QPixmap WindowPicture(const QString& name, QSize fallbackSize, const QString& fallbackText)
 {
     static QHash<QString, QPixmap> cache;
     if (auto it = cache.constFind(name); it != cache.constEnd()) {
         return *it;
     }
-    QPixmap pixmap(QStringLiteral(":/") + name);
+    // The main window scales its pictures with the board, mostly up: the
+    // copy at twice the resolution, where there is one, keeps them sharp.
+    QPixmap pixmap(QStringLiteral(":/") + SharperName(name));
+    if (!pixmap.isNull()) {
+        pixmap.setDevicePixelRatio(2);
+    } else {
+        pixmap = QPixmap(QStringLiteral(":/") + name);
+    }
     if (pixmap.isNull()) {
         pixmap = StandIn(fallbackText, fallbackSize);
     }

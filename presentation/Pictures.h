@@ -20,8 +20,13 @@ QColor PaletteColour(int index);
 
 // The windows' own pictures, compiled into the program. A picture that
 // is missing from the resources is drawn plainly instead, with the text
-// given, so a window never shows a hole.
+// given, so a window never shows a hole. Where the resources hold a copy at
+// twice the resolution ("name@2x.png"), that copy is given, with a device
+// pixel ratio of 2: its deviceIndependentSize() is the picture's own size.
 QPixmap WindowPicture(const QString& name, QSize fallbackSize, const QString& fallbackText = QString());
+
+// "toolbar.png" → "toolbar@2x.png".
+QString SharperName(const QString& name);
 
 // ImageList1 of the main window: 1–10 the score digits 0–9, 11/12 and
 // 16/17 the two menu buttons at rest and hovered, 13/14/15 the paused,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QBitmap>
 #include <QPainter>
 #include <QScreen>
@@ -23,6 +24,7 @@ ShapedWindow::ShapedWindow(QSize size, QColor key, QPixmap background, QWidget* 
 void ShapedWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.fillRect(rect(), key_);
     painter.drawPixmap(0, 0, background_);
 }
@@ -37,6 +39,7 @@ QImage ShapedWindow::Face()
     face.fill(key_);
     {
         QPainter painter(&face);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(0, 0, background_);
     }
     // Each child is drawn on its own: drawing the whole window would clip
@@ -92,6 +95,15 @@ void ShapedWindow::CentreOnScreen()
 
 QPixmap ShapedWindow::Picture(const QString& resource, const std::function<QPixmap()>& standIn)
 {
+    // On a screen that scales by more than one, the copy at twice the
+    // resolution, painted at the same size.
+    if (qApp->devicePixelRatio() > 1) {
+        QPixmap sharper(SharperName(resource));
+        if (!sharper.isNull()) {
+            sharper.setDevicePixelRatio(2);
+            return sharper;
+        }
+    }
     QPixmap picture(resource);
     return picture.isNull() ? standIn() : picture;
 }

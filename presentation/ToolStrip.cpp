@@ -124,7 +124,9 @@ void TimeBar::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.fillRect(rect(), QColor(0x30, 0x22, 0x18));
     if (barWidth_ > 0) {
+        // Stretched to the time left, which changes once a second.
         const QPixmap bar = WindowPicture(QStringLiteral("timebar.png"), {200, 17});
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawPixmap(QRect(0, 0, barWidth_, height()), bar);
     }
 }
@@ -279,11 +281,17 @@ void ToolStrip::ScaleBackground()
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const double unit = kTwipsPerPixel * scale_; // screen pixels per picture pixel
     const double left = std::max(0, (width() - static_cast<int>(std::lround(kContentWidth * scale_))) / 2);
-    const double kept = std::min<double>(kPictureKept, picture_.width()) * unit;
+    const double kept = std::min<double>(kPictureKept, picture_.deviceIndependentSize().width()) * unit;
     const double h = height();
-    p.drawPixmap(QRectF(0, 0, left, h), picture_, kPlainLeft);
-    p.drawPixmap(QRectF(left, 0, kept, h), picture_, QRectF(0, 0, kept / unit, picture_.height()));
-    p.drawPixmap(QRectF(left + kept, 0, width() - left - kept, h), picture_, kPlainRight);
+    // Source rectangles count the picture's own pixels.
+    const double ratio = picture_.devicePixelRatio();
+    const auto source = [ratio](const QRectF& r) {
+        return QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
+    };
+    p.drawPixmap(QRectF(0, 0, left, h), picture_, source(kPlainLeft));
+    p.drawPixmap(QRectF(left, 0, kept, h), picture_,
+                 source(QRectF(0, 0, kept / unit, picture_.deviceIndependentSize().height())));
+    p.drawPixmap(QRectF(left + kept, 0, width() - left - kept, h), picture_, source(kPlainRight));
 }
 
 ClickLabel* ToolStrip::MenuButton(Toolbar::MenuButton button) const

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPalette>
 
+#include "presentation/Pictures.h"
+
 namespace daz::tools {
 namespace {
 
@@ -28,9 +30,7 @@ QColor PaintColour(std::int32_t bgr)
 QPixmap ResourcePicture(const QString& name)
 {
     if (qApp && qApp->devicePixelRatio() > 1) {
-        QString sharper = name;
-        sharper.insert(sharper.lastIndexOf(u'.'), QStringLiteral("@2x"));
-        QPixmap picture(QStringLiteral(":/") + sharper);
+        QPixmap picture(QStringLiteral(":/") + SharperName(name));
         if (!picture.isNull()) {
             picture.setDevicePixelRatio(2);
             return picture;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <QDirIterator>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -196,6 +197,24 @@ TEST(Caption, EachOfTheSixteenColoursReadsEvenOnItsOwnColour)
         }
         EXPECT_GE(standingOut, shot.width() * shot.height() / 8) << "palette colour " << index;
     }
+}
+
+// Every picture at twice the resolution is its partner's double, so that it
+// paints at the same size, and the main window is given the sharper one.
+TEST(Pictures, EachSharperCopyIsItsPartnersDouble)
+{
+    int pairs = 0;
+    for (QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*@2x.png")}); it.hasNext();) {
+        const QString sharper = it.next();
+        QString plain = sharper;
+        plain.remove(QStringLiteral("@2x"));
+        EXPECT_EQ(QImage(sharper).size(), QImage(plain).size() * 2) << sharper.toStdString();
+        ++pairs;
+    }
+    EXPECT_GE(pairs, 30);
+    const QPixmap paused = ImageList1(13);
+    EXPECT_EQ(paused.devicePixelRatio(), 2.0);
+    EXPECT_EQ(paused.deviceIndependentSize(), QSizeF(QImage(QStringLiteral(":/paused.png")).size()));
 }
 
 } // namespace

@@ -34,15 +34,22 @@ const QColor kInk = Rgb(0x33404f);
 constexpr int kPointerHotX = 9;
 constexpr int kPointerHotY = 1;
 
-// The level tools' pictures are also drawn at twice the resolution, for
-// screens that scale by more than one: the same drawing in the same units,
-// on a canvas with twice the pixels.
+// The windows' pictures are also drawn at twice the resolution, for screens
+// that scale by more than one: the same drawing in the same units, on a
+// canvas with twice the pixels.
 double gArtScale = 1;
 
-QImage ArtCanvas(QSize size) {
-  QImage img = NewCanvas(size * gArtScale);
+QImage ArtCanvas(QSize size, const QColor& fill = Qt::transparent) {
+  QImage img = NewCanvas(size * gArtScale, fill);
   img.setDevicePixelRatio(gArtScale);
   return img;
+}
+
+// A glyph picture fitted into a box of the drawing's units.
+QImage ArtFit(const QImage& image, QSizeF box) {
+  QImage fitted = FitInto(image, box * gArtScale);
+  fitted.setDevicePixelRatio(gArtScale);
+  return fitted;
 }
 
 QPainter& Smooth(QPainter& p) {
@@ -61,7 +68,7 @@ QLinearGradient Vertical(const QRectF& r, const QColor& top, const QColor& botto
 
 // A soft drop shadow of a shape, drawn before the shape itself.
 void DropShadow(QPainter& p, const QPainterPath& shape, QSize canvas, QPointF offset, int blur, int alpha) {
-  QImage layer = NewCanvas(canvas);
+  QImage layer = ArtCanvas(canvas);
   {
     QPainter lp(&layer);
     Smooth(lp);
@@ -69,7 +76,7 @@ void DropShadow(QPainter& p, const QPainterPath& shape, QSize canvas, QPointF of
     lp.setBrush(QColor(20, 24, 40, alpha));
     lp.drawPath(shape.translated(offset));
   }
-  p.drawImage(0, 0, Blurred(layer, blur));
+  p.drawImage(0, 0, Blurred(layer, int(blur * gArtScale)));
 }
 
 // A glossy rounded button face with centred text.
@@ -110,7 +117,7 @@ QImage GlossyButton(QSize size, const QString& text, const QColor& top, const QC
 // --- Main window -------------------------------------------------------
 
 QImage Digit(int digit) {
-  QImage img = NewCanvas(15, 13);
+  QImage img = ArtCanvas(QSize(15, 13));
   QPainter p(&img);
   Smooth(p);
   const QRectF r(0.5, 0.5, 14, 12);
@@ -137,7 +144,7 @@ enum class State { Paused, TimedOut, Cleared };
 
 QImage StatePicture(State state) {
   const QSize size(320, 200);
-  QImage img = NewCanvas(size);
+  QImage img = ArtCanvas(size);
   QPainter p(&img);
   Smooth(p);
   const QRectF card(10, 8, 300, 178);
@@ -204,8 +211,9 @@ QImage StatePicture(State state) {
   p.setPen(QPen(WithAlpha(rim, 170), 2));
   p.setBrush(glow);
   p.drawEllipse(medal, 50, 50);
-  const QImage symbol = FitInto(RenderEmoji(emoji), QSizeF(66, 66));
-  p.drawImage(QPointF(medal.x() - symbol.width() / 2.0, medal.y() - symbol.height() / 2.0), symbol);
+  const QImage symbol = ArtFit(RenderEmoji(emoji), QSizeF(66, 66));
+  const QSizeF symbolSize = symbol.deviceIndependentSize();
+  p.drawImage(QPointF(medal.x() - symbolSize.width() / 2.0, medal.y() - symbolSize.height() / 2.0), symbol);
 
   const QRectF text(138, 40, 164, 70);
   DrawText(p, text, heading, SansFont(heading.size() > 2 ? 36 : 42, true), title, WithAlpha(Qt::white, 230), 3);
@@ -245,7 +253,7 @@ QImage StatePicture(State state) {
 // score digits at 224..336, the time bar at 560..760, a credit at 832.
 QImage Toolbar() {
   const QSize size(1007, 59);
-  QImage img = NewCanvas(size);
+  QImage img = ArtCanvas(size);
   QPainter p(&img);
   Smooth(p);
   const QRectF all(0, 0, size.width(), size.height());
@@ -350,7 +358,7 @@ QImage Pointer() {
 
 QImage TimeBar() {
   const QSize size(200, 17);
-  QImage img = NewCanvas(size, Qt::white);
+  QImage img = ArtCanvas(size, Qt::white);
   QPainter p(&img);
   Smooth(p);
   QLinearGradient hue(0, 0, size.width(), 0);
@@ -375,7 +383,7 @@ QImage TimeBar() {
 
 QImage LoadingBar() {
   const QSize size(300, 11);
-  QImage img = NewCanvas(size, Rgb(0xd06010));
+  QImage img = ArtCanvas(size, Rgb(0xd06010));
   QPainter p(&img);
   Smooth(p);
   QLinearGradient hue(0, 0, size.width(), 0);
@@ -443,7 +451,7 @@ void DrawTitle(QPainter& p, const QRectF& box, const QString& text, double px, c
 // The splash picture, 460 x 106, white meaning transparent.
 QImage Splash() {
   const QSize size(460, 106);
-  QImage img = NewCanvas(size);
+  QImage img = ArtCanvas(size);
   QPainter p(&img);
   Smooth(p);
   const QRectF banner(44, 14, 372, 78);
@@ -485,7 +493,7 @@ constexpr int kEntryTops[] = {96, 140, 184, 228, 272};
 // The mode chooser picture, 360 x 365, black meaning transparent.
 QImage Chooser() {
   const QSize size(360, 365);
-  QImage img = NewCanvas(size);
+  QImage img = ArtCanvas(size);
   QPainter p(&img);
   Smooth(p);
 
@@ -553,8 +561,10 @@ QImage Chooser() {
     p.setPen(QPen(kGoldDeep, 1.4));
     p.setBrush(Vertical(QRectF(medal - QPointF(14, 14), QSizeF(28, 28)), Rgb(0xfff6da), Rgb(0xf1dca6)));
     p.drawEllipse(medal, 14, 14);
-    const QImage emblem = FitInto(RenderEmoji(QString::fromUtf8(emblems[i])), QSizeF(19, 19));
-    p.drawImage(QPointF(std::round(medal.x() - emblem.width() / 2.0), std::round(medal.y() - emblem.height() / 2.0)),
+    const QImage emblem = ArtFit(RenderEmoji(QString::fromUtf8(emblems[i])), QSizeF(19, 19));
+    const QSizeF emblemSize = emblem.deviceIndependentSize();
+    p.drawImage(QPointF(std::round(medal.x() - emblemSize.width() / 2.0),
+                        std::round(medal.y() - emblemSize.height() / 2.0)),
                 emblem);
   }
 
@@ -906,55 +916,52 @@ void WriteWindowArt(const QDir& resourceDir, const QDir& previewDir) {
     files << name;
   };
 
+  // Every picture twice: "name.png" as designed and "name@2x.png" at twice
+  // the resolution. The previews show the first.
   std::vector<QImage> digits;
-  for (int d = 0; d <= 9; ++d) {
-    digits.push_back(Digit(d));
-    save(digits.back(), QStringLiteral("digit%1.png").arg(d));
-  }
-  const QImage mainButton = GlossyButton(QSize(70, 20), QString::fromUtf8("主菜单"), Rgb(0x52cdb0), kJadeDeep,
-                                         Rgb(0x12584a), 12, true);
-  const QImage mainHover = GlossyButton(QSize(70, 20), QString::fromUtf8("主菜单"), Rgb(0xffc46b), kOrangeDeep,
-                                        Rgb(0xb8520e), 12, true);
-  const QImage modeButton = GlossyButton(QSize(83, 20), QString::fromUtf8("游戏模式"), Rgb(0x52cdb0), kJadeDeep,
-                                         Rgb(0x12584a), 12, true);
-  const QImage modeHover = GlossyButton(QSize(83, 20), QString::fromUtf8("游戏模式"), Rgb(0xffc46b), kOrangeDeep,
-                                        Rgb(0xb8520e), 12, true);
-  save(mainButton, QStringLiteral("main-button.png"));
-  save(mainHover, QStringLiteral("main-button-hover.png"));
-  save(modeButton, QStringLiteral("mode-button.png"));
-  save(modeHover, QStringLiteral("mode-button-hover.png"));
-  const QImage paused = StatePicture(State::Paused);
-  const QImage timedOut = StatePicture(State::TimedOut);
-  const QImage cleared = StatePicture(State::Cleared);
-  save(paused, QStringLiteral("paused.png"));
-  save(timedOut, QStringLiteral("timed-out.png"));
-  save(cleared, QStringLiteral("cleared.png"));
-
-  const QImage strip = Toolbar();
-  const QImage timeBar = TimeBar();
-  save(strip.convertToFormat(QImage::Format_RGB32), QStringLiteral("toolbar.png"));
-  save(Pointer(), QStringLiteral("pointer.png"));
-  save(timeBar, QStringLiteral("timebar.png"));
-
-  const QImage splash = Splash();
-  const QImage loading = LoadingBar();
-  const QImage chooser = Chooser();
-  save(splash, QStringLiteral("splash.png"));
-  save(loading, QStringLiteral("loading-bar.png"));
-  save(chooser, QStringLiteral("chooser.png"));
-
-  QImage editor, modifier;
+  QImage mainButton, modeHover, paused, timedOut, cleared, strip, timeBar, splash, loading, chooser, editor, modifier;
   for (const double scale : {1.0, 2.0}) {
     gArtScale = scale;
-    const QString suffix = scale > 1 ? QStringLiteral("@2x.png") : QStringLiteral(".png");
-    const QImage editorHere = EditorBackground();
-    const QImage modifierHere = ModifierBackground();
-    if (scale == 1) {
-      editor = editorHere;
-      modifier = modifierHere;
+    const bool plain = scale == 1;
+    const QString suffix = plain ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+    const auto keep = [&](QImage& kept, const QImage& image, const QString& name) {
+      if (plain)
+        kept = image;
+      save(image, name + suffix);
+    };
+
+    for (int d = 0; d <= 9; ++d) {
+      const QImage digit = Digit(d);
+      if (plain)
+        digits.push_back(digit);
+      save(digit, QStringLiteral("digit%1").arg(d) + suffix);
     }
-    save(editorHere, QStringLiteral("editor-background") + suffix);
-    save(modifierHere, QStringLiteral("modifier-background") + suffix);
+    keep(mainButton,
+         GlossyButton(QSize(70, 20), QString::fromUtf8("主菜单"), Rgb(0x52cdb0), kJadeDeep, Rgb(0x12584a), 12, true),
+         QStringLiteral("main-button"));
+    save(GlossyButton(QSize(70, 20), QString::fromUtf8("主菜单"), Rgb(0xffc46b), kOrangeDeep, Rgb(0xb8520e), 12, true),
+         QStringLiteral("main-button-hover") + suffix);
+    save(GlossyButton(QSize(83, 20), QString::fromUtf8("游戏模式"), Rgb(0x52cdb0), kJadeDeep, Rgb(0x12584a), 12, true),
+         QStringLiteral("mode-button") + suffix);
+    keep(modeHover,
+         GlossyButton(QSize(83, 20), QString::fromUtf8("游戏模式"), Rgb(0xffc46b), kOrangeDeep, Rgb(0xb8520e), 12, true),
+         QStringLiteral("mode-button-hover"));
+    keep(paused, StatePicture(State::Paused), QStringLiteral("paused"));
+    keep(timedOut, StatePicture(State::TimedOut), QStringLiteral("timed-out"));
+    keep(cleared, StatePicture(State::Cleared), QStringLiteral("cleared"));
+
+    const QImage stripHere = Toolbar();
+    if (plain)
+      strip = stripHere;
+    save(stripHere.convertToFormat(QImage::Format_RGB32), QStringLiteral("toolbar") + suffix);
+    keep(timeBar, TimeBar(), QStringLiteral("timebar"));
+
+    keep(splash, Splash(), QStringLiteral("splash"));
+    keep(loading, LoadingBar(), QStringLiteral("loading-bar"));
+    keep(chooser, Chooser(), QStringLiteral("chooser"));
+
+    keep(editor, EditorBackground(), QStringLiteral("editor-background"));
+    keep(modifier, ModifierBackground(), QStringLiteral("modifier-background"));
     save(OpenButton(false), QStringLiteral("open") + suffix);
     save(OpenButton(true), QStringLiteral("open-hover") + suffix);
     save(WideButton(QString::fromUtf8("确定"), true, false), QStringLiteral("ok") + suffix);
@@ -962,7 +969,9 @@ void WriteWindowArt(const QDir& resourceDir, const QDir& previewDir) {
     save(WideButton(QString::fromUtf8("关闭"), false, false), QStringLiteral("esc") + suffix);
     save(WideButton(QString::fromUtf8("关闭"), false, true), QStringLiteral("esc-hover") + suffix);
   }
+  // The pointer keeps one size: cursors are not scaled with the screen.
   gArtScale = 1;
+  save(Pointer(), QStringLiteral("pointer.png"));
   const QImage icon = AppIcon(256);
   const QImage smallIcon = AppIcon(32);
   save(icon, QStringLiteral("app-icon.png"));
