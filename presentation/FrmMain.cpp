@@ -352,6 +352,9 @@ void FrmMain::showEvent(QShowEvent* event)
             outer.moveLeft(std::max(area.left(), outer.left()));
             move(outer.topLeft());
         }
+        // The mode was chosen in another window, perhaps by keyboard: the
+        // keys go on here at once.
+        activateWindow();
     }
     QWidget::showEvent(event);
 }
