@@ -18,7 +18,7 @@ namespace {
 
 using testing::FakeEffectPlayer;
 
-const QString kChallenge = QStringLiteral("作者最新开发设计，对经典的连连看作了最新的修改：每消除一对牌，上面的牌都会落下来。");
+const QString kChallenge = QStringLiteral("作者最新开发设计，对经典的连连看作了最新的修改，游戏的可玩性增强了。消除后牌会下落！");
 const QString kExtreme = QStringLiteral("每消除一对牌的最长思考时间为60秒，你想挑战时间的极限吗？");
 
 constexpr unsigned kLightBlue = 0xFF8080;

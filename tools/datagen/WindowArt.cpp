@@ -867,7 +867,7 @@ QImage PreviewChooser(const QImage& chooser) {
   p.setFont(SansFont(12));
   p.setPen(Rgb(0xff0000));
   p.drawText(QRectF(20 + 48, 18 + 328, 257, 25), Qt::AlignCenter | Qt::TextWordWrap,
-             QString::fromUtf8("作者最新开发设计，对经典的连连看作了最新的修改：每消除一对牌，上面的牌都会落下来。"));
+             QString::fromUtf8("作者最新开发设计，对经典的连连看作了最新的修改，游戏的可玩性增强了。消除后牌会下落！"));
   p.end();
   return img;
 }
