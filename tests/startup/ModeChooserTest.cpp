@@ -182,7 +182,7 @@ protected:
     bool hiddenWhileHandingOver = false;
 };
 
-TEST_F(FrmSysSetTest, LayoutAndTitle)
+TEST_F(FrmSysSetTest, LayoutTitleAndShape)
 {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("系统设置"));
     EXPECT_EQ(window->size(), QSize(361, 368));
@@ -196,10 +196,8 @@ TEST_F(FrmSysSetTest, LayoutAndTitle)
     EXPECT_EQ(window->DescriptionLabel()->geometry().topLeft(), QPoint(48, 328));
     EXPECT_EQ(window->DescriptionLabel()->text(), ModeChooser::RestingCredit());
     EXPECT_EQ(TextColour(window->DescriptionLabel()), QColor(255, 0, 0));
-}
 
-TEST_F(FrmSysSetTest, BlackIsSeeThroughAndTheEntriesAreNot)
-{
+    // Black is see-through, the entries are not.
     const QRegion mask = window->mask();
     EXPECT_FALSE(mask.contains(QPoint(360, 367))); // beyond the picture
     EXPECT_FALSE(mask.contains(QPoint(0, 0)));     // the picture's black corner
