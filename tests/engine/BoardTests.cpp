@@ -47,28 +47,21 @@ TEST(BoardControls, EveryWriterKeepsTheControlsInStepWithTheGrid)
     Board board(4, 2);
     board.PlaceTile({2, 1}, 7);
     EXPECT_EQ(board.At(2, 1), 7);
-    EXPECT_EQ(board.View(2).picture, 7);
-    EXPECT_TRUE(board.View(2).visible);
     EXPECT_TRUE(ControlsMatchGrid(board));
 
     board.MoveTile({2, 1}, {2, 2});
     EXPECT_EQ(board.At(2, 1), 0);
     EXPECT_EQ(board.At(2, 2), 7);
-    EXPECT_EQ(board.View(6).picture, 7);
-    EXPECT_TRUE(board.View(6).visible);
-    EXPECT_FALSE(board.View(2).visible);
     EXPECT_TRUE(ControlsMatchGrid(board));
 
     board.ReplaceTile({2, 2}, 3);
     EXPECT_EQ(board.At(2, 2), 3);
-    EXPECT_EQ(board.View(6).picture, 3);
     EXPECT_TRUE(ControlsMatchGrid(board));
 
     // A removed tile's control is hidden but keeps its picture, so an undo
     // can show it again as it was.
     board.RemoveTile({2, 2});
     EXPECT_EQ(board.At(2, 2), 0);
-    EXPECT_FALSE(board.View(6).visible);
     EXPECT_EQ(board.View(6).picture, 3);
     EXPECT_TRUE(ControlsMatchGrid(board));
     EXPECT_TRUE(RingIsEmpty(board));

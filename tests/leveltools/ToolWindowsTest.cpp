@@ -45,7 +45,6 @@ TEST_F(ToolWindows, TheEditorOpensWithItsFieldsAndLimits)
     EXPECT_TRUE(window.SourceField()->isReadOnly());
     EXPECT_TRUE(window.BackgroundField()->isReadOnly());
     EXPECT_TRUE(window.MusicField()->isReadOnly());
-    EXPECT_FALSE(window.NameField()->isReadOnly());
     EXPECT_EQ(window.MaxXField()->text(), "12");
     EXPECT_EQ(window.MaxYField()->text(), "8");
     ASSERT_EQ(window.EffectList()->count(), 6);
