@@ -36,13 +36,6 @@ protected:
         EXPECT_TRUE(Listing(Program("gameg")).isEmpty());
         EXPECT_TRUE(Listing(Program("media")).isEmpty());
     }
-    void ExpectFailureBox()
-    {
-        ASSERT_FALSE(boxes.shown.empty());
-        EXPECT_EQ(boxes.shown.back().caption, "错误");
-        EXPECT_EQ(boxes.shown.back().icon, platform::MessageIcon::Critical);
-        EXPECT_FALSE(boxes.shown.back().text.isEmpty());
-    }
 
     LevelEditor editor{context};
 };
@@ -111,9 +104,7 @@ TEST_F(Editor, ARefusalIsToldAndNothingIsWritten)
     EXPECT_EQ(result.outcome, Outcome::Refused);
     EXPECT_EQ(result.refusal.caret, ToolField::MaxX);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, "图片横向卡片排列数或图片纵向卡片排列数要有一方为偶数！");
-    EXPECT_EQ(boxes.shown[0].caption, "提示");
-    EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Information);
+    ExpectNote("图片横向卡片排列数或图片纵向卡片排列数要有一方为偶数！");
     EXPECT_EQ(boxes.shown[0].buttons, platform::MessageButtons::Ok);
     ExpectNothingWritten();
 }
@@ -239,9 +230,7 @@ TEST_F(Editor, MakesTheLevelFolderAndAddsItToTheCatalogue)
     EXPECT_EQ(seenUnderItsName, std::vector{LevelEditor::Step::AddToCatalogue});
     EXPECT_EQ(Listing(Program("gameg")), QStringList{"星空/"});
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, "关卡文件生成，已加入关卡菜单！");
-    EXPECT_EQ(boxes.shown[0].caption, "提示");
-    EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Information);
+    ExpectNote("关卡文件生成，已加入关卡菜单！");
 
     EXPECT_EQ(Listing(Level("")), (QStringList{"1.gif", "10.gif", "11.gif", "12.gif", "2.gif", "3.gif", "4.gif",
                                               "5.gif", "6.gif", "7.gif", "8.gif", "9.gif", "gameback.jpg", "mb1.gif",

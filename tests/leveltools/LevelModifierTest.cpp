@@ -59,8 +59,7 @@ TEST_F(Modifier, ListsTheCatalogueReadAnewAtEachOpening)
     gapped.Load();
     EXPECT_EQ(gapped.LevelItems(), QStringList{"2．月亮"});
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, "关卡目录中有 300 个关卡，关卡菜单只能列出前 66 个。\n第1、3至66关的条目缺失");
-    EXPECT_EQ(boxes.shown[0].caption, "提示");
+    ExpectNote("关卡目录中有 300 个关卡，关卡菜单只能列出前 66 个。\n第1、3至66关的条目缺失");
     gapped.ChooseLevel(0);
     EXPECT_EQ(gapped.LevelFolder(), Moon(""));
 }
@@ -136,8 +135,7 @@ TEST_F(Modifier, ARefusalIsToldAndNothingIsWritten)
     EXPECT_EQ(result.outcome, Outcome::Refused);
     EXPECT_EQ(result.refusal.caret, ToolField::LevelList);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].caption, "提示");
-    EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Information);
+    ExpectNote("哈哈！你还没有选择要修改的关卡呢！");
 
     modifier.ChooseLevel(0);
     modifier.fields.maxX = QStringLiteral("25");
@@ -178,9 +176,8 @@ TEST_F(Modifier, SavesTheChangedSettings)
     modifier.fields.particle = 5;
     EXPECT_EQ(modifier.Save().outcome, Outcome::Saved);
 
-    EXPECT_EQ(ShownTexts(), QStringList{"当前关卡修改成功！"});
-    EXPECT_EQ(boxes.shown[0].caption, "提示");
-    EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Information);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    ExpectNote("当前关卡修改成功！");
     EXPECT_EQ(ReadBytes(Star("setme.ini")), "[GameSet]\r\nMaxX=7\r\nMaxY=6\r\nPhotoSum=20\r\nGBackColor=16711680\r\n"
                                             "MediaName=tune.mid\r\nParticle=5\r\n");
     EXPECT_EQ(ReadBytes(Star("gameback.jpg")), "new background");
@@ -265,8 +262,7 @@ TEST_F(Modifier, AFailureStopsTheSaveAndIsReported)
     EXPECT_EQ(modifier.Save().outcome, Outcome::Failed);
 
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].caption, "错误");
-    EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Critical);
+    ExpectFailureBox();
     EXPECT_EQ(ReadBytes(Moon("setme.ini")), kMoon);
 
     boxes.shown.clear();
@@ -274,14 +270,14 @@ TEST_F(Modifier, AFailureStopsTheSaveAndIsReported)
     modifier.fields.background.clear();
     QFile::setPermissions(Moon("setme.ini"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     EXPECT_EQ(modifier.Save().outcome, Outcome::Failed);
-    EXPECT_EQ(boxes.shown.back().caption, "错误");
+    ExpectFailureBox();
     EXPECT_TRUE(boxes.shown.back().text.contains(QStringLiteral("只读"))) << boxes.shown.back().text.toStdString();
     EXPECT_EQ(ReadBytes(Moon("setme.ini")), kMoon);
 
     boxes.shown.clear();
     QFile::remove(Moon("setme.ini"));
     EXPECT_EQ(modifier.Save().outcome, Outcome::Failed);
-    EXPECT_EQ(boxes.shown.back().caption, "错误");
+    ExpectFailureBox();
 }
 
 // A settings file without its section takes no key; that is no success.
@@ -292,7 +288,7 @@ TEST_F(Modifier, ASettingsFileWithoutItsSectionIsNotReportedAsSaved)
     WriteBytes(Moon("setme.ini"), noSection);
     modifier.fields.maxY = QStringLiteral("8");
     EXPECT_EQ(modifier.Save().outcome, Outcome::Failed);
-    EXPECT_EQ(boxes.shown.back().caption, "错误");
+    ExpectFailureBox();
     EXPECT_EQ(ReadBytes(Moon("setme.ini")), noSection);
 }
 

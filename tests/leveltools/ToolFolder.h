@@ -96,6 +96,23 @@ protected:
         }
     }
 
+    // The last box shown: a note with the given text, or a failure with a
+    // reason.
+    void ExpectNote(const QString& text) const
+    {
+        ASSERT_FALSE(boxes.shown.empty());
+        EXPECT_EQ(boxes.shown.back().text, text);
+        EXPECT_EQ(boxes.shown.back().caption, "提示");
+        EXPECT_EQ(boxes.shown.back().icon, platform::MessageIcon::Information);
+    }
+    void ExpectFailureBox() const
+    {
+        ASSERT_FALSE(boxes.shown.empty());
+        EXPECT_EQ(boxes.shown.back().caption, "错误");
+        EXPECT_EQ(boxes.shown.back().icon, platform::MessageIcon::Critical);
+        EXPECT_FALSE(boxes.shown.back().text.isEmpty());
+    }
+
     QStringList ShownTexts() const
     {
         QStringList texts;
