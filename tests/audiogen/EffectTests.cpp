@@ -14,23 +14,14 @@ double Seconds(const Clip& c)
     return static_cast<double>(c.samples.size()) / c.sampleRate;
 }
 
-class SoundEffects : public testing::Test {
-protected:
-    static void SetUpTestSuite() { effects_ = new std::vector<Clip>(RenderSoundEffects()); }
-    static void TearDownTestSuite()
-    {
-        delete effects_;
-        effects_ = nullptr;
-    }
-    static const std::vector<Clip>& Effects() { return *effects_; }
+// Rendered once for all the checks below.
+const std::vector<Clip>& Effects()
+{
+    static const std::vector<Clip> effects = RenderSoundEffects();
+    return effects;
+}
 
-private:
-    static std::vector<Clip>* effects_;
-};
-
-std::vector<Clip>* SoundEffects::effects_ = nullptr;
-
-TEST_F(SoundEffects, AreTheNineFilesTheGameLooksUp)
+TEST(SoundEffects, AreTheNineFilesTheGameLooksUp)
 {
     std::set<std::string> names;
     for (const Clip& c : Effects())
@@ -41,7 +32,7 @@ TEST_F(SoundEffects, AreTheNineFilesTheGameLooksUp)
     EXPECT_EQ(Effects().size(), 9u);
 }
 
-TEST_F(SoundEffects, PeakAtMinusThreeDecibelsAndStartAndEndInSilence)
+TEST(SoundEffects, PeakAtMinusThreeDecibelsAndStartAndEndInSilence)
 {
     for (const Clip& c : Effects()) {
         SCOPED_TRACE(c.fileName);
@@ -55,7 +46,7 @@ TEST_F(SoundEffects, PeakAtMinusThreeDecibelsAndStartAndEndInSilence)
     }
 }
 
-TEST_F(SoundEffects, AreShortExceptTheTwoEndOfLevelPhrases)
+TEST(SoundEffects, AreShortExceptTheTwoEndOfLevelPhrases)
 {
     for (const Clip& c : Effects()) {
         SCOPED_TRACE(c.fileName);
@@ -68,7 +59,7 @@ TEST_F(SoundEffects, AreShortExceptTheTwoEndOfLevelPhrases)
     }
 }
 
-TEST_F(SoundEffects, AreTheSameOnEveryRun)
+TEST(SoundEffects, AreTheSameOnEveryRun)
 {
     const std::vector<Clip> again = RenderSoundEffects();
     ASSERT_EQ(again.size(), Effects().size());

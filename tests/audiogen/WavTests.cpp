@@ -11,8 +11,12 @@
 namespace daz::datagen::audio {
 namespace {
 
-QByteArray ReadAll(const QString& path)
+// The bytes of a wave file written from the samples.
+QByteArray Written(const Samples& samples, int sampleRate)
 {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tone.wav");
+    WriteWav(path, samples, sampleRate);
     QFile f(path);
     EXPECT_TRUE(f.open(QIODevice::ReadOnly));
     return f.readAll();
@@ -37,11 +41,7 @@ qint16 S16(const QByteArray& b, int at)
 // the header must say exactly that and agree with the data.
 TEST(WavWriter, WritesAPlainSixteenBitMonoPcmHeader)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("tone.wav");
-    WriteWav(path, Samples(10, 0.25f), 22050);
-
-    const QByteArray b = ReadAll(path);
+    const QByteArray b = Written(Samples(10, 0.25f), 22050);
     ASSERT_EQ(b.size(), 44 + 20);
     EXPECT_EQ(b.left(4), "RIFF");
     EXPECT_EQ(U32(b, 4), 36u + 20u);
@@ -60,19 +60,11 @@ TEST(WavWriter, WritesAPlainSixteenBitMonoPcmHeader)
 
 TEST(WavWriter, RoundsSamplesAndClampsThoseOutOfRange)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("levels.wav");
-    WriteWav(path, {0.0f, 1.0f, -1.0f, 0.5f, -0.25f, 1.7f, -3.0f}, 44100);
-
-    const QByteArray b = ReadAll(path);
+    const QByteArray b = Written({0.0f, 1.0f, -1.0f, 0.5f, -0.25f, 1.7f, -3.0f}, 44100);
     ASSERT_EQ(b.size(), 44 + 14);
-    EXPECT_EQ(S16(b, 44), 0);
-    EXPECT_EQ(S16(b, 46), 32767);
-    EXPECT_EQ(S16(b, 48), -32767);
-    EXPECT_EQ(S16(b, 50), 16384);
-    EXPECT_EQ(S16(b, 52), -8192);
-    EXPECT_EQ(S16(b, 54), 32767);
-    EXPECT_EQ(S16(b, 56), -32767);
+    const qint16 expected[] = {0, 32767, -32767, 16384, -8192, 32767, -32767};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(S16(b, 44 + 2 * i), expected[i]) << "sample " << i;
 }
 
 TEST(WavWriter, ReportsAFileItCannotWrite)

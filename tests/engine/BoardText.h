@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cassert>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +11,7 @@ namespace daz::testing {
 
 // Boards written as rows of the playing field, top row first: '.' is an
 // empty cell and the letters A, B, C, … are the codes 1, 2, 3, …
-inline Board BoardFromRows(std::initializer_list<std::string_view> rows)
+inline Board BoardFromRows(const std::vector<std::string_view>& rows)
 {
     const int maxY = static_cast<int>(rows.size());
     const int maxX = static_cast<int>(rows.begin()->size());

@@ -31,15 +31,12 @@ std::map<TileCode, int> CountCodes(const Board& board)
     return CountCodes(codes);
 }
 
-TEST(DealDeck, ASmallBoardUsesOnlyTheFirstPictures)
-{
-    Random random = testing::SeededRandom(1);
-    EXPECT_EQ(CountCodes(DealDeck(4, 10, random)), (std::map<TileCode, int>{{1, 2}, {2, 2}}));
-}
-
-TEST(DealDeck, PicturesGoRoundAgainWhenThereAreMorePairsThanPictures)
+// A small board uses only the first pictures; with more pairs than
+// pictures they go round again.
+TEST(DealDeck, DealsThePicturesInTurnAPairAtATime)
 {
     Random random = testing::SeededRandom(2);
+    EXPECT_EQ(CountCodes(DealDeck(4, 10, random)), (std::map<TileCode, int>{{1, 2}, {2, 2}}));
     std::map<TileCode, int> expected{{1, 4}, {2, 4}};
     for (TileCode c = 3; c <= 10; ++c)
         expected[c] = 2;
@@ -110,20 +107,18 @@ TEST(ShuffleBoard, KeepsTheOccupiedCellsAndTheCodes)
     EXPECT_NE(RowsOf(board), before);
 }
 
-TEST(ShuffleBoard, GivesEveryOccupiedControlItsPictureAgain)
+// Every occupied control gets its picture again, and the hint flash
+// stays as it was; an empty board stays empty.
+TEST(ShuffleBoard, RepaintsEveryTileAndLeavesTheHintFlashAlone)
 {
     Random random = testing::SeededRandom(9);
-    Board board = BoardFromRows({"A..A", "A.A."});
-    ShuffleBoard(board, random);
-    EXPECT_EQ(RowsOf(board), (std::vector<std::string>{"A..A", "A.A."}));
-    std::vector<int> changed = board.TakeChangedCells();
+    Board same = BoardFromRows({"A..A", "A.A."});
+    ShuffleBoard(same, random);
+    EXPECT_EQ(RowsOf(same), (std::vector<std::string>{"A..A", "A.A."}));
+    std::vector<int> changed = same.TakeChangedCells();
     std::sort(changed.begin(), changed.end());
     EXPECT_EQ(changed, (std::vector<int>{1, 4, 5, 7}));
-}
 
-TEST(ShuffleBoard, LeavesTheHintFlashAlone)
-{
-    Random random = testing::SeededRandom(10);
     Board board = BoardFromRows({"AB", "BA"});
     board.SetVisible(1, false);
     board.SetVisible(4, false);
@@ -132,6 +127,11 @@ TEST(ShuffleBoard, LeavesTheHintFlashAlone)
     EXPECT_FALSE(board.View(4).visible);
     EXPECT_TRUE(board.View(2).visible);
     EXPECT_EQ(board.View(1).picture, board.At(1, 1));
+
+    Board empty(4, 4);
+    ShuffleBoard(empty, random);
+    EXPECT_EQ(empty.TileCount(), 0);
+    EXPECT_TRUE(empty.TakeChangedCells().empty());
 }
 
 TEST(ShuffleBoard, ReseedsFromTheClockSoRepeatedShufflesDiffer)
@@ -147,18 +147,15 @@ TEST(ShuffleBoard, ReseedsFromTheClockSoRepeatedShufflesDiffer)
 
     // Generators in the same state shuffle alike at the same clock
     // reading and differently at another one.
-    Random a(12, [] { return 100.0; });
-    Random same(12, [] { return 100.0; });
-    Random b(12, [] { return 100.5; });
     const Board board = testing::RandomBoard(10, 10, 1.0f, 50, random);
-    Board fromA = board;
-    Board fromSame = board;
-    Board fromB = board;
-    ShuffleBoard(fromA, a);
-    ShuffleBoard(fromSame, same);
-    ShuffleBoard(fromB, b);
-    EXPECT_EQ(RowsOf(fromA), RowsOf(fromSame));
-    EXPECT_NE(RowsOf(fromA), RowsOf(fromB));
+    const auto shuffledAt = [&board](double clock) {
+        Board shuffled = board;
+        Random generator(12, [clock] { return clock; });
+        ShuffleBoard(shuffled, generator);
+        return RowsOf(shuffled);
+    };
+    EXPECT_EQ(shuffledAt(100.0), shuffledAt(100.0));
+    EXPECT_NE(shuffledAt(100.0), shuffledAt(100.5));
 }
 
 TEST(ShuffleBoard, EveryTileIsEquallyLikelyToEndUpLast)
@@ -175,15 +172,6 @@ TEST(ShuffleBoard, EveryTileIsEquallyLikelyToEndUpLast)
     ASSERT_EQ(last.size(), 4u);
     for (const auto& [code, count] : last)
         EXPECT_NEAR(count, 1000, 150) << "code " << code;
-}
-
-TEST(ShuffleBoard, AnEmptyBoardStaysEmpty)
-{
-    Random random = testing::SeededRandom(13);
-    Board board(4, 4);
-    ShuffleBoard(board, random);
-    EXPECT_EQ(board.TileCount(), 0);
-    EXPECT_TRUE(board.TakeChangedCells().empty());
 }
 
 // Removes a pair the way a click does: two records, first tile first.
@@ -238,18 +226,9 @@ TEST(UndoLastPair, BringsThePairBackWhereItWasAfterAShuffle)
     EXPECT_TRUE(testing::ControlsMatchGrid(board));
 }
 
-TEST(UndoStack, ResetEmptiesTheStackForANewLevel)
-{
-    UndoStack stack;
-    stack.Reset(4);
-    stack.Push({1, 1, 1});
-    stack.Push({2, 1, 1});
-    stack.Reset(6);
-    EXPECT_EQ(stack.UndoCount(), 0);
-    EXPECT_EQ(stack.UndoList().size(), 7u);
-}
-
-TEST(UndoStack, NeverWritesPastItsEnd)
+// Reset empties the stack for a new level; more pushes than cells never
+// write past its end.
+TEST(UndoStack, ResetsForANewLevelAndNeverWritesPastItsEnd)
 {
     UndoStack stack;
     stack.Reset(2);
@@ -258,6 +237,9 @@ TEST(UndoStack, NeverWritesPastItsEnd)
     EXPECT_EQ(stack.UndoCount(), 5);
     EXPECT_EQ(stack.Pop(), (UndoEntry{5, 1, 1}));
     EXPECT_EQ(stack.UndoCount(), 4);
+    stack.Reset(6);
+    EXPECT_EQ(stack.UndoCount(), 0);
+    EXPECT_EQ(stack.UndoList().size(), 7u);
 }
 
 } // namespace

@@ -12,78 +12,51 @@ namespace {
 
 using testing::BoardFromRows;
 
-TEST(FindPair, TwoEqualTilesFillingTheBoardArePaired)
+// The pair a hint shows: the first tile in row order that has a partner,
+// with its smallest partner; none when no pair links within two turns.
+TEST(FindPair, FindsTheFirstLinkablePairInRowOrder)
 {
-    EXPECT_EQ(FindPair(BoardFromRows({"AA"})), (CellPair{1, 2}));
-    EXPECT_EQ(FindPair(BoardFromRows({"A", "A"})), (CellPair{1, 2}));
-}
+    const struct {
+        const char* name;
+        std::vector<std::string_view> rows;
+        std::optional<CellPair> pair;
+    } cases[] = {
+        {"two tiles filling a row", {"AA"}, CellPair{1, 2}},
+        {"two tiles filling a column", {"A", "A"}, CellPair{1, 2}},
+        {"only different tiles", {"ABCD", "EFGH"}, std::nullopt},
+        {"a pair needing three turns", {"AB", "BA"}, std::nullopt},
+        {"the pair after one needing three turns", {"ABC", "CBA"}, CellPair{2, 5}},
+        {"the first tile beats an adjacent pair after it", {"ABB.", "...A"}, CellPair{1, 8}},
+        // Cell 1 reaches cell 4 along the row and cell 5 right below it.
+        {"the smallest partner", {"A..A", "A..."}, CellPair{1, 4}},
+        // Cell 1 reaches only cell 8, through the margin; cells 2 and 3 are
+        // a pair but come later.
+        {"the first tile's partner, not the first pair", {"ABBC", "DEFA"}, CellPair{2, 3}},
+        {"through the margin above", {"ABCA", "DEFG"}, CellPair{1, 4}},
+        {"down the left margin", {"AB", "CD", "AE"}, CellPair{1, 5}},
+        {"out through an empty cell, down the right margin", {"A.", "CD", "EA"}, CellPair{1, 6}},
+        // Down through empty cells into the margin below, and up again.
+        {"through the margin below", {"BCDE", "AFGA", ".HI."}, CellPair{5, 8}},
+        {"through the margin below to the nearer partner", {"BA..", "..D.", ".CBB"}, CellPair{1, 11}},
+        {"round the corner of the margin: a turn too many", {"AB", "CD", "EA"}, std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FindPair(BoardFromRows(c.rows)), c.pair) << c.name;
 
-TEST(FindPair, NothingOnAnEmptyBoardOrAmongDifferentTiles)
-{
     EXPECT_EQ(FindPair(Board(6, 5)), std::nullopt);
-    EXPECT_EQ(FindPair(BoardFromRows({"ABCD", "EFGH"})), std::nullopt);
-}
 
-TEST(FindPair, APairNeedingThreeTurnsDoesNotCount)
-{
-    EXPECT_EQ(FindPair(BoardFromRows({"AB", "BA"})), std::nullopt);
-    EXPECT_EQ(FindPair(BoardFromRows({
-                  "ABC",
-                  "CBA",
-              })),
-              (CellPair{2, 5}));
-}
+    // During a hint flash the controls are hidden but the tiles remain:
+    // the search looks only at the codes.
+    Board flashing = BoardFromRows({"A.", ".A"});
+    flashing.SetVisible(1, false);
+    flashing.SetVisible(4, false);
+    EXPECT_EQ(FindPair(flashing), (CellPair{1, 4}));
 
-TEST(FindPair, TheFirstTileInRowOrderWinsOverAnAdjacentPairAfterIt)
-{
-    const Board board = BoardFromRows({
-        "ABB.",
-        "...A",
-    });
-    EXPECT_EQ(FindPair(board), (CellPair{1, 8}));
-}
-
-TEST(FindPair, TheFirstTilesSmallestPartnerWins)
-{
-    // Cell 1 reaches cell 4 along the row and cell 5 right below it.
-    EXPECT_EQ(FindPair(BoardFromRows({"A..A", "A..."})), (CellPair{1, 4}));
-    // Cell 1 reaches only cell 8, through the margin; cells 2 and 3 are a
-    // pair but come later.
-    EXPECT_EQ(FindPair(BoardFromRows({"ABBC", "DEFA"})), (CellPair{2, 3}));
-}
-
-TEST(FindPair, PathsThroughTheMarginCount)
-{
-    // Only the margin above the board joins cells 1 and 4.
-    EXPECT_EQ(FindPair(BoardFromRows({"ABCA", "DEFG"})), (CellPair{1, 4}));
-    // Down the left margin.
-    EXPECT_EQ(FindPair(BoardFromRows({"AB", "CD", "AE"})), (CellPair{1, 5}));
-    // Out of the row through an empty cell, then down the right margin.
-    EXPECT_EQ(FindPair(BoardFromRows({"A.", "CD", "EA"})), (CellPair{1, 6}));
-    // Down through empty cells into the margin below, and up again: cell
-    // 1 reaches both cell 11 and cell 12 that way.
-    EXPECT_EQ(FindPair(BoardFromRows({"BCDE", "AFGA", ".HI."})), (CellPair{5, 8}));
-    EXPECT_EQ(FindPair(BoardFromRows({"BA..", "..D.", ".CBB"})), (CellPair{1, 11}));
-    // Round the corner of the margin takes one turn too many.
-    EXPECT_EQ(FindPair(BoardFromRows({"AB", "CD", "EA"})), std::nullopt);
-}
-
-TEST(FindPair, LooksOnlyAtTheCodesNotAtTheControls)
-{
-    // During a hint flash the controls are hidden but the tiles remain.
-    Board board = BoardFromRows({"A.", ".A"});
-    board.SetVisible(1, false);
-    board.SetVisible(4, false);
-    EXPECT_EQ(FindPair(board), (CellPair{1, 4}));
-}
-
-TEST(FindPair, HandlesTheHighestCodes)
-{
-    Board board(2, 2);
-    board.PlaceTile({1, 1}, 32767);
-    board.PlaceTile({2, 2}, 32767);
-    board.PlaceTile({2, 1}, 1);
-    EXPECT_EQ(FindPair(board), (CellPair{1, 4}));
+    Board highest(2, 2);
+    highest.PlaceTile({1, 1}, 32767);
+    highest.PlaceTile({2, 2}, 32767);
+    highest.PlaceTile({2, 1}, 1);
+    EXPECT_EQ(FindPair(highest), (CellPair{1, 4}));
 }
 
 // The fast search must return exactly the pair that the plain scan over
@@ -103,6 +76,17 @@ protected:
         for (const std::string& row : testing::RowsOf(board))
             text += row + '\n';
         return text;
+    }
+
+    // A valid size of from + 1 … from + spanX by from + 1 … from + spanY.
+    std::pair<int, int> RandomSize(int from, int spanX, int spanY)
+    {
+        for (;;) {
+            const int maxX = from + random_.Draw(spanX);
+            const int maxY = from + random_.Draw(spanY);
+            if (Board::IsValidSize(maxX, maxY))
+                return {maxX, maxY};
+        }
     }
 
     // How many boards of each kind were compared, in the XML report.
@@ -143,12 +127,7 @@ TEST_F(FindPairAgreesWithThePlainScan, OnRandomBoardsOfEveryValidSizeUpTo19By19)
 TEST_F(FindPairAgreesWithThePlainScan, OnLargerRandomBoards)
 {
     for (int i = 0; i < 60; ++i) {
-        int maxX = 0;
-        int maxY = 0;
-        do {
-            maxX = 15 + random_.Draw(36);
-            maxY = 15 + random_.Draw(35);
-        } while (!Board::IsValidSize(maxX, maxY));
+        const auto [maxX, maxY] = RandomSize(15, 36, 35);
         Check(testing::RandomBoard(maxX, maxY, 0.3f + 0.7f * random_.Rnd(), 2 + random_.Draw(60), random_));
         if (HasFailure())
             return;
@@ -161,12 +140,7 @@ TEST_F(FindPairAgreesWithThePlainScan, OnDeadBoardsAndBoardsOneChangeAwayFromDea
     // linkable pairs wherever the change happened to open them: a search
     // that overlooks a kind of path shows up here.
     for (int i = 0; i < 50; ++i) {
-        int maxX = 0;
-        int maxY = 0;
-        do {
-            maxX = 2 + random_.Draw(10);
-            maxY = 2 + random_.Draw(10);
-        } while (!Board::IsValidSize(maxX, maxY));
+        const auto [maxX, maxY] = RandomSize(2, 10, 10);
         const float fill = 0.5f + 0.5f * random_.Rnd();
         Board board = testing::DeadBoard(maxX, maxY, fill, 4 + random_.Draw(20), 1000 + static_cast<unsigned>(i));
         Check(board);

@@ -84,43 +84,33 @@ TEST(Random, TheSameSeedReplaysTheSameNumbers)
     EXPECT_NE(fromA, Take(c, 50));
 }
 
+// The next numbers after reseeding from the given clock reading, once or
+// more, a generator of the given seed.
+std::vector<float> AfterReseeds(std::uint64_t seed, double clock, int reseeds = 1)
+{
+    Random random = Fixed(seed, clock);
+    for (int i = 0; i < reseeds; ++i)
+        random.ReseedFromClock();
+    return Take(random, 20);
+}
+
 TEST(Random, ReseedingMixesTheClockIntoTheState)
 {
+    const std::vector<float> reseeded = AfterReseeds(7, 3600.5);
     // Deterministic for a given seed and clock.
-    Random a = Fixed(7, 3600.5);
-    Random b = Fixed(7, 3600.5);
-    a.ReseedFromClock();
-    b.ReseedFromClock();
-    EXPECT_EQ(Take(a, 20), Take(b, 20));
-
+    EXPECT_EQ(AfterReseeds(7, 3600.5), reseeded);
     // Different clock readings, different numbers.
-    Random early = Fixed(7, 3600.5);
-    Random late = Fixed(7, 3600.75);
-    early.ReseedFromClock();
-    late.ReseedFromClock();
-    EXPECT_NE(Take(early, 20), Take(late, 20));
-
+    EXPECT_NE(AfterReseeds(7, 3600.75), reseeded);
+    // The reading does not replace the state: other seeds, other numbers.
+    EXPECT_NE(AfterReseeds(8, 3600.5), reseeded);
     // Two reseeds at the same reading do not replay the same numbers, with
     // or without draws in between.
+    EXPECT_NE(AfterReseeds(7, 3600.5, 2), reseeded);
     Random random = Fixed(7, 3600.5);
     random.ReseedFromClock();
     const std::vector<float> first = Take(random, 20);
     random.ReseedFromClock();
     EXPECT_NE(Take(random, 20), first);
-
-    Random twice = Fixed(7, 3600.5);
-    Random once = Fixed(7, 3600.5);
-    twice.ReseedFromClock();
-    twice.ReseedFromClock();
-    once.ReseedFromClock();
-    EXPECT_NE(Take(twice, 20), Take(once, 20));
-
-    // The reading does not replace the state: other seeds, other numbers.
-    Random other = Fixed(8, 3600.5);
-    Random same = Fixed(7, 3600.5);
-    other.ReseedFromClock();
-    same.ReseedFromClock();
-    EXPECT_NE(Take(other, 20), Take(same, 20));
 }
 
 } // namespace

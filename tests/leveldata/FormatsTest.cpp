@@ -12,6 +12,15 @@ using testing::ReadBytes;
 
 class Formats : public testing::ProgramFolderTest {};
 
+// The levels of a catalogue, each as "number name path".
+QStringList Entries(const Catalogue& catalogue)
+{
+    QStringList entries;
+    for (const CatalogueEntry& entry : catalogue.levels)
+        entries << QStringLiteral("%1 %2 %3").arg(entry.number).arg(entry.name, entry.path);
+    return entries;
+}
+
 const QByteArray kGameIni = "[GameMenu]\r\nMenu=2\r\nMenuName1=\xD0\xA1\xD0\xC7\xD0\xC7\r\nMenuPath1=\\levels\\star\\\r\n"
                             "MenuName2=b\r\nMenuPath2=\\levels\\b\\\r\n"
                             "[UserSet]\r\nMediaON=-1\r\nSoundON=False\r\nUserGK=2\r\nUserJF=1234\r\n";
@@ -19,14 +28,7 @@ const QByteArray kGameIni = "[GameMenu]\r\nMenu=2\r\nMenuName1=\xD0\xA1\xD0\xC7\
 TEST_F(Formats, ReadsTheCatalogueInOrder)
 {
     const Catalogue catalogue = ReadCatalogue(ini, File("DAZGame.ini", kGameIni));
-    const auto& levels = catalogue.levels;
-    ASSERT_EQ(levels.size(), 2u);
-    EXPECT_EQ(levels[0].number, 1);
-    EXPECT_EQ(levels[0].name, "小星星");
-    EXPECT_EQ(levels[0].path, "\\levels\\star\\");
-    EXPECT_EQ(levels[1].number, 2);
-    EXPECT_EQ(levels[1].name, "b");
-    EXPECT_EQ(levels[1].path, "\\levels\\b\\");
+    EXPECT_EQ(Entries(catalogue), (QStringList{"1 小星星 \\levels\\star\\", "2 b \\levels\\b\\"}));
     EXPECT_TRUE(catalogue.Problems().isEmpty());
     EXPECT_TRUE(boxes.shown.empty());
 }
@@ -50,9 +52,7 @@ TEST_F(Formats, MissingEntriesAreNamedInOneMessage)
     const Catalogue gaps = ReadCatalogue(
         ini, File("gaps.ini", "[GameMenu]\r\nMenu=7\r\nMenuName1=a\r\nMenuPath1=\\a\\\r\nMenuName2=b\r\n"
                               "MenuName3=c\r\nMenuPath3=\\c\\\r\nMenuName4=d\r\nMenuPath4=\\d\\\r\nMenuPath5=\\e\\\r\n"));
-    ASSERT_EQ(gaps.levels.size(), 3u);
-    EXPECT_EQ(gaps.levels[1].number, 3);
-    EXPECT_EQ(gaps.levels[2].path, "\\d\\");
+    EXPECT_EQ(Entries(gaps), (QStringList{"1 a \\a\\", "3 c \\c\\", "4 d \\d\\"}));
     EXPECT_EQ(gaps.Problems(), "第2、5至7关的条目缺失");
     EXPECT_TRUE(boxes.shown.empty());
 }
@@ -78,10 +78,7 @@ TEST_F(Formats, TheEditorsNewLevelFollowsTheUserSettings)
     expected += "MenuName3=\xD0\xC7\xBF\xD5\r\nMenuPath3=\\gameg\\\xD0\xC7\xBF\xD5\\\r\n";
     EXPECT_EQ(ReadBytes(path), expected);
 
-    const auto levels = ReadCatalogue(ini, path).levels;
-    ASSERT_EQ(levels.size(), 3u);
-    EXPECT_EQ(levels[2].name, "星空");
-    EXPECT_EQ(levels[2].path, "\\gameg\\星空\\");
+    EXPECT_EQ(Entries(ReadCatalogue(ini, path)).value(2), "3 星空 \\gameg\\星空\\");
     EXPECT_TRUE(boxes.shown.empty());
 
     // Without the catalogue's header there is no count to go with the

@@ -19,38 +19,46 @@ protected:
     }
 };
 
-TEST_F(IniRead, FindsTheKeyOnTheLineAfterItsHeader)
-{
-    EXPECT_EQ(Read("[GameSet]\r\nMaxX=12\r\nMaxY=8\r\n", "GameSet", "MaxX"), "12");
-    EXPECT_EQ(Read("[GameSet]\r\nMaxX=12\r\nMaxY=8\r\n", "GameSet", "MaxY"), "8");
-    // Only the whole name: a section whose name starts with it is passed over.
-    EXPECT_EQ(Read("[GameSetOld]\r\nMaxX=1\r\n[GameSet]\r\nMaxX=12\r\n", "GameSet", "MaxX"), "12");
-    EXPECT_TRUE(boxes.shown.empty());
-}
+// "[GameMenu]", "MenuName1=嶽麓" in GBK: 嶽 is 8E 5B, its second byte an
+// ASCII "[" that must not start a section name.
+const QByteArray kGbk = "[GameMenu]\r\nMenu=1\r\nMenuName1=\x8E\x5B\xC2\xB4\r\n"
+                        "[UserSet]\r\nMediaON=True\r\nSoundON=-1\r\n";
+const QByteArray kLineFeeds = "[GameSet]\nMaxX=12\nMaxY=8\n\nPhotoSum=10\nParticle=2";
 
-TEST_F(IniRead, TakesTheValueWholeAndUntrimmed)
-{
-    EXPECT_EQ(Read("[A]\r\nK=a=b==c\r\n", "A", "K"), "a=b==c");
-    EXPECT_EQ(Read("[A]\r\nK= spaced \r\n", "A", "K"), " spaced ");
-    EXPECT_EQ(Read("[A]\r\nMediaName=\r\nParticle=3\r\n", "A", "MediaName"), "");
-    // The last line needs no line end, and may end right after its "=".
-    EXPECT_EQ(Read("[A]\r\nK=last", "A", "K"), "last");
-    EXPECT_EQ(Read("[A]\r\nK=", "A", "K"), "");
-    EXPECT_TRUE(boxes.shown.empty());
-}
+struct Lookup {
+    QByteArray content;
+    const char* section;
+    const char* key;
+};
 
-TEST_F(IniRead, MatchesOnlyTheWholeTextBeforeTheFirstEquals)
+TEST_F(IniRead, FindsKeysAndTakesTheirValuesWholeAndUntrimmed)
 {
-    // A blank before "=", letter case, or a key that is only the start of
-    // a longer one: none of them match.
-    for (const QByteArray& line : {QByteArray("MaxX =12"), QByteArray("maxx=12"), QByteArray("MaxXY=12")}) {
-        boxes.shown.clear();
-        EXPECT_EQ(Read("[GameSet]\r\n" + line + "\r\n", "GameSet", "MaxX"), "") << line.constData();
-        ASSERT_EQ(ShownTexts(), QStringList{kKeyMissing}) << line.constData();
-    }
-    const auto& box = boxes.shown.front();
-    EXPECT_EQ(box.caption, "错误信息");
-    EXPECT_EQ(box.buttons, MessageButtons::AbortRetryIgnore);
+    const QByteArray gameSet = "[GameSet]\r\nMaxX=12\r\nMaxY=8\r\n";
+    const std::pair<Lookup, QString> cases[] = {
+        {{gameSet, "GameSet", "MaxX"}, "12"},
+        {{gameSet, "GameSet", "MaxY"}, "8"},
+        // Only the whole name: a section whose name starts with it is passed over.
+        {{"[GameSetOld]\r\nMaxX=1\r\n[GameSet]\r\nMaxX=12\r\n", "GameSet", "MaxX"}, "12"},
+        {{"[A]\r\nK=a=b==c\r\n", "A", "K"}, "a=b==c"},
+        {{"[A]\r\nK= spaced \r\n", "A", "K"}, " spaced "},
+        {{"[A]\r\nMediaName=\r\nParticle=3\r\n", "A", "MediaName"}, ""},
+        // The last line needs no line end, and may end right after its "=".
+        {{"[A]\r\nK=last", "A", "K"}, "last"},
+        {{"[A]\r\nK=", "A", "K"}, ""},
+        // Files with line feeds alone read like CR LF files.
+        {{kLineFeeds, "GameSet", "MaxX"}, "12"},
+        {{kLineFeeds, "GameSet", "MaxY"}, "8"},
+        {{kLineFeeds, "GameSet", "Particle"}, "2"},
+        // Chinese text in either encoding, and a byte order mark.
+        {{kGbk, "GameMenu", "MenuName1"}, QStringLiteral("嶽麓")},
+        {{kGbk, "UserSet", "SoundON"}, "-1"},
+        {{QStringLiteral("[GameMenu]\r\nMenu=1\r\nMenuName1=小星星\r\n").toUtf8(), "GameMenu", "MenuName1"},
+         QStringLiteral("小星星")},
+        {{"\xEF\xBB\xBF[GameSet]\r\nMaxX=12\r\n", "GameSet", "MaxX"}, "12"},
+    };
+    for (const auto& [lookup, value] : cases)
+        EXPECT_EQ(Read(lookup.content, lookup.section, lookup.key), value) << lookup.content.constData();
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(IniRead, FindsAKeyMissingFromItsSectionInALaterSection)
@@ -66,26 +74,33 @@ TEST_F(IniRead, FindsAKeyMissingFromItsSectionInALaterSection)
     EXPECT_EQ(ShownTexts(), QStringList{kKeyMissing});
 }
 
-TEST_F(IniRead, NeverFindsTheKeyAfterALineWithoutEquals)
+TEST_F(IniRead, KeysNotFoundAsAskedAreMissing)
 {
-    EXPECT_EQ(Read("[A]\r\nK1=1\r\n\r\nK2=2\r\nK3=3\r\n", "A", "K2"), "");
-    EXPECT_EQ(ShownTexts(), QStringList{kKeyMissing});
+    const Lookup cases[] = {
+        // A blank before "=", letter case, or a key that is only the start
+        // of a longer one: none of them match.
+        {"[GameSet]\r\nMaxX =12\r\n", "GameSet", "MaxX"},
+        {"[GameSet]\r\nmaxx=12\r\n", "GameSet", "MaxX"},
+        {"[GameSet]\r\nMaxXY=12\r\n", "GameSet", "MaxX"},
+        {"[GameSet]\r\nMaxX=12\r\n", "UserSet", "MaxX"},
+        // The search never gets past a line without "=".
+        {"[A]\r\nK1=1\r\n\r\nK2=2\r\nK3=3\r\n", "A", "K2"},
+        {kLineFeeds, "GameSet", "PhotoSum"},
+        {"[GameSet]\n", "GameSet", "MaxX"},
+        // The "[" of the level name starts a section name that runs to the
+        // "]" of the following header, so [UserSet] is never seen as such.
+        {"[GameMenu]\r\nMenu=1\r\nMenuName1=a[b\r\n[UserSet]\r\nMediaON=True\r\nSoundON=True\r\n", "UserSet",
+         "SoundON"},
+    };
+    for (const Lookup& c : cases) {
+        boxes.shown.clear();
+        EXPECT_EQ(Read(c.content, c.section, c.key), "") << c.content.constData();
+        ASSERT_EQ(ShownTexts(), QStringList{kKeyMissing}) << c.content.constData();
+    }
+    EXPECT_EQ(boxes.shown.front().caption, "错误信息");
+    EXPECT_EQ(boxes.shown.front().buttons, MessageButtons::AbortRetryIgnore);
+    // The line after the empty one is passed over, not the rest.
     EXPECT_EQ(Read("[A]\r\nK1=1\r\n\r\nK2=2\r\nK3=3\r\n", "A", "K3"), "3");
-}
-
-TEST_F(IniRead, ASectionThatIsMissingIsAMissingKey)
-{
-    EXPECT_EQ(Read("[GameSet]\r\nMaxX=12\r\n", "UserSet", "MaxX"), "");
-    EXPECT_EQ(ShownTexts(), QStringList{kKeyMissing});
-}
-
-TEST_F(IniRead, AnOpeningBracketInAValueSwallowsTheNextHeader)
-{
-    // The "[" of the level name starts a section name that runs to the "]"
-    // of the following header, so [UserSet] is never seen as such.
-    const QByteArray content = "[GameMenu]\r\nMenu=1\r\nMenuName1=a[b\r\n[UserSet]\r\nMediaON=True\r\nSoundON=True\r\n";
-    EXPECT_EQ(Read(content, "UserSet", "SoundON"), "");
-    EXPECT_EQ(ShownTexts(), QStringList{kKeyMissing});
 }
 
 TEST_F(IniRead, AMissingFileIsAFileError)
@@ -117,32 +132,6 @@ TEST_F(IniRead, AFileEndingRightAfterTheHeaderIsAFileError)
     boxes.shown.clear();
     EXPECT_EQ(Read("K=1\r\n[GameSet]\r\n", "GameSet", "K"), "");
     EXPECT_EQ(ShownTexts(), QStringList{kKeyMissing});
-}
-
-TEST_F(IniRead, ReadsLineFeedOnlyFilesLikeCrLfFiles)
-{
-    const QByteArray content = "[GameSet]\nMaxX=12\nMaxY=8\n\nPhotoSum=10\nParticle=2";
-    EXPECT_EQ(Read(content, "GameSet", "MaxX"), "12");
-    EXPECT_EQ(Read(content, "GameSet", "MaxY"), "8");
-    EXPECT_EQ(Read(content, "GameSet", "Particle"), "2");
-    EXPECT_TRUE(boxes.shown.empty());
-    // The same rules as with CR LF: the key after the empty line is lost.
-    EXPECT_EQ(Read(content, "GameSet", "PhotoSum"), "");
-    EXPECT_EQ(Read("[GameSet]\n", "GameSet", "MaxX"), "");
-    EXPECT_EQ(ShownTexts(), (QStringList{kKeyMissing, kKeyMissing}));
-}
-
-TEST_F(IniRead, ReadsChineseTextInEitherEncoding)
-{
-    // "[GameMenu]", "MenuName1=嶽麓" in GBK: 嶽 is 8E 5B, its second byte
-    // an ASCII "[" that must not start a section name.
-    const QByteArray gbk = "[GameMenu]\r\nMenu=1\r\nMenuName1=\x8E\x5B\xC2\xB4\r\n[UserSet]\r\nMediaON=True\r\nSoundON=-1\r\n";
-    EXPECT_EQ(Read(gbk, "GameMenu", "MenuName1"), "嶽麓");
-    EXPECT_EQ(Read(gbk, "UserSet", "SoundON"), "-1");
-    const QByteArray utf8 = QStringLiteral("[GameMenu]\r\nMenu=1\r\nMenuName1=小星星\r\n").toUtf8();
-    EXPECT_EQ(Read(utf8, "GameMenu", "MenuName1"), "小星星");
-    EXPECT_EQ(Read("\xEF\xBB\xBF[GameSet]\r\nMaxX=12\r\n", "GameSet", "MaxX"), "12");
-    EXPECT_TRUE(boxes.shown.empty());
 }
 
 // Boxes that let a test act while a box is open.

@@ -40,13 +40,37 @@ protected:
 const QByteArray kTwoSections = "[GameMenu]\r\nMenu=2\r\nMenuName1=a\r\nMenuPath1=\\a\\\r\n"
                                 "[UserSet]\r\nMediaON=True\r\nUserGK=1\r\n";
 
-TEST_F(IniWrite, ReplacesTheKeyInPlaceAndKeepsEveryOtherLine)
+// Where a write puts the key, and what it leaves of the other lines.
+TEST_F(IniWrite, ReplacesTheFirstLineHoldingTheKeyOrAppendsItAtTheEnd)
 {
-    EXPECT_EQ(After(kTwoSections, "UserSet", "UserGK", 7),
-              "[GameMenu]\r\nMenu=2\r\nMenuName1=a\r\nMenuPath1=\\a\\\r\n[UserSet]\r\nMediaON=True\r\nUserGK=7\r\n");
-    // Menu is also contained in MenuName1 below it, but its own line comes first.
-    EXPECT_EQ(After(kTwoSections, "GameMenu", "Menu", 3),
-              "[GameMenu]\r\nMenu=3\r\nMenuName1=a\r\nMenuPath1=\\a\\\r\n[UserSet]\r\nMediaON=True\r\nUserGK=1\r\n");
+    const struct {
+        const char* name;
+        QByteArray content;
+        const char* section;
+        const char* key;
+        int value;
+        QByteArray after;
+    } cases[] = {
+        {"in place, every other line kept", kTwoSections, "UserSet", "UserGK", 7,
+         "[GameMenu]\r\nMenu=2\r\nMenuName1=a\r\nMenuPath1=\\a\\\r\n[UserSet]\r\nMediaON=True\r\nUserGK=7\r\n"},
+        // Menu is also contained in MenuName1 below it.
+        {"the key's own line first", kTwoSections, "GameMenu", "Menu", 3,
+         "[GameMenu]\r\nMenu=3\r\nMenuName1=a\r\nMenuPath1=\\a\\\r\n[UserSet]\r\nMediaON=True\r\nUserGK=1\r\n"},
+        // The search for the key runs through UserSet to the end of the
+        // file, where the new line goes.
+        {"a missing key at the very end", kTwoSections, "GameMenu", "Extra", 5, kTwoSections + "Extra=5\r\n"},
+        // A level named like a user key, in a catalogue line appended after
+        // the UserSet header, is what the write of UserGK replaces.
+        {"the first line containing the key", "[UserSet]\r\nMenuName3=UserGK\r\nMediaON=True\r\nUserGK=1\r\n",
+         "UserSet", "UserGK", 2, "[UserSet]\r\nUserGK=2\r\nMediaON=True\r\nUserGK=1\r\n"},
+        {"a header found by containment, blanks ignored", " [ GameSet ] x\r\nMaxX = 12\r\n", " GameSet ", " MaxX ",
+         4, " [ GameSet ] x\r\n MaxX =4\r\n"},
+        {"under every matching header", "[A]\r\nK=1\r\n[A]\r\nK=2\r\n", "A", "K", 9, "[A]\r\nK=9\r\n[A]\r\nK=9\r\n"},
+        {"every line ends with CR LF", "[A]\nK=1\nL=2", "A", "K", 5, "[A]\r\nK=5\r\nL=2\r\n"},
+        {"the last line too", "[A]\r\nK=1\r\nL=2", "A", "Z", 5, "[A]\r\nK=1\r\nL=2\r\nZ=5\r\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(After(c.content, c.section, c.key, c.value), c.after) << c.name;
     EXPECT_FALSE(TempFileLeft());
 }
 
@@ -64,13 +88,6 @@ TEST_F(IniWrite, WritesNumbersAndSwitchesAsText)
     EXPECT_TRUE(After(kTwoSections, "UserSet", "UserGK", score).contains("\r\nUserGK=123456789012\r\n"));
 }
 
-TEST_F(IniWrite, AppendsAMissingKeyAtTheVeryEnd)
-{
-    // The key is missing from GameMenu: the search for it runs through
-    // UserSet to the end of the file, where the new line goes.
-    EXPECT_EQ(After(kTwoSections, "GameMenu", "Extra", "x"), kTwoSections + "Extra=x\r\n");
-}
-
 TEST_F(IniWrite, LeavesTheFileAloneWhenTheSectionIsMissing)
 {
     const QByteArray content = "[GameSet]\nMaxX=12"; // not even CR LF
@@ -84,28 +101,6 @@ TEST_F(IniWrite, LeavesTheFileAloneWhenTheSectionIsMissing)
     const QByteArray named = "[GameMenu]\r\nMenuName1=UserSet\r\nMaxX=12\r\n";
     EXPECT_FALSE(ini.WriteIniKey(File("test.ini", named), "UserSet", "MaxX", 3).sectionFound);
     EXPECT_EQ(ReadBytes(Path("test.ini")), named);
-}
-
-TEST_F(IniWrite, ReplacesTheFirstLineThatContainsTheKeyAnywhere)
-{
-    // A level named like a user key, in a catalogue line appended after
-    // the UserSet header, is what the write of UserGK replaces.
-    const QByteArray content = "[UserSet]\r\nMenuName3=UserGK\r\nMediaON=True\r\nUserGK=1\r\n";
-    EXPECT_EQ(After(content, "UserSet", "UserGK", 2), "[UserSet]\r\nUserGK=2\r\nMediaON=True\r\nUserGK=1\r\n");
-    // The header is found by containment too, and blanks around the
-    // section name and key given are ignored.
-    EXPECT_EQ(After(" [ GameSet ] x\r\nMaxX = 12\r\n", " GameSet ", " MaxX ", 4), " [ GameSet ] x\r\n MaxX =4\r\n");
-}
-
-TEST_F(IniWrite, WritesTheKeyUnderEveryMatchingHeader)
-{
-    EXPECT_EQ(After("[A]\r\nK=1\r\n[A]\r\nK=2\r\n", "A", "K", 9), "[A]\r\nK=9\r\n[A]\r\nK=9\r\n");
-}
-
-TEST_F(IniWrite, EndsEveryLineWithCrLf)
-{
-    EXPECT_EQ(After("[A]\nK=1\nL=2", "A", "K", 5), "[A]\r\nK=5\r\nL=2\r\n");
-    EXPECT_EQ(After("[A]\r\nK=1\r\nL=2", "A", "Z", 5), "[A]\r\nK=1\r\nL=2\r\nZ=5\r\n");
 }
 
 TEST_F(IniWrite, KeepsAGbkFileGbkByteForByte)

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeDialogs.h"
+#include "FileBytes.h"
 #include "GameHarness.h"
 #include "presentation/leveltools/FrmGKEdit.h"
 #include "presentation/leveltools/FrmGKXG.h"
@@ -20,16 +21,12 @@ using Spec = TestProgramFolder::LevelSpec;
 // masks.
 void PreparePictures(const QString& folder, int count)
 {
-    const auto write = [&](const QString& name, const QByteArray& bytes) {
-        QFile file(folder + u'/' + name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    };
     for (int k = 1; k <= count; ++k)
-        write(QStringLiteral("%1.gif").arg(k), TestProgramFolder::Picture(20, QColor::fromHsv(k * 30, 200, 220)));
-    write(QStringLiteral("mb1.gif"), TestProgramFolder::Picture(20, QColor(255, 0, 0, 90)));
-    write(QStringLiteral("mb2.gif"), TestProgramFolder::Picture(20, QColor(0, 0, 255, 60)));
-    write(QStringLiteral("theme.mid"), "MThd");
+        WriteBytes(folder + QStringLiteral("/%1.gif").arg(k),
+                   TestProgramFolder::Picture(20, QColor::fromHsv(k * 30, 200, 220)));
+    WriteBytes(folder + QStringLiteral("/mb1.gif"), TestProgramFolder::Picture(20, QColor(255, 0, 0, 90)));
+    WriteBytes(folder + QStringLiteral("/mb2.gif"), TestProgramFolder::Picture(20, QColor(0, 0, 255, 60)));
+    WriteBytes(folder + QStringLiteral("/theme.mid"), "MThd");
 }
 
 // A level made in the editor's window is in the level menu after the next

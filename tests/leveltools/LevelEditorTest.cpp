@@ -28,24 +28,13 @@ protected:
     QString Level(const QString& name) const { return Program(QStringLiteral("gameg/星空/") + name); }
     void ExpectRefusal(const QString& message, ToolField caret, bool select)
     {
-        const auto refusal = editor.Validate();
-        ASSERT_TRUE(refusal.has_value()) << message.toStdString();
-        EXPECT_EQ(refusal->message, message);
-        EXPECT_EQ(refusal->caret, caret) << message.toStdString();
-        EXPECT_EQ(refusal->select, select) << message.toStdString();
+        ToolFolderTest::ExpectRefusal(editor, message, caret, select);
     }
     void ExpectNothingWritten()
     {
         EXPECT_EQ(ReadBytes(Program("DAZGame.ini")), kGameIni);
         EXPECT_TRUE(Listing(Program("gameg")).isEmpty());
         EXPECT_TRUE(Listing(Program("media")).isEmpty());
-    }
-    void ExpectFailureBox()
-    {
-        ASSERT_FALSE(boxes.shown.empty());
-        EXPECT_EQ(boxes.shown.back().caption, "错误");
-        EXPECT_EQ(boxes.shown.back().icon, platform::MessageIcon::Critical);
-        EXPECT_FALSE(boxes.shown.back().text.isEmpty());
     }
 
     LevelEditor editor{context};
@@ -62,6 +51,10 @@ TEST_F(Editor, RefusesEntriesInOrder)
     WriteBytes(Level("1.gif"), "x");
     ExpectRefusal("对不起！此关卡名称已经存在，请改一个！", ToolField::None, false);
     QFile::remove(Level("1.gif"));
+    WriteBytes(Program("gameg/Star/1.gif"), "x"); // taken in another letter case
+    f.name = QStringLiteral("star");
+    ExpectRefusal("对不起！此关卡名称已经存在，请改一个！", ToolField::None, false);
+    f.name = QStringLiteral("星空");
 
     ExpectRefusal("请选择关卡图片及蒙版所在目录！", ToolField::SourceFolder, false);
     f.sourceFolder = SourceFolder();
@@ -77,25 +70,7 @@ TEST_F(Editor, RefusesEntriesInOrder)
     }
     f.photoSum = QStringLiteral(" 12 ");
 
-    f.maxX.clear();
-    ExpectRefusal("图片横向卡片排列数！", ToolField::MaxX, false);
-    f.maxX = QStringLiteral("a");
-    ExpectRefusal("图片横向卡片排列数只能是数字！", ToolField::MaxX, true);
-    for (const char* outside : {"20", "0", "5.5", "-4"}) {
-        f.maxX = QString::fromUtf8(outside);
-        ExpectRefusal("图片横向卡片排列数只能是大于0小于20的正整数！", ToolField::MaxX, true);
-    }
-    f.maxX = QStringLiteral("19");
-
-    f.maxY.clear();
-    ExpectRefusal("图片纵向卡片排列数！", ToolField::MaxY, false);
-    f.maxY = QStringLiteral("b");
-    ExpectRefusal("图片纵向卡片排列数只能是数字！", ToolField::MaxY, true);
-    f.maxY = QStringLiteral("20");
-    ExpectRefusal("图片纵向卡片排列数只能是大于0小于20的正整数！", ToolField::MaxY, true);
-
-    f.maxX = QStringLiteral("5");
-    f.maxY = QStringLiteral("7");
+    ExpectSizeRefusals(editor);
     ExpectRefusal("图片横向卡片排列数或图片纵向卡片排列数要有一方为偶数！", ToolField::MaxX, false);
     f.maxY = QStringLiteral(" 8 ");
 
@@ -129,9 +104,7 @@ TEST_F(Editor, ARefusalIsToldAndNothingIsWritten)
     EXPECT_EQ(result.outcome, Outcome::Refused);
     EXPECT_EQ(result.refusal.caret, ToolField::MaxX);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, "图片横向卡片排列数或图片纵向卡片排列数要有一方为偶数！");
-    EXPECT_EQ(boxes.shown[0].caption, "提示");
-    EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Information);
+    ExpectNote("图片横向卡片排列数或图片纵向卡片排列数要有一方为偶数！");
     EXPECT_EQ(boxes.shown[0].buttons, platform::MessageButtons::Ok);
     ExpectNothingWritten();
 }
@@ -201,14 +174,6 @@ TEST_F(Editor, AnExistingFolderWithoutFilesFailsWhenMade)
     EXPECT_EQ(ReadBytes(Program("DAZGame.ini")), kGameIni);
 }
 
-TEST_F(Editor, ALevelNameTakenInOtherLetterCaseIsTaken)
-{
-    WriteBytes(Program("gameg/Star/1.gif"), "x");
-    FillIn();
-    editor.fields.name = QStringLiteral("star");
-    ExpectRefusal("对不起！此关卡名称已经存在，请改一个！", ToolField::None, false);
-}
-
 TEST_F(Editor, FileDialogsFillTheFieldsOrEmptyThem)
 {
     dialogs.files = {Outside("back.bmp"), std::nullopt};
@@ -265,9 +230,7 @@ TEST_F(Editor, MakesTheLevelFolderAndAddsItToTheCatalogue)
     EXPECT_EQ(seenUnderItsName, std::vector{LevelEditor::Step::AddToCatalogue});
     EXPECT_EQ(Listing(Program("gameg")), QStringList{"星空/"});
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, "关卡文件生成，已加入关卡菜单！");
-    EXPECT_EQ(boxes.shown[0].caption, "提示");
-    EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Information);
+    ExpectNote("关卡文件生成，已加入关卡菜单！");
 
     EXPECT_EQ(Listing(Level("")), (QStringList{"1.gif", "10.gif", "11.gif", "12.gif", "2.gif", "3.gif", "4.gif",
                                               "5.gif", "6.gif", "7.gif", "8.gif", "9.gif", "gameback.jpg", "mb1.gif",
@@ -288,10 +251,15 @@ TEST_F(Editor, MakesTheLevelFolderAndAddsItToTheCatalogue)
 }
 
 // Numbers go in as typed; without a maker the catalogue name is the level
-// name; without background and music neither is written.
+// name; without background and music neither is written, also when a
+// background was chosen and then the choice cancelled.
 TEST_F(Editor, MakesAPlainLevel)
 {
     FillIn();
+    WriteBytes(Outside("back.jpg"), "background");
+    dialogs.files = {Outside("back.jpg"), std::nullopt};
+    editor.ChooseBackground();
+    editor.ChooseBackground();
     editor.fields.photoSum = QStringLiteral("10");
     editor.fields.maxX = QStringLiteral(" 4");
     editor.fields.backColour = -2147483633; // a system colour
@@ -320,20 +288,9 @@ TEST_F(Editor, MusicAlreadyInTheMediaFolderIsNotCopiedAgain)
     EXPECT_TRUE(ReadBytes(Level("setme.ini")).contains("\r\nMediaName=song.mp3\r\n"));
 }
 
-TEST_F(Editor, ABackgroundChosenAndThenCancelledIsNotWritten)
-{
-    FillIn();
-    WriteBytes(Outside("back.jpg"), "background");
-    dialogs.files = {Outside("back.jpg"), std::nullopt};
-    editor.ChooseBackground();
-    editor.ChooseBackground();
-
-    EXPECT_EQ(editor.Accept().outcome, Outcome::Created);
-    EXPECT_FALSE(QFileInfo::exists(Level("gameback.jpg")));
-}
-
 // A failure part-way leaves no half-made level: the folder the editor made
-// goes again.
+// goes again. Here a picture is gone, a pipe cannot be copied, and the
+// media folder is missing.
 TEST_F(Editor, AFailedCopyTakesBackTheLevelFolder)
 {
     FillIn();
@@ -358,18 +315,10 @@ TEST_F(Editor, AFailedCopyTakesBackTheLevelFolder)
     EXPECT_TRUE(boxes.shown.back().text.contains(QStringLiteral("pipe.jpg")));
     ExpectNothingWritten();
     EXPECT_FALSE(pipe.Opened());
-}
 
-TEST_F(Editor, AMissingMediaFolderFailsAndTakesBackTheLevelFolder)
-{
-    FillIn();
+    editor.fields.background.clear();
     QDir(Program("media")).removeRecursively();
-    WriteBytes(Outside("song.mp3"), "music");
-    dialogs.files = {Outside("song.mp3")};
-    editor.ChooseMusic();
-
     EXPECT_EQ(editor.Accept().outcome, Outcome::Failed);
-
     ExpectFailureBox();
     EXPECT_TRUE(Listing(Program("gameg")).isEmpty());
     EXPECT_EQ(ReadBytes(Program("DAZGame.ini")), kGameIni);

@@ -26,7 +26,6 @@ TEST(NumberRules, ReadTheCountsAsTyped)
     EXPECT_TRUE(IsEven(0));
     EXPECT_FALSE(IsEven(7));
     EXPECT_FALSE(IsEven(10.5));
-    EXPECT_TRUE(IsEven(*FieldNumber(u" 12 ")));
 }
 
 } // namespace

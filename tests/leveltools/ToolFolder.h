@@ -7,12 +7,15 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "FakeDialogs.h"
 #include "FakeMessageBoxes.h"
 #include "FileBytes.h"
 #include "leveldata/IniFile.h"
+#include "leveldata/LevelToolChecks.h"
 #include "leveldata/LevelToolContext.h"
 
 namespace daz::testing {
@@ -58,6 +61,57 @@ protected:
     QString SourceFolder() const { return root.path() + QStringLiteral("/pictures"); }
     QString Source(const QString& name) const { return SourceFolder() + u'/' + name; }
     QString Outside(const QString& relative) const { return root.path() + u'/' + relative; }
+
+    // The first check the tool's entries fail is this one.
+    template <typename Tool>
+    static void ExpectRefusal(Tool& tool, const QString& message, ToolField caret, bool select)
+    {
+        const auto refusal = tool.Validate();
+        ASSERT_TRUE(refusal.has_value()) << message.toStdString();
+        EXPECT_EQ(refusal->message, message);
+        EXPECT_EQ(refusal->caret, caret) << message.toStdString();
+        EXPECT_EQ(refusal->select, select) << message.toStdString();
+    }
+
+    // Both tools check the board size alike, across then down: each field
+    // refused empty, as no number, and as no whole number from 1 to 19.
+    // Both fields are left at 19, which the evenness test refuses.
+    template <typename Tool>
+    static void ExpectSizeRefusals(Tool& tool)
+    {
+        const std::tuple<QString*, QString, ToolField> sizes[] = {
+            {&tool.fields.maxX, QStringLiteral("图片横向卡片排列数"), ToolField::MaxX},
+            {&tool.fields.maxY, QStringLiteral("图片纵向卡片排列数"), ToolField::MaxY},
+        };
+        for (const auto& [field, label, caret] : sizes) {
+            field->clear();
+            ExpectRefusal(tool, label + QStringLiteral("！"), caret, false);
+            *field = QStringLiteral("a");
+            ExpectRefusal(tool, label + QStringLiteral("只能是数字！"), caret, true);
+            for (const char* outside : {"20", "0", "5.5", "-4"}) {
+                *field = QString::fromUtf8(outside);
+                ExpectRefusal(tool, label + QStringLiteral("只能是大于0小于20的正整数！"), caret, true);
+            }
+            *field = QStringLiteral("19");
+        }
+    }
+
+    // The last box shown: a note with the given text, or a failure with a
+    // reason.
+    void ExpectNote(const QString& text) const
+    {
+        ASSERT_FALSE(boxes.shown.empty());
+        EXPECT_EQ(boxes.shown.back().text, text);
+        EXPECT_EQ(boxes.shown.back().caption, "提示");
+        EXPECT_EQ(boxes.shown.back().icon, platform::MessageIcon::Information);
+    }
+    void ExpectFailureBox() const
+    {
+        ASSERT_FALSE(boxes.shown.empty());
+        EXPECT_EQ(boxes.shown.back().caption, "错误");
+        EXPECT_EQ(boxes.shown.back().icon, platform::MessageIcon::Critical);
+        EXPECT_FALSE(boxes.shown.back().text.isEmpty());
+    }
 
     QStringList ShownTexts() const
     {

@@ -45,7 +45,6 @@ TEST_F(ToolWindows, TheEditorOpensWithItsFieldsAndLimits)
     EXPECT_TRUE(window.SourceField()->isReadOnly());
     EXPECT_TRUE(window.BackgroundField()->isReadOnly());
     EXPECT_TRUE(window.MusicField()->isReadOnly());
-    EXPECT_FALSE(window.NameField()->isReadOnly());
     EXPECT_EQ(window.MaxXField()->text(), "12");
     EXPECT_EQ(window.MaxYField()->text(), "8");
     ASSERT_EQ(window.EffectList()->count(), 6);
@@ -247,13 +246,6 @@ TEST_F(ToolWindows, ButtonPicturesComeFromTheResources)
     EXPECT_EQ(tools::WindowBackground("modifier-background.png", QSize(1, 1), "", {}).size(),
               QSize(toolwindow::modifier::kWidth, toolwindow::modifier::kHeight));
 
-    // The copies for scaled screens are the same pictures at twice the pixels.
-    for (const char* name : {"ok", "ok-hover", "esc", "esc-hover", "open", "open-hover", "editor-background",
-                             "modifier-background"}) {
-        const QImage plain(QStringLiteral(":/%1.png").arg(QLatin1String(name)));
-        const QImage sharp(QStringLiteral(":/%1@2x.png").arg(QLatin1String(name)));
-        EXPECT_EQ(sharp.size(), plain.size() * 2) << name;
-    }
 }
 
 TEST_F(ToolWindows, TheFolderChooserGivesBackItsPathField)

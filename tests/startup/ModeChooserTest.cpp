@@ -85,7 +85,9 @@ TEST_F(ModeChooserTest, AnEntryLightsUpOnlyAfterThePointerCrossedTheBackground)
     EXPECT_EQ(chooser.Description(), kExtreme);
 }
 
-TEST_F(ModeChooserTest, PressingAModeSetsItAndHandsOver)
+// A mode's entry sets the mode and hands over; the exit entry ends without
+// choosing one.
+TEST_F(ModeChooserTest, PressingAnEntrySetsItsModeOrExits)
 {
     for (int mode = 1; mode <= 4; ++mode) {
         chooser.MouseDownEntry(mode);
@@ -93,19 +95,22 @@ TEST_F(ModeChooserTest, PressingAModeSetsItAndHandsOver)
     }
     EXPECT_EQ(chosen, (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(exits, 0);
-}
 
-TEST_F(ModeChooserTest, ExitEntryEndsWithoutChoosingAMode)
-{
-    state.GameMode = 2;
     chooser.MouseDownEntry(0);
     EXPECT_EQ(exits, 1);
-    EXPECT_TRUE(chosen.empty());
-    EXPECT_EQ(state.GameMode, 2);
+    EXPECT_EQ(chosen.size(), 4u);
+    EXPECT_EQ(state.GameMode, 4);
 }
 
 TEST_F(ModeChooserTest, LeftDragFollowsThePointerFromWhereItWasPressed)
 {
+    // Other buttons do not start a drag.
+    chooser.MouseDownBackground(Qt::RightButton, 100, 100);
+    chooser.MouseDownBackground(Qt::MiddleButton, 100, 100);
+    EXPECT_FALSE(chooser.Dragging());
+    OverBackground(Qt::LeftButton, 400, 400);
+    EXPECT_TRUE(moves.empty());
+
     chooser.MouseDownBackground(Qt::LeftButton, 150.25f, 300.5f);
     EXPECT_TRUE(chooser.Dragging());
     EXPECT_FLOAT_EQ(chooser.DragX(), 150.25f);
@@ -128,20 +133,7 @@ TEST_F(ModeChooserTest, LeftDragFollowsThePointerFromWhereItWasPressed)
 
     chooser.MouseDownBackground(Qt::LeftButton, 0, 301.5f);
     EXPECT_EQ(chooser.DragY(), 302);
-}
-
-TEST_F(ModeChooserTest, OtherButtonsDoNotStartADrag)
-{
-    chooser.MouseDownBackground(Qt::RightButton, 100, 100);
-    chooser.MouseDownBackground(Qt::MiddleButton, 100, 100);
-    EXPECT_FALSE(chooser.Dragging());
-    OverBackground(Qt::RightButton, 400, 400);
-    OverBackground(Qt::LeftButton, 400, 400);
-    EXPECT_TRUE(moves.empty());
-}
-
-TEST_F(ModeChooserTest, DragFromFarOutsideTheWindowStaysInRange)
-{
+    // From far outside the window the start stays in range.
     chooser.MouseDownBackground(Qt::LeftButton, 0, 1e9f);
     EXPECT_EQ(chooser.DragY(), 32767);
     chooser.MouseDownBackground(Qt::LeftButton, 0, -1e9f);
@@ -190,7 +182,7 @@ protected:
     bool hiddenWhileHandingOver = false;
 };
 
-TEST_F(FrmSysSetTest, LayoutAndTitle)
+TEST_F(FrmSysSetTest, LayoutTitleAndShape)
 {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("系统设置"));
     EXPECT_EQ(window->size(), QSize(361, 368));
@@ -204,10 +196,8 @@ TEST_F(FrmSysSetTest, LayoutAndTitle)
     EXPECT_EQ(window->DescriptionLabel()->geometry().topLeft(), QPoint(48, 328));
     EXPECT_EQ(window->DescriptionLabel()->text(), ModeChooser::RestingCredit());
     EXPECT_EQ(TextColour(window->DescriptionLabel()), QColor(255, 0, 0));
-}
 
-TEST_F(FrmSysSetTest, BlackIsSeeThroughAndTheEntriesAreNot)
-{
+    // Black is see-through, the entries are not.
     const QRegion mask = window->mask();
     EXPECT_FALSE(mask.contains(QPoint(360, 367))); // beyond the picture
     EXPECT_FALSE(mask.contains(QPoint(0, 0)));     // the picture's black corner
@@ -314,23 +304,8 @@ TEST_F(FrmSysSetTest, ExitClosesWithoutAQuestion)
     EXPECT_TRUE(window.isNull());
 }
 
+// Only the left button on the background drags, by the pointer's movement.
 TEST_F(FrmSysSetTest, DraggingMovesTheWindowByThePointersMovement)
-{
-    const QPoint start = window->pos();
-    QTest::mousePress(window, Qt::LeftButton, {}, kBackground);
-    QTest::mouseMove(window, kBackground + QPoint(40, -25));
-    EXPECT_EQ(window->pos(), start + QPoint(40, -25));
-
-    // The next movement is measured from where the window is now.
-    QTest::mouseMove(window, kBackground + QPoint(7, 3));
-    EXPECT_EQ(window->pos(), start + QPoint(47, -22));
-
-    QTest::mouseRelease(window, Qt::LeftButton, {}, kBackground + QPoint(7, 3));
-    Hover(window, kBackground + QPoint(20, 20));
-    EXPECT_EQ(window->pos(), start + QPoint(47, -22));
-}
-
-TEST_F(FrmSysSetTest, OnlyTheLeftButtonOnTheBackgroundDrags)
 {
     const QPoint start = window->pos();
     QTest::mousePress(window, Qt::RightButton, {}, kBackground);
@@ -343,6 +318,18 @@ TEST_F(FrmSysSetTest, OnlyTheLeftButtonOnTheBackgroundDrags)
     QTest::mouseMove(line, QPoint(45, 15));
     QTest::mouseRelease(line, Qt::LeftButton, {}, QPoint(45, 15));
     EXPECT_EQ(window->pos(), start) << "the description line is not background";
+
+    QTest::mousePress(window, Qt::LeftButton, {}, kBackground);
+    QTest::mouseMove(window, kBackground + QPoint(40, -25));
+    EXPECT_EQ(window->pos(), start + QPoint(40, -25));
+
+    // The next movement is measured from where the window is now.
+    QTest::mouseMove(window, kBackground + QPoint(7, 3));
+    EXPECT_EQ(window->pos(), start + QPoint(47, -22));
+
+    QTest::mouseRelease(window, Qt::LeftButton, {}, kBackground + QPoint(7, 3));
+    Hover(window, kBackground + QPoint(20, 20));
+    EXPECT_EQ(window->pos(), start + QPoint(47, -22));
 }
 
 } // namespace

@@ -50,15 +50,16 @@ protected:
     FakeTimerFactory timers;
 };
 
-TEST_F(SplashTest, SecondCopyIsWarnedAndStartsNothing)
+TEST_F(SplashTest, ASecondCopyIsWarnedAndShowsNothing)
 {
     lock.free = false;
-    Splash splash(lock, boxes, timers);
-    int finished = 0;
-    splash.finished = [&] { ++finished; };
+    auto window = std::make_unique<FrmLong>(lock, boxes, timers);
+    int opened = 0;
+    window->onFinished = [&] { ++opened; };
 
-    EXPECT_FALSE(splash.Load());
+    EXPECT_FALSE(window->Load());
 
+    EXPECT_FALSE(window->isVisible());
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, QStringLiteral("程序已经运行，不能再次装载！"));
     EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("警告"));
@@ -66,51 +67,12 @@ TEST_F(SplashTest, SecondCopyIsWarnedAndStartsNothing)
     EXPECT_EQ(boxes.shown[0].buttons, platform::MessageButtons::Ok);
     EXPECT_FALSE(timers[Splash::kTimerName].IsActive());
     timers.Fire(Splash::kTimerName, 30);
-    EXPECT_EQ(finished, 0);
+    EXPECT_EQ(opened, 0);
 }
 
-TEST_F(SplashTest, BarFillsInTwentyTicksOfATenthOfASecond)
-{
-    Splash splash(lock, boxes, timers);
-    int finished = 0;
-    splash.finished = [&] { ++finished; };
-
-    ASSERT_TRUE(splash.Load());
-    EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(timers[Splash::kTimerName].IntervalMs(), 100);
-    EXPECT_EQ(splash.BarWidth(), 75);
-
-    timers.Fire(Splash::kTimerName, 19);
-    EXPECT_EQ(splash.BarWidth(), 3875);
-    EXPECT_EQ(finished, 0);
-    EXPECT_TRUE(splash.Loading());
-
-    timers.Fire(Splash::kTimerName);
-    EXPECT_EQ(splash.BarWidth(), 4075);
-    EXPECT_EQ(finished, 1);
-    EXPECT_FALSE(splash.Loading());
-
-    // The timer is stopped: nothing more happens.
-    timers.Fire(Splash::kTimerName, 5);
-    EXPECT_EQ(splash.BarWidth(), 4075);
-    EXPECT_EQ(finished, 1);
-}
-
-TEST_F(SplashTest, RefusedWindowIsNeverShown)
-{
-    lock.free = false;
-    auto* window = new FrmLong(lock, boxes, timers);
-    bool chooserOpened = false;
-    window->onFinished = [&] { chooserOpened = true; };
-
-    EXPECT_FALSE(window->Load());
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(boxes.shown.size(), 1u);
-    EXPECT_FALSE(chooserOpened);
-    delete window;
-}
-
-TEST_F(SplashTest, WindowClosesOnTheTwentiethTickThenTheChooserOpens)
+// The bar grows 200 twips every tenth of a second; on the twentieth tick
+// the window closes and then the mode chooser opens, once.
+TEST_F(SplashTest, TheBarFillsInTwentyTicksThenTheChooserOpens)
 {
     QPointer<FrmLong> window = new FrmLong(lock, boxes, timers);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("霁岚连连看2006.10.4"));
@@ -121,21 +83,34 @@ TEST_F(SplashTest, WindowClosesOnTheTwentiethTickThenTheChooserOpens)
         closedFirst = !window->isVisible();
         ++opened;
     };
+    const Splash& splash = window->Model();
 
     ASSERT_TRUE(window->Load());
+    EXPECT_TRUE(boxes.shown.empty());
     EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(timers[Splash::kTimerName].IntervalMs(), 100);
+    EXPECT_EQ(splash.BarWidth(), 75);
     EXPECT_EQ(window->Bar()->geometry(), QRect(152, 136, 5, 12));
 
     timers.Fire(Splash::kTimerName, 10);
     EXPECT_EQ(window->Bar()->width(), 138); // 2075 twips
 
     timers.Fire(Splash::kTimerName, 9);
+    EXPECT_EQ(splash.BarWidth(), 3875);
+    EXPECT_TRUE(splash.Loading());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(opened, 0);
 
     timers.Fire(Splash::kTimerName);
+    EXPECT_EQ(splash.BarWidth(), 4075);
+    EXPECT_FALSE(splash.Loading());
     EXPECT_EQ(opened, 1);
     EXPECT_TRUE(closedFirst);
+
+    // The timer is stopped: nothing more happens.
+    timers.Fire(Splash::kTimerName, 5);
+    EXPECT_EQ(splash.BarWidth(), 4075);
+    EXPECT_EQ(opened, 1);
     DeleteClosedWindows();
     EXPECT_TRUE(window.isNull());
 }
