@@ -245,7 +245,6 @@ TEST_F(ToolWindows, ButtonPicturesComeFromTheResources)
               QSize(toolwindow::editor::kWidth, toolwindow::editor::kHeight));
     EXPECT_EQ(tools::WindowBackground("modifier-background.png", QSize(1, 1), "", {}).size(),
               QSize(toolwindow::modifier::kWidth, toolwindow::modifier::kHeight));
-
 }
 
 TEST_F(ToolWindows, TheFolderChooserGivesBackItsPathField)
