@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QVarLengthArray>
 
 #include "presentation/Pictures.h"
 
@@ -29,6 +30,73 @@ constexpr int kCaptionPixels = 14;
 
 // How many scales of the level's pictures are kept.
 constexpr std::size_t kScalesKept = 3;
+
+// The union of a few rectangles, made the way QRegion holds one: bands
+// from top to bottom, each band's rectangles of one height, from left to
+// right, apart. Uniting them one by one costs a new region each time.
+template <std::size_t N>
+QRegion UnionOf(const std::array<QRect, N>& rects, std::size_t count)
+{
+    std::array<int, 2 * N> edges{};
+    std::size_t edgeCount = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        edges[edgeCount++] = rects[i].top();
+        edges[edgeCount++] = rects[i].bottom() + 1;
+    }
+    std::sort(edges.begin(), edges.begin() + static_cast<std::ptrdiff_t>(edgeCount));
+    edgeCount = static_cast<std::size_t>(std::unique(edges.begin(), edges.begin() + static_cast<std::ptrdiff_t>(edgeCount)) -
+                                         edges.begin());
+
+    QVarLengthArray<QRect, 4 * N> out;
+    std::size_t lastBand = 0; // where the band above starts in out
+    int lastBottom = 0;       // and the first row below it
+    for (std::size_t e = 0; e + 1 < edgeCount; ++e) {
+        const int top = edges[e];
+        const int bottom = edges[e + 1];
+        // The rectangles across this band, left to right, joined where they
+        // overlap or touch.
+        std::array<std::pair<int, int>, N> spans{};
+        std::size_t spanCount = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            if (rects[i].top() <= top && rects[i].bottom() + 1 >= bottom) {
+                spans[spanCount++] = {rects[i].left(), rects[i].right() + 1};
+            }
+        }
+        if (spanCount == 0) {
+            continue;
+        }
+        std::sort(spans.begin(), spans.begin() + static_cast<std::ptrdiff_t>(spanCount));
+        std::size_t joined = 0;
+        for (std::size_t i = 1; i < spanCount; ++i) {
+            if (spans[i].first <= spans[joined].second) {
+                spans[joined].second = std::max(spans[joined].second, spans[i].second);
+            } else {
+                spans[++joined] = spans[i];
+            }
+        }
+        spanCount = joined + 1;
+        // A band just like the one right above it makes that one taller.
+        bool same = lastBottom == top && static_cast<std::size_t>(out.size()) - lastBand == spanCount;
+        for (std::size_t i = 0; same && i < spanCount; ++i) {
+            const QRect& above = out[static_cast<qsizetype>(lastBand + i)];
+            same = above.left() == spans[i].first && above.right() + 1 == spans[i].second;
+        }
+        if (same) {
+            for (std::size_t i = lastBand; i < static_cast<std::size_t>(out.size()); ++i) {
+                out[static_cast<qsizetype>(i)].setBottom(bottom - 1);
+            }
+        } else {
+            lastBand = static_cast<std::size_t>(out.size());
+            for (std::size_t i = 0; i < spanCount; ++i) {
+                out.append(QRect(QPoint(spans[i].first, top), QPoint(spans[i].second - 1, bottom - 1)));
+            }
+        }
+        lastBottom = bottom;
+    }
+    QRegion region;
+    region.setRects(out.constData(), static_cast<int>(out.size()));
+    return region;
+}
 
 } // namespace
 
@@ -70,21 +138,37 @@ void HaloLabel::paintEvent(QPaintEvent*)
 {
     // The ring is the text itself in the contrasting colour, drawn around
     // its place in sixteen directions: much cheaper than stroking the
-    // letters' outlines, and as even at these widths.
-    QPainter p(this);
-    p.setFont(font());
-    const QFontMetrics metrics(font());
-    const int halo = HaloWidth();
-    const QPointF at(halo + 1, halo + metrics.ascent());
-    p.setPen(HaloFor(colour_));
-    for (const double radius : {halo / 2.0, static_cast<double>(halo)}) {
-        for (int step = 0; step < 16; ++step) {
-            const double angle = step * 3.14159265358979 / 8;
-            p.drawText(at + QPointF(radius * std::cos(angle), radius * std::sin(angle)), text());
-        }
+    // letters' outlines, and as even at these widths. Text and ring are
+    // drawn once per colour into a picture, laid down whole from then on.
+    const qreal dpr = devicePixelRatioF();
+    const QSize device(std::max(1, static_cast<int>(std::lround(width() * dpr))),
+                       std::max(1, static_cast<int>(std::lround(height() * dpr))));
+    if (drawnText_ != text() || drawnFont_ != font()) {
+        drawn_.clear();
+        drawnText_ = text();
+        drawnFont_ = font();
     }
-    p.setPen(colour_);
-    p.drawText(at, text());
+    QPixmap& picture = drawn_[colour_.rgb()];
+    if (picture.size() != device || picture.devicePixelRatio() != dpr) {
+        picture = QPixmap(device);
+        picture.setDevicePixelRatio(dpr);
+        picture.fill(Qt::transparent);
+        QPainter p(&picture);
+        p.setFont(font());
+        const QFontMetrics metrics(font());
+        const int halo = HaloWidth();
+        const QPointF at(halo + 1, halo + metrics.ascent());
+        p.setPen(HaloFor(colour_));
+        for (const double radius : {halo / 2.0, static_cast<double>(halo)}) {
+            for (int step = 0; step < 16; ++step) {
+                const double angle = step * 3.14159265358979 / 8;
+                p.drawText(at + QPointF(radius * std::cos(angle), radius * std::sin(angle)), text());
+            }
+        }
+        p.setPen(colour_);
+        p.drawText(at, text());
+    }
+    QPainter(this).drawPixmap(0, 0, picture);
 }
 
 BoardView::BoardView(Game& game, Particles& particles, QWidget* parent)
@@ -188,6 +272,19 @@ const BoardView::Scaled& BoardView::Pictures()
                     device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
                 s.background.setDevicePixelRatio(dpr);
             }
+            for (const QImage& image : level->pictures.tiles) {
+                s.tileSizes.push_back(ScaledSize(image.size()));
+            }
+        }
+        const Board& board = game_.GetBoard();
+        const CellGeometry& geometry = game_.Geometry();
+        s.columns.resize(static_cast<std::size_t>(board.MaxX()) + 1);
+        for (int x = 1; x <= board.MaxX(); ++x) {
+            s.columns[static_cast<std::size_t>(x)] = ToPixels(geometry.Left(x));
+        }
+        s.rows.resize(static_cast<std::size_t>(board.MaxY()) + 1);
+        for (int y = 1; y <= board.MaxY(); ++y) {
+            s.rows[static_cast<std::size_t>(y)] = ToPixels(geometry.Top(y));
         }
         if (scaled_.size() >= kScalesKept) {
             scaled_.pop_back();
@@ -228,6 +325,18 @@ QRect BoardView::TileRect(int cellNumber) const
 {
     const Game::Rect r = game_.TileRect(cellNumber);
     return {ToPixels(r.left, r.top), ScaledSize(QSize(r.width / kTwipsPerPixel, r.height / kTwipsPerPixel))};
+}
+
+QRect BoardView::TileRect(const Scaled& pictures, int cellNumber) const
+{
+    const Cell c = game_.GetBoard().CellOf(cellNumber);
+    const auto picture = static_cast<std::size_t>(game_.GetBoard().View(cellNumber).picture);
+    if (static_cast<std::size_t>(c.x) >= pictures.columns.size() || static_cast<std::size_t>(c.y) >= pictures.rows.size() ||
+        picture >= pictures.tileSizes.size()) {
+        return TileRect(cellNumber);
+    }
+    return {QPoint(pictures.columns[static_cast<std::size_t>(c.x)], pictures.rows[static_cast<std::size_t>(c.y)]),
+            pictures.tileSizes[picture]};
 }
 
 QRect BoardView::MaskRect(const MaskState& mask, const QImage& picture) const
@@ -305,23 +414,33 @@ void BoardView::LinesChanged()
 void BoardView::ParticlesMoved()
 {
     // Each particle's old and new place, nothing in between; one rectangle
-    // for both when they overlap, as they do for all but the stars.
-    QRegion dirty;
+    // for both when they overlap, as they do for all but the stars. A
+    // particle that lands on the same pixels costs nothing.
+    std::array<QRect, 2 * Particles::kCount> rects;
+    std::size_t count = 0;
+    const QRect area = rect();
+    const auto add = [&](const QRect& r) {
+        if (const QRect inside = r & area; !inside.isEmpty()) {
+            rects[count++] = inside;
+        }
+    };
     for (int i = 1; i <= Particles::kCount; ++i) {
         QRect& painted = paintedParticles_[static_cast<std::size_t>(i)];
         const QRect now = ParticleRect(i);
         if (now != painted) {
             if (now.intersects(painted)) {
-                dirty += now.united(painted);
+                add(now.united(painted));
             } else {
-                dirty += painted;
-                dirty += now;
+                add(painted);
+                add(now);
             }
             painted = now;
         }
     }
-    if (!dirty.isEmpty()) {
-        update(dirty);
+    if (count == 1) {
+        update(rects[0]);
+    } else if (count > 1) {
+        update(UnionOf(rects, count));
     }
 }
 
@@ -342,13 +461,91 @@ void BoardView::PlaceCaption()
 void BoardView::paintEvent(QPaintEvent* event)
 {
     const Scaled& pictures = Pictures();
+    const QRegion& region = event->region();
     // A tick of the particles exposes up to twenty small rectangles far
-    // apart: each is painted on its own, clipped to itself, so that nothing
-    // between them is drawn.
+    // apart. They are painted in one pass, clipped to all of them, so that
+    // nothing between them is drawn: the background under each, then every
+    // tile that reaches into any of them in the order of the tiles' numbers
+    // (a larger picture lies over its right and lower neighbours), then the
+    // masks, the link path and the particles over them.
     QPainter p(this);
-    for (const QRect& dirty : event->region()) {
-        p.setClipRect(dirty);
-        PaintArea(p, dirty, pictures);
+    p.setClipRegion(region);
+    for (const QRect& dirty : region) {
+        if (pictures.background.isNull()) {
+            p.fillRect(dirty, backColour_);
+        } else {
+            p.drawPixmap(dirty, pictures.background, QRectF(QPointF(dirty.topLeft()) * pictures.dpr,
+                                                            QSizeF(dirty.size()) * pictures.dpr).toAlignedRect());
+        }
+    }
+
+    const Board& board = game_.GetBoard();
+    const CellGeometry& geometry = game_.Geometry();
+    const QSize reach = ScaledSize(largestTile_);
+    cellsToPaint_.assign(static_cast<std::size_t>(board.CellCount()) + 1, 0);
+    int firstCell = board.CellCount() + 1;
+    int lastCell = 0;
+    for (const QRect& dirty : region) {
+        const auto [y0, y1] = CellSpan(dirty.top(), dirty.bottom(), geometry.boxH, reach.height(), board.MaxY());
+        const auto [x0, x1] = CellSpan(dirty.left(), dirty.right(), geometry.boxW, reach.width(), board.MaxX());
+        for (int y = y0; y <= y1; ++y) {
+            for (int x = x0; x <= x1; ++x) {
+                const int n = board.CellNumber(Cell{x, y});
+                cellsToPaint_[static_cast<std::size_t>(n)] = 1;
+                firstCell = std::min(firstCell, n);
+                lastCell = std::max(lastCell, n);
+            }
+        }
+    }
+    for (int n = firstCell; n <= lastCell; ++n) {
+        if (!cellsToPaint_[static_cast<std::size_t>(n)]) {
+            continue;
+        }
+        const TileView& view = board.View(n);
+        if (!view.visible || view.picture < 1 || static_cast<std::size_t>(view.picture) >= pictures.tiles.size()) {
+            continue;
+        }
+        const QRect r = TileRect(pictures, n);
+        if (region.intersects(r)) {
+            p.drawPixmap(r, pictures.tiles[static_cast<std::size_t>(view.picture)]);
+        }
+    }
+
+    if (const Level* level = game_.CurrentLevel()) {
+        if (const MaskState& mb2 = game_.HoverMask(); mb2.visible) {
+            const QRect r = MaskRect(mb2, level->pictures.mb2);
+            if (region.intersects(r)) {
+                p.drawPixmap(r, pictures.mb2);
+            }
+        }
+        if (const MaskState& mb1 = game_.SelectionMask(); mb1.visible) {
+            const QRect r = MaskRect(mb1, level->pictures.mb1);
+            if (region.intersects(r)) {
+                p.drawPixmap(r, pictures.mb1);
+            }
+        }
+    }
+
+    for (const LinkLine& line : game_.Lines()) {
+        if (line.visible && region.intersects(LineRect(line))) {
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(QPen(kLinkColour, LineWidth(line), Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(line.from.x * scale_, line.from.y * scale_),
+                       QPointF(line.to.x * scale_, line.to.y * scale_));
+        }
+    }
+    p.setRenderHint(QPainter::Antialiasing, false);
+
+    if (!pictures.particle.isNull()) {
+        for (int i = 1; i <= Particles::kCount; ++i) {
+            const auto& sprite = particles_.All()[static_cast<std::size_t>(i)];
+            if (sprite.visible) {
+                const QRect r = SpriteRect(sprite);
+                if (region.intersects(r)) {
+                    p.drawPixmap(r, pictures.particle);
+                }
+            }
+        }
     }
 }
 
@@ -363,74 +560,6 @@ std::pair<int, int> BoardView::CellSpan(int from, int to, int box, int reach, in
     const int first = std::max(1, static_cast<int>(std::floor((from - reach) / scale_ / box)));
     const int last = std::min(count, static_cast<int>(std::floor((to + 1) / scale_ / box)) + 1);
     return {first, last};
-}
-
-void BoardView::PaintArea(QPainter& p, const QRect& dirty, const Scaled& pictures)
-{
-    if (pictures.background.isNull()) {
-        p.fillRect(dirty, backColour_);
-    } else {
-        p.drawPixmap(dirty, pictures.background, QRectF(QPointF(dirty.topLeft()) * pictures.dpr,
-                                                        QSizeF(dirty.size()) * pictures.dpr).toAlignedRect());
-    }
-
-    // Only the cells around the rectangle, in the order of their numbers:
-    // a larger picture lies over its right and lower neighbours.
-    const Board& board = game_.GetBoard();
-    const CellGeometry& geometry = game_.Geometry();
-    const QSize reach = ScaledSize(largestTile_);
-    const auto [y0, y1] = CellSpan(dirty.top(), dirty.bottom(), geometry.boxH, reach.height(), board.MaxY());
-    const auto [x0, x1] = CellSpan(dirty.left(), dirty.right(), geometry.boxW, reach.width(), board.MaxX());
-    for (int y = y0; y <= y1; ++y) {
-        for (int x = x0; x <= x1; ++x) {
-            const int n = board.CellNumber(Cell{x, y});
-            const TileView& view = board.View(n);
-            if (!view.visible || view.picture < 1 || static_cast<std::size_t>(view.picture) >= pictures.tiles.size()) {
-                continue;
-            }
-            const QRect r = TileRect(n);
-            if (r.intersects(dirty)) {
-                p.drawPixmap(r, pictures.tiles[static_cast<std::size_t>(view.picture)]);
-            }
-        }
-    }
-
-    if (const Level* level = game_.CurrentLevel()) {
-        if (const MaskState& mb2 = game_.HoverMask(); mb2.visible) {
-            const QRect r = MaskRect(mb2, level->pictures.mb2);
-            if (r.intersects(dirty)) {
-                p.drawPixmap(r, pictures.mb2);
-            }
-        }
-        if (const MaskState& mb1 = game_.SelectionMask(); mb1.visible) {
-            const QRect r = MaskRect(mb1, level->pictures.mb1);
-            if (r.intersects(dirty)) {
-                p.drawPixmap(r, pictures.mb1);
-            }
-        }
-    }
-
-    for (const LinkLine& line : game_.Lines()) {
-        if (line.visible && LineRect(line).intersects(dirty)) {
-            p.setRenderHint(QPainter::Antialiasing);
-            p.setPen(QPen(kLinkColour, LineWidth(line), Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(QPointF(line.from.x * scale_, line.from.y * scale_),
-                       QPointF(line.to.x * scale_, line.to.y * scale_));
-        }
-    }
-    p.setRenderHint(QPainter::Antialiasing, false);
-
-    if (!pictures.particle.isNull()) {
-        for (int i = 1; i <= Particles::kCount; ++i) {
-            const auto& sprite = particles_.All()[static_cast<std::size_t>(i)];
-            if (sprite.visible) {
-                const QRect r = SpriteRect(sprite);
-                if (r.intersects(dirty)) {
-                    p.drawPixmap(r, pictures.particle);
-                }
-            }
-        }
-    }
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent* event)

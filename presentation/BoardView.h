@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include <QHash>
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
@@ -35,6 +36,12 @@ private:
     int HaloWidth() const;
 
     QColor colour_ = Qt::black;
+    // The caption as drawn in each colour it took, kept while the text,
+    // font and size stay: the ring is dear to draw, and the caption changes
+    // colour every second and repaints whenever something moves under it.
+    QHash<QRgb, QPixmap> drawn_;
+    QString drawnText_;
+    QFont drawnFont_;
 };
 
 // The board area: the level's background, the tiles, the hover and
@@ -82,6 +89,11 @@ private:
         QPixmap mb2;
         QPixmap background;
         QPixmap particle;
+        // Where the tiles go at this scale: each column's left and each
+        // row's top (indexed by x and y), and each picture's size.
+        std::vector<int> columns;
+        std::vector<int> rows;
+        std::vector<QSize> tileSizes;
     };
 
     void LevelStarted();
@@ -100,7 +112,7 @@ private:
     double LineWidth(const LinkLine& line) const;
     QRect SpriteRect(const Particles::Sprite& sprite) const;
     std::pair<int, int> CellSpan(int from, int to, int box, int reach, int count) const;
-    void PaintArea(QPainter& p, const QRect& dirty, const Scaled& pictures);
+    QRect TileRect(const Scaled& pictures, int cellNumber) const;
 
     Game& game_;
     Particles& particles_;
@@ -119,6 +131,8 @@ private:
     MaskState paintedMb2_;
     std::array<LinkLine, 3> paintedLines_{};
     std::array<QRect, Particles::kCount + 1> paintedParticles_{};
+    // The cells a paint draws, marked by number; kept between paints.
+    std::vector<char> cellsToPaint_;
 };
 
 } // namespace daz

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -616,6 +617,59 @@ TEST_F(Window, AParticleTickRepaintsOnlyTheParticlesOldAndNewPlaces)
         }
     }
     EXPECT_EQ(outside, 0) << "the paint drew outside the particles' places";
+}
+
+// A tick repaints many small pieces in one go: the hover mask's old and
+// new places and each star's. Wherever they overlap, the tiles must stay
+// under the mask and the stars over both, and nothing may be left stale:
+// what the window shows after each tick is what a full repaint draws.
+TEST_F(Window, AFewPiecesRepaintedAtOnceLookAsAFullRepaint)
+{
+    h.folder.WriteParticle(Particles::Stars);
+    Spec level(QStringLiteral("甲"), QStringLiteral("a"), 14, 10, 40, Particles::Stars);
+    level.background = true;
+    Open(2, {}, {level});
+    window->resize(1130, 900);
+    BoardView* board = window->Board();
+    QTest::qWait(50);
+    const Board& cells = h.board();
+    const QRect onWindow(board->mapTo(window.get(), QPoint(0, 0)), board->size());
+    int underAStar = 0;
+    for (int tick = 0; tick < 12; ++tick) {
+        h.timers.Fire(QStringLiteral("Timer4"));
+        // The mask moves onto the tile under one of the stars, in the same
+        // repaint as the stars.
+        for (int i = 1; i <= Particles::kCount; ++i) {
+            const QPoint at = board->ToTwips(QPointF(board->ParticleRect(i).center()));
+            const Cell cell = h.game().Geometry().CellAt(at.x(), at.y());
+            if (cells.InField(cell) && cells.View(cells.CellNumber(cell)).visible) {
+                h.game().HoverTile(cells.CellNumber(cell));
+                ++underAStar;
+                break;
+            }
+        }
+        QTest::qWait(30);
+        const QImage shown = window->screen()->grabWindow(window->winId()).toImage().copy(onWindow).convertToFormat(
+            QImage::Format_RGB32);
+        const QImage full = board->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shown.size(), full.size());
+        int wrong = 0;
+        for (int y = 0; y < full.height(); ++y) {
+            for (int x = 0; x < full.width(); ++x) {
+                wrong += shown.pixel(x, y) != full.pixel(x, y) ? 1 : 0;
+            }
+        }
+        ASSERT_EQ(wrong, 0) << "tick " << tick << ": the repaint left pixels unlike a full repaint";
+        const QImage& picture = h.controller->GetParticles().Picture();
+        const QRgb star = QColor(picture.pixel(picture.width() / 2, picture.height() / 2)).rgb();
+        for (int i = 1; i <= Particles::kCount; ++i) {
+            const QPoint centre = board->ParticleRect(i).center();
+            if (board->rect().contains(centre) && !board->Caption()->geometry().contains(centre)) {
+                EXPECT_EQ(shown.pixel(centre), star) << "tick " << tick << ": star " << i << " is covered";
+            }
+        }
+    }
+    EXPECT_GT(underAStar, 6);
 }
 
 TEST_F(Window, MinimisingPausesTheLevel)
