@@ -124,10 +124,15 @@ void TimeBar::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.fillRect(rect(), QColor(0x30, 0x22, 0x18));
     if (barWidth_ > 0) {
-        // Stretched to the time left, which changes once a second.
-        const QPixmap bar = WindowPicture(QStringLiteral("timebar.png"), {200, 17});
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawPixmap(QRect(0, 0, barWidth_, height()), bar);
+        // The picture stretched to the time left, once each time it changes.
+        const qreal dpr = devicePixelRatioF();
+        const QSize pixels = (QSizeF(barWidth_, height()) * dpr).toSize();
+        if (stretched_.size() != pixels || stretched_.devicePixelRatio() != dpr) {
+            stretched_ = WindowPicture(QStringLiteral("timebar.png"), {200, 17})
+                             .scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            stretched_.setDevicePixelRatio(dpr);
+        }
+        p.drawPixmap(0, 0, stretched_);
     }
 }
 

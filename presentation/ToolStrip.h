@@ -46,6 +46,7 @@ private:
     float timeLeft_ = 0;
     double scale_ = 1.0 / 15;
     int barWidth_ = 0;
+    QPixmap stretched_;
 };
 
 // The strip at the top of the main window: the two menu buttons, the
