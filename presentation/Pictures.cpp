@@ -3,6 +3,7 @@
 #include <array>
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
 
@@ -43,6 +44,18 @@ QString SharperName(const QString& name)
     QString sharper = name;
     sharper.insert(sharper.lastIndexOf(u'.'), QStringLiteral("@2x"));
     return sharper;
+}
+
+QPixmap ScreenPicture(const QString& resource)
+{
+    if (qApp && qApp->devicePixelRatio() > 1) {
+        QPixmap sharper(SharperName(resource));
+        if (!sharper.isNull()) {
+            sharper.setDevicePixelRatio(2);
+            return sharper;
+        }
+    }
+    return QPixmap(resource);
 }
 
 QPixmap WindowPicture(const QString& name, QSize fallbackSize, const QString& fallbackText)

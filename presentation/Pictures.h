@@ -28,6 +28,12 @@ QPixmap WindowPicture(const QString& name, QSize fallbackSize, const QString& fa
 // "toolbar.png" → "toolbar@2x.png".
 QString SharperName(const QString& name);
 
+// A picture of the resources for a window of fixed size, by its path
+// (":/splash.png"): on a screen that scales by more than one, the copy at
+// twice the resolution where there is one, which paints at the same size.
+// Null when the resources hold neither.
+QPixmap ScreenPicture(const QString& resource);
+
 // ImageList1 of the main window: 1–10 the score digits 0–9, 11/12 and
 // 16/17 the two menu buttons at rest and hovered, 13/14/15 the paused,
 // timed-out and cleared pictures.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QApplication>
 #include <QBitmap>
 #include <QPainter>
 #include <QScreen>
@@ -95,16 +94,7 @@ void ShapedWindow::CentreOnScreen()
 
 QPixmap ShapedWindow::Picture(const QString& resource, const std::function<QPixmap()>& standIn)
 {
-    // On a screen that scales by more than one, the copy at twice the
-    // resolution, painted at the same size.
-    if (qApp->devicePixelRatio() > 1) {
-        QPixmap sharper(SharperName(resource));
-        if (!sharper.isNull()) {
-            sharper.setDevicePixelRatio(2);
-            return sharper;
-        }
-    }
-    QPixmap picture(resource);
+    const QPixmap picture = ScreenPicture(resource);
     return picture.isNull() ? standIn() : picture;
 }
 

@@ -24,26 +24,11 @@ QColor PaintColour(std::int32_t bgr)
                   static_cast<int>((value >> 16) & 0xFF));
 }
 
-// A picture of the resources by its name. Where the screens scale by more
-// than one and the resources hold a copy at twice the resolution
-// ("ok@2x.png"), that copy, which paints at the same size, only sharper.
-QPixmap ResourcePicture(const QString& name)
-{
-    if (qApp && qApp->devicePixelRatio() > 1) {
-        QPixmap picture(QStringLiteral(":/") + SharperName(name));
-        if (!picture.isNull()) {
-            picture.setDevicePixelRatio(2);
-            return picture;
-        }
-    }
-    return QPixmap(QStringLiteral(":/") + name);
-}
-
 } // namespace
 
 QPixmap ToolPicture(const QString& name, QSize size, const QString& standInText, bool hover)
 {
-    QPixmap picture = ResourcePicture(name);
+    QPixmap picture = ScreenPicture(QStringLiteral(":/") + name);
     if (!picture.isNull())
         return picture;
 
@@ -62,7 +47,7 @@ QPixmap ToolPicture(const QString& name, QSize size, const QString& standInText,
 QPixmap WindowBackground(const QString& name, QSize size, const QString& title,
                          const std::vector<std::pair<Rect, QString>>& captions)
 {
-    QPixmap picture = ResourcePicture(name);
+    QPixmap picture = ScreenPicture(QStringLiteral(":/") + name);
     if (!picture.isNull())
         return picture;
 
