@@ -375,7 +375,20 @@ TEST_F(Keys, MenuKeysShowInTheMenusAndTakeTheItemsPaths)
               QStringLiteral("77"));
 }
 
-class Window : public MainWindow {};
+class Window : public MainWindow {
+protected:
+    // A 14 × 10 level with a background and twinkling stars, whose ten
+    // particles jump all over the board every tick, shown at a scale that
+    // is not the pictures' own.
+    void OpenStarryLevel()
+    {
+        h.folder.WriteParticle(Particles::Stars);
+        Spec level(QStringLiteral("甲"), QStringLiteral("a"), 14, 10, 40, Particles::Stars);
+        level.background = true;
+        Open(2, {}, {level});
+        window->resize(1130, 900);
+    }
+};
 
 TEST_F(Window, TheToolbarLabelsAndTogglesWork)
 {
@@ -553,11 +566,7 @@ TEST(QtTexts, MessageBoxButtonsReadChineseUnderTheCAndEnglishLocales)
 // whatever scale the window draws it.
 TEST_F(Window, AParticleTickRepaintsOnlyTheParticlesOldAndNewPlaces)
 {
-    h.folder.WriteParticle(Particles::Stars);
-    Spec level(QStringLiteral("甲"), QStringLiteral("a"), 14, 10, 40, Particles::Stars);
-    level.background = true;
-    Open(2, {}, {level});
-    window->resize(1130, 900);
+    OpenStarryLevel();
     BoardView* board = window->Board();
     const Particles& particles = h.controller->GetParticles();
     const auto placesNow = [&] {
@@ -625,11 +634,7 @@ TEST_F(Window, AParticleTickRepaintsOnlyTheParticlesOldAndNewPlaces)
 // what the window shows after each tick is what a full repaint draws.
 TEST_F(Window, AFewPiecesRepaintedAtOnceLookAsAFullRepaint)
 {
-    h.folder.WriteParticle(Particles::Stars);
-    Spec level(QStringLiteral("甲"), QStringLiteral("a"), 14, 10, 40, Particles::Stars);
-    level.background = true;
-    Open(2, {}, {level});
-    window->resize(1130, 900);
+    OpenStarryLevel();
     BoardView* board = window->Board();
     QTest::qWait(50);
     const Board& cells = h.board();
