@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include <QFile>
 #include <QImageReader>
 
 #include "engine/Board.h"
 #include "engine/Geometry.h"
 #include "game/Game.h"
+#include "leveldata/ConfinedFiles.h"
 #include "leveldata/ProgramPaths.h"
 
 namespace daz {
@@ -49,13 +51,24 @@ constexpr PictureBudget kDecorationBudget{0, 0, 4096 * 4096};
 
 // Decodes a picture; a null image when it is missing, too large for its
 // budget or cannot be decoded, with the reason in problem.
-QImage LoadPicture(const QString& path, const QString& name, const PictureBudget& budget, QString& problem)
+QImage LoadPicture(const DataFolders& folders, const QString& path, const QString& name, const PictureBudget& budget,
+                   QString& problem)
 {
     if (!FileExists(path)) {
         problem = QStringLiteral("缺少图片文件 %1").arg(name);
         return {};
     }
-    QImageReader reader(path);
+    // Read from what was opened below its folder: the decoder never sees
+    // a path that could have changed in between.
+    QString reason;
+    FileHandle handle = OpenFileBelow(folders.RootOf(path), path, kPictureFileBudget, reason);
+    QFile file;
+    if (!handle || !file.open(handle.Get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        problem = QStringLiteral("图片文件 %1 无法读取（%2）").arg(name, reason);
+        return {};
+    }
+    handle.Release();
+    QImageReader reader(&file);
     if (const QSize size = reader.size(); size.isValid() && !budget.Allows(size)) {
         problem = QStringLiteral("图片文件 %1 太大（%2 × %3 像素）").arg(name).arg(size.width()).arg(size.height());
         return {};
@@ -120,7 +133,7 @@ LevelReading ReadLevel(IniAccess& ini, const DataFolders& folders, const QString
     const int used = std::min<int>(settings->photoSum, pairs);
     const PictureBudget tileBudget = TileBudget(settings->maxX, settings->maxY);
     const auto tilePicture = [&](const QString& name) {
-        return LoadPicture(folders.Find(folder + name), name, tileBudget, problem);
+        return LoadPicture(folders, folders.Find(folder + name), name, tileBudget, problem);
     };
     pictures.tiles.resize(static_cast<std::size_t>(used) + 1);
     for (int k = 1; k <= used && problem.isEmpty(); ++k) {
@@ -139,10 +152,10 @@ LevelReading ReadLevel(IniAccess& ini, const DataFolders& folders, const QString
     // Decoration: a background or particle picture that is missing, too
     // large or cannot be read leaves the plain colour, or no particles.
     QString ignored;
-    pictures.background = LoadPicture(folders.Find(folder + QStringLiteral("gameback.jpg")), {}, kDecorationBudget, ignored);
+    pictures.background = LoadPicture(folders, folders.Find(folder + QStringLiteral("gameback.jpg")), {}, kDecorationBudget, ignored);
     if (settings->particle != 0) {
         const QString sprite = folders.Find(QStringLiteral("\\Particle\\Particle_%1.gif").arg(settings->particle));
-        pictures.particle = LoadPicture(sprite, {}, kDecorationBudget, ignored);
+        pictures.particle = LoadPicture(folders, sprite, {}, kDecorationBudget, ignored);
     }
     return {std::move(level), {}};
 }

@@ -12,6 +12,7 @@
 #include "leveldata/Conversions.h"
 #include "leveldata/ErrorTexts.h"
 #include "leveldata/Formats.h"
+#include "leveldata/FileReplace.h"
 #include "leveldata/LevelFiles.h"
 #include "leveldata/ProgramPaths.h"
 
@@ -25,16 +26,14 @@ QString NoSavingText(const QString& what)
     return what + QStringLiteral("\n游戏可以照常进行，但这次的进度和设置不会保存。");
 }
 
-// Makes the folder and the folders the level tools write into. Empty text
-// when they are there, else why not.
-QString MakeFolders(const QString& player)
+// Makes the player's folder. Empty text when it is there, else why not.
+// The folders inside it are made when something is first written there.
+QString MakeFolder(const QString& player)
 {
-    for (const QString& folder : {player, player + QStringLiteral("/gameg"), player + QStringLiteral("/media")}) {
-        std::error_code error;
-        std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
-        if (error)
-            return QStringLiteral("无法创建存档文件夹“%1”：%2。").arg(Shown(folder), SystemErrorText(error.value()));
-    }
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(player).toStdString(), error);
+    if (error)
+        return QStringLiteral("无法创建存档文件夹“%1”：%2。").arg(Shown(player), SystemErrorText(error.value()));
     return {};
 }
 
@@ -68,52 +67,97 @@ struct QuietEntry {
     QString path;
 };
 
-// The catalogue's entries 1 … Menu read without a word to the player;
-// nothing when the file cannot be read or has no Menu. Missing entries
-// are left out.
-std::optional<std::vector<QuietEntry>> QuietCatalogue(IniAccess& ini, const QString& file)
+// A catalogue as the merge sees it, read once and without a word to the
+// player. Only the numbers the level menu can hold are looked at, however
+// large a Menu the file claims.
+struct QuietCatalogue {
+    std::optional<int> menu;       // Menu, when it is a count the game reads
+    int highest = 0;               // the highest number with a MenuName or MenuPath
+    std::vector<QuietEntry> entries; // the numbers with both keys
+};
+
+std::optional<QuietCatalogue> ReadQuietly(IniAccess& ini, const QString& file)
 {
-    const auto menu = ini.LookUpIniKey(file, kCatalogueSection, QStringLiteral("Menu"));
-    const auto count = menu ? ToInt16(*menu) : std::nullopt;
-    if (!count || *count < 0)
-        return std::nullopt;
-    std::vector<QuietEntry> entries;
-    for (int i = 1; i <= *count; ++i) {
-        const auto name = ini.LookUpIniKey(file, kCatalogueSection, QStringLiteral("MenuName%1").arg(i));
-        const auto path = ini.LookUpIniKey(file, kCatalogueSection, QStringLiteral("MenuPath%1").arg(i));
+    const IniReader reader(ini, file);
+    const auto menu = reader.LookUp(kCatalogueSection, QStringLiteral("Menu"));
+    if (!menu)
+        return std::nullopt; // unreadable, or no catalogue in it
+    QuietCatalogue catalogue;
+    if (const auto count = ToInt16(*menu); count && *count >= 0)
+        catalogue.menu = *count;
+    for (int i = 1; i <= kMostCatalogueLevels; ++i) {
+        const auto name = reader.LookUp(kCatalogueSection, QStringLiteral("MenuName%1").arg(i));
+        const auto path = reader.LookUp(kCatalogueSection, QStringLiteral("MenuPath%1").arg(i));
+        if (name || path)
+            catalogue.highest = i;
         if (name && path)
-            entries.push_back({*name, *path});
+            catalogue.entries.push_back({*name, *path});
     }
-    return entries;
+    return catalogue;
 }
 
-// Adds the shipped levels the player's catalogue does not list yet.
-QString AddNewShippedLevels(IniAccess& ini, const QString& players, const QString& shipped, int playersCount,
-                            const std::vector<QuietEntry>& playersEntries)
+// The file in the player's folder that remembers which shipped levels the
+// player was told do not fit into a full level menu, one MenuPath a line.
+const QString kToldFile = QStringLiteral("\\levels-not-listed.txt");
+
+// Adds the shipped levels the player's catalogue does not list yet, after
+// the highest entry present, and sets Menu to the last one: one write.
+// When the menu is full, the levels that do not fit are told once.
+QString AddNewShippedLevels(IniAccess& ini, const QString& players, const QString& shipped,
+                            const QuietCatalogue& playersCatalogue)
 {
-    const auto shippedEntries = QuietCatalogue(ini, shipped);
-    if (!shippedEntries)
+    const auto shippedCatalogue = ReadQuietly(ini, shipped);
+    if (!shippedCatalogue)
         return {};
     std::set<QString> known;
-    for (const QuietEntry& entry : playersEntries)
+    for (const QuietEntry& entry : playersCatalogue.entries)
         known.insert(PathKey(entry.path));
 
     QStringList lines;
-    int count = playersCount;
-    for (const QuietEntry& entry : *shippedEntries) {
+    QStringList left;
+    int count = playersCatalogue.highest;
+    for (const QuietEntry& entry : shippedCatalogue->entries) {
         if (!known.insert(PathKey(entry.path)).second)
             continue;
+        if (count >= kMostCatalogueLevels) {
+            left << entry.path;
+            continue;
+        }
         ++count;
         lines << QStringLiteral("MenuName%1=%2").arg(count).arg(entry.name)
               << QStringLiteral("MenuPath%1=%2").arg(count).arg(entry.path);
     }
-    if (lines.isEmpty())
-        return {};
-    const IniWriteResult result =
-        ini.AppendIniLinesThenWriteKey(players, lines, kCatalogueSection, QStringLiteral("Menu"), QString::number(count));
-    if (!result.ok)
-        return QStringLiteral("新的关卡未能加入你的关卡目录：%1").arg(result.error);
-    return {};
+
+    QString message;
+    if (!lines.isEmpty()) {
+        // A Menu above the last entry lists the entries it claims already.
+        const int menu = std::max(count, std::min(playersCatalogue.menu.value_or(0), kMostCatalogueLevels));
+        const IniWriteResult result = ini.AppendIniLinesThenWriteKey(players, lines, kCatalogueSection,
+                                                                     QStringLiteral("Menu"), QString::number(menu));
+        if (!result.ok)
+            return QStringLiteral("新的关卡未能加入你的关卡目录：%1").arg(result.error);
+    }
+    if (!left.isEmpty()) {
+        const DataFolders& folders = ini.Folders();
+        const QString toldFile = folders.ForWriting(kToldFile);
+        QString reason;
+        const auto toldBytes = ini.ReadFile(toldFile, reason);
+        QStringList told = toldBytes ? QString::fromUtf8(*toldBytes).split(u'\n', Qt::SkipEmptyParts) : QStringList();
+        QStringList untold;
+        for (const QString& path : left) {
+            if (!told.contains(path))
+                untold << path;
+        }
+        if (!untold.isEmpty()) {
+            told += untold;
+            (void)ReplaceFileContent(folders.Player(), toldFile, (told.join(u'\n') + u'\n').toUtf8());
+            message = QStringLiteral("你的关卡菜单已满（最多 %1 关），游戏新带的 %2 个关卡无法加入：\n%3")
+                          .arg(kMostCatalogueLevels)
+                          .arg(untold.size())
+                          .arg(untold.join(u'\n'));
+        }
+    }
+    return message;
 }
 
 // Puts a damaged file aside under a name that says when.
@@ -137,24 +181,30 @@ PlayerFolderStatus PreparePlayerFolder(IniAccess& ini, const QDateTime& now)
         return {};
 
     const QString player = folders.Player();
-    QString problem = MakeFolders(player);
+    QString problem = MakeFolder(player);
     if (problem.isEmpty())
         problem = TryWrite(player);
     if (!problem.isEmpty())
         return {false, NoSavingText(problem)};
 
-    const QString players = folders.ForWriting(kGameIniFile);
+    const QString players = ResolveExisting(NativePath(player, kGameIniFile));
     const QString shipped = NativePath(folders.Shipped(), kGameIniFile);
     const bool haveShipped = FileExists(shipped);
     QString message;
 
-    if (QFileInfo::exists(players) || QFileInfo(players).isSymLink()) {
-        const auto menu = ini.LookUpIniKey(players, kCatalogueSection, QStringLiteral("Menu"));
-        const auto count = menu ? ToInt16(*menu) : std::nullopt;
-        const auto entries = count && *count >= 0 ? QuietCatalogue(ini, players) : std::nullopt;
-        if (entries) {
+    // A link in the catalogue's place is neither read nor written through,
+    // wherever it points: the game plays the shipped catalogue and keeps
+    // nothing, and the link stays as the player made it.
+    if (QFileInfo(players).isSymLink()) {
+        return {false, NoSavingText(QStringLiteral("你的游戏设置文件“%1”是一个符号链接，游戏不经由链接读写文件，"
+                                                   "现在使用游戏自带的关卡目录。")
+                                        .arg(Shown(players)))};
+    }
+
+    if (QFileInfo::exists(players)) {
+        if (const auto catalogue = ReadQuietly(ini, players)) {
             if (haveShipped)
-                message = AddNewShippedLevels(ini, players, shipped, *count, *entries);
+                message = AddNewShippedLevels(ini, players, shipped, *catalogue);
             return {true, message};
         }
         // Unreadable, or no catalogue in it: kept aside, never overwritten.
@@ -169,7 +219,7 @@ PlayerFolderStatus PreparePlayerFolder(IniAccess& ini, const QDateTime& now)
 
     if (!haveShipped)
         return {true, message}; // the catalogue's absence is told when it is read
-    if (const QString error = CopyFileReplacing(shipped, players); !error.isEmpty())
+    if (const QString error = CopyFileReplacing(folders.Shipped(), shipped, player, players); !error.isEmpty())
         return {false, NoSavingText(error)};
     return {true, message};
 }

@@ -1,24 +1,41 @@
 #include "DataFolders.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "ConfinedFiles.h"
 #include "ProgramPaths.h"
 
 namespace daz {
 namespace {
 
-// Whether path, once its links are followed, still lies in folder.
+QStringList Components(const QString& stored)
+{
+    static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
+    return stored.split(separators, Qt::SkipEmptyParts);
+}
+
+bool Within(const QString& real, const QString& root)
+{
+    return !real.isEmpty() && !root.isEmpty() && (real == root || real.startsWith(root + u'/'));
+}
+
+// Whether path, once its links are followed, still lies in folder. A path
+// that does not exist yet is judged by its nearest existing folder: a
+// file made there lands where that folder really is.
 bool LiesIn(const QString& path, const QString& folder)
 {
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return true; // nothing there yet: the name alone decides, and it was checked
-    const QString real = info.canonicalFilePath();
     const QString root = QFileInfo(folder).canonicalFilePath();
-    if (real.isEmpty() || root.isEmpty())
-        return false; // a dangling link, or a folder that went away
-    return real == root || real.startsWith(root + u'/');
+    const QString top = QDir::cleanPath(folder);
+    QString existing = QDir::cleanPath(path);
+    for (QFileInfo info(existing); !info.exists() && !info.isSymLink(); info = QFileInfo(existing)) {
+        if (existing == top || !IsBelow(top, existing))
+            return true; // not even the folder is there: nothing can lead out of it
+        existing = info.absolutePath();
+    }
+    // A dangling link, or a folder that went away, gives no real path.
+    return Within(QFileInfo(existing).canonicalFilePath(), root);
 }
 
 } // namespace
@@ -34,8 +51,7 @@ bool DataFolders::StaysInside(const QString& stored)
     // An absolute path of this system, a network path, a home folder.
     if (stored.startsWith(u'/') || stored.startsWith(QStringLiteral("\\\\")) || stored.startsWith(u'~'))
         return false;
-    static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
-    for (const QString& part : stored.split(separators, Qt::SkipEmptyParts)) {
+    for (const QString& part : Components(stored)) {
         if (part == QStringLiteral(".."))
             return false;
         // A drive letter, or a colon anywhere, names another place on the
@@ -78,9 +94,35 @@ QString DataFolders::ForWriting(const QString& stored) const
     return InFolder(player_, stored);
 }
 
+QString DataFolders::LinkLeadingOut(const QString& stored) const
+{
+    if (!StaysInside(stored))
+        return {};
+    const QString root = QFileInfo(player_).canonicalFilePath();
+    QString path = player_;
+    for (const QString& part : Components(stored)) {
+        path = ResolveExisting(path + u'/' + part);
+        const QFileInfo info(path);
+        if (!info.exists() && !info.isSymLink())
+            return {};
+        if (info.isSymLink() && !Within(info.canonicalFilePath(), root))
+            return path;
+    }
+    return {};
+}
+
 bool DataFolders::IsPlayers(const QString& path) const
 {
-    return path == player_ || path.startsWith(player_ + u'/');
+    return IsBelow(player_, path);
+}
+
+QString DataFolders::RootOf(const QString& path) const
+{
+    if (IsBelow(player_, path))
+        return player_;
+    if (IsBelow(shipped_, path))
+        return shipped_;
+    return {};
 }
 
 } // namespace daz

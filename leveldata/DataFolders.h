@@ -26,7 +26,11 @@ inline const QString kAppId = QStringLiteral("com.example.jilan_llk");
 //
 // Stored paths come from files a player may have downloaded, so none may
 // lead out of its folder: a ".." component, an absolute path or a drive
-// letter is refused, and so is a file that a symbolic link places outside.
+// letter is refused, and so is a file that a symbolic link places outside,
+// or a new file whose folder a link places outside. These looks at a path
+// tell the player early and clearly; what keeps every read and write in
+// its folder is the way files are opened (ConfinedFiles.h), judged on what
+// was opened.
 class DataFolders {
 public:
     // One program folder, read and written. Implicit, so that a folder's
@@ -55,8 +59,17 @@ public:
     // stored path is refused.
     QString ForWriting(const QString& stored) const;
 
+    // The first symbolic link on the way of the stored path in the player's
+    // folder that leads out of that folder (or nowhere), for telling the
+    // player why a write there is refused; empty when there is none.
+    QString LinkLeadingOut(const QString& stored) const;
+
     // Whether a path that Find gave lies in the player's folder.
     bool IsPlayers(const QString& path) const;
+
+    // The folder a path that Find or ForWriting gave lies in, by name: the
+    // player's or the shipped one; empty for a path outside both.
+    QString RootOf(const QString& path) const;
 
 private:
     QString InFolder(const QString& folder, const QString& stored) const;

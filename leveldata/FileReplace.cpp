@@ -3,14 +3,18 @@
 #include <cerrno>
 #include <csignal>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <QStringList>
 
+#include "ConfinedFiles.h"
 #include "ErrorTexts.h"
 
 namespace daz {
@@ -32,21 +36,25 @@ void IgnoreFileSizeSignal()
     (void)ignored;
 }
 
-// The reason the target may not be replaced, or empty text.
-QString Refusal(const QString& target)
+// The reason the target, name in the folder, may not be replaced, or
+// empty text. mode gets the permissions a replaced file keeps.
+QString Refusal(int folder, const QString& name, const QString& target, mode_t& mode)
 {
-    const QFileInfo info(target);
-    if (info.isSymLink())
+    struct stat info {};
+    if (::fstatat(folder, QFile::encodeName(name).constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno == ENOENT)
+            return {};
+        return ErrorText(QStringLiteral("无法写入文件"), target, SystemErrorText(errno));
+    }
+    if (S_ISLNK(info.st_mode))
         return ErrorText(QStringLiteral("无法写入文件"), target, QStringLiteral("它是一个符号链接，游戏不通过链接写入文件"));
-    if (!info.exists())
-        return {};
-    if (!info.isFile())
+    if (!S_ISREG(info.st_mode))
         return ErrorText(QStringLiteral("无法写入文件"), target, QStringLiteral("它不是普通文件"));
     // The superuser may write anything; a file nobody may write is still
     // meant to stay as it is.
-    const QFile::Permissions anyoneWrites = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-    if (!info.isWritable() || !(info.permissions() & anyoneWrites))
+    if (::faccessat(folder, QFile::encodeName(name).constData(), W_OK, AT_EACCESS) != 0 || (info.st_mode & 0222) == 0)
         return ErrorText(QStringLiteral("无法写入文件"), target, QStringLiteral("文件是只读的"));
+    mode = info.st_mode & 07777;
     return {};
 }
 
@@ -68,27 +76,47 @@ int WriteAll(int fd, const QByteArray& content)
     return ::fsync(fd) == 0 ? 0 : errno;
 }
 
-// Makes the rename in the folder durable as well. Best effort: the new
-// content is already safe on the disk, only its name might be lost.
-void SyncFolder(const QString& folder)
+// A new temporary file beside the target, made exclusively, under a name
+// IsLeftoverOfWrite knows: the target's name, ".", six letters.
+FileHandle CreateTemporary(int folder, const QString& name, mode_t mode, QString& temporary, int& error)
 {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    error = EEXIST;
+    for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
+        do {
+            temporary = name + u'.';
+            for (int i = 0; i < 6; ++i)
+                temporary += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))]);
+        } while (!IsLeftoverOfWrite(temporary, name));
+        FileHandle file(::openat(folder, QFile::encodeName(temporary).constData(),
+                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode == 0 ? 0666 : mode));
+        if (file) {
+            // A replaced file keeps its permissions, whatever the umask.
+            if (mode != 0)
+                ::fchmod(file.Get(), mode);
+            error = 0;
+            return file;
+        }
+        error = errno;
     }
+    return {};
 }
 
 // Removes what killed writes of the target left beside it.
-void RemoveLeftovers(const QString& target)
+void RemoveLeftovers(int folder, const QString& name)
 {
-    const QFileInfo info(target);
-    const QDir folder = info.absoluteDir();
-    const QString name = info.fileName();
-    for (const QString& entry : folder.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
-        if (IsLeftoverOfWrite(entry, name))
-            QFile::remove(folder.filePath(entry));
+    DIR* listing = ::fdopendir(::fcntl(folder, F_DUPFD_CLOEXEC, 0));
+    if (listing == nullptr)
+        return;
+    QStringList leftovers;
+    while (const dirent* entry = ::readdir(listing)) {
+        const QString entryName = QFile::decodeName(entry->d_name);
+        if (IsLeftoverOfWrite(entryName, name))
+            leftovers << entryName;
     }
+    ::closedir(listing);
+    for (const QString& leftover : leftovers)
+        ::unlinkat(folder, QFile::encodeName(leftover).constData(), 0);
 }
 
 } // namespace
@@ -117,25 +145,38 @@ bool IsLeftoverOfWrite(const QString& fileName, const QString& target)
     return upper > 0 && lower > 0 && !capitalised;
 }
 
-QString ReplaceFileContent(const QString& target, const QByteArray& content)
+QString ReplaceFileContent(const QString& root, const QString& target, const QByteArray& content)
 {
-    if (QString refusal = Refusal(target); !refusal.isEmpty())
+    const QFileInfo info(target);
+    const QString name = info.fileName();
+    QString reason;
+    const FileHandle folder = OpenFolderBelow(root, info.absolutePath(), reason);
+    if (!folder)
+        return ErrorText(QStringLiteral("无法写入文件"), target, reason);
+    mode_t mode = 0;
+    if (QString refusal = Refusal(folder.Get(), name, target, mode); !refusal.isEmpty())
         return refusal;
     IgnoreFileSizeSignal();
 
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
-        return ErrorText(QStringLiteral("无法创建临时文件以写入"), target, FileErrorText(file));
-    // Written past QFileDevice's buffer, which loses the reason of a short
-    // write ("Unknown error").
-    if (const int error = WriteAll(file.handle(), content); error != 0) {
-        file.cancelWriting();
+    QString temporary;
+    int error = 0;
+    const FileHandle file = CreateTemporary(folder.Get(), name, mode, temporary, error);
+    if (!file)
+        return ErrorText(QStringLiteral("无法创建临时文件以写入"), target, SystemErrorText(error));
+    const QByteArray temporaryName = QFile::encodeName(temporary);
+    if (error = WriteAll(file.Get(), content); error != 0) {
+        ::unlinkat(folder.Get(), temporaryName.constData(), 0);
         return ErrorText(QStringLiteral("无法写入文件"), target, SystemErrorText(error));
     }
-    if (!file.commit())
-        return ErrorText(QStringLiteral("无法替换文件"), target, FileErrorText(file));
-    SyncFolder(QFileInfo(target).absolutePath());
-    RemoveLeftovers(target);
+    if (::renameat(folder.Get(), temporaryName.constData(), folder.Get(), QFile::encodeName(name).constData()) != 0) {
+        error = errno;
+        ::unlinkat(folder.Get(), temporaryName.constData(), 0);
+        return ErrorText(QStringLiteral("无法替换文件"), target, SystemErrorText(error));
+    }
+    // The rename made durable as well. Best effort: the new content is
+    // already safe on the disk, only its name might be lost.
+    ::fsync(folder.Get());
+    RemoveLeftovers(folder.Get(), name);
     return {};
 }
 

@@ -22,12 +22,12 @@ std::int64_t StoredScore(const QString& text)
 Catalogue ReadCatalogue(IniAccess& ini, const QString& iniFile)
 {
     Catalogue catalogue;
-    catalogue.menu = std::max<int>(
-        0, ToInt16(ini.ReadIniKey(iniFile, kCatalogueSection, QStringLiteral("Menu"))).value_or(0));
+    IniReader file(ini, iniFile);
+    catalogue.menu = std::max<int>(0, ToInt16(file.Read(kCatalogueSection, QStringLiteral("Menu"))).value_or(0));
     const int count = std::min(catalogue.menu, kMostCatalogueLevels);
     for (int i = 1; i <= count; ++i) {
-        auto name = ini.LookUpIniKey(iniFile, kCatalogueSection, QStringLiteral("MenuName%1").arg(i));
-        auto path = ini.LookUpIniKey(iniFile, kCatalogueSection, QStringLiteral("MenuPath%1").arg(i));
+        auto name = file.LookUp(kCatalogueSection, QStringLiteral("MenuName%1").arg(i));
+        auto path = file.LookUp(kCatalogueSection, QStringLiteral("MenuPath%1").arg(i));
         if (name && path)
             catalogue.levels.push_back({i, std::move(*name), std::move(*path)});
         else
@@ -76,14 +76,15 @@ IniWriteResult AppendCatalogueLevel(IniAccess& ini, const QString& iniFile, int 
 UserSettings ReadUserSettings(IniAccess& ini, const QString& iniFile)
 {
     UserSettings settings;
-    const QString media = ini.ReadIniKey(iniFile, kUserSection, QStringLiteral("MediaON"));
+    IniReader file(ini, iniFile);
+    const QString media = file.Read(kUserSection, QStringLiteral("MediaON"));
     if (const auto on = ToBoolean(media)) {
         settings.mediaOnText = media;
         settings.mediaOn = *on;
     }
-    settings.soundOn = ToBoolean(ini.ReadIniKey(iniFile, kUserSection, QStringLiteral("SoundON"))).value_or(true);
-    settings.userGK = ToInt16(ini.ReadIniKey(iniFile, kUserSection, QStringLiteral("UserGK"))).value_or(1);
-    settings.userJF = StoredScore(ini.ReadIniKey(iniFile, kUserSection, QStringLiteral("UserJF")));
+    settings.soundOn = ToBoolean(file.Read(kUserSection, QStringLiteral("SoundON"))).value_or(true);
+    settings.userGK = ToInt16(file.Read(kUserSection, QStringLiteral("UserGK"))).value_or(1);
+    settings.userJF = StoredScore(file.Read(kUserSection, QStringLiteral("UserJF")));
     return settings;
 }
 
@@ -102,12 +103,13 @@ IniWriteResult WriteUserSettings(IniAccess& ini, const QString& iniFile, const U
 LevelSettingsText ReadLevelSettings(IniAccess& ini, const QString& setmeFile)
 {
     LevelSettingsText settings;
-    settings.maxX = ini.ReadIniKey(setmeFile, kLevelSection, QStringLiteral("MaxX"));
-    settings.maxY = ini.ReadIniKey(setmeFile, kLevelSection, QStringLiteral("MaxY"));
-    settings.photoSum = ini.ReadIniKey(setmeFile, kLevelSection, QStringLiteral("PhotoSum"));
-    settings.gBackColor = ini.ReadIniKey(setmeFile, kLevelSection, QStringLiteral("GBackColor"));
-    settings.mediaName = ini.ReadIniKey(setmeFile, kLevelSection, QStringLiteral("MediaName"));
-    settings.particle = ini.ReadIniKey(setmeFile, kLevelSection, QStringLiteral("Particle"));
+    IniReader file(ini, setmeFile);
+    settings.maxX = file.Read(kLevelSection, QStringLiteral("MaxX"));
+    settings.maxY = file.Read(kLevelSection, QStringLiteral("MaxY"));
+    settings.photoSum = file.Read(kLevelSection, QStringLiteral("PhotoSum"));
+    settings.gBackColor = file.Read(kLevelSection, QStringLiteral("GBackColor"));
+    settings.mediaName = file.Read(kLevelSection, QStringLiteral("MediaName"));
+    settings.particle = file.Read(kLevelSection, QStringLiteral("Particle"));
     return settings;
 }
 

@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "ConfinedFiles.h"
 #include "ErrorTexts.h"
 #include "FileReplace.h"
 #include "ProgramPaths.h"
@@ -26,28 +28,6 @@ QString KeyMissingCaption() { return QStringLiteral("错误信息"); }
 QString CannotReadText(const QString& path, const QString& reason)
 {
     return QStringLiteral("无法读取文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason);
-}
-
-// The whole file, or nothing with the reason in error.
-std::optional<QByteArray> ReadAll(const QString& path, QString& error)
-{
-    // A pipe or a device would never finish reading; only regular files are
-    // opened.
-    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
-        error = QStringLiteral("不是普通文件");
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = FileErrorText(file);
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error = FileErrorText(file);
-        return std::nullopt;
-    }
-    return bytes;
 }
 
 // The blanks that the writer's matching ignores are spaces, nothing else.
@@ -147,20 +127,15 @@ IniAccess::IniAccess(DataFolders folders, platform::MessageBoxes& boxes)
 
 namespace {
 
-// Reads the file and scans it for the key.
-std::pair<ScanResult, QString> ScanFile(const QString& file, const QString& section, const QString& key)
+// The text the reader scans: decoded, and with every line ended by CR LF,
+// as files edited on other systems may end their lines in LF only.
+QString ScannedText(const QByteArray& bytes)
 {
-    QString reason;
-    const auto bytes = ReadAll(ResolveExisting(file), reason);
-    if (!bytes)
-        return {ScanResult::FileError, {}};
-    const StoredText stored = SplitStoredText(*bytes);
+    const StoredText stored = SplitStoredText(bytes);
     QString text = DecodeText(stored.body, stored.encoding);
-    // Files edited on other systems may end their lines in LF only; they
-    // read as if every line ended in CR LF.
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\n', QStringLiteral("\r\n"));
-    return ScanForKey(text, section, key);
+    return text;
 }
 
 // The file's bytes with key=value written after each header of the
@@ -215,40 +190,78 @@ QByteArray WithLinesAppended(const QByteArray& bytes, const QStringList& lines)
 
 } // namespace
 
-std::optional<QString> IniAccess::LookUpIniKey(const QString& file, const QString& section, const QString& key)
+std::optional<QByteArray> IniAccess::ReadFile(const QString& path, QString& error) const
 {
-    auto [result, value] = ScanFile(file, section, key);
+    const QString root = folders_.RootOf(path);
+    if (root.isEmpty()) {
+        error = ConfinementError(EXDEV);
+        return std::nullopt;
+    }
+    return ReadFileBelow(root, path, kTextFileBudget, error);
+}
+
+IniReader::IniReader(IniAccess& access, QString file) : access_(access), file_(std::move(file)) { Load(); }
+
+void IniReader::Load()
+{
+    QString reason;
+    const auto bytes = access_.ReadFile(ResolveExisting(file_), reason);
+    text_ = bytes ? std::optional<QString>(ScannedText(*bytes)) : std::nullopt;
+}
+
+std::optional<QString> IniReader::LookUp(const QString& section, const QString& key) const
+{
+    if (!text_)
+        return std::nullopt;
+    auto [result, value] = ScanForKey(*text_, section, key);
     if (result != ScanResult::Found)
         return std::nullopt;
     return value;
 }
 
-QString IniAccess::ReadIniKey(const QString& file, const QString& section, const QString& key)
+QString IniReader::Read(const QString& section, const QString& key)
 {
     for (;;) {
-        const std::pair<ScanResult, QString> scan = ScanFile(file, section, key);
-        switch (scan.first) {
-        case ScanResult::Found:
-            return scan.second;
-        case ScanResult::FileError:
-            boxes_.Show({FileErrorBoxText(), platform::ApplicationTitle(), platform::MessageIcon::None,
-                         platform::MessageButtons::Ok, platform::MessageAnswer::Ok});
-            return {};
-        case ScanResult::KeyMissing:
-            break;
-        }
-
-        // The box returns until the user gives up; only Retry looks at the
-        // file again.
-        platform::MessageAnswer answer;
-        do {
-            answer = boxes_.Show({KeyMissingText(), KeyMissingCaption(), platform::MessageIcon::None,
-                                  platform::MessageButtons::AbortRetryIgnore,
-                                  platform::MessageAnswer::Abort});
-            if (answer == platform::MessageAnswer::Abort)
+        if (text_) {
+            auto [result, value] = ScanForKey(*text_, section, key);
+            if (result == ScanResult::Found)
+                return value;
+            if (!access_.AskAfterFailedRead(result == ScanResult::FileError))
                 return {};
-        } while (answer != platform::MessageAnswer::Retry);
+        } else if (!access_.AskAfterFailedRead(true)) {
+            return {};
+        }
+        Load(); // Retry: the user may have mended the file meanwhile
     }
+}
+
+bool IniAccess::AskAfterFailedRead(bool fileError)
+{
+    if (fileError) {
+        boxes_.Show({FileErrorBoxText(), platform::ApplicationTitle(), platform::MessageIcon::None,
+                     platform::MessageButtons::Ok, platform::MessageAnswer::Ok});
+        return false;
+    }
+    // The box returns until the user gives up; only Retry looks at the
+    // file again.
+    platform::MessageAnswer answer;
+    do {
+        answer = boxes_.Show({KeyMissingText(), KeyMissingCaption(), platform::MessageIcon::None,
+                              platform::MessageButtons::AbortRetryIgnore, platform::MessageAnswer::Abort});
+        if (answer == platform::MessageAnswer::Abort)
+            return false;
+    } while (answer != platform::MessageAnswer::Retry);
+    return true;
+}
+
+std::optional<QString> IniAccess::LookUpIniKey(const QString& file, const QString& section, const QString& key)
+{
+    return IniReader(*this, file).LookUp(section, key);
+}
+
+QString IniAccess::ReadIniKey(const QString& file, const QString& section, const QString& key)
+{
+    return IniReader(*this, file).Read(section, key);
 }
 
 IniWriteResult IniAccess::WriteIniKey(const QString& file, const QString& section, const QString& key,
@@ -291,7 +304,7 @@ IniWriteResult IniAccess::ChangeIniFile(const QString& file, const QStringList& 
 {
     const QString path = ResolveExisting(file);
     QString reason;
-    const auto bytes = ReadAll(path, reason);
+    const auto bytes = ReadFile(path, reason);
     if (!bytes)
         return {false, CannotReadText(path, reason)};
 
@@ -319,7 +332,7 @@ IniWriteResult IniAccess::WriteNewIniFile(const QString& file, const QStringList
 
 QString IniAccess::Store(const QString& path, const QByteArray& content) const
 {
-    QString error = ReplaceFileContent(path, content);
+    QString error = ReplaceFileContent(folders_.Player(), path, content);
     // Earlier versions of the game wrote every file through this one
     // temporary file; one a kill left behind goes now. Only the name is
     // removed, never what a link there points at.

@@ -50,13 +50,38 @@ using IniKeys = std::vector<std::pair<QString, QString>>;
 // Files may be UTF-8 or GB18030/GBK (see TextEncoding.h); lines end in
 // CR LF, and a file with bare LF line ends reads as if they were CR LF.
 // Paths are native paths; a file whose name differs only in letter case is
-// found (ProgramPaths.h). Nothing is cached: every call reads the file anew.
+// found (ProgramPaths.h). Nothing is cached between calls: every call (or
+// IniReader) reads the file anew. A file larger than kTextFileBudget
+// (ConfinedFiles.h) is not read: it cannot be one of these files.
 //
 // Every write reads the whole file, makes all its changes in memory and
 // replaces the file in one step (FileReplace.h): on any failure, or when
 // the program is killed, the file is as before or as after, never a mix.
 // Symbolic links, read-only files and anything but regular files are not
 // written.
+class IniAccess;
+
+// One file read once for looking up several keys: a batch of lookups
+// (the catalogue, the user's settings, a level's settings) reads the file
+// once, not once per key. Lookups follow IniAccess's rules; Read shows the
+// same boxes as IniAccess::ReadIniKey, and its Retry reads the file anew.
+class IniReader {
+public:
+    IniReader(IniAccess& access, QString file);
+
+    QString Read(const QString& section, const QString& key);
+    std::optional<QString> LookUp(const QString& section, const QString& key) const;
+    // Whether the file could be read (within its size budget).
+    bool Readable() const { return text_.has_value(); }
+
+private:
+    void Load();
+
+    IniAccess& access_;
+    QString file_;
+    std::optional<QString> text_; // decoded, every line ended by CR LF
+};
+
 class IniAccess {
 public:
     // folders: where the settings files live (a single program folder
@@ -129,7 +154,16 @@ public:
 
     const DataFolders& Folders() const { return folders_; }
 
+    // The file's bytes, read below the folder it lies in, or nothing with
+    // the reason in error.
+    std::optional<QByteArray> ReadFile(const QString& path, QString& error) const;
+
 private:
+    friend class IniReader;
+    // The boxes of ReadIniKey for a key that could not be read; true when
+    // the user chose Retry.
+    bool AskAfterFailedRead(bool fileError);
+
     // Replaces the file's content; empty text or what went wrong.
     QString Store(const QString& path, const QByteArray& content) const;
 

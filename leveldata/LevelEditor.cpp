@@ -89,6 +89,8 @@ std::optional<Refusal> LevelEditor::Validate() const
     // Before the name is used as a path at all.
     if (const QString problem = LevelNameProblem(f.name); !problem.isEmpty())
         return Refusal{problem, ToolField::LevelName, true};
+    if (const QString link = context_.Folders().LinkLeadingOut(kLevelsFolder + f.name + u'\\'); !link.isEmpty())
+        return Refusal{LinkLeadingOutMessage(link)};
     if (NameTaken())
         return Refusal{QStringLiteral("对不起！此关卡名称已经存在，请改一个！")};
     if (f.sourceFolder.isEmpty())
@@ -121,6 +123,10 @@ std::optional<Refusal> LevelEditor::Validate() const
 
     if (const QString problem = MakerNameProblem(f.maker); !problem.isEmpty())
         return Refusal{problem, ToolField::Maker, true};
+    if (!f.music.isEmpty()) {
+        if (const QString link = context_.Folders().LinkLeadingOut(kMediaFolder + context_.mediaName); !link.isEmpty())
+            return Refusal{LinkLeadingOutMessage(link)};
+    }
     return std::nullopt;
 }
 
@@ -168,9 +174,12 @@ QString LevelEditor::Create(int levelNumber)
     const QFileInfo levelInfo(QDir::cleanPath(level));
     if (levelInfo.exists() || levelInfo.isSymLink()) // left alone
         return QStringLiteral("无法创建文件夹“%1”：文件夹已经存在").arg(QDir::toNativeSeparators(level));
-    RemoveUnfinishedFolders(levelInfo.absolutePath());
+    const QString root = folders.Player();
+    if (QString error = MakeFolders(root, levelInfo.absolutePath()); !error.isEmpty())
+        return error;
+    RemoveUnfinishedFolders(root, levelInfo.absolutePath());
     QString building;
-    if (QString error = MakeUnfinishedFolder(level, building); !error.isEmpty())
+    if (QString error = MakeUnfinishedFolder(root, level, building); !error.isEmpty())
         return error;
     made.levelFolder = building;
     const QString folder = building + u'/';
@@ -178,19 +187,19 @@ QString LevelEditor::Create(int levelNumber)
     step(Step::CopyPictures);
     const long long count = PictureCount(*FieldNumber(f.photoSum));
     for (long long j = 1; j <= count; ++j) {
-        if (QString error = CopyFileReplacing(InFolder(f.sourceFolder, PictureName(j)), folder + PictureName(j));
+        if (QString error = CopyFileReplacing({}, InFolder(f.sourceFolder, PictureName(j)), root, folder + PictureName(j));
             !error.isEmpty())
             return fail(error);
     }
     step(Step::CopyMasks);
     for (const QString& mask : {QStringLiteral("mb1.gif"), QStringLiteral("mb2.gif")}) {
-        if (QString error = CopyFileReplacing(InFolder(f.sourceFolder, mask), folder + mask); !error.isEmpty())
+        if (QString error = CopyFileReplacing({}, InFolder(f.sourceFolder, mask), root, folder + mask); !error.isEmpty())
             return fail(error);
     }
 
     step(Step::CopyBackground);
     if (!f.background.isEmpty()) {
-        if (QString error = CopyFileReplacing(f.background, folder + QStringLiteral("gameback.jpg")); !error.isEmpty())
+        if (QString error = CopyFileReplacing({}, f.background, root, folder + QStringLiteral("gameback.jpg")); !error.isEmpty())
             return fail(error);
     }
 
@@ -200,7 +209,11 @@ QString LevelEditor::Create(int levelNumber)
     if (!f.music.isEmpty()) {
         if (!folders.HasFile(kMediaFolder + context_.mediaName)) {
             const QString target = folders.ForWriting(kMediaFolder + context_.mediaName);
-            if (QString error = CopyFileReplacing(f.music, target); !error.isEmpty())
+            if (target.isEmpty())
+                return fail(QStringLiteral("无法保存音乐文件“%1”").arg(context_.mediaName));
+            if (QString error = MakeFolders(root, QFileInfo(target).absolutePath()); !error.isEmpty())
+                return fail(error);
+            if (QString error = CopyFileReplacing({}, f.music, root, target); !error.isEmpty())
                 return fail(error);
             made.copiedMusic = target;
         }
@@ -218,7 +231,7 @@ QString LevelEditor::Create(int levelNumber)
         return fail(result.error);
 
     step(Step::MoveIntoPlace);
-    if (QString error = MoveFolderIntoPlace(building, level); !error.isEmpty())
+    if (QString error = MoveFolderIntoPlace(root, building, level); !error.isEmpty())
         return fail(error);
     made.levelFolder = level;
 

@@ -5,12 +5,14 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include "ConfinedFiles.h"
 #include "ErrorTexts.h"
 #include "FileReplace.h"
 #include "ProgramPaths.h"
@@ -26,24 +28,55 @@ const QString kUnfinishedPrefix = QStringLiteral(".building=");
 
 } // namespace
 
-QString CopyFileReplacing(const QString& source, const QString& target)
+QString CopyFileReplacing(const QString& sourceRoot, const QString& source, const QString& root,
+                          const QString& target)
 {
-    // A pipe or a device would never finish copying.
-    if (const QFileInfo info(ResolveExisting(source)); info.exists() && !info.isFile())
-        return QStringLiteral("无法读取文件“%1”：不是普通文件").arg(Shown(source));
-    QFile in(ResolveExisting(source));
-    if (!in.open(QIODevice::ReadOnly))
-        return QStringLiteral("无法读取文件“%1”：%2").arg(Shown(source), FileErrorText(in));
-    const QByteArray content = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        return QStringLiteral("无法读取文件“%1”：%2").arg(Shown(source), FileErrorText(in));
-    return ReplaceFileContent(target, content);
+    const QString path = ResolveExisting(source);
+    QString reason;
+    const auto content = sourceRoot.isEmpty() ? ReadPickedFile(path, kMediaFileBudget, reason)
+                                              : ReadFileBelow(sourceRoot, path, kMediaFileBudget, reason);
+    if (!content)
+        return QStringLiteral("无法读取文件“%1”：%2").arg(Shown(source), reason);
+    return ReplaceFileContent(root, target, *content);
 }
 
-QString MakeUnfinishedFolder(const QString& folder, QString& path)
+QString MakeFolders(const QString& root, const QString& folder)
 {
-    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString reason;
+    FileHandle current = OpenFolderBelow(root, root, reason);
+    const auto relative = QDir(root).relativeFilePath(QDir::cleanPath(folder));
+    if (current && (!IsBelow(root, QDir::cleanPath(folder)) || relative.startsWith(QStringLiteral(".."))))
+        reason = ConfinementError(EXDEV);
+    else if (current && relative != QStringLiteral(".")) {
+        // One step at a time from the folder's descriptor, never through a
+        // link: a folder made is made where it was opened.
+        for (const QString& part : relative.split(u'/', Qt::SkipEmptyParts)) {
+            const QByteArray name = QFile::encodeName(part);
+            if (::mkdirat(current.Get(), name.constData(), 0777) != 0 && errno != EEXIST) {
+                reason = SystemErrorText(errno);
+                break;
+            }
+            FileHandle next(::openat(current.Get(), name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+            if (!next) {
+                reason = ConfinementError(errno);
+                break;
+            }
+            current = std::move(next);
+        }
+    }
+    if (reason.isEmpty())
+        return {};
+    return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(folder), reason);
+}
+
+QString MakeUnfinishedFolder(const QString& root, const QString& folder, QString& path)
+{
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     const QString parent = QFileInfo(QDir::cleanPath(folder)).absolutePath();
+    QString reason;
+    const FileHandle where = OpenFolderBelow(root, parent, reason);
+    if (!where)
+        return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(folder), reason);
     int error = EEXIST;
     for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
         QString name = kUnfinishedPrefix;
@@ -51,7 +84,7 @@ QString MakeUnfinishedFolder(const QString& folder, QString& path)
             name += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))]);
         path = InFolder(parent, name);
         // A folder of its own, made new: never one that was there.
-        if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0)
+        if (::mkdirat(where.Get(), QFile::encodeName(name).constData(), 0777) == 0)
             return {};
         error = errno;
     }
@@ -59,23 +92,32 @@ QString MakeUnfinishedFolder(const QString& folder, QString& path)
     return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(folder), SystemErrorText(error));
 }
 
-QString MoveFolderIntoPlace(const QString& from, const QString& to)
+QString MoveFolderIntoPlace(const QString& root, const QString& from, const QString& to)
 {
-    const QByteArray source = QFile::encodeName(from);
     QString target = to;
     while (target.endsWith(u'/'))
         target.chop(1);
-    const QByteArray destination = QFile::encodeName(target);
+    const QFileInfo source(from);
+    const QFileInfo destination(target);
+    QString reason;
+    const FileHandle sourceFolder = OpenFolderBelow(root, source.absolutePath(), reason);
+    const FileHandle targetFolder = sourceFolder ? OpenFolderBelow(root, destination.absolutePath(), reason) : FileHandle();
+    if (!targetFolder)
+        return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(to), reason);
+    const QByteArray sourceName = QFile::encodeName(source.fileName());
+    const QByteArray targetName = QFile::encodeName(destination.fileName());
     // In one step, and never over anything that is there already.
-    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, destination.constData(), RENAME_NOREPLACE) == 0)
+    if (::renameat2(sourceFolder.Get(), sourceName.constData(), targetFolder.Get(), targetName.constData(),
+                    RENAME_NOREPLACE)
+        == 0)
         return {};
     int error = errno;
     if (error == EINVAL || error == ENOSYS) {
         // A file system without that kind of rename.
         struct stat there {};
-        if (::lstat(destination.constData(), &there) == 0)
+        if (::fstatat(targetFolder.Get(), targetName.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0)
             error = EEXIST;
-        else if (::rename(source.constData(), destination.constData()) == 0)
+        else if (::renameat(sourceFolder.Get(), sourceName.constData(), targetFolder.Get(), targetName.constData()) == 0)
             return {};
         else
             error = errno;
@@ -85,24 +127,34 @@ QString MoveFolderIntoPlace(const QString& from, const QString& to)
     return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(to), SystemErrorText(error));
 }
 
-void RemoveUnfinishedFolders(const QString& parent)
+void RemoveUnfinishedFolders(const QString& root, const QString& parent)
 {
-    const QDir folder(parent);
+    QString reason;
+    const FileHandle where = OpenFolderBelow(root, parent, reason);
+    if (!where)
+        return;
+    // Through the descriptor of the folder that was opened, whatever its
+    // path leads to by now.
+    const QDir folder(QStringLiteral("/proc/self/fd/%1").arg(where.Get()));
     for (const QString& name : folder.entryList({kUnfinishedPrefix + u'*'}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks))
         QDir(folder.filePath(name)).removeRecursively();
 }
 
-QString DeleteFile(const QString& path)
+QString DeleteFile(const QString& root, const QString& path)
 {
-    QFile file(path);
-    if (!file.remove())
-        return QStringLiteral("无法删除文件“%1”：%2").arg(Shown(path), FileErrorText(file));
-    return {};
+    const QFileInfo info(path);
+    QString reason;
+    const FileHandle folder = OpenFolderBelow(root, info.absolutePath(), reason);
+    if (folder && ::unlinkat(folder.Get(), QFile::encodeName(info.fileName()).constData(), 0) != 0)
+        reason = SystemErrorText(errno);
+    if (reason.isEmpty())
+        return {};
+    return QStringLiteral("无法删除文件“%1”：%2").arg(Shown(path), reason);
 }
 
-QString WriteEmptyFile(const QString& path)
+QString WriteEmptyFile(const QString& root, const QString& path)
 {
-    return ReplaceFileContent(path, QByteArray());
+    return ReplaceFileContent(root, path, QByteArray());
 }
 
 bool FolderHoldsFiles(const QString& folder)

@@ -52,9 +52,9 @@ QString LevelModifier::MakePlayersCopy()
     if (folders.IsSingle() || folders.IsPlayers(settings))
         return {};
     const QString copy = folders.ForWriting(storedFolder_ + kLevelSettingsFile);
-    if (!QDir().mkpath(QFileInfo(copy).absolutePath()))
-        return QStringLiteral("无法创建文件夹“%1”").arg(QDir::toNativeSeparators(QFileInfo(copy).absolutePath()));
-    return CopyFileReplacing(settings, copy);
+    if (QString error = MakeFolders(folders.Player(), QFileInfo(copy).absolutePath()); !error.isEmpty())
+        return error;
+    return CopyFileReplacing(folders.RootOf(settings), settings, folders.Player(), copy);
 }
 
 QString LevelModifier::ReadSetting(const QString& key)
@@ -72,15 +72,16 @@ void LevelModifier::ChooseLevel(int position)
     if (folder_.isEmpty())
         return; // a folder outside the program's: refused when saving
 
-    fields.maxX = ReadSetting(QStringLiteral("MaxX"));
-    fields.maxY = ReadSetting(QStringLiteral("MaxY"));
+    IniReader settings(context_.ini, SettingsFile());
+    fields.maxX = settings.Read(kLevelSection, QStringLiteral("MaxX"));
+    fields.maxY = settings.Read(kLevelSection, QStringLiteral("MaxY"));
     // A colour that cannot be read leaves the swatch as it was.
-    if (const auto colour = ToInt32(ReadSetting(QStringLiteral("GBackColor"))))
+    if (const auto colour = ToInt32(settings.Read(kLevelSection, QStringLiteral("GBackColor"))))
         fields.backColour = *colour;
     fields.background = HasOwnBackground() ? kBackgroundFile : QString();
-    fields.music = ReadSetting(QStringLiteral("MediaName"));
+    fields.music = settings.Read(kLevelSection, QStringLiteral("MediaName"));
     // An effect number outside the list leaves the list's choice as it was.
-    const auto particle = ToInt16(ReadSetting(QStringLiteral("Particle")));
+    const auto particle = ToInt16(settings.Read(kLevelSection, QStringLiteral("Particle")));
     if (particle && *particle >= 0 && *particle < ParticleEffectNames().size())
         fields.particle = *particle;
 }
@@ -114,6 +115,13 @@ std::optional<Refusal> LevelModifier::Validate()
     if (!DataFolders::StaysInside(storedFolder_))
         return Refusal{QStringLiteral("这个关卡的文件夹“%1”不在游戏的文件夹之内，不能修改。").arg(storedFolder_),
                        ToolField::LevelList};
+    // Where the changes would be written: the level's folder, and the
+    // media folder for a new music file.
+    const bool newMusic = !fields.music.isEmpty() && fields.music != ReadSetting(QStringLiteral("MediaName"));
+    for (const QString& stored : {storedFolder_ + kLevelSettingsFile, newMusic ? kMediaFolder + mediaTitle_ : QString()}) {
+        if (const QString link = context_.Folders().LinkLeadingOut(stored); !link.isEmpty())
+            return Refusal{LinkLeadingOutMessage(link)};
+    }
     if (auto refusal = CheckBoardSize(fields.maxX, fields.maxY))
         return refusal;
     if (!IsEven(*FieldNumber(fields.maxX)) && !IsEven(*FieldNumber(fields.maxY)))
@@ -172,14 +180,14 @@ QString LevelModifier::SaveChecked()
         const QString shipped = NativePath(folders.Shipped(), storedFolder_ + kBackgroundFile);
         if (!folders.IsSingle() && FileExists(shipped)) {
             // The shipped picture stays; an empty one hides it.
-            if (QString error = WriteEmptyFile(ownPicture); !error.isEmpty())
+            if (QString error = WriteEmptyFile(folders.Player(), ownPicture); !error.isEmpty())
                 return error;
         } else if (FileExists(ownPicture)) {
-            if (QString error = DeleteFile(ownPicture); !error.isEmpty())
+            if (QString error = DeleteFile(folders.Player(), ownPicture); !error.isEmpty())
                 return error;
         }
     } else if (fields.background != kBackgroundFile) {
-        if (QString error = CopyFileReplacing(fields.background, ownPicture); !error.isEmpty())
+        if (QString error = CopyFileReplacing({}, fields.background, folders.Player(), ownPicture); !error.isEmpty())
             return error;
     }
 
@@ -192,9 +200,11 @@ QString LevelModifier::SaveChecked()
         // Without a title this names the media folder itself, which exists.
         if (!QFileInfo::exists(folders.Find(kMediaFolder + mediaTitle_))) {
             const QString shared = folders.ForWriting(kMediaFolder + mediaTitle_);
-            if (shared.isEmpty() || !QDir().mkpath(QFileInfo(shared).absolutePath()))
+            if (shared.isEmpty())
                 return QStringLiteral("无法保存音乐文件“%1”").arg(mediaTitle_);
-            if (QString error = CopyFileReplacing(fields.music, shared); !error.isEmpty())
+            if (QString error = MakeFolders(folders.Player(), QFileInfo(shared).absolutePath()); !error.isEmpty())
+                return error;
+            if (QString error = CopyFileReplacing({}, fields.music, folders.Player(), shared); !error.isEmpty())
                 return error;
         }
         keys.emplace_back(QStringLiteral("MediaName"), mediaTitle_);

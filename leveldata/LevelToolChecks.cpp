@@ -1,5 +1,7 @@
 #include "LevelToolChecks.h"
 
+#include <QDir>
+
 #include <algorithm>
 #include <cmath>
 
@@ -88,6 +90,13 @@ FileFilter MusicFilter()
     return {QStringLiteral("媒体文件"),
             {QStringLiteral("*.mp3"), QStringLiteral("*.mid"), QStringLiteral("*.midi"), QStringLiteral("*.wav"),
              QStringLiteral("*.ogg")}};
+}
+
+QString LinkLeadingOutMessage(const QString& link)
+{
+    return QStringLiteral("“%1”是一个通向游戏文件夹以外的符号链接，游戏不会经由它写入文件。\n"
+                          "请把它换成一个普通的文件夹，再试一次。")
+        .arg(QDir::toNativeSeparators(link));
 }
 
 void ShowNote(platform::MessageBoxes& boxes, const QString& text)

@@ -76,6 +76,10 @@ FileFilter MusicFilter();   // 媒体文件: *.mp3 *.mid *.midi *.wav *.ogg
 
 // The boxes of the tools: a refusal or a success note ("提示", information
 // icon), and a failure while writing ("错误", critical icon).
+// Why a write is refused: the link on its way leads out of the player's
+// folder. Shown in a "提示" box.
+QString LinkLeadingOutMessage(const QString& link);
+
 void ShowNote(platform::MessageBoxes& boxes, const QString& text);
 void ShowFailure(platform::MessageBoxes& boxes, const QString& text);
 

@@ -1,9 +1,9 @@
 #include "MainController.h"
 
 #include <QDir>
-#include <QFile>
 #include <QUrl>
 
+#include "leveldata/ConfinedFiles.h"
 #include "leveldata/ErrorTexts.h"
 #include "leveldata/Formats.h"
 #include "leveldata/ProgramPaths.h"
@@ -91,7 +91,9 @@ void MainController::Load()
         state_.UserJF = settings.userJF;
     }
     // A level number the catalogue does not list starts the first level.
-    if (!Listed(state_.UserGK)) {
+    // A catalogue that lists nothing leaves the level reached as it was:
+    // it is kept for when the catalogue is mended.
+    if (state_.GKCount > 0 && !Listed(state_.UserGK)) {
         state_.UserGK = 1;
         while (state_.UserGK < state_.GKCount && !Listed(state_.UserGK)) {
             ++state_.UserGK;
@@ -113,7 +115,12 @@ void MainController::Unload()
         return;
     const UserSettings settings{state_.MediaON.storedText, state_.MediaON.on, state_.SoundON, state_.UserGK,
                                 state_.UserJF};
-    const IniWriteResult result = WriteUserSettings(ini_, folders_.ForWriting(kGameIniFile), settings);
+    const QString file = folders_.ForWriting(kGameIniFile);
+    if (file.isEmpty()) {
+        // Told at start: the settings file's place holds a link that leads out.
+        return;
+    }
+    const IniWriteResult result = WriteUserSettings(ini_, file, settings);
     if (!result.ok) {
         services_.boxes.Show({QStringLiteral("设置未能保存：%1").arg(result.error), QStringLiteral("错误"),
                               platform::MessageIcon::Critical, platform::MessageButtons::Ok,
@@ -244,19 +251,16 @@ void MainController::OpenHelp()
                               platform::MessageButtons::Ok, platform::MessageAnswer::Ok});
         return;
     }
-    QFile file(help);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        const QString reason = FileErrorText(file);
+    QString reason;
+    const std::optional<QByteArray> bytes = ReadFileBelow(folders_.RootOf(help), help, kTextFileBudget, reason);
+    if (!bytes) {
         services_.boxes.Show({QStringLiteral("帮助文件“%1”无法读取：%2").arg(QDir::toNativeSeparators(help), reason),
                               QStringLiteral("警告"), platform::MessageIcon::Exclamation, platform::MessageButtons::Ok,
                               platform::MessageAnswer::Ok});
         return;
     }
     // Written on Chinese Windows in GBK, or in UTF-8.
-    const StoredText stored = SplitStoredText(bytes);
+    const StoredText stored = SplitStoredText(*bytes);
     QString text = DecodeText(stored.body, stored.encoding);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     emit helpOpened(text);

@@ -231,7 +231,8 @@ TEST_F(IniWrite, UsesATemporaryFileBesideTheTargetAcrossFileSystems)
 
     const QString path = other.path() + "/setme.ini";
     testing::WriteBytes(path, "[GameSet]\r\nMaxX=12\r\n");
-    const IniWriteResult result = ini.WriteIniKey(path, "GameSet", "MaxX", 4);
+    IniAccess elsewhere(DataFolders(other.path()), boxes);
+    const IniWriteResult result = elsewhere.WriteIniKey(path, "GameSet", "MaxX", 4);
     EXPECT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(ReadBytes(path), "[GameSet]\r\nMaxX=4\r\n");
     EXPECT_EQ(QDir(other.path()).entryList(QDir::Files), QStringList{"setme.ini"});

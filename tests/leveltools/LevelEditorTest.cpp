@@ -318,6 +318,7 @@ TEST_F(Editor, AFailedCopyTakesBackTheLevelFolder)
 
     editor.fields.background.clear();
     QDir(Program("media")).removeRecursively();
+    testing::WriteBytes(Program("media"), "not a folder");
     EXPECT_EQ(editor.Accept().outcome, Outcome::Failed);
     ExpectFailureBox();
     EXPECT_TRUE(Listing(Program("gameg")).isEmpty());
