@@ -104,7 +104,10 @@ LevelReading ReadLevel(IniAccess& ini, const DataFolders& folders, const QString
     if (!FileExists(setme)) {
         return {std::nullopt, QStringLiteral("找不到关卡设置文件 setme.ini")};
     }
-    const auto settings = ParseLevelSettings(ReadLevelSettings(ini, setme));
+    IniReader setmeFile(ini, setme);
+    if (!setmeFile.Readable())
+        return {std::nullopt, QStringLiteral("关卡设置文件 setme.ini 无法读取：%1").arg(setmeFile.Error())};
+    const auto settings = ParseLevelSettings(ReadLevelSettings(setmeFile));
     if (!settings) {
         return {std::nullopt, QStringLiteral("设置文件 setme.ini 中的数值有误")};
     }

@@ -71,7 +71,6 @@ struct QuietEntry {
 // player. Only the numbers the level menu can hold are looked at, however
 // large a Menu the file claims.
 struct QuietCatalogue {
-    std::optional<int> menu;       // Menu, when it is a count the game reads
     int highest = 0;               // the highest number with a MenuName or MenuPath
     std::vector<QuietEntry> entries; // the numbers with both keys
 };
@@ -83,8 +82,6 @@ std::optional<QuietCatalogue> ReadQuietly(IniAccess& ini, const QString& file)
     if (!menu)
         return std::nullopt; // unreadable, or no catalogue in it
     QuietCatalogue catalogue;
-    if (const auto count = ToInt16(*menu); count && *count >= 0)
-        catalogue.menu = *count;
     for (int i = 1; i <= kMostCatalogueLevels; ++i) {
         const auto name = reader.LookUp(kCatalogueSection, QStringLiteral("MenuName%1").arg(i));
         const auto path = reader.LookUp(kCatalogueSection, QStringLiteral("MenuPath%1").arg(i));
@@ -130,10 +127,10 @@ QString AddNewShippedLevels(IniAccess& ini, const QString& players, const QStrin
 
     QString message;
     if (!lines.isEmpty()) {
-        // A Menu above the last entry lists the entries it claims already.
-        const int menu = std::max(count, std::min(playersCatalogue.menu.value_or(0), kMostCatalogueLevels));
+        // No entry lies beyond the new last one within the menu's room, so
+        // Menu names it, whatever the file claimed before.
         const IniWriteResult result = ini.AppendIniLinesThenWriteKey(players, lines, kCatalogueSection,
-                                                                     QStringLiteral("Menu"), QString::number(menu));
+                                                                     QStringLiteral("Menu"), QString::number(count));
         if (!result.ok)
             return QStringLiteral("新的关卡未能加入你的关卡目录：%1").arg(result.error);
     }

@@ -71,6 +71,15 @@ int OpenBeneath(int folder, const QString& relative, int flags)
     return current;
 }
 
+// What a stat says of a file that is to be read whole: empty when it may
+// be a regular file (or is not there), else why not.
+QString NotARegularFile(const struct stat& info)
+{
+    if (S_ISREG(info.st_mode))
+        return {};
+    return S_ISDIR(info.st_mode) ? SystemErrorText(EISDIR) : QStringLiteral("不是普通文件");
+}
+
 FileHandle Open(const QString& root, const QString& path, int flags, QString& error)
 {
     const auto relative = Relative(root, path);
@@ -82,6 +91,13 @@ FileHandle Open(const QString& root, const QString& path, int flags, QString& er
     if (!folder) {
         error = SystemErrorText(errno);
         return {};
+    }
+    // A pipe or a device is not even opened: opening one may wake whatever
+    // waits at its other end. What is opened is judged again afterwards.
+    if (struct stat info {}; !(flags & O_DIRECTORY)
+        && ::fstatat(folder.Get(), QFile::encodeName(*relative).constData(), &info, 0) == 0) {
+        if (error = NotARegularFile(info); !error.isEmpty())
+            return {};
     }
     FileHandle opened(OpenBeneath(folder.Get(), *relative, flags));
     if (!opened)
@@ -97,10 +113,8 @@ bool Acceptable(const FileHandle& file, qint64 budget, QString& error)
         error = SystemErrorText(errno);
         return false;
     }
-    if (!S_ISREG(info.st_mode)) {
-        error = S_ISDIR(info.st_mode) ? SystemErrorText(EISDIR) : QStringLiteral("不是普通文件");
+    if (error = NotARegularFile(info); !error.isEmpty())
         return false;
-    }
     if (info.st_size > budget) {
         error = QStringLiteral("文件太大（%1 KB，最多 %2 KB）").arg((info.st_size + 1023) / 1024).arg(budget / 1024);
         return false;
@@ -194,6 +208,10 @@ std::optional<QByteArray> ReadFileBelow(const QString& root, const QString& path
 
 std::optional<QByteArray> ReadPickedFile(const QString& path, qint64 budget, QString& error)
 {
+    if (struct stat info {}; ::stat(QFile::encodeName(path).constData(), &info) == 0) {
+        if (error = NotARegularFile(info); !error.isEmpty())
+            return std::nullopt;
+    }
     FileHandle file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!file) {
         error = SystemErrorText(errno);

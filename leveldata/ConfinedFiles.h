@@ -46,6 +46,9 @@ private:
 // Size budgets of the files the game reads whole. Settings files, the
 // catalogue and the help text are a few KB; a few hundred KB is generous.
 inline constexpr qint64 kTextFileBudget = 512 * 1024;
+// The catalogue holds the player's progress: one that grew large (padded,
+// or with many levels made) is still read rather than set aside.
+inline constexpr qint64 kCatalogueFileBudget = 8 * 1024 * 1024;
 // Level pictures and the music copied by the level tools.
 inline constexpr qint64 kPictureFileBudget = 32 * 1024 * 1024;
 inline constexpr qint64 kMediaFileBudget = 256 * 1024 * 1024;

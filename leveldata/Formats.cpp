@@ -102,8 +102,13 @@ IniWriteResult WriteUserSettings(IniAccess& ini, const QString& iniFile, const U
 
 LevelSettingsText ReadLevelSettings(IniAccess& ini, const QString& setmeFile)
 {
-    LevelSettingsText settings;
     IniReader file(ini, setmeFile);
+    return ReadLevelSettings(file);
+}
+
+LevelSettingsText ReadLevelSettings(IniReader& file)
+{
+    LevelSettingsText settings;
     settings.maxX = file.Read(kLevelSection, QStringLiteral("MaxX"));
     settings.maxY = file.Read(kLevelSection, QStringLiteral("MaxY"));
     settings.photoSum = file.Read(kLevelSection, QStringLiteral("PhotoSum"));

@@ -113,6 +113,7 @@ struct LevelSettingsText {
 
 // Reads the six keys in the order above.
 LevelSettingsText ReadLevelSettings(IniAccess& ini, const QString& setmeFile);
+LevelSettingsText ReadLevelSettings(IniReader& setme);
 
 // The seven lines of setme.ini: "[GameSet]", then MaxX, MaxY, PhotoSum,
 // GBackColor, MediaName and Particle.

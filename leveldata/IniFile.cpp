@@ -197,15 +197,16 @@ std::optional<QByteArray> IniAccess::ReadFile(const QString& path, QString& erro
         error = ConfinementError(EXDEV);
         return std::nullopt;
     }
-    return ReadFileBelow(root, path, kTextFileBudget, error);
+    const bool catalogue = QFileInfo(path).fileName().compare(QFileInfo(kGameIniFile).fileName(), Qt::CaseInsensitive) == 0;
+    return ReadFileBelow(root, path, catalogue ? kCatalogueFileBudget : kTextFileBudget, error);
 }
 
 IniReader::IniReader(IniAccess& access, QString file) : access_(access), file_(std::move(file)) { Load(); }
 
 void IniReader::Load()
 {
-    QString reason;
-    const auto bytes = access_.ReadFile(ResolveExisting(file_), reason);
+    error_.clear();
+    const auto bytes = access_.ReadFile(ResolveExisting(file_), error_);
     text_ = bytes ? std::optional<QString>(ScannedText(*bytes)) : std::nullopt;
 }
 

@@ -51,8 +51,9 @@ using IniKeys = std::vector<std::pair<QString, QString>>;
 // CR LF, and a file with bare LF line ends reads as if they were CR LF.
 // Paths are native paths; a file whose name differs only in letter case is
 // found (ProgramPaths.h). Nothing is cached between calls: every call (or
-// IniReader) reads the file anew. A file larger than kTextFileBudget
-// (ConfinedFiles.h) is not read: it cannot be one of these files.
+// IniReader) reads the file anew. A file larger than its budget
+// (ConfinedFiles.h: kCatalogueFileBudget for DAZGame.ini, kTextFileBudget
+// for the rest) is not read: it cannot be one of these files.
 //
 // Every write reads the whole file, makes all its changes in memory and
 // replaces the file in one step (FileReplace.h): on any failure, or when
@@ -73,6 +74,8 @@ public:
     std::optional<QString> LookUp(const QString& section, const QString& key) const;
     // Whether the file could be read (within its size budget).
     bool Readable() const { return text_.has_value(); }
+    // Why not, for the player.
+    const QString& Error() const { return error_; }
 
 private:
     void Load();
@@ -80,6 +83,7 @@ private:
     IniAccess& access_;
     QString file_;
     std::optional<QString> text_; // decoded, every line ended by CR LF
+    QString error_;
 };
 
 class IniAccess {

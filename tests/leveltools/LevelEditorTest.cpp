@@ -288,6 +288,29 @@ TEST_F(Editor, MusicAlreadyInTheMediaFolderIsNotCopiedAgain)
     EXPECT_TRUE(ReadBytes(Level("setme.ini")).contains("\r\nMediaName=song.mp3\r\n"));
 }
 
+// A folder of the program folder that is a link leading out of it takes
+// no write: the editor says which link, and nothing lands where it points.
+TEST_F(Editor, WritesThroughALinkThatLeadsOutAreRefusedNamingTheLink)
+{
+    FillIn();
+    QDir().mkpath(Outside("elsewhere"));
+    WriteBytes(Outside("song.mp3"), "a song");
+    for (const QString& folder : {QStringLiteral("gameg"), QStringLiteral("media")}) {
+        QDir(Program(folder)).removeRecursively();
+        ASSERT_TRUE(QFile::link(Outside("elsewhere"), Program(folder)));
+        dialogs.files = {Outside("song.mp3")};
+        editor.ChooseMusic();
+
+        EXPECT_EQ(editor.Accept().outcome, Outcome::Refused) << folder.toStdString();
+        ExpectNote(LinkLeadingOutMessage(Program(folder)));
+        EXPECT_TRUE(Listing(Outside("elsewhere")).isEmpty()) << folder.toStdString();
+        EXPECT_EQ(ReadBytes(Program("DAZGame.ini")), kGameIni);
+
+        QFile::remove(Program(folder));
+        QDir().mkpath(Program(folder));
+    }
+}
+
 // A failure part-way leaves no half-made level: the folder the editor made
 // goes again. Here a picture is gone, a pipe cannot be copied, and the
 // media folder is missing.

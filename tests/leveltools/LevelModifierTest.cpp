@@ -280,6 +280,24 @@ TEST_F(Modifier, AFailureStopsTheSaveAndIsReported)
     ExpectFailureBox();
 }
 
+// A level folder that is a link leading out of the program folder takes
+// no write, however it was chosen: the modifier says which link.
+TEST_F(Modifier, ALevelFolderThatIsALinkLeadingOutTakesNoWrite)
+{
+    ASSERT_TRUE(QDir().rename(Program("levels/star"), Outside("star")));
+    ASSERT_TRUE(QFile::link(Outside("star"), Program("levels/star")));
+    const QStringList before = Listing(Outside("star"));
+    modifier.ChooseLevel(0);
+    modifier.fields.maxX = QStringLiteral("6");
+    modifier.fields.maxY = QStringLiteral("4");
+    modifier.fields.background.clear();
+
+    EXPECT_EQ(modifier.Save().outcome, Outcome::Refused);
+    ExpectNote(LinkLeadingOutMessage(Program("levels/star")));
+    EXPECT_EQ(Listing(Outside("star")), before);
+    EXPECT_EQ(ReadBytes(Outside("star/setme.ini")), kStar);
+}
+
 // A settings file without its section takes no key; that is no success.
 TEST_F(Modifier, ASettingsFileWithoutItsSectionIsNotReportedAsSaved)
 {

@@ -4,6 +4,7 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDirIterator>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -164,6 +165,115 @@ TEST_F(PlayerFolder, ADamagedCatalogueIsPutAsideAndTheShippedOneTakesItsPlace)
     EXPECT_TRUE(status.message.contains(QDir::toNativeSeparators(aside))) << status.message.toStdString();
     EXPECT_EQ(ReadBytes(aside), garbage);
     EXPECT_EQ(ReadBytes(Players("DAZGame.ini")), h.folder.Read(QStringLiteral("DAZGame.ini")));
+}
+
+// Catalogues of odd shapes: the merge reads only the numbers the level
+// menu holds, numbers new levels after the highest entry present, never
+// repeats a key nor writes a Menu the game would refuse, and keeps the
+// level reached and the score.
+TEST_F(PlayerFolder, OddCataloguesMergeWithinTheLevelMenuAndKeepTheProgress)
+{
+    h.folder.WriteGame({Spec(QStringLiteral("春"), QStringLiteral("spring")),
+                        Spec(QStringLiteral("夏"), QStringLiteral("summer"))});
+    QDir().mkpath(folders.Player());
+    // The player's catalogue: entries 1 … present, Menu as given.
+    const auto writePlayers = [&](const QString& menu, int present) {
+        QStringList lines{QStringLiteral("[GameMenu]"), QStringLiteral("Menu=") + menu};
+        for (int i = 1; i <= present; ++i)
+            lines << QStringLiteral("MenuName%1=L%1").arg(i) << QStringLiteral("MenuPath%1=\\levels\\spring\\").arg(i);
+        lines << QStringLiteral("[UserSet]") << QStringLiteral("MediaON=True") << QStringLiteral("SoundON=True")
+              << QStringLiteral("UserGK=7") << QStringLiteral("UserJF=500");
+        WriteBytes(Players("DAZGame.ini"), TestProgramFolder::Lines(lines));
+    };
+    const auto count = [&](const QString& key) {
+        return QString::fromUtf8(ReadBytes(Players("DAZGame.ini"))).count(QRegularExpression(u'^' + key + u'=', QRegularExpression::MultilineOption));
+    };
+    const auto value = [&](const QString& key) { return ini.LookUpIniKey(Players("DAZGame.ini"), kCatalogueSection, key); };
+
+    struct Case {
+        const char* menu;
+        int present;
+        const char* menuAfter;
+    };
+    // A huge Menu, a Menu below the entries there are, a garbled one.
+    for (const Case& c : {Case{"32767", 7, "8"}, Case{"3", 7, "8"}, Case{"x", 7, "8"}}) {
+        SCOPED_TRACE(c.menu);
+        writePlayers(QString::fromLatin1(c.menu), c.present);
+        const PlayerFolderStatus status = Prepare();
+        EXPECT_TRUE(status.canSave);
+        EXPECT_TRUE(status.message.isEmpty()) << status.message.toStdString();
+        EXPECT_EQ(value(QStringLiteral("Menu")), QString::fromLatin1(c.menuAfter));
+        EXPECT_EQ(value(QStringLiteral("MenuPath8")), QStringLiteral("\\levels\\summer\\"));
+        for (const QString& key : {QStringLiteral("Menu"), QStringLiteral("MenuName8"), QStringLiteral("MenuPath1")})
+            EXPECT_EQ(count(key), 1) << key.toStdString();
+        Start();
+        EXPECT_EQ(h.state.UserGK, 7);
+        EXPECT_EQ(h.state.UserJF, 500);
+        EXPECT_EQ(QDir(folders.Player()).entryList({QStringLiteral("*damaged*")}, QDir::Files), QStringList());
+    }
+
+    // A full menu takes no more levels, and says so once.
+    writePlayers(QStringLiteral("66"), 66);
+    const QByteArray full = ReadBytes(Players("DAZGame.ini"));
+    const PlayerFolderStatus status = Prepare();
+    EXPECT_TRUE(status.message.contains(QStringLiteral("\\levels\\summer\\"))) << status.message.toStdString();
+    EXPECT_EQ(ReadBytes(Players("DAZGame.ini")), full);
+    EXPECT_TRUE(Prepare().message.isEmpty());
+    h.boxes.shown.clear();
+    Start();
+    EXPECT_TRUE(h.boxes.shown.empty()) << h.BoxTexts().join(u'\n').toStdString();
+}
+
+// A link in the catalogue's place, wherever it leads, is neither read nor
+// written through: the player is told which and why, the shipped catalogue
+// is played, and nothing is written anywhere.
+TEST_F(PlayerFolder, ALinkAsThePlayersCatalogueIsToldAndNothingIsWritten)
+{
+    h.folder.WriteGame({Spec(QStringLiteral("春"), QStringLiteral("spring"))});
+    const QString outside = home.filePath(QStringLiteral("outside.ini"));
+    WriteBytes(outside, "[GameMenu]\r\nMenu=0\r\n");
+    QDir().mkpath(folders.Player());
+    const QString link = Players("DAZGame.ini");
+    const QString working = QDir::currentPath();
+    const QStringList workingBefore = QDir(working).entryList(QDir::AllEntries | QDir::Hidden);
+    for (const QString& target : {outside, home.filePath(QStringLiteral("nothing")), Players("other-link"),
+                                  QStringLiteral("/etc/passwd")}) {
+        SCOPED_TRACE(target.toStdString());
+        QFile::remove(link);
+        QFile::remove(Players("other-link"));
+        ASSERT_TRUE(QFile::link(outside, Players("other-link")));
+        ASSERT_TRUE(QFile::link(target, link));
+
+        const PlayerFolderStatus status = Prepare();
+        EXPECT_FALSE(status.canSave);
+        EXPECT_TRUE(status.message.contains(QDir::toNativeSeparators(link))) << status.message.toStdString();
+        EXPECT_TRUE(status.message.contains(QStringLiteral("符号链接"))) << status.message.toStdString();
+
+        h.boxes.shown.clear();
+        MainController& controller = Start();
+        EXPECT_EQ(h.board().TileCount(), 8) << "the shipped level is played";
+        controller.DisableSaving();
+        controller.Unload();
+        EXPECT_TRUE(h.boxes.shown.empty()) << h.BoxTexts().join(u'\n').toStdString();
+        EXPECT_EQ(QFileInfo(link).symLinkTarget(), QFileInfo(target).absoluteFilePath());
+        EXPECT_EQ(ReadBytes(outside), "[GameMenu]\r\nMenu=0\r\n");
+    }
+    EXPECT_EQ(QDir(working).entryList(QDir::AllEntries | QDir::Hidden), workingBefore);
+}
+
+// Settings files far beyond any real one are refused with a reason, not
+// read: a level's setme.ini of several MB makes the level unplayable.
+TEST_F(PlayerFolder, AHugeLevelSettingsFileIsRefusedWithAReason)
+{
+    h.folder.WriteGame({Spec(QStringLiteral("春"), QStringLiteral("spring"))});
+    QByteArray huge = h.folder.Read(QStringLiteral("levels/spring/setme.ini"));
+    huge += QByteArray(4 * 1024 * 1024, ';');
+    h.folder.Write(QStringLiteral("levels/spring/setme.ini"), huge);
+    ASSERT_TRUE(Prepare().canSave);
+    Start();
+    EXPECT_EQ(h.board().TileCount(), 0);
+    ASSERT_EQ(h.boxes.shown.size(), 1u) << h.BoxTexts().join(u'\n').toStdString();
+    EXPECT_TRUE(h.boxes.shown[0].text.contains(QStringLiteral("太大"))) << h.boxes.shown[0].text.toStdString();
 }
 
 TEST_F(PlayerFolder, AFolderThatCannotBeMadeIsToldOnceAndTheGameIsPlayedWithoutSaving)
