@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -73,13 +74,23 @@ Owner OwnerOf(const QLockFile& lock)
 }
 
 // Removes what stands in the lock's place and is no lock, never following
-// a link. 0 when done, else why not.
+// a link. A folder with anything in it may hold someone's files: it is
+// renamed aside under a name that says when. 0 when done, else why not.
 int ClearAway(const QString& path, const QFileInfo& found)
 {
     const QByteArray native = QFile::encodeName(path);
     if (!found.isDir() || found.isSymLink())
         return unlink(native.constData()) == 0 ? 0 : errno;
-    return rmdir(native.constData()) == 0 ? 0 : errno;
+    if (rmdir(native.constData()) == 0)
+        return 0;
+    if (errno != ENOTEMPTY && errno != EEXIST)
+        return errno;
+    const QString base =
+        path + QStringLiteral(".foreign-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = base;
+    for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
+        aside = base + QStringLiteral("-%1").arg(n);
+    return rename(native.constData(), QFile::encodeName(aside).constData()) == 0 ? 0 : errno;
 }
 
 } // namespace

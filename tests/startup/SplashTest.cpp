@@ -210,6 +210,9 @@ TEST(InstanceLockTest, ALockThatNamesNoRunningCopyIsTakenOver)
         {"a pipe", [&] { ASSERT_EQ(mkfifo(native.constData(), 0600), 0); }},
         {"a link to nowhere", [&] { ASSERT_EQ(symlink("gone", native.constData()), 0); }},
         {"a folder", [&] { ASSERT_TRUE(QDir().mkdir(path)); }},
+        // May hold someone's files: renamed aside, each under a name of its own.
+        {"a folder with files", [&] { WriteBytes(path + QStringLiteral("/notes.txt"), "mine"); }},
+        {"another folder with files", [&] { WriteBytes(path + QStringLiteral("/notes.txt"), "mine"); }},
     };
     for (const auto& [what, leave] : leftovers) {
         SCOPED_TRACE(what);
@@ -224,6 +227,11 @@ TEST(InstanceLockTest, ALockThatNamesNoRunningCopyIsTakenOver)
         }
         EXPECT_FALSE(QFileInfo::exists(path));
     }
+    const QDir beside(folder.path());
+    const QStringList aside = beside.entryList({QStringLiteral("DAZGame.lock.foreign-*")}, QDir::Dirs);
+    ASSERT_EQ(aside.size(), 2);
+    for (const QString& name : aside)
+        EXPECT_EQ(testing::ReadBytes(beside.filePath(name + QStringLiteral("/notes.txt"))), "mine") << name.toStdString();
 }
 
 // With the disk full, a lock file cannot be written and is gone at once:
