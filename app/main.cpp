@@ -29,6 +29,7 @@
 #include "presentation/MainController.h"
 #include "game/PlayerFolder.h"
 #include "leveldata/DataFolders.h"
+#include "leveldata/ErrorTexts.h"
 #include "presentation/leveltools/LevelTools.h"
 
 namespace {
@@ -111,6 +112,17 @@ public:
     int shown = 0;
 };
 
+// Told when the lock could not be taken, in the words the player's
+// folder's own troubles are told in.
+QString UnavailableLockText(const daz::platform::LockResult& lock)
+{
+    const QString file = QDir::toNativeSeparators(lock.path);
+    const QString what = lock.error != 0
+                             ? QStringLiteral("无法创建锁文件“%1”：%2。").arg(file, daz::SystemErrorText(lock.error))
+                             : QStringLiteral("无法创建锁文件“%1”。").arg(file);
+    return what + QStringLiteral("\n游戏可以照常进行，但这次的进度和设置不会保存。");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -141,6 +153,7 @@ int main(int argc, char** argv)
     const DataFolders& folders = files.Folders();
     QDir().mkpath(folders.Player()); // the lock lives there; a failure is told later
     platform::QtInstanceLock lock(platform::QtInstanceLock::PathFor(folders.Player()));
+    platform::LockResult locked; // what the start got of the lock
 
     ProgramState state;
     std::unique_ptr<MainController> controller;
@@ -150,8 +163,12 @@ int main(int argc, char** argv)
     std::unique_ptr<LevelToolContext> tools;
 
     // Told once, before anything is read: the player's folder as it is now.
+    // Without the lock nothing is written there, not even to prepare it:
+    // another copy may take the lock meanwhile and save.
     auto preparePlayerFolder = [&] {
-        const PlayerFolderStatus status = PreparePlayerFolder(files, QDateTime::currentDateTime());
+        const PlayerFolderStatus status = locked.outcome == platform::LockResult::Outcome::Acquired
+                                              ? PreparePlayerFolder(files, QDateTime::currentDateTime())
+                                              : PlayerFolderStatus{false, UnavailableLockText(locked)};
         if (!status.message.isEmpty()) {
             boxes.Show({status.message, QStringLiteral("提示"),
                         status.canSave ? platform::MessageIcon::Information : platform::MessageIcon::Exclamation,
@@ -176,7 +193,8 @@ int main(int argc, char** argv)
     };
 
     if (options.smokeTest) {
-        if (!lock.TryAcquire()) {
+        locked = lock.TryAcquire();
+        if (locked.outcome == platform::LockResult::Outcome::Running) {
             std::fprintf(stderr, "Another copy is running on the same files.\n");
             return 1;
         }
@@ -200,6 +218,7 @@ int main(int argc, char** argv)
         delete splash;
         return 0;
     }
+    locked = splash->Model().Lock();
     const int result = QApplication::exec();
     // The main window goes before the services it uses.
     window.reset();

@@ -16,12 +16,26 @@ public:
     virtual QString LoginName() const = 0;
 };
 
+// What came of asking for the lock.
+struct LockResult {
+    enum class Outcome {
+        Acquired, // this is the only copy; the lock is held until destruction
+        Running,  // another running copy holds it
+        // It could not be taken (a full disk, a folder that cannot be
+        // written) and no running copy holds it: this copy may play, but
+        // must not save, for another could take the lock later.
+        Unavailable,
+    };
+    Outcome outcome = Outcome::Acquired;
+    QString path; // the lock file
+    int error = 0; // Unavailable: the system's error number, 0 when unknown
+};
+
 // Refuses a second running copy of the program.
 class InstanceLock {
 public:
     virtual ~InstanceLock() = default;
-    // True when this is the only copy; the lock is held until destruction.
-    virtual bool TryAcquire() = 0;
+    virtual LockResult TryAcquire() = 0;
 };
 
 } // namespace daz::platform

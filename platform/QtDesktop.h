@@ -18,7 +18,9 @@ public:
 // its lock behind; the lock names the dead process, so it is taken over.
 // A lock that names no process (empty, because its copy was killed while
 // taking it; garbled; or not a file this user could have made) is taken
-// over too, unless it is still being written.
+// over too, unless it is still being written. A folder with something in
+// it is renamed aside, not deleted. A lock that cannot be written (a full
+// disk) is unavailable, not held by another copy.
 class QtInstanceLock final : public InstanceLock {
 public:
     // How long a lock that names nobody is given to be written.
@@ -26,7 +28,7 @@ public:
 
     explicit QtInstanceLock(QString lockPath);
     ~QtInstanceLock() override;
-    bool TryAcquire() override;
+    LockResult TryAcquire() override;
 
     // Where the lock of the program playing the player's folder lives.
     static QString PathFor(const QString& playerFolder);

@@ -10,7 +10,8 @@ Splash::Splash(platform::InstanceLock& lock, platform::MessageBoxes& boxes, plat
 
 bool Splash::Load()
 {
-    if (!lock_.TryAcquire()) {
+    lockResult_ = lock_.TryAcquire();
+    if (lockResult_.outcome == platform::LockResult::Outcome::Running) {
         boxes_.Show({QStringLiteral("程序已经运行，不能再次装载！"), QStringLiteral("警告"),
                      platform::MessageIcon::Exclamation, platform::MessageButtons::Ok,
                      platform::MessageAnswer::Ok});

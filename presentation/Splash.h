@@ -27,8 +27,13 @@ public:
 
     // The load step. False when another copy is already running: the
     // player has been told, and the program must end without showing
-    // anything. True when the bar has started to fill.
+    // anything. True when the bar has started to fill, the lock held or
+    // unavailable (see Lock()).
     bool Load();
+
+    // What the load step got of the lock. An unavailable lock is told
+    // with the other start-up news, when the game is about to be played.
+    const platform::LockResult& Lock() const { return lockResult_; }
 
     int BarWidth() const { return barWidth_; }
     bool Loading() const { return timer_->IsActive(); }
@@ -43,6 +48,7 @@ private:
     void Tick();
 
     platform::InstanceLock& lock_;
+    platform::LockResult lockResult_;
     platform::MessageBoxes& boxes_;
     std::unique_ptr<platform::Timer> timer_;
     int barWidth_ = kBarStartWidth;

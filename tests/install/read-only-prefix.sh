@@ -2,7 +2,8 @@
 # Installs into a temporary prefix, makes it read-only, and plays from it
 # as a player with a fresh home: the installed program loads the catalogue
 # and a level, closes and saves. The settings land in the player's folder
-# and not one file of the prefix changes. Then a reinstall, also into the
+# and not one file of the prefix changes. With the disk full it plays and
+# saves nothing. Then a reinstall, also into the
 # player's own ~/.local, keeps the player's progress.
 #
 #   read-only-prefix.sh <cmake> <build folder>
@@ -27,14 +28,18 @@ snapshot >"$work/before"
 
 mkdir -p "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
-# play <prefix> <data home>
-play() {
-  local status=0
+# run <prefix> <data home>: the smoke test, its exit status in $status
+run() {
+  status=0
   env -u DISPLAY -u WAYLAND_DISPLAY \
       QT_QPA_PLATFORM=offscreen HOME="$work/home" XDG_DATA_HOME="$2" \
       XDG_CONFIG_HOME="$work/home/config" XDG_CACHE_HOME="$work/home/cache" \
       XDG_RUNTIME_DIR="$work/runtime" \
       timeout 120 "$1/bin/jilan-llk" --smoke-test || status=$?
+}
+# play <prefix> <data home>
+play() {
+  run "$1" "$2"
   [[ $status == 0 ]] || fail "$1/bin/jilan-llk --smoke-test exited with $status"
 }
 play "$prefix" "$work/home/data"
@@ -42,6 +47,16 @@ play "$prefix" "$work/home/data"
 ini=$work/home/data/$id/DAZGame.ini
 [[ -f $ini ]] || fail "no $ini"
 grep -q '^\[UserSet\]' "$ini" || fail "no [UserSet] section in $ini"
+
+# With the disk full (no file may grow past nothing) the game still plays:
+# it says once, and why, that it keeps nothing this time, and keeps nothing.
+saved=$(sha256sum "$ini")
+out=$(trap '' XFSZ; ulimit -f 0; run "$prefix" "$work/home/data" 2>&1; echo "exit status $status")
+[[ $out == *"exit status 1" ]] || fail "a full disk: $out"
+[[ $(grep -c '^\[' <<<"$out") == 1 && $out == *"进度和设置不会保存"* ]] \
+  || fail "a full disk is not told once as a reason nothing is saved: $out"
+[[ $out != *"Another copy"* ]] || fail "a full disk is taken for another running copy: $out"
+sha256sum --status -c <<<"$saved" || fail "a full disk: $ini changed"
 
 snapshot >"$work/after"
 diff "$work/before" "$work/after" >&2 || fail "the installed files changed"

@@ -1,11 +1,14 @@
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -37,6 +40,7 @@ using testing::FakeInstanceLock;
 using testing::FakeMessageBoxes;
 using testing::FakeTimerFactory;
 using testing::WriteBytes;
+using Outcome = platform::LockResult::Outcome;
 
 void DeleteClosedWindows()
 {
@@ -52,7 +56,7 @@ protected:
 
 TEST_F(SplashTest, ASecondCopyIsWarnedAndShowsNothing)
 {
-    lock.free = false;
+    lock.result.outcome = Outcome::Running;
     auto window = std::make_unique<FrmLong>(lock, boxes, timers);
     int opened = 0;
     window->onFinished = [&] { ++opened; };
@@ -68,6 +72,16 @@ TEST_F(SplashTest, ASecondCopyIsWarnedAndShowsNothing)
     EXPECT_FALSE(timers[Splash::kTimerName].IsActive());
     timers.Fire(Splash::kTimerName, 30);
     EXPECT_EQ(opened, 0);
+
+    // A lock that cannot be taken is no running copy: the splash goes on,
+    // and keeps what it got for the game to tell.
+    boxes.shown.clear();
+    lock.result = {Outcome::Unavailable, QStringLiteral("/full/jilan-llk.lock"), ENOSPC};
+    auto next = std::make_unique<FrmLong>(lock, boxes, timers);
+    EXPECT_TRUE(next->Load());
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(next->Model().Lock().outcome, Outcome::Unavailable);
+    EXPECT_EQ(next->Model().Lock().error, ENOSPC);
 }
 
 // The bar grows 200 twips every tenth of a second; on the twentieth tick
@@ -135,6 +149,20 @@ TEST_F(SplashTest, WhiteIsSeeThroughAndTheFigureIsNot)
     DeleteClosedWindows();
 }
 
+// The lock a killed copy leaves: it names a process that has ended.
+QByteArray DeadOwnersLock()
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(0);
+    }
+    EXPECT_EQ(waitpid(child, nullptr, 0), child);
+    return QStringLiteral("%1\n%2\n%3\n")
+        .arg(child)
+        .arg(QCoreApplication::applicationName(), QSysInfo::machineHostName())
+        .toUtf8();
+}
+
 // The real lock, beside the player's files: a copy started with another
 // temporary folder still finds it.
 TEST(InstanceLockTest, OnlyOneCopyHoldsTheLockAtATime)
@@ -149,15 +177,15 @@ TEST(InstanceLockTest, OnlyOneCopyHoldsTheLockAtATime)
     tmpdir.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmpdir);
 
     auto first = std::make_unique<platform::QtInstanceLock>(path);
-    EXPECT_TRUE(first->TryAcquire());
-    EXPECT_TRUE(first->TryAcquire()) << "asking again keeps the lock";
+    EXPECT_EQ(first->TryAcquire().outcome, Outcome::Acquired);
+    EXPECT_EQ(first->TryAcquire().outcome, Outcome::Acquired) << "asking again keeps the lock";
 
     platform::QtInstanceLock second(path);
-    EXPECT_FALSE(second.TryAcquire());
+    EXPECT_EQ(second.TryAcquire().outcome, Outcome::Running);
 
     first.reset();
     platform::QtInstanceLock third(path);
-    EXPECT_TRUE(third.TryAcquire());
+    EXPECT_EQ(third.TryAcquire().outcome, Outcome::Acquired);
 }
 
 // Whatever a killed copy leaves behind, and whatever else stands in the
@@ -169,17 +197,7 @@ TEST(InstanceLockTest, ALockThatNamesNoRunningCopyIsTakenOver)
     const QString path = folder.filePath(QStringLiteral("DAZGame.lock"));
     const QByteArray native = QFile::encodeName(path);
 
-    // A process that has ended: its number names no running program.
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        _exit(0);
-    }
-    ASSERT_EQ(waitpid(child, nullptr, 0), child);
-    const QByteArray deadOwner = QStringLiteral("%1\n%2\n%3\n")
-                                     .arg(child)
-                                     .arg(QCoreApplication::applicationName(), QSysInfo::machineHostName())
-                                     .toUtf8();
+    const QByteArray deadOwner = DeadOwnersLock();
 
     const std::vector<std::pair<const char*, std::function<void()>>> leftovers = {
         {"a dead owner", [&] { WriteBytes(path, deadOwner); }},
@@ -192,6 +210,9 @@ TEST(InstanceLockTest, ALockThatNamesNoRunningCopyIsTakenOver)
         {"a pipe", [&] { ASSERT_EQ(mkfifo(native.constData(), 0600), 0); }},
         {"a link to nowhere", [&] { ASSERT_EQ(symlink("gone", native.constData()), 0); }},
         {"a folder", [&] { ASSERT_TRUE(QDir().mkdir(path)); }},
+        // May hold someone's files: renamed aside, each under a name of its own.
+        {"a folder with files", [&] { WriteBytes(path + QStringLiteral("/notes.txt"), "mine"); }},
+        {"another folder with files", [&] { WriteBytes(path + QStringLiteral("/notes.txt"), "mine"); }},
     };
     for (const auto& [what, leave] : leftovers) {
         SCOPED_TRACE(what);
@@ -200,12 +221,62 @@ TEST(InstanceLockTest, ALockThatNamesNoRunningCopyIsTakenOver)
         leave();
         {
             platform::QtInstanceLock lock(path);
-            EXPECT_TRUE(lock.TryAcquire());
+            EXPECT_EQ(lock.TryAcquire().outcome, Outcome::Acquired);
             platform::QtInstanceLock another(path);
-            EXPECT_FALSE(another.TryAcquire());
+            EXPECT_EQ(another.TryAcquire().outcome, Outcome::Running);
         }
         EXPECT_FALSE(QFileInfo::exists(path));
     }
+    const QDir beside(folder.path());
+    const QStringList aside = beside.entryList({QStringLiteral("DAZGame.lock.foreign-*")}, QDir::Dirs);
+    ASSERT_EQ(aside.size(), 2);
+    for (const QString& name : aside)
+        EXPECT_EQ(testing::ReadBytes(beside.filePath(name + QStringLiteral("/notes.txt"))), "mine") << name.toStdString();
+}
+
+// With the disk full, a lock file cannot be written and is gone at once:
+// that is no running copy. A running copy's lock still is one.
+TEST(InstanceLockTest, ALockThatCannotBeWrittenIsNoRunningCopy)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("DAZGame.lock"));
+
+    // Every write to a file fails as it would on a full disk.
+    const auto withFullDisk = [](platform::InstanceLock& lock) {
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit full{0, limit.rlim_max};
+        const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &full);
+        const platform::LockResult result = lock.TryAcquire();
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, signal);
+        return result;
+    };
+
+    const std::vector<std::pair<const char*, QByteArray>> before = {
+        {"no lock", {}},
+        {"a dead owner's lock", DeadOwnersLock()},
+    };
+    for (const auto& [what, lockBytes] : before) {
+        SCOPED_TRACE(what);
+        if (!lockBytes.isNull())
+            WriteBytes(path, lockBytes);
+        platform::QtInstanceLock lock(path);
+        const platform::LockResult result = withFullDisk(lock);
+        EXPECT_EQ(result.outcome, Outcome::Unavailable);
+        EXPECT_EQ(result.path, path);
+        EXPECT_EQ(result.error, EFBIG);
+        const QStringList left = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                               | QDir::NoDotAndDotDot);
+        EXPECT_EQ(left, lockBytes.isNull() ? QStringList() : QStringList{QStringLiteral("DAZGame.lock")});
+    }
+
+    platform::QtInstanceLock running(path);
+    ASSERT_EQ(running.TryAcquire().outcome, Outcome::Acquired);
+    platform::QtInstanceLock second(path);
+    EXPECT_EQ(withFullDisk(second).outcome, Outcome::Running);
 }
 
 // A starting copy creates its lock file empty, takes the file's system lock
@@ -219,7 +290,7 @@ TEST(InstanceLockTest, ALockBeingWrittenIsLeftToItsCopy)
     const int held = open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_EXCL, 0666);
     ASSERT_GE(held, 0);
     ASSERT_EQ(flock(held, LOCK_EX | LOCK_NB), 0);
-    EXPECT_FALSE(platform::QtInstanceLock(path).TryAcquire());
+    EXPECT_EQ(platform::QtInstanceLock(path).TryAcquire().outcome, Outcome::Running);
     close(held);
     ASSERT_TRUE(QFile::remove(path));
 
@@ -233,7 +304,7 @@ TEST(InstanceLockTest, ALockBeingWrittenIsLeftToItsCopy)
                                   QSysInfo::machineHostName())
                              .toUtf8());
     });
-    EXPECT_FALSE(platform::QtInstanceLock(path).TryAcquire());
+    EXPECT_EQ(platform::QtInstanceLock(path).TryAcquire().outcome, Outcome::Running);
     writer.join();
 }
 

@@ -22,8 +22,8 @@ public:
 
 class FakeInstanceLock final : public platform::InstanceLock {
 public:
-    bool TryAcquire() override { return free; }
-    bool free = true;
+    platform::LockResult TryAcquire() override { return result; }
+    platform::LockResult result;
 };
 
 } // namespace daz::testing
