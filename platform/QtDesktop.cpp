@@ -136,7 +136,10 @@ LockResult QtInstanceLock::TryAcquire()
             // Empty or garbled: the copy that made it was killed before it
             // wrote its number, or a starting copy is writing it this
             // moment and is done in a moment.
-            QThread::msleep(kSettleTime);
+            if (settle_)
+                settle_();
+            else
+                QThread::msleep(kSettleTime);
             if (lock_->tryLock(0))
                 return acquired;
             if (lock_->error() != QLockFile::LockFailedError)

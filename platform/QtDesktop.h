@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "Desktop.h"
@@ -27,6 +28,9 @@ public:
     static constexpr int kSettleTime = 200; // ms
 
     explicit QtInstanceLock(QString lockPath);
+    // The wait for a lock that names nobody yet; a test puts the other
+    // copy's work there instead of a pause.
+    void SetSettleWait(std::function<void()> wait) { settle_ = std::move(wait); }
     ~QtInstanceLock() override;
     LockResult TryAcquire() override;
 
@@ -35,6 +39,7 @@ public:
 
 private:
     std::unique_ptr<QLockFile> lock_;
+    std::function<void()> settle_;
 };
 
 } // namespace daz::platform

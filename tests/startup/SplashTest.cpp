@@ -7,11 +7,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <csignal>
 #include <functional>
 #include <memory>
-#include <thread>
 #include <vector>
 
 #include <QCoreApplication>
@@ -296,16 +294,18 @@ TEST(InstanceLockTest, ALockBeingWrittenIsLeftToItsCopy)
 
     // Created, but its number arrives only while the next copy waits.
     WriteBytes(path, "");
-    std::thread writer([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(platform::QtInstanceLock::kSettleTime / 10));
+    platform::QtInstanceLock next(path);
+    int waits = 0;
+    next.SetSettleWait([&] {
+        ++waits;
         WriteBytes(path, QStringLiteral("%1\n%2\n%3\n")
                              .arg(QCoreApplication::applicationPid())
                              .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
                                   QSysInfo::machineHostName())
                              .toUtf8());
     });
-    EXPECT_EQ(platform::QtInstanceLock(path).TryAcquire().outcome, Outcome::Running);
-    writer.join();
+    EXPECT_EQ(next.TryAcquire().outcome, Outcome::Running);
+    EXPECT_EQ(waits, 1);
 }
 
 } // namespace
