@@ -527,6 +527,11 @@ void Game::PauseQuietly()
     }
 }
 
+void Game::ToolRefused()
+{
+    sound_.PlaySoundEffect(SoundEffect::Cancel);
+}
+
 bool Game::UndoCommand()
 {
     if (!toolsEnabled_ || undo_.UndoCount() <= 0 || !CanAffordTool(undoLeft_, state_.UserJF, kUndoCost)) {
@@ -616,7 +621,12 @@ void Game::ShowOverlay()
     switch (playState_) {
     case PlayState::Yes: HideBoard(OverlayPicture::TimedOut); break;
     case PlayState::Next: HideBoard(OverlayPicture::Cleared); break;
-    case PlayState::No: HideBoard(OverlayPicture::Paused); break;
+    case PlayState::No:
+        // However the pause began (the pause label, a menu, a minimised
+        // window), the tools rest with the board.
+        SetToolsEnabled(false);
+        HideBoard(OverlayPicture::Paused);
+        break;
     }
 }
 

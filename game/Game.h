@@ -114,6 +114,8 @@ public:
     bool UndoCommand();
     bool HintCommand();
     bool ShuffleCommand();
+    // The sound of a tool refused because the score cannot pay for it.
+    void ToolRefused();
 
     // --- The end of a level --------------------------------------------
     void ShowOverlay();

@@ -1,5 +1,7 @@
 #include "ToolStrip.h"
 
+#include <QToolTip>
+
 #include <algorithm>
 #include <cmath>
 
@@ -92,6 +94,12 @@ void ClickLabel::mouseMoveEvent(QMouseEvent* event)
     event->accept();
 }
 
+void ClickLabel::leaveEvent(QEvent* event)
+{
+    emit left();
+    QLabel::leaveEvent(event);
+}
+
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
@@ -162,6 +170,7 @@ ToolStrip::ToolStrip(MainController& controller, QWidget* parent)
         label->setCursor(pointer);
         label->setToolTip(Toolbar::ToolTip(index));
         connect(label, &ClickLabel::hovered, this, [this, index] { toolbar_.HoverLabel(index); });
+        connect(label, &ClickLabel::left, this, [this, index] { toolbar_.LeaveLabel(index); });
         connect(label, &ClickLabel::clicked, this, [this, index] { toolbar_.Click(index); });
         labels_[static_cast<std::size_t>(index)] = label;
     }
@@ -205,6 +214,11 @@ ToolStrip::ToolStrip(MainController& controller, QWidget* parent)
 
     Game& game = controller_.GetGame();
     connect(&toolbar_, &Toolbar::changed, this, &ToolStrip::ShowLabels);
+    // A refused tool says why beside its label, for a moment.
+    connect(&toolbar_, &Toolbar::refused, this, [this](int index, const QString& why) {
+        QLabel* label = labels_[static_cast<std::size_t>(index)];
+        QToolTip::showText(label->mapToGlobal(QPoint(0, label->height())), why, label, {}, kRefusalNoteTime);
+    });
     connect(&audio, &AudioSwitches::switchesChanged, this, &ToolStrip::ShowSwitches);
     connect(&game, &Game::scoreChanged, this, &ToolStrip::ShowScore);
     connect(&game, &Game::timeChanged, this, [this, &game] { timeBar_->SetTimeLeft(game.TimeLeft()); });

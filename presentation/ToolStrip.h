@@ -22,11 +22,13 @@ public:
 
 signals:
     void hovered();
+    void left();
     void clicked();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 };
 
 // The time bar: a picture stretched to the width of the time left.
@@ -60,6 +62,8 @@ public:
     // The contents' size in twips: as wide as the window was designed.
     static constexpr int kContentWidth = 11925;
     static constexpr int kHeight = 915;
+    // How long the note of a refused tool stays, in ms.
+    static constexpr int kRefusalNoteTime = 1500;
 
     ToolStrip(MainController& controller, QWidget* parent = nullptr);
 

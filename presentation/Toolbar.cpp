@@ -11,6 +11,8 @@ namespace daz {
 Toolbar::Toolbar(Game& game, std::function<void()> restart) : game_(game), restart_(std::move(restart))
 {
     connect(&game_, &Game::toolsChanged, this, &Toolbar::changed);
+    // The tools grey out and light up again as the score moves.
+    connect(&game_, &Game::scoreChanged, this, &Toolbar::changed);
 }
 
 std::size_t Toolbar::Slot(int index)
@@ -95,8 +97,22 @@ bool Toolbar::Enabled(int index) const
     return index == Restart || game_.ToolsEnabled();
 }
 
+bool Toolbar::ScorePays(int index) const
+{
+    const std::int64_t score = game_.State().UserJF;
+    switch (index) {
+    case Undo: return score >= kUndoCost;
+    case Hint: return score >= kHintCost;
+    case Shuffle: return score >= kShuffleCost;
+    default: return true;
+    }
+}
+
 unsigned Toolbar::Colour(int index) const
 {
+    if (Enabled(index) && !ScorePays(index)) {
+        return kUnpaidColour;
+    }
     return hovered_[Slot(index)] ? kHoverColour : kRestColour;
 }
 
@@ -104,6 +120,11 @@ void Toolbar::Click(int index)
 {
     if (!Enabled(index)) {
         return; // a disabled label takes no clicks
+    }
+    if (!ScorePays(index)) {
+        game_.ToolRefused();
+        emit refused(index, QStringLiteral("积分不足"));
+        return;
     }
     switch (index) {
     case Restart:
@@ -132,6 +153,15 @@ void Toolbar::HoverLabel(int index)
         return;
     }
     hovered_[Slot(index)] = true;
+    emit changed();
+}
+
+void Toolbar::LeaveLabel(int index)
+{
+    if (index < 0 || index > Shuffle || !hovered_[Slot(index)]) {
+        return;
+    }
+    hovered_[Slot(index)] = false;
     emit changed();
 }
 

@@ -29,6 +29,8 @@ public:
     // Colours 0x00BBGGRR of a label's text at rest and under the mouse.
     static constexpr unsigned kRestColour = 0x404040;
     static constexpr unsigned kHoverColour = 0x0080FF;
+    // … and of a tool the score cannot pay for.
+    static constexpr unsigned kUnpaidColour = 0xA0A0A0;
 
     Toolbar(Game& game, std::function<void()> restart);
 
@@ -44,10 +46,16 @@ public:
 
     QString Text(int index) const;
     bool Enabled(int index) const;
+    // Whether the score pays for the label's tool (undo, hint, shuffle);
+    // true for the labels that cost nothing.
+    bool ScorePays(int index) const;
     unsigned Colour(int index) const;
 
+    // A tool the score cannot pay for is refused with a cue: a sound, and
+    // refused() with the reason for the strip to show.
     void Click(int index);
     void HoverLabel(int index);
+    void LeaveLabel(int index);
     // The pointer over the strip's own background: every label and both
     // buttons go back to rest.
     void HoverStrip();
@@ -59,6 +67,7 @@ public:
 
 signals:
     void changed();
+    void refused(int index, const QString& why);
 
 private:
     static std::size_t Slot(int index);

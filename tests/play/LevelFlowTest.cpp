@@ -1,3 +1,4 @@
+#include <functional>
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -127,19 +128,37 @@ TEST(LevelFlow, PauseKeepsTheTimeLeft)
     EXPECT_EQ(h.game().TimeLeft(), 3020 - 3 * 20);
 }
 
-TEST(LevelFlow, AMenuPausesButLeavesTheToolsEnabled)
+// A pause is a pause whichever way it began, by the pause label or by
+// opening a menu: the board hidden, the clock stopped, the tools greyed
+// out and their keys refused, until the picture is clicked.
+TEST(LevelFlow, APauseIsAPauseWhicheverWayItBegan)
 {
     GameHarness h;
-    h.folder.WriteGame(ThreeLevels());
+    h.folder.WriteGame(ThreeLevels(), 1, 40);
     h.Start(2);
-    h.controller->OpenMenu(Toolbar::MenuButton::Mode);
-    EXPECT_FALSE(h.game().BoardVisible());
-    EXPECT_FALSE(h.game().ClockRunning());
-    EXPECT_TRUE(h.game().ToolsEnabled());
-    // The pause label still works and shows the same picture.
-    h.controller->GetToolbar().Click(Toolbar::Pause);
-    EXPECT_FALSE(h.game().ToolsEnabled());
-    EXPECT_EQ(h.game().GetOverlay().picture, OverlayPicture::Paused);
+    ASSERT_TRUE(h.RemoveAPair());
+    Toolbar& toolbar = h.controller->GetToolbar();
+    const std::function<void()> pauses[] = {[&] { toolbar.Click(Toolbar::Pause); },
+                                            [&] { h.controller->OpenMenu(Toolbar::MenuButton::Main); },
+                                            [&] { h.controller->OpenMenu(Toolbar::MenuButton::Mode); }};
+    for (const auto& pause : pauses) {
+        pause();
+        EXPECT_FALSE(h.game().BoardVisible());
+        EXPECT_FALSE(h.game().ClockRunning());
+        EXPECT_EQ(h.game().GetOverlay().picture, OverlayPicture::Paused);
+        for (const int tool : {Toolbar::Undo, Toolbar::Hint, Toolbar::Shuffle, Toolbar::Pause}) {
+            EXPECT_FALSE(toolbar.Enabled(tool)) << tool;
+            toolbar.Click(tool);
+        }
+        EXPECT_EQ(h.state.UserJF, 41);
+        EXPECT_EQ(h.board().TileCount(), 6);
+        EXPECT_EQ(h.game().HintLeft(), 6);
+        EXPECT_TRUE(toolbar.Enabled(Toolbar::Restart));
+
+        h.controller->ClickOverlay();
+        EXPECT_TRUE(h.game().ToolsEnabled());
+        EXPECT_TRUE(h.game().ClockRunning());
+    }
 }
 
 TEST(LevelFlow, ClearingTheBoardGoesOnToTheNextLevelAndWraps)

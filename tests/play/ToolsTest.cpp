@@ -78,14 +78,27 @@ TEST_F(Tools, ToolsNeedTheirCounterAndEnoughScore)
     EXPECT_EQ(h.state.UserJF, 0);
     EXPECT_EQ(toolbar().Text(Toolbar::Shuffle), QStringLiteral("※重排*2"));
     EXPECT_EQ(h.Sounds(), QStringList{QStringLiteral("dl.wav")});
+    // A score that cannot pay greys the tools; each click is refused with
+    // a sound and a note that says why, and costs nothing.
+    EXPECT_EQ(toolbar().Colour(Toolbar::Shuffle), Toolbar::kUnpaidColour);
+    EXPECT_EQ(toolbar().Colour(Toolbar::Hint), Toolbar::kUnpaidColour);
+    EXPECT_EQ(toolbar().Colour(Toolbar::Restart), Toolbar::kRestColour);
+    QStringList notes;
+    QObject::connect(&toolbar(), &Toolbar::refused, [&notes](int, const QString& why) { notes << why; });
     h.effects.played.clear();
     toolbar().Click(Toolbar::Shuffle);
     toolbar().Click(Toolbar::Hint);
     EXPECT_EQ(h.state.UserJF, 0);
     EXPECT_EQ(h.game().ShuffleLeft(), 2);
     EXPECT_EQ(h.game().HintLeft(), 3);
-    EXPECT_TRUE(h.effects.played.isEmpty());
+    EXPECT_EQ(h.Sounds(), QStringList(2, QStringLiteral("mousedown2.wav")));
+    EXPECT_EQ(notes, QStringList(2, QStringLiteral("积分不足")));
     EXPECT_FALSE(h.game().HintFlashRunning());
+    // Paying again lights them up.
+    ASSERT_TRUE(h.RemoveAPair());
+    ASSERT_TRUE(h.RemoveAPair());
+    EXPECT_EQ(toolbar().Colour(Toolbar::Hint), Toolbar::kRestColour);
+    EXPECT_EQ(toolbar().Colour(Toolbar::Shuffle), Toolbar::kUnpaidColour);
 }
 
 // Scores stored beyond what the eight digits show are read as the nearer

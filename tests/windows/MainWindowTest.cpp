@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
+#include <QToolTip>
 #include <QTimer>
 #include <QTranslator>
 
@@ -402,6 +403,24 @@ TEST_F(Window, TheToolbarLabelsAndTogglesWork)
     QTest::mouseClick(window->ShowBox(), Qt::LeftButton);
     EXPECT_TRUE(strip->Label(Toolbar::Undo)->isEnabled());
 
+    // A label lit by the pointer goes back to rest as the pointer leaves
+    // it, wherever it goes; a tool the score cannot pay for is grey, and a
+    // click on it says why beside it.
+    ClickLabel* hint = strip->Label(Toolbar::Hint);
+    h.state.UserJF = 100;
+    h.game().ShowScore();
+    QTest::mouseMove(hint, hint->rect().center());
+    ASSERT_EQ(hint->palette().color(QPalette::WindowText), QColor(0xFF, 0x80, 0x00));
+    QTest::mouseMove(window->Board(), window->Board()->rect().center());
+    EXPECT_EQ(hint->palette().color(QPalette::WindowText), QColor(0x40, 0x40, 0x40));
+    h.state.UserJF = 1;
+    h.game().ShowScore();
+    EXPECT_EQ(hint->palette().color(QPalette::WindowText), QColor(0xA0, 0xA0, 0xA0));
+    QTest::mouseClick(hint, Qt::LeftButton);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("积分不足"));
+    EXPECT_EQ(h.state.UserJF, 1);
+
     // The music switch shows twice, and both always agree. On and off look
     // nothing alike: not merely a shade darker.
     const QImage on = strip->CheckMedia()->grab().toImage();
@@ -437,7 +456,7 @@ TEST_F(Window, MenuButtonsPauseAndOpenBelowTheirMiddle)
     QWidget* button = window->Strip()->MenuButton(Toolbar::MenuButton::Main);
     EXPECT_EQ(openedAt, button->mapToGlobal(QPoint(button->width() / 2, button->height())));
     EXPECT_FALSE(window->Board()->isVisible());
-    EXPECT_TRUE(window->Strip()->Label(Toolbar::Hint)->isEnabled());
+    EXPECT_FALSE(window->Strip()->Label(Toolbar::Hint)->isEnabled()) << "a menu's pause is a pause";
 
     QTest::mouseClick(window->Strip()->MenuButton(Toolbar::MenuButton::Mode), Qt::LeftButton);
     EXPECT_EQ(openedMenu, window->ModeMenu());
