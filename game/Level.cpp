@@ -73,8 +73,12 @@ QImage LoadPicture(const DataFolders& folders, const QString& path, const QStrin
         problem = QStringLiteral("图片文件 %1 太大（%2 × %3 像素）").arg(name).arg(size.width()).arg(size.height());
         return {};
     }
-    reader.setAllocationLimit(budget.AllocationLimit());
+    // The limit is the process's, not the reader's: it is put back at once,
+    // or every picture read later would be held to this one's budget.
+    const int usualLimit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(budget.AllocationLimit());
     QImage image = reader.read();
+    QImageReader::setAllocationLimit(usualLimit);
     if (image.isNull()) {
         problem = QStringLiteral("图片文件 %1 无法读取（%2）").arg(name, reader.errorString());
     } else if (!budget.Allows(image.size())) {

@@ -338,7 +338,8 @@ void FrmMain::showEvent(QShowEvent* event)
             QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
                            frameGeometry().right() - geometry().right(),
                            frameGeometry().bottom() - geometry().bottom());
-            if (frame.isNull()) {
+            const bool frameKnown = !frame.isNull();
+            if (!frameKnown) {
                 frame = kGuessedFrame;
             }
             const QSize room = area.size().shrunkBy(frame);
@@ -350,7 +351,15 @@ void FrmMain::showEvent(QShowEvent* event)
             outer.moveCenter(area.center());
             outer.moveTop(std::max(area.top(), outer.top()));
             outer.moveLeft(std::max(area.left(), outer.left()));
-            move(outer.topLeft());
+            // The frame goes inside the work area, title bar and all. Before
+            // the window manager has framed the window, Qt places its inside
+            // and the frame is added around that: the inside goes below
+            // where the title bar will be.
+            if (frameKnown) {
+                move(outer.topLeft());
+            } else {
+                setGeometry(outer.marginsRemoved(frame));
+            }
         }
         // The mode was chosen in another window, perhaps by keyboard: the
         // keys go on here at once.

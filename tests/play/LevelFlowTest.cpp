@@ -1,8 +1,10 @@
 #include <functional>
+
 #include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <QImage>
+#include <QImageReader>
 
 #include "GameHarness.h"
 
@@ -126,6 +128,19 @@ TEST(LevelFlow, PauseKeepsTheTimeLeft)
     EXPECT_TRUE(h.game().ClockRunning());
     EXPECT_FALSE(h.game().JitterRunning());
     EXPECT_EQ(h.game().TimeLeft(), 3020 - 3 * 20);
+}
+
+// A level's pictures are decoded under budgets of their own; the rest of
+// the program's pictures (the windows', a later level's background) keep
+// the room they had.
+TEST(LevelFlow, ReadingALevelLeavesOtherPicturesTheirRoom)
+{
+    const int before = QImageReader::allocationLimit();
+    GameHarness h;
+    h.folder.WriteGame(ThreeLevels());
+    h.Start(2);
+    ASSERT_EQ(h.board().TileCount(), 8);
+    EXPECT_EQ(QImageReader::allocationLimit(), before);
 }
 
 // A pause is a pause whichever way it began, by the pause label or by

@@ -696,6 +696,19 @@ TEST_F(Window, AFewPiecesRepaintedAtOnceLookAsAFullRepaint)
     EXPECT_GT(underAStar, 6);
 }
 
+// The window opens inside the screen's work area with its frame: where
+// the frame is not known yet, room for a title bar is left above it.
+TEST_F(Window, OpensWithItsFrameInsideTheWorkArea)
+{
+    Open(2);
+    const QRect area = window->screen()->availableGeometry();
+    const QRect inside = window->geometry();
+    EXPECT_GE(inside.top() - area.top(), 20) << "no room for the title bar";
+    EXPECT_LE(inside.bottom(), area.bottom());
+    EXPECT_GE(inside.left(), area.left());
+    EXPECT_LE(inside.right(), area.right());
+}
+
 TEST_F(Window, MinimisingPausesTheLevel)
 {
     Open(2);
