@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
+#include <QRegularExpression>
 
 #include "FakeMessageBoxes.h"
 #include "TileLikeness.h"
@@ -322,6 +323,14 @@ TEST(ShippedPictures, ParticlesHelpAndTheWindowsPictures)
                               "方向键", "Ctrl+Z", "F1", "Alt+M", "Ctrl+Q"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
     }
+    // Where the files live, as this system lays them out: the player's own
+    // folder, the shipped one, a level pack; paths with "/".
+    for (const char* place : {"~/.local/share/com.example.jilan_llk/", "/usr/share/com.example.jilan_llk/",
+                              "--folder", "gameg/"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(place))) << place;
+    }
+    EXPECT_FALSE(text.contains(QStringLiteral("程序所在")));
+    EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[A-Za-z]\\\\"))));
 
     const std::pair<const char*, QSize> pictures[] = {
         {"digit0.png", {15, 13}},     {"digit9.png", {15, 13}},       {"toolbar.png", {1007, 59}},

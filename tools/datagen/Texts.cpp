@@ -119,7 +119,7 @@ void WriteHelp(const QString& path) {
      （1 到 19，两者至少有一个是偶数）。
   3. 可以选择背景颜色、背景图片、背景音乐（mp3、mid、wav、ogg）、飘动效果，
      再写上制作者的名字。
-  4. 点“确定”：新关卡放在程序目录的 gameg 文件夹里，并加到关卡列表的末尾，
+  4. 点“确定”：新关卡放在你的存档文件夹的 gameg 文件夹里，并加到关卡列表的末尾，
      马上就能在“选择关卡”里找到它。
 
 图片不会被拉伸，请按棋盘大小准备图片（单位：像素；牌比格子略小两三个像素更好看）：
@@ -136,16 +136,35 @@ void WriteHelp(const QString& path) {
 
 八、文件都在哪里
 ----------------
-下面的路径都在游戏程序所在的文件夹里：
+游戏自带的文件放在一个只读的文件夹里，游戏从不改动它们：安装后是
+/usr/share/com.example.jilan_llk/，从源代码运行时是
+build/share/com.example.jilan_llk/。
+你的进度、设置和你做的关卡放在你自己的存档文件夹里：
+  ~/.local/share/com.example.jilan_llk/
+（设了 XDG_DATA_HOME 时是 $XDG_DATA_HOME/com.example.jilan_llk/）。
+读一个文件时先找存档文件夹，那里没有再用自带的；写文件只写存档文件夹。
+
+存档文件夹里有：
   DAZGame.ini      关卡列表（[GameMenu]）和你的设置（[UserSet]：
-                   MediaON 背景音乐、SoundON 音效、UserGK 当前关卡、UserJF 分数）
-  levels\          游戏自带的关卡，每关一个文件夹
-  gameg\           用关卡编辑器做的关卡
-  media\           背景音乐（ogg 格式，每首三分钟多），各关共用
-  sound\           音效
-  Particle\        飘落的鲜花、泡泡、花瓣、云彩、星星的小图片
+                   MediaON 背景音乐、SoundON 音效、UserGK 当前关卡、UserJF 分数）；
+                   第一次启动时从自带的复制过来，以后游戏带来的新关卡自动加到末尾
+  gameg/           用关卡编辑器做的关卡
+  levels/          用关卡修改器改过的自带关卡的设置
+  media/           关卡编辑器和关卡修改器复制进来的背景音乐
+这些文件夹在第一次往里面放东西时才建立。
+
+自带的文件夹里有：
+  DAZGame.ini      自带的关卡列表
+  levels/          游戏自带的关卡，每关一个文件夹
+  media/           背景音乐（ogg 格式，每首三分钟多），各关共用
+  sound/           音效
+  Particle/        飘落的鲜花、泡泡、花瓣、云彩、星星的小图片
   dazRedme.txt     本帮助文件
   CREDITS          图片、字体和声音的来源与许可
+
+别人做的一整套关卡（它自己的 DAZGame.ini 和关卡文件夹放在同一个文件夹里）
+可以这样玩，这时所有文件都在那个文件夹里读写：
+  jilan-llk --folder 关卡包所在的文件夹
 
 每个关卡文件夹里有：
   setme.ini        关卡设置（MaxX 列数、MaxY 行数、PhotoSum 图片张数、
