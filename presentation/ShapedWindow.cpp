@@ -3,8 +3,13 @@
 #include <algorithm>
 
 #include <QBitmap>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+
+#ifdef DAZ_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
 
 namespace daz {
 
@@ -13,17 +18,67 @@ QRect PxRect(const QRect& twips)
     return {Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height())};
 }
 
+namespace {
+
+// Whether a compositing manager holds the X11 screen's selection for one.
+bool X11CompositorRuns()
+{
+#if defined(DAZ_HAVE_XCB) && QT_CONFIG(xcb)
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr)
+        return false;
+    xcb_connection_t* connection = x11->connection();
+    const QByteArray name = "_NET_WM_CM_S0";
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(name.size()), name.constData()), nullptr);
+    if (atom == nullptr)
+        return false;
+    xcb_get_selection_owner_reply_t* owner =
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
+    const bool runs = owner != nullptr && owner->owner != XCB_NONE;
+    free(owner);
+    free(atom);
+    return runs;
+#else
+    return false;
+#endif
+}
+
+} // namespace
+
+bool ShapedWindow::DesktopBlendsWindows()
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform.startsWith(QStringLiteral("wayland")))
+        return true;
+    return platform == QStringLiteral("xcb") && X11CompositorRuns();
+}
+
 ShapedWindow::ShapedWindow(QSize size, QColor key, QPixmap background, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), key_(key), background_(std::move(background))
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), key_(key), background_(std::move(background)),
+      seeThrough_(DesktopBlendsWindows())
 {
     setFixedSize(size);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    if (seeThrough_) {
+        setAttribute(Qt::WA_TranslucentBackground);
+        clearBackground_ = background_;
+        clearBackground_.setMask(background_.createMaskFromColor(key_, Qt::MaskInColor));
+    } else {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
 }
 
 void ShapedWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (seeThrough_) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(rect(), Qt::transparent);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.drawPixmap(0, 0, clearBackground_);
+        return;
+    }
     painter.fillRect(rect(), key_);
     painter.drawPixmap(0, 0, background_);
 }
@@ -79,6 +134,10 @@ QBitmap ShapedWindow::Shape()
 
 void ShapedWindow::Reshape()
 {
+    if (seeThrough_) {
+        update(); // the alpha channel shows the figure as it is drawn
+        return;
+    }
     setMask(Shape());
 }
 

@@ -18,9 +18,14 @@ QRect PxRect(const QRect& twips);
 
 // A borderless window of fixed size that shows a background picture at its
 // corner, with one key colour made see-through: the desktop shows only the
-// picture's figure and what lies over it, and clicks on the key colour go
-// to whatever is beneath. Whatever the picture leaves uncovered is the key
-// colour too.
+// picture's figure and what lies over it. Whatever the picture leaves
+// uncovered is the key colour too.
+//
+// Where windows can be see-through pixel by pixel (Wayland, or X11 with a
+// compositing manager), the window is drawn with an alpha channel: the key
+// colour is transparent and the figure's edge blends into the desktop. On
+// plain X11 it is cut to the figure's pixels with a mask, and clicks on the
+// key colour go to whatever is beneath; Wayland has no such masks.
 class ShapedWindow : public QWidget {
     Q_OBJECT
 
@@ -29,6 +34,11 @@ public:
 
     QColor KeyColour() const { return key_; }
 
+    // Whether this desktop shows windows see-through pixel by pixel.
+    static bool DesktopBlendsWindows();
+    // Whether this window is drawn with an alpha channel rather than cut.
+    bool SeeThrough() const { return seeThrough_; }
+
     // The window as it would look unshaped, at the screen's pixel ratio:
     // the key colour, the picture, and the visible child widgets over it.
     QImage Face();
@@ -36,7 +46,8 @@ public:
     QBitmap Shape();
 
     // Cuts the window to the pixels of its face that are not the key
-    // colour. Call again whenever what the children show changes.
+    // colour (where it is not see-through anyway). Call again whenever what
+    // the children show changes.
     void Reshape();
 
     // Puts the window in the middle of its screen's work area.
@@ -52,6 +63,8 @@ protected:
 private:
     QColor key_;
     QPixmap background_;
+    bool seeThrough_ = false;
+    QPixmap clearBackground_; // the background with the key colour transparent
 };
 
 } // namespace daz
