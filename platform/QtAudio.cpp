@@ -3,6 +3,7 @@
 #include <QAudioOutput>
 #include <QFileInfo>
 #include <QMediaPlayer>
+#include <QMetaObject>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -18,12 +19,41 @@ void QtEffectPlayer::Play(const QString& path)
         playing_->deleteLater();
         playing_ = nullptr;
     }
+    if (standIn_ != nullptr) {
+        standIn_->stop();
+        standIn_->deleteLater();
+        standIn_ = nullptr;
+    }
     if (!QFileInfo(path).isFile()) {
         return; // a missing effect is simply not heard; nor is a pipe or a device
     }
-    playing_ = new QSoundEffect(owner_.get());
-    playing_->setSource(QUrl::fromLocalFile(path));
-    playing_->play(); // plays as soon as it has loaded
+    QSoundEffect* effect = new QSoundEffect(owner_.get());
+    playing_ = effect;
+    effect->setSource(QUrl::fromLocalFile(path));
+    effect->play(); // plays as soon as it has loaded
+    if (effect->status() != QSoundEffect::Loading) {
+        StandInIfRefused(effect, path);
+        return;
+    }
+    // Loaded, the effect starts in the same call that tells it is ready;
+    // whether the server took it shows once that call is over.
+    QObject::connect(effect, &QSoundEffect::statusChanged, effect, [this, effect, path] {
+        if (effect->status() == QSoundEffect::Ready) {
+            QMetaObject::invokeMethod(effect, [this, effect, path] { StandInIfRefused(effect, path); },
+                                      Qt::QueuedConnection);
+        }
+    });
+}
+
+void QtEffectPlayer::StandInIfRefused(QSoundEffect* effect, const QString& path)
+{
+    if (effect != playing_ || effect->isPlaying() || effect->status() != QSoundEffect::Ready) {
+        return;
+    }
+    standIn_ = new QMediaPlayer(owner_.get());
+    standIn_->setAudioOutput(new QAudioOutput(standIn_));
+    standIn_->setSource(QUrl::fromLocalFile(path));
+    standIn_->play();
 }
 
 QtMusicPlayer::QtMusicPlayer() = default;

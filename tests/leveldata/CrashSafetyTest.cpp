@@ -1,17 +1,31 @@
 // A writer killed at random moments never leaves a file half written: a
 // child process saves the settings and makes levels in a loop, through the
 // program's own code, and is killed with SIGKILL again and again.
+//
+// The kills are placed by the writer's progress, never by the clock: the
+// parent traces the child and stops it as it enters each system call, the
+// only way its files change. A kill there leaves the call not made. Calls
+// that only look change nothing, so the kills at the entries of the others
+// (its steps) reach every state a kill can leave the files in, the middle
+// of each write among them, and a slow machine gives the same kills as a
+// fast one.
 
+#include <atomic>
+#include <cstdint>
+#include <cstdio>
 #include <map>
+#include <new>
 #include <random>
 #include <set>
 #include <string>
 
 #include <signal.h>
+#include <sys/mman.h>
+#include <sys/syscall.h>
+#include <sys/ptrace.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -54,11 +68,44 @@ QString FastFolderTemplate()
     return QDir::tempPath() + QStringLiteral("/daz-crash-safety-XXXXXX");
 }
 
+// What the parent saw of a writer it killed.
+struct Killed {
+    int rounds = 0;   // the rounds it had finished
+    qint64 steps = 0; // its steps up to the kill
+};
+
+// System calls that only look or only manage memory: a kill as one is
+// entered leaves the files as a kill at the next step would.
+bool OnlyLooks(std::uint64_t call)
+{
+    static const std::set<std::uint64_t> looking = {
+        SYS_read, SYS_pread64, SYS_readv, SYS_lseek, SYS_fstat, SYS_newfstatat, SYS_statx, SYS_faccessat,
+        SYS_getdents64, SYS_readlinkat, SYS_getcwd, SYS_getrandom, SYS_futex, SYS_mmap, SYS_munmap, SYS_mprotect,
+        SYS_madvise, SYS_brk, SYS_rt_sigaction, SYS_rt_sigprocmask,
+#ifdef SYS_faccessat2
+        SYS_faccessat2,
+#endif
+#ifdef SYS_access
+        SYS_access, SYS_stat, SYS_lstat, SYS_readlink,
+#endif
+    };
+    return looking.contains(call);
+}
+
+// What the catalogue holds.
+struct Listing {
+    QStringList made; // the levels made in the editor, by folder name
+    qint64 save = -1; // the number of the save its settings come from
+};
+
 class CrashSafety : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
+        void* shared = ::mmap(nullptr, sizeof *rounds, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+        ASSERT_NE(shared, MAP_FAILED);
+        rounds = new (shared) std::atomic<int>(0);
         File("DAZGame.ini", kGameIni);
         ASSERT_TRUE(QDir(folder.path()).mkpath("gameg"));
         ASSERT_TRUE(QDir(folder.path()).mkpath("media"));
@@ -67,6 +114,12 @@ protected:
             File(QStringLiteral("pictures/%1.gif").arg(i), "picture " + QByteArray::number(i));
         File("pictures/mb1.gif", "mask 1");
         File("pictures/mb2.gif", "mask 2");
+    }
+
+    void TearDown() override
+    {
+        if (rounds != nullptr)
+            ::munmap(rounds, sizeof *rounds);
     }
 
     // One round of the writer: the settings of save i, then level i.
@@ -89,7 +142,66 @@ protected:
         for (qint64 i = first;; ++i) {
             if (!Round(i))
                 ::_exit(3);
+            rounds->store(static_cast<int>(i - first + 1));
         }
+    }
+
+    // Starts a traced writer at save `first` and kills it at a step:
+    // `extraSteps` steps after the first one it reaches once it has finished
+    // `afterRounds` rounds.
+    Killed KillWriter(qint64 first, int afterRounds, qint64 extraSteps)
+    {
+        rounds->store(0);
+        Killed killed;
+        const pid_t child = ::fork();
+        if (child < 0) {
+            ADD_FAILURE() << "no fork";
+            return killed;
+        }
+        if (child == 0) {
+            ::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
+            ::raise(SIGSTOP);
+            Writer(first);
+        }
+        int status = 0;
+        const auto giveUp = [&](const char* why) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+            ADD_FAILURE() << why;
+            return killed;
+        };
+        if (::waitpid(child, &status, 0) != child || !WIFSTOPPED(status)
+            || ::ptrace(PTRACE_SETOPTIONS, child, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL) != 0)
+            return giveUp("the writer cannot be traced");
+        int pass = 0; // a signal of the writer's own, handed on
+        qint64 extra = -1;
+        for (;;) {
+            ::ptrace(PTRACE_SYSCALL, child, nullptr, reinterpret_cast<void*>(static_cast<std::intptr_t>(pass)));
+            if (::waitpid(child, &status, 0) != child || !WIFSTOPPED(status)) {
+                ADD_FAILURE() << "the writer failed, status " << status;
+                return killed;
+            }
+            pass = 0;
+            if (WSTOPSIG(status) != (SIGTRAP | 0x80)) {
+                pass = WSTOPSIG(status);
+                continue;
+            }
+            __ptrace_syscall_info call{};
+            if (::ptrace(PTRACE_GET_SYSCALL_INFO, child, reinterpret_cast<void*>(sizeof call), &call) <= 0)
+                return giveUp("the writer's system calls cannot be seen");
+            if (call.op != PTRACE_SYSCALL_INFO_ENTRY || OnlyLooks(call.entry.nr))
+                continue;
+            ++killed.steps;
+            if (extra < 0 && rounds->load() >= afterRounds)
+                extra = 0;
+            if (extra >= 0 && extra++ == extraSteps)
+                break;
+        }
+        killed.rounds = rounds->load();
+        ::kill(child, SIGKILL);
+        EXPECT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "status " << status;
+        return killed;
     }
 
     QString Catalogue() const { return Path("DAZGame.ini"); }
@@ -114,8 +226,8 @@ protected:
 
     // The catalogue is one whole version: Menu counts its entries, every
     // entry names a complete level, and the four settings come from one
-    // save. Returns the folder names of the levels made in the editor.
-    QStringList ExpectWholeCatalogue()
+    // save.
+    Listing ExpectWholeCatalogue()
     {
         const QString text = QString::fromUtf8(ReadBytes(Catalogue()));
         EXPECT_TRUE(text.endsWith("\r\n")) << text.right(200).toStdString();
@@ -150,7 +262,7 @@ protected:
         EXPECT_EQ(keys["MediaON"].toStdString(), s.mediaOnText.toStdString()) << "a mix of saves, " << save;
         EXPECT_EQ(keys["SoundON"].toStdString(), s.soundOn ? "True" : "False") << "a mix of saves, " << save;
         EXPECT_EQ(keys["UserGK"].toStdString(), std::to_string(s.userGK)) << "a mix of saves, " << save;
-        return made;
+        return {made, save};
     }
 
     // Level folders under their own names are complete, listed or not (the
@@ -172,42 +284,50 @@ protected:
     testing::FakeMessageBoxes boxes;
     IniAccess ini{folder.path(), boxes};
     std::set<QString> complete;
+    // The number of rounds the writer finished, in memory shared across the fork.
+    std::atomic<int>* rounds = nullptr;
 };
 
 TEST_F(CrashSafety, AKilledWriterLeavesEveryFileWhole)
 {
-    // A round in this process gives the pace of the writer; kills fall
-    // anywhere in the first two rounds of each run.
-    QElapsedTimer clock;
-    clock.start();
     ASSERT_TRUE(Round(1));
-    const auto round = std::max<qint64>(clock.nsecsElapsed() / 1000, 200);
+    // The first writer, killed as soon as it finished a round, tells how
+    // many steps a round takes. Then every other writer is killed in its
+    // first round, the others in their second; within a round the kills
+    // fall evenly, each at a random step of its own stretch.
     std::mt19937 random(std::random_device{}());
-    std::uniform_int_distribution<qint64> delay(0, round * 2);
-
+    qint64 roundSteps = 0;
     qint64 first = 2;
-    QStringList listed;
+    Listing catalogue;
     for (int kill = 0; kill < kKills && !HasFailure(); ++kill) {
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0)
-            Writer(first);
-        ::usleep(static_cast<useconds_t>(delay(random)));
-        ::kill(child, SIGKILL);
-        int status = 0;
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the writer failed, status " << status;
-        first += 1000;
+        int afterRounds = 1;
+        qint64 extraSteps = 0;
+        if (kill > 0) {
+            afterRounds = kill % 2;
+            const qint64 stretch = std::max<qint64>(1, roundSteps * 2 / kKills);
+            extraSteps = roundSteps * (kill / 2) * 2 / kKills
+                       + std::uniform_int_distribution<qint64>(0, stretch - 1)(random);
+        }
+        const Killed killed = KillWriter(first, afterRounds, extraSteps);
+        ASSERT_FALSE(HasFailure());
+        if (kill == 0)
+            roundSteps = killed.steps;
 
-        listed = ExpectWholeCatalogue();
+        catalogue = ExpectWholeCatalogue();
         ExpectNoHalfBuiltLevel();
-        for (const QString& name : listed)
+        for (const QString& name : catalogue.made)
             EXPECT_TRUE(complete.contains(name)) << "listed but missing: " << name.toStdString();
+        // What a writer finished before its kill stays.
+        if (killed.rounds > 0) {
+            EXPECT_TRUE(catalogue.made.contains(QStringLiteral("关%1").arg(first)))
+                << "a finished level lost, save " << first;
+            EXPECT_GE(catalogue.save, first) << "finished settings lost";
+        }
+        first += 1000;
     }
-    // The writers got on: the kills fell at every stage, not only before
-    // the first write. (Unlisted folders are those killed before their
-    // catalogue lines.)
-    EXPECT_GE(listed.size(), kKills / 20);
+    std::printf("%d kills over the %lld steps of a round\n", kKills, static_cast<long long>(roundSteps));
+    // Every other writer was killed only after its first level was listed.
+    EXPECT_GE(catalogue.made.size(), kKills / 2);
 
     // What the kills left (temporary files, a level folder being built)
     // goes with the next writes that succeed.
