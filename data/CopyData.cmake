@@ -1,7 +1,8 @@
 # cmake -DSOURCE=<data folder> -DDEST=<shipped folder of the build> -P CopyData.cmake
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${SOURCE} ${SOURCE}/*)
 foreach(f IN LISTS files)
-  if(f MATCHES "^(CMakeLists\\.txt|CopyData\\.cmake)$")
+  # The build's files, and the credits: a document, installed with the others.
+  if(f MATCHES "^(CMakeLists\\.txt|CopyData\\.cmake|CREDITS)$")
     continue()
   endif()
   get_filename_component(dir ${DEST}/${f} DIRECTORY)

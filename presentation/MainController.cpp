@@ -1,7 +1,8 @@
 #include "MainController.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QUrl>
+#include <QFileInfo>
 
 #include "leveldata/ConfinedFiles.h"
 #include "leveldata/ErrorTexts.h"
@@ -11,8 +12,6 @@
 
 namespace daz {
 
-const QString MainController::kMail = QStringLiteral("jilan.llk@example.com");
-const QString MainController::kWebPage = QStringLiteral("https://jilan-llk.example.com/");
 const QString MainController::kHelpFile = QStringLiteral("\\dazRedme.txt");
 
 MainController::MainController(DataFolders folders, ProgramState& state, MainServices services)
@@ -266,27 +265,6 @@ void MainController::OpenHelp()
     emit helpOpened(text);
 }
 
-void MainController::ShowAddress(const QString& text, const QString& address)
-{
-    platform::MessageRequest request{text + QStringLiteral("\n\n") + address, QStringLiteral("提示"),
-                                     platform::MessageIcon::Information, platform::MessageButtons::Ok,
-                                     platform::MessageAnswer::Ok};
-    request.selectable = true;
-    services_.boxes.Show(request);
-}
-
-void MainController::SendFeedback()
-{
-    if (!services_.desktop.Open(QUrl(QStringLiteral("mailto:") + kMail)))
-        ShowAddress(QStringLiteral("没有找到可以写邮件的程序。欢迎把建议发到下面的邮件地址（可以选中复制）："), kMail);
-}
-
-void MainController::OpenDownloads()
-{
-    if (!services_.desktop.Open(QUrl(kWebPage)))
-        ShowAddress(QStringLiteral("没有找到可以打开网页的程序。请在浏览器中打开下面的网址（可以选中复制）："), kWebPage);
-}
-
 void MainController::LevelAdded()
 {
     // What was wrong with the catalogue was told at start-up.
@@ -295,12 +273,18 @@ void MainController::LevelAdded()
 
 void MainController::ShowAbout()
 {
-    const QString text = QStringLiteral("程序设计：霁岚连连看开发组\n"
-                                        "QQ：20061004\n"
-                                        "电子邮件：%1\n"
-                                        "网址：%2\n"
-                                        "霁岚连连看 版权所有，欢迎自由传播。")
-                             .arg(kMail, kWebPage);
+    // The documents sit beside the shipped folder, in <prefix>/share/doc/.
+    const QString readme =
+        QDir::cleanPath(folders_.Shipped() + QStringLiteral("/../doc/jilan-llk/README.md"));
+    const QString readmeLine = QFileInfo(readme).isFile()
+                                   ? QStringLiteral("说明：") + QDir::toNativeSeparators(readme)
+                                   : QStringLiteral("说明：README.md（安装后在 share/doc/jilan-llk/ 文件夹里）");
+    const QString text = QStringLiteral("霁岚连连看 %1\n"
+                                        "以 MIT 许可证发布。\n"
+                                        "帮助：主菜单的“主题帮助”（F1），即 %2\n"
+                                        "%3")
+                             .arg(QCoreApplication::applicationVersion(),
+                                  QDir::toNativeSeparators(folders_.Find(kHelpFile)), readmeLine);
     services_.boxes.Show({text, QStringLiteral("关于") + WindowCaption(), platform::MessageIcon::Information,
                           platform::MessageButtons::Ok, platform::MessageAnswer::Ok});
 }

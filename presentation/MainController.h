@@ -76,12 +76,10 @@ public:
     // The help text, read in its own encoding, goes to helpOpened; a
     // missing file is told in a box.
     void OpenHelp();
-    // Hand the address to the user's own programs; when none takes it,
-    // a box shows it, ready to be copied.
-    void SendFeedback();
-    void OpenDownloads();
     // The level editor made a level: the level menu lists it at once.
     void LevelAdded();
+    // The game's name and version, its licence, and where the help and
+    // the README are.
     void ShowAbout();
     void WindowMinimised();
 
@@ -102,10 +100,6 @@ public:
     IniAccess& Ini() { return ini_; }
     ProgramState& State() { return state_; }
 
-    // The maker's addresses, used by the mail, download and about commands.
-    static const QString kMail;
-    static const QString kWebPage;
-
     // The help file, in the program folder or the player's.
     static const QString kHelpFile;
 
@@ -118,7 +112,6 @@ signals:
 private:
     // Problems of the catalogue are told when tell is set.
     void ReadCatalogue(bool tell);
-    void ShowAddress(const QString& text, const QString& address);
     // Whether the catalogue lists the level: its entry was found.
     bool Listed(int level) const;
     void Tell(const QString& text);

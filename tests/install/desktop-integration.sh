@@ -17,7 +17,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 desktop-file-validate "$desktop"
-appstreamcli validate --no-net "$metainfo"
+appstreamcli validate --pedantic --no-net "$metainfo"
 # The metainfo's launchable must be the installed desktop entry.
 appstreamcli validate-tree --no-net "$prefix"
 
@@ -33,10 +33,14 @@ grep -q "<binary>$command</binary>" "$metainfo" || fail "the metainfo does not p
 read -r name version < <(QT_QPA_PLATFORM=offscreen "$prefix/bin/$command" --version 2>/dev/null)
 [[ $(entry StartupWMClass) == "$name" ]] || fail "StartupWMClass=$(entry StartupWMClass), windows are $name"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
-[[ -s $prefix/share/man/man6/$command.6 ]] || fail "no man page for $command"
+gzip -t "$prefix/share/man/man6/$command.6.gz" || fail "no man page for $command"
+for doc in README.md CREDITS copyright; do
+  [[ -s $prefix/share/doc/$command/$doc ]] || fail "no $doc in share/doc/$command"
+done
 [[ -s $prefix/share/$id/DAZGame.ini ]] || fail "no shipped catalogue"
 [[ ! -e $prefix/share/$id/CMakeLists.txt && ! -e $prefix/share/$id/CopyData.cmake ]] \
   || fail "build files in the shipped folder"
+[[ ! -e $prefix/share/$id/CREDITS ]] || fail "the credits are in the shipped folder, not with the documents"
 
 # Every hicolor size, as a PNG of that size.
 for size in 16 24 32 48 64 128 256; do

@@ -160,7 +160,8 @@ build/share/com.example.jilan_llk/。
   sound/           音效
   Particle/        飘落的鲜花、泡泡、花瓣、云彩、星星的小图片
   dazRedme.txt     本帮助文件
-  CREDITS          图片、字体和声音的来源与许可
+图片、字体和声音的来源与许可写在 CREDITS 文件里，安装后在
+/usr/share/doc/jilan-llk/ 文件夹里，和说明 README.md、版权文件 copyright 在一起。
 
 别人做的一整套关卡（它自己的 DAZGame.ini 和关卡文件夹放在同一个文件夹里）
 可以这样玩，这时所有文件都在那个文件夹里读写：
@@ -186,24 +187,25 @@ void WriteCredits(const QString& path) {
   QString text = QString::fromUtf8(R"(霁岚连连看 — sources of the shipped pictures, fonts and sounds
 ================================================================
 
-Every picture in this folder (levels/, Particle/) and in the program's
-built-in pictures was painted for this game by its own generator,
-tools/datagen, with Qt's painter. No picture, sound or level comes from
-any other game. The generator draws on these sources, all from Debian's
-archive:
+Every picture of the shipped folder (levels/, Particle/) and every
+picture built into the program was painted for this game by its own
+generator, tools/datagen, with Qt's painter. No picture, sound or level
+comes from any other game. The generator draws on these sources, all
+from Debian's archive:
 
 Noto Color Emoji (Debian package fonts-noto-color-emoji)
   Copyright 2013-2017 Google Inc.
   Font licensed under the SIL Open Font License 1.1; the Noto Emoji
-  artwork is also published by Google under the Apache License 2.0.
-  Used for the emoji drawn on the tile faces of the levels, on the
-  window icon and on the state pictures.
+  artwork it is built from is also published by Google under the Apache
+  License 2.0. Its glyphs are rendered into the emoji on the tile faces
+  of the levels, on the window icon and on the state pictures.
 
 Noto Sans CJK SC and Noto Serif CJK SC (Debian package fonts-noto-cjk)
   Copyright Google and Adobe (Debian lists 2010-2012 Google Corporation).
   SIL Open Font License 1.1.
-  Used for every Chinese text drawn into pictures, and for the
-  characters of the level 汉字寻踪.
+  Their glyphs are rendered into every Chinese text of the pictures: the
+  window pictures, the characters and names on the tiles, the seal on
+  the level backgrounds.
 
 Qt 6 (Debian package qt6-base), LGPL 3: the painting library of the
 generator; nothing of it is copied into the pictures.
@@ -218,8 +220,11 @@ and is stored as Ogg Vorbis, encoded by oggenc (Debian package
 vorbis-tools, BSD-style licence of Xiph.Org); the sound effects are wave
 files. No recordings, samples or existing compositions are used.
 
-The SIL Open Font License allows pictures made with these fonts to be
-distributed under any terms. The full licence texts are in
+No font file is shipped: the pictures hold rendered glyphs only. The
+pictures, like the rest of the game, are released under the MIT licence
+(LICENSE), with the fonts' terms where they apply; the SIL Open Font
+License does not extend to documents made with a font, which these
+pictures are. The full licence texts of the fonts are in
 /usr/share/doc/fonts-noto-color-emoji/copyright and
 /usr/share/doc/fonts-noto-cjk/copyright on a Debian system.
 )");
