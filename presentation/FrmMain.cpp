@@ -115,6 +115,10 @@ void FrmMain::BuildMenus()
     munMain_->addSeparator();
     GiveKeys(munMain_->addAction(QStringLiteral("主题帮助"), this, [this] { controller_.OpenHelp(); }),
              {QKeySequence(Qt::Key_F1)});
+    munMain_->addAction(QStringLiteral("建议反馈"), this, [this] { controller_.SendFeedback(); });
+    munMain_->addSeparator();
+    munMain_->addAction(QStringLiteral("最新软件下载"), this, [this] { controller_.OpenDownloads(); });
+    munMain_->addAction(QStringLiteral("最新关卡下载"), this, [this] { controller_.OpenDownloads(); });
     munMain_->addSeparator();
     munMain_->addAction(QStringLiteral("关于作者"), this, [this] { controller_.ShowAbout(); });
     munMain_->addSeparator();

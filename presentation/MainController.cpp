@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QUrl>
 
 #include "leveldata/ConfinedFiles.h"
 #include "leveldata/ErrorTexts.h"
@@ -271,12 +272,33 @@ void MainController::LevelAdded()
     ReadCatalogue(false);
 }
 
-void MainController::ShowAbout()
+QString MainController::Readme() const
 {
     // The documents sit beside the shipped folder, in <prefix>/share/doc/.
-    const QString readme =
-        QDir::cleanPath(folders_.Shipped() + QStringLiteral("/../doc/jilan-llk/README.md"));
-    const QString readmeLine = QFileInfo(readme).isFile()
+    const QString readme = QDir::cleanPath(folders_.Shipped() + QStringLiteral("/../doc/jilan-llk/README.md"));
+    return QFileInfo(readme).isFile() ? readme : QString();
+}
+
+void MainController::SendFeedback()
+{
+    QUrl mail(QStringLiteral("mailto:"));
+    mail.setQuery(QStringLiteral("subject=") + QStringLiteral("霁岚连连看 %1 建议反馈").arg(QCoreApplication::applicationVersion()));
+    if (!services_.desktop.Open(mail))
+        Tell(QStringLiteral("没有找到可以写邮件的程序。"));
+}
+
+void MainController::OpenDownloads()
+{
+    const QString readme = Readme();
+    if (readme.isEmpty() || !services_.desktop.Open(QUrl::fromLocalFile(readme)))
+        Tell(QStringLiteral("游戏和关卡包从哪里来、关卡包怎样玩，写在说明文件 README.md 里"
+                            "（安装后在 share/doc/jilan-llk/ 文件夹里）。"));
+}
+
+void MainController::ShowAbout()
+{
+    const QString readme = Readme();
+    const QString readmeLine = !readme.isEmpty()
                                    ? QStringLiteral("说明：") + QDir::toNativeSeparators(readme)
                                    : QStringLiteral("说明：README.md（安装后在 share/doc/jilan-llk/ 文件夹里）");
     const QString text = QStringLiteral("霁岚连连看 %1\n"

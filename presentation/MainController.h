@@ -76,6 +76,13 @@ public:
     // The help text, read in its own encoding, goes to helpOpened; a
     // missing file is told in a box.
     void OpenHelp();
+    // The game has no address of its own to write to or download from:
+    // feedback opens a new mail to whomever the player chooses, and the
+    // download items open the README, which says where the game and level
+    // packs come from and how to play one. When no program takes them, a
+    // box says what to do instead.
+    void SendFeedback();
+    void OpenDownloads();
     // The level editor made a level: the level menu lists it at once.
     void LevelAdded();
     // The game's name and version, its licence, and where the help and
@@ -112,6 +119,8 @@ signals:
 private:
     // Problems of the catalogue are told when tell is set.
     void ReadCatalogue(bool tell);
+    // The README installed beside the shipped folder, or empty.
+    QString Readme() const;
     // Whether the catalogue lists the level: its entry was found.
     bool Listed(int level) const;
     void Tell(const QString& text);

@@ -302,6 +302,16 @@ TEST(Menus, HelpAndAbout)
     // A single program folder has no documents beside it.
     EXPECT_EQ(about[3], QStringLiteral("说明：README.md（安装后在 share/doc/jilan-llk/ 文件夹里）"));
     EXPECT_TRUE(h.desktop.opened.isEmpty());
+
+    // No invented address: feedback is a new mail to whomever the player
+    // picks; downloads point to the README, or say where it is.
+    h.controller->SendFeedback();
+    ASSERT_EQ(h.desktop.opened.size(), 1);
+    EXPECT_EQ(h.desktop.opened.last().scheme(), QStringLiteral("mailto"));
+    EXPECT_TRUE(h.desktop.opened.last().path().isEmpty());
+    h.controller->OpenDownloads();
+    EXPECT_EQ(h.desktop.opened.size(), 1);
+    EXPECT_TRUE(h.boxes.shown.back().text.contains(QStringLiteral("README.md")));
 }
 
 } // namespace

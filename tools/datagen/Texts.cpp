@@ -160,6 +160,7 @@ build/share/com.example.jilan_llk/。
   sound/           音效
   Particle/        飘落的鲜花、泡泡、花瓣、云彩、星星的小图片
   dazRedme.txt     本帮助文件
+
 图片、字体和声音的来源与许可写在 CREDITS 文件里，安装后在
 /usr/share/doc/jilan-llk/ 文件夹里，和说明 README.md、版权文件 copyright 在一起。
 
