@@ -222,6 +222,19 @@ std::optional<QByteArray> ReadPickedFile(const QString& path, qint64 budget, QSt
     return ReadWhole(file, budget, error);
 }
 
+QString HeldFiles::Hold(const QString& root, const QString& path, qint64 budget)
+{
+    auto found = held_.find(path);
+    if (found == held_.end()) {
+        QString error;
+        FileHandle file = OpenFileBelow(root, path, budget, error);
+        if (!file)
+            return {};
+        found = held_.emplace(path, std::move(file)).first;
+    }
+    return QStringLiteral("/proc/self/fd/%1").arg(found->second.Get());
+}
+
 FileHandle OpenFolderBelow(const QString& root, const QString& folderPath, QString& error)
 {
     return Open(root, folderPath, O_RDONLY | O_DIRECTORY, error);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 
 #include <QByteArray>
@@ -74,5 +75,21 @@ FileHandle OpenFolderBelow(const QString& root, const QString& folderPath, QStri
 
 // The reason for the user when a path cannot be opened below root.
 QString ConfinementError(int error);
+
+// Files for players that open a file themselves (sound and music): each is
+// opened below its folder once and kept open, and the player is given the
+// path of the descriptor (/proc/self/fd/N), so that it reads what was
+// opened, whatever the file's own path leads to by then. A file stays
+// open for the program's life, so that its descriptor's path never comes
+// to name another file.
+class HeldFiles {
+public:
+    // The descriptor's path, or empty text when the file cannot be opened
+    // below root (missing, a link leading out, not a regular file).
+    QString Hold(const QString& root, const QString& path, qint64 budget);
+
+private:
+    std::map<QString, FileHandle> held_;
+};
 
 } // namespace daz

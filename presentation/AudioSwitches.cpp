@@ -19,16 +19,19 @@ void AudioSwitches::PlaySoundEffect(SoundEffect effect)
 
 void AudioSwitches::PlayAlways(SoundEffect effect)
 {
-    effects_.Play(folders_.Find(SoundFile(effect)));
+    const QString path = folders_.Find(SoundFile(effect));
+    if (const QString held = held_.Hold(folders_.RootOf(path), path, kMediaFileBudget); !held.isEmpty()) {
+        effects_.Play(held);
+    }
 }
 
-QString AudioSwitches::LevelMusicFile() const
+QString AudioSwitches::LevelMusicFile()
 {
     if (state_.MediaName.isEmpty()) {
         return {};
     }
     const QString path = folders_.Find(kMediaFolder + state_.MediaName);
-    return FileExists(path) ? path : QString();
+    return FileExists(path) ? held_.Hold(folders_.RootOf(path), path, kMediaFileBudget) : QString();
 }
 
 void AudioSwitches::SetMusicOn(bool on)

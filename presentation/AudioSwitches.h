@@ -5,6 +5,7 @@
 
 #include "game/GameState.h"
 #include "game/SoundEffects.h"
+#include "leveldata/ConfinedFiles.h"
 #include "leveldata/DataFolders.h"
 #include "platform/Audio.h"
 
@@ -41,12 +42,13 @@ signals:
 
 private:
     // The level's music file, or nothing when there is none to play.
-    QString LevelMusicFile() const;
+    QString LevelMusicFile();
 
     ProgramState& state_;
     DataFolders folders_;
     platform::EffectPlayer& effects_;
     platform::MusicPlayer& music_;
+    HeldFiles held_; // what the players read
 };
 
 } // namespace daz

@@ -114,7 +114,10 @@ void ModeChooser::LightUp(std::size_t position)
     const Entry& entry = Entries()[position];
     // The hover sound plays even when the player has switched effects off:
     // the switch is not known until the main window opens.
-    effects_.Play(folders_.Find(SoundFile(SoundEffect::Select)));
+    const QString path = folders_.Find(SoundFile(SoundEffect::Select));
+    if (const QString held = held_.Hold(folders_.RootOf(path), path, kMediaFileBudget); !held.isEmpty()) {
+        effects_.Play(held);
+    }
     lit_.fill(false);
     lit_[static_cast<std::size_t>(entry.index)] = true;
     description_ = entry.description;

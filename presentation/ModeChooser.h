@@ -9,6 +9,7 @@
 #include <Qt>
 
 #include "game/GameState.h"
+#include "leveldata/ConfinedFiles.h"
 #include "leveldata/DataFolders.h"
 #include "platform/Audio.h"
 
@@ -102,6 +103,7 @@ private:
     ProgramState& state_;
     platform::EffectPlayer& effects_;
     DataFolders folders_;
+    HeldFiles held_; // the sound the player reads
 
     std::array<bool, 5> lit_{};
     QString description_;

@@ -90,6 +90,18 @@ TEST_F(ConfinedFiles, ReadsAndWritesStayInsideTheirFolder)
     EXPECT_FALSE(Read("levels/big.ini"));
     EXPECT_TRUE(error.contains(QStringLiteral("太大"))) << error.toStdString();
     EXPECT_EQ(Read("levels/big.ini", kTextFileBudget + 1)->size(), kTextFileBudget + 1);
+
+    // Players that open files themselves get what was opened: a link out
+    // gives them nothing, and a file swapped for a link afterwards still
+    // reads as it was.
+    HeldFiles held;
+    EXPECT_EQ(held.Hold(RootFolder(), Root("levels/out.ini"), kTextFileBudget), QString());
+    const QString sound = held.Hold(RootFolder(), Root("levels/inside/setme.ini"), kTextFileBudget);
+    ASSERT_FALSE(sound.isEmpty());
+    ASSERT_TRUE(QFile::rename(Root("levels/inside/setme.ini"), Root("levels/inside/old.ini")));
+    ASSERT_TRUE(QFile::link(Outside("setme.ini"), Root("levels/inside/setme.ini")));
+    EXPECT_EQ(ReadBytes(sound), "inside");
+    EXPECT_EQ(held.Hold(RootFolder(), Root("levels/inside/setme.ini"), kTextFileBudget), sound);
 }
 
 // A folder swapped for a link to another place and back, all the time,

@@ -11,6 +11,7 @@
 
 #include "FakeAudio.h"
 #include "SeeThrough.h"
+#include "TestProgramFolder.h"
 #include "presentation/FrmSysSet.h"
 #include "presentation/ModeChooser.h"
 
@@ -46,7 +47,8 @@ protected:
 
     ProgramState state;
     FakeEffectPlayer effects;
-    ModeChooser chooser{state, effects, QStringLiteral("/nowhere/dazgame")};
+    testing::TestProgramFolder folder;
+    ModeChooser chooser{state, effects, folder.Path()};
     std::vector<Move> moves;
     std::vector<int> chosen;
     int exits = 0;
@@ -64,7 +66,7 @@ TEST_F(ModeChooserTest, AnEntryLightsUpOnlyAfterThePointerCrossedTheBackground)
     OverBackground();
     chooser.MouseMoveEntry(3);
     ASSERT_EQ(effects.played.size(), 1);
-    EXPECT_EQ(effects.played[0], QStringLiteral("/nowhere/dazgame/sound/mousedown1.wav"));
+    EXPECT_EQ(effects.played[0], folder.File(QStringLiteral("sound/mousedown1.wav")));
     EXPECT_EQ(chooser.Colour(3), kOrange);
     EXPECT_EQ(chooser.Description(), kChallenge);
 
@@ -148,7 +150,7 @@ class FrmSysSetTest : public ::testing::Test {
 protected:
     FrmSysSetTest()
     {
-        window = new FrmSysSet(state, effects, QStringLiteral("/nowhere/dazgame"));
+        window = new FrmSysSet(state, effects, folder.Path());
         window->onModeChosen = [this](int mode) {
             chosen.push_back(mode);
             hiddenWhileHandingOver = !window->isVisible();
@@ -179,6 +181,7 @@ protected:
 
     ProgramState state;
     FakeEffectPlayer effects;
+    testing::TestProgramFolder folder;
     QPointer<FrmSysSet> window;
     std::vector<int> chosen;
     bool hiddenWhileHandingOver = false;
