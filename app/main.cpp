@@ -57,7 +57,7 @@ struct Options {
     bool smokeTest = false;
 };
 
-Options ReadOptions(const QApplication& app)
+Options ReadOptions(const QCoreApplication& app)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("霁岚连连看：连连看游戏。"));
@@ -123,10 +123,35 @@ QString UnavailableLockText(const daz::platform::LockResult& lock)
     return what + QStringLiteral("\n游戏可以照常进行，但这次的进度和设置不会保存。");
 }
 
+// Whether the command line only asks for the help or the version text,
+// which need no display: they are printed before any window system is
+// looked for.
+bool OnlyAsksForText(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-h" || argument == "--help" || argument == "--help-all" || argument == "-v"
+            || argument == "--version")
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (OnlyAsksForText(argc, argv)) {
+        QCoreApplication text(argc, argv);
+        // Named as the command players type.
+        QCoreApplication::setApplicationName(QStringLiteral("jilan-llk"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(DAZ_VERSION));
+        const std::unique_ptr<QTranslator> qtTexts = daz::platform::LoadQtTranslation(QLocale::system());
+        if (qtTexts)
+            QCoreApplication::installTranslator(qtTexts.get());
+        ReadOptions(text); // prints the text and ends the program
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("DAZGame"));
     QApplication::setApplicationVersion(QStringLiteral(DAZ_VERSION));

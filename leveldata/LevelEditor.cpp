@@ -89,8 +89,11 @@ std::optional<Refusal> LevelEditor::Validate() const
     // Before the name is used as a path at all.
     if (const QString problem = LevelNameProblem(f.name); !problem.isEmpty())
         return Refusal{problem, ToolField::LevelName, true};
-    if (const QString link = context_.Folders().LinkLeadingOut(kLevelsFolder + f.name + u'\\'); !link.isEmpty())
-        return Refusal{LinkLeadingOutMessage(link)};
+    // The level goes into its folder and into the catalogue.
+    for (const QString& stored : {QString(kLevelsFolder + f.name + u'\\'), kGameIniFile}) {
+        if (const QString link = context_.Folders().LinkLeadingOut(stored); !link.isEmpty())
+            return Refusal{LinkLeadingOutMessage(link)};
+    }
     if (NameTaken())
         return Refusal{QStringLiteral("对不起！此关卡名称已经存在，请改一个！")};
     if (f.sourceFolder.isEmpty())

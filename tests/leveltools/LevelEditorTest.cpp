@@ -309,6 +309,13 @@ TEST_F(Editor, WritesThroughALinkThatLeadsOutAreRefusedNamingTheLink)
         QFile::remove(Program(folder));
         QDir().mkpath(Program(folder));
     }
+    // The catalogue itself a link that leads out: nothing is made.
+    ASSERT_TRUE(QFile::rename(Program("DAZGame.ini"), Outside("DAZGame.ini")));
+    ASSERT_TRUE(QFile::link(Outside("DAZGame.ini"), Program("DAZGame.ini")));
+    EXPECT_EQ(editor.Accept().outcome, Outcome::Refused);
+    ExpectNote(LinkLeadingOutMessage(Program("DAZGame.ini")));
+    EXPECT_TRUE(Listing(Program("gameg")).isEmpty());
+    EXPECT_EQ(ReadBytes(Outside("DAZGame.ini")), kGameIni);
 }
 
 // A failure part-way leaves no half-made level: the folder the editor made
