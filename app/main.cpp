@@ -143,7 +143,6 @@ int main(int argc, char** argv)
 {
     if (OnlyAsksForText(argc, argv)) {
         QCoreApplication text(argc, argv);
-        // Named as the command players type.
         QCoreApplication::setApplicationName(QStringLiteral("jilan-llk"));
         QCoreApplication::setApplicationVersion(QStringLiteral(DAZ_VERSION));
         const std::unique_ptr<QTranslator> qtTexts = daz::platform::LoadQtTranslation(QLocale::system());
@@ -153,7 +152,10 @@ int main(int argc, char** argv)
         return 0;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("DAZGame"));
+    // Named as the command players type: --version says it, the X11
+    // window class is it (the desktop entry's StartupWMClass), and the
+    // lock names it as the process it is.
+    QApplication::setApplicationName(QStringLiteral("jilan-llk"));
     QApplication::setApplicationVersion(QStringLiteral(DAZ_VERSION));
     QGuiApplication::setDesktopFileName(daz::kAppId);
     PinChineseFont(app);
