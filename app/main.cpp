@@ -144,7 +144,7 @@ int main(int argc, char** argv)
     if (OnlyAsksForText(argc, argv)) {
         QCoreApplication text(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("jilan-llk"));
-        QCoreApplication::setApplicationVersion(QStringLiteral(DAZ_VERSION));
+        QCoreApplication::setApplicationVersion(daz::kVersion);
         const std::unique_ptr<QTranslator> qtTexts = daz::platform::LoadQtTranslation(QLocale::system());
         if (qtTexts)
             QCoreApplication::installTranslator(qtTexts.get());
@@ -156,7 +156,7 @@ int main(int argc, char** argv)
     // window class is it (the desktop entry's StartupWMClass), and the
     // lock names it as the process it is.
     QApplication::setApplicationName(QStringLiteral("jilan-llk"));
-    QApplication::setApplicationVersion(QStringLiteral(DAZ_VERSION));
+    QApplication::setApplicationVersion(daz::kVersion);
     QGuiApplication::setDesktopFileName(daz::kAppId);
     PinChineseFont(app);
     // Qt's own buttons and dialogs speak the game's language.

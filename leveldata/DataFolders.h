@@ -2,12 +2,9 @@
 
 #include <QString>
 
-namespace daz {
+#include "platform/Identity.h"
 
-// The name of the game's folders under the desktop's standard places: the
-// player's files in ~/.local/share/<id>/, the shipped ones in
-// <prefix>/share/<id>/.
-inline const QString kAppId = QStringLiteral("com.example.jilan_llk");
+namespace daz {
 
 // Where the program's files live.
 //

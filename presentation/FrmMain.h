@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include "presentation/MainController.h"
 #include "presentation/Toolbar.h"
 
 class QAction;
@@ -93,7 +94,7 @@ private:
     QAction* munSound_ = nullptr;
     QAction* munMedia_ = nullptr;
     std::array<QAction*, 5> munGameMode_{};
-    std::array<QAction*, 67> munGame_{};
+    std::array<QAction*, MainController::kLevelMenuSize + 1> munGame_{}; // [1 … size]
     std::function<void(QMenu*, QPoint)> runMenu_;
     bool unloaded_ = false;
     bool centred_ = false;
