@@ -197,7 +197,8 @@ std::optional<QByteArray> IniAccess::ReadFile(const QString& path, QString& erro
         error = ConfinementError(EXDEV);
         return std::nullopt;
     }
-    const bool catalogue = QFileInfo(path).fileName().compare(QFileInfo(kGameIniFile).fileName(), Qt::CaseInsensitive) == 0;
+    // kGameIniFile is a stored path, written with a backslash.
+    const bool catalogue = QFileInfo(path).fileName().compare(kGameIniFile.section(u'\\', -1), Qt::CaseInsensitive) == 0;
     return ReadFileBelow(root, path, catalogue ? kCatalogueFileBudget : kTextFileBudget, error);
 }
 

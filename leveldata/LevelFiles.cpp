@@ -42,15 +42,17 @@ QString CopyFileReplacing(const QString& sourceRoot, const QString& source, cons
 
 QString MakeFolders(const QString& root, const QString& folder)
 {
+    const QString target = QDir::cleanPath(folder);
     QString reason;
     FileHandle current = OpenFolderBelow(root, root, reason);
-    const auto relative = QDir(root).relativeFilePath(QDir::cleanPath(folder));
-    if (current && (!IsBelow(root, QDir::cleanPath(folder)) || relative.startsWith(QStringLiteral(".."))))
+    if (current && !IsBelow(root, target))
         reason = ConfinementError(EXDEV);
-    else if (current && relative != QStringLiteral(".")) {
+    if (reason.isEmpty()) {
         // One step at a time from the folder's descriptor, never through a
         // link: a folder made is made where it was opened.
-        for (const QString& part : relative.split(u'/', Qt::SkipEmptyParts)) {
+        for (const QString& part : QDir(root).relativeFilePath(target).split(u'/', Qt::SkipEmptyParts)) {
+            if (part == QStringLiteral("."))
+                continue;
             const QByteArray name = QFile::encodeName(part);
             if (::mkdirat(current.Get(), name.constData(), 0777) != 0 && errno != EEXIST) {
                 reason = SystemErrorText(errno);

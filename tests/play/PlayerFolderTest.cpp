@@ -194,11 +194,18 @@ TEST_F(PlayerFolder, OddCataloguesMergeWithinTheLevelMenuAndKeepTheProgress)
         const char* menu;
         int present;
         const char* menuAfter;
+        qsizetype padding = 0; // a comment line of this many bytes at the end
     };
-    // A huge Menu, a Menu below the entries there are, a garbled one.
-    for (const Case& c : {Case{"32767", 7, "8"}, Case{"3", 7, "8"}, Case{"x", 7, "8"}}) {
+    // A huge Menu, a Menu below the entries there are, a garbled one, a
+    // file padded far beyond any settings file.
+    for (const Case& c : {Case{"32767", 7, "8"}, Case{"3", 7, "8"}, Case{"x", 7, "8"}, Case{"7", 7, "8", 1 << 20}}) {
         SCOPED_TRACE(c.menu);
         writePlayers(QString::fromLatin1(c.menu), c.present);
+        if (c.padding > 0) {
+            QFile file(Players("DAZGame.ini"));
+            ASSERT_TRUE(file.open(QIODevice::Append));
+            file.write(QByteArray(c.padding, ';') + "\r\n");
+        }
         const PlayerFolderStatus status = Prepare();
         EXPECT_TRUE(status.canSave);
         EXPECT_TRUE(status.message.isEmpty()) << status.message.toStdString();
