@@ -26,7 +26,8 @@
 #include "presentation/FrmLong.h"
 #include "presentation/FrmMain.h"
 #include "presentation/FrmSysSet.h"
-#include "presentation/MainController.h"
+#include "game/GameFlow.h"
+#include "presentation/GameParts.h"
 #include "game/PlayerFolder.h"
 #include "leveldata/DataFolders.h"
 #include "leveldata/ErrorTexts.h"
@@ -182,11 +183,12 @@ int main(int argc, char** argv)
     platform::QtInstanceLock lock(platform::QtInstanceLock::PathFor(folders.Player()));
     platform::LockResult locked; // what the start got of the lock
 
-    ProgramState state;
-    std::unique_ptr<MainController> controller;
+    std::unique_ptr<GameFlow> flow;
+    std::unique_ptr<GameParts> parts;
     std::unique_ptr<FrmMain> window;
 
     platform::QtDialogs dialogs;
+    QString levelToolMusic; // the editor's choice of music
     std::unique_ptr<LevelToolContext> tools;
 
     // Told once, before anything is read: the player's folder as it is now.
@@ -197,26 +199,26 @@ int main(int argc, char** argv)
                                               ? PreparePlayerFolder(files, QDateTime::currentDateTime())
                                               : PlayerFolderStatus{false, UnavailableLockText(locked)};
         if (!status.message.isEmpty()) {
-            boxes.Show({status.message, QStringLiteral("提示"),
-                        status.canSave ? platform::MessageIcon::Information : platform::MessageIcon::Exclamation,
-                        platform::MessageButtons::Ok, platform::MessageAnswer::Ok});
+            if (status.canSave)
+                platform::Tell(boxes, status.message);
+            else
+                platform::Warn(boxes, status.message, QStringLiteral("提示"));
         }
         return status.canSave;
     };
 
     auto openMainWindow = [&](int mode) {
         const bool canSave = preparePlayerFolder();
-        state.GameMode = static_cast<std::int16_t>(mode);
-        controller = std::make_unique<MainController>(folders, state,
-                                                      MainServices{boxes, desktop, effects, music, timers, random});
+        flow = std::make_unique<GameFlow>(folders, FlowServices{boxes, desktop, effects, music, timers, random}, mode);
         if (!canSave)
-            controller->DisableSaving();
-        tools = std::make_unique<LevelToolContext>(LevelToolContext{controller->Ini(), boxes, dialogs, state.MediaName});
+            flow->DisableSaving();
+        parts = std::make_unique<GameParts>(*flow, timers, random);
+        tools = std::make_unique<LevelToolContext>(LevelToolContext{flow->Ini(), boxes, dialogs, levelToolMusic});
         window = std::make_unique<FrmMain>(
-            *controller, FrmMain::LevelTools{[&](QWidget* parent) { return OpenLevelEditor(parent, *tools); },
+            *parts, FrmMain::LevelTools{[&](QWidget* parent) { return OpenLevelEditor(parent, *tools); },
                                              [&](QWidget* parent) { OpenLevelModifier(parent, *tools); }});
         windowBoxes.SetParent(window.get());
-        controller->Load(); // while the window is still hidden
+        flow->Load(); // while the window is still hidden
     };
 
     if (options.smokeTest) {
@@ -228,13 +230,14 @@ int main(int argc, char** argv)
         openMainWindow(2);
         window->close(); // saves, as closing the window does
         window.reset();
-        controller.reset();
+        parts.reset();
+        flow.reset();
         return printedBoxes.shown == 0 ? 0 : 1;
     }
 
     auto* splash = new FrmLong(lock, boxes, timers);
     splash->onFinished = [&] {
-        auto* chooser = new FrmSysSet(state, effects, folders);
+        auto* chooser = new FrmSysSet(effects, folders);
         chooser->onModeChosen = [&](int mode) {
             openMainWindow(mode);
             window->show();
@@ -249,6 +252,7 @@ int main(int argc, char** argv)
     const int result = QApplication::exec();
     // The main window goes before the services it uses.
     window.reset();
-    controller.reset();
+    parts.reset();
+    flow.reset();
     return result;
 }

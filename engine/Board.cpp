@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cassert>
-#include <utility>
 
 namespace daz {
 
@@ -11,7 +10,6 @@ Board::Board(int maxX, int maxY)
 {
     assert(IsValidSize(maxX, maxY));
     codes_.assign(static_cast<std::size_t>(maxX + 2) * static_cast<std::size_t>(maxY + 2), 0);
-    views_.assign(static_cast<std::size_t>(CellCount()) + 1, TileView{});
 }
 
 bool Board::IsValidSize(int maxX, int maxY)
@@ -43,48 +41,25 @@ void Board::PlaceTile(Cell c, TileCode code)
     }
     assert(InField(c) && code > 0);
     codes_[Index(c.x, c.y)] = code;
-    TileView& view = views_[CellNumber(c)];
-    view.picture = code;
-    view.visible = true;
-    Touch(CellNumber(c));
 }
 
 void Board::ReplaceTile(Cell c, TileCode code)
 {
     assert(InField(c) && At(c) != 0 && code > 0);
     codes_[Index(c.x, c.y)] = code;
-    views_[CellNumber(c)].picture = code;
-    Touch(CellNumber(c));
 }
 
 void Board::RemoveTile(Cell c)
 {
     assert(InField(c));
     codes_[Index(c.x, c.y)] = 0;
-    views_[CellNumber(c)].visible = false;
-    Touch(CellNumber(c));
 }
 
 void Board::MoveTile(Cell from, Cell to)
 {
     assert(InField(from) && InField(to) && At(from) != 0 && At(to) == 0);
-    const int fromNumber = CellNumber(from);
-    const int toNumber = CellNumber(to);
-    TileView& target = views_[toNumber];
-    target.picture = views_[fromNumber].picture;
     codes_[Index(to.x, to.y)] = At(from);
-    target.visible = true;
-    Touch(toNumber);
-    views_[fromNumber].visible = false;
     codes_[Index(from.x, from.y)] = 0;
-    Touch(fromNumber);
-}
-
-void Board::SetVisible(int number, bool visible)
-{
-    assert(number >= 1 && number <= CellCount());
-    views_[number].visible = visible;
-    Touch(number);
 }
 
 int Board::TileCount() const
@@ -94,24 +69,6 @@ int Board::TileCount() const
         for (int x = 1; x <= maxX_; ++x)
             count += At(x, y) != 0;
     return count;
-}
-
-int Board::HiddenControlCount() const
-{
-    if (views_.empty())
-        return 0;
-    return static_cast<int>(std::count_if(views_.begin() + 1, views_.end(),
-                                          [](const TileView& v) { return !v.visible; }));
-}
-
-std::vector<int> Board::TakeChangedCells()
-{
-    return std::exchange(changed_, {});
-}
-
-void Board::Touch(int number)
-{
-    changed_.push_back(number);
 }
 
 } // namespace daz

@@ -16,20 +16,9 @@ struct Cell {
     friend bool operator==(Cell, Cell) = default;
 };
 
-// What the picture control of one playing cell shows. The picture stays
-// when the control is hidden: an undo shows it again without reloading.
-struct TileView {
-    TileCode picture = 0;
-    bool visible = false;
-};
-
 // The board grid: tile codes for x = 0 … MaxX + 1 and y = 0 … MaxY + 1,
 // where the outer ring is a permanently empty margin that link paths may
-// use. Next to every playing cell it keeps the state of that cell's tile
-// control. All writers go through the methods below, which keep the rule:
-// a control shows its cell's code and is visible exactly when the code is
-// not 0. Only the hint flash (SetVisible) may break it, and only for a
-// moment.
+// use. A cell holds a tile exactly when its code is not 0.
 class Board {
 public:
     Board() = default;
@@ -63,36 +52,20 @@ public:
 
     // Writers for playing cells (never the ring).
     void PlaceTile(Cell c, TileCode code);   // deal, shuffle, undo; code 0 removes
-    void RemoveTile(Cell c);                 // the control is hidden, keeps its picture
-    void MoveTile(Cell from, Cell to);       // compaction: picture and code pass on
-    // Shuffle: an occupied cell gets another code and its control the
-    // matching picture; whether the control is shown stays as it was, so
-    // a shuffle in the middle of a hint flash does not upset the flash.
-    void ReplaceTile(Cell c, TileCode code);
+    void RemoveTile(Cell c);
+    void MoveTile(Cell from, Cell to);       // compaction: the code passes on
+    void ReplaceTile(Cell c, TileCode code); // shuffle: an occupied cell gets another code
 
-    // Tile controls, by cell number 1 … CellCount().
-    const TileView& View(int number) const { return views_[number]; }
-    void SetVisible(int number, bool visible);   // the hint flash only
-
-    int TileCount() const;          // occupied playing cells
-    int HiddenControlCount() const; // controls not shown
-
-    // Cell numbers whose control changed since the last call, in the order
-    // of change (a cell may appear more than once); a view repaints these.
-    std::vector<int> TakeChangedCells();
+    int TileCount() const; // occupied playing cells
 
 private:
     std::size_t Index(int x, int y) const {
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(maxX_ + 2)
                + static_cast<std::size_t>(x);
     }
-    void Touch(int number);
-
     int maxX_ = 0;
     int maxY_ = 0;
     std::vector<TileCode> codes_;
-    std::vector<TileView> views_; // index 0 unused, like the design-time template
-    std::vector<int> changed_;
 };
 
 } // namespace daz

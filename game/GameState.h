@@ -49,26 +49,6 @@ struct MusicSwitch {
     }
 };
 
-// Values that live from start-up to exit and are shared by every window.
-struct ProgramState {
-    std::int16_t GameMode = 0;
-    std::int16_t GKCount = 0;
-    std::vector<QString> GKName{QString()}; // index 0 is never used
-    std::vector<QString> GKPath{QString()}; // MenuPath as stored ("\levels\fruit\")
-    std::int16_t UserGK = 1;
-    std::int64_t UserJF = 0;
-    MusicSwitch MediaON;
-    bool SoundON = true;
-
-    // Settings of the level on the board.
-    int MaxX = 0;
-    std::int16_t MaxY = 0;
-    std::int16_t PhotoSum = 0;
-    std::int32_t GBackColor = 0; // &H00BBGGRR
-    QString MediaName;
-    std::int16_t Particle = 0;
-};
-
 // Play state of the level on the board.
 enum class PlayState {
     No,   // in play, also while paused

@@ -6,8 +6,8 @@
 #include <QImageReader>
 
 #include "engine/Board.h"
-#include "engine/Geometry.h"
-#include "game/Game.h"
+#include "game/CellGeometry.h"
+#include "game/CellGeometry.h"
 #include "leveldata/ConfinedFiles.h"
 #include "leveldata/ProgramPaths.h"
 
@@ -41,7 +41,7 @@ struct PictureBudget {
 // more than four times the cell's size in either direction is no tile.
 PictureBudget TileBudget(int maxX, int maxY)
 {
-    const CellGeometry cell = CellGeometry::For(Game::kBoardWidth, Game::kBoardHeight, maxX, maxY);
+    const CellGeometry cell = CellGeometry::For(kBoardAreaWidth, kBoardAreaHeight, maxX, maxY);
     return {4 * cell.boxW / kTwipsPerPixel, 4 * cell.boxH / kTwipsPerPixel};
 }
 

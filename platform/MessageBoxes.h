@@ -30,4 +30,24 @@ public:
 // The application's title, the caption of some boxes.
 inline QString ApplicationTitle() { return QStringLiteral("霁岚连连看"); }
 
+// The program's boxes, by what they are for.
+inline void Tell(MessageBoxes& boxes, const QString& text, const QString& caption = QStringLiteral("提示"))
+{
+    boxes.Show({text, caption, MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+}
+inline void Warn(MessageBoxes& boxes, const QString& text, const QString& caption = QStringLiteral("警告"))
+{
+    boxes.Show({text, caption, MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok});
+}
+inline void Fail(MessageBoxes& boxes, const QString& text, const QString& caption = QStringLiteral("错误"))
+{
+    boxes.Show({text, caption, MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok});
+}
+// A yes/no question; No is the default answer.
+inline bool Ask(MessageBoxes& boxes, const QString& text, const QString& caption)
+{
+    return boxes.Show({text, caption, MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No})
+           == MessageAnswer::Yes;
+}
+
 } // namespace daz::platform

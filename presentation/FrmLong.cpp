@@ -8,7 +8,7 @@
 #include <QPainterPath>
 
 #include "platform/MessageBoxes.h"
-#include "presentation/MainController.h"
+#include "game/GameFlow.h"
 
 namespace daz {
 namespace {
@@ -60,7 +60,7 @@ FrmLong::FrmLong(platform::InstanceLock& lock, platform::MessageBoxes& boxes, pl
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // The program's name and version, as the main window is captioned.
-    setWindowTitle(MainController::WindowCaption());
+    setWindowTitle(GameFlow::WindowCaption());
 
     caption_->setObjectName(QStringLiteral("LabLoading"));
     QFont font = caption_->font();

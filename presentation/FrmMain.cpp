@@ -13,7 +13,6 @@
 
 #include "presentation/BoardView.h"
 #include "presentation/FrmHelp.h"
-#include "presentation/MainController.h"
 #include "presentation/Pictures.h"
 #include "presentation/ToolStrip.h"
 
@@ -36,15 +35,16 @@ constexpr QMargins kGuessedFrame(4, 32, 4, 4);
 
 } // namespace
 
-FrmMain::FrmMain(MainController& controller, LevelTools tools)
-    : controller_(controller),
+FrmMain::FrmMain(GameParts& parts, LevelTools tools)
+    : parts_(parts),
+      flow_(parts.flow),
       tools_(std::move(tools)),
-      strip_(new ToolStrip(controller, this)),
-      board_(new BoardView(controller.GetGame(), controller.GetParticles(), this)),
+      strip_(new ToolStrip(parts, this)),
+      board_(new BoardView(parts, this)),
       showBox_(new QLabel(this)),
       credits_(new QLabel(QStringLiteral("霁岚连连看 · 原创游戏　　© 霁岚工作室"), this))
 {
-    setWindowTitle(MainController::WindowCaption());
+    setWindowTitle(GameFlow::WindowCaption());
     setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"), {32, 32}, QStringLiteral("连"))));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -65,13 +65,13 @@ FrmMain::FrmMain(MainController& controller, LevelTools tools)
     BuildMenus();
     BuildKeys();
 
-    Game& game = controller_.GetGame();
     connect(strip_, &ToolStrip::menuButtonClicked, this, &FrmMain::OpenMenu);
-    connect(&game, &Game::overlayChanged, this, &FrmMain::ShowOverlay);
-    connect(&controller_.Audio(), &AudioSwitches::switchesChanged, this, &FrmMain::ShowSwitches);
-    connect(&controller_, &MainController::modeChanged, this, &FrmMain::ShowModes);
-    connect(&controller_, &MainController::levelMenuChanged, this, &FrmMain::ShowLevelMenu);
-    connect(&controller_, &MainController::helpOpened, this, &FrmMain::ShowHelp);
+    connect(&flow_.GetRound(), &Round::overlayChanged, this, &FrmMain::ShowOverlay);
+    connect(&parts_.motion.jitter, &OverlayJitter::moved, this, &FrmMain::ShowOverlay);
+    connect(&flow_.Audio(), &AudioSwitches::switchesChanged, this, &FrmMain::ShowSwitches);
+    connect(&flow_, &GameFlow::modeChanged, this, &FrmMain::ShowModes);
+    connect(&flow_, &GameFlow::levelMenuChanged, this, &FrmMain::ShowLevelMenu);
+    connect(&flow_, &GameFlow::helpOpened, this, &FrmMain::ShowHelp);
     ShowSwitches();
     ShowModes();
     ShowLevelMenu();
@@ -84,24 +84,24 @@ FrmMain::~FrmMain() = default;
 void FrmMain::BuildMenus()
 {
     munMain_ = new QMenu(QStringLiteral("选关"), this);
-    GiveKeys(munMain_->addAction(QStringLiteral("重新开始"), this, [this] { controller_.Restart(); }),
+    GiveKeys(munMain_->addAction(QStringLiteral("重新开始"), this, [this] { flow_.Restart(); }),
              Toolbar::Keys(Toolbar::Restart));
     munMain_->addSeparator();
     munGameSelect_ = munMain_->addMenu(QStringLiteral("选择关卡"));
-    munGameSelect_->addAction(QStringLiteral("随机选关"), this, [this] { controller_.RandomLevel(); });
+    munGameSelect_->addAction(QStringLiteral("随机选关"), this, [this] { flow_.RandomLevel(); });
     munGameSelect_->addSeparator();
-    for (int i = 1; i <= MainController::kLevelMenuSize; ++i) {
-        QAction* item = munGameSelect_->addAction(QString::number(i), this, [this, i] { controller_.ChooseLevel(i); });
+    for (int i = 1; i <= GameFlow::kLevelMenuSize; ++i) {
+        QAction* item = munGameSelect_->addAction(QString::number(i), this, [this, i] { flow_.ChooseLevel(i); });
         item->setVisible(false);
         munGame_[static_cast<std::size_t>(i)] = item;
     }
     munMain_->addSeparator();
     munSound_ = munMain_->addAction(QStringLiteral("鼠标音效"));
     munSound_->setCheckable(true);
-    connect(munSound_, &QAction::triggered, this, [this](bool on) { controller_.Audio().SetEffectsOn(on); });
+    connect(munSound_, &QAction::triggered, this, [this](bool on) { flow_.Audio().SetEffectsOn(on); });
     munMedia_ = munMain_->addAction(QStringLiteral("背景音乐"));
     munMedia_->setCheckable(true);
-    connect(munMedia_, &QAction::triggered, this, [this](bool on) { controller_.Audio().SetMusicOn(on); });
+    connect(munMedia_, &QAction::triggered, this, [this](bool on) { flow_.Audio().SetMusicOn(on); });
     munMain_->addAction(QStringLiteral("霁岚--关卡修改器"), this, [this] {
         if (tools_.openModifier) {
             tools_.openModifier(this);
@@ -109,18 +109,18 @@ void FrmMain::BuildMenus()
     });
     munMain_->addAction(QStringLiteral("霁岚--关卡编辑器"), this, [this] {
         if (tools_.openEditor && tools_.openEditor(this)) {
-            controller_.LevelAdded();
+            flow_.LevelAdded();
         }
     });
     munMain_->addSeparator();
-    GiveKeys(munMain_->addAction(QStringLiteral("主题帮助"), this, [this] { controller_.OpenHelp(); }),
+    GiveKeys(munMain_->addAction(QStringLiteral("主题帮助"), this, [this] { flow_.OpenHelp(); }),
              {QKeySequence(Qt::Key_F1)});
-    munMain_->addAction(QStringLiteral("建议反馈"), this, [this] { controller_.SendFeedback(); });
+    munMain_->addAction(QStringLiteral("建议反馈"), this, [this] { flow_.SendFeedback(); });
     munMain_->addSeparator();
-    munMain_->addAction(QStringLiteral("最新软件下载"), this, [this] { controller_.OpenDownloads(); });
-    munMain_->addAction(QStringLiteral("最新关卡下载"), this, [this] { controller_.OpenDownloads(); });
+    munMain_->addAction(QStringLiteral("最新软件下载"), this, [this] { flow_.OpenDownloads(); });
+    munMain_->addAction(QStringLiteral("最新关卡下载"), this, [this] { flow_.OpenDownloads(); });
     munMain_->addSeparator();
-    munMain_->addAction(QStringLiteral("关于作者"), this, [this] { controller_.ShowAbout(); });
+    munMain_->addAction(QStringLiteral("关于作者"), this, [this] { flow_.ShowAbout(); });
     munMain_->addSeparator();
     GiveKeys(munMain_->addAction(QStringLiteral("退出"), this, [this] { close(); }),
              {QKeySequence(Qt::CTRL | Qt::Key_Q)});
@@ -131,7 +131,7 @@ void FrmMain::BuildMenus()
         const ModeRules& rules = RulesFor(mode);
         QAction* item = munMode_->addAction(
             QString::fromUtf8(rules.caption) + QStringLiteral(" — ") + QString::fromUtf8(rules.summary), this,
-            [this, mode] { controller_.ChooseMode(mode); });
+            [this, mode] { flow_.ChooseMode(mode); });
         item->setCheckable(true);
         GiveKeys(item, {QKeySequence(QKeyCombination(Qt::ControlModifier, static_cast<Qt::Key>(Qt::Key_0 + mode)))});
         munGameMode_[static_cast<std::size_t>(mode)] = item;
@@ -148,7 +148,7 @@ void FrmMain::GiveKeys(QAction* item, const QList<QKeySequence>& keys)
 void FrmMain::BuildKeys()
 {
     setFocusPolicy(Qt::StrongFocus);
-    Toolbar& toolbar = controller_.GetToolbar();
+    Toolbar& toolbar = parts_.toolbar;
     for (const int index : {Toolbar::Undo, Toolbar::Hint, Toolbar::Shuffle}) {
         auto* key = new QAction(this);
         key->setShortcuts(Toolbar::Keys(index));
@@ -158,7 +158,7 @@ void FrmMain::BuildKeys()
     }
     auto* pause = new QAction(this);
     pause->setShortcuts(Toolbar::Keys(Toolbar::Pause));
-    connect(pause, &QAction::triggered, this, [this] { controller_.PauseKey(); });
+    connect(pause, &QAction::triggered, this, [this] { flow_.PauseKey(); });
     addAction(pause);
     for (const auto button : {Toolbar::MenuButton::Main, Toolbar::MenuButton::Mode}) {
         auto* key = new QAction(this);
@@ -170,21 +170,21 @@ void FrmMain::BuildKeys()
 
 void FrmMain::keyPressEvent(QKeyEvent* event)
 {
-    Game& game = controller_.GetGame();
+    Round& round = flow_.GetRound();
     if (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) {
         QWidget::keyPressEvent(event);
         return;
     }
     switch (event->key()) {
-    case Qt::Key_Left: game.MoveCursor(Direction::Left); break;
-    case Qt::Key_Right: game.MoveCursor(Direction::Right); break;
-    case Qt::Key_Up: game.MoveCursor(Direction::Up); break;
-    case Qt::Key_Down: game.MoveCursor(Direction::Down); break;
+    case Qt::Key_Left: round.MoveCursor(Direction::Left); break;
+    case Qt::Key_Right: round.MoveCursor(Direction::Right); break;
+    case Qt::Key_Up: round.MoveCursor(Direction::Up); break;
+    case Qt::Key_Down: round.MoveCursor(Direction::Down); break;
     case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter: controller_.ClickKey(MouseButton::Left); break;
-    case Qt::Key_Backspace: controller_.ClickKey(MouseButton::Right); break;
-    case Qt::Key_Escape: game.DropSelection(); break;
+    case Qt::Key_Enter: flow_.ClickKey(MouseButton::Left); break;
+    case Qt::Key_Backspace: flow_.ClickKey(MouseButton::Right); break;
+    case Qt::Key_Escape: round.DropSelection(); break;
     default: QWidget::keyPressEvent(event); return;
     }
     event->accept();
@@ -192,21 +192,21 @@ void FrmMain::keyPressEvent(QKeyEvent* event)
 
 void FrmMain::ShowSwitches()
 {
-    munSound_->setChecked(controller_.Audio().EffectsOn());
-    munMedia_->setChecked(controller_.Audio().MusicOn());
+    munSound_->setChecked(flow_.Audio().EffectsOn());
+    munMedia_->setChecked(flow_.Audio().MusicOn());
 }
 
 void FrmMain::ShowModes()
 {
     for (int mode = 1; mode <= kModeCount; ++mode) {
-        munGameMode_[static_cast<std::size_t>(mode)]->setChecked(mode == controller_.CheckedMode());
+        munGameMode_[static_cast<std::size_t>(mode)]->setChecked(mode == flow_.Mode());
     }
 }
 
 void FrmMain::ShowLevelMenu()
 {
-    const QStringList items = controller_.LevelMenu();
-    for (int i = 1; i <= MainController::kLevelMenuSize; ++i) {
+    const QStringList items = flow_.LevelMenu();
+    for (int i = 1; i <= GameFlow::kLevelMenuSize; ++i) {
         QAction* item = munGame_[static_cast<std::size_t>(i)];
         const bool listed = i <= items.size() && !items[i - 1].isEmpty();
         item->setVisible(listed);
@@ -242,7 +242,9 @@ QPoint FrmMain::MenuPosition(Toolbar::MenuButton button) const
 
 void FrmMain::OpenMenu(Toolbar::MenuButton button)
 {
-    controller_.OpenMenu(button);
+    // The level pauses before its menu opens.
+    flow_.GetRound().ShowOverlay();
+    parts_.toolbar.RestMenuButton(button);
     QMenu* menu = button == Toolbar::MenuButton::Main ? munMain_ : munMode_;
     const QPoint at = MenuPosition(button);
     if (runMenu_) {
@@ -256,14 +258,14 @@ void FrmMain::OpenMenu(Toolbar::MenuButton button)
 
 void FrmMain::ShowOverlay()
 {
-    const Game& game = controller_.GetGame();
-    const Overlay& overlay = game.GetOverlay();
-    board_->setVisible(game.BoardVisible());
-    if (!overlay.visible) {
+    const Round& round = flow_.GetRound();
+    const std::optional<OverlayPicture> overlay = round.Overlay();
+    board_->setVisible(round.BoardVisible());
+    if (!overlay) {
         showBox_->hide();
         return;
     }
-    const QPixmap picture = ImageList1(static_cast<int>(overlay.picture));
+    const QPixmap picture = ImageList1(static_cast<int>(*overlay));
     if (showBox_->pixmap().cacheKey() != picture.cacheKey()) {
         showBox_->setPixmap(picture);
     }
@@ -273,8 +275,8 @@ void FrmMain::ShowOverlay()
     showBox_->resize(static_cast<int>(std::lround(size.width() * kTwipsPerPixel * scale)),
                      static_cast<int>(std::lround(size.height() * kTwipsPerPixel * scale)));
     // It hops about a little, right of and below the window's centre.
-    showBox_->move(static_cast<int>(std::lround(overlay.jitterX * scale)) + (width() - showBox_->width()) / 2,
-                   static_cast<int>(std::lround(overlay.jitterY * scale)) + (height() - showBox_->height()) / 2);
+    showBox_->move(static_cast<int>(std::lround(parts_.motion.jitter.X() * scale)) + (width() - showBox_->width()) / 2,
+                   static_cast<int>(std::lround(parts_.motion.jitter.Y() * scale)) + (height() - showBox_->height()) / 2);
     showBox_->show();
     showBox_->raise();
 }
@@ -284,7 +286,7 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event)
     if (watched == showBox_ && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
-            controller_.ClickOverlay();
+            flow_.ClickOverlay();
             return true;
         }
     }
@@ -376,7 +378,7 @@ void FrmMain::resizeEvent(QResizeEvent*)
 void FrmMain::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-        controller_.WindowMinimised();
+        flow_.WindowMinimised();
     }
     QWidget::changeEvent(event);
 }
@@ -385,7 +387,7 @@ void FrmMain::closeEvent(QCloseEvent* event)
 {
     if (!unloaded_) {
         unloaded_ = true;
-        controller_.Unload();
+        flow_.Unload();
     }
     event->accept();
 }

@@ -5,7 +5,8 @@
 
 #include <QWidget>
 
-#include "presentation/MainController.h"
+#include "game/GameFlow.h"
+#include "presentation/GameParts.h"
 #include "presentation/Toolbar.h"
 
 class QAction;
@@ -16,12 +17,11 @@ namespace daz {
 
 class BoardView;
 class FrmHelp;
-class MainController;
 class ToolStrip;
 
 // The main game window: the tool strip, the board and the overlay picture,
 // with the two pop-up menus. Everything it shows comes from the
-// controller; it forwards the mouse and the menu commands.
+// game's flow and parts; it forwards the mouse and the menu commands.
 class FrmMain : public QWidget {
     Q_OBJECT
 
@@ -33,7 +33,7 @@ public:
         std::function<void(QWidget* parent)> openModifier;
     };
 
-    FrmMain(MainController& controller, LevelTools tools);
+    FrmMain(GameParts& parts, LevelTools tools);
     ~FrmMain() override;
 
     ToolStrip* Strip() const { return strip_; }
@@ -81,7 +81,8 @@ private:
     void ShowHelp(const QString& text);
     void LayOut();
 
-    MainController& controller_;
+    GameParts& parts_;
+    GameFlow& flow_;
     LevelTools tools_;
     ToolStrip* strip_;
     BoardView* board_;
@@ -94,7 +95,7 @@ private:
     QAction* munSound_ = nullptr;
     QAction* munMedia_ = nullptr;
     std::array<QAction*, 5> munGameMode_{};
-    std::array<QAction*, MainController::kLevelMenuSize + 1> munGame_{}; // [1 … size]
+    std::array<QAction*, GameFlow::kLevelMenuSize + 1> munGame_{}; // [1 … size]
     std::function<void(QMenu*, QPoint)> runMenu_;
     bool unloaded_ = false;
     bool centred_ = false;

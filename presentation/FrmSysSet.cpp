@@ -61,9 +61,9 @@ void SetTextColour(QLabel& label, unsigned bgr)
 
 } // namespace
 
-FrmSysSet::FrmSysSet(ProgramState& state, platform::EffectPlayer& effects, DataFolders folders, QWidget* parent)
+FrmSysSet::FrmSysSet(platform::EffectPlayer& effects, DataFolders folders, QWidget* parent)
     : ShapedWindow(kClientSize, Qt::black, Picture(QStringLiteral(":/chooser.png"), StandInBackground), parent),
-      chooser_(state, effects, std::move(folders)), description_(new QLabel(this))
+      chooser_(effects, std::move(folders)), description_(new QLabel(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("系统设置"));

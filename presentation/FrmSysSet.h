@@ -24,7 +24,7 @@ class FrmSysSet : public ShapedWindow {
 public:
     static constexpr QSize kClientSize{361, 368};
 
-    FrmSysSet(ProgramState& state, platform::EffectPlayer& effects, DataFolders folders,
+    FrmSysSet(platform::EffectPlayer& effects, DataFolders folders,
               QWidget* parent = nullptr);
 
     // The load step: shapes, centres and shows the window.

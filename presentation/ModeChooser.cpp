@@ -46,8 +46,8 @@ QString ModeChooser::RestingCredit()
     return QStringLiteral("霁岚连连看 · 祝你玩得开心");
 }
 
-ModeChooser::ModeChooser(ProgramState& state, platform::EffectPlayer& effects, DataFolders folders)
-    : state_(state), effects_(effects), folders_(std::move(folders)), description_(RestingCredit())
+ModeChooser::ModeChooser(platform::EffectPlayer& effects, DataFolders folders)
+    : effects_(effects), folders_(std::move(folders)), description_(RestingCredit())
 {
 }
 
@@ -158,7 +158,6 @@ void ModeChooser::MouseDownEntry(int index)
     if (!IsEntry(index)) {
         return;
     }
-    state_.GameMode = static_cast<std::int16_t>(index);
     if (modeChosen) {
         modeChosen(index);
     }

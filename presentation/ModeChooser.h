@@ -48,7 +48,7 @@ public:
     // What the description line shows while no entry is described.
     static QString RestingCredit();
 
-    ModeChooser(ProgramState& state, platform::EffectPlayer& effects, DataFolders folders);
+    ModeChooser(platform::EffectPlayer& effects, DataFolders folders);
 
     // --- The mouse over the window's background (x, y in twips) ----------
     void MouseDownBackground(Qt::MouseButton button, float x, float y);
@@ -100,7 +100,6 @@ private:
     void Changed();
     void LightUp(std::size_t position);
 
-    ProgramState& state_;
     platform::EffectPlayer& effects_;
     DataFolders folders_;
     HeldFiles held_; // the sound the player reads

@@ -1,6 +1,6 @@
 #include "Particles.h"
 
-#include "engine/Geometry.h"
+#include "game/CellGeometry.h"
 
 namespace daz {
 

@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <QString>
 
-#include "engine/Geometry.h"
+#include "game/CellGeometry.h"
 
 namespace daz {
 

@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "presentation/MainController.h"
+#include "presentation/GameParts.h"
 #include "presentation/Pictures.h"
 
 namespace daz {
@@ -144,8 +144,8 @@ void TimeBar::paintEvent(QPaintEvent*)
     }
 }
 
-ToolStrip::ToolStrip(MainController& controller, QWidget* parent)
-    : QWidget(parent), controller_(controller), toolbar_(controller.GetToolbar())
+ToolStrip::ToolStrip(GameParts& parts, QWidget* parent)
+    : QWidget(parent), flow_(parts.flow), toolbar_(parts.toolbar)
 {
     setMouseTracking(true);
     picture_ = WindowPicture(QStringLiteral("toolbar.png"), {1007, 59});
@@ -193,7 +193,7 @@ ToolStrip::ToolStrip(MainController& controller, QWidget* parent)
         *button = toggle;
     }
     // Pressed means off.
-    AudioSwitches& audio = controller_.Audio();
+    AudioSwitches& audio = flow_.Audio();
     connect(checkMedia_, &QPushButton::clicked, this, [&audio](bool pressed) { audio.SetMusicOn(!pressed); });
     connect(checkSound_, &QPushButton::clicked, this, [&audio](bool pressed) { audio.SetEffectsOn(!pressed); });
 
@@ -212,7 +212,7 @@ ToolStrip::ToolStrip(MainController& controller, QWidget* parent)
     timeBar_ = new TimeBar(this);
     Place(timeBar_, QRect(8400, 563, 3000, 255), false);
 
-    Game& game = controller_.GetGame();
+    const Round& round = flow_.GetRound();
     connect(&toolbar_, &Toolbar::changed, this, &ToolStrip::ShowLabels);
     // A refused tool says why beside its label, for a moment.
     connect(&toolbar_, &Toolbar::refused, this, [this](int index, const QString& why) {
@@ -220,17 +220,17 @@ ToolStrip::ToolStrip(MainController& controller, QWidget* parent)
         QToolTip::showText(label->mapToGlobal(QPoint(0, label->height())), why, label, {}, kRefusalNoteTime);
     });
     connect(&audio, &AudioSwitches::switchesChanged, this, &ToolStrip::ShowSwitches);
-    connect(&game, &Game::scoreChanged, this, &ToolStrip::ShowScore);
-    connect(&game, &Game::timeChanged, this, [this, &game] { timeBar_->SetTimeLeft(game.TimeLeft()); });
-    connect(&controller_, &MainController::userChanged, this, [this] {
-        name_->setText(controller_.UserName());
+    connect(&round, &Round::scoreChanged, this, [this] { ShowScore(true); });
+    connect(&round, &Round::timeChanged, this, [this, &round] { timeBar_->SetTimeLeft(round.TimeLeft()); });
+    connect(&flow_, &GameFlow::userChanged, this, [this] {
+        name_->setText(flow_.UserName());
         LayOutChildren();
     });
     SetScale(1.0 / kTwipsPerPixel, Px(kContentWidth));
     ShowLabels();
     ShowSwitches();
-    ShowScore();
-    timeBar_->SetTimeLeft(game.TimeLeft());
+    ShowScore(false); // the rank's title shows once the score is read
+    timeBar_->SetTimeLeft(round.TimeLeft());
 }
 
 QLabel* ToolStrip::AddText(const QString& text, QRect twips, QColor colour)
@@ -339,19 +339,19 @@ void ToolStrip::ShowToggle(QPushButton* toggle, bool music)
 
 void ToolStrip::ShowSwitches()
 {
-    checkMedia_->setChecked(!controller_.Audio().MusicOn());
-    checkSound_->setChecked(!controller_.Audio().EffectsOn());
+    checkMedia_->setChecked(!flow_.Audio().MusicOn());
+    checkSound_->setChecked(!flow_.Audio().EffectsOn());
     ShowToggle(checkMedia_, true);
     ShowToggle(checkSound_, false);
 }
 
-void ToolStrip::ShowScore()
+void ToolStrip::ShowScore(bool withTitle)
 {
-    const ScoreDisplay& score = controller_.GetGame().Score();
+    const ScoreDisplay score = flow_.GetRound().ShownScore();
     for (int position = 1; position <= 8; ++position) {
         digits_[static_cast<std::size_t>(position)]->setPixmap(ImageList1(score.digit[static_cast<std::size_t>(position)] + 1));
     }
-    if (rank_->text() != score.title) {
+    if (withTitle && rank_->text() != score.title) {
         rank_->setText(score.title);
         LayOutChildren();
     }

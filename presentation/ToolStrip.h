@@ -11,7 +11,8 @@
 
 namespace daz {
 
-class MainController;
+class GameFlow;
+class GameParts;
 
 // A text label that reports the pointer moving over it and left clicks.
 class ClickLabel : public QLabel {
@@ -65,7 +66,7 @@ public:
     // How long the note of a refused tool stays, in ms.
     static constexpr int kRefusalNoteTime = 1500;
 
-    ToolStrip(MainController& controller, QWidget* parent = nullptr);
+    ToolStrip(GameParts& parts, QWidget* parent = nullptr);
 
     // Pixels per twip; the strip takes the given width and its height at
     // that scale.
@@ -103,9 +104,9 @@ private:
     void ShowToggle(QPushButton* toggle, bool music);
     void ShowLabels();
     void ShowSwitches();
-    void ShowScore();
+    void ShowScore(bool withTitle);
 
-    MainController& controller_;
+    GameFlow& flow_;
     Toolbar& toolbar_;
     QPixmap picture_;    // the strip's picture at its own size
     QPixmap background_; // … and at the strip's size and screen

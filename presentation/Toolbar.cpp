@@ -4,15 +4,15 @@
 
 #include <QStringList>
 
-#include "game/Game.h"
+#include "game/Round.h"
 
 namespace daz {
 
-Toolbar::Toolbar(Game& game, std::function<void()> restart) : game_(game), restart_(std::move(restart))
+Toolbar::Toolbar(Round& round, std::function<void()> restart) : round_(round), restart_(std::move(restart))
 {
-    connect(&game_, &Game::toolsChanged, this, &Toolbar::changed);
+    connect(&round_, &Round::toolsChanged, this, &Toolbar::changed);
     // The tools grey out and light up again as the score moves.
-    connect(&game_, &Game::scoreChanged, this, &Toolbar::changed);
+    connect(&round_, &Round::scoreChanged, this, &Toolbar::changed);
 }
 
 std::size_t Toolbar::Slot(int index)
@@ -85,21 +85,21 @@ QString Toolbar::Text(int index) const
     switch (index) {
     case Restart: return QStringLiteral("■重新开始");
     case Pause: return QStringLiteral("◆暂停");
-    case Undo: return QStringLiteral("←撤消*%1").arg(game_.UndoLeft());
-    case Hint: return QStringLiteral("◎提示*%1").arg(game_.HintLeft());
-    case Shuffle: return QStringLiteral("※重排*%1").arg(game_.ShuffleLeft());
+    case Undo: return QStringLiteral("←撤消*%1").arg(round_.UndoLeft());
+    case Hint: return QStringLiteral("◎提示*%1").arg(round_.HintLeft());
+    case Shuffle: return QStringLiteral("※重排*%1").arg(round_.ShuffleLeft());
     default: return {};
     }
 }
 
 bool Toolbar::Enabled(int index) const
 {
-    return index == Restart || game_.ToolsEnabled();
+    return index == Restart || round_.ToolsEnabled();
 }
 
 bool Toolbar::ScorePays(int index) const
 {
-    const std::int64_t score = game_.State().UserJF;
+    const std::int64_t score = round_.Score();
     switch (index) {
     case Undo: return score >= kUndoCost;
     case Hint: return score >= kHintCost;
@@ -122,7 +122,7 @@ void Toolbar::Click(int index)
         return; // a disabled label takes no clicks
     }
     if (!ScorePays(index)) {
-        game_.ToolRefused();
+        round_.ToolRefused();
         emit refused(index, QStringLiteral("积分不足"));
         return;
     }
@@ -131,16 +131,16 @@ void Toolbar::Click(int index)
         restart_();
         break;
     case Pause:
-        game_.PauseCommand();
+        round_.PauseCommand();
         break;
     case Undo:
-        game_.UndoCommand();
+        round_.UndoCommand();
         break;
     case Hint:
-        game_.HintCommand();
+        round_.HintCommand();
         break;
     case Shuffle:
-        game_.ShuffleCommand();
+        round_.ShuffleCommand();
         break;
     default:
         break;

@@ -11,7 +11,7 @@
 
 namespace daz {
 
-class Game;
+class Round;
 
 // The strip of clickable text labels over the board (restart, pause, undo,
 // hint, shuffle), and the two picture buttons that open the menus. It
@@ -32,7 +32,7 @@ public:
     // … and of a tool the score cannot pay for.
     static constexpr unsigned kUnpaidColour = 0xA0A0A0;
 
-    Toolbar(Game& game, std::function<void()> restart);
+    Toolbar(Round& round, std::function<void()> restart);
 
     // Where each label sits in the strip, in twips.
     static QRect LabelRect(int index);
@@ -72,7 +72,7 @@ signals:
 private:
     static std::size_t Slot(int index);
 
-    Game& game_;
+    Round& round_;
     std::function<void()> restart_;
     std::array<bool, 6> hovered_{};
     bool mainHovered_ = false;

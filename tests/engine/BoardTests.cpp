@@ -4,7 +4,7 @@
 
 #include "BoardText.h"
 #include "engine/Board.h"
-#include "engine/Geometry.h"
+#include "game/CellGeometry.h"
 
 namespace daz {
 namespace {

@@ -30,7 +30,8 @@
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtTimer.h"
 #include "presentation/FrmMain.h"
-#include "presentation/MainController.h"
+#include "game/GameFlow.h"
+#include "presentation/GameParts.h"
 
 namespace {
 
@@ -73,26 +74,23 @@ double IdleShare(int seconds)
     return (CpuSeconds() - before) / (static_cast<double>(clock.elapsed()) / 1000.0);
 }
 
-void PlayAFewMoves(MainController& controller)
+void PlayAFewMoves(GameFlow& flow)
 {
-    Game& game = controller.GetGame();
-    const Board& board = game.GetBoard();
+    Round& round = flow.GetRound();
+    const Board& board = round.GetBoard();
     if (const auto pair = FindPair(board)) {
-        game.HoverTile(pair->first);
-        game.PressHoverMask(MouseButton::Left);
-        game.HoverTile(pair->second);
-        game.PressHoverMask(MouseButton::Left); // the pair goes, its path is drawn
+        round.ClickTile(board.CellOf(pair->first), MouseButton::Left);
+        round.ClickTile(board.CellOf(pair->second), MouseButton::Left); // the pair goes, its path is drawn
     }
     for (int n = board.CellCount(); n >= 1; --n) {
-        if (board.View(n).visible) {
-            game.HoverTile(n);
-            game.PressHoverMask(MouseButton::Left); // a selected tile
+        if (board.At(board.CellOf(n)) != 0) {
+            round.ClickTile(board.CellOf(n), MouseButton::Left); // a selected tile
             break;
         }
     }
     for (int n = 1; n <= board.CellCount(); ++n) {
-        if (board.View(n).visible) {
-            game.HoverTile(n); // and the hover mask on another
+        if (board.At(board.CellOf(n)) != 0) {
+            round.Hover(board.CellOf(n)); // and the hover mask on another
             break;
         }
     }
@@ -100,15 +98,15 @@ void PlayAFewMoves(MainController& controller)
 
 // Every level's first board, shrunk, in rows of five with its number,
 // name and size under it.
-QImage ContactSheet(MainController& controller, QWidget& window)
+QImage ContactSheet(GameFlow& flow, QWidget& window)
 {
     constexpr int kColumns = 5;
     constexpr int kWidth = 340;
     constexpr int kCaption = 22;
-    const QStringList levels = controller.LevelMenu();
+    const QStringList levels = flow.LevelMenu();
     QImage sheet;
     for (int n = 1; n <= levels.size(); ++n) {
-        controller.ChooseLevel(n);
+        flow.ChooseLevel(n);
         Wait(400);
         const QImage shot = window.grab().toImage().scaledToWidth(kWidth, Qt::SmoothTransformation);
         if (sheet.isNull()) {
@@ -121,7 +119,7 @@ QImage ContactSheet(MainController& controller, QWidget& window)
         const QPoint at(8 + column * (kWidth + 8), 8 + row * (shot.height() + kCaption + 8));
         QPainter p(&sheet);
         p.drawImage(at, shot);
-        const Board& board = controller.GetGame().GetBoard();
+        const Board& board = flow.GetRound().GetBoard();
         p.setPen(QColor(0xf4, 0xe6, 0xc8));
         QFont font = QApplication::font();
         font.setPixelSize(14);
@@ -157,31 +155,31 @@ int main(int argc, char** argv)
     platform::QtTimerFactory timers;
     platform::QtClock clock;
     Random random(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
-    ProgramState state;
-    state.GameMode = static_cast<std::int16_t>(options.value(QStringLiteral("mode")).toInt());
     // The shipped levels as the build lays them out, read as one folder.
-    MainController controller(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/") + kAppId, state,
-                              MainServices{boxes, desktop, silence, silence, timers, random});
-    FrmMain window(controller, {});
-    controller.Load();
-    controller.ChooseLevel(options.value(QStringLiteral("level")).toInt());
+    GameFlow flow(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/") + kAppId,
+                        FlowServices{boxes, desktop, silence, silence, timers, random},
+                        options.value(QStringLiteral("mode")).toInt());
+    GameParts parts(flow, timers, random);
+    FrmMain window(parts, {});
+    flow.Load();
+    flow.ChooseLevel(options.value(QStringLiteral("level")).toInt());
     const bool particles = options.value(QStringLiteral("particles")) != QStringLiteral("off");
     if (!particles) {
-        controller.GetParticles().HideAll();
+        parts.particles.HideAll();
     }
     window.show();
     Wait(800);
 
     if (options.isSet(QStringLiteral("contact-sheet"))) {
         const QString file = options.value(QStringLiteral("contact-sheet"));
-        if (!ContactSheet(controller, window).save(file, nullptr, 82)) {
+        if (!ContactSheet(flow, window).save(file, nullptr, 82)) {
             std::fprintf(stderr, "could not save %s\n", qPrintable(file));
             return 1;
         }
     }
 
     if (options.isSet(QStringLiteral("screenshot"))) {
-        PlayAFewMoves(controller);
+        PlayAFewMoves(flow);
         Wait(60);
         if (!window.grab().save(options.value(QStringLiteral("screenshot")))) {
             std::fprintf(stderr, "could not save %s\n", qPrintable(options.value(QStringLiteral("screenshot"))));
@@ -198,7 +196,8 @@ int main(int argc, char** argv)
         plain.show();
         Wait(500);
         const double baseline = IdleShare(seconds);
-        std::printf("level %d (particle effect %d%s), idle %d s\n", state.UserGK, state.Particle,
+        std::printf("level %d (particle effect %d%s), idle %d s\n", flow.LevelReached(),
+                    flow.CurrentLevel() ? int(flow.CurrentLevel()->settings.particle) : 0,
                     particles ? "" : ", turned off", seconds);
         std::printf("  game window:  %.2f %% of one core\n", game * 100);
         std::printf("  plain window: %.2f %% of one core (baseline)\n", baseline * 100);

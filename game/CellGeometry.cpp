@@ -1,4 +1,4 @@
-#include "Geometry.h"
+#include "CellGeometry.h"
 
 #include <algorithm>
 #include <cmath>

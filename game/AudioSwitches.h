@@ -13,13 +13,13 @@ namespace daz {
 
 // The two audio channels and their switches: sound effects under SoundON,
 // the level's music under MediaON. Each switch shows twice on screen (a
-// menu item and a toggle button); both read the state from here.
+// menu item and a toggle button); both read the state from here, and the
+// user's settings are read into it and saved from it.
 class AudioSwitches : public QObject, public SoundSink {
     Q_OBJECT
 
 public:
-    AudioSwitches(ProgramState& state, DataFolders folders, platform::EffectPlayer& effects,
-                  platform::MusicPlayer& music);
+    AudioSwitches(DataFolders folders, platform::EffectPlayer& effects, platform::MusicPlayer& music);
 
     // Plays an effect when the player wants effects.
     void PlaySoundEffect(SoundEffect effect) override;
@@ -29,13 +29,18 @@ public:
 
     void SetMusicOn(bool on);
     void SetEffectsOn(bool on);
-    bool MusicOn() const { return state_.MediaON.on; }
-    bool EffectsOn() const { return state_.SoundON; }
+    bool MusicOn() const { return music_.on; }
+    bool EffectsOn() const { return effectsOn_; }
+    // The switches as the settings file had them, before anything plays.
+    void Restore(MusicSwitch musicSwitch, bool effectsOn);
+    const MusicSwitch& Music() const { return music_; }
 
     // A level load closes the player first and gives it the new level's
     // piece at the end.
     void CloseMusic();
-    void StartLevelMusic();
+    // The piece of the level now on the board (a file of the media
+    // folder; empty for none), played when the music is on.
+    void StartLevelMusic(const QString& mediaName);
 
 signals:
     void switchesChanged();
@@ -44,10 +49,12 @@ private:
     // The level's music file, or nothing when there is none to play.
     QString LevelMusicFile();
 
-    ProgramState& state_;
+    MusicSwitch music_;
+    bool effectsOn_ = true;
+    QString mediaName_;
     DataFolders folders_;
     platform::EffectPlayer& effects_;
-    platform::MusicPlayer& music_;
+    platform::MusicPlayer& musicPlayer_;
     HeldFiles held_; // what the players read
 };
 

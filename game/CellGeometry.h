@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "Board.h"
+#include "engine/Board.h"
 
 namespace daz {
 
@@ -14,6 +14,10 @@ struct PointF {
 // Positions and sizes of the windows, the board included, are in twips:
 // 15 to a pixel.
 inline constexpr int kTwipsPerPixel = 15;
+
+// The main window's board area: 782 × 544 pixels at the design scale.
+inline constexpr int kBoardAreaWidth = 11730;
+inline constexpr int kBoardAreaHeight = 8160;
 
 // Rounds to the nearest integer, halves to the even neighbour.
 long long Nearest(double v);

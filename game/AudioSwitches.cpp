@@ -4,15 +4,21 @@
 
 namespace daz {
 
-AudioSwitches::AudioSwitches(ProgramState& state, DataFolders folders, platform::EffectPlayer& effects,
-                             platform::MusicPlayer& music)
-    : state_(state), folders_(std::move(folders)), effects_(effects), music_(music)
+AudioSwitches::AudioSwitches(DataFolders folders, platform::EffectPlayer& effects, platform::MusicPlayer& music)
+    : folders_(std::move(folders)), effects_(effects), musicPlayer_(music)
 {
+}
+
+void AudioSwitches::Restore(MusicSwitch musicSwitch, bool effectsOn)
+{
+    music_ = std::move(musicSwitch);
+    effectsOn_ = effectsOn;
+    emit switchesChanged();
 }
 
 void AudioSwitches::PlaySoundEffect(SoundEffect effect)
 {
-    if (state_.SoundON) {
+    if (effectsOn_) {
         PlayAlways(effect);
     }
 }
@@ -27,45 +33,46 @@ void AudioSwitches::PlayAlways(SoundEffect effect)
 
 QString AudioSwitches::LevelMusicFile()
 {
-    if (state_.MediaName.isEmpty()) {
+    if (mediaName_.isEmpty()) {
         return {};
     }
-    const QString path = folders_.Find(kMediaFolder + state_.MediaName);
+    const QString path = folders_.Find(kMediaFolder + mediaName_);
     return FileExists(path) ? held_.Hold(folders_.RootOf(path), path, kMediaFileBudget) : QString();
 }
 
 void AudioSwitches::SetMusicOn(bool on)
 {
-    state_.MediaON.Set(on);
+    music_.Set(on);
     if (on) {
         // The level's piece starts again from its beginning.
         if (const QString file = LevelMusicFile(); !file.isEmpty()) {
-            music_.Open(file);
+            musicPlayer_.Open(file);
         }
     } else {
-        music_.Close();
+        musicPlayer_.Close();
     }
     emit switchesChanged();
 }
 
 void AudioSwitches::SetEffectsOn(bool on)
 {
-    state_.SoundON = on;
+    effectsOn_ = on;
     emit switchesChanged();
 }
 
 void AudioSwitches::CloseMusic()
 {
-    music_.Close();
+    musicPlayer_.Close();
 }
 
-void AudioSwitches::StartLevelMusic()
+void AudioSwitches::StartLevelMusic(const QString& mediaName)
 {
-    if (!state_.MediaON.on) {
+    mediaName_ = mediaName;
+    if (!music_.on) {
         return;
     }
     if (const QString file = LevelMusicFile(); !file.isEmpty()) {
-        music_.Open(file);
+        musicPlayer_.Open(file);
     }
 }
 

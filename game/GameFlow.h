@@ -1,29 +1,25 @@
 #pragma once
 
-#include <functional>
-#include <memory>
-#include <vector>
+#include <optional>
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include "engine/Random.h"
-#include "game/Game.h"
-#include "game/GameState.h"
+#include "game/AudioSwitches.h"
+#include "game/Level.h"
+#include "game/Round.h"
 #include "leveldata/Formats.h"
 #include "leveldata/IniFile.h"
 #include "platform/Audio.h"
 #include "platform/Desktop.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Timer.h"
-#include "presentation/AudioSwitches.h"
-#include "presentation/Particles.h"
-#include "presentation/Toolbar.h"
 
 namespace daz {
 
-struct MainServices {
+struct FlowServices {
     platform::MessageBoxes& boxes;
     platform::Desktop& desktop;
     platform::EffectPlayer& effects;
@@ -32,31 +28,33 @@ struct MainServices {
     Random& random;
 };
 
-// The main window without its widgets: start-up and shutdown, loading
-// levels, the menus' commands, and the parts the window is made of (the
-// game on the board, the toolbar, the particles, the audio switches).
-class MainController : public QObject {
+// The game's flow from start-up to exit, without a window: the catalogue,
+// which level and mode are played, loading levels into the round, the
+// user's settings and their saving, and the main menu's commands.
+class GameFlow : public QObject {
     Q_OBJECT
 
 public:
     // The level menu has room for this many levels.
     static constexpr int kLevelMenuSize = kMostCatalogueLevels;
+    // The help file, in the program folder or the player's.
+    static const QString kHelpFile;
 
     // folders: where the catalogue, the levels and the shared files are
-    // read from and the settings written to.
-    MainController(DataFolders folders, ProgramState& state, MainServices services);
-    ~MainController() override;
+    // read from and the settings written to. mode: the one chosen at start.
+    GameFlow(DataFolders folders, FlowServices services, int mode);
+    ~GameFlow() override;
 
-    // The window's load step: the catalogue, the saved settings, the
-    // player's name and score, then the level last reached.
+    // Start-up: the catalogue, the saved settings, the player's name and
+    // score, then the level last reached.
     void Load();
-    // The window's unload step: saves the four user settings.
+    // Exit: saves the four user settings.
     void Unload();
-    // The player was told at start that progress cannot be saved: the
-    // unload step then saves nothing and says nothing.
+    // The player was told at start that progress cannot be saved: exit
+    // then saves nothing and says nothing.
     void DisableSaving() { saving_ = false; }
 
-    // Plays level UserGK of the catalogue from the start.
+    // Plays the level reached from the start.
     void LoadLevel();
 
     // --- Commands ------------------------------------------------------
@@ -71,8 +69,6 @@ public:
     // Space, Return (left) and Backspace (right): a click on the picture
     // that hides the board, or else on the cell under the keyboard cursor.
     void ClickKey(MouseButton button);
-    // A menu button was clicked: the level pauses before its menu opens.
-    void OpenMenu(Toolbar::MenuButton button);
     // The help text, read in its own encoding, goes to helpOpened; a
     // missing file is told in a box.
     void OpenHelp();
@@ -90,52 +86,55 @@ public:
     void ShowAbout();
     void WindowMinimised();
 
-    // --- What the window shows -----------------------------------------
+    // --- What there is to see ------------------------------------------
     static QString WindowCaption();
+    Round& GetRound() { return round_; }
+    const Round& GetRound() const { return round_; }
+    AudioSwitches& Audio() { return audio_; }
     const QString& UserName() const { return userName_; }
-    // "1．name" for levels 1 … GKCount; empty text for a level the menu
-    // does not list because its catalogue entry is missing.
+    // The caption over the board: the mode and the level.
+    const QString& Caption() const { return caption_; }
+    // The level on the board, with its pictures; null while none is.
+    const Level* CurrentLevel() const { return level_ ? &*level_ : nullptr; }
+    // "1．name" for levels 1 … the highest listed; empty text for a level
+    // the menu does not list because its catalogue entry is missing.
     QStringList LevelMenu() const;
-    int CheckedMode() const { return state_.GameMode; }
+    int Mode() const { return mode_; }
+    int LevelReached() const { return levelReached_; }
     const DataFolders& Folders() const { return folders_; }
     QString IniFile() const;
-
-    Game& GetGame() { return game_; }
-    Toolbar& GetToolbar() { return toolbar_; }
-    Particles& GetParticles() { return particles_; }
-    AudioSwitches& Audio() { return audio_; }
     IniAccess& Ini() { return ini_; }
-    ProgramState& State() { return state_; }
-
-    // The help file, in the program folder or the player's.
-    static const QString kHelpFile;
 
 signals:
     void helpOpened(const QString& text);
     void levelMenuChanged();
     void modeChanged();
     void userChanged();
+    void captionChanged();
+    // A level was dealt; CurrentLevel() holds its pictures.
+    void levelStarted();
 
 private:
     // Problems of the catalogue are told when tell is set.
     void ReadCatalogue(bool tell);
+    // The catalogue's entry of a level, or null when it is not listed.
+    const CatalogueEntry* Entry(int level) const;
+    int HighestLevel() const;
     // The README installed beside the shipped folder, or empty.
     QString Readme() const;
-    // Whether the catalogue lists the level: its entry was found.
-    bool Listed(int level) const;
-    void Tell(const QString& text);
 
     DataFolders folders_;
+    FlowServices services_;
     bool saving_ = true;
-    ProgramState& state_;
-    MainServices services_;
     IniAccess ini_;
     AudioSwitches audio_;
-    Game game_;
-    Particles particles_;
-    Toolbar toolbar_;
+    Round round_;
+    Catalogue catalogue_;
+    int mode_;
+    int levelReached_ = 1; // UserGK
+    std::optional<Level> level_;
+    QString caption_;
     QString userName_;
-    std::vector<bool> listed_; // by level number: the catalogue entry was found
 };
 
 } // namespace daz

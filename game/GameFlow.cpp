@@ -1,0 +1,296 @@
+#include "GameFlow.h"
+
+#include <algorithm>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "leveldata/ConfinedFiles.h"
+#include "leveldata/ErrorTexts.h"
+#include "leveldata/Formats.h"
+#include "leveldata/ProgramPaths.h"
+#include "leveldata/TextEncoding.h"
+
+namespace daz {
+
+const QString GameFlow::kHelpFile = QStringLiteral("\\dazRedme.txt");
+
+GameFlow::GameFlow(DataFolders folders, FlowServices services, int mode)
+    : folders_(std::move(folders)),
+      services_(services),
+      ini_(folders_, services.boxes),
+      audio_(folders_, services.effects, services.music),
+      round_(audio_, services.timers, services.random),
+      mode_(mode)
+{
+}
+
+GameFlow::~GameFlow() = default;
+
+QString GameFlow::WindowCaption()
+{
+    return QStringLiteral("霁岚连连看2006.10.4");
+}
+
+QString GameFlow::IniFile() const
+{
+    return folders_.Find(kGameIniFile);
+}
+
+const CatalogueEntry* GameFlow::Entry(int level) const
+{
+    const auto found = std::find_if(catalogue_.levels.begin(), catalogue_.levels.end(),
+                                    [level](const CatalogueEntry& entry) { return entry.number == level; });
+    return found == catalogue_.levels.end() ? nullptr : &*found;
+}
+
+int GameFlow::HighestLevel() const
+{
+    return catalogue_.levels.empty() ? 0 : catalogue_.levels.back().number;
+}
+
+void GameFlow::ReadCatalogue(bool tell)
+{
+    const QString file = IniFile();
+    if (!FileExists(file)) {
+        if (tell)
+            platform::Tell(services_.boxes, QStringLiteral("找不到游戏设置文件 DAZGame.ini，没有可玩的关卡。"));
+        return;
+    }
+    // Levels keep their numbers; a level whose entry is missing is not
+    // listed, and all that is missing is told in one message.
+    catalogue_ = daz::ReadCatalogue(ini_, file);
+    if (tell && catalogue_.menu < 1) {
+        platform::Tell(services_.boxes, QStringLiteral("关卡目录是空的：DAZGame.ini 的 [GameMenu] 中没有任何关卡。"));
+    } else if (const QString problems = catalogue_.Problems(); tell && !problems.isEmpty()) {
+        platform::Tell(services_.boxes, problems);
+    }
+    emit levelMenuChanged();
+}
+
+void GameFlow::Load()
+{
+    ReadCatalogue(true);
+
+    UserSettings settings;
+    if (FileExists(IniFile())) {
+        settings = ReadUserSettings(ini_, IniFile());
+    }
+    audio_.Restore(MusicSwitch{settings.mediaOn, settings.mediaOnText}, settings.soundOn);
+    levelReached_ = settings.userGK;
+    round_.SetScore(settings.userJF);
+    // A level number the catalogue does not list starts the first level.
+    // A catalogue that lists nothing leaves the level reached as it was:
+    // it is kept for when the catalogue is mended.
+    if (HighestLevel() > 0 && !Entry(levelReached_)) {
+        levelReached_ = catalogue_.levels.front().number;
+    }
+
+    userName_ = services_.desktop.LoginName().trimmed().toUpper();
+    emit userChanged();
+    emit modeChanged();
+    LoadLevel();
+}
+
+void GameFlow::Unload()
+{
+    audio_.CloseMusic();
+    if (!saving_)
+        return;
+    const UserSettings settings{audio_.Music().storedText, audio_.Music().on, audio_.EffectsOn(),
+                                static_cast<std::int16_t>(levelReached_), round_.Score()};
+    const QString file = folders_.ForWriting(kGameIniFile);
+    if (file.isEmpty()) {
+        // Told at start: the settings file's place holds a link that leads out.
+        return;
+    }
+    const IniWriteResult result = WriteUserSettings(ini_, file, settings);
+    if (!result.ok) {
+        platform::Fail(services_.boxes, QStringLiteral("设置未能保存：%1").arg(result.error));
+    }
+}
+
+void GameFlow::LoadLevel()
+{
+    const int number = levelReached_;
+    const CatalogueEntry* entry = Entry(number);
+    const QString name = entry ? entry->name : QString();
+    caption_ = QString::fromUtf8(RulesFor(mode_).caption) + QStringLiteral("======>当前游戏关卡：")
+               + QString::number(number) + QStringLiteral("．") + name;
+    emit captionChanged();
+    round_.Leave();
+    audio_.CloseMusic();
+
+    if (!entry) {
+        level_.reset();
+        round_.ShowUnplayable();
+        return; // the catalogue's own problem was reported at start-up
+    }
+    LevelReading reading = ReadLevel(ini_, folders_, entry->path);
+    level_ = std::move(reading.level);
+    if (!level_) {
+        round_.ShowUnplayable();
+        platform::Tell(services_.boxes, QStringLiteral("第%1关「%2」无法开始：%3。\n请从菜单中选择其他关卡。")
+                                            .arg(number)
+                                            .arg(name, reading.problem));
+        return;
+    }
+    round_.Start(level_->settings, mode_);
+    emit levelStarted();
+    audio_.StartLevelMusic(level_->settings.mediaName);
+}
+
+void GameFlow::Restart()
+{
+    if (platform::Ask(services_.boxes, QStringLiteral("你真的要重新开始吗？"), QStringLiteral("友情提示"))) {
+        LoadLevel();
+    }
+}
+
+void GameFlow::ChooseMode(int mode)
+{
+    if (mode < 1 || mode > kModeCount) {
+        return;
+    }
+    mode_ = mode;
+    emit modeChanged();
+    LoadLevel();
+}
+
+void GameFlow::ChooseLevel(int level)
+{
+    if (!Entry(level)) {
+        return;
+    }
+    levelReached_ = level;
+    LoadLevel();
+}
+
+void GameFlow::RandomLevel()
+{
+    // Drawn among the levels listed: all 1 … GKCount unless entries are missing.
+    const auto& listed = catalogue_.levels;
+    if (listed.empty()) {
+        return;
+    }
+    services_.random.ReseedFromClock();
+    levelReached_ = listed[static_cast<std::size_t>(services_.random.Draw(static_cast<int>(listed.size())) - 1)].number;
+    LoadLevel();
+}
+
+void GameFlow::ClickOverlay()
+{
+    if (round_.OverlayClick() == OverlayAction::NextLevel) {
+        // After the last level play starts again at the first; levels
+        // whose entries are missing are passed over.
+        const int from = levelReached_;
+        do {
+            levelReached_ = levelReached_ + 1 > HighestLevel() ? 1 : levelReached_ + 1;
+        } while (!Entry(levelReached_) && levelReached_ != from);
+        LoadLevel();
+    }
+}
+
+void GameFlow::PauseKey()
+{
+    if (round_.Overlay() == OverlayPicture::Paused) {
+        ClickOverlay();
+    } else {
+        round_.PauseCommand();
+    }
+}
+
+void GameFlow::ClickKey(MouseButton button)
+{
+    if (round_.Overlay()) {
+        if (button == MouseButton::Left) {
+            ClickOverlay();
+        }
+    } else {
+        round_.PressCursor(button);
+    }
+}
+
+void GameFlow::OpenHelp()
+{
+    const QString help = folders_.Find(kHelpFile);
+    if (!FileExists(help)) {
+        platform::Warn(services_.boxes, QStringLiteral("帮助文件丢失！"));
+        return;
+    }
+    QString reason;
+    const std::optional<QByteArray> bytes = ReadFileBelow(folders_.RootOf(help), help, kTextFileBudget, reason);
+    if (!bytes) {
+        platform::Warn(services_.boxes,
+                       QStringLiteral("帮助文件“%1”无法读取：%2").arg(QDir::toNativeSeparators(help), reason));
+        return;
+    }
+    // Written on Chinese Windows in GBK, or in UTF-8.
+    const StoredText stored = SplitStoredText(*bytes);
+    QString text = DecodeText(stored.body, stored.encoding);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    emit helpOpened(text);
+}
+
+void GameFlow::LevelAdded()
+{
+    // What was wrong with the catalogue was told at start-up.
+    ReadCatalogue(false);
+}
+
+QString GameFlow::Readme() const
+{
+    // The documents sit beside the shipped folder, in <prefix>/share/doc/.
+    const QString readme = QDir::cleanPath(folders_.Shipped() + QStringLiteral("/../doc/jilan-llk/README.md"));
+    return QFileInfo(readme).isFile() ? readme : QString();
+}
+
+void GameFlow::SendFeedback()
+{
+    QUrl mail(QStringLiteral("mailto:"));
+    mail.setQuery(QStringLiteral("subject=") + QStringLiteral("霁岚连连看 %1 建议反馈").arg(QCoreApplication::applicationVersion()));
+    if (!services_.desktop.Open(mail))
+        platform::Tell(services_.boxes, QStringLiteral("没有找到可以写邮件的程序。"));
+}
+
+void GameFlow::OpenDownloads()
+{
+    const QString readme = Readme();
+    if (readme.isEmpty() || !services_.desktop.Open(QUrl::fromLocalFile(readme)))
+        platform::Tell(services_.boxes, QStringLiteral("游戏和关卡包从哪里来、关卡包怎样玩，写在说明文件 README.md 里"
+                                                       "（安装后在 share/doc/jilan-llk/ 文件夹里）。"));
+}
+
+void GameFlow::ShowAbout()
+{
+    const QString readme = Readme();
+    const QString readmeLine = !readme.isEmpty()
+                                   ? QStringLiteral("说明：") + QDir::toNativeSeparators(readme)
+                                   : QStringLiteral("说明：README.md（安装后在 share/doc/jilan-llk/ 文件夹里）");
+    const QString text = QStringLiteral("霁岚连连看 %1\n"
+                                        "以 MIT 许可证发布。\n"
+                                        "帮助：主菜单的“主题帮助”（F1），即 %2\n"
+                                        "%3")
+                             .arg(QCoreApplication::applicationVersion(),
+                                  QDir::toNativeSeparators(folders_.Find(kHelpFile)), readmeLine);
+    platform::Tell(services_.boxes, text, QStringLiteral("关于") + WindowCaption());
+}
+
+void GameFlow::WindowMinimised()
+{
+    round_.PauseQuietly();
+}
+
+QStringList GameFlow::LevelMenu() const
+{
+    QStringList items;
+    for (int i = 1; i <= HighestLevel(); ++i) {
+        const CatalogueEntry* entry = Entry(i);
+        items.append(entry ? QString::number(i) + QStringLiteral("．") + entry->name : QString());
+    }
+    return items;
+}
+
+} // namespace daz

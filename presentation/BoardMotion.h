@@ -1,0 +1,25 @@
+#pragma once
+
+#include "presentation/HintFlash.h"
+#include "presentation/LinkPathFade.h"
+#include "presentation/OverlayJitter.h"
+
+namespace daz {
+
+// What moves on the board without the player: the path of a removed pair,
+// the hint's blinking, the overlay's jitter and the caption's colour. Each
+// follows the round's signals and keeps its own timer; the board view
+// paints what they hold.
+struct BoardMotion {
+    BoardMotion(const Round& round, SoundSink& sound, platform::TimerFactory& timers, Random& random)
+        : path(round, timers), hint(round, sound, timers), jitter(round, timers, random), caption(round, random)
+    {
+    }
+
+    LinkPathFade path;
+    HintFlash hint;
+    OverlayJitter jitter;
+    CaptionColour caption;
+};
+
+} // namespace daz

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <memory>
+
+#include <QObject>
+
+#include "engine/Board.h"
+#include "game/SoundEffects.h"
+#include "platform/Timer.h"
+
+namespace daz {
+
+class Round;
+
+// The hint: the two tiles found blink four times, every half second, with
+// a tick of sound each time. A hidden tile takes no pointer. Tiles are
+// shown exactly as they are on the board once the flash ends or is cut
+// short, so it never leaves a tile hidden. A new hint during a flash takes
+// over its count.
+class HintFlash : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kTicks = 4;
+
+    HintFlash(const Round& round, SoundSink& sound, platform::TimerFactory& timers);
+    ~HintFlash() override;
+
+    // Whether the tile of this cell is hidden by the flash now.
+    bool Hides(Cell cell) const;
+    bool Running() const;
+    int Tick() const { return tick_; }
+    Cell First() const { return first_; }
+    Cell Second() const { return second_; }
+
+signals:
+    // The two cells the flash shows or hides.
+    void changed(Cell first, Cell second);
+
+private:
+    void Start(Cell first, Cell second);
+    void Step();
+    void Stop();
+    void ShowAsTheyAre();
+    bool Occupied(Cell cell) const;
+
+    const Round& round_;
+    SoundSink& sound_;
+    std::unique_ptr<platform::Timer> timer_; // Timer3
+    Cell first_;
+    Cell second_;
+    bool hidden_ = false;
+    int tick_ = 0;
+};
+
+} // namespace daz

@@ -1,0 +1,51 @@
+#include "LinkPathFade.h"
+
+#include "game/Round.h"
+
+namespace daz {
+
+LinkPathFade::LinkPathFade(const Round& round, platform::TimerFactory& timers)
+    : timer_(timers.Create(QStringLiteral("Timer5"), 30))
+{
+    timer_->onTick = [this] { Tick(); };
+    connect(&round, &Round::pairRemoved, this, [this](Cell, Cell, const LinkPath& path) { Show(path); });
+    connect(&round, &Round::left, this, &LinkPathFade::Wipe);
+}
+
+LinkPathFade::~LinkPathFade() = default;
+
+bool LinkPathFade::Running() const { return timer_->IsActive(); }
+
+void LinkPathFade::Show(const LinkPath& path)
+{
+    // A pair accepted without a path (the simple mode) draws nothing, but
+    // the fade of the pair before runs on.
+    if (path.segments > 0) {
+        path_ = path;
+        emit changed();
+    }
+    timer_->Start();
+}
+
+void LinkPathFade::Tick()
+{
+    ++step_;
+    width_ = step_;
+    if (step_ >= kSteps) {
+        timer_->Stop();
+        path_ = {};
+        width_ = 1;
+        step_ = 0;
+    }
+    emit changed();
+}
+
+void LinkPathFade::Wipe()
+{
+    if (Visible()) {
+        path_ = {};
+        emit changed();
+    }
+}
+
+} // namespace daz

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+
+#include <QObject>
+
+#include "engine/LinkTest.h"
+#include "platform/Timer.h"
+
+namespace daz {
+
+class Round;
+
+// The yellow path drawn between two tiles as they go: shown at once, it
+// grows one pixel wider every 30 ms and is gone after ten steps. A new
+// pair takes it over; leaving the level wipes it.
+class LinkPathFade : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kSteps = 10;
+
+    LinkPathFade(const Round& round, platform::TimerFactory& timers);
+    ~LinkPathFade() override;
+
+    bool Visible() const { return path_.segments > 0; }
+    // The path in cells; no segments while nothing is drawn.
+    const LinkPath& Path() const { return path_; }
+    // The line's width in pixels at the design scale.
+    int Width() const { return width_; }
+    int Step() const { return step_; }
+    bool Running() const;
+
+signals:
+    void changed();
+
+private:
+    void Show(const LinkPath& path);
+    void Tick();
+    void Wipe();
+
+    std::unique_ptr<platform::Timer> timer_; // Timer5
+    LinkPath path_;
+    int width_ = 1;
+    int step_ = 0;
+};
+
+} // namespace daz

@@ -1,0 +1,47 @@
+#include "OverlayJitter.h"
+
+#include "game/Round.h"
+
+namespace daz {
+
+OverlayJitter::OverlayJitter(const Round& round, platform::TimerFactory& timers, Random& random)
+    : round_(round), random_(random), timer_(timers.Create(QStringLiteral("Timer2"), 500))
+{
+    timer_->onTick = [this] { Tick(); };
+    connect(&round, &Round::overlayChanged, this, &OverlayJitter::Follow);
+    timer_->Start();
+}
+
+OverlayJitter::~OverlayJitter() = default;
+
+bool OverlayJitter::Running() const { return timer_->IsActive(); }
+
+void OverlayJitter::Follow()
+{
+    if (round_.Overlay()) {
+        timer_->Start();
+    } else {
+        timer_->Stop();
+    }
+}
+
+void OverlayJitter::Tick()
+{
+    random_.ReseedFromClock();
+    x_ = random_.Draw(200);
+    y_ = random_.Draw(200);
+    if (round_.Overlay()) {
+        emit moved();
+    }
+}
+
+CaptionColour::CaptionColour(const Round& round, Random& random)
+{
+    connect(&round, &Round::ticked, this, [this, &random] {
+        random.ReseedFromClock();
+        index_ = random.Draw(16) - 1;
+        emit changed();
+    });
+}
+
+} // namespace daz

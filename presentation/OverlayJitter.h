@@ -1,0 +1,60 @@
+#pragma once
+
+#include <memory>
+
+#include <QObject>
+
+#include "engine/Random.h"
+#include "platform/Timer.h"
+
+namespace daz {
+
+class Round;
+
+// The picture that hides the board does not sit still: every half second
+// it moves to a random spot 1 … 200 window twips right of and below its
+// centred place. The jitter runs whenever the board is hidden, and from
+// the start until the first level is dealt.
+class OverlayJitter : public QObject {
+    Q_OBJECT
+
+public:
+    OverlayJitter(const Round& round, platform::TimerFactory& timers, Random& random);
+    ~OverlayJitter() override;
+
+    int X() const { return x_; }
+    int Y() const { return y_; }
+    bool Running() const;
+
+signals:
+    void moved();
+
+private:
+    void Follow();
+    void Tick();
+
+    const Round& round_;
+    Random& random_;
+    std::unique_ptr<platform::Timer> timer_; // Timer2
+    int x_ = 1;
+    int y_ = 1;
+};
+
+// The level caption changes colour with every second of the clock: one of
+// the sixteen colours of the classic palette, at random.
+class CaptionColour : public QObject {
+    Q_OBJECT
+
+public:
+    CaptionColour(const Round& round, Random& random);
+
+    int Index() const { return index_; } // 0 … 15
+
+signals:
+    void changed();
+
+private:
+    int index_ = 0;
+};
+
+} // namespace daz
