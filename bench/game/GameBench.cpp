@@ -35,7 +35,7 @@ void LoadLevel(benchmark::State& state)
 {
     GameHarness& h = BigLevel();
     for (auto _ : state) {
-        h.controller->ChooseLevel(1);
+        h.flow->ChooseLevel(1);
         benchmark::DoNotOptimize(h.board().TileCount());
     }
 }
@@ -81,12 +81,12 @@ void BotGame(benchmark::State& state)
     std::int64_t clicks = 0;
     double slowest = 0;
     for (auto _ : state) {
-        h.controller->ChooseLevel(1);
+        h.flow->ChooseLevel(1);
         double seconds = 0;
         for (int guard = 0; guard < 10000 && h.board().TileCount() > 0; ++guard) {
             const auto pair = mode == 1 ? h.EqualPair() : h.LinkablePair();
             if (!pair) {
-                h.game().ShuffleBoard();
+                h.round().ShuffleBoard();
                 continue;
             }
             for (const int cell : {pair->first, pair->second}) {

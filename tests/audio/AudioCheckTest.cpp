@@ -29,7 +29,7 @@
 #include "leveldata/DataFolders.h"
 #include "leveldata/ProgramPaths.h"
 #include "platform/QtAudio.h"
-#include "presentation/AudioSwitches.h"
+#include "game/AudioSwitches.h"
 
 namespace daz {
 namespace {
@@ -188,15 +188,14 @@ TEST_F(AudioCheck, ANewEffectCutsTheOnePlaying)
 // channel: music off stops the piece, effects off keeps effects silent.
 TEST_F(AudioCheck, MusicPlaysUnderEffectsAndEachSwitchSilencesItsChannel)
 {
-    ProgramState state;
-    state.MediaName = AnyMusic();
-    ASSERT_FALSE(state.MediaName.isEmpty());
+    const QString piece = AnyMusic();
+    ASSERT_FALSE(piece.isEmpty());
     platform::QtEffectPlayer effects;
     platform::QtMusicPlayer music;
-    AudioSwitches audio(state, Shipped(), effects, music);
+    AudioSwitches audio(Shipped(), effects, music);
     std::mt19937 random(7);
 
-    audio.StartLevelMusic();
+    audio.StartLevelMusic(piece);
     RunEventsFor(1500);
     const double effectsFrom = NowMs(clock_);
     std::vector<SoundEffect> order(std::begin(kEffects), std::end(kEffects));

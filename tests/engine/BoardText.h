@@ -24,7 +24,6 @@ inline Board BoardFromRows(const std::vector<std::string_view>& rows)
             if (row[static_cast<std::size_t>(x - 1)] != '.')
                 board.PlaceTile({x, y}, static_cast<TileCode>(row[static_cast<std::size_t>(x - 1)] - 'A' + 1));
     }
-    board.TakeChangedCells();
     return board;
 }
 
@@ -39,19 +38,6 @@ inline std::vector<std::string> RowsOf(const Board& board)
         rows.push_back(row);
     }
     return rows;
-}
-
-// Every control shows its cell's code and is shown exactly when the cell
-// holds a tile.
-inline bool ControlsMatchGrid(const Board& board)
-{
-    for (int n = 1; n <= board.CellCount(); ++n) {
-        const TileCode code = board.At(board.CellOf(n));
-        const TileView& view = board.View(n);
-        if (view.visible != (code != 0) || (code != 0 && view.picture != code))
-            return false;
-    }
-    return true;
 }
 
 inline bool RingIsEmpty(const Board& board)

@@ -43,7 +43,6 @@ TEST(Slide, MovesOneCellAtATimeInPassOrder)
     Board board = BoardFromRows({"A", ".", "B", "."});
     // Pass 2 sinks A one row; pass 4 sinks B, then A behind it.
     EXPECT_EQ(SlideDown(board), (std::vector<TileMove>{{{1, 1}, {1, 2}}, {{1, 3}, {1, 4}}, {{1, 2}, {1, 3}}}));
-    EXPECT_EQ(board.TakeChangedCells(), (std::vector<int>{2, 1, 4, 3, 3, 2}));
 
     Board row = BoardFromRows({"A.B."});
     EXPECT_EQ(SlideRight(row), (std::vector<TileMove>{{{1, 1}, {2, 1}}, {{3, 1}, {4, 1}}, {{2, 1}, {3, 1}}}));
@@ -59,7 +58,7 @@ TEST(Slide, AFullOrAlreadyPackedLineDoesNotMove)
     });
     EXPECT_TRUE(SlideDown(board).empty());
     EXPECT_TRUE(SlideLeft(board).empty());
-    EXPECT_TRUE(board.TakeChangedCells().empty());
+    EXPECT_EQ(RowsOf(board), (std::vector<std::string>{"AB.", "CD.", "EFG", "HIJ"}));
 }
 
 TEST(Slide, OnlyTheColumnsWithGapsChange)
@@ -128,15 +127,13 @@ TEST(Slide, EveryPassPacksEveryLineAndKeepsTheBoardSound)
                 expected.push_back(packed(line(board, i, d.vertical), d.towardsStart));
             const int tiles = board.TileCount();
 
-            const std::vector<TileMove> moves = d.slide(board);
+            d.slide(board);
 
             SCOPED_TRACE(d.name);
             for (int i = 1; i <= lines; ++i)
                 EXPECT_EQ(line(board, i, d.vertical), expected[static_cast<std::size_t>(i - 1)]) << "line " << i;
             EXPECT_EQ(board.TileCount(), tiles);
             EXPECT_TRUE(testing::RingIsEmpty(board));
-            EXPECT_TRUE(testing::ControlsMatchGrid(board));
-            EXPECT_EQ(board.TakeChangedCells().size(), 2 * moves.size());
         }
     }
 }

@@ -45,13 +45,6 @@ TEST(FindPair, FindsTheFirstLinkablePairInRowOrder)
 
     EXPECT_EQ(FindPair(Board(6, 5)), std::nullopt);
 
-    // During a hint flash the controls are hidden but the tiles remain:
-    // the search looks only at the codes.
-    Board flashing = BoardFromRows({"A.", ".A"});
-    flashing.SetVisible(1, false);
-    flashing.SetVisible(4, false);
-    EXPECT_EQ(FindPair(flashing), (CellPair{1, 4}));
-
     Board highest(2, 2);
     highest.PlaceTile({1, 1}, 32767);
     highest.PlaceTile({2, 2}, 32767);

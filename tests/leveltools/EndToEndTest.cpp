@@ -41,11 +41,12 @@ TEST(LevelToolsEndToEnd, ALevelMadeInTheEditorIsPlayedAfterTheNextStart)
     QTemporaryDir pictures;
     PreparePictures(pictures.path(), 10);
     h.Start(2);
-    ASSERT_EQ(h.controller->LevelMenu().size(), 2);
+    ASSERT_EQ(h.flow->LevelMenu().size(), 2);
 
     FakeDialogs dialogs;
     {
-        LevelToolContext context{h.controller->Ini(), h.boxes, dialogs, h.state.MediaName};
+        QString music;
+        LevelToolContext context{h.flow->Ini(), h.boxes, dialogs, music};
         FrmGKEdit editor(context, nullptr);
         editor.NameField()->setText(QStringLiteral("星空"));
         editor.SourceField()->setText(pictures.path());
@@ -61,35 +62,36 @@ TEST(LevelToolsEndToEnd, ALevelMadeInTheEditorIsPlayedAfterTheNextStart)
         ASSERT_EQ(editor.result(), QDialog::Accepted);
     }
     // The menu is built at start-up: the new level is not there yet.
-    EXPECT_EQ(h.controller->LevelMenu().size(), 2);
+    EXPECT_EQ(h.flow->LevelMenu().size(), 2);
 
-    h.controller->Unload();
-    h.controller.reset();
+    h.flow->Unload();
+    h.flow.reset();
     h.Start(2);
-    const QStringList menu = h.controller->LevelMenu();
+    const QStringList menu = h.flow->LevelMenu();
     ASSERT_EQ(menu.size(), 3);
     EXPECT_EQ(menu[2], "3．星空--张三制作");
 
-    h.controller->ChooseLevel(3);
-    EXPECT_EQ(h.game().Caption(), "正常模式======>当前游戏关卡：3．星空--张三制作");
+    h.flow->ChooseLevel(3);
+    EXPECT_EQ(h.flow->Caption(), "正常模式======>当前游戏关卡：3．星空--张三制作");
     EXPECT_EQ(h.board().MaxX(), 5);
     EXPECT_EQ(h.board().TileCount(), 20);
     EXPECT_EQ(QFileInfo(h.music.current).fileName(), "theme.mid");
     EXPECT_EQ(h.folder.Read("media/theme.mid"), "MThd");
 
-    const auto scoreBefore = h.state.UserJF;
+    const auto scoreBefore = h.round().Score();
     h.ClearBoard();
     EXPECT_EQ(h.board().TileCount(), 0);
-    EXPECT_EQ(h.game().GetPlayState(), PlayState::Next);
-    EXPECT_EQ(h.game().GetOverlay().picture, OverlayPicture::Cleared);
-    EXPECT_EQ(h.state.UserJF, scoreBefore + 10); // a point for each of the ten pairs
+    EXPECT_EQ(h.round().GetPlayState(), PlayState::Next);
+    EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::Cleared);
+    EXPECT_EQ(h.round().Score(), scoreBefore + 10); // a point for each of the ten pairs
     // After the last level play goes on at the first.
-    h.controller->ClickOverlay();
-    EXPECT_EQ(h.state.UserGK, 1);
+    h.flow->ClickOverlay();
+    EXPECT_EQ(h.flow->LevelReached(), 1);
 
     // The modifier lists the level too and changes its size for its next load.
     {
-        LevelToolContext context{h.controller->Ini(), h.boxes, dialogs, h.state.MediaName};
+        QString music;
+        LevelToolContext context{h.flow->Ini(), h.boxes, dialogs, music};
         FrmGKXG modifier(context, nullptr);
         ASSERT_EQ(modifier.LevelList()->count(), 3);
         modifier.LevelList()->setCurrentIndex(2);
@@ -99,7 +101,7 @@ TEST(LevelToolsEndToEnd, ALevelMadeInTheEditorIsPlayedAfterTheNextStart)
         QTest::mouseClick(modifier.OkButton(), Qt::LeftButton);
         ASSERT_EQ(h.boxes.shown.back().text, "当前关卡修改成功！");
     }
-    h.controller->ChooseLevel(3);
+    h.flow->ChooseLevel(3);
     EXPECT_EQ(h.board().MaxX(), 6);
     EXPECT_EQ(h.board().TileCount(), 24);
 }

@@ -25,18 +25,18 @@ TEST(LevelFlow, LoadingALevelDealsAndStartsItsClock)
     GameHarness h;
     h.folder.WriteGame(ThreeLevels(), 3);
     h.Start(2);
-    Game& game = h.game();
-    EXPECT_EQ(game.Caption(), QStringLiteral("正常模式======>当前游戏关卡：3．秋"));
+    Round& game = h.round();
+    EXPECT_EQ(h.flow->Caption(), QStringLiteral("正常模式======>当前游戏关卡：3．秋"));
     EXPECT_EQ(h.board().MaxX(), 6);
     EXPECT_EQ(h.board().TileCount(), 24);
     for (int n = 1; n <= 24; ++n) {
-        EXPECT_TRUE(h.board().View(n).visible);
+        EXPECT_TRUE(h.Shown(n));
     }
     EXPECT_EQ(game.TimeLeft(), 3020);
     EXPECT_EQ(game.UndoLeft(), 6);
     EXPECT_EQ(game.GetPlayState(), PlayState::No);
     EXPECT_TRUE(game.ClockRunning());
-    EXPECT_FALSE(game.JitterRunning());
+    EXPECT_FALSE(h.motion().jitter.Running());
     EXPECT_TRUE(game.ToolsEnabled());
     // Twelve pictures, twelve pairs: each picture once per pair.
     std::map<TileCode, int> counts;
@@ -51,34 +51,34 @@ TEST(LevelFlow, TheClockRunsOutAndTheOverlayWaitsForARestart)
     GameHarness h;
     h.folder.WriteGame(ThreeLevels());
     h.Start(1);
-    h.state.UserJF = 7;
+    h.round().SetScore(7);
     h.timers.Fire(QStringLiteral("Timer1"), 299);
-    EXPECT_EQ(h.game().GetPlayState(), PlayState::No);
+    EXPECT_EQ(h.round().GetPlayState(), PlayState::No);
     h.timers.Fire(QStringLiteral("Timer1"));
-    EXPECT_EQ(h.game().GetPlayState(), PlayState::Yes);
-    EXPECT_FALSE(h.game().BoardVisible());
-    EXPECT_EQ(h.game().GetOverlay().picture, OverlayPicture::TimedOut);
-    EXPECT_FALSE(h.game().ClockRunning());
-    EXPECT_TRUE(h.game().JitterRunning());
-    EXPECT_FALSE(h.game().ToolsEnabled());
+    EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
+    EXPECT_FALSE(h.round().BoardVisible());
+    EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::TimedOut);
+    EXPECT_FALSE(h.round().ClockRunning());
+    EXPECT_TRUE(h.motion().jitter.Running());
+    EXPECT_FALSE(h.round().ToolsEnabled());
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("gameover.wav"));
 
-    h.controller->ClickOverlay();
-    EXPECT_EQ(h.game().GetPlayState(), PlayState::Yes);
+    h.flow->ClickOverlay();
+    EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
 
     // Answering No to the restart question changes nothing; Yes deals anew.
-    h.controller->Restart();
+    h.flow->Restart();
     EXPECT_EQ(h.boxes.shown.back().text, QStringLiteral("你真的要重新开始吗？"));
     EXPECT_EQ(h.boxes.shown.back().caption, QStringLiteral("友情提示"));
     EXPECT_EQ(h.boxes.shown.back().defaultAnswer, platform::MessageAnswer::No);
-    EXPECT_EQ(h.game().GetPlayState(), PlayState::Yes);
+    EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
     h.boxes.answers.push_back(platform::MessageAnswer::Yes);
-    h.controller->Restart();
-    EXPECT_EQ(h.game().GetPlayState(), PlayState::No);
-    EXPECT_TRUE(h.game().BoardVisible());
-    EXPECT_FALSE(h.game().GetOverlay().visible);
-    EXPECT_EQ(h.game().TimeLeft(), 3010);
-    EXPECT_EQ(h.state.UserJF, 7);
+    h.flow->Restart();
+    EXPECT_EQ(h.round().GetPlayState(), PlayState::No);
+    EXPECT_TRUE(h.round().BoardVisible());
+    EXPECT_FALSE(h.round().Overlay().has_value());
+    EXPECT_EQ(h.round().TimeLeft(), 3010);
+    EXPECT_EQ(h.round().Score(), 7);
 }
 
 TEST(LevelFlow, TimeOutTicksPerMode)
@@ -88,9 +88,9 @@ TEST(LevelFlow, TimeOutTicksPerMode)
         h.folder.WriteGame(ThreeLevels());
         h.Start(mode);
         h.timers.Fire(QStringLiteral("Timer1"), ticks - 1);
-        EXPECT_EQ(h.game().GetPlayState(), PlayState::No) << "mode " << mode;
+        EXPECT_EQ(h.round().GetPlayState(), PlayState::No) << "mode " << mode;
         h.timers.Fire(QStringLiteral("Timer1"));
-        EXPECT_EQ(h.game().GetPlayState(), PlayState::Yes) << "mode " << mode;
+        EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes) << "mode " << mode;
     }
 }
 
@@ -103,9 +103,9 @@ TEST(LevelFlow, ThePairBonusDelaysTheTimeOut)
     ASSERT_TRUE(h.RemoveAPair());
     h.timers.Fire(QStringLiteral("Timer1"));
     h.timers.Fire(QStringLiteral("Timer1"));
-    EXPECT_EQ(h.game().GetPlayState(), PlayState::No);
+    EXPECT_EQ(h.round().GetPlayState(), PlayState::No);
     h.timers.Fire(QStringLiteral("Timer1"));
-    EXPECT_EQ(h.game().GetPlayState(), PlayState::Yes);
+    EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
 }
 
 TEST(LevelFlow, PauseKeepsTheTimeLeft)
@@ -114,20 +114,20 @@ TEST(LevelFlow, PauseKeepsTheTimeLeft)
     h.folder.WriteGame(ThreeLevels());
     h.Start(2);
     h.timers.Fire(QStringLiteral("Timer1"), 3);
-    h.controller->GetToolbar().Click(Toolbar::Pause);
+    h.parts->toolbar.Click(Toolbar::Pause);
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("mousedown3.wav"));
-    EXPECT_FALSE(h.game().ToolsEnabled());
-    EXPECT_TRUE(h.controller->GetToolbar().Enabled(Toolbar::Restart));
-    EXPECT_EQ(h.game().GetOverlay().picture, OverlayPicture::Paused);
+    EXPECT_FALSE(h.round().ToolsEnabled());
+    EXPECT_TRUE(h.parts->toolbar.Enabled(Toolbar::Restart));
+    EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::Paused);
     h.timers.Fire(QStringLiteral("Timer1"), 100); // stopped: nothing happens
-    EXPECT_EQ(h.game().TimeLeft(), 3020 - 3 * 20);
+    EXPECT_EQ(h.round().TimeLeft(), 3020 - 3 * 20);
 
-    h.controller->ClickOverlay();
-    EXPECT_TRUE(h.game().ToolsEnabled());
-    EXPECT_TRUE(h.game().BoardVisible());
-    EXPECT_TRUE(h.game().ClockRunning());
-    EXPECT_FALSE(h.game().JitterRunning());
-    EXPECT_EQ(h.game().TimeLeft(), 3020 - 3 * 20);
+    h.flow->ClickOverlay();
+    EXPECT_TRUE(h.round().ToolsEnabled());
+    EXPECT_TRUE(h.round().BoardVisible());
+    EXPECT_TRUE(h.round().ClockRunning());
+    EXPECT_FALSE(h.motion().jitter.Running());
+    EXPECT_EQ(h.round().TimeLeft(), 3020 - 3 * 20);
 }
 
 // A level's pictures are decoded under budgets of their own; the rest of
@@ -152,27 +152,27 @@ TEST(LevelFlow, APauseIsAPauseWhicheverWayItBegan)
     h.folder.WriteGame(ThreeLevels(), 1, 40);
     h.Start(2);
     ASSERT_TRUE(h.RemoveAPair());
-    Toolbar& toolbar = h.controller->GetToolbar();
+    Toolbar& toolbar = h.parts->toolbar;
     const std::function<void()> pauses[] = {[&] { toolbar.Click(Toolbar::Pause); },
-                                            [&] { h.controller->OpenMenu(Toolbar::MenuButton::Main); },
-                                            [&] { h.controller->OpenMenu(Toolbar::MenuButton::Mode); }};
+                                            [&] { h.OpenMenu(Toolbar::MenuButton::Main); },
+                                            [&] { h.OpenMenu(Toolbar::MenuButton::Mode); }};
     for (const auto& pause : pauses) {
         pause();
-        EXPECT_FALSE(h.game().BoardVisible());
-        EXPECT_FALSE(h.game().ClockRunning());
-        EXPECT_EQ(h.game().GetOverlay().picture, OverlayPicture::Paused);
+        EXPECT_FALSE(h.round().BoardVisible());
+        EXPECT_FALSE(h.round().ClockRunning());
+        EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::Paused);
         for (const int tool : {Toolbar::Undo, Toolbar::Hint, Toolbar::Shuffle, Toolbar::Pause}) {
             EXPECT_FALSE(toolbar.Enabled(tool)) << tool;
             toolbar.Click(tool);
         }
-        EXPECT_EQ(h.state.UserJF, 41);
+        EXPECT_EQ(h.round().Score(), 41);
         EXPECT_EQ(h.board().TileCount(), 6);
-        EXPECT_EQ(h.game().HintLeft(), 6);
+        EXPECT_EQ(h.round().HintLeft(), 6);
         EXPECT_TRUE(toolbar.Enabled(Toolbar::Restart));
 
-        h.controller->ClickOverlay();
-        EXPECT_TRUE(h.game().ToolsEnabled());
-        EXPECT_TRUE(h.game().ClockRunning());
+        h.flow->ClickOverlay();
+        EXPECT_TRUE(h.round().ToolsEnabled());
+        EXPECT_TRUE(h.round().ClockRunning());
     }
 }
 
@@ -182,22 +182,22 @@ TEST(LevelFlow, ClearingTheBoardGoesOnToTheNextLevelAndWraps)
     h.folder.WriteGame(ThreeLevels(), 2);
     h.Start(2);
     h.ClearBoard();
-    EXPECT_EQ(h.game().GetPlayState(), PlayState::Next);
-    EXPECT_EQ(h.game().GetOverlay().picture, OverlayPicture::Cleared);
-    EXPECT_FALSE(h.game().ClockRunning());
+    EXPECT_EQ(h.round().GetPlayState(), PlayState::Next);
+    EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::Cleared);
+    EXPECT_FALSE(h.round().ClockRunning());
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("gamewin.wav"));
     // The last pair gives no time back.
-    EXPECT_EQ(h.game().TimeLeft(), 3020 + 20);
+    EXPECT_EQ(h.round().TimeLeft(), 3020 + 20);
 
-    h.controller->ClickOverlay();
-    EXPECT_EQ(h.state.UserGK, 3);
-    EXPECT_EQ(h.game().GetPlayState(), PlayState::No);
+    h.flow->ClickOverlay();
+    EXPECT_EQ(h.flow->LevelReached(), 3);
+    EXPECT_EQ(h.round().GetPlayState(), PlayState::No);
     EXPECT_EQ(h.board().MaxX(), 6);
 
     h.ClearBoard();
-    h.controller->ClickOverlay();
-    EXPECT_EQ(h.state.UserGK, 1);
-    EXPECT_TRUE(h.game().Caption().endsWith(QStringLiteral("1．春")));
+    h.flow->ClickOverlay();
+    EXPECT_EQ(h.flow->LevelReached(), 1);
+    EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("1．春")));
 }
 
 TEST(LevelFlow, ModeMenuAndLevelMenuDealAtOnce)
@@ -205,18 +205,18 @@ TEST(LevelFlow, ModeMenuAndLevelMenuDealAtOnce)
     GameHarness h;
     h.folder.WriteGame(ThreeLevels());
     h.Start(1);
-    h.controller->GetToolbar().Click(Toolbar::Pause);
-    h.controller->ChooseMode(4);
-    EXPECT_EQ(h.state.GameMode, 4);
-    EXPECT_TRUE(h.game().BoardVisible());
-    EXPECT_EQ(h.game().TimeLeft(), 2990);
-    EXPECT_EQ(h.game().UndoLeft(), 0);
-    EXPECT_TRUE(h.game().Caption().startsWith(QStringLiteral("极限模式")));
+    h.parts->toolbar.Click(Toolbar::Pause);
+    h.flow->ChooseMode(4);
+    EXPECT_EQ(h.flow->Mode(), 4);
+    EXPECT_TRUE(h.round().BoardVisible());
+    EXPECT_EQ(h.round().TimeLeft(), 2990);
+    EXPECT_EQ(h.round().UndoLeft(), 0);
+    EXPECT_TRUE(h.flow->Caption().startsWith(QStringLiteral("极限模式")));
 
-    h.controller->ChooseLevel(2);
-    EXPECT_EQ(h.state.UserGK, 2);
+    h.flow->ChooseLevel(2);
+    EXPECT_EQ(h.flow->LevelReached(), 2);
     EXPECT_EQ(h.board().CellCount(), 4);
-    EXPECT_EQ(h.controller->LevelMenu(),
+    EXPECT_EQ(h.flow->LevelMenu(),
               (QStringList{QStringLiteral("1．春"), QStringLiteral("2．夏"), QStringLiteral("3．秋")}));
 }
 
@@ -226,8 +226,8 @@ TEST(LevelFlow, TheRandomLevelOfAOneLevelCatalogueIsThatLevel)
     h.folder.WriteGame({ThreeLevels()[0]});
     h.Start(2);
     for (int i = 0; i < 5; ++i) {
-        h.controller->RandomLevel();
-        EXPECT_EQ(h.state.UserGK, 1);
+        h.flow->RandomLevel();
+        EXPECT_EQ(h.flow->LevelReached(), 1);
     }
 }
 
@@ -240,9 +240,9 @@ TEST(LevelFlow, TheCaptionChangesColourEverySecond)
     for (int i = 0; i < 40; ++i) {
         h.clock.seconds += 1;
         h.timers.Fire(QStringLiteral("Timer1"));
-        colours.insert(h.game().CaptionColour());
-        EXPECT_GE(h.game().CaptionColour(), 0);
-        EXPECT_LE(h.game().CaptionColour(), 15);
+        colours.insert(h.motion().caption.Index());
+        EXPECT_GE(h.motion().caption.Index(), 0);
+        EXPECT_LE(h.motion().caption.Index(), 15);
     }
     EXPECT_GT(colours.size(), 5u);
 }
@@ -259,15 +259,15 @@ TEST(LevelFlow, ALevelThatCannotBePlayedIsReportedAndTheRestStillPlays)
     EXPECT_TRUE(h.boxes.shown.back().text.contains(QStringLiteral("第2关「夏」")));
     EXPECT_TRUE(h.boxes.shown.back().text.contains(QStringLiteral("2.gif")));
     EXPECT_EQ(h.board().TileCount(), 0);
-    EXPECT_FALSE(h.game().ClockRunning());
-    EXPECT_FALSE(h.game().ToolsEnabled());
+    EXPECT_FALSE(h.round().ClockRunning());
+    EXPECT_FALSE(h.round().ToolsEnabled());
     // Menus pause nothing, and the overlay has nothing to resume.
-    h.controller->OpenMenu(Toolbar::MenuButton::Main);
-    EXPECT_FALSE(h.game().GetOverlay().visible);
+    h.OpenMenu(Toolbar::MenuButton::Main);
+    EXPECT_FALSE(h.round().Overlay().has_value());
 
-    h.controller->ChooseLevel(3);
+    h.flow->ChooseLevel(3);
     EXPECT_EQ(h.board().TileCount(), 24);
-    EXPECT_TRUE(h.game().ClockRunning());
+    EXPECT_TRUE(h.round().ClockRunning());
 }
 
 TEST(LevelFlow, BadBoardSizesAndMissingSettingsAreReported)
@@ -286,16 +286,16 @@ TEST(LevelFlow, BadBoardSizesAndMissingSettingsAreReported)
     }
     h.Start(2);
     EXPECT_TRUE(h.BoxTexts().last().contains(QStringLiteral("3 × 3")));
-    h.controller->ChooseLevel(2);
+    h.flow->ChooseLevel(2);
     EXPECT_TRUE(h.BoxTexts().last().contains(QStringLiteral("setme.ini")));
-    h.controller->ChooseLevel(3);
+    h.flow->ChooseLevel(3);
     EXPECT_TRUE(h.BoxTexts().last().contains(QStringLiteral("0 × 4")));
     EXPECT_EQ(h.board().TileCount(), 0);
-    h.controller->ChooseLevel(4);
+    h.flow->ChooseLevel(4);
     EXPECT_TRUE(h.BoxTexts().last().contains(QStringLiteral("PhotoSum=0")));
     EXPECT_EQ(h.board().TileCount(), 0);
     const auto boxes = h.boxes.shown.size();
-    h.controller->ChooseLevel(5);
+    h.flow->ChooseLevel(5);
     EXPECT_EQ(h.boxes.shown.size(), boxes);
     EXPECT_EQ(h.board().TileCount(), 4);
 }
@@ -335,16 +335,16 @@ TEST(LevelFlow, PicturesTooLargeForTheirPlaceAreRefused)
     EXPECT_TRUE(h.BoxTexts().last().contains(QStringLiteral("无法开始")));
     EXPECT_TRUE(h.BoxTexts().last().contains(QStringLiteral("2.gif")));
     EXPECT_EQ(h.board().TileCount(), 0);
-    h.controller->ChooseLevel(2);
+    h.flow->ChooseLevel(2);
     ASSERT_EQ(h.boxes.shown.size(), 2u);
     EXPECT_TRUE(h.BoxTexts().last().contains(QStringLiteral("mb1.gif")));
 
-    h.controller->ChooseLevel(3);
+    h.flow->ChooseLevel(3);
     EXPECT_EQ(h.boxes.shown.size(), 2u);
-    ASSERT_NE(h.game().CurrentLevel(), nullptr);
-    EXPECT_EQ(h.game().CurrentLevel()->pictures.Tile(1).size(), QSize(156, 181));
-    EXPECT_TRUE(h.game().CurrentLevel()->pictures.background.isNull());
-    EXPECT_TRUE(h.game().CurrentLevel()->pictures.particle.isNull());
+    ASSERT_NE(h.flow->CurrentLevel(), nullptr);
+    EXPECT_EQ(h.flow->CurrentLevel()->pictures.Tile(1).size(), QSize(156, 181));
+    EXPECT_TRUE(h.flow->CurrentLevel()->pictures.background.isNull());
+    EXPECT_TRUE(h.flow->CurrentLevel()->pictures.particle.isNull());
     EXPECT_EQ(h.board().TileCount(), 180);
 }
 

@@ -91,10 +91,10 @@ TEST(LevelParticles, ALevelWithoutAnEffectShowsNoneAndTheTimerGoesOn)
                         {QStringLiteral("静"), QStringLiteral("still"), 4, 2, 10, 0}});
     h.folder.WriteParticle(3);
     h.Start(2);
-    Particles& particles = h.controller->GetParticles();
+    Particles& particles = h.parts->particles;
     EXPECT_EQ(particles.CurrentEffect(), 3);
     EXPECT_TRUE(particles.All()[1].visible);
-    h.controller->ChooseLevel(2);
+    h.flow->ChooseLevel(2);
     for (int i = 1; i <= Particles::kCount; ++i) {
         EXPECT_FALSE(particles.All()[static_cast<std::size_t>(i)].visible);
     }
@@ -111,7 +111,7 @@ TEST(LevelParticles, AMissingSpritePlaysTheLevelWithoutParticles)
     h.Start(2);
     EXPECT_TRUE(h.boxes.shown.empty());
     EXPECT_EQ(h.board().TileCount(), 8);
-    EXPECT_FALSE(h.controller->GetParticles().All()[1].visible);
+    EXPECT_FALSE(h.parts->particles.All()[1].visible);
 }
 
 class Audio : public ::testing::Test {
@@ -132,7 +132,7 @@ TEST_F(Audio, ALevelLoadClosesTheOldPieceAndStartsItsOwn)
 {
     Start();
     EXPECT_EQ(Song(), QStringLiteral("song.wav"));
-    h.controller->ChooseLevel(2);
+    h.flow->ChooseLevel(2);
     EXPECT_TRUE(h.music.current.isEmpty());
     EXPECT_EQ(h.music.events.last(), QStringLiteral("close"));
 }
@@ -141,34 +141,34 @@ TEST_F(Audio, SwitchingMusicOffAndOnRestartsThePiece)
 {
     Start();
     h.music.events.clear();
-    h.controller->Audio().SetMusicOn(false);
+    h.flow->Audio().SetMusicOn(false);
     EXPECT_TRUE(h.music.current.isEmpty());
-    h.controller->ChooseLevel(1); // music off: the level stays silent
+    h.flow->ChooseLevel(1); // music off: the level stays silent
     EXPECT_TRUE(h.music.current.isEmpty());
-    h.controller->Audio().SetMusicOn(true);
+    h.flow->Audio().SetMusicOn(true);
     EXPECT_EQ(Song(), QStringLiteral("song.wav"));
-    EXPECT_TRUE(h.state.MediaON.on);
+    EXPECT_TRUE(h.flow->Audio().MusicOn());
 }
 
 TEST_F(Audio, AMissingPieceLeavesTheLevelSilentButTheSwitchOn)
 {
     Start(QStringLiteral("gone.mp3"));
     EXPECT_TRUE(h.music.current.isEmpty());
-    h.controller->Audio().SetMusicOn(false);
-    h.controller->Audio().SetMusicOn(true);
+    h.flow->Audio().SetMusicOn(false);
+    h.flow->Audio().SetMusicOn(true);
     EXPECT_TRUE(h.music.current.isEmpty());
-    EXPECT_TRUE(h.controller->Audio().MusicOn());
+    EXPECT_TRUE(h.flow->Audio().MusicOn());
 }
 
 TEST_F(Audio, EffectsOffSilencesTheBoardButNotTheChooser)
 {
     Start();
-    h.controller->Audio().SetEffectsOn(false);
+    h.flow->Audio().SetEffectsOn(false);
     h.effects.played.clear();
     h.Click(1);
-    h.controller->GetToolbar().Click(Toolbar::Pause);
+    h.parts->toolbar.Click(Toolbar::Pause);
     EXPECT_TRUE(h.effects.played.isEmpty());
-    h.controller->Audio().PlayAlways(SoundEffect::Select);
+    h.flow->Audio().PlayAlways(SoundEffect::Select);
     EXPECT_EQ(h.Sounds(), QStringList{QStringLiteral("mousedown1.wav")});
 }
 

@@ -48,13 +48,10 @@ struct PlayerFolder : ::testing::Test {
     PlayerFolderStatus Prepare() { return PreparePlayerFolder(ini, now); }
 
     // Starts the game on both folders, as the program does.
-    MainController& Start(int mode = 2)
+    GameFlow& Start(int mode = 2)
     {
-        h.state.GameMode = static_cast<std::int16_t>(mode);
-        h.controller = std::make_unique<MainController>(
-            folders, h.state, MainServices{h.boxes, h.desktop, h.effects, h.music, h.timers, h.random});
-        h.controller->Load();
-        return *h.controller;
+        h.Make(mode, folders).Load();
+        return *h.flow;
     }
 };
 
@@ -71,10 +68,9 @@ TEST_F(PlayerFolder, NewShippedLevelsJoinThePlayersCatalogueAndNothingOfThePlaye
     EXPECT_EQ(QDir(Players("")).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
 
     // The player plays, makes a level of their own and quits on level 2.
-    h.state.GameMode = 2;
-    Start().ChooseLevel(2);
-    h.state.UserJF = 1234;
-    h.controller->Unload();
+    Start(2).ChooseLevel(2);
+    h.round().SetScore(1234);
+    h.flow->Unload();
     TestProgramFolder pictures;
     pictures.WriteLevel(Spec(QStringLiteral("mine"), QStringLiteral("mine")));
     FakeDialogs dialogs;
@@ -148,7 +144,7 @@ TEST_F(PlayerFolder, TheModifierChangesAShippedLevelInThePlayersCopyWhichIsTheOn
     EXPECT_TRUE(modifier.fields.background.isEmpty()) << "the shipped background is hidden";
 
     Start();
-    EXPECT_EQ(h.state.MaxX, 6);
+    EXPECT_EQ(h.board().MaxX(), 6);
     EXPECT_EQ(h.board().TileCount(), 12);
 }
 
@@ -214,8 +210,8 @@ TEST_F(PlayerFolder, OddCataloguesMergeWithinTheLevelMenuAndKeepTheProgress)
         for (const QString& key : {QStringLiteral("Menu"), QStringLiteral("MenuName8"), QStringLiteral("MenuPath1")})
             EXPECT_EQ(count(key), 1) << key.toStdString();
         Start();
-        EXPECT_EQ(h.state.UserGK, 7);
-        EXPECT_EQ(h.state.UserJF, 500);
+        EXPECT_EQ(h.flow->LevelReached(), 7);
+        EXPECT_EQ(h.round().Score(), 500);
         EXPECT_EQ(QDir(folders.Player()).entryList({QStringLiteral("*damaged*")}, QDir::Files), QStringList());
     }
 
@@ -257,7 +253,7 @@ TEST_F(PlayerFolder, ALinkAsThePlayersCatalogueIsToldAndNothingIsWritten)
         EXPECT_TRUE(status.message.contains(QStringLiteral("符号链接"))) << status.message.toStdString();
 
         h.boxes.shown.clear();
-        MainController& controller = Start();
+        GameFlow& controller = Start();
         EXPECT_EQ(h.board().TileCount(), 8) << "the shipped level is played";
         controller.DisableSaving();
         controller.Unload();
@@ -294,7 +290,7 @@ TEST_F(PlayerFolder, AFolderThatCannotBeMadeIsToldOnceAndTheGameIsPlayedWithoutS
     EXPECT_FALSE(status.canSave);
     EXPECT_TRUE(status.message.contains(QStringLiteral("不会保存"))) << status.message.toStdString();
 
-    MainController& controller = Start();
+    GameFlow& controller = Start();
     controller.DisableSaving();
     EXPECT_EQ(h.board().TileCount(), 8) << "the shipped level is played";
     controller.Unload();
@@ -335,12 +331,10 @@ TEST_F(PlayerFolder, StoredPathsThatLeaveTheirFolderAreRefusedAndNothingOutsideI
     DataFolders pack(h.folder.Path());
     IniAccess packIni(pack, h.boxes);
 
-    h.controller = std::make_unique<MainController>(
-        pack, h.state, MainServices{h.boxes, h.desktop, h.effects, h.music, h.timers, h.random});
-    h.controller->Load();
+    h.Make(2, pack).Load();
     for (int level = 1; level <= 3; ++level) {
         h.boxes.shown.clear();
-        h.controller->ChooseLevel(level);
+        h.flow->ChooseLevel(level);
         EXPECT_EQ(h.board().TileCount(), 0) << "level " << level;
         ASSERT_EQ(h.boxes.shown.size(), 1u) << "level " << level;
         EXPECT_TRUE(h.boxes.shown[0].text.contains(QStringLiteral("无法开始"))) << h.boxes.shown[0].text.toStdString();

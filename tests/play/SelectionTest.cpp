@@ -38,18 +38,18 @@ TEST_F(Selection, FirstClickSelectsAndTheSameTileStaysSelected)
 {
     Start(2);
     h.Click(3);
-    EXPECT_TRUE(h.game().Selected());
-    EXPECT_TRUE(h.game().SelectionMask().visible);
-    EXPECT_EQ(h.game().FirstSelected(), h.board().CellOf(3));
+    EXPECT_TRUE(h.round().Selection().has_value());
+    EXPECT_TRUE(h.round().Selection().has_value());
+    EXPECT_EQ(h.round().Selection().value(), h.board().CellOf(3));
     EXPECT_EQ(h.Sounds(), QStringList{QStringLiteral("mousedown1.wav")});
 
     // The selected tile lies under the selection mask, which ignores the
     // left button and lets the right button cancel.
-    h.game().PressSelectionMask(MouseButton::Left);
-    EXPECT_TRUE(h.game().Selected());
-    h.game().PressSelectionMask(MouseButton::Right);
-    EXPECT_FALSE(h.game().Selected());
-    EXPECT_FALSE(h.game().SelectionMask().visible);
+    h.round().ClickSelected(MouseButton::Left);
+    EXPECT_TRUE(h.round().Selection().has_value());
+    h.round().ClickSelected(MouseButton::Right);
+    EXPECT_FALSE(h.round().Selection().has_value());
+    EXPECT_FALSE(h.round().Selection().has_value());
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("mousedown2.wav"));
 }
 
@@ -57,20 +57,20 @@ TEST_F(Selection, RightButtonCancelsOnlyWhatThereIsToCancel)
 {
     Start(2);
     // Nothing selected: the bare board ignores the right button …
-    h.game().PressBoard(MouseButton::Right);
+    h.round().ClickBoard(MouseButton::Right);
     EXPECT_TRUE(h.Sounds().isEmpty());
     // … a tile answers with the cancel sound and nothing else.
     h.Click(1, MouseButton::Right);
     EXPECT_EQ(h.Sounds(), QStringList{QStringLiteral("mousedown2.wav")});
-    EXPECT_FALSE(h.game().Selected());
+    EXPECT_FALSE(h.round().Selection().has_value());
 
     h.Click(1);
-    h.game().PressBoard(MouseButton::Right);
-    EXPECT_FALSE(h.game().Selected());
+    h.round().ClickBoard(MouseButton::Right);
+    EXPECT_FALSE(h.round().Selection().has_value());
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("mousedown2.wav"));
     // The middle button on a tile cancels too, and selects nothing.
     h.Click(2, MouseButton::Middle);
-    EXPECT_FALSE(h.game().Selected());
+    EXPECT_FALSE(h.round().Selection().has_value());
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("mousedown2.wav"));
 }
 
@@ -80,10 +80,10 @@ TEST_F(Selection, DifferentPicturesAreRefused)
     const auto pair = DifferentPair();
     h.Click(pair.first);
     h.Click(pair.second);
-    EXPECT_FALSE(h.game().Selected());
-    EXPECT_FALSE(h.game().SelectionMask().visible);
+    EXPECT_FALSE(h.round().Selection().has_value());
+    EXPECT_FALSE(h.round().Selection().has_value());
     EXPECT_EQ(h.board().TileCount(), 8);
-    EXPECT_EQ(h.state.UserJF, 0);
+    EXPECT_EQ(h.round().Score(), 0);
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("mousedown2.wav"));
 }
 
@@ -96,35 +96,37 @@ TEST_F(Selection, ARemovedPairScoresRecordsAndAnimatesItsPath)
     const Cell second = h.board().CellOf(pair->second);
     const TileCode code = h.board().At(first);
     int repaints = 0;
-    QObject::connect(&h.game(), &Game::tilesChanged, [&repaints] { ++repaints; });
+    QObject::connect(&h.round(), &Round::boardChanged, [&repaints] { ++repaints; });
     h.Click(pair->first);
     h.Click(pair->second);
     EXPECT_GE(repaints, 1);
 
     EXPECT_EQ(h.board().At(first), 0);
     EXPECT_EQ(h.board().At(second), 0);
-    EXPECT_FALSE(h.board().View(pair->first).visible);
-    EXPECT_EQ(h.state.UserJF, 1);
-    ASSERT_EQ(h.game().UndoCount(), 2);
-    EXPECT_EQ(h.game().Undo().UndoList()[1], (UndoEntry{static_cast<std::int16_t>(first.x), static_cast<std::int16_t>(first.y), code}));
-    EXPECT_EQ(h.game().Undo().UndoList()[2], (UndoEntry{static_cast<std::int16_t>(second.x), static_cast<std::int16_t>(second.y), code}));
+    EXPECT_FALSE(h.Shown(pair->first));
+    EXPECT_EQ(h.round().Score(), 1);
+    ASSERT_EQ(h.round().Undo().UndoCount(), 2);
+    EXPECT_EQ(h.round().Undo().UndoList()[1], (UndoEntry{static_cast<std::int16_t>(first.x), static_cast<std::int16_t>(first.y), code}));
+    EXPECT_EQ(h.round().Undo().UndoList()[2], (UndoEntry{static_cast<std::int16_t>(second.x), static_cast<std::int16_t>(second.y), code}));
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("lianjie.wav"));
-    EXPECT_FALSE(h.game().SelectionMask().visible);
-    EXPECT_FALSE(h.game().HoverMask().visible);
+    EXPECT_FALSE(h.round().Selection().has_value());
+    EXPECT_FALSE(h.round().CursorShown());
     // Mode 2 gives the pair's time back.
-    EXPECT_EQ(h.game().TimeLeft(), 3020 + 20);
+    EXPECT_EQ(h.round().TimeLeft(), 3020 + 20);
 
     // The path grows wider for nine ticks of 30 ms and goes on the tenth.
-    EXPECT_TRUE(h.game().Lines()[0].visible);
-    EXPECT_TRUE(h.game().LinkAnimationRunning());
+    EXPECT_TRUE(h.motion().path.Visible());
+    EXPECT_EQ(h.motion().path.Path().points[0], first);
+    EXPECT_EQ(h.motion().path.Path().points[static_cast<std::size_t>(h.motion().path.Path().segments)], second);
+    EXPECT_TRUE(h.motion().path.Running());
     h.timers.Fire(QStringLiteral("Timer5"), 9);
-    EXPECT_EQ(h.game().Lines()[0].width, 9);
-    EXPECT_TRUE(h.game().Lines()[0].visible);
+    EXPECT_EQ(h.motion().path.Width(), 9);
+    EXPECT_TRUE(h.motion().path.Visible());
     h.timers.Fire(QStringLiteral("Timer5"));
-    EXPECT_FALSE(h.game().Lines()[0].visible);
-    EXPECT_EQ(h.game().Lines()[0].width, 1);
-    EXPECT_EQ(h.game().LineTick(), 0);
-    EXPECT_FALSE(h.game().LinkAnimationRunning());
+    EXPECT_FALSE(h.motion().path.Visible());
+    EXPECT_EQ(h.motion().path.Width(), 1);
+    EXPECT_EQ(h.motion().path.Step(), 0);
+    EXPECT_FALSE(h.motion().path.Running());
 }
 
 TEST_F(Selection, TheSimpleModeNeedsNoPathAndDrawsNone)
@@ -134,30 +136,20 @@ TEST_F(Selection, TheSimpleModeNeedsNoPathAndDrawsNone)
     ASSERT_TRUE(pair);
     h.Click(pair->first);
     h.Click(pair->second);
-    EXPECT_EQ(h.state.UserJF, 1);
-    for (const auto& line : h.game().Lines()) {
-        EXPECT_FALSE(line.visible);
-    }
-    EXPECT_EQ(h.game().TimeLeft(), 3010 + 10);
+    EXPECT_EQ(h.round().Score(), 1);
+    EXPECT_FALSE(h.motion().path.Visible());
+    EXPECT_EQ(h.round().TimeLeft(), 3010 + 10);
 }
 
 TEST_F(Selection, TheHoverMaskFollowsShownTilesOnly)
 {
     Start(2);
-    h.game().HoverTile(2);
+    h.round().Hover(h.CellOf(2));
     const Cell c = h.board().CellOf(2);
-    EXPECT_TRUE(h.game().HoverMask().visible);
-    EXPECT_EQ(h.game().HoverMask().left, h.game().Geometry().Left(c.x));
-    EXPECT_EQ(h.game().HoverMask().top, h.game().Geometry().Top(c.y));
-    h.game().HoverBoard();
-    EXPECT_FALSE(h.game().HoverMask().visible);
-
-    // The mouse, in board twips: over the middle of tile 2, then the margin.
-    const auto rect = h.game().TileRect(2);
-    h.game().MouseMove(rect.left + rect.width / 2, rect.top + rect.height / 2);
-    EXPECT_TRUE(h.game().HoverMask().visible);
-    h.game().MouseMove(5, 5);
-    EXPECT_FALSE(h.game().HoverMask().visible);
+    EXPECT_TRUE(h.round().CursorShown());
+    EXPECT_EQ(h.round().CursorCell(), c);
+    h.round().HoverNothing();
+    EXPECT_FALSE(h.round().CursorShown());
 }
 
 // After every pair the hard modes slide the tiles as their rules say
@@ -177,7 +169,7 @@ TEST(Removal, SlidesAndReshufflesADeadBoardAsTheModeSays)
         int kept = 0;
         std::set<int> directions;
         for (int level = 0; level < 40 && !::testing::Test::HasFailure(); ++level) {
-            h.controller->ChooseLevel(1);
+            h.flow->ChooseLevel(1);
             for (int pairs = 0; pairs < 8; ++pairs) {
                 const auto pair = mode == 1 ? h.EqualPair() : h.LinkablePair();
                 if (!pair) {
@@ -194,7 +186,7 @@ TEST(Removal, SlidesAndReshufflesADeadBoardAsTheModeSays)
                     kSlides[direction - 1](expected);
                 }
                 const bool dead = expected.TileCount() > 0 && !FindPair(expected);
-                const float timeBefore = h.game().TimeLeft();
+                const float timeBefore = h.round().TimeLeft();
                 h.effects.played.clear();
                 h.Click(pair->first);
                 h.Click(pair->second);
@@ -207,7 +199,7 @@ TEST(Removal, SlidesAndReshufflesADeadBoardAsTheModeSays)
                 (shuffled ? reshuffled : kept) += 1;
                 directions.insert(direction);
                 if (expected.TileCount() > 0) {
-                    EXPECT_EQ(h.game().TimeLeft(), mode == 4 ? 3000 : timeBefore + RulesFor(mode).timeStep);
+                    EXPECT_EQ(h.round().TimeLeft(), mode == 4 ? 3000 : timeBefore + RulesFor(mode).timeStep);
                 }
             }
         }

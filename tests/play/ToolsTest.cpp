@@ -16,7 +16,7 @@ protected:
         h.Start(mode);
         h.effects.played.clear();
     }
-    Toolbar& toolbar() { return h.controller->GetToolbar(); }
+    Toolbar& toolbar() { return h.parts->toolbar; }
 
     GameHarness h;
 };
@@ -28,14 +28,14 @@ TEST_F(Tools, UndoPutsPairsBackInReverseOrderAndCostsTwo)
     ASSERT_TRUE(h.RemoveAPair());
     const auto second = *h.LinkablePair();
     ASSERT_TRUE(h.RemoveAPair());
-    EXPECT_EQ(h.state.UserJF, 102);
+    EXPECT_EQ(h.round().Score(), 102);
 
     toolbar().Click(Toolbar::Undo);
     EXPECT_NE(h.board().At(h.board().CellOf(second.first)), 0);
-    EXPECT_TRUE(h.board().View(second.second).visible);
+    EXPECT_TRUE(h.Shown(second.second));
     EXPECT_EQ(h.board().At(h.board().CellOf(first.first)), 0);
-    EXPECT_EQ(h.state.UserJF, 100);
-    EXPECT_EQ(h.game().UndoLeft(), 5);
+    EXPECT_EQ(h.round().Score(), 100);
+    EXPECT_EQ(h.round().UndoLeft(), 5);
     EXPECT_EQ(toolbar().Text(Toolbar::Undo), QStringLiteral("←撤消*5"));
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("cx.wav"));
 
@@ -44,8 +44,8 @@ TEST_F(Tools, UndoPutsPairsBackInReverseOrderAndCostsTwo)
     // Nothing left to undo: refused without a sound or a charge.
     h.effects.played.clear();
     toolbar().Click(Toolbar::Undo);
-    EXPECT_EQ(h.state.UserJF, 98);
-    EXPECT_EQ(h.game().UndoLeft(), 4);
+    EXPECT_EQ(h.round().Score(), 98);
+    EXPECT_EQ(h.round().UndoLeft(), 4);
     EXPECT_TRUE(h.effects.played.isEmpty());
 }
 
@@ -59,7 +59,7 @@ TEST_F(Tools, UndoAfterAShuffleRestoresThePairWhereItWas)
     toolbar().Click(Toolbar::Undo);
     EXPECT_EQ(h.board().At(h.board().CellOf(pair.first)), code);
     EXPECT_EQ(h.board().At(h.board().CellOf(pair.second)), code);
-    EXPECT_EQ(h.board().View(pair.first).picture, code);
+    EXPECT_EQ(h.board().At(h.CellOf(pair.first)), code);
 }
 
 TEST_F(Tools, ToolsNeedTheirCounterAndEnoughScore)
@@ -67,15 +67,15 @@ TEST_F(Tools, ToolsNeedTheirCounterAndEnoughScore)
     Start(3, 6, 4, 9);
     EXPECT_EQ(toolbar().Text(Toolbar::Undo), QStringLiteral("←撤消*0"));
     toolbar().Click(Toolbar::Shuffle); // costs 10
-    EXPECT_EQ(h.state.UserJF, 9);
-    EXPECT_EQ(h.game().ShuffleLeft(), 3);
+    EXPECT_EQ(h.round().Score(), 9);
+    EXPECT_EQ(h.round().ShuffleLeft(), 3);
     ASSERT_TRUE(h.RemoveAPair()); // score 10 now, undo count 0
     h.effects.played.clear();
     toolbar().Click(Toolbar::Undo);
-    EXPECT_EQ(h.state.UserJF, 10);
+    EXPECT_EQ(h.round().Score(), 10);
 
     toolbar().Click(Toolbar::Shuffle);
-    EXPECT_EQ(h.state.UserJF, 0);
+    EXPECT_EQ(h.round().Score(), 0);
     EXPECT_EQ(toolbar().Text(Toolbar::Shuffle), QStringLiteral("※重排*2"));
     EXPECT_EQ(h.Sounds(), QStringList{QStringLiteral("dl.wav")});
     // A score that cannot pay greys the tools; each click is refused with
@@ -88,12 +88,12 @@ TEST_F(Tools, ToolsNeedTheirCounterAndEnoughScore)
     h.effects.played.clear();
     toolbar().Click(Toolbar::Shuffle);
     toolbar().Click(Toolbar::Hint);
-    EXPECT_EQ(h.state.UserJF, 0);
-    EXPECT_EQ(h.game().ShuffleLeft(), 2);
-    EXPECT_EQ(h.game().HintLeft(), 3);
+    EXPECT_EQ(h.round().Score(), 0);
+    EXPECT_EQ(h.round().ShuffleLeft(), 2);
+    EXPECT_EQ(h.round().HintLeft(), 3);
     EXPECT_EQ(h.Sounds(), QStringList(2, QStringLiteral("mousedown2.wav")));
     EXPECT_EQ(notes, QStringList(2, QStringLiteral("积分不足")));
-    EXPECT_FALSE(h.game().HintFlashRunning());
+    EXPECT_FALSE(h.motion().hint.Running());
     // Paying again lights them up.
     ASSERT_TRUE(h.RemoveAPair());
     ASSERT_TRUE(h.RemoveAPair());
@@ -109,22 +109,22 @@ TEST(Score, StaysWithinWhatTheDisplayShows)
     lowest.folder.WriteGame({{QStringLiteral("一"), QStringLiteral("one"), 6, 4, 10}}, 1,
                             std::numeric_limits<std::int64_t>::min());
     lowest.Start(2);
-    EXPECT_EQ(lowest.state.UserJF, 0);
-    lowest.controller->GetToolbar().Click(Toolbar::Hint);
-    EXPECT_EQ(lowest.state.UserJF, 0);
-    EXPECT_EQ(lowest.game().HintLeft(), 6);
+    EXPECT_EQ(lowest.round().Score(), 0);
+    lowest.parts->toolbar.Click(Toolbar::Hint);
+    EXPECT_EQ(lowest.round().Score(), 0);
+    EXPECT_EQ(lowest.round().HintLeft(), 6);
 
     GameHarness highest;
     highest.folder.WriteGame({{QStringLiteral("一"), QStringLiteral("one"), 6, 4, 10}}, 1,
                              std::numeric_limits<std::int64_t>::max());
     highest.Start(2);
-    EXPECT_EQ(highest.state.UserJF, 99'999'999);
+    EXPECT_EQ(highest.round().Score(), 99'999'999);
     ASSERT_TRUE(highest.RemoveAPair());
-    EXPECT_EQ(highest.state.UserJF, 99'999'999);
-    EXPECT_EQ(highest.game().Score().digit[8], 9);
-    highest.controller->GetToolbar().Click(Toolbar::Shuffle);
-    EXPECT_EQ(highest.state.UserJF, 99'999'989);
-    highest.controller->Unload();
+    EXPECT_EQ(highest.round().Score(), 99'999'999);
+    EXPECT_EQ(highest.round().ShownScore().digit[8], 9);
+    highest.parts->toolbar.Click(Toolbar::Shuffle);
+    EXPECT_EQ(highest.round().Score(), 99'999'989);
+    highest.flow->Unload();
     EXPECT_TRUE(highest.folder.Read(QStringLiteral("DAZGame.ini")).contains("\r\nUserJF=99999989\r\n"));
 }
 
@@ -134,11 +134,11 @@ TEST_F(Tools, ShufflesRunOutUntilTheNextLevel)
     for (int i = 0; i < 5; ++i) {
         toolbar().Click(Toolbar::Shuffle);
     }
-    EXPECT_EQ(h.game().ShuffleLeft(), 0);
-    EXPECT_EQ(h.state.UserJF, 70);
+    EXPECT_EQ(h.round().ShuffleLeft(), 0);
+    EXPECT_EQ(h.round().Score(), 70);
     EXPECT_EQ(toolbar().Text(Toolbar::Shuffle), QStringLiteral("※重排*0"));
-    h.controller->ChooseLevel(1);
-    EXPECT_EQ(h.game().ShuffleLeft(), 3);
+    h.flow->ChooseLevel(1);
+    EXPECT_EQ(h.round().ShuffleLeft(), 3);
 }
 
 TEST_F(Tools, AHintFlashesTheFirstPairFourTimesAndEndsShown)
@@ -146,19 +146,19 @@ TEST_F(Tools, AHintFlashesTheFirstPairFourTimesAndEndsShown)
     Start(2);
     const auto pair = *h.LinkablePair();
     toolbar().Click(Toolbar::Hint);
-    EXPECT_EQ(h.game().HintPair(), pair);
-    EXPECT_EQ(h.state.UserJF, 98);
-    EXPECT_EQ(h.game().HintLeft(), 5);
+    EXPECT_EQ(h.HintPair(), pair);
+    EXPECT_EQ(h.round().Score(), 98);
+    EXPECT_EQ(h.round().HintLeft(), 5);
     std::vector<bool> shown;
     for (int tick = 0; tick < 4; ++tick) {
         h.timers.Fire(QStringLiteral("Timer3"));
-        shown.push_back(h.board().View(pair.first).visible);
-        EXPECT_EQ(h.board().View(pair.first).visible, h.board().View(pair.second).visible);
+        shown.push_back(h.Shown(pair.first));
+        EXPECT_EQ(h.Shown(pair.first), h.Shown(pair.second));
     }
     EXPECT_EQ(shown, (std::vector<bool>{false, true, false, true}));
     EXPECT_EQ(h.Sounds().count(QStringLiteral("ts.wav")), 4);
-    EXPECT_FALSE(h.game().HintFlashRunning());
-    EXPECT_EQ(h.game().HintTick(), 0);
+    EXPECT_FALSE(h.motion().hint.Running());
+    EXPECT_EQ(h.motion().hint.Tick(), 0);
 }
 
 TEST_F(Tools, AFlashCutShortNeverLeavesTilesHidden)
@@ -167,19 +167,19 @@ TEST_F(Tools, AFlashCutShortNeverLeavesTilesHidden)
     const auto pair = *h.LinkablePair();
     toolbar().Click(Toolbar::Hint);
     h.timers.Fire(QStringLiteral("Timer3")); // the pair is hidden now
-    ASSERT_FALSE(h.board().View(pair.first).visible);
-    h.controller->ChooseLevel(1);
+    ASSERT_FALSE(h.Shown(pair.first));
+    h.flow->ChooseLevel(1);
     for (int n = 1; n <= h.board().CellCount(); ++n) {
-        EXPECT_TRUE(h.board().View(n).visible);
+        EXPECT_TRUE(h.Shown(n));
     }
     // The next hint flashes four times again, from a fresh count.
     toolbar().Click(Toolbar::Hint);
     h.timers.Fire(QStringLiteral("Timer3"), 3);
-    EXPECT_TRUE(h.game().HintFlashRunning());
+    EXPECT_TRUE(h.motion().hint.Running());
     h.timers.Fire(QStringLiteral("Timer3"));
-    EXPECT_FALSE(h.game().HintFlashRunning());
-    const auto second = h.game().HintPair();
-    EXPECT_TRUE(h.board().View(second.first).visible);
+    EXPECT_FALSE(h.motion().hint.Running());
+    const auto second = h.HintPair();
+    EXPECT_TRUE(h.Shown(second.first));
 }
 
 TEST_F(Tools, ClearingTheBoardIsJudgedByTilesNotByHiddenPictures)
@@ -187,7 +187,7 @@ TEST_F(Tools, ClearingTheBoardIsJudgedByTilesNotByHiddenPictures)
     // Two pairs: the hint hides one of them, the player removes the other.
     Start(2, 2, 2);
     toolbar().Click(Toolbar::Hint);
-    const auto hinted = h.game().HintPair();
+    const auto hinted = h.HintPair();
     h.timers.Fire(QStringLiteral("Timer3"));
     std::vector<int> others;
     for (int n = 1; n <= 4; ++n) {
@@ -198,14 +198,14 @@ TEST_F(Tools, ClearingTheBoardIsJudgedByTilesNotByHiddenPictures)
     h.Click(others[0]);
     h.Click(others[1]);
     ASSERT_EQ(h.board().TileCount(), 2);
-    EXPECT_EQ(h.game().GetPlayState(), PlayState::No);
-    EXPECT_TRUE(h.game().BoardVisible());
+    EXPECT_EQ(h.round().GetPlayState(), PlayState::No);
+    EXPECT_TRUE(h.round().BoardVisible());
     // The flash ends with the hinted tiles shown, and they still play.
     h.timers.Fire(QStringLiteral("Timer3"), 3);
-    EXPECT_TRUE(h.board().View(hinted.first).visible);
+    EXPECT_TRUE(h.Shown(hinted.first));
     h.Click(hinted.first);
     h.Click(hinted.second);
-    EXPECT_EQ(h.game().GetPlayState(), PlayState::Next);
+    EXPECT_EQ(h.round().GetPlayState(), PlayState::Next);
 }
 
 TEST_F(Tools, AnEmptiedCellNeverShowsAGhostTile)
@@ -218,8 +218,8 @@ TEST_F(Tools, AnEmptiedCellNeverShowsAGhostTile)
     h.Click(pair.second);
     for (int tick = 1; tick <= 4; ++tick) {
         h.timers.Fire(QStringLiteral("Timer3"));
-        EXPECT_FALSE(h.board().View(pair.first).visible) << "tick " << tick;
-        EXPECT_FALSE(h.board().View(pair.second).visible) << "tick " << tick;
+        EXPECT_FALSE(h.Shown(pair.first)) << "tick " << tick;
+        EXPECT_FALSE(h.Shown(pair.second)) << "tick " << tick;
     }
 }
 
@@ -229,17 +229,17 @@ TEST_F(Tools, AHintForAnotherPairDuringAFlashShowsTheOldPairAgain)
     const auto first = *h.LinkablePair();
     ASSERT_TRUE(h.RemoveAPair());
     toolbar().Click(Toolbar::Hint);
-    const auto second = h.game().HintPair();
+    const auto second = h.HintPair();
     ASSERT_NE(second, first);
     h.timers.Fire(QStringLiteral("Timer3")); // the second pair is hidden now
     toolbar().Click(Toolbar::Undo);          // the first pair is back, and first again
     toolbar().Click(Toolbar::Hint);
-    ASSERT_EQ(h.game().HintPair(), first);
-    EXPECT_TRUE(h.board().View(second.first).visible);
-    EXPECT_TRUE(h.board().View(second.second).visible);
+    ASSERT_EQ(h.HintPair(), first);
+    EXPECT_TRUE(h.Shown(second.first));
+    EXPECT_TRUE(h.Shown(second.second));
     h.timers.Fire(QStringLiteral("Timer3"), 4);
     for (int n = 1; n <= h.board().CellCount(); ++n) {
-        EXPECT_TRUE(h.board().View(n).visible) << "cell " << n;
+        EXPECT_TRUE(h.Shown(n)) << "cell " << n;
     }
 }
 
@@ -249,21 +249,21 @@ TEST_F(Tools, AHintOnADeadBoardIsPaidForButShufflesNothing)
 {
     Start(1, 4, 4);
     for (int level = 0; level < 40 && (h.board().TileCount() == 0 || h.LinkablePair()); ++level) {
-        h.controller->ChooseLevel(1);
+        h.flow->ChooseLevel(1);
         for (int pairs = 0; pairs < 7 && h.LinkablePair(); ++pairs) {
             ASSERT_TRUE(h.RemoveAPair());
         }
     }
     ASSERT_FALSE(h.LinkablePair()) << "no dead board within 40 levels";
     const std::vector<TileCode> before(h.board().Grid().begin(), h.board().Grid().end());
-    const long long score = h.state.UserJF;
+    const long long score = h.round().Score();
     h.effects.played.clear();
     toolbar().Click(Toolbar::Hint);
     EXPECT_EQ(std::vector<TileCode>(h.board().Grid().begin(), h.board().Grid().end()), before);
     EXPECT_FALSE(h.Sounds().contains(QStringLiteral("dl.wav")));
-    EXPECT_FALSE(h.game().HintFlashRunning());
-    EXPECT_EQ(h.state.UserJF, score - 2);
-    EXPECT_EQ(h.game().HintLeft(), 8);
+    EXPECT_FALSE(h.motion().hint.Running());
+    EXPECT_EQ(h.round().Score(), score - 2);
+    EXPECT_EQ(h.round().HintLeft(), 8);
 }
 
 TEST_F(Tools, LabelsLightUpUnderThePointerUntilItCrossesTheStrip)

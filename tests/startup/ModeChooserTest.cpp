@@ -45,10 +45,9 @@ protected:
         float dx, dy;
     };
 
-    ProgramState state;
     FakeEffectPlayer effects;
     testing::TestProgramFolder folder;
-    ModeChooser chooser{state, effects, folder.Path()};
+    ModeChooser chooser{effects, folder.Path()};
     std::vector<Move> moves;
     std::vector<int> chosen;
     int exits = 0;
@@ -62,7 +61,7 @@ TEST_F(ModeChooserTest, AnEntryLightsUpOnlyAfterThePointerCrossedTheBackground)
     EXPECT_TRUE(effects.played.isEmpty());
     EXPECT_EQ(chooser.Colour(1), kLightBlue);
 
-    state.SoundON = false; // the hover sound does not ask the effects switch
+    // The hover sound plays before the effects switch is read.
     OverBackground();
     chooser.MouseMoveEntry(3);
     ASSERT_EQ(effects.played.size(), 1);
@@ -95,7 +94,7 @@ TEST_F(ModeChooserTest, PressingAnEntrySetsItsModeOrExits)
 {
     for (int mode = 1; mode <= 4; ++mode) {
         chooser.MouseDownEntry(mode);
-        EXPECT_EQ(state.GameMode, mode);
+        EXPECT_EQ(chosen.back(), mode);
     }
     EXPECT_EQ(chosen, (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(exits, 0);
@@ -103,7 +102,6 @@ TEST_F(ModeChooserTest, PressingAnEntrySetsItsModeOrExits)
     chooser.MouseDownEntry(0);
     EXPECT_EQ(exits, 1);
     EXPECT_EQ(chosen.size(), 4u);
-    EXPECT_EQ(state.GameMode, 4);
 }
 
 TEST_F(ModeChooserTest, LeftDragFollowsThePointerFromWhereItWasPressed)
@@ -150,7 +148,7 @@ class FrmSysSetTest : public ::testing::Test {
 protected:
     FrmSysSetTest()
     {
-        window = new FrmSysSet(state, effects, folder.Path());
+        window = new FrmSysSet(effects, folder.Path());
         window->onModeChosen = [this](int mode) {
             chosen.push_back(mode);
             hiddenWhileHandingOver = !window->isVisible();
@@ -179,7 +177,6 @@ protected:
     // A point of the window's background, clear of every label.
     static constexpr QPoint kBackground{30, 200};
 
-    ProgramState state;
     FakeEffectPlayer effects;
     testing::TestProgramFolder folder;
     QPointer<FrmSysSet> window;
@@ -269,7 +266,6 @@ TEST_F(FrmSysSetTest, KeysWalkTheEntriesAndReturnChooses)
     QTest::keyClick(window, Qt::Key_Up);
     QTest::keyClick(window, Qt::Key_Return);
     EXPECT_EQ(chosen, std::vector<int>{4});
-    EXPECT_EQ(state.GameMode, 4);
 }
 
 TEST_F(FrmSysSetTest, EscLeavesWithoutChoosing)
@@ -277,7 +273,6 @@ TEST_F(FrmSysSetTest, EscLeavesWithoutChoosing)
     QTest::keyClick(window, Qt::Key_Down);
     QTest::keyClick(window, Qt::Key_Escape);
     EXPECT_TRUE(chosen.empty());
-    EXPECT_EQ(state.GameMode, 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
 }
@@ -286,7 +281,6 @@ TEST_F(FrmSysSetTest, RightButtonOnAnEntryStartsThatMode)
 {
     QTest::mousePress(window->EntryLabel(2), Qt::RightButton);
     QTest::mouseRelease(window->EntryLabel(2), Qt::RightButton);
-    EXPECT_EQ(state.GameMode, 2);
     EXPECT_EQ(chosen, std::vector<int>{2});
     EXPECT_TRUE(hiddenWhileHandingOver);
     EXPECT_FALSE(window->isVisible());
@@ -299,7 +293,6 @@ TEST_F(FrmSysSetTest, ExitClosesWithoutAQuestion)
     QTest::mousePress(window->EntryLabel(0), Qt::LeftButton);
     QTest::mouseRelease(window->EntryLabel(0), Qt::LeftButton);
     EXPECT_TRUE(chosen.empty());
-    EXPECT_EQ(state.GameMode, 0);
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         EXPECT_EQ(qobject_cast<QMessageBox*>(widget), nullptr);
         EXPECT_FALSE(widget->isVisible()) << "no window is left";

@@ -15,12 +15,14 @@
 #include "TestProgramFolder.h"
 #include "engine/HintSearch.h"
 #include "engine/Random.h"
-#include "presentation/MainController.h"
+#include "game/GameFlow.h"
+#include "presentation/GameParts.h"
 
 namespace daz::testing {
 
-// The main window's model on a temporary program folder, with every
-// platform service faked: tests click, tick timers and read back.
+// The game's flow and the parts the main window shows, on a temporary
+// program folder, with every platform service faked: tests click, tick
+// timers and read back.
 struct GameHarness {
     TestProgramFolder folder;
     FakeMessageBoxes boxes;
@@ -30,28 +32,55 @@ struct GameHarness {
     FakeTimerFactory timers;
     FakeClock clock;
     Random random{20061004, [this] { return clock.seconds; }};
-    ProgramState state;
-    std::unique_ptr<MainController> controller;
+    std::unique_ptr<GameFlow> flow;
+    std::unique_ptr<GameParts> parts;
 
-    // Builds the controller as the mode chooser would, and runs its load step.
-    MainController& Start(int mode)
+    // Builds the flow as the mode chooser would, without its load step:
+    // on the test's program folder, or on the folders given.
+    GameFlow& Make(int mode, std::optional<DataFolders> folders = std::nullopt)
     {
-        state.GameMode = static_cast<std::int16_t>(mode);
-        controller = std::make_unique<MainController>(
-            folder.Path(), state, MainServices{boxes, desktop, effects, music, timers, random});
-        controller->Load();
-        return *controller;
+        parts.reset();
+        flow = std::make_unique<GameFlow>(folders ? *folders : DataFolders(folder.Path()),
+                                          FlowServices{boxes, desktop, effects, music, timers, random}, mode);
+        parts = std::make_unique<GameParts>(*flow, timers, random);
+        return *flow;
+    }
+    // … and runs the load step.
+    GameFlow& Start(int mode)
+    {
+        Make(mode).Load();
+        return *flow;
     }
 
-    Game& game() { return controller->GetGame(); }
-    const Board& board() { return game().GetBoard(); }
+    Round& round() { return flow->GetRound(); }
+    const Board& board() { return round().GetBoard(); }
+    BoardMotion& motion() { return parts->motion; }
+    Cell CellOf(int cellNumber) { return board().CellOf(cellNumber); }
+
+    // The pair the hint's flash shows, by cell numbers.
+    CellPair HintPair() { return {board().CellNumber(motion().hint.First()), board().CellNumber(motion().hint.Second())}; }
+
+    // A menu button was clicked: the level pauses before its menu opens.
+    void OpenMenu(Toolbar::MenuButton button)
+    {
+        round().ShowOverlay();
+        parts->toolbar.RestMenuButton(button);
+    }
+
+    // Whether the tile of a cell shows: it is on the board and the hint's
+    // flash does not hide it.
+    bool Shown(int cellNumber) { return board().At(CellOf(cellNumber)) != 0 && !motion().hint.Hides(CellOf(cellNumber)); }
 
     // A left (or other) click on the tile of a cell, as the mouse makes it:
-    // it moves over the tile first, then presses the hover mask.
+    // over the tile first, then pressing it.
     void Click(int cellNumber, MouseButton button = MouseButton::Left)
     {
-        game().HoverTile(cellNumber);
-        game().PressHoverMask(button);
+        if (Shown(cellNumber)) {
+            round().Hover(CellOf(cellNumber));
+        }
+        if (round().CursorShown()) {
+            round().ClickTile(round().CursorCell(), button);
+        }
     }
 
     // Two equal tiles that a path can join, in the hint's order.
@@ -75,7 +104,7 @@ struct GameHarness {
     // Removes one pair the way a player would; false when none can go.
     bool RemoveAPair()
     {
-        const auto pair = state.GameMode == 1 ? EqualPair() : LinkablePair();
+        const auto pair = round().Mode() == 1 ? EqualPair() : LinkablePair();
         if (!pair) {
             return false;
         }
@@ -89,7 +118,7 @@ struct GameHarness {
     {
         for (int guard = 0; guard < 10000 && board().TileCount() > 0; ++guard) {
             if (!RemoveAPair()) {
-                game().ShuffleBoard();
+                round().ShuffleBoard();
             }
         }
         if (board().TileCount() > 0) {

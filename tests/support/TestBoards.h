@@ -25,7 +25,6 @@ inline Board RandomBoard(int maxX, int maxY, float fill, int codes, Random& rand
         for (int x = 1; x <= maxX; ++x)
             if (random.Rnd() < fill)
                 board.PlaceTile({x, y}, static_cast<TileCode>(random.Draw(codes)));
-    board.TakeChangedCells();
     return board;
 }
 
@@ -51,7 +50,6 @@ inline Board DeadBoard(int maxX, int maxY, float fill, int codes, std::uint64_t 
         const int code = ++tries <= patience ? random.Draw(codes) : nextOwnCode++;
         board.PlaceTile(cell, static_cast<TileCode>(code));
     }
-    board.TakeChangedCells();
     return board;
 }
 

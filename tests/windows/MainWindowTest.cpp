@@ -38,7 +38,7 @@ protected:
     {
         h.folder.WriteGame(levels);
         h.Start(mode);
-        window = std::make_unique<FrmMain>(*h.controller, std::move(tools));
+        window = std::make_unique<FrmMain>(*h.parts, std::move(tools));
         window->SetMenuRunner([this](QMenu* menu, QPoint at) {
             openedMenu = menu;
             openedAt = at;
@@ -60,11 +60,11 @@ protected:
     void CursorTo(int cellNumber)
     {
         const Board& board = h.board();
-        if (!board.InField(h.game().CursorCell())) {
+        if (!board.InField(h.round().CursorCell())) {
             Key(Qt::Key_Down); // the first key of a level shows the cursor top left
-            ASSERT_EQ(h.game().CursorCell(), (Cell{1, 1}));
+            ASSERT_EQ(h.round().CursorCell(), (Cell{1, 1}));
         }
-        const Cell from = h.game().CursorCell();
+        const Cell from = h.round().CursorCell();
         const Cell to = board.CellOf(cellNumber);
         const auto walk = [this](int a, int b, int count, Qt::Key forward, Qt::Key back) {
             const int ahead = ((b - a) % count + count) % count;
@@ -74,37 +74,34 @@ protected:
         };
         walk(from.x, to.x, board.MaxX(), Qt::Key_Right, Qt::Key_Left);
         walk(from.y, to.y, board.MaxY(), Qt::Key_Down, Qt::Key_Up);
-        ASSERT_EQ(h.game().CursorCell(), to);
-        const MaskState& cursor = h.game().HoverMask();
-        ASSERT_TRUE(cursor.visible);
-        ASSERT_EQ(h.game().Geometry().CellAt(cursor.left, cursor.top), to);
+        ASSERT_EQ(h.round().CursorCell(), to);
+        ASSERT_TRUE(h.round().CursorShown());
     }
 
     // Plays the level on the board to its end with the keyboard alone.
     void ClearWithTheKeyboard()
     {
         for (int guard = 0; guard < 200 && h.board().TileCount() > 0; ++guard) {
-            const auto pair = h.state.GameMode == 1 ? h.EqualPair() : h.LinkablePair();
+            const auto pair = h.flow->Mode() == 1 ? h.EqualPair() : h.LinkablePair();
             if (!pair) {
-                const int shuffles = h.game().ShuffleLeft();
+                const int shuffles = h.round().ShuffleLeft();
                 Key(Qt::Key_S);
-                ASSERT_EQ(h.game().ShuffleLeft(), shuffles - 1) << "the shuffle key did nothing";
+                ASSERT_EQ(h.round().ShuffleLeft(), shuffles - 1) << "the shuffle key did nothing";
                 continue;
             }
-            const std::int64_t score = h.state.UserJF;
+            const std::int64_t score = h.round().Score();
             CursorTo(pair->first);
             Key(Qt::Key_Space);
-            ASSERT_TRUE(h.game().Selected());
+            ASSERT_TRUE(h.round().Selection().has_value());
             CursorTo(pair->second);
             Key(Qt::Key_Return);
-            ASSERT_EQ(h.state.UserJF, score + 1);
+            ASSERT_EQ(h.round().Score(), score + 1);
         }
     }
 
     QPoint TileCentre(int cellNumber)
     {
-        const auto r = h.game().TileRect(cellNumber);
-        return window->Board()->ToPixels(r.left + r.width / 2, r.top + r.height / 2);
+        return window->Board()->TileRect(h.CellOf(cellNumber)).center();
     }
 
     void ClickTile(int cellNumber)
@@ -120,10 +117,10 @@ protected:
     void ClearWithTheMouse()
     {
         for (int guard = 0; guard < 200 && h.board().TileCount() > 0; ++guard) {
-            const auto pair = h.state.GameMode == 1 ? h.EqualPair() : h.LinkablePair();
+            const auto pair = h.flow->Mode() == 1 ? h.EqualPair() : h.LinkablePair();
             if (!pair) {
                 window->Strip()->Label(Toolbar::Shuffle)->setEnabled(true);
-                h.game().ShuffleBoard();
+                h.round().ShuffleBoard();
                 continue;
             }
             ClickTile(pair->first);
@@ -145,8 +142,8 @@ TEST_P(MainWindow, PlaysALevelToTheEndAndGoesOnToTheNext)
     EXPECT_TRUE(window->Board()->isVisible());
 
     ClearWithTheMouse();
-    EXPECT_EQ(h.game().GetPlayState(), PlayState::Next);
-    EXPECT_EQ(h.state.UserJF, 4);
+    EXPECT_EQ(h.round().GetPlayState(), PlayState::Next);
+    EXPECT_EQ(h.round().Score(), 4);
     EXPECT_FALSE(window->Board()->isVisible());
     ASSERT_TRUE(window->ShowBox()->isVisible());
     EXPECT_FALSE(window->Strip()->Label(Toolbar::Hint)->isEnabled());
@@ -155,7 +152,7 @@ TEST_P(MainWindow, PlaysALevelToTheEndAndGoesOnToTheNext)
     QTest::mouseClick(window->ShowBox(), Qt::LeftButton);
     EXPECT_FALSE(window->ShowBox()->isVisible());
     EXPECT_TRUE(window->Board()->isVisible());
-    EXPECT_EQ(h.state.UserGK, 2);
+    EXPECT_EQ(h.flow->LevelReached(), 2);
     EXPECT_TRUE(window->Board()->Caption()->text().endsWith(QStringLiteral("2．乙")));
     EXPECT_EQ(h.board().TileCount(), 24);
 }
@@ -165,15 +162,15 @@ TEST_P(MainWindow, PlaysALevelToTheEndAndGoesOnToTheNext)
 TEST_P(MainWindow, PlaysALevelByKeyboardAloneAndGoesOnToTheNext)
 {
     Open(GetParam());
-    h.state.UserJF = 100;
+    h.round().SetScore(100);
     ClearWithTheKeyboard();
-    EXPECT_EQ(h.game().GetPlayState(), PlayState::Next);
+    EXPECT_EQ(h.round().GetPlayState(), PlayState::Next);
     ASSERT_TRUE(window->ShowBox()->isVisible());
     Key(Qt::Key_Space);
     EXPECT_FALSE(window->ShowBox()->isVisible());
-    EXPECT_EQ(h.state.UserGK, 2);
+    EXPECT_EQ(h.flow->LevelReached(), 2);
     EXPECT_EQ(h.board().TileCount(), 24);
-    EXPECT_EQ(h.game().CursorCell(), Cell{}) << "a new level starts the cursor afresh";
+    EXPECT_EQ(h.round().CursorCell(), Cell{}) << "a new level starts the cursor afresh";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMode, MainWindow, ::testing::Values(1, 2, 3, 4));
@@ -185,7 +182,7 @@ class Keys : public MainWindow {};
 TEST_F(Keys, TheCursorWrapsRestsAnywhereAndSharesTheHoverWithTheMouse)
 {
     Open(2, {}, {Spec(QStringLiteral("甲"), QStringLiteral("a"), 6, 4, 10)});
-    Game& game = h.game();
+    Round& game = h.round();
     Key(Qt::Key_Left);
     EXPECT_EQ(game.CursorCell(), (Cell{1, 1}));
     Key(Qt::Key_Left);
@@ -197,14 +194,14 @@ TEST_F(Keys, TheCursorWrapsRestsAnywhereAndSharesTheHoverWithTheMouse)
 
     // The mouse takes the hover; the next arrow goes on from its tile.
     ClickTile(h.board().CellNumber({3, 2}));
-    ASSERT_TRUE(game.Selected());
+    ASSERT_TRUE(game.Selection().has_value());
     Key(Qt::Key_Right);
     EXPECT_EQ(game.CursorCell(), (Cell{4, 2}));
     Key(Qt::Key_Left);
     Key(Qt::Key_Space); // on the selected tile: nothing, as with the mouse
-    EXPECT_TRUE(game.Selected());
+    EXPECT_TRUE(game.Selection().has_value());
     Key(Qt::Key_Backspace);
-    EXPECT_FALSE(game.Selected());
+    EXPECT_FALSE(game.Selection().has_value());
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("mousedown2.wav"));
 
     // A removed pair leaves the cursor in sight on its empty cell, where
@@ -216,34 +213,34 @@ TEST_F(Keys, TheCursorWrapsRestsAnywhereAndSharesTheHoverWithTheMouse)
     CursorTo(pair->second);
     Key(Qt::Key_Space);
     ASSERT_EQ(h.board().TileCount(), 22);
-    EXPECT_TRUE(game.HoverMask().visible);
+    EXPECT_TRUE(game.CursorShown());
     const int sounds = static_cast<int>(h.effects.played.size());
     Key(Qt::Key_Space);
-    EXPECT_FALSE(game.Selected());
+    EXPECT_FALSE(game.Selection().has_value());
     EXPECT_EQ(h.effects.played.size(), sounds);
     CursorTo(pair->first);
-    EXPECT_TRUE(game.HoverMask().visible);
+    EXPECT_TRUE(game.CursorShown());
     int other = 1;
     while (h.board().At(h.board().CellOf(other)) == 0) {
         ++other;
     }
     CursorTo(other);
     Key(Qt::Key_Return);
-    ASSERT_TRUE(game.Selected());
+    ASSERT_TRUE(game.Selection().has_value());
     CursorTo(pair->first);
     Key(Qt::Key_Backspace);
-    EXPECT_FALSE(game.Selected());
+    EXPECT_FALSE(game.Selection().has_value());
     Key(Qt::Key_Space);
-    EXPECT_FALSE(game.Selected());
+    EXPECT_FALSE(game.Selection().has_value());
     EXPECT_EQ(h.board().TileCount(), 22);
 
     // Esc lets a selection go.
     CursorTo(other);
     Key(Qt::Key_Space);
-    ASSERT_TRUE(game.Selected());
+    ASSERT_TRUE(game.Selection().has_value());
     Key(Qt::Key_Escape);
-    EXPECT_FALSE(game.Selected());
-    EXPECT_FALSE(game.SelectionMask().visible);
+    EXPECT_FALSE(game.Selection().has_value());
+    EXPECT_FALSE(game.Selection().has_value());
 }
 
 // Each tool key spends what its label's click spends, pauses and resumes
@@ -256,19 +253,19 @@ TEST_F(Keys, ToolKeysTakeTheToolbarsPath)
                                     QTimer::singleShot(0, &modal, [this, &modal] {
                                         modal.activateWindow();
                                         EXPECT_TRUE(QTest::qWaitForWindowActive(&modal));
-                                        const int hints = h.game().HintLeft();
+                                        const int hints = h.round().HintLeft();
                                         for (const Qt::Key key : {Qt::Key_H, Qt::Key_P, Qt::Key_Right, Qt::Key_F5}) {
                                             Key(key);
                                             QTest::keyClick(modal.windowHandle(), key);
                                         }
-                                        EXPECT_EQ(h.game().HintLeft(), hints);
+                                        EXPECT_EQ(h.round().HintLeft(), hints);
                                         EXPECT_TRUE(h.boxes.shown.empty());
                                         modal.accept();
                                     });
                                     modal.exec();
                                 }});
-    h.state.UserJF = 100;
-    Game& game = h.game();
+    h.round().SetScore(100);
+    Round& game = h.round();
     ToolStrip* strip = window->Strip();
     struct Tool {
         Qt::Key key;
@@ -286,13 +283,13 @@ TEST_F(Keys, ToolKeysTakeTheToolbarsPath)
         const QString keys = QKeySequence(QKeyCombination(tool.modifiers, tool.key)).toString(QKeySequence::NativeText);
         EXPECT_TRUE(strip->Label(tool.label)->toolTip().contains(keys));
         const int left = tool.left();
-        const std::int64_t score = h.state.UserJF;
+        const std::int64_t score = h.round().Score();
         Key(tool.key, tool.modifiers);
         EXPECT_EQ(tool.left(), left - 1);
-        EXPECT_EQ(h.state.UserJF, score - tool.cost);
+        EXPECT_EQ(h.round().Score(), score - tool.cost);
         EXPECT_EQ(strip->Label(tool.label)->text(), name.left(name.indexOf(u'*') + 1) + QString::number(left - 1));
     }
-    EXPECT_EQ(game.UndoCount(), 0);
+    EXPECT_EQ(game.Undo().UndoCount(), 0);
 
     // P pauses: the board goes, the labels are disabled and take no key.
     EXPECT_TRUE(strip->Label(Toolbar::Pause)->toolTip().contains(QStringLiteral("P")));
@@ -304,7 +301,7 @@ TEST_F(Keys, ToolKeysTakeTheToolbarsPath)
     Key(Qt::Key_H);
     Key(Qt::Key_Right);
     EXPECT_EQ(game.HintLeft(), hints);
-    EXPECT_FALSE(game.HoverMask().visible);
+    EXPECT_FALSE(game.CursorShown());
     Key(Qt::Key_P); // and again goes on, as a click on the picture
     EXPECT_TRUE(game.ClockRunning());
     EXPECT_TRUE(window->Board()->isVisible());
@@ -339,14 +336,14 @@ TEST_F(Keys, MenuKeysShowInTheMenusAndTakeTheItemsPaths)
     EXPECT_TRUE(window->ModeItem(3)->text().startsWith(QStringLiteral("挑战模式 — ")));
     EXPECT_TRUE(window->Strip()->MenuButton(Toolbar::MenuButton::Mode)->toolTip().contains(QStringLiteral("Alt+G")));
 
-    Game& game = h.game();
+    Round& game = h.round();
     ASSERT_TRUE(h.RemoveAPair());
     Key(Qt::Key_F5); // answered No
     ASSERT_EQ(h.BoxTexts(), QStringList{QStringLiteral("你真的要重新开始吗？")});
-    EXPECT_EQ(game.UndoCount(), 2);
+    EXPECT_EQ(game.Undo().UndoCount(), 2);
     h.boxes.answers.push_back(platform::MessageAnswer::Yes);
     Key(Qt::Key_F5);
-    EXPECT_EQ(game.UndoCount(), 0);
+    EXPECT_EQ(game.Undo().UndoCount(), 0);
 
     Key(Qt::Key_M, Qt::AltModifier);
     EXPECT_EQ(openedMenu, window->MainMenu());
@@ -356,7 +353,7 @@ TEST_F(Keys, MenuKeysShowInTheMenusAndTakeTheItemsPaths)
     Key(Qt::Key_G, Qt::AltModifier);
     EXPECT_EQ(openedMenu, window->ModeMenu());
     Key(Qt::Key_3, Qt::ControlModifier);
-    EXPECT_EQ(h.state.GameMode, 3);
+    EXPECT_EQ(h.flow->Mode(), 3);
     EXPECT_TRUE(window->ModeItem(3)->isChecked());
     EXPECT_TRUE(game.ClockRunning()) << "the mode's level starts";
 
@@ -367,7 +364,7 @@ TEST_F(Keys, MenuKeysShowInTheMenusAndTakeTheItemsPaths)
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
-    h.state.UserJF = 77;
+    h.round().SetScore(77);
     Key(Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(window->isVisible());
     IniAccess ini(h.folder.Path(), h.boxes);
@@ -407,19 +404,17 @@ TEST_F(Window, TheToolbarLabelsAndTogglesWork)
     // it, wherever it goes; a tool the score cannot pay for is grey, and a
     // click on it says why beside it.
     ClickLabel* hint = strip->Label(Toolbar::Hint);
-    h.state.UserJF = 100;
-    h.game().ShowScore();
+    h.round().SetScore(100);
     QTest::mouseMove(hint, hint->rect().center());
     ASSERT_EQ(hint->palette().color(QPalette::WindowText), QColor(0xFF, 0x80, 0x00));
     QTest::mouseMove(window->Board(), window->Board()->rect().center());
     EXPECT_EQ(hint->palette().color(QPalette::WindowText), QColor(0x40, 0x40, 0x40));
-    h.state.UserJF = 1;
-    h.game().ShowScore();
+    h.round().SetScore(1);
     EXPECT_EQ(hint->palette().color(QPalette::WindowText), QColor(0xA0, 0xA0, 0xA0));
     QTest::mouseClick(hint, Qt::LeftButton);
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), QStringLiteral("积分不足"));
-    EXPECT_EQ(h.state.UserJF, 1);
+    EXPECT_EQ(h.round().Score(), 1);
 
     // The music switch shows twice, and both always agree. On and off look
     // nothing alike: not merely a shade darker.
@@ -438,13 +433,13 @@ TEST_F(Window, TheToolbarLabelsAndTogglesWork)
     }
     EXPECT_GT(unlike, on.width() * on.height() / 2) << "on and off look alike";
     EXPECT_FALSE(window->MediaItem()->isChecked());
-    EXPECT_FALSE(h.state.MediaON.on);
+    EXPECT_FALSE(h.flow->Audio().MusicOn());
     window->MediaItem()->trigger();
     EXPECT_FALSE(strip->CheckMedia()->isChecked());
-    EXPECT_TRUE(h.state.MediaON.on);
+    EXPECT_TRUE(h.flow->Audio().MusicOn());
     window->SoundItem()->trigger();
     EXPECT_TRUE(strip->CheckSound()->isChecked());
-    EXPECT_FALSE(h.state.SoundON);
+    EXPECT_FALSE(h.flow->Audio().EffectsOn());
 }
 
 TEST_F(Window, MenuButtonsPauseAndOpenBelowTheirMiddle)
@@ -462,7 +457,7 @@ TEST_F(Window, MenuButtonsPauseAndOpenBelowTheirMiddle)
     EXPECT_EQ(openedMenu, window->ModeMenu());
     EXPECT_TRUE(window->ModeItem(2)->isChecked());
     window->ModeItem(3)->trigger();
-    EXPECT_EQ(h.state.GameMode, 3);
+    EXPECT_EQ(h.flow->Mode(), 3);
     EXPECT_TRUE(window->ModeItem(3)->isChecked());
     EXPECT_FALSE(window->ModeItem(2)->isChecked());
     EXPECT_TRUE(window->Board()->isVisible());
@@ -475,7 +470,7 @@ TEST_F(Window, TheLevelMenuListsTheCatalogue)
     EXPECT_TRUE(window->LevelItem(2)->isVisible());
     EXPECT_FALSE(window->LevelItem(3)->isVisible());
     window->LevelItem(2)->trigger();
-    EXPECT_EQ(h.state.UserGK, 2);
+    EXPECT_EQ(h.flow->LevelReached(), 2);
 }
 
 TEST_F(Window, TheStripSpansTheWindowWithItsContentsCentred)
@@ -515,7 +510,7 @@ TEST_F(Window, ALevelMadeInTheEditorIsListedAtOnce)
     window->MainItem(QStringLiteral("霁岚--关卡编辑器"))->trigger();
     ASSERT_TRUE(window->LevelItem(3)->isVisible());
     EXPECT_EQ(window->LevelItem(3)->text(), QStringLiteral("3．丙"));
-    EXPECT_EQ(h.state.UserGK, 1); // the level in play goes on
+    EXPECT_EQ(h.flow->LevelReached(), 1); // the level in play goes on
     window->LevelItem(3)->trigger();
     EXPECT_EQ(h.board().TileCount(), 4);
     EXPECT_TRUE(h.boxes.shown.empty());
@@ -587,7 +582,7 @@ TEST_F(Window, AParticleTickRepaintsOnlyTheParticlesOldAndNewPlaces)
 {
     OpenStarryLevel();
     BoardView* board = window->Board();
-    const Particles& particles = h.controller->GetParticles();
+    const Particles& particles = h.parts->particles;
     const auto placesNow = [&] {
         QRegion places;
         for (int i = 1; i <= Particles::kCount; ++i) {
@@ -624,7 +619,7 @@ TEST_F(Window, AParticleTickRepaintsOnlyTheParticlesOldAndNewPlaces)
     };
     places &= board->rect();
     EXPECT_TRUE((places - spy.painted).isEmpty()) << "a particle's old or new place was not repainted";
-    const QSize picture = board->ScaledSize(particles.Picture().size());
+    const QSize picture = board->Geometry().ScaledSize(particles.Picture().size());
     ASSERT_GT(picture.width(), particles.Picture().width()) << "the board is not drawn larger";
     EXPECT_LE(area(spy.painted), 4 * Particles::kCount * picture.width() * picture.height())
         << "more than the particles' places was repainted";
@@ -664,10 +659,9 @@ TEST_F(Window, AFewPiecesRepaintedAtOnceLookAsAFullRepaint)
         // The mask moves onto the tile under one of the stars, in the same
         // repaint as the stars.
         for (int i = 1; i <= Particles::kCount; ++i) {
-            const QPoint at = board->ToTwips(QPointF(board->ParticleRect(i).center()));
-            const Cell cell = h.game().Geometry().CellAt(at.x(), at.y());
-            if (cells.InField(cell) && cells.View(cells.CellNumber(cell)).visible) {
-                h.game().HoverTile(cells.CellNumber(cell));
+            const Cell cell = board->Geometry().CellUnder(board->ParticleRect(i).center());
+            if (cells.InField(cell) && h.Shown(cells.CellNumber(cell))) {
+                h.round().Hover(cell);
                 ++underAStar;
                 break;
             }
@@ -684,7 +678,7 @@ TEST_F(Window, AFewPiecesRepaintedAtOnceLookAsAFullRepaint)
             }
         }
         ASSERT_EQ(wrong, 0) << "tick " << tick << ": the repaint left pixels unlike a full repaint";
-        const QImage& picture = h.controller->GetParticles().Picture();
+        const QImage& picture = h.parts->particles.Picture();
         const QRgb star = QColor(picture.pixel(picture.width() / 2, picture.height() / 2)).rgb();
         for (int i = 1; i <= Particles::kCount; ++i) {
             const QPoint centre = board->ParticleRect(i).center();
@@ -714,8 +708,8 @@ TEST_F(Window, MinimisingPausesTheLevel)
     Open(2);
     window->setWindowState(Qt::WindowMinimized);
     QApplication::processEvents();
-    EXPECT_FALSE(h.game().ClockRunning());
-    EXPECT_EQ(h.game().GetOverlay().picture, OverlayPicture::Paused);
+    EXPECT_FALSE(h.round().ClockRunning());
+    EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::Paused);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include "GameHarness.h"
 #include "presentation/BoardView.h"
+#include "presentation/HaloLabel.h"
 #include "presentation/FrmMain.h"
 #include "presentation/Pictures.h"
 #include "presentation/ToolStrip.h"
@@ -34,7 +35,7 @@ protected:
     {
         h.folder.WriteGame({Spec(QStringLiteral("甲"), QStringLiteral("a"), 12, 8, 40)});
         h.Start(2);
-        window = std::make_unique<FrmMain>(*h.controller, FrmMain::LevelTools{});
+        window = std::make_unique<FrmMain>(*h.parts, FrmMain::LevelTools{});
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         ASSERT_EQ(window->devicePixelRatioF(), ExpectedPixelRatio());
@@ -55,8 +56,23 @@ protected:
 // alone: the board area is 11730 twips wide, whatever its pixels.
 QPointF OnScreen(const BoardView& board, double xTwips, double yTwips)
 {
-    const double perTwip = board.width() / static_cast<double>(Game::kBoardWidth);
+    const double perTwip = board.width() / static_cast<double>(kBoardAreaWidth);
     return {xTwips * perTwip, yTwips * perTwip};
+}
+
+// Where a cell's tile lies in the board area's twips: at its cell's corner,
+// the picture at its own size.
+struct TwipRect {
+    double left, top, width, height;
+};
+TwipRect TileTwips(GameHarness& h, int cellNumber)
+{
+    const Board& board = h.board();
+    const Cell cell = board.CellOf(cellNumber);
+    const CellGeometry g = CellGeometry::For(kBoardAreaWidth, kBoardAreaHeight, board.MaxX(), board.MaxY());
+    const QImage& picture = h.flow->CurrentLevel()->pictures.Tile(board.At(cell));
+    return {double(g.Left(cell.x)), double(g.Top(cell.y)), double(picture.width() * kTwipsPerPixel),
+            double(picture.height() * kTwipsPerPixel)};
 }
 
 TEST_F(Scaling, TilesKeepTheBoardsShapeAndAClickLandsOnTheTileUnderIt)
@@ -66,8 +82,8 @@ TEST_F(Scaling, TilesKeepTheBoardsShapeAndAClickLandsOnTheTileUnderIt)
     for (const QSize& size : kSizes) {
         SCOPED_TRACE(QStringLiteral("%1×%2").arg(size.width()).arg(size.height()).toStdString());
         ResizeTo(size);
-        EXPECT_NEAR(board->width() * double(Game::kBoardHeight), board->height() * double(Game::kBoardWidth),
-                    Game::kBoardWidth + Game::kBoardHeight)
+        EXPECT_NEAR(board->width() * double(kBoardAreaHeight), board->height() * double(kBoardAreaWidth),
+                    kBoardAreaWidth + kBoardAreaHeight)
             << "the board lost its shape";
         EXPECT_TRUE(window->rect().contains(board->geometry()));
         EXPECT_GE(board->y(), window->Strip()->geometry().bottom());
@@ -81,9 +97,9 @@ TEST_F(Scaling, TilesKeepTheBoardsShapeAndAClickLandsOnTheTileUnderIt)
         const qreal dpr = shot.devicePixelRatio();
         ASSERT_EQ(dpr, ExpectedPixelRatio());
         const Board& cells = h.board();
-        const Level& level = *h.game().CurrentLevel();
+        const Level& level = *h.flow->CurrentLevel();
         for (const int n : {1, 14, cells.CellCount()}) {
-            const auto r = h.game().TileRect(n);
+            const TwipRect r = TileTwips(h, n);
             const QPointF inside = OnScreen(*board, r.left + 1.5 * kTwipsPerPixel, r.top + 1.5 * kTwipsPerPixel) * dpr;
             const QColor want = level.pictures.Tile(cells.At(cells.CellOf(n))).pixelColor(1, 1);
             const QColor got = shot.pixelColor(inside.toPoint());
@@ -96,25 +112,25 @@ TEST_F(Scaling, TilesKeepTheBoardsShapeAndAClickLandsOnTheTileUnderIt)
         // The pointer over the middle of a tile hovers it; a left click
         // selects it; a right click lets it go.
         for (const int n : {1, 14, cells.CellCount()}) {
-            const auto r = h.game().TileRect(n);
+            const TwipRect r = TileTwips(h, n);
             const QPoint centre = OnScreen(*board, r.left + r.width / 2.0, r.top + r.height / 2.0).toPoint();
             QMouseEvent move(QEvent::MouseMove, centre, board->mapToGlobal(centre), Qt::NoButton, Qt::NoButton,
                              Qt::NoModifier);
             QApplication::sendEvent(board, &move);
-            EXPECT_EQ(h.game().HoverMask().left, r.left) << "cell " << n;
-            EXPECT_EQ(h.game().HoverMask().top, r.top) << "cell " << n;
+            EXPECT_TRUE(h.round().CursorShown()) << "cell " << n;
+            EXPECT_EQ(h.round().CursorCell(), cells.CellOf(n)) << "cell " << n;
             QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, centre);
-            ASSERT_TRUE(h.game().Selected()) << "cell " << n;
-            const Cell selected = h.game().FirstSelected();
+            ASSERT_TRUE(h.round().Selection().has_value()) << "cell " << n;
+            const Cell selected = h.round().Selection().value();
             EXPECT_EQ(cells.CellNumber(selected), n);
             QTest::mouseClick(board, Qt::RightButton, Qt::NoModifier, centre);
-            EXPECT_FALSE(h.game().Selected());
+            EXPECT_FALSE(h.round().Selection().has_value());
         }
         // Off the tiles, into the blank margin: the hover mask goes.
         QMouseEvent away(QEvent::MouseMove, QPointF(1, 1), board->mapToGlobal(QPointF(1, 1)), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(board, &away);
-        ASSERT_FALSE(h.game().HoverMask().visible);
+        ASSERT_FALSE(h.round().CursorShown());
     }
 }
 
