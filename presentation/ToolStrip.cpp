@@ -136,7 +136,7 @@ void TimeBar::paintEvent(QPaintEvent*)
         const qreal dpr = devicePixelRatioF();
         const QSize pixels = (QSizeF(barWidth_, height()) * dpr).toSize();
         if (stretched_.size() != pixels || stretched_.devicePixelRatio() != dpr) {
-            stretched_ = WindowPicture(QStringLiteral("timebar.png"), {200, 17})
+            stretched_ = WindowPicture(QStringLiteral("timebar.png"))
                              .scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             stretched_.setDevicePixelRatio(dpr);
         }
@@ -148,7 +148,7 @@ ToolStrip::ToolStrip(MainController& controller, QWidget* parent)
     : QWidget(parent), controller_(controller), toolbar_(controller.GetToolbar())
 {
     setMouseTracking(true);
-    picture_ = WindowPicture(QStringLiteral("toolbar.png"), {1007, 59});
+    picture_ = WindowPicture(QStringLiteral("toolbar.png"));
     const QCursor pointer = ToolbarPointer();
 
     for (const auto& [button, twips] : {std::pair{Toolbar::MenuButton::Main, QRect(200, 80, 1050, 300)},
