@@ -25,16 +25,19 @@ namespace daz::PictureCache {
 // pixels (a level edited and read again) put something in it that changes
 // with them, such as the source's QImage::cacheKey().
 //
-// The cache holds up to kLimitKb of pixels, the least recently used going
-// first; a pixmap that was handed out stays valid after it leaves.
+// The cache holds up to kLimitKb of pixels (other users of QPixmapCache,
+// such as the styles, included), the least recently used going first; a
+// pixmap that was handed out stays valid after it leaves.
 //
 //     const QPixmap tile = PictureCache::Scaled(QStringLiteral("levels/08-hanzi#3"), image,
 //                                               QSize(48, 46), devicePixelRatioF());
 //     painter.drawPixmap(at, tile); // 48 × 46 logical pixels, one to one
 
-// Enough for the largest shipped level's tiles and background at twice the
-// resolution in a maximised window (some 25 MB), with the window's own
-// pictures, and room for a second size of all of it.
+// The cache's limit, set on first use. A main window maximised on a screen
+// of 1920 × 1080 logical pixels at twice the resolution draws the largest
+// shipped level's tiles in some 3 MB, its background in 20 MB and the
+// strip in 3.5 MB; the rest holds the same at the window's first size, so
+// that going back and forth costs no scaling.
 inline constexpr int kLimitKb = 48 * 1024;
 
 // `source` smoothly scaled to logicalSize × dpr device pixels (each side
