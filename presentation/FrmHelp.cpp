@@ -12,7 +12,7 @@ namespace daz {
 FrmHelp::FrmHelp(QWidget* parent) : QDialog(parent), view_(new QPlainTextEdit(this))
 {
     setWindowTitle(QStringLiteral("主题帮助"));
-    setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"), {32, 32}, QStringLiteral("连"))));
+    setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"))));
     setAutoFillBackground(true);
     QPalette paper = palette();
     paper.setColor(QPalette::Window, QColor(0xF6, 0xEE, 0xDC));

@@ -3,9 +3,6 @@
 #include <algorithm>
 
 #include <QLabel>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
 
 #include "platform/MessageBoxes.h"
 #include "game/GameFlow.h"
@@ -15,46 +12,11 @@ namespace {
 
 constexpr unsigned kCaptionColour = 0x0080FF; // orange
 
-// Drawn when the program's own pictures are missing.
-QPixmap StandInBackground()
-{
-    QPixmap picture(460, 106);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient fill(0, 0, 0, 106);
-    fill.setColorAt(0, QColor(46, 139, 120));
-    fill.setColorAt(1, QColor(20, 84, 74));
-    QPainterPath panel;
-    panel.addRoundedRect(QRectF(4, 6, 452, 94), 22, 22);
-    painter.fillPath(panel, fill);
-    painter.setPen(QPen(QColor(230, 190, 90), 3));
-    painter.drawPath(panel);
-    QFont font = painter.font();
-    font.setPixelSize(44);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(QColor(255, 236, 170));
-    painter.drawText(QRect(0, 6, 460, 94), Qt::AlignCenter, platform::ApplicationTitle());
-    return picture;
-}
-
-QPixmap StandInBar()
-{
-    QPixmap picture(300, 11);
-    QPainter painter(&picture);
-    QLinearGradient fill(0, 0, 300, 0);
-    fill.setColorAt(0, QColor(255, 150, 30));
-    fill.setColorAt(1, QColor(250, 210, 60));
-    painter.fillRect(picture.rect(), fill);
-    return picture;
-}
-
 } // namespace
 
 FrmLong::FrmLong(platform::InstanceLock& lock, platform::MessageBoxes& boxes, platform::TimerFactory& timers,
                  QWidget* parent)
-    : ShapedWindow(kClientSize, Qt::white, Picture(QStringLiteral(":/splash.png"), StandInBackground), parent),
+    : ShapedWindow(kClientSize, Qt::white, ScreenPicture(QStringLiteral(":/splash.png")), parent),
       splash_(lock, boxes, timers), caption_(new QLabel(QStringLiteral("程序加载中："), this)),
       bar_(new QLabel(this))
 {
@@ -80,7 +42,7 @@ FrmLong::FrmLong(platform::InstanceLock& lock, platform::MessageBoxes& boxes, pl
 
     bar_->setObjectName(QStringLiteral("ImgSM"));
     bar_->setScaledContents(true);
-    bar_->setPixmap(Picture(QStringLiteral(":/loading-bar.png"), StandInBar));
+    bar_->setPixmap(ScreenPicture(QStringLiteral(":/loading-bar.png")));
     ShowBar();
 
     splash_.barChanged = [this] { ShowBar(); };

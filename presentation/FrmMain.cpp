@@ -45,7 +45,7 @@ FrmMain::FrmMain(GameParts& parts, LevelTools tools)
       credits_(new QLabel(QStringLiteral("霁岚连连看 · 原创游戏　　© 霁岚工作室"), this))
 {
     setWindowTitle(GameFlow::WindowCaption());
-    setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"), {32, 32}, QStringLiteral("连"))));
+    setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"))));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(0xF6, 0xEE, 0xDC));

@@ -4,53 +4,10 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
-
-#include "platform/MessageBoxes.h"
 
 namespace daz {
 namespace {
-
-QPixmap StandInBackground()
-{
-    QPixmap picture(360, 365);
-    picture.fill(Qt::black);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-
-    QPainterPath panel;
-    panel.addRoundedRect(QRectF(14, 6, 332, 302), 24, 24);
-    QLinearGradient night(0, 6, 0, 308);
-    night.setColorAt(0, QColor(38, 48, 110));
-    night.setColorAt(1, QColor(22, 28, 70));
-    painter.fillPath(panel, night);
-    painter.setPen(QPen(QColor(214, 170, 80), 3));
-    painter.drawPath(panel);
-
-    QFont font = painter.font();
-    font.setPixelSize(34);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(QColor(250, 214, 120));
-    painter.drawText(QRect(14, 16, 332, 64), Qt::AlignCenter, platform::ApplicationTitle());
-
-    // A box under each entry.
-    painter.setPen(QPen(QColor(214, 170, 80), 2));
-    for (const auto& entry : ModeChooser::Entries()) {
-        const QRectF box = QRectF(PxRect(ModeChooser::EntryRect(entry.index))).adjusted(-14, -3, 14, 3);
-        painter.setBrush(QColor(16, 20, 52));
-        painter.drawRoundedRect(box, 14, 14);
-    }
-
-    // A paper strip under the description line.
-    painter.setPen(QPen(QColor(150, 100, 50), 2));
-    painter.setBrush(QColor(250, 238, 205));
-    painter.drawRoundedRect(QRectF(36, 318, 288, 44), 6, 6);
-    return picture;
-}
 
 void SetTextColour(QLabel& label, unsigned bgr)
 {
@@ -62,7 +19,7 @@ void SetTextColour(QLabel& label, unsigned bgr)
 } // namespace
 
 FrmSysSet::FrmSysSet(platform::EffectPlayer& effects, DataFolders folders, QWidget* parent)
-    : ShapedWindow(kClientSize, Qt::black, Picture(QStringLiteral(":/chooser.png"), StandInBackground), parent),
+    : ShapedWindow(kClientSize, Qt::black, ScreenPicture(QStringLiteral(":/chooser.png")), parent),
       chooser_(effects, std::move(folders)), description_(new QLabel(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);

@@ -2,10 +2,8 @@
 
 #include <array>
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QHash>
-#include <QPainter>
 
 namespace daz {
 
@@ -23,21 +21,6 @@ QColor PaletteColour(int index)
     };
     return QColor::fromRgb(kPalette[static_cast<std::size_t>(index & 15)]);
 }
-
-namespace {
-
-QPixmap StandIn(const QString& name, QSize size)
-{
-    QPixmap pixmap(size.isEmpty() ? QSize(32, 32) : size);
-    pixmap.fill(QColor(0xF4, 0xE9, 0xD0));
-    QPainter p(&pixmap);
-    p.setPen(QColor(0x8A, 0x5A, 0x2B));
-    p.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
-    p.drawText(pixmap.rect(), Qt::AlignCenter, name);
-    return pixmap;
-}
-
-} // namespace
 
 QString SharperName(const QString& name)
 {
@@ -58,7 +41,7 @@ QPixmap ScreenPicture(const QString& resource)
     return QPixmap(resource);
 }
 
-QPixmap WindowPicture(const QString& name, QSize fallbackSize, const QString& fallbackText)
+QPixmap WindowPicture(const QString& name)
 {
     static QHash<QString, QPixmap> cache;
     if (auto it = cache.constFind(name); it != cache.constEnd()) {
@@ -72,9 +55,7 @@ QPixmap WindowPicture(const QString& name, QSize fallbackSize, const QString& fa
     } else {
         pixmap = QPixmap(QStringLiteral(":/") + name);
     }
-    if (pixmap.isNull()) {
-        pixmap = StandIn(fallbackText, fallbackSize);
-    }
+    Q_ASSERT_X(!pixmap.isNull(), "WindowPicture", qPrintable(name));
     cache.insert(name, pixmap);
     return pixmap;
 }
@@ -83,27 +64,23 @@ QPixmap ImageList1(int entry)
 {
     if (entry >= 1 && entry <= 10) {
         const int digit = entry - 1;
-        return WindowPicture(QStringLiteral("digit%1.png").arg(digit), {15, 13}, QString::number(digit));
+        return WindowPicture(QStringLiteral("digit%1.png").arg(digit));
     }
     switch (entry) {
-    case 11: return WindowPicture(QStringLiteral("main-button.png"), {70, 20}, QStringLiteral("选关"));
-    case 12: return WindowPicture(QStringLiteral("main-button-hover.png"), {70, 20}, QStringLiteral("选关"));
-    case 13: return WindowPicture(QStringLiteral("paused.png"), {320, 200}, QStringLiteral("暂停中，点击继续"));
-    case 14: return WindowPicture(QStringLiteral("timed-out.png"), {320, 200}, QStringLiteral("时间到！"));
-    case 15: return WindowPicture(QStringLiteral("cleared.png"), {320, 200}, QStringLiteral("过关！点击进入下一关"));
-    case 16: return WindowPicture(QStringLiteral("mode-button.png"), {83, 20}, QStringLiteral("游戏模式"));
-    case 17: return WindowPicture(QStringLiteral("mode-button-hover.png"), {83, 20}, QStringLiteral("游戏模式"));
+    case 11: return WindowPicture(QStringLiteral("main-button.png"));
+    case 12: return WindowPicture(QStringLiteral("main-button-hover.png"));
+    case 13: return WindowPicture(QStringLiteral("paused.png"));
+    case 14: return WindowPicture(QStringLiteral("timed-out.png"));
+    case 15: return WindowPicture(QStringLiteral("cleared.png"));
+    case 16: return WindowPicture(QStringLiteral("mode-button.png"));
+    case 17: return WindowPicture(QStringLiteral("mode-button-hover.png"));
     default: return {};
     }
 }
 
 QCursor ToolbarPointer()
 {
-    const QPixmap pointer(QStringLiteral(":/pointer.png"));
-    if (pointer.isNull()) {
-        return QCursor(Qt::PointingHandCursor);
-    }
-    return QCursor(pointer, 9, 1);
+    return QCursor(QPixmap(QStringLiteral(":/pointer.png")), 9, 1);
 }
 
 } // namespace daz

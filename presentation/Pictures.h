@@ -18,12 +18,13 @@ QColor FromBgr(unsigned bgr);
 // The sixteen colours of the classic palette: 0 black … 15 white.
 QColor PaletteColour(int index);
 
-// The windows' own pictures, compiled into the program. A picture that
-// is missing from the resources is drawn plainly instead, with the text
-// given, so a window never shows a hole. Where the resources hold a copy at
-// twice the resolution ("name@2x.png"), that copy is given, with a device
-// pixel ratio of 2: its deviceIndependentSize() is the picture's own size.
-QPixmap WindowPicture(const QString& name, QSize fallbackSize, const QString& fallbackText = QString());
+// The windows' own pictures, compiled into the program ("toolbar.png").
+// Where the resources hold a copy at twice the resolution ("name@2x.png"),
+// that copy is given, with a device pixel ratio of 2: its
+// deviceIndependentSize() is the picture's own size. A name the resources
+// lack is a fault of the build: debug builds stop on it, others get a null
+// pixmap. Each picture is read once; later calls share it (one cacheKey()).
+QPixmap WindowPicture(const QString& name);
 
 // "toolbar.png" → "toolbar@2x.png".
 QString SharperName(const QString& name);

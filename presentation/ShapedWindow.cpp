@@ -151,10 +151,4 @@ void ShapedWindow::CentreOnScreen()
     move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
-QPixmap ShapedWindow::Picture(const QString& resource, const std::function<QPixmap()>& standIn)
-{
-    const QPixmap picture = ScreenPicture(resource);
-    return picture.isNull() ? standIn() : picture;
-}
-
 } // namespace daz

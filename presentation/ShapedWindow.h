@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include <QBitmap>
 #include <QColor>
 #include <QImage>
@@ -52,10 +50,6 @@ public:
 
     // Puts the window in the middle of its screen's work area.
     void CentreOnScreen();
-
-    // A picture of the program's resources, or the stand-in when the
-    // resource cannot be read.
-    static QPixmap Picture(const QString& resource, const std::function<QPixmap()>& standIn);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -10,6 +10,7 @@
 #include <QPainterPath>
 
 #include "presentation/GameParts.h"
+#include "presentation/PictureCache.h"
 #include "presentation/Pictures.h"
 
 namespace daz {
@@ -132,15 +133,10 @@ void TimeBar::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.fillRect(rect(), QColor(0x30, 0x22, 0x18));
     if (barWidth_ > 0) {
-        // The picture stretched to the time left, once each time it changes.
-        const qreal dpr = devicePixelRatioF();
-        const QSize pixels = (QSizeF(barWidth_, height()) * dpr).toSize();
-        if (stretched_.size() != pixels || stretched_.devicePixelRatio() != dpr) {
-            stretched_ = WindowPicture(QStringLiteral("timebar.png"), {200, 17})
-                             .scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            stretched_.setDevicePixelRatio(dpr);
-        }
-        p.drawPixmap(0, 0, stretched_);
+        // The picture stretched to the time left.
+        const QString name = QStringLiteral("timebar.png");
+        p.drawPixmap(0, 0, PictureCache::Scaled(name, WindowPicture(name).toImage(), QSize(barWidth_, height()),
+                                                devicePixelRatioF()));
     }
 }
 
@@ -148,7 +144,7 @@ ToolStrip::ToolStrip(GameParts& parts, QWidget* parent)
     : QWidget(parent), flow_(parts.flow), toolbar_(parts.toolbar)
 {
     setMouseTracking(true);
-    picture_ = WindowPicture(QStringLiteral("toolbar.png"), {1007, 59});
+    picture_ = WindowPicture(QStringLiteral("toolbar.png"));
     const QCursor pointer = ToolbarPointer();
 
     for (const auto& [button, twips] : {std::pair{Toolbar::MenuButton::Main, QRect(200, 80, 1050, 300)},
@@ -292,11 +288,14 @@ void ToolStrip::LayOutChildren()
 
 void ToolStrip::ScaleBackground()
 {
-    const qreal dpr = devicePixelRatioF();
-    background_ = QPixmap(size() * dpr);
-    background_.setDevicePixelRatio(dpr);
-    background_.fill(QColor(0xF6, 0xEE, 0xDC));
-    QPainter p(&background_);
+    // The width and the scale lay the picture out.
+    const QString name = QStringLiteral("toolbar.png strip at %1").arg(scale_, 0, 'g', 17);
+    background_ = PictureCache::Drawn(name, size(), devicePixelRatioF(), QColor(0xF6, 0xEE, 0xDC),
+                                      [this](QPainter& p) { DrawBackground(p); });
+}
+
+void ToolStrip::DrawBackground(QPainter& p) const
+{
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const double unit = kTwipsPerPixel * scale_; // screen pixels per picture pixel
     const double left = std::max(0, (width() - static_cast<int>(std::lround(kContentWidth * scale_))) / 2);

@@ -9,6 +9,8 @@
 
 #include "presentation/Toolbar.h"
 
+class QPainter;
+
 namespace daz {
 
 class GameFlow;
@@ -49,7 +51,6 @@ private:
     float timeLeft_ = 0;
     double scale_ = 1.0 / 15;
     int barWidth_ = 0;
-    QPixmap stretched_;
 };
 
 // The strip at the top of the main window: the two menu buttons, the
@@ -100,7 +101,10 @@ private:
     QLabel* AddText(const QString& text, QRect twips, QColor colour);
     void Place(QWidget* widget, QRect twips, bool text);
     void LayOutChildren();
+    // The background at the strip's size and screen, from the cache of
+    // pictures: drawn once per size, scale and screen.
     void ScaleBackground();
+    void DrawBackground(QPainter& p) const;
     void ShowToggle(QPushButton* toggle, bool music);
     void ShowLabels();
     void ShowSwitches();

@@ -18,6 +18,7 @@
 #include "leveldata/Formats.h"
 #include "leveldata/IniFile.h"
 #include "leveldata/ProgramPaths.h"
+#include "presentation/Pictures.h"
 
 namespace daz::testing {
 namespace {
@@ -332,6 +333,11 @@ TEST(ShippedPictures, ParticlesHelpAndTheWindowsPictures)
     EXPECT_FALSE(text.contains(QStringLiteral("程序所在")));
     EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[A-Za-z]\\\\"))));
 
+    // Every picture the windows name is compiled in: the main window's
+    // image list through its own call, the others by name.
+    for (int entry = 1; entry <= 17; ++entry) {
+        EXPECT_FALSE(ImageList1(entry).isNull()) << entry;
+    }
     const std::pair<const char*, QSize> pictures[] = {
         {"digit0.png", {15, 13}},     {"digit9.png", {15, 13}},       {"toolbar.png", {1007, 59}},
         {"splash.png", {460, 106}},   {"loading-bar.png", {300, 11}}, {"chooser.png", {360, 365}},

@@ -11,6 +11,7 @@
 #include "presentation/BoardView.h"
 #include "presentation/HaloLabel.h"
 #include "presentation/FrmMain.h"
+#include "presentation/PictureCache.h"
 #include "presentation/Pictures.h"
 #include "presentation/ToolStrip.h"
 
@@ -231,6 +232,27 @@ TEST(Pictures, EachSharperCopyIsItsPartnersDouble)
     const QPixmap paused = ImageList1(13);
     EXPECT_EQ(paused.devicePixelRatio(), 2.0);
     EXPECT_EQ(paused.deviceIndependentSize(), QSizeF(QImage(QStringLiteral(":/paused.png")).size()));
+}
+
+// A picture is scaled once per name, size and ratio; the next request for
+// the same is the same pixmap, whatever source comes with it.
+TEST(PictureCache, ScalesOncePerNameSizeAndRatio)
+{
+    QImage source(40, 30, QImage::Format_RGB32);
+    source.fill(Qt::red);
+    const QPixmap first = PictureCache::Scaled(QStringLiteral("test#1"), source, {60, 45}, 1.5);
+    EXPECT_EQ(first.size(), QSize(90, 68));
+    EXPECT_EQ(first.devicePixelRatio(), 1.5);
+    EXPECT_EQ(first.toImage().pixel(45, 34), QColor(Qt::red).rgb());
+    EXPECT_EQ(PictureCache::Scaled(QStringLiteral("test#1"), QImage(), {60, 45}, 1.5).cacheKey(), first.cacheKey());
+
+    const QPixmap sharper = PictureCache::Scaled(QStringLiteral("test#1"), source, {60, 45}, 2);
+    EXPECT_EQ(sharper.size(), QSize(120, 90));
+    EXPECT_EQ(sharper.devicePixelRatio(), 2.0);
+    EXPECT_EQ(PictureCache::Scaled(QStringLiteral("test#1"), source, {20, 15}, 1.5).size(), QSize(30, 23));
+    source.fill(Qt::blue);
+    EXPECT_EQ(PictureCache::Scaled(QStringLiteral("test#2"), source, {60, 45}, 1.5).toImage().pixel(45, 34),
+              QColor(Qt::blue).rgb());
 }
 
 } // namespace
