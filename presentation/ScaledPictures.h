@@ -11,10 +11,10 @@
 
 namespace daz {
 
-// The level's pictures as the board view draws them: smoothly scaled once
-// per scale and device pixel ratio, never while painting. The last few
-// scales are kept, so going back to a recent size (a window maximised and
-// restored) costs no scaling.
+// The level's pictures as the board view draws them at its scale and
+// device pixel ratio, taken from the picture cache when either changes and
+// never scaled while painting: going back to a recent size (a window
+// maximised and restored) costs no scaling.
 class ScaledPictures {
 public:
     struct Set {
@@ -29,16 +29,15 @@ public:
         QPixmap particle;
     };
 
-    // A new level: nothing scaled is kept.
-    void Clear() { sets_.clear(); }
+    // A new level: its pictures are looked up again.
+    void Clear() { filled_ = false; }
     // The pictures of level (null for none) at the geometry's scale and the
     // ratio, with the particles' sprite.
     const Set& At(const Level* level, const BoardGeometry& geometry, QSize area, qreal dpr, const QImage& particle);
 
 private:
-    static QPixmap Scale(const QImage& image, QSize size, qreal dpr);
-
-    std::vector<Set> sets_; // the newest first
+    Set set_;
+    bool filled_ = false;
 };
 
 } // namespace daz

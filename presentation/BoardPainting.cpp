@@ -1,0 +1,204 @@
+// The board view's painting: what a change of the round, the motion or
+// the particles exposes, and the paint of the exposed region.
+#include "BoardView.h"
+
+#include <algorithm>
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "presentation/RegionUnion.h"
+
+namespace daz {
+namespace {
+
+// Link paths are yellow (&H0000FFFF).
+const QColor kLinkColour(255, 255, 0);
+
+} // namespace
+
+void BoardView::BoardChanged()
+{
+    const Board& board = round_.GetBoard();
+    if (paintedCodes_.size() != static_cast<std::size_t>(board.CellCount()) + 1) {
+        LevelStarted();
+        return;
+    }
+    for (int n = 1; n <= board.CellCount(); ++n) {
+        const Cell cell = board.CellOf(n);
+        TileCode& painted = paintedCodes_[static_cast<std::size_t>(n)];
+        if (const TileCode now = board.At(cell); now != painted) {
+            update(TileRect(cell, painted));
+            update(TileRect(cell, now));
+            painted = now;
+        }
+    }
+}
+
+void BoardView::CellsChanged(Cell first, Cell second)
+{
+    for (const Cell cell : {first, second}) {
+        if (round_.GetBoard().InField(cell)) {
+            update(TileRect(cell));
+        }
+    }
+}
+
+void BoardView::HandChanged()
+{
+    const std::optional<Cell> selection = round_.Selection();
+    const std::optional<Cell> cursor =
+        round_.CursorShown() ? std::optional<Cell>(round_.CursorCell()) : std::nullopt;
+    if (selection != paintedSelection_) {
+        if (paintedSelection_) {
+            update(SelectionRect(*paintedSelection_));
+        }
+        if (selection) {
+            update(SelectionRect(*selection));
+        }
+        paintedSelection_ = selection;
+    }
+    if (cursor != paintedCursor_) {
+        if (paintedCursor_) {
+            update(CursorRect(*paintedCursor_));
+        }
+        if (cursor) {
+            update(CursorRect(*cursor));
+        }
+        paintedCursor_ = cursor;
+    }
+}
+
+void BoardView::PathChanged()
+{
+    const LinkPathFade& fade = parts_.motion.path;
+    update(PathRect(paintedPath_, paintedWidth_));
+    update(PathRect(fade.Path(), fade.Width()));
+    paintedPath_ = fade.Path();
+    paintedWidth_ = fade.Width();
+}
+
+void BoardView::ParticlesMoved()
+{
+    // Each particle's old and new place, nothing in between; one rectangle
+    // for both when they overlap, as they do for all but the stars. A
+    // particle that lands on the same pixels costs nothing.
+    std::array<QRect, 2 * Particles::kCount> rects;
+    std::size_t count = 0;
+    const QRect area = rect();
+    const auto add = [&](const QRect& r) {
+        if (const QRect inside = r & area; !inside.isEmpty()) {
+            rects[count++] = inside;
+        }
+    };
+    for (int i = 1; i <= Particles::kCount; ++i) {
+        QRect& painted = paintedParticles_[static_cast<std::size_t>(i)];
+        const QRect now = ParticleRect(i);
+        if (now != painted) {
+            if (now.intersects(painted)) {
+                add(now.united(painted));
+            } else {
+                add(painted);
+                add(now);
+            }
+            painted = now;
+        }
+    }
+    if (count == 1) {
+        update(rects[0]);
+    } else if (count > 1) {
+        update(UnionOf(rects, count));
+    }
+}
+
+void BoardView::paintEvent(QPaintEvent* event)
+{
+    const ScaledPictures::Set& pictures = scaled_.At(parts_.flow.CurrentLevel(), geometry_, size(),
+                                                     devicePixelRatioF(), parts_.particles.Picture());
+    const QRegion& region = event->region();
+    // A tick of the particles exposes up to twenty small rectangles far
+    // apart. They are painted in one pass, clipped to all of them, so that
+    // nothing between them is drawn: the background under each, then every
+    // tile that reaches into any of them in the order of the tiles' numbers
+    // (a larger picture lies over its right and lower neighbours), then the
+    // masks, the link path and the particles over them.
+    QPainter p(this);
+    p.setClipRegion(region);
+    for (const QRect& dirty : region) {
+        if (pictures.background.isNull()) {
+            p.fillRect(dirty, backColour_);
+        } else {
+            p.drawPixmap(dirty, pictures.background, QRectF(QPointF(dirty.topLeft()) * pictures.dpr,
+                                                            QSizeF(dirty.size()) * pictures.dpr).toAlignedRect());
+        }
+    }
+
+    const Board& board = round_.GetBoard();
+    const QSize reach = geometry_.ScaledSize(largestTile_);
+    cellsToPaint_.assign(static_cast<std::size_t>(board.CellCount()) + 1, 0);
+    int firstCell = board.CellCount() + 1;
+    int lastCell = 0;
+    for (const QRect& dirty : region) {
+        const auto [y0, y1] = geometry_.RowSpan(dirty.top(), dirty.bottom(), reach.height());
+        const auto [x0, x1] = geometry_.ColumnSpan(dirty.left(), dirty.right(), reach.width());
+        for (int y = y0; y <= y1; ++y) {
+            for (int x = x0; x <= x1; ++x) {
+                const int n = board.CellNumber(Cell{x, y});
+                cellsToPaint_[static_cast<std::size_t>(n)] = 1;
+                firstCell = std::min(firstCell, n);
+                lastCell = std::max(lastCell, n);
+            }
+        }
+    }
+    for (int n = firstCell; n <= lastCell; ++n) {
+        if (!cellsToPaint_[static_cast<std::size_t>(n)]) {
+            continue;
+        }
+        const Cell cell = board.CellOf(n);
+        const auto code = static_cast<std::size_t>(board.At(cell));
+        if (code < 1 || code >= pictures.tiles.size() || parts_.motion.hint.Hides(cell)) {
+            continue;
+        }
+        const QRect r(geometry_.Corner(cell), pictures.tileSizes[code]);
+        if (region.intersects(r)) {
+            p.drawPixmap(r, pictures.tiles[code]);
+        }
+    }
+
+    if (round_.HasLevel()) {
+        if (round_.CursorShown()) {
+            if (const QRect r = CursorRect(round_.CursorCell()); region.intersects(r)) {
+                p.drawPixmap(r, pictures.mb2);
+            }
+        }
+        if (const auto selection = round_.Selection()) {
+            if (const QRect r = SelectionRect(*selection); region.intersects(r)) {
+                p.drawPixmap(r, pictures.mb1);
+            }
+        }
+    }
+
+    if (const LinkPathFade& fade = parts_.motion.path; fade.Visible()) {
+        const double width = LineWidth(fade.Width());
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(kLinkColour, width, Qt::SolidLine, Qt::RoundCap));
+        for (int i = 0; i < fade.Path().segments; ++i) {
+            const QPointF from = geometry_.Centre(fade.Path().points[static_cast<std::size_t>(i)]);
+            const QPointF to = geometry_.Centre(fade.Path().points[static_cast<std::size_t>(i + 1)]);
+            if (region.intersects(LineRect(from, to, width))) {
+                p.drawLine(from, to);
+            }
+        }
+        p.setRenderHint(QPainter::Antialiasing, false);
+    }
+
+    if (!pictures.particle.isNull()) {
+        for (int i = 1; i <= Particles::kCount; ++i) {
+            if (const QRect r = ParticleRect(i); !r.isNull() && region.intersects(r)) {
+                p.drawPixmap(r, pictures.particle);
+            }
+        }
+    }
+}
+
+} // namespace daz
