@@ -12,9 +12,7 @@ bool Splash::Load()
 {
     lockResult_ = lock_.TryAcquire();
     if (lockResult_.outcome == platform::LockResult::Outcome::Running) {
-        boxes_.Show({QStringLiteral("程序已经运行，不能再次装载！"), QStringLiteral("警告"),
-                     platform::MessageIcon::Exclamation, platform::MessageButtons::Ok,
-                     platform::MessageAnswer::Ok});
+        platform::Warn(boxes_, QStringLiteral("程序已经运行，不能再次装载！"));
         return false;
     }
     timer_->Start();
