@@ -2,7 +2,6 @@
 
 #include "Levels.h"
 
-#include <QDir>
 #include <QImage>
 #include <QSize>
 
@@ -17,9 +16,5 @@ QImage PaintBackdrop(Backdrop backdrop);
 
 // The mean colour of a picture (tile corners are blended over it).
 QColor MeanColour(const QImage& image);
-
-// Particle_1.gif ... Particle_5.gif: flower, bubble, petal, cloud, star.
-QImage PaintParticle(int effect);
-void WriteParticles(const QDir& particleDir);
 
 } // namespace daz::datagen

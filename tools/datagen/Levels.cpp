@@ -4,6 +4,7 @@
 #include "Files.h"
 #include "Gif.h"
 #include "Paint.h"
+#include "Particles.h"
 #include "Texts.h"
 #include "TileLikeness.h"
 #include "Tiles.h"

@@ -8,10 +8,13 @@
 #include <QString>
 
 #include <cstdint>
+#include <numbers>
 
 class QPainter;
 
 namespace daz::datagen {
+
+inline constexpr double kPi = std::numbers::pi;
 
 // A small, fully reproducible random generator (SplitMix64): the pictures
 // must come out byte for byte the same on every run.
