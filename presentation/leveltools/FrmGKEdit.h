@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "leveldata/LevelEditor.h"
+#include "leveltools/LevelEditor.h"
 
 class QComboBox;
 class QKeyEvent;

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "leveldata/LevelModifier.h"
+#include "leveltools/LevelModifier.h"
 
 class QComboBox;
 class QKeyEvent;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "leveldata/LevelToolContext.h"
+#include "leveltools/LevelToolContext.h"
 
 class QWidget;
 

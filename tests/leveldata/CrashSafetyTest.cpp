@@ -33,7 +33,7 @@
 #include "TestFiles.h"
 #include "leveldata/FileReplace.h"
 #include "leveldata/Formats.h"
-#include "leveldata/LevelEditor.h"
+#include "leveltools/LevelEditor.h"
 
 namespace daz {
 namespace {

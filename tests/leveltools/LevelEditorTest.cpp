@@ -5,7 +5,7 @@
 
 #include "PipeTrap.h"
 #include "ToolFolder.h"
-#include "leveldata/LevelEditor.h"
+#include "leveltools/LevelEditor.h"
 
 namespace daz {
 namespace {

@@ -15,8 +15,8 @@
 #include "FakeMessageBoxes.h"
 #include "FileBytes.h"
 #include "leveldata/IniFile.h"
-#include "leveldata/LevelToolChecks.h"
-#include "leveldata/LevelToolContext.h"
+#include "leveltools/LevelToolChecks.h"
+#include "leveltools/LevelToolContext.h"
 
 namespace daz::testing {
 

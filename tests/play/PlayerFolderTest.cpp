@@ -13,8 +13,8 @@
 #include "GameHarness.h"
 #include "game/PlayerFolder.h"
 #include "leveldata/Formats.h"
-#include "leveldata/LevelEditor.h"
-#include "leveldata/LevelModifier.h"
+#include "leveltools/LevelEditor.h"
+#include "leveltools/LevelModifier.h"
 
 namespace daz::testing {
 namespace {

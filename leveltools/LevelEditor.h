@@ -6,8 +6,8 @@
 
 #include <QString>
 
-#include "leveldata/LevelToolChecks.h"
-#include "leveldata/LevelToolContext.h"
+#include "leveltools/LevelToolChecks.h"
+#include "leveltools/LevelToolContext.h"
 
 namespace daz {
 

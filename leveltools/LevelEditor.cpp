@@ -6,10 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "Conversions.h"
-#include "Formats.h"
-#include "LevelFiles.h"
-#include "ProgramPaths.h"
+#include "leveldata/Conversions.h"
+#include "leveldata/Formats.h"
+#include "leveldata/LevelFiles.h"
+#include "leveldata/ProgramPaths.h"
 
 namespace daz {
 namespace {
