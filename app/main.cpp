@@ -211,7 +211,7 @@ int main(int argc, char** argv)
                                                       MainServices{boxes, desktop, effects, music, timers, random});
         if (!canSave)
             controller->DisableSaving();
-        tools = std::make_unique<LevelToolContext>(LevelToolContext{controller->Ini(), boxes, dialogs, state.MediaName});
+        tools = std::make_unique<LevelToolContext>(LevelToolContext{controller->Ini(), boxes, dialogs});
         window = std::make_unique<FrmMain>(
             *controller, FrmMain::LevelTools{[&](QWidget* parent) { return OpenLevelEditor(parent, *tools); },
                                              [&](QWidget* parent) { OpenLevelModifier(parent, *tools); }});

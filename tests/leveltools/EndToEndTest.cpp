@@ -45,7 +45,7 @@ TEST(LevelToolsEndToEnd, ALevelMadeInTheEditorIsPlayedAfterTheNextStart)
 
     FakeDialogs dialogs;
     {
-        LevelToolContext context{h.controller->Ini(), h.boxes, dialogs, h.state.MediaName};
+        LevelToolContext context{h.controller->Ini(), h.boxes, dialogs};
         FrmGKEdit editor(context, nullptr);
         editor.NameField()->setText(QStringLiteral("星空"));
         editor.SourceField()->setText(pictures.path());
@@ -89,7 +89,7 @@ TEST(LevelToolsEndToEnd, ALevelMadeInTheEditorIsPlayedAfterTheNextStart)
 
     // The modifier lists the level too and changes its size for its next load.
     {
-        LevelToolContext context{h.controller->Ini(), h.boxes, dialogs, h.state.MediaName};
+        LevelToolContext context{h.controller->Ini(), h.boxes, dialogs};
         FrmGKXG modifier(context, nullptr);
         ASSERT_EQ(modifier.LevelList()->count(), 3);
         modifier.LevelList()->setCurrentIndex(2);

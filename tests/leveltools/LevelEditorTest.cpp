@@ -188,12 +188,12 @@ TEST_F(Editor, FileDialogsFillTheFieldsOrEmptyThem)
     dialogs.files = {Outside("music/song.mp3"), std::nullopt};
     editor.ChooseMusic();
     EXPECT_EQ(editor.fields.music, Outside("music/song.mp3"));
-    EXPECT_EQ(mediaName, "song.mp3");
+    EXPECT_EQ(editor.MusicName(), "song.mp3");
     EXPECT_EQ(dialogs.fileRequests[2].description, "媒体文件");
     EXPECT_EQ(dialogs.fileRequests[2].patterns, (QStringList{"*.mp3", "*.mid", "*.midi", "*.wav", "*.ogg"}));
     editor.ChooseMusic();
     EXPECT_TRUE(editor.fields.music.isEmpty());
-    EXPECT_EQ(mediaName, "song.mp3");
+    EXPECT_EQ(editor.MusicName(), "song.mp3");
 
     editor.fields.backColour = 0x123456;
     dialogs.colours = {0x0080FF, std::nullopt};

@@ -125,8 +125,7 @@ protected:
     FakeMessageBoxes boxes;
     FakeDialogs dialogs;
     IniAccess ini{root.path() + QStringLiteral("/program"), boxes};
-    QString mediaName = QStringLiteral("playing.mp3"); // the game's music name
-    LevelToolContext context{ini, boxes, dialogs, mediaName};
+    LevelToolContext context{ini, boxes, dialogs};
 };
 
 } // namespace daz::testing

@@ -78,8 +78,7 @@ TEST_F(PlayerFolder, NewShippedLevelsJoinThePlayersCatalogueAndNothingOfThePlaye
     TestProgramFolder pictures;
     pictures.WriteLevel(Spec(QStringLiteral("mine"), QStringLiteral("mine")));
     FakeDialogs dialogs;
-    QString mediaName;
-    LevelToolContext context{ini, h.boxes, dialogs, mediaName};
+    LevelToolContext context{ini, h.boxes, dialogs};
     LevelEditor editor(context);
     editor.fields.name = QStringLiteral("我的关卡");
     editor.fields.sourceFolder = pictures.File(QStringLiteral("levels/mine"));
@@ -131,8 +130,7 @@ TEST_F(PlayerFolder, TheModifierChangesAShippedLevelInThePlayersCopyWhichIsTheOn
     ASSERT_TRUE(Prepare().canSave);
 
     FakeDialogs dialogs;
-    QString mediaName;
-    LevelToolContext context{ini, h.boxes, dialogs, mediaName};
+    LevelToolContext context{ini, h.boxes, dialogs};
     LevelModifier modifier(context);
     modifier.Load();
     modifier.ChooseLevel(0);
@@ -348,8 +346,7 @@ TEST_F(PlayerFolder, StoredPathsThatLeaveTheirFolderAreRefusedAndNothingOutsideI
 
     // The modifier refuses the level outside, and writes nothing there.
     FakeDialogs dialogs;
-    QString mediaName;
-    LevelToolContext context{packIni, h.boxes, dialogs, mediaName};
+    LevelToolContext context{packIni, h.boxes, dialogs};
     LevelModifier modifier(context);
     modifier.Load();
     modifier.ChooseLevel(0);
