@@ -27,7 +27,7 @@
 #include "presentation/FrmMain.h"
 #include "presentation/FrmSysSet.h"
 #include "presentation/MainController.h"
-#include "game/PlayerFolder.h"
+#include "leveldata/PlayerFolder.h"
 #include "leveldata/DataFolders.h"
 #include "leveldata/ErrorTexts.h"
 #include "presentation/leveltools/LevelTools.h"

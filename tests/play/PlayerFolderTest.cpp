@@ -11,8 +11,8 @@
 #include "FakeDialogs.h"
 #include "FileBytes.h"
 #include "GameHarness.h"
-#include "game/PlayerFolder.h"
 #include "leveldata/Formats.h"
+#include "leveldata/PlayerFolder.h"
 #include "leveltools/LevelEditor.h"
 #include "leveltools/LevelModifier.h"
 
