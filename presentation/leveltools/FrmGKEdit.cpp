@@ -20,7 +20,6 @@ using tools::ToQRect;
 
 constexpr int kNumber = LevelEditor::kNumberMaxLength;
 const QString kOpen = QStringLiteral("open");
-const QString kOpenText = QStringLiteral("…");
 const QString kOkText = QStringLiteral("确定");
 const QString kCloseText = QStringLiteral("关闭");
 
@@ -32,13 +31,7 @@ FrmGKEdit::FrmGKEdit(LevelToolContext& context, QWidget* parent)
     setWindowTitle(Caption());
     setFixedSize(layout::kWidth, layout::kHeight);
     setMouseTracking(true);
-    background_ = tools::WindowBackground(
-        QStringLiteral("editor-background.png"), size(), QStringLiteral("霁岚关卡编辑器"),
-        {{layout::txtGName, QStringLiteral("关卡名称")},    {layout::txtGPath, QStringLiteral("图片目录")},
-         {layout::txtGPhotoSum, QStringLiteral("图片张数")}, {layout::txtGMaxX, QStringLiteral("横向列数")},
-         {layout::txtGMaxY, QStringLiteral("纵向行数")},     {layout::picGBackColor, QStringLiteral("背景颜色")},
-         {layout::txtGGameBack, QStringLiteral("背景图片")}, {layout::txtGMedia, QStringLiteral("背景音乐")},
-         {layout::CobList, QStringLiteral("飘动效果")},      {layout::txtQM, QStringLiteral("制作者")}});
+    background_ = tools::ToolPicture(QStringLiteral("editor-background.png"));
 
     // Created in tab order.
     txtGName_ = MakeField(this, layout::txtGName, LevelEditor::kNameMaxLength, false, QStringLiteral("关卡名称"));
@@ -56,11 +49,11 @@ FrmGKEdit::FrmGKEdit(LevelToolContext& context, QWidget* parent)
     cobList_->setAccessibleName(QStringLiteral("飘动效果"));
     txtQM_ = MakeField(this, layout::txtQM, LevelEditor::kMakerMaxLength, false, QStringLiteral("制作者"));
 
-    comtGPath_ = MakePictureButton(this, layout::ComtGPath, kOpen, kOpenText, QStringLiteral("选择图片目录"));
-    comGGameBack_ = MakePictureButton(this, layout::ComGGameBack, kOpen, kOpenText, QStringLiteral("选择背景图片"));
-    comGMedia_ = MakePictureButton(this, layout::ComGMedia, kOpen, kOpenText, QStringLiteral("选择背景音乐"));
-    comOK_ = MakePictureButton(this, layout::ComOK, QStringLiteral("ok"), kOkText, kOkText);
-    comESC_ = MakePictureButton(this, layout::ComESC, QStringLiteral("esc"), kCloseText, kCloseText);
+    comtGPath_ = MakePictureButton(this, layout::ComtGPath, kOpen, QStringLiteral("选择图片目录"));
+    comGGameBack_ = MakePictureButton(this, layout::ComGGameBack, kOpen, QStringLiteral("选择背景图片"));
+    comGMedia_ = MakePictureButton(this, layout::ComGMedia, kOpen, QStringLiteral("选择背景音乐"));
+    comOK_ = MakePictureButton(this, layout::ComOK, QStringLiteral("ok"), kOkText);
+    comESC_ = MakePictureButton(this, layout::ComESC, QStringLiteral("esc"), kCloseText);
 
     connect(comtGPath_, &QAbstractButton::clicked, this, &FrmGKEdit::ChooseSourceFolder);
     connect(comGGameBack_, &QAbstractButton::clicked, this, [this] {

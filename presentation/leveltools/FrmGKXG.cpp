@@ -20,7 +20,6 @@ using tools::ToQRect;
 
 constexpr int kNumber = LevelModifier::kNumberMaxLength;
 const QString kOpen = QStringLiteral("open");
-const QString kOpenText = QStringLiteral("…");
 const QString kOkText = QStringLiteral("确定");
 const QString kCloseText = QStringLiteral("关闭");
 
@@ -31,12 +30,7 @@ FrmGKXG::FrmGKXG(LevelToolContext& context, QWidget* parent) : QDialog(parent), 
     setWindowTitle(Caption());
     setFixedSize(layout::kWidth, layout::kHeight);
     setMouseTracking(true);
-    background_ = tools::WindowBackground(
-        QStringLiteral("modifier-background.png"), size(), QStringLiteral("霁岚关卡修改器"),
-        {{layout::cobGKName, QStringLiteral("选择关卡")},    {layout::txtMaxX, QStringLiteral("横向列数")},
-         {layout::txtMaxY, QStringLiteral("纵向行数")},      {layout::picGBackColor, QStringLiteral("背景颜色")},
-         {layout::txtGGameBack, QStringLiteral("背景图片")}, {layout::txtGMedia, QStringLiteral("背景音乐")},
-         {layout::CobList, QStringLiteral("飘动效果")}});
+    background_ = tools::ToolPicture(QStringLiteral("modifier-background.png"));
 
     cobGKName_ = new QComboBox(this);
     cobGKName_->setGeometry(ToQRect(layout::cobGKName));
@@ -52,10 +46,10 @@ FrmGKXG::FrmGKXG(LevelToolContext& context, QWidget* parent) : QDialog(parent), 
     cobList_->addItems(ParticleEffectNames());
     cobList_->setAccessibleName(QStringLiteral("飘动效果"));
 
-    comGGameBack_ = MakePictureButton(this, layout::ComGGameBack, kOpen, kOpenText, QStringLiteral("选择背景图片"));
-    comGMedia_ = MakePictureButton(this, layout::ComGMedia, kOpen, kOpenText, QStringLiteral("选择背景音乐"));
-    comOK_ = MakePictureButton(this, layout::ComOK, QStringLiteral("ok"), kOkText, kOkText);
-    comESC_ = MakePictureButton(this, layout::ComESC, QStringLiteral("esc"), kCloseText, kCloseText);
+    comGGameBack_ = MakePictureButton(this, layout::ComGGameBack, kOpen, QStringLiteral("选择背景图片"));
+    comGMedia_ = MakePictureButton(this, layout::ComGMedia, kOpen, QStringLiteral("选择背景音乐"));
+    comOK_ = MakePictureButton(this, layout::ComOK, QStringLiteral("ok"), kOkText);
+    comESC_ = MakePictureButton(this, layout::ComESC, QStringLiteral("esc"), kCloseText);
 
     modifier_.Load();
     cobGKName_->addItems(modifier_.LevelItems());

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -26,53 +25,10 @@ QColor PaintColour(std::int32_t bgr)
 
 } // namespace
 
-QPixmap ToolPicture(const QString& name, QSize size, const QString& standInText, bool hover)
+QPixmap ToolPicture(const QString& name)
 {
     QPixmap picture = ScreenPicture(QStringLiteral(":/") + name);
-    if (!picture.isNull())
-        return picture;
-
-    picture = QPixmap(size);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QColor(0x2e, 0x6b, 0x5a));
-    painter.setBrush(hover ? QColor(0x6f, 0xc8, 0xa8) : QColor(0x3f, 0x9f, 0x82));
-    painter.drawRoundedRect(QRectF(picture.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
-    painter.setPen(Qt::white);
-    painter.drawText(picture.rect(), Qt::AlignCenter, standInText);
-    return picture;
-}
-
-QPixmap WindowBackground(const QString& name, QSize size, const QString& title,
-                         const std::vector<std::pair<Rect, QString>>& captions)
-{
-    QPixmap picture = ScreenPicture(QStringLiteral(":/") + name);
-    if (!picture.isNull())
-        return picture;
-
-    picture = QPixmap(size);
-    QPainter painter(&picture);
-    QLinearGradient sky(0, 0, 0, size.height());
-    sky.setColorAt(0, QColor(0xf4, 0xfa, 0xf8));
-    sky.setColorAt(1, QColor(0xe4, 0xef, 0xf4));
-    painter.fillRect(picture.rect(), sky);
-    painter.fillRect(QRect(0, 0, size.width(), 60), QColor(0x3f, 0x9f, 0x82));
-    QFont titleFont = painter.font();
-    titleFont.setPointSize(16);
-    titleFont.setBold(true);
-    painter.setFont(titleFont);
-    painter.setPen(Qt::white);
-    painter.drawText(QRect(20, 0, size.width() - 40, 60), Qt::AlignVCenter | Qt::AlignLeft, title);
-
-    QFont captionFont = QApplication::font();
-    captionFont.setBold(true);
-    painter.setFont(captionFont);
-    painter.setPen(QColor(0x33, 0x44, 0x55));
-    for (const auto& [rect, caption] : captions) {
-        const QRect area(rect.x - 110, rect.y, 100, rect.height);
-        painter.drawText(area, Qt::AlignVCenter | Qt::AlignRight, caption);
-    }
+    Q_ASSERT_X(!picture.isNull(), "ToolPicture", qPrintable(name));
     return picture;
 }
 
@@ -167,12 +123,10 @@ QLineEdit* MakeField(QWidget* parent, const Rect& rect, int maxLength, bool read
 }
 
 PictureButton* MakePictureButton(QWidget* parent, const Rect& rect, const QString& picture,
-                                 const QString& standInText, const QString& accessibleName)
+                                 const QString& accessibleName)
 {
-    const QSize size(rect.width, rect.height);
-    auto* button = new PictureButton(ToolPicture(picture + QStringLiteral(".png"), size, standInText, false),
-                                     ToolPicture(picture + QStringLiteral("-hover.png"), size, standInText, true),
-                                     accessibleName, parent);
+    auto* button = new PictureButton(ToolPicture(picture + QStringLiteral(".png")),
+                                     ToolPicture(picture + QStringLiteral("-hover.png")), accessibleName, parent);
     button->setGeometry(ToQRect(rect));
     return button;
 }

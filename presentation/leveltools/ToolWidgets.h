@@ -2,8 +2,6 @@
 
 #include <cstdint>
 #include <initializer_list>
-#include <utility>
-#include <vector>
 
 #include <QAbstractButton>
 #include <QPixmap>
@@ -22,15 +20,10 @@ using toolwindow::Rect;
 
 inline QRect ToQRect(const Rect& r) { return {r.x, r.y, r.width, r.height}; }
 
-// A picture of the program's resources by its name ("ok.png"); when the
-// resources are not built in, a plainly drawn stand-in of the given size
-// with the text on it, so the windows still work.
-QPixmap ToolPicture(const QString& name, QSize size, const QString& standInText, bool hover);
-
-// A window background; without the resource, a plain one with the title
-// and the captions of the fields drawn beside their rectangles.
-QPixmap WindowBackground(const QString& name, QSize size, const QString& title,
-                         const std::vector<std::pair<Rect, QString>>& captions);
+// A picture of the program's resources by its name ("ok.png"). The
+// pictures are compiled into the program: one missing is a fault of the
+// build.
+QPixmap ToolPicture(const QString& name);
 
 // A button that is only a picture: its rest picture ("A"), and its hover
 // picture ("B") while the mouse is over it. The window shows the rest
@@ -78,10 +71,9 @@ private:
 QLineEdit* MakeField(QWidget* parent, const Rect& rect, int maxLength, bool readOnly, const QString& accessibleName);
 
 // A picture button at its rectangle, with the pictures picture + ".png" and
-// picture + "-hover.png" ("ok" gives ok.png and ok-hover.png); the stand-in
-// pictures show standInText.
+// picture + "-hover.png" ("ok" gives ok.png and ok-hover.png).
 PictureButton* MakePictureButton(QWidget* parent, const Rect& rect, const QString& picture,
-                                 const QString& standInText, const QString& accessibleName);
+                                 const QString& accessibleName);
 
 // Gives a field the caret, and selects its text when asked to.
 void FocusField(QWidget* field, bool select);

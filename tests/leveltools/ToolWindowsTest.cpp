@@ -228,22 +228,21 @@ TEST_F(ToolWindows, TheSourceButtonTakesThePathOfTheFolderChooser)
     EXPECT_EQ(window.SourceField()->text(), SourceFolder());
 }
 
-// The program's own pictures are used where they are built in, and a
-// plain stand-in of the button's size where one is missing.
+// The program's own pictures are built in, each of the size its window's
+// layout gives it.
 TEST_F(ToolWindows, ButtonPicturesComeFromTheResources)
 {
     for (const char* name : {"ok.png", "ok-hover.png", "esc.png", "esc-hover.png"})
-        EXPECT_EQ(tools::ToolPicture(QString::fromLatin1(name), QSize(1, 1), "x", false).size(),
+        EXPECT_EQ(tools::ToolPicture(QString::fromLatin1(name)).size(),
                   QSize(toolwindow::kWideButtonWidth, toolwindow::kWideButtonHeight))
             << name;
     for (const char* name : {"open.png", "open-hover.png"})
-        EXPECT_EQ(tools::ToolPicture(QString::fromLatin1(name), QSize(1, 1), "x", false).size(),
+        EXPECT_EQ(tools::ToolPicture(QString::fromLatin1(name)).size(),
                   QSize(toolwindow::kOpenButtonWidth, toolwindow::kOpenButtonHeight))
             << name;
-    EXPECT_EQ(tools::ToolPicture("missing.png", QSize(30, 24), "…", true).size(), QSize(30, 24));
-    EXPECT_EQ(tools::WindowBackground("editor-background.png", QSize(1, 1), "", {}).size(),
+    EXPECT_EQ(tools::ToolPicture("editor-background.png").size(),
               QSize(toolwindow::editor::kWidth, toolwindow::editor::kHeight));
-    EXPECT_EQ(tools::WindowBackground("modifier-background.png", QSize(1, 1), "", {}).size(),
+    EXPECT_EQ(tools::ToolPicture("modifier-background.png").size(),
               QSize(toolwindow::modifier::kWidth, toolwindow::modifier::kHeight));
 }
 
