@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -32,11 +31,9 @@ QPixmap ToolPicture(const QString& name)
     return picture;
 }
 
-PictureButton::PictureButton(QPixmap rest, QPixmap hover, const QString& accessibleName, QWidget* parent)
+PictureButton::PictureButton(QPixmap rest, QPixmap hover, QWidget* parent)
     : QAbstractButton(parent), rest_(std::move(rest)), hover_pixmap_(std::move(hover))
 {
-    setAccessibleName(accessibleName);
-    setToolTip(accessibleName);
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -69,8 +66,6 @@ void PictureButton::enterEvent(QEnterEvent* event)
 ColourSwatch::ColourSwatch(QWidget* parent) : QWidget(parent)
 {
     setCursor(Qt::PointingHandCursor);
-    setAccessibleName(QStringLiteral("背景颜色"));
-    setToolTip(QStringLiteral("背景颜色"));
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -109,55 +104,6 @@ void ColourSwatch::keyPressEvent(QKeyEvent* event)
     default:
         QWidget::keyPressEvent(event);
     }
-}
-
-QLineEdit* MakeField(QWidget* parent, const Rect& rect, int maxLength, bool readOnly, const QString& accessibleName)
-{
-    auto* field = new QLineEdit(parent);
-    field->setGeometry(ToQRect(rect));
-    if (maxLength > 0)
-        field->setMaxLength(maxLength);
-    field->setReadOnly(readOnly);
-    field->setAccessibleName(accessibleName);
-    return field;
-}
-
-PictureButton* MakePictureButton(QWidget* parent, const Rect& rect, const QString& picture,
-                                 const QString& accessibleName)
-{
-    auto* button = new PictureButton(ToolPicture(picture + QStringLiteral(".png")),
-                                     ToolPicture(picture + QStringLiteral("-hover.png")), accessibleName, parent);
-    button->setGeometry(ToQRect(rect));
-    return button;
-}
-
-void FocusField(QWidget* field, bool select)
-{
-    if (!field)
-        return;
-    field->setFocus(Qt::OtherFocusReason);
-    if (auto* line = qobject_cast<QLineEdit*>(field); line && select)
-        line->selectAll();
-}
-
-void ChainTabOrder(std::initializer_list<QWidget*> widgets)
-{
-    QWidget* previous = nullptr;
-    for (QWidget* widget : widgets) {
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    }
-}
-
-bool PressForReturn(const QKeyEvent& event, QWidget* focus, QAbstractButton* ok)
-{
-    if ((event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter) ||
-        (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-        return false;
-    auto* button = qobject_cast<QAbstractButton*>(focus);
-    (button ? button : ok)->click();
-    return true;
 }
 
 } // namespace daz::tools
