@@ -129,8 +129,6 @@ using tools::Role;
 
 LevelToolWindow::LevelToolWindow(QWidget* parent) : QDialog(parent) {}
 
-LevelToolWindow::~LevelToolWindow() = default;
-
 void LevelToolWindow::Build(tools::WindowTable table)
 {
     setWindowTitle(table.title);

@@ -52,10 +52,10 @@ struct Field {
     Kind kind;
     toolwindow::Rect rect;
     QString name;
-    int maxLength = 0;              // a line edit's longest text; 0 leaves it open
-    QString* text = nullptr;        // a line edit's text in the model
-    std::int32_t* colour = nullptr; // the swatch's colour in the model
-    int* effect = nullptr;          // the effect list's choice in the model
+    int maxLength = 0;                 // a line edit's longest text; 0 leaves it open
+    QString* text = nullptr;           // a line edit's text in the model
+    std::int32_t* colour = nullptr;    // the swatch's colour in the model
+    int* effect = nullptr;             // the effect list's choice in the model
     std::function<void()> choose = {}; // what a "…" button or the swatch asks of the model
 };
 
@@ -92,8 +92,6 @@ class LevelToolWindow : public QDialog {
     Q_OBJECT
 
 public:
-    ~LevelToolWindow() override;
-
     // The field of a role; nullptr when the window has none.
     QWidget* Widget(tools::Role role) const;
     QLineEdit* Line(tools::Role role) const;
