@@ -27,8 +27,8 @@
 #include "presentation/FrmMain.h"
 #include "presentation/FrmSysSet.h"
 #include "game/GameFlow.h"
+#include "leveldata/PlayerFolder.h"
 #include "presentation/GameParts.h"
-#include "game/PlayerFolder.h"
 #include "leveldata/DataFolders.h"
 #include "leveldata/ErrorTexts.h"
 #include "presentation/leveltools/LevelTools.h"
@@ -188,7 +188,6 @@ int main(int argc, char** argv)
     std::unique_ptr<FrmMain> window;
 
     platform::QtDialogs dialogs;
-    QString levelToolMusic; // the editor's choice of music
     std::unique_ptr<LevelToolContext> tools;
 
     // Told once, before anything is read: the player's folder as it is now.
@@ -213,7 +212,7 @@ int main(int argc, char** argv)
         if (!canSave)
             flow->DisableSaving();
         parts = std::make_unique<GameParts>(*flow, timers, random);
-        tools = std::make_unique<LevelToolContext>(LevelToolContext{flow->Ini(), boxes, dialogs, levelToolMusic});
+        tools = std::make_unique<LevelToolContext>(LevelToolContext{flow->Ini(), boxes, dialogs});
         window = std::make_unique<FrmMain>(
             *parts, FrmMain::LevelTools{[&](QWidget* parent) { return OpenLevelEditor(parent, *tools); },
                                              [&](QWidget* parent) { OpenLevelModifier(parent, *tools); }});

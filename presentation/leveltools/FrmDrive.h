@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "leveldata/FolderChooser.h"
+#include "leveltools/FolderChooser.h"
 
 class QComboBox;
 class QFileSystemModel;

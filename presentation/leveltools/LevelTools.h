@@ -1,6 +1,6 @@
 #pragma once
 
-#include "leveldata/LevelToolContext.h"
+#include "leveltools/LevelToolContext.h"
 
 class QWidget;
 
@@ -10,7 +10,7 @@ namespace daz {
 // and returns when the window is closed. The context is built from the
 // main window's parts, for instance
 //   platform::QtDialogs dialogs(window);
-//   LevelToolContext context{controller.Ini(), boxes, dialogs, controller.State().MediaName};
+//   LevelToolContext context{flow.Ini(), boxes, dialogs};
 
 // "霁岚--关卡编辑器". True when a new level was made; the caller lists it
 // in the level menu.

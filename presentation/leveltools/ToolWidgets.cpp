@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -26,61 +24,16 @@ QColor PaintColour(std::int32_t bgr)
 
 } // namespace
 
-QPixmap ToolPicture(const QString& name, QSize size, const QString& standInText, bool hover)
+QPixmap ToolPicture(const QString& name)
 {
     QPixmap picture = ScreenPicture(QStringLiteral(":/") + name);
-    if (!picture.isNull())
-        return picture;
-
-    picture = QPixmap(size);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QColor(0x2e, 0x6b, 0x5a));
-    painter.setBrush(hover ? QColor(0x6f, 0xc8, 0xa8) : QColor(0x3f, 0x9f, 0x82));
-    painter.drawRoundedRect(QRectF(picture.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
-    painter.setPen(Qt::white);
-    painter.drawText(picture.rect(), Qt::AlignCenter, standInText);
+    Q_ASSERT_X(!picture.isNull(), "ToolPicture", qPrintable(name));
     return picture;
 }
 
-QPixmap WindowBackground(const QString& name, QSize size, const QString& title,
-                         const std::vector<std::pair<Rect, QString>>& captions)
-{
-    QPixmap picture = ScreenPicture(QStringLiteral(":/") + name);
-    if (!picture.isNull())
-        return picture;
-
-    picture = QPixmap(size);
-    QPainter painter(&picture);
-    QLinearGradient sky(0, 0, 0, size.height());
-    sky.setColorAt(0, QColor(0xf4, 0xfa, 0xf8));
-    sky.setColorAt(1, QColor(0xe4, 0xef, 0xf4));
-    painter.fillRect(picture.rect(), sky);
-    painter.fillRect(QRect(0, 0, size.width(), 60), QColor(0x3f, 0x9f, 0x82));
-    QFont titleFont = painter.font();
-    titleFont.setPointSize(16);
-    titleFont.setBold(true);
-    painter.setFont(titleFont);
-    painter.setPen(Qt::white);
-    painter.drawText(QRect(20, 0, size.width() - 40, 60), Qt::AlignVCenter | Qt::AlignLeft, title);
-
-    QFont captionFont = QApplication::font();
-    captionFont.setBold(true);
-    painter.setFont(captionFont);
-    painter.setPen(QColor(0x33, 0x44, 0x55));
-    for (const auto& [rect, caption] : captions) {
-        const QRect area(rect.x - 110, rect.y, 100, rect.height);
-        painter.drawText(area, Qt::AlignVCenter | Qt::AlignRight, caption);
-    }
-    return picture;
-}
-
-PictureButton::PictureButton(QPixmap rest, QPixmap hover, const QString& accessibleName, QWidget* parent)
+PictureButton::PictureButton(QPixmap rest, QPixmap hover, QWidget* parent)
     : QAbstractButton(parent), rest_(std::move(rest)), hover_pixmap_(std::move(hover))
 {
-    setAccessibleName(accessibleName);
-    setToolTip(accessibleName);
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -113,8 +66,6 @@ void PictureButton::enterEvent(QEnterEvent* event)
 ColourSwatch::ColourSwatch(QWidget* parent) : QWidget(parent)
 {
     setCursor(Qt::PointingHandCursor);
-    setAccessibleName(QStringLiteral("背景颜色"));
-    setToolTip(QStringLiteral("背景颜色"));
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -153,57 +104,6 @@ void ColourSwatch::keyPressEvent(QKeyEvent* event)
     default:
         QWidget::keyPressEvent(event);
     }
-}
-
-QLineEdit* MakeField(QWidget* parent, const Rect& rect, int maxLength, bool readOnly, const QString& accessibleName)
-{
-    auto* field = new QLineEdit(parent);
-    field->setGeometry(ToQRect(rect));
-    if (maxLength > 0)
-        field->setMaxLength(maxLength);
-    field->setReadOnly(readOnly);
-    field->setAccessibleName(accessibleName);
-    return field;
-}
-
-PictureButton* MakePictureButton(QWidget* parent, const Rect& rect, const QString& picture,
-                                 const QString& standInText, const QString& accessibleName)
-{
-    const QSize size(rect.width, rect.height);
-    auto* button = new PictureButton(ToolPicture(picture + QStringLiteral(".png"), size, standInText, false),
-                                     ToolPicture(picture + QStringLiteral("-hover.png"), size, standInText, true),
-                                     accessibleName, parent);
-    button->setGeometry(ToQRect(rect));
-    return button;
-}
-
-void FocusField(QWidget* field, bool select)
-{
-    if (!field)
-        return;
-    field->setFocus(Qt::OtherFocusReason);
-    if (auto* line = qobject_cast<QLineEdit*>(field); line && select)
-        line->selectAll();
-}
-
-void ChainTabOrder(std::initializer_list<QWidget*> widgets)
-{
-    QWidget* previous = nullptr;
-    for (QWidget* widget : widgets) {
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    }
-}
-
-bool PressForReturn(const QKeyEvent& event, QWidget* focus, QAbstractButton* ok)
-{
-    if ((event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter) ||
-        (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-        return false;
-    auto* button = qobject_cast<QAbstractButton*>(focus);
-    (button ? button : ok)->click();
-    return true;
 }
 
 } // namespace daz::tools

@@ -33,7 +33,7 @@
 #include "TestFiles.h"
 #include "leveldata/FileReplace.h"
 #include "leveldata/Formats.h"
-#include "leveldata/LevelEditor.h"
+#include "leveltools/LevelEditor.h"
 
 namespace daz {
 namespace {
@@ -128,8 +128,7 @@ protected:
         if (!WriteUserSettings(ini, Catalogue(), SettingsOf(i)).ok)
             return false;
         testing::FakeDialogs dialogs;
-        QString mediaName;
-        LevelToolContext context{ini, boxes, dialogs, mediaName};
+        LevelToolContext context{ini, boxes, dialogs};
         LevelEditor editor(context);
         editor.fields.name = QStringLiteral("关%1").arg(i);
         editor.fields.sourceFolder = Path("pictures");

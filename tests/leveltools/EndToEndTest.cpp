@@ -16,6 +16,7 @@ namespace daz::testing {
 namespace {
 
 using Spec = TestProgramFolder::LevelSpec;
+using tools::Role;
 
 // A level maker's folder of prepared pictures: tiles 1 … count and the two
 // masks.
@@ -45,19 +46,18 @@ TEST(LevelToolsEndToEnd, ALevelMadeInTheEditorIsPlayedAfterTheNextStart)
 
     FakeDialogs dialogs;
     {
-        QString music;
-        LevelToolContext context{h.flow->Ini(), h.boxes, dialogs, music};
+        LevelToolContext context{h.flow->Ini(), h.boxes, dialogs};
         FrmGKEdit editor(context, nullptr);
-        editor.NameField()->setText(QStringLiteral("星空"));
-        editor.SourceField()->setText(pictures.path());
-        QTest::keyClicks(editor.PhotoSumField(), QStringLiteral("10"));
-        editor.MaxXField()->setText(QStringLiteral("5"));
-        editor.MaxYField()->setText(QStringLiteral("4"));
-        editor.EffectList()->setCurrentIndex(0);
-        editor.MakerField()->setText(QStringLiteral("张三"));
+        editor.Line(Role::LevelName)->setText(QStringLiteral("星空"));
+        editor.Line(Role::SourceFolder)->setText(pictures.path());
+        QTest::keyClicks(editor.Line(Role::PhotoSum), QStringLiteral("10"));
+        editor.Line(Role::MaxX)->setText(QStringLiteral("5"));
+        editor.Line(Role::MaxY)->setText(QStringLiteral("4"));
+        editor.List(Role::Effect)->setCurrentIndex(0);
+        editor.Line(Role::Maker)->setText(QStringLiteral("张三"));
         dialogs.files = {pictures.path() + QStringLiteral("/theme.mid")};
-        QTest::mouseClick(editor.MusicButton(), Qt::LeftButton);
-        QTest::mouseClick(editor.OkButton(), Qt::LeftButton);
+        QTest::mouseClick(editor.Button(Role::MusicButton), Qt::LeftButton);
+        QTest::mouseClick(editor.Button(Role::Ok), Qt::LeftButton);
         ASSERT_EQ(h.boxes.shown.back().text, "关卡文件生成，已加入关卡菜单！");
         ASSERT_EQ(editor.result(), QDialog::Accepted);
     }
@@ -90,15 +90,14 @@ TEST(LevelToolsEndToEnd, ALevelMadeInTheEditorIsPlayedAfterTheNextStart)
 
     // The modifier lists the level too and changes its size for its next load.
     {
-        QString music;
-        LevelToolContext context{h.flow->Ini(), h.boxes, dialogs, music};
+        LevelToolContext context{h.flow->Ini(), h.boxes, dialogs};
         FrmGKXG modifier(context, nullptr);
-        ASSERT_EQ(modifier.LevelList()->count(), 3);
-        modifier.LevelList()->setCurrentIndex(2);
-        EXPECT_EQ(modifier.MaxXField()->text(), "5");
-        EXPECT_EQ(modifier.MusicField()->text(), "theme.mid");
-        modifier.MaxXField()->setText(QStringLiteral("6"));
-        QTest::mouseClick(modifier.OkButton(), Qt::LeftButton);
+        ASSERT_EQ(modifier.List(Role::LevelList)->count(), 3);
+        modifier.List(Role::LevelList)->setCurrentIndex(2);
+        EXPECT_EQ(modifier.Line(Role::MaxX)->text(), "5");
+        EXPECT_EQ(modifier.Line(Role::Music)->text(), "theme.mid");
+        modifier.Line(Role::MaxX)->setText(QStringLiteral("6"));
+        QTest::mouseClick(modifier.Button(Role::Ok), Qt::LeftButton);
         ASSERT_EQ(h.boxes.shown.back().text, "当前关卡修改成功！");
     }
     h.flow->ChooseLevel(3);

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeMessageBoxes.h"
-#include "leveldata/FolderChooser.h"
+#include "leveltools/FolderChooser.h"
 
 namespace daz {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "ToolFolder.h"
 #include "leveldata/Formats.h"
-#include "leveldata/LevelModifier.h"
+#include "leveltools/LevelModifier.h"
 
 namespace daz {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "leveldata/LevelToolChecks.h"
+#include "leveltools/LevelToolChecks.h"
 
 namespace daz {
 namespace {

@@ -15,8 +15,9 @@
 #include "FakeMessageBoxes.h"
 #include "FileBytes.h"
 #include "leveldata/IniFile.h"
-#include "leveldata/LevelToolChecks.h"
-#include "leveldata/LevelToolContext.h"
+#include "leveltools/LevelEditor.h"
+#include "leveltools/LevelToolChecks.h"
+#include "leveltools/LevelToolContext.h"
 
 namespace daz::testing {
 
@@ -125,8 +126,32 @@ protected:
     FakeMessageBoxes boxes;
     FakeDialogs dialogs;
     IniAccess ini{root.path() + QStringLiteral("/program"), boxes};
-    QString mediaName = QStringLiteral("playing.mp3"); // the game's music name
-    LevelToolContext context{ini, boxes, dialogs, mediaName};
+    LevelToolContext context{ini, boxes, dialogs};
+};
+
+// The level editor over the tool folder.
+class Editor : public ToolFolderTest {
+protected:
+    // Entries that pass every check.
+    void FillIn()
+    {
+        editor.fields.name = QStringLiteral("星空");
+        editor.fields.sourceFolder = SourceFolder();
+        editor.fields.photoSum = QStringLiteral("12");
+    }
+    QString Level(const QString& name) const { return Program(QStringLiteral("gameg/星空/") + name); }
+    void ExpectRefusal(const QString& message, ToolField caret, bool select)
+    {
+        ToolFolderTest::ExpectRefusal(editor, message, caret, select);
+    }
+    void ExpectNothingWritten()
+    {
+        EXPECT_EQ(ReadBytes(Program("DAZGame.ini")), kGameIni);
+        EXPECT_TRUE(Listing(Program("gameg")).isEmpty());
+        EXPECT_TRUE(Listing(Program("media")).isEmpty());
+    }
+
+    LevelEditor editor{context};
 };
 
 } // namespace daz::testing

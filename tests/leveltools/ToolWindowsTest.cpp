@@ -16,6 +16,7 @@ namespace {
 
 using testing::ReadBytes;
 using testing::WriteBytes;
+using tools::Role;
 
 void Hover(QWidget* button)
 {
@@ -37,20 +38,20 @@ TEST_F(ToolWindows, TheEditorOpensWithItsFieldsAndLimits)
     EXPECT_EQ(window.windowTitle(), "霁岚关卡编辑器2.0.0");
     EXPECT_EQ(window.size(), QSize(toolwindow::editor::kWidth, toolwindow::editor::kHeight));
 
-    EXPECT_EQ(window.NameField()->maxLength(), 38);
-    EXPECT_EQ(window.PhotoSumField()->maxLength(), 2);
-    EXPECT_EQ(window.MaxXField()->maxLength(), 2);
-    EXPECT_EQ(window.MaxYField()->maxLength(), 2);
-    EXPECT_EQ(window.MakerField()->maxLength(), 12);
-    EXPECT_TRUE(window.SourceField()->isReadOnly());
-    EXPECT_TRUE(window.BackgroundField()->isReadOnly());
-    EXPECT_TRUE(window.MusicField()->isReadOnly());
-    EXPECT_EQ(window.MaxXField()->text(), "12");
-    EXPECT_EQ(window.MaxYField()->text(), "8");
-    ASSERT_EQ(window.EffectList()->count(), 6);
-    EXPECT_EQ(window.EffectList()->itemText(0), "没有任何效果");
-    EXPECT_EQ(window.EffectList()->itemText(5), "闪烁的星星");
-    EXPECT_EQ(window.EffectList()->currentIndex(), 0);
+    EXPECT_EQ(window.Line(Role::LevelName)->maxLength(), 38);
+    EXPECT_EQ(window.Line(Role::PhotoSum)->maxLength(), 2);
+    EXPECT_EQ(window.Line(Role::MaxX)->maxLength(), 2);
+    EXPECT_EQ(window.Line(Role::MaxY)->maxLength(), 2);
+    EXPECT_EQ(window.Line(Role::Maker)->maxLength(), 12);
+    EXPECT_TRUE(window.Line(Role::SourceFolder)->isReadOnly());
+    EXPECT_TRUE(window.Line(Role::Background)->isReadOnly());
+    EXPECT_TRUE(window.Line(Role::Music)->isReadOnly());
+    EXPECT_EQ(window.Line(Role::MaxX)->text(), "12");
+    EXPECT_EQ(window.Line(Role::MaxY)->text(), "8");
+    ASSERT_EQ(window.List(Role::Effect)->count(), 6);
+    EXPECT_EQ(window.List(Role::Effect)->itemText(0), "没有任何效果");
+    EXPECT_EQ(window.List(Role::Effect)->itemText(5), "闪烁的星星");
+    EXPECT_EQ(window.List(Role::Effect)->currentIndex(), 0);
 }
 
 // Over a button its hover picture shows; over the window's background all
@@ -58,20 +59,20 @@ TEST_F(ToolWindows, TheEditorOpensWithItsFieldsAndLimits)
 TEST_F(ToolWindows, PictureButtonsSwapTheirPicturesOnHover)
 {
     FrmGKEdit editor(context, nullptr);
-    Hover(editor.OkButton());
-    Hover(editor.SourceButton());
-    EXPECT_TRUE(editor.OkButton()->ShowsHover());
-    EXPECT_TRUE(editor.SourceButton()->ShowsHover());
-    EXPECT_FALSE(editor.EscButton()->ShowsHover());
+    Hover(editor.Button(Role::Ok));
+    Hover(editor.Button(Role::SourceButton));
+    EXPECT_TRUE(editor.Button(Role::Ok)->ShowsHover());
+    EXPECT_TRUE(editor.Button(Role::SourceButton)->ShowsHover());
+    EXPECT_FALSE(editor.Button(Role::Esc)->ShowsHover());
     MoveOverBackground(&editor);
-    EXPECT_FALSE(editor.OkButton()->ShowsHover());
-    EXPECT_FALSE(editor.SourceButton()->ShowsHover());
+    EXPECT_FALSE(editor.Button(Role::Ok)->ShowsHover());
+    EXPECT_FALSE(editor.Button(Role::SourceButton)->ShowsHover());
 
     FrmGKXG modifier(context, nullptr);
-    Hover(modifier.MusicButton());
-    EXPECT_TRUE(modifier.MusicButton()->ShowsHover());
+    Hover(modifier.Button(Role::MusicButton));
+    EXPECT_TRUE(modifier.Button(Role::MusicButton)->ShowsHover());
     MoveOverBackground(&modifier);
-    EXPECT_FALSE(modifier.MusicButton()->ShowsHover());
+    EXPECT_FALSE(modifier.Button(Role::MusicButton)->ShowsHover());
 }
 
 // A refusal puts the caret into the field it names, with its text
@@ -79,36 +80,36 @@ TEST_F(ToolWindows, PictureButtonsSwapTheirPicturesOnHover)
 TEST_F(ToolWindows, TheEditorSendsTheCaretToTheRefusedField)
 {
     FrmGKEdit window(context, nullptr);
-    QTest::mouseClick(window.OkButton(), Qt::LeftButton);
+    QTest::mouseClick(window.Button(Role::Ok), Qt::LeftButton);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "请输入一个关卡名称！");
-    EXPECT_EQ(window.focusWidget(), window.NameField());
+    EXPECT_EQ(window.focusWidget(), window.Line(Role::LevelName));
 
-    window.NameField()->setText(QStringLiteral("星空"));
-    window.SourceField()->setText(SourceFolder());
-    QTest::keyClicks(window.PhotoSumField(), QStringLiteral("9x"));
-    QTest::mouseClick(window.OkButton(), Qt::LeftButton);
+    window.Line(Role::LevelName)->setText(QStringLiteral("星空"));
+    window.Line(Role::SourceFolder)->setText(SourceFolder());
+    QTest::keyClicks(window.Line(Role::PhotoSum), QStringLiteral("9x"));
+    QTest::mouseClick(window.Button(Role::Ok), Qt::LeftButton);
     EXPECT_EQ(boxes.shown.back().text, "你准备了几张关卡图片（不含蒙版）只能是数字！");
-    EXPECT_EQ(window.focusWidget(), window.PhotoSumField());
-    EXPECT_EQ(window.PhotoSumField()->selectedText(), "9x");
+    EXPECT_EQ(window.focusWidget(), window.Line(Role::PhotoSum));
+    EXPECT_EQ(window.Line(Role::PhotoSum)->selectedText(), "9x");
     EXPECT_EQ(window.result(), QDialog::Rejected);
 }
 
 TEST_F(ToolWindows, TheEditorClosesAfterMakingTheLevel)
 {
     FrmGKEdit window(context, nullptr);
-    window.NameField()->setText(QStringLiteral("星空"));
-    window.SourceField()->setText(SourceFolder());
-    QTest::keyClicks(window.PhotoSumField(), QStringLiteral("12"));
-    window.EffectList()->setCurrentIndex(4);
+    window.Line(Role::LevelName)->setText(QStringLiteral("星空"));
+    window.Line(Role::SourceFolder)->setText(SourceFolder());
+    QTest::keyClicks(window.Line(Role::PhotoSum), QStringLiteral("12"));
+    window.List(Role::Effect)->setCurrentIndex(4);
     dialogs.colours = {0x00FF00};
     QTest::mouseClick(window.Swatch(), Qt::LeftButton);
     WriteBytes(Outside("tune.wav"), "tune");
     dialogs.files = {Outside("tune.wav")};
-    QTest::mouseClick(window.MusicButton(), Qt::LeftButton);
-    EXPECT_EQ(window.MusicField()->text(), Outside("tune.wav"));
+    QTest::mouseClick(window.Button(Role::MusicButton), Qt::LeftButton);
+    EXPECT_EQ(window.Line(Role::Music)->text(), Outside("tune.wav"));
 
-    QTest::mouseClick(window.OkButton(), Qt::LeftButton);
+    QTest::mouseClick(window.Button(Role::Ok), Qt::LeftButton);
 
     EXPECT_EQ(boxes.shown.back().text, "关卡文件生成，已加入关卡菜单！");
     EXPECT_EQ(window.result(), QDialog::Accepted);
@@ -123,25 +124,25 @@ TEST_F(ToolWindows, TheModifierFillsTheFieldsOfTheChosenLevel)
     FrmGKXG window(context, nullptr);
     window.show();
     EXPECT_EQ(window.windowTitle(), "霁岚关卡修改器1.0.0");
-    ASSERT_EQ(window.LevelList()->count(), 2);
-    EXPECT_EQ(window.LevelList()->itemText(1), "2．月亮");
-    EXPECT_EQ(window.LevelList()->currentIndex(), -1);
-    EXPECT_EQ(window.EffectList()->currentIndex(), -1);
-    EXPECT_FALSE(window.BackgroundField()->isReadOnly());
+    ASSERT_EQ(window.List(Role::LevelList)->count(), 2);
+    EXPECT_EQ(window.List(Role::LevelList)->itemText(1), "2．月亮");
+    EXPECT_EQ(window.List(Role::LevelList)->currentIndex(), -1);
+    EXPECT_EQ(window.List(Role::Effect)->currentIndex(), -1);
+    EXPECT_FALSE(window.Line(Role::Background)->isReadOnly());
 
-    QTest::mouseClick(window.OkButton(), Qt::LeftButton);
+    QTest::mouseClick(window.Button(Role::Ok), Qt::LeftButton);
     EXPECT_EQ(boxes.shown.back().text, "哈哈！你还没有选择要修改的关卡呢！");
-    EXPECT_EQ(window.focusWidget(), window.LevelList());
+    EXPECT_EQ(window.focusWidget(), window.List(Role::LevelList));
 
-    window.LevelList()->setCurrentIndex(1);
-    EXPECT_EQ(window.MaxXField()->text(), "6");
-    EXPECT_EQ(window.MaxYField()->text(), "5");
-    EXPECT_EQ(window.MusicField()->text(), "m.mp3");
-    EXPECT_EQ(window.EffectList()->currentIndex(), 3);
+    window.List(Role::LevelList)->setCurrentIndex(1);
+    EXPECT_EQ(window.Line(Role::MaxX)->text(), "6");
+    EXPECT_EQ(window.Line(Role::MaxY)->text(), "5");
+    EXPECT_EQ(window.Line(Role::Music)->text(), "m.mp3");
+    EXPECT_EQ(window.List(Role::Effect)->currentIndex(), 3);
     EXPECT_EQ(window.Modifier().fields.backColour, 255);
 
-    window.MaxYField()->setText(QStringLiteral("8"));
-    QTest::mouseClick(window.OkButton(), Qt::LeftButton);
+    window.Line(Role::MaxY)->setText(QStringLiteral("8"));
+    QTest::mouseClick(window.Button(Role::Ok), Qt::LeftButton);
     EXPECT_EQ(boxes.shown.back().text, "当前关卡修改成功！");
     EXPECT_TRUE(ReadBytes(Program("levels/moon/setme.ini")).contains("\r\nMaxY=8\r\n"));
     EXPECT_TRUE(window.isVisible()); // open for further changes
@@ -162,10 +163,10 @@ TEST_F(ToolWindows, TheToolWindowsWorkByKeyboard)
     };
 
     FrmGKEdit editor(context, nullptr);
-    walk(editor, {editor.NameField(), editor.SourceField(), editor.SourceButton(), editor.PhotoSumField(),
-                  editor.MaxXField(), editor.MaxYField(), editor.Swatch(), editor.BackgroundField(),
-                  editor.BackgroundButton(), editor.MusicField(), editor.MusicButton(), editor.EffectList(),
-                  editor.MakerField(), editor.OkButton(), editor.EscButton()});
+    walk(editor, {editor.Line(Role::LevelName), editor.Line(Role::SourceFolder), editor.Button(Role::SourceButton), editor.Line(Role::PhotoSum),
+                  editor.Line(Role::MaxX), editor.Line(Role::MaxY), editor.Swatch(), editor.Line(Role::Background),
+                  editor.Button(Role::BackgroundButton), editor.Line(Role::Music), editor.Button(Role::MusicButton), editor.List(Role::Effect),
+                  editor.Line(Role::Maker), editor.Button(Role::Ok), editor.Button(Role::Esc)});
 
     dialogs.colours = {0x00FF00};
     editor.Swatch()->setFocus();
@@ -173,24 +174,24 @@ TEST_F(ToolWindows, TheToolWindowsWorkByKeyboard)
     EXPECT_EQ(editor.Editor().fields.backColour, 0x00FF00);
     EXPECT_TRUE(boxes.shown.empty());
 
-    editor.PhotoSumField()->setFocus();
-    QTest::keyClick(editor.PhotoSumField(), Qt::Key_Return);
+    editor.Line(Role::PhotoSum)->setFocus();
+    QTest::keyClick(editor.Line(Role::PhotoSum), Qt::Key_Return);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "请输入一个关卡名称！");
-    EXPECT_EQ(editor.focusWidget(), editor.NameField());
+    EXPECT_EQ(editor.focusWidget(), editor.Line(Role::LevelName));
 
-    QTest::keyClick(editor.NameField(), Qt::Key_Escape);
+    QTest::keyClick(editor.Line(Role::LevelName), Qt::Key_Escape);
     EXPECT_FALSE(editor.isVisible());
     EXPECT_EQ(editor.result(), QDialog::Rejected);
 
     FrmGKXG modifier(context, nullptr);
-    walk(modifier, {modifier.LevelList(), modifier.MaxXField(), modifier.MaxYField(), modifier.Swatch(),
-                    modifier.BackgroundField(), modifier.BackgroundButton(), modifier.MusicField(),
-                    modifier.MusicButton(), modifier.EffectList(), modifier.OkButton(), modifier.EscButton()});
-    modifier.MaxYField()->setFocus();
-    QTest::keyClick(modifier.MaxYField(), Qt::Key_Enter, Qt::KeypadModifier);
+    walk(modifier, {modifier.List(Role::LevelList), modifier.Line(Role::MaxX), modifier.Line(Role::MaxY), modifier.Swatch(),
+                    modifier.Line(Role::Background), modifier.Button(Role::BackgroundButton), modifier.Line(Role::Music),
+                    modifier.Button(Role::MusicButton), modifier.List(Role::Effect), modifier.Button(Role::Ok), modifier.Button(Role::Esc)});
+    modifier.Line(Role::MaxY)->setFocus();
+    QTest::keyClick(modifier.Line(Role::MaxY), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(boxes.shown.back().text, "哈哈！你还没有选择要修改的关卡呢！");
-    QTest::keyClick(modifier.LevelList(), Qt::Key_Escape);
+    QTest::keyClick(modifier.List(Role::LevelList), Qt::Key_Escape);
     EXPECT_FALSE(modifier.isVisible());
 }
 
@@ -216,34 +217,33 @@ TEST_F(ToolWindows, TheSourceButtonTakesThePathOfTheFolderChooser)
 {
     FrmGKEdit window(context, nullptr);
     AnswerChooser(true);
-    QTest::mouseClick(window.SourceButton(), Qt::LeftButton);
-    EXPECT_EQ(window.SourceField()->text(), ProgramFolder());
+    QTest::mouseClick(window.Button(Role::SourceButton), Qt::LeftButton);
+    EXPECT_EQ(window.Line(Role::SourceFolder)->text(), ProgramFolder());
 
     AnswerChooser(false, QStringLiteral("/elsewhere"));
-    QTest::mouseClick(window.SourceButton(), Qt::LeftButton);
-    EXPECT_EQ(window.SourceField()->text(), ProgramFolder());
+    QTest::mouseClick(window.Button(Role::SourceButton), Qt::LeftButton);
+    EXPECT_EQ(window.Line(Role::SourceFolder)->text(), ProgramFolder());
 
     AnswerChooser(true, SourceFolder());
-    QTest::mouseClick(window.SourceButton(), Qt::LeftButton);
-    EXPECT_EQ(window.SourceField()->text(), SourceFolder());
+    QTest::mouseClick(window.Button(Role::SourceButton), Qt::LeftButton);
+    EXPECT_EQ(window.Line(Role::SourceFolder)->text(), SourceFolder());
 }
 
-// The program's own pictures are used where they are built in, and a
-// plain stand-in of the button's size where one is missing.
+// The program's own pictures are built in, each of the size its window's
+// layout gives it.
 TEST_F(ToolWindows, ButtonPicturesComeFromTheResources)
 {
     for (const char* name : {"ok.png", "ok-hover.png", "esc.png", "esc-hover.png"})
-        EXPECT_EQ(tools::ToolPicture(QString::fromLatin1(name), QSize(1, 1), "x", false).size(),
+        EXPECT_EQ(tools::ToolPicture(QString::fromLatin1(name)).size(),
                   QSize(toolwindow::kWideButtonWidth, toolwindow::kWideButtonHeight))
             << name;
     for (const char* name : {"open.png", "open-hover.png"})
-        EXPECT_EQ(tools::ToolPicture(QString::fromLatin1(name), QSize(1, 1), "x", false).size(),
+        EXPECT_EQ(tools::ToolPicture(QString::fromLatin1(name)).size(),
                   QSize(toolwindow::kOpenButtonWidth, toolwindow::kOpenButtonHeight))
             << name;
-    EXPECT_EQ(tools::ToolPicture("missing.png", QSize(30, 24), "…", true).size(), QSize(30, 24));
-    EXPECT_EQ(tools::WindowBackground("editor-background.png", QSize(1, 1), "", {}).size(),
+    EXPECT_EQ(tools::ToolPicture("editor-background.png").size(),
               QSize(toolwindow::editor::kWidth, toolwindow::editor::kHeight));
-    EXPECT_EQ(tools::WindowBackground("modifier-background.png", QSize(1, 1), "", {}).size(),
+    EXPECT_EQ(tools::ToolPicture("modifier-background.png").size(),
               QSize(toolwindow::modifier::kWidth, toolwindow::modifier::kHeight));
 }
 

@@ -11,10 +11,10 @@
 #include "FakeDialogs.h"
 #include "FileBytes.h"
 #include "GameHarness.h"
-#include "game/PlayerFolder.h"
 #include "leveldata/Formats.h"
-#include "leveldata/LevelEditor.h"
-#include "leveldata/LevelModifier.h"
+#include "leveldata/PlayerFolder.h"
+#include "leveltools/LevelEditor.h"
+#include "leveltools/LevelModifier.h"
 
 namespace daz::testing {
 namespace {
@@ -74,8 +74,7 @@ TEST_F(PlayerFolder, NewShippedLevelsJoinThePlayersCatalogueAndNothingOfThePlaye
     TestProgramFolder pictures;
     pictures.WriteLevel(Spec(QStringLiteral("mine"), QStringLiteral("mine")));
     FakeDialogs dialogs;
-    QString mediaName;
-    LevelToolContext context{ini, h.boxes, dialogs, mediaName};
+    LevelToolContext context{ini, h.boxes, dialogs};
     LevelEditor editor(context);
     editor.fields.name = QStringLiteral("我的关卡");
     editor.fields.sourceFolder = pictures.File(QStringLiteral("levels/mine"));
@@ -127,8 +126,7 @@ TEST_F(PlayerFolder, TheModifierChangesAShippedLevelInThePlayersCopyWhichIsTheOn
     ASSERT_TRUE(Prepare().canSave);
 
     FakeDialogs dialogs;
-    QString mediaName;
-    LevelToolContext context{ini, h.boxes, dialogs, mediaName};
+    LevelToolContext context{ini, h.boxes, dialogs};
     LevelModifier modifier(context);
     modifier.Load();
     modifier.ChooseLevel(0);
@@ -253,10 +251,10 @@ TEST_F(PlayerFolder, ALinkAsThePlayersCatalogueIsToldAndNothingIsWritten)
         EXPECT_TRUE(status.message.contains(QStringLiteral("符号链接"))) << status.message.toStdString();
 
         h.boxes.shown.clear();
-        GameFlow& controller = Start();
+        GameFlow& flow = Start();
         EXPECT_EQ(h.board().TileCount(), 8) << "the shipped level is played";
-        controller.DisableSaving();
-        controller.Unload();
+        flow.DisableSaving();
+        flow.Unload();
         EXPECT_TRUE(h.boxes.shown.empty()) << h.BoxTexts().join(u'\n').toStdString();
         EXPECT_EQ(QFileInfo(link).symLinkTarget(), QFileInfo(target).absoluteFilePath());
         EXPECT_EQ(ReadBytes(outside), "[GameMenu]\r\nMenu=0\r\n");
@@ -290,10 +288,10 @@ TEST_F(PlayerFolder, AFolderThatCannotBeMadeIsToldOnceAndTheGameIsPlayedWithoutS
     EXPECT_FALSE(status.canSave);
     EXPECT_TRUE(status.message.contains(QStringLiteral("不会保存"))) << status.message.toStdString();
 
-    GameFlow& controller = Start();
-    controller.DisableSaving();
+    GameFlow& flow = Start();
+    flow.DisableSaving();
     EXPECT_EQ(h.board().TileCount(), 8) << "the shipped level is played";
-    controller.Unload();
+    flow.Unload();
     EXPECT_TRUE(h.boxes.shown.empty()) << h.BoxTexts().join(u'\n').toStdString();
 }
 
@@ -342,8 +340,7 @@ TEST_F(PlayerFolder, StoredPathsThatLeaveTheirFolderAreRefusedAndNothingOutsideI
 
     // The modifier refuses the level outside, and writes nothing there.
     FakeDialogs dialogs;
-    QString mediaName;
-    LevelToolContext context{packIni, h.boxes, dialogs, mediaName};
+    LevelToolContext context{packIni, h.boxes, dialogs};
     LevelModifier modifier(context);
     modifier.Load();
     modifier.ChooseLevel(0);

@@ -9,12 +9,12 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
-#include "leveldata/Conversions.h"
-#include "leveldata/ErrorTexts.h"
-#include "leveldata/Formats.h"
-#include "leveldata/FileReplace.h"
-#include "leveldata/LevelFiles.h"
-#include "leveldata/ProgramPaths.h"
+#include "Conversions.h"
+#include "ErrorTexts.h"
+#include "FileReplace.h"
+#include "Formats.h"
+#include "LevelFiles.h"
+#include "ProgramPaths.h"
 
 namespace daz {
 namespace {

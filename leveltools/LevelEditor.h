@@ -6,8 +6,8 @@
 
 #include <QString>
 
-#include "leveldata/LevelToolChecks.h"
-#include "leveldata/LevelToolContext.h"
+#include "leveltools/LevelToolChecks.h"
+#include "leveltools/LevelToolContext.h"
 
 namespace daz {
 
@@ -69,9 +69,12 @@ public:
     // The picture button of the background: the chosen picture, or an
     // empty field when the dialog is cancelled.
     void ChooseBackground();
-    // The music button: the chosen file, whose name also becomes the game's
-    // music name; cancelling empties the field and keeps the music name.
+    // The music button: the chosen file, whose name becomes the music name
+    // of the new level; cancelling empties the field and keeps the name.
     void ChooseMusic();
+    // The name the chosen music file is stored under in the media folder
+    // and that the new level's settings give; empty until one is chosen.
+    const QString& MusicName() const { return musicName_; }
     // A click on the colour swatch; cancelling keeps the colour.
     void ChooseColour();
 
@@ -103,6 +106,7 @@ private:
     QString Create(int levelNumber);
 
     LevelToolContext& context_;
+    QString musicName_;
 };
 
 } // namespace daz

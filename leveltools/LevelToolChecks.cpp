@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Conversions.h"
+#include "leveldata/Conversions.h"
 
 namespace daz {
 namespace {

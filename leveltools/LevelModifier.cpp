@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "Conversions.h"
-#include "LevelFiles.h"
-#include "ProgramPaths.h"
+#include "leveldata/Conversions.h"
+#include "leveldata/LevelFiles.h"
+#include "leveldata/ProgramPaths.h"
 
 namespace daz {
 namespace {

@@ -6,10 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "Conversions.h"
-#include "Formats.h"
-#include "LevelFiles.h"
-#include "ProgramPaths.h"
+#include "leveldata/Conversions.h"
+#include "leveldata/Formats.h"
+#include "leveldata/LevelFiles.h"
+#include "leveldata/ProgramPaths.h"
 
 namespace daz {
 namespace {
@@ -72,7 +72,7 @@ void LevelEditor::ChooseMusic()
         return;
     }
     fields.music = *file;
-    context_.mediaName = QFileInfo(*file).fileName();
+    musicName_ = QFileInfo(*file).fileName();
 }
 
 void LevelEditor::ChooseColour()
@@ -127,7 +127,7 @@ std::optional<Refusal> LevelEditor::Validate() const
     if (const QString problem = MakerNameProblem(f.maker); !problem.isEmpty())
         return Refusal{problem, ToolField::Maker, true};
     if (!f.music.isEmpty()) {
-        if (const QString link = context_.Folders().LinkLeadingOut(kMediaFolder + context_.mediaName); !link.isEmpty())
+        if (const QString link = context_.Folders().LinkLeadingOut(kMediaFolder + musicName_); !link.isEmpty())
             return Refusal{LinkLeadingOutMessage(link)};
     }
     return std::nullopt;
@@ -210,10 +210,10 @@ QString LevelEditor::Create(int levelNumber)
     // name is there already; the level then plays the file already there.
     step(Step::CopyMusic);
     if (!f.music.isEmpty()) {
-        if (!folders.HasFile(kMediaFolder + context_.mediaName)) {
-            const QString target = folders.ForWriting(kMediaFolder + context_.mediaName);
+        if (!folders.HasFile(kMediaFolder + musicName_)) {
+            const QString target = folders.ForWriting(kMediaFolder + musicName_);
             if (target.isEmpty())
-                return fail(QStringLiteral("无法保存音乐文件“%1”").arg(context_.mediaName));
+                return fail(QStringLiteral("无法保存音乐文件“%1”").arg(musicName_));
             if (QString error = MakeFolders(root, QFileInfo(target).absolutePath()); !error.isEmpty())
                 return fail(error);
             if (QString error = CopyFileReplacing({}, f.music, root, target); !error.isEmpty())
@@ -228,7 +228,7 @@ QString LevelEditor::Create(int levelNumber)
     settings.maxY = f.maxY;
     settings.photoSum = f.photoSum;
     settings.gBackColor = QString::number(f.backColour);
-    settings.mediaName = f.music.isEmpty() ? QString() : context_.mediaName;
+    settings.mediaName = f.music.isEmpty() ? QString() : musicName_;
     settings.particle = QString::number(f.particle);
     if (IniWriteResult result = WriteLevelSettings(context_.ini, folder + kLevelSettingsFile, settings); !result.ok)
         return fail(result.error);

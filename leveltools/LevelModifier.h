@@ -8,8 +8,8 @@
 #include <QStringList>
 
 #include "leveldata/Formats.h"
-#include "leveldata/LevelToolChecks.h"
-#include "leveldata/LevelToolContext.h"
+#include "leveltools/LevelToolChecks.h"
+#include "leveltools/LevelToolContext.h"
 
 namespace daz {
 
