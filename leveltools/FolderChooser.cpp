@@ -31,9 +31,9 @@ bool FolderChooser::OpenFolder(const QString& folder)
 {
     const QString clean = QDir::cleanPath(folder);
     if (const QString reason = CannotList(clean); !reason.isEmpty()) {
-        boxes_.Show({QStringLiteral("无法打开“%1”：%2\n请插入磁盘或选择其他目录。").arg(QDir::toNativeSeparators(clean), reason),
-                     QStringLiteral("提示"), platform::MessageIcon::Exclamation, platform::MessageButtons::Ok,
-                     platform::MessageAnswer::Ok});
+        platform::Warn(boxes_,
+                       QStringLiteral("无法打开“%1”：%2\n请插入磁盘或选择其他目录。").arg(QDir::toNativeSeparators(clean), reason),
+                       QStringLiteral("提示"));
         return false;
     }
     folder_ = clean;

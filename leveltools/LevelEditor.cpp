@@ -136,7 +136,7 @@ std::optional<Refusal> LevelEditor::Validate() const
 LevelEditor::Result LevelEditor::Accept()
 {
     if (const auto refusal = Validate()) {
-        ShowNote(context_.boxes, refusal->message);
+        platform::Tell(context_.boxes, refusal->message);
         return {Outcome::Refused, *refusal};
     }
 
@@ -145,16 +145,16 @@ LevelEditor::Result LevelEditor::Accept()
     const QString catalogue = context_.Folders().ForWriting(kGameIniFile);
     const auto levelCount = ToInt16(context_.ini.ReadIniKey(catalogue, kCatalogueSection, QStringLiteral("Menu")));
     if (!levelCount) {
-        ShowFailure(context_.boxes, QStringLiteral("关卡目录“%1”中没有关卡数量（Menu），无法加入新关卡。没有创建任何文件。")
+        platform::Fail(context_.boxes, QStringLiteral("关卡目录“%1”中没有关卡数量（Menu），无法加入新关卡。没有创建任何文件。")
                                         .arg(QDir::toNativeSeparators(catalogue)));
         return {Outcome::Failed, {}};
     }
 
     if (const QString error = Create(*levelCount + 1); !error.isEmpty()) {
-        ShowFailure(context_.boxes, error);
+        platform::Fail(context_.boxes, error);
         return {Outcome::Failed, {}};
     }
-    ShowNote(context_.boxes, QStringLiteral("关卡文件生成，已加入关卡菜单！"));
+    platform::Tell(context_.boxes, QStringLiteral("关卡文件生成，已加入关卡菜单！"));
     return {Outcome::Created, {}};
 }
 

@@ -20,7 +20,7 @@ void LevelModifier::Load()
 {
     Catalogue catalogue = ReadCatalogue(context_.ini, context_.Folders().Find(kGameIniFile));
     if (const QString problems = catalogue.Problems(); !problems.isEmpty())
-        ShowNote(context_.boxes, problems);
+        platform::Tell(context_.boxes, problems);
     levels_ = std::move(catalogue.levels);
     chosen_ = -1;
     folder_.clear();
@@ -137,14 +137,14 @@ std::optional<Refusal> LevelModifier::Validate()
 LevelModifier::Result LevelModifier::Save()
 {
     if (const auto refusal = Validate()) {
-        ShowNote(context_.boxes, refusal->message);
+        platform::Tell(context_.boxes, refusal->message);
         return {Outcome::Refused, *refusal};
     }
     if (const QString error = SaveChecked(); !error.isEmpty()) {
-        ShowFailure(context_.boxes, error);
+        platform::Fail(context_.boxes, error);
         return {Outcome::Failed, {}};
     }
-    ShowNote(context_.boxes, QStringLiteral("当前关卡修改成功！"));
+    platform::Tell(context_.boxes, QStringLiteral("当前关卡修改成功！"));
     return {Outcome::Saved, {}};
 }
 

@@ -99,18 +99,6 @@ QString LinkLeadingOutMessage(const QString& link)
         .arg(QDir::toNativeSeparators(link));
 }
 
-void ShowNote(platform::MessageBoxes& boxes, const QString& text)
-{
-    boxes.Show({text, QStringLiteral("提示"), platform::MessageIcon::Information, platform::MessageButtons::Ok,
-                platform::MessageAnswer::Ok});
-}
-
-void ShowFailure(platform::MessageBoxes& boxes, const QString& text)
-{
-    boxes.Show({text, QStringLiteral("错误"), platform::MessageIcon::Critical, platform::MessageButtons::Ok,
-                platform::MessageAnswer::Ok});
-}
-
 QStringList ParticleEffectNames()
 {
     return {QStringLiteral("没有任何效果"), QStringLiteral("漂落的鲜花"), QStringLiteral("上升的泡泡"),

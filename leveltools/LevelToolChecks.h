@@ -80,8 +80,6 @@ FileFilter MusicFilter();   // 媒体文件: *.mp3 *.mid *.midi *.wav *.ogg
 // folder. Shown in a "提示" box.
 QString LinkLeadingOutMessage(const QString& link);
 
-void ShowNote(platform::MessageBoxes& boxes, const QString& text);
-void ShowFailure(platform::MessageBoxes& boxes, const QString& text);
 
 // The six particle effects, in the order of their numbers 0 … 5.
 QStringList ParticleEffectNames();
