@@ -1,8 +1,8 @@
 // 霁岚连连看: the splash window opens first, then the mode chooser, then
 // the main window on the level the player last reached.
 #include <cstdio>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <random>
 
 #include <QApplication>
@@ -15,7 +15,11 @@
 #include <QTranslator>
 
 #include "engine/Random.h"
+#include "game/GameFlow.h"
 #include "game/GameState.h"
+#include "leveldata/DataFolders.h"
+#include "leveldata/ErrorTexts.h"
+#include "leveldata/PlayerFolder.h"
 #include "platform/QtAudio.h"
 #include "platform/QtClock.h"
 #include "platform/QtDesktop.h"
@@ -26,11 +30,7 @@
 #include "presentation/FrmLong.h"
 #include "presentation/FrmMain.h"
 #include "presentation/FrmSysSet.h"
-#include "game/GameFlow.h"
-#include "leveldata/PlayerFolder.h"
 #include "presentation/GameParts.h"
-#include "leveldata/DataFolders.h"
-#include "leveldata/ErrorTexts.h"
 #include "presentation/leveltools/LevelTools.h"
 
 namespace {
@@ -169,7 +169,8 @@ int main(int argc, char** argv)
     using namespace daz;
     platform::QtMessageBoxes windowBoxes;
     PrintedMessageBoxes printedBoxes;
-    platform::MessageBoxes& boxes = options.smokeTest ? static_cast<platform::MessageBoxes&>(printedBoxes) : windowBoxes;
+    platform::MessageBoxes& boxes = options.smokeTest ? static_cast<platform::MessageBoxes&>(printedBoxes)
+                                                      : windowBoxes;
     platform::QtDesktop desktop;
     platform::QtEffectPlayer effects;
     platform::QtMusicPlayer music;
@@ -215,7 +216,7 @@ int main(int argc, char** argv)
         tools = std::make_unique<LevelToolContext>(LevelToolContext{flow->Ini(), boxes, dialogs});
         window = std::make_unique<FrmMain>(
             *parts, FrmMain::LevelTools{[&](QWidget* parent) { return OpenLevelEditor(parent, *tools); },
-                                             [&](QWidget* parent) { OpenLevelModifier(parent, *tools); }});
+                                        [&](QWidget* parent) { OpenLevelModifier(parent, *tools); }});
         windowBoxes.SetParent(window.get());
         flow->Load(); // while the window is still hidden
     };

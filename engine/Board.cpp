@@ -5,8 +5,7 @@
 
 namespace daz {
 
-Board::Board(int maxX, int maxY)
-    : maxX_(maxX), maxY_(maxY)
+Board::Board(int maxX, int maxY) : maxX_(maxX), maxY_(maxY)
 {
     assert(IsValidSize(maxX, maxY));
     codes_.assign(static_cast<std::size_t>(maxX + 2) * static_cast<std::size_t>(maxY + 2), 0);

@@ -51,7 +51,7 @@ public:
     Cell CellOf(int number) const;
 
     // Writers for playing cells (never the ring).
-    void PlaceTile(Cell c, TileCode code);   // deal, shuffle, undo; code 0 removes
+    void PlaceTile(Cell c, TileCode code); // deal, shuffle, undo; code 0 removes
     void RemoveTile(Cell c);
     void MoveTile(Cell from, Cell to);       // compaction: the code passes on
     void ReplaceTile(Cell c, TileCode code); // shuffle: an occupied cell gets another code
@@ -59,9 +59,9 @@ public:
     int TileCount() const; // occupied playing cells
 
 private:
-    std::size_t Index(int x, int y) const {
-        return static_cast<std::size_t>(y) * static_cast<std::size_t>(maxX_ + 2)
-               + static_cast<std::size_t>(x);
+    std::size_t Index(int x, int y) const
+    {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(maxX_ + 2) + static_cast<std::size_t>(x);
     }
     int maxX_ = 0;
     int maxY_ = 0;

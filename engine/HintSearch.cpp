@@ -43,9 +43,9 @@ namespace {
 constexpr int kNone = -1;
 
 struct Run {
-    int first = 0; // grid index of the first cell
-    int last = 0;  // grid index of the last cell
-    int step = 1;  // 1 along a row, the row length down a column
+    int first = 0;                         // grid index of the first cell
+    int last = 0;                          // grid index of the last cell
+    int step = 1;                          // 1 along a row, the row length down a column
     std::array<int, 2> ends{kNone, kNone}; // the tiles closing it off
 };
 
@@ -86,8 +86,7 @@ struct Scratch {
 class Search {
 public:
     Search(const Board& board, Scratch& scratch)
-        : maxX_(board.MaxX()), width_(board.MaxX() + 2), height_(board.MaxY() + 2), codes_(board.Grid()),
-          s_(scratch)
+        : maxX_(board.MaxX()), width_(board.MaxX() + 2), height_(board.MaxY() + 2), codes_(board.Grid()), s_(scratch)
     {
         s_.Start(codes_.size());
     }

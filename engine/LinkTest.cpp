@@ -39,8 +39,7 @@ void Append(std::array<Cell, CornerLists::kCapacity>& list, int& count, Cell c)
         list[static_cast<std::size_t>(count++)] = c;
 }
 
-void ListLine(const Board& board, int x0, int y0, std::array<Cell, CornerLists::kCapacity>& list,
-              int& count)
+void ListLine(const Board& board, int x0, int y0, std::array<Cell, CornerLists::kCapacity>& list, int& count)
 {
     for (int x = 0; x <= board.MaxX() + 1; ++x)
         if (board.At(x, y0) == 0)

@@ -9,7 +9,10 @@ namespace daz {
 // True when two cells lie in one row or column and every cell strictly
 // between them is empty. The end cells are not looked at.
 bool LineLink(const Board& board, int x1, int y1, int x2, int y2);
-inline bool LineLink(const Board& board, Cell a, Cell b) { return LineLink(board, a.x, a.y, b.x, b.y); }
+inline bool LineLink(const Board& board, Cell a, Cell b)
+{
+    return LineLink(board, a.x, a.y, b.x, b.y);
+}
 
 // The empty cells on the rows and columns of two tiles: the candidates
 // for the turning points of a two-turn path.

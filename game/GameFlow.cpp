@@ -250,7 +250,8 @@ QString GameFlow::Readme() const
 void GameFlow::SendFeedback()
 {
     QUrl mail(QStringLiteral("mailto:"));
-    mail.setQuery(QStringLiteral("subject=") + QStringLiteral("霁岚连连看 %1 建议反馈").arg(QCoreApplication::applicationVersion()));
+    mail.setQuery(QStringLiteral("subject=")
+                  + QStringLiteral("霁岚连连看 %1 建议反馈").arg(QCoreApplication::applicationVersion()));
     if (!services_.desktop.Open(mail))
         platform::Tell(services_.boxes, QStringLiteral("没有找到可以写邮件的程序。"));
 }

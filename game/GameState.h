@@ -25,7 +25,7 @@ struct ModeRules {
     int hintLeft;
     std::int16_t shuffleLeft;
     FollowUp followUp;
-    const char* summary;   // what the mode does, in a few words
+    const char* summary; // what the mode does, in a few words
 };
 
 inline constexpr int kModeCount = 4;
@@ -86,6 +86,9 @@ ScoreDisplay ShowScore(std::int64_t score);
 QString RankTitle(std::int64_t score);
 
 // The rank title shown before the first score is drawn.
-inline QString InitialRankTitle() { return QStringLiteral("小星星"); }
+inline QString InitialRankTitle()
+{
+    return QStringLiteral("小星星");
+}
 
 } // namespace daz

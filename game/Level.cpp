@@ -7,7 +7,6 @@
 
 #include "engine/Board.h"
 #include "game/CellGeometry.h"
-#include "game/CellGeometry.h"
 #include "leveldata/ConfinedFiles.h"
 #include "leveldata/ProgramPaths.h"
 
@@ -159,7 +158,8 @@ LevelReading ReadLevel(IniAccess& ini, const DataFolders& folders, const QString
     // Decoration: a background or particle picture that is missing, too
     // large or cannot be read leaves the plain colour, or no particles.
     QString ignored;
-    pictures.background = LoadPicture(folders, folders.Find(folder + QStringLiteral("gameback.jpg")), {}, kDecorationBudget, ignored);
+    pictures.background = LoadPicture(folders, folders.Find(folder + QStringLiteral("gameback.jpg")), {},
+                                      kDecorationBudget, ignored);
     if (settings->particle != 0) {
         const QString sprite = folders.Find(QStringLiteral("\\Particle\\Particle_%1.gif").arg(settings->particle));
         pictures.particle = LoadPicture(folders, sprite, {}, kDecorationBudget, ignored);

@@ -12,7 +12,10 @@ Round::Round(SoundSink& sound, platform::TimerFactory& timers, Random& random)
 
 Round::~Round() = default;
 
-bool Round::ClockRunning() const { return clock_->IsActive(); }
+bool Round::ClockRunning() const
+{
+    return clock_->IsActive();
+}
 
 // ---------------------------------------------------------------------------
 // A level
@@ -223,8 +226,7 @@ void Round::ShowOverlay()
 OverlayAction Round::OverlayClick()
 {
     switch (playState_) {
-    case PlayState::Yes:
-        return OverlayAction::None;
+    case PlayState::Yes: return OverlayAction::None;
     case PlayState::No:
         SetToolsEnabled(true);
         boardVisible_ = true;

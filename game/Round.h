@@ -119,17 +119,17 @@ public:
     bool ClockRunning() const;
 
 signals:
-    void left();              // the level is left: motion stops
-    void dealt();             // a new board (or none): everything changed
-    void boardChanged();      // tiles went, came back, slid or moved
-    void handChanged();       // the selection or the cursor
+    void left();         // the level is left: motion stops
+    void dealt();        // a new board (or none): everything changed
+    void boardChanged(); // tiles went, came back, slid or moved
+    void handChanged();  // the selection or the cursor
     void pairRemoved(Cell first, Cell second, LinkPath path);
     void hintFound(Cell first, Cell second);
-    void ticked();            // a second of the level's clock
+    void ticked(); // a second of the level's clock
     void timeChanged();
-    void toolsChanged();      // counters or whether the tools work
+    void toolsChanged(); // counters or whether the tools work
     void scoreChanged();
-    void overlayChanged();    // the board hidden or shown, and the picture
+    void overlayChanged(); // the board hidden or shown, and the picture
     void ended(RoundEnd how);
 
 private:

@@ -180,9 +180,7 @@ void Round::TryPair(Cell second)
 void Round::FollowUpAfterRemoval()
 {
     switch (RulesFor(mode_).followUp) {
-    case FollowUp::TimeBonus:
-        timeLeft_ += timeStep_;
-        break;
+    case FollowUp::TimeBonus: timeLeft_ += timeStep_; break;
     case FollowUp::DeadBoardTest:
         FindPair(false);
         timeLeft_ += timeStep_;
@@ -205,8 +203,7 @@ void Round::FollowUpAfterRemoval()
         emit boardChanged();
         FindPair(false);
         break;
-    case FollowUp::Nothing:
-        break;
+    case FollowUp::Nothing: break;
     }
     emit timeChanged();
 }

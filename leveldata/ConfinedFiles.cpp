@@ -94,8 +94,8 @@ FileHandle Open(const QString& root, const QString& path, int flags, QString& er
     }
     // A pipe or a device is not even opened: opening one may wake whatever
     // waits at its other end. What is opened is judged again afterwards.
-    if (struct stat info {}; !(flags & O_DIRECTORY)
-        && ::fstatat(folder.Get(), QFile::encodeName(*relative).constData(), &info, 0) == 0) {
+    if (struct stat info{};
+        !(flags & O_DIRECTORY) && ::fstatat(folder.Get(), QFile::encodeName(*relative).constData(), &info, 0) == 0) {
         if (error = NotARegularFile(info); !error.isEmpty())
             return {};
     }
@@ -180,12 +180,9 @@ bool IsBelow(const QString& root, const QString& path)
 QString ConfinementError(int error)
 {
     switch (error) {
-    case EXDEV:
-        return QStringLiteral("它经由符号链接或“..”通向游戏文件夹以外的地方，游戏不读写那里的文件");
-    case ELOOP:
-        return QStringLiteral("它是一个符号链接，游戏不经由链接读写文件");
-    default:
-        return SystemErrorText(error);
+    case EXDEV: return QStringLiteral("它经由符号链接或“..”通向游戏文件夹以外的地方，游戏不读写那里的文件");
+    case ELOOP: return QStringLiteral("它是一个符号链接，游戏不经由链接读写文件");
+    default: return SystemErrorText(error);
     }
 }
 
@@ -208,7 +205,7 @@ std::optional<QByteArray> ReadFileBelow(const QString& root, const QString& path
 
 std::optional<QByteArray> ReadPickedFile(const QString& path, qint64 budget, QString& error)
 {
-    if (struct stat info {}; ::stat(QFile::encodeName(path).constData(), &info) == 0) {
+    if (struct stat info{}; ::stat(QFile::encodeName(path).constData(), &info) == 0) {
         if (error = NotARegularFile(info); !error.isEmpty())
             return std::nullopt;
     }

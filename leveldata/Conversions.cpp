@@ -8,7 +8,10 @@
 namespace daz {
 namespace {
 
-bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool IsBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
 
 QStringView TrimBlanks(QStringView text)
 {
@@ -65,8 +68,7 @@ std::optional<std::int64_t> ExactWhole(const std::string& text)
     if (negative) {
         if (magnitude > kMax + 1)
             return std::nullopt;
-        return magnitude == kMax + 1 ? std::numeric_limits<std::int64_t>::min()
-                                     : -static_cast<std::int64_t>(magnitude);
+        return magnitude == kMax + 1 ? std::numeric_limits<std::int64_t>::min() : -static_cast<std::int64_t>(magnitude);
     }
     if (magnitude > kMax)
         return std::nullopt;
@@ -107,16 +109,24 @@ std::optional<double> ToNumber(QStringView text)
     if (ascii.empty() || !(ascii.front() == '.' || (ascii.front() >= '0' && ascii.front() <= '9')))
         return std::nullopt;
     double value = 0;
-    auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value,
-                                        std::chars_format::general);
+    auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value, std::chars_format::general);
     if (error != std::errc() || end != ascii.data() + ascii.size() || !std::isfinite(value))
         return std::nullopt;
     return negative ? -value : value;
 }
 
-std::optional<std::int16_t> ToInt16(QStringView text) { return ToWhole<std::int16_t>(text); }
-std::optional<std::int32_t> ToInt32(QStringView text) { return ToWhole<std::int32_t>(text); }
-std::optional<std::int64_t> ToInt64(QStringView text) { return ToWhole<std::int64_t>(text); }
+std::optional<std::int16_t> ToInt16(QStringView text)
+{
+    return ToWhole<std::int16_t>(text);
+}
+std::optional<std::int32_t> ToInt32(QStringView text)
+{
+    return ToWhole<std::int32_t>(text);
+}
+std::optional<std::int64_t> ToInt64(QStringView text)
+{
+    return ToWhole<std::int64_t>(text);
+}
 
 std::optional<bool> ToBoolean(QStringView text)
 {

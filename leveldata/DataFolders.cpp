@@ -42,9 +42,7 @@ bool LiesIn(const QString& path, const QString& folder)
 
 DataFolders::DataFolders(QString programFolder) : shipped_(programFolder), player_(std::move(programFolder)) {}
 
-DataFolders::DataFolders(QString shipped, QString player) : shipped_(std::move(shipped)), player_(std::move(player))
-{
-}
+DataFolders::DataFolders(QString shipped, QString player) : shipped_(std::move(shipped)), player_(std::move(player)) {}
 
 bool DataFolders::StaysInside(const QString& stored)
 {

@@ -10,7 +10,7 @@ namespace daz {
 // Chinese for the failures a player meets (no permission, no space left,
 // not found, a read-only file system and a few more), the system's own
 // text for the rest.
-QString SystemErrorText(int error);           // an errno value
+QString SystemErrorText(int error);             // an errno value
 QString FileErrorText(const QFileDevice& file); // the reason a QFile or QSaveFile gave
 
 } // namespace daz

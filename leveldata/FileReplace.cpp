@@ -47,7 +47,8 @@ QString Refusal(int folder, const QString& name, const QString& target, mode_t& 
         return ErrorText(QStringLiteral("无法写入文件"), target, SystemErrorText(errno));
     }
     if (S_ISLNK(info.st_mode))
-        return ErrorText(QStringLiteral("无法写入文件"), target, QStringLiteral("它是一个符号链接，游戏不通过链接写入文件"));
+        return ErrorText(QStringLiteral("无法写入文件"), target,
+                         QStringLiteral("它是一个符号链接，游戏不通过链接写入文件"));
     if (!S_ISREG(info.st_mode))
         return ErrorText(QStringLiteral("无法写入文件"), target, QStringLiteral("它不是普通文件"));
     // The superuser may write anything; a file nobody may write is still

@@ -40,7 +40,8 @@ QString Catalogue::Problems() const
 {
     QStringList lines;
     if (menu > kMostCatalogueLevels) {
-        lines << QStringLiteral("关卡目录中有 %1 个关卡，关卡菜单只能列出前 %2 个。").arg(menu).arg(kMostCatalogueLevels);
+        lines
+            << QStringLiteral("关卡目录中有 %1 个关卡，关卡菜单只能列出前 %2 个。").arg(menu).arg(kMostCatalogueLevels);
     }
     // Runs of consecutive numbers are named by their first and last.
     QStringList runs;
@@ -48,8 +49,7 @@ QString Catalogue::Problems() const
         std::size_t last = i;
         while (last + 1 < missing.size() && missing[last + 1] == missing[last] + 1)
             ++last;
-        runs << (last == i ? QString::number(missing[i])
-                           : QStringLiteral("%1至%2").arg(missing[i]).arg(missing[last]));
+        runs << (last == i ? QString::number(missing[i]) : QStringLiteral("%1至%2").arg(missing[i]).arg(missing[last]));
         i = last + 1;
     }
     if (!runs.isEmpty())
@@ -66,8 +66,8 @@ QStringList CatalogueLines(int n, const QString& name, const QString& maker)
             QStringLiteral("MenuPath%1=\\gameg\\").arg(n) + name + u'\\'};
 }
 
-IniWriteResult AppendCatalogueLevel(IniAccess& ini, const QString& iniFile, int n,
-                                    const QString& name, const QString& maker)
+IniWriteResult AppendCatalogueLevel(IniAccess& ini, const QString& iniFile, int n, const QString& name,
+                                    const QString& maker)
 {
     return ini.ChangeIniFile(iniFile, CatalogueLines(n, name, maker), kCatalogueSection,
                              {{QStringLiteral("Menu"), QString::number(n)}});
@@ -93,11 +93,12 @@ IniWriteResult WriteUserSettings(IniAccess& ini, const QString& iniFile, const U
     const QString media = settings.mediaOnText.isEmpty()
                               ? (settings.mediaOn ? QStringLiteral("True") : QStringLiteral("False"))
                               : settings.mediaOnText;
-    return ini.WriteIniKeys(iniFile, kUserSection,
-                            {{QStringLiteral("MediaON"), media},
-                             {QStringLiteral("SoundON"), settings.soundOn ? QStringLiteral("True") : QStringLiteral("False")},
-                             {QStringLiteral("UserGK"), QString::number(settings.userGK)},
-                             {QStringLiteral("UserJF"), QString::number(settings.userJF)}});
+    return ini.WriteIniKeys(
+        iniFile, kUserSection,
+        {{QStringLiteral("MediaON"), media},
+         {QStringLiteral("SoundON"), settings.soundOn ? QStringLiteral("True") : QStringLiteral("False")},
+         {QStringLiteral("UserGK"), QString::number(settings.userGK)},
+         {QStringLiteral("UserJF"), QString::number(settings.userJF)}});
 }
 
 LevelSettingsText ReadLevelSettings(IniAccess& ini, const QString& setmeFile)
@@ -131,8 +132,7 @@ QStringList LevelSettingsLines(const LevelSettingsText& settings)
     };
 }
 
-IniWriteResult WriteLevelSettings(IniAccess& ini, const QString& setmeFile,
-                                  const LevelSettingsText& settings)
+IniWriteResult WriteLevelSettings(IniAccess& ini, const QString& setmeFile, const LevelSettingsText& settings)
 {
     return ini.WriteNewIniFile(setmeFile, LevelSettingsLines(settings));
 }

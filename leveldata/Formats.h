@@ -72,8 +72,8 @@ QStringList CatalogueLines(int n, const QString& name, const QString& maker);
 // encoding, and sets Menu to n: one replace of the file, so that Menu and
 // the lines never disagree. Without a GameMenu header nothing is written
 // (sectionFound is false).
-IniWriteResult AppendCatalogueLevel(IniAccess& ini, const QString& iniFile, int n,
-                                    const QString& name, const QString& maker);
+IniWriteResult AppendCatalogueLevel(IniAccess& ini, const QString& iniFile, int n, const QString& name,
+                                    const QString& maker);
 
 // The user's settings. The music switch keeps the text it was read as
 // ("True", "-1", …) so that it goes back unchanged while the player leaves
@@ -103,12 +103,12 @@ IniWriteResult WriteUserSettings(IniAccess& ini, const QString& iniFile, const U
 // A level's setme.ini: one section GameSet with six keys, as stored text.
 // The level editor writes the numbers as the user typed them.
 struct LevelSettingsText {
-    QString maxX = QStringLiteral("12"); // tile columns
-    QString maxY = QStringLiteral("8");  // tile rows
-    QString photoSum;                    // number of tile pictures 1.gif …
+    QString maxX = QStringLiteral("12");      // tile columns
+    QString maxY = QStringLiteral("8");       // tile rows
+    QString photoSum;                         // number of tile pictures 1.gif …
     QString gBackColor = QStringLiteral("0"); // board colour &H00BBGGRR, in decimal
-    QString mediaName;                   // music file in the media folder; empty for none
-    QString particle = QStringLiteral("0"); // particle effect 0 … 5
+    QString mediaName;                        // music file in the media folder; empty for none
+    QString particle = QStringLiteral("0");   // particle effect 0 … 5
 };
 
 // Reads the six keys in the order above.
@@ -120,8 +120,7 @@ LevelSettingsText ReadLevelSettings(IniReader& setme);
 QStringList LevelSettingsLines(const LevelSettingsText& settings);
 
 // Creates setme.ini, or replaces it, with the seven lines in UTF-8.
-IniWriteResult WriteLevelSettings(IniAccess& ini, const QString& setmeFile,
-                                  const LevelSettingsText& settings);
+IniWriteResult WriteLevelSettings(IniAccess& ini, const QString& setmeFile, const LevelSettingsText& settings);
 
 // A level's settings as the game uses them.
 struct LevelSettings {

@@ -21,9 +21,18 @@ namespace {
 
 const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
 
-QString FileErrorBoxText() { return QStringLiteral("文件出错"); }
-QString KeyMissingText() { return QStringLiteral("在文件中没有找到所要查找的字段"); }
-QString KeyMissingCaption() { return QStringLiteral("错误信息"); }
+QString FileErrorBoxText()
+{
+    return QStringLiteral("文件出错");
+}
+QString KeyMissingText()
+{
+    return QStringLiteral("在文件中没有找到所要查找的字段");
+}
+QString KeyMissingCaption()
+{
+    return QStringLiteral("错误信息");
+}
 
 QString CannotReadText(const QString& path, const QString& reason)
 {
@@ -120,8 +129,7 @@ StoredLines SplitLines(const QByteArray& fileBytes)
 
 } // namespace
 
-IniAccess::IniAccess(DataFolders folders, platform::MessageBoxes& boxes)
-    : folders_(std::move(folders)), boxes_(boxes)
+IniAccess::IniAccess(DataFolders folders, platform::MessageBoxes& boxes) : folders_(std::move(folders)), boxes_(boxes)
 {
 }
 
@@ -198,11 +206,15 @@ std::optional<QByteArray> IniAccess::ReadFile(const QString& path, QString& erro
         return std::nullopt;
     }
     // kGameIniFile is a stored path, written with a backslash.
-    const bool catalogue = QFileInfo(path).fileName().compare(kGameIniFile.section(u'\\', -1), Qt::CaseInsensitive) == 0;
+    const bool catalogue = QFileInfo(path).fileName().compare(kGameIniFile.section(u'\\', -1), Qt::CaseInsensitive)
+                           == 0;
     return ReadFileBelow(root, path, catalogue ? kCatalogueFileBudget : kTextFileBudget, error);
 }
 
-IniReader::IniReader(IniAccess& access, QString file) : access_(access), file_(std::move(file)) { Load(); }
+IniReader::IniReader(IniAccess& access, QString file) : access_(access), file_(std::move(file))
+{
+    Load();
+}
 
 void IniReader::Load()
 {
@@ -272,14 +284,12 @@ IniWriteResult IniAccess::WriteIniKey(const QString& file, const QString& sectio
     return WriteIniKeys(file, section, {{key, value}});
 }
 
-IniWriteResult IniAccess::WriteIniKey(const QString& file, const QString& section, const QString& key,
-                                      qint64 value)
+IniWriteResult IniAccess::WriteIniKey(const QString& file, const QString& section, const QString& key, qint64 value)
 {
     return WriteIniKey(file, section, key, QString::number(value));
 }
 
-IniWriteResult IniAccess::WriteIniKey(const QString& file, const QString& section, const QString& key,
-                                      bool value)
+IniWriteResult IniAccess::WriteIniKey(const QString& file, const QString& section, const QString& key, bool value)
 {
     return WriteIniKey(file, section, key, value ? QStringLiteral("True") : QStringLiteral("False"));
 }
@@ -295,14 +305,13 @@ IniWriteResult IniAccess::AppendIniLines(const QString& file, const QStringList&
 }
 
 IniWriteResult IniAccess::AppendIniLinesThenWriteKey(const QString& file, const QStringList& lines,
-                                                     const QString& section, const QString& key,
-                                                     const QString& value)
+                                                     const QString& section, const QString& key, const QString& value)
 {
     return ChangeIniFile(file, lines, section, {{key, value}});
 }
 
-IniWriteResult IniAccess::ChangeIniFile(const QString& file, const QStringList& appendLines,
-                                        const QString& section, const IniKeys& keys)
+IniWriteResult IniAccess::ChangeIniFile(const QString& file, const QStringList& appendLines, const QString& section,
+                                        const IniKeys& keys)
 {
     const QString path = ResolveExisting(file);
     QString reason;

@@ -111,24 +111,19 @@ public:
     // Replaces or adds key=value as described above. The file must exist;
     // it is never created here. The error text names the file and the
     // system's reason.
-    IniWriteResult WriteIniKey(const QString& file, const QString& section, const QString& key,
-                               const QString& value);
-    IniWriteResult WriteIniKey(const QString& file, const QString& section, const QString& key,
-                               qint64 value);
+    IniWriteResult WriteIniKey(const QString& file, const QString& section, const QString& key, const QString& value);
+    IniWriteResult WriteIniKey(const QString& file, const QString& section, const QString& key, qint64 value);
     // Written "True" or "False".
-    IniWriteResult WriteIniKey(const QString& file, const QString& section, const QString& key,
-                               bool value);
+    IniWriteResult WriteIniKey(const QString& file, const QString& section, const QString& key, bool value);
     // Without these, a text literal would be taken for a Boolean and a
     // short or an int would be ambiguous.
-    IniWriteResult WriteIniKey(const QString& file, const QString& section, const QString& key,
-                               const char* value)
+    IniWriteResult WriteIniKey(const QString& file, const QString& section, const QString& key, const char* value)
     {
         return WriteIniKey(file, section, key, QString::fromUtf8(value));
     }
     template <std::integral Int>
-        requires(!std::same_as<Int, bool>)
-    IniWriteResult WriteIniKey(const QString& file, const QString& section, const QString& key,
-                               Int value)
+    requires(!std::same_as<Int, bool>) IniWriteResult
+        WriteIniKey(const QString& file, const QString& section, const QString& key, Int value)
     {
         return WriteIniKey(file, section, key, static_cast<qint64>(value));
     }

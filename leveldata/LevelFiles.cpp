@@ -20,7 +20,10 @@
 namespace daz {
 namespace {
 
-QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
+QString Shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
 
 // The names of folders being built: hidden, and with a "=", which no level
 // name may hold, so they never pass for a level.
@@ -28,8 +31,7 @@ const QString kUnfinishedPrefix = QStringLiteral(".building=");
 
 } // namespace
 
-QString CopyFileReplacing(const QString& sourceRoot, const QString& source, const QString& root,
-                          const QString& target)
+QString CopyFileReplacing(const QString& sourceRoot, const QString& source, const QString& root, const QString& target)
 {
     const QString path = ResolveExisting(source);
     QString reason;
@@ -103,7 +105,8 @@ QString MoveFolderIntoPlace(const QString& root, const QString& from, const QStr
     const QFileInfo destination(target);
     QString reason;
     const FileHandle sourceFolder = OpenFolderBelow(root, source.absolutePath(), reason);
-    const FileHandle targetFolder = sourceFolder ? OpenFolderBelow(root, destination.absolutePath(), reason) : FileHandle();
+    const FileHandle targetFolder = sourceFolder ? OpenFolderBelow(root, destination.absolutePath(), reason)
+                                                 : FileHandle();
     if (!targetFolder)
         return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(to), reason);
     const QByteArray sourceName = QFile::encodeName(source.fileName());
@@ -119,7 +122,8 @@ QString MoveFolderIntoPlace(const QString& root, const QString& from, const QStr
         struct stat there {};
         if (::fstatat(targetFolder.Get(), targetName.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0)
             error = EEXIST;
-        else if (::renameat(sourceFolder.Get(), sourceName.constData(), targetFolder.Get(), targetName.constData()) == 0)
+        else if (::renameat(sourceFolder.Get(), sourceName.constData(), targetFolder.Get(), targetName.constData())
+                 == 0)
             return {};
         else
             error = errno;
@@ -138,7 +142,8 @@ void RemoveUnfinishedFolders(const QString& root, const QString& parent)
     // Through the descriptor of the folder that was opened, whatever its
     // path leads to by now.
     const QDir folder(QStringLiteral("/proc/self/fd/%1").arg(where.Get()));
-    for (const QString& name : folder.entryList({kUnfinishedPrefix + u'*'}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks))
+    for (const QString& name :
+         folder.entryList({kUnfinishedPrefix + u'*'}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks))
         QDir(folder.filePath(name)).removeRecursively();
 }
 

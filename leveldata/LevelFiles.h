@@ -13,8 +13,7 @@ namespace daz {
 // either its old or the complete new content, never a part. The source is
 // found in any letter case; it is read below sourceRoot, or, when
 // sourceRoot is empty, as a file the user picked, wherever it is.
-QString CopyFileReplacing(const QString& sourceRoot, const QString& source, const QString& root,
-                          const QString& target);
+QString CopyFileReplacing(const QString& sourceRoot, const QString& source, const QString& root, const QString& target);
 
 // Makes the folder and the folders on its way below root.
 QString MakeFolders(const QString& root, const QString& folder);

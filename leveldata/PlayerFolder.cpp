@@ -19,7 +19,10 @@
 namespace daz {
 namespace {
 
-QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
+QString Shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
 
 QString NoSavingText(const QString& what)
 {
@@ -71,7 +74,7 @@ struct QuietEntry {
 // player. Only the numbers the level menu can hold are looked at, however
 // large a Menu the file claims.
 struct QuietCatalogue {
-    int highest = 0;               // the highest number with a MenuName or MenuPath
+    int highest = 0;                 // the highest number with a MenuName or MenuPath
     std::vector<QuietEntry> entries; // the numbers with both keys
 };
 
@@ -207,8 +210,9 @@ PlayerFolderStatus PreparePlayerFolder(IniAccess& ini, const QDateTime& now)
         // Unreadable, or no catalogue in it: kept aside, never overwritten.
         const auto aside = PutAside(players, now);
         if (!aside)
-            return {false, NoSavingText(QStringLiteral("你的游戏设置文件“%1”无法读取或已损坏，也无法改名保存。")
-                                            .arg(Shown(players)))};
+            return {false,
+                    NoSavingText(
+                        QStringLiteral("你的游戏设置文件“%1”无法读取或已损坏，也无法改名保存。").arg(Shown(players)))};
         message = QStringLiteral("你的游戏设置文件 DAZGame.ini 无法读取或已损坏，已改名保存为“%1”。\n"
                                  "现在使用游戏自带的关卡目录，关卡和积分从头开始。")
                       .arg(Shown(*aside));

@@ -21,8 +21,7 @@ QString CannotList(const QString& folder)
 
 } // namespace
 
-FolderChooser::FolderChooser(const QString& programFolder, const QString& startFolder,
-                             platform::MessageBoxes& boxes)
+FolderChooser::FolderChooser(const QString& programFolder, const QString& startFolder, platform::MessageBoxes& boxes)
     : path(programFolder), boxes_(boxes), folder_(QDir::cleanPath(startFolder))
 {
 }
@@ -31,9 +30,10 @@ bool FolderChooser::OpenFolder(const QString& folder)
 {
     const QString clean = QDir::cleanPath(folder);
     if (const QString reason = CannotList(clean); !reason.isEmpty()) {
-        platform::Warn(boxes_,
-                       QStringLiteral("无法打开“%1”：%2\n请插入磁盘或选择其他目录。").arg(QDir::toNativeSeparators(clean), reason),
-                       QStringLiteral("提示"));
+        platform::Warn(
+            boxes_,
+            QStringLiteral("无法打开“%1”：%2\n请插入磁盘或选择其他目录。").arg(QDir::toNativeSeparators(clean), reason),
+            QStringLiteral("提示"));
         return false;
     }
     folder_ = clean;

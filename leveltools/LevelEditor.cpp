@@ -14,11 +14,17 @@
 namespace daz {
 namespace {
 
-QString PictureName(long long number) { return QString::number(number) + QStringLiteral(".gif"); }
+QString PictureName(long long number)
+{
+    return QString::number(number) + QStringLiteral(".gif");
+}
 
 // The picture count, checked to be whole. The field holds two digits; a
 // larger count stops at the first picture missing anyway.
-long long PictureCount(double number) { return static_cast<long long>(std::min(number, 1e9)); }
+long long PictureCount(double number)
+{
+    return static_cast<long long>(std::min(number, 1e9));
+}
 
 // What making a level has done so far, so that a failure can take it back.
 struct MadeSoFar {
@@ -145,8 +151,9 @@ LevelEditor::Result LevelEditor::Accept()
     const QString catalogue = context_.Folders().ForWriting(kGameIniFile);
     const auto levelCount = ToInt16(context_.ini.ReadIniKey(catalogue, kCatalogueSection, QStringLiteral("Menu")));
     if (!levelCount) {
-        platform::Fail(context_.boxes, QStringLiteral("关卡目录“%1”中没有关卡数量（Menu），无法加入新关卡。没有创建任何文件。")
-                                        .arg(QDir::toNativeSeparators(catalogue)));
+        platform::Fail(context_.boxes,
+                       QStringLiteral("关卡目录“%1”中没有关卡数量（Menu），无法加入新关卡。没有创建任何文件。")
+                           .arg(QDir::toNativeSeparators(catalogue)));
         return {Outcome::Failed, {}};
     }
 
@@ -190,19 +197,22 @@ QString LevelEditor::Create(int levelNumber)
     step(Step::CopyPictures);
     const long long count = PictureCount(*FieldNumber(f.photoSum));
     for (long long j = 1; j <= count; ++j) {
-        if (QString error = CopyFileReplacing({}, InFolder(f.sourceFolder, PictureName(j)), root, folder + PictureName(j));
+        if (QString error = CopyFileReplacing({}, InFolder(f.sourceFolder, PictureName(j)), root,
+                                              folder + PictureName(j));
             !error.isEmpty())
             return fail(error);
     }
     step(Step::CopyMasks);
     for (const QString& mask : {QStringLiteral("mb1.gif"), QStringLiteral("mb2.gif")}) {
-        if (QString error = CopyFileReplacing({}, InFolder(f.sourceFolder, mask), root, folder + mask); !error.isEmpty())
+        if (QString error = CopyFileReplacing({}, InFolder(f.sourceFolder, mask), root, folder + mask);
+            !error.isEmpty())
             return fail(error);
     }
 
     step(Step::CopyBackground);
     if (!f.background.isEmpty()) {
-        if (QString error = CopyFileReplacing({}, f.background, root, folder + QStringLiteral("gameback.jpg")); !error.isEmpty())
+        if (QString error = CopyFileReplacing({}, f.background, root, folder + QStringLiteral("gameback.jpg"));
+            !error.isEmpty())
             return fail(error);
     }
 
@@ -245,7 +255,8 @@ QString LevelEditor::Create(int levelNumber)
     if (!result.ok)
         return fail(result.error);
     if (!result.sectionFound)
-        return fail(QStringLiteral("关卡目录“%1”中没有 [GameMenu] 一节，无法更新关卡数量。").arg(QDir::toNativeSeparators(catalogue)));
+        return fail(QStringLiteral("关卡目录“%1”中没有 [GameMenu] 一节，无法更新关卡数量。")
+                        .arg(QDir::toNativeSeparators(catalogue)));
     return {};
 }
 

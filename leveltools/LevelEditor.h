@@ -26,16 +26,16 @@ public:
     // The entries as the window shows them; numbers stay text as typed and
     // are written into setme.ini that way.
     struct Fields {
-        QString name;              // txtGName: the level's name and folder
-        QString sourceFolder;      // txtGPath: only the folder chooser fills it
-        QString photoSum;          // txtGPhotoSum: number of tile pictures
+        QString name;                        // txtGName: the level's name and folder
+        QString sourceFolder;                // txtGPath: only the folder chooser fills it
+        QString photoSum;                    // txtGPhotoSum: number of tile pictures
         QString maxX = QStringLiteral("12"); // txtGMaxX: tile columns
         QString maxY = QStringLiteral("8");  // txtGMaxY: tile rows
-        std::int32_t backColour = 0; // picGBackColor, &H00BBGGRR
-        QString background;        // txtGGameBack: chosen background picture
-        QString music;             // txtGMedia: chosen music file
-        int particle = 0;          // CobList: effect 0 … 5
-        QString maker;             // txtQM: added to the catalogue name
+        std::int32_t backColour = 0;         // picGBackColor, &H00BBGGRR
+        QString background;                  // txtGGameBack: chosen background picture
+        QString music;                       // txtGMedia: chosen music file
+        int particle = 0;                    // CobList: effect 0 … 5
+        QString maker;                       // txtQM: added to the catalogue name
     };
 
     // The stages of making a level, in the order they run. The level is

@@ -35,7 +35,10 @@ QStringList LevelModifier::LevelItems() const
     return items;
 }
 
-QString LevelModifier::SettingsFile() const { return context_.Folders().Find(storedFolder_ + kLevelSettingsFile); }
+QString LevelModifier::SettingsFile() const
+{
+    return context_.Folders().Find(storedFolder_ + kLevelSettingsFile);
+}
 
 bool LevelModifier::HasOwnBackground() const
 {
@@ -118,7 +121,8 @@ std::optional<Refusal> LevelModifier::Validate()
     // Where the changes would be written: the level's folder, and the
     // media folder for a new music file.
     const bool newMusic = !fields.music.isEmpty() && fields.music != ReadSetting(QStringLiteral("MediaName"));
-    for (const QString& stored : {storedFolder_ + kLevelSettingsFile, newMusic ? kMediaFolder + mediaTitle_ : QString()}) {
+    for (const QString& stored :
+         {storedFolder_ + kLevelSettingsFile, newMusic ? kMediaFolder + mediaTitle_ : QString()}) {
         if (const QString link = context_.Folders().LinkLeadingOut(stored); !link.isEmpty())
             return Refusal{LinkLeadingOutMessage(link)};
     }

@@ -23,8 +23,8 @@ public:
 
     // The entries as the window shows them.
     struct Fields {
-        QString maxX;              // txtMaxX
-        QString maxY;              // txtMaxY
+        QString maxX;                // txtMaxX
+        QString maxY;                // txtMaxY
         std::int32_t backColour = 0; // picGBackColor; black until a level is chosen
         // txtGGameBack: "gameback.jpg" for the level's own picture, a path
         // for a new one, empty for none.

@@ -43,11 +43,20 @@ bool HasControlCharacter(const QString& text)
 
 } // namespace
 
-std::optional<double> FieldNumber(QStringView text) { return ToNumber(text); }
+std::optional<double> FieldNumber(QStringView text)
+{
+    return ToNumber(text);
+}
 
-bool IsWhole(double number) { return number >= 0 && std::trunc(number) == number; }
+bool IsWhole(double number)
+{
+    return number >= 0 && std::trunc(number) == number;
+}
 
-bool IsEven(double number) { return std::trunc(number / 2) == number / 2; }
+bool IsEven(double number)
+{
+    return std::trunc(number / 2) == number / 2;
+}
 
 std::optional<Refusal> CheckBoardSize(const QString& maxX, const QString& maxY)
 {
@@ -56,7 +65,10 @@ std::optional<Refusal> CheckBoardSize(const QString& maxX, const QString& maxY)
     return CheckSide(maxY, kRows, ToolField::MaxY);
 }
 
-QString OddBoardMessage() { return QStringLiteral("图片横向卡片排列数或图片纵向卡片排列数要有一方为偶数！"); }
+QString OddBoardMessage()
+{
+    return QStringLiteral("图片横向卡片排列数或图片纵向卡片排列数要有一方为偶数！");
+}
 
 QString LevelNameProblem(const QString& name)
 {
@@ -102,7 +114,7 @@ QString LinkLeadingOutMessage(const QString& link)
 QStringList ParticleEffectNames()
 {
     return {QStringLiteral("没有任何效果"), QStringLiteral("漂落的鲜花"), QStringLiteral("上升的泡泡"),
-            QStringLiteral("飞舞的花瓣"), QStringLiteral("浮动的云彩"), QStringLiteral("闪烁的星星")};
+            QStringLiteral("飞舞的花瓣"),   QStringLiteral("浮动的云彩"), QStringLiteral("闪烁的星星")};
 }
 
 } // namespace daz

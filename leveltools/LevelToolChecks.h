@@ -13,16 +13,16 @@ namespace daz {
 // The entry fields of the level editor and the level modifier, as far as a
 // refused entry sends the caret to one of them.
 enum class ToolField {
-    None,        // the caret stays where it is
-    LevelName,   // editor: txtGName
+    None,         // the caret stays where it is
+    LevelName,    // editor: txtGName
     SourceFolder, // editor: txtGPath
-    PhotoSum,    // editor: txtGPhotoSum
-    MaxX,        // txtGMaxX / txtMaxX
-    MaxY,        // txtGMaxY / txtMaxY
-    Background,  // modifier: txtGGameBack
-    Music,       // modifier: txtGMedia
-    Maker,       // editor: txtQM
-    LevelList,   // modifier: cobGKName
+    PhotoSum,     // editor: txtGPhotoSum
+    MaxX,         // txtGMaxX / txtMaxX
+    MaxY,         // txtGMaxY / txtMaxY
+    Background,   // modifier: txtGGameBack
+    Music,        // modifier: txtGMedia
+    Maker,        // editor: txtQM
+    LevelList,    // modifier: cobGKName
 };
 
 // An entry the tools refuse: the text of the "提示" box, and where the caret
@@ -79,7 +79,6 @@ FileFilter MusicFilter();   // 媒体文件: *.mp3 *.mid *.midi *.wav *.ogg
 // Why a write is refused: the link on its way leads out of the player's
 // folder. Shown in a "提示" box.
 QString LinkLeadingOutMessage(const QString& link);
-
 
 // The six particle effects, in the order of their numbers 0 … 5.
 QStringList ParticleEffectNames();

@@ -27,7 +27,7 @@ struct LockResult {
         Unavailable,
     };
     Outcome outcome = Outcome::Acquired;
-    QString path; // the lock file
+    QString path;  // the lock file
     int error = 0; // Unavailable: the system's error number, 0 when unknown
 };
 

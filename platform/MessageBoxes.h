@@ -28,7 +28,10 @@ public:
 };
 
 // The application's title, the caption of some boxes.
-inline QString ApplicationTitle() { return QStringLiteral("霁岚连连看"); }
+inline QString ApplicationTitle()
+{
+    return QStringLiteral("霁岚连连看");
+}
 
 // The program's boxes, by what they are for.
 inline void Tell(MessageBoxes& boxes, const QString& text, const QString& caption = QStringLiteral("提示"))

@@ -39,8 +39,8 @@ void QtEffectPlayer::Play(const QString& path)
     // whether the server took it shows once that call is over.
     QObject::connect(effect, &QSoundEffect::statusChanged, effect, [this, effect, path] {
         if (effect->status() == QSoundEffect::Ready) {
-            QMetaObject::invokeMethod(effect, [this, effect, path] { StandInIfRefused(effect, path); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                effect, [this, effect, path] { StandInIfRefused(effect, path); }, Qt::QueuedConnection);
         }
     });
 }

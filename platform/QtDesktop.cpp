@@ -85,8 +85,8 @@ int ClearAway(const QString& path, const QFileInfo& found)
         return 0;
     if (errno != ENOTEMPTY && errno != EEXIST)
         return errno;
-    const QString base =
-        path + QStringLiteral(".foreign-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString base = path + QStringLiteral(".foreign-")
+                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside = base;
     for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
         aside = base + QStringLiteral("-%1").arg(n);

@@ -50,9 +50,7 @@ MessageAnswer QtMessageBoxes::Show(const MessageRequest& request)
     if (request.selectable)
         box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     switch (request.buttons) {
-    case MessageButtons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
+    case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case MessageButtons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(ToQt(request.defaultAnswer));

@@ -47,8 +47,7 @@ void BoardView::CellsChanged(Cell first, Cell second)
 void BoardView::HandChanged()
 {
     const std::optional<Cell> selection = round_.Selection();
-    const std::optional<Cell> cursor =
-        round_.CursorShown() ? std::optional<Cell>(round_.CursorCell()) : std::nullopt;
+    const std::optional<Cell> cursor = round_.CursorShown() ? std::optional<Cell>(round_.CursorCell()) : std::nullopt;
     if (selection != paintedSelection_) {
         if (paintedSelection_) {
             update(SelectionRect(*paintedSelection_));
@@ -113,8 +112,8 @@ void BoardView::ParticlesMoved()
 
 void BoardView::paintEvent(QPaintEvent* event)
 {
-    const ScaledPictures::Set& pictures = scaled_.At(parts_.flow.CurrentLevel(), geometry_, size(),
-                                                     devicePixelRatioF(), parts_.particles.Picture());
+    const ScaledPictures::Set& pictures = scaled_.At(parts_.flow.CurrentLevel(), geometry_, size(), devicePixelRatioF(),
+                                                     parts_.particles.Picture());
     const QRegion& region = event->region();
     // A tick of the particles exposes up to twenty small rectangles far
     // apart. They are painted in one pass, clipped to all of them, so that
@@ -128,8 +127,9 @@ void BoardView::paintEvent(QPaintEvent* event)
         if (pictures.background.isNull()) {
             p.fillRect(dirty, backColour_);
         } else {
-            p.drawPixmap(dirty, pictures.background, QRectF(QPointF(dirty.topLeft()) * pictures.dpr,
-                                                            QSizeF(dirty.size()) * pictures.dpr).toAlignedRect());
+            p.drawPixmap(
+                dirty, pictures.background,
+                QRectF(QPointF(dirty.topLeft()) * pictures.dpr, QSizeF(dirty.size()) * pictures.dpr).toAlignedRect());
         }
     }
 

@@ -4,8 +4,8 @@
 
 #include <QLabel>
 
-#include "platform/MessageBoxes.h"
 #include "game/GameFlow.h"
+#include "platform/MessageBoxes.h"
 
 namespace daz {
 namespace {
@@ -17,7 +17,8 @@ constexpr unsigned kCaptionColour = 0x0080FF; // orange
 FrmLong::FrmLong(platform::InstanceLock& lock, platform::MessageBoxes& boxes, platform::TimerFactory& timers,
                  QWidget* parent)
     : ShapedWindow(kClientSize, Qt::white, ScreenPicture(QStringLiteral(":/splash.png")), parent),
-      splash_(lock, boxes, timers), caption_(new QLabel(QStringLiteral("程序加载中："), this)),
+      splash_(lock, boxes, timers),
+      caption_(new QLabel(QStringLiteral("程序加载中："), this)),
       bar_(new QLabel(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);

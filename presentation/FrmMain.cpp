@@ -275,8 +275,9 @@ void FrmMain::ShowOverlay()
     showBox_->resize(static_cast<int>(std::lround(size.width() * kTwipsPerPixel * scale)),
                      static_cast<int>(std::lround(size.height() * kTwipsPerPixel * scale)));
     // It hops about a little, right of and below the window's centre.
-    showBox_->move(static_cast<int>(std::lround(parts_.motion.jitter.X() * scale)) + (width() - showBox_->width()) / 2,
-                   static_cast<int>(std::lround(parts_.motion.jitter.Y() * scale)) + (height() - showBox_->height()) / 2);
+    showBox_->move(
+        static_cast<int>(std::lround(parts_.motion.jitter.X() * scale)) + (width() - showBox_->width()) / 2,
+        static_cast<int>(std::lround(parts_.motion.jitter.Y() * scale)) + (height() - showBox_->height()) / 2);
     showBox_->show();
     showBox_->raise();
 }

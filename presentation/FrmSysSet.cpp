@@ -20,7 +20,8 @@ void SetTextColour(QLabel& label, unsigned bgr)
 
 FrmSysSet::FrmSysSet(platform::EffectPlayer& effects, DataFolders folders, QWidget* parent)
     : ShapedWindow(kClientSize, Qt::black, ScreenPicture(QStringLiteral(":/chooser.png")), parent),
-      chooser_(effects, std::move(folders)), description_(new QLabel(this))
+      chooser_(effects, std::move(folders)),
+      description_(new QLabel(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("系统设置"));
@@ -62,9 +63,7 @@ FrmSysSet::FrmSysSet(platform::EffectPlayer& effects, DataFolders folders, QWidg
     description_->setAttribute(Qt::WA_NoMousePropagation);
 
     chooser_.changed = [this] { ShowState(); };
-    chooser_.moveWindowBy = [this](float dx, float dy) {
-        move(pos() + QPoint(Px(dx), Px(dy)));
-    };
+    chooser_.moveWindowBy = [this](float dx, float dy) { move(pos() + QPoint(Px(dx), Px(dy))); };
     chooser_.modeChosen = [this](int mode) { HandOver(mode); };
     chooser_.exitChosen = [this] { close(); };
     ShowState();
@@ -81,7 +80,7 @@ void FrmSysSet::Load()
 QLabel* FrmSysSet::EntryLabel(int index) const
 {
     return index >= 0 && index < static_cast<int>(entries_.size()) ? entries_[static_cast<std::size_t>(index)]
-                                                                     : nullptr;
+                                                                   : nullptr;
 }
 
 void FrmSysSet::ShowState()
@@ -117,15 +116,10 @@ bool FrmSysSet::eventFilter(QObject* watched, QEvent* event)
     }
     const int index = static_cast<int>(found - entries_.begin());
     switch (event->type()) {
-    case QEvent::MouseMove:
-        chooser_.MouseMoveEntry(index);
-        return true;
+    case QEvent::MouseMove: chooser_.MouseMoveEntry(index); return true;
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        chooser_.MouseDownEntry(index);
-        return true;
-    default:
-        return ShapedWindow::eventFilter(watched, event);
+    case QEvent::MouseButtonDblClick: chooser_.MouseDownEntry(index); return true;
+    default: return ShapedWindow::eventFilter(watched, event);
     }
 }
 

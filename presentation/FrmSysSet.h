@@ -24,8 +24,7 @@ class FrmSysSet : public ShapedWindow {
 public:
     static constexpr QSize kClientSize{361, 368};
 
-    FrmSysSet(platform::EffectPlayer& effects, DataFolders folders,
-              QWidget* parent = nullptr);
+    FrmSysSet(platform::EffectPlayer& effects, DataFolders folders, QWidget* parent = nullptr);
 
     // The load step: shapes, centres and shows the window.
     void Load();

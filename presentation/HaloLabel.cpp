@@ -17,7 +17,8 @@ QColor HaloLabel::HaloFor(QColor colour)
         c /= 255.0;
         return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
     };
-    const double l = 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green()) + 0.0722 * channel(colour.blue());
+    const double l = 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green())
+                     + 0.0722 * channel(colour.blue());
     return (l + 0.05) / 0.05 >= 1.05 / (l + 0.05) ? Qt::black : Qt::white;
 }
 

@@ -15,7 +15,10 @@ HintFlash::HintFlash(const Round& round, SoundSink& sound, platform::TimerFactor
 
 HintFlash::~HintFlash() = default;
 
-bool HintFlash::Running() const { return timer_->IsActive(); }
+bool HintFlash::Running() const
+{
+    return timer_->IsActive();
+}
 
 bool HintFlash::Hides(Cell cell) const
 {

@@ -14,7 +14,10 @@ LinkPathFade::LinkPathFade(const Round& round, platform::TimerFactory& timers)
 
 LinkPathFade::~LinkPathFade() = default;
 
-bool LinkPathFade::Running() const { return timer_->IsActive(); }
+bool LinkPathFade::Running() const
+{
+    return timer_->IsActive();
+}
 
 void LinkPathFade::Show(const LinkPath& path)
 {

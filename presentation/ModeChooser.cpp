@@ -20,7 +20,8 @@ const std::array<ModeChooser::Entry, 5>& ModeChooser::Entries()
         // The designer's words, and what the mode does.
         {3, QStringLiteral("挑战模式"), 2760,
          QStringLiteral("作者最新开发设计，对经典的连连看作了最新的修改，游戏的可玩性增强了。消除后牌会下落！")},
-        {4, QStringLiteral("极限模式"), 3420, QStringLiteral("每消除一对牌的最长思考时间为60秒，你想挑战时间的极限吗？")},
+        {4, QStringLiteral("极限模式"), 3420,
+         QStringLiteral("每消除一对牌的最长思考时间为60秒，你想挑战时间的极限吗？")},
         {0, QStringLiteral("退出游戏"), 4080, QStringLiteral("游戏还没开始呢，真的要退出游戏吗？")},
     }};
     return entries;

@@ -14,7 +14,10 @@ OverlayJitter::OverlayJitter(const Round& round, platform::TimerFactory& timers,
 
 OverlayJitter::~OverlayJitter() = default;
 
-bool OverlayJitter::Running() const { return timer_->IsActive(); }
+bool OverlayJitter::Running() const
+{
+    return timer_->IsActive();
+}
 
 void OverlayJitter::Follow()
 {

@@ -104,8 +104,7 @@ void Particles::Tick()
             s.top = static_cast<int>(r2 * static_cast<float>(height_));
             break;
         }
-        default:
-            break;
+        default: break;
         }
     }
     emit moved();

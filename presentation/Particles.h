@@ -23,11 +23,11 @@ public:
     enum Effect { None = 0, Flowers = 1, Bubbles = 2, Petals = 3, Clouds = 4, Stars = 5 };
 
     struct Sprite {
-        std::int16_t PartX = 0;     // board-area twips
+        std::int16_t PartX = 0; // board-area twips
         std::int16_t PartY = 0;
         std::int16_t PartSpeed = 0; // twips per tick along the motion, 3 … 6
         bool visible = false;
-        int left = 0;               // where the picture is drawn
+        int left = 0; // where the picture is drawn
         int top = 0;
     };
 
@@ -52,7 +52,11 @@ private:
     void Tick();
     void Wobble(std::int16_t& coordinate);
     std::int16_t NewSpeed();
-    static void Move(Sprite& s) { s.left = s.PartX; s.top = s.PartY; }
+    static void Move(Sprite& s)
+    {
+        s.left = s.PartX;
+        s.top = s.PartY;
+    }
 
     Random& random_;
     std::unique_ptr<platform::Timer> timer_; // Timer4

@@ -44,9 +44,8 @@ QPixmap Scaled(const QString& name, const QImage& source, QSize logicalSize, qre
         return pixmap;
     }
     const QSize device = DeviceSize(logicalSize, dpr);
-    pixmap = QPixmap::fromImage(device == source.size()
-                                    ? source
-                                    : source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    pixmap = QPixmap::fromImage(
+        device == source.size() ? source : source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     pixmap.setDevicePixelRatio(dpr);
     QPixmapCache::insert(key, pixmap);
     return pixmap;

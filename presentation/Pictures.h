@@ -10,7 +10,10 @@
 namespace daz {
 
 // Twips to whole pixels.
-inline int Px(double twips) { return static_cast<int>(twips / kTwipsPerPixel + (twips < 0 ? -0.5 : 0.5)); }
+inline int Px(double twips)
+{
+    return static_cast<int>(twips / kTwipsPerPixel + (twips < 0 ? -0.5 : 0.5));
+}
 
 // A colour stored as &H00BBGGRR (red in the low byte).
 QColor FromBgr(unsigned bgr);

@@ -23,8 +23,8 @@ inline QRegion UnionOf(const std::array<QRect, N>& rects, std::size_t count)
         edges[edgeCount++] = rects[i].bottom() + 1;
     }
     std::sort(edges.begin(), edges.begin() + static_cast<std::ptrdiff_t>(edgeCount));
-    edgeCount = static_cast<std::size_t>(std::unique(edges.begin(), edges.begin() + static_cast<std::ptrdiff_t>(edgeCount)) -
-                                         edges.begin());
+    edgeCount = static_cast<std::size_t>(
+        std::unique(edges.begin(), edges.begin() + static_cast<std::ptrdiff_t>(edgeCount)) - edges.begin());
 
     QVarLengthArray<QRect, 4 * N> out;
     std::size_t lastBand = 0; // where the band above starts in out

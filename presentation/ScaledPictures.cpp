@@ -16,8 +16,8 @@ QPixmap Scale(const QImage& image, QSize size, qreal dpr)
 
 } // namespace
 
-const ScaledPictures::Set& ScaledPictures::At(const Level* level, const BoardGeometry& geometry, QSize area,
-                                              qreal dpr, const QImage& particle)
+const ScaledPictures::Set& ScaledPictures::At(const Level* level, const BoardGeometry& geometry, QSize area, qreal dpr,
+                                              const QImage& particle)
 {
     const double scale = geometry.Scale();
     if (!filled_ || set_.scale != scale || set_.dpr != dpr) {

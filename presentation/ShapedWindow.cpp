@@ -33,8 +33,8 @@ bool X11CompositorRuns()
         connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(name.size()), name.constData()), nullptr);
     if (atom == nullptr)
         return false;
-    xcb_get_selection_owner_reply_t* owner =
-        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
+    xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
+        connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
     const bool runs = owner != nullptr && owner->owner != XCB_NONE;
     free(owner);
     free(atom);
@@ -55,7 +55,9 @@ bool ShapedWindow::DesktopBlendsWindows()
 }
 
 ShapedWindow::ShapedWindow(QSize size, QColor key, QPixmap background, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), key_(key), background_(std::move(background)),
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      key_(key),
+      background_(std::move(background)),
       seeThrough_(DesktopBlendsWindows())
 {
     setFixedSize(size);

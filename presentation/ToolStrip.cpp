@@ -135,13 +135,13 @@ void TimeBar::paintEvent(QPaintEvent*)
     if (barWidth_ > 0) {
         // The picture stretched to the time left.
         const QString name = QStringLiteral("timebar.png");
-        p.drawPixmap(0, 0, PictureCache::Scaled(name, WindowPicture(name).toImage(), QSize(barWidth_, height()),
-                                                devicePixelRatioF()));
+        p.drawPixmap(
+            0, 0,
+            PictureCache::Scaled(name, WindowPicture(name).toImage(), QSize(barWidth_, height()), devicePixelRatioF()));
     }
 }
 
-ToolStrip::ToolStrip(GameParts& parts, QWidget* parent)
-    : QWidget(parent), flow_(parts.flow), toolbar_(parts.toolbar)
+ToolStrip::ToolStrip(GameParts& parts, QWidget* parent) : QWidget(parent), flow_(parts.flow), toolbar_(parts.toolbar)
 {
     setMouseTracking(true);
     picture_ = WindowPicture(QStringLiteral("toolbar.png"));
@@ -348,7 +348,8 @@ void ToolStrip::ShowScore(bool withTitle)
 {
     const ScoreDisplay score = flow_.GetRound().ShownScore();
     for (int position = 1; position <= 8; ++position) {
-        digits_[static_cast<std::size_t>(position)]->setPixmap(ImageList1(score.digit[static_cast<std::size_t>(position)] + 1));
+        digits_[static_cast<std::size_t>(position)]->setPixmap(
+            ImageList1(score.digit[static_cast<std::size_t>(position)] + 1));
     }
     if (withTitle && rank_->text() != score.title) {
         rank_->setText(score.title);

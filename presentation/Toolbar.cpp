@@ -127,23 +127,12 @@ void Toolbar::Click(int index)
         return;
     }
     switch (index) {
-    case Restart:
-        restart_();
-        break;
-    case Pause:
-        round_.PauseCommand();
-        break;
-    case Undo:
-        round_.UndoCommand();
-        break;
-    case Hint:
-        round_.HintCommand();
-        break;
-    case Shuffle:
-        round_.ShuffleCommand();
-        break;
-    default:
-        break;
+    case Restart: restart_(); break;
+    case Pause: round_.PauseCommand(); break;
+    case Undo: round_.UndoCommand(); break;
+    case Hint: round_.HintCommand(); break;
+    case Shuffle: round_.ShuffleCommand(); break;
+    default: break;
     }
 }
 
@@ -167,7 +156,8 @@ void Toolbar::LeaveLabel(int index)
 
 void Toolbar::HoverStrip()
 {
-    const bool anything = mainHovered_ || modeHovered_ || std::find(hovered_.begin(), hovered_.end(), true) != hovered_.end();
+    const bool anything = mainHovered_ || modeHovered_
+                          || std::find(hovered_.begin(), hovered_.end(), true) != hovered_.end();
     hovered_.fill(false);
     mainHovered_ = modeHovered_ = false;
     if (anything) {

@@ -67,12 +67,9 @@ Board HalfCleared(int maxX, int maxY, int photoSum, std::uint64_t seed)
 const Board& Boards(const std::string& name)
 {
     static const std::map<std::string, Board> boards = {
-        {"dead_19x18", Dead(19, 18, 0.6f, 30, 42)},
-        {"dead_50x49", Dead(50, 49, 0.6f, 100, 42)},
-        {"fresh_19x18", Fresh(19, 18, 40, 42)},
-        {"fresh_50x49", Fresh(50, 49, 100, 42)},
-        {"half_19x18", HalfCleared(19, 18, 40, 42)},
-        {"half_50x49", HalfCleared(50, 49, 100, 42)},
+        {"dead_19x18", Dead(19, 18, 0.6f, 30, 42)},  {"dead_50x49", Dead(50, 49, 0.6f, 100, 42)},
+        {"fresh_19x18", Fresh(19, 18, 40, 42)},      {"fresh_50x49", Fresh(50, 49, 100, 42)},
+        {"half_19x18", HalfCleared(19, 18, 40, 42)}, {"half_50x49", HalfCleared(50, 49, 100, 42)},
     };
     return boards.at(name);
 }
@@ -144,16 +141,15 @@ public:
     void Finalize() override
     {
         ConsoleReporter::Finalize();
-        std::printf("\n%-12s %6s %6s %6s %12s %14s %14s %10s\n", "board", "tiles", "empty", "codes",
-                    "equal pairs", "FindPair", "plain scan", "speed-up");
+        std::printf("\n%-12s %6s %6s %6s %12s %14s %14s %10s\n", "board", "tiles", "empty", "codes", "equal pairs",
+                    "FindPair", "plain scan", "speed-up");
         for (const auto& [board, fast] : fast_) {
             const auto plain = plain_.find(board);
             if (plain == plain_.end())
                 continue;
             const Stats stats = StatsOf(Boards(board));
-            std::printf("%-12s %6d %6d %6d %12ld %11.2f us %11.2f us %9.1fx\n", board.c_str(), stats.tiles,
-                        stats.empty, stats.codes, stats.equalPairs, fast * 1e6, plain->second * 1e6,
-                        plain->second / fast);
+            std::printf("%-12s %6d %6d %6d %12ld %11.2f us %11.2f us %9.1fx\n", board.c_str(), stats.tiles, stats.empty,
+                        stats.codes, stats.equalPairs, fast * 1e6, plain->second * 1e6, plain->second / fast);
         }
     }
 
@@ -166,9 +162,7 @@ private:
 
 int main(int argc, char** argv)
 {
-    const auto fastest = [](const std::vector<double>& times) {
-        return *std::min_element(times.begin(), times.end());
-    };
+    const auto fastest = [](const std::vector<double>& times) { return *std::min_element(times.begin(), times.end()); };
     for (const char* board : {"dead_19x18", "dead_50x49", "fresh_19x18", "fresh_50x49", "half_19x18", "half_50x49"}) {
         for (auto [kind, run] : {std::pair{"FindPair/", &FindPair}, std::pair{"PlainScan/", &PlainScan}})
             benchmark::RegisterBenchmark((kind + std::string(board)).c_str(), run, std::string(board))

@@ -65,8 +65,7 @@ FrmDrive::FrmDrive(const QString& programFolder, platform::MessageBoxes& boxes, 
     connect(drive1_, &QComboBox::activated, this, &FrmDrive::DriveChosen);
     // Folders are read in the background; once the current one is there it
     // can be scrolled into view.
-    connect(folders_, &QFileSystemModel::directoryLoaded, this,
-            [this] { dir1_->scrollTo(dir1_->currentIndex()); });
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] { dir1_->scrollTo(dir1_->currentIndex()); });
 
     auto* ok = new QPushButton(QStringLiteral("确定"), this);
     ok->setGeometry(256, 40, 57, 25);
@@ -79,8 +78,7 @@ FrmDrive::FrmDrive(const QString& programFolder, platform::MessageBoxes& boxes, 
     ShowFolder();
 }
 
-std::optional<QString> FrmDrive::Choose(QWidget* parent, const QString& programFolder,
-                                        platform::MessageBoxes& boxes)
+std::optional<QString> FrmDrive::Choose(QWidget* parent, const QString& programFolder, platform::MessageBoxes& boxes)
 {
     FrmDrive window(programFolder, boxes, parent);
     if (window.exec() != QDialog::Accepted)
@@ -88,7 +86,10 @@ std::optional<QString> FrmDrive::Choose(QWidget* parent, const QString& programF
     return window.Path();
 }
 
-QString FrmDrive::Path() const { return chooser_.Accept(); }
+QString FrmDrive::Path() const
+{
+    return chooser_.Accept();
+}
 
 int FrmDrive::DriveOf(const QString& folder) const
 {

@@ -26,8 +26,7 @@ public:
 
     // Shows the chooser modally; the path field's text when confirmed,
     // nothing when cancelled.
-    static std::optional<QString> Choose(QWidget* parent, const QString& programFolder,
-                                         platform::MessageBoxes& boxes);
+    static std::optional<QString> Choose(QWidget* parent, const QString& programFolder, platform::MessageBoxes& boxes);
 
     QLineEdit* PathField() const { return txtDrive_; }
     QTreeView* FolderList() const { return dir1_; }

@@ -35,8 +35,7 @@ FrmGKEdit::FrmGKEdit(LevelToolContext& context, QWidget* parent)
                OpenButton(Role::MusicButton, layout::ComGMedia, QStringLiteral("选择背景音乐"),
                           [&e] { e.ChooseMusic(); }),
                EffectField(layout::CobList, f.particle),
-               TextField(Role::Maker, layout::txtQM, QStringLiteral("制作者"), f.maker,
-                         LevelEditor::kMakerMaxLength),
+               TextField(Role::Maker, layout::txtQM, QStringLiteral("制作者"), f.maker, LevelEditor::kMakerMaxLength),
                OkField(layout::ComOK),
                EscField(layout::ComESC),
            }});
@@ -54,14 +53,9 @@ void FrmGKEdit::Confirm()
     Pull();
     const LevelEditor::Result result = editor_.Accept();
     switch (result.outcome) {
-    case LevelEditor::Outcome::Refused:
-        FocusRefused(result.refusal);
-        break;
-    case LevelEditor::Outcome::Created:
-        accept();
-        break;
-    case LevelEditor::Outcome::Failed:
-        break; // the window stays open with its entries
+    case LevelEditor::Outcome::Refused: FocusRefused(result.refusal); break;
+    case LevelEditor::Outcome::Created: accept(); break;
+    case LevelEditor::Outcome::Failed: break; // the window stays open with its entries
     }
 }
 

@@ -84,21 +84,16 @@ QWidget* MakeWidget(QWidget* parent, const Field& field)
         line->setReadOnly(field.kind == Kind::ChosenText);
         return line;
     }
-    case Kind::LevelList:
-        return new QComboBox(parent);
+    case Kind::LevelList: return new QComboBox(parent);
     case Kind::EffectList: {
         auto* list = new QComboBox(parent);
         list->addItems(ParticleEffectNames());
         return list;
     }
-    case Kind::Swatch:
-        return new ColourSwatch(parent);
-    case Kind::OpenButton:
-        return MakePictureButton(parent, QStringLiteral("open"));
-    case Kind::OkButton:
-        return MakePictureButton(parent, QStringLiteral("ok"));
-    case Kind::EscButton:
-        return MakePictureButton(parent, QStringLiteral("esc"));
+    case Kind::Swatch: return new ColourSwatch(parent);
+    case Kind::OpenButton: return MakePictureButton(parent, QStringLiteral("open"));
+    case Kind::OkButton: return MakePictureButton(parent, QStringLiteral("ok"));
+    case Kind::EscButton: return MakePictureButton(parent, QStringLiteral("esc"));
     }
     return nullptr;
 }
@@ -175,8 +170,7 @@ void LevelToolWindow::Connect(const Placed& placed)
     case Kind::Text:
     case Kind::ChosenText:
     case Kind::LevelList:
-    case Kind::EffectList:
-        break;
+    case Kind::EffectList: break;
     }
 }
 
@@ -189,9 +183,15 @@ QWidget* LevelToolWindow::Widget(Role role) const
     return nullptr;
 }
 
-QLineEdit* LevelToolWindow::Line(Role role) const { return qobject_cast<QLineEdit*>(Widget(role)); }
+QLineEdit* LevelToolWindow::Line(Role role) const
+{
+    return qobject_cast<QLineEdit*>(Widget(role));
+}
 
-QComboBox* LevelToolWindow::List(Role role) const { return qobject_cast<QComboBox*>(Widget(role)); }
+QComboBox* LevelToolWindow::List(Role role) const
+{
+    return qobject_cast<QComboBox*>(Widget(role));
+}
 
 tools::PictureButton* LevelToolWindow::Button(Role role) const
 {

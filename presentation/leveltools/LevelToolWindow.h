@@ -28,8 +28,22 @@ class PictureButton;
 // its fields by it, and a refused entry sends the caret to the field of its
 // role.
 enum class Role {
-    LevelList, LevelName, SourceFolder, SourceButton, PhotoSum, MaxX, MaxY, Colour,
-    Background, BackgroundButton, Music, MusicButton, Effect, Maker, Ok, Esc,
+    LevelList,
+    LevelName,
+    SourceFolder,
+    SourceButton,
+    PhotoSum,
+    MaxX,
+    MaxY,
+    Colour,
+    Background,
+    BackgroundButton,
+    Music,
+    MusicButton,
+    Effect,
+    Maker,
+    Ok,
+    Esc,
 };
 
 // How a field is shown.

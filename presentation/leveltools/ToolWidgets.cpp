@@ -98,11 +98,8 @@ void ColourSwatch::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        emit clicked();
-        break;
-    default:
-        QWidget::keyPressEvent(event);
+    case Qt::Key_Enter: emit clicked(); break;
+    default: QWidget::keyPressEvent(event);
     }
 }
 

@@ -9,16 +9,16 @@
 namespace daz::toolwindow {
 
 struct Rect {
-  int x;
-  int y;
-  int width;
-  int height;
+    int x;
+    int y;
+    int width;
+    int height;
 };
 
 // Sizes of the button pictures (rest and hover pictures are the same size).
-inline constexpr int kOpenButtonWidth = 30;  // open.png, open-hover.png
+inline constexpr int kOpenButtonWidth = 30; // open.png, open-hover.png
 inline constexpr int kOpenButtonHeight = 24;
-inline constexpr int kWideButtonWidth = 88;  // ok.png, esc.png and their hover pictures
+inline constexpr int kWideButtonWidth = 88; // ok.png, esc.png and their hover pictures
 inline constexpr int kWideButtonHeight = 30;
 
 // The level editor, FrmGKEdit.

@@ -24,12 +24,12 @@
 #include <vector>
 
 #include "PrivatePulse.h"
+#include "game/AudioSwitches.h"
 #include "game/GameState.h"
 #include "game/SoundEffects.h"
 #include "leveldata/DataFolders.h"
 #include "leveldata/ProgramPaths.h"
 #include "platform/QtAudio.h"
-#include "game/AudioSwitches.h"
 
 namespace daz {
 namespace {
@@ -45,9 +45,9 @@ constexpr double kSilentDb = -70;
 // Music plays at half volume; its quietest 250 ms stay above this.
 constexpr double kMusicDb = -55;
 
-constexpr SoundEffect kEffects[] = {SoundEffect::Select,   SoundEffect::Cancel,  SoundEffect::Link,
-                                    SoundEffect::Win,      SoundEffect::GameOver, SoundEffect::HintTick,
-                                    SoundEffect::Shuffle,  SoundEffect::Undo,    SoundEffect::Pause};
+constexpr SoundEffect kEffects[] = {SoundEffect::Select,  SoundEffect::Cancel,   SoundEffect::Link,
+                                    SoundEffect::Win,     SoundEffect::GameOver, SoundEffect::HintTick,
+                                    SoundEffect::Shuffle, SoundEffect::Undo,     SoundEffect::Pause};
 
 DataFolders Shipped()
 {
@@ -80,7 +80,8 @@ class AudioCheck : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(PrivatePulse::Installed()) << "pulseaudio and pulseaudio-utils are missing: run scripts/install-deps";
+        ASSERT_TRUE(PrivatePulse::Installed())
+            << "pulseaudio and pulseaudio-utils are missing: run scripts/install-deps";
         ASSERT_TRUE(pulse_.Start()) << "the private PulseAudio server did not start";
         clock_.start();
         ASSERT_TRUE(pulse_.StartRecording(clock_)) << "the null sink's monitor gives no samples";

@@ -42,10 +42,11 @@ public:
     {
         const QString dir = dir_.path();
         socket_ = dir + QStringLiteral("/native");
-        WriteFile(QStringLiteral("daemon.pa"),
-                  "load-module module-null-sink sink_name=check rate=48000 channels=2\n"
-                  "load-module module-native-protocol-unix auth-anonymous=1 socket=" + socket_.toUtf8() + "\n"
-                  "set-default-sink check\n");
+        WriteFile(QStringLiteral("daemon.pa"), "load-module module-null-sink sink_name=check rate=48000 channels=2\n"
+                                               "load-module module-native-protocol-unix auth-anonymous=1 socket="
+                                                   + socket_.toUtf8()
+                                                   + "\n"
+                                                     "set-default-sink check\n");
         // Never start a server of the machine's when ours is away.
         WriteFile(QStringLiteral("client.conf"), "autospawn = no\n");
         WriteFile(QStringLiteral("cookie"), QByteArray(256, '\x5a'));
@@ -74,7 +75,7 @@ public:
     static bool Installed()
     {
         return !QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty()
-            && !QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty();
+               && !QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty();
     }
 
     // Starts the server and waits until its socket takes clients.
@@ -94,13 +95,13 @@ public:
         DieWithTest(server_);
         // As root (CI) the server only warns; no system mode, no realtime
         // helpers, no shared memory, nothing kept between runs.
-        server_.start(QStringLiteral("pulseaudio"),
-                      {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--system=no"),
-                       QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--use-pid-file=no"),
-                       QStringLiteral("--high-priority=no"), QStringLiteral("--realtime=no"),
-                       QStringLiteral("--disable-shm=yes"), QStringLiteral("--log-level=error"),
-                       QStringLiteral("--log-target=stderr"), QStringLiteral("-F"),
-                       dir + QStringLiteral("/daemon.pa")});
+        server_.start(
+            QStringLiteral("pulseaudio"),
+            {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--system=no"),
+             QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--use-pid-file=no"),
+             QStringLiteral("--high-priority=no"), QStringLiteral("--realtime=no"), QStringLiteral("--disable-shm=yes"),
+             QStringLiteral("--log-level=error"), QStringLiteral("--log-target=stderr"), QStringLiteral("-F"),
+             dir + QStringLiteral("/daemon.pa")});
         if (!server_.waitForStarted(5000)) {
             return false;
         }
@@ -157,10 +158,9 @@ public:
         QObject::connect(&recorder_, &QProcess::readyReadStandardOutput, [this] { ReadRecorder(); });
         recorder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         DieWithTest(recorder_);
-        recorder_.start(QStringLiteral("parec"),
-                        {QStringLiteral("--device=check.monitor"), QStringLiteral("--raw"),
-                         QStringLiteral("--format=s16le"), QStringLiteral("--rate=48000"),
-                         QStringLiteral("--channels=1"), QStringLiteral("--latency-msec=10")});
+        recorder_.start(QStringLiteral("parec"), {QStringLiteral("--device=check.monitor"), QStringLiteral("--raw"),
+                                                  QStringLiteral("--format=s16le"), QStringLiteral("--rate=48000"),
+                                                  QStringLiteral("--channels=1"), QStringLiteral("--latency-msec=10")});
         if (!recorder_.waitForStarted(5000)) {
             return false;
         }
@@ -190,10 +190,7 @@ public:
     // The test clock's time of a sample, in ms. Every chunk arrives after
     // it was captured, so the earliest arrival against its sample count
     // gives when the recording started (give or take a few ms).
-    double SampleTimeMs(std::size_t sample) const
-    {
-        return StartMs() + 1000.0 * static_cast<double>(sample) / kRate;
-    }
+    double SampleTimeMs(std::size_t sample) const { return StartMs() + 1000.0 * static_cast<double>(sample) / kRate; }
 
     // RMS in dB of full scale over [fromMs, toMs) of the test clock:
     // the loudest block of blockMs, or the whole span when blockMs is 0.
@@ -203,8 +200,9 @@ public:
         if (last <= first) {
             return -std::numeric_limits<double>::infinity();
         }
-        const std::size_t block =
-            blockMs > 0 ? std::max<std::size_t>(1, static_cast<std::size_t>(blockMs * kRate / 1000)) : last - first;
+        const std::size_t block = blockMs > 0
+                                      ? std::max<std::size_t>(1, static_cast<std::size_t>(blockMs * kRate / 1000))
+                                      : last - first;
         double loudest = 0;
         for (std::size_t start = first; start < last; start += block) {
             const std::size_t end = std::min(last, start + block);

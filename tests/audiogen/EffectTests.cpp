@@ -26,9 +26,8 @@ TEST(SoundEffects, AreTheNineFilesTheGameLooksUp)
     std::set<std::string> names;
     for (const Clip& c : Effects())
         names.insert(c.fileName);
-    EXPECT_EQ(names, (std::set<std::string>{"mousedown1.wav", "mousedown2.wav", "mousedown3.wav",
-                                            "lianjie.wav", "gamewin.wav", "gameover.wav", "ts.wav",
-                                            "dl.wav", "cx.wav"}));
+    EXPECT_EQ(names, (std::set<std::string>{"mousedown1.wav", "mousedown2.wav", "mousedown3.wav", "lianjie.wav",
+                                            "gamewin.wav", "gameover.wav", "ts.wav", "dl.wav", "cx.wav"}));
     EXPECT_EQ(Effects().size(), 9u);
 }
 

@@ -10,8 +10,8 @@ namespace daz::datagen::audio {
 // The fundamental of a steady stretch of a note, found as the strongest
 // autocorrelation lag within ±10 % of the expected period and refined
 // between samples with a parabola.
-inline double EstimatePitch(const Samples& s, double sampleRate, double expectedHz,
-                            double fromSeconds = 0.2, double seconds = 0.3)
+inline double EstimatePitch(const Samples& s, double sampleRate, double expectedHz, double fromSeconds = 0.2,
+                            double seconds = 0.3)
 {
     const auto start = static_cast<std::size_t>(fromSeconds * sampleRate);
     const auto count = static_cast<std::size_t>(seconds * sampleRate);

@@ -65,8 +65,10 @@ TEST(Bend, ShiftsThePitchByTheGivenInterval)
     Rng rng(5);
     const double rate = 22050.0;
     const Samples note = Pluck(220.0, 1.5, 0.8, kGuzheng, rate, rng);
-    const Samples fifthUp = Bend(note, [](double) { return 7.0; }, rate);
-    const Samples tone = Bend(note, [](double) { return -2.0; }, rate);
+    const Samples fifthUp = Bend(
+        note, [](double) { return 7.0; }, rate);
+    const Samples tone = Bend(
+        note, [](double) { return -2.0; }, rate);
     EXPECT_NEAR(Cents(EstimatePitch(fifthUp, rate, 220.0 * 1.4983, 0.1), 220.0), 700.0, 3.0);
     EXPECT_NEAR(Cents(EstimatePitch(tone, rate, 220.0 * 0.8909), 220.0), -200.0, 3.0);
 }

@@ -47,13 +47,13 @@ TEST(WavWriter, WritesAPlainSixteenBitMonoPcmHeader)
     EXPECT_EQ(U32(b, 4), 36u + 20u);
     EXPECT_EQ(b.mid(8, 4), "WAVE");
     EXPECT_EQ(b.mid(12, 4), "fmt ");
-    EXPECT_EQ(U32(b, 16), 16u);     // size of the format chunk
-    EXPECT_EQ(U16(b, 20), 1u);      // PCM
-    EXPECT_EQ(U16(b, 22), 1u);      // mono
-    EXPECT_EQ(U32(b, 24), 22050u);  // sample rate
-    EXPECT_EQ(U32(b, 28), 44100u);  // bytes per second
-    EXPECT_EQ(U16(b, 32), 2u);      // bytes per sample frame
-    EXPECT_EQ(U16(b, 34), 16u);     // bits per sample
+    EXPECT_EQ(U32(b, 16), 16u);    // size of the format chunk
+    EXPECT_EQ(U16(b, 20), 1u);     // PCM
+    EXPECT_EQ(U16(b, 22), 1u);     // mono
+    EXPECT_EQ(U32(b, 24), 22050u); // sample rate
+    EXPECT_EQ(U32(b, 28), 44100u); // bytes per second
+    EXPECT_EQ(U16(b, 32), 2u);     // bytes per sample frame
+    EXPECT_EQ(U16(b, 34), 16u);    // bits per sample
     EXPECT_EQ(b.mid(36, 4), "data");
     EXPECT_EQ(U32(b, 40), 20u);
 }

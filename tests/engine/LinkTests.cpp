@@ -20,8 +20,14 @@ Cells PathOf(const LinkDecision& d)
     return {d.path.points.begin(), d.path.points.begin() + d.path.segments + 1};
 }
 
-Cells ListA(const CornerLists& l) { return {l.a.begin(), l.a.begin() + l.aCount}; }
-Cells ListB(const CornerLists& l) { return {l.b.begin(), l.b.begin() + l.bCount}; }
+Cells ListA(const CornerLists& l)
+{
+    return {l.a.begin(), l.a.begin() + l.aCount};
+}
+Cells ListB(const CornerLists& l)
+{
+    return {l.b.begin(), l.b.begin() + l.bCount};
+}
 
 TEST(LineLink, JoinsCellsOfOneLineWithOnlyEmptyCellsBetween)
 {
@@ -38,8 +44,8 @@ TEST(LineLink, JoinsCellsOfOneLineWithOnlyEmptyCellsBetween)
     EXPECT_FALSE(LineLink(board, 1, 3, 4, 3)); // blocked by the B at (3, 3)
     EXPECT_TRUE(LineLink(board, 4, 1, 5, 1));  // neighbours, both occupied
     EXPECT_TRUE(LineLink(board, 3, 3, 3, 4));
-    EXPECT_TRUE(LineLink(board, 2, 2, 2, 2));  // a cell with itself
-    EXPECT_TRUE(LineLink(board, 0, 0, 6, 0));  // along the ring
+    EXPECT_TRUE(LineLink(board, 2, 2, 2, 2)); // a cell with itself
+    EXPECT_TRUE(LineLink(board, 0, 0, 6, 0)); // along the ring
     EXPECT_TRUE(LineLink(board, 0, 5, 0, 0));
     // Cells on no common line never join, even on an empty board.
     const Board empty(4, 4);
@@ -94,19 +100,26 @@ TEST(IsLink, TakesThePathOfFewestTurnsTriedInTheGamesOrder)
         {"row neighbours on a full board", {"AAB", "CDB"}, {1, 1}, {2, 1}, 2, true, {{1, 1}, {2, 1}}},
         {"column neighbours on a full board", {"AAB", "CDB"}, {3, 2}, {3, 1}, 3, true, {{3, 2}, {3, 1}}},
         {"straight beats any turn", {"A..A", "...."}, {1, 1}, {4, 1}, 2, true, {{1, 1}, {4, 1}}},
-        {"the turn in the first tile's column first", {"A.", ".A"}, {1, 1}, {2, 2}, 2, true,
-         {{1, 1}, {1, 2}, {2, 2}}},
+        {"the turn in the first tile's column first", {"A.", ".A"}, {1, 1}, {2, 2}, 2, true, {{1, 1}, {1, 2}, {2, 2}}},
         {"the other turn when that is blocked", {"A.", "BA"}, {1, 1}, {2, 2}, 2, true, {{1, 1}, {2, 1}, {2, 2}}},
-        {"seen from the other tile, its column first", {"A.", ".A"}, {2, 2}, {1, 1}, 2, true,
-         {{2, 2}, {2, 1}, {1, 1}}},
-        {"through the margin above a full board", {"ABCA", "DEFG"}, {1, 1}, {4, 1}, 2, true,
+        {"seen from the other tile, its column first", {"A.", ".A"}, {2, 2}, {1, 1}, 2, true, {{2, 2}, {2, 1}, {1, 1}}},
+        {"through the margin above a full board",
+         {"ABCA", "DEFG"},
+         {1, 1},
+         {4, 1},
+         2,
+         true,
          {{1, 1}, {1, 0}, {4, 0}, {4, 1}}},
-        {"between two empty columns the left one", {"B.A.C", "D.E.F", "G.A.H", "I.J.K"}, {3, 1}, {3, 3}, 2, true,
+        {"between two empty columns the left one",
+         {"B.A.C", "D.E.F", "G.A.H", "I.J.K"},
+         {3, 1},
+         {3, 3},
+         2,
+         true,
          {{3, 1}, {2, 1}, {2, 3}, {3, 3}}},
         // Every corner earlier in the lists is blocked: the only way goes
         // through the margin below.
-        {"two turns in corner-list order", {"AB.C", ".D.A"}, {1, 1}, {4, 2}, 4, true,
-         {{1, 1}, {1, 3}, {4, 3}, {4, 2}}},
+        {"two turns in corner-list order", {"AB.C", ".D.A"}, {1, 1}, {4, 2}, 4, true, {{1, 1}, {1, 3}, {4, 3}, {4, 2}}},
         {"three turns in mode 2", threeTurns, {1, 1}, {2, 2}, 2, false, {}},
         {"three turns in mode 3", threeTurns, {2, 1}, {1, 2}, 3, false, {}},
         {"three turns in simple mode", threeTurns, {1, 1}, {2, 2}, 1, true, {}},

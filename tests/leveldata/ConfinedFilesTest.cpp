@@ -37,10 +37,7 @@ protected:
     }
     QString Root(const QString& relative = {}) const { return base.path() + QStringLiteral("/root/") + relative; }
     QString RootFolder() const { return base.path() + QStringLiteral("/root"); }
-    QString Outside(const QString& relative = {}) const
-    {
-        return base.path() + QStringLiteral("/outside/") + relative;
-    }
+    QString Outside(const QString& relative = {}) const { return base.path() + QStringLiteral("/outside/") + relative; }
     std::optional<QByteArray> Read(const QString& relative, qint64 budget = kTextFileBudget)
     {
         error.clear();
@@ -64,8 +61,9 @@ TEST_F(ConfinedFiles, ReadsAndWritesStayInsideTheirFolder)
     ASSERT_TRUE(QFile::link(Outside("setme.ini"), Root("levels/out.ini")));
     ASSERT_TRUE(QFile::link(Outside(), Root("levels/away")));
     ASSERT_TRUE(QFile::link(Root("levels/inside/setme.ini"), Root("levels/absolute.ini")));
-    for (const QString& path : {QStringLiteral("levels/out.ini"), QStringLiteral("levels/away/setme.ini"),
-                                QStringLiteral("levels/absolute.ini"), QStringLiteral("levels/../../outside/setme.ini")}) {
+    for (const QString& path :
+         {QStringLiteral("levels/out.ini"), QStringLiteral("levels/away/setme.ini"),
+          QStringLiteral("levels/absolute.ini"), QStringLiteral("levels/../../outside/setme.ini")}) {
         EXPECT_FALSE(Read(path)) << path.toStdString();
         EXPECT_FALSE(error.isEmpty()) << path.toStdString();
     }

@@ -21,8 +21,8 @@
 
 #include <signal.h>
 #include <sys/mman.h>
-#include <sys/syscall.h>
 #include <sys/ptrace.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -79,14 +79,14 @@ struct Killed {
 bool OnlyLooks(std::uint64_t call)
 {
     static const std::set<std::uint64_t> looking = {
-        SYS_read, SYS_pread64, SYS_readv, SYS_lseek, SYS_fstat, SYS_newfstatat, SYS_statx, SYS_faccessat,
-        SYS_getdents64, SYS_readlinkat, SYS_getcwd, SYS_getrandom, SYS_futex, SYS_mmap, SYS_munmap, SYS_mprotect,
-        SYS_madvise, SYS_brk, SYS_rt_sigaction, SYS_rt_sigprocmask,
+        SYS_read,       SYS_pread64,    SYS_readv,      SYS_lseek,    SYS_fstat,        SYS_newfstatat,     SYS_statx,
+        SYS_faccessat,  SYS_getdents64, SYS_readlinkat, SYS_getcwd,   SYS_getrandom,    SYS_futex,          SYS_mmap,
+        SYS_munmap,     SYS_mprotect,   SYS_madvise,    SYS_brk,      SYS_rt_sigaction, SYS_rt_sigprocmask,
 #ifdef SYS_faccessat2
         SYS_faccessat2,
 #endif
 #ifdef SYS_access
-        SYS_access, SYS_stat, SYS_lstat, SYS_readlink,
+        SYS_access,     SYS_stat,       SYS_lstat,      SYS_readlink,
 #endif
     };
     return looking.contains(call);
@@ -305,7 +305,7 @@ TEST_F(CrashSafety, AKilledWriterLeavesEveryFileWhole)
             afterRounds = kill % 2;
             const qint64 stretch = std::max<qint64>(1, roundSteps * 2 / kKills);
             extraSteps = roundSteps * (kill / 2) * 2 / kKills
-                       + std::uniform_int_distribution<qint64>(0, stretch - 1)(random);
+                         + std::uniform_int_distribution<qint64>(0, stretch - 1)(random);
         }
         const Killed killed = KillWriter(first, afterRounds, extraSteps);
         ASSERT_FALSE(HasFailure());

@@ -21,9 +21,10 @@ QStringList Entries(const Catalogue& catalogue)
     return entries;
 }
 
-const QByteArray kGameIni = "[GameMenu]\r\nMenu=2\r\nMenuName1=\xD0\xA1\xD0\xC7\xD0\xC7\r\nMenuPath1=\\levels\\star\\\r\n"
-                            "MenuName2=b\r\nMenuPath2=\\levels\\b\\\r\n"
-                            "[UserSet]\r\nMediaON=-1\r\nSoundON=False\r\nUserGK=2\r\nUserJF=1234\r\n";
+const QByteArray kGameIni =
+    "[GameMenu]\r\nMenu=2\r\nMenuName1=\xD0\xA1\xD0\xC7\xD0\xC7\r\nMenuPath1=\\levels\\star\\\r\n"
+    "MenuName2=b\r\nMenuPath2=\\levels\\b\\\r\n"
+    "[UserSet]\r\nMediaON=-1\r\nSoundON=False\r\nUserGK=2\r\nUserJF=1234\r\n";
 
 TEST_F(Formats, ReadsTheCatalogueInOrder)
 {
@@ -50,8 +51,9 @@ TEST_F(Formats, MissingEntriesAreNamedInOneMessage)
 
     // Level 2 lacks its folder, 5 its name, 6 and 7 everything.
     const Catalogue gaps = ReadCatalogue(
-        ini, File("gaps.ini", "[GameMenu]\r\nMenu=7\r\nMenuName1=a\r\nMenuPath1=\\a\\\r\nMenuName2=b\r\n"
-                              "MenuName3=c\r\nMenuPath3=\\c\\\r\nMenuName4=d\r\nMenuPath4=\\d\\\r\nMenuPath5=\\e\\\r\n"));
+        ini,
+        File("gaps.ini", "[GameMenu]\r\nMenu=7\r\nMenuName1=a\r\nMenuPath1=\\a\\\r\nMenuName2=b\r\n"
+                         "MenuName3=c\r\nMenuPath3=\\c\\\r\nMenuName4=d\r\nMenuPath4=\\d\\\r\nMenuPath5=\\e\\\r\n"));
     EXPECT_EQ(Entries(gaps), (QStringList{"1 a \\a\\", "3 c \\c\\", "4 d \\d\\"}));
     EXPECT_EQ(gaps.Problems(), "第2、5至7关的条目缺失");
     EXPECT_TRUE(boxes.shown.empty());
@@ -118,8 +120,14 @@ TEST_F(Formats, UnreadableUserSettingsGiveTheDefaults)
 
     // A score beyond the eight digits the game shows reads as the nearer bound.
     const std::pair<const char*, std::int64_t> scores[] = {
-        {"-9223372036854775808", 0}, {"-1", 0}, {"99999999", 99999999}, {"100000000", 99999999},
-        {"9223372036854775807", 99999999}, {"99999999999999999999", 99999999}, {"-1e30", 0}, {"1E30", 99999999},
+        {"-9223372036854775808", 0},
+        {"-1", 0},
+        {"99999999", 99999999},
+        {"100000000", 99999999},
+        {"9223372036854775807", 99999999},
+        {"99999999999999999999", 99999999},
+        {"-1e30", 0},
+        {"1E30", 99999999},
     };
     for (const auto& [text, expected] : scores) {
         const QString path = File("s.ini", QByteArray("[UserSet]\r\nUserJF=") + text + "\r\n");
@@ -174,7 +182,8 @@ TEST_F(Formats, SavesAllFourSettingsOrNone)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"DAZGame.ini"});
 
     ASSERT_TRUE(WriteUserSettings(ini, path, settings).ok);
-    EXPECT_TRUE(ReadBytes(path).endsWith("[UserSet]\r\nMediaON=True\r\nSoundON=False\r\nUserGK=2\r\nUserJF=123456789012\r\n"));
+    EXPECT_TRUE(
+        ReadBytes(path).endsWith("[UserSet]\r\nMediaON=True\r\nSoundON=False\r\nUserGK=2\r\nUserJF=123456789012\r\n"));
 }
 
 TEST_F(Formats, WritesTheLevelSettingsInTheEditorsLayout)

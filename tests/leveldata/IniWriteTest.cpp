@@ -63,8 +63,8 @@ TEST_F(IniWrite, ReplacesTheFirstLineHoldingTheKeyOrAppendsItAtTheEnd)
         // the UserSet header, is what the write of UserGK replaces.
         {"the first line containing the key", "[UserSet]\r\nMenuName3=UserGK\r\nMediaON=True\r\nUserGK=1\r\n",
          "UserSet", "UserGK", 2, "[UserSet]\r\nUserGK=2\r\nMediaON=True\r\nUserGK=1\r\n"},
-        {"a header found by containment, blanks ignored", " [ GameSet ] x\r\nMaxX = 12\r\n", " GameSet ", " MaxX ",
-         4, " [ GameSet ] x\r\n MaxX =4\r\n"},
+        {"a header found by containment, blanks ignored", " [ GameSet ] x\r\nMaxX = 12\r\n", " GameSet ", " MaxX ", 4,
+         " [ GameSet ] x\r\n MaxX =4\r\n"},
         {"under every matching header", "[A]\r\nK=1\r\n[A]\r\nK=2\r\n", "A", "K", 9, "[A]\r\nK=9\r\n[A]\r\nK=9\r\n"},
         {"every line ends with CR LF", "[A]\nK=1\nL=2", "A", "K", 5, "[A]\r\nK=5\r\nL=2\r\n"},
         {"the last line too", "[A]\r\nK=1\r\nL=2", "A", "Z", 5, "[A]\r\nK=1\r\nL=2\r\nZ=5\r\n"},
@@ -141,8 +141,8 @@ TEST_F(IniWrite, KeepsPermissionsAndLeavesAReadOnlyFileAlone)
 
     const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
     ASSERT_TRUE(QFile::setPermissions(path, readOnly));
-    for (const IniWriteResult& result : {ini.WriteIniKey(path, "A", "K", 3), ini.AppendIniLines(path, {"L=1"}),
-                                         ini.WriteNewIniFile(path, {"[B]"})}) {
+    for (const IniWriteResult& result :
+         {ini.WriteIniKey(path, "A", "K", 3), ini.AppendIniLines(path, {"L=1"}), ini.WriteNewIniFile(path, {"[B]"})}) {
         EXPECT_FALSE(result.ok);
         EXPECT_TRUE(result.error.contains("test.ini") && result.error.contains(QStringLiteral("只读")))
             << result.error.toStdString();
@@ -224,7 +224,8 @@ TEST_F(IniWrite, UsesATemporaryFileBesideTheTargetAcrossFileSystems)
     // The shared-memory file system is a different one from the usual
     // temporary folder on most systems.
     QTemporaryDir other(QStringLiteral("/dev/shm/daz-leveldata-XXXXXX"));
-    struct stat here {}, there {};
+    struct stat here {
+    }, there{};
     if (!other.isValid() || ::stat(QFile::encodeName(folder.path()).constData(), &here) != 0
         || ::stat(QFile::encodeName(other.path()).constData(), &there) != 0 || here.st_dev == there.st_dev)
         GTEST_SKIP() << "no second file system at hand";
@@ -244,8 +245,8 @@ TEST_F(IniWrite, AppendsLinesInTheFilesEncoding)
     const QString gbk = File("gbk.ini", "[GameMenu]\r\nMenu=1\r\nMenuName1=\xD0\xC7\xBF\xD5");
     ASSERT_TRUE(ini.AppendIniLines(gbk, {QStringLiteral("MenuName2=测试"), "MenuPath2=\\gameg\\x\\"}).ok);
     // The old last line got its line end before the new lines.
-    EXPECT_EQ(ReadBytes(gbk),
-              "[GameMenu]\r\nMenu=1\r\nMenuName1=\xD0\xC7\xBF\xD5\r\nMenuName2=\xB2\xE2\xCA\xD4\r\nMenuPath2=\\gameg\\x\\\r\n");
+    EXPECT_EQ(ReadBytes(gbk), "[GameMenu]\r\nMenu=1\r\nMenuName1=\xD0\xC7\xBF\xD5\r\nMenuName2="
+                              "\xB2\xE2\xCA\xD4\r\nMenuPath2=\\gameg\\x\\\r\n");
 
     const QString lf = File("lf.ini", "[A]\nK=1\n");
     ASSERT_TRUE(ini.AppendIniLines(lf, {QStringLiteral("名=值")}).ok);

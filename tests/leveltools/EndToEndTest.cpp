@@ -36,8 +36,8 @@ void PreparePictures(const QString& folder, int count)
 TEST(LevelToolsEndToEnd, ALevelMadeInTheEditorIsPlayedAfterTheNextStart)
 {
     GameHarness h;
-    h.folder.WriteGame({Spec(QStringLiteral("春"), QStringLiteral("spring")),
-                        Spec(QStringLiteral("夏"), QStringLiteral("summer"))});
+    h.folder.WriteGame(
+        {Spec(QStringLiteral("春"), QStringLiteral("spring")), Spec(QStringLiteral("夏"), QStringLiteral("summer"))});
     QDir(h.folder.Path()).mkpath(QStringLiteral("media"));
     QTemporaryDir pictures;
     PreparePictures(pictures.path(), 10);

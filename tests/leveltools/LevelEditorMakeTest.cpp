@@ -46,11 +46,11 @@ TEST_F(Editor, MakesTheLevelFolderAndAddsItToTheCatalogue)
     ASSERT_EQ(boxes.shown.size(), 1u);
     ExpectNote("关卡文件生成，已加入关卡菜单！");
 
-    EXPECT_EQ(Listing(Level("")), (QStringList{"1.gif", "10.gif", "11.gif", "12.gif", "2.gif", "3.gif", "4.gif",
-                                              "5.gif", "6.gif", "7.gif", "8.gif", "9.gif", "gameback.jpg", "mb1.gif",
-                                              "mb2.gif", "setme.ini"}));
-    for (const QString& name : {QStringLiteral("1.gif"), QStringLiteral("12.gif"), QStringLiteral("mb1.gif"),
-                                QStringLiteral("mb2.gif")})
+    EXPECT_EQ(Listing(Level("")),
+              (QStringList{"1.gif", "10.gif", "11.gif", "12.gif", "2.gif", "3.gif", "4.gif", "5.gif", "6.gif", "7.gif",
+                           "8.gif", "9.gif", "gameback.jpg", "mb1.gif", "mb2.gif", "setme.ini"}));
+    for (const QString& name :
+         {QStringLiteral("1.gif"), QStringLiteral("12.gif"), QStringLiteral("mb1.gif"), QStringLiteral("mb2.gif")})
         EXPECT_EQ(ReadBytes(Level(name)), ReadBytes(Source(name))) << name.toStdString();
     EXPECT_EQ(ReadBytes(Level("gameback.jpg")), "background");
     EXPECT_EQ(ReadBytes(Level("setme.ini")), "[GameSet]\r\nMaxX=12\r\nMaxY=8\r\nPhotoSum=12\r\nGBackColor=33023\r\n"
@@ -80,11 +80,12 @@ TEST_F(Editor, MakesAPlainLevel)
 
     EXPECT_EQ(editor.Accept().outcome, Outcome::Created);
 
-    EXPECT_EQ(Listing(Level("")), (QStringList{"1.gif", "10.gif", "2.gif", "3.gif", "4.gif", "5.gif", "6.gif",
-                                              "7.gif", "8.gif", "9.gif", "mb1.gif", "mb2.gif", "setme.ini"}));
+    EXPECT_EQ(Listing(Level("")), (QStringList{"1.gif", "10.gif", "2.gif", "3.gif", "4.gif", "5.gif", "6.gif", "7.gif",
+                                               "8.gif", "9.gif", "mb1.gif", "mb2.gif", "setme.ini"}));
     EXPECT_EQ(ReadBytes(Level("setme.ini")), "[GameSet]\r\nMaxX= 4\r\nMaxY=8\r\nPhotoSum=10\r\n"
                                              "GBackColor=-2147483633\r\nMediaName=\r\nParticle=0\r\n");
-    EXPECT_TRUE(ReadBytes(Program("DAZGame.ini")).endsWith("UserJF=0\r\nMenuName3=星空\r\nMenuPath3=\\gameg\\星空\\\r\n"));
+    EXPECT_TRUE(
+        ReadBytes(Program("DAZGame.ini")).endsWith("UserJF=0\r\nMenuName3=星空\r\nMenuPath3=\\gameg\\星空\\\r\n"));
     EXPECT_TRUE(Listing(Program("media")).isEmpty());
 }
 

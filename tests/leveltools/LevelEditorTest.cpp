@@ -90,11 +90,12 @@ TEST_F(Editor, RefusesNamesThatAreNoPlainFolderName)
     FillIn();
     WriteBytes(Program("gameg/x"), "a file beside the levels");
     const QString nul(QChar(0));
-    for (const QString& bad : {QStringLiteral("a\\b"), QStringLiteral("a/b"), QStringLiteral(".."), QStringLiteral("a..b"),
-                               QStringLiteral("a:b"), QStringLiteral("[a"), QStringLiteral("a]"), QStringLiteral("a=b"),
-                               QStringLiteral("a\nb"), QStringLiteral("a\rb"), QStringLiteral(" a"), QStringLiteral("a "),
-                               QStringLiteral("\ta"), QStringLiteral("."), QStringLiteral("a") + nul + QStringLiteral("b"),
-                               QStringLiteral("a\x01"), QStringLiteral("a\tb"), QStringLiteral("a\x1F"), QStringLiteral("a\x7F")}) {
+    for (const QString& bad :
+         {QStringLiteral("a\\b"), QStringLiteral("a/b"), QStringLiteral(".."), QStringLiteral("a..b"),
+          QStringLiteral("a:b"), QStringLiteral("[a"), QStringLiteral("a]"), QStringLiteral("a=b"),
+          QStringLiteral("a\nb"), QStringLiteral("a\rb"), QStringLiteral(" a"), QStringLiteral("a "),
+          QStringLiteral("\ta"), QStringLiteral("."), QStringLiteral("a") + nul + QStringLiteral("b"),
+          QStringLiteral("a\x01"), QStringLiteral("a\tb"), QStringLiteral("a\x1F"), QStringLiteral("a\x7F")}) {
         editor.fields.name = bad;
         const auto refusal = editor.Validate();
         ASSERT_TRUE(refusal.has_value()) << bad.toStdString();
@@ -119,8 +120,8 @@ TEST_F(Editor, RefusesNamesThatAreNoPlainFolderName)
 TEST_F(Editor, RefusesAMakerThatWouldBreakTheCatalogue)
 {
     FillIn();
-    for (const QString& bad : {QStringLiteral("[张三]"), QStringLiteral("a\nb"), QString(QChar(0)), QStringLiteral("a\tb"),
-                               QStringLiteral("\x7F")}) {
+    for (const QString& bad : {QStringLiteral("[张三]"), QStringLiteral("a\nb"), QString(QChar(0)),
+                               QStringLiteral("a\tb"), QStringLiteral("\x7F")}) {
         editor.fields.maker = bad;
         const auto refusal = editor.Validate();
         ASSERT_TRUE(refusal.has_value()) << bad.toStdString();

@@ -43,7 +43,8 @@ TEST_F(Modifier, ListsTheCatalogueReadAnewAtEachOpening)
     EXPECT_EQ(modifier.LevelItems(), (QStringList{"1．小星星", "2．月亮"}));
     EXPECT_EQ(modifier.ChosenLevel(), -1);
 
-    ASSERT_TRUE(AppendCatalogueLevel(ini, Program("DAZGame.ini"), 3, QStringLiteral("星空"), QStringLiteral("张三")).ok);
+    ASSERT_TRUE(
+        AppendCatalogueLevel(ini, Program("DAZGame.ini"), 3, QStringLiteral("星空"), QStringLiteral("张三")).ok);
     LevelModifier reopened(context);
     reopened.Load();
     EXPECT_EQ(reopened.LevelItems(), (QStringList{"1．小星星", "2．月亮", "3．星空--张三制作"}));

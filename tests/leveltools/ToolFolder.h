@@ -34,8 +34,8 @@ inline const QByteArray kGameIni = "[GameMenu]\r\nMenu=2\r\nMenuName1=小星星\
 inline QStringList Listing(const QString& folder)
 {
     QStringList names;
-    for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                                            QDir::Name))
+    for (const QFileInfo& info :
+         QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name))
         names << info.fileName() + (info.isDir() ? QStringLiteral("/") : QString());
     return names;
 }

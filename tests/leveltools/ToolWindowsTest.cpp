@@ -114,7 +114,7 @@ TEST_F(ToolWindows, TheEditorClosesAfterMakingTheLevel)
     EXPECT_EQ(boxes.shown.back().text, "关卡文件生成，已加入关卡菜单！");
     EXPECT_EQ(window.result(), QDialog::Accepted);
     EXPECT_EQ(ReadBytes(Program("gameg/星空/setme.ini")), "[GameSet]\r\nMaxX=12\r\nMaxY=8\r\nPhotoSum=12\r\n"
-                                                        "GBackColor=65280\r\nMediaName=tune.wav\r\nParticle=4\r\n");
+                                                          "GBackColor=65280\r\nMediaName=tune.wav\r\nParticle=4\r\n");
 }
 
 TEST_F(ToolWindows, TheModifierFillsTheFieldsOfTheChosenLevel)
@@ -163,10 +163,11 @@ TEST_F(ToolWindows, TheToolWindowsWorkByKeyboard)
     };
 
     FrmGKEdit editor(context, nullptr);
-    walk(editor, {editor.Line(Role::LevelName), editor.Line(Role::SourceFolder), editor.Button(Role::SourceButton), editor.Line(Role::PhotoSum),
-                  editor.Line(Role::MaxX), editor.Line(Role::MaxY), editor.Swatch(), editor.Line(Role::Background),
-                  editor.Button(Role::BackgroundButton), editor.Line(Role::Music), editor.Button(Role::MusicButton), editor.List(Role::Effect),
-                  editor.Line(Role::Maker), editor.Button(Role::Ok), editor.Button(Role::Esc)});
+    walk(editor, {editor.Line(Role::LevelName), editor.Line(Role::SourceFolder), editor.Button(Role::SourceButton),
+                  editor.Line(Role::PhotoSum), editor.Line(Role::MaxX), editor.Line(Role::MaxY), editor.Swatch(),
+                  editor.Line(Role::Background), editor.Button(Role::BackgroundButton), editor.Line(Role::Music),
+                  editor.Button(Role::MusicButton), editor.List(Role::Effect), editor.Line(Role::Maker),
+                  editor.Button(Role::Ok), editor.Button(Role::Esc)});
 
     dialogs.colours = {0x00FF00};
     editor.Swatch()->setFocus();
@@ -185,9 +186,10 @@ TEST_F(ToolWindows, TheToolWindowsWorkByKeyboard)
     EXPECT_EQ(editor.result(), QDialog::Rejected);
 
     FrmGKXG modifier(context, nullptr);
-    walk(modifier, {modifier.List(Role::LevelList), modifier.Line(Role::MaxX), modifier.Line(Role::MaxY), modifier.Swatch(),
-                    modifier.Line(Role::Background), modifier.Button(Role::BackgroundButton), modifier.Line(Role::Music),
-                    modifier.Button(Role::MusicButton), modifier.List(Role::Effect), modifier.Button(Role::Ok), modifier.Button(Role::Esc)});
+    walk(modifier, {modifier.List(Role::LevelList), modifier.Line(Role::MaxX), modifier.Line(Role::MaxY),
+                    modifier.Swatch(), modifier.Line(Role::Background), modifier.Button(Role::BackgroundButton),
+                    modifier.Line(Role::Music), modifier.Button(Role::MusicButton), modifier.List(Role::Effect),
+                    modifier.Button(Role::Ok), modifier.Button(Role::Esc)});
     modifier.Line(Role::MaxY)->setFocus();
     QTest::keyClick(modifier.Line(Role::MaxY), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(boxes.shown.back().text, "哈哈！你还没有选择要修改的关卡呢！");

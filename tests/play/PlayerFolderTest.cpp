@@ -57,8 +57,8 @@ struct PlayerFolder : ::testing::Test {
 
 TEST_F(PlayerFolder, NewShippedLevelsJoinThePlayersCatalogueAndNothingOfThePlayersIsLost)
 {
-    h.folder.WriteGame({Spec(QStringLiteral("春"), QStringLiteral("spring")),
-                        Spec(QStringLiteral("夏"), QStringLiteral("summer"))});
+    h.folder.WriteGame(
+        {Spec(QStringLiteral("春"), QStringLiteral("spring")), Spec(QStringLiteral("夏"), QStringLiteral("summer"))});
     const QStringList shippedBefore = Checksums(h.folder.Path());
 
     // The first start copies the shipped catalogue.
@@ -87,12 +87,13 @@ TEST_F(PlayerFolder, NewShippedLevelsJoinThePlayersCatalogueAndNothingOfThePlaye
     // another spelling.
     const Spec autumn(QStringLiteral("秋"), QStringLiteral("autumn"));
     h.folder.WriteLevel(autumn);
-    h.folder.Write(QStringLiteral("DAZGame.ini"),
-                   TestProgramFolder::Lines({QStringLiteral("[GameMenu]"), QStringLiteral("Menu=3"),
-                                             QStringLiteral("MenuName1=春"), QStringLiteral("MenuPath1=\\LEVELS\\spring"),
-                                             QStringLiteral("MenuName2=秋"), QStringLiteral("MenuPath2=\\levels\\autumn\\"),
-                                             QStringLiteral("MenuName3=夏"), QStringLiteral("MenuPath3=\\levels\\summer\\"),
-                                             QStringLiteral("[UserSet]"), QStringLiteral("UserGK=1")}));
+    h.folder.Write(
+        QStringLiteral("DAZGame.ini"),
+        TestProgramFolder::Lines({QStringLiteral("[GameMenu]"), QStringLiteral("Menu=3"),
+                                  QStringLiteral("MenuName1=春"), QStringLiteral("MenuPath1=\\LEVELS\\spring"),
+                                  QStringLiteral("MenuName2=秋"), QStringLiteral("MenuPath2=\\levels\\autumn\\"),
+                                  QStringLiteral("MenuName3=夏"), QStringLiteral("MenuPath3=\\levels\\summer\\"),
+                                  QStringLiteral("[UserSet]"), QStringLiteral("UserGK=1")}));
     const PlayerFolderStatus second = Prepare();
     EXPECT_TRUE(second.canSave);
     EXPECT_TRUE(second.message.isEmpty()) << second.message.toStdString();
@@ -111,8 +112,8 @@ TEST_F(PlayerFolder, NewShippedLevelsJoinThePlayersCatalogueAndNothingOfThePlaye
     Prepare();
     EXPECT_EQ(ReadBytes(Players("DAZGame.ini")), upgraded);
     EXPECT_TRUE(h.boxes.shown.empty()) << h.BoxTexts().join(u'\n').toStdString();
-    h.folder.WriteCatalogue({Spec(QStringLiteral("春"), QStringLiteral("spring")),
-                             Spec(QStringLiteral("夏"), QStringLiteral("summer"))});
+    h.folder.WriteCatalogue(
+        {Spec(QStringLiteral("春"), QStringLiteral("spring")), Spec(QStringLiteral("夏"), QStringLiteral("summer"))});
     QDir(h.folder.File(QStringLiteral("levels/autumn"))).removeRecursively();
     EXPECT_EQ(Checksums(h.folder.Path()), shippedBefore);
 }
@@ -167,8 +168,8 @@ TEST_F(PlayerFolder, ADamagedCatalogueIsPutAsideAndTheShippedOneTakesItsPlace)
 // level reached and the score.
 TEST_F(PlayerFolder, OddCataloguesMergeWithinTheLevelMenuAndKeepTheProgress)
 {
-    h.folder.WriteGame({Spec(QStringLiteral("春"), QStringLiteral("spring")),
-                        Spec(QStringLiteral("夏"), QStringLiteral("summer"))});
+    h.folder.WriteGame(
+        {Spec(QStringLiteral("春"), QStringLiteral("spring")), Spec(QStringLiteral("夏"), QStringLiteral("summer"))});
     QDir().mkpath(folders.Player());
     // The player's catalogue: entries 1 … present, Menu as given.
     const auto writePlayers = [&](const QString& menu, int present) {
@@ -180,9 +181,12 @@ TEST_F(PlayerFolder, OddCataloguesMergeWithinTheLevelMenuAndKeepTheProgress)
         WriteBytes(Players("DAZGame.ini"), TestProgramFolder::Lines(lines));
     };
     const auto count = [&](const QString& key) {
-        return QString::fromUtf8(ReadBytes(Players("DAZGame.ini"))).count(QRegularExpression(u'^' + key + u'=', QRegularExpression::MultilineOption));
+        return QString::fromUtf8(ReadBytes(Players("DAZGame.ini")))
+            .count(QRegularExpression(u'^' + key + u'=', QRegularExpression::MultilineOption));
     };
-    const auto value = [&](const QString& key) { return ini.LookUpIniKey(Players("DAZGame.ini"), kCatalogueSection, key); };
+    const auto value = [&](const QString& key) {
+        return ini.LookUpIniKey(Players("DAZGame.ini"), kCatalogueSection, key);
+    };
 
     struct Case {
         const char* menu;
@@ -237,8 +241,8 @@ TEST_F(PlayerFolder, ALinkAsThePlayersCatalogueIsToldAndNothingIsWritten)
     const QString link = Players("DAZGame.ini");
     const QString working = QDir::currentPath();
     const QStringList workingBefore = QDir(working).entryList(QDir::AllEntries | QDir::Hidden);
-    for (const QString& target : {outside, home.filePath(QStringLiteral("nothing")), Players("other-link"),
-                                  QStringLiteral("/etc/passwd")}) {
+    for (const QString& target :
+         {outside, home.filePath(QStringLiteral("nothing")), Players("other-link"), QStringLiteral("/etc/passwd")}) {
         SCOPED_TRACE(target.toStdString());
         QFile::remove(link);
         QFile::remove(Players("other-link"));
@@ -297,8 +301,8 @@ TEST_F(PlayerFolder, AFolderThatCannotBeMadeIsToldOnceAndTheGameIsPlayedWithoutS
 
 TEST_F(PlayerFolder, StoredPathsThatLeaveTheirFolderAreRefusedAndNothingOutsideIsTouched)
 {
-    for (const char* path : {"\\..\\outside\\evil\\", "\\levels\\..\\..\\x\\", "..", "C:\\levels\\x\\",
-                             "\\c:\\x\\", "/etc/", "\\\\server\\share\\", "~\\x"})
+    for (const char* path : {"\\..\\outside\\evil\\", "\\levels\\..\\..\\x\\", "..", "C:\\levels\\x\\", "\\c:\\x\\",
+                             "/etc/", "\\\\server\\share\\", "~\\x"})
         EXPECT_FALSE(DataFolders::StaysInside(QString::fromLatin1(path))) << path;
     for (const char* path : {"\\levels\\spring\\", "\\gameg\\a..b\\", "\\media\\x.wav", "levels/x/"})
         EXPECT_TRUE(DataFolders::StaysInside(QString::fromLatin1(path))) << path;
@@ -312,12 +316,11 @@ TEST_F(PlayerFolder, StoredPathsThatLeaveTheirFolderAreRefusedAndNothingOutsideI
     const QStringList outsideBefore = Checksums(outside);
     h.folder.WriteGame({Spec(QStringLiteral("春"), QStringLiteral("spring"))});
     QFile::link(outside, h.folder.File(QStringLiteral("levels/linked")));
-    h.folder.Write(QStringLiteral("levels/music/setme.ini"),
-                   TestProgramFolder::Lines({QStringLiteral("[GameSet]"), QStringLiteral("MaxX=4"),
-                                             QStringLiteral("MaxY=2"), QStringLiteral("PhotoSum=10"),
-                                             QStringLiteral("GBackColor=0"),
-                                             QStringLiteral("MediaName=..\\..\\outside\\x.wav"),
-                                             QStringLiteral("Particle=0")}));
+    h.folder.Write(
+        QStringLiteral("levels/music/setme.ini"),
+        TestProgramFolder::Lines({QStringLiteral("[GameSet]"), QStringLiteral("MaxX=4"), QStringLiteral("MaxY=2"),
+                                  QStringLiteral("PhotoSum=10"), QStringLiteral("GBackColor=0"),
+                                  QStringLiteral("MediaName=..\\..\\outside\\x.wav"), QStringLiteral("Particle=0")}));
     h.folder.Write(QStringLiteral("DAZGame.ini"),
                    TestProgramFolder::Lines(
                        {QStringLiteral("[GameMenu]"), QStringLiteral("Menu=3"), QStringLiteral("MenuName1=evil"),

@@ -106,8 +106,10 @@ TEST_F(Selection, ARemovedPairScoresRecordsAndAnimatesItsPath)
     EXPECT_FALSE(h.Shown(pair->first));
     EXPECT_EQ(h.round().Score(), 1);
     ASSERT_EQ(h.round().Undo().UndoCount(), 2);
-    EXPECT_EQ(h.round().Undo().UndoList()[1], (UndoEntry{static_cast<std::int16_t>(first.x), static_cast<std::int16_t>(first.y), code}));
-    EXPECT_EQ(h.round().Undo().UndoList()[2], (UndoEntry{static_cast<std::int16_t>(second.x), static_cast<std::int16_t>(second.y), code}));
+    EXPECT_EQ(h.round().Undo().UndoList()[1],
+              (UndoEntry{static_cast<std::int16_t>(first.x), static_cast<std::int16_t>(first.y), code}));
+    EXPECT_EQ(h.round().Undo().UndoList()[2],
+              (UndoEntry{static_cast<std::int16_t>(second.x), static_cast<std::int16_t>(second.y), code}));
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("lianjie.wav"));
     EXPECT_FALSE(h.round().Selection().has_value());
     EXPECT_FALSE(h.round().CursorShown());

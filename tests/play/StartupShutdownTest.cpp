@@ -167,9 +167,9 @@ TEST(Startup, PipesInPlaceOfFilesAreNeverOpened)
     h.folder.WriteGame({tiles, decorated, settings});
     QFile::remove(h.folder.File(QStringLiteral("levels/l1/1.gif")));
     QFile::remove(h.folder.File(QStringLiteral("levels/l3/setme.ini")));
-    const QStringList names{QStringLiteral("levels/l1/1.gif"), QStringLiteral("levels/l2/gameback.jpg"),
+    const QStringList names{QStringLiteral("levels/l1/1.gif"),         QStringLiteral("levels/l2/gameback.jpg"),
                             QStringLiteral("Particle/Particle_1.gif"), QStringLiteral("media/song.wav"),
-                            QStringLiteral("levels/l3/setme.ini"), QStringLiteral("dazRedme.txt")};
+                            QStringLiteral("levels/l3/setme.ini"),     QStringLiteral("dazRedme.txt")};
     std::vector<std::unique_ptr<PipeTrap>> pipes;
     for (const QString& name : names) {
         pipes.push_back(std::make_unique<PipeTrap>(h.folder.File(name)));
@@ -297,8 +297,8 @@ TEST(Menus, HelpAndAbout)
     ASSERT_EQ(about.size(), 4) << h.boxes.shown.back().text.toStdString();
     EXPECT_EQ(about[0], QStringLiteral("霁岚连连看 2026.12.9"));
     EXPECT_EQ(about[1], QStringLiteral("以 MIT 许可证发布。"));
-    EXPECT_EQ(about[2], QStringLiteral("帮助：主菜单的“主题帮助”（F1），即 ") +
-                            QDir::toNativeSeparators(h.folder.File(QStringLiteral("dazRedme.txt"))));
+    EXPECT_EQ(about[2], QStringLiteral("帮助：主菜单的“主题帮助”（F1），即 ")
+                            + QDir::toNativeSeparators(h.folder.File(QStringLiteral("dazRedme.txt"))));
     // A single program folder has no documents beside it.
     EXPECT_EQ(about[3], QStringLiteral("说明：README.md（安装后在 share/doc/jilan-llk/ 文件夹里）"));
     EXPECT_TRUE(h.desktop.opened.isEmpty());

@@ -284,7 +284,8 @@ Vorbis ReadVorbis(const QByteArray& bytes)
 
 TEST(ShippedSounds, NineWaveEffectsAndMusicOfThreeMinutesInOggVorbis)
 {
-    for (const char* name : {"mousedown1", "mousedown2", "mousedown3", "lianjie", "gamewin", "gameover", "ts", "dl", "cx"}) {
+    for (const char* name :
+         {"mousedown1", "mousedown2", "mousedown3", "lianjie", "gamewin", "gameover", "ts", "dl", "cx"}) {
         const double seconds = WaveSeconds(Bytes(kData + QStringLiteral("/sound/%1.wav").arg(QLatin1String(name))));
         EXPECT_GT(seconds, 0.05) << name;
         EXPECT_LT(seconds, 3.0) << name;
@@ -320,14 +321,14 @@ TEST(ShippedPictures, ParticlesHelpAndTheWindowsPictures)
         EXPECT_TRUE(sprite.hasAlphaChannel()) << effect;
     }
     const QString text = QString::fromUtf8(Bytes(kData + QStringLiteral("/dazRedme.txt")));
-    for (const char* topic : {"简单模式", "正常模式", "挑战模式", "极限模式", "撤消", "提示", "重排", "神眼", "关卡编辑器", "关卡修改器",
-                              "方向键", "Ctrl+Z", "F1", "Alt+M", "Ctrl+Q"}) {
+    for (const char* topic : {"简单模式", "正常模式", "挑战模式", "极限模式", "撤消", "提示", "重排", "神眼",
+                              "关卡编辑器", "关卡修改器", "方向键", "Ctrl+Z", "F1", "Alt+M", "Ctrl+Q"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
     }
     // Where the files live, as this system lays them out: the player's own
     // folder, the shipped one, a level pack; paths with "/".
-    for (const char* place : {"~/.local/share/com.example.jilan_llk/", "/usr/share/com.example.jilan_llk/",
-                              "--folder", "gameg/"}) {
+    for (const char* place :
+         {"~/.local/share/com.example.jilan_llk/", "/usr/share/com.example.jilan_llk/", "--folder", "gameg/"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(place))) << place;
     }
     EXPECT_FALSE(text.contains(QStringLiteral("程序所在")));
@@ -339,17 +340,19 @@ TEST(ShippedPictures, ParticlesHelpAndTheWindowsPictures)
         EXPECT_FALSE(ImageList1(entry).isNull()) << entry;
     }
     const std::pair<const char*, QSize> pictures[] = {
-        {"digit0.png", {15, 13}},     {"digit9.png", {15, 13}},       {"toolbar.png", {1007, 59}},
-        {"splash.png", {460, 106}},   {"loading-bar.png", {300, 11}}, {"chooser.png", {360, 365}},
-        {"main-button.png", {70, 20}}, {"mode-button-hover.png", {83, 20}},
+        {"digit0.png", {15, 13}},       {"digit9.png", {15, 13}},
+        {"toolbar.png", {1007, 59}},    {"splash.png", {460, 106}},
+        {"loading-bar.png", {300, 11}}, {"chooser.png", {360, 365}},
+        {"main-button.png", {70, 20}},  {"mode-button-hover.png", {83, 20}},
     };
     for (const auto& [name, size] : pictures) {
         const QPixmap pixmap(QStringLiteral(":/") + QLatin1String(name));
         ASSERT_FALSE(pixmap.isNull()) << name;
         EXPECT_EQ(pixmap.size(), size) << name;
     }
-    for (const char* name : {"paused.png", "timed-out.png", "cleared.png", "pointer.png", "timebar.png", "app-icon.png",
-                             "editor-background.png", "modifier-background.png", "open.png", "ok-hover.png", "esc.png"}) {
+    for (const char* name :
+         {"paused.png", "timed-out.png", "cleared.png", "pointer.png", "timebar.png", "app-icon.png",
+          "editor-background.png", "modifier-background.png", "open.png", "ok-hover.png", "esc.png"}) {
         EXPECT_FALSE(QPixmap(QStringLiteral(":/") + QLatin1String(name)).isNull()) << name;
     }
 }

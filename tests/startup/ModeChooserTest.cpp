@@ -21,7 +21,8 @@ namespace {
 using testing::FakeEffectPlayer;
 using testing::ShowsNothingAt;
 
-const QString kChallenge = QStringLiteral("作者最新开发设计，对经典的连连看作了最新的修改，游戏的可玩性增强了。消除后牌会下落！");
+const QString kChallenge = QStringLiteral(
+    "作者最新开发设计，对经典的连连看作了最新的修改，游戏的可玩性增强了。消除后牌会下落！");
 const QString kExtreme = QStringLiteral("每消除一对牌的最长思考时间为60秒，你想挑战时间的极限吗？");
 
 constexpr unsigned kLightBlue = 0xFF8080;
@@ -168,8 +169,7 @@ protected:
     // widget does not take it, as for a real pointer.
     static void Hover(QWidget* widget, QPoint at)
     {
-        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(widget, &move);
     }
     static void Hover(QLabel* entry) { Hover(entry, entry->rect().center()); }

@@ -24,11 +24,11 @@
 #include <gtest/gtest.h>
 
 #include "FakeDesktop.h"
-#include "FileBytes.h"
 #include "FakeMessageBoxes.h"
 #include "FakeTimers.h"
-#include "platform/QtDesktop.h"
+#include "FileBytes.h"
 #include "SeeThrough.h"
+#include "platform/QtDesktop.h"
 #include "presentation/FrmLong.h"
 #include "presentation/Splash.h"
 
@@ -201,7 +201,8 @@ TEST(InstanceLockTest, ALockThatNamesNoRunningCopyIsTakenOver)
         {"a dead owner", [&] { WriteBytes(path, deadOwner); }},
         {"an empty lock", [&] { WriteBytes(path, ""); }},
         {"a garbled lock", [&] { WriteBytes(path, "\x01\xff garbage\n"); }},
-        {"a lock nobody may read", [&] {
+        {"a lock nobody may read",
+         [&] {
              WriteBytes(path, deadOwner);
              QFile::setPermissions(path, {});
          }},
@@ -229,7 +230,8 @@ TEST(InstanceLockTest, ALockThatNamesNoRunningCopyIsTakenOver)
     const QStringList aside = beside.entryList({QStringLiteral("DAZGame.lock.foreign-*")}, QDir::Dirs);
     ASSERT_EQ(aside.size(), 2);
     for (const QString& name : aside)
-        EXPECT_EQ(testing::ReadBytes(beside.filePath(name + QStringLiteral("/notes.txt"))), "mine") << name.toStdString();
+        EXPECT_EQ(testing::ReadBytes(beside.filePath(name + QStringLiteral("/notes.txt"))), "mine")
+            << name.toStdString();
 }
 
 // With the disk full, a lock file cannot be written and is gone at once:
@@ -266,8 +268,8 @@ TEST(InstanceLockTest, ALockThatCannotBeWrittenIsNoRunningCopy)
         EXPECT_EQ(result.outcome, Outcome::Unavailable);
         EXPECT_EQ(result.path, path);
         EXPECT_EQ(result.error, EFBIG);
-        const QStringList left = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
-                                                               | QDir::NoDotAndDotDot);
+        const QStringList left =
+            QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         EXPECT_EQ(left, lockBytes.isNull() ? QStringList() : QStringList{QStringLiteral("DAZGame.lock")});
     }
 
@@ -298,11 +300,11 @@ TEST(InstanceLockTest, ALockBeingWrittenIsLeftToItsCopy)
     int waits = 0;
     next.SetSettleWait([&] {
         ++waits;
-        WriteBytes(path, QStringLiteral("%1\n%2\n%3\n")
-                             .arg(QCoreApplication::applicationPid())
-                             .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
-                                  QSysInfo::machineHostName())
-                             .toUtf8());
+        WriteBytes(path,
+                   QStringLiteral("%1\n%2\n%3\n")
+                       .arg(QCoreApplication::applicationPid())
+                       .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName(), QSysInfo::machineHostName())
+                       .toUtf8());
     });
     EXPECT_EQ(next.TryAcquire().outcome, Outcome::Running);
     EXPECT_EQ(waits, 1);

@@ -37,7 +37,7 @@ public:
         QString startFolder;
     };
     std::deque<FileRequest> fileRequests;
-    std::deque<std::optional<QString>> files;   // nullopt entries cancel
+    std::deque<std::optional<QString>> files; // nullopt entries cancel
     std::deque<std::optional<std::int32_t>> colours;
     std::int32_t lastInitialColour = 0;
 };

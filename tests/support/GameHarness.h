@@ -58,7 +58,10 @@ struct GameHarness {
     Cell CellOf(int cellNumber) { return board().CellOf(cellNumber); }
 
     // The pair the hint's flash shows, by cell numbers.
-    CellPair HintPair() { return {board().CellNumber(motion().hint.First()), board().CellNumber(motion().hint.Second())}; }
+    CellPair HintPair()
+    {
+        return {board().CellNumber(motion().hint.First()), board().CellNumber(motion().hint.Second())};
+    }
 
     // A menu button was clicked: the level pauses before its menu opens.
     void OpenMenu(Toolbar::MenuButton button)
@@ -69,7 +72,10 @@ struct GameHarness {
 
     // Whether the tile of a cell shows: it is on the board and the hint's
     // flash does not hide it.
-    bool Shown(int cellNumber) { return board().At(CellOf(cellNumber)) != 0 && !motion().hint.Hides(CellOf(cellNumber)); }
+    bool Shown(int cellNumber)
+    {
+        return board().At(CellOf(cellNumber)) != 0 && !motion().hint.Hides(CellOf(cellNumber));
+    }
 
     // A left (or other) click on the tile of a cell, as the mouse makes it:
     // over the tile first, then pressing it.

@@ -19,28 +19,33 @@ public:
     struct LevelSpec {
         LevelSpec(QString name, QString folder, int maxX = 4, int maxY = 2, int photoSum = 10, int particle = 0,
                   QString mediaName = QString())
-            : name(std::move(name)), folder(std::move(folder)), maxX(maxX), maxY(maxY), photoSum(photoSum),
-              particle(particle), mediaName(std::move(mediaName))
+            : name(std::move(name)),
+              folder(std::move(folder)),
+              maxX(maxX),
+              maxY(maxY),
+              photoSum(photoSum),
+              particle(particle),
+              mediaName(std::move(mediaName))
         {
         }
 
-        QString name;          // display name in the catalogue
-        QString folder;        // below levels/
+        QString name;   // display name in the catalogue
+        QString folder; // below levels/
         int maxX;
         int maxY;
         int photoSum;
         int particle;
         QString mediaName;
         bool background = false;
-        int tilePixels = 20;   // tiles and masks are square pictures of this size
+        int tilePixels = 20; // tiles and masks are square pictures of this size
     };
 
     TestProgramFolder()
     {
         QDir(Path()).mkpath(QStringLiteral("gameg"));
         // The game plays only the sounds it could open; these say nothing.
-        for (const char* name : {"mousedown1", "mousedown2", "mousedown3", "lianjie", "gamewin", "gameover", "ts",
-                                 "dl", "cx"}) {
+        for (const char* name :
+             {"mousedown1", "mousedown2", "mousedown3", "lianjie", "gamewin", "gameover", "ts", "dl", "cx"}) {
             Write(QStringLiteral("sound/%1.wav").arg(QLatin1String(name)), "RIFF");
         }
     }

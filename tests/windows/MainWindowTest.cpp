@@ -10,8 +10,8 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
-#include <QToolTip>
 #include <QTimer>
+#include <QToolTip>
 #include <QTranslator>
 
 #include "GameHarness.h"
@@ -99,10 +99,7 @@ protected:
         }
     }
 
-    QPoint TileCentre(int cellNumber)
-    {
-        return window->Board()->TileRect(h.CellOf(cellNumber)).center();
-    }
+    QPoint TileCentre(int cellNumber) { return window->Board()->TileRect(h.CellOf(cellNumber)).center(); }
 
     void ClickTile(int cellNumber)
     {
@@ -275,9 +272,10 @@ TEST_F(Keys, ToolKeysTakeTheToolbarsPath)
         int cost;
     };
     ASSERT_TRUE(h.RemoveAPair());
-    for (const Tool& tool : {Tool{Qt::Key_Z, Qt::ControlModifier, Toolbar::Undo, [&] { return game.UndoLeft(); }, 2},
-                             Tool{Qt::Key_H, Qt::NoModifier, Toolbar::Hint, [&] { return game.HintLeft(); }, 2},
-                             Tool{Qt::Key_S, Qt::NoModifier, Toolbar::Shuffle, [&] { return game.ShuffleLeft(); }, 10}}) {
+    for (const Tool& tool :
+         {Tool{Qt::Key_Z, Qt::ControlModifier, Toolbar::Undo, [&] { return game.UndoLeft(); }, 2},
+          Tool{Qt::Key_H, Qt::NoModifier, Toolbar::Hint, [&] { return game.HintLeft(); }, 2},
+          Tool{Qt::Key_S, Qt::NoModifier, Toolbar::Shuffle, [&] { return game.ShuffleLeft(); }, 10}}) {
         const QString name = strip->Label(tool.label)->text();
         SCOPED_TRACE(name.toStdString());
         const QString keys = QKeySequence(QKeyCombination(tool.modifiers, tool.key)).toString(QKeySequence::NativeText);
@@ -428,7 +426,8 @@ TEST_F(Window, TheToolbarLabelsAndTogglesWork)
         for (int x = 0; x < on.width(); ++x) {
             const QColor a = on.pixelColor(x, y);
             const QColor b = off.pixelColor(x, y);
-            unlike += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) > 120;
+            unlike += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue())
+                      > 120;
         }
     }
     EXPECT_GT(unlike, on.width() * on.height() / 2) << "on and off look alike";
@@ -667,8 +666,11 @@ TEST_F(Window, AFewPiecesRepaintedAtOnceLookAsAFullRepaint)
             }
         }
         QTest::qWait(30);
-        const QImage shown = window->screen()->grabWindow(window->winId()).toImage().copy(onWindow).convertToFormat(
-            QImage::Format_RGB32);
+        const QImage shown = window->screen()
+                                 ->grabWindow(window->winId())
+                                 .toImage()
+                                 .copy(onWindow)
+                                 .convertToFormat(QImage::Format_RGB32);
         const QImage full = board->grab().toImage().convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(shown.size(), full.size());
         int wrong = 0;

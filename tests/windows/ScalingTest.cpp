@@ -9,8 +9,8 @@
 
 #include "GameHarness.h"
 #include "presentation/BoardView.h"
-#include "presentation/HaloLabel.h"
 #include "presentation/FrmMain.h"
+#include "presentation/HaloLabel.h"
 #include "presentation/PictureCache.h"
 #include "presentation/Pictures.h"
 #include "presentation/ToolStrip.h"

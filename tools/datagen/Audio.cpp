@@ -26,8 +26,7 @@ QDir Subfolder(const QDir& dataDir, const QString& name)
 void WriteClips(const QDir& folder, const std::vector<audio::Clip>& clips)
 {
     for (const audio::Clip& clip : clips)
-        audio::WriteWav(folder.filePath(QString::fromStdString(clip.fileName)), clip.samples,
-                        clip.sampleRate);
+        audio::WriteWav(folder.filePath(QString::fromStdString(clip.fileName)), clip.samples, clip.sampleRate);
 }
 
 // The music is stored as Ogg Vorbis, which the game's player decodes with
@@ -46,12 +45,10 @@ void WriteOgg(const QString& path, const audio::Clip& clip, int serial)
     QProcess encoder;
     encoder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     encoder.start(QStringLiteral("oggenc"),
-                  {QStringLiteral("--quiet"), QStringLiteral("--quality=3"),
-                   QStringLiteral("--serial=%1").arg(serial), QStringLiteral("--output=") + ogg, wav});
-    if (!encoder.waitForFinished(-1) || encoder.exitStatus() != QProcess::NormalExit
-        || encoder.exitCode() != 0)
-        throw std::runtime_error("oggenc failed on " + path.toStdString()
-                                 + " (is vorbis-tools installed?)");
+                  {QStringLiteral("--quiet"), QStringLiteral("--quality=3"), QStringLiteral("--serial=%1").arg(serial),
+                   QStringLiteral("--output=") + ogg, wav});
+    if (!encoder.waitForFinished(-1) || encoder.exitStatus() != QProcess::NormalExit || encoder.exitCode() != 0)
+        throw std::runtime_error("oggenc failed on " + path.toStdString() + " (is vorbis-tools installed?)");
 
     QFile encoded(ogg);
     QSaveFile file(path);

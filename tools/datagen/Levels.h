@@ -18,11 +18,11 @@ enum class Frame { Plain, DoubleLine, Corners, Dots, Band, Ribbon };
 // How the tiles of a level look: an ivory face on a block whose back
 // shows the level's colour.
 struct TileStyle {
-  QColor back;   // the coloured back seen along the bottom and right edge
-  QColor rim;    // outline of the face
-  QColor face;   // tint of the ivory face
-  double tint = 0.06; // how much of the tint goes into the face
-  Frame frame = Frame::Plain;
+    QColor back;        // the coloured back seen along the bottom and right edge
+    QColor rim;         // outline of the face
+    QColor face;        // tint of the ivory face
+    double tint = 0.06; // how much of the tint goes into the face
+    Frame frame = Frame::Plain;
 };
 
 // The drawn board backgrounds (gameback.jpg); Plain levels have none and
@@ -30,20 +30,20 @@ struct TileStyle {
 enum class Backdrop { Plain, RedPaper, Ocean, Sky, InkMountains, Fireworks, Velvet };
 
 struct Level {
-  QString folder;       // under levels/, ASCII
-  QString name;         // display name in the level menu
-  int maxX = 0;
-  int maxY = 0;
-  QStringList symbols;  // one per tile picture: emoji, or characters when hanzi is set
-  QStringList captions; // optional small character in the tile's corner
-  bool hanzi = false;
-  TileStyle style;
-  QColor board;         // GBackColor
-  Backdrop backdrop = Backdrop::Plain;
-  QString media;        // MediaName, may be empty
-  int particle = 0;
+    QString folder; // under levels/, ASCII
+    QString name;   // display name in the level menu
+    int maxX = 0;
+    int maxY = 0;
+    QStringList symbols;  // one per tile picture: emoji, or characters when hanzi is set
+    QStringList captions; // optional small character in the tile's corner
+    bool hanzi = false;
+    TileStyle style;
+    QColor board; // GBackColor
+    Backdrop backdrop = Backdrop::Plain;
+    QString media; // MediaName, may be empty
+    int particle = 0;
 
-  int PhotoSum() const { return int(symbols.size()); }
+    int PhotoSum() const { return int(symbols.size()); }
 };
 
 // The levels shipped with the game, in catalogue order.

@@ -19,15 +19,15 @@ inline constexpr double kPi = std::numbers::pi;
 // A small, fully reproducible random generator (SplitMix64): the pictures
 // must come out byte for byte the same on every run.
 class Rng {
- public:
-  explicit Rng(std::uint64_t seed) : state_(seed) {}
-  std::uint64_t NextBits();
-  double Next();                    // uniform in [0, 1)
-  double Range(double lo, double hi) { return lo + (hi - lo) * Next(); }
-  int Int(int lo, int hi);          // uniform in lo..hi, both included
+public:
+    explicit Rng(std::uint64_t seed) : state_(seed) {}
+    std::uint64_t NextBits();
+    double Next(); // uniform in [0, 1)
+    double Range(double lo, double hi) { return lo + (hi - lo) * Next(); }
+    int Int(int lo, int hi); // uniform in lo..hi, both included
 
- private:
-  std::uint64_t state_;
+private:
+    std::uint64_t state_;
 };
 
 // Fonts. RequireFonts() stops the generator with a clear message when a
@@ -70,12 +70,10 @@ void SavePng(const QImage& image, const QString& path);
 void SaveJpeg(const QImage& image, const QString& path, int quality);
 
 // Text drawn centred in rect, with an optional outline for legibility.
-void DrawText(QPainter& p, const QRectF& rect, const QString& text, const QFont& font,
-              const QColor& fill, const QColor& outline = Qt::transparent, double outlineWidth = 0,
-              int flags = Qt::AlignCenter);
+void DrawText(QPainter& p, const QRectF& rect, const QString& text, const QFont& font, const QColor& fill,
+              const QColor& outline = Qt::transparent, double outlineWidth = 0, int flags = Qt::AlignCenter);
 // The path of text centred in rect, for gradient fills and strokes.
-QPainterPath TextPath(const QRectF& rect, const QString& text, const QFont& font,
-                      int flags = Qt::AlignCenter);
+QPainterPath TextPath(const QRectF& rect, const QString& text, const QFont& font, int flags = Qt::AlignCenter);
 
 // A five-pointed star, a flower and an auspicious-cloud motif, used by
 // several pictures.

@@ -9,28 +9,30 @@ namespace daz::datagen {
 namespace {
 
 // The column and row sizes of a cell, for the picture-size table of the help.
-QString SizeTable() {
-  QStringList lines;
-  QString columns = QString::fromUtf8("    列数：");
-  QString widths = QString::fromUtf8("    宽度：");
-  for (int x = 8; x <= 19; ++x) {
-    columns += QStringLiteral("%1").arg(x, 4);
-    widths += QStringLiteral("%1").arg(CellSize(x, 2).width(), 4);
-  }
-  QString rows = QString::fromUtf8("    行数：");
-  QString heights = QString::fromUtf8("    高度：");
-  for (int y = 6; y <= 19; ++y) {
-    rows += QStringLiteral("%1").arg(y, 4);
-    heights += QStringLiteral("%1").arg(CellSize(2, y).height(), 4);
-  }
-  lines << columns << widths << QString() << rows << heights;
-  return lines.join(u'\n');
+QString SizeTable()
+{
+    QStringList lines;
+    QString columns = QString::fromUtf8("    列数：");
+    QString widths = QString::fromUtf8("    宽度：");
+    for (int x = 8; x <= 19; ++x) {
+        columns += QStringLiteral("%1").arg(x, 4);
+        widths += QStringLiteral("%1").arg(CellSize(x, 2).width(), 4);
+    }
+    QString rows = QString::fromUtf8("    行数：");
+    QString heights = QString::fromUtf8("    高度：");
+    for (int y = 6; y <= 19; ++y) {
+        rows += QStringLiteral("%1").arg(y, 4);
+        heights += QStringLiteral("%1").arg(CellSize(2, y).height(), 4);
+    }
+    lines << columns << widths << QString() << rows << heights;
+    return lines.join(u'\n');
 }
 
 } // namespace
 
-void WriteHelp(const QString& path) {
-  QString text = QString::fromUtf8(R"(霁岚连连看　游戏帮助
+void WriteHelp(const QString& path)
+{
+    QString text = QString::fromUtf8(R"(霁岚连连看　游戏帮助
 ====================
 
 一、怎么玩
@@ -125,8 +127,8 @@ void WriteHelp(const QString& path) {
 图片不会被拉伸，请按棋盘大小准备图片（单位：像素；牌比格子略小两三个像素更好看）：
 
 )");
-  text += SizeTable();
-  text += QString::fromUtf8(R"(
+    text += SizeTable();
+    text += QString::fromUtf8(R"(
 
 七、关卡修改器（主菜单 → 霁岚--关卡修改器）
 ------------------------------------------
@@ -180,12 +182,13 @@ build/share/com.example.jilan_llk/。
 
 祝你玩得开心！
 )");
-  text.chop(1); // the last line's end comes from WriteLines
-  WriteLines(path, text.split(u'\n'), "\n");
+    text.chop(1); // the last line's end comes from WriteLines
+    WriteLines(path, text.split(u'\n'), "\n");
 }
 
-void WriteCredits(const QString& path) {
-  QString text = QString::fromUtf8(R"(霁岚连连看 — sources of the shipped pictures, fonts and sounds
+void WriteCredits(const QString& path)
+{
+    QString text = QString::fromUtf8(R"(霁岚连连看 — sources of the shipped pictures, fonts and sounds
 ================================================================
 
 Every picture of the shipped folder (levels/, Particle/) and every
@@ -229,8 +232,8 @@ pictures are. The full licence texts of the fonts are in
 /usr/share/doc/fonts-noto-color-emoji/copyright and
 /usr/share/doc/fonts-noto-cjk/copyright on a Debian system.
 )");
-  text.chop(1);
-  WriteLines(path, text.split(u'\n'), "\n");
+    text.chop(1);
+    WriteLines(path, text.split(u'\n'), "\n");
 }
 
 } // namespace daz::datagen

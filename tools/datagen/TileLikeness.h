@@ -96,7 +96,10 @@ inline Likeness Compare(const Print& a, const Print& b)
     return result;
 }
 
-inline Likeness Compare(const QImage& a, const QImage& b) { return Compare(Fingerprint(a), Fingerprint(b)); }
+inline Likeness Compare(const QImage& a, const QImage& b)
+{
+    return Compare(Fingerprint(a), Fingerprint(b));
+}
 
 // A pair of pictures (0-based indexes) too much alike, and how alike.
 struct Clash {

@@ -11,9 +11,9 @@ namespace daz::datagen {
 // Where the parts of a tile lie inside its picture: the face on top, the
 // block's edge showing below and to the right.
 struct TileShape {
-  QRectF face;
-  double radius = 0;
-  int depth = 0;
+    QRectF face;
+    double radius = 0;
+    int depth = 0;
 };
 TileShape ShapeOf(QSize tile);
 

@@ -24,8 +24,7 @@ Part Sketch::Arpeggio(Instrument instrument, int low, double busyFrom, double le
             if (index < 0)
                 continue;
             const double accent = slot == 0 ? 1.25 : (slot % 2 == 0 ? 1.05 : 0.9);
-            part.notes.push_back({BarBeat(b) + 0.5 * slot, 1.5,
-                                  voicing[static_cast<std::size_t>(index)],
+            part.notes.push_back({BarBeat(b) + 0.5 * slot, 1.5, voicing[static_cast<std::size_t>(index)],
                                   (0.3 + 0.5 * bar.energy) * accent * rng.Uniform(0.9, 1.05)});
         }
     }
@@ -68,8 +67,7 @@ Part Sketch::Bass(int low, double level, double reverb)
         const double velocity = 0.5 + 0.5 * bar.energy;
         if (bar.energy >= 0.75 && piece_.beatsPerBar == 4) {
             part.notes.push_back({BarBeat(b), 2.0, root, velocity});
-            part.notes.push_back({BarBeat(b) + 2.0, 2.0, root + 7 >= low + 12 ? root - 5 : root + 7,
-                                  velocity * 0.8});
+            part.notes.push_back({BarBeat(b) + 2.0, 2.0, root + 7 >= low + 12 ? root - 5 : root + 7, velocity * 0.8});
         } else {
             part.notes.push_back({BarBeat(b), static_cast<double>(piece_.beatsPerBar), root, velocity});
         }
@@ -84,8 +82,8 @@ void Sketch::Gliss(Part& part, int phrase, int topMidi, int count, double veloci
     const double gap = 0.06 * piece_.bpm / 60.0; // 60 ms between strings, in beats
     for (int k = 0; k < count; ++k) {
         const double rise = static_cast<double>(k + 1) / count;
-        part.notes.push_back({end - gap * (count - k), 1.0, key_.Midi(top - count + k),
-                              velocity * (0.45 + 0.55 * rise), Ornament::None, 0, end});
+        part.notes.push_back({end - gap * (count - k), 1.0, key_.Midi(top - count + k), velocity * (0.45 + 0.55 * rise),
+                              Ornament::None, 0, end});
     }
 }
 
@@ -139,8 +137,7 @@ std::vector<Part> Sketch::Festival(double level)
     return {drum, block, cymbal, gong};
 }
 
-Part Sketch::Sparkles(Instrument instrument, int low, int high, double perBar, double level,
-                      double reverb)
+Part Sketch::Sparkles(Instrument instrument, int low, int high, double perBar, double level, double reverb)
 {
     Rng rng = rng_.Fork();
     Part part{instrument, level, reverb, {}};
@@ -153,11 +150,9 @@ Part Sketch::Sparkles(Instrument instrument, int low, int high, double perBar, d
         int step = lowStep + rng.Below(highStep - lowStep + 1);
         if (!bars_[b].chord.Contains(key_.PitchClass(step)) && step < highStep)
             ++step;
-        part.notes.push_back({BarBeat(b) + 0.5 * slot, 1.0, key_.Midi(step),
-                              rng.Uniform(0.6, 1.0)});
+        part.notes.push_back({BarBeat(b) + 0.5 * slot, 1.0, key_.Midi(step), rng.Uniform(0.6, 1.0)});
         if (rng.Chance(0.35) && step + 2 <= highStep) // now and then a second, brighter twinkle
-            part.notes.push_back({BarBeat(b) + 0.5 * slot + 0.5, 1.0, key_.Midi(step + 2),
-                                  rng.Uniform(0.4, 0.7)});
+            part.notes.push_back({BarBeat(b) + 0.5 * slot + 0.5, 1.0, key_.Midi(step + 2), rng.Uniform(0.4, 0.7)});
     }
     return part;
 }

@@ -167,10 +167,7 @@ double SmoothRise(double t, double seconds)
     return 0.5 - 0.5 * std::cos(kPi * t / seconds);
 }
 
-OnePole::OnePole(double cutoffHz, double sampleRate)
-    : a_(std::exp(-kTwoPi * cutoffHz / sampleRate))
-{
-}
+OnePole::OnePole(double cutoffHz, double sampleRate) : a_(std::exp(-kTwoPi * cutoffHz / sampleRate)) {}
 
 float OnePole::Process(float x)
 {
@@ -246,8 +243,7 @@ std::size_t ScaledLength(int samplesAt44k, double sampleRate)
 } // namespace
 
 Reverb::Reverb(double roomSize, double damping, double sampleRate)
-    : feedback_(static_cast<float>(0.7 + 0.28 * roomSize)),
-      damping_(static_cast<float>(0.4 * damping))
+    : feedback_(static_cast<float>(0.7 + 0.28 * roomSize)), damping_(static_cast<float>(0.4 * damping))
 {
     for (int length : kCombTuning)
         combs_.push_back(Comb{std::vector<float>(ScaledLength(length, sampleRate), 0.0f)});

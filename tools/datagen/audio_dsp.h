@@ -38,10 +38,10 @@ class Rng {
 public:
     explicit Rng(std::uint32_t seed) : engine_(seed) {}
 
-    double Uniform();                       // [0, 1)
-    double Uniform(double lo, double hi);   // [lo, hi)
+    double Uniform();                     // [0, 1)
+    double Uniform(double lo, double hi); // [lo, hi)
     double Bipolar() { return Uniform(-1.0, 1.0); }
-    int Below(int n);                       // 0 … n − 1
+    int Below(int n); // 0 … n − 1
     bool Chance(double p) { return Uniform() < p; }
     // An index drawn with the given (non-negative, not all zero) weights.
     std::size_t Weighted(const std::vector<double>& weights);

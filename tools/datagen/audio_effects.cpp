@@ -97,8 +97,11 @@ Samples Fanfare()
     for (int k = 0; k < 5; ++k)
         Place(s, Pluck(MidiToHz(run[k]), 0.8, 0.5 + 0.1 * k, kGuzheng, kSr, rng), 0.045 * k);
 
-    const struct { double at; int note; double velocity; } call[] = {
-        {0.26, 79, 0.75}, {0.41, 79, 0.7}, {0.56, 81, 0.8}, {0.72, 84, 1.0}};
+    const struct {
+        double at;
+        int note;
+        double velocity;
+    } call[] = {{0.26, 79, 0.75}, {0.41, 79, 0.7}, {0.56, 81, 0.8}, {0.72, 84, 1.0}};
     for (const auto& c : call) {
         Place(s, Pluck(MidiToHz(c.note), 0.6, c.velocity, kPipa, kSr, rng), c.at);
         Place(s, Bell(MidiToHz(c.note + 12), c.velocity * 0.35, kCelesta, kSr), c.at);
@@ -131,9 +134,8 @@ Samples TimeOut()
         const bool last = k == 3;
         Samples note = Pluck(MidiToHz(notes[k]), last ? 1.3 : 0.7, last ? 0.85 : 0.75, kGuzheng, kSr, rng);
         if (last) {
-            note = Bend(note, [](double t) {
-                return 0.3 * SmoothRise(t - 0.25, 0.3) * std::sin(kTwoPi * 5.0 * t);
-            }, kSr);
+            note = Bend(
+                note, [](double t) { return 0.3 * SmoothRise(t - 0.25, 0.3) * std::sin(kTwoPi * 5.0 * t); }, kSr);
         }
         Place(s, note, 0.32 * k);
     }
@@ -202,8 +204,7 @@ Samples Undo()
         // Two half bells joined at the peak: a slow swell, a quick fall.
         const double width = t < swell ? 0.06 : 0.03;
         const double envelope = std::exp(-0.5 * std::pow((t - swell) / width, 2.0));
-        s[i] = static_cast<float>(envelope * (std::sin(phase) + 0.3 * std::sin(2 * phase)
-                                              + 0.1 * std::sin(3 * phase)));
+        s[i] = static_cast<float>(envelope * (std::sin(phase) + 0.3 * std::sin(2 * phase) + 0.1 * std::sin(3 * phase)));
     }
     return Finish(s, 0.15);
 }
@@ -222,15 +223,9 @@ Samples Pause()
 std::vector<Clip> RenderSoundEffects()
 {
     return {
-        {"mousedown1.wav", kRate, Select()},
-        {"mousedown2.wav", kRate, Refuse()},
-        {"lianjie.wav", kRate, Link()},
-        {"gamewin.wav", kRate, Fanfare()},
-        {"gameover.wav", kRate, TimeOut()},
-        {"ts.wav", kRate, HintTick()},
-        {"dl.wav", kRate, Shuffle()},
-        {"cx.wav", kRate, Undo()},
-        {"mousedown3.wav", kRate, Pause()},
+        {"mousedown1.wav", kRate, Select()}, {"mousedown2.wav", kRate, Refuse()}, {"lianjie.wav", kRate, Link()},
+        {"gamewin.wav", kRate, Fanfare()},   {"gameover.wav", kRate, TimeOut()},  {"ts.wav", kRate, HintTick()},
+        {"dl.wav", kRate, Shuffle()},        {"cx.wav", kRate, Undo()},           {"mousedown3.wav", kRate, Pause()},
     };
 }
 

@@ -11,11 +11,10 @@ namespace {
 // The noise burst that sets a string moving. The velocity opens a
 // low-pass (a harder pluck is brighter) and a comb notch removes the
 // overtones that have a node at the pluck point.
-std::vector<double> Excitation(std::size_t length, double hz, double velocity,
-                               const PluckTone& tone, double sampleRate, Rng& rng)
+std::vector<double> Excitation(std::size_t length, double hz, double velocity, const PluckTone& tone, double sampleRate,
+                               Rng& rng)
 {
-    OnePole soften(std::min(0.45 * sampleRate, hz * (2.0 + 14.0 * velocity * tone.brightness)),
-                   sampleRate);
+    OnePole soften(std::min(0.45 * sampleRate, hz * (2.0 + 14.0 * velocity * tone.brightness)), sampleRate);
     std::vector<double> burst(length);
     for (double& x : burst)
         x = soften.Process(static_cast<float>(rng.Bipolar()));
@@ -85,8 +84,7 @@ float ReadTable(const std::vector<float>& table, double phase)
 
 } // namespace
 
-Samples Pluck(double hz, double seconds, double velocity, const PluckTone& tone,
-              double sampleRate, Rng& rng)
+Samples Pluck(double hz, double seconds, double velocity, const PluckTone& tone, double sampleRate, Rng& rng)
 {
     // Two-tap averaging loop filter: the larger `s`, the faster the
     // overtones die. It delays the loop by `s` samples, which the whole
@@ -105,8 +103,7 @@ Samples Pluck(double hz, double seconds, double velocity, const PluckTone& tone,
     const double filterGain = std::sqrt((1 - s) * (1 - s) + s * s + 2 * s * (1 - s) * std::cos(w));
     const double loopGain = std::min(0.99995, perPeriod / filterGain);
 
-    std::vector<double> line = Excitation(static_cast<std::size_t>(whole), hz, velocity, tone,
-                                          sampleRate, rng);
+    std::vector<double> line = Excitation(static_cast<std::size_t>(whole), hz, velocity, tone, sampleRate, rng);
     Samples out(SecondsToSamples(seconds, sampleRate));
     double previous = 0.0;
     double apIn = 0.0;
@@ -153,8 +150,8 @@ Samples Bend(const Samples& note, const PitchCurve& semitones, double sampleRate
     return out;
 }
 
-Samples Flute(double hz, double seconds, double velocity, const BreathTone& tone,
-              const PitchCurve& bend, double sampleRate, Rng& rng)
+Samples Flute(double hz, double seconds, double velocity, const BreathTone& tone, const PitchCurve& bend,
+              double sampleRate, Rng& rng)
 {
     constexpr double release = 0.14;
     constexpr std::array<double, 7> harmonics{1.0, 0.45, 0.3, 0.16, 0.1, 0.06, 0.035};
@@ -190,15 +187,13 @@ Samples Flute(double hz, double seconds, double velocity, const BreathTone& tone
         const double envelope = SmoothRise(t, tone.attack) * (1.0 - SmoothRise(t - seconds, release))
                                 * (1.0 + 0.05 * wobble * depth / std::max(1.0, tone.vibratoCents));
         const double chiff = 1.0 + 3.0 * std::exp(-t / 0.03);
-        const double breath = breathFilter.Process(static_cast<float>(rng.Bipolar()))
-                              * tone.breath * 4.0 * chiff;
+        const double breath = breathFilter.Process(static_cast<float>(rng.Bipolar())) * tone.breath * 4.0 * chiff;
         out[i] = static_cast<float>(velocity * envelope * (tone1 + breath));
     }
     return out;
 }
 
-Samples Pad(double hz, double seconds, double velocity, double attack, double release,
-            double sampleRate)
+Samples Pad(double hz, double seconds, double velocity, double attack, double release, double sampleRate)
 {
     const std::vector<float>& table = PadTable();
     OnePole warmth(std::min(3000.0, hz * 6.0), sampleRate);
@@ -229,11 +224,9 @@ Samples Bell(double hz, double velocity, const BellTone& tone, double sampleRate
         const double index = tone.index * std::exp(-t / (0.25 * tone.ring));
         const double modulator = index * std::sin(kTwoPi * hz * tone.ratio * t);
         const double body = std::sin(kTwoPi * hz * t + modulator) * std::exp(-6.9 * t / tone.ring);
-        const double strike = strikeHz > 0.0
-                                  ? tone.strike * std::sin(kTwoPi * strikeHz * t) * std::exp(-t / 0.06)
-                                  : 0.0;
-        out[i] = static_cast<float>(velocity * SmoothRise(t, 0.0015) * (body + strike)
-                                    / (1.0 + tone.strike));
+        const double strike = strikeHz > 0.0 ? tone.strike * std::sin(kTwoPi * strikeHz * t) * std::exp(-t / 0.06)
+                                             : 0.0;
+        out[i] = static_cast<float>(velocity * SmoothRise(t, 0.0015) * (body + strike) / (1.0 + tone.strike));
     }
     FadeOut(out, 0.05, sampleRate);
     return out;
@@ -247,10 +240,8 @@ Samples SoftBass(double hz, double seconds, double velocity, double sampleRate)
         const double t = static_cast<double>(i) / sampleRate;
         const double phase = kTwoPi * hz * t;
         const double overtones = std::exp(-t / 0.35);
-        const double wave = std::sin(phase) + overtones * (0.35 * std::sin(2 * phase)
-                                                           + 0.12 * std::sin(3 * phase));
-        const double envelope = SmoothRise(t, 0.012) * std::exp(-t / 1.8)
-                                * (1.0 - SmoothRise(t - seconds, release));
+        const double wave = std::sin(phase) + overtones * (0.35 * std::sin(2 * phase) + 0.12 * std::sin(3 * phase));
+        const double envelope = SmoothRise(t, 0.012) * std::exp(-t / 1.8) * (1.0 - SmoothRise(t - seconds, release));
         out[i] = static_cast<float>(velocity * envelope * wave / 1.3);
     }
     return out;
@@ -302,8 +293,7 @@ Samples Cymbal(double seconds, double velocity, double sampleRate, Rng& rng)
                 ring += std::sin(kTwoPi * partials[k] * t + phases[k]) / (1.0 + k);
         }
         const double noise = hiss.Process(static_cast<float>(rng.Bipolar()));
-        out[i] = static_cast<float>(SmoothRise(t, 0.001) * std::exp(-t / decay)
-                                    * (0.7 * noise + 0.15 * ring));
+        out[i] = static_cast<float>(SmoothRise(t, 0.001) * std::exp(-t / decay) * (0.7 * noise + 0.15 * ring));
     }
     NormalisePeak(out, 0.0);
     Scale(out, velocity);

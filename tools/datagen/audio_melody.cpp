@@ -14,12 +14,10 @@ using Rhythm = std::vector<double>;
 const std::vector<Rhythm>& BarRhythms(int beatsPerBar, bool flowing)
 {
     static const std::vector<Rhythm> flowing4{
-        {1, 1, 1, 1}, {1.5, 0.5, 1, 1}, {0.5, 0.5, 1, 1, 1}, {1, 0.5, 0.5, 2},
-        {2, 1, 1}, {1, 1, 2}, {0.5, 0.5, 0.5, 0.5, 2}, {1.5, 0.5, 2}, {1, 0.5, 0.5, 1, 1}};
-    static const std::vector<Rhythm> calm4{
-        {2, 2}, {3, 1}, {1, 1, 2}, {2, 1, 1}, {1.5, 0.5, 2}, {1, 1, 1, 1}};
-    static const std::vector<Rhythm> flowing3{
-        {1, 1, 1}, {1.5, 0.5, 1}, {2, 1}, {1, 0.5, 0.5, 1}, {0.5, 0.5, 1, 1}};
+        {1, 1, 1, 1}, {1.5, 0.5, 1, 1},        {0.5, 0.5, 1, 1, 1}, {1, 0.5, 0.5, 2},   {2, 1, 1},
+        {1, 1, 2},    {0.5, 0.5, 0.5, 0.5, 2}, {1.5, 0.5, 2},       {1, 0.5, 0.5, 1, 1}};
+    static const std::vector<Rhythm> calm4{{2, 2}, {3, 1}, {1, 1, 2}, {2, 1, 1}, {1.5, 0.5, 2}, {1, 1, 1, 1}};
+    static const std::vector<Rhythm> flowing3{{1, 1, 1}, {1.5, 0.5, 1}, {2, 1}, {1, 0.5, 0.5, 1}, {0.5, 0.5, 1, 1}};
     static const std::vector<Rhythm> calm3{{2, 1}, {1, 2}, {1.5, 0.5, 1}, {1, 1, 1}};
     if (beatsPerBar == 3)
         return flowing ? flowing3 : calm3;
@@ -29,16 +27,14 @@ const std::vector<Rhythm>& BarRhythms(int beatsPerBar, bool flowing)
 // The last bar of a phrase: the final note is held.
 const std::vector<Rhythm>& CadenceRhythms(int beatsPerBar)
 {
-    static const std::vector<Rhythm> four{
-        {1, 3}, {0.5, 0.5, 3}, {2, 2}, {1, 1, 2}, {1, 2, -1}, {4}};
+    static const std::vector<Rhythm> four{{1, 3}, {0.5, 0.5, 3}, {2, 2}, {1, 1, 2}, {1, 2, -1}, {4}};
     static const std::vector<Rhythm> three{{3}, {1, 2}, {0.5, 0.5, 2}, {2, -1}};
     return beatsPerBar == 3 ? three : four;
 }
 
 } // namespace
 
-Sketch::Sketch(const Piece& piece)
-    : piece_(piece), key_(piece.gong), rng_(piece.seed)
+Sketch::Sketch(const Piece& piece) : piece_(piece), key_(piece.gong), rng_(piece.seed)
 {
     for (const Chord& c : piece.form.intro)
         bars_.push_back({c, 0.5, -1, 0});
@@ -65,8 +61,8 @@ Part Sketch::Melody(Instrument instrument, const MelodyStyle& style, double leve
         if (plays && !plays(p))
             continue;
         const Phrase& phrase = piece_.form.phrases[static_cast<std::size_t>(p)];
-        const std::vector<LineNote> line = PhraseLine(phrase, style, low + phrase.lift,
-                                                      high + phrase.lift, step, motifs, rng);
+        const std::vector<LineNote> line = PhraseLine(phrase, style, low + phrase.lift, high + phrase.lift, step,
+                                                      motifs, rng);
         AddLine(part, line, p, rng);
     }
     Decorate(part, rng);
@@ -95,8 +91,7 @@ int Sketch::NearestOfDegree(int degree, int near, int low, int high) const
 {
     int best = low;
     for (int s = low; s <= high; ++s) {
-        if (key_.Degree(s) == degree
-            && (key_.Degree(best) != degree || std::abs(s - near) < std::abs(best - near)))
+        if (key_.Degree(s) == degree && (key_.Degree(best) != degree || std::abs(s - near) < std::abs(best - near)))
             best = s;
     }
     return best;
@@ -128,10 +123,8 @@ int Sketch::CadenceStep(const Phrase& phrase, int near, int low, int high) const
     return best;
 }
 
-std::vector<LineNote> Sketch::PhraseLine(const Phrase& phrase, const MelodyStyle& style, int low,
-                                         int high, int& step,
-                                         std::map<char, std::pair<std::vector<LineNote>, int>>& motifs,
-                                         Rng& rng) const
+std::vector<LineNote> Sketch::PhraseLine(const Phrase& phrase, const MelodyStyle& style, int low, int high, int& step,
+                                         std::map<char, std::pair<std::vector<LineNote>, int>>& motifs, Rng& rng) const
 {
     const int beatsPerBar = piece_.beatsPerBar;
     const int bars = static_cast<int>(phrase.chords.size());
@@ -283,8 +276,7 @@ void Sketch::Decorate(Part& part, Rng& rng) const
             if (previous < n.midi && rng.Chance(0.25))
                 n = {n.beat, n.beats, n.midi, n.velocity, Ornament::Slide, below};
             break;
-        default:
-            break;
+        default: break;
         }
     }
 }

@@ -56,8 +56,7 @@ std::vector<Phrase> Section(int shift, std::vector<Phrase> phrases)
     return phrases;
 }
 
-Form MakeForm(std::vector<Chord> intro, const std::vector<std::vector<Phrase>>& sections,
-              std::vector<Chord> outro)
+Form MakeForm(std::vector<Chord> intro, const std::vector<std::vector<Phrase>>& sections, std::vector<Chord> outro)
 {
     Form form{std::move(intro), {}, std::move(outro)};
     for (const std::vector<Phrase>& section : sections)
@@ -79,7 +78,11 @@ std::vector<Part> ArrangeBambooBreeze(Sketch& s)
     s.Gliss(strings, 2, 84, 8, 0.8);
     s.Gliss(strings, 9, 84, 8, 0.8);
     s.Gliss(strings, 15, 79, 7, 0.75);
-    return {lead, zheng, strings, s.Pads(55, -11.0, 0.5), s.Bass(38, -10.0, 0.15),
+    return {lead,
+            zheng,
+            strings,
+            s.Pads(55, -11.0, 0.5),
+            s.Bass(38, -10.0, 0.15),
             s.Sparkles(Instrument::Chime, 79, 91, 0.15, -16.0, 0.6)};
 }
 
@@ -95,7 +98,12 @@ std::vector<Part> ArrangeMoonLake(Sketch& s)
     Part strings = s.Arpeggio(Instrument::Guzheng, 45, 0.7, -7.0, 0.3);
     s.Gliss(strings, 2, 74, 6, 0.7);
     s.Gliss(strings, 11, 74, 6, 0.7);
-    return {lead, xiao, answer, strings, s.Pads(53, -10.0, 0.55), s.Bass(38, -11.0, 0.2),
+    return {lead,
+            xiao,
+            answer,
+            strings,
+            s.Pads(53, -10.0, 0.55),
+            s.Bass(38, -11.0, 0.2),
             s.Sparkles(Instrument::Chime, 74, 86, 0.4, -13.0, 0.7)};
 }
 
@@ -109,9 +117,8 @@ std::vector<Part> ArrangeLanternFestival(Sketch& s)
     const double returns = s.PhraseBeat(10);
     const double interlude = s.PhraseBeat(15);
     const double lastReturn = s.PhraseBeat(17);
-    Part flute = s.Double(lead, Instrument::Dizi, 88, -6.0, 0.3, [=](double beat) {
-        return beat >= returns && (beat < interlude || beat >= lastReturn);
-    });
+    Part flute = s.Double(lead, Instrument::Dizi, 88, -6.0, 0.3,
+                          [=](double beat) { return beat >= returns && (beat < interlude || beat >= lastReturn); });
     Part strings = s.Arpeggio(Instrument::Guzheng, 48, 0.6, -6.0, 0.2);
     s.Gliss(strings, 0, 84, 8, 0.8);
     s.Gliss(strings, 4, 84, 8, 0.8);
@@ -132,7 +139,11 @@ std::vector<Part> ArrangeStarryNight(Sketch& s)
     Part lead = s.Melody(Instrument::Celesta, {70, 89, false}, 0.0, 0.45, OnMotifs(s, "abef"));
     Part xiao = s.Melody(Instrument::Xiao, {60, 77, false}, -1.0, 0.4, OnMotifs(s, "cd"));
     Part strings = s.Arpeggio(Instrument::HarmonicString, 58, 0.7, -7.0, 0.4);
-    return {lead, xiao, strings, s.Pads(51, -9.0, 0.6), s.Bass(39, -12.0, 0.25),
+    return {lead,
+            xiao,
+            strings,
+            s.Pads(51, -9.0, 0.6),
+            s.Bass(39, -12.0, 0.25),
             s.Sparkles(Instrument::Celesta, 86, 98, 0.6, -12.0, 0.8)};
 }
 
@@ -169,10 +180,8 @@ const std::vector<Piece>& Pieces()
                                {'a', {I, vi, V, I}, H, 1, 0.9},
                                {'b', {IV, V, iii, vi}, O, 3, 0.95},
                                {'a', {I, vi, V, I}, H, 1, 0.9}}),
-                   Section(2, {{'f', {ii, V, I, vi}, O, 0, 0.6},
-                               {'f', {ii, V, IV, I}, H, 0, 0.65}}),
-                   Section(0, {{'b', {IV, V, iii, vi}, O, 2, 0.8},
-                               {'a', {I, vi, V, I}, H, 0, 0.75}})},
+                   Section(2, {{'f', {ii, V, I, vi}, O, 0, 0.6}, {'f', {ii, V, IV, I}, H, 0, 0.65}}),
+                   Section(0, {{'b', {IV, V, iii, vi}, O, 2, 0.8}, {'a', {I, vi, V, I}, H, 0, 0.75}})},
                   {IV, I}),
          ArrangeBambooBreeze},
         {"moon-lake.ogg", 0x300Au, 66.0, 3, 65, 4,
@@ -190,10 +199,8 @@ const std::vector<Piece>& Pieces()
                                {'a', {vi, IV, V, vi}, H, 1, 0.8},
                                {'b', {IV, V, iii, vi}, O, 3, 0.85},
                                {'a', {vi, IV, V, vi}, H, 1, 0.75}}),
-                   Section(-2, {{'f', {vi, iii, IV, vi}, O, 0, 0.55},
-                                {'f', {vi, iii, V, vi}, H, 0, 0.5}}),
-                   Section(0, {{'b', {IV, V, iii, vi}, O, 2, 0.7},
-                               {'a', {vi, IV, V, vi}, H, 0, 0.6}})},
+                   Section(-2, {{'f', {vi, iii, IV, vi}, O, 0, 0.55}, {'f', {vi, iii, V, vi}, H, 0, 0.5}}),
+                   Section(0, {{'b', {IV, V, iii, vi}, O, 2, 0.7}, {'a', {vi, IV, V, vi}, H, 0, 0.6}})},
                   {IV, vi}),
          ArrangeMoonLake},
         {"lantern-festival.ogg", 0x1A77u, 104.0, 4, 60, 0,
@@ -213,10 +220,8 @@ const std::vector<Piece>& Pieces()
                                {'b', {IV, V, iii, vi}, O, 3, 1.0},
                                {'b', {IV, V, I, V}, O, 3, 1.0},
                                {'a', {I, vi, V, I}, H, 1, 0.95}}),
-                   Section(-3, {{'f', {vi, IV, I, V}, O, 0, 0.6},
-                                {'f', {vi, IV, V, I}, H, 0, 0.65}}),
-                   Section(0, {{'b', {IV, V, I, V}, O, 2, 0.95},
-                               {'a', {I, vi, V, I}, H, 0, 1.0}})},
+                   Section(-3, {{'f', {vi, IV, I, V}, O, 0, 0.6}, {'f', {vi, IV, V, I}, H, 0, 0.65}}),
+                   Section(0, {{'b', {IV, V, I, V}, O, 2, 0.95}, {'a', {I, vi, V, I}, H, 0, 1.0}})},
                   {I, I}),
          ArrangeLanternFestival},
         {"starry-night.ogg", 0x57A2u, 70.0, 4, 63, 0,
@@ -231,8 +236,7 @@ const std::vector<Piece>& Pieces()
                    Section(0, {{'a', {I, iii, IV, V}, O, 1, 0.7},
                                {'b', {vi, iii, IV, V}, O, 3, 0.8},
                                {'a', {I, iii, V, I}, H, 1, 0.7}}),
-                   Section(-2, {{'f', {vi, IV, I, V}, O, 0, 0.5},
-                                {'f', {vi, IV, V, I}, H, 0, 0.5}}),
+                   Section(-2, {{'f', {vi, IV, I, V}, O, 0, 0.5}, {'f', {vi, IV, V, I}, H, 0, 0.5}}),
                    Section(0, {{'a', {I, iii, V, I}, H, 0, 0.6}})},
                   {IV, I}),
          ArrangeStarryNight},
@@ -251,8 +255,7 @@ const std::vector<Piece>& Pieces()
                                {'a', {V, ii, I, V}, H, 1, 0.85},
                                {'b', {vi, iii, IV, I}, O, 3, 0.9},
                                {'a', {V, ii, I, V}, H, 1, 0.8}}),
-                   Section(2, {{'f', {I, vi, ii, V}, O, 0, 0.6},
-                               {'f', {I, vi, IV, V}, H, 0, 0.6}}),
+                   Section(2, {{'f', {I, vi, ii, V}, O, 0, 0.6}, {'f', {I, vi, IV, V}, H, 0, 0.6}}),
                    Section(0, {{'a', {V, ii, I, V}, H, 0, 0.7}})},
                   {IV, V}),
          ArrangeTeaGarden},

@@ -16,12 +16,9 @@ PitchCurve OrnamentCurve(const Note& n)
     switch (n.ornament) {
     case Ornament::Vibrato:
         return [](double t) { return 0.28 * SmoothRise(t - 0.3, 0.4) * std::sin(kTwoPi * 4.8 * t); };
-    case Ornament::Slide:
-        return [from](double t) { return from * (1.0 - SmoothRise(t - 0.04, 0.16)); };
-    case Ornament::Grace:
-        return [from](double t) { return from * (1.0 - SmoothRise(t - 0.07, 0.03)); };
-    default:
-        return {};
+    case Ornament::Slide: return [from](double t) { return from * (1.0 - SmoothRise(t - 0.04, 0.16)); };
+    case Ornament::Grace: return [from](double t) { return from * (1.0 - SmoothRise(t - 0.07, 0.03)); };
+    default: return {};
     }
 }
 
@@ -50,28 +47,17 @@ Samples RenderNote(Instrument instrument, const Note& n, double secondsPerBeat, 
         }
         return roll;
     }
-    case Instrument::Dizi:
-        return Flute(hz, seconds * 0.96, v, kDizi, OrnamentCurve(n), kSr, rng);
-    case Instrument::Xiao:
-        return Flute(hz, seconds * 0.97, v, kXiao, OrnamentCurve(n), kSr, rng);
-    case Instrument::Celesta:
-        return Bell(hz, v, kCelesta, kSr);
-    case Instrument::Chime:
-        return Bell(hz, v, kChime, kSr);
-    case Instrument::HarmonicString:
-        return Pluck(hz, seconds + 1.0, v, kHarmonicString, kSr, rng);
-    case Instrument::Pad:
-        return Pad(hz, seconds, v, std::min(1.0, 0.3 * seconds), 1.5, kSr);
-    case Instrument::Bass:
-        return SoftBass(hz, seconds, v, kSr);
-    case Instrument::Drum:
-        return Drum(hz, v, kSr, rng);
-    case Instrument::Woodblock:
-        return Woodblock(hz, v, kSr);
-    case Instrument::Cymbal:
-        return Cymbal(seconds, v, kSr, rng);
-    case Instrument::Gong:
-        return SmallGong(hz, v, kSr);
+    case Instrument::Dizi: return Flute(hz, seconds * 0.96, v, kDizi, OrnamentCurve(n), kSr, rng);
+    case Instrument::Xiao: return Flute(hz, seconds * 0.97, v, kXiao, OrnamentCurve(n), kSr, rng);
+    case Instrument::Celesta: return Bell(hz, v, kCelesta, kSr);
+    case Instrument::Chime: return Bell(hz, v, kChime, kSr);
+    case Instrument::HarmonicString: return Pluck(hz, seconds + 1.0, v, kHarmonicString, kSr, rng);
+    case Instrument::Pad: return Pad(hz, seconds, v, std::min(1.0, 0.3 * seconds), 1.5, kSr);
+    case Instrument::Bass: return SoftBass(hz, seconds, v, kSr);
+    case Instrument::Drum: return Drum(hz, v, kSr, rng);
+    case Instrument::Woodblock: return Woodblock(hz, v, kSr);
+    case Instrument::Cymbal: return Cymbal(seconds, v, kSr, rng);
+    case Instrument::Gong: return SmallGong(hz, v, kSr);
     }
     return {};
 }
@@ -83,8 +69,8 @@ bool Sustained(Instrument instrument)
 
 bool Percussion(Instrument instrument)
 {
-    return instrument == Instrument::Drum || instrument == Instrument::Woodblock
-           || instrument == Instrument::Cymbal || instrument == Instrument::Gong;
+    return instrument == Instrument::Drum || instrument == Instrument::Woodblock || instrument == Instrument::Cymbal
+           || instrument == Instrument::Gong;
 }
 
 // How loud a part is while it plays: the power averaged over the tenths
@@ -139,7 +125,6 @@ Samples Perform(const Sketch& sketch, const std::vector<Part>& parts, Rng& rng)
     }
     Reverb reverb(0.82, 0.45, kSr);
     MixInto(dry, reverb.Process(hall), 0);
-
 
     // A calm, even level across the pieces: an average loudness of about
     // -19 dBFS, with the sharpest plucks held down to peaks of -3 dBFS

@@ -50,8 +50,7 @@ public:
     int PitchClass(int step) const { return kPentatonic[static_cast<std::size_t>(Degree(step))]; }
     bool InScale(int midi) const
     {
-        return std::find(kPentatonic.begin(), kPentatonic.end(), Mod12(midi - gong_))
-               != kPentatonic.end();
+        return std::find(kPentatonic.begin(), kPentatonic.end(), Mod12(midi - gong_)) != kPentatonic.end();
     }
     int StepAtOrAbove(int midi) const
     {
@@ -76,10 +75,7 @@ struct Chord {
     int root;
     bool minor;
 
-    std::array<int, 3> PitchClasses() const
-    {
-        return {Mod12(root), Mod12(root + (minor ? 3 : 4)), Mod12(root + 7)};
-    }
+    std::array<int, 3> PitchClasses() const { return {Mod12(root), Mod12(root + (minor ? 3 : 4)), Mod12(root + 7)}; }
     bool Contains(int pitchClass) const
     {
         const auto tones = PitchClasses();
@@ -91,17 +87,17 @@ struct Chord {
 // The plan of a piece
 
 enum class Cadence {
-    Open,  // the phrase ends on a note that asks to go on
-    Home,  // the phrase comes to rest on the key's home note
+    Open, // the phrase ends on a note that asks to go on
+    Home, // the phrase comes to rest on the key's home note
 };
 
 struct Phrase {
     char motif;                // phrases with the same letter begin alike
     std::vector<Chord> chords; // one per bar
     Cadence cadence;
-    int lift;                  // scale steps the melody sits higher
-    double energy;             // 0 … 1: loudness and liveliness
-    int shift = 0;             // semitones the phrase's key lies above the piece's
+    int lift;      // scale steps the melody sits higher
+    double energy; // 0 … 1: loudness and liveliness
+    int shift = 0; // semitones the phrase's key lies above the piece's
 };
 
 struct Form {
@@ -111,21 +107,32 @@ struct Form {
 };
 
 enum class Instrument {
-    Guzheng, Pipa, Dizi, Xiao, Celesta, Chime, HarmonicString, Pad, Bass,
-    Drum, Woodblock, Cymbal, Gong,
+    Guzheng,
+    Pipa,
+    Dizi,
+    Xiao,
+    Celesta,
+    Chime,
+    HarmonicString,
+    Pad,
+    Bass,
+    Drum,
+    Woodblock,
+    Cymbal,
+    Gong,
 };
 
 enum class Ornament {
     None,
-    Vibrato,  // the string is pressed rhythmically after the pluck
-    Slide,    // the note is reached by sliding from `from` semitones away
-    Grace,    // a quick grace note `from` semitones away, then the note
-    Tremolo,  // the pipa's rapid repeated plucking of a held note
+    Vibrato, // the string is pressed rhythmically after the pluck
+    Slide,   // the note is reached by sliding from `from` semitones away
+    Grace,   // a quick grace note `from` semitones away, then the note
+    Tremolo, // the pipa's rapid repeated plucking of a held note
 };
 
 struct Note {
-    double beat;   // start, in beats from the beginning of the piece
-    double beats;  // written length
+    double beat;  // start, in beats from the beginning of the piece
+    double beats; // written length
     int midi;
     double velocity;
     Ornament ornament = Ornament::None;
@@ -135,8 +142,8 @@ struct Note {
 
 struct Part {
     Instrument instrument;
-    double level;   // loudness in the mix, in dB against the lead at 0
-    double reverb;  // share sent to the hall
+    double level;  // loudness in the mix, in dB against the lead at 0
+    double reverb; // share sent to the hall
     std::vector<Note> notes;
 };
 
@@ -147,9 +154,9 @@ struct Piece {
     const char* fileName;
     std::uint32_t seed;
     double bpm;
-    int beatsPerBar;  // 3 or 4
-    int gong;         // MIDI pitch of gong in the melody's octave
-    int home;         // scale degree the music rests on: 0 (gong) … 4 (yu)
+    int beatsPerBar; // 3 or 4
+    int gong;        // MIDI pitch of gong in the melody's octave
+    int home;        // scale degree the music rests on: 0 (gong) … 4 (yu)
     Form form;
     Arrangement arrange;
 };

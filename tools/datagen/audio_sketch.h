@@ -20,14 +20,14 @@ const T& Pick(const std::vector<T>& items, Rng& rng)
 }
 
 struct MelodyStyle {
-    int low;   // MIDI range of the line
+    int low; // MIDI range of the line
     int high;
-    bool flowing;               // busier rhythms
+    bool flowing;                // busier rhythms
     double sequenceChance = 0.5; // chance that a motif's second bar echoes its first a step away
 };
 
 struct LineNote {
-    double beat;  // from the start of its phrase
+    double beat; // from the start of its phrase
     double beats;
     int step;
 };
@@ -90,8 +90,7 @@ public:
     std::vector<Part> Festival(double level);
 
     // Scattered high notes of the key, like stars or light on water.
-    Part Sparkles(Instrument instrument, int low, int high, double perBar, double level,
-                  double reverb);
+    Part Sparkles(Instrument instrument, int low, int high, double perBar, double level, double reverb);
 
 private:
     struct Bar {
@@ -101,10 +100,7 @@ private:
         int shift;  // the phrase's key change
     };
 
-    double BarBeat(std::size_t bar) const
-    {
-        return static_cast<double>(bar) * piece_.beatsPerBar;
-    }
+    double BarBeat(std::size_t bar) const { return static_cast<double>(bar) * piece_.beatsPerBar; }
 
     int NearestOfDegree(int degree, int near, int low, int high) const;
 
@@ -118,10 +114,8 @@ private:
     // pitches walk mostly by step, land on chord notes on strong beats,
     // turn back after leaps, arch up through the middle of the phrase and
     // are drawn towards the cadence note at the end.
-    std::vector<LineNote> PhraseLine(const Phrase& phrase, const MelodyStyle& style, int low,
-                                     int high, int& step,
-                                     std::map<char, std::pair<std::vector<LineNote>, int>>& motifs,
-                                     Rng& rng) const;
+    std::vector<LineNote> PhraseLine(const Phrase& phrase, const MelodyStyle& style, int low, int high, int& step,
+                                     std::map<char, std::pair<std::vector<LineNote>, int>>& motifs, Rng& rng) const;
 
     // Turns a phrase's line into notes, shaping the dynamics: each phrase
     // swells towards its middle, downbeats lean a little, and a held
@@ -132,10 +126,7 @@ private:
     void Decorate(Part& part, Rng& rng) const;
 
     static const std::vector<std::vector<int>>& Figures(bool busy, int beatsPerBar);
-    const std::vector<std::vector<int>>& Figures(bool busy) const
-    {
-        return Figures(busy, piece_.beatsPerBar);
-    }
+    const std::vector<std::vector<int>>& Figures(bool busy) const { return Figures(busy, piece_.beatsPerBar); }
 
     // Five scale notes from `low` up for the broken chords: the chord's
     // own notes first, then colour notes of the scale to fill up.

@@ -18,8 +18,7 @@ void WriteWav(const QString& path, const Samples& samples, int sampleRate)
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw std::runtime_error("cannot write " + path.toStdString() + ": "
-                                 + file.errorString().toStdString());
+        throw std::runtime_error("cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
 
     QDataStream out(&file);
     out.setByteOrder(QDataStream::LittleEndian);
@@ -27,8 +26,8 @@ void WriteWav(const QString& path, const Samples& samples, int sampleRate)
     out << quint32(36 + dataBytes);
     out.writeRawData("WAVE", 4);
     out.writeRawData("fmt ", 4);
-    out << quint32(16) << quint16(1) << channels << quint32(sampleRate)
-        << quint32(sampleRate * blockAlign) << blockAlign << bitsPerSample;
+    out << quint32(16) << quint16(1) << channels << quint32(sampleRate) << quint32(sampleRate * blockAlign)
+        << blockAlign << bitsPerSample;
     out.writeRawData("data", 4);
     out << dataBytes;
     for (float x : samples) {
@@ -37,8 +36,7 @@ void WriteWav(const QString& path, const Samples& samples, int sampleRate)
     }
 
     if (out.status() != QDataStream::Ok || !file.commit())
-        throw std::runtime_error("cannot write " + path.toStdString() + ": "
-                                 + file.errorString().toStdString());
+        throw std::runtime_error("cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
 }
 
 } // namespace daz::datagen::audio

@@ -16,8 +16,8 @@
 // catalogue is not in order of difficulty.
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include <QCoreApplication>
@@ -124,7 +124,8 @@ int main(int argc, char** argv)
 
     std::vector<Stats> all;
     for (const CatalogueEntry& entry : catalogue.levels) {
-        const LevelSettingsText text = ReadLevelSettings(ini, NativePath(folder, entry.path) + QStringLiteral("setme.ini"));
+        const LevelSettingsText text = ReadLevelSettings(ini,
+                                                         NativePath(folder, entry.path) + QStringLiteral("setme.ini"));
         // The same seeds for every level: differences come from the levels.
         Stats s = Measure(text.maxX.toInt(), text.maxY.toInt(), text.photoSum.toInt(), deals, 20240613);
         s.name = entry.name;

@@ -25,12 +25,12 @@
 #include <QTimer>
 
 #include "engine/HintSearch.h"
+#include "game/GameFlow.h"
 #include "platform/QtClock.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtTimer.h"
 #include "presentation/FrmMain.h"
-#include "game/GameFlow.h"
 #include "presentation/GameParts.h"
 
 namespace {
@@ -111,7 +111,8 @@ QImage ContactSheet(GameFlow& flow, QWidget& window)
         const QImage shot = window.grab().toImage().scaledToWidth(kWidth, Qt::SmoothTransformation);
         if (sheet.isNull()) {
             const int rows = (static_cast<int>(levels.size()) + kColumns - 1) / kColumns;
-            sheet = QImage(kColumns * (kWidth + 8) + 8, rows * (shot.height() + kCaption + 8) + 8, QImage::Format_RGB32);
+            sheet = QImage(kColumns * (kWidth + 8) + 8, rows * (shot.height() + kCaption + 8) + 8,
+                           QImage::Format_RGB32);
             sheet.fill(QColor(0x30, 0x2a, 0x26));
         }
         const int column = (n - 1) % kColumns;
@@ -141,12 +142,15 @@ int main(int argc, char** argv)
     app.setFont(font);
 
     QCommandLineParser options;
-    options.addOption({QStringLiteral("level"), QStringLiteral("level number"), QStringLiteral("n"), QStringLiteral("1")});
+    options.addOption(
+        {QStringLiteral("level"), QStringLiteral("level number"), QStringLiteral("n"), QStringLiteral("1")});
     options.addOption({QStringLiteral("mode"), QStringLiteral("game mode"), QStringLiteral("m"), QStringLiteral("2")});
     options.addOption({QStringLiteral("screenshot"), QStringLiteral("picture to save"), QStringLiteral("file")});
     options.addOption({QStringLiteral("idle"), QStringLiteral("seconds to sit idle"), QStringLiteral("s")});
-    options.addOption({QStringLiteral("particles"), QStringLiteral("on or off"), QStringLiteral("on|off"), QStringLiteral("on")});
-    options.addOption({QStringLiteral("contact-sheet"), QStringLiteral("picture of every level to save"), QStringLiteral("file")});
+    options.addOption(
+        {QStringLiteral("particles"), QStringLiteral("on or off"), QStringLiteral("on|off"), QStringLiteral("on")});
+    options.addOption(
+        {QStringLiteral("contact-sheet"), QStringLiteral("picture of every level to save"), QStringLiteral("file")});
     options.process(app);
 
     platform::QtMessageBoxes boxes;
@@ -157,8 +161,8 @@ int main(int argc, char** argv)
     Random random(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
     // The shipped levels as the build lays them out, read as one folder.
     GameFlow flow(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/") + kAppId,
-                        FlowServices{boxes, desktop, silence, silence, timers, random},
-                        options.value(QStringLiteral("mode")).toInt());
+                  FlowServices{boxes, desktop, silence, silence, timers, random},
+                  options.value(QStringLiteral("mode")).toInt());
     GameParts parts(flow, timers, random);
     FrmMain window(parts, {});
     flow.Load();
