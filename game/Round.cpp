@@ -47,6 +47,9 @@ void Round::Start(const LevelSettings& settings, int mode)
     undo_.Reset(cells);
     LayOutDeck(board_, DealDeck(cells, settings.photoSum, random_));
     timeLeft_ = rules.timeAfterDeal;
+    scoreAtStart_ = score_;
+    secondsPlayed_ = 0;
+    uses_ = {};
 
     clock_->Start();
     playState_ = PlayState::No;
@@ -152,6 +155,7 @@ bool Round::UndoCommand()
     sound_.PlaySoundEffect(SoundEffect::Undo);
     UndoLastPair();
     --undoLeft_;
+    ++uses_.undo;
     emit toolsChanged();
     Pay(kUndoCost);
     return true;
@@ -164,6 +168,7 @@ bool Round::HintCommand()
     }
     FindPair(true); // paid for even when there is nothing to show
     --hintLeft_;
+    ++uses_.hint;
     emit toolsChanged();
     Pay(kHintCost);
     return true;
@@ -176,6 +181,7 @@ bool Round::ShuffleCommand()
     }
     ShuffleBoard();
     --shuffleLeft_;
+    ++uses_.shuffle;
     emit toolsChanged();
     Pay(kShuffleCost);
     return true;
@@ -187,6 +193,7 @@ bool Round::ShuffleCommand()
 void Round::ClockTick()
 {
     emit ticked();
+    ++secondsPlayed_;
     timeLeft_ -= timeStep_;
     emit timeChanged();
     if (timeLeft_ <= timeStep_) {

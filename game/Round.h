@@ -97,6 +97,15 @@ public:
     void SetScore(std::int64_t score);
     std::int64_t Score() const { return score_; }
     ScoreDisplay ShownScore() const { return daz::ShowScore(score_); }
+    // The score when the level was dealt.
+    std::int64_t ScoreAtStart() const { return scoreAtStart_; }
+    // The seconds the level's clock has run (pauses do not count).
+    int SecondsPlayed() const { return secondsPlayed_; }
+    // How often each tool was used in this level.
+    struct ToolUses {
+        int undo = 0, hint = 0, shuffle = 0;
+    };
+    const ToolUses& Uses() const { return uses_; }
 
     // --- What there is to see ------------------------------------------
     const Board& GetBoard() const { return board_; }
@@ -169,6 +178,9 @@ private:
     bool boardVisible_ = true;
     std::optional<OverlayPicture> overlay_;
     std::int64_t score_ = 0;
+    std::int64_t scoreAtStart_ = 0;
+    int secondsPlayed_ = 0;
+    ToolUses uses_;
 };
 
 } // namespace daz

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QDateTime>
+#include <QString>
+
+namespace daz {
+
+// One cleared board.
+struct Result {
+    QString levelPath;  // the catalogue's MenuPath, as stored ("\levels\spring\")
+    int mode = 0;       // 1 … 4
+    std::int64_t points = 0; // earned in the level: the score at its end less the score at its start
+    int seconds = 0;    // the level's clock, pauses excluded
+    int undos = 0;
+    int hints = 0;
+    int shuffles = 0;
+    QDateTime when;     // local time
+    QString player;     // as the strip shows it
+};
+
+// How one mode has gone, over every level.
+struct ModeStatistics {
+    int started = 0;
+    int cleared = 0;
+    int timedOut = 0;
+    int longestRunOfClears = 0; // clears one after another, in the order played
+    std::int64_t secondsPlayed = 0;
+};
+
+// The player's results, kept in an SQLite database in the player's folder
+// ("records.sqlite"): a schema with a version number, every write in one
+// transaction, an integrity check on opening.
+//
+// A database that cannot be read (damaged, another schema, a link in its
+// place, hostile rows) is set aside with the date in its name, as a damaged
+// catalogue is, and a new one is begun; Problem() then says so once, in
+// Chinese, for the player. A folder that cannot be written gives a store
+// that keeps nothing (Keeping() is false) and says so once; the game plays on.
+class Records {
+public:
+    // Opens (or begins) the database of this file; now dates a set-aside copy.
+    static std::unique_ptr<Records> Open(const QString& file, const QDateTime& now);
+    virtual ~Records() = default;
+
+    // Whether results are kept; false when the folder cannot be written.
+    virtual bool Keeping() const = 0;
+    // What the player is told once about the database, or empty.
+    virtual QString Problem() const = 0;
+
+    // A level was dealt, timed out or cleared in a mode (for the statistics).
+    virtual void LevelStarted(const QString& levelPath, int mode, const QDateTime& when) = 0;
+    virtual void LevelTimedOut(const QString& levelPath, int mode, int seconds, const QDateTime& when) = 0;
+    // Stores a cleared board's result; its place (1 = best) among that
+    // level's results in that mode: less time first, then more points; of
+    // results alike in both the earlier one ranks first. Nothing when it
+    // could not be stored.
+    virtual std::optional<int> AddResult(const Result& result) = 0;
+
+    // The best results of a level in a mode, best first, at most limit.
+    virtual std::vector<Result> Best(const QString& levelPath, int mode, int limit = 10) const = 0;
+    // The best (least) time of each level with a result in a mode.
+    virtual std::vector<std::pair<QString, int>> BestTimes(int mode) const = 0;
+    virtual ModeStatistics Statistics(int mode) const = 0;
+    // Empties the results and the statistics, and nothing else.
+    virtual bool Clear() = 0;
+};
+
+} // namespace daz
