@@ -25,6 +25,11 @@ GameFlow::GameFlow(DataFolders folders, FlowServices services, int mode)
       round_(audio_, services.timers, services.random),
       mode_(mode)
 {
+    // A clear's time and place join the caption until the next level.
+    connect(&results_, &ResultKeeper::cleared, this, [this](const QString& text) {
+        caption_ += QStringLiteral("　　") + text;
+        emit captionChanged();
+    });
 }
 
 GameFlow::~GameFlow() = default;
@@ -90,6 +95,11 @@ void GameFlow::Load()
 
     userName_ = services_.desktop.LoginName().trimmed().toUpper();
     emit userChanged();
+    if (saving_) {
+        if (const QString problem = results_.Open(folders_.Player() + QStringLiteral("/records.sqlite"));
+            !problem.isEmpty())
+            platform::Tell(services_.boxes, problem);
+    }
     emit modeChanged();
     LoadLevel();
 }
@@ -138,6 +148,7 @@ void GameFlow::LoadLevel()
         return;
     }
     round_.Start(level_->settings, mode_);
+    results_.LevelDealt(entry->path, mode_, userName_);
     emit levelStarted();
     audio_.StartLevelMusic(level_->settings.mediaName);
 }

@@ -9,6 +9,7 @@
 #include "engine/Random.h"
 #include "game/AudioSwitches.h"
 #include "game/Level.h"
+#include "game/ResultKeeper.h"
 #include "game/Round.h"
 #include "leveldata/Formats.h"
 #include "leveldata/IniFile.h"
@@ -91,8 +92,11 @@ public:
     Round& GetRound() { return round_; }
     const Round& GetRound() const { return round_; }
     AudioSwitches& Audio() { return audio_; }
+    // The results kept of the levels played (opened at Load when saving).
+    ResultKeeper& Results() { return results_; }
     const QString& UserName() const { return userName_; }
-    // The caption over the board: the mode and the level.
+    // The caption over the board: the mode and the level; after a clear
+    // also its time and place.
     const QString& Caption() const { return caption_; }
     // The level on the board, with its pictures; null while none is.
     const Level* CurrentLevel() const { return level_ ? &*level_ : nullptr; }
@@ -129,6 +133,7 @@ private:
     IniAccess ini_;
     AudioSwitches audio_;
     Round round_;
+    ResultKeeper results_{round_};
     Catalogue catalogue_;
     int mode_;
     int levelReached_ = 1; // UserGK

@@ -47,11 +47,15 @@ struct PlayerFolder : ::testing::Test {
 
     PlayerFolderStatus Prepare() { return PreparePlayerFolder(ini, now); }
 
-    // Starts the game on both folders, as the program does.
-    GameFlow& Start(int mode = 2)
+    // Starts the game on both folders, as the program does: without
+    // saving when the player's folder was found unfit for it.
+    GameFlow& Start(int mode = 2, bool saving = true)
     {
-        h.Make(mode, folders).Load();
-        return *h.flow;
+        GameFlow& flow = h.Make(mode, folders);
+        if (!saving)
+            flow.DisableSaving();
+        flow.Load();
+        return flow;
     }
 };
 
@@ -255,9 +259,8 @@ TEST_F(PlayerFolder, ALinkAsThePlayersCatalogueIsToldAndNothingIsWritten)
         EXPECT_TRUE(status.message.contains(QStringLiteral("符号链接"))) << status.message.toStdString();
 
         h.boxes.shown.clear();
-        GameFlow& flow = Start();
+        GameFlow& flow = Start(2, status.canSave);
         EXPECT_EQ(h.board().TileCount(), 8) << "the shipped level is played";
-        flow.DisableSaving();
         flow.Unload();
         EXPECT_TRUE(h.boxes.shown.empty()) << h.BoxTexts().join(u'\n').toStdString();
         EXPECT_EQ(QFileInfo(link).symLinkTarget(), QFileInfo(target).absoluteFilePath());
@@ -292,8 +295,7 @@ TEST_F(PlayerFolder, AFolderThatCannotBeMadeIsToldOnceAndTheGameIsPlayedWithoutS
     EXPECT_FALSE(status.canSave);
     EXPECT_TRUE(status.message.contains(QStringLiteral("不会保存"))) << status.message.toStdString();
 
-    GameFlow& flow = Start();
-    flow.DisableSaving();
+    GameFlow& flow = Start(2, status.canSave);
     EXPECT_EQ(h.board().TileCount(), 8) << "the shipped level is played";
     flow.Unload();
     EXPECT_TRUE(h.boxes.shown.empty()) << h.BoxTexts().join(u'\n').toStdString();

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+
+#include "game/Round.h"
+#include "leveldata/Records.h"
+
+namespace daz {
+
+// Keeps the results of the levels played: each level dealt, timed out or
+// cleared goes to the results store, and a clear is told with its time
+// and its place among the level's results in its mode.
+class ResultKeeper : public QObject {
+    Q_OBJECT
+
+public:
+    using Clock = std::function<QDateTime()>;
+
+    explicit ResultKeeper(Round& round);
+    ~ResultKeeper() override;
+
+    // The time results are dated with (the local time unless a test says).
+    void SetClock(Clock clock) { clock_ = std::move(clock); }
+    // Opens the store of this file; what the player is to be told once
+    // about it, or empty.
+    QString Open(const QString& file);
+    // The store, or null before it is opened (when nothing is saved).
+    Records* Store() { return store_.get(); }
+
+    // A level was dealt: its catalogue path, the mode, and the player's
+    // name as the strip shows it, for its end.
+    void LevelDealt(const QString& levelPath, int mode, const QString& player);
+
+    // "1分23秒".
+    static QString TimeText(int seconds);
+    // What a clear tells: "用时 1分23秒 · 本关第2名", "用时 0分41秒 · 新纪录！",
+    // or the time alone when the result was not kept.
+    static QString ClearText(int seconds, std::optional<int> place);
+
+signals:
+    // A level was cleared; the text tells its time and place.
+    void cleared(const QString& text);
+
+private:
+    void RoundEnded(RoundEnd how);
+
+    Round& round_;
+    Clock clock_;
+    std::unique_ptr<Records> store_;
+    QString levelPath_;
+    int mode_ = 0;
+    QString player_;
+};
+
+} // namespace daz

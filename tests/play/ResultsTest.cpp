@@ -1,0 +1,126 @@
+// The results of the levels played, as the game keeps and tells them.
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "GameHarness.h"
+
+namespace daz::testing {
+namespace {
+
+const QDateTime kNow(QDate(2026, 3, 14), QTime(15, 9, 26));
+const QString kOne = QStringLiteral("\\levels\\one\\");
+
+class Results : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        h.folder.WriteGame(
+            {{QStringLiteral("一"), QStringLiteral("one"), 4, 2, 10}, {QStringLiteral("二"), QStringLiteral("two"), 4, 2, 10}},
+            1, 100);
+        h.desktop.loginName = QStringLiteral(" zhang san ");
+        h.Make(2).Results().SetClock([] { return kNow; });
+        h.flow->Load();
+    }
+
+    Records& Store() { return *h.flow->Results().Store(); }
+
+    // Plays level 1 anew: the clock runs for some seconds, then the board
+    // is cleared, with a hint first when asked.
+    void ClearLevelOne(int seconds, bool hint)
+    {
+        h.flow->ChooseLevel(1);
+        h.timers.Fire(QStringLiteral("Timer1"), seconds);
+        if (hint)
+            h.parts->toolbar.Click(Toolbar::Hint);
+        h.ClearBoard();
+    }
+
+    GameHarness h;
+};
+
+TEST_F(Results, AClearedBoardIsStoredAndToldWithItsTimeAndPlace)
+{
+    h.timers.Fire(QStringLiteral("Timer1"), 83);
+    h.parts->toolbar.Click(Toolbar::Hint);
+    h.ClearBoard();
+    EXPECT_EQ(h.round().Overlay(), OverlayPicture::Cleared) << "the old clear stays";
+    EXPECT_EQ(h.flow->Caption(), QStringLiteral("正常模式======>当前游戏关卡：1．一　　用时 1分23秒 · 新纪录！"));
+
+    const std::vector<Result> best = Store().Best(kOne, 2);
+    ASSERT_EQ(best.size(), 1u);
+    const Result& r = best[0];
+    EXPECT_EQ(r.levelPath, kOne);
+    EXPECT_EQ(r.mode, 2);
+    EXPECT_EQ(r.points, h.round().Score() - 100);
+    EXPECT_EQ(r.seconds, 83);
+    EXPECT_EQ(r.hints, 1);
+    EXPECT_EQ(r.undos + r.shuffles, 0);
+    EXPECT_EQ(r.when, kNow);
+    EXPECT_EQ(r.player, QStringLiteral("ZHANG SAN"));
+    EXPECT_EQ(r.player, h.flow->UserName());
+    const std::int64_t hintedPoints = r.points;
+
+    // Slower: second. As fast without the hint's cost: first. As fast
+    // with as many points: after the earlier one.
+    ClearLevelOne(90, false);
+    EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("　　用时 1分30秒 · 本关第2名"))) << h.flow->Caption().toStdString();
+    ClearLevelOne(83, false);
+    EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("用时 1分23秒 · 新纪录！")));
+    ClearLevelOne(83, false);
+    EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("用时 1分23秒 · 本关第2名")));
+    const std::vector<Result> four = Store().Best(kOne, 2);
+    ASSERT_EQ(four.size(), 4u);
+    EXPECT_GT(four[0].points, hintedPoints);
+    EXPECT_EQ(four[2].points, hintedPoints);
+    EXPECT_EQ(four[3].seconds, 90);
+
+    // Level 2 times out, then is cleared in the same mode: a new run of clears.
+    h.flow->ChooseLevel(2);
+    int timedOutAfter = 0;
+    while (h.round().Overlay() != OverlayPicture::TimedOut && timedOutAfter < 100000) {
+        h.timers.Fire(QStringLiteral("Timer1"));
+        ++timedOutAfter;
+    }
+    EXPECT_EQ(h.flow->Caption(), QStringLiteral("正常模式======>当前游戏关卡：2．二"));
+    h.flow->ChooseLevel(2);
+    h.timers.Fire(QStringLiteral("Timer1"), 5);
+    h.ClearBoard();
+
+    const ModeStatistics s = Store().Statistics(2);
+    EXPECT_EQ(s.started, 6);
+    EXPECT_EQ(s.cleared, 5);
+    EXPECT_EQ(s.timedOut, 1);
+    EXPECT_EQ(s.longestRunOfClears, 4);
+    EXPECT_EQ(s.secondsPlayed, 83 + 90 + 83 + 83 + timedOutAfter + 5);
+    EXPECT_EQ(Store().BestTimes(2),
+              (std::vector<std::pair<QString, int>>{{kOne, 83}, {QStringLiteral("\\levels\\two\\"), 5}}));
+    EXPECT_EQ(Store().Statistics(3).started, 0);
+    EXPECT_TRUE(h.boxes.shown.empty()) << h.BoxTexts().join(u'\n').toStdString();
+}
+
+TEST_F(Results, ClearingEmptiesTheResultsAndTheStatisticsAndNothingElse)
+{
+    h.timers.Fire(QStringLiteral("Timer1"), 10);
+    h.ClearBoard();
+    h.flow->Unload();
+    const QByteArray settings = h.folder.Read(QStringLiteral("DAZGame.ini"));
+    const QStringList files = QDir(h.folder.Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    ASSERT_EQ(Store().Best(kOne, 2).size(), 1u);
+
+    ASSERT_TRUE(Store().Clear());
+    EXPECT_TRUE(Store().Best(kOne, 2).empty());
+    EXPECT_TRUE(Store().BestTimes(2).empty());
+    const ModeStatistics s = Store().Statistics(2);
+    EXPECT_EQ(s.started + s.cleared + s.timedOut + s.longestRunOfClears + s.secondsPlayed, 0);
+    EXPECT_EQ(h.folder.Read(QStringLiteral("DAZGame.ini")), settings);
+    EXPECT_EQ(QDir(h.folder.Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), files);
+
+    // And results are kept again: the next clear is the level's first place.
+    ClearLevelOne(40, true);
+    EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("用时 0分40秒 · 新纪录！")));
+    EXPECT_EQ(Store().Statistics(2).cleared, 1);
+}
+
+} // namespace
+} // namespace daz::testing
