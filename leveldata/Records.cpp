@@ -1,5 +1,6 @@
 #include "Records.h"
 
+#include <algorithm>
 #include <atomic>
 
 #include <QDir>
@@ -230,25 +231,15 @@ public:
             return s;
         QSqlQuery query(db_);
         query.setForwardOnly(true);
-        query.prepare(QStringLiteral("SELECT total(kind = 1), total(kind = 2), total(kind = 3), total(seconds) "
-                                     "FROM events WHERE mode = ?"));
+        query.prepare(QStringLiteral("SELECT started, cleared, timed_out, seconds, longest FROM totals WHERE mode = ?"));
         query.addBindValue(mode);
         if (query.exec() && query.next()) {
             s.started = query.value(0).toInt();
             s.cleared = query.value(1).toInt();
             s.timedOut = query.value(2).toInt();
             s.secondsPlayed = query.value(3).toLongLong();
+            s.longestRunOfClears = query.value(4).toInt();
         }
-        // A run of clears ends at a time-out, and at a level dealt again
-        // before the one before it was cleared (left or started anew).
-        query.prepare(QStringLiteral(
-            "SELECT max(n) FROM (SELECT count(*) AS n FROM ("
-            "SELECT kind, sum(breaks) OVER (ORDER BY id) AS run FROM ("
-            "SELECT id, kind, kind = 3 OR (kind = 1 AND lag(kind) OVER (ORDER BY id) = 1) AS breaks "
-            "FROM events WHERE mode = ?)) WHERE kind = 2 GROUP BY run)"));
-        query.addBindValue(mode);
-        if (query.exec() && query.next())
-            s.longestRunOfClears = query.value(0).toInt();
         return s;
     }
 
@@ -256,7 +247,8 @@ public:
     {
         return Write([&] {
             QSqlQuery query(db_);
-            return query.exec(QStringLiteral("DELETE FROM results")) && query.exec(QStringLiteral("DELETE FROM events"));
+            return query.exec(QStringLiteral("DELETE FROM results")) && query.exec(QStringLiteral("DELETE FROM events"))
+                   && query.exec(QStringLiteral("DELETE FROM totals"));
         });
     }
 
@@ -282,6 +274,45 @@ private:
         query.addBindValue(kind);
         query.addBindValue(seconds);
         query.addBindValue(Stored(when));
+        return query.exec() && Count(mode, kind, seconds);
+    }
+
+    // The mode's totals with one more event. A run of clears ends at a
+    // time-out, and at a level dealt again before the one before it was
+    // cleared (left, or started anew).
+    bool Count(int mode, int kind, int seconds)
+    {
+        QSqlQuery query(db_);
+        query.prepare(QStringLiteral("SELECT started, cleared, timed_out, seconds, run, longest, last "
+                                     "FROM totals WHERE mode = ?"));
+        query.addBindValue(mode);
+        if (!query.exec())
+            return false;
+        qint64 t[7] = {};
+        if (query.next()) {
+            for (int i = 0; i < 7; ++i)
+                t[i] = query.value(i).toLongLong();
+        }
+        auto& [started, cleared, timedOut, played, run, longest, last] = t;
+        played += seconds;
+        if (kind == 1) {
+            ++started;
+            if (last == 1)
+                run = 0;
+        } else if (kind == 2) {
+            ++cleared;
+            longest = std::max(longest, ++run);
+        } else {
+            ++timedOut;
+            run = 0;
+        }
+        last = kind;
+        query.finish();
+        query.prepare(QStringLiteral("INSERT OR REPLACE INTO totals (mode, started, cleared, timed_out, seconds, run, "
+                                     "longest, last) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+        query.addBindValue(mode);
+        for (const qint64 value : t)
+            query.addBindValue(value);
         return query.exec();
     }
 

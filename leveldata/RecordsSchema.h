@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -16,7 +18,10 @@ constexpr int kSchemaVersion = 1;
 //
 // results: one row a cleared board. events: what the statistics count, in
 // the order played (kind 1 a level dealt, 2 cleared, 3 timed out, with the
-// level's seconds).
+// level's seconds). totals: the statistics of each mode, kept up to date
+// with the events in the same transactions. Every column's values are
+// checked by the schema, so that no row beyond the limits below is
+// stored, and the check on opening finds one that was put there anyway.
 const QStringList& SchemaStatements();
 
 // The limits a stored row keeps; a row beyond them is hostile.
@@ -26,13 +31,9 @@ constexpr int kLongestPlayerName = 256;
 constexpr int kMostSeconds = 100'000'000;
 constexpr std::int64_t kMostPoints = 1'000'000'000'000'000;
 constexpr int kMostUses = 1'000'000;
+constexpr std::int64_t kMostCount = 1'000'000'000;
 
 bool IsValid(const Result& result);
-
-// The condition a hostile row of each table meets, for one look over the
-// whole database on opening.
-QString HostileResultCondition();
-QString HostileEventCondition();
 
 // What is wrong with the database's schema or rows, or empty when it is
 // ours and sound. A database without any table and version 0 is new and
