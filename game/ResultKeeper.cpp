@@ -2,9 +2,7 @@
 
 namespace daz {
 
-ResultKeeper::ResultKeeper(Round& round)
-    : round_(round),
-      clock_([] { return QDateTime::currentDateTime(); })
+ResultKeeper::ResultKeeper(Round& round) : round_(round), clock_([] { return QDateTime::currentDateTime(); })
 {
     connect(&round_, &Round::ended, this, &ResultKeeper::RoundEnded);
 }

@@ -157,9 +157,9 @@ public:
                 return false;
             query.prepare(QStringLiteral("SELECT count(*) FROM results WHERE level = ? AND mode = ? AND "
                                          "(seconds < ? OR (seconds = ? AND (points > ? OR (points = ? AND id < ?))))"));
-            for (const QVariant& value : {QVariant(r.levelPath), QVariant(r.mode), QVariant(r.seconds),
-                                          QVariant(r.seconds), QVariant(qint64(r.points)), QVariant(qint64(r.points)),
-                                          QVariant(id)})
+            for (const QVariant& value :
+                 {QVariant(r.levelPath), QVariant(r.mode), QVariant(r.seconds), QVariant(r.seconds),
+                  QVariant(qint64(r.points)), QVariant(qint64(r.points)), QVariant(id)})
                 query.addBindValue(value);
             if (!query.exec() || !query.next())
                 return false;
@@ -187,16 +187,13 @@ public:
         while (query.next()) {
             // Only the lengths and numbers the schema allows come back;
             // anything else is left out.
-            if (query.value(0).toString().size() > kLongestLevelPath || query.value(8).toString().size() > kLongestPlayerName)
+            if (query.value(0).toString().size() > kLongestLevelPath
+                || query.value(8).toString().size() > kLongestPlayerName)
                 continue;
-            Result r{query.value(0).toString(),
-                     query.value(1).toInt(),
-                     query.value(2).toLongLong(),
-                     query.value(3).toInt(),
-                     query.value(4).toInt(),
-                     query.value(5).toInt(),
-                     query.value(6).toInt(),
-                     QDateTime::fromString(query.value(7).toString(), Qt::ISODate),
+            Result r{query.value(0).toString(),   query.value(1).toInt(),
+                     query.value(2).toLongLong(), query.value(3).toInt(),
+                     query.value(4).toInt(),      query.value(5).toInt(),
+                     query.value(6).toInt(),      QDateTime::fromString(query.value(7).toString(), Qt::ISODate),
                      query.value(8).toString()};
             if (IsValid(r))
                 best.push_back(std::move(r));
@@ -231,7 +228,8 @@ public:
             return s;
         QSqlQuery query(db_);
         query.setForwardOnly(true);
-        query.prepare(QStringLiteral("SELECT started, cleared, timed_out, seconds, longest FROM totals WHERE mode = ?"));
+        query.prepare(
+            QStringLiteral("SELECT started, cleared, timed_out, seconds, longest FROM totals WHERE mode = ?"));
         query.addBindValue(mode);
         if (query.exec() && query.next()) {
             s.started = query.value(0).toInt();

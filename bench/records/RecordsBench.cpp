@@ -105,14 +105,9 @@ void ReadStoreOf100000(benchmark::State& state)
     for (auto _ : state) {
         for (int mode = 1; mode <= 4; ++mode) {
             switch (state.range(0)) {
-            case 0:
-                benchmark::DoNotOptimize(store->Best(levels[mode], mode).size());
-                break;
-            case 1:
-                benchmark::DoNotOptimize(store->BestTimes(mode).size());
-                break;
-            default:
-                benchmark::DoNotOptimize(store->Statistics(mode).longestRunOfClears);
+            case 0: benchmark::DoNotOptimize(store->Best(levels[mode], mode).size()); break;
+            case 1: benchmark::DoNotOptimize(store->BestTimes(mode).size()); break;
+            default: benchmark::DoNotOptimize(store->Statistics(mode).longestRunOfClears);
             }
         }
     }

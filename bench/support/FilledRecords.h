@@ -41,8 +41,8 @@ inline bool FillForBenchmark(const QString& file, int results, const QStringList
             QSqlQuery event(db);
             ok = result.prepare(QStringLiteral("INSERT INTO results (level, mode, points, seconds, undos, hints, "
                                                "shuffles, played, player) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"))
-                 && event.prepare(QStringLiteral(
-                     "INSERT INTO events (level, mode, kind, seconds, played) VALUES (?, ?, ?, ?, ?)"));
+                 && event.prepare(
+                     QStringLiteral("INSERT INTO events (level, mode, kind, seconds, played) VALUES (?, ?, ?, ?, ?)"));
             const QDateTime start(QDate(2024, 1, 1), QTime(8, 0));
             // started, cleared, timed out, seconds, run, longest, last: as the store counts
             qint64 totals[4][7] = {};
@@ -75,9 +75,9 @@ inline bool FillForBenchmark(const QString& file, int results, const QStringList
                     }
                     t[6] = kind;
                 }
-                for (const QVariant& value :
-                     {QVariant(level), QVariant(mode), QVariant(20 + i % 50), QVariant(seconds), QVariant(i % 3),
-                      QVariant(i % 5), QVariant(i % 2), QVariant(played), QVariant(QStringLiteral("PLAYER%1").arg(i % 7))})
+                for (const QVariant& value : {QVariant(level), QVariant(mode), QVariant(20 + i % 50), QVariant(seconds),
+                                              QVariant(i % 3), QVariant(i % 5), QVariant(i % 2), QVariant(played),
+                                              QVariant(QStringLiteral("PLAYER%1").arg(i % 7))})
                     result.addBindValue(value);
                 ok = ok && result.exec();
             }

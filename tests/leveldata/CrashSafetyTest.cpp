@@ -130,8 +130,8 @@ protected:
     Killed KillWriter(qint64 first, int afterRounds, qint64 extraSteps)
     {
         rounds->store(0);
-        const testing::TracedEnd end = testing::RunTraced(
-            [&] { Writer(first); }, [&] { return rounds->load() >= afterRounds; }, extraSteps);
+        const testing::TracedEnd end = testing::RunTraced([&] { Writer(first); },
+                                                          [&] { return rounds->load() >= afterRounds; }, extraSteps);
         if (!end.killed && !HasFailure())
             ADD_FAILURE() << "the writer failed, status " << end.status;
         return {rounds->load(), end.steps};

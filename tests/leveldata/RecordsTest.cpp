@@ -155,8 +155,8 @@ TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideToldOnceAndANewOneBegun)
     WriteBytes(outside.filePath(QStringLiteral("target")), "not the game's");
     const QStringList outsideBefore = Listing(outside.path());
     for (const char* in : {"records.sqlite", "records.sqlite-journal"}) {
-        for (const QString& target : {outside.filePath(QStringLiteral("target")), outside.filePath(QStringLiteral("none")),
-                                      QString()}) {
+        for (const QString& target :
+             {outside.filePath(QStringLiteral("target")), outside.filePath(QStringLiteral("none")), QString()}) {
             SCOPED_TRACE(in + (" to " + target.toStdString()));
             QTemporaryDir folder;
             const QString file = folder.filePath(QStringLiteral("records.sqlite"));

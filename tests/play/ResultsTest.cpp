@@ -15,9 +15,9 @@ class Results : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        h.folder.WriteGame(
-            {{QStringLiteral("一"), QStringLiteral("one"), 4, 2, 10}, {QStringLiteral("二"), QStringLiteral("two"), 4, 2, 10}},
-            1, 100);
+        h.folder.WriteGame({{QStringLiteral("一"), QStringLiteral("one"), 4, 2, 10},
+                            {QStringLiteral("二"), QStringLiteral("two"), 4, 2, 10}},
+                           1, 100);
         h.desktop.loginName = QStringLiteral(" zhang san ");
         h.Make(2).Results().SetClock([] { return kNow; });
         h.flow->Load();
@@ -64,7 +64,8 @@ TEST_F(Results, AClearedBoardIsStoredAndToldWithItsTimeAndPlace)
     // Slower: second. As fast without the hint's cost: first. As fast
     // with as many points: after the earlier one.
     ClearLevelOne(90, false);
-    EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("　　用时 1分30秒 · 本关第2名"))) << h.flow->Caption().toStdString();
+    EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("　　用时 1分30秒 · 本关第2名")))
+        << h.flow->Caption().toStdString();
     ClearLevelOne(83, false);
     EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("用时 1分23秒 · 新纪录！")));
     ClearLevelOne(83, false);

@@ -42,9 +42,9 @@ inline bool OnlyLooks(std::uint64_t call)
 
 // What became of a traced child.
 struct TracedEnd {
-    bool killed = false; // at the step asked for; else it ended by itself first
+    bool killed = false;    // at the step asked for; else it ended by itself first
     std::int64_t steps = 0; // the steps it took up to then
-    int status = 0;      // how it ended, as waitpid tells
+    int status = 0;         // how it ended, as waitpid tells
 };
 
 // Runs work in a traced child, which must end with _exit. Once armed()
