@@ -10,6 +10,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryFile>
+#include <QUrl>
 #include <QVariant>
 
 #include "ErrorTexts.h"
@@ -98,8 +99,13 @@ public:
         if (!db_.isValid())
             return QStringLiteral("driver");
         db_.setDatabaseName(file);
-        if (readOnly)
-            db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (readOnly) {
+            // Nothing can change it meanwhile, and SQLite need not make its
+            // shared-memory file beside it, which the folder would refuse.
+            db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+            db_.setDatabaseName(QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded)
+                                + QStringLiteral("?immutable=1"));
+        }
         if (!db_.open())
             return db_.lastError().text();
         QString problem = CheckOrBegin(db_);
