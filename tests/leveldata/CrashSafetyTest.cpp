@@ -1,14 +1,7 @@
 // A writer killed at random moments never leaves a file half written: a
 // child process saves the settings and makes levels in a loop, through the
-// program's own code, and is killed with SIGKILL again and again.
-//
-// The kills are placed by the writer's progress, never by the clock: the
-// parent traces the child and stops it as it enters each system call, the
-// only way its files change. A kill there leaves the call not made. Calls
-// that only look change nothing, so the kills at the entries of the others
-// (its steps) reach every state a kill can leave the files in, the middle
-// of each write among them, and a slow machine gives the same kills as a
-// fast one.
+// program's own code, and is killed with SIGKILL again and again, at kill
+// points placed by its progress (KillPoints.h).
 
 #include <atomic>
 #include <cstdint>
@@ -19,17 +12,13 @@
 #include <set>
 #include <string>
 
-#include <signal.h>
 #include <sys/mman.h>
-#include <sys/ptrace.h>
-#include <sys/syscall.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QFileInfo>
 #include <QRegularExpression>
 
 #include "FakeDialogs.h"
+#include "KillPoints.h"
 #include "TestFiles.h"
 #include "leveldata/FileReplace.h"
 #include "leveldata/Formats.h"
@@ -73,24 +62,6 @@ struct Killed {
     int rounds = 0;   // the rounds it had finished
     qint64 steps = 0; // its steps up to the kill
 };
-
-// System calls that only look or only manage memory: a kill as one is
-// entered leaves the files as a kill at the next step would.
-bool OnlyLooks(std::uint64_t call)
-{
-    static const std::set<std::uint64_t> looking = {
-        SYS_read,       SYS_pread64,    SYS_readv,      SYS_lseek,    SYS_fstat,        SYS_newfstatat,     SYS_statx,
-        SYS_faccessat,  SYS_getdents64, SYS_readlinkat, SYS_getcwd,   SYS_getrandom,    SYS_futex,          SYS_mmap,
-        SYS_munmap,     SYS_mprotect,   SYS_madvise,    SYS_brk,      SYS_rt_sigaction, SYS_rt_sigprocmask,
-#ifdef SYS_faccessat2
-        SYS_faccessat2,
-#endif
-#ifdef SYS_access
-        SYS_access,     SYS_stat,       SYS_lstat,      SYS_readlink,
-#endif
-    };
-    return looking.contains(call);
-}
 
 // What the catalogue holds.
 struct Listing {
@@ -151,56 +122,14 @@ protected:
     Killed KillWriter(qint64 first, int afterRounds, qint64 extraSteps)
     {
         rounds->store(0);
-        Killed killed;
-        const pid_t child = ::fork();
-        if (child < 0) {
-            ADD_FAILURE() << "no fork";
-            return killed;
-        }
-        if (child == 0) {
-            ::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
-            ::raise(SIGSTOP);
-            Writer(first);
-        }
-        int status = 0;
-        const auto giveUp = [&](const char* why) {
-            ::kill(child, SIGKILL);
-            ::waitpid(child, &status, 0);
-            ADD_FAILURE() << why;
-            return killed;
-        };
-        if (::waitpid(child, &status, 0) != child || !WIFSTOPPED(status)
-            || ::ptrace(PTRACE_SETOPTIONS, child, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL) != 0)
-            return giveUp("the writer cannot be traced");
-        int pass = 0; // a signal of the writer's own, handed on
         qint64 extra = -1;
-        for (;;) {
-            ::ptrace(PTRACE_SYSCALL, child, nullptr, reinterpret_cast<void*>(static_cast<std::intptr_t>(pass)));
-            if (::waitpid(child, &status, 0) != child || !WIFSTOPPED(status)) {
-                ADD_FAILURE() << "the writer failed, status " << status;
-                return killed;
-            }
-            pass = 0;
-            if (WSTOPSIG(status) != (SIGTRAP | 0x80)) {
-                pass = WSTOPSIG(status);
-                continue;
-            }
-            __ptrace_syscall_info call{};
-            if (::ptrace(PTRACE_GET_SYSCALL_INFO, child, reinterpret_cast<void*>(sizeof call), &call) <= 0)
-                return giveUp("the writer's system calls cannot be seen");
-            if (call.op != PTRACE_SYSCALL_INFO_ENTRY || OnlyLooks(call.entry.nr))
-                continue;
-            ++killed.steps;
+        const testing::TracedRun run = testing::RunUntilKilled([&] { Writer(first); }, [&](qint64) {
             if (extra < 0 && rounds->load() >= afterRounds)
                 extra = 0;
-            if (extra >= 0 && extra++ == extraSteps)
-                break;
-        }
-        killed.rounds = rounds->load();
-        ::kill(child, SIGKILL);
-        EXPECT_EQ(::waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "status " << status;
-        return killed;
+            return extra >= 0 && extra++ == extraSteps;
+        });
+        EXPECT_TRUE(run.killed) << "the writer stopped by itself";
+        return {rounds->load(), run.steps + 1};
     }
 
     QString Catalogue() const { return Path("DAZGame.ini"); }
