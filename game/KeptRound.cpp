@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <tuple>
 #include <cmath>
 #include <map>
 #include <set>
+#include <tuple>
 
 #include <QCryptographicHash>
 #include <QJsonArray>

@@ -39,8 +39,8 @@ enum class RoundEnd { Cleared, TimedOut };
 struct RoundState {
     int maxX = 0;
     int maxY = 0;
-    std::vector<TileCode> cells;  // cell 1 … maxX × maxY, row by row; 0 for an empty cell
-    std::vector<UndoEntry> undo;  // the undo records, oldest first
+    std::vector<TileCode> cells; // cell 1 … maxX × maxY, row by row; 0 for an empty cell
+    std::vector<UndoEntry> undo; // the undo records, oldest first
     int undoLeft = 0, hintLeft = 0, shuffleLeft = 0;
     int undoUsed = 0, hintUsed = 0, shuffleUsed = 0;
     float timeLeft = 0;

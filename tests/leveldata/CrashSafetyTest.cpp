@@ -123,11 +123,12 @@ protected:
     {
         rounds->store(0);
         qint64 extra = -1;
-        const testing::TracedRun run = testing::RunUntilKilled([&] { Writer(first); }, [&](qint64) {
+        const auto killHere = [&](qint64) {
             if (extra < 0 && rounds->load() >= afterRounds)
                 extra = 0;
             return extra >= 0 && extra++ == extraSteps;
-        });
+        };
+        const testing::TracedRun run = testing::RunUntilKilled([&] { Writer(first); }, killHere);
         EXPECT_TRUE(run.killed) << "the writer stopped by itself";
         return {rounds->load(), run.steps + 1};
     }
