@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
+#include "game/KeptRound.h"
 #include "leveldata/ConfinedFiles.h"
 #include "leveldata/ErrorTexts.h"
 #include "leveldata/Formats.h"
@@ -14,6 +16,11 @@
 #include "leveldata/TextEncoding.h"
 
 namespace daz {
+namespace {
+// Shown before the caption while a kept round goes on, for a few seconds.
+const QString kKeptCaption = QStringLiteral("继续上次的棋局 — ");
+constexpr int kKeptCaptionMs = 4000;
+} // namespace
 
 const QString GameFlow::kHelpFile = QStringLiteral("\\dazRedme.txt");
 
@@ -23,13 +30,21 @@ GameFlow::GameFlow(DataFolders folders, FlowServices services, int mode)
       ini_(folders_, services.boxes),
       audio_(folders_, services.effects, services.music),
       round_(audio_, services.timers, services.random),
-      mode_(mode)
+      mode_(mode),
+      keptCaption_(services.timers.Create(QStringLiteral("KeptCaption"), kKeptCaptionMs))
 {
     // A clear's time and place join the caption until the next level.
     connect(&results_, &ResultKeeper::cleared, this, [this](const QString& text) {
         caption_ += QStringLiteral("　　") + text;
         emit captionChanged();
     });
+    keptCaption_->onTick = [this] {
+        keptCaption_->Stop();
+        if (caption_.startsWith(kKeptCaption)) {
+            caption_.remove(0, kKeptCaption.size());
+            emit captionChanged();
+        }
+    };
 }
 
 GameFlow::~GameFlow() = default;
@@ -119,6 +134,11 @@ void GameFlow::Unload()
     const IniWriteResult result = WriteUserSettings(ini_, file, settings);
     if (!result.ok) {
         platform::Fail(services_.boxes, QStringLiteral("设置未能保存：%1").arg(result.error));
+        return;
+    }
+    // The level in play is kept for the next start (KeptRound.h).
+    if (const QString error = KeepRound(folders_, CurrentLevel(), round_); !error.isEmpty()) {
+        platform::Fail(services_.boxes, QStringLiteral("未完成的棋局未能保存：%1").arg(error));
     }
 }
 
@@ -147,10 +167,34 @@ void GameFlow::LoadLevel()
                                             .arg(name, reading.problem));
         return;
     }
-    round_.Start(level_->settings, mode_);
-    results_.LevelDealt(entry->path, mode_, userName_);
+    const bool resumed = ResumeKeptRound();
+    if (!resumed) {
+        round_.Start(level_->settings, mode_);
+    }
+    results_.LevelDealt(entry->path, mode_, userName_, !resumed);
     emit levelStarted();
     audio_.StartLevelMusic(level_->settings.mediaName);
+}
+
+bool GameFlow::ResumeKeptRound()
+{
+    keptCaption_->Stop();
+    if (keptRoundLooked_ || !saving_) {
+        return false;
+    }
+    keptRoundLooked_ = true;
+    const KeptRoundTaken kept = TakeKeptRound(folders_, mode_, *level_, round_.Score(), QDateTime::currentDateTime());
+    if (!kept.message.isEmpty()) {
+        platform::Tell(services_.boxes, kept.message);
+    }
+    if (!kept.state) {
+        return false;
+    }
+    round_.Resume(level_->settings, mode_, *kept.state);
+    caption_.prepend(kKeptCaption);
+    emit captionChanged();
+    keptCaption_->Start();
+    return true;
 }
 
 void GameFlow::Restart()

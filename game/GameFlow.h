@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 
 #include <QObject>
@@ -140,6 +141,12 @@ private:
     std::optional<Level> level_;
     QString caption_;
     QString userName_;
+
+    // The unfinished board kept at the last quit (KeptRound.h): looked
+    // for once, as the first level of a start is dealt.
+    bool keptRoundLooked_ = false;
+    std::unique_ptr<platform::Timer> keptCaption_; // "KeptCaption": the usual caption comes back
+    bool ResumeKeptRound();
 };
 
 } // namespace daz

@@ -15,12 +15,12 @@ QString ResultKeeper::Open(const QString& file)
     return store_->Problem();
 }
 
-void ResultKeeper::LevelDealt(const QString& levelPath, int mode, const QString& player)
+void ResultKeeper::LevelDealt(const QString& levelPath, int mode, const QString& player, bool started)
 {
     levelPath_ = levelPath;
     mode_ = mode;
     player_ = player;
-    if (store_)
+    if (store_ && started)
         store_->LevelStarted(levelPath_, mode_, clock_());
 }
 

@@ -34,8 +34,9 @@ public:
     Records* Store() { return store_.get(); }
 
     // A level was dealt: its catalogue path, the mode, and the player's
-    // name as the strip shows it, for its end.
-    void LevelDealt(const QString& levelPath, int mode, const QString& player);
+    // name as the strip shows it, for its end. A round kept from the last
+    // run goes on (started is false): its start was counted then.
+    void LevelDealt(const QString& levelPath, int mode, const QString& player, bool started = true);
 
     // "1分23秒".
     static QString TimeText(int seconds);

@@ -63,6 +63,77 @@ void Round::Start(const LevelSettings& settings, int mode)
     emit overlayChanged();
 }
 
+void Round::Resume(const LevelSettings& settings, int mode, const RoundState& state)
+{
+    mode_ = mode;
+    hasLevel_ = true;
+
+    const ModeRules& rules = RulesFor(mode_);
+    timeStep_ = rules.timeStep;
+    undoLeft_ = state.undoLeft;
+    hintLeft_ = state.hintLeft;
+    shuffleLeft_ = state.shuffleLeft;
+    uses_ = {state.undoUsed, state.hintUsed, state.shuffleUsed};
+
+    board_ = Board(settings.maxX, settings.maxY);
+    for (int n = 1; n <= board_.CellCount() && n <= static_cast<int>(state.cells.size()); ++n) {
+        board_.PlaceTile(board_.CellOf(n), state.cells[static_cast<std::size_t>(n - 1)]);
+    }
+    undo_.Reset(board_.CellCount());
+    for (const UndoEntry& entry : state.undo) {
+        undo_.Push(entry);
+    }
+    timeLeft_ = state.timeLeft;
+    scoreAtStart_ = state.scoreAtStart;
+    secondsPlayed_ = state.secondsPlayed;
+
+    playState_ = PlayState::No;
+    ClearHand();
+    cursor_ = {};
+    if (state.paused) {
+        toolsEnabled_ = false;
+        boardVisible_ = false;
+        overlay_ = OverlayPicture::Paused;
+        clock_->Stop();
+    } else {
+        toolsEnabled_ = true;
+        boardVisible_ = true;
+        overlay_.reset();
+        clock_->Start();
+    }
+
+    emit dealt();
+    emit toolsChanged();
+    emit timeChanged();
+    emit overlayChanged();
+}
+
+RoundState Round::State() const
+{
+    RoundState state;
+    state.maxX = board_.MaxX();
+    state.maxY = board_.MaxY();
+    state.cells.reserve(static_cast<std::size_t>(board_.CellCount()));
+    for (int n = 1; n <= board_.CellCount(); ++n) {
+        state.cells.push_back(board_.At(board_.CellOf(n)));
+    }
+    const auto& records = undo_.UndoList(); // [0] is unused
+    for (int i = 1; i <= undo_.UndoCount() && i < static_cast<int>(records.size()); ++i) {
+        state.undo.push_back(records[static_cast<std::size_t>(i)]);
+    }
+    state.undoLeft = undoLeft_;
+    state.hintLeft = hintLeft_;
+    state.shuffleLeft = shuffleLeft_;
+    state.undoUsed = uses_.undo;
+    state.hintUsed = uses_.hint;
+    state.shuffleUsed = uses_.shuffle;
+    state.timeLeft = timeLeft_;
+    state.secondsPlayed = secondsPlayed_;
+    state.scoreAtStart = scoreAtStart_;
+    state.paused = overlay_ == OverlayPicture::Paused;
+    return state;
+}
+
 void Round::ShowUnplayable()
 {
     hasLevel_ = false;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include <QObject>
 
@@ -32,6 +33,23 @@ enum class OverlayAction { None, Resumed, NextLevel };
 // How a round ended.
 enum class RoundEnd { Cleared, TimedOut };
 
+// A level in play as it stands, to be kept across a quit and resumed:
+// everything the round needs to go on where it was, nothing it can find
+// again from the level's settings and the mode.
+struct RoundState {
+    int maxX = 0;
+    int maxY = 0;
+    std::vector<TileCode> cells; // cell 1 … maxX × maxY, row by row; 0 for an empty cell
+    std::vector<UndoEntry> undo; // the undo records, oldest first
+    int undoLeft = 0, hintLeft = 0, shuffleLeft = 0;
+    int undoUsed = 0, hintUsed = 0, shuffleUsed = 0;
+    float timeLeft = 0;
+    int secondsPlayed = 0;
+    std::int64_t scoreAtStart = 0;
+    bool paused = false;
+    friend bool operator==(const RoundState&, const RoundState&) = default;
+};
+
 // One level in play, in cells: the board, the player's hand on it (the
 // selected tile and the cursor), the clock, the tools and the score. Its
 // commands take cells; its signals say what happened. It knows nothing of
@@ -51,6 +69,16 @@ public:
     void Leave();
     // Deals a level of these settings in the mode and starts its clock.
     void Start(const LevelSettings& settings, int mode);
+    // Goes on with a level kept from before: the board, the counters, the
+    // time and the undo records as the state holds them, nothing dealt.
+    // The clock starts, or the pause picture shows when it was paused.
+    // The state must fit the settings (KeptRound checks it).
+    void Resume(const LevelSettings& settings, int mode, const RoundState& state);
+    // The level in play as it stands; meaningful while InPlay().
+    RoundState State() const;
+    // Whether a level is dealt and neither cleared nor timed out (paused
+    // or not).
+    bool InPlay() const { return hasLevel_ && playState_ == PlayState::No; }
     // The level could not be read: the board stays empty and nothing runs
     // until another level starts.
     void ShowUnplayable();

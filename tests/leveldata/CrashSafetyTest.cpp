@@ -1,14 +1,7 @@
 // A writer killed at random moments never leaves a file half written: a
 // child process saves the settings and makes levels in a loop, through the
-// program's own code, and is killed with SIGKILL again and again.
-//
-// The kills are placed by the writer's progress, never by the clock: the
-// parent traces the child and stops it as it enters each system call, the
-// only way its files change. A kill there leaves the call not made. Calls
-// that only look change nothing, so the kills at the entries of the others
-// (its steps) reach every state a kill can leave the files in, the middle
-// of each write among them, and a slow machine gives the same kills as a
-// fast one.
+// program's own code, and is killed with SIGKILL again and again, at kill
+// points placed by its progress (KillPoints.h).
 
 #include <atomic>
 #include <cstdint>
@@ -20,14 +13,13 @@
 #include <string>
 
 #include <sys/mman.h>
-#include <unistd.h>
 
 #include <QFileInfo>
 #include <QRegularExpression>
 
 #include "FakeDialogs.h"
+#include "KillPoints.h"
 #include "TestFiles.h"
-#include "TracedChild.h"
 #include "leveldata/FileReplace.h"
 #include "leveldata/Formats.h"
 #include "leveltools/LevelEditor.h"
@@ -130,11 +122,15 @@ protected:
     Killed KillWriter(qint64 first, int afterRounds, qint64 extraSteps)
     {
         rounds->store(0);
-        const testing::TracedEnd end = testing::RunTraced([&] { Writer(first); },
-                                                          [&] { return rounds->load() >= afterRounds; }, extraSteps);
-        if (!end.killed && !HasFailure())
-            ADD_FAILURE() << "the writer failed, status " << end.status;
-        return {rounds->load(), end.steps};
+        qint64 extra = -1;
+        const auto killHere = [&](qint64) {
+            if (extra < 0 && rounds->load() >= afterRounds)
+                extra = 0;
+            return extra >= 0 && extra++ == extraSteps;
+        };
+        const testing::TracedRun run = testing::RunUntilKilled([&] { Writer(first); }, killHere);
+        EXPECT_TRUE(run.killed) << "the writer stopped by itself";
+        return {rounds->load(), run.steps + 1};
     }
 
     QString Catalogue() const { return Path("DAZGame.ini"); }

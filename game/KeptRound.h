@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include "game/Level.h"
+#include "game/Round.h"
+#include "leveldata/DataFolders.h"
+
+namespace daz {
+
+// The unfinished board kept across a quit.
+//
+// Closing the game while a level is in play keeps that round in the
+// player's folder, in kept-round.json: the mode, the level (its catalogue
+// path and a digest of its setme.ini and pictures), the score, and the
+// round's state (RoundState). The next start in the same mode at the same,
+// unchanged level goes on with it; any start takes the file away, so a
+// round is resumed once. The file is written by the atomic replace
+// (FileReplace.h): a kill at any moment leaves the round kept before or
+// the new one, never a mix.
+//
+// The file is a small JSON object:
+//   { "format": "jilan-llk kept round", "version": 1,
+//     "mode": 2, "level": "\\gameg\\星空\\", "levelDigest": "<SHA-256, hex>",
+//     "score": 120, "scoreAtStart": 100, "timeLeft": 2480, "secondsPlayed": 27,
+//     "paused": false, "left": [undo, hint, shuffle], "used": [undo, hint, shuffle],
+//     "columns": 12, "rows": 8, "cells": [[row 1 …], [row 2 …], …],
+//     "undo": [[x, y, code], …] }
+// A file that is damaged or made to harm (not JSON, another version, too
+// large, a link, negative times, a board that does not fit its level,
+// codes the level does not have) is refused, told once and set aside
+// under a dated name; the level is then dealt anew.
+
+inline const QString kKeptRoundFile = QStringLiteral("kept-round.json"); // in the player's folder
+// A board of the largest size with every undo record is a few tens of KB.
+inline constexpr qint64 kKeptRoundBudget = 256 * 1024;
+
+struct KeptRound {
+    int mode = 0;
+    QString level;          // the catalogue's MenuPath of the level
+    QByteArray levelDigest; // LevelDigest, in hex
+    std::int64_t score = 0; // the score when it was kept
+    RoundState state;
+    friend bool operator==(const KeptRound&, const KeptRound&) = default;
+};
+
+// SHA-256 (in hex) of the level's setme.ini and of every picture the level
+// shows, with their names and sizes, as the game reads them now.
+QByteArray LevelDigest(const DataFolders& folders, const QString& levelFolder, const LevelSettings& settings);
+
+QByteArray SerializeKeptRound(const KeptRound& kept);
+// A kept round whose every value is in its range and whose board and undo
+// records hold together; otherwise nothing, and why in problem.
+std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, QString& problem);
+// Empty text when the kept round fits the level's settings (its size,
+// pictures and undo records), else why not.
+QString CheckKeptRoundFits(const KeptRound& kept, const LevelSettings& settings);
+
+// The kept round's file (empty for none).
+QString KeptRoundPath(const DataFolders& folders);
+
+// At quit: keeps the round of the level when it is in play, else takes
+// any kept round away. Empty text when done, else why not, for the user.
+QString KeepRound(const DataFolders& folders, const Level* level, const Round& round);
+
+// What the first level of a start finds kept.
+struct KeptRoundTaken {
+    std::optional<RoundState> state; // the round to go on with, or none
+    QString message;                 // a damaged file, for the user; empty when there is nothing to tell
+};
+
+// Takes the kept round out of the player's folder as the first level of a
+// start is dealt: its state when it was kept in this mode, at this level
+// unchanged and with this score. A damaged file is set aside under a name
+// that says when (now).
+KeptRoundTaken TakeKeptRound(const DataFolders& folders, int mode, const Level& level, std::int64_t score,
+                             const QDateTime& now);
+
+} // namespace daz

@@ -1,0 +1,117 @@
+// The kept round's file in the player's folder: kept at quit, taken at the
+// next start, set aside when damaged.
+#include "KeptRound.h"
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "leveldata/ConfinedFiles.h"
+#include "leveldata/FileReplace.h"
+#include "leveldata/ProgramPaths.h"
+
+namespace daz {
+
+QString KeptRoundPath(const DataFolders& folders)
+{
+    return NativePath(folders.Player(), kKeptRoundFile);
+}
+
+namespace {
+
+// Takes the kept round's file away; a link in its place goes, not what it leads to.
+void RemoveKeptFile(const DataFolders& folders)
+{
+    QString error;
+    const FileHandle folder = OpenFolderBelow(folders.Player(), folders.Player(), error);
+    if (folder)
+        ::unlinkat(folder.Get(), QFile::encodeName(kKeptRoundFile).constData(), 0);
+}
+
+// Puts a damaged file aside under a name that says when, never over
+// another file; the path it now has, or nothing.
+std::optional<QString> SetAside(const DataFolders& folders, const QDateTime& now)
+{
+    QString error;
+    const FileHandle folder = OpenFolderBelow(folders.Player(), folders.Player(), error);
+    if (!folder)
+        return std::nullopt;
+    const QString base = kKeptRoundFile + QStringLiteral(".damaged-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = base;
+    for (int n = 2; n < 100; ++n) {
+        if (::renameat2(folder.Get(), QFile::encodeName(kKeptRoundFile).constData(), folder.Get(),
+                        QFile::encodeName(aside).constData(), RENAME_NOREPLACE)
+            == 0)
+            return NativePath(folders.Player(), aside);
+        if (errno != EEXIST)
+            return std::nullopt;
+        aside = base + QStringLiteral("-%1").arg(n);
+    }
+    return std::nullopt;
+}
+
+KeptRoundTaken Refuse(const DataFolders& folders, const QString& problem, const QDateTime& now)
+{
+    const QString shown = QDir::toNativeSeparators(KeptRoundPath(folders));
+    if (const auto aside = SetAside(folders, now)) {
+        return {std::nullopt, QStringLiteral("上次未完成的棋局“%1”无法使用：%2。\n它已改名保存为“%3”，这一关重新发牌。")
+                                  .arg(shown, problem, QDir::toNativeSeparators(*aside))};
+    }
+    return {std::nullopt,
+            QStringLiteral("上次未完成的棋局“%1”无法使用：%2，也无法改名保存。\n这一关重新发牌。").arg(shown, problem)};
+}
+
+} // namespace
+
+QString KeepRound(const DataFolders& folders, const Level* level, const Round& round)
+{
+    if (!level || !round.InPlay()) {
+        RemoveKeptFile(folders);
+        return {};
+    }
+    KeptRound kept;
+    kept.mode = round.Mode();
+    kept.level = level->folder;
+    kept.levelDigest = LevelDigest(folders, level->folder, level->settings);
+    kept.score = round.Score();
+    kept.state = round.State();
+    return ReplaceFileContent(folders.Player(), KeptRoundPath(folders), SerializeKeptRound(kept));
+}
+
+KeptRoundTaken TakeKeptRound(const DataFolders& folders, int mode, const Level& level, std::int64_t score,
+                             const QDateTime& now)
+{
+    const QString path = KeptRoundPath(folders);
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return {};
+    if (info.isSymLink())
+        return Refuse(folders, QStringLiteral("它是一个符号链接，游戏不经由链接读写文件"), now);
+    QString problem;
+    const auto bytes = ReadFileBelow(folders.Player(), path, kKeptRoundBudget, problem);
+    if (!bytes)
+        return Refuse(folders, problem, now);
+    const auto kept = ParseKeptRound(*bytes, problem);
+    if (!kept)
+        return Refuse(folders, problem, now);
+    // Kept in another mode, at another level, with another score, or the
+    // level changed since: this start deals anew.
+    if (kept->mode != mode || kept->level != level.folder || kept->score != score
+        || kept->levelDigest != LevelDigest(folders, level.folder, level.settings)) {
+        RemoveKeptFile(folders);
+        return {};
+    }
+    problem = CheckKeptRoundFits(*kept, level.settings);
+    if (!problem.isEmpty())
+        return Refuse(folders, problem, now);
+    RemoveKeptFile(folders);
+    return {kept->state, {}};
+}
+
+} // namespace daz
