@@ -19,6 +19,8 @@
 
 namespace daz {
 
+class Records;
+
 struct FlowServices {
     platform::MessageBoxes& boxes;
     platform::Desktop& desktop;
@@ -99,6 +101,11 @@ public:
     // "1．name" for levels 1 … the highest listed; empty text for a level
     // the menu does not list because its catalogue entry is missing.
     QStringList LevelMenu() const;
+    // The catalogue's levels that the menu lists, in order of their numbers.
+    const std::vector<CatalogueEntry>& ListedLevels() const { return catalogue_.levels; }
+    // STUB until the results' store is owned here: no store, results are
+    // not kept. The store's own change replaces this line.
+    Records* Results() { return nullptr; }
     int Mode() const { return mode_; }
     int LevelReached() const { return levelReached_; }
     const DataFolders& Folders() const { return folders_; }
