@@ -10,7 +10,9 @@
 
 #include "FakeMessageBoxes.h"
 #include "FakeRecords.h"
+#include "GameHarness.h"
 #include "presentation/BestTimeChart.h"
+#include "presentation/FrmMain.h"
 #include "presentation/FrmRecords.h"
 #include "presentation/FrmStatistics.h"
 
@@ -157,6 +159,32 @@ TEST_F(RecordsWindow, WithoutAStoreSaysResultsCannotBeKeptAndShowsNothing)
         EXPECT_EQ(window.ClearButton(), nullptr);
     }
     EXPECT_EQ(records.bestCalls, 0);
+}
+
+TEST(RecordsMenu, CtrlROpensTheWindowOverTheMainWindowAndPausesTheLevel)
+{
+    GameHarness h;
+    h.folder.WriteGame({TestProgramFolder::LevelSpec(QStringLiteral("甲"), QStringLiteral("a"), 4, 2, 10)});
+    h.Start(2);
+    FrmMain window(*h.parts, {});
+    window.SetRecordsOpener([&](QWidget* parent) { OpenRecords(parent, *h.flow, h.boxes); });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QAction* item = window.MainItem(QStringLiteral("成绩榜"));
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    EXPECT_TRUE(item->isShortcutVisibleInContextMenu());
+    ASSERT_TRUE(h.round().ClockRunning());
+
+    QTest::keyClick(window.windowHandle(), Qt::Key_R, Qt::ControlModifier);
+    auto* records = window.findChild<FrmRecords*>();
+    ASSERT_NE(records, nullptr);
+    EXPECT_TRUE(records->isVisible());
+    EXPECT_TRUE(records->isModal());
+    EXPECT_FALSE(h.round().ClockRunning());
+    records->close();
 }
 
 // The chart rendered at a pixel ratio: each bar found by its colour, from
