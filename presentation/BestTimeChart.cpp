@@ -116,7 +116,10 @@ void BestTimeChart::paintEvent(QPaintEvent*)
     // The levels' numbers: as many as fit side by side, the first always.
     const double widest = metrics.horizontalAdvance(QStringLiteral("00")) + gap;
     const double slotWidth = Slot(0).width();
-    const std::size_t every = static_cast<std::size_t>(std::max(1.0, std::ceil(widest / slotWidth)));
+    std::size_t every = static_cast<std::size_t>(std::max(1.0, std::ceil(widest / slotWidth)));
+    // Every other level, or the first and every fifth or tenth.
+    if (every > 2)
+        every = every <= 5 ? 5 : (every + 9) / 10 * 10;
     for (std::size_t i = 0; i < bars_.size(); ++i) {
         const QRectF slot = Slot(i);
         if (bars_[i].seconds) {
@@ -125,7 +128,7 @@ void BestTimeChart::paintEvent(QPaintEvent*)
             painter.fillRect(QRectF(slot.center().x() - barWidth / 2, plot.bottom() - height, barWidth, height),
                              kBarColour);
         }
-        if ((i + 1) % every == 0 || i == 0) {
+        if (every <= 2 ? i % every == 0 : (i + 1) % every == 0 || i == 0) {
             const QRectF label(slot.center().x() - widest, plot.bottom() + gap, widest * 2, metrics.height());
             painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, bars_[i].label);
         }

@@ -51,9 +51,9 @@ FrmRecords::FrmRecords(Records* records, std::vector<CatalogueEntry> levels, pla
     auto* layout = new QVBoxLayout(this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
-    resize(760, 560);
 
     if (!records_ || !records_->Keeping()) {
+        resize(360, 160);
         notice_ = new QLabel(QStringLiteral("成绩无法保存"), this);
         notice_->setAlignment(Qt::AlignCenter);
         layout->addWidget(notice_, 1);
@@ -108,6 +108,7 @@ FrmRecords::FrmRecords(Records* records, std::vector<CatalogueEntry> levels, pla
     clear_ = buttons->addButton(QStringLiteral("清除成绩"), QDialogButtonBox::ResetRole);
     connect(clear_, &QPushButton::clicked, this, &FrmRecords::AskAndClear);
     layout->addWidget(buttons);
+    resize(760, 560);
 
     connect(levelChooser_, &QComboBox::currentIndexChanged, this, &FrmRecords::ShowChosen);
     connect(modeChooser_, &QComboBox::currentIndexChanged, this, &FrmRecords::ShowChosen);

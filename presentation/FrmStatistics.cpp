@@ -46,8 +46,7 @@ FrmStatistics::FrmStatistics(const Records& records, std::vector<CatalogueEntry>
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    table_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
@@ -70,6 +69,9 @@ void FrmStatistics::Show(int mode)
         for (int column = 0; column < texts.size(); ++column)
             table_->setItem(m - 1, column, Item(texts[column]));
     }
+    // As high as its rows, no more.
+    table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height() + table_->verticalHeader()->length()
+                           + 2 * table_->frameWidth());
 
     // The levels in catalogue order, a time where the level has one.
     std::map<QString, int> best;
