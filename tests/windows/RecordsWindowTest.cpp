@@ -187,46 +187,42 @@ TEST(RecordsMenu, CtrlROpensTheWindowOverTheMainWindowAndPausesTheLevel)
     records->close();
 }
 
-// The chart rendered at a pixel ratio: each bar found by its colour, from
-// left to right, with its place (centre) and height in device pixels.
-struct FoundBar {
-    double centre;
-    int height;
+// The chart rendered at a pixel ratio, and each bar found in it by its
+// colour, from left to right: its middle and its height in device pixels.
+struct Rendered {
+    struct Bar {
+        double centre;
+        int height;
+    };
+    QImage image;
+    int base = -1; // the lowest row of bar pixels, where every bar stands
+    std::vector<Bar> bars;
 };
 
-std::vector<FoundBar> RenderBars(BestTimeChart& chart, double ratio, QImage* rendered = nullptr)
+Rendered Render(BestTimeChart& chart, double ratio)
 {
-    QImage image(chart.size() * ratio, QImage::Format_ARGB32);
-    image.setDevicePixelRatio(ratio);
-    chart.render(&image);
+    Rendered r;
+    r.image = QImage(chart.size() * ratio, QImage::Format_ARGB32);
+    r.image.setDevicePixelRatio(ratio);
+    chart.render(&r.image);
     const QRgb bar = BestTimeChart::kBarColour.rgb();
-    // The row just above the lowest bar pixel: every bar crosses it.
-    int base = -1;
-    for (int y = image.height() - 1; y >= 0 && base < 0; --y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) == bar) {
-                base = y;
-                break;
-            }
-        }
+    for (int y = r.image.height() - 1; y >= 0 && r.base < 0; --y) {
+        for (int x = 0; x < r.image.width() && r.base < 0; ++x)
+            r.base = r.image.pixel(x, y) == bar ? y : -1;
     }
-    std::vector<FoundBar> bars;
-    for (int x = 0; base >= 0 && x < image.width(); ++x) {
-        if (image.pixel(x, base) != bar)
+    for (int x = 0; r.base >= 0 && x < r.image.width(); ++x) {
+        if (r.image.pixel(x, r.base) != bar)
             continue;
         int end = x;
-        while (end < image.width() && image.pixel(end, base) == bar)
+        while (end < r.image.width() && r.image.pixel(end, r.base) == bar)
             ++end;
-        const int middle = (x + end) / 2;
-        int top = base;
-        while (top > 0 && image.pixel(middle, top - 1) == bar)
+        int top = r.base;
+        while (top > 0 && r.image.pixel((x + end) / 2, top - 1) == bar)
             --top;
-        bars.push_back({(x + end) / 2.0, base - top + 1});
+        r.bars.push_back({(x + end) / 2.0, r.base - top + 1});
         x = end;
     }
-    if (rendered)
-        *rendered = image;
-    return bars;
+    return r;
 }
 
 // Whether the image has dark (text) pixels in this rectangle of device pixels.
@@ -253,10 +249,10 @@ TEST(BestTimeChart, BarsStandAsHighAsTheBestTimesAtOneAndTwiceThePixels)
     chart.SetBars(bars);
     ASSERT_GE(chart.AxisTop(), 170);
 
-    std::vector<FoundBar> single;
+    std::vector<Rendered::Bar> single;
     for (const double ratio : {1.0, 2.0}) {
-        QImage image;
-        const std::vector<FoundBar> found = RenderBars(chart, ratio, &image);
+        const Rendered r = Render(chart, ratio);
+        const auto& found = r.bars;
         ASSERT_EQ(found.size(), 5u) << ratio;
         // In catalogue order, each in its own place: the level without a
         // time leaves its place empty.
@@ -268,8 +264,8 @@ TEST(BestTimeChart, BarsStandAsHighAsTheBestTimesAtOneAndTwiceThePixels)
             // As high as its time, to a device pixel.
             EXPECT_NEAR(found[i].height, found[2].height * seconds[i] / 170.0, 1.5) << ratio << " bar " << i;
         }
-        // The axis reaches a round number at or above the longest time:
-        // the longest bar fills that share of the plot.
+        // The longest bar takes most of the plot: the axis ends at the
+        // round number above it.
         EXPECT_GT(found[2].height, 120 * ratio);
         if (ratio == 1.0) {
             single = found;
@@ -277,20 +273,14 @@ TEST(BestTimeChart, BarsStandAsHighAsTheBestTimesAtOneAndTwiceThePixels)
             for (std::size_t i = 0; i < found.size(); ++i)
                 EXPECT_NEAR(found[i].height, 2 * single[i].height, 2.5) << "bar " << i;
         }
-        // The levels' numbers under their bars and the seconds beside the axis.
-        const int lowestBar = [&] {
-            for (int y = image.height() - 1; y >= 0; --y)
-                if (image.pixel(static_cast<int>(found[0].centre), y) == BestTimeChart::kBarColour.rgb())
-                    return y;
-            return -1;
-        }();
-        for (const FoundBar& bar : found) {
+        // The levels' numbers under their bars, the seconds beside the axis.
+        for (const auto& bar : found) {
             const int c = static_cast<int>(bar.centre);
-            EXPECT_TRUE(HasInk(image, QRect(c - 10 * ratio, lowestBar + 4 * ratio, 20 * ratio, image.height())))
+            EXPECT_TRUE(HasInk(r.image, QRect(c - 10 * ratio, r.base + 4 * ratio, 20 * ratio, r.image.height())))
                 << ratio << " label under " << c;
         }
         const int left = static_cast<int>(found[0].centre - slot / 2);
-        EXPECT_TRUE(HasInk(image, QRect(0, 0, left - 2, lowestBar))) << ratio << " the axis' numbers";
+        EXPECT_TRUE(HasInk(r.image, QRect(0, 0, left - 2, r.base))) << ratio << " the axis' numbers";
     }
 }
 
