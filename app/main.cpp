@@ -29,6 +29,7 @@
 #include "platform/QtTranslations.h"
 #include "presentation/FrmLong.h"
 #include "presentation/FrmMain.h"
+#include "presentation/FrmRecords.h"
 #include "presentation/FrmSysSet.h"
 #include "presentation/GameParts.h"
 #include "presentation/leveltools/LevelTools.h"
@@ -217,6 +218,7 @@ int main(int argc, char** argv)
         window = std::make_unique<FrmMain>(
             *parts, FrmMain::LevelTools{[&](QWidget* parent) { return OpenLevelEditor(parent, *tools); },
                                         [&](QWidget* parent) { OpenLevelModifier(parent, *tools); }});
+        window->SetRecordsOpener([&](QWidget* parent) { OpenRecords(parent, *flow, boxes); });
         windowBoxes.SetParent(window.get());
         flow->Load(); // while the window is still hidden
     };

@@ -21,6 +21,8 @@
 
 namespace daz {
 
+class Records;
+
 struct FlowServices {
     platform::MessageBoxes& boxes;
     platform::Desktop& desktop;
@@ -104,6 +106,8 @@ public:
     // "1．name" for levels 1 … the highest listed; empty text for a level
     // the menu does not list because its catalogue entry is missing.
     QStringList LevelMenu() const;
+    // The catalogue's levels that the menu lists, in order of their numbers.
+    const std::vector<CatalogueEntry>& ListedLevels() const { return catalogue_.levels; }
     int Mode() const { return mode_; }
     int LevelReached() const { return levelReached_; }
     const DataFolders& Folders() const { return folders_; }

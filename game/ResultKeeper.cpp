@@ -1,5 +1,7 @@
 #include "ResultKeeper.h"
 
+#include "game/DurationText.h"
+
 namespace daz {
 
 ResultKeeper::ResultKeeper(Round& round) : round_(round), clock_([] { return QDateTime::currentDateTime(); })
@@ -24,14 +26,9 @@ void ResultKeeper::LevelDealt(const QString& levelPath, int mode, const QString&
         store_->LevelStarted(levelPath_, mode_, clock_());
 }
 
-QString ResultKeeper::TimeText(int seconds)
-{
-    return QStringLiteral("%1分%2秒").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
 QString ResultKeeper::ClearText(int seconds, std::optional<int> place)
 {
-    const QString time = QStringLiteral("用时 ") + TimeText(seconds);
+    const QString time = QStringLiteral("用时 ") + DurationText(seconds);
     if (!place)
         return time;
     if (*place == 1)

@@ -38,8 +38,6 @@ public:
     // run goes on (started is false): its start was counted then.
     void LevelDealt(const QString& levelPath, int mode, const QString& player, bool started = true);
 
-    // "1分23秒".
-    static QString TimeText(int seconds);
     // What a clear tells: "用时 1分23秒 · 本关第2名", "用时 0分41秒 · 新纪录！",
     // or the time alone when the result was not kept.
     static QString ClearText(int seconds, std::optional<int> place);

@@ -95,6 +95,8 @@ void FrmMain::BuildMenus()
         item->setVisible(false);
         munGame_[static_cast<std::size_t>(i)] = item;
     }
+    GiveKeys(munMain_->addAction(QStringLiteral("成绩榜"), this, [this] { openRecords_(this); }),
+             {QKeySequence(Qt::CTRL | Qt::Key_R)});
     munMain_->addSeparator();
     munSound_ = munMain_->addAction(QStringLiteral("鼠标音效"));
     munSound_->setCheckable(true);

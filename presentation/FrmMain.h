@@ -56,6 +56,8 @@ public:
 
     // Where the pop-up menu of a button opens, in global coordinates.
     QPoint MenuPosition(Toolbar::MenuButton button) const;
+    // The main menu's 成绩榜 runs this, with the window as the parent.
+    void SetRecordsOpener(std::function<void(QWidget* parent)> open) { openRecords_ = std::move(open); }
     // Set by tests: opens the menus without waiting in their event loop.
     void SetMenuRunner(std::function<void(QMenu*, QPoint)> runner) { runMenu_ = std::move(runner); }
 
@@ -97,6 +99,7 @@ private:
     std::array<QAction*, 5> munGameMode_{};
     std::array<QAction*, GameFlow::kLevelMenuSize + 1> munGame_{}; // [1 … size]
     std::function<void(QMenu*, QPoint)> runMenu_;
+    std::function<void(QWidget*)> openRecords_ = [](QWidget*) {};
     bool unloaded_ = false;
     bool centred_ = false;
 };

@@ -119,7 +119,7 @@ TEST_F(Results, ClearingEmptiesTheResultsAndTheStatisticsAndNothingElse)
 
     // And results are kept again: the next clear is the level's first place.
     ClearLevelOne(40, true);
-    EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("用时 0分40秒 · 新纪录！")));
+    EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("用时 40秒 · 新纪录！")));
     EXPECT_EQ(Store().Statistics(2).cleared, 1);
 }
 

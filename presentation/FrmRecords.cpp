@@ -1,0 +1,198 @@
+#include "FrmRecords.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "game/GameFlow.h"
+#include "game/GameState.h"
+#include "game/DurationText.h"
+#include "presentation/FrmStatistics.h"
+#include "presentation/Pictures.h"
+
+namespace daz {
+namespace {
+
+constexpr int kShown = 10; // results of a level and mode
+
+const QColor kFirstPlace(0xFF, 0xEC, 0xB0);
+
+QTableWidgetItem* Item(const QString& text, Qt::Alignment alignment = Qt::AlignCenter)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment);
+    item->setFlags(Qt::ItemIsEnabled);
+    return item;
+}
+
+} // namespace
+
+FrmRecords::FrmRecords(Records* records, std::vector<CatalogueEntry> levels, platform::MessageBoxes& boxes,
+                       QWidget* parent)
+    : QDialog(parent), records_(records), levels_(std::move(levels)), boxes_(boxes)
+{
+    setWindowTitle(QStringLiteral("成绩榜"));
+    setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"))));
+    setAutoFillBackground(true);
+    QPalette paper = palette();
+    paper.setColor(QPalette::Window, QColor(0xF6, 0xEE, 0xDC));
+    paper.setColor(QPalette::Base, QColor(0xFF, 0xFB, 0xF0));
+    paper.setColor(QPalette::AlternateBase, QColor(0xF9, 0xF3, 0xE6));
+    paper.setColor(QPalette::Text, QColor(0x40, 0x28, 0x10));
+    paper.setColor(QPalette::WindowText, QColor(0x40, 0x28, 0x10));
+    setPalette(paper);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+
+    if (!records_ || !records_->Keeping()) {
+        resize(360, 160);
+        notice_ = new QLabel(QStringLiteral("成绩无法保存"), this);
+        notice_->setAlignment(Qt::AlignCenter);
+        layout->addWidget(notice_, 1);
+        layout->addWidget(buttons);
+        return;
+    }
+
+    // The level and the mode, over both pages.
+    levelChooser_ = new QComboBox(this);
+    for (const CatalogueEntry& level : levels_)
+        levelChooser_->addItem(QString::number(level.number) + QStringLiteral("．") + level.name, level.path);
+    levelChooser_->setMaxVisibleItems(20);
+    modeChooser_ = new QComboBox(this);
+    for (int mode = 1; mode <= kModeCount; ++mode)
+        modeChooser_->addItem(QString::fromUtf8(RulesFor(mode).caption), mode);
+    auto* choosers = new QHBoxLayout;
+    auto* levelLabel = new QLabel(QStringLiteral("关卡："), this);
+    levelLabel->setBuddy(levelChooser_);
+    auto* modeLabel = new QLabel(QStringLiteral("模式："), this);
+    modeLabel->setBuddy(modeChooser_);
+    choosers->addWidget(levelLabel);
+    choosers->addWidget(levelChooser_, 1);
+    choosers->addSpacing(fontMetrics().height());
+    choosers->addWidget(modeLabel);
+    choosers->addWidget(modeChooser_);
+    layout->addLayout(choosers);
+
+    // The best results of the level chosen.
+    table_ = new QTableWidget(0, 8, this);
+    table_->setHorizontalHeaderLabels({QStringLiteral("名次"), QStringLiteral("玩家"), QStringLiteral("得分"),
+                                       QStringLiteral("用时"), QStringLiteral("撤消"), QStringLiteral("提示"),
+                                       QStringLiteral("重排"), QStringLiteral("日期")});
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setAlternatingRowColors(true);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    empty_ = new QLabel(QStringLiteral("这一关在这个模式下还没有成绩。"), this);
+    empty_->setAlignment(Qt::AlignCenter);
+    auto* bestPage = new QWidget(this);
+    auto* bestLayout = new QVBoxLayout(bestPage);
+    bestLayout->addWidget(table_, 1);
+    bestLayout->addWidget(empty_);
+
+    statistics_ = new FrmStatistics(*records_, levels_, this);
+    pages_ = new QTabWidget(this);
+    pages_->addTab(bestPage, QStringLiteral("成绩榜"));
+    pages_->addTab(statistics_, QStringLiteral("统计"));
+    layout->addWidget(pages_, 1);
+
+    clear_ = buttons->addButton(QStringLiteral("清除成绩"), QDialogButtonBox::ResetRole);
+    connect(clear_, &QPushButton::clicked, this, &FrmRecords::AskAndClear);
+    layout->addWidget(buttons);
+    resize(760, 560);
+
+    connect(levelChooser_, &QComboBox::currentIndexChanged, this, &FrmRecords::ShowChosen);
+    connect(modeChooser_, &QComboBox::currentIndexChanged, this, &FrmRecords::ShowChosen);
+    connect(pages_, &QTabWidget::currentChanged, this, &FrmRecords::ShowChosen);
+    ShowChosen();
+}
+
+QString FrmRecords::Notice() const
+{
+    return notice_ ? notice_->text() : QString();
+}
+
+void FrmRecords::Choose(const QString& levelPath, int mode)
+{
+    if (!levelChooser_)
+        return;
+    const QSignalBlocker quiet(levelChooser_);
+    const QSignalBlocker quietToo(modeChooser_);
+    levelChooser_->setCurrentIndex(std::max(0, levelChooser_->findData(levelPath)));
+    modeChooser_->setCurrentIndex(std::max(0, modeChooser_->findData(mode)));
+    ShowChosen();
+}
+
+void FrmRecords::ShowPage(Page page)
+{
+    if (pages_)
+        pages_->setCurrentIndex(page);
+}
+
+void FrmRecords::ShowChosen()
+{
+    // Only the page in sight reads the store; the other when it is shown.
+    const bool best = pages_->currentIndex() == Best;
+    levelChooser_->setEnabled(best);
+    if (best)
+        ShowBest();
+    else
+        statistics_->Show(modeChooser_->currentData().toInt());
+}
+
+void FrmRecords::ShowBest()
+{
+    const std::vector<Result> results = levelChooser_->count() > 0
+                                            ? records_->Best(levelChooser_->currentData().toString(),
+                                                             modeChooser_->currentData().toInt(), kShown)
+                                            : std::vector<Result>{};
+    table_->setRowCount(static_cast<int>(results.size()));
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        const Result& r = results[static_cast<std::size_t>(row)];
+        const QStringList texts{QString::number(row + 1),    r.player,
+                                QString::number(r.points),   DurationText(r.seconds),
+                                QString::number(r.undos),    QString::number(r.hints),
+                                QString::number(r.shuffles), r.when.toString(QStringLiteral("yyyy-MM-dd HH:mm"))};
+        for (int column = 0; column < texts.size(); ++column) {
+            QTableWidgetItem* item = Item(texts[column], column == 1 ? Qt::AlignLeft | Qt::AlignVCenter
+                                                                     : Qt::Alignment(Qt::AlignCenter));
+            if (row == 0)
+                item->setBackground(kFirstPlace);
+            table_->setItem(row, column, item);
+        }
+    }
+    empty_->setVisible(results.empty());
+}
+
+void FrmRecords::AskAndClear()
+{
+    if (!platform::Ask(boxes_, QStringLiteral("你真的要清除全部成绩吗？"), QStringLiteral("清除成绩")))
+        return;
+    if (!records_->Clear())
+        platform::Warn(boxes_, QStringLiteral("成绩没能清除，请稍后再试。"));
+    ShowChosen();
+}
+
+void OpenRecords(QWidget* parent, GameFlow& flow, platform::MessageBoxes& boxes)
+{
+    // As a menu does, the window pauses the level (it opens by key too).
+    flow.GetRound().ShowOverlay();
+    const std::vector<CatalogueEntry>& levels = flow.ListedLevels();
+    const auto reached = std::find_if(levels.begin(), levels.end(),
+                                      [&](const CatalogueEntry& e) { return e.number == flow.LevelReached(); });
+    auto* window = new FrmRecords(flow.Results().Store(), levels, boxes, parent);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->Choose(reached == levels.end() ? QString() : reached->path, flow.Mode());
+    window->open();
+}
+
+} // namespace daz

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <vector>
+
+#include <QDialog>
+
+#include "leveldata/Formats.h"
+#include "leveldata/Records.h"
+#include "platform/MessageBoxes.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+
+namespace daz {
+
+class FrmStatistics;
+class GameFlow;
+
+// The results' window, 成绩榜: the best ten results of a level in a mode
+// (place, player, points, time, tools used, date), with the levels of the
+// catalogue to choose from in its order and the modes; beside it the
+// statistics page. A button clears every result after asking. Without a
+// store (results are not kept) it says so and shows nothing else.
+class FrmRecords : public QDialog {
+    Q_OBJECT
+
+public:
+    enum Page { Best, Statistics };
+
+    FrmRecords(Records* records, std::vector<CatalogueEntry> levels, platform::MessageBoxes& boxes,
+               QWidget* parent = nullptr);
+
+    // Shows the results of the level at this catalogue path (the first
+    // level when it is not listed) in this mode.
+    void Choose(const QString& levelPath, int mode);
+    void ShowPage(Page page);
+
+    QComboBox* LevelChooser() const { return levelChooser_; }
+    QComboBox* ModeChooser() const { return modeChooser_; }
+    QTabWidget* Pages() const { return pages_; }
+    QTableWidget* Table() const { return table_; }
+    FrmStatistics* StatisticsPage() const { return statistics_; }
+    QPushButton* ClearButton() const { return clear_; }
+    // What the window says instead of the results, or empty.
+    QString Notice() const;
+
+private:
+    void ShowBest();
+    void ShowChosen();
+    void AskAndClear();
+
+    Records* records_;
+    std::vector<CatalogueEntry> levels_;
+    platform::MessageBoxes& boxes_;
+    QComboBox* levelChooser_ = nullptr;
+    QComboBox* modeChooser_ = nullptr;
+    QTabWidget* pages_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QLabel* empty_ = nullptr;
+    FrmStatistics* statistics_ = nullptr;
+    QPushButton* clear_ = nullptr;
+    QLabel* notice_ = nullptr;
+};
+
+// Pauses the level and opens the results' window over the main window, at
+// the level reached and the mode in play; it goes when closed.
+void OpenRecords(QWidget* parent, GameFlow& flow, platform::MessageBoxes& boxes);
+
+} // namespace daz

@@ -1,0 +1,91 @@
+#include "FrmStatistics.h"
+
+#include <cmath>
+#include <map>
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "game/GameState.h"
+#include "presentation/BestTimeChart.h"
+#include "game/DurationText.h"
+
+namespace daz {
+namespace {
+
+QTableWidgetItem* Item(const QString& text, Qt::Alignment alignment = Qt::AlignCenter)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment);
+    item->setFlags(Qt::ItemIsEnabled);
+    return item;
+}
+
+} // namespace
+
+FrmStatistics::FrmStatistics(const Records& records, std::vector<CatalogueEntry> levels, QWidget* parent)
+    : QWidget(parent),
+      records_(records),
+      levels_(std::move(levels)),
+      table_(new QTableWidget(kModeCount, 6, this)),
+      chartTitle_(new QLabel(this)),
+      chart_(new BestTimeChart(this))
+{
+    table_->setHorizontalHeaderLabels({QStringLiteral("开局"), QStringLiteral("过关"), QStringLiteral("超时"),
+                                       QStringLiteral("过关率"), QStringLiteral("最长连续过关"),
+                                       QStringLiteral("总用时")});
+    QStringList modes;
+    for (int mode = 1; mode <= kModeCount; ++mode)
+        modes.append(QString::fromUtf8(RulesFor(mode).caption));
+    table_->setVerticalHeaderLabels(modes);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setFocusPolicy(Qt::NoFocus);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_);
+    layout->addWidget(chartTitle_);
+    layout->addWidget(chart_, 1);
+}
+
+void FrmStatistics::Show(int mode)
+{
+    for (int m = 1; m <= kModeCount; ++m) {
+        const ModeStatistics s = records_.Statistics(m);
+        const QString share = s.started > 0 ? QStringLiteral("%1%").arg(std::lround(100.0 * s.cleared / s.started))
+                                            : QStringLiteral("—");
+        const QStringList texts{QString::number(s.started),
+                                QString::number(s.cleared),
+                                QString::number(s.timedOut),
+                                share,
+                                QString::number(s.longestRunOfClears),
+                                DurationText(s.secondsPlayed)};
+        for (int column = 0; column < texts.size(); ++column)
+            table_->setItem(m - 1, column, Item(texts[column]));
+    }
+    // As high as its rows, no more.
+    table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height() + table_->verticalHeader()->length()
+                           + 2 * table_->frameWidth());
+
+    // The levels in catalogue order, a time where the level has one.
+    std::map<QString, int> best;
+    for (const auto& [path, seconds] : records_.BestTimes(mode))
+        best.emplace(path, seconds);
+    std::vector<BestTimeChart::Bar> bars;
+    bars.reserve(levels_.size());
+    for (const CatalogueEntry& level : levels_) {
+        const auto found = best.find(level.path);
+        bars.push_back({QString::number(level.number), level.name,
+                        found == best.end() ? std::nullopt : std::optional<int>(found->second)});
+    }
+    chart_->SetBars(std::move(bars));
+    chartTitle_->setText(QStringLiteral("各关最佳用时（%1）").arg(QString::fromUtf8(RulesFor(mode).caption)));
+}
+
+} // namespace daz

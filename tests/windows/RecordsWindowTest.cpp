@@ -1,0 +1,288 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+#include "FakeMessageBoxes.h"
+#include "FakeRecords.h"
+#include "GameHarness.h"
+#include "presentation/BestTimeChart.h"
+#include "presentation/FrmMain.h"
+#include "presentation/FrmRecords.h"
+#include "presentation/FrmStatistics.h"
+
+namespace daz::testing {
+namespace {
+
+const QString kSpring = QStringLiteral("\\levels\\spring\\");
+const QString kAutumn = QStringLiteral("\\levels\\autumn\\");
+// Made in the level editor: the catalogue lists it after the shipped ones.
+const QString kMine = QStringLiteral("\\gameg\\我的关\\");
+
+std::vector<CatalogueEntry> Catalogue()
+{
+    return {
+        {1, QStringLiteral("春"), kSpring}, {2, QStringLiteral("秋"), kAutumn}, {3, QStringLiteral("我的关"), kMine}};
+}
+
+QDateTime Day(int day, int minute = 0)
+{
+    return QDateTime(QDate(2024, 5, day), QTime(20, minute));
+}
+
+QStringList Row(const QTableWidget* table, int row)
+{
+    QStringList texts;
+    for (int column = 0; column < table->columnCount(); ++column)
+        texts.append(table->item(row, column) ? table->item(row, column)->text() : QString());
+    return texts;
+}
+
+QStringList Column(const QTableWidget* table, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < table->rowCount(); ++row)
+        texts.append(table->item(row, column)->text());
+    return texts;
+}
+
+class RecordsWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // Twelve results of spring in the normal mode, stored in no order:
+        // the window shows the ten best.
+        const int seconds[] = {95, 83, 140, 83, 61, 300, 77, 120, 99, 83, 200, 45};
+        for (int i = 0; i < 12; ++i)
+            records.Add(kSpring, 2, seconds[i], 100 + i, QStringLiteral("玩家%1").arg(i), Day(1 + i), i % 3, i % 2);
+        records.Add(kSpring, 3, 500, 9, QStringLiteral("挑战者"), Day(20));
+        records.Add(kMine, 2, 30, 7, QStringLiteral("自己"), Day(21), 1, 2, 3);
+    }
+
+    FakeRecords records;
+    FakeMessageBoxes boxes;
+};
+
+TEST_F(RecordsWindow, ListsALevelsBestInPlaceOrderAndFollowsTheChoosers)
+{
+    FrmRecords window(&records, Catalogue(), boxes);
+    window.Choose(kSpring, 2);
+    window.show();
+
+    QStringList levels;
+    for (int i = 0; i < window.LevelChooser()->count(); ++i)
+        levels.append(window.LevelChooser()->itemText(i));
+    EXPECT_EQ(levels, (QStringList{QStringLiteral("1．春"), QStringLiteral("2．秋"), QStringLiteral("3．我的关")}));
+
+    const QTableWidget* table = window.Table();
+    ASSERT_EQ(table->rowCount(), 10);
+    EXPECT_EQ(Column(table, 0), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+    // Equal times: more points first.
+    EXPECT_EQ(Column(table, 3),
+              (QStringList{QStringLiteral("45秒"), QStringLiteral("1分01秒"), QStringLiteral("1分17秒"),
+                           QStringLiteral("1分23秒"), QStringLiteral("1分23秒"), QStringLiteral("1分23秒"),
+                           QStringLiteral("1分35秒"), QStringLiteral("1分39秒"), QStringLiteral("2分00秒"),
+                           QStringLiteral("2分20秒")}));
+    EXPECT_EQ(Column(table, 2).mid(3, 3), (QStringList{"109", "103", "101"}));
+    // Place, player, points, time, undos, hints, shuffles, date.
+    EXPECT_EQ(Row(table, 0), (QStringList{"1", QStringLiteral("玩家11"), "111", QStringLiteral("45秒"), "2", "1", "0",
+                                          "2024-05-12 20:00"}));
+
+    // Another level, then another mode.
+    window.LevelChooser()->setCurrentIndex(2);
+    EXPECT_EQ(Row(window.Table(), 0), (QStringList{"1", QStringLiteral("自己"), "7", QStringLiteral("30秒"), "1", "2",
+                                                   "3", "2024-05-21 20:00"}));
+    ASSERT_EQ(window.Table()->rowCount(), 1);
+    window.LevelChooser()->setCurrentIndex(0);
+    window.ModeChooser()->setCurrentIndex(2);
+    ASSERT_EQ(window.Table()->rowCount(), 1);
+    EXPECT_EQ(window.Table()->item(0, 1)->text(), QStringLiteral("挑战者"));
+    window.LevelChooser()->setCurrentIndex(1);
+    EXPECT_EQ(window.Table()->rowCount(), 0);
+
+    // The statistics: a row per mode, the chart in catalogue order.
+    records.stats[2] = {8, 6, 2, 4, 3725};
+    window.ModeChooser()->setCurrentIndex(1);
+    window.ShowPage(FrmRecords::Statistics);
+    const QTableWidget* stats = window.StatisticsPage()->Table();
+    EXPECT_EQ(Row(stats, 1), (QStringList{"8", "6", "2", "75%", "4", QStringLiteral("1小时02分05秒")}));
+    EXPECT_EQ(Row(stats, 0), (QStringList{"0", "0", "0", QStringLiteral("—"), "0", QStringLiteral("0秒")}));
+    const auto& bars = window.StatisticsPage()->Chart()->Bars();
+    ASSERT_EQ(bars.size(), 3u);
+    EXPECT_EQ(bars[0].seconds, 45);
+    EXPECT_EQ(bars[1].seconds, std::nullopt);
+    EXPECT_EQ(bars[2].seconds, 30);
+    EXPECT_EQ(bars[2].label, "3");
+}
+
+TEST_F(RecordsWindow, ClearsEveryResultOnlyWhenThePlayerSaysYes)
+{
+    FrmRecords window(&records, Catalogue(), boxes);
+    window.Choose(kSpring, 2);
+
+    window.ClearButton()->click(); // answered No
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("你真的要清除全部成绩吗？"));
+    EXPECT_EQ(boxes.shown[0].buttons, platform::MessageButtons::YesNo);
+    EXPECT_EQ(records.clears, 0);
+    EXPECT_EQ(window.Table()->rowCount(), 10);
+
+    boxes.answers.push_back(platform::MessageAnswer::Yes);
+    window.ClearButton()->click();
+    EXPECT_EQ(records.clears, 1);
+    EXPECT_EQ(window.Table()->rowCount(), 0);
+    EXPECT_EQ(boxes.shown.size(), 2u);
+
+    // A store that could not clear: the player is told, the table stays.
+    records.Add(kSpring, 2, 60, 1, QStringLiteral("又一个"), Day(22));
+    records.clearWorks = false;
+    boxes.answers.push_back(platform::MessageAnswer::Yes);
+    window.ClearButton()->click();
+    ASSERT_EQ(boxes.shown.size(), 4u);
+    EXPECT_EQ(boxes.shown[3].icon, platform::MessageIcon::Exclamation);
+    EXPECT_EQ(window.Table()->rowCount(), 1);
+}
+
+TEST_F(RecordsWindow, WithoutAStoreSaysResultsCannotBeKeptAndShowsNothing)
+{
+    records.keeping = false;
+    for (Records* store : {static_cast<Records*>(nullptr), static_cast<Records*>(&records)}) {
+        FrmRecords window(store, Catalogue(), boxes);
+        window.Choose(kSpring, 2);
+        EXPECT_EQ(window.Notice(), QStringLiteral("成绩无法保存"));
+        EXPECT_EQ(window.Table(), nullptr);
+        EXPECT_EQ(window.ClearButton(), nullptr);
+    }
+    EXPECT_EQ(records.bestCalls, 0);
+}
+
+TEST(RecordsMenu, CtrlROpensTheWindowOverTheMainWindowAndPausesTheLevel)
+{
+    GameHarness h;
+    h.folder.WriteGame({TestProgramFolder::LevelSpec(QStringLiteral("甲"), QStringLiteral("a"), 4, 2, 10)});
+    h.Start(2);
+    FrmMain window(*h.parts, {});
+    window.SetRecordsOpener([&](QWidget* parent) { OpenRecords(parent, *h.flow, h.boxes); });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QAction* item = window.MainItem(QStringLiteral("成绩榜"));
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    EXPECT_TRUE(item->isShortcutVisibleInContextMenu());
+    ASSERT_TRUE(h.round().ClockRunning());
+
+    QTest::keyClick(window.windowHandle(), Qt::Key_R, Qt::ControlModifier);
+    auto* records = window.findChild<FrmRecords*>();
+    ASSERT_NE(records, nullptr);
+    EXPECT_TRUE(records->isVisible());
+    EXPECT_TRUE(records->isModal());
+    EXPECT_FALSE(h.round().ClockRunning());
+    records->close();
+}
+
+// The chart rendered at a pixel ratio, and each bar found in it by its
+// colour, from left to right: its middle and its height in device pixels.
+struct Rendered {
+    struct Bar {
+        double centre;
+        int height;
+    };
+    QImage image;
+    int base = -1; // the lowest row of bar pixels, where every bar stands
+    std::vector<Bar> bars;
+};
+
+Rendered Render(BestTimeChart& chart, double ratio)
+{
+    Rendered r;
+    r.image = QImage(chart.size() * ratio, QImage::Format_ARGB32);
+    r.image.setDevicePixelRatio(ratio);
+    chart.render(&r.image);
+    const QRgb bar = BestTimeChart::kBarColour.rgb();
+    for (int y = r.image.height() - 1; y >= 0 && r.base < 0; --y) {
+        for (int x = 0; x < r.image.width() && r.base < 0; ++x)
+            r.base = r.image.pixel(x, y) == bar ? y : -1;
+    }
+    for (int x = 0; r.base >= 0 && x < r.image.width(); ++x) {
+        if (r.image.pixel(x, r.base) != bar)
+            continue;
+        int end = x;
+        while (end < r.image.width() && r.image.pixel(end, r.base) == bar)
+            ++end;
+        int top = r.base;
+        while (top > 0 && r.image.pixel((x + end) / 2, top - 1) == bar)
+            --top;
+        r.bars.push_back({(x + end) / 2.0, r.base - top + 1});
+        x = end;
+    }
+    return r;
+}
+
+// Whether the image has dark (text) pixels in this rectangle of device pixels.
+bool HasInk(const QImage& image, QRect area)
+{
+    area &= image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128)
+                return true;
+        }
+    }
+    return false;
+}
+
+TEST(BestTimeChart, BarsStandAsHighAsTheBestTimesAtOneAndTwiceThePixels)
+{
+    const std::optional<int> times[] = {83, 45, std::nullopt, 170, 120, 61};
+    std::vector<BestTimeChart::Bar> bars;
+    for (int i = 0; i < 6; ++i)
+        bars.push_back({QString::number(i + 1), QStringLiteral("第%1关").arg(i + 1), times[i]});
+    BestTimeChart chart;
+    chart.resize(420, 240);
+    chart.SetBars(bars);
+    ASSERT_GE(chart.AxisTop(), 170);
+
+    std::vector<Rendered::Bar> single;
+    for (const double ratio : {1.0, 2.0}) {
+        const Rendered r = Render(chart, ratio);
+        const auto& found = r.bars;
+        ASSERT_EQ(found.size(), 5u) << ratio;
+        // In catalogue order, each in its own place: the level without a
+        // time leaves its place empty.
+        const double slot = (found[4].centre - found[0].centre) / 5;
+        const int places[] = {0, 1, 3, 4, 5};
+        const int seconds[] = {83, 45, 170, 120, 61};
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            EXPECT_NEAR((found[i].centre - found[0].centre) / slot, places[i], 0.05) << ratio << " bar " << i;
+            // As high as its time, to a device pixel.
+            EXPECT_NEAR(found[i].height, found[2].height * seconds[i] / 170.0, 1.5) << ratio << " bar " << i;
+        }
+        // The longest bar takes most of the plot: the axis ends at the
+        // round number above it.
+        EXPECT_GT(found[2].height, 120 * ratio);
+        if (ratio == 1.0) {
+            single = found;
+        } else {
+            for (std::size_t i = 0; i < found.size(); ++i)
+                EXPECT_NEAR(found[i].height, 2 * single[i].height, 2.5) << "bar " << i;
+        }
+        // The levels' numbers under their bars, the seconds beside the axis.
+        for (const auto& bar : found) {
+            const int c = static_cast<int>(bar.centre);
+            EXPECT_TRUE(HasInk(r.image, QRect(c - 10 * ratio, r.base + 4 * ratio, 20 * ratio, r.image.height())))
+                << ratio << " label under " << c;
+        }
+        const int left = static_cast<int>(found[0].centre - slot / 2);
+        EXPECT_TRUE(HasInk(r.image, QRect(0, 0, left - 2, r.base))) << ratio << " the axis' numbers";
+    }
+}
+
+} // namespace
+} // namespace daz::testing
