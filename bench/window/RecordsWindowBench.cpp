@@ -9,9 +9,10 @@
 
 #include <QApplication>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include "FakeMessageBoxes.h"
-#include "FakeRecords.h"
+#include "FilledRecords.h"
 #include "presentation/BestTimeChart.h"
 #include "presentation/FrmRecords.h"
 #include "presentation/FrmStatistics.h"
@@ -31,22 +32,19 @@ std::vector<CatalogueEntry> Levels()
     return levels;
 }
 
-// The store the windows read: results in memory. The same filled into
-// the SQLite store goes here in its place, behind the same interface.
+// The store the windows read: the SQLite store in a folder of its own,
+// filled as a long-time player's would be.
 std::unique_ptr<Records> FilledStore(const std::vector<CatalogueEntry>& levels, int results)
 {
-    auto store = std::make_unique<FakeRecords>();
-    store->results.reserve(static_cast<std::size_t>(results));
-    const QDateTime first(QDate(2024, 1, 1), QTime(8, 0));
-    for (int i = 0; i < results; ++i) {
-        const CatalogueEntry& level = levels[static_cast<std::size_t>(i % kLevels)];
-        const int mode = 1 + i / kLevels % 4;
-        store->Add(level.path, mode, 40 + (i * 7919) % 400, 50 + i % 300, QStringLiteral("玩家%1").arg(i % 7),
-                   first.addSecs(i * 60LL), i % 3, i % 4, i % 2);
-    }
-    for (int mode = 1; mode <= 4; ++mode)
-        store->stats[static_cast<std::size_t>(mode)] = {results / 3, results / 4, results / 12, 17, 9'000'000};
-    return store;
+    static QTemporaryDir folder;
+    static int stores = 0;
+    const QString file = folder.filePath(QStringLiteral("records-%1.sqlite").arg(++stores));
+    QStringList paths;
+    for (const CatalogueEntry& level : levels)
+        paths << level.path;
+    if (results > 0 && !bench::FillForBenchmark(file, results, paths))
+        return nullptr;
+    return Records::Open(file, QDateTime::currentDateTime());
 }
 
 const QSize kSize(760, 560);
