@@ -12,15 +12,15 @@ namespace daz {
 
 // One cleared board.
 struct Result {
-    QString levelPath;  // the catalogue's MenuPath, as stored ("\levels\spring\")
-    int mode = 0;       // 1 … 4
+    QString levelPath;       // the catalogue's MenuPath, as stored ("\levels\spring\")
+    int mode = 0;            // 1 … 4
     std::int64_t points = 0; // earned in the level: the score at its end less the score at its start
-    int seconds = 0;    // the level's clock, pauses excluded
+    int seconds = 0;         // the level's clock, pauses excluded
     int undos = 0;
     int hints = 0;
     int shuffles = 0;
-    QDateTime when;     // local time
-    QString player;     // as the strip shows it
+    QDateTime when; // local time
+    QString player; // as the strip shows it
 };
 
 // How one mode has gone, over every level.

@@ -10,9 +10,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "game/DurationText.h"
 #include "game/GameFlow.h"
 #include "game/GameState.h"
-#include "game/DurationText.h"
 #include "presentation/FrmStatistics.h"
 #include "presentation/Pictures.h"
 

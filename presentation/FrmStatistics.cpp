@@ -8,9 +8,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "game/DurationText.h"
 #include "game/GameState.h"
 #include "presentation/BestTimeChart.h"
-#include "game/DurationText.h"
 
 namespace daz {
 namespace {
