@@ -35,6 +35,7 @@ GameFlow::GameFlow(DataFolders folders, FlowServices services, int mode)
 {
     // A clear's time and place join the caption until the next level.
     connect(&results_, &ResultKeeper::cleared, this, [this](const QString& text) {
+        clearNote_ = text;
         caption_ += QStringLiteral("　　") + text;
         emit captionChanged();
     });
@@ -147,6 +148,7 @@ void GameFlow::LoadLevel()
     const int number = levelReached_;
     const CatalogueEntry* entry = Entry(number);
     const QString name = entry ? entry->name : QString();
+    clearNote_.clear();
     caption_ = QString::fromUtf8(RulesFor(mode_).caption) + QStringLiteral("======>当前游戏关卡：")
                + QString::number(number) + QStringLiteral("．") + name;
     emit captionChanged();

@@ -101,6 +101,9 @@ public:
     // The caption over the board: the mode and the level; after a clear
     // also its time and place.
     const QString& Caption() const { return caption_; }
+    // What the last clear of the level on the board tells: its time and
+    // place ("用时 1分23秒 · 新纪录！"); empty before it is cleared.
+    const QString& ClearNote() const { return clearNote_; }
     // The level on the board, with its pictures; null while none is.
     const Level* CurrentLevel() const { return level_ ? &*level_ : nullptr; }
     // "1．name" for levels 1 … the highest listed; empty text for a level
@@ -144,6 +147,7 @@ private:
     int levelReached_ = 1; // UserGK
     std::optional<Level> level_;
     QString caption_;
+    QString clearNote_;
     QString userName_;
 
     // The unfinished board kept at the last quit (KeptRound.h): looked

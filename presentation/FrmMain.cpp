@@ -13,6 +13,7 @@
 
 #include "presentation/BoardView.h"
 #include "presentation/FrmHelp.h"
+#include "presentation/OverlayBox.h"
 #include "presentation/Pictures.h"
 #include "presentation/ToolStrip.h"
 
@@ -41,7 +42,7 @@ FrmMain::FrmMain(GameParts& parts, LevelTools tools)
       tools_(std::move(tools)),
       strip_(new ToolStrip(parts, this)),
       board_(new BoardView(parts, this)),
-      showBox_(new QLabel(this)),
+      overlay_(new OverlayBox(parts, *board_, this)),
       credits_(new QLabel(QStringLiteral("霁岚连连看 · 原创游戏　　© 霁岚工作室"), this))
 {
     setWindowTitle(GameFlow::WindowCaption());
@@ -57,17 +58,11 @@ FrmMain::FrmMain(GameParts& parts, LevelTools tools)
     creditPalette.setColor(QPalette::WindowText, FromBgr(0xFF0000));
     credits_->setPalette(creditPalette);
 
-    showBox_->setScaledContents(true);
-    showBox_->hide();
-    showBox_->setCursor(Qt::PointingHandCursor);
-    showBox_->installEventFilter(this);
-
     BuildMenus();
     BuildKeys();
 
     connect(strip_, &ToolStrip::menuButtonClicked, this, &FrmMain::OpenMenu);
     connect(&flow_.GetRound(), &Round::overlayChanged, this, &FrmMain::ShowOverlay);
-    connect(&parts_.motion.jitter, &OverlayJitter::moved, this, &FrmMain::ShowOverlay);
     connect(&flow_.Audio(), &AudioSwitches::switchesChanged, this, &FrmMain::ShowSwitches);
     connect(&flow_, &GameFlow::modeChanged, this, &FrmMain::ShowModes);
     connect(&flow_, &GameFlow::levelMenuChanged, this, &FrmMain::ShowLevelMenu);
@@ -260,40 +255,8 @@ void FrmMain::OpenMenu(Toolbar::MenuButton button)
 
 void FrmMain::ShowOverlay()
 {
-    const Round& round = flow_.GetRound();
-    const std::optional<OverlayPicture> overlay = round.Overlay();
-    board_->setVisible(round.BoardVisible());
-    if (!overlay) {
-        showBox_->hide();
-        return;
-    }
-    const QPixmap picture = ImageList1(static_cast<int>(*overlay));
-    if (showBox_->pixmap().cacheKey() != picture.cacheKey()) {
-        showBox_->setPixmap(picture);
-    }
-    // At the board's scale; the label scales the picture once per size.
-    const double scale = board_->Scale();
-    const QSizeF size = picture.deviceIndependentSize();
-    showBox_->resize(static_cast<int>(std::lround(size.width() * kTwipsPerPixel * scale)),
-                     static_cast<int>(std::lround(size.height() * kTwipsPerPixel * scale)));
-    // It hops about a little, right of and below the window's centre.
-    showBox_->move(
-        static_cast<int>(std::lround(parts_.motion.jitter.X() * scale)) + (width() - showBox_->width()) / 2,
-        static_cast<int>(std::lround(parts_.motion.jitter.Y() * scale)) + (height() - showBox_->height()) / 2);
-    showBox_->show();
-    showBox_->raise();
-}
-
-bool FrmMain::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == showBox_ && event->type() == QEvent::MouseButtonRelease) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton) {
-            flow_.ClickOverlay();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    board_->setVisible(flow_.GetRound().BoardVisible());
+    overlay_->Show();
 }
 
 double FrmMain::ScaleFor(QSize size)
@@ -327,9 +290,7 @@ void FrmMain::LayOut()
     credits_->move(board_->geometry().right() + 1 - credits_->width(),
                    std::min(h - credits_->height(), below + std::max(0, (h - below - credits_->height()) / 2)));
 
-    if (showBox_->isVisible()) {
-        ShowOverlay();
-    }
+    ShowOverlay();
 }
 
 void FrmMain::showEvent(QShowEvent* event)

@@ -7,6 +7,7 @@
 
 #include "game/GameFlow.h"
 #include "presentation/GameParts.h"
+#include "presentation/OverlayBox.h"
 #include "presentation/Toolbar.h"
 
 class QAction;
@@ -38,7 +39,8 @@ public:
 
     ToolStrip* Strip() const { return strip_; }
     BoardView* Board() const { return board_; }
-    QLabel* ShowBox() const { return showBox_; }
+    QLabel* ShowBox() const { return overlay_->Picture(); }
+    OverlayBox* Overlay() const { return overlay_; }
     QLabel* Credits() const { return credits_; }
     // Pixels per twip at which the window draws everything at this size.
     static double ScaleFor(QSize size);
@@ -67,7 +69,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();
@@ -88,7 +89,7 @@ private:
     LevelTools tools_;
     ToolStrip* strip_;
     BoardView* board_;
-    QLabel* showBox_;
+    OverlayBox* overlay_;
     QLabel* credits_;
     FrmHelp* help_ = nullptr;
     QMenu* munMain_ = nullptr;

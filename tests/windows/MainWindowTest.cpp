@@ -145,9 +145,16 @@ TEST_P(MainWindow, PlaysALevelToTheEndAndGoesOnToTheNext)
     ASSERT_TRUE(window->ShowBox()->isVisible());
     EXPECT_FALSE(window->Strip()->Label(Toolbar::Hint)->isEnabled());
     EXPECT_EQ(window->Strip()->Digit(1)->pixmap().cacheKey(), ImageList1(5).cacheKey());
+    // The clear's time and place show under the cleared picture.
+    const QLabel* note = window->Overlay()->Note();
+    ASSERT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->text().startsWith(QStringLiteral("用时 "))) << note->text().toStdString();
+    EXPECT_TRUE(note->text().endsWith(QStringLiteral("新纪录！"))) << note->text().toStdString();
+    EXPECT_GE(note->y(), window->ShowBox()->y());
 
     QTest::mouseClick(window->ShowBox(), Qt::LeftButton);
     EXPECT_FALSE(window->ShowBox()->isVisible());
+    EXPECT_FALSE(note->isVisible());
     EXPECT_TRUE(window->Board()->isVisible());
     EXPECT_EQ(h.flow->LevelReached(), 2);
     EXPECT_TRUE(window->Board()->Caption()->text().endsWith(QStringLiteral("2．乙")));
