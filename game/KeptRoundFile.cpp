@@ -14,6 +14,7 @@
 
 #include "leveldata/ConfinedFiles.h"
 #include "leveldata/FileReplace.h"
+#include "leveldata/LevelFiles.h"
 #include "leveldata/ProgramPaths.h"
 
 namespace daz {
@@ -34,32 +35,10 @@ void RemoveKeptFile(const DataFolders& folders)
         ::unlinkat(folder.Get(), QFile::encodeName(kKeptRoundFile).constData(), 0);
 }
 
-// Puts a damaged file aside under a name that says when, never over
-// another file; the path it now has, or nothing.
-std::optional<QString> SetAside(const DataFolders& folders, const QDateTime& now)
-{
-    QString error;
-    const FileHandle folder = OpenFolderBelow(folders.Player(), folders.Player(), error);
-    if (!folder)
-        return std::nullopt;
-    const QString base = kKeptRoundFile + QStringLiteral(".damaged-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside = base;
-    for (int n = 2; n < 100; ++n) {
-        if (::renameat2(folder.Get(), QFile::encodeName(kKeptRoundFile).constData(), folder.Get(),
-                        QFile::encodeName(aside).constData(), RENAME_NOREPLACE)
-            == 0)
-            return NativePath(folders.Player(), aside);
-        if (errno != EEXIST)
-            return std::nullopt;
-        aside = base + QStringLiteral("-%1").arg(n);
-    }
-    return std::nullopt;
-}
-
 KeptRoundTaken Refuse(const DataFolders& folders, const QString& problem, const QDateTime& now)
 {
     const QString shown = QDir::toNativeSeparators(KeptRoundPath(folders));
-    if (const auto aside = SetAside(folders, now)) {
+    if (const auto aside = PutAside(folders.Player(), KeptRoundPath(folders), now)) {
         return {std::nullopt, QStringLiteral("上次未完成的棋局“%1”无法使用：%2。\n它已改名保存为“%3”，这一关重新发牌。")
                                   .arg(shown, problem, QDir::toNativeSeparators(*aside))};
     }

@@ -147,6 +147,37 @@ void RemoveUnfinishedFolders(const QString& root, const QString& parent)
         QDir(folder.filePath(name)).removeRecursively();
 }
 
+std::optional<QString> PutAside(const QString& root, const QString& file, const QDateTime& now)
+{
+    const QFileInfo info(file);
+    QString error;
+    const FileHandle folder = OpenFolderBelow(root, info.path(), error);
+    if (!folder)
+        return std::nullopt;
+    const QByteArray from = QFile::encodeName(info.fileName());
+    const QString base = info.fileName() + QStringLiteral(".damaged-")
+                         + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = base;
+    for (int n = 2; n < 100; ++n) {
+        const QByteArray to = QFile::encodeName(aside);
+        int done = ::renameat2(folder.Get(), from.constData(), folder.Get(), to.constData(), RENAME_NOREPLACE);
+        if (done != 0 && errno == EINVAL) {
+            // A file system that cannot refuse to replace: look first.
+            struct stat taken {};
+            if (::fstatat(folder.Get(), to.constData(), &taken, AT_SYMLINK_NOFOLLOW) == 0)
+                errno = EEXIST;
+            else
+                done = ::renameat(folder.Get(), from.constData(), folder.Get(), to.constData());
+        }
+        if (done == 0)
+            return QDir(info.path()).filePath(aside);
+        if (errno != EEXIST)
+            return std::nullopt;
+        aside = base + QStringLiteral("-%1").arg(n);
+    }
+    return std::nullopt;
+}
+
 QString DeleteFile(const QString& root, const QString& path)
 {
     const QFileInfo info(path);

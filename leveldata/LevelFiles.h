@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+
+#include <QDateTime>
 #include <QString>
 
 namespace daz {
@@ -37,6 +40,12 @@ QString DeleteFile(const QString& root, const QString& path);
 
 // Makes the file empty, or creates it empty.
 QString WriteEmptyFile(const QString& root, const QString& path);
+
+// Puts a damaged file aside beside itself, under its name with
+// ".damaged-yyyyMMdd-HHmmss" (then "-2", "-3", … when that is taken), never
+// over another file; a link is renamed itself, its target stays as it is.
+// The path it now has, or nothing when it could not be moved.
+std::optional<QString> PutAside(const QString& root, const QString& file, const QDateTime& now);
 
 // Whether the folder holds a file that is not hidden; sub-folders do not
 // count. False when the folder does not exist.

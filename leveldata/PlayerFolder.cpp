@@ -160,18 +160,6 @@ QString AddNewShippedLevels(IniAccess& ini, const QString& players, const QStrin
     return message;
 }
 
-// Puts a damaged file aside under a name that says when.
-std::optional<QString> PutAside(const QString& file, const QDateTime& now)
-{
-    const QString base = file + QStringLiteral(".damaged-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside = base;
-    for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
-        aside = base + QStringLiteral("-%1").arg(n);
-    if (!QFile::rename(file, aside))
-        return std::nullopt;
-    return aside;
-}
-
 } // namespace
 
 PlayerFolderStatus PreparePlayerFolder(IniAccess& ini, const QDateTime& now)
@@ -208,7 +196,7 @@ PlayerFolderStatus PreparePlayerFolder(IniAccess& ini, const QDateTime& now)
             return {true, message};
         }
         // Unreadable, or no catalogue in it: kept aside, never overwritten.
-        const auto aside = PutAside(players, now);
+        const auto aside = PutAside(player, players, now);
         if (!aside)
             return {false,
                     NoSavingText(

@@ -14,6 +14,7 @@
 #include <QVariant>
 
 #include "ErrorTexts.h"
+#include "LevelFiles.h"
 #include "RecordsSchema.h"
 
 namespace daz {
@@ -39,24 +40,11 @@ bool IsNoPlainFile(const QString& path)
     return info.isSymLink() || (info.exists() && !info.isFile());
 }
 
-// Puts a damaged file aside under a name that says when; a link is renamed
-// itself, its target stays as it is.
-std::optional<QString> PutAside(const QString& file, const QDateTime& now)
-{
-    const QString base = file + QStringLiteral(".damaged-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside = base;
-    for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
-        aside = base + QStringLiteral("-%1").arg(n);
-    if (!QFile::rename(file, aside))
-        return std::nullopt;
-    return aside;
-}
-
 // A database and what SQLite keeps beside it go aside together, the
 // journal under the name SQLite looks for beside the copy.
 std::optional<QString> PutDatabaseAside(const QString& file, const QDateTime& now)
 {
-    const auto aside = PutAside(file, now);
+    const auto aside = PutAside(QFileInfo(file).absolutePath(), file, now);
     if (!aside)
         return std::nullopt;
     for (const QString& companion : kCompanions) {
@@ -358,7 +346,7 @@ std::unique_ptr<Records> Records::Open(const QString& file, const QDateTime& now
     for (const QString& path : QStringList{file, file + kCompanions[0], file + kCompanions[1], file + kCompanions[2]}) {
         if (!IsNoPlainFile(path))
             continue;
-        const auto aside = PutAside(path, now);
+        const auto aside = PutAside(QFileInfo(path).absolutePath(), path, now);
         if (!aside) {
             records->SetProblem(QStringLiteral("你的成绩记录“%1”不是普通文件，也无法改名保存。").arg(Shown(path))
                                 + kNotKept);

@@ -15,6 +15,7 @@
 #include "game/GameState.h"
 #include "presentation/FrmStatistics.h"
 #include "presentation/Pictures.h"
+#include "presentation/ResultTables.h"
 
 namespace daz {
 namespace {
@@ -22,14 +23,6 @@ namespace {
 constexpr int kShown = 10; // results of a level and mode
 
 const QColor kFirstPlace(0xFF, 0xEC, 0xB0);
-
-QTableWidgetItem* Item(const QString& text, Qt::Alignment alignment = Qt::AlignCenter)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(alignment);
-    item->setFlags(Qt::ItemIsEnabled);
-    return item;
-}
 
 } // namespace
 
@@ -163,8 +156,8 @@ void FrmRecords::ShowBest()
                                 QString::number(r.undos),    QString::number(r.hints),
                                 QString::number(r.shuffles), r.when.toString(QStringLiteral("yyyy-MM-dd HH:mm"))};
         for (int column = 0; column < texts.size(); ++column) {
-            QTableWidgetItem* item = Item(texts[column], column == 1 ? Qt::AlignLeft | Qt::AlignVCenter
-                                                                     : Qt::Alignment(Qt::AlignCenter));
+            QTableWidgetItem* item = ResultItem(texts[column], column == 1 ? Qt::AlignLeft | Qt::AlignVCenter
+                                                                           : Qt::Alignment(Qt::AlignCenter));
             if (row == 0)
                 item->setBackground(kFirstPlace);
             table_->setItem(row, column, item);

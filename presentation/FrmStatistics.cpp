@@ -11,20 +11,9 @@
 #include "game/DurationText.h"
 #include "game/GameState.h"
 #include "presentation/BestTimeChart.h"
+#include "presentation/ResultTables.h"
 
 namespace daz {
-namespace {
-
-QTableWidgetItem* Item(const QString& text, Qt::Alignment alignment = Qt::AlignCenter)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(alignment);
-    item->setFlags(Qt::ItemIsEnabled);
-    return item;
-}
-
-} // namespace
-
 FrmStatistics::FrmStatistics(const Records& records, std::vector<CatalogueEntry> levels, QWidget* parent)
     : QWidget(parent),
       records_(records),
@@ -67,7 +56,7 @@ void FrmStatistics::Show(int mode)
                                 QString::number(s.longestRunOfClears),
                                 DurationText(s.secondsPlayed)};
         for (int column = 0; column < texts.size(); ++column)
-            table_->setItem(m - 1, column, Item(texts[column]));
+            table_->setItem(m - 1, column, ResultItem(texts[column]));
     }
     // As high as its rows, no more.
     table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height() + table_->verticalHeader()->length()

@@ -10,24 +10,15 @@
 #include <QDirIterator>
 #include <QGuiApplication>
 
-#include "GameHarness.h"
+#include "BigLevel.h"
 
 namespace daz::testing {
 namespace {
 
-// A 19 × 18 level with 99 pictures sized for its cells (37 × 27 pixels).
+// The largest kind of level, loaded again and played by the bot.
 GameHarness& BigLevel()
 {
-    static GameHarness* harness = [] {
-        auto* h = new GameHarness;
-        TestProgramFolder::LevelSpec spec(QStringLiteral("大"), QStringLiteral("big"), 19, 18, 99, 1);
-        spec.tilePixels = 27;
-        spec.background = true;
-        h->folder.WriteGame({spec});
-        h->folder.WriteParticle(1);
-        h->Start(2);
-        return h;
-    }();
+    static GameHarness* harness = NewBigLevel();
     return *harness;
 }
 

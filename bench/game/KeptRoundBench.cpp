@@ -3,7 +3,7 @@
 // write of DAZGame.ini that every quit makes, in the same run.
 #include <benchmark/benchmark.h>
 
-#include "GameHarness.h"
+#include "BigLevel.h"
 #include "game/KeptRound.h"
 #include "leveldata/Formats.h"
 #include "leveldata/ProgramPaths.h"
@@ -11,17 +11,11 @@
 namespace daz::testing {
 namespace {
 
-// A 19 × 18 level with 99 pictures and a background, a few pairs gone.
+// The largest kind of level, a few pairs gone.
 GameHarness& LevelInPlay()
 {
     static GameHarness* harness = [] {
-        auto* h = new GameHarness;
-        TestProgramFolder::LevelSpec spec(QStringLiteral("大"), QStringLiteral("big"), 19, 18, 99, 1);
-        spec.tilePixels = 27;
-        spec.background = true;
-        h->folder.WriteGame({spec});
-        h->folder.WriteParticle(1);
-        h->Start(2);
+        GameHarness* h = NewBigLevel();
         for (int i = 0; i < 20; ++i)
             h->RemoveAPair();
         return h;
