@@ -11,7 +11,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QSessionManager>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QTranslator>
 
 #include "engine/Random.h"
@@ -27,6 +29,7 @@
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtTimer.h"
 #include "platform/QtTranslations.h"
+#include "platform/QuitSignals.h"
 #include "presentation/FrmLong.h"
 #include "presentation/FrmMain.h"
 #include "presentation/FrmRecords.h"
@@ -56,6 +59,7 @@ void PinChineseFont(QApplication& app)
 
 struct Options {
     std::optional<QString> folder;
+    std::optional<int> mode; // play this mode without the mode chooser
     bool smokeTest = false;
 };
 
@@ -73,12 +77,25 @@ Options ReadOptions(const QCoreApplication& app)
         QStringLiteral("smoke-test"),
         QStringLiteral("不开任何窗口和消息框（消息写到标准错误）：读取关卡目录，以正常模式载入上次的关卡，保存后退出。"
                        "一切正常时退出码为 0。"));
+    const QCommandLineOption mode(QStringLiteral("mode"),
+                                  QStringLiteral("不显示模式选择，直接以模式 N 开始：1 简单、2 正常、3 挑战、4 极限。"),
+                                  QStringLiteral("N"));
     parser.addOption(folder);
+    parser.addOption(mode);
     parser.addOption(smokeTest);
     parser.process(app);
     Options options;
     if (parser.isSet(folder))
         options.folder = QFileInfo(parser.value(folder)).absoluteFilePath();
+    if (parser.isSet(mode)) {
+        bool number = false;
+        const int chosen = parser.value(mode).toInt(&number);
+        if (!number || chosen < 1 || chosen > daz::kModeCount) {
+            std::fprintf(stderr, "%s\n", qUtf8Printable(QStringLiteral("--mode 只能是 1、2、3 或 4。")));
+            std::exit(2);
+        }
+        options.mode = chosen;
+    }
     options.smokeTest = parser.isSet(smokeTest);
     return options;
 }
@@ -91,7 +108,12 @@ daz::DataFolders FoldersFor(const Options& options)
         return daz::DataFolders(*options.folder);
     const QString shipped = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/")
                                             + daz::kAppId);
-    QString player = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u'/' + daz::kAppId;
+    // The XDG rule: a relative XDG_DATA_HOME is ignored, and the default
+    // taken (Qt would take it relative to whatever folder the game started in).
+    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (dataHome.isEmpty() || QDir::isRelativePath(dataHome))
+        dataHome = QDir::homePath() + QStringLiteral("/.local/share");
+    QString player = QDir::cleanPath(dataHome) + u'/' + daz::kAppId;
     // Installed into the player's own ~/.local, both would be one folder
     // and the next install would overwrite the player's files: those then
     // keep to a folder of their own inside it.
@@ -143,6 +165,7 @@ bool OnlyAsksForText(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    daz::platform::IgnoreFileSizeSignal();
     if (OnlyAsksForText(argc, argv)) {
         QCoreApplication text(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("jilan-llk"));
@@ -237,8 +260,34 @@ int main(int argc, char** argv)
         return printedBoxes.shown == 0 ? 0 : 1;
     }
 
+    // A logout, a shutdown or Ctrl+C ends the game as 退出 does: whatever
+    // window is open closes, then the main window, which keeps the round.
+    platform::QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &platform::QuitSignals::quitRequested, &app, [&] {
+        for (QWidget* open : QApplication::topLevelWidgets()) {
+            if (open != window.get() && open->isVisible() && open->isModal())
+                open->close();
+        }
+        QTimer::singleShot(0, &app, [&] {
+            if (window)
+                window->close();
+            QCoreApplication::quit();
+        });
+    });
+    // The session manager asks before the session ends: everything is
+    // saved as at exit (the game is kept as it happens anyway).
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [&](QSessionManager&) {
+        if (flow)
+            flow->SaveProgress();
+    });
+
     auto* splash = new FrmLong(lock, boxes, timers);
     splash->onFinished = [&] {
+        if (options.mode) {
+            openMainWindow(*options.mode);
+            window->show();
+            return;
+        }
         auto* chooser = new FrmSysSet(effects, folders);
         chooser->onModeChosen = [&](int mode) {
             openMainWindow(mode);

@@ -39,6 +39,20 @@ GameFlow::GameFlow(DataFolders folders, FlowServices services, int mode)
         caption_ += QStringLiteral("　　") + text;
         emit captionChanged();
     });
+    // A level's end is kept at once: the score it leaves, and no round.
+    connect(&round_, &Round::ended, this, [this] {
+        SaveSettings();
+        keeper_.RoundEnded();
+    });
+    connect(&audio_, &AudioSwitches::switchesChanged, this, &GameFlow::SaveSettings);
+    // A round kept while paused comes back behind the pause picture: its
+    // caption's time runs once the board shows.
+    connect(&round_, &Round::overlayChanged, this, [this] {
+        if (keptCaptionWaits_ && !round_.Overlay()) {
+            keptCaptionWaits_ = false;
+            keptCaption_->Start();
+        }
+    });
     keptCaption_->onTick = [this] {
         keptCaption_->Stop();
         if (caption_.startsWith(kKeptCaption)) {
@@ -99,9 +113,10 @@ void GameFlow::Load()
     if (FileExists(IniFile())) {
         settings = ReadUserSettings(ini_, IniFile());
     }
-    audio_.Restore(MusicSwitch{settings.mediaOn, settings.mediaOnText}, settings.soundOn);
     levelReached_ = settings.userGK;
     round_.SetScore(settings.userJF);
+    keeper_.SettingsRead(settings);
+    audio_.Restore(MusicSwitch{settings.mediaOn, settings.mediaOnText}, settings.soundOn);
     // A level number the catalogue does not list starts the first level.
     // A catalogue that lists nothing leaves the level reached as it was:
     // it is kept for when the catalogue is mended.
@@ -120,27 +135,28 @@ void GameFlow::Load()
     LoadLevel();
 }
 
+UserSettings GameFlow::CurrentSettings() const
+{
+    return UserSettings{audio_.Music().storedText, audio_.Music().on, audio_.EffectsOn(),
+                        static_cast<std::int16_t>(levelReached_), round_.Score()};
+}
+
+void GameFlow::SaveSettings()
+{
+    keeper_.SaveSettings(CurrentSettings());
+}
+
 void GameFlow::Unload()
 {
     audio_.CloseMusic();
+    SaveProgress();
+}
+
+void GameFlow::SaveProgress()
+{
     if (!saving_)
         return;
-    const UserSettings settings{audio_.Music().storedText, audio_.Music().on, audio_.EffectsOn(),
-                                static_cast<std::int16_t>(levelReached_), round_.Score()};
-    const QString file = folders_.ForWriting(kGameIniFile);
-    if (file.isEmpty()) {
-        // Told at start: the settings file's place holds a link that leads out.
-        return;
-    }
-    const IniWriteResult result = WriteUserSettings(ini_, file, settings);
-    if (!result.ok) {
-        platform::Fail(services_.boxes, QStringLiteral("设置未能保存：%1").arg(result.error));
-        return;
-    }
-    // The level in play is kept for the next start (KeptRound.h).
-    if (const QString error = KeepRound(folders_, CurrentLevel(), round_); !error.isEmpty()) {
-        platform::Fail(services_.boxes, QStringLiteral("未完成的棋局未能保存：%1").arg(error));
-    }
+    keeper_.SaveAll(CurrentSettings());
 }
 
 void GameFlow::LoadLevel()
@@ -153,6 +169,11 @@ void GameFlow::LoadLevel()
                + QString::number(number) + QStringLiteral("．") + name;
     emit captionChanged();
     round_.Leave();
+    // The round before is over; the kept round of the last run waits for
+    // the first level dealt.
+    if (keptRoundLooked_)
+        keeper_.LevelChanged(nullptr);
+    SaveSettings();
     audio_.CloseMusic();
 
     if (!entry) {
@@ -173,6 +194,7 @@ void GameFlow::LoadLevel()
     if (!resumed) {
         round_.Start(level_->settings, mode_);
     }
+    keeper_.LevelChanged(&*level_);
     results_.LevelDealt(entry->path, mode_, userName_, !resumed);
     emit levelStarted();
     audio_.StartLevelMusic(level_->settings.mediaName);
@@ -181,21 +203,27 @@ void GameFlow::LoadLevel()
 bool GameFlow::ResumeKeptRound()
 {
     keptCaption_->Stop();
+    keptCaptionWaits_ = false;
     if (keptRoundLooked_ || !saving_) {
         return false;
     }
     keptRoundLooked_ = true;
-    const KeptRoundTaken kept = TakeKeptRound(folders_, mode_, *level_, round_.Score(), QDateTime::currentDateTime());
+    const KeptRoundTaken kept = TakeKeptRound(folders_, mode_, *level_, keeper_.SettingsScore(),
+                                              QDateTime::currentDateTime());
     if (!kept.message.isEmpty()) {
         platform::Tell(services_.boxes, kept.message);
     }
     if (!kept.state) {
         return false;
     }
+    round_.SetScore(kept.score);
     round_.Resume(level_->settings, mode_, *kept.state);
     caption_.prepend(kKeptCaption);
     emit captionChanged();
-    keptCaption_->Start();
+    if (kept.state->paused)
+        keptCaptionWaits_ = true;
+    else
+        keptCaption_->Start();
     return true;
 }
 

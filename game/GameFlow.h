@@ -10,6 +10,7 @@
 #include "engine/Random.h"
 #include "game/AudioSwitches.h"
 #include "game/Level.h"
+#include "game/ProgressKeeper.h"
 #include "game/ResultKeeper.h"
 #include "game/Round.h"
 #include "leveldata/Formats.h"
@@ -52,11 +53,18 @@ public:
     // Start-up: the catalogue, the saved settings, the player's name and
     // score, then the level last reached.
     void Load();
-    // Exit: saves the four user settings.
+    // Exit: saves the four user settings and keeps the round in play.
     void Unload();
-    // The player was told at start that progress cannot be saved: exit
-    // then saves nothing and says nothing.
-    void DisableSaving() { saving_ = false; }
+    // The session ends (a logout): everything is saved as at exit, and
+    // the game may be killed any moment after.
+    void SaveProgress();
+    // The player was told at start that progress cannot be saved: nothing
+    // is saved then, and nothing is said of it.
+    void DisableSaving()
+    {
+        saving_ = false;
+        keeper_.Disable();
+    }
 
     // Plays the level reached from the start.
     void LoadLevel();
@@ -134,6 +142,9 @@ private:
     int HighestLevel() const;
     // The README installed beside the shipped folder, or empty.
     QString Readme() const;
+    // The settings as they stand, and their saving when they changed.
+    UserSettings CurrentSettings() const;
+    void SaveSettings();
 
     DataFolders folders_;
     FlowServices services_;
@@ -142,6 +153,7 @@ private:
     AudioSwitches audio_;
     Round round_;
     ResultKeeper results_{round_};
+    ProgressKeeper keeper_{folders_, ini_, services_.boxes, services_.timers, round_};
     Catalogue catalogue_;
     int mode_;
     int levelReached_ = 1; // UserGK
@@ -154,6 +166,7 @@ private:
     // for once, as the first level of a start is dealt.
     bool keptRoundLooked_ = false;
     std::unique_ptr<platform::Timer> keptCaption_; // "KeptCaption": the usual caption comes back
+    bool keptCaptionWaits_ = false;                // its time starts when the paused board shows
     bool ResumeKeptRound();
 };
 

@@ -151,6 +151,7 @@ QByteArray SerializeKeptRound(const KeptRound& kept)
         {QStringLiteral("level"), kept.level},
         {QStringLiteral("levelDigest"), QString::fromLatin1(kept.levelDigest)},
         {QStringLiteral("score"), static_cast<double>(kept.score)},
+        {QStringLiteral("settingsScore"), static_cast<double>(kept.settingsScore)},
         {QStringLiteral("scoreAtStart"), static_cast<double>(s.scoreAtStart)},
         {QStringLiteral("timeLeft"), static_cast<double>(s.timeLeft)},
         {QStringLiteral("secondsPlayed"), s.secondsPlayed},
@@ -195,6 +196,9 @@ std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, QString& proble
     }
     kept.mode = static_cast<int>(*mode);
     kept.score = *score;
+    kept.settingsScore = o.contains(QStringLiteral("settingsScore"))
+                             ? Whole(o[QStringLiteral("settingsScore")], 0, kLargestShownScore).value_or(-1)
+                             : kept.score;
     s.scoreAtStart = *scoreAtStart;
 
     const ModeRules& rules = RulesFor(kept.mode);

@@ -15,8 +15,8 @@ namespace daz {
 
 // The unfinished board kept across a quit.
 //
-// Closing the game while a level is in play keeps that round in the
-// player's folder, in kept-round.json: the mode, the level (its catalogue
+// The level in play is kept in the player's folder, in kept-round.json,
+// after every move and at the quit (ProgressKeeper): the mode, the level (its catalogue
 // path and a digest of its setme.ini and pictures), the score, and the
 // round's state (RoundState). The next start in the same mode at the same,
 // unchanged level goes on with it; any start takes the file away, so a
@@ -42,9 +42,10 @@ inline constexpr qint64 kKeptRoundBudget = 256 * 1024;
 
 struct KeptRound {
     int mode = 0;
-    QString level;          // the catalogue's MenuPath of the level
-    QByteArray levelDigest; // LevelDigest, in hex
-    std::int64_t score = 0; // the score when it was kept
+    QString level;                  // the catalogue's MenuPath of the level
+    QByteArray levelDigest;         // LevelDigest, in hex
+    std::int64_t score = 0;         // the score when it was kept
+    std::int64_t settingsScore = 0; // the score DAZGame.ini held then (UserJF)
     RoundState state;
     friend bool operator==(const KeptRound&, const KeptRound&) = default;
 };
@@ -64,21 +65,26 @@ QString CheckKeptRoundFits(const KeptRound& kept, const LevelSettings& settings)
 // The kept round's file (empty for none).
 QString KeptRoundPath(const DataFolders& folders);
 
-// At quit: keeps the round of the level when it is in play, else takes
-// any kept round away. Empty text when done, else why not, for the user.
-QString KeepRound(const DataFolders& folders, const Level* level, const Round& round);
+// Keeps a round in the player's folder, by the atomic replace. Empty text
+// when done, else why not, for the user.
+QString WriteKeptRound(const DataFolders& folders, const KeptRound& kept);
+// Takes any kept round away; a link in its place goes, not what it leads to.
+void ForgetKeptRound(const DataFolders& folders);
 
 // What the first level of a start finds kept.
 struct KeptRoundTaken {
     std::optional<RoundState> state; // the round to go on with, or none
+    std::int64_t score = 0;          // and the score it was kept with
     QString message;                 // a damaged file, for the user; empty when there is nothing to tell
 };
 
 // Takes the kept round out of the player's folder as the first level of a
 // start is dealt: its state when it was kept in this mode, at this level
-// unchanged and with this score. A damaged file is set aside under a name
+// unchanged, beside the score the settings file holds now (settingsScore;
+// the round's own score may be higher: it is kept after every move, the
+// settings when a level ends). A damaged file is set aside under a name
 // that says when (now).
-KeptRoundTaken TakeKeptRound(const DataFolders& folders, int mode, const Level& level, std::int64_t score,
+KeptRoundTaken TakeKeptRound(const DataFolders& folders, int mode, const Level& level, std::int64_t settingsScore,
                              const QDateTime& now);
 
 } // namespace daz

@@ -24,10 +24,7 @@ QString KeptRoundPath(const DataFolders& folders)
     return NativePath(folders.Player(), kKeptRoundFile);
 }
 
-namespace {
-
-// Takes the kept round's file away; a link in its place goes, not what it leads to.
-void RemoveKeptFile(const DataFolders& folders)
+void ForgetKeptRound(const DataFolders& folders)
 {
     QString error;
     const FileHandle folder = OpenFolderBelow(folders.Player(), folders.Player(), error);
@@ -35,35 +32,28 @@ void RemoveKeptFile(const DataFolders& folders)
         ::unlinkat(folder.Get(), QFile::encodeName(kKeptRoundFile).constData(), 0);
 }
 
+namespace {
+
 KeptRoundTaken Refuse(const DataFolders& folders, const QString& problem, const QDateTime& now)
 {
     const QString shown = QDir::toNativeSeparators(KeptRoundPath(folders));
     if (const auto aside = PutAside(folders.Player(), KeptRoundPath(folders), now)) {
-        return {std::nullopt, QStringLiteral("上次未完成的棋局“%1”无法使用：%2。\n它已改名保存为“%3”，这一关重新发牌。")
-                                  .arg(shown, problem, QDir::toNativeSeparators(*aside))};
+        return {std::nullopt, 0,
+                QStringLiteral("上次未完成的棋局“%1”无法使用：%2。\n它已改名保存为“%3”，这一关重新发牌。")
+                    .arg(shown, problem, QDir::toNativeSeparators(*aside))};
     }
-    return {std::nullopt,
+    return {std::nullopt, 0,
             QStringLiteral("上次未完成的棋局“%1”无法使用：%2，也无法改名保存。\n这一关重新发牌。").arg(shown, problem)};
 }
 
 } // namespace
 
-QString KeepRound(const DataFolders& folders, const Level* level, const Round& round)
+QString WriteKeptRound(const DataFolders& folders, const KeptRound& kept)
 {
-    if (!level || !round.InPlay()) {
-        RemoveKeptFile(folders);
-        return {};
-    }
-    KeptRound kept;
-    kept.mode = round.Mode();
-    kept.level = level->folder;
-    kept.levelDigest = LevelDigest(folders, level->folder, level->settings);
-    kept.score = round.Score();
-    kept.state = round.State();
     return ReplaceFileContent(folders.Player(), KeptRoundPath(folders), SerializeKeptRound(kept));
 }
 
-KeptRoundTaken TakeKeptRound(const DataFolders& folders, int mode, const Level& level, std::int64_t score,
+KeptRoundTaken TakeKeptRound(const DataFolders& folders, int mode, const Level& level, std::int64_t settingsScore,
                              const QDateTime& now)
 {
     const QString path = KeptRoundPath(folders);
@@ -79,18 +69,18 @@ KeptRoundTaken TakeKeptRound(const DataFolders& folders, int mode, const Level& 
     const auto kept = ParseKeptRound(*bytes, problem);
     if (!kept)
         return Refuse(folders, problem, now);
-    // Kept in another mode, at another level, with another score, or the
+    // Kept in another mode, at another level, beside other settings, or the
     // level changed since: this start deals anew.
-    if (kept->mode != mode || kept->level != level.folder || kept->score != score
+    if (kept->mode != mode || kept->level != level.folder || kept->settingsScore != settingsScore
         || kept->levelDigest != LevelDigest(folders, level.folder, level.settings)) {
-        RemoveKeptFile(folders);
+        ForgetKeptRound(folders);
         return {};
     }
     problem = CheckKeptRoundFits(*kept, level.settings);
     if (!problem.isEmpty())
         return Refuse(folders, problem, now);
-    RemoveKeptFile(folders);
-    return {kept->state, {}};
+    ForgetKeptRound(folders);
+    return {kept->state, kept->score, {}};
 }
 
 } // namespace daz

@@ -84,6 +84,7 @@ struct UserSettings {
     bool soundOn = true;
     std::int16_t userGK = 1;
     std::int64_t userJF = 0;
+    friend bool operator==(const UserSettings&, const UserSettings&) = default;
 };
 
 // The score shows in eight digits; a stored score is read into 0 … this.

@@ -86,6 +86,15 @@ void PlayAndQuit(GameHarness& h, int mode, bool paused = false)
     h.flow->Unload();
 }
 
+// Whether kept-round.json holds the round on the board as it stands: the
+// round in play is kept as it happens.
+bool KeptIsOnTheBoard(GameHarness& h)
+{
+    QString problem;
+    const auto kept = ParseKeptRound(h.folder.Read(QStringLiteral("kept-round.json")), problem);
+    return kept && kept->state == h.round().State();
+}
+
 // A board just dealt, with the usual caption.
 void ExpectDealtAnew(GameHarness& h, const std::string& why)
 {
@@ -93,7 +102,7 @@ void ExpectDealtAnew(GameHarness& h, const std::string& why)
     EXPECT_EQ(h.round().Undo().UndoCount(), 0) << why;
     EXPECT_EQ(h.round().SecondsPlayed(), 0) << why;
     EXPECT_FALSE(h.flow->Caption().contains(QStringLiteral("继续上次的棋局"))) << why;
-    EXPECT_FALSE(QFileInfo::exists(KeptFile(h))) << why << ": the kept round is left for another start";
+    EXPECT_TRUE(KeptIsOnTheBoard(h)) << why << ": the kept round is not the new one";
 }
 
 TEST(KeptRound, AQuitInPlayComesBackExactlyInEveryMode)
@@ -114,17 +123,22 @@ TEST(KeptRound, AQuitInPlayComesBackExactlyInEveryMode)
             EXPECT_EQ(resumed.clockRunning, !paused);
             EXPECT_GT(resumed.hintUsed, 0);
 
-            // The caption says so until its timer; the file is taken.
+            // The caption says so until its timer, whose time runs once the
+            // board shows: a paused one's from the pause picture's click.
+            // The round goes on being kept.
             EXPECT_TRUE(h.flow->Caption().startsWith(QStringLiteral("继续上次的棋局")));
+            EXPECT_TRUE(KeptIsOnTheBoard(h));
+            if (paused) {
+                h.timers.Fire(QStringLiteral("KeptCaption"));
+                EXPECT_TRUE(h.flow->Caption().startsWith(QStringLiteral("继续上次的棋局")))
+                    << "its time ran behind the pause picture";
+                h.flow->ClickOverlay();
+            }
             h.timers.Fire(QStringLiteral("KeptCaption"));
             EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("当前游戏关卡：1．关1")));
             EXPECT_FALSE(h.flow->Caption().contains(QStringLiteral("继续")));
-            EXPECT_FALSE(QFileInfo::exists(KeptFile(h)));
             EXPECT_TRUE(h.boxes.shown.empty());
 
-            // It plays on: a paused one from its pause picture.
-            if (paused)
-                h.flow->ClickOverlay();
             h.timers.Fire(QStringLiteral("Timer1"));
             EXPECT_EQ(h.round().SecondsPlayed(), 5);
             EXPECT_TRUE(h.round().ToolsEnabled());

@@ -1,0 +1,119 @@
+#include "ProgressKeeper.h"
+
+#include "game/KeptRound.h"
+#include "leveldata/ProgramPaths.h"
+
+namespace daz {
+
+ProgressKeeper::ProgressKeeper(DataFolders folders, IniAccess& ini, platform::MessageBoxes& boxes,
+                               platform::TimerFactory& timers, const Round& round)
+    : folders_(std::move(folders)),
+      ini_(ini),
+      boxes_(boxes),
+      round_(round),
+      keepTimer_(timers.Create(QStringLiteral("KeepRound"), 0))
+{
+    keepTimer_->onTick = [this] { KeepNow(); };
+    // What a player did to the round; the selection alone is no move.
+    for (auto changed :
+         {&Round::dealt, &Round::boardChanged, &Round::toolsChanged, &Round::scoreChanged, &Round::overlayChanged})
+        connect(&round_, changed, this, &ProgressKeeper::KeepSoon);
+    connect(&round_, &Round::pairRemoved, this, &ProgressKeeper::KeepSoon);
+    connect(&round_, &Round::ticked, this, [this] {
+        if (++ticksSinceKeep_ >= kSecondsBetweenKeeps)
+            KeepSoon();
+    });
+}
+
+ProgressKeeper::~ProgressKeeper() = default;
+
+void ProgressKeeper::SaveAll(const UserSettings& settings)
+{
+    saveAll_ = true;
+    SaveSettings(settings);
+    KeepNow();
+    saveAll_ = false;
+}
+
+void ProgressKeeper::SaveSettings(const UserSettings& settings)
+{
+    if (!enabled_ || (!saveAll_ && written_ == settings))
+        return;
+    const QString file = folders_.ForWriting(kGameIniFile);
+    if (file.isEmpty())
+        return; // told at start: the settings file's place holds a link that leads out
+    const IniWriteResult result = WriteUserSettings(ini_, file, settings);
+    if (!result.ok) {
+        TellOnce(QStringLiteral("设置未能保存：%1").arg(result.error));
+        return;
+    }
+    const bool scoreChanged = !written_ || written_->userJF != settings.userJF;
+    written_ = settings;
+    // The kept round names the score it was kept beside.
+    if (scoreChanged && level_)
+        KeepNow();
+}
+
+void ProgressKeeper::LevelChanged(const Level* level)
+{
+    level_ = level;
+    digest_.clear();
+    KeepNow();
+}
+
+void ProgressKeeper::RoundEnded()
+{
+    Forget();
+}
+
+void ProgressKeeper::KeepSoon()
+{
+    if (enabled_)
+        keepTimer_->Start();
+}
+
+void ProgressKeeper::KeepNow()
+{
+    keepTimer_->Stop();
+    ticksSinceKeep_ = 0;
+    if (!enabled_)
+        return;
+    if (!level_ || !round_.InPlay()) {
+        Forget();
+        return;
+    }
+    if (digest_.isEmpty())
+        digest_ = LevelDigest(folders_, level_->folder, level_->settings);
+    KeptRound kept;
+    kept.mode = round_.Mode();
+    kept.level = level_->folder;
+    kept.levelDigest = digest_;
+    kept.score = round_.Score();
+    kept.settingsScore = SettingsScore();
+    kept.state = round_.State();
+    if (const QString error = WriteKeptRound(folders_, kept); !error.isEmpty()) {
+        TellOnce(QStringLiteral("未完成的棋局未能保存：%1").arg(error));
+        return;
+    }
+    emit roundKept();
+}
+
+void ProgressKeeper::Forget()
+{
+    keepTimer_->Stop();
+    if (enabled_)
+        ForgetKeptRound(folders_);
+}
+
+void ProgressKeeper::TellOnce(const QString& text)
+{
+    // A disk that stays full would ask after every move: once is enough,
+    // and every later change tries again without a word; the quit tells
+    // what it could not save.
+    if (told_ && !saveAll_)
+        return;
+    told_ = true;
+    platform::Fail(boxes_, text);
+}
+
+} // namespace daz
