@@ -6,11 +6,13 @@
 #include <map>
 #include <set>
 #include <tuple>
+#include <vector>
 
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 
 #include "leveldata/ConfinedFiles.h"
 #include "leveldata/ProgramPaths.h"
@@ -101,9 +103,83 @@ QString CheckBoard(const KeptRound& kept)
     return {};
 }
 
-QJsonArray Triple(int a, int b, int c)
+// Why the time, the seconds and the points cannot be those of a round in
+// play; empty text when they can. Each second took a step off the bar;
+// each pair removed gave a point and a step back, or in the last mode a
+// full bar; an undo takes neither back.
+QString CheckPlay(const KeptRound& kept)
 {
-    return QJsonArray{a, b, c};
+    const RoundState& s = kept.state;
+    const ModeRules& rules = RulesFor(kept.mode);
+    const std::int64_t pairs = static_cast<std::int64_t>(s.undo.size() / 2) + s.undoUsed; // undone or not
+    const double step = rules.timeStep;
+    const double time = s.timeLeft;
+    constexpr double kSlack = 0.5; // the bar moves by whole steps
+    bool timeFits = false;
+    if (rules.followUp == FollowUp::RandomSlideAndRefill && pairs > 0) {
+        timeFits = time <= Round::kFullTime + kSlack && time >= Round::kFullTime - step * s.secondsPlayed - kSlack;
+    } else {
+        const double bonus = rules.followUp == FollowUp::RandomSlideAndRefill ? 0 : step;
+        timeFits = std::abs(rules.timeAfterDeal + bonus * static_cast<double>(pairs) - step * s.secondsPlayed - time)
+                   <= kSlack;
+    }
+    if (!timeFits) {
+        return QStringLiteral("剩余时间 %1 与已用的 %2 秒、消去的 %3 对牌对不上")
+            .arg(QString::number(time, 'f', QLocale::FloatingPointShortest))
+            .arg(s.secondsPlayed)
+            .arg(pairs);
+    }
+    // A tool is used only when the score pays for it; a pair's point is
+    // lost at the top score, so from there on the sum is an upper bound.
+    const std::int64_t costs = std::int64_t{kUndoCost} * s.undoUsed + std::int64_t{kHintCost} * s.hintUsed
+                               + kShuffleCost * s.shuffleUsed;
+    const std::int64_t sum = s.scoreAtStart + pairs - costs;
+    if (s.scoreAtStart + pairs <= kLargestShownScore ? kept.score != sum : kept.score > sum) {
+        return QStringLiteral("积分 %1 与开局时的 %2 分、消去的 %3 对牌和用过的道具对不上")
+            .arg(kept.score)
+            .arg(s.scoreAtStart)
+            .arg(pairs);
+    }
+    return {};
+}
+
+// The first key that an object of the JSON text names twice, as JSON reads
+// it (QJsonDocument keeps the last one without a word); nothing when none.
+// The text is valid JSON, so only its strings need care.
+std::optional<QString> DuplicatedKey(const QByteArray& text)
+{
+    struct Open {
+        bool object = false;
+        bool keyNext = false;
+        std::set<QString> keys;
+    };
+    std::vector<Open> open;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '{' || c == '[') {
+            open.push_back({c == '{', c == '{', {}});
+        } else if ((c == '}' || c == ']') && !open.empty()) {
+            open.pop_back();
+        } else if (c == ',' && !open.empty()) {
+            open.back().keyNext = open.back().object;
+        } else if (c == '"') {
+            qsizetype end = i + 1;
+            while (end < text.size() && text[end] != '"')
+                end += text[end] == '\\' ? 2 : 1;
+            if (!open.empty() && open.back().keyNext) {
+                open.back().keyNext = false;
+                const QByteArray raw = text.mid(i + 1, end - i - 1);
+                const QString key =
+                    !raw.contains('\\')
+                        ? QString::fromUtf8(raw)
+                        : QJsonDocument::fromJson('[' + text.mid(i, end - i + 1) + ']').array().at(0).toString();
+                if (!open.back().keys.insert(key).second)
+                    return key;
+            }
+            i = end;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -143,7 +219,7 @@ QByteArray SerializeKeptRound(const KeptRound& kept)
     }
     QJsonArray undo;
     for (const UndoEntry& e : s.undo)
-        undo.append(Triple(e.X, e.Y, e.Code));
+        undo.append(QJsonArray{e.X, e.Y, e.Code});
     const QJsonObject object{
         {QStringLiteral("format"), kFormatName},
         {QStringLiteral("version"), kFormatVersion},
@@ -156,8 +232,8 @@ QByteArray SerializeKeptRound(const KeptRound& kept)
         {QStringLiteral("timeLeft"), static_cast<double>(s.timeLeft)},
         {QStringLiteral("secondsPlayed"), s.secondsPlayed},
         {QStringLiteral("paused"), s.paused},
-        {QStringLiteral("left"), Triple(s.undoLeft, s.hintLeft, s.shuffleLeft)},
-        {QStringLiteral("used"), Triple(s.undoUsed, s.hintUsed, s.shuffleUsed)},
+        {QStringLiteral("left"), QJsonArray{s.undoLeft, s.hintLeft, s.shuffleLeft}},
+        {QStringLiteral("used"), QJsonArray{s.undoUsed, s.hintUsed, s.shuffleUsed}},
         {QStringLiteral("columns"), s.maxX},
         {QStringLiteral("rows"), s.maxY},
         {QStringLiteral("cells"), rows},
@@ -172,6 +248,10 @@ std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, QString& proble
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
         problem = QStringLiteral("内容不是有效的 JSON");
+        return std::nullopt;
+    }
+    if (const auto key = DuplicatedKey(bytes)) {
+        problem = QStringLiteral("键“%1”重复出现").arg(key->left(40));
         return std::nullopt;
     }
     const QJsonObject o = document.object();
@@ -189,16 +269,17 @@ std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, QString& proble
     kept.level = o[QStringLiteral("level")].toString();
     kept.levelDigest = o[QStringLiteral("levelDigest")].toString().toLatin1();
     const auto score = Whole(o[QStringLiteral("score")], 0, kLargestShownScore);
+    // Written with the settings when it is not there (the version before).
+    const QJsonValue settingsValue = o[QStringLiteral("settingsScore")];
+    const auto settingsScore = settingsValue.isUndefined() ? score : Whole(settingsValue, 0, kLargestShownScore);
     const auto scoreAtStart = Whole(o[QStringLiteral("scoreAtStart")], 0, kLargestShownScore);
-    if (!mode || kept.level.isEmpty() || kept.levelDigest.size() != 64 || !score || !scoreAtStart) {
+    if (!mode || kept.level.isEmpty() || kept.levelDigest.size() != 64 || !score || !settingsScore || !scoreAtStart) {
         problem = QStringLiteral("模式、关卡或积分有误");
         return std::nullopt;
     }
     kept.mode = static_cast<int>(*mode);
     kept.score = *score;
-    kept.settingsScore = o.contains(QStringLiteral("settingsScore"))
-                             ? Whole(o[QStringLiteral("settingsScore")], 0, kLargestShownScore).value_or(-1)
-                             : kept.score;
+    kept.settingsScore = *settingsScore;
     s.scoreAtStart = *scoreAtStart;
 
     const ModeRules& rules = RulesFor(kept.mode);
@@ -276,6 +357,8 @@ std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, QString& proble
         s.undo.push_back({static_cast<std::int16_t>(*x), static_cast<std::int16_t>(*y), static_cast<TileCode>(*code)});
     }
     problem = CheckBoard(kept);
+    if (problem.isEmpty())
+        problem = CheckPlay(kept);
     if (!problem.isEmpty())
         return std::nullopt;
     return kept;

@@ -27,14 +27,19 @@ namespace daz {
 // The file is a small JSON object:
 //   { "format": "jilan-llk kept round", "version": 1,
 //     "mode": 2, "level": "\\gameg\\星空\\", "levelDigest": "<SHA-256, hex>",
-//     "score": 120, "scoreAtStart": 100, "timeLeft": 2480, "secondsPlayed": 27,
+//     "score": 120, "settingsScore": 120, "scoreAtStart": 100,
+//     "timeLeft": 2480, "secondsPlayed": 27,
 //     "paused": false, "left": [undo, hint, shuffle], "used": [undo, hint, shuffle],
 //     "columns": 12, "rows": 8, "cells": [[row 1 …], [row 2 …], …],
 //     "undo": [[x, y, code], …] }
-// A file that is damaged or made to harm (not JSON, another version, too
-// large, a link, negative times, a board that does not fit its level,
-// codes the level does not have) is refused, told once and set aside
-// under a dated name; the level is then dealt anew.
+// "settingsScore" is the score the settings file (DAZGame.ini, UserJF)
+// held when the round was kept; a file without it was written together
+// with the settings, and it is then "score".
+// A file that is damaged or made to harm (not JSON, a key twice in an
+// object, another version, too large, a link, a board that does not fit
+// its level, codes the level does not have, time, seconds or points that
+// play cannot reach) is refused, told once and set aside under a dated
+// name; the level is then dealt anew.
 
 inline const QString kKeptRoundFile = QStringLiteral("kept-round.json"); // in the player's folder
 // A board of the largest size with every undo record is a few tens of KB.
@@ -45,7 +50,7 @@ struct KeptRound {
     QString level;                  // the catalogue's MenuPath of the level
     QByteArray levelDigest;         // LevelDigest, in hex
     std::int64_t score = 0;         // the score when it was kept
-    std::int64_t settingsScore = 0; // the score DAZGame.ini held then (UserJF)
+    std::int64_t settingsScore = 0; // the score in the player's settings file then
     RoundState state;
     friend bool operator==(const KeptRound&, const KeptRound&) = default;
 };
@@ -55,8 +60,9 @@ struct KeptRound {
 QByteArray LevelDigest(const DataFolders& folders, const QString& levelFolder, const LevelSettings& settings);
 
 QByteArray SerializeKeptRound(const KeptRound& kept);
-// A kept round whose every value is in its range and whose board and undo
-// records hold together; otherwise nothing, and why in problem.
+// A kept round whose every value is in its range and whose board, undo
+// records, time and points hold together as play leaves them; otherwise
+// nothing, and why in problem.
 std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, QString& problem);
 // Empty text when the kept round fits the level's settings (its size,
 // pictures and undo records), else why not.

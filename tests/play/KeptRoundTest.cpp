@@ -1,34 +1,21 @@
 // The unfinished board kept across a quit: Unload() is the quit (the main
 // window's close), a new Start() on the same folder the next start.
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTemporaryDir>
 
-#include "GameHarness.h"
+#include "KeptRoundPlay.h"
 #include "KillPoints.h"
 #include "game/KeptRound.h"
 #include "leveldata/FileReplace.h"
 
 namespace daz::testing {
 namespace {
-
-using Spec = TestProgramFolder::LevelSpec;
-
-const QList<Spec> kLevels{{QStringLiteral("关1"), QStringLiteral("l1"), 6, 4, 3},
-                          {QStringLiteral("关2"), QStringLiteral("l2"), 6, 4, 3}};
-constexpr long long kScore = 100;
-
-QString KeptFile(GameHarness& h)
-{
-    return h.folder.File(QStringLiteral("kept-round.json"));
-}
 
 // Everything the round shows of itself, read through its public face.
 struct Seen {
@@ -69,42 +56,6 @@ Seen See(GameHarness& h)
     return seen;
 }
 
-// A level played for a while with every tool the mode has, then quit.
-void PlayAndQuit(GameHarness& h, int mode, bool paused = false)
-{
-    h.Start(mode);
-    h.timers.Fire(QStringLiteral("Timer1"), 3);
-    h.RemoveAPair();
-    h.RemoveAPair();
-    h.round().UndoCommand();
-    h.round().ShuffleCommand();
-    h.RemoveAPair();
-    h.round().HintCommand();
-    h.timers.Fire(QStringLiteral("Timer1"));
-    if (paused)
-        h.round().PauseCommand();
-    h.flow->Unload();
-}
-
-// Whether kept-round.json holds the round on the board as it stands: the
-// round in play is kept as it happens.
-bool KeptIsOnTheBoard(GameHarness& h)
-{
-    QString problem;
-    const auto kept = ParseKeptRound(h.folder.Read(QStringLiteral("kept-round.json")), problem);
-    return kept && kept->state == h.round().State();
-}
-
-// A board just dealt, with the usual caption.
-void ExpectDealtAnew(GameHarness& h, const std::string& why)
-{
-    EXPECT_EQ(h.board().TileCount(), h.board().CellCount()) << why;
-    EXPECT_EQ(h.round().Undo().UndoCount(), 0) << why;
-    EXPECT_EQ(h.round().SecondsPlayed(), 0) << why;
-    EXPECT_FALSE(h.flow->Caption().contains(QStringLiteral("继续上次的棋局"))) << why;
-    EXPECT_TRUE(KeptIsOnTheBoard(h)) << why << ": the kept round is not the new one";
-}
-
 TEST(KeptRound, AQuitInPlayComesBackExactlyInEveryMode)
 {
     for (int mode = 1; mode <= kModeCount; ++mode) {
@@ -118,6 +69,7 @@ TEST(KeptRound, AQuitInPlayComesBackExactlyInEveryMode)
             h.Start(mode);
             const Seen resumed = See(h);
             EXPECT_TRUE(resumed == quit);
+            EXPECT_EQ(h.flow->Results().Store()->Statistics(mode).started, 1) << "a round that goes on is a new start";
             EXPECT_EQ(resumed.seconds, 4);
             EXPECT_EQ(resumed.scoreAtStart, kScore);
             EXPECT_EQ(resumed.clockRunning, !paused);
@@ -146,6 +98,70 @@ TEST(KeptRound, AQuitInPlayComesBackExactlyInEveryMode)
     }
 }
 
+// Every state real play goes through, in every mode, is kept and read back
+// as it was, and fits its level: a bar fuller than when dealt (above the
+// full one), undone pairs, points lost at the top score, a pause, a bar
+// about to run out.
+TEST(KeptRound, EveryStateOfPlayIsKeptAndReadBack)
+{
+    for (int mode = 1; mode <= kModeCount; ++mode) {
+        for (const std::int64_t score : {std::int64_t{kScore}, kLargestShownScore}) {
+            SCOPED_TRACE(::testing::Message() << "mode " << mode << ", score " << score);
+            GameHarness h;
+            h.folder.WriteGame(kLevels, 1, score);
+            h.Start(mode);
+            const Level& level = *h.flow->CurrentLevel();
+            int states = 0;
+            const auto keptAndReadBack = [&] {
+                if (!h.round().InPlay())
+                    return;
+                ++states;
+                const KeptRound kept{mode,
+                                     level.folder,
+                                     LevelDigest(h.flow->Folders(), level.folder, level.settings),
+                                     h.round().Score(),
+                                     h.round().Score(),
+                                     h.round().State()};
+                QString problem;
+                const auto read = ParseKeptRound(SerializeKeptRound(kept), problem);
+                ASSERT_TRUE(read) << problem.toStdString() << " in state " << states;
+                EXPECT_TRUE(*read == kept) << "state " << states;
+                EXPECT_EQ(CheckKeptRoundFits(*read, level.settings), QString()) << "state " << states;
+            };
+            keptAndReadBack();
+            float fullest = 0;
+            for (int step = 0; step < 40 && h.round().InPlay(); ++step) {
+                switch (step % 8) {
+                case 0:
+                case 5: h.timers.Fire(QStringLiteral("Timer1"), step % 3 + 1); break;
+                case 1:
+                case 4: h.RemoveAPair(); break;
+                case 2: h.round().UndoCommand(); break;
+                case 3: h.round().HintCommand(); break;
+                case 6: h.round().ShuffleCommand(); break;
+                case 7:
+                    h.round().PauseCommand();
+                    keptAndReadBack();
+                    h.flow->ClickOverlay();
+                    break;
+                }
+                fullest = std::max(fullest, h.round().TimeLeft());
+                keptAndReadBack();
+            }
+            // Then the clock alone, to the last second before the bar runs out.
+            while (h.round().InPlay()) {
+                h.timers.Fire(QStringLiteral("Timer1"));
+                keptAndReadBack();
+            }
+            EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
+            EXPECT_GT(states, 60);
+            if (mode <= 3) {
+                EXPECT_GT(fullest, RulesFor(mode).timeAfterDeal);
+            }
+        }
+    }
+}
+
 TEST(KeptRound, EachReasonToDealAnewDoes)
 {
     const auto quitInPlay = [](GameHarness& h) {
@@ -162,19 +178,26 @@ TEST(KeptRound, EachReasonToDealAnewDoes)
     {
         GameHarness h;
         quitInPlay(h);
-        IniAccess ini(h.folder.Path(), h.boxes);
-        const QString score = ini.ReadIniKey(h.folder.File(QStringLiteral("DAZGame.ini")), QStringLiteral("UserSet"),
-                                             QStringLiteral("UserJF"));
-        h.folder.WriteCatalogue(kLevels, 2, score.toLongLong());
+        h.folder.WriteCatalogue(kLevels, 2, SavedScore(h));
         h.Start(2);
         ExpectDealtAnew(h, "another level");
+    }
+    // Any picture the level shows, up to the last one of its three, and its background.
+    for (const char* picture : {"1.gif", "3.gif", "mb1.gif", "mb2.gif", "gameback.jpg"}) {
+        GameHarness h;
+        quitInPlay(h);
+        h.folder.Write(QStringLiteral("levels/l1/") + QLatin1String(picture),
+                       TestProgramFolder::Picture(20, Qt::green));
+        h.Start(2);
+        ExpectDealtAnew(h, std::string("a changed ") + picture);
+        EXPECT_TRUE(h.boxes.shown.empty());
     }
     {
         GameHarness h;
         quitInPlay(h);
-        h.folder.Write(QStringLiteral("levels/l1/mb2.gif"), TestProgramFolder::Picture(20, Qt::green));
+        h.folder.WriteCatalogue(kLevels, 1, SavedScore(h) + 1);
         h.Start(2);
-        ExpectDealtAnew(h, "a changed level");
+        ExpectDealtAnew(h, "another score");
         EXPECT_TRUE(h.boxes.shown.empty());
     }
     {
@@ -193,10 +216,12 @@ TEST(KeptRound, EachReasonToDealAnewDoes)
         h.boxes.answers.push_back(platform::MessageAnswer::Yes);
         h.flow->Restart();
         ExpectDealtAnew(h, "a restart");
-        // A start that follows one that went on, without a quit in play.
+        // Killed before a move was kept: the next start goes on with the
+        // restart's deal.
         h.RemoveAPair();
         h.Start(2);
-        ExpectDealtAnew(h, "a second start");
+        EXPECT_EQ(h.board().TileCount(), h.board().CellCount());
+        EXPECT_TRUE(h.flow->Caption().startsWith(QStringLiteral("继续上次的棋局")));
     }
     {
         // A level that ended is not kept, and takes a kept round with it.
@@ -215,104 +240,6 @@ TEST(KeptRound, EachReasonToDealAnewDoes)
         h.flow->Unload();
         EXPECT_FALSE(QFileInfo::exists(KeptFile(h))) << "a timed-out level is kept";
     }
-}
-
-TEST(KeptRound, ADamagedOrHostileFileIsToldSetAsideAndDealtAnew)
-{
-    GameHarness h;
-    h.folder.WriteGame(kLevels, 1, kScore);
-    PlayAndQuit(h, 2);
-    const QByteArray valid = h.folder.Read(QStringLiteral("kept-round.json"));
-    const QJsonObject object = QJsonDocument::fromJson(valid).object();
-    ASSERT_FALSE(object.isEmpty());
-    ASSERT_FALSE(object[QStringLiteral("undo")].toArray().isEmpty());
-
-    // The file with one value changed.
-    const auto with = [&](const QString& key, const QJsonValue& value) {
-        QJsonObject changed = object;
-        changed[key] = value;
-        return QJsonDocument(changed).toJson();
-    };
-    // The board with the cells holding one code given another.
-    const auto recoded = [&](int from, int to, int times) {
-        QJsonArray rows = object[QStringLiteral("cells")].toArray();
-        for (qsizetype y = 0; y < rows.size(); ++y) {
-            QJsonArray row = rows[y].toArray();
-            for (qsizetype x = 0; x < row.size(); ++x) {
-                if (times > 0 && row[x].toInt() == from) {
-                    row[x] = to;
-                    --times;
-                }
-            }
-            rows[y] = row;
-        }
-        return with(QStringLiteral("cells"), rows);
-    };
-    QJsonArray undo = object[QStringLiteral("undo")].toArray();
-    undo[0] = QJsonArray{99, 1, undo[0].toArray()[2]};
-    QJsonArray small{QJsonArray{1, 1}, QJsonArray{2, 2}};
-    QJsonObject twoByTwo = object;
-    twoByTwo[QStringLiteral("columns")] = 2;
-    twoByTwo[QStringLiteral("rows")] = 2;
-    twoByTwo[QStringLiteral("cells")] = small;
-    twoByTwo[QStringLiteral("undo")] = QJsonArray{};
-    const int code = object[QStringLiteral("undo")].toArray()[0].toArray()[2].toInt();
-    ASSERT_GE(code, 1);
-    const int another = code % 3 + 1;
-
-    const std::vector<std::pair<QByteArray, QString>> cases{
-        {valid.left(valid.size() / 2), QStringLiteral("JSON")},
-        {"[1, 2]", QStringLiteral("JSON")},
-        {with(QStringLiteral("version"), 2), QStringLiteral("版本 2")},
-        {valid + QByteArray(300 * 1024, ' '), QStringLiteral("太大")},
-        {with(QStringLiteral("timeLeft"), -5), QStringLiteral("时间")},
-        {with(QStringLiteral("secondsPlayed"), -1), QStringLiteral("时间")},
-        {with(QStringLiteral("left"), QJsonArray{6, 50, 6}), QStringLiteral("次数")},
-        {QJsonDocument(twoByTwo).toJson(), QStringLiteral("棋盘大小 2 × 2 与关卡设置的 6 × 4 不符")},
-        {recoded(another, 40000, 2), QStringLiteral("图案编号")},
-        {recoded(another, 9, 2), QStringLiteral("关卡没有的图案")},
-        {recoded(another, code, 1), QStringLiteral("不成对")},
-        {with(QStringLiteral("undo"), undo), QStringLiteral("超出棋盘")},
-    };
-    int setAside = 0;
-    const auto expectRefused = [&](const QString& why) {
-        h.boxes.shown.clear();
-        h.Start(2);
-        ExpectDealtAnew(h, why.toStdString());
-        ASSERT_EQ(h.boxes.shown.size(), 1U) << why.toStdString();
-        const QString text = h.boxes.shown.front().text;
-        EXPECT_TRUE(text.contains(QStringLiteral("无法使用")) && text.contains(why)) << text.toStdString();
-        const QStringList aside = QDir(h.folder.Path())
-                                      .entryList({QStringLiteral("kept-round.json.damaged-*")},
-                                                 QDir::Files | QDir::System | QDir::Hidden);
-        EXPECT_EQ(aside.size(), ++setAside) << text.toStdString();
-        EXPECT_TRUE(text.contains(QStringLiteral("kept-round.json.damaged-"))) << text.toStdString();
-    };
-    for (const auto& [bytes, why] : cases) {
-        h.folder.Write(QStringLiteral("kept-round.json"), bytes);
-        expectRefused(why);
-    }
-
-    // A link in its place, to a kept round outside the player's folder:
-    // neither read nor written through; the link itself is set aside.
-    QTemporaryDir outside;
-    const QString target = outside.filePath(QStringLiteral("kept-round.json"));
-    QFile targetFile(target);
-    ASSERT_TRUE(targetFile.open(QIODevice::WriteOnly) && targetFile.write(valid) == valid.size());
-    targetFile.close();
-    ASSERT_TRUE(QFile::link(target, KeptFile(h)));
-    expectRefused(QStringLiteral("符号链接"));
-    EXPECT_EQ(h.folder.Read(QStringLiteral("kept-round.json")), QByteArray());
-    QFile again(target);
-    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
-    EXPECT_EQ(again.readAll(), valid);
-
-    // The valid file still goes on, after all that.
-    PlayAndQuit(h, 2);
-    h.boxes.shown.clear();
-    h.Start(2);
-    EXPECT_TRUE(h.flow->Caption().startsWith(QStringLiteral("继续上次的棋局")));
-    EXPECT_TRUE(h.boxes.shown.empty());
 }
 
 // A kill at any step of a quit leaves the round kept before, or the new
