@@ -107,8 +107,10 @@ public:
                 error = query.lastError();
             else if (found.kind == Verdict::New)
                 error = Begin(db_);
-            else if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")) || !query.exec(QStringLiteral("ROLLBACK")))
+            else if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))
+                     || !query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)))
                 error = query.lastError();
+            query.exec(QStringLiteral("ROLLBACK"));
         }
         if (error.isValid()) {
             // A sound store that cannot be written now is read meanwhile.

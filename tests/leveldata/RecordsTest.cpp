@@ -1,10 +1,18 @@
 // The results store: places, databases that are not ours, and kills while
 // a result is written.
 #include <atomic>
+#include <csignal>
 #include <cstdio>
+#include <functional>
+#include <map>
 #include <new>
+#include <optional>
+#include <string>
 
 #include <sys/mman.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -103,12 +111,16 @@ TEST(Records, PlacesGoByTimeThenPointsThenWhoWasFirstAndTheBestAreTen)
     EXPECT_EQ(store->Statistics(2).cleared, 12);
 }
 
-TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideToldOnceAndANewOneBegun)
+TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideAsFoundToldOnceAndANewOneBegun)
 {
     const QString aside = QStringLiteral("records.sqlite.damaged-20260314-150926");
     const std::vector<std::pair<const char*, QStringList>> tamperings{
         {"another schema", {QStringLiteral("CREATE TABLE extra (x)")}},
-        {"another version", {QStringLiteral("PRAGMA user_version = 2")}},
+        {"another program's tables, version 0", {QStringLiteral("PRAGMA user_version = 0")}},
+        {"the same columns, other checks",
+         {QStringLiteral("PRAGMA writable_schema = ON"),
+          QStringLiteral("UPDATE sqlite_master SET sql = replace(sql, 'BETWEEN 1 AND 4', 'BETWEEN 0 AND 9') "
+                         "WHERE name = 'results'")}},
         {"a huge name", {QStringLiteral("UPDATE results SET player = hex(zeroblob(300000))")}},
         {"a huge level path", {QStringLiteral("UPDATE events SET level = hex(zeroblob(5000))")}},
         {"a negative time", {QStringLiteral("UPDATE results SET seconds = -5")}},
@@ -148,23 +160,65 @@ TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideToldOnceAndANewOneBegun)
         EXPECT_EQ(Players(store->Best(kLevel, 2)), QStringList{"b"});
     }
 
-    // Something that is not a plain file in the database's place or its
-    // journal's is renamed, never followed: its target stays untouched and
-    // nothing is written outside the folder.
+    // A store set aside while its log is there goes with it, as it was:
+    // the log is not merged into the copy.
+    QTemporaryDir logged;
+    {
+        QTemporaryDir crashed;
+        const QString file = crashed.filePath(QStringLiteral("records.sqlite"));
+        {
+            auto store = Records::Open(file, kNow);
+            ASSERT_EQ(store->AddResult(Cleared(60, 10, "a")), 1);
+        }
+        // A program killed while it wrote leaves the log beside the file.
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("writer"));
+            db.setDatabaseName(file);
+            ASSERT_TRUE(db.open());
+            QSqlQuery query(db);
+            ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA wal_autocheckpoint = 0")));
+            ASSERT_TRUE(query.exec(QStringLiteral("CREATE TABLE extra (x)")));
+            for (const QString& name : {QStringLiteral("records.sqlite"), QStringLiteral("records.sqlite-wal")})
+                ASSERT_TRUE(QFile::copy(crashed.filePath(name), logged.filePath(name)));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("writer"));
+    }
+    const QString logFile = logged.filePath(QStringLiteral("records.sqlite"));
+    const QByteArray database = ReadBytes(logFile);
+    const QByteArray log = ReadBytes(logFile + QStringLiteral("-wal"));
+    ASSERT_FALSE(log.isEmpty());
+    {
+        auto store = Records::Open(logFile, kNow);
+        EXPECT_TRUE(store->Problem().contains(aside)) << store->Problem().toStdString();
+    }
+    EXPECT_EQ(ReadBytes(logged.filePath(aside)), database);
+    EXPECT_EQ(ReadBytes(logged.filePath(aside + QStringLiteral("-wal"))), log);
+
+    // Something that is not a plain file of its own in the database's
+    // place or a companion's (a link, a hard link, a folder, a pipe) is
+    // renamed, never followed: its target stays untouched and nothing is
+    // written outside the folder.
     QTemporaryDir outside;
     WriteBytes(outside.filePath(QStringLiteral("target")), "not the game's");
     const QStringList outsideBefore = Listing(outside.path());
-    for (const char* in : {"records.sqlite", "records.sqlite-journal"}) {
-        for (const QString& target :
-             {outside.filePath(QStringLiteral("target")), outside.filePath(QStringLiteral("none")), QString()}) {
-            SCOPED_TRACE(in + (" to " + target.toStdString()));
+    for (const char* in : {"records.sqlite", "records.sqlite-journal", "records.sqlite-wal", "records.sqlite-shm"}) {
+        for (const char* kind : {"link", "dangling link", "hard link", "folder", "pipe"}) {
+            SCOPED_TRACE(in + (" is a " + std::string(kind)));
             QTemporaryDir folder;
             const QString file = folder.filePath(QStringLiteral("records.sqlite"));
             const QString link = folder.filePath(QString::fromLatin1(in));
-            if (target.isEmpty())
+            const QString target = outside.filePath(QStringLiteral("target"));
+            const std::string how = kind;
+            if (how == "link")
+                ASSERT_TRUE(QFile::link(target, link));
+            else if (how == "dangling link")
+                ASSERT_TRUE(QFile::link(outside.filePath(QStringLiteral("none")), link));
+            else if (how == "hard link")
+                ASSERT_EQ(::link(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()), 0);
+            else if (how == "folder")
                 ASSERT_TRUE(QDir().mkpath(link));
             else
-                ASSERT_TRUE(QFile::link(target, link));
+                ASSERT_EQ(::mkfifo(QFile::encodeName(link).constData(), 0600), 0);
 
             auto store = Records::Open(file, kNow);
             EXPECT_TRUE(store->Problem().contains(QStringLiteral("不是普通文件"))) << store->Problem().toStdString();
@@ -172,11 +226,11 @@ TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideToldOnceAndANewOneBegun)
             EXPECT_EQ(store->AddResult(Cleared(70, 1, "b")), 1);
             EXPECT_TRUE(QFileInfo(file).isFile() && !QFileInfo(file).isSymLink());
             const QString renamed = link + QStringLiteral(".damaged-20260314-150926");
-            if (!target.isEmpty())
+            if (how == "link")
                 EXPECT_EQ(QFileInfo(renamed).symLinkTarget(), target);
             else
-                EXPECT_TRUE(QFileInfo(renamed).isDir());
-            EXPECT_EQ(ReadBytes(outside.filePath(QStringLiteral("target"))), "not the game's");
+                EXPECT_TRUE(QFileInfo(renamed).isSymLink() || QFileInfo::exists(renamed));
+            EXPECT_EQ(ReadBytes(target), "not the game's");
             EXPECT_EQ(Listing(outside.path()), outsideBefore);
         }
     }
@@ -206,6 +260,214 @@ TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideToldOnceAndANewOneBegun)
     store.reset();
     QFile::setPermissions(folder.filePath(QStringLiteral("player")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Holds a store as another program may: exclusive locking and a write in
+// a log store, or an exclusive transaction in a store with a journal.
+class Holder {
+public:
+    Holder(const QString& file, bool journal)
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        db.setDatabaseName(file);
+        EXPECT_TRUE(db.open());
+        QSqlQuery query(db);
+        const QStringList statements =
+            journal ? QStringList{QStringLiteral("PRAGMA journal_mode = DELETE"), QStringLiteral("BEGIN EXCLUSIVE")}
+                    : QStringList{QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"),
+                                  QStringLiteral("UPDATE results SET player = player")};
+        for (const QString& statement : statements)
+            EXPECT_TRUE(query.exec(statement)) << statement.toStdString();
+    }
+    ~Holder() { QSqlDatabase::removeDatabase(QStringLiteral("holder")); }
+};
+
+// A store that cannot be written now, nor perhaps read, is a passing
+// condition: told once, never set aside, the results of the run kept in
+// memory (and shown) and written by the first write that can.
+TEST(Records, AStoreHeldReadOnlyOrNewerIsKeptAsItIsAndTheResultsWaitInMemory)
+{
+    for (const char* what : {"locked", "locked with a journal", "read-only", "newer", "analysed"}) {
+        SCOPED_TRACE(what);
+        const std::string how = what;
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("records.sqlite"));
+        {
+            auto store = Records::Open(file, kNow);
+            store->LevelStarted(kLevel, 2, kNow);
+            ASSERT_EQ(store->AddResult(Cleared(60, 10, "a")), 1);
+        }
+        std::optional<Holder> holder;
+        if (how.starts_with("locked")) {
+            holder.emplace(file, how != "locked");
+        } else if (how == "read-only") {
+            // The format's write version above what SQLite knows: it reads
+            // the file and refuses to write it.
+            QByteArray bytes = ReadBytes(file);
+            bytes[18] = 3;
+            WriteBytes(file, bytes);
+        } else {
+            Tamper(file, {how == "newer" ? QStringLiteral("PRAGMA user_version = 2") : QStringLiteral("ANALYZE")});
+        }
+        const QByteArray bytes = ReadBytes(file);
+
+        auto store = Records::Open(file, kNow);
+        const QString problem = store->Problem();
+        const std::map<std::string, QString> told{{"locked", QStringLiteral("正被另一个程序使用")},
+                                                  {"locked with a journal", QStringLiteral("正被另一个程序使用")},
+                                                  {"read-only", QStringLiteral("是只读的")},
+                                                  {"newer", QStringLiteral("更新版本的游戏")},
+                                                  {"analysed", QString()}};
+        EXPECT_EQ(problem.isEmpty(), told.at(how).isEmpty()) << problem.toStdString();
+        EXPECT_TRUE(problem.contains(told.at(how))) << problem.toStdString();
+        EXPECT_TRUE(problem.isEmpty() || problem.contains(file)) << problem.toStdString();
+        EXPECT_TRUE(store->Keeping());
+        const bool held = how.starts_with("locked");
+        EXPECT_EQ(Players(store->Best(kLevel, 2)), held ? QStringList() : QStringList{"a"});
+
+        // Not stored: no place, yet shown and counted this run.
+        store->LevelStarted(kLevel, 2, kNow);
+        EXPECT_EQ(store->AddResult(Cleared(50, 1, "b")), how == "analysed" ? std::optional(1) : std::nullopt);
+        EXPECT_EQ(Players(store->Best(kLevel, 2)), held ? QStringList{"b"} : (QStringList{"b", "a"}));
+        EXPECT_EQ(store->Statistics(2).cleared, held ? 1 : 2);
+        EXPECT_EQ(store->BestTimes(2), (std::vector<std::pair<QString, int>>{{kLevel, 50}}));
+        if (how != "analysed") {
+            EXPECT_FALSE(store->Clear());
+            EXPECT_EQ(ReadBytes(file), bytes) << "left as it is";
+        }
+        EXPECT_EQ(Listing(folder.path()).filter(QStringLiteral("damaged")), QStringList());
+
+        // Once the other program lets go, the next write stores what waited.
+        holder.reset();
+        store->LevelTimedOut(kLevel, 2, 9, kNow);
+        store.reset();
+        store = Records::Open(file, kNow);
+        const bool stored = held || how == "analysed";
+        EXPECT_EQ(Players(store->Best(kLevel, 2)), stored ? (QStringList{"b", "a"}) : QStringList{"a"});
+        EXPECT_EQ(store->Statistics(2).started, stored ? 2 : 1);
+        EXPECT_EQ(store->Statistics(2).timedOut, stored ? 1 : 0);
+    }
+}
+
+// Runs body in a child whose files cannot grow past limit bytes, as on a
+// full disk; what it reports (its failures) comes back.
+std::string WithFilesLimitedTo(rlim_t limit, const std::function<std::string(rlim_t)>& body)
+{
+    int out[2];
+    if (::pipe(out) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(out[0]);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const std::string report = body(limit);
+        (void)!::write(out[1], report.data(), report.size());
+        ::_exit(0);
+    }
+    ::close(out[1]);
+    std::string report;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, static_cast<std::size_t>(n));
+    ::close(out[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? report : report + " (the child failed)";
+}
+
+bool Limit(rlim_t bytes)
+{
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = bytes;
+    return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+// A full disk at the start or during play loses no result and announces
+// none as stored; what waited is written once there is room.
+TEST(Records, AFullDiskKeepsTheStoreAndTheResultsWaitForRoom)
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("records.sqlite"));
+    {
+        auto store = Records::Open(file, kNow);
+        ASSERT_EQ(store->AddResult(Cleared(60, 10, "a")), 1);
+    }
+    const QByteArray bytes = ReadBytes(file);
+    for (const bool atStart : {true, false}) {
+        SCOPED_TRACE(atStart ? "full at the start" : "full in play");
+        const std::string report = WithFilesLimitedTo(atStart ? 16 * 1024 : 1024, [&](rlim_t bytes) {
+            std::string failures;
+            const auto expect = [&](bool ok, const char* what) { failures += ok ? "" : std::string(what) + "; "; };
+            if (atStart)
+                expect(Limit(bytes), "limit");
+            auto store = Records::Open(file, kNow);
+            expect(!store->Problem().contains(QStringLiteral("损坏")), "told damaged");
+            expect(atStart != store->Problem().isEmpty(), "told");
+            if (!atStart)
+                expect(Limit(bytes), "limit");
+            expect(store->AddResult(Cleared(atStart ? 50 : 40, 1, atStart ? "b" : "c")) == std::nullopt, "a place");
+            const std::vector<Result> best = store->Best(kLevel, 2);
+            expect(!best.empty() && best.front().player == (atStart ? "b" : "c"), "shown");
+            expect(Limit(RLIM_INFINITY), "room");
+            store->LevelStarted(kLevel, 2, kNow);
+            return failures;
+        });
+        EXPECT_EQ(report, "");
+        EXPECT_EQ(Listing(folder.path()).filter(QStringLiteral("damaged")), QStringList());
+        auto store = Records::Open(file, kNow);
+        EXPECT_EQ(Players(store->Best(kLevel, 2)), atStart ? (QStringList{"b", "a"}) : (QStringList{"c", "b", "a"}));
+    }
+}
+
+// Indexes that do not match their tables hide results from the reads; the
+// check beside the game finds them and rebuilds them, losing no row.
+TEST(Records, DamagedIndexesAreFoundBesideTheGameAndRebuilt)
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("records.sqlite"));
+    {
+        auto store = Records::Open(file, kNow);
+        for (int i = 0; i < 30; ++i)
+            ASSERT_TRUE(store->AddResult(Cleared(100 + i, 0, QStringLiteral("p%1").arg(i))));
+    }
+    Tamper(file, {QStringLiteral("CREATE TEMP TABLE roots AS SELECT name, rootpage FROM sqlite_master "
+                                 "WHERE type = 'index'"),
+                  QStringLiteral("PRAGMA writable_schema = ON"),
+                  QStringLiteral("UPDATE sqlite_master SET rootpage = (SELECT rootpage FROM temp.roots "
+                                 "WHERE roots.name <> sqlite_master.name) WHERE type = 'index'")});
+    auto store = Records::Open(file, kNow);
+    EXPECT_TRUE(store->Problem().isEmpty()) << store->Problem().toStdString();
+    EXPECT_EQ(store->Settle(true), QString());
+    EXPECT_EQ(store->Best(kLevel, 2, 100).size(), 30u);
+    EXPECT_EQ(store->AddResult(Cleared(99, 0, "first")), 1);
+    store.reset();
+    store = Records::Open(file, kNow);
+    EXPECT_EQ(store->Best(kLevel, 2, 100).size(), 31u);
+    EXPECT_EQ(store->BestTimes(2), (std::vector<std::pair<QString, int>>{{kLevel, 99}}));
+}
+
+// Set-aside copies do not pile up: the newest three of each file stay, an
+// older one goes with what SQLite kept beside it.
+TEST(Records, OnlyTheNewestThreeSetAsideCopiesStay)
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("records.sqlite"));
+    WriteBytes(file + QStringLiteral(".damaged-20250101-000000"), "oldest");
+    WriteBytes(file + QStringLiteral(".damaged-20250101-000000-wal"), "its log");
+    WriteBytes(file + QStringLiteral(".damaged-20250101-000000-2"), "older");
+    WriteBytes(file + QStringLiteral("-wal.damaged-20250101-000000"), "another file's");
+    for (int i = 0; i < 3; ++i) {
+        WriteBytes(file, QByteArray("SQLite format 3").repeated(300));
+        Records::Open(file, kNow.addSecs(i));
+        if (i == 0) {
+            const QStringList left = Listing(folder.path()).filter(QStringLiteral(".damaged-"));
+            EXPECT_EQ(left.size(), 5) << left.join(u' ').toStdString();
+        }
+    }
+    EXPECT_EQ(Listing(folder.path()).filter(QStringLiteral(".damaged-")),
+              (QStringList{"records.sqlite-wal.damaged-20250101-000000", "records.sqlite.damaged-20260314-150926",
+                           "records.sqlite.damaged-20260314-150927", "records.sqlite.damaged-20260314-150928"}));
 }
 
 // A kill at each step of a result's write leaves the results before it or
