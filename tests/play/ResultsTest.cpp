@@ -143,8 +143,7 @@ TEST_F(Results, AClearTheStoreCouldNotKeepIsToldSoAndWrittenLater)
         db.setDatabaseName(file);
         ASSERT_TRUE(db.open());
         QSqlQuery query(db);
-        ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE")));
-        ASSERT_TRUE(query.exec(QStringLiteral("UPDATE totals SET started = started")));
+        ASSERT_TRUE(query.exec(QStringLiteral("BEGIN IMMEDIATE")));
     }
     h.timers.Fire(QStringLiteral("Timer1"), 7);
     h.ClearBoard();
