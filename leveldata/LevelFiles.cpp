@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <tuple>
@@ -38,19 +39,23 @@ const QString kUnfinishedPrefix = QStringLiteral(".building=");
 constexpr int kKeptAside = 3;
 
 // Removes the set-aside copies of the file of this name in the folder
-// but the newest few, each with what SQLite kept beside it; never a link's
-// target, never a folder that holds anything.
-void RemoveOlderAside(const FileHandle& folder, const QString& name)
+// but the newest few (by when they were renamed; the one just made, made
+// stays), each with what SQLite kept beside it; never a link's target,
+// never a folder that holds anything.
+void RemoveOlderAside(const FileHandle& folder, const QString& name, const QString& made)
 {
-    static const QRegularExpression stamp(QStringLiteral("^(\\d{8}-\\d{6})(?:-(\\d+))?$"));
+    static const QRegularExpression stamp(QStringLiteral("^\\d{8}-\\d{6}(-\\d+)?$"));
     const QString prefix = name + QStringLiteral(".damaged-");
-    std::vector<std::tuple<QString, int, QString>> copies; // date, number, name
+    std::vector<std::tuple<bool, std::int64_t, QString>> copies; // the one made, when renamed, name
     const QDir listing(QStringLiteral("/proc/self/fd/%1").arg(folder.Get()));
     for (const QString& entry :
          listing.entryList({prefix + u'*'}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
-        const QRegularExpressionMatch match = stamp.match(entry.mid(prefix.size()));
-        if (match.hasMatch())
-            copies.emplace_back(match.captured(1), match.captured(2).isEmpty() ? 1 : match.captured(2).toInt(), entry);
+        struct stat there {};
+        if (!stamp.match(entry.mid(prefix.size())).hasMatch()
+            || ::fstatat(folder.Get(), QFile::encodeName(entry).constData(), &there, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        copies.emplace_back(entry == made, std::int64_t(there.st_ctim.tv_sec) * 1'000'000'000 + there.st_ctim.tv_nsec,
+                            entry);
     }
     std::sort(copies.begin(), copies.end(), std::greater<>());
     for (std::size_t i = kKeptAside; i < copies.size(); ++i) {
@@ -205,7 +210,7 @@ std::optional<QString> PutAside(const QString& root, const QString& file, const 
                 done = ::renameat(folder.Get(), from.constData(), folder.Get(), to.constData());
         }
         if (done == 0) {
-            RemoveOlderAside(folder, info.fileName());
+            RemoveOlderAside(folder, info.fileName(), aside);
             return QDir(info.path()).filePath(aside);
         }
         if (errno != EEXIST)

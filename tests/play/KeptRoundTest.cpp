@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -271,7 +273,7 @@ TEST(KeptRound, ADamagedOrHostileFileIsToldSetAsideAndDealtAnew)
         const QStringList aside = QDir(h.folder.Path())
                                       .entryList({QStringLiteral("kept-round.json.damaged-*")},
                                                  QDir::Files | QDir::System | QDir::Hidden);
-        EXPECT_EQ(aside.size(), ++setAside) << text.toStdString();
+        EXPECT_EQ(aside.size(), std::min(++setAside, 3)) << "the newest three stay: " << text.toStdString();
         EXPECT_TRUE(text.contains(QStringLiteral("kept-round.json.damaged-"))) << text.toStdString();
     };
     for (const auto& [bytes, why] : cases) {
