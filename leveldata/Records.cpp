@@ -80,10 +80,12 @@ public:
             const auto aside = PutDatabaseAside(file_, now_);
             if (!aside) {
                 keeping_ = false;
-                return QStringLiteral("你的成绩记录“%1”无法读取或已损坏，也无法改名保存。").arg(Shown(file_)) + kNotKept;
+                return QStringLiteral("你的成绩记录“%1”无法读取或已损坏，也无法改名保存。").arg(Shown(file_))
+                       + kNotKept;
             }
             putAside_ = true;
-            told = QStringLiteral("你的成绩记录 records.sqlite 无法读取或已损坏，已改名保存为“%1”。\n").arg(Shown(*aside));
+            told =
+                QStringLiteral("你的成绩记录 records.sqlite 无法读取或已损坏，已改名保存为“%1”。\n").arg(Shown(*aside));
             found = {Verdict::New};
         }
         if (found.kind == Verdict::Newer) {
@@ -172,20 +174,17 @@ public:
             query.addBindValue(limit);
             // Only the lengths and numbers the schema allows come back;
             // anything else is left out.
-            while (query.exec() && query.next()) {
-                do {
-                    if (query.value(0).toString().size() > kLongestLevelPath
-                        || query.value(8).toString().size() > kLongestPlayerName)
-                        continue;
-                    Result r{query.value(0).toString(),   query.value(1).toInt(),
-                             query.value(2).toLongLong(), query.value(3).toInt(),
-                             query.value(4).toInt(),      query.value(5).toInt(),
-                             query.value(6).toInt(),      QDateTime::fromString(query.value(7).toString(), Qt::ISODate),
-                             query.value(8).toString()};
-                    if (IsValid(r))
-                        best.push_back(std::move(r));
-                } while (query.next());
-                break;
+            for (bool read = query.exec(); read && query.next();) {
+                if (query.value(0).toString().size() > kLongestLevelPath
+                    || query.value(8).toString().size() > kLongestPlayerName)
+                    continue;
+                Result r{query.value(0).toString(),   query.value(1).toInt(),
+                         query.value(2).toLongLong(), query.value(3).toInt(),
+                         query.value(4).toInt(),      query.value(5).toInt(),
+                         query.value(6).toInt(),      QDateTime::fromString(query.value(7).toString(), Qt::ISODate),
+                         query.value(8).toString()};
+                if (IsValid(r))
+                    best.push_back(std::move(r));
             }
         }
         AddBest(best, pending_, levelPath, mode, limit);
@@ -197,7 +196,8 @@ public:
         std::map<QString, int> times;
         QSqlQuery query(db_);
         query.setForwardOnly(true);
-        if (open_ && query.prepare(QStringLiteral("SELECT level, min(seconds) FROM results WHERE mode = ? GROUP BY level"))) {
+        if (open_
+            && query.prepare(QStringLiteral("SELECT level, min(seconds) FROM results WHERE mode = ? GROUP BY level"))) {
             query.addBindValue(mode);
             for (bool read = query.exec(); read && query.next();) {
                 const QString level = query.value(0).toString();
@@ -312,8 +312,9 @@ private:
         std::optional<int> place;
         bool done = true;
         for (const Pending& p : pending_) {
-            done = p.kind == 2 ? InsertResult(db_, p.result, place)
-                               : InsertEvent(db_, p.result.levelPath, p.result.mode, p.kind, p.result.seconds, p.result.when);
+            done = p.kind == 2
+                       ? InsertResult(db_, p.result, place)
+                       : InsertEvent(db_, p.result.levelPath, p.result.mode, p.kind, p.result.seconds, p.result.when);
             if (!done)
                 break;
         }
@@ -369,12 +370,15 @@ std::unique_ptr<Records> Records::Open(const QString& file, const QDateTime& now
     // or its companions': a link is renamed, never followed.
     QString told;
     if (!SetLinksAside(file, now, told) || !QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        records->SetProblem(told.endsWith(kNotKept) ? told : told + QStringLiteral("无法打开成绩记录“%1”。").arg(Shown(file)) + kNotKept);
+        records->SetProblem(told.endsWith(kNotKept)
+                                ? told
+                                : told + QStringLiteral("无法打开成绩记录“%1”。").arg(Shown(file)) + kNotKept);
         records->AttachAsItIs();
         return records;
     }
     const QString problem = records->OpenStore();
-    records->SetProblem(told.isEmpty() || !problem.isEmpty() ? told + problem : told + QStringLiteral("成绩从头记起。"));
+    records->SetProblem(told.isEmpty() || !problem.isEmpty() ? told + problem
+                                                             : told + QStringLiteral("成绩从头记起。"));
     return records;
 }
 

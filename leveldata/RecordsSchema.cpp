@@ -131,7 +131,7 @@ int ErrorCode(const QSqlError& error)
 
 bool ProvesDamage(int code)
 {
-    constexpr int kCorrupt = 11; // SQLITE_CORRUPT
+    constexpr int kCorrupt = 11;      // SQLITE_CORRUPT
     constexpr int kNotADatabase = 26; // SQLITE_NOTADB
     return code == kCorrupt || code == kNotADatabase;
 }
@@ -182,8 +182,9 @@ QSqlError Begin(QSqlDatabase& db)
             break;
         }
     }
-    if (!error.isValid() && (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion))
-                             || !query.exec(QStringLiteral("COMMIT"))))
+    if (!error.isValid()
+        && (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion))
+            || !query.exec(QStringLiteral("COMMIT"))))
         error = query.lastError();
     if (error.isValid())
         query.exec(QStringLiteral("ROLLBACK"));
@@ -257,9 +258,9 @@ bool InsertResult(QSqlDatabase& db, const Result& r, std::optional<int>& place)
     QSqlQuery query(db);
     query.prepare(QStringLiteral("INSERT INTO results (level, mode, points, seconds, undos, hints, shuffles, "
                                  "played, player) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& value : {QVariant(r.levelPath), QVariant(r.mode), QVariant(qint64(r.points)),
-                                  QVariant(r.seconds), QVariant(r.undos), QVariant(r.hints), QVariant(r.shuffles),
-                                  QVariant(Stored(r.when)), QVariant(r.player)})
+    for (const QVariant& value :
+         {QVariant(r.levelPath), QVariant(r.mode), QVariant(qint64(r.points)), QVariant(r.seconds), QVariant(r.undos),
+          QVariant(r.hints), QVariant(r.shuffles), QVariant(Stored(r.when)), QVariant(r.player)})
         query.addBindValue(value);
     if (!query.exec())
         return false;
@@ -290,8 +291,8 @@ bool InsertEvent(QSqlDatabase& db, const QString& levelPath, int mode, int kind,
     Tally(t, kind, seconds);
     query.prepare(QStringLiteral("INSERT OR REPLACE INTO totals (mode, started, cleared, timed_out, seconds, run, "
                                  "longest, last) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const std::int64_t value :
-         std::initializer_list<std::int64_t>{mode, t.started, t.cleared, t.timedOut, t.seconds, t.run, t.longest, t.last})
+    for (const std::int64_t value : std::initializer_list<std::int64_t>{mode, t.started, t.cleared, t.timedOut,
+                                                                        t.seconds, t.run, t.longest, t.last})
         query.addBindValue(qint64(value));
     return query.exec();
 }

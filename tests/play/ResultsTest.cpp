@@ -147,7 +147,8 @@ TEST_F(Results, AClearTheStoreCouldNotKeepIsToldSoAndWrittenLater)
     }
     h.timers.Fire(QStringLiteral("Timer1"), 7);
     h.ClearBoard();
-    EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("用时 7秒 · 成绩未能保存"))) << h.flow->Caption().toStdString();
+    EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("用时 7秒 · 成绩未能保存")))
+        << h.flow->Caption().toStdString();
 
     // It lets go: the next level's start writes the result that waited.
     QSqlDatabase::removeDatabase(QStringLiteral("holder"));
