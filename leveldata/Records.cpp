@@ -220,7 +220,7 @@ public:
 
     bool Clear() override
     {
-        (void)Settle(false);
+        TakeInCheck(false);
         if (!Ready())
             return false;
         QSqlQuery query(db_);
@@ -237,8 +237,7 @@ public:
 
     QString Settle(bool wait) override
     {
-        if (check_.Found(wait) == FullCheck::Damaged && open_ && !readOnly_)
-            Mend();
+        TakeInCheck(wait);
         return std::exchange(late_, QString());
     }
 
@@ -258,6 +257,12 @@ private:
         if (!Connect(options, file_))
             return {Verdict::Passing, ErrorCode(db_.lastError())};
         return Check(db_);
+    }
+
+    void TakeInCheck(bool wait)
+    {
+        if (check_.Found(wait) == FullCheck::Damaged && open_ && !readOnly_)
+            Mend();
     }
 
     // Rebuilds the indexes from their tables; a store that is still not
@@ -303,7 +308,7 @@ private:
     // of the newest when it is a result and all of it was stored.
     std::optional<int> Flush()
     {
-        (void)Settle(false);
+        TakeInCheck(false);
         if (!Ready())
             return std::nullopt;
         QSqlQuery query(db_);
