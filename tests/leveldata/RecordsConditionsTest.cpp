@@ -103,6 +103,22 @@ TEST(Records, AStoreHeldReadOnlyOrNewerIsKeptAsItIsAndTheResultsWaitInMemory)
         EXPECT_EQ(store->Statistics(2).started, stored ? 2 : 1);
         EXPECT_EQ(store->Statistics(2).timedOut, stored ? 1 : 0);
     }
+
+    // A store found damaged only when it is tried again is set aside then,
+    // the player told, and what waited is written into the new one.
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("records.sqlite"));
+    ASSERT_EQ(Records::Open(file, kNow)->AddResult(Cleared(60, 10, "a")), 1);
+    std::optional<Holder> holder(std::in_place, file, false);
+    auto store = Records::Open(file, kNow);
+    EXPECT_EQ(store->AddResult(Cleared(50, 1, "b")), std::nullopt);
+    holder.reset();
+    WriteBytes(file, QByteArray("SQLite format 3").repeated(300));
+    store->LevelStarted(kLevel, 2, kNow);
+    EXPECT_TRUE(store->Settle(false).contains(QStringLiteral("已改名保存为"))) << "told";
+    EXPECT_EQ(store->Settle(false), QString()) << "once";
+    EXPECT_EQ(Players(store->Best(kLevel, 2)), QStringList{"b"});
+    EXPECT_EQ(store->Statistics(2).started, 1);
 }
 
 // Runs body in a child whose files cannot grow past limit bytes, as on a
