@@ -38,10 +38,10 @@ const QString kUnfinishedPrefix = QStringLiteral(".building=");
 // How many set-aside copies of a file are kept, the newest.
 constexpr int kKeptAside = 3;
 
-// Removes the set-aside copies of the file of this name in the folder
-// but the newest few (by when they were renamed; the one just made, made
-// stays), each with what SQLite kept beside it; never a link's target,
-// never a folder that holds anything.
+// Removes the set-aside copies of the file of this name in the folder but
+// the newest few, by when they were renamed (the one just made, made,
+// always stays), each with what SQLite kept beside it; never a link's
+// target, never a folder that holds anything.
 void RemoveOlderAside(const FileHandle& folder, const QString& name, const QString& made)
 {
     static const QRegularExpression stamp(QStringLiteral("^\\d{8}-\\d{6}(-\\d+)?$"));
