@@ -53,8 +53,10 @@ public:
         // shared-memory file beside it, which the folder would refuse.
         readOnly_ = true;
         if (Connect(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"),
-                    QUrl::fromLocalFile(file_).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1")))
-            open_ = Check(db_).kind == Verdict::Sound;
+                    QUrl::fromLocalFile(file_).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"))) {
+            const Verdict::Kind found = Check(db_).kind;
+            open_ = found == Verdict::Sound || found == Verdict::Newer;
+        }
         if (!open_)
             Close();
     }
