@@ -45,6 +45,10 @@ GameFlow::GameFlow(DataFolders folders, FlowServices services, int mode)
         keeper_.RoundEnded();
     });
     connect(&audio_, &AudioSwitches::switchesChanged, this, &GameFlow::SaveSettings);
+    // The results store found damaged after start-up, or a retry that
+    // failed for good: told once, when it is found.
+    connect(&results_, &ResultKeeper::problem, this,
+            [this](const QString& text) { platform::Tell(services_.boxes, text); });
     // A round kept while paused comes back behind the pause picture: its
     // caption's time runs once the board shows.
     connect(&round_, &Round::overlayChanged, this, [this] {

@@ -22,15 +22,34 @@ void ResultKeeper::LevelDealt(const QString& levelPath, int mode, const QString&
     levelPath_ = levelPath;
     mode_ = mode;
     player_ = player;
+    inPlay_ = true;
     if (store_ && started)
         store_->LevelStarted(levelPath_, mode_, clock_());
+    Settle();
 }
 
-QString ResultKeeper::ClearText(int seconds, std::optional<int> place)
+bool ResultKeeper::Clear()
+{
+    if (!store_ || !store_->Clear())
+        return false;
+    if (inPlay_)
+        store_->LevelStarted(levelPath_, mode_, clock_());
+    return true;
+}
+
+void ResultKeeper::Settle()
+{
+    if (const QString told = store_ ? store_->Settle(false) : QString(); !told.isEmpty())
+        emit problem(told);
+}
+
+QString ResultKeeper::ClearText(int seconds, std::optional<int> place, bool storing)
 {
     const QString time = QStringLiteral("用时 ") + DurationText(seconds);
-    if (!place)
+    if (!storing)
         return time;
+    if (!place)
+        return time + QStringLiteral(" · 成绩未能保存");
     if (*place == 1)
         return time + QStringLiteral(" · 新纪录！");
     return time + QStringLiteral(" · 本关第%1名").arg(*place);
@@ -39,9 +58,11 @@ QString ResultKeeper::ClearText(int seconds, std::optional<int> place)
 void ResultKeeper::RoundEnded(RoundEnd how)
 {
     const int seconds = round_.SecondsPlayed();
+    inPlay_ = false;
     if (how == RoundEnd::TimedOut) {
         if (store_)
             store_->LevelTimedOut(levelPath_, mode_, seconds, clock_());
+        Settle();
         return;
     }
     std::optional<int> place;
@@ -50,7 +71,8 @@ void ResultKeeper::RoundEnded(RoundEnd how)
         place = store_->AddResult(Result{levelPath_, mode_, round_.Score() - round_.ScoreAtStart(), seconds, uses.undo,
                                          uses.hint, uses.shuffle, clock_(), player_});
     }
-    emit cleared(ClearText(seconds, place));
+    emit cleared(ClearText(seconds, place, store_ != nullptr));
+    Settle();
 }
 
 } // namespace daz

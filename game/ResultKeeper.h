@@ -38,16 +38,26 @@ public:
     // run goes on (started is false): its start was counted then.
     void LevelDealt(const QString& levelPath, int mode, const QString& player, bool started = true);
 
+    // Empties the results and the statistics; the level in play, already
+    // dealt, counts as started again, so that its clear never counts
+    // without its start. False when the store could not be cleared.
+    bool Clear();
+
     // What a clear tells: "用时 1分23秒 · 本关第2名", "用时 0分41秒 · 新纪录！",
-    // or the time alone when the result was not kept.
-    static QString ClearText(int seconds, std::optional<int> place);
+    // "用时 7秒 · 成绩未能保存" when the store did not keep it, or the time
+    // alone when results are not saved at all (storing is false).
+    static QString ClearText(int seconds, std::optional<int> place, bool storing = true);
 
 signals:
     // A level was cleared; the text tells its time and place.
     void cleared(const QString& text);
+    // What the player is to be told of the store after it was opened (the
+    // check beside the game found it damaged), once.
+    void problem(const QString& text);
 
 private:
     void RoundEnded(RoundEnd how);
+    void Settle();
 
     Round& round_;
     Clock clock_;
@@ -55,6 +65,7 @@ private:
     QString levelPath_;
     int mode_ = 0;
     QString player_;
+    bool inPlay_ = false; // dealt, not yet ended
 };
 
 } // namespace daz

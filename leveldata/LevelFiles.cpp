@@ -1,7 +1,12 @@
 #include "LevelFiles.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <functional>
+#include <tuple>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include "ConfinedFiles.h"
 #include "ErrorTexts.h"
@@ -28,6 +34,40 @@ QString Shown(const QString& path)
 // The names of folders being built: hidden, and with a "=", which no level
 // name may hold, so they never pass for a level.
 const QString kUnfinishedPrefix = QStringLiteral(".building=");
+
+// How many set-aside copies of a file are kept, the newest.
+constexpr int kKeptAside = 3;
+
+// Removes the set-aside copies of the file of this name in the folder but
+// the newest few, by when they were renamed (the one just made, made,
+// always stays), each with what SQLite kept beside it; never a link's
+// target, never a folder that holds anything.
+void RemoveOlderAside(const FileHandle& folder, const QString& name, const QString& made)
+{
+    static const QRegularExpression stamp(QStringLiteral("^\\d{8}-\\d{6}(-\\d+)?$"));
+    const QString prefix = name + QStringLiteral(".damaged-");
+    std::vector<std::tuple<bool, std::int64_t, QString>> copies; // the one made, when renamed, name
+    const QDir listing(QStringLiteral("/proc/self/fd/%1").arg(folder.Get()));
+    for (const QString& entry :
+         listing.entryList({prefix + u'*'}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        struct stat there {};
+        if (!stamp.match(entry.mid(prefix.size())).hasMatch()
+            || ::fstatat(folder.Get(), QFile::encodeName(entry).constData(), &there, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        copies.emplace_back(entry == made, std::int64_t(there.st_ctim.tv_sec) * 1'000'000'000 + there.st_ctim.tv_nsec,
+                            entry);
+    }
+    std::sort(copies.begin(), copies.end(), std::greater<>());
+    for (std::size_t i = kKeptAside; i < copies.size(); ++i) {
+        const QString& old = std::get<2>(copies[i]);
+        for (const QString& companion :
+             {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+            const QByteArray path = QFile::encodeName(old + companion);
+            if (::unlinkat(folder.Get(), path.constData(), 0) != 0 && (errno == EISDIR || errno == EPERM))
+                ::unlinkat(folder.Get(), path.constData(), AT_REMOVEDIR);
+        }
+    }
+}
 
 } // namespace
 
@@ -169,8 +209,10 @@ std::optional<QString> PutAside(const QString& root, const QString& file, const 
             else
                 done = ::renameat(folder.Get(), from.constData(), folder.Get(), to.constData());
         }
-        if (done == 0)
+        if (done == 0) {
+            RemoveOlderAside(folder, info.fileName(), aside);
             return QDir(info.path()).filePath(aside);
+        }
         if (errno != EEXIST)
             return std::nullopt;
         aside = base + QStringLiteral("-%1").arg(n);

@@ -44,7 +44,9 @@ QString WriteEmptyFile(const QString& root, const QString& path);
 // Puts a damaged file aside beside itself, under its name with
 // ".damaged-yyyyMMdd-HHmmss" (then "-2", "-3", … when that is taken), never
 // over another file; a link is renamed itself, its target stays as it is.
-// The path it now has, or nothing when it could not be moved.
+// Only the newest three copies of a file stay: older ones go, each with
+// the companions a database has ("-journal", "-wal", "-shm" after its
+// name). The path it now has, or nothing when it could not be moved.
 std::optional<QString> PutAside(const QString& root, const QString& file, const QDateTime& now);
 
 // Whether the folder holds a file that is not hidden; sub-folders do not

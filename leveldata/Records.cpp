@@ -2,19 +2,20 @@
 
 #include <algorithm>
 #include <atomic>
+#include <map>
+#include <utility>
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryFile>
 #include <QUrl>
 #include <QVariant>
 
-#include "ErrorTexts.h"
 #include "LevelFiles.h"
+#include "RecordsCheck.h"
+#include "RecordsFiles.h"
+#include "RecordsMemory.h"
 #include "RecordsSchema.h"
 
 namespace daz {
@@ -22,93 +23,115 @@ namespace {
 
 using namespace records;
 
-QString Shown(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
+constexpr int kReadOnly = 8; // SQLITE_READONLY
 
-const QString kNotKept = QStringLiteral("\n游戏可以照常进行，但这次的成绩不会保存。");
-
-// The files SQLite keeps beside a database while it writes.
-const QStringList kCompanions{QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")};
-
-// Whether something that is not a plain file (a link, wherever it points,
-// or a folder) stands at a path.
-bool IsNoPlainFile(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.isSymLink() || (info.exists() && !info.isFile());
-}
-
-// A database and what SQLite keeps beside it go aside together, the
-// journal under the name SQLite looks for beside the copy.
-std::optional<QString> PutDatabaseAside(const QString& file, const QDateTime& now)
-{
-    const auto aside = PutAside(QFileInfo(file).absolutePath(), file, now);
-    if (!aside)
-        return std::nullopt;
-    for (const QString& companion : kCompanions) {
-        if (QFileInfo(file + companion).isSymLink() || QFileInfo::exists(file + companion))
-            QFile::rename(file + companion, *aside + companion);
-    }
-    return aside;
-}
-
-QString TryWrite(const QString& folder)
-{
-    if (!QDir().mkpath(folder))
-        return QStringLiteral("无法创建存档文件夹“%1”。").arg(Shown(folder));
-    QTemporaryFile probe(folder + QStringLiteral("/.write-test-XXXXXX"));
-    if (!probe.open() || probe.write("x", 1) != 1 || !probe.flush())
-        return QStringLiteral("无法在存档文件夹“%1”中写入：%2。").arg(Shown(folder), FileErrorText(probe));
-    return {};
-}
-
-QString Stored(const QDateTime& when)
-{
-    return when.toString(Qt::ISODate);
-}
+// How long a write waits for another program's lock before it is kept for later.
+const QString kBusyTimeout = QStringLiteral("QSQLITE_BUSY_TIMEOUT=50");
+const QString kReadOnlyOptions = QStringLiteral("QSQLITE_OPEN_READONLY;") + kBusyTimeout;
 
 class SqlRecords final : public Records {
 public:
-    SqlRecords()
+    SqlRecords(const QString& file, const QDateTime& now) : file_(file), now_(now)
     {
         static std::atomic<int> count{0};
         name_ = QStringLiteral("records-%1").arg(++count);
     }
 
-    ~SqlRecords() override { Close(); }
+    ~SqlRecords() override
+    {
+        check_.Wait();
+        Close();
+    }
 
-    // Opens the database and checks it; what is wrong, or empty.
-    QString Attach(const QString& file, bool readOnly)
+    // Reads a store in a folder that cannot be written, as it is.
+    void AttachAsItIs()
+    {
+        keeping_ = false;
+        if (!QFileInfo(file_).isFile() || IsNoPlainFile(file_))
+            return;
+        // Nothing can change it meanwhile, and SQLite need not make its
+        // shared-memory file beside it, which the folder would refuse.
+        readOnly_ = true;
+        if (Connect(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"),
+                    QUrl::fromLocalFile(file_).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"))) {
+            const Verdict::Kind found = Check(db_).kind;
+            open_ = found == Verdict::Sound || found == Verdict::Newer;
+        }
+        if (!open_)
+            Close();
+    }
+
+    // Looks at the store through a read-only connection, which never
+    // changes the files, sets it aside only when it is proven damaged or
+    // not ours, and opens it for writing when it is sound. What the player
+    // is to be told, or empty.
+    QString OpenStore(bool damaged = false)
     {
         Close();
-        db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
-        if (!db_.isValid())
-            return QStringLiteral("driver");
-        db_.setDatabaseName(file);
-        if (readOnly) {
-            // Nothing can change it meanwhile, and SQLite need not make its
-            // shared-memory file beside it, which the folder would refuse.
-            db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
-            db_.setDatabaseName(QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded)
-                                + QStringLiteral("?immutable=1"));
-        }
-        if (!db_.open())
-            return db_.lastError().text();
-        QString problem = CheckOrBegin(db_);
-        if (!problem.isEmpty()) {
+        putAside_ = false;
+        Verdict found{damaged ? Verdict::Damaged : Verdict::New};
+        if (!damaged && QFileInfo(file_).size() > 0) {
+            found = Look(kReadOnlyOptions);
+            // A journal that a killed write left only a writing connection rolls back.
+            if (found.kind == Verdict::Passing && found.code == kReadOnly)
+                found = Look(kBusyTimeout);
             Close();
-            return problem;
+        }
+        QString told;
+        if (found.kind == Verdict::Damaged) {
+            const auto aside = PutDatabaseAside(file_, now_);
+            if (!aside) {
+                keeping_ = false;
+                return QStringLiteral("你的成绩记录“%1”无法读取或已损坏，也无法改名保存。").arg(Shown(file_))
+                       + kNotKept;
+            }
+            putAside_ = true;
+            told =
+                QStringLiteral("你的成绩记录 records.sqlite 无法读取或已损坏，已改名保存为“%1”。\n").arg(Shown(*aside));
+            found = {Verdict::New};
+        }
+        if (found.kind == Verdict::Newer) {
+            newer_ = readOnly_ = true;
+            open_ = Connect(kReadOnlyOptions, file_);
+            return QStringLiteral("你的成绩记录“%1”由更新版本的游戏保存，这个版本只读取其中的成绩，不改动它。")
+                       .arg(Shown(file_))
+                   + kNotKept;
+        }
+        if (found.kind == Verdict::Passing)
+            return told + PassingText(found.code, file_);
+
+        // Sound, or new: opened for writing, and tried. A commit waits for
+        // the disk at checkpoints only, yet a kill or a power cut never
+        // leaves half a transaction.
+        QSqlError error = Connect(kBusyTimeout, file_) ? QSqlError() : db_.lastError();
+        if (!error.isValid()) {
+            QSqlQuery query(db_);
+            if (!query.exec(QStringLiteral("PRAGMA trusted_schema = OFF"))
+                || !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL")))
+                error = query.lastError();
+            else if (found.kind == Verdict::New)
+                error = Begin(db_);
+            else if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))
+                     || !query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)))
+                error = query.lastError();
+            query.exec(QStringLiteral("ROLLBACK"));
+        }
+        if (error.isValid()) {
+            // A sound store that cannot be written now is read meanwhile.
+            open_ = found.kind == Verdict::Sound && db_.isOpen();
+            if (!open_)
+                Close();
+            return told + PassingText(ErrorCode(error), file_);
         }
         open_ = true;
-        keeping_ = !readOnly;
-        return {};
+        if (found.kind == Verdict::Sound)
+            check_.Start(file_);
+        return told.isEmpty() ? told : told + QStringLiteral("成绩从头记起。");
     }
 
     void Close()
     {
-        open_ = keeping_ = false;
+        open_ = false;
         if (!db_.isValid())
             return;
         db_.close();
@@ -133,249 +156,236 @@ public:
 
     std::optional<int> AddResult(const Result& r) override
     {
-        if (!IsValid(r))
+        if (!IsValid(r) || !keeping_)
             return std::nullopt;
-        std::optional<int> place;
-        Write([&] {
-            QSqlQuery query(db_);
-            query.prepare(QStringLiteral("INSERT INTO results (level, mode, points, seconds, undos, hints, shuffles, "
-                                         "played, player) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-            for (const QVariant& value : {QVariant(r.levelPath), QVariant(r.mode), QVariant(qint64(r.points)),
-                                          QVariant(r.seconds), QVariant(r.undos), QVariant(r.hints),
-                                          QVariant(r.shuffles), QVariant(Stored(r.when)), QVariant(r.player)})
-                query.addBindValue(value);
-            if (!query.exec())
-                return false;
-            const qint64 id = query.lastInsertId().toLongLong();
-            if (!InsertEvent(r.levelPath, r.mode, 2, r.seconds, r.when))
-                return false;
-            query.prepare(QStringLiteral("SELECT count(*) FROM results WHERE level = ? AND mode = ? AND "
-                                         "(seconds < ? OR (seconds = ? AND (points > ? OR (points = ? AND id < ?))))"));
-            for (const QVariant& value :
-                 {QVariant(r.levelPath), QVariant(r.mode), QVariant(r.seconds), QVariant(r.seconds),
-                  QVariant(qint64(r.points)), QVariant(qint64(r.points)), QVariant(id)})
-                query.addBindValue(value);
-            if (!query.exec() || !query.next())
-                return false;
-            place = query.value(0).toInt() + 1;
-            return true;
-        });
-        return keeping_ ? place : std::nullopt;
+        pending_.push_back({2, r});
+        return Flush();
     }
 
     std::vector<Result> Best(const QString& levelPath, int mode, int limit) const override
     {
         std::vector<Result> best;
-        if (!open_ || limit <= 0)
-            return best;
         QSqlQuery query(db_);
         query.setForwardOnly(true);
-        query.prepare(QStringLiteral("SELECT level, mode, points, seconds, undos, hints, shuffles, played, player "
-                                     "FROM results WHERE level = ? AND mode = ? "
-                                     "ORDER BY seconds, points DESC, id LIMIT ?"));
-        query.addBindValue(levelPath);
-        query.addBindValue(mode);
-        query.addBindValue(limit);
-        if (!query.exec())
-            return best;
-        while (query.next()) {
+        if (open_ && limit > 0
+            && query.prepare(QStringLiteral("SELECT level, mode, points, seconds, undos, hints, shuffles, played, "
+                                            "player FROM results WHERE level = ? AND mode = ? "
+                                            "ORDER BY seconds, points DESC, id LIMIT ?"))) {
+            query.addBindValue(levelPath);
+            query.addBindValue(mode);
+            query.addBindValue(limit);
             // Only the lengths and numbers the schema allows come back;
             // anything else is left out.
-            if (query.value(0).toString().size() > kLongestLevelPath
-                || query.value(8).toString().size() > kLongestPlayerName)
-                continue;
-            Result r{query.value(0).toString(),   query.value(1).toInt(),
-                     query.value(2).toLongLong(), query.value(3).toInt(),
-                     query.value(4).toInt(),      query.value(5).toInt(),
-                     query.value(6).toInt(),      QDateTime::fromString(query.value(7).toString(), Qt::ISODate),
-                     query.value(8).toString()};
-            if (IsValid(r))
-                best.push_back(std::move(r));
+            for (bool read = query.exec(); read && query.next();) {
+                if (query.value(0).toString().size() > kLongestLevelPath
+                    || query.value(8).toString().size() > kLongestPlayerName)
+                    continue;
+                Result r{query.value(0).toString(),   query.value(1).toInt(),
+                         query.value(2).toLongLong(), query.value(3).toInt(),
+                         query.value(4).toInt(),      query.value(5).toInt(),
+                         query.value(6).toInt(),      QDateTime::fromString(query.value(7).toString(), Qt::ISODate),
+                         query.value(8).toString()};
+                if (IsValid(r))
+                    best.push_back(std::move(r));
+            }
         }
+        AddBest(best, pending_, levelPath, mode, limit);
         return best;
     }
 
     std::vector<std::pair<QString, int>> BestTimes(int mode) const override
     {
-        std::vector<std::pair<QString, int>> times;
-        if (!open_)
-            return times;
+        std::map<QString, int> times;
         QSqlQuery query(db_);
         query.setForwardOnly(true);
-        query.prepare(QStringLiteral("SELECT level, min(seconds) FROM results WHERE mode = ? GROUP BY level"));
-        query.addBindValue(mode);
-        if (!query.exec())
-            return times;
-        while (query.next()) {
-            const QString level = query.value(0).toString();
-            const int seconds = query.value(1).toInt();
-            if (!level.isEmpty() && level.size() <= kLongestLevelPath && seconds >= 0 && seconds <= kMostSeconds)
-                times.emplace_back(level, seconds);
+        if (open_
+            && query.prepare(QStringLiteral("SELECT level, min(seconds) FROM results WHERE mode = ? GROUP BY level"))) {
+            query.addBindValue(mode);
+            for (bool read = query.exec(); read && query.next();) {
+                const QString level = query.value(0).toString();
+                const int seconds = query.value(1).toInt();
+                if (!level.isEmpty() && level.size() <= kLongestLevelPath && seconds >= 0 && seconds <= kMostSeconds)
+                    times.emplace(level, seconds);
+            }
         }
-        return times;
+        AddBestTimes(times, pending_, mode);
+        return {times.begin(), times.end()};
     }
 
     ModeStatistics Statistics(int mode) const override
     {
-        ModeStatistics s;
-        if (!open_)
-            return s;
-        QSqlQuery query(db_);
-        query.setForwardOnly(true);
-        query.prepare(
-            QStringLiteral("SELECT started, cleared, timed_out, seconds, longest FROM totals WHERE mode = ?"));
-        query.addBindValue(mode);
-        if (query.exec() && query.next()) {
-            s.started = query.value(0).toInt();
-            s.cleared = query.value(1).toInt();
-            s.timedOut = query.value(2).toInt();
-            s.secondsPlayed = query.value(3).toLongLong();
-            s.longestRunOfClears = query.value(4).toInt();
-        }
-        return s;
+        Totals t = open_ ? ReadTotals(db_, mode) : Totals();
+        AddTotals(t, pending_, mode);
+        return {static_cast<int>(t.started), static_cast<int>(t.cleared), static_cast<int>(t.timedOut),
+                static_cast<int>(t.longest), t.seconds};
     }
 
     bool Clear() override
     {
-        return Write([&] {
-            QSqlQuery query(db_);
-            return query.exec(QStringLiteral("DELETE FROM results")) && query.exec(QStringLiteral("DELETE FROM events"))
-                   && query.exec(QStringLiteral("DELETE FROM totals"));
-        });
-    }
-
-private:
-    // One transaction: all of the body's changes, or none.
-    template <typename Body>
-    bool Write(Body&& body)
-    {
-        if (!keeping_ || !db_.transaction())
+        TakeInCheck(false);
+        if (!Ready())
             return false;
-        if (body() && db_.commit())
+        QSqlQuery query(db_);
+        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+            return false;
+        if (query.exec(QStringLiteral("DELETE FROM results")) && query.exec(QStringLiteral("DELETE FROM events"))
+            && query.exec(QStringLiteral("DELETE FROM totals")) && query.exec(QStringLiteral("COMMIT"))) {
+            pending_.clear();
             return true;
-        db_.rollback();
+        }
+        query.exec(QStringLiteral("ROLLBACK"));
         return false;
     }
 
-    bool InsertEvent(const QString& levelPath, int mode, int kind, int seconds, const QDateTime& when)
+    QString Settle(bool wait) override
     {
-        QSqlQuery query(db_);
-        query.prepare(QStringLiteral("INSERT INTO events (level, mode, kind, seconds, played) VALUES (?, ?, ?, ?, ?)"));
-        query.addBindValue(levelPath);
-        query.addBindValue(mode);
-        query.addBindValue(kind);
-        query.addBindValue(seconds);
-        query.addBindValue(Stored(when));
-        return query.exec() && Count(mode, kind, seconds);
+        TakeInCheck(wait);
+        return std::exchange(late_, QString());
     }
 
-    // The mode's totals with one more event. A run of clears ends at a
-    // time-out, and at a level dealt again before the one before it was
-    // cleared (left, or started anew).
-    bool Count(int mode, int kind, int seconds)
+private:
+    bool Connect(const QString& options, const QString& name)
+    {
+        db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+        db_.setConnectOptions(options);
+        db_.setDatabaseName(name);
+        return db_.isValid() && db_.open();
+    }
+
+    // The checks through a connection with these options, left open.
+    Verdict Look(const QString& options)
+    {
+        Close();
+        if (!Connect(options, file_))
+            return {Verdict::Passing, ErrorCode(db_.lastError())};
+        return Check(db_);
+    }
+
+    void TakeInCheck(bool wait)
+    {
+        if (check_.Found(wait) == FullCheck::Damaged && open_ && !readOnly_)
+            Mend();
+    }
+
+    // Rebuilds the indexes from their tables; a store that is still not
+    // sound is damaged beyond them, and set aside.
+    void Mend()
     {
         QSqlQuery query(db_);
-        query.prepare(QStringLiteral("SELECT started, cleared, timed_out, seconds, run, longest, last "
-                                     "FROM totals WHERE mode = ?"));
-        query.addBindValue(mode);
-        if (!query.exec())
-            return false;
-        qint64 t[7] = {};
-        if (query.next()) {
-            for (int i = 0; i < 7; ++i)
-                t[i] = query.value(i).toLongLong();
-        }
-        auto& [started, cleared, timedOut, played, run, longest, last] = t;
-        played += seconds;
-        if (kind == 1) {
-            ++started;
-            if (last == 1)
-                run = 0;
-        } else if (kind == 2) {
-            ++cleared;
-            longest = std::max(longest, ++run);
+        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+            return; // held by another program: at a later write
+        if (query.exec(QStringLiteral("REINDEX")) && query.exec(QStringLiteral("COMMIT"))) {
+            query.setForwardOnly(true);
+            if (query.exec(QStringLiteral("PRAGMA integrity_check(1)")) && query.next()
+                && query.value(0).toString() == QStringLiteral("ok")) {
+                check_.Forget();
+                return;
+            }
         } else {
-            ++timedOut;
-            run = 0;
+            const int code = ErrorCode(query.lastError());
+            query.exec(QStringLiteral("ROLLBACK"));
+            if (!ProvesDamage(code))
+                return;
         }
-        last = kind;
-        query.finish();
-        query.prepare(QStringLiteral("INSERT OR REPLACE INTO totals (mode, started, cleared, timed_out, seconds, run, "
-                                     "longest, last) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-        query.addBindValue(mode);
-        for (const qint64 value : t)
-            query.addBindValue(value);
-        return query.exec();
+        check_.Forget();
+        query = QSqlQuery();
+        late_ += OpenStore(true);
+    }
+
+    // Whether the store can be written to; one that could not be opened is
+    // tried again, and the player told when that sets it aside.
+    bool Ready()
+    {
+        if (!keeping_ || newer_)
+            return false;
+        if (!open_) {
+            const QString told = OpenStore();
+            if (putAside_)
+                late_ += told;
+        }
+        return open_;
+    }
+
+    // Writes what waits, the newest last, in one transaction; the place
+    // of the newest when it is a result and all of it was stored.
+    std::optional<int> Flush()
+    {
+        TakeInCheck(false);
+        if (!Ready())
+            return std::nullopt;
+        QSqlQuery query(db_);
+        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+            return std::nullopt;
+        std::optional<int> place;
+        bool done = true;
+        for (const Pending& p : pending_) {
+            done = p.kind == 2
+                       ? InsertResult(db_, p.result, place)
+                       : InsertEvent(db_, p.result.levelPath, p.result.mode, p.kind, p.result.seconds, p.result.when);
+            if (!done)
+                break;
+        }
+        if (done && query.exec(QStringLiteral("COMMIT"))) {
+            const bool result = !pending_.empty() && pending_.back().kind == 2;
+            pending_.clear();
+            return result ? place : std::nullopt;
+        }
+        query.exec(QStringLiteral("ROLLBACK"));
+        return std::nullopt;
     }
 
     void AddEvent(const QString& levelPath, int mode, int kind, int seconds, const QDateTime& when)
     {
-        if (levelPath.isEmpty() || levelPath.size() > kLongestLevelPath || mode < 1 || mode > kModes || seconds < 0
-            || seconds > kMostSeconds)
+        if (!keeping_ || levelPath.isEmpty() || levelPath.size() > kLongestLevelPath || mode < 1 || mode > kModes
+            || seconds < 0 || seconds > kMostSeconds)
             return;
-        Write([&] { return InsertEvent(levelPath, mode, kind, seconds, when); });
+        pending_.push_back({kind, Result{levelPath, mode, 0, seconds, 0, 0, 0, when, {}}});
+        (void)Flush();
     }
 
+    QString file_;
+    QDateTime now_;
     QString name_;
     QSqlDatabase db_;
-    bool open_ = false;
-    bool keeping_ = false;
+    FullCheck check_;
+    bool open_ = false;     // it can be read
+    bool keeping_ = true;   // false when the folder cannot be written
+    bool readOnly_ = false; // opened only to be read
+    bool newer_ = false;    // a newer version's, never written
+    bool putAside_ = false; // the last opening set the store aside
+    std::vector<Pending> pending_;
     QString problem_;
+    QString late_; // what the player is to be told of a later look
 };
 
 } // namespace
 
 std::unique_ptr<Records> Records::Open(const QString& file, const QDateTime& now)
 {
-    auto records = std::make_unique<SqlRecords>();
+    auto records = std::make_unique<SqlRecords>(file, now);
     const QString folder = QFileInfo(file).absolutePath();
-    const QString shown = Shown(file);
 
     // A folder that cannot be written keeps nothing; results already kept
     // are still read, when they are sound and no link stands in their way.
     if (const QString problem = TryWrite(folder); !problem.isEmpty()) {
         records->SetProblem(problem + kNotKept);
-        if (QFileInfo(file).isFile() && !IsNoPlainFile(file))
-            (void)records->Attach(file, true);
+        records->AttachAsItIs();
         return records;
     }
 
     // Nothing that is not a plain file is opened in the database's place
-    // or its journal's: a link is renamed, never followed.
+    // or its companions': a link is renamed, never followed.
     QString told;
-    for (const QString& path : QStringList{file, file + kCompanions[0], file + kCompanions[1], file + kCompanions[2]}) {
-        if (!IsNoPlainFile(path))
-            continue;
-        const auto aside = PutAside(QFileInfo(path).absolutePath(), path, now);
-        if (!aside) {
-            records->SetProblem(QStringLiteral("你的成绩记录“%1”不是普通文件，也无法改名保存。").arg(Shown(path))
-                                + kNotKept);
-            return records;
-        }
-        told += QStringLiteral("你的成绩记录“%1”不是普通文件（例如是一个符号链接），游戏不经由链接读写文件，"
-                               "已改名为“%2”。\n")
-                    .arg(Shown(path), Shown(*aside));
-    }
-
-    if (records->Attach(file, false).isEmpty()) {
-        if (!told.isEmpty())
-            records->SetProblem(told + QStringLiteral("成绩从头记起。"));
+    if (!SetLinksAside(file, now, told) || !QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        records->SetProblem(told.endsWith(kNotKept)
+                                ? told
+                                : told + QStringLiteral("无法打开成绩记录“%1”。").arg(Shown(file)) + kNotKept);
+        records->AttachAsItIs();
         return records;
     }
-    if (QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        const auto aside = PutDatabaseAside(file, now);
-        if (!aside) {
-            records->SetProblem(QStringLiteral("你的成绩记录“%1”无法读取或已损坏，也无法改名保存。").arg(shown)
-                                + kNotKept);
-            return records;
-        }
-        told += QStringLiteral("你的成绩记录 records.sqlite 无法读取或已损坏，已改名保存为“%1”。\n").arg(Shown(*aside));
-        if (records->Attach(file, false).isEmpty()) {
-            records->SetProblem(told + QStringLiteral("成绩从头记起。"));
-            return records;
-        }
-    }
-    records->SetProblem(told + QStringLiteral("无法打开成绩记录“%1”。").arg(shown) + kNotKept);
+    const QString problem = records->OpenStore();
+    records->SetProblem(told.isEmpty() || !problem.isEmpty() ? told + problem
+                                                             : told + QStringLiteral("成绩从头记起。"));
     return records;
 }
 

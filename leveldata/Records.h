@@ -34,11 +34,16 @@ struct ModeStatistics {
 
 // The player's results, kept in an SQLite database in the player's folder
 // ("records.sqlite"): a schema with a version number, every write in one
-// transaction, an integrity check on opening.
+// transaction, a check of every page and row on opening and of every index
+// beside the game after it.
 //
-// A database that cannot be read (damaged, another schema, a link in its
-// place, hostile rows) is set aside with the date in its name, as a damaged
-// catalogue is, and a new one is begun; Problem() then says so once, in
+// Only a database proven damaged or not ours (SQLite says so, the checks
+// find it, another schema, a link in its place, hostile rows) is set aside
+// with the date in its name, as a damaged catalogue is, and a new one is
+// begun. One that cannot be written now (held by another program, a full
+// disk, a read-only file) is left as it is: the results are kept in memory
+// and written at a later write that succeeds. One of a newer version of
+// the game is read and never written. Problem() says any of it once, in
 // Chinese, for the player. A folder that cannot be written gives a store
 // that keeps nothing (Keeping() is false) and says so once; the game plays on.
 class Records {
@@ -47,7 +52,8 @@ public:
     static std::unique_ptr<Records> Open(const QString& file, const QDateTime& now);
     virtual ~Records() = default;
 
-    // Whether results are kept; false when the folder cannot be written.
+    // Whether results are kept (if only in memory); false when the folder
+    // cannot be written.
     virtual bool Keeping() const = 0;
     // What the player is told once about the database, or empty.
     virtual QString Problem() const = 0;
@@ -68,6 +74,16 @@ public:
     virtual ModeStatistics Statistics(int mode) const = 0;
     // Empties the results and the statistics, and nothing else.
     virtual bool Clear() = 0;
+
+    // Takes in what the check beside the game found, waiting for it when
+    // wait is set: damaged indexes are rebuilt, a store damaged beyond them
+    // is set aside and a new one begun. What the player is to be told of
+    // it, once, or empty. Every write takes it in too.
+    virtual QString Settle(bool wait)
+    {
+        (void)wait;
+        return {};
+    }
 };
 
 } // namespace daz

@@ -1,5 +1,9 @@
 #include "RecordsSchema.h"
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -10,20 +14,89 @@ namespace {
 
 // A column of whole numbers within bounds, or of text up to a length: the
 // checks hold for every row, and the check on opening looks at them all.
-QString Whole(const char* name, std::int64_t least, std::int64_t most)
+struct Column {
+    const char* name;
+    bool text;
+    std::int64_t least;
+    std::int64_t most;
+};
+
+QString Condition(const Column& c)
 {
-    return QStringLiteral("%1 INTEGER NOT NULL CHECK (typeof(%1) = 'integer' AND %1 BETWEEN %2 AND %3)")
-        .arg(QLatin1String(name))
-        .arg(least)
-        .arg(most);
+    return (c.text ? QStringLiteral("typeof(%1) = 'text' AND length(%1) BETWEEN %2 AND %3")
+                   : QStringLiteral("typeof(%1) = 'integer' AND %1 BETWEEN %2 AND %3"))
+        .arg(QLatin1String(c.name))
+        .arg(c.least)
+        .arg(c.most);
 }
 
-QString Text(const char* name, int least, int most)
+struct Table {
+    QString name;
+    QString key; // the first column, with its own check
+    std::vector<Column> columns;
+    QString keyCondition; // what the key's check says, or empty
+};
+
+const std::vector<Table>& Tables()
 {
-    return QStringLiteral("%1 TEXT NOT NULL CHECK (typeof(%1) = 'text' AND length(%1) BETWEEN %2 AND %3)")
-        .arg(QLatin1String(name))
-        .arg(least)
-        .arg(most);
+    static const std::vector<Table> tables{
+        {QStringLiteral("results"),
+         QStringLiteral("id INTEGER PRIMARY KEY"),
+         {{"level", true, 1, kLongestLevelPath},
+          {"mode", false, 1, kModes},
+          {"points", false, -kMostPoints, kMostPoints},
+          {"seconds", false, 0, kMostSeconds},
+          {"undos", false, 0, kMostUses},
+          {"hints", false, 0, kMostUses},
+          {"shuffles", false, 0, kMostUses},
+          {"played", true, 0, 64},
+          {"player", true, 0, kLongestPlayerName}},
+         {}},
+        {QStringLiteral("events"),
+         QStringLiteral("id INTEGER PRIMARY KEY"),
+         {{"level", true, 1, kLongestLevelPath},
+          {"mode", false, 1, kModes},
+          {"kind", false, 1, 3},
+          {"seconds", false, 0, kMostSeconds},
+          {"played", true, 0, 64}},
+         {}},
+        // The statistics of each mode so far, counted as the events come.
+        {QStringLiteral("totals"),
+         QStringLiteral("mode INTEGER PRIMARY KEY CHECK (mode BETWEEN 1 AND %1)").arg(kModes),
+         {{"started", false, 0, kMostCount},
+          {"cleared", false, 0, kMostCount},
+          {"timed_out", false, 0, kMostCount},
+          {"seconds", false, 0, kMostCount * kMostSeconds},
+          {"run", false, 0, kMostCount},
+          {"longest", false, 0, kMostCount},
+          {"last", false, 0, 3}},
+         QStringLiteral("mode BETWEEN 1 AND %1").arg(kModes)},
+    };
+    return tables;
+}
+
+QString Create(const Table& table)
+{
+    QStringList columns{table.key};
+    for (const Column& c : table.columns) {
+        columns << QStringLiteral("%1 %2 NOT NULL CHECK (%3)")
+                       .arg(QLatin1String(c.name), c.text ? QStringLiteral("TEXT") : QStringLiteral("INTEGER"),
+                            Condition(c));
+    }
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(table.name, columns.join(QStringLiteral(", ")));
+}
+
+// How many rows of a table break its checks. SQLite looks at the checks
+// only through a connection that could write; this one may not.
+QString Breaking(const Table& table)
+{
+    QStringList conditions;
+    if (!table.keyCondition.isEmpty())
+        conditions << table.keyCondition;
+    for (const Column& c : table.columns)
+        conditions << Condition(c);
+    return QStringLiteral("SELECT count(*) FROM %1 WHERE NOT ((%2))")
+        .arg(table.name, conditions.join(QStringLiteral(") AND (")));
 }
 
 } // namespace
@@ -31,28 +104,12 @@ QString Text(const char* name, int least, int most)
 const QStringList& SchemaStatements()
 {
     static const QStringList statements{
-        QStringLiteral("CREATE TABLE results (id INTEGER PRIMARY KEY, ")
-            + QStringList{Text("level", 1, kLongestLevelPath), Whole("mode", 1, kModes),
-                          Whole("points", -kMostPoints, kMostPoints), Whole("seconds", 0, kMostSeconds),
-                          Whole("undos", 0, kMostUses), Whole("hints", 0, kMostUses), Whole("shuffles", 0, kMostUses),
-                          Text("played", 0, 64), Text("player", 0, kLongestPlayerName)}
-                  .join(QStringLiteral(", "))
-            + u')',
+        Create(Tables()[0]),
         // The places of a level in a mode, and the best time of each level.
         QStringLiteral("CREATE INDEX results_place ON results (level, mode, seconds, points DESC, id)"),
         QStringLiteral("CREATE INDEX results_mode ON results (mode, level, seconds)"),
-        QStringLiteral("CREATE TABLE events (id INTEGER PRIMARY KEY, ")
-            + QStringList{Text("level", 1, kLongestLevelPath), Whole("mode", 1, kModes), Whole("kind", 1, 3),
-                          Whole("seconds", 0, kMostSeconds), Text("played", 0, 64)}
-                  .join(QStringLiteral(", "))
-            + u')',
-        // The statistics of each mode so far, counted as the events come.
-        QStringLiteral("CREATE TABLE totals (mode INTEGER PRIMARY KEY CHECK (mode BETWEEN 1 AND %1), ").arg(kModes)
-            + QStringList{Whole("started", 0, kMostCount), Whole("cleared", 0, kMostCount),
-                          Whole("timed_out", 0, kMostCount), Whole("seconds", 0, kMostCount * kMostSeconds),
-                          Whole("run", 0, kMostCount), Whole("longest", 0, kMostCount), Whole("last", 0, 3)}
-                  .join(QStringLiteral(", "))
-            + u')',
+        Create(Tables()[1]),
+        Create(Tables()[2]),
     };
     return statements;
 }
@@ -67,78 +124,193 @@ bool IsValid(const Result& result)
            && result.when.isValid();
 }
 
-namespace {
-
-// The first column of the first row of a statement, or an invalid value
-// when it fails.
-QVariant One(QSqlDatabase& db, const QString& statement)
+int ErrorCode(const QSqlError& error)
 {
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.exec(statement) || !query.next())
-        return {};
-    return query.value(0);
+    return error.nativeErrorCode().toInt() & 0xFF;
 }
 
-QString Begin(QSqlDatabase& db)
+bool ProvesDamage(int code)
 {
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !db.transaction())
-        return db.lastError().text();
-    for (const QString& statement : SchemaStatements()) {
-        if (!query.exec(statement)) {
-            const QString error = query.lastError().text();
-            db.rollback();
-            return error;
-        }
+    constexpr int kCorrupt = 11;      // SQLITE_CORRUPT
+    constexpr int kNotADatabase = 26; // SQLITE_NOTADB
+    return code == kCorrupt || code == kNotADatabase;
+}
+
+void Tally(Totals& t, int kind, int seconds)
+{
+    t.seconds += seconds;
+    if (kind == 1) {
+        ++t.started;
+        if (t.last == 1)
+            t.run = 0;
+    } else if (kind == 2) {
+        ++t.cleared;
+        t.longest = std::max(t.longest, ++t.run);
+    } else {
+        ++t.timedOut;
+        t.run = 0;
     }
-    if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) || !db.commit()) {
-        const QString error = db.lastError().text();
-        db.rollback();
-        return error.isEmpty() ? QStringLiteral("version") : error;
-    }
-    return {};
+    t.last = kind;
+}
+
+namespace {
+
+// A failed look: damage when SQLite says so, else a passing condition.
+Verdict Failed(const QSqlError& error)
+{
+    const int code = ErrorCode(error);
+    return {ProvesDamage(code) ? Verdict::Damaged : Verdict::Passing, code};
+}
+
+// SQLite's own statistics tables, which ANALYZE adds to any database.
+bool IsStatistics(const QString& name)
+{
+    return name == QStringLiteral("sqlite_stat1") || name == QStringLiteral("sqlite_stat4");
 }
 
 } // namespace
 
-QString CheckOrBegin(QSqlDatabase& db)
+QSqlError Begin(QSqlDatabase& db)
 {
-    // What the file's schema holds runs only as SQLite's own functions; a
-    // commit waits for the disk at checkpoints only, yet a kill or a power
-    // cut never leaves half a transaction.
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return query.lastError();
+    QSqlError error;
+    for (const QString& statement : SchemaStatements()) {
+        if (!query.exec(statement)) {
+            error = query.lastError();
+            break;
+        }
+    }
+    if (!error.isValid()
+        && (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion))
+            || !query.exec(QStringLiteral("COMMIT"))))
+        error = query.lastError();
+    if (error.isValid())
+        query.exec(QStringLiteral("ROLLBACK"));
+    return error;
+}
+
+Verdict Check(QSqlDatabase& db)
+{
+    // What the file's schema holds runs only as SQLite's own functions.
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("PRAGMA trusted_schema = OFF"))
-        || !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL")))
-        return QStringLiteral("unreadable");
+    if (!query.exec(QStringLiteral("PRAGMA trusted_schema = OFF")))
+        return Failed(query.lastError());
 
     // The schema first, so that nothing of a schema not ours is run.
-    const QVariant version = One(db, QStringLiteral("PRAGMA user_version"));
-    const QVariant objects = One(db, QStringLiteral("SELECT count(*) FROM sqlite_master"));
-    if (!version.isValid() || !objects.isValid())
-        return QStringLiteral("unreadable");
-    if (version.toInt() == 0 && objects.toInt() == 0)
-        return Begin(db);
-    if (version.toInt() != kSchemaVersion)
-        return QStringLiteral("version");
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+        return Failed(query.lastError());
+    const int version = query.value(0).toInt();
+    query.finish();
+    if (!query.exec(QStringLiteral("SELECT type, name, sql FROM sqlite_master")))
+        return Failed(query.lastError());
     QStringList found;
-    if (!query.exec(QStringLiteral("SELECT sql FROM sqlite_master")))
-        return QStringLiteral("unreadable");
-    while (query.next())
-        found << query.value(0).toString();
+    bool statistics = false;
+    while (query.next()) {
+        if (query.value(0).toString() == QStringLiteral("table") && IsStatistics(query.value(1).toString()))
+            statistics = true;
+        else
+            found << query.value(2).toString();
+    }
+    if (query.lastError().isValid())
+        return Failed(query.lastError());
+    query.finish();
+    if (version == 0 && found.isEmpty() && !statistics)
+        return {Verdict::New};
+    if (version > kSchemaVersion)
+        return {Verdict::Newer};
     QStringList expected = SchemaStatements();
     found.sort();
     expected.sort();
-    if (found != expected)
-        return QStringLiteral("schema");
+    if (version != kSchemaVersion || found != expected)
+        return {Verdict::Damaged};
 
     // Every page and row, the columns' checks among them, in one pass; the
-    // indexes are not compared with their tables, a look that takes ten
-    // times as long on a large store and that reading does not rely on.
-    if (One(db, QStringLiteral("PRAGMA quick_check")).toString() != QStringLiteral("ok"))
-        return QStringLiteral("integrity");
-    return {};
+    // indexes are compared with their tables later, beside the game (a
+    // look that takes ten times as long on a large store).
+    if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next())
+        return Failed(query.lastError());
+    if (query.value(0).toString() != QStringLiteral("ok"))
+        return {Verdict::Damaged};
+    for (const Table& table : Tables()) {
+        query.finish();
+        if (!query.exec(Breaking(table)) || !query.next())
+            return Failed(query.lastError());
+        if (query.value(0).toLongLong() != 0)
+            return {Verdict::Damaged};
+    }
+    return {Verdict::Sound};
+}
+
+namespace {
+
+QString Stored(const QDateTime& when)
+{
+    return when.toString(Qt::ISODate);
+}
+
+} // namespace
+
+bool InsertResult(QSqlDatabase& db, const Result& r, std::optional<int>& place)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("INSERT INTO results (level, mode, points, seconds, undos, hints, shuffles, "
+                                 "played, player) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (const QVariant& value :
+         {QVariant(r.levelPath), QVariant(r.mode), QVariant(qint64(r.points)), QVariant(r.seconds), QVariant(r.undos),
+          QVariant(r.hints), QVariant(r.shuffles), QVariant(Stored(r.when)), QVariant(r.player)})
+        query.addBindValue(value);
+    if (!query.exec())
+        return false;
+    const qint64 id = query.lastInsertId().toLongLong();
+    if (!InsertEvent(db, r.levelPath, r.mode, 2, r.seconds, r.when))
+        return false;
+    query.prepare(QStringLiteral("SELECT count(*) FROM results WHERE level = ? AND mode = ? AND "
+                                 "(seconds < ? OR (seconds = ? AND (points > ? OR (points = ? AND id < ?))))"));
+    for (const QVariant& value : {QVariant(r.levelPath), QVariant(r.mode), QVariant(r.seconds), QVariant(r.seconds),
+                                  QVariant(qint64(r.points)), QVariant(qint64(r.points)), QVariant(id)})
+        query.addBindValue(value);
+    if (!query.exec() || !query.next())
+        return false;
+    place = query.value(0).toInt() + 1;
+    return true;
+}
+
+bool InsertEvent(QSqlDatabase& db, const QString& levelPath, int mode, int kind, int seconds, const QDateTime& when)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("INSERT INTO events (level, mode, kind, seconds, played) VALUES (?, ?, ?, ?, ?)"));
+    for (const QVariant& value :
+         {QVariant(levelPath), QVariant(mode), QVariant(kind), QVariant(seconds), QVariant(Stored(when))})
+        query.addBindValue(value);
+    if (!query.exec())
+        return false;
+    Totals t = ReadTotals(db, mode);
+    Tally(t, kind, seconds);
+    query.prepare(QStringLiteral("INSERT OR REPLACE INTO totals (mode, started, cleared, timed_out, seconds, run, "
+                                 "longest, last) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (const std::int64_t value : std::initializer_list<std::int64_t>{mode, t.started, t.cleared, t.timedOut,
+                                                                        t.seconds, t.run, t.longest, t.last})
+        query.addBindValue(qint64(value));
+    return query.exec();
+}
+
+Totals ReadTotals(const QSqlDatabase& db, int mode)
+{
+    Totals t;
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT started, cleared, timed_out, seconds, run, longest, last "
+                                 "FROM totals WHERE mode = ?"));
+    query.addBindValue(mode);
+    if (query.exec() && query.next()) {
+        std::int64_t* const fields[] = {&t.started, &t.cleared, &t.timedOut, &t.seconds, &t.run, &t.longest, &t.last};
+        for (int i = 0; i < 7; ++i)
+            *fields[i] = query.value(i).toLongLong();
+    }
+    return t;
 }
 
 } // namespace daz::records

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QStringList>
 
@@ -35,9 +37,49 @@ constexpr std::int64_t kMostCount = 1'000'000'000;
 
 bool IsValid(const Result& result);
 
-// What is wrong with the database's schema or rows, or empty when it is
-// ours and sound. A database without any table and version 0 is new and
-// gets the schema here.
-QString CheckOrBegin(QSqlDatabase& db);
+// SQLite's primary result code of an error (QSqlError::nativeErrorCode
+// carries the extended one), 0 when there is none.
+int ErrorCode(const QSqlError& error);
+// Whether SQLite's code proves the file damaged: not a database, or a
+// damaged one. Every other failure (a lock, a full disk, a read-only
+// file) passes.
+bool ProvesDamage(int code);
+
+// What the checks on opening found.
+struct Verdict {
+    enum Kind {
+        Sound,   // ours, and every page and row is sound
+        New,     // no table and version 0: gets the schema by Begin
+        Newer,   // a newer version of the game's: read, never written
+        Damaged, // proven damaged, or not ours
+        Passing, // could not be looked at now (code says why)
+    };
+    Kind kind = Sound;
+    int code = 0; // SQLite's, when it said why
+};
+
+// Looks at the database's schema and rows, writing nothing: its
+// connection may be read-only.
+Verdict Check(QSqlDatabase& db);
+// Gives a new database the schema; the error, invalid when it worked.
+QSqlError Begin(QSqlDatabase& db);
+
+// The statistics of a mode as the totals table keeps them: run is the
+// clears since the last time-out, last the kind of the event before.
+struct Totals {
+    std::int64_t started = 0, cleared = 0, timedOut = 0, seconds = 0, run = 0, longest = 0, last = 0;
+};
+// The totals with one more event (kind 1 dealt, 2 cleared, 3 timed out).
+// A run of clears ends at a time-out, and at a level dealt again before
+// the one before it was cleared (left, or started anew).
+void Tally(Totals& totals, int kind, int seconds);
+
+// The rows of one write, inside a transaction the caller holds: a cleared
+// board with its event, and its place (1 = best) among the level's
+// results in its mode; an event with the mode's totals.
+bool InsertResult(QSqlDatabase& db, const Result& result, std::optional<int>& place);
+bool InsertEvent(QSqlDatabase& db, const QString& levelPath, int mode, int kind, int seconds, const QDateTime& when);
+// A mode's totals as stored, or zero.
+Totals ReadTotals(const QSqlDatabase& db, int mode);
 
 } // namespace daz::records

@@ -170,7 +170,7 @@ void FrmRecords::AskAndClear()
 {
     if (!platform::Ask(boxes_, QStringLiteral("你真的要清除全部成绩吗？"), QStringLiteral("清除成绩")))
         return;
-    if (!records_->Clear())
+    if (!(clearAll_ ? clearAll_() : records_->Clear()))
         platform::Warn(boxes_, QStringLiteral("成绩没能清除，请稍后再试。"));
     ShowChosen();
 }
@@ -183,6 +183,7 @@ void OpenRecords(QWidget* parent, GameFlow& flow, platform::MessageBoxes& boxes)
     const auto reached = std::find_if(levels.begin(), levels.end(),
                                       [&](const CatalogueEntry& e) { return e.number == flow.LevelReached(); });
     auto* window = new FrmRecords(flow.Results().Store(), levels, boxes, parent);
+    window->SetClear([&flow] { return flow.Results().Clear(); });
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->Choose(reached == levels.end() ? QString() : reached->path, flow.Mode());
     window->open();

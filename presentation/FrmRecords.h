@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include <QDialog>
@@ -46,6 +47,9 @@ public:
     QPushButton* ClearButton() const { return clear_; }
     // What the window says instead of the results, or empty.
     QString Notice() const;
+    // What 清除成绩 does once the player said yes (the store's Clear unless
+    // set); false when nothing was cleared.
+    void SetClear(std::function<bool()> clear) { clearAll_ = std::move(clear); }
 
 private:
     void ShowBest();
@@ -53,6 +57,7 @@ private:
     void AskAndClear();
 
     Records* records_;
+    std::function<bool()> clearAll_;
     std::vector<CatalogueEntry> levels_;
     platform::MessageBoxes& boxes_;
     QComboBox* levelChooser_ = nullptr;

@@ -3,8 +3,10 @@
 #include <atomic>
 #include <cstdio>
 #include <new>
+#include <string>
 
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -13,52 +15,11 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
-#include "FileBytes.h"
 #include "KillPoints.h"
-#include "leveldata/Records.h"
+#include "RecordsTesting.h"
 
-namespace daz {
+namespace daz::testing {
 namespace {
-
-using testing::ReadBytes;
-using testing::WriteBytes;
-
-const QDateTime kNow(QDate(2026, 3, 14), QTime(15, 9, 26));
-const QString kLevel = QStringLiteral("\\levels\\spring\\");
-
-Result Cleared(int seconds, std::int64_t points, const QString& player, int mode = 2, const QString& level = kLevel)
-{
-    return Result{level, mode, points, seconds, 1, 2, 3, kNow, player};
-}
-
-QStringList Players(const std::vector<Result>& results)
-{
-    QStringList names;
-    for (const Result& r : results)
-        names << r.player;
-    return names;
-}
-
-QStringList Listing(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-}
-
-// Runs statements on a database file as any SQLite program could.
-void Tamper(const QString& file, const QStringList& statements)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("tamper"));
-        db.setDatabaseName(file);
-        ASSERT_TRUE(db.open());
-        QSqlQuery query(db);
-        // As a program that knows the file would, past the schema's checks.
-        EXPECT_TRUE(query.exec(QStringLiteral("PRAGMA ignore_check_constraints = ON")));
-        for (const QString& statement : statements)
-            EXPECT_TRUE(query.exec(statement)) << statement.toStdString();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("tamper"));
-}
 
 TEST(Records, PlacesGoByTimeThenPointsThenWhoWasFirstAndTheBestAreTen)
 {
@@ -103,12 +64,16 @@ TEST(Records, PlacesGoByTimeThenPointsThenWhoWasFirstAndTheBestAreTen)
     EXPECT_EQ(store->Statistics(2).cleared, 12);
 }
 
-TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideToldOnceAndANewOneBegun)
+TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideAsFoundToldOnceAndANewOneBegun)
 {
     const QString aside = QStringLiteral("records.sqlite.damaged-20260314-150926");
     const std::vector<std::pair<const char*, QStringList>> tamperings{
         {"another schema", {QStringLiteral("CREATE TABLE extra (x)")}},
-        {"another version", {QStringLiteral("PRAGMA user_version = 2")}},
+        {"another program's tables, version 0", {QStringLiteral("PRAGMA user_version = 0")}},
+        {"the same columns, other checks",
+         {QStringLiteral("PRAGMA writable_schema = ON"),
+          QStringLiteral("UPDATE sqlite_master SET sql = replace(sql, 'BETWEEN 1 AND 4', 'BETWEEN 0 AND 9') "
+                         "WHERE name = 'results'")}},
         {"a huge name", {QStringLiteral("UPDATE results SET player = hex(zeroblob(300000))")}},
         {"a huge level path", {QStringLiteral("UPDATE events SET level = hex(zeroblob(5000))")}},
         {"a negative time", {QStringLiteral("UPDATE results SET seconds = -5")}},
@@ -148,23 +113,65 @@ TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideToldOnceAndANewOneBegun)
         EXPECT_EQ(Players(store->Best(kLevel, 2)), QStringList{"b"});
     }
 
-    // Something that is not a plain file in the database's place or its
-    // journal's is renamed, never followed: its target stays untouched and
-    // nothing is written outside the folder.
+    // A store set aside while its log is there goes with it, as it was:
+    // the log is not merged into the copy.
+    QTemporaryDir logged;
+    {
+        QTemporaryDir crashed;
+        const QString file = crashed.filePath(QStringLiteral("records.sqlite"));
+        {
+            auto store = Records::Open(file, kNow);
+            ASSERT_EQ(store->AddResult(Cleared(60, 10, "a")), 1);
+        }
+        // A program killed while it wrote leaves the log beside the file.
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("writer"));
+            db.setDatabaseName(file);
+            ASSERT_TRUE(db.open());
+            QSqlQuery query(db);
+            ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA wal_autocheckpoint = 0")));
+            ASSERT_TRUE(query.exec(QStringLiteral("CREATE TABLE extra (x)")));
+            for (const QString& name : {QStringLiteral("records.sqlite"), QStringLiteral("records.sqlite-wal")})
+                ASSERT_TRUE(QFile::copy(crashed.filePath(name), logged.filePath(name)));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("writer"));
+    }
+    const QString logFile = logged.filePath(QStringLiteral("records.sqlite"));
+    const QByteArray database = ReadBytes(logFile);
+    const QByteArray log = ReadBytes(logFile + QStringLiteral("-wal"));
+    ASSERT_FALSE(log.isEmpty());
+    {
+        auto store = Records::Open(logFile, kNow);
+        EXPECT_TRUE(store->Problem().contains(aside)) << store->Problem().toStdString();
+    }
+    EXPECT_EQ(ReadBytes(logged.filePath(aside)), database);
+    EXPECT_EQ(ReadBytes(logged.filePath(aside + QStringLiteral("-wal"))), log);
+
+    // Something that is not a plain file of its own in the database's
+    // place or a companion's (a link, a hard link, a folder, a pipe) is
+    // renamed, never followed: its target stays untouched and nothing is
+    // written outside the folder.
     QTemporaryDir outside;
     WriteBytes(outside.filePath(QStringLiteral("target")), "not the game's");
     const QStringList outsideBefore = Listing(outside.path());
-    for (const char* in : {"records.sqlite", "records.sqlite-journal"}) {
-        for (const QString& target :
-             {outside.filePath(QStringLiteral("target")), outside.filePath(QStringLiteral("none")), QString()}) {
-            SCOPED_TRACE(in + (" to " + target.toStdString()));
+    for (const char* in : {"records.sqlite", "records.sqlite-journal", "records.sqlite-wal", "records.sqlite-shm"}) {
+        for (const char* kind : {"link", "dangling link", "hard link", "folder", "pipe"}) {
+            SCOPED_TRACE(in + (" is a " + std::string(kind)));
             QTemporaryDir folder;
             const QString file = folder.filePath(QStringLiteral("records.sqlite"));
             const QString link = folder.filePath(QString::fromLatin1(in));
-            if (target.isEmpty())
+            const QString target = outside.filePath(QStringLiteral("target"));
+            const std::string how = kind;
+            if (how == "link")
+                ASSERT_TRUE(QFile::link(target, link));
+            else if (how == "dangling link")
+                ASSERT_TRUE(QFile::link(outside.filePath(QStringLiteral("none")), link));
+            else if (how == "hard link")
+                ASSERT_EQ(::link(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()), 0);
+            else if (how == "folder")
                 ASSERT_TRUE(QDir().mkpath(link));
             else
-                ASSERT_TRUE(QFile::link(target, link));
+                ASSERT_EQ(::mkfifo(QFile::encodeName(link).constData(), 0600), 0);
 
             auto store = Records::Open(file, kNow);
             EXPECT_TRUE(store->Problem().contains(QStringLiteral("不是普通文件"))) << store->Problem().toStdString();
@@ -172,11 +179,11 @@ TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideToldOnceAndANewOneBegun)
             EXPECT_EQ(store->AddResult(Cleared(70, 1, "b")), 1);
             EXPECT_TRUE(QFileInfo(file).isFile() && !QFileInfo(file).isSymLink());
             const QString renamed = link + QStringLiteral(".damaged-20260314-150926");
-            if (!target.isEmpty())
+            if (how == "link")
                 EXPECT_EQ(QFileInfo(renamed).symLinkTarget(), target);
             else
-                EXPECT_TRUE(QFileInfo(renamed).isDir());
-            EXPECT_EQ(ReadBytes(outside.filePath(QStringLiteral("target"))), "not the game's");
+                EXPECT_TRUE(QFileInfo(renamed).isSymLink() || QFileInfo::exists(renamed));
+            EXPECT_EQ(ReadBytes(target), "not the game's");
             EXPECT_EQ(Listing(outside.path()), outsideBefore);
         }
     }
@@ -280,4 +287,4 @@ TEST(Records, AKillWhileAResultIsWrittenLosesNothing)
 }
 
 } // namespace
-} // namespace daz
+} // namespace daz::testing

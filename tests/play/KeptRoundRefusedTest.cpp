@@ -1,6 +1,7 @@
 // A kept round's file that is damaged or made to harm: told, set aside
 // under a dated name, and the level dealt anew.
 
+#include <algorithm>
 #include <map>
 
 #include <gtest/gtest.h>
@@ -160,7 +161,7 @@ TEST(KeptRound, ADamagedOrHostileFileIsToldSetAsideAndDealtAnew)
         const QStringList aside = QDir(h.folder.Path())
                                       .entryList({QStringLiteral("kept-round.json.damaged-*")},
                                                  QDir::Files | QDir::System | QDir::Hidden);
-        EXPECT_EQ(aside.size(), ++setAside) << text.toStdString();
+        EXPECT_EQ(aside.size(), std::min(++setAside, 3)) << "the newest three stay: " << text.toStdString();
         EXPECT_TRUE(text.contains(QStringLiteral("kept-round.json.damaged-"))) << text.toStdString();
     };
     const auto refuseEach = [&] {

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include "GameHarness.h"
 
@@ -109,7 +111,7 @@ TEST_F(Results, ClearingEmptiesTheResultsAndTheStatisticsAndNothingElse)
     const QStringList files = QDir(h.folder.Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     ASSERT_EQ(Store().Best(kOne, 2).size(), 1u);
 
-    ASSERT_TRUE(Store().Clear());
+    ASSERT_TRUE(h.flow->Results().Clear());
     EXPECT_TRUE(Store().Best(kOne, 2).empty());
     EXPECT_TRUE(Store().BestTimes(2).empty());
     const ModeStatistics s = Store().Statistics(2);
@@ -121,6 +123,41 @@ TEST_F(Results, ClearingEmptiesTheResultsAndTheStatisticsAndNothingElse)
     ClearLevelOne(40, true);
     EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("用时 40秒 · 新纪录！")));
     EXPECT_EQ(Store().Statistics(2).cleared, 1);
+
+    // Cleared while a level is in play: that level's start counts again,
+    // so its clear never counts without one.
+    h.flow->ChooseLevel(1);
+    ASSERT_TRUE(h.flow->Results().Clear());
+    EXPECT_EQ(Store().Statistics(2).started, 1);
+    h.ClearBoard();
+    EXPECT_EQ(Store().Statistics(2).started, 1);
+    EXPECT_EQ(Store().Statistics(2).cleared, 1);
+}
+
+TEST_F(Results, AClearTheStoreCouldNotKeepIsToldSoAndWrittenLater)
+{
+    // Another program holds the store while the board is cleared.
+    const QString file = QDir(h.folder.Path()).filePath(QStringLiteral("records.sqlite"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        db.setDatabaseName(file);
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        ASSERT_TRUE(query.exec(QStringLiteral("BEGIN IMMEDIATE")));
+    }
+    h.timers.Fire(QStringLiteral("Timer1"), 7);
+    h.ClearBoard();
+    EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("用时 7秒 · 成绩未能保存")))
+        << h.flow->Caption().toStdString();
+
+    // It lets go: the next level's start writes the result that waited.
+    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+    ClearLevelOne(9, false);
+    EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("用时 9秒 · 本关第2名"))) << h.flow->Caption().toStdString();
+    h.Make(2).Results().Open(file);
+    ASSERT_EQ(Store().Best(kOne, 2).size(), 2u);
+    EXPECT_EQ(Store().Best(kOne, 2)[0].seconds, 7);
+    EXPECT_EQ(Store().Statistics(2).started, 2);
 }
 
 } // namespace

@@ -184,6 +184,11 @@ TEST(RecordsMenu, CtrlROpensTheWindowOverTheMainWindowAndPausesTheLevel)
     EXPECT_TRUE(records->isVisible());
     EXPECT_TRUE(records->isModal());
     EXPECT_FALSE(h.round().ClockRunning());
+
+    // Clearing there counts the level in play as started again.
+    h.boxes.answers.push_back(platform::MessageAnswer::Yes);
+    records->ClearButton()->click();
+    EXPECT_EQ(h.flow->Results().Store()->Statistics(2).started, 1);
     records->close();
 }
 
