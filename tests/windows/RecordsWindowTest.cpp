@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
@@ -161,11 +162,15 @@ TEST_F(RecordsWindow, WithoutAStoreSaysResultsCannotBeKeptAndShowsNothing)
     EXPECT_EQ(records.bestCalls, 0);
 }
 
-TEST(RecordsMenu, CtrlROpensTheWindowOverTheMainWindowAndPausesTheLevel)
+TEST(RecordsMenu, CtrlROpensTheWindowOverTheMainWindowOnTheLevelInPlayAndPausesIt)
 {
     GameHarness h;
-    h.folder.WriteGame({TestProgramFolder::LevelSpec(QStringLiteral("甲"), QStringLiteral("a"), 4, 2, 10)});
+    h.folder.WriteGame({TestProgramFolder::LevelSpec(QStringLiteral("甲"), QStringLiteral("a"), 4, 2, 10),
+                        TestProgramFolder::LevelSpec(QStringLiteral("乙"), QStringLiteral("b"), 4, 2, 10),
+                        TestProgramFolder::LevelSpec(QStringLiteral("丙"), QStringLiteral("c"), 4, 2, 10)});
     h.Start(2);
+    h.flow->ChooseMode(3);
+    h.flow->ChooseLevel(2);
     FrmMain window(*h.parts, {});
     window.SetRecordsOpener([&](QWidget* parent) { OpenRecords(parent, *h.flow, h.boxes); });
     window.show();
@@ -184,6 +189,25 @@ TEST(RecordsMenu, CtrlROpensTheWindowOverTheMainWindowAndPausesTheLevel)
     EXPECT_TRUE(records->isVisible());
     EXPECT_TRUE(records->isModal());
     EXPECT_FALSE(h.round().ClockRunning());
+    EXPECT_EQ(records->LevelChooser()->currentText(), QStringLiteral("2．乙"));
+    EXPECT_EQ(records->ModeChooser()->currentData().toInt(), 3);
+    // The keys start on the table; Return closes without asking to clear.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(records));
+    EXPECT_EQ(QApplication::focusWidget(), records->Table());
+    QTest::keyClick(records->windowHandle(), Qt::Key_Return);
+    EXPECT_TRUE(h.boxes.shown.empty());
+    EXPECT_FALSE(records->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // Cleared, its picture still on the board: the cleared level is shown.
+    h.flow->ClickOverlay();
+    h.ClearBoard();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.windowHandle(), Qt::Key_R, Qt::ControlModifier);
+    records = window.findChild<FrmRecords*>();
+    ASSERT_NE(records, nullptr);
+    EXPECT_EQ(records->LevelChooser()->currentText(), QStringLiteral("2．乙"));
     records->close();
 }
 
