@@ -18,6 +18,7 @@ namespace daz {
 
 class BoardView;
 class FrmHelp;
+class QuitKey;
 class ToolStrip;
 
 // The main game window: the tool strip, the board and the overlay picture,
@@ -91,6 +92,7 @@ private:
     BoardView* board_;
     OverlayBox* overlay_;
     QLabel* credits_;
+    QuitKey* quitKey_; // Ctrl+Q in every window of the game
     FrmHelp* help_ = nullptr;
     QMenu* munMain_ = nullptr;
     QMenu* munMode_ = nullptr;
