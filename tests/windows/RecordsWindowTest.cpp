@@ -8,10 +8,12 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include "FakeMessageBoxes.h"
 #include "FakeRecords.h"
 #include "GameHarness.h"
+#include "game/DurationText.h"
 #include "presentation/BestTimeChart.h"
 #include "presentation/FrmMain.h"
 #include "presentation/FrmRecords.h"
@@ -305,6 +307,22 @@ TEST(BestTimeChart, BarsStandAsHighAsTheBestTimesAtOneAndTwiceThePixels)
         }
         const int left = static_cast<int>(found[0].centre - slot / 2);
         EXPECT_TRUE(HasInk(r.image, QRect(0, 0, left - 2, r.base))) << ratio << " the axis' numbers";
+
+        // Anywhere over each place, with a bar or without, the tooltip
+        // tells that place's own level.
+        for (int place = 0; place < 6; ++place) {
+            for (const double across : {-0.4, 0.0, 0.4}) {
+                const QPoint at(static_cast<int>((found[0].centre + (place + across) * slot) / ratio),
+                                static_cast<int>(r.base / ratio) - 3);
+                QHelpEvent help(QEvent::ToolTip, at, chart.mapToGlobal(at));
+                QApplication::sendEvent(&chart, &help);
+                EXPECT_EQ(QToolTip::text(),
+                          QStringLiteral("第%1关：").arg(place + 1)
+                              + (times[place] ? DurationText(*times[place]) : QStringLiteral("还没有成绩")))
+                    << ratio << " place " << place << " across " << across;
+            }
+        }
+        QToolTip::hideText();
     }
 }
 
