@@ -13,7 +13,6 @@
 #include <QFontDatabase>
 #include <QSessionManager>
 #include <QStandardPaths>
-#include <QTimer>
 #include <QTranslator>
 
 #include "engine/Random.h"
@@ -264,15 +263,10 @@ int main(int argc, char** argv)
     // window is open closes, then the main window, which keeps the round.
     platform::QuitSignals quitSignals;
     QObject::connect(&quitSignals, &platform::QuitSignals::quitRequested, &app, [&] {
-        for (QWidget* open : QApplication::topLevelWidgets()) {
-            if (open != window.get() && open->isVisible() && open->isModal())
-                open->close();
-        }
-        QTimer::singleShot(0, &app, [&] {
-            if (window)
-                window->close();
+        if (window && window->isVisible())
+            window->Quit();
+        else
             QCoreApplication::quit();
-        });
     });
     // The session manager asks before the session ends: everything is
     // saved as at exit (the game is kept as it happens anyway).

@@ -233,6 +233,15 @@ std::optional<QString> IniReader::LookUp(const QString& section, const QString& 
     return value;
 }
 
+bool IniReader::HasHeader(const QString& section) const
+{
+    if (!text_)
+        return false;
+    const QString header = u'[' + section + u']';
+    const QStringList lines = text_->split(QStringLiteral("\r\n"));
+    return std::any_of(lines.begin(), lines.end(), [&](const QString& line) { return line.trimmed() == header; });
+}
+
 QString IniReader::Read(const QString& section, const QString& key)
 {
     for (;;) {

@@ -74,6 +74,8 @@ public:
     std::optional<QString> LookUp(const QString& section, const QString& key) const;
     // Whether the file could be read (within its size budget).
     bool Readable() const { return text_.has_value(); }
+    // Whether a line of its own, blanks aside, is the section's header.
+    bool HasHeader(const QString& section) const;
     // Why not, for the player.
     const QString& Error() const { return error_; }
 

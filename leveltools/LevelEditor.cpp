@@ -149,7 +149,14 @@ LevelEditor::Result LevelEditor::Accept()
     // The level's number comes from the catalogue; without it the level
     // could not be listed, so nothing is made.
     const QString catalogue = context_.Folders().ForWriting(kGameIniFile);
-    const auto levelCount = ToInt16(context_.ini.ReadIniKey(catalogue, kCatalogueSection, QStringLiteral("Menu")));
+    IniReader file(context_.ini, catalogue);
+    if (file.Readable() && !file.HasHeader(kCatalogueSection)) {
+        platform::Fail(context_.boxes,
+                       QStringLiteral("关卡目录“%1”中没有 [GameMenu] 一节，无法加入新关卡。没有创建任何文件。")
+                           .arg(QDir::toNativeSeparators(catalogue)));
+        return {Outcome::Failed, {}};
+    }
+    const auto levelCount = ToInt16(file.Read(kCatalogueSection, QStringLiteral("Menu")));
     if (!levelCount) {
         platform::Fail(context_.boxes,
                        QStringLiteral("关卡目录“%1”中没有关卡数量（Menu），无法加入新关卡。没有创建任何文件。")

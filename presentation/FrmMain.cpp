@@ -15,6 +15,7 @@
 #include "presentation/FrmHelp.h"
 #include "presentation/OverlayBox.h"
 #include "presentation/Pictures.h"
+#include "presentation/QuitKey.h"
 #include "presentation/ToolStrip.h"
 
 namespace daz {
@@ -43,7 +44,8 @@ FrmMain::FrmMain(GameParts& parts, LevelTools tools)
       strip_(new ToolStrip(parts, this)),
       board_(new BoardView(parts, this)),
       overlay_(new OverlayBox(parts, *board_, this)),
-      credits_(new QLabel(QStringLiteral("霁岚连连看 · 原创游戏　　© 霁岚工作室"), this))
+      credits_(new QLabel(QStringLiteral("霁岚连连看 · 原创游戏　　© 霁岚工作室"), this)),
+      quitKey_(new QuitKey(this))
 {
     setWindowTitle(GameFlow::WindowCaption());
     setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"))));
@@ -119,8 +121,7 @@ void FrmMain::BuildMenus()
     munMain_->addSeparator();
     munMain_->addAction(QStringLiteral("关于作者"), this, [this] { flow_.ShowAbout(); });
     munMain_->addSeparator();
-    GiveKeys(munMain_->addAction(QStringLiteral("退出"), this, [this] { close(); }),
-             {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    GiveKeys(munMain_->addAction(QStringLiteral("退出"), this, [this] { quitKey_->Quit(); }), {QuitKey::Key()});
 
     munMode_ = new QMenu(QStringLiteral("游戏模式"), this);
     for (int mode = 1; mode <= kModeCount; ++mode) {
@@ -345,6 +346,11 @@ void FrmMain::changeEvent(QEvent* event)
         flow_.WindowMinimised();
     }
     QWidget::changeEvent(event);
+}
+
+void FrmMain::Quit()
+{
+    quitKey_->Quit();
 }
 
 void FrmMain::closeEvent(QCloseEvent* event)

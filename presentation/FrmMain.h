@@ -18,6 +18,7 @@ namespace daz {
 
 class BoardView;
 class FrmHelp;
+class QuitKey;
 class ToolStrip;
 
 // The main game window: the tool strip, the board and the overlay picture,
@@ -36,6 +37,10 @@ public:
 
     FrmMain(GameParts& parts, LevelTools tools);
     ~FrmMain() override;
+
+    // Ends the game as 退出 does: the windows open over this one close,
+    // then this one, which keeps the player's progress.
+    void Quit();
 
     ToolStrip* Strip() const { return strip_; }
     BoardView* Board() const { return board_; }
@@ -91,6 +96,7 @@ private:
     BoardView* board_;
     OverlayBox* overlay_;
     QLabel* credits_;
+    QuitKey* quitKey_; // Ctrl+Q in every window of the game
     FrmHelp* help_ = nullptr;
     QMenu* munMain_ = nullptr;
     QMenu* munMode_ = nullptr;

@@ -100,6 +100,11 @@ FrmRecords::FrmRecords(Records* records, std::vector<CatalogueEntry> levels, pla
 
     clear_ = buttons->addButton(QStringLiteral("清除成绩"), QDialogButtonBox::ResetRole);
     connect(clear_, &QPushButton::clicked, this, &FrmRecords::AskAndClear);
+    // The keys start on the table, and Return closes: only a click or
+    // Space on the button itself asks to clear.
+    clear_->setAutoDefault(false);
+    buttons->button(QDialogButtonBox::Close)->setDefault(true);
+    table_->setFocus();
     layout->addWidget(buttons);
     resize(760, 560);
 
@@ -179,13 +184,21 @@ void OpenRecords(QWidget* parent, GameFlow& flow, platform::MessageBoxes& boxes)
 {
     // As a menu does, the window pauses the level (it opens by key too).
     flow.GetRound().ShowOverlay();
-    const std::vector<CatalogueEntry>& levels = flow.ListedLevels();
-    const auto reached = std::find_if(levels.begin(), levels.end(),
-                                      [&](const CatalogueEntry& e) { return e.number == flow.LevelReached(); });
-    auto* window = new FrmRecords(flow.Results().Store(), levels, boxes, parent);
+    // The level on the board, also once cleared; without one (it could
+    // not be read) the level reached.
+    QString shown;
+    if (const Level* level = flow.CurrentLevel()) {
+        shown = level->folder;
+    } else {
+        const std::vector<CatalogueEntry>& levels = flow.ListedLevels();
+        const auto reached = std::find_if(levels.begin(), levels.end(),
+                                          [&](const CatalogueEntry& e) { return e.number == flow.LevelReached(); });
+        shown = reached == levels.end() ? QString() : reached->path;
+    }
+    auto* window = new FrmRecords(flow.Results().Store(), flow.ListedLevels(), boxes, parent);
     window->SetClear([&flow] { return flow.Results().Clear(); });
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->Choose(reached == levels.end() ? QString() : reached->path, flow.Mode());
+    window->Choose(shown, flow.Mode());
     window->open();
 }
 

@@ -71,7 +71,9 @@ private:
 };
 
 // Pauses the level and opens the results' window over the main window, at
-// the level reached and the mode in play; it goes when closed.
+// the level on the board (also once cleared; the level reached when none
+// could be read) and the mode in play; it goes when closed. The keys start
+// on the table, and Return closes it.
 void OpenRecords(QWidget* parent, GameFlow& flow, platform::MessageBoxes& boxes);
 
 } // namespace daz

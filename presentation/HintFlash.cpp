@@ -11,6 +11,7 @@ HintFlash::HintFlash(const Round& round, SoundSink& sound, platform::TimerFactor
     connect(&round, &Round::hintFound, this, &HintFlash::Start);
     connect(&round, &Round::left, this, &HintFlash::Stop);
     connect(&round, &Round::dealt, this, &HintFlash::Stop);
+    connect(&round, &Round::boardChanged, this, &HintFlash::BoardChanged);
 }
 
 HintFlash::~HintFlash() = default;
@@ -25,10 +26,19 @@ bool HintFlash::Hides(Cell cell) const
     return hidden_ && (cell == first_ || cell == second_);
 }
 
-bool HintFlash::Occupied(Cell cell) const
+bool HintFlash::PairInPlace() const
 {
     const Board& board = round_.GetBoard();
-    return board.InField(cell) && board.At(cell) != 0;
+    return board.InField(first_) && board.InField(second_) && firstCode_ != 0 && board.At(first_) == firstCode_
+           && board.At(second_) == secondCode_;
+}
+
+void HintFlash::BoardChanged()
+{
+    if (Running() && !pairLeft_ && !PairInPlace()) {
+        pairLeft_ = true;
+        ShowAsTheyAre();
+    }
 }
 
 void HintFlash::Start(Cell first, Cell second)
@@ -38,14 +48,19 @@ void HintFlash::Start(Cell first, Cell second)
     }
     first_ = first;
     second_ = second;
+    const Board& board = round_.GetBoard();
+    firstCode_ = board.InField(first) ? board.At(first) : 0;
+    secondCode_ = board.InField(second) ? board.At(second) : 0;
+    pairLeft_ = false;
     timer_->Start();
 }
 
 void HintFlash::Step()
 {
-    // Only tiles still on the board blink: once one of the two is gone,
-    // the other stays in sight.
-    hidden_ = !hidden_ && Occupied(first_) && Occupied(second_);
+    // Only the pair found blinks: once one of the two left its cell, both
+    // cells stay in sight.
+    pairLeft_ = pairLeft_ || !PairInPlace();
+    hidden_ = !hidden_ && !pairLeft_;
     emit changed(first_, second_);
     sound_.PlaySoundEffect(SoundEffect::HintTick);
     if (++tick_ >= kTicks) {

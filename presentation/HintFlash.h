@@ -15,8 +15,10 @@ class Round;
 // The hint: the two tiles found blink four times, every half second, with
 // a tick of sound each time. A hidden tile takes no pointer. Tiles are
 // shown exactly as they are on the board once the flash ends or is cut
-// short, so it never leaves a tile hidden. A new hint during a flash takes
-// over its count.
+// short, so it never leaves a tile hidden. Once either tile leaves its
+// cell (a pair, an undo, a slide or a shuffle), both cells show at once
+// and stay in sight while the flash ticks on: whatever lies there now is
+// not the pair found. A new hint during a flash takes over its count.
 class HintFlash : public QObject {
     Q_OBJECT
 
@@ -42,13 +44,18 @@ private:
     void Step();
     void Stop();
     void ShowAsTheyAre();
-    bool Occupied(Cell cell) const;
+    void BoardChanged();
+    // Whether both tiles found still lie in their cells.
+    bool PairInPlace() const;
 
     const Round& round_;
     SoundSink& sound_;
     std::unique_ptr<platform::Timer> timer_; // Timer3
     Cell first_;
     Cell second_;
+    TileCode firstCode_ = 0;
+    TileCode secondCode_ = 0;
+    bool pairLeft_ = false; // one of the two left its cell during this flash
     bool hidden_ = false;
     int tick_ = 0;
 };

@@ -199,11 +199,28 @@ TEST_F(Editor, ACatalogueThatCannotBeWrittenTakesBackTheLevel)
     EXPECT_TRUE(Listing(Program("media")).isEmpty());
 }
 
-// Without the catalogue's level count the level could not be listed; this
-// is found out before anything is made.
-TEST_F(Editor, ACatalogueWithoutItsCountIsReportedBeforeAnythingIsMade)
+// Without the catalogue's [GameMenu] section or its level count the level
+// could not be listed; this is found out before anything is made.
+TEST_F(Editor, ACatalogueWithoutItsSectionOrCountIsReportedBeforeAnythingIsMade)
 {
     FillIn();
+    // The header gone, also where the name still stands inside a value.
+    for (const char* header : {"", "Note=[GameMenu]\r\n", "[GameMenuOld]\r\n"}) {
+        QByteArray noSection = kGameIni;
+        noSection.replace("[GameMenu]\r\n", header);
+        WriteBytes(Program("DAZGame.ini"), noSection);
+        boxes.shown.clear();
+
+        EXPECT_EQ(editor.Accept().outcome, Outcome::Failed) << header;
+
+        ASSERT_EQ(boxes.shown.size(), 1u) << header;
+        ExpectFailureBox();
+        EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("没有 [GameMenu] 一节"))) << header;
+        EXPECT_EQ(ReadBytes(Program("DAZGame.ini")), noSection);
+        EXPECT_TRUE(Listing(Program("gameg")).isEmpty());
+    }
+
+    boxes.shown.clear();
     QByteArray noCount = kGameIni;
     noCount.replace("Menu=2\r\n", "");
     WriteBytes(Program("DAZGame.ini"), noCount);

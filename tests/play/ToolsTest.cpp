@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "GameHarness.h"
+#include "engine/Compaction.h"
+#include "engine/LinkTest.h"
 
 namespace daz::testing {
 namespace {
@@ -225,6 +227,76 @@ TEST_F(Tools, AnEmptiedCellNeverShowsAGhostTile)
         EXPECT_FALSE(h.Shown(pair.first)) << "tick " << tick;
         EXPECT_FALSE(h.Shown(pair.second)) << "tick " << tick;
     }
+}
+
+// Once a hinted tile left its cell, the flash hides nothing more, neither
+// the other tile nor one that came into a hinted cell: by a shuffle, by a
+// slide after another pair, and by the pair taken and undone.
+TEST_F(Tools, AFlashHidesNothingOnceOneOfItsTilesLeftItsCell)
+{
+    const auto hintAndHide = [&] {
+        toolbar().Click(Toolbar::Hint);
+        h.timers.Fire(QStringLiteral("Timer3"));
+        const CellPair hinted = h.HintPair();
+        EXPECT_FALSE(h.Shown(hinted.first));
+        return hinted;
+    };
+    const auto codes = [&](CellPair pair) {
+        return std::pair{h.board().At(h.CellOf(pair.first)), h.board().At(h.CellOf(pair.second))};
+    };
+    const auto expectAllShown = [&](const char* how) {
+        for (int tick = 0; tick <= HintFlash::kTicks; ++tick) {
+            for (int n = 1; n <= h.board().CellCount(); ++n) {
+                EXPECT_FALSE(h.motion().hint.Hides(h.CellOf(n))) << how << ", tick " << tick << ", cell " << n;
+            }
+            h.timers.Fire(QStringLiteral("Timer3"));
+        }
+    };
+
+    Start(2);
+    CellPair hinted = hintAndHide();
+    const auto before = codes(hinted);
+    toolbar().Click(Toolbar::Shuffle);
+    ASSERT_NE(codes(hinted), before) << "the shuffle left the hinted pictures in place";
+    expectAllShown("shuffled");
+
+    // Tiles fall after every pair: another pair whose going lets a hinted
+    // tile fall, and a tile above it into its cell.
+    Start(3, 6, 4);
+    hinted = hintAndHide();
+    const Board& board = h.board();
+    std::optional<CellPair> letsFall;
+    for (int i = 1; i <= board.CellCount() && !letsFall; ++i) {
+        for (int j = i + 1; j <= board.CellCount() && !letsFall; ++j) {
+            const Cell a = h.CellOf(i), b = h.CellOf(j);
+            if (i == hinted.first || i == hinted.second || j == hinted.first || j == hinted.second || board.At(a) == 0
+                || !IsLink(board, a.x, a.y, b.x, b.y, 3).linked)
+                continue;
+            Board after = board;
+            after.RemoveTile(a);
+            after.RemoveTile(b);
+            SlideDown(after);
+            if (after.At(h.CellOf(hinted.first)) != board.At(h.CellOf(hinted.first))
+                || after.At(h.CellOf(hinted.second)) != board.At(h.CellOf(hinted.second)))
+                letsFall = CellPair{i, j};
+        }
+    }
+    ASSERT_TRUE(letsFall.has_value());
+    const int tiles = h.board().TileCount();
+    h.Click(letsFall->first);
+    h.Click(letsFall->second);
+    ASSERT_EQ(h.board().TileCount(), tiles - 2);
+    expectAllShown("slid");
+
+    Start(2);
+    hinted = hintAndHide();
+    h.timers.Fire(QStringLiteral("Timer3")); // in sight, to be clicked
+    h.Click(hinted.first);
+    h.Click(hinted.second);
+    ASSERT_EQ(h.board().At(h.CellOf(hinted.first)), 0);
+    toolbar().Click(Toolbar::Undo);
+    ASSERT_NE(h.board().At(h.CellOf(hinted.first)), 0);
+    expectAllShown("taken and undone");
 }
 
 TEST_F(Tools, AHintForAnotherPairDuringAFlashShowsTheOldPairAgain)

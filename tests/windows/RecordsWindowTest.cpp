@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
@@ -7,10 +8,12 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include "FakeMessageBoxes.h"
 #include "FakeRecords.h"
 #include "GameHarness.h"
+#include "game/DurationText.h"
 #include "presentation/BestTimeChart.h"
 #include "presentation/FrmMain.h"
 #include "presentation/FrmRecords.h"
@@ -161,11 +164,15 @@ TEST_F(RecordsWindow, WithoutAStoreSaysResultsCannotBeKeptAndShowsNothing)
     EXPECT_EQ(records.bestCalls, 0);
 }
 
-TEST(RecordsMenu, CtrlROpensTheWindowOverTheMainWindowAndPausesTheLevel)
+TEST(RecordsMenu, CtrlROpensTheWindowOverTheMainWindowOnTheLevelInPlayAndPausesIt)
 {
     GameHarness h;
-    h.folder.WriteGame({TestProgramFolder::LevelSpec(QStringLiteral("甲"), QStringLiteral("a"), 4, 2, 10)});
+    h.folder.WriteGame({TestProgramFolder::LevelSpec(QStringLiteral("甲"), QStringLiteral("a"), 4, 2, 10),
+                        TestProgramFolder::LevelSpec(QStringLiteral("乙"), QStringLiteral("b"), 4, 2, 10),
+                        TestProgramFolder::LevelSpec(QStringLiteral("丙"), QStringLiteral("c"), 4, 2, 10)});
     h.Start(2);
+    h.flow->ChooseMode(3);
+    h.flow->ChooseLevel(2);
     FrmMain window(*h.parts, {});
     window.SetRecordsOpener([&](QWidget* parent) { OpenRecords(parent, *h.flow, h.boxes); });
     window.show();
@@ -188,7 +195,27 @@ TEST(RecordsMenu, CtrlROpensTheWindowOverTheMainWindowAndPausesTheLevel)
     // Clearing there counts the level in play as started again.
     h.boxes.answers.push_back(platform::MessageAnswer::Yes);
     records->ClearButton()->click();
-    EXPECT_EQ(h.flow->Results().Store()->Statistics(2).started, 1);
+    EXPECT_EQ(h.flow->Results().Store()->Statistics(3).started, 1);
+    h.boxes.shown.clear();
+    EXPECT_EQ(records->LevelChooser()->currentText(), QStringLiteral("2．乙"));
+    EXPECT_EQ(records->ModeChooser()->currentData().toInt(), 3);
+    // The keys start on the table; Return closes without asking to clear.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(records));
+    EXPECT_EQ(QApplication::focusWidget(), records->Table());
+    QTest::keyClick(records->windowHandle(), Qt::Key_Return);
+    EXPECT_TRUE(h.boxes.shown.empty());
+    EXPECT_FALSE(records->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // Cleared, its picture still on the board: the cleared level is shown.
+    h.flow->ClickOverlay();
+    h.ClearBoard();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.windowHandle(), Qt::Key_R, Qt::ControlModifier);
+    records = window.findChild<FrmRecords*>();
+    ASSERT_NE(records, nullptr);
+    EXPECT_EQ(records->LevelChooser()->currentText(), QStringLiteral("2．乙"));
     records->close();
 }
 
@@ -286,6 +313,22 @@ TEST(BestTimeChart, BarsStandAsHighAsTheBestTimesAtOneAndTwiceThePixels)
         }
         const int left = static_cast<int>(found[0].centre - slot / 2);
         EXPECT_TRUE(HasInk(r.image, QRect(0, 0, left - 2, r.base))) << ratio << " the axis' numbers";
+
+        // Anywhere over each place, with a bar or without, the tooltip
+        // tells that place's own level.
+        for (int place = 0; place < 6; ++place) {
+            for (const double across : {-0.4, 0.0, 0.4}) {
+                const QPoint at(static_cast<int>((found[0].centre + (place + across) * slot) / ratio),
+                                static_cast<int>(r.base / ratio) - 3);
+                QHelpEvent help(QEvent::ToolTip, at, chart.mapToGlobal(at));
+                QApplication::sendEvent(&chart, &help);
+                EXPECT_EQ(QToolTip::text(),
+                          QStringLiteral("第%1关：").arg(place + 1)
+                              + (times[place] ? DurationText(*times[place]) : QStringLiteral("还没有成绩")))
+                    << ratio << " place " << place << " across " << across;
+            }
+        }
+        QToolTip::hideText();
     }
 }
 

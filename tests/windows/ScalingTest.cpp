@@ -11,6 +11,7 @@
 #include "presentation/BoardView.h"
 #include "presentation/FrmMain.h"
 #include "presentation/HaloLabel.h"
+#include "presentation/OverlayBox.h"
 #include "presentation/PictureCache.h"
 #include "presentation/Pictures.h"
 #include "presentation/ToolStrip.h"
@@ -171,6 +172,36 @@ TEST_F(Scaling, NothingInTheStripIsCutOrCovered)
                           toggle->contentsRect().width())
                     << toggle->text().toStdString() << " is cut";
             }
+        }
+    }
+}
+
+// The clear's time and place stand under the cleared picture's own place,
+// whole and inside the window, wherever the picture hops, at every size.
+TEST_F(Scaling, TheClearsNoteSitsUnderTheClearedPictureAtEverySize)
+{
+    Open();
+    h.ClearBoard();
+    const QLabel* picture = window->ShowBox();
+    const QLabel* note = window->Overlay()->Note();
+    for (const QSize& size : kSizes) {
+        SCOPED_TRACE(QStringLiteral("%1×%2").arg(size.width()).arg(size.height()).toStdString());
+        ResizeTo(size);
+        const double scale = window->Board()->Scale();
+        for (int hop = 0; hop < 4; ++hop) {
+            h.timers.Fire(QStringLiteral("Timer2"));
+            ASSERT_TRUE(picture->isVisible());
+            ASSERT_TRUE(note->isVisible());
+            const QRect shown = picture->geometry();
+            const QRect own = shown.translated(-std::lround(h.motion().jitter.X() * scale),
+                                               -std::lround(h.motion().jitter.Y() * scale));
+            const QRect under = note->geometry();
+            EXPECT_TRUE(window->rect().contains(under));
+            EXPECT_FALSE(under.intersects(shown)) << "the picture hops onto its note";
+            EXPECT_GT(under.top(), own.bottom());
+            EXPECT_LE(under.top(), own.bottom() + 400 * scale) << "the note is far from its picture";
+            EXPECT_LE(std::abs(under.center().x() - own.center().x()), 1) << "not centred under the picture";
+            EXPECT_LE(note->fontMetrics().horizontalAdvance(note->text()), note->contentsRect().width());
         }
     }
 }

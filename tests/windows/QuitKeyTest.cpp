@@ -1,0 +1,119 @@
+// Ctrl+Q quits from every window of the game: the window it is pressed in
+// closes, and whatever else is open over the main window, then the main
+// window closes as its 退出 does, keeping the player's progress.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QTest>
+#include <QTimer>
+
+#include "FakeDialogs.h"
+#include "GameHarness.h"
+#include "leveldata/IniFile.h"
+#include "leveltools/LevelToolContext.h"
+#include "presentation/FrmHelp.h"
+#include "presentation/FrmMain.h"
+#include "presentation/FrmRecords.h"
+#include "presentation/leveltools/FrmDrive.h"
+#include "presentation/leveltools/FrmGKEdit.h"
+#include "presentation/leveltools/LevelTools.h"
+#include "presentation/leveltools/ToolWidgets.h"
+
+namespace daz::testing {
+namespace {
+
+using Spec = TestProgramFolder::LevelSpec;
+
+class QuitKeyEverywhere : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        h.folder.WriteGame({Spec(QStringLiteral("甲"), QStringLiteral("a"), 4, 2, 10)});
+        h.folder.Write(QStringLiteral("dazRedme.txt"), "help");
+        h.Start(2);
+        tools = std::make_unique<LevelToolContext>(LevelToolContext{h.flow->Ini(), h.boxes, dialogs});
+        window = std::make_unique<FrmMain>(
+            *h.parts,
+            FrmMain::LevelTools{[this](QWidget* parent) { return editorMade = OpenLevelEditor(parent, *tools); }, {}});
+        window->SetRecordsOpener([this](QWidget* parent) { OpenRecords(parent, *h.flow, h.boxes); });
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        h.round().SetScore(77);
+    }
+
+    // Ctrl+Q as the keyboard sends it to the active window.
+    static void PressCtrlQ(QWidget* in)
+    {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(in));
+        QTest::keyClick(in->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+    }
+
+    // The main window closed and the score was saved, as 退出 saves it.
+    void ExpectQuit()
+    {
+        for (int pass = 0; pass < 10 && window->isVisible(); ++pass)
+            QCoreApplication::processEvents();
+        EXPECT_FALSE(window->isVisible());
+        IniAccess ini(h.folder.Path(), h.boxes);
+        EXPECT_EQ(ini.ReadIniKey(h.folder.File(QStringLiteral("DAZGame.ini")), QStringLiteral("UserSet"),
+                                 QStringLiteral("UserJF")),
+                  QStringLiteral("77"));
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+
+    GameHarness h;
+    FakeDialogs dialogs;
+    std::unique_ptr<LevelToolContext> tools;
+    std::unique_ptr<FrmMain> window;
+    bool editorMade = true;
+};
+
+TEST_F(QuitKeyEverywhere, FromTheResultsWithTheHelpOpenBeside)
+{
+    window->MainItem(QStringLiteral("主题帮助"))->trigger();
+    ASSERT_TRUE(window->HelpWindow()->isVisible());
+    window->activateWindow();
+    QTest::keyClick(window->windowHandle(), Qt::Key_R, Qt::ControlModifier);
+    auto* records = window->findChild<FrmRecords*>();
+    ASSERT_NE(records, nullptr);
+
+    PressCtrlQ(records);
+
+    EXPECT_FALSE(records->isVisible());
+    EXPECT_FALSE(window->HelpWindow()->isVisible());
+    ExpectQuit();
+}
+
+TEST_F(QuitKeyEverywhere, FromTheFolderChooserOverTheLevelEditor)
+{
+    // Each window runs its own loop: the key is pressed in the innermost,
+    // once it is up.
+    QWidget* editor = nullptr;
+    QTimer::singleShot(0, [&] {
+        editor = QApplication::activeModalWidget();
+        ASSERT_NE(qobject_cast<FrmGKEdit*>(editor), nullptr);
+        QTimer::singleShot(0, [&] {
+            auto* chooser = qobject_cast<FrmDrive*>(QApplication::activeModalWidget());
+            ASSERT_NE(chooser, nullptr);
+            PressCtrlQ(chooser);
+            // Were the key lost, the loops would wait for ever: what stays
+            // open goes by hand, and the main window stays.
+            for (QDialog* open : {static_cast<QDialog*>(chooser), static_cast<QDialog*>(editor)}) {
+                if (open->isVisible())
+                    open->reject();
+            }
+        });
+        static_cast<FrmGKEdit*>(editor)->Button(tools::Role::SourceButton)->click();
+    });
+    window->MainItem(QStringLiteral("霁岚--关卡编辑器"))->trigger();
+
+    EXPECT_NE(editor, nullptr);
+    EXPECT_FALSE(editorMade);
+    ExpectQuit();
+}
+
+} // namespace
+} // namespace daz::testing
