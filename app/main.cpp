@@ -29,11 +29,11 @@
 #include "platform/QtTimer.h"
 #include "platform/QtTranslations.h"
 #include "platform/QuitSignals.h"
-#include "presentation/FrmLong.h"
-#include "presentation/FrmMain.h"
-#include "presentation/FrmRecords.h"
-#include "presentation/FrmSysSet.h"
 #include "presentation/GameParts.h"
+#include "presentation/MainWindow.h"
+#include "presentation/ModeChooserWindow.h"
+#include "presentation/RecordsWindow.h"
+#include "presentation/SplashWindow.h"
 #include "presentation/leveltools/LevelTools.h"
 
 namespace {
@@ -209,7 +209,7 @@ int main(int argc, char** argv)
 
     std::unique_ptr<GameFlow> flow;
     std::unique_ptr<GameParts> parts;
-    std::unique_ptr<FrmMain> window;
+    std::unique_ptr<MainWindow> window;
 
     platform::QtDialogs dialogs;
     std::unique_ptr<LevelToolContext> tools;
@@ -237,9 +237,9 @@ int main(int argc, char** argv)
             flow->DisableSaving();
         parts = std::make_unique<GameParts>(*flow, timers, random);
         tools = std::make_unique<LevelToolContext>(LevelToolContext{flow->Ini(), boxes, dialogs});
-        window = std::make_unique<FrmMain>(
-            *parts, FrmMain::LevelTools{[&](QWidget* parent) { return OpenLevelEditor(parent, *tools); },
-                                        [&](QWidget* parent) { OpenLevelModifier(parent, *tools); }});
+        window = std::make_unique<MainWindow>(
+            *parts, MainWindow::LevelTools{[&](QWidget* parent) { return OpenLevelEditor(parent, *tools); },
+                                           [&](QWidget* parent) { OpenLevelModifier(parent, *tools); }});
         window->SetRecordsOpener([&](QWidget* parent) { OpenRecords(parent, *flow, boxes); });
         windowBoxes.SetParent(window.get());
         flow->Load(); // while the window is still hidden
@@ -275,14 +275,14 @@ int main(int argc, char** argv)
             flow->SaveProgress();
     });
 
-    auto* splash = new FrmLong(lock, boxes, timers);
+    auto* splash = new SplashWindow(lock, boxes, timers);
     splash->onFinished = [&] {
         if (options.mode) {
             openMainWindow(*options.mode);
             window->show();
             return;
         }
-        auto* chooser = new FrmSysSet(effects, folders);
+        auto* chooser = new ModeChooserWindow(effects, folders);
         chooser->onModeChosen = [&](int mode) {
             openMainWindow(mode);
             window->show();

@@ -259,7 +259,7 @@ void GameFlow::ChooseLevel(int level)
 
 void GameFlow::RandomLevel()
 {
-    // Drawn among the levels listed: all 1 … GKCount unless entries are missing.
+    // Drawn among the levels listed: all 1 … the highest listed unless entries are missing.
     const auto& listed = catalogue_.levels;
     if (listed.empty()) {
         return;

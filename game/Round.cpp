@@ -5,7 +5,7 @@
 namespace daz {
 
 Round::Round(SoundSink& sound, platform::TimerFactory& timers, Random& random)
-    : sound_(sound), random_(random), clock_(timers.Create(QStringLiteral("Timer1"), 1000))
+    : sound_(sound), random_(random), clock_(timers.Create(QStringLiteral("LevelClock"), 1000))
 {
     clock_->onTick = [this] { ClockTick(); };
 }

@@ -185,7 +185,7 @@ private:
 
     SoundSink& sound_;
     Random& random_;
-    std::unique_ptr<platform::Timer> clock_; // Timer1: the level clock
+    std::unique_ptr<platform::Timer> clock_; // "LevelClock": one tick a second
 
     Board board_;
     UndoStack undo_;

@@ -23,7 +23,7 @@ public:
 class TimerFactory {
 public:
     virtual ~TimerFactory() = default;
-    // name identifies the timer in tests ("Timer1", …).
+    // name identifies the timer in tests ("LevelClock", …).
     virtual std::unique_ptr<Timer> Create(const QString& name, int intervalMs) = 0;
 };
 

@@ -5,7 +5,7 @@
 namespace daz {
 
 HintFlash::HintFlash(const Round& round, SoundSink& sound, platform::TimerFactory& timers)
-    : round_(round), sound_(sound), timer_(timers.Create(QStringLiteral("Timer3"), 500))
+    : round_(round), sound_(sound), timer_(timers.Create(QStringLiteral("HintFlash"), 500))
 {
     timer_->onTick = [this] { Step(); };
     connect(&round, &Round::hintFound, this, &HintFlash::Start);

@@ -50,7 +50,7 @@ private:
 
     const Round& round_;
     SoundSink& sound_;
-    std::unique_ptr<platform::Timer> timer_; // Timer3
+    std::unique_ptr<platform::Timer> timer_; // "HintFlash"
     Cell first_;
     Cell second_;
     TileCode firstCode_ = 0;

@@ -5,7 +5,7 @@
 namespace daz {
 
 LinkPathFade::LinkPathFade(const Round& round, platform::TimerFactory& timers)
-    : timer_(timers.Create(QStringLiteral("Timer5"), 30))
+    : timer_(timers.Create(QStringLiteral("LinkPathFade"), 30))
 {
     timer_->onTick = [this] { Tick(); };
     connect(&round, &Round::pairRemoved, this, [this](Cell, Cell, const LinkPath& path) { Show(path); });

@@ -39,7 +39,7 @@ private:
     void Tick();
     void Wipe();
 
-    std::unique_ptr<platform::Timer> timer_; // Timer5
+    std::unique_ptr<platform::Timer> timer_; // "LinkPathFade"
     LinkPath path_;
     int width_ = 1;
     int step_ = 0;

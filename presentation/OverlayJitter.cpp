@@ -5,7 +5,7 @@
 namespace daz {
 
 OverlayJitter::OverlayJitter(const Round& round, platform::TimerFactory& timers, Random& random)
-    : round_(round), random_(random), timer_(timers.Create(QStringLiteral("Timer2"), 500))
+    : round_(round), random_(random), timer_(timers.Create(QStringLiteral("OverlayJitter"), 500))
 {
     timer_->onTick = [this] { Tick(); };
     connect(&round, &Round::overlayChanged, this, &OverlayJitter::Follow);

@@ -35,7 +35,7 @@ private:
 
     const Round& round_;
     Random& random_;
-    std::unique_ptr<platform::Timer> timer_; // Timer2
+    std::unique_ptr<platform::Timer> timer_; // "OverlayJitter"
     int x_ = 1;
     int y_ = 1;
 };

@@ -5,7 +5,7 @@
 namespace daz {
 
 Particles::Particles(Random& random, platform::TimerFactory& timers, int boardWidth, int boardHeight)
-    : random_(random), timer_(timers.Create(QStringLiteral("Timer4"), 100)), width_(boardWidth), height_(boardHeight)
+    : random_(random), timer_(timers.Create(QStringLiteral("Particles"), 100)), width_(boardWidth), height_(boardHeight)
 {
     timer_->onTick = [this] { Tick(); };
 }

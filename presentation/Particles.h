@@ -59,7 +59,7 @@ private:
     }
 
     Random& random_;
-    std::unique_ptr<platform::Timer> timer_; // Timer4
+    std::unique_ptr<platform::Timer> timer_; // "Particles"
     int width_;
     int height_;
     int effect_ = None;

@@ -19,7 +19,7 @@ public:
     static constexpr int kBarStep = 200;
     static constexpr int kBarFullWidth = 4000;
     static constexpr int kTickMs = 100;
-    static inline const QString kTimerName = QStringLiteral("Timerlong");
+    static inline const QString kTimerName = QStringLiteral("SplashBar");
 
     // The lock must outlive the run: holding it is what keeps a second
     // copy out.

@@ -14,8 +14,8 @@
 #include "FakeMessageBoxes.h"
 #include "FilledRecords.h"
 #include "presentation/BestTimeChart.h"
-#include "presentation/FrmRecords.h"
-#include "presentation/FrmStatistics.h"
+#include "presentation/RecordsWindow.h"
+#include "presentation/StatisticsPage.h"
 
 namespace daz::testing {
 namespace {
@@ -65,18 +65,18 @@ struct FirstPaint : QObject {
 };
 
 // From the menu's click to the page's first paint, as OpenRecords opens it.
-void Open(benchmark::State& state, FrmRecords::Page page)
+void Open(benchmark::State& state, RecordsWindow::Page page)
 {
     const std::vector<CatalogueEntry> levels = Levels();
     const std::unique_ptr<Records> store = FilledStore(levels, static_cast<int>(state.range(0)));
     FakeMessageBoxes boxes;
     for (auto _ : state) {
-        auto window = std::make_unique<FrmRecords>(store.get(), levels, boxes);
+        auto window = std::make_unique<RecordsWindow>(store.get(), levels, boxes);
         window->Choose(levels[11].path, 2);
         window->ShowPage(page);
         FirstPaint paint;
-        QWidget* shown = page == FrmRecords::Best ? window->Table()->viewport()
-                                                  : static_cast<QWidget*>(window->StatisticsPage()->Chart());
+        QWidget* shown = page == RecordsWindow::Best ? window->Table()->viewport()
+                                                     : static_cast<QWidget*>(window->StatisticsTab()->Chart());
         shown->installEventFilter(&paint);
         window->resize(kSize);
         window->show();
@@ -90,13 +90,13 @@ void Open(benchmark::State& state, FrmRecords::Page page)
 
 void OpenTheBestResults(benchmark::State& state)
 {
-    Open(state, FrmRecords::Best);
+    Open(state, RecordsWindow::Best);
 }
 BENCHMARK(OpenTheBestResults)->Arg(0)->Arg(kResults)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void OpenTheStatistics(benchmark::State& state)
 {
-    Open(state, FrmRecords::Statistics);
+    Open(state, RecordsWindow::Statistics);
 }
 BENCHMARK(OpenTheStatistics)->Arg(0)->Arg(kResults)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -12,7 +12,7 @@
 
 #include "GameHarness.h"
 #include "presentation/BoardView.h"
-#include "presentation/FrmMain.h"
+#include "presentation/MainWindow.h"
 
 namespace daz::testing {
 namespace {
@@ -34,7 +34,7 @@ struct PaintCounter : QObject {
 
 struct BigWindow {
     GameHarness h;
-    std::unique_ptr<FrmMain> window;
+    std::unique_ptr<MainWindow> window;
     PaintCounter boardPaints;
 
     BigWindow()
@@ -57,7 +57,7 @@ struct BigWindow {
             QFile::copy(particles.filePath(), h.folder.File(QStringLiteral("Particle/") + particles.fileName()));
         }
         h.Start(2);
-        window = std::make_unique<FrmMain>(*h.parts, FrmMain::LevelTools{});
+        window = std::make_unique<MainWindow>(*h.parts, MainWindow::LevelTools{});
         window->show();
         QApplication::processEvents();
         window->Board()->installEventFilter(&boardPaints);

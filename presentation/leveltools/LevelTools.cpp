@@ -1,19 +1,19 @@
 #include "LevelTools.h"
 
-#include "FrmGKEdit.h"
-#include "FrmGKXG.h"
+#include "LevelEditorWindow.h"
+#include "LevelModifierWindow.h"
 
 namespace daz {
 
 bool OpenLevelEditor(QWidget* parent, LevelToolContext& context)
 {
-    FrmGKEdit window(context, parent);
+    LevelEditorWindow window(context, parent);
     return window.exec() == QDialog::Accepted;
 }
 
 void OpenLevelModifier(QWidget* parent, LevelToolContext& context)
 {
-    FrmGKXG window(context, parent);
+    LevelModifierWindow window(context, parent);
     window.exec();
 }
 

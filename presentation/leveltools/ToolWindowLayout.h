@@ -21,7 +21,7 @@ inline constexpr int kOpenButtonHeight = 24;
 inline constexpr int kWideButtonWidth = 88; // ok.png, esc.png and their hover pictures
 inline constexpr int kWideButtonHeight = 30;
 
-// The level editor, FrmGKEdit.
+// The level editor, LevelEditorWindow.
 namespace editor {
 
 inline constexpr int kWidth = 440;
@@ -45,7 +45,7 @@ inline constexpr Rect ComESC{230, 398, kWideButtonWidth, kWideButtonHeight};
 
 } // namespace editor
 
-// The level modifier, FrmGKXG.
+// The level modifier, LevelModifierWindow.
 namespace modifier {
 
 inline constexpr int kWidth = 440;

@@ -8,8 +8,8 @@
 #include "FakeDialogs.h"
 #include "FileBytes.h"
 #include "GameHarness.h"
-#include "presentation/leveltools/FrmGKEdit.h"
-#include "presentation/leveltools/FrmGKXG.h"
+#include "presentation/leveltools/LevelEditorWindow.h"
+#include "presentation/leveltools/LevelModifierWindow.h"
 #include "presentation/leveltools/ToolWidgets.h"
 
 namespace daz::testing {
@@ -47,7 +47,7 @@ TEST(LevelToolsEndToEnd, ALevelMadeInTheEditorIsPlayedAfterTheNextStart)
     FakeDialogs dialogs;
     {
         LevelToolContext context{h.flow->Ini(), h.boxes, dialogs};
-        FrmGKEdit editor(context, nullptr);
+        LevelEditorWindow editor(context, nullptr);
         editor.Line(Role::LevelName)->setText(QStringLiteral("星空"));
         editor.Line(Role::SourceFolder)->setText(pictures.path());
         QTest::keyClicks(editor.Line(Role::PhotoSum), QStringLiteral("10"));
@@ -91,7 +91,7 @@ TEST(LevelToolsEndToEnd, ALevelMadeInTheEditorIsPlayedAfterTheNextStart)
     // The modifier lists the level too and changes its size for its next load.
     {
         LevelToolContext context{h.flow->Ini(), h.boxes, dialogs};
-        FrmGKXG modifier(context, nullptr);
+        LevelModifierWindow modifier(context, nullptr);
         ASSERT_EQ(modifier.List(Role::LevelList)->count(), 3);
         modifier.List(Role::LevelList)->setCurrentIndex(2);
         EXPECT_EQ(modifier.Line(Role::MaxX)->text(), "5");

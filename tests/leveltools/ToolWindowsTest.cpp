@@ -6,9 +6,9 @@
 #include <QTimer>
 
 #include "ToolFolder.h"
-#include "presentation/leveltools/FrmDrive.h"
-#include "presentation/leveltools/FrmGKEdit.h"
-#include "presentation/leveltools/FrmGKXG.h"
+#include "presentation/leveltools/FolderChooserWindow.h"
+#include "presentation/leveltools/LevelEditorWindow.h"
+#include "presentation/leveltools/LevelModifierWindow.h"
 #include "presentation/leveltools/ToolWidgets.h"
 
 namespace daz {
@@ -34,7 +34,7 @@ class ToolWindows : public testing::ToolFolderTest {};
 
 TEST_F(ToolWindows, TheEditorOpensWithItsFieldsAndLimits)
 {
-    FrmGKEdit window(context, nullptr);
+    LevelEditorWindow window(context, nullptr);
     EXPECT_EQ(window.windowTitle(), "霁岚关卡编辑器2.0.0");
     EXPECT_EQ(window.size(), QSize(toolwindow::editor::kWidth, toolwindow::editor::kHeight));
 
@@ -58,7 +58,7 @@ TEST_F(ToolWindows, TheEditorOpensWithItsFieldsAndLimits)
 // buttons show their rest pictures again.
 TEST_F(ToolWindows, PictureButtonsSwapTheirPicturesOnHover)
 {
-    FrmGKEdit editor(context, nullptr);
+    LevelEditorWindow editor(context, nullptr);
     Hover(editor.Button(Role::Ok));
     Hover(editor.Button(Role::SourceButton));
     EXPECT_TRUE(editor.Button(Role::Ok)->ShowsHover());
@@ -68,7 +68,7 @@ TEST_F(ToolWindows, PictureButtonsSwapTheirPicturesOnHover)
     EXPECT_FALSE(editor.Button(Role::Ok)->ShowsHover());
     EXPECT_FALSE(editor.Button(Role::SourceButton)->ShowsHover());
 
-    FrmGKXG modifier(context, nullptr);
+    LevelModifierWindow modifier(context, nullptr);
     Hover(modifier.Button(Role::MusicButton));
     EXPECT_TRUE(modifier.Button(Role::MusicButton)->ShowsHover());
     MoveOverBackground(&modifier);
@@ -79,7 +79,7 @@ TEST_F(ToolWindows, PictureButtonsSwapTheirPicturesOnHover)
 // selected where the refusal says so.
 TEST_F(ToolWindows, TheEditorSendsTheCaretToTheRefusedField)
 {
-    FrmGKEdit window(context, nullptr);
+    LevelEditorWindow window(context, nullptr);
     QTest::mouseClick(window.Button(Role::Ok), Qt::LeftButton);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "请输入一个关卡名称！");
@@ -97,7 +97,7 @@ TEST_F(ToolWindows, TheEditorSendsTheCaretToTheRefusedField)
 
 TEST_F(ToolWindows, TheEditorClosesAfterMakingTheLevel)
 {
-    FrmGKEdit window(context, nullptr);
+    LevelEditorWindow window(context, nullptr);
     window.Line(Role::LevelName)->setText(QStringLiteral("星空"));
     window.Line(Role::SourceFolder)->setText(SourceFolder());
     QTest::keyClicks(window.Line(Role::PhotoSum), QStringLiteral("12"));
@@ -121,7 +121,7 @@ TEST_F(ToolWindows, TheModifierFillsTheFieldsOfTheChosenLevel)
 {
     WriteBytes(Program("levels/moon/setme.ini"),
                "[GameSet]\r\nMaxX=6\r\nMaxY=5\r\nPhotoSum=10\r\nGBackColor=255\r\nMediaName=m.mp3\r\nParticle=3\r\n");
-    FrmGKXG window(context, nullptr);
+    LevelModifierWindow window(context, nullptr);
     window.show();
     EXPECT_EQ(window.windowTitle(), "霁岚关卡修改器1.0.0");
     ASSERT_EQ(window.List(Role::LevelList)->count(), 2);
@@ -162,7 +162,7 @@ TEST_F(ToolWindows, TheToolWindowsWorkByKeyboard)
         }
     };
 
-    FrmGKEdit editor(context, nullptr);
+    LevelEditorWindow editor(context, nullptr);
     walk(editor, {editor.Line(Role::LevelName), editor.Line(Role::SourceFolder), editor.Button(Role::SourceButton),
                   editor.Line(Role::PhotoSum), editor.Line(Role::MaxX), editor.Line(Role::MaxY), editor.Swatch(),
                   editor.Line(Role::Background), editor.Button(Role::BackgroundButton), editor.Line(Role::Music),
@@ -185,7 +185,7 @@ TEST_F(ToolWindows, TheToolWindowsWorkByKeyboard)
     EXPECT_FALSE(editor.isVisible());
     EXPECT_EQ(editor.result(), QDialog::Rejected);
 
-    FrmGKXG modifier(context, nullptr);
+    LevelModifierWindow modifier(context, nullptr);
     walk(modifier, {modifier.List(Role::LevelList), modifier.Line(Role::MaxX), modifier.Line(Role::MaxY),
                     modifier.Swatch(), modifier.Line(Role::Background), modifier.Button(Role::BackgroundButton),
                     modifier.Line(Role::Music), modifier.Button(Role::MusicButton), modifier.List(Role::Effect),
@@ -202,7 +202,7 @@ TEST_F(ToolWindows, TheToolWindowsWorkByKeyboard)
 void AnswerChooser(bool confirm, const QString& typed = QString())
 {
     QTimer::singleShot(0, [confirm, typed] {
-        auto* chooser = qobject_cast<FrmDrive*>(QApplication::activeModalWidget());
+        auto* chooser = qobject_cast<FolderChooserWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(chooser, nullptr);
         if (!typed.isEmpty()) {
             chooser->PathField()->clear();
@@ -217,7 +217,7 @@ void AnswerChooser(bool confirm, const QString& typed = QString())
 
 TEST_F(ToolWindows, TheSourceButtonTakesThePathOfTheFolderChooser)
 {
-    FrmGKEdit window(context, nullptr);
+    LevelEditorWindow window(context, nullptr);
     AnswerChooser(true);
     QTest::mouseClick(window.Button(Role::SourceButton), Qt::LeftButton);
     EXPECT_EQ(window.Line(Role::SourceFolder)->text(), ProgramFolder());
@@ -251,7 +251,7 @@ TEST_F(ToolWindows, ButtonPicturesComeFromTheResources)
 
 TEST_F(ToolWindows, TheFolderChooserGivesBackItsPathField)
 {
-    FrmDrive window(ProgramFolder(), boxes, nullptr);
+    FolderChooserWindow window(ProgramFolder(), boxes, nullptr);
     EXPECT_EQ(window.windowTitle(), "请选择你制作好的关卡图片及蒙版所在目录：");
     EXPECT_EQ(window.PathField()->text(), ProgramFolder());
     EXPECT_EQ(window.Path(), ProgramFolder());

@@ -28,14 +28,14 @@ inline QString KeptFile(GameHarness& h)
 inline void PlayAndQuit(GameHarness& h, int mode, bool paused = false)
 {
     h.Start(mode);
-    h.timers.Fire(QStringLiteral("Timer1"), 3);
+    h.timers.Fire(QStringLiteral("LevelClock"), 3);
     h.RemoveAPair();
     h.RemoveAPair();
     h.round().UndoCommand();
     h.round().ShuffleCommand();
     h.RemoveAPair();
     h.round().HintCommand();
-    h.timers.Fire(QStringLiteral("Timer1"));
+    h.timers.Fire(QStringLiteral("LevelClock"));
     if (paused)
         h.round().PauseCommand();
     h.flow->Unload();

@@ -91,7 +91,7 @@ TEST(KeptRound, AQuitInPlayComesBackExactlyInEveryMode)
             EXPECT_FALSE(h.flow->Caption().contains(QStringLiteral("继续")));
             EXPECT_TRUE(h.boxes.shown.empty());
 
-            h.timers.Fire(QStringLiteral("Timer1"));
+            h.timers.Fire(QStringLiteral("LevelClock"));
             EXPECT_EQ(h.round().SecondsPlayed(), 5);
             EXPECT_TRUE(h.round().ToolsEnabled());
         }
@@ -133,7 +133,7 @@ TEST(KeptRound, EveryStateOfPlayIsKeptAndReadBack)
             for (int step = 0; step < 40 && h.round().InPlay(); ++step) {
                 switch (step % 8) {
                 case 0:
-                case 5: h.timers.Fire(QStringLiteral("Timer1"), step % 3 + 1); break;
+                case 5: h.timers.Fire(QStringLiteral("LevelClock"), step % 3 + 1); break;
                 case 1:
                 case 4: h.RemoveAPair(); break;
                 case 2: h.round().UndoCommand(); break;
@@ -150,7 +150,7 @@ TEST(KeptRound, EveryStateOfPlayIsKeptAndReadBack)
             }
             // Then the clock alone, to the last second before the bar runs out.
             while (h.round().InPlay()) {
-                h.timers.Fire(QStringLiteral("Timer1"));
+                h.timers.Fire(QStringLiteral("LevelClock"));
                 keptAndReadBack();
             }
             EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
@@ -234,7 +234,7 @@ TEST(KeptRound, EachReasonToDealAnewDoes)
         h.flow->Unload();
         EXPECT_FALSE(QFileInfo::exists(KeptFile(h))) << "a cleared level is kept";
         h.Start(2);
-        h.timers.Fire(QStringLiteral("Timer1"), 1000);
+        h.timers.Fire(QStringLiteral("LevelClock"), 1000);
         ASSERT_EQ(h.round().GetPlayState(), PlayState::Yes);
         h.folder.Write(QStringLiteral("kept-round.json"), kept);
         h.flow->Unload();
@@ -252,7 +252,7 @@ TEST(KeptRound, AKillWhileKeepingLeavesTheOldRoundOrTheNew)
     const QByteArray older = h.folder.Read(QStringLiteral("kept-round.json"));
     h.Start(2);
     h.RemoveAPair();
-    h.timers.Fire(QStringLiteral("Timer1"));
+    h.timers.Fire(QStringLiteral("LevelClock"));
 
     const auto quit = [&] { h.flow->Unload(); };
     // Each quit starts from the same files: a killed write's leftovers go

@@ -52,9 +52,9 @@ TEST(LevelFlow, TheClockRunsOutAndTheOverlayWaitsForARestart)
     h.folder.WriteGame(ThreeLevels());
     h.Start(1);
     h.round().SetScore(7);
-    h.timers.Fire(QStringLiteral("Timer1"), 299);
+    h.timers.Fire(QStringLiteral("LevelClock"), 299);
     EXPECT_EQ(h.round().GetPlayState(), PlayState::No);
-    h.timers.Fire(QStringLiteral("Timer1"));
+    h.timers.Fire(QStringLiteral("LevelClock"));
     EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
     EXPECT_FALSE(h.round().BoardVisible());
     EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::TimedOut);
@@ -87,9 +87,9 @@ TEST(LevelFlow, TimeOutTicksPerMode)
         GameHarness h;
         h.folder.WriteGame(ThreeLevels());
         h.Start(mode);
-        h.timers.Fire(QStringLiteral("Timer1"), ticks - 1);
+        h.timers.Fire(QStringLiteral("LevelClock"), ticks - 1);
         EXPECT_EQ(h.round().GetPlayState(), PlayState::No) << "mode " << mode;
-        h.timers.Fire(QStringLiteral("Timer1"));
+        h.timers.Fire(QStringLiteral("LevelClock"));
         EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes) << "mode " << mode;
     }
 }
@@ -99,12 +99,12 @@ TEST(LevelFlow, ThePairBonusDelaysTheTimeOut)
     GameHarness h;
     h.folder.WriteGame({{QStringLiteral("大"), QStringLiteral("big"), 8, 6, 10}});
     h.Start(1);
-    h.timers.Fire(QStringLiteral("Timer1"), 298);
+    h.timers.Fire(QStringLiteral("LevelClock"), 298);
     ASSERT_TRUE(h.RemoveAPair());
-    h.timers.Fire(QStringLiteral("Timer1"));
-    h.timers.Fire(QStringLiteral("Timer1"));
+    h.timers.Fire(QStringLiteral("LevelClock"));
+    h.timers.Fire(QStringLiteral("LevelClock"));
     EXPECT_EQ(h.round().GetPlayState(), PlayState::No);
-    h.timers.Fire(QStringLiteral("Timer1"));
+    h.timers.Fire(QStringLiteral("LevelClock"));
     EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
 }
 
@@ -113,13 +113,13 @@ TEST(LevelFlow, PauseKeepsTheTimeLeft)
     GameHarness h;
     h.folder.WriteGame(ThreeLevels());
     h.Start(2);
-    h.timers.Fire(QStringLiteral("Timer1"), 3);
+    h.timers.Fire(QStringLiteral("LevelClock"), 3);
     h.parts->toolbar.Click(Toolbar::Pause);
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("mousedown3.wav"));
     EXPECT_FALSE(h.round().ToolsEnabled());
     EXPECT_TRUE(h.parts->toolbar.Enabled(Toolbar::Restart));
     EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::Paused);
-    h.timers.Fire(QStringLiteral("Timer1"), 100); // stopped: nothing happens
+    h.timers.Fire(QStringLiteral("LevelClock"), 100); // stopped: nothing happens
     EXPECT_EQ(h.round().TimeLeft(), 3020 - 3 * 20);
 
     h.flow->ClickOverlay();
@@ -239,7 +239,7 @@ TEST(LevelFlow, TheCaptionChangesColourEverySecond)
     std::set<int> colours;
     for (int i = 0; i < 40; ++i) {
         h.clock.seconds += 1;
-        h.timers.Fire(QStringLiteral("Timer1"));
+        h.timers.Fire(QStringLiteral("LevelClock"));
         colours.insert(h.motion().caption.Index());
         EXPECT_GE(h.motion().caption.Index(), 0);
         EXPECT_LE(h.motion().caption.Index(), 15);

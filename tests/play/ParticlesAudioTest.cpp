@@ -38,10 +38,10 @@ TEST_F(ParticlesTest, FlowersAreDrawnPastTheEdgeOnceThenStartAtTheTop)
     particles.Start(Particles::Flowers, QImage(8, 8, QImage::Format_ARGB32));
     First().PartY = 8398;
     First().PartSpeed = 3;
-    timers.Fire(QStringLiteral("Timer4"));
+    timers.Fire(QStringLiteral("Particles"));
     EXPECT_EQ(First().top, 8401);
     EXPECT_EQ(First().PartY, 0);
-    timers.Fire(QStringLiteral("Timer4"));
+    timers.Fire(QStringLiteral("Particles"));
     EXPECT_LE(First().top, 6);
 }
 
@@ -51,7 +51,7 @@ TEST_F(ParticlesTest, BubblesRestartAtTheBottom)
     First().PartY = 2;
     First().PartSpeed = 5;
     const int x = First().PartX;
-    timers.Fire(QStringLiteral("Timer4"));
+    timers.Fire(QStringLiteral("Particles"));
     EXPECT_EQ(First().top, -3);
     EXPECT_EQ(std::abs(First().left - x), 2); // the wobble
     EXPECT_EQ(First().PartY, 8400);
@@ -62,9 +62,9 @@ TEST_F(ParticlesTest, AParticleOnTheEdgeMovesOnOnceMore)
     particles.Start(Particles::Petals, QImage(8, 8, QImage::Format_ARGB32));
     First().PartX = 11730 - 4;
     First().PartSpeed = 4;
-    timers.Fire(QStringLiteral("Timer4"));
+    timers.Fire(QStringLiteral("Particles"));
     EXPECT_EQ(First().PartX, 11730);
-    timers.Fire(QStringLiteral("Timer4"));
+    timers.Fire(QStringLiteral("Particles"));
     EXPECT_EQ(First().PartX, 0);
 }
 
@@ -72,7 +72,7 @@ TEST_F(ParticlesTest, StarsJumpAndTheTableStaysUnused)
 {
     particles.Start(Particles::Stars, QImage(8, 8, QImage::Format_ARGB32));
     const auto before = particles.All();
-    timers.Fire(QStringLiteral("Timer4"));
+    timers.Fire(QStringLiteral("Particles"));
     int moved = 0;
     for (int i = 1; i <= Particles::kCount; ++i) {
         const auto& s = particles.All()[static_cast<std::size_t>(i)];
@@ -100,7 +100,7 @@ TEST(LevelParticles, ALevelWithoutAnEffectShowsNoneAndTheTimerGoesOn)
     }
     EXPECT_TRUE(particles.TimerRunning());
     const auto before = particles.All();
-    h.timers.Fire(QStringLiteral("Timer4"), 3);
+    h.timers.Fire(QStringLiteral("Particles"), 3);
     EXPECT_EQ(particles.All()[1].left, before[1].left);
 }
 

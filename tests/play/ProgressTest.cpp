@@ -66,7 +66,7 @@ TEST(Progress, EveryMoveAndSettingIsKeptAndAnEndTakesTheRoundAway)
     h.timers.Fire(QStringLiteral("KeepRound"));
     ExpectKeptAsItStands(h, "a hint and the pause");
     h.flow->ClickOverlay();
-    h.timers.Fire(QStringLiteral("Timer1"), ProgressKeeper::kSecondsBetweenKeeps);
+    h.timers.Fire(QStringLiteral("LevelClock"), ProgressKeeper::kSecondsBetweenKeeps);
     h.timers.Fire(QStringLiteral("KeepRound"));
     ExpectKeptAsItStands(h, "the clock");
 
@@ -89,7 +89,7 @@ TEST(Progress, EveryMoveAndSettingIsKeptAndAnEndTakesTheRoundAway)
     h.boxes.answers.push_back(platform::MessageAnswer::Yes);
     h.flow->Restart();
     ExpectKeptAsItStands(h, "a restart");
-    h.timers.Fire(QStringLiteral("Timer1"), 1000);
+    h.timers.Fire(QStringLiteral("LevelClock"), 1000);
     ASSERT_EQ(h.round().GetPlayState(), PlayState::Yes);
     EXPECT_FALSE(QFileInfo::exists(h.folder.File(QStringLiteral("kept-round.json"))));
     EXPECT_EQ(h.BoxTexts(), QStringList{QStringLiteral("你真的要重新开始吗？")});

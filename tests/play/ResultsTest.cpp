@@ -32,7 +32,7 @@ protected:
     void ClearLevelOne(int seconds, bool hint)
     {
         h.flow->ChooseLevel(1);
-        h.timers.Fire(QStringLiteral("Timer1"), seconds);
+        h.timers.Fire(QStringLiteral("LevelClock"), seconds);
         if (hint)
             h.parts->toolbar.Click(Toolbar::Hint);
         h.ClearBoard();
@@ -43,7 +43,7 @@ protected:
 
 TEST_F(Results, AClearedBoardIsStoredAndToldWithItsTimeAndPlace)
 {
-    h.timers.Fire(QStringLiteral("Timer1"), 83);
+    h.timers.Fire(QStringLiteral("LevelClock"), 83);
     h.parts->toolbar.Click(Toolbar::Hint);
     h.ClearBoard();
     EXPECT_EQ(h.round().Overlay(), OverlayPicture::Cleared) << "the old clear stays";
@@ -82,12 +82,12 @@ TEST_F(Results, AClearedBoardIsStoredAndToldWithItsTimeAndPlace)
     h.flow->ChooseLevel(2);
     int timedOutAfter = 0;
     while (h.round().Overlay() != OverlayPicture::TimedOut && timedOutAfter < 100000) {
-        h.timers.Fire(QStringLiteral("Timer1"));
+        h.timers.Fire(QStringLiteral("LevelClock"));
         ++timedOutAfter;
     }
     EXPECT_EQ(h.flow->Caption(), QStringLiteral("正常模式======>当前游戏关卡：2．二"));
     h.flow->ChooseLevel(2);
-    h.timers.Fire(QStringLiteral("Timer1"), 5);
+    h.timers.Fire(QStringLiteral("LevelClock"), 5);
     h.ClearBoard();
 
     const ModeStatistics s = Store().Statistics(2);
@@ -104,7 +104,7 @@ TEST_F(Results, AClearedBoardIsStoredAndToldWithItsTimeAndPlace)
 
 TEST_F(Results, ClearingEmptiesTheResultsAndTheStatisticsAndNothingElse)
 {
-    h.timers.Fire(QStringLiteral("Timer1"), 10);
+    h.timers.Fire(QStringLiteral("LevelClock"), 10);
     h.ClearBoard();
     h.flow->Unload();
     const QByteArray settings = h.folder.Read(QStringLiteral("DAZGame.ini"));
@@ -145,7 +145,7 @@ TEST_F(Results, AClearTheStoreCouldNotKeepIsToldSoAndWrittenLater)
         QSqlQuery query(db);
         ASSERT_TRUE(query.exec(QStringLiteral("BEGIN IMMEDIATE")));
     }
-    h.timers.Fire(QStringLiteral("Timer1"), 7);
+    h.timers.Fire(QStringLiteral("LevelClock"), 7);
     h.ClearBoard();
     EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("用时 7秒 · 成绩未能保存")))
         << h.flow->Caption().toStdString();

@@ -121,10 +121,10 @@ TEST_F(Selection, ARemovedPairScoresRecordsAndAnimatesItsPath)
     EXPECT_EQ(h.motion().path.Path().points[0], first);
     EXPECT_EQ(h.motion().path.Path().points[static_cast<std::size_t>(h.motion().path.Path().segments)], second);
     EXPECT_TRUE(h.motion().path.Running());
-    h.timers.Fire(QStringLiteral("Timer5"), 9);
+    h.timers.Fire(QStringLiteral("LinkPathFade"), 9);
     EXPECT_EQ(h.motion().path.Width(), 9);
     EXPECT_TRUE(h.motion().path.Visible());
-    h.timers.Fire(QStringLiteral("Timer5"));
+    h.timers.Fire(QStringLiteral("LinkPathFade"));
     EXPECT_FALSE(h.motion().path.Visible());
     EXPECT_EQ(h.motion().path.Width(), 1);
     EXPECT_EQ(h.motion().path.Step(), 0);

@@ -157,7 +157,7 @@ TEST_F(Tools, AHintFlashesTheFirstPairFourTimesAndEndsShown)
     EXPECT_EQ(h.round().HintLeft(), 5);
     std::vector<bool> shown;
     for (int tick = 0; tick < 4; ++tick) {
-        h.timers.Fire(QStringLiteral("Timer3"));
+        h.timers.Fire(QStringLiteral("HintFlash"));
         shown.push_back(h.Shown(pair.first));
         EXPECT_EQ(h.Shown(pair.first), h.Shown(pair.second));
     }
@@ -172,7 +172,7 @@ TEST_F(Tools, AFlashCutShortNeverLeavesTilesHidden)
     Start(2);
     const auto pair = *h.LinkablePair();
     toolbar().Click(Toolbar::Hint);
-    h.timers.Fire(QStringLiteral("Timer3")); // the pair is hidden now
+    h.timers.Fire(QStringLiteral("HintFlash")); // the pair is hidden now
     ASSERT_FALSE(h.Shown(pair.first));
     h.flow->ChooseLevel(1);
     for (int n = 1; n <= h.board().CellCount(); ++n) {
@@ -180,9 +180,9 @@ TEST_F(Tools, AFlashCutShortNeverLeavesTilesHidden)
     }
     // The next hint flashes four times again, from a fresh count.
     toolbar().Click(Toolbar::Hint);
-    h.timers.Fire(QStringLiteral("Timer3"), 3);
+    h.timers.Fire(QStringLiteral("HintFlash"), 3);
     EXPECT_TRUE(h.motion().hint.Running());
-    h.timers.Fire(QStringLiteral("Timer3"));
+    h.timers.Fire(QStringLiteral("HintFlash"));
     EXPECT_FALSE(h.motion().hint.Running());
     const auto second = h.HintPair();
     EXPECT_TRUE(h.Shown(second.first));
@@ -194,7 +194,7 @@ TEST_F(Tools, ClearingTheBoardIsJudgedByTilesNotByHiddenPictures)
     Start(2, 2, 2);
     toolbar().Click(Toolbar::Hint);
     const auto hinted = h.HintPair();
-    h.timers.Fire(QStringLiteral("Timer3"));
+    h.timers.Fire(QStringLiteral("HintFlash"));
     std::vector<int> others;
     for (int n = 1; n <= 4; ++n) {
         if (n != hinted.first && n != hinted.second) {
@@ -207,7 +207,7 @@ TEST_F(Tools, ClearingTheBoardIsJudgedByTilesNotByHiddenPictures)
     EXPECT_EQ(h.round().GetPlayState(), PlayState::No);
     EXPECT_TRUE(h.round().BoardVisible());
     // The flash ends with the hinted tiles shown, and they still play.
-    h.timers.Fire(QStringLiteral("Timer3"), 3);
+    h.timers.Fire(QStringLiteral("HintFlash"), 3);
     EXPECT_TRUE(h.Shown(hinted.first));
     h.Click(hinted.first);
     h.Click(hinted.second);
@@ -223,7 +223,7 @@ TEST_F(Tools, AnEmptiedCellNeverShowsAGhostTile)
     h.Click(pair.first);
     h.Click(pair.second);
     for (int tick = 1; tick <= 4; ++tick) {
-        h.timers.Fire(QStringLiteral("Timer3"));
+        h.timers.Fire(QStringLiteral("HintFlash"));
         EXPECT_FALSE(h.Shown(pair.first)) << "tick " << tick;
         EXPECT_FALSE(h.Shown(pair.second)) << "tick " << tick;
     }
@@ -236,7 +236,7 @@ TEST_F(Tools, AFlashHidesNothingOnceOneOfItsTilesLeftItsCell)
 {
     const auto hintAndHide = [&] {
         toolbar().Click(Toolbar::Hint);
-        h.timers.Fire(QStringLiteral("Timer3"));
+        h.timers.Fire(QStringLiteral("HintFlash"));
         const CellPair hinted = h.HintPair();
         EXPECT_FALSE(h.Shown(hinted.first));
         return hinted;
@@ -249,7 +249,7 @@ TEST_F(Tools, AFlashHidesNothingOnceOneOfItsTilesLeftItsCell)
             for (int n = 1; n <= h.board().CellCount(); ++n) {
                 EXPECT_FALSE(h.motion().hint.Hides(h.CellOf(n))) << how << ", tick " << tick << ", cell " << n;
             }
-            h.timers.Fire(QStringLiteral("Timer3"));
+            h.timers.Fire(QStringLiteral("HintFlash"));
         }
     };
 
@@ -290,7 +290,7 @@ TEST_F(Tools, AFlashHidesNothingOnceOneOfItsTilesLeftItsCell)
 
     Start(2);
     hinted = hintAndHide();
-    h.timers.Fire(QStringLiteral("Timer3")); // in sight, to be clicked
+    h.timers.Fire(QStringLiteral("HintFlash")); // in sight, to be clicked
     h.Click(hinted.first);
     h.Click(hinted.second);
     ASSERT_EQ(h.board().At(h.CellOf(hinted.first)), 0);
@@ -307,14 +307,14 @@ TEST_F(Tools, AHintForAnotherPairDuringAFlashShowsTheOldPairAgain)
     toolbar().Click(Toolbar::Hint);
     const auto second = h.HintPair();
     ASSERT_NE(second, first);
-    h.timers.Fire(QStringLiteral("Timer3")); // the second pair is hidden now
-    toolbar().Click(Toolbar::Undo);          // the first pair is back, and first again
+    h.timers.Fire(QStringLiteral("HintFlash")); // the second pair is hidden now
+    toolbar().Click(Toolbar::Undo);             // the first pair is back, and first again
     toolbar().Click(Toolbar::Hint);
     ASSERT_EQ(h.HintPair(), first);
     EXPECT_TRUE(h.Shown(second.first));
     EXPECT_TRUE(h.Shown(second.second));
     EXPECT_TRUE(h.Shown(first.first)) << "the new pair starts in sight";
-    h.timers.Fire(QStringLiteral("Timer3"), 4);
+    h.timers.Fire(QStringLiteral("HintFlash"), 4);
     for (int n = 1; n <= h.board().CellCount(); ++n) {
         EXPECT_TRUE(h.Shown(n)) << "cell " << n;
     }

@@ -12,8 +12,8 @@
 #include "FakeAudio.h"
 #include "SeeThrough.h"
 #include "TestProgramFolder.h"
-#include "presentation/FrmSysSet.h"
 #include "presentation/ModeChooser.h"
+#include "presentation/ModeChooserWindow.h"
 
 namespace daz {
 namespace {
@@ -145,18 +145,18 @@ TEST_F(ModeChooserTest, LeftDragFollowsThePointerFromWhereItWasPressed)
 
 // --- The window ------------------------------------------------------------
 
-class FrmSysSetTest : public ::testing::Test {
+class ModeChooserWindowTest : public ::testing::Test {
 protected:
-    FrmSysSetTest()
+    ModeChooserWindowTest()
     {
-        window = new FrmSysSet(effects, folder.Path());
+        window = new ModeChooserWindow(effects, folder.Path());
         window->onModeChosen = [this](int mode) {
             chosen.push_back(mode);
             hiddenWhileHandingOver = !window->isVisible();
         };
         window->Load();
     }
-    ~FrmSysSetTest() override
+    ~ModeChooserWindowTest() override
     {
         delete window;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -179,12 +179,12 @@ protected:
 
     FakeEffectPlayer effects;
     testing::TestProgramFolder folder;
-    QPointer<FrmSysSet> window;
+    QPointer<ModeChooserWindow> window;
     std::vector<int> chosen;
     bool hiddenWhileHandingOver = false;
 };
 
-TEST_F(FrmSysSetTest, LayoutTitleAndShape)
+TEST_F(ModeChooserWindowTest, LayoutTitleAndShape)
 {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("系统设置"));
     EXPECT_EQ(window->size(), QSize(361, 368));
@@ -206,7 +206,7 @@ TEST_F(FrmSysSetTest, LayoutTitleAndShape)
     EXPECT_FALSE(ShowsNothingAt(*window, QPoint(176, 340))); // over the description
 }
 
-TEST_F(FrmSysSetTest, PointerCrossingFromTheBackgroundLightsAnEntry)
+TEST_F(ModeChooserWindowTest, PointerCrossingFromTheBackgroundLightsAnEntry)
 {
     QLabel* challenge = window->EntryLabel(3);
     QLabel* extreme = window->EntryLabel(4);
@@ -235,7 +235,7 @@ TEST_F(FrmSysSetTest, PointerCrossingFromTheBackgroundLightsAnEntry)
 
 // Up/Down and Tab walk the five entries round, lighting each as the
 // pointer would; after the pointer lit one they go on from there.
-TEST_F(FrmSysSetTest, KeysWalkTheEntriesAndReturnChooses)
+TEST_F(ModeChooserWindowTest, KeysWalkTheEntriesAndReturnChooses)
 {
     const auto lit = [this] {
         std::vector<int> entries;
@@ -268,7 +268,7 @@ TEST_F(FrmSysSetTest, KeysWalkTheEntriesAndReturnChooses)
     EXPECT_EQ(chosen, std::vector<int>{4});
 }
 
-TEST_F(FrmSysSetTest, EscLeavesWithoutChoosing)
+TEST_F(ModeChooserWindowTest, EscLeavesWithoutChoosing)
 {
     QTest::keyClick(window, Qt::Key_Down);
     QTest::keyClick(window, Qt::Key_Escape);
@@ -277,7 +277,7 @@ TEST_F(FrmSysSetTest, EscLeavesWithoutChoosing)
     EXPECT_TRUE(window.isNull());
 }
 
-TEST_F(FrmSysSetTest, RightButtonOnAnEntryStartsThatMode)
+TEST_F(ModeChooserWindowTest, RightButtonOnAnEntryStartsThatMode)
 {
     QTest::mousePress(window->EntryLabel(2), Qt::RightButton);
     QTest::mouseRelease(window->EntryLabel(2), Qt::RightButton);
@@ -288,7 +288,7 @@ TEST_F(FrmSysSetTest, RightButtonOnAnEntryStartsThatMode)
     EXPECT_TRUE(window.isNull()) << "the chooser closes once the main window is up";
 }
 
-TEST_F(FrmSysSetTest, ExitClosesWithoutAQuestion)
+TEST_F(ModeChooserWindowTest, ExitClosesWithoutAQuestion)
 {
     QTest::mousePress(window->EntryLabel(0), Qt::LeftButton);
     QTest::mouseRelease(window->EntryLabel(0), Qt::LeftButton);
@@ -302,7 +302,7 @@ TEST_F(FrmSysSetTest, ExitClosesWithoutAQuestion)
 }
 
 // Only the left button on the background drags, by the pointer's movement.
-TEST_F(FrmSysSetTest, DraggingMovesTheWindowByThePointersMovement)
+TEST_F(ModeChooserWindowTest, DraggingMovesTheWindowByThePointersMovement)
 {
     const QPoint start = window->pos();
     QTest::mousePress(window, Qt::RightButton, {}, kBackground);

@@ -29,8 +29,8 @@
 #include "FileBytes.h"
 #include "SeeThrough.h"
 #include "platform/QtDesktop.h"
-#include "presentation/FrmLong.h"
 #include "presentation/Splash.h"
+#include "presentation/SplashWindow.h"
 
 namespace daz {
 namespace {
@@ -57,7 +57,7 @@ protected:
 TEST_F(SplashTest, ASecondCopyIsWarnedAndShowsNothing)
 {
     lock.result.outcome = Outcome::Running;
-    auto window = std::make_unique<FrmLong>(lock, boxes, timers);
+    auto window = std::make_unique<SplashWindow>(lock, boxes, timers);
     int opened = 0;
     window->onFinished = [&] { ++opened; };
 
@@ -77,7 +77,7 @@ TEST_F(SplashTest, ASecondCopyIsWarnedAndShowsNothing)
     // and keeps what it got for the game to tell.
     boxes.shown.clear();
     lock.result = {Outcome::Unavailable, QStringLiteral("/full/jilan-llk.lock"), ENOSPC};
-    auto next = std::make_unique<FrmLong>(lock, boxes, timers);
+    auto next = std::make_unique<SplashWindow>(lock, boxes, timers);
     EXPECT_TRUE(next->Load());
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(next->Model().Lock().outcome, Outcome::Unavailable);
@@ -88,7 +88,7 @@ TEST_F(SplashTest, ASecondCopyIsWarnedAndShowsNothing)
 // the window closes and then the mode chooser opens, once.
 TEST_F(SplashTest, TheBarFillsInTwentyTicksThenTheChooserOpens)
 {
-    QPointer<FrmLong> window = new FrmLong(lock, boxes, timers);
+    QPointer<SplashWindow> window = new SplashWindow(lock, boxes, timers);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("霁岚连连看2006.10.4"));
     EXPECT_EQ(window->size(), QSize(461, 160));
     bool closedFirst = false;
@@ -131,7 +131,7 @@ TEST_F(SplashTest, TheBarFillsInTwentyTicksThenTheChooserOpens)
 
 TEST_F(SplashTest, WhiteIsSeeThroughAndTheFigureIsNot)
 {
-    auto* window = new FrmLong(lock, boxes, timers);
+    auto* window = new SplashWindow(lock, boxes, timers);
     ASSERT_TRUE(window->Load());
     EXPECT_TRUE(ShowsNothingAt(*window, QPoint(2, 155)));    // below the picture, beside the words
     EXPECT_TRUE(ShowsNothingAt(*window, QPoint(460, 80)));   // the column right of the picture

@@ -45,7 +45,7 @@ on_wayland "$build/bin/jilan-llk" --smoke-test >"$work/smoke.log" 2>&1 || {
   fail "the game did not start and play on Wayland"
 }
 on_wayland env DAZ_EXPECT_SEE_THROUGH=1 "$build/bin/startup_tests" \
-    --gtest_filter='SplashTest.WhiteIsSeeThroughAndTheFigureIsNot:FrmSysSetTest.LayoutTitleAndShape' \
+    --gtest_filter='SplashTest.WhiteIsSeeThroughAndTheFigureIsNot:ModeChooserWindowTest.LayoutTitleAndShape' \
     >"$work/tests.log" 2>&1 || {
   cat "$work/tests.log" >&2
   fail "the shaped windows are not see-through on Wayland"

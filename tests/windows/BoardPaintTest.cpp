@@ -8,7 +8,7 @@
 
 #include "GameHarness.h"
 #include "presentation/BoardView.h"
-#include "presentation/FrmMain.h"
+#include "presentation/MainWindow.h"
 
 namespace daz::testing {
 namespace {
@@ -28,7 +28,7 @@ protected:
         h.folder.Write(QStringLiteral("levels/a/mb1.gif"), TestProgramFolder::Picture(12, QColor(255, 0, 0, 90)));
         h.folder.Write(QStringLiteral("levels/a/mb2.gif"), TestProgramFolder::Picture(12, QColor(0, 0, 255, 60)));
         h.Start(2);
-        window = std::make_unique<FrmMain>(*h.parts, FrmMain::LevelTools{});
+        window = std::make_unique<MainWindow>(*h.parts, MainWindow::LevelTools{});
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         board = window->Board();
@@ -81,7 +81,7 @@ protected:
     }
 
     GameHarness h;
-    std::unique_ptr<FrmMain> window;
+    std::unique_ptr<MainWindow> window;
     BoardView* board = nullptr;
 };
 

@@ -19,8 +19,8 @@
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtTranslations.h"
 #include "presentation/BoardView.h"
-#include "presentation/FrmHelp.h"
-#include "presentation/FrmMain.h"
+#include "presentation/HelpWindow.h"
+#include "presentation/MainWindow.h"
 #include "presentation/Pictures.h"
 #include "presentation/ToolStrip.h"
 
@@ -30,15 +30,15 @@ namespace {
 using Spec = TestProgramFolder::LevelSpec;
 
 // The main window over a two-level catalogue, played with the mouse.
-class MainWindow : public ::testing::TestWithParam<int> {
+class InMainWindow : public ::testing::TestWithParam<int> {
 protected:
-    void Open(int mode, FrmMain::LevelTools tools = {},
+    void Open(int mode, MainWindow::LevelTools tools = {},
               const QList<Spec>& levels = {Spec(QStringLiteral("甲"), QStringLiteral("a"), 4, 2, 10),
                                            Spec(QStringLiteral("乙"), QStringLiteral("b"), 6, 4, 10)})
     {
         h.folder.WriteGame(levels);
         h.Start(mode);
-        window = std::make_unique<FrmMain>(*h.parts, std::move(tools));
+        window = std::make_unique<MainWindow>(*h.parts, std::move(tools));
         window->SetMenuRunner([this](QMenu* menu, QPoint at) {
             openedMenu = menu;
             openedAt = at;
@@ -126,12 +126,12 @@ protected:
     }
 
     GameHarness h;
-    std::unique_ptr<FrmMain> window;
+    std::unique_ptr<MainWindow> window;
     QMenu* openedMenu = nullptr;
     QPoint openedAt;
 };
 
-TEST_P(MainWindow, PlaysALevelToTheEndAndGoesOnToTheNext)
+TEST_P(InMainWindow, PlaysALevelToTheEndAndGoesOnToTheNext)
 {
     Open(GetParam());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("霁岚连连看2006.10.4"));
@@ -163,7 +163,7 @@ TEST_P(MainWindow, PlaysALevelToTheEndAndGoesOnToTheNext)
 
 // From the first key to the next level without the mouse. The score
 // pays for any shuffle a dead deal needs.
-TEST_P(MainWindow, PlaysALevelByKeyboardAloneAndGoesOnToTheNext)
+TEST_P(InMainWindow, PlaysALevelByKeyboardAloneAndGoesOnToTheNext)
 {
     Open(GetParam());
     h.round().SetScore(100);
@@ -177,9 +177,9 @@ TEST_P(MainWindow, PlaysALevelByKeyboardAloneAndGoesOnToTheNext)
     EXPECT_EQ(h.round().CursorCell(), Cell{}) << "a new level starts the cursor afresh";
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryMode, MainWindow, ::testing::Values(1, 2, 3, 4));
+INSTANTIATE_TEST_SUITE_P(EveryMode, InMainWindow, ::testing::Values(1, 2, 3, 4));
 
-class Keys : public MainWindow {};
+class Keys : public InMainWindow {};
 
 // The cursor wraps, rests on empty cells, and hands over to the mouse and
 // back; Space, Return and Backspace click where it is.
@@ -252,22 +252,22 @@ TEST_F(Keys, TheCursorWrapsRestsAnywhereAndSharesTheHoverWithTheMouse)
 // disabled or a modal window is open.
 TEST_F(Keys, ToolKeysTakeTheToolbarsPath)
 {
-    Open(2, FrmMain::LevelTools{{}, [this](QWidget* parent) {
-                                    QDialog modal(parent);
-                                    QTimer::singleShot(0, &modal, [this, &modal] {
-                                        modal.activateWindow();
-                                        EXPECT_TRUE(QTest::qWaitForWindowActive(&modal));
-                                        const int hints = h.round().HintLeft();
-                                        for (const Qt::Key key : {Qt::Key_H, Qt::Key_P, Qt::Key_Right, Qt::Key_F5}) {
-                                            Key(key);
-                                            QTest::keyClick(modal.windowHandle(), key);
-                                        }
-                                        EXPECT_EQ(h.round().HintLeft(), hints);
-                                        EXPECT_TRUE(h.boxes.shown.empty());
-                                        modal.accept();
-                                    });
-                                    modal.exec();
-                                }});
+    Open(2, MainWindow::LevelTools{{}, [this](QWidget* parent) {
+                                       QDialog modal(parent);
+                                       QTimer::singleShot(0, &modal, [this, &modal] {
+                                           modal.activateWindow();
+                                           EXPECT_TRUE(QTest::qWaitForWindowActive(&modal));
+                                           const int hints = h.round().HintLeft();
+                                           for (const Qt::Key key : {Qt::Key_H, Qt::Key_P, Qt::Key_Right, Qt::Key_F5}) {
+                                               Key(key);
+                                               QTest::keyClick(modal.windowHandle(), key);
+                                           }
+                                           EXPECT_EQ(h.round().HintLeft(), hints);
+                                           EXPECT_TRUE(h.boxes.shown.empty());
+                                           modal.accept();
+                                       });
+                                       modal.exec();
+                                   }});
     h.round().SetScore(100);
     Round& game = h.round();
     ToolStrip* strip = window->Strip();
@@ -363,9 +363,9 @@ TEST_F(Keys, MenuKeysShowInTheMenusAndTakeTheItemsPaths)
     EXPECT_TRUE(game.ClockRunning()) << "the mode's level starts";
 
     Key(Qt::Key_F1);
-    ASSERT_NE(window->HelpWindow(), nullptr);
-    EXPECT_TRUE(window->HelpWindow()->isVisible());
-    window->HelpWindow()->close();
+    ASSERT_NE(window->Help(), nullptr);
+    EXPECT_TRUE(window->Help()->isVisible());
+    window->Help()->close();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
@@ -378,7 +378,7 @@ TEST_F(Keys, MenuKeysShowInTheMenusAndTakeTheItemsPaths)
               QStringLiteral("77"));
 }
 
-class Window : public MainWindow {
+class Window : public InMainWindow {
 protected:
     // A 14 × 10 level with a background and twinkling stars, whose ten
     // particles jump all over the board every tick, shown at a scale that
@@ -505,13 +505,13 @@ TEST_F(Window, ClosingTheWindowSavesTheSettings)
 
 TEST_F(Window, ALevelMadeInTheEditorIsListedAtOnce)
 {
-    Open(2, FrmMain::LevelTools{[this](QWidget*) {
-                                    h.folder.WriteGame({Spec(QStringLiteral("甲"), QStringLiteral("a"), 4, 2, 10),
-                                                        Spec(QStringLiteral("乙"), QStringLiteral("b"), 6, 4, 10),
-                                                        Spec(QStringLiteral("丙"), QStringLiteral("c"), 2, 2, 10)});
-                                    return true;
-                                },
-                                {}});
+    Open(2, MainWindow::LevelTools{[this](QWidget*) {
+                                       h.folder.WriteGame({Spec(QStringLiteral("甲"), QStringLiteral("a"), 4, 2, 10),
+                                                           Spec(QStringLiteral("乙"), QStringLiteral("b"), 6, 4, 10),
+                                                           Spec(QStringLiteral("丙"), QStringLiteral("c"), 2, 2, 10)});
+                                       return true;
+                                   },
+                                   {}});
     EXPECT_FALSE(window->LevelItem(3)->isVisible());
     window->MainItem(QStringLiteral("霁岚--关卡编辑器"))->trigger();
     ASSERT_TRUE(window->LevelItem(3)->isVisible());
@@ -533,7 +533,7 @@ TEST_F(Window, HelpOpensInAWindowOfTheGameInEitherEncoding)
     for (const QByteArray& bytes : {gbk, help.toUtf8(), "\xEF\xBB\xBF" + help.toUtf8()}) {
         h.folder.Write(QStringLiteral("dazRedme.txt"), bytes);
         window->MainItem(QStringLiteral("主题帮助"))->trigger();
-        FrmHelp* shown = window->HelpWindow();
+        HelpWindow* shown = window->Help();
         ASSERT_NE(shown, nullptr);
         EXPECT_TRUE(shown->isVisible());
         EXPECT_EQ(shown->Text(), help);
@@ -610,7 +610,7 @@ TEST_F(Window, AParticleTickRepaintsOnlyTheParticlesOldAndNewPlaces)
     board->installEventFilter(&spy);
 
     QRegion places = placesNow();
-    h.timers.Fire(QStringLiteral("Timer4")); // stars: all ten jump
+    h.timers.Fire(QStringLiteral("Particles")); // stars: all ten jump
     places += placesNow();
     for (int guard = 0; guard < 100 && spy.painted.isEmpty(); ++guard) {
         QTest::qWait(10);
@@ -661,7 +661,7 @@ TEST_F(Window, AFewPiecesRepaintedAtOnceLookAsAFullRepaint)
     const QRect onWindow(board->mapTo(window.get(), QPoint(0, 0)), board->size());
     int underAStar = 0;
     for (int tick = 0; tick < 12; ++tick) {
-        h.timers.Fire(QStringLiteral("Timer4"));
+        h.timers.Fire(QStringLiteral("Particles"));
         // The mask moves onto the tile under one of the stars, in the same
         // repaint as the stars.
         for (int i = 1; i <= Particles::kCount; ++i) {

@@ -12,11 +12,11 @@
 #include "GameHarness.h"
 #include "leveldata/IniFile.h"
 #include "leveltools/LevelToolContext.h"
-#include "presentation/FrmHelp.h"
-#include "presentation/FrmMain.h"
-#include "presentation/FrmRecords.h"
-#include "presentation/leveltools/FrmDrive.h"
-#include "presentation/leveltools/FrmGKEdit.h"
+#include "presentation/HelpWindow.h"
+#include "presentation/MainWindow.h"
+#include "presentation/RecordsWindow.h"
+#include "presentation/leveltools/FolderChooserWindow.h"
+#include "presentation/leveltools/LevelEditorWindow.h"
 #include "presentation/leveltools/LevelTools.h"
 #include "presentation/leveltools/ToolWidgets.h"
 
@@ -33,9 +33,9 @@ protected:
         h.folder.Write(QStringLiteral("dazRedme.txt"), "help");
         h.Start(2);
         tools = std::make_unique<LevelToolContext>(LevelToolContext{h.flow->Ini(), h.boxes, dialogs});
-        window = std::make_unique<FrmMain>(
-            *h.parts,
-            FrmMain::LevelTools{[this](QWidget* parent) { return editorMade = OpenLevelEditor(parent, *tools); }, {}});
+        window = std::make_unique<MainWindow>(
+            *h.parts, MainWindow::LevelTools{
+                          [this](QWidget* parent) { return editorMade = OpenLevelEditor(parent, *tools); }, {}});
         window->SetRecordsOpener([this](QWidget* parent) { OpenRecords(parent, *h.flow, h.boxes); });
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -67,23 +67,23 @@ protected:
     GameHarness h;
     FakeDialogs dialogs;
     std::unique_ptr<LevelToolContext> tools;
-    std::unique_ptr<FrmMain> window;
+    std::unique_ptr<MainWindow> window;
     bool editorMade = true;
 };
 
 TEST_F(QuitKeyEverywhere, FromTheResultsWithTheHelpOpenBeside)
 {
     window->MainItem(QStringLiteral("主题帮助"))->trigger();
-    ASSERT_TRUE(window->HelpWindow()->isVisible());
+    ASSERT_TRUE(window->Help()->isVisible());
     window->activateWindow();
     QTest::keyClick(window->windowHandle(), Qt::Key_R, Qt::ControlModifier);
-    auto* records = window->findChild<FrmRecords*>();
+    auto* records = window->findChild<RecordsWindow*>();
     ASSERT_NE(records, nullptr);
 
     PressCtrlQ(records);
 
     EXPECT_FALSE(records->isVisible());
-    EXPECT_FALSE(window->HelpWindow()->isVisible());
+    EXPECT_FALSE(window->Help()->isVisible());
     ExpectQuit();
 }
 
@@ -94,9 +94,9 @@ TEST_F(QuitKeyEverywhere, FromTheFolderChooserOverTheLevelEditor)
     QWidget* editor = nullptr;
     QTimer::singleShot(0, [&] {
         editor = QApplication::activeModalWidget();
-        ASSERT_NE(qobject_cast<FrmGKEdit*>(editor), nullptr);
+        ASSERT_NE(qobject_cast<LevelEditorWindow*>(editor), nullptr);
         QTimer::singleShot(0, [&] {
-            auto* chooser = qobject_cast<FrmDrive*>(QApplication::activeModalWidget());
+            auto* chooser = qobject_cast<FolderChooserWindow*>(QApplication::activeModalWidget());
             ASSERT_NE(chooser, nullptr);
             PressCtrlQ(chooser);
             // Were the key lost, the loops would wait for ever: what stays
@@ -106,7 +106,7 @@ TEST_F(QuitKeyEverywhere, FromTheFolderChooserOverTheLevelEditor)
                     open->reject();
             }
         });
-        static_cast<FrmGKEdit*>(editor)->Button(tools::Role::SourceButton)->click();
+        static_cast<LevelEditorWindow*>(editor)->Button(tools::Role::SourceButton)->click();
     });
     window->MainItem(QStringLiteral("霁岚--关卡编辑器"))->trigger();
 

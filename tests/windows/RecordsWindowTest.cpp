@@ -15,9 +15,9 @@
 #include "GameHarness.h"
 #include "game/DurationText.h"
 #include "presentation/BestTimeChart.h"
-#include "presentation/FrmMain.h"
-#include "presentation/FrmRecords.h"
-#include "presentation/FrmStatistics.h"
+#include "presentation/MainWindow.h"
+#include "presentation/RecordsWindow.h"
+#include "presentation/StatisticsPage.h"
 
 namespace daz::testing {
 namespace {
@@ -54,7 +54,7 @@ QStringList Column(const QTableWidget* table, int column)
     return texts;
 }
 
-class RecordsWindow : public ::testing::Test {
+class ResultsWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -71,9 +71,9 @@ protected:
     FakeMessageBoxes boxes;
 };
 
-TEST_F(RecordsWindow, ListsALevelsBestInPlaceOrderAndFollowsTheChoosers)
+TEST_F(ResultsWindow, ListsALevelsBestInPlaceOrderAndFollowsTheChoosers)
 {
-    FrmRecords window(&records, Catalogue(), boxes);
+    daz::RecordsWindow window(&records, Catalogue(), boxes);
     window.Choose(kSpring, 2);
     window.show();
 
@@ -111,11 +111,11 @@ TEST_F(RecordsWindow, ListsALevelsBestInPlaceOrderAndFollowsTheChoosers)
     // The statistics: a row per mode, the chart in catalogue order.
     records.stats[2] = {8, 6, 2, 4, 3725};
     window.ModeChooser()->setCurrentIndex(1);
-    window.ShowPage(FrmRecords::Statistics);
-    const QTableWidget* stats = window.StatisticsPage()->Table();
+    window.ShowPage(daz::RecordsWindow::Statistics);
+    const QTableWidget* stats = window.StatisticsTab()->Table();
     EXPECT_EQ(Row(stats, 1), (QStringList{"8", "6", "2", "75%", "4", QStringLiteral("1小时02分05秒")}));
     EXPECT_EQ(Row(stats, 0), (QStringList{"0", "0", "0", QStringLiteral("—"), "0", QStringLiteral("0秒")}));
-    const auto& bars = window.StatisticsPage()->Chart()->Bars();
+    const auto& bars = window.StatisticsTab()->Chart()->Bars();
     ASSERT_EQ(bars.size(), 3u);
     EXPECT_EQ(bars[0].seconds, 45);
     EXPECT_EQ(bars[1].seconds, std::nullopt);
@@ -123,9 +123,9 @@ TEST_F(RecordsWindow, ListsALevelsBestInPlaceOrderAndFollowsTheChoosers)
     EXPECT_EQ(bars[2].label, "3");
 }
 
-TEST_F(RecordsWindow, ClearsEveryResultOnlyWhenThePlayerSaysYes)
+TEST_F(ResultsWindow, ClearsEveryResultOnlyWhenThePlayerSaysYes)
 {
-    FrmRecords window(&records, Catalogue(), boxes);
+    daz::RecordsWindow window(&records, Catalogue(), boxes);
     window.Choose(kSpring, 2);
 
     window.ClearButton()->click(); // answered No
@@ -151,11 +151,11 @@ TEST_F(RecordsWindow, ClearsEveryResultOnlyWhenThePlayerSaysYes)
     EXPECT_EQ(window.Table()->rowCount(), 1);
 }
 
-TEST_F(RecordsWindow, WithoutAStoreSaysResultsCannotBeKeptAndShowsNothing)
+TEST_F(ResultsWindow, WithoutAStoreSaysResultsCannotBeKeptAndShowsNothing)
 {
     records.keeping = false;
     for (Records* store : {static_cast<Records*>(nullptr), static_cast<Records*>(&records)}) {
-        FrmRecords window(store, Catalogue(), boxes);
+        daz::RecordsWindow window(store, Catalogue(), boxes);
         window.Choose(kSpring, 2);
         EXPECT_EQ(window.Notice(), QStringLiteral("成绩无法保存"));
         EXPECT_EQ(window.Table(), nullptr);
@@ -173,7 +173,7 @@ TEST(RecordsMenu, CtrlROpensTheWindowOverTheMainWindowOnTheLevelInPlayAndPausesI
     h.Start(2);
     h.flow->ChooseMode(3);
     h.flow->ChooseLevel(2);
-    FrmMain window(*h.parts, {});
+    MainWindow window(*h.parts, {});
     window.SetRecordsOpener([&](QWidget* parent) { OpenRecords(parent, *h.flow, h.boxes); });
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -186,7 +186,7 @@ TEST(RecordsMenu, CtrlROpensTheWindowOverTheMainWindowOnTheLevelInPlayAndPausesI
     ASSERT_TRUE(h.round().ClockRunning());
 
     QTest::keyClick(window.windowHandle(), Qt::Key_R, Qt::ControlModifier);
-    auto* records = window.findChild<FrmRecords*>();
+    auto* records = window.findChild<RecordsWindow*>();
     ASSERT_NE(records, nullptr);
     EXPECT_TRUE(records->isVisible());
     EXPECT_TRUE(records->isModal());
@@ -213,7 +213,7 @@ TEST(RecordsMenu, CtrlROpensTheWindowOverTheMainWindowOnTheLevelInPlayAndPausesI
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(window.windowHandle(), Qt::Key_R, Qt::ControlModifier);
-    records = window.findChild<FrmRecords*>();
+    records = window.findChild<RecordsWindow*>();
     ASSERT_NE(records, nullptr);
     EXPECT_EQ(records->LevelChooser()->currentText(), QStringLiteral("2．乙"));
     records->close();

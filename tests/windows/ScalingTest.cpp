@@ -9,8 +9,8 @@
 
 #include "GameHarness.h"
 #include "presentation/BoardView.h"
-#include "presentation/FrmMain.h"
 #include "presentation/HaloLabel.h"
+#include "presentation/MainWindow.h"
 #include "presentation/OverlayBox.h"
 #include "presentation/PictureCache.h"
 #include "presentation/Pictures.h"
@@ -37,7 +37,7 @@ protected:
     {
         h.folder.WriteGame({Spec(QStringLiteral("甲"), QStringLiteral("a"), 12, 8, 40)});
         h.Start(2);
-        window = std::make_unique<FrmMain>(*h.parts, FrmMain::LevelTools{});
+        window = std::make_unique<MainWindow>(*h.parts, MainWindow::LevelTools{});
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         ASSERT_EQ(window->devicePixelRatioF(), ExpectedPixelRatio());
@@ -51,7 +51,7 @@ protected:
     }
 
     GameHarness h;
-    std::unique_ptr<FrmMain> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 // Where a cell's tile shows on screen, worked out from the board's size
@@ -189,7 +189,7 @@ TEST_F(Scaling, TheClearsNoteSitsUnderTheClearedPictureAtEverySize)
         ResizeTo(size);
         const double scale = window->Board()->Scale();
         for (int hop = 0; hop < 4; ++hop) {
-            h.timers.Fire(QStringLiteral("Timer2"));
+            h.timers.Fire(QStringLiteral("OverlayJitter"));
             ASSERT_TRUE(picture->isVisible());
             ASSERT_TRUE(note->isVisible());
             const QRect shown = picture->geometry();

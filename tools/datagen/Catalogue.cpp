@@ -150,34 +150,42 @@ std::vector<Level> Build()
              "🖌️ 🪡 📐",
              Style(0x6a6a6a, 0x4a4a4a, 0xf2f2ee, Frame::Corners, 0.04), 0x2a2a2e, Backdrop::Plain, "moon-lake.ogg", 0));
 
-    levels.push_back(Make("06-animals", "动物乐园", 18, 11,
-                          "🐼 🐨 🦁 🦊 🐻 🐸 🐘 🦒 🦓 🐊 🦖 🦘 🦔 🦉 🦜 🦩 🦚 🐝 🦋 🐞 🐌 🦆 "
-                          "🦢 "
-                          "🦇 🦥",
-                          Style(0xe39b2f, 0xb07a34, 0xfff2d6, Frame::Plain), 0x4a6b3a, Backdrop::Plain,
-                          "bamboo-breeze.ogg", 1));
+    levels.push_back(Make(
+        "06-animals", "动物乐园", 18, 11,
+        "🐼 🐨 🦁 🦊 🐻 🐸 🐘 🦒 🦓 🐊 🦖 🦘 🦔 🦉 🦜 🦩 🦚 🐝 🦋 🐞 🐌 🦆 "
+        "🦢 "
+        "🦇 🦥",
+        Style(0xe39b2f, 0xb07a34, 0xfff2d6, Frame::Plain), 0x4a6b3a, Backdrop::Plain, "bamboo-breeze.ogg", 1));
 
     levels.push_back(Make("12-food", "美食天地", 17, 12,
-                          "🍔 🍟 🍕 🌭 🌮 🥗 🍜 🍣 🍱 🥟 🍙 🍤 🍗 🍳 🥐 🍝 🧀 🍉 🥓 🥨 🍡 🥡 🥕 🌽 🥦 "
+                          "🍔 🍟 🍕 🌭 🌮 🥗 🍜 🍣 🍱 🥟 🍙 🍤 🍗 🍳 🥐 🍝 🧀 🍉 🥓 🥨 🍡 🥡 🥕 "
+                          "🌽 "
+                          "🥦 "
                           "🍆 "
                           "🍅",
                           Style(0xd9583b, 0xb0513a, 0xfff1e4, Frame::Plain), 0x5a3a2a, Backdrop::Plain, "", 0));
 
-    levels.push_back(Make("09-sports", "体育竞技", 18, 12,
-                          "⚽ 🏀 🏈 ⚾ 🎾 🏋️ 🥏 🎱 🏓 🏇 🏒 🏏 🥅 ⛳ 🏹 🎣 🤿 🥊 🥋 🛹 🛼 ⛸️ "
-                          "🥌 "
-                          "🎿 🏆 🥇 🎯",
-                          Style(0xf08a24, 0xc0702a, 0xfff4e6, Frame::Band), 0x1f6f4a, Backdrop::Plain, "", 0));
+    levels.push_back(
+        Make("09-sports", "体育竞技", 18, 12,
+             "⚽ 🏀 🏈 ⚾ 🎾 🏋️ 🥏 🎱 🏓 🏇 🏒 🏏 🥅 ⛳ 🏹 🎣 🤿 🥊 🥋 🛹 🛼 "
+             "⛸️ "
+             "🥌 "
+             "🎿 🏆 🥇 🎯",
+             Style(0xf08a24, 0xc0702a, 0xfff4e6, Frame::Band), 0x1f6f4a, Backdrop::Plain, "", 0));
 
     levels.push_back(Make("11-vehicles", "交通工具", 18, 12,
-                          "🚗 🚕 🚙 🚌 🛞 🚓 🚑 🚒 🚃 🚚 🚜 🏍️ 🛵 🚲 🛴 🚂 🚄 🚇 🚁 ✈️ 🚀 🛸 ⛵ 🚤 🚢 🏎️ 🚠 "
+                          "🚗 🚕 🚙 🚌 🛞 🚓 🚑 🚒 🚃 🚚 🚜 🏍️ 🛵 🚲 🛴 🚂 🚄 🚇 🚁 ✈️ 🚀 🛸 ⛵ 🚤 🚢 "
+                          "🏎️ "
+                          "🚠 "
                           "🎈 "
                           "🪂",
                           Style(0x4a5bc4, 0x5a6794, 0xeef0ff, Frame::Plain), 0x3b4656, Backdrop::Plain, "moon-lake.ogg",
                           4));
 
     levels.push_back(Make("13-treasure", "百宝奇珍", 18, 12,
-                          "🎸 🎹 🎺 🥁 📷 📱 💡 🔑 🔒 ⏰ 📚 ✏️ ✂️ 📌 🧲 🎩 👑 💍 👓 🎒 👟 🧸 🧩 ♟️ 🎨 🔮 🧪 🔭 🌂 🎲 "
+                          "🎸 🎹 🎺 🥁 📷 📱 💡 🔑 🔒 ⏰ 📚 ✏️ ✂️ 📌 🧲 🎩 👑 💍 👓 🎒 👟 🧸 🧩 ♟️ 🎨 🔮 🧪 🔭 "
+                          "🌂 "
+                          "🎲 "
                           "🎮 "
                           "⌛",
                           Style(0x7a4fc4, 0x6a54a0, 0xf1eaff, Frame::Plain), 0x241a3d, Backdrop::Velvet,

@@ -30,8 +30,8 @@
 #include "platform/QtDesktop.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtTimer.h"
-#include "presentation/FrmMain.h"
 #include "presentation/GameParts.h"
+#include "presentation/MainWindow.h"
 
 namespace {
 
@@ -164,7 +164,7 @@ int main(int argc, char** argv)
                   FlowServices{boxes, desktop, silence, silence, timers, random},
                   options.value(QStringLiteral("mode")).toInt());
     GameParts parts(flow, timers, random);
-    FrmMain window(parts, {});
+    MainWindow window(parts, {});
     flow.Load();
     flow.ChooseLevel(options.value(QStringLiteral("level")).toInt());
     const bool particles = options.value(QStringLiteral("particles")) != QStringLiteral("off");

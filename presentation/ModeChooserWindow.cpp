@@ -1,4 +1,4 @@
-#include "FrmSysSet.h"
+#include "ModeChooserWindow.h"
 
 #include <algorithm>
 
@@ -18,7 +18,7 @@ void SetTextColour(QLabel& label, unsigned bgr)
 
 } // namespace
 
-FrmSysSet::FrmSysSet(platform::EffectPlayer& effects, DataFolders folders, QWidget* parent)
+ModeChooserWindow::ModeChooserWindow(platform::EffectPlayer& effects, DataFolders folders, QWidget* parent)
     : ShapedWindow(kClientSize, Qt::black, ScreenPicture(QStringLiteral(":/chooser.png")), parent),
       chooser_(effects, std::move(folders)),
       description_(new QLabel(this))
@@ -69,7 +69,7 @@ FrmSysSet::FrmSysSet(platform::EffectPlayer& effects, DataFolders folders, QWidg
     ShowState();
 }
 
-void FrmSysSet::Load()
+void ModeChooserWindow::Load()
 {
     Reshape();
     CentreOnScreen();
@@ -77,13 +77,13 @@ void FrmSysSet::Load()
     activateWindow(); // for the keys
 }
 
-QLabel* FrmSysSet::EntryLabel(int index) const
+QLabel* ModeChooserWindow::EntryLabel(int index) const
 {
     return index >= 0 && index < static_cast<int>(entries_.size()) ? entries_[static_cast<std::size_t>(index)]
                                                                    : nullptr;
 }
 
-void FrmSysSet::ShowState()
+void ModeChooserWindow::ShowState()
 {
     for (const auto& entry : ModeChooser::Entries()) {
         SetTextColour(*EntryLabel(entry.index), chooser_.Colour(entry.index));
@@ -94,7 +94,7 @@ void FrmSysSet::ShowState()
     }
 }
 
-void FrmSysSet::HandOver(int mode)
+void ModeChooserWindow::HandOver(int mode)
 {
     hide();
     if (onModeChosen) {
@@ -103,12 +103,12 @@ void FrmSysSet::HandOver(int mode)
     close();
 }
 
-QPointF FrmSysSet::PointerTwips(const QMouseEvent& event) const
+QPointF ModeChooserWindow::PointerTwips(const QMouseEvent& event) const
 {
     return mapFromGlobal(event.globalPosition()) * kTwipsPerPixel;
 }
 
-bool FrmSysSet::eventFilter(QObject* watched, QEvent* event)
+bool ModeChooserWindow::eventFilter(QObject* watched, QEvent* event)
 {
     const auto found = std::find(entries_.begin(), entries_.end(), watched);
     if (found == entries_.end()) {
@@ -123,24 +123,24 @@ bool FrmSysSet::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-void FrmSysSet::mousePressEvent(QMouseEvent* event)
+void ModeChooserWindow::mousePressEvent(QMouseEvent* event)
 {
     const QPointF at = PointerTwips(*event);
     chooser_.MouseDownBackground(event->button(), static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
-void FrmSysSet::mouseMoveEvent(QMouseEvent* event)
+void ModeChooserWindow::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF at = PointerTwips(*event);
     chooser_.MouseMoveBackground(event->buttons(), static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
-void FrmSysSet::mouseReleaseEvent(QMouseEvent*)
+void ModeChooserWindow::mouseReleaseEvent(QMouseEvent*)
 {
     chooser_.MouseUpBackground();
 }
 
-void FrmSysSet::keyPressEvent(QKeyEvent* event)
+void ModeChooserWindow::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Up: chooser_.MoveFocus(-1); break;
@@ -154,7 +154,7 @@ void FrmSysSet::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-bool FrmSysSet::focusNextPrevChild(bool next)
+bool ModeChooserWindow::focusNextPrevChild(bool next)
 {
     chooser_.MoveFocus(next ? 1 : -1);
     return true;

@@ -1,4 +1,4 @@
-#include "FrmLong.h"
+#include "SplashWindow.h"
 
 #include <algorithm>
 
@@ -14,8 +14,8 @@ constexpr unsigned kCaptionColour = 0x0080FF; // orange
 
 } // namespace
 
-FrmLong::FrmLong(platform::InstanceLock& lock, platform::MessageBoxes& boxes, platform::TimerFactory& timers,
-                 QWidget* parent)
+SplashWindow::SplashWindow(platform::InstanceLock& lock, platform::MessageBoxes& boxes, platform::TimerFactory& timers,
+                           QWidget* parent)
     : ShapedWindow(kClientSize, Qt::white, ScreenPicture(QStringLiteral(":/splash.png")), parent),
       splash_(lock, boxes, timers),
       caption_(new QLabel(QStringLiteral("程序加载中："), this)),
@@ -50,7 +50,7 @@ FrmLong::FrmLong(platform::InstanceLock& lock, platform::MessageBoxes& boxes, pl
     splash_.finished = [this] { Finish(); };
 }
 
-bool FrmLong::Load()
+bool SplashWindow::Load()
 {
     if (!splash_.Load()) {
         return false;
@@ -61,7 +61,7 @@ bool FrmLong::Load()
     return true;
 }
 
-void FrmLong::ShowBar()
+void SplashWindow::ShowBar()
 {
     QRect rect = PxRect(kBarRect);
     rect.setWidth(Px(splash_.BarWidth()));
@@ -71,7 +71,7 @@ void FrmLong::ShowBar()
     }
 }
 
-void FrmLong::Finish()
+void SplashWindow::Finish()
 {
     close();
     if (onFinished) {

@@ -1,4 +1,4 @@
-#include "FrmRecords.h"
+#include "RecordsWindow.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -13,9 +13,9 @@
 #include "game/DurationText.h"
 #include "game/GameFlow.h"
 #include "game/GameState.h"
-#include "presentation/FrmStatistics.h"
 #include "presentation/Pictures.h"
 #include "presentation/ResultTables.h"
+#include "presentation/StatisticsPage.h"
 
 namespace daz {
 namespace {
@@ -26,8 +26,8 @@ const QColor kFirstPlace(0xFF, 0xEC, 0xB0);
 
 } // namespace
 
-FrmRecords::FrmRecords(Records* records, std::vector<CatalogueEntry> levels, platform::MessageBoxes& boxes,
-                       QWidget* parent)
+RecordsWindow::RecordsWindow(Records* records, std::vector<CatalogueEntry> levels, platform::MessageBoxes& boxes,
+                             QWidget* parent)
     : QDialog(parent), records_(records), levels_(std::move(levels)), boxes_(boxes)
 {
     setWindowTitle(QStringLiteral("成绩榜"));
@@ -92,14 +92,14 @@ FrmRecords::FrmRecords(Records* records, std::vector<CatalogueEntry> levels, pla
     bestLayout->addWidget(table_, 1);
     bestLayout->addWidget(empty_);
 
-    statistics_ = new FrmStatistics(*records_, levels_, this);
+    statistics_ = new StatisticsPage(*records_, levels_, this);
     pages_ = new QTabWidget(this);
     pages_->addTab(bestPage, QStringLiteral("成绩榜"));
     pages_->addTab(statistics_, QStringLiteral("统计"));
     layout->addWidget(pages_, 1);
 
     clear_ = buttons->addButton(QStringLiteral("清除成绩"), QDialogButtonBox::ResetRole);
-    connect(clear_, &QPushButton::clicked, this, &FrmRecords::AskAndClear);
+    connect(clear_, &QPushButton::clicked, this, &RecordsWindow::AskAndClear);
     // The keys start on the table, and Return closes: only a click or
     // Space on the button itself asks to clear.
     clear_->setAutoDefault(false);
@@ -108,18 +108,18 @@ FrmRecords::FrmRecords(Records* records, std::vector<CatalogueEntry> levels, pla
     layout->addWidget(buttons);
     resize(760, 560);
 
-    connect(levelChooser_, &QComboBox::currentIndexChanged, this, &FrmRecords::ShowChosen);
-    connect(modeChooser_, &QComboBox::currentIndexChanged, this, &FrmRecords::ShowChosen);
-    connect(pages_, &QTabWidget::currentChanged, this, &FrmRecords::ShowChosen);
+    connect(levelChooser_, &QComboBox::currentIndexChanged, this, &RecordsWindow::ShowChosen);
+    connect(modeChooser_, &QComboBox::currentIndexChanged, this, &RecordsWindow::ShowChosen);
+    connect(pages_, &QTabWidget::currentChanged, this, &RecordsWindow::ShowChosen);
     ShowChosen();
 }
 
-QString FrmRecords::Notice() const
+QString RecordsWindow::Notice() const
 {
     return notice_ ? notice_->text() : QString();
 }
 
-void FrmRecords::Choose(const QString& levelPath, int mode)
+void RecordsWindow::Choose(const QString& levelPath, int mode)
 {
     if (!levelChooser_)
         return;
@@ -130,13 +130,13 @@ void FrmRecords::Choose(const QString& levelPath, int mode)
     ShowChosen();
 }
 
-void FrmRecords::ShowPage(Page page)
+void RecordsWindow::ShowPage(Page page)
 {
     if (pages_)
         pages_->setCurrentIndex(page);
 }
 
-void FrmRecords::ShowChosen()
+void RecordsWindow::ShowChosen()
 {
     // Only the page in sight reads the store; the other when it is shown.
     const bool best = pages_->currentIndex() == Best;
@@ -147,7 +147,7 @@ void FrmRecords::ShowChosen()
         statistics_->Show(modeChooser_->currentData().toInt());
 }
 
-void FrmRecords::ShowBest()
+void RecordsWindow::ShowBest()
 {
     const std::vector<Result> results = levelChooser_->count() > 0
                                             ? records_->Best(levelChooser_->currentData().toString(),
@@ -171,7 +171,7 @@ void FrmRecords::ShowBest()
     empty_->setVisible(results.empty());
 }
 
-void FrmRecords::AskAndClear()
+void RecordsWindow::AskAndClear()
 {
     if (!platform::Ask(boxes_, QStringLiteral("你真的要清除全部成绩吗？"), QStringLiteral("清除成绩")))
         return;
@@ -195,7 +195,7 @@ void OpenRecords(QWidget* parent, GameFlow& flow, platform::MessageBoxes& boxes)
                                           [&](const CatalogueEntry& e) { return e.number == flow.LevelReached(); });
         shown = reached == levels.end() ? QString() : reached->path;
     }
-    auto* window = new FrmRecords(flow.Results().Store(), flow.ListedLevels(), boxes, parent);
+    auto* window = new RecordsWindow(flow.Results().Store(), flow.ListedLevels(), boxes, parent);
     window->SetClear([&flow] { return flow.Results().Clear(); });
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->Choose(shown, flow.Mode());

@@ -1,4 +1,4 @@
-#include "FrmHelp.h"
+#include "HelpWindow.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -9,7 +9,7 @@
 
 namespace daz {
 
-FrmHelp::FrmHelp(QWidget* parent) : QDialog(parent), view_(new QPlainTextEdit(this))
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), view_(new QPlainTextEdit(this))
 {
     setWindowTitle(QStringLiteral("主题帮助"));
     setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"))));
@@ -39,12 +39,12 @@ FrmHelp::FrmHelp(QWidget* parent) : QDialog(parent), view_(new QPlainTextEdit(th
     resize(680, 560);
 }
 
-void FrmHelp::SetText(const QString& text)
+void HelpWindow::SetText(const QString& text)
 {
     view_->setPlainText(text);
 }
 
-QString FrmHelp::Text() const
+QString HelpWindow::Text() const
 {
     return view_->toPlainText();
 }

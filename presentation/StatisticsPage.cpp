@@ -1,4 +1,4 @@
-#include "FrmStatistics.h"
+#include "StatisticsPage.h"
 
 #include <cmath>
 #include <map>
@@ -14,7 +14,7 @@
 #include "presentation/ResultTables.h"
 
 namespace daz {
-FrmStatistics::FrmStatistics(const Records& records, std::vector<CatalogueEntry> levels, QWidget* parent)
+StatisticsPage::StatisticsPage(const Records& records, std::vector<CatalogueEntry> levels, QWidget* parent)
     : QWidget(parent),
       records_(records),
       levels_(std::move(levels)),
@@ -43,7 +43,7 @@ FrmStatistics::FrmStatistics(const Records& records, std::vector<CatalogueEntry>
     layout->addWidget(chart_, 1);
 }
 
-void FrmStatistics::Show(int mode)
+void StatisticsPage::Show(int mode)
 {
     for (int m = 1; m <= kModeCount; ++m) {
         const ModeStatistics s = records_.Statistics(m);

@@ -8,11 +8,11 @@ namespace daz {
 
 // The help text in a window of the game: read-only, in the game's colours
 // and font, beside the main window (the game goes on behind it).
-class FrmHelp : public QDialog {
+class HelpWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit FrmHelp(QWidget* parent = nullptr);
+    explicit HelpWindow(QWidget* parent = nullptr);
 
     void SetText(const QString& text);
     QString Text() const;

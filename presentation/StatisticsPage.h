@@ -18,11 +18,11 @@ class BestTimeChart;
 // started, cleared and timed out, the share cleared, the longest run of
 // clears and the time played; under it the best time of every level of
 // the catalogue in one mode, as a bar chart.
-class FrmStatistics : public QWidget {
+class StatisticsPage : public QWidget {
     Q_OBJECT
 
 public:
-    FrmStatistics(const Records& records, std::vector<CatalogueEntry> levels, QWidget* parent = nullptr);
+    StatisticsPage(const Records& records, std::vector<CatalogueEntry> levels, QWidget* parent = nullptr);
 
     // Reads the store again; the chart shows this mode's best times.
     void Show(int mode);

@@ -8,12 +8,12 @@ namespace daz {
 // The level modifier's window: the level list and the fields of the chosen
 // level over the background picture, two "…" buttons, 确定 and 关闭. What
 // the modifier does is LevelModifier's; the window stays open after saving.
-class FrmGKXG : public LevelToolWindow {
+class LevelModifierWindow : public LevelToolWindow {
     Q_OBJECT
 
 public:
     // Reads the catalogue anew.
-    FrmGKXG(LevelToolContext& context, QWidget* parent);
+    LevelModifierWindow(LevelToolContext& context, QWidget* parent);
 
     const LevelModifier& Modifier() const { return modifier_; }
 

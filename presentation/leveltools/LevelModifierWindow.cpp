@@ -1,4 +1,4 @@
-#include "FrmGKXG.h"
+#include "LevelModifierWindow.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -7,7 +7,8 @@ namespace daz {
 
 using namespace tools;
 
-FrmGKXG::FrmGKXG(LevelToolContext& context, QWidget* parent) : LevelToolWindow(parent), modifier_(context)
+LevelModifierWindow::LevelModifierWindow(LevelToolContext& context, QWidget* parent)
+    : LevelToolWindow(parent), modifier_(context)
 {
     namespace layout = toolwindow::modifier;
     constexpr int kNumber = LevelModifier::kNumberMaxLength;
@@ -38,10 +39,10 @@ FrmGKXG::FrmGKXG(LevelToolContext& context, QWidget* parent) : LevelToolWindow(p
     QComboBox* levels = List(Role::LevelList);
     levels->addItems(modifier_.LevelItems());
     Push();
-    connect(levels, &QComboBox::currentIndexChanged, this, &FrmGKXG::LevelChosen);
+    connect(levels, &QComboBox::currentIndexChanged, this, &LevelModifierWindow::LevelChosen);
 }
 
-void FrmGKXG::Push()
+void LevelModifierWindow::Push()
 {
     {
         QComboBox* levels = List(Role::LevelList);
@@ -51,14 +52,14 @@ void FrmGKXG::Push()
     LevelToolWindow::Push();
 }
 
-void FrmGKXG::LevelChosen(int index)
+void LevelModifierWindow::LevelChosen(int index)
 {
     Pull();
     modifier_.ChooseLevel(index);
     Push();
 }
 
-void FrmGKXG::Confirm()
+void LevelModifierWindow::Confirm()
 {
     Pull();
     const LevelModifier::Result result = modifier_.Save();

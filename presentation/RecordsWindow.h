@@ -17,7 +17,7 @@ class QTableWidget;
 
 namespace daz {
 
-class FrmStatistics;
+class StatisticsPage;
 class GameFlow;
 
 // The results' window, 成绩榜: the best ten results of a level in a mode
@@ -25,14 +25,14 @@ class GameFlow;
 // catalogue to choose from in its order and the modes; beside it the
 // statistics page. A button clears every result after asking. Without a
 // store (results are not kept) it says so and shows nothing else.
-class FrmRecords : public QDialog {
+class RecordsWindow : public QDialog {
     Q_OBJECT
 
 public:
     enum Page { Best, Statistics };
 
-    FrmRecords(Records* records, std::vector<CatalogueEntry> levels, platform::MessageBoxes& boxes,
-               QWidget* parent = nullptr);
+    RecordsWindow(Records* records, std::vector<CatalogueEntry> levels, platform::MessageBoxes& boxes,
+                  QWidget* parent = nullptr);
 
     // Shows the results of the level at this catalogue path (the first
     // level when it is not listed) in this mode.
@@ -43,7 +43,7 @@ public:
     QComboBox* ModeChooser() const { return modeChooser_; }
     QTabWidget* Pages() const { return pages_; }
     QTableWidget* Table() const { return table_; }
-    FrmStatistics* StatisticsPage() const { return statistics_; }
+    StatisticsPage* StatisticsTab() const { return statistics_; }
     QPushButton* ClearButton() const { return clear_; }
     // What the window says instead of the results, or empty.
     QString Notice() const;
@@ -65,7 +65,7 @@ private:
     QTabWidget* pages_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* empty_ = nullptr;
-    FrmStatistics* statistics_ = nullptr;
+    StatisticsPage* statistics_ = nullptr;
     QPushButton* clear_ = nullptr;
     QLabel* notice_ = nullptr;
 };

@@ -1,12 +1,12 @@
-#include "FrmGKEdit.h"
+#include "LevelEditorWindow.h"
 
-#include "FrmDrive.h"
+#include "FolderChooserWindow.h"
 
 namespace daz {
 
 using namespace tools;
 
-FrmGKEdit::FrmGKEdit(LevelToolContext& context, QWidget* parent)
+LevelEditorWindow::LevelEditorWindow(LevelToolContext& context, QWidget* parent)
     : LevelToolWindow(parent), context_(context), editor_(context)
 {
     namespace layout = toolwindow::editor;
@@ -42,13 +42,13 @@ FrmGKEdit::FrmGKEdit(LevelToolContext& context, QWidget* parent)
     Push();
 }
 
-void FrmGKEdit::ChooseSourceFolder()
+void LevelEditorWindow::ChooseSourceFolder()
 {
-    if (const auto folder = FrmDrive::Choose(this, context_.Folders().Player(), context_.boxes))
+    if (const auto folder = FolderChooserWindow::Choose(this, context_.Folders().Player(), context_.boxes))
         editor_.fields.sourceFolder = *folder;
 }
 
-void FrmGKEdit::Confirm()
+void LevelEditorWindow::Confirm()
 {
     Pull();
     const LevelEditor::Result result = editor_.Accept();

@@ -18,13 +18,13 @@ namespace daz {
 // Choosing a mode sets GameMode, hides the chooser, calls onModeChosen
 // (which opens the main window) and closes the chooser. "退出游戏" closes
 // it at once; with no other window left the program ends.
-class FrmSysSet : public ShapedWindow {
+class ModeChooserWindow : public ShapedWindow {
     Q_OBJECT
 
 public:
     static constexpr QSize kClientSize{361, 368};
 
-    FrmSysSet(platform::EffectPlayer& effects, DataFolders folders, QWidget* parent = nullptr);
+    ModeChooserWindow(platform::EffectPlayer& effects, DataFolders folders, QWidget* parent = nullptr);
 
     // The load step: shapes, centres and shows the window.
     void Load();

@@ -1,4 +1,4 @@
-#include "FrmMain.h"
+#include "MainWindow.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +12,7 @@
 #include <QScreen>
 
 #include "presentation/BoardView.h"
-#include "presentation/FrmHelp.h"
+#include "presentation/HelpWindow.h"
 #include "presentation/OverlayBox.h"
 #include "presentation/Pictures.h"
 #include "presentation/QuitKey.h"
@@ -37,7 +37,7 @@ constexpr QMargins kGuessedFrame(4, 32, 4, 4);
 
 } // namespace
 
-FrmMain::FrmMain(GameParts& parts, LevelTools tools)
+MainWindow::MainWindow(GameParts& parts, LevelTools tools)
     : parts_(parts),
       flow_(parts.flow),
       tools_(std::move(tools)),
@@ -63,12 +63,12 @@ FrmMain::FrmMain(GameParts& parts, LevelTools tools)
     BuildMenus();
     BuildKeys();
 
-    connect(strip_, &ToolStrip::menuButtonClicked, this, &FrmMain::OpenMenu);
-    connect(&flow_.GetRound(), &Round::overlayChanged, this, &FrmMain::ShowOverlay);
-    connect(&flow_.Audio(), &AudioSwitches::switchesChanged, this, &FrmMain::ShowSwitches);
-    connect(&flow_, &GameFlow::modeChanged, this, &FrmMain::ShowModes);
-    connect(&flow_, &GameFlow::levelMenuChanged, this, &FrmMain::ShowLevelMenu);
-    connect(&flow_, &GameFlow::helpOpened, this, &FrmMain::ShowHelp);
+    connect(strip_, &ToolStrip::menuButtonClicked, this, &MainWindow::OpenMenu);
+    connect(&flow_.GetRound(), &Round::overlayChanged, this, &MainWindow::ShowOverlay);
+    connect(&flow_.Audio(), &AudioSwitches::switchesChanged, this, &MainWindow::ShowSwitches);
+    connect(&flow_, &GameFlow::modeChanged, this, &MainWindow::ShowModes);
+    connect(&flow_, &GameFlow::levelMenuChanged, this, &MainWindow::ShowLevelMenu);
+    connect(&flow_, &GameFlow::helpOpened, this, &MainWindow::ShowHelp);
     ShowSwitches();
     ShowModes();
     ShowLevelMenu();
@@ -76,74 +76,74 @@ FrmMain::FrmMain(GameParts& parts, LevelTools tools)
     LayOut();
 }
 
-FrmMain::~FrmMain() = default;
+MainWindow::~MainWindow() = default;
 
-void FrmMain::BuildMenus()
+void MainWindow::BuildMenus()
 {
-    munMain_ = new QMenu(QStringLiteral("选关"), this);
-    GiveKeys(munMain_->addAction(QStringLiteral("重新开始"), this, [this] { flow_.Restart(); }),
+    mainMenu_ = new QMenu(QStringLiteral("选关"), this);
+    GiveKeys(mainMenu_->addAction(QStringLiteral("重新开始"), this, [this] { flow_.Restart(); }),
              Toolbar::Keys(Toolbar::Restart));
-    munMain_->addSeparator();
-    munGameSelect_ = munMain_->addMenu(QStringLiteral("选择关卡"));
-    munGameSelect_->addAction(QStringLiteral("随机选关"), this, [this] { flow_.RandomLevel(); });
-    munGameSelect_->addSeparator();
+    mainMenu_->addSeparator();
+    levelMenu_ = mainMenu_->addMenu(QStringLiteral("选择关卡"));
+    levelMenu_->addAction(QStringLiteral("随机选关"), this, [this] { flow_.RandomLevel(); });
+    levelMenu_->addSeparator();
     for (int i = 1; i <= GameFlow::kLevelMenuSize; ++i) {
-        QAction* item = munGameSelect_->addAction(QString::number(i), this, [this, i] { flow_.ChooseLevel(i); });
+        QAction* item = levelMenu_->addAction(QString::number(i), this, [this, i] { flow_.ChooseLevel(i); });
         item->setVisible(false);
-        munGame_[static_cast<std::size_t>(i)] = item;
+        levelItems_[static_cast<std::size_t>(i)] = item;
     }
-    GiveKeys(munMain_->addAction(QStringLiteral("成绩榜"), this, [this] { openRecords_(this); }),
+    GiveKeys(mainMenu_->addAction(QStringLiteral("成绩榜"), this, [this] { openRecords_(this); }),
              {QKeySequence(Qt::CTRL | Qt::Key_R)});
-    munMain_->addSeparator();
-    munSound_ = munMain_->addAction(QStringLiteral("鼠标音效"));
-    munSound_->setCheckable(true);
-    connect(munSound_, &QAction::triggered, this, [this](bool on) { flow_.Audio().SetEffectsOn(on); });
-    munMedia_ = munMain_->addAction(QStringLiteral("背景音乐"));
-    munMedia_->setCheckable(true);
-    connect(munMedia_, &QAction::triggered, this, [this](bool on) { flow_.Audio().SetMusicOn(on); });
-    munMain_->addAction(QStringLiteral("霁岚--关卡修改器"), this, [this] {
+    mainMenu_->addSeparator();
+    soundItem_ = mainMenu_->addAction(QStringLiteral("鼠标音效"));
+    soundItem_->setCheckable(true);
+    connect(soundItem_, &QAction::triggered, this, [this](bool on) { flow_.Audio().SetEffectsOn(on); });
+    musicItem_ = mainMenu_->addAction(QStringLiteral("背景音乐"));
+    musicItem_->setCheckable(true);
+    connect(musicItem_, &QAction::triggered, this, [this](bool on) { flow_.Audio().SetMusicOn(on); });
+    mainMenu_->addAction(QStringLiteral("霁岚--关卡修改器"), this, [this] {
         if (tools_.openModifier) {
             tools_.openModifier(this);
         }
     });
-    munMain_->addAction(QStringLiteral("霁岚--关卡编辑器"), this, [this] {
+    mainMenu_->addAction(QStringLiteral("霁岚--关卡编辑器"), this, [this] {
         if (tools_.openEditor && tools_.openEditor(this)) {
             flow_.LevelAdded();
         }
     });
-    munMain_->addSeparator();
-    GiveKeys(munMain_->addAction(QStringLiteral("主题帮助"), this, [this] { flow_.OpenHelp(); }),
+    mainMenu_->addSeparator();
+    GiveKeys(mainMenu_->addAction(QStringLiteral("主题帮助"), this, [this] { flow_.OpenHelp(); }),
              {QKeySequence(Qt::Key_F1)});
-    munMain_->addAction(QStringLiteral("建议反馈"), this, [this] { flow_.SendFeedback(); });
-    munMain_->addSeparator();
-    munMain_->addAction(QStringLiteral("最新软件下载"), this, [this] { flow_.OpenDownloads(); });
-    munMain_->addAction(QStringLiteral("最新关卡下载"), this, [this] { flow_.OpenDownloads(); });
-    munMain_->addSeparator();
-    munMain_->addAction(QStringLiteral("关于作者"), this, [this] { flow_.ShowAbout(); });
-    munMain_->addSeparator();
-    GiveKeys(munMain_->addAction(QStringLiteral("退出"), this, [this] { quitKey_->Quit(); }), {QuitKey::Key()});
+    mainMenu_->addAction(QStringLiteral("建议反馈"), this, [this] { flow_.SendFeedback(); });
+    mainMenu_->addSeparator();
+    mainMenu_->addAction(QStringLiteral("最新软件下载"), this, [this] { flow_.OpenDownloads(); });
+    mainMenu_->addAction(QStringLiteral("最新关卡下载"), this, [this] { flow_.OpenDownloads(); });
+    mainMenu_->addSeparator();
+    mainMenu_->addAction(QStringLiteral("关于作者"), this, [this] { flow_.ShowAbout(); });
+    mainMenu_->addSeparator();
+    GiveKeys(mainMenu_->addAction(QStringLiteral("退出"), this, [this] { quitKey_->Quit(); }), {QuitKey::Key()});
 
-    munMode_ = new QMenu(QStringLiteral("游戏模式"), this);
+    modeMenu_ = new QMenu(QStringLiteral("游戏模式"), this);
     for (int mode = 1; mode <= kModeCount; ++mode) {
         // The mode's name, and in a few words what it does.
         const ModeRules& rules = RulesFor(mode);
-        QAction* item = munMode_->addAction(
+        QAction* item = modeMenu_->addAction(
             QString::fromUtf8(rules.caption) + QStringLiteral(" — ") + QString::fromUtf8(rules.summary), this,
             [this, mode] { flow_.ChooseMode(mode); });
         item->setCheckable(true);
         GiveKeys(item, {QKeySequence(QKeyCombination(Qt::ControlModifier, static_cast<Qt::Key>(Qt::Key_0 + mode)))});
-        munGameMode_[static_cast<std::size_t>(mode)] = item;
+        modeItems_[static_cast<std::size_t>(mode)] = item;
     }
 }
 
-void FrmMain::GiveKeys(QAction* item, const QList<QKeySequence>& keys)
+void MainWindow::GiveKeys(QAction* item, const QList<QKeySequence>& keys)
 {
     item->setShortcuts(keys);
     item->setShortcutVisibleInContextMenu(true);
     addAction(item);
 }
 
-void FrmMain::BuildKeys()
+void MainWindow::BuildKeys()
 {
     setFocusPolicy(Qt::StrongFocus);
     Toolbar& toolbar = parts_.toolbar;
@@ -166,7 +166,7 @@ void FrmMain::BuildKeys()
     }
 }
 
-void FrmMain::keyPressEvent(QKeyEvent* event)
+void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     Round& round = flow_.GetRound();
     if (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) {
@@ -188,62 +188,62 @@ void FrmMain::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-void FrmMain::ShowSwitches()
+void MainWindow::ShowSwitches()
 {
-    munSound_->setChecked(flow_.Audio().EffectsOn());
-    munMedia_->setChecked(flow_.Audio().MusicOn());
+    soundItem_->setChecked(flow_.Audio().EffectsOn());
+    musicItem_->setChecked(flow_.Audio().MusicOn());
 }
 
-void FrmMain::ShowModes()
+void MainWindow::ShowModes()
 {
     for (int mode = 1; mode <= kModeCount; ++mode) {
-        munGameMode_[static_cast<std::size_t>(mode)]->setChecked(mode == flow_.Mode());
+        modeItems_[static_cast<std::size_t>(mode)]->setChecked(mode == flow_.Mode());
     }
 }
 
-void FrmMain::ShowLevelMenu()
+void MainWindow::ShowLevelMenu()
 {
     const QStringList items = flow_.LevelMenu();
     for (int i = 1; i <= GameFlow::kLevelMenuSize; ++i) {
-        QAction* item = munGame_[static_cast<std::size_t>(i)];
+        QAction* item = levelItems_[static_cast<std::size_t>(i)];
         const bool listed = i <= items.size() && !items[i - 1].isEmpty();
         item->setVisible(listed);
         item->setText(listed ? items[i - 1] : QString::number(i));
     }
 }
 
-QAction* FrmMain::MainItem(const QString& text) const
+QAction* MainWindow::MainItem(const QString& text) const
 {
-    for (QAction* item : munMain_->actions()) {
+    for (QAction* item : mainMenu_->actions()) {
         if (item->text() == text)
             return item;
     }
     return nullptr;
 }
 
-void FrmMain::ShowHelp(const QString& text)
+void MainWindow::ShowHelp(const QString& text)
 {
     // One help window, left open beside the game as long as the player likes.
     if (!help_)
-        help_ = new FrmHelp(this);
+        help_ = new HelpWindow(this);
     help_->SetText(text);
     help_->show();
     help_->raise();
     help_->activateWindow();
 }
 
-QPoint FrmMain::MenuPosition(Toolbar::MenuButton button) const
+QPoint MainWindow::MenuPosition(Toolbar::MenuButton button) const
 {
     const QWidget* b = strip_->MenuButton(button);
     return strip_->mapToGlobal(QPoint(b->x() + b->width() / 2, b->y() + b->height()));
 }
 
-void FrmMain::OpenMenu(Toolbar::MenuButton button)
+void MainWindow::OpenMenu(Toolbar::MenuButton button)
 {
     // The level pauses before its menu opens.
     flow_.GetRound().ShowOverlay();
     parts_.toolbar.RestMenuButton(button);
-    QMenu* menu = button == Toolbar::MenuButton::Main ? munMain_ : munMode_;
+    QMenu* menu = button == Toolbar::MenuButton::Main ? mainMenu_ : modeMenu_;
     const QPoint at = MenuPosition(button);
     if (runMenu_) {
         runMenu_(menu, at);
@@ -254,19 +254,19 @@ void FrmMain::OpenMenu(Toolbar::MenuButton button)
     // loads a level.
 }
 
-void FrmMain::ShowOverlay()
+void MainWindow::ShowOverlay()
 {
     board_->setVisible(flow_.GetRound().BoardVisible());
     overlay_->Show();
 }
 
-double FrmMain::ScaleFor(QSize size)
+double MainWindow::ScaleFor(QSize size)
 {
     return std::min(static_cast<double>(size.width()) / kDesignWidth,
                     static_cast<double>(size.height()) / kDesignHeight);
 }
 
-void FrmMain::LayOut()
+void MainWindow::LayOut()
 {
     const int w = width();
     const int h = height();
@@ -294,7 +294,7 @@ void FrmMain::LayOut()
     ShowOverlay();
 }
 
-void FrmMain::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     if (!centred_) {
         centred_ = true;
@@ -335,12 +335,12 @@ void FrmMain::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-void FrmMain::resizeEvent(QResizeEvent*)
+void MainWindow::resizeEvent(QResizeEvent*)
 {
     LayOut();
 }
 
-void FrmMain::changeEvent(QEvent* event)
+void MainWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::WindowStateChange && isMinimized()) {
         flow_.WindowMinimised();
@@ -348,12 +348,12 @@ void FrmMain::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-void FrmMain::Quit()
+void MainWindow::Quit()
 {
     quitKey_->Quit();
 }
 
-void FrmMain::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!unloaded_) {
         unloaded_ = true;

@@ -1,4 +1,4 @@
-#include "FrmDrive.h"
+#include "FolderChooserWindow.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -32,7 +32,7 @@ QStringList DriveRoots()
 
 } // namespace
 
-FrmDrive::FrmDrive(const QString& programFolder, platform::MessageBoxes& boxes, QWidget* parent)
+FolderChooserWindow::FolderChooserWindow(const QString& programFolder, platform::MessageBoxes& boxes, QWidget* parent)
     : QDialog(parent),
       chooser_(programFolder, QDir::currentPath(), boxes),
       txtDrive_(new QLineEdit(this)),
@@ -57,12 +57,12 @@ FrmDrive::FrmDrive(const QString& programFolder, platform::MessageBoxes& boxes, 
     dir1_->setHeaderHidden(true);
     for (int column = 1; column < folders_->columnCount(); ++column)
         dir1_->hideColumn(column);
-    connect(dir1_, &QTreeView::clicked, this, &FrmDrive::FolderClicked);
-    connect(dir1_, &QTreeView::activated, this, &FrmDrive::FolderClicked);
+    connect(dir1_, &QTreeView::clicked, this, &FolderChooserWindow::FolderClicked);
+    connect(dir1_, &QTreeView::activated, this, &FolderChooserWindow::FolderClicked);
 
     drive1_->setGeometry(16, 234, 225, 22);
     drive1_->addItems(DriveRoots());
-    connect(drive1_, &QComboBox::activated, this, &FrmDrive::DriveChosen);
+    connect(drive1_, &QComboBox::activated, this, &FolderChooserWindow::DriveChosen);
     // Folders are read in the background; once the current one is there it
     // can be scrolled into view.
     connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] { dir1_->scrollTo(dir1_->currentIndex()); });
@@ -78,20 +78,21 @@ FrmDrive::FrmDrive(const QString& programFolder, platform::MessageBoxes& boxes, 
     ShowFolder();
 }
 
-std::optional<QString> FrmDrive::Choose(QWidget* parent, const QString& programFolder, platform::MessageBoxes& boxes)
+std::optional<QString> FolderChooserWindow::Choose(QWidget* parent, const QString& programFolder,
+                                                   platform::MessageBoxes& boxes)
 {
-    FrmDrive window(programFolder, boxes, parent);
+    FolderChooserWindow window(programFolder, boxes, parent);
     if (window.exec() != QDialog::Accepted)
         return std::nullopt;
     return window.Path();
 }
 
-QString FrmDrive::Path() const
+QString FolderChooserWindow::Path() const
 {
     return chooser_.Accept();
 }
 
-int FrmDrive::DriveOf(const QString& folder) const
+int FolderChooserWindow::DriveOf(const QString& folder) const
 {
     // The longest root the folder lies in.
     int best = -1;
@@ -104,7 +105,7 @@ int FrmDrive::DriveOf(const QString& folder) const
     return best;
 }
 
-void FrmDrive::ShowFolder()
+void FolderChooserWindow::ShowFolder()
 {
     const int drive = DriveOf(chooser_.Folder());
     if (drive >= 0) {
@@ -117,7 +118,7 @@ void FrmDrive::ShowFolder()
     dir1_->expand(folder);
 }
 
-void FrmDrive::FolderClicked(const QModelIndex& index)
+void FolderChooserWindow::FolderClicked(const QModelIndex& index)
 {
     if (chooser_.OpenFolder(folders_->filePath(index)))
         txtDrive_->setText(chooser_.path);
@@ -125,7 +126,7 @@ void FrmDrive::FolderClicked(const QModelIndex& index)
         ShowFolder();
 }
 
-void FrmDrive::DriveChosen(int index)
+void FolderChooserWindow::DriveChosen(int index)
 {
     if (chooser_.OpenFolder(drive1_->itemText(index)))
         txtDrive_->setText(chooser_.path);

@@ -17,14 +17,14 @@ class QMenu;
 namespace daz {
 
 class BoardView;
-class FrmHelp;
+class HelpWindow;
 class QuitKey;
 class ToolStrip;
 
 // The main game window: the tool strip, the board and the overlay picture,
 // with the two pop-up menus. Everything it shows comes from the
 // game's flow and parts; it forwards the mouse and the menu commands.
-class FrmMain : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
@@ -35,8 +35,8 @@ public:
         std::function<void(QWidget* parent)> openModifier;
     };
 
-    FrmMain(GameParts& parts, LevelTools tools);
-    ~FrmMain() override;
+    MainWindow(GameParts& parts, LevelTools tools);
+    ~MainWindow() override;
 
     // Ends the game as 退出 does: the windows open over this one close,
     // then this one, which keeps the player's progress.
@@ -49,17 +49,17 @@ public:
     QLabel* Credits() const { return credits_; }
     // Pixels per twip at which the window draws everything at this size.
     static double ScaleFor(QSize size);
-    QMenu* MainMenu() const { return munMain_; }
-    QMenu* ModeMenu() const { return munMode_; }
-    QMenu* LevelMenu() const { return munGameSelect_; }
-    QAction* SoundItem() const { return munSound_; }
-    QAction* MediaItem() const { return munMedia_; }
-    QAction* ModeItem(int mode) const { return munGameMode_[static_cast<std::size_t>(mode)]; }
-    QAction* LevelItem(int level) const { return munGame_[static_cast<std::size_t>(level)]; }
+    QMenu* MainMenu() const { return mainMenu_; }
+    QMenu* ModeMenu() const { return modeMenu_; }
+    QMenu* LevelMenu() const { return levelMenu_; }
+    QAction* SoundItem() const { return soundItem_; }
+    QAction* MediaItem() const { return musicItem_; }
+    QAction* ModeItem(int mode) const { return modeItems_[static_cast<std::size_t>(mode)]; }
+    QAction* LevelItem(int level) const { return levelItems_[static_cast<std::size_t>(level)]; }
     // The item of the main menu with this text.
     QAction* MainItem(const QString& text) const;
     // The help window, once the help was opened.
-    FrmHelp* HelpWindow() const { return help_; }
+    HelpWindow* Help() const { return help_; }
 
     // Where the pop-up menu of a button opens, in global coordinates.
     QPoint MenuPosition(Toolbar::MenuButton button) const;
@@ -97,14 +97,14 @@ private:
     OverlayBox* overlay_;
     QLabel* credits_;
     QuitKey* quitKey_; // Ctrl+Q in every window of the game
-    FrmHelp* help_ = nullptr;
-    QMenu* munMain_ = nullptr;
-    QMenu* munMode_ = nullptr;
-    QMenu* munGameSelect_ = nullptr;
-    QAction* munSound_ = nullptr;
-    QAction* munMedia_ = nullptr;
-    std::array<QAction*, 5> munGameMode_{};
-    std::array<QAction*, GameFlow::kLevelMenuSize + 1> munGame_{}; // [1 … size]
+    HelpWindow* help_ = nullptr;
+    QMenu* mainMenu_ = nullptr;
+    QMenu* modeMenu_ = nullptr;
+    QMenu* levelMenu_ = nullptr;
+    QAction* soundItem_ = nullptr;
+    QAction* musicItem_ = nullptr;
+    std::array<QAction*, 5> modeItems_{};
+    std::array<QAction*, GameFlow::kLevelMenuSize + 1> levelItems_{}; // [1 … size]
     std::function<void(QMenu*, QPoint)> runMenu_;
     std::function<void(QWidget*)> openRecords_ = [](QWidget*) {};
     bool unloaded_ = false;

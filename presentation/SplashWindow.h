@@ -15,10 +15,10 @@ namespace daz {
 //
 // It deletes itself once closed, so create it with new:
 //
-//     auto* splash = new FrmLong(lock, boxes, timers);
+//     auto* splash = new SplashWindow(lock, boxes, timers);
 //     splash->onFinished = [&] { /* open the mode chooser */ };
 //     if (!splash->Load()) { delete splash; return 0; }
-class FrmLong : public ShapedWindow {
+class SplashWindow : public ShapedWindow {
     Q_OBJECT
 
 public:
@@ -26,8 +26,8 @@ public:
     static constexpr QRect kCaptionRect{1080, 2040, 1080, 180}; // twips
     static constexpr QRect kBarRect{2280, 2040, Splash::kBarStartWidth, 180};
 
-    FrmLong(platform::InstanceLock& lock, platform::MessageBoxes& boxes, platform::TimerFactory& timers,
-            QWidget* parent = nullptr);
+    SplashWindow(platform::InstanceLock& lock, platform::MessageBoxes& boxes, platform::TimerFactory& timers,
+                 QWidget* parent = nullptr);
 
     // The load step: shapes, centres and shows the window and starts the
     // bar. False when another copy is already running: the player has been

@@ -8,11 +8,11 @@ namespace daz {
 // The level editor's window: the entry fields of a new level over the
 // background picture, three "…" buttons, 确定 and 关闭. What the editor
 // does is LevelEditor's; 确定 closes the window once the level is made.
-class FrmGKEdit : public LevelToolWindow {
+class LevelEditorWindow : public LevelToolWindow {
     Q_OBJECT
 
 public:
-    FrmGKEdit(LevelToolContext& context, QWidget* parent);
+    LevelEditorWindow(LevelToolContext& context, QWidget* parent);
 
     const LevelEditor& Editor() const { return editor_; }
 

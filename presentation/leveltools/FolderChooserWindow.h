@@ -18,11 +18,11 @@ namespace daz {
 
 // The folder chooser's window: the path field, the folders of the current
 // drive, the drives, and 确定/取消.
-class FrmDrive : public QDialog {
+class FolderChooserWindow : public QDialog {
     Q_OBJECT
 
 public:
-    FrmDrive(const QString& programFolder, platform::MessageBoxes& boxes, QWidget* parent);
+    FolderChooserWindow(const QString& programFolder, platform::MessageBoxes& boxes, QWidget* parent);
 
     // Shows the chooser modally; the path field's text when confirmed,
     // nothing when cancelled.
