@@ -130,7 +130,7 @@ void GameFlow::Load()
 
     userName_ = services_.desktop.LoginName().trimmed().toUpper();
     emit userChanged();
-    if (saving_) {
+    if (keeper_.Enabled()) {
         if (const QString problem = results_.Open(folders_.Player() + QStringLiteral("/records.sqlite"));
             !problem.isEmpty())
             platform::Tell(services_.boxes, problem);
@@ -158,7 +158,7 @@ void GameFlow::Unload()
 
 void GameFlow::SaveProgress()
 {
-    if (!saving_)
+    if (!keeper_.Enabled())
         return;
     keeper_.SaveAll(CurrentSettings());
 }
@@ -194,22 +194,24 @@ void GameFlow::LoadLevel()
                                             .arg(name, reading.problem));
         return;
     }
-    const bool resumed = ResumeKeptRound();
+    // A round that goes on was kept with its level's digest, taken then.
+    const QByteArray keptDigest = ResumeKeptRound();
+    const bool resumed = !keptDigest.isEmpty();
     if (!resumed) {
         round_.Start(level_->settings, mode_);
     }
-    keeper_.LevelChanged(&*level_);
+    keeper_.LevelChanged(&*level_, keptDigest);
     results_.LevelDealt(entry->path, mode_, userName_, !resumed);
     emit levelStarted();
     audio_.StartLevelMusic(level_->settings.mediaName);
 }
 
-bool GameFlow::ResumeKeptRound()
+QByteArray GameFlow::ResumeKeptRound()
 {
     keptCaption_->Stop();
     keptCaptionWaits_ = false;
-    if (keptRoundLooked_ || !saving_) {
-        return false;
+    if (keptRoundLooked_ || !keeper_.Enabled()) {
+        return {};
     }
     keptRoundLooked_ = true;
     const KeptRoundTaken kept = TakeKeptRound(folders_, mode_, *level_, keeper_.SettingsScore(),
@@ -218,7 +220,7 @@ bool GameFlow::ResumeKeptRound()
         platform::Tell(services_.boxes, kept.message);
     }
     if (!kept.state) {
-        return false;
+        return {};
     }
     round_.SetScore(kept.score);
     round_.Resume(level_->settings, mode_, *kept.state);
@@ -228,7 +230,7 @@ bool GameFlow::ResumeKeptRound()
         keptCaptionWaits_ = true;
     else
         keptCaption_->Start();
-    return true;
+    return kept.digest;
 }
 
 void GameFlow::Restart()

@@ -60,11 +60,7 @@ public:
     void SaveProgress();
     // The player was told at start that progress cannot be saved: nothing
     // is saved then, and nothing is said of it.
-    void DisableSaving()
-    {
-        saving_ = false;
-        keeper_.Disable();
-    }
+    void DisableSaving() { keeper_.Disable(); }
 
     // Plays the level reached from the start.
     void LoadLevel();
@@ -148,7 +144,6 @@ private:
 
     DataFolders folders_;
     FlowServices services_;
-    bool saving_ = true;
     IniAccess ini_;
     AudioSwitches audio_;
     Round round_;
@@ -167,7 +162,8 @@ private:
     bool keptRoundLooked_ = false;
     std::unique_ptr<platform::Timer> keptCaption_; // "KeptCaption": the usual caption comes back
     bool keptCaptionWaits_ = false;                // its time starts when the paused board shows
-    bool ResumeKeptRound();
+    // The kept round goes on; the digest it was kept with, or empty.
+    QByteArray ResumeKeptRound();
 };
 
 } // namespace daz

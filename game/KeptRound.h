@@ -81,6 +81,7 @@ void ForgetKeptRound(const DataFolders& folders);
 struct KeptRoundTaken {
     std::optional<RoundState> state; // the round to go on with, or none
     std::int64_t score = 0;          // and the score it was kept with
+    QByteArray digest;               // and its level's digest, as it is now
     QString message;                 // a damaged file, for the user; empty when there is nothing to tell
 };
 

@@ -38,11 +38,15 @@ KeptRoundTaken Refuse(const DataFolders& folders, const QString& problem, const 
 {
     const QString shown = QDir::toNativeSeparators(KeptRoundPath(folders));
     if (const auto aside = PutAside(folders.Player(), KeptRoundPath(folders), now)) {
-        return {std::nullopt, 0,
+        return {std::nullopt,
+                0,
+                {},
                 QStringLiteral("上次未完成的棋局“%1”无法使用：%2。\n它已改名保存为“%3”，这一关重新发牌。")
                     .arg(shown, problem, QDir::toNativeSeparators(*aside))};
     }
-    return {std::nullopt, 0,
+    return {std::nullopt,
+            0,
+            {},
             QStringLiteral("上次未完成的棋局“%1”无法使用：%2，也无法改名保存。\n这一关重新发牌。").arg(shown, problem)};
 }
 
@@ -80,7 +84,7 @@ KeptRoundTaken TakeKeptRound(const DataFolders& folders, int mode, const Level& 
     if (!problem.isEmpty())
         return Refuse(folders, problem, now);
     ForgetKeptRound(folders);
-    return {kept->state, kept->score, {}};
+    return {kept->state, kept->score, kept->levelDigest, {}};
 }
 
 } // namespace daz

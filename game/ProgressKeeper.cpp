@@ -54,10 +54,10 @@ void ProgressKeeper::SaveSettings(const UserSettings& settings)
         KeepNow();
 }
 
-void ProgressKeeper::LevelChanged(const Level* level)
+void ProgressKeeper::LevelChanged(const Level* level, QByteArray digest)
 {
     level_ = level;
-    digest_.clear();
+    digest_ = std::move(digest);
     KeepNow();
 }
 

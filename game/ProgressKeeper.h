@@ -59,9 +59,9 @@ public:
     std::int64_t SettingsScore() const { return written_ ? written_->userJF : 0; }
 
     // The level now on the board, or none: the kept copy of the round
-    // before is taken away, and the new level's digest is taken when it is
-    // first kept.
-    void LevelChanged(const Level* level);
+    // before is taken away. The new level's digest is taken when it is
+    // first kept, unless it is known (a round kept before goes on).
+    void LevelChanged(const Level* level, QByteArray digest = {});
     // The round ended: its kept copy goes at once.
     void RoundEnded();
     // Keeps the round as it stands now.
