@@ -142,7 +142,7 @@ bool BestTimeChart::event(QEvent* event)
         const double at = (help->pos().x() - plot.left()) / Slot(0).width();
         if (at >= 0 && at < static_cast<double>(bars_.size())) {
             const Bar& bar = bars_[static_cast<std::size_t>(at)];
-            // The level's name and its best time.
+            //: the tooltip over a level's bar: the level's name and its best time
             QToolTip::showText(help->globalPos(),
                                tr("%1：%2").arg(bar.name, bar.seconds ? DurationText(*bar.seconds) : tr("还没有成绩")),
                                this);
