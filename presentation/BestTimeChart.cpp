@@ -90,7 +90,7 @@ void BestTimeChart::paintEvent(QPaintEvent*)
     painter.setPen(kInk);
     const bool anyTime = std::any_of(bars_.begin(), bars_.end(), [](const Bar& bar) { return bar.seconds; });
     if (!anyTime) {
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("还没有成绩"));
+        painter.drawText(rect(), Qt::AlignCenter, tr("还没有成绩"));
         return;
     }
 
@@ -100,8 +100,7 @@ void BestTimeChart::paintEvent(QPaintEvent*)
     const double perSecond = plot.height() / axisTop_;
 
     // The axis: round numbers of seconds, each with a line across.
-    painter.drawText(QRectF(0, 0, plot.left() + gap, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("秒"));
+    painter.drawText(QRectF(0, 0, plot.left() + gap, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter, tr("秒"));
     for (int mark = 0; mark <= axisTop_; mark += axisStep_) {
         const double y = plot.bottom() - mark * perSecond;
         painter.setPen(kGrid);
@@ -143,9 +142,9 @@ bool BestTimeChart::event(QEvent* event)
         const double at = (help->pos().x() - plot.left()) / Slot(0).width();
         if (at >= 0 && at < static_cast<double>(bars_.size())) {
             const Bar& bar = bars_[static_cast<std::size_t>(at)];
+            //: the tooltip over a level's bar: the level's name and its best time
             QToolTip::showText(help->globalPos(),
-                               bar.name + QStringLiteral("：")
-                                   + (bar.seconds ? DurationText(*bar.seconds) : QStringLiteral("还没有成绩")),
+                               tr("%1：%2").arg(bar.name, bar.seconds ? DurationText(*bar.seconds) : tr("还没有成绩")),
                                this);
         } else {
             QToolTip::hideText();

@@ -11,7 +11,7 @@ namespace daz {
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), view_(new QPlainTextEdit(this))
 {
-    setWindowTitle(QStringLiteral("主题帮助"));
+    setWindowTitle(tr("主题帮助"));
     setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"))));
     setAutoFillBackground(true);
     QPalette paper = palette();

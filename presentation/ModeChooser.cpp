@@ -10,24 +10,21 @@
 
 namespace daz {
 
-const std::array<ModeChooser::Entry, 5>& ModeChooser::Entries()
+std::array<ModeChooser::Entry, 5> ModeChooser::Entries()
 {
-    static const std::array<Entry, 5> entries{{
-        {1, QStringLiteral("简单模式"), 1440,
-         QStringLiteral("只要选择相同花色的牌，就可以成功将对子消除。适合人群：游戏初学者和儿童智力开发！")},
-        {2, QStringLiteral("正常模式"), 2100,
-         QStringLiteral("经典的连连看模式，只要将相同花色的两张牌用三根以内的直线连在一起就可以消除。")},
+    return {{
+        {1, tr("简单模式"), 1440,
+         tr("只要选择相同花色的牌，就可以成功将对子消除。适合人群：游戏初学者和儿童智力开发！")},
+        {2, tr("正常模式"), 2100, tr("经典的连连看模式，只要将相同花色的两张牌用三根以内的直线连在一起就可以消除。")},
         // The designer's words, and what the mode does.
-        {3, QStringLiteral("挑战模式"), 2760,
-         QStringLiteral("作者最新开发设计，对经典的连连看作了最新的修改，游戏的可玩性增强了。消除后牌会下落！")},
-        {4, QStringLiteral("极限模式"), 3420,
-         QStringLiteral("每消除一对牌的最长思考时间为60秒，你想挑战时间的极限吗？")},
-        {0, QStringLiteral("退出游戏"), 4080, QStringLiteral("游戏还没开始呢，真的要退出游戏吗？")},
+        {3, tr("挑战模式"), 2760,
+         tr("作者最新开发设计，对经典的连连看作了最新的修改，游戏的可玩性增强了。消除后牌会下落！")},
+        {4, tr("极限模式"), 3420, tr("每消除一对牌的最长思考时间为60秒，你想挑战时间的极限吗？")},
+        {0, tr("退出游戏"), 4080, tr("游戏还没开始呢，真的要退出游戏吗？")},
     }};
-    return entries;
 }
 
-const ModeChooser::Entry& ModeChooser::EntryAt(int index)
+ModeChooser::Entry ModeChooser::EntryAt(int index)
 {
     for (const Entry& entry : Entries()) {
         if (entry.index == index) {
@@ -44,7 +41,7 @@ QRect ModeChooser::EntryRect(int index)
 
 QString ModeChooser::RestingCredit()
 {
-    return QStringLiteral("霁岚连连看 · 祝你玩得开心");
+    return tr("霁岚连连看 · 祝你玩得开心");
 }
 
 ModeChooser::ModeChooser(platform::EffectPlayer& effects, DataFolders folders)
@@ -54,7 +51,7 @@ ModeChooser::ModeChooser(platform::EffectPlayer& effects, DataFolders folders)
 
 bool ModeChooser::IsEntry(int index)
 {
-    return index >= 0 && index < static_cast<int>(Entries().size());
+    return index >= 0 && index < static_cast<int>(std::tuple_size_v<decltype(Entries())>);
 }
 
 void ModeChooser::Changed()
@@ -102,7 +99,7 @@ void ModeChooser::MouseMoveEntry(int index)
     if (!armed_ || !IsEntry(index)) {
         return;
     }
-    const auto& entries = Entries();
+    const auto entries = Entries();
     for (std::size_t position = 0; position < entries.size(); ++position) {
         if (entries[position].index == index) {
             LightUp(position);
@@ -112,7 +109,7 @@ void ModeChooser::MouseMoveEntry(int index)
 
 void ModeChooser::LightUp(std::size_t position)
 {
-    const Entry& entry = Entries()[position];
+    const Entry entry = Entries()[position];
     // The hover sound plays even when the player has switched effects off:
     // the switch is not known until the main window opens.
     const QString path = folders_.Find(SoundFile(SoundEffect::Select));
@@ -129,7 +126,7 @@ void ModeChooser::LightUp(std::size_t position)
 
 void ModeChooser::MoveFocus(int step)
 {
-    const int count = static_cast<int>(Entries().size());
+    const int count = static_cast<int>(std::tuple_size_v<decltype(Entries())>);
     const int position = focused_ < 0 ? (step > 0 ? 0 : count - 1) : ((focused_ + step) % count + count) % count;
     LightUp(static_cast<std::size_t>(position));
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 
+#include <QCoreApplication>
 #include <QRect>
 #include <QString>
 #include <Qt>
@@ -21,6 +22,8 @@ namespace daz {
 //
 // Positions are in the window's own units, twips (15 to a pixel).
 class ModeChooser {
+    Q_DECLARE_TR_FUNCTIONS(daz::ModeChooser)
+
 public:
     struct Entry {
         int index; // 1 … 4 the game mode, 0 the exit entry
@@ -40,9 +43,10 @@ public:
     static constexpr unsigned kHoverColour = 0x0080FF; // orange
     static constexpr unsigned kDescriptionColour = 0x0000FF;
 
-    // The entries from top to bottom: modes 1 … 4, then the exit entry 0.
-    static const std::array<Entry, 5>& Entries();
-    static const Entry& EntryAt(int index);
+    // The entries from top to bottom: modes 1 … 4, then the exit entry 0,
+    // worded in the language the program speaks now.
+    static std::array<Entry, 5> Entries();
+    static Entry EntryAt(int index);
     static QRect EntryRect(int index);
 
     // What the description line shows while no entry is described.

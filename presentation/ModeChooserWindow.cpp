@@ -24,7 +24,7 @@ ModeChooserWindow::ModeChooserWindow(platform::EffectPlayer& effects, DataFolder
       description_(new QLabel(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("系统设置"));
+    setWindowTitle(tr("系统设置"));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
 

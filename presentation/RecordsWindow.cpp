@@ -30,7 +30,7 @@ RecordsWindow::RecordsWindow(Records* records, std::vector<CatalogueEntry> level
                              QWidget* parent)
     : QDialog(parent), records_(records), levels_(std::move(levels)), boxes_(boxes)
 {
-    setWindowTitle(QStringLiteral("成绩榜"));
+    setWindowTitle(tr("成绩榜"));
     setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"))));
     setAutoFillBackground(true);
     QPalette paper = palette();
@@ -47,7 +47,7 @@ RecordsWindow::RecordsWindow(Records* records, std::vector<CatalogueEntry> level
 
     if (!records_ || !records_->Keeping()) {
         resize(360, 160);
-        notice_ = new QLabel(QStringLiteral("成绩无法保存"), this);
+        notice_ = new QLabel(tr("成绩无法保存"), this);
         notice_->setAlignment(Qt::AlignCenter);
         layout->addWidget(notice_, 1);
         layout->addWidget(buttons);
@@ -57,15 +57,16 @@ RecordsWindow::RecordsWindow(Records* records, std::vector<CatalogueEntry> level
     // The level and the mode, over both pages.
     levelChooser_ = new QComboBox(this);
     for (const CatalogueEntry& level : levels_)
-        levelChooser_->addItem(QString::number(level.number) + QStringLiteral("．") + level.name, level.path);
+        //: a level in the level chooser: its number and its name
+        levelChooser_->addItem(tr("%1．%2").arg(QString::number(level.number), level.name), level.path);
     levelChooser_->setMaxVisibleItems(20);
     modeChooser_ = new QComboBox(this);
     for (int mode = 1; mode <= kModeCount; ++mode)
         modeChooser_->addItem(QString::fromUtf8(RulesFor(mode).caption), mode);
     auto* choosers = new QHBoxLayout;
-    auto* levelLabel = new QLabel(QStringLiteral("关卡："), this);
+    auto* levelLabel = new QLabel(tr("关卡："), this);
     levelLabel->setBuddy(levelChooser_);
-    auto* modeLabel = new QLabel(QStringLiteral("模式："), this);
+    auto* modeLabel = new QLabel(tr("模式："), this);
     modeLabel->setBuddy(modeChooser_);
     choosers->addWidget(levelLabel);
     choosers->addWidget(levelChooser_, 1);
@@ -76,16 +77,15 @@ RecordsWindow::RecordsWindow(Records* records, std::vector<CatalogueEntry> level
 
     // The best results of the level chosen.
     table_ = new QTableWidget(0, 8, this);
-    table_->setHorizontalHeaderLabels({QStringLiteral("名次"), QStringLiteral("玩家"), QStringLiteral("得分"),
-                                       QStringLiteral("用时"), QStringLiteral("撤消"), QStringLiteral("提示"),
-                                       QStringLiteral("重排"), QStringLiteral("日期")});
+    table_->setHorizontalHeaderLabels(
+        {tr("名次"), tr("玩家"), tr("得分"), tr("用时"), tr("撤消"), tr("提示"), tr("重排"), tr("日期")});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setAlternatingRowColors(true);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    empty_ = new QLabel(QStringLiteral("这一关在这个模式下还没有成绩。"), this);
+    empty_ = new QLabel(tr("这一关在这个模式下还没有成绩。"), this);
     empty_->setAlignment(Qt::AlignCenter);
     auto* bestPage = new QWidget(this);
     auto* bestLayout = new QVBoxLayout(bestPage);
@@ -94,11 +94,11 @@ RecordsWindow::RecordsWindow(Records* records, std::vector<CatalogueEntry> level
 
     statistics_ = new StatisticsPage(*records_, levels_, this);
     pages_ = new QTabWidget(this);
-    pages_->addTab(bestPage, QStringLiteral("成绩榜"));
-    pages_->addTab(statistics_, QStringLiteral("统计"));
+    pages_->addTab(bestPage, tr("成绩榜"));
+    pages_->addTab(statistics_, tr("统计"));
     layout->addWidget(pages_, 1);
 
-    clear_ = buttons->addButton(QStringLiteral("清除成绩"), QDialogButtonBox::ResetRole);
+    clear_ = buttons->addButton(tr("清除成绩"), QDialogButtonBox::ResetRole);
     connect(clear_, &QPushButton::clicked, this, &RecordsWindow::AskAndClear);
     // The keys start on the table, and Return closes: only a click or
     // Space on the button itself asks to clear.
@@ -173,10 +173,10 @@ void RecordsWindow::ShowBest()
 
 void RecordsWindow::AskAndClear()
 {
-    if (!platform::Ask(boxes_, QStringLiteral("你真的要清除全部成绩吗？"), QStringLiteral("清除成绩")))
+    if (!platform::Ask(boxes_, tr("你真的要清除全部成绩吗？"), tr("清除成绩")))
         return;
     if (!(clearAll_ ? clearAll_() : records_->Clear()))
-        platform::Warn(boxes_, QStringLiteral("成绩没能清除，请稍后再试。"));
+        platform::Warn(boxes_, tr("成绩没能清除，请稍后再试。"));
     ShowChosen();
 }
 

@@ -1,5 +1,7 @@
 #include "Splash.h"
 
+#include <QCoreApplication>
+
 namespace daz {
 
 Splash::Splash(platform::InstanceLock& lock, platform::MessageBoxes& boxes, platform::TimerFactory& timers)
@@ -12,7 +14,7 @@ bool Splash::Load()
 {
     lockResult_ = lock_.TryAcquire();
     if (lockResult_.outcome == platform::LockResult::Outcome::Running) {
-        platform::Warn(boxes_, QStringLiteral("程序已经运行，不能再次装载！"));
+        platform::Warn(boxes_, QCoreApplication::translate("daz::Splash", "程序已经运行，不能再次装载！"));
         return false;
     }
     timer_->Start();

@@ -18,7 +18,7 @@ SplashWindow::SplashWindow(platform::InstanceLock& lock, platform::MessageBoxes&
                            QWidget* parent)
     : ShapedWindow(kClientSize, Qt::white, ScreenPicture(QStringLiteral(":/splash.png")), parent),
       splash_(lock, boxes, timers),
-      caption_(new QLabel(QStringLiteral("程序加载中："), this)),
+      caption_(new QLabel(tr("程序加载中："), this)),
       bar_(new QLabel(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);

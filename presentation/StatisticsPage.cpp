@@ -22,9 +22,8 @@ StatisticsPage::StatisticsPage(const Records& records, std::vector<CatalogueEntr
       chartTitle_(new QLabel(this)),
       chart_(new BestTimeChart(this))
 {
-    table_->setHorizontalHeaderLabels({QStringLiteral("开局"), QStringLiteral("过关"), QStringLiteral("超时"),
-                                       QStringLiteral("过关率"), QStringLiteral("最长连续过关"),
-                                       QStringLiteral("总用时")});
+    table_->setHorizontalHeaderLabels(
+        {tr("开局"), tr("过关"), tr("超时"), tr("过关率"), tr("最长连续过关"), tr("总用时")});
     QStringList modes;
     for (int mode = 1; mode <= kModeCount; ++mode)
         modes.append(QString::fromUtf8(RulesFor(mode).caption));
@@ -47,7 +46,8 @@ void StatisticsPage::Show(int mode)
 {
     for (int m = 1; m <= kModeCount; ++m) {
         const ModeStatistics s = records_.Statistics(m);
-        const QString share = s.started > 0 ? QStringLiteral("%1%").arg(std::lround(100.0 * s.cleared / s.started))
+        //: the share of the levels started that were cleared, in percent
+        const QString share = s.started > 0 ? tr("%1%").arg(std::lround(100.0 * s.cleared / s.started))
                                             : QStringLiteral("—");
         const QStringList texts{QString::number(s.started),
                                 QString::number(s.cleared),
@@ -74,7 +74,7 @@ void StatisticsPage::Show(int mode)
                         found == best.end() ? std::nullopt : std::optional<int>(found->second)});
     }
     chart_->SetBars(std::move(bars));
-    chartTitle_->setText(QStringLiteral("各关最佳用时（%1）").arg(QString::fromUtf8(RulesFor(mode).caption)));
+    chartTitle_->setText(tr("各关最佳用时（%1）").arg(QString::fromUtf8(RulesFor(mode).caption)));
 }
 
 } // namespace daz

@@ -13,7 +13,8 @@
 namespace daz {
 namespace {
 
-const QString kCaption = QStringLiteral("请选择你制作好的关卡图片及蒙版所在目录：");
+// The window's title, and the words over the path field.
+const char* const kCaption = QT_TRANSLATE_NOOP("daz::FolderChooserWindow", "请选择你制作好的关卡图片及蒙版所在目录：");
 
 // The mounted file systems stand for the drives; the root comes first.
 QStringList DriveRoots()
@@ -40,10 +41,10 @@ FolderChooserWindow::FolderChooserWindow(const QString& programFolder, platform:
       drive1_(new QComboBox(this)),
       folders_(new QFileSystemModel(this))
 {
-    setWindowTitle(kCaption);
+    setWindowTitle(tr(kCaption));
     setFixedSize(329, 266);
 
-    auto* label = new QLabel(kCaption, this);
+    auto* label = new QLabel(tr(kCaption), this);
     label->setGeometry(16, 14, 240, 18);
 
     txtDrive_->setGeometry(16, 40, 225, 25);
@@ -67,11 +68,11 @@ FolderChooserWindow::FolderChooserWindow(const QString& programFolder, platform:
     // can be scrolled into view.
     connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] { dir1_->scrollTo(dir1_->currentIndex()); });
 
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* ok = new QPushButton(tr("确定"), this);
     ok->setGeometry(256, 40, 57, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto* cancel = new QPushButton(tr("取消"), this);
     cancel->setGeometry(256, 88, 57, 25);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -15,21 +15,20 @@ LevelModifierWindow::LevelModifierWindow(LevelToolContext& context, QWidget* par
     LevelModifier& m = modifier_;
     LevelModifier::Fields& f = modifier_.fields;
     // The fields in tab order; each "…" button follows its field.
-    Build({QStringLiteral("霁岚关卡修改器1.0.0"),
+    Build({tr("霁岚关卡修改器1.0.0"),
            layout::kWidth,
            layout::kHeight,
            QStringLiteral("modifier-background.png"),
            {
                LevelListField(layout::cobGKName),
-               TextField(Role::MaxX, layout::txtMaxX, QStringLiteral("横向列数"), f.maxX, kNumber),
-               TextField(Role::MaxY, layout::txtMaxY, QStringLiteral("纵向行数"), f.maxY, kNumber),
+               TextField(Role::MaxX, layout::txtMaxX, tr("横向列数"), f.maxX, kNumber),
+               TextField(Role::MaxY, layout::txtMaxY, tr("纵向行数"), f.maxY, kNumber),
                SwatchField(layout::picGBackColor, f.backColour, [&m] { m.ChooseColour(); }),
-               TextField(Role::Background, layout::txtGGameBack, QStringLiteral("背景图片"), f.background),
-               OpenButton(Role::BackgroundButton, layout::ComGGameBack, QStringLiteral("选择背景图片"),
+               TextField(Role::Background, layout::txtGGameBack, tr("背景图片"), f.background),
+               OpenButton(Role::BackgroundButton, layout::ComGGameBack, tr("选择背景图片"),
                           [&m] { m.ChooseBackground(); }),
-               TextField(Role::Music, layout::txtGMedia, QStringLiteral("背景音乐"), f.music),
-               OpenButton(Role::MusicButton, layout::ComGMedia, QStringLiteral("选择背景音乐"),
-                          [&m] { m.ChooseMusic(); }),
+               TextField(Role::Music, layout::txtGMedia, tr("背景音乐"), f.music),
+               OpenButton(Role::MusicButton, layout::ComGMedia, tr("选择背景音乐"), [&m] { m.ChooseMusic(); }),
                EffectField(layout::CobList, f.particle),
                OkField(layout::ComOK),
                EscField(layout::ComESC),

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -34,7 +35,7 @@ Field SwatchField(const toolwindow::Rect& rect, std::int32_t& colour, std::funct
     return {.role = Role::Colour,
             .kind = Kind::Swatch,
             .rect = rect,
-            .name = QStringLiteral("背景颜色"),
+            .name = QCoreApplication::translate("daz::LevelToolWindow", "背景颜色"),
             .colour = &colour,
             .choose = std::move(choose)};
 }
@@ -44,23 +45,32 @@ Field EffectField(const toolwindow::Rect& rect, int& effect)
     return {.role = Role::Effect,
             .kind = Kind::EffectList,
             .rect = rect,
-            .name = QStringLiteral("飘动效果"),
+            .name = QCoreApplication::translate("daz::LevelToolWindow", "飘动效果"),
             .effect = &effect};
 }
 
 Field LevelListField(const toolwindow::Rect& rect)
 {
-    return {.role = Role::LevelList, .kind = Kind::LevelList, .rect = rect, .name = QStringLiteral("选择关卡")};
+    return {.role = Role::LevelList,
+            .kind = Kind::LevelList,
+            .rect = rect,
+            .name = QCoreApplication::translate("daz::LevelToolWindow", "选择关卡")};
 }
 
 Field OkField(const toolwindow::Rect& rect)
 {
-    return {.role = Role::Ok, .kind = Kind::OkButton, .rect = rect, .name = QStringLiteral("确定")};
+    return {.role = Role::Ok,
+            .kind = Kind::OkButton,
+            .rect = rect,
+            .name = QCoreApplication::translate("daz::LevelToolWindow", "确定")};
 }
 
 Field EscField(const toolwindow::Rect& rect)
 {
-    return {.role = Role::Esc, .kind = Kind::EscButton, .rect = rect, .name = QStringLiteral("关闭")};
+    return {.role = Role::Esc,
+            .kind = Kind::EscButton,
+            .rect = rect,
+            .name = QCoreApplication::translate("daz::LevelToolWindow", "关闭")};
 }
 
 namespace {
