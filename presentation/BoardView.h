@@ -58,9 +58,9 @@ protected:
 
 private:
     void LevelStarted();
-    void BoardChanged();
+    void BoardChanged(const std::vector<TileChange>& changes);
     void CellsChanged(Cell first, Cell second);
-    void HandChanged();
+    void HandChanged(const Hand& before, const Hand& after);
     void PathChanged();
     void ParticlesMoved();
     void CaptionChanged();
@@ -82,10 +82,7 @@ private:
     QColor backColour_;
     ScaledPictures scaled_;
 
-    // What was painted last, so that a change repaints old and new places.
-    std::vector<TileCode> paintedCodes_; // by cell number
-    std::optional<Cell> paintedSelection_;
-    std::optional<Cell> paintedCursor_;
+    // The path painted last, so that a change repaints old and new places.
     LinkPath paintedPath_;
     int paintedWidth_ = 1;
     std::array<QRect, Particles::kCount + 1> paintedParticles_{};

@@ -33,11 +33,9 @@ TEST(LevelFlow, LoadingALevelDealsAndStartsItsClock)
         EXPECT_TRUE(h.Shown(n));
     }
     EXPECT_EQ(game.TimeLeft(), 3020);
-    EXPECT_EQ(game.UndoLeft(), 6);
-    EXPECT_EQ(game.GetPlayState(), PlayState::No);
-    EXPECT_TRUE(game.ClockRunning());
+    EXPECT_EQ(game.Left(Tool::Undo), 6);
+    EXPECT_EQ(game.GetPhase(), Phase::Playing);
     EXPECT_FALSE(h.motion().jitter.Running());
-    EXPECT_TRUE(game.ToolsEnabled());
     // Twelve pictures, twelve pairs: each picture once per pair.
     std::map<TileCode, int> counts;
     for (int n = 1; n <= 24; ++n) {
@@ -53,30 +51,24 @@ TEST(LevelFlow, TheClockRunsOutAndTheOverlayWaitsForARestart)
     h.Start(1);
     h.round().SetScore(7);
     h.timers.Fire(QStringLiteral("LevelClock"), 299);
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::No);
+    EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
     h.timers.Fire(QStringLiteral("LevelClock"));
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
-    EXPECT_FALSE(h.round().BoardVisible());
-    EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::TimedOut);
-    EXPECT_FALSE(h.round().ClockRunning());
+    EXPECT_EQ(h.round().GetPhase(), Phase::TimedOut);
     EXPECT_TRUE(h.motion().jitter.Running());
-    EXPECT_FALSE(h.round().ToolsEnabled());
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("gameover.wav"));
 
     h.flow->ClickOverlay();
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
+    EXPECT_EQ(h.round().GetPhase(), Phase::TimedOut);
 
     // Answering No to the restart question changes nothing; Yes deals anew.
     h.flow->Restart();
     EXPECT_EQ(h.boxes.shown.back().text, QStringLiteral("你真的要重新开始吗？"));
     EXPECT_EQ(h.boxes.shown.back().caption, QStringLiteral("友情提示"));
     EXPECT_EQ(h.boxes.shown.back().defaultAnswer, platform::MessageAnswer::No);
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
+    EXPECT_EQ(h.round().GetPhase(), Phase::TimedOut);
     h.boxes.answers.push_back(platform::MessageAnswer::Yes);
     h.flow->Restart();
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::No);
-    EXPECT_TRUE(h.round().BoardVisible());
-    EXPECT_FALSE(h.round().Overlay().has_value());
+    EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
     EXPECT_EQ(h.round().TimeLeft(), 3010);
     EXPECT_EQ(h.round().Score(), 7);
 }
@@ -88,9 +80,9 @@ TEST(LevelFlow, TimeOutTicksPerMode)
         h.folder.WriteGame(ThreeLevels());
         h.Start(mode);
         h.timers.Fire(QStringLiteral("LevelClock"), ticks - 1);
-        EXPECT_EQ(h.round().GetPlayState(), PlayState::No) << "mode " << mode;
+        EXPECT_EQ(h.round().GetPhase(), Phase::Playing) << "mode " << mode;
         h.timers.Fire(QStringLiteral("LevelClock"));
-        EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes) << "mode " << mode;
+        EXPECT_EQ(h.round().GetPhase(), Phase::TimedOut) << "mode " << mode;
     }
 }
 
@@ -103,9 +95,9 @@ TEST(LevelFlow, ThePairBonusDelaysTheTimeOut)
     ASSERT_TRUE(h.RemoveAPair());
     h.timers.Fire(QStringLiteral("LevelClock"));
     h.timers.Fire(QStringLiteral("LevelClock"));
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::No);
+    EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
     h.timers.Fire(QStringLiteral("LevelClock"));
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
+    EXPECT_EQ(h.round().GetPhase(), Phase::TimedOut);
 }
 
 TEST(LevelFlow, PauseKeepsTheTimeLeft)
@@ -116,16 +108,14 @@ TEST(LevelFlow, PauseKeepsTheTimeLeft)
     h.timers.Fire(QStringLiteral("LevelClock"), 3);
     h.parts->toolbar.Click(Toolbar::Pause);
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("mousedown3.wav"));
-    EXPECT_FALSE(h.round().ToolsEnabled());
+    EXPECT_NE(h.round().GetPhase(), Phase::Playing);
     EXPECT_TRUE(h.parts->toolbar.Enabled(Toolbar::Restart));
-    EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::Paused);
+    EXPECT_EQ(h.round().GetPhase(), Phase::Paused);
     h.timers.Fire(QStringLiteral("LevelClock"), 100); // stopped: nothing happens
     EXPECT_EQ(h.round().TimeLeft(), 3020 - 3 * 20);
 
     h.flow->ClickOverlay();
-    EXPECT_TRUE(h.round().ToolsEnabled());
-    EXPECT_TRUE(h.round().BoardVisible());
-    EXPECT_TRUE(h.round().ClockRunning());
+    EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
     EXPECT_FALSE(h.motion().jitter.Running());
     EXPECT_EQ(h.round().TimeLeft(), 3020 - 3 * 20);
 }
@@ -158,21 +148,18 @@ TEST(LevelFlow, APauseIsAPauseWhicheverWayItBegan)
                                             [&] { h.OpenMenu(Toolbar::MenuButton::Mode); }};
     for (const auto& pause : pauses) {
         pause();
-        EXPECT_FALSE(h.round().BoardVisible());
-        EXPECT_FALSE(h.round().ClockRunning());
-        EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::Paused);
+        EXPECT_EQ(h.round().GetPhase(), Phase::Paused);
         for (const int tool : {Toolbar::Undo, Toolbar::Hint, Toolbar::Shuffle, Toolbar::Pause}) {
             EXPECT_FALSE(toolbar.Enabled(tool)) << tool;
             toolbar.Click(tool);
         }
         EXPECT_EQ(h.round().Score(), 41);
         EXPECT_EQ(h.board().TileCount(), 6);
-        EXPECT_EQ(h.round().HintLeft(), 6);
+        EXPECT_EQ(h.round().Left(Tool::Hint), 6);
         EXPECT_TRUE(toolbar.Enabled(Toolbar::Restart));
 
         h.flow->ClickOverlay();
-        EXPECT_TRUE(h.round().ToolsEnabled());
-        EXPECT_TRUE(h.round().ClockRunning());
+        EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
     }
 }
 
@@ -182,16 +169,14 @@ TEST(LevelFlow, ClearingTheBoardGoesOnToTheNextLevelAndWraps)
     h.folder.WriteGame(ThreeLevels(), 2);
     h.Start(2);
     h.ClearBoard();
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::Next);
-    EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::Cleared);
-    EXPECT_FALSE(h.round().ClockRunning());
+    EXPECT_EQ(h.round().GetPhase(), Phase::Cleared);
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("gamewin.wav"));
     // The last pair gives no time back.
     EXPECT_EQ(h.round().TimeLeft(), 3020 + 20);
 
     h.flow->ClickOverlay();
     EXPECT_EQ(h.flow->LevelReached(), 3);
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::No);
+    EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
     EXPECT_EQ(h.board().MaxX(), 6);
 
     h.ClearBoard();
@@ -208,9 +193,9 @@ TEST(LevelFlow, ModeMenuAndLevelMenuDealAtOnce)
     h.parts->toolbar.Click(Toolbar::Pause);
     h.flow->ChooseMode(4);
     EXPECT_EQ(h.flow->Mode(), 4);
-    EXPECT_TRUE(h.round().BoardVisible());
+    EXPECT_FALSE(BoardHidden(h.round().GetPhase()));
     EXPECT_EQ(h.round().TimeLeft(), 2990);
-    EXPECT_EQ(h.round().UndoLeft(), 0);
+    EXPECT_EQ(h.round().Left(Tool::Undo), 0);
     EXPECT_TRUE(h.flow->Caption().startsWith(QStringLiteral("极限模式")));
 
     h.flow->ChooseLevel(2);
@@ -259,15 +244,14 @@ TEST(LevelFlow, ALevelThatCannotBePlayedIsReportedAndTheRestStillPlays)
     EXPECT_TRUE(h.boxes.shown.back().text.contains(QStringLiteral("第2关「夏」")));
     EXPECT_TRUE(h.boxes.shown.back().text.contains(QStringLiteral("2.gif")));
     EXPECT_EQ(h.board().TileCount(), 0);
-    EXPECT_FALSE(h.round().ClockRunning());
-    EXPECT_FALSE(h.round().ToolsEnabled());
+    EXPECT_EQ(h.round().GetPhase(), Phase::NoLevel);
     // Menus pause nothing, and the overlay has nothing to resume.
     h.OpenMenu(Toolbar::MenuButton::Main);
-    EXPECT_FALSE(h.round().Overlay().has_value());
+    EXPECT_FALSE(BoardHidden(h.round().GetPhase()));
 
     h.flow->ChooseLevel(3);
     EXPECT_EQ(h.board().TileCount(), 24);
-    EXPECT_TRUE(h.round().ClockRunning());
+    EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
 }
 
 TEST(LevelFlow, BadBoardSizesAndMissingSettingsAreReported)

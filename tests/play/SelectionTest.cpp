@@ -150,7 +150,7 @@ TEST_F(Selection, TheHoverMaskFollowsShownTilesOnly)
     const Cell c = h.board().CellOf(2);
     EXPECT_TRUE(h.round().CursorShown());
     EXPECT_EQ(h.round().CursorCell(), c);
-    h.round().HoverNothing();
+    h.round().Hover(std::nullopt);
     EXPECT_FALSE(h.round().CursorShown());
 }
 
