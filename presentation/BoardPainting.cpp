@@ -53,13 +53,11 @@ void BoardView::HandChanged(const Hand& before, const Hand& after)
     }
 }
 
-void BoardView::PathChanged()
+void BoardView::PathChanged(const LinkPath& before, int widthBefore)
 {
     const LinkPathFade& fade = parts_.motion.path;
-    update(PathRect(paintedPath_, paintedWidth_));
+    update(PathRect(before, widthBefore));
     update(PathRect(fade.Path(), fade.Width()));
-    paintedPath_ = fade.Path();
-    paintedWidth_ = fade.Width();
 }
 
 void BoardView::ParticlesMoved()

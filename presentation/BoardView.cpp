@@ -88,8 +88,6 @@ void BoardView::LevelStarted()
     } else {
         backColour_ = QColor(0x20, 0x20, 0x20);
     }
-    paintedPath_ = parts_.motion.path.Path();
-    paintedWidth_ = parts_.motion.path.Width();
     CaptionChanged();
     update();
 }

@@ -61,7 +61,7 @@ private:
     void BoardChanged(const std::vector<TileChange>& changes);
     void CellsChanged(Cell first, Cell second);
     void HandChanged(const Hand& before, const Hand& after);
-    void PathChanged();
+    void PathChanged(const LinkPath& before, int widthBefore);
     void ParticlesMoved();
     void CaptionChanged();
     void PlaceCaption();
@@ -82,9 +82,6 @@ private:
     QColor backColour_;
     ScaledPictures scaled_;
 
-    // The path painted last, so that a change repaints old and new places.
-    LinkPath paintedPath_;
-    int paintedWidth_ = 1;
     std::array<QRect, Particles::kCount + 1> paintedParticles_{};
     // The cells a paint draws, marked by number; kept between paints.
     std::vector<char> cellsToPaint_;

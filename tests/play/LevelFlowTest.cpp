@@ -73,53 +73,6 @@ TEST(LevelFlow, TheClockRunsOutAndTheOverlayWaitsForARestart)
     EXPECT_EQ(h.round().Score(), 7);
 }
 
-TEST(LevelFlow, TimeOutTicksPerMode)
-{
-    for (const auto& [mode, ticks] : {std::pair{2, 150}, std::pair{3, 300}, std::pair{4, 59}}) {
-        GameHarness h;
-        h.folder.WriteGame(ThreeLevels());
-        h.Start(mode);
-        h.timers.Fire(QStringLiteral("LevelClock"), ticks - 1);
-        EXPECT_EQ(h.round().GetPhase(), Phase::Playing) << "mode " << mode;
-        h.timers.Fire(QStringLiteral("LevelClock"));
-        EXPECT_EQ(h.round().GetPhase(), Phase::TimedOut) << "mode " << mode;
-    }
-}
-
-TEST(LevelFlow, ThePairBonusDelaysTheTimeOut)
-{
-    GameHarness h;
-    h.folder.WriteGame({{QStringLiteral("大"), QStringLiteral("big"), 8, 6, 10}});
-    h.Start(1);
-    h.timers.Fire(QStringLiteral("LevelClock"), 298);
-    ASSERT_TRUE(h.RemoveAPair());
-    h.timers.Fire(QStringLiteral("LevelClock"));
-    h.timers.Fire(QStringLiteral("LevelClock"));
-    EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
-    h.timers.Fire(QStringLiteral("LevelClock"));
-    EXPECT_EQ(h.round().GetPhase(), Phase::TimedOut);
-}
-
-TEST(LevelFlow, PauseKeepsTheTimeLeft)
-{
-    GameHarness h;
-    h.folder.WriteGame(ThreeLevels());
-    h.Start(2);
-    h.timers.Fire(QStringLiteral("LevelClock"), 3);
-    h.parts->toolbar.Click(Toolbar::Pause);
-    EXPECT_EQ(h.Sounds().last(), QStringLiteral("mousedown3.wav"));
-    EXPECT_NE(h.round().GetPhase(), Phase::Playing);
-    EXPECT_TRUE(h.parts->toolbar.Enabled(Toolbar::Restart));
-    EXPECT_EQ(h.round().GetPhase(), Phase::Paused);
-    h.timers.Fire(QStringLiteral("LevelClock"), 100); // stopped: nothing happens
-    EXPECT_EQ(h.round().TimeLeft(), 3020 - 3 * 20);
-
-    h.flow->ClickOverlay();
-    EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
-    EXPECT_FALSE(h.motion().jitter.Running());
-    EXPECT_EQ(h.round().TimeLeft(), 3020 - 3 * 20);
-}
-
 // A level's pictures are decoded under budgets of their own; the rest of
 // the program's pictures (the windows', a later level's background) keep
 // the room they had.
@@ -133,9 +86,10 @@ TEST(LevelFlow, ReadingALevelLeavesOtherPicturesTheirRoom)
     EXPECT_EQ(QImageReader::allocationLimit(), before);
 }
 
-// A pause is a pause whichever way it began, by the pause label or by
-// opening a menu: the board hidden, the clock stopped, the tools greyed
-// out and their keys refused, until the picture is clicked.
+// A pause is a pause whichever way it began, by the pause label (the one
+// that sounds) or by opening a menu: the board hidden, the clock stopped,
+// the tools greyed out and their keys refused, until the picture is
+// clicked.
 TEST(LevelFlow, APauseIsAPauseWhicheverWayItBegan)
 {
     GameHarness h;
@@ -147,7 +101,9 @@ TEST(LevelFlow, APauseIsAPauseWhicheverWayItBegan)
                                             [&] { h.OpenMenu(Toolbar::MenuButton::Main); },
                                             [&] { h.OpenMenu(Toolbar::MenuButton::Mode); }};
     for (const auto& pause : pauses) {
+        h.effects.played.clear();
         pause();
+        EXPECT_EQ(h.Sounds(), &pause == &pauses[0] ? QStringList{QStringLiteral("mousedown3.wav")} : QStringList());
         EXPECT_EQ(h.round().GetPhase(), Phase::Paused);
         for (const int tool : {Toolbar::Undo, Toolbar::Hint, Toolbar::Shuffle, Toolbar::Pause}) {
             EXPECT_FALSE(toolbar.Enabled(tool)) << tool;
@@ -160,6 +116,7 @@ TEST(LevelFlow, APauseIsAPauseWhicheverWayItBegan)
 
         h.flow->ClickOverlay();
         EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
+        EXPECT_FALSE(h.motion().jitter.Running());
     }
 }
 

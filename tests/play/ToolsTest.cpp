@@ -100,11 +100,6 @@ TEST_F(Tools, ToolsNeedTheirCounterAndEnoughScore)
     ASSERT_TRUE(h.RemoveAPair());
     EXPECT_EQ(toolbar().Colour(Toolbar::Hint), Toolbar::kRestColour);
     EXPECT_EQ(toolbar().Colour(Toolbar::Shuffle), Toolbar::kUnpaidColour);
-    // The round itself refuses what the score cannot pay, whoever asks.
-    h.round().SetScore(9);
-    EXPECT_FALSE(h.round().Use(Tool::Shuffle));
-    EXPECT_EQ(h.round().Score(), 9);
-    EXPECT_EQ(h.round().Left(Tool::Shuffle), 2);
 }
 
 // Scores stored beyond what the eight digits show are read as the nearer
