@@ -16,27 +16,15 @@ using testing::FakeTimerFactory;
 
 const LevelSettings kSmall{4, 2, 2, 0, {}, 0};
 
+// Phases and tools in the order of their enums.
 QString Name(Phase phase)
 {
-    switch (phase) {
-    case Phase::NoLevel: return QStringLiteral("none");
-    case Phase::Playing: return QStringLiteral("playing");
-    case Phase::Paused: return QStringLiteral("paused");
-    case Phase::TimedOut: return QStringLiteral("timed out");
-    case Phase::Cleared: return QStringLiteral("cleared");
-    }
-    return {};
+    return QStringList{"none", "playing", "paused", "timed out", "cleared"}.at(static_cast<int>(phase));
 }
 
 QString Name(Tool tool)
 {
-    switch (tool) {
-    case Tool::Undo: return QStringLiteral("undo");
-    case Tool::Hint: return QStringLiteral("hint");
-    case Tool::Shuffle: return QStringLiteral("shuffle");
-    case Tool::Pause: return QStringLiteral("pause");
-    }
-    return {};
+    return QStringList{"undo", "hint", "shuffle", "pause"}.at(static_cast<int>(tool));
 }
 
 std::vector<TileCode> Tiles(const Board& board)
