@@ -129,19 +129,6 @@ TEST(Score, StaysWithinWhatTheDisplayShows)
     EXPECT_TRUE(highest.folder.Read(QStringLiteral("DAZGame.ini")).contains("\r\nUserJF=99999989\r\n"));
 }
 
-TEST_F(Tools, ShufflesRunOutUntilTheNextLevel)
-{
-    Start(4);
-    for (int i = 0; i < 5; ++i) {
-        toolbar().Click(Toolbar::Shuffle);
-    }
-    EXPECT_EQ(h.round().Left(Tool::Shuffle), 0);
-    EXPECT_EQ(h.round().Score(), 70);
-    EXPECT_EQ(toolbar().Text(Toolbar::Shuffle), QStringLiteral("※重排*0"));
-    h.flow->ChooseLevel(1);
-    EXPECT_EQ(h.round().Left(Tool::Shuffle), 3);
-}
-
 TEST_F(Tools, AHintFlashesTheFirstPairFourTimesAndEndsShown)
 {
     Start(2);
