@@ -29,7 +29,7 @@ GameFlow::GameFlow(DataFolders folders, FlowServices services, int mode)
       services_(services),
       ini_(folders_, services.boxes),
       audio_(folders_, services.effects, services.music),
-      round_(audio_, services.timers, services.random),
+      round_(services.timers, services.random),
       mode_(mode),
       keptCaption_(services.timers.Create(QStringLiteral("KeptCaption"), kKeptCaptionMs))
 {
@@ -51,8 +51,8 @@ GameFlow::GameFlow(DataFolders folders, FlowServices services, int mode)
             [this](const QString& text) { platform::Tell(services_.boxes, text); });
     // A round kept while paused comes back behind the pause picture: its
     // caption's time runs once the board shows.
-    connect(&round_, &Round::overlayChanged, this, [this] {
-        if (keptCaptionWaits_ && !round_.Overlay()) {
+    connect(&round_, &Round::phaseChanged, this, [this](Phase phase) {
+        if (keptCaptionWaits_ && !BoardHidden(phase)) {
             keptCaptionWaits_ = false;
             keptCaption_->Start();
         }
@@ -273,7 +273,9 @@ void GameFlow::RandomLevel()
 
 void GameFlow::ClickOverlay()
 {
-    if (round_.OverlayClick() == OverlayAction::NextLevel) {
+    if (round_.GetPhase() == Phase::Paused) {
+        round_.Continue();
+    } else if (round_.GetPhase() == Phase::Cleared) {
         // After the last level play starts again at the first; levels
         // whose entries are missing are passed over.
         const int from = levelReached_;
@@ -286,16 +288,16 @@ void GameFlow::ClickOverlay()
 
 void GameFlow::PauseKey()
 {
-    if (round_.Overlay() == OverlayPicture::Paused) {
+    if (round_.GetPhase() == Phase::Paused) {
         ClickOverlay();
     } else {
-        round_.PauseCommand();
+        round_.Use(Tool::Pause);
     }
 }
 
 void GameFlow::ClickKey(MouseButton button)
 {
-    if (round_.Overlay()) {
+    if (BoardHidden(round_.GetPhase())) {
         if (button == MouseButton::Left) {
             ClickOverlay();
         }

@@ -49,13 +49,6 @@ struct MusicSwitch {
     }
 };
 
-// Play state of the level on the board.
-enum class PlayState {
-    No,   // in play, also while paused
-    Yes,  // the time ran out
-    Next, // the board is cleared
-};
-
 // Undo and hint cost 2 points, a shuffle 10.
 inline constexpr int kUndoCost = 2;
 inline constexpr int kHintCost = 2;

@@ -15,9 +15,11 @@ ProgressKeeper::ProgressKeeper(DataFolders folders, IniAccess& ini, platform::Me
 {
     keepTimer_->onTick = [this] { KeepNow(); };
     // What a player did to the round; the selection alone is no move.
-    for (auto changed :
-         {&Round::dealt, &Round::boardChanged, &Round::toolsChanged, &Round::scoreChanged, &Round::overlayChanged})
-        connect(&round_, changed, this, &ProgressKeeper::KeepSoon);
+    connect(&round_, &Round::dealt, this, &ProgressKeeper::KeepSoon);
+    connect(&round_, &Round::boardChanged, this, &ProgressKeeper::KeepSoon);
+    connect(&round_, &Round::countersChanged, this, &ProgressKeeper::KeepSoon);
+    connect(&round_, &Round::scoreChanged, this, &ProgressKeeper::KeepSoon);
+    connect(&round_, &Round::phaseChanged, this, &ProgressKeeper::KeepSoon);
     connect(&round_, &Round::pairRemoved, this, &ProgressKeeper::KeepSoon);
     connect(&round_, &Round::ticked, this, [this] {
         if (++ticksSinceKeep_ >= kSecondsBetweenKeeps)
@@ -78,7 +80,7 @@ void ProgressKeeper::KeepNow()
     ticksSinceKeep_ = 0;
     if (!enabled_)
         return;
-    if (!level_ || !round_.InPlay()) {
+    if (!level_ || !InPlay(round_.GetPhase())) {
         Forget();
         return;
     }

@@ -57,7 +57,8 @@ QString ResultKeeper::ClearText(int seconds, std::optional<int> place, bool stor
 
 void ResultKeeper::RoundEnded(RoundEnd how)
 {
-    const int seconds = round_.SecondsPlayed();
+    const RoundState state = round_.State();
+    const int seconds = state.secondsPlayed;
     inPlay_ = false;
     if (how == RoundEnd::TimedOut) {
         if (store_)
@@ -67,9 +68,8 @@ void ResultKeeper::RoundEnded(RoundEnd how)
     }
     std::optional<int> place;
     if (store_) {
-        const Round::ToolUses& uses = round_.Uses();
-        place = store_->AddResult(Result{levelPath_, mode_, round_.Score() - round_.ScoreAtStart(), seconds, uses.undo,
-                                         uses.hint, uses.shuffle, clock_(), player_});
+        place = store_->AddResult(Result{levelPath_, mode_, round_.Score() - state.scoreAtStart, seconds,
+                                         state.undoUsed, state.hintUsed, state.shuffleUsed, clock_(), player_});
     }
     emit cleared(ClearText(seconds, place, store_ != nullptr));
     Settle();

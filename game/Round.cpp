@@ -3,18 +3,38 @@
 #include "engine/Compaction.h"
 
 namespace daz {
+namespace {
 
-Round::Round(SoundSink& sound, platform::TimerFactory& timers, Random& random)
-    : sound_(sound), random_(random), clock_(timers.Create(QStringLiteral("LevelClock"), 1000))
+int CostOf(Tool tool)
+{
+    switch (tool) {
+    case Tool::Undo: return kUndoCost;
+    case Tool::Hint: return kHintCost;
+    case Tool::Shuffle: return kShuffleCost;
+    case Tool::Pause: return 0;
+    }
+    return 0;
+}
+
+} // namespace
+
+Round::Round(platform::TimerFactory& timers, Random& random)
+    : random_(random), clock_(timers.Create(QStringLiteral("LevelClock"), 1000))
 {
     clock_->onTick = [this] { ClockTick(); };
 }
 
 Round::~Round() = default;
 
-bool Round::ClockRunning() const
+void Round::SetPhase(Phase phase)
 {
-    return clock_->IsActive();
+    phase_ = phase;
+    if (phase_ == Phase::Playing) {
+        clock_->Start();
+    } else {
+        clock_->Stop();
+    }
+    emit phaseChanged(phase_);
 }
 
 // ---------------------------------------------------------------------------
@@ -23,56 +43,44 @@ bool Round::ClockRunning() const
 void Round::Leave()
 {
     clock_->Stop();
+    const Hand before = CurrentHand();
     ClearHand();
     emit left();
-    emit handChanged();
+    HandChangedFrom(before);
 }
 
 void Round::Start(const LevelSettings& settings, int mode)
 {
-    mode_ = mode;
-    hasLevel_ = true;
-    boardVisible_ = true;
-
-    const ModeRules& rules = RulesFor(mode_);
-    timeStep_ = rules.timeStep;
-    undoLeft_ = rules.undoLeft;
-    hintLeft_ = rules.hintLeft;
-    shuffleLeft_ = rules.shuffleLeft;
-    toolsEnabled_ = true;
-
     board_ = Board(settings.maxX, settings.maxY);
     random_.ReseedFromClock();
     const int cells = board_.CellCount();
     undo_.Reset(cells);
     LayOutDeck(board_, DealDeck(cells, settings.photoSum, random_));
-    timeLeft_ = rules.timeAfterDeal;
-    scoreAtStart_ = score_;
-    secondsPlayed_ = 0;
-    uses_ = {};
 
-    clock_->Start();
-    playState_ = PlayState::No;
-    overlay_.reset();
-    ClearHand();
-    cursor_ = {};
-
-    emit dealt();
-    emit toolsChanged();
-    emit timeChanged();
-    emit overlayChanged();
+    const ModeRules& rules = RulesFor(mode);
+    RoundState state;
+    state.cells.reserve(static_cast<std::size_t>(cells));
+    for (int n = 1; n <= cells; ++n) {
+        state.cells.push_back(board_.At(board_.CellOf(n)));
+    }
+    state.undoLeft = rules.undoLeft;
+    state.hintLeft = rules.hintLeft;
+    state.shuffleLeft = rules.shuffleLeft;
+    state.timeLeft = rules.timeAfterDeal;
+    state.scoreAtStart = score_;
+    Begin(settings, mode, state);
 }
 
 void Round::Resume(const LevelSettings& settings, int mode, const RoundState& state)
 {
-    mode_ = mode;
-    hasLevel_ = true;
+    Begin(settings, mode, state);
+}
 
-    const ModeRules& rules = RulesFor(mode_);
-    timeStep_ = rules.timeStep;
-    undoLeft_ = state.undoLeft;
-    hintLeft_ = state.hintLeft;
-    shuffleLeft_ = state.shuffleLeft;
+void Round::Begin(const LevelSettings& settings, int mode, const RoundState& state)
+{
+    mode_ = mode;
+    timeStep_ = RulesFor(mode_).timeStep;
+    left_ = {state.undoLeft, state.hintLeft, state.shuffleLeft};
     uses_ = {state.undoUsed, state.hintUsed, state.shuffleUsed};
 
     board_ = Board(settings.maxX, settings.maxY);
@@ -87,25 +95,16 @@ void Round::Resume(const LevelSettings& settings, int mode, const RoundState& st
     scoreAtStart_ = state.scoreAtStart;
     secondsPlayed_ = state.secondsPlayed;
 
-    playState_ = PlayState::No;
+    const Hand before = CurrentHand();
     ClearHand();
     cursor_ = {};
-    if (state.paused) {
-        toolsEnabled_ = false;
-        boardVisible_ = false;
-        overlay_ = OverlayPicture::Paused;
-        clock_->Stop();
-    } else {
-        toolsEnabled_ = true;
-        boardVisible_ = true;
-        overlay_.reset();
-        clock_->Start();
-    }
-
+    HandChangedFrom(before);
+    // The view takes the board as dealt before the phase shows it.
+    phase_ = state.paused ? Phase::Paused : Phase::Playing;
     emit dealt();
-    emit toolsChanged();
-    emit timeChanged();
-    emit overlayChanged();
+    emit countersChanged(left_);
+    emit timeChanged(timeLeft_);
+    SetPhase(phase_);
 }
 
 RoundState Round::State() const
@@ -121,51 +120,107 @@ RoundState Round::State() const
     for (int i = 1; i <= undo_.UndoCount() && i < static_cast<int>(records.size()); ++i) {
         state.undo.push_back(records[static_cast<std::size_t>(i)]);
     }
-    state.undoLeft = undoLeft_;
-    state.hintLeft = hintLeft_;
-    state.shuffleLeft = shuffleLeft_;
+    state.undoLeft = left_.undo;
+    state.hintLeft = left_.hint;
+    state.shuffleLeft = left_.shuffle;
     state.undoUsed = uses_.undo;
     state.hintUsed = uses_.hint;
     state.shuffleUsed = uses_.shuffle;
     state.timeLeft = timeLeft_;
     state.secondsPlayed = secondsPlayed_;
     state.scoreAtStart = scoreAtStart_;
-    state.paused = overlay_ == OverlayPicture::Paused;
+    state.paused = phase_ == Phase::Paused;
     return state;
 }
 
 void Round::ShowUnplayable()
 {
-    hasLevel_ = false;
     board_ = Board();
     undo_.Reset(0);
-    playState_ = PlayState::No;
-    boardVisible_ = true;
-    overlay_.reset();
-    clock_->Stop();
-    undoLeft_ = hintLeft_ = shuffleLeft_ = 0;
-    toolsEnabled_ = false;
+    left_ = {};
+    const Hand before = CurrentHand();
     ClearHand();
     cursor_ = {};
+    HandChangedFrom(before);
+    phase_ = Phase::NoLevel;
     emit dealt();
-    emit toolsChanged();
-    emit overlayChanged();
+    emit countersChanged(left_);
+    SetPhase(phase_);
 }
 
 // ---------------------------------------------------------------------------
 // Tools
 
-void Round::ShuffleBoard()
+int Round::Left(Tool tool) const
 {
-    sound_.PlaySoundEffect(SoundEffect::Shuffle);
-    daz::ShuffleBoard(board_, random_);
-    emit boardChanged();
+    switch (tool) {
+    case Tool::Undo: return left_.undo;
+    case Tool::Hint: return left_.hint;
+    case Tool::Shuffle: return left_.shuffle;
+    case Tool::Pause: return 0;
+    }
+    return 0;
 }
 
-void Round::UndoLastPair()
+bool Round::CanUse(Tool tool) const
 {
-    daz::UndoLastPair(board_, undo_);
-    emit boardChanged();
+    if (phase_ != Phase::Playing) {
+        return false;
+    }
+    switch (tool) {
+    case Tool::Pause: return true;
+    case Tool::Undo: return undo_.UndoCount() > 0 && CanAffordTool(left_.undo, score_, kUndoCost);
+    case Tool::Hint: return CanAffordTool(left_.hint, score_, kHintCost);
+    case Tool::Shuffle: return CanAffordTool(left_.shuffle, score_, kShuffleCost);
+    }
+    return false;
+}
+
+bool Round::Use(Tool tool)
+{
+    if (phase_ != Phase::Playing) {
+        return false;
+    }
+    if (score_ < CostOf(tool)) {
+        emit toolRefused(tool);
+        return false;
+    }
+    if (!CanUse(tool)) {
+        return false;
+    }
+    emit toolUsed(tool);
+    switch (tool) {
+    case Tool::Pause: SetPhase(Phase::Paused); return true;
+    case Tool::Undo: {
+        const Board before = board_;
+        daz::UndoLastPair(board_, undo_);
+        BoardChangedFrom(before);
+        --left_.undo;
+        ++uses_.undo;
+        break;
+    }
+    case Tool::Hint:
+        FindPair(true); // paid for even when there is nothing to show
+        --left_.hint;
+        ++uses_.hint;
+        break;
+    case Tool::Shuffle:
+        ShuffleBoard();
+        --left_.shuffle;
+        ++uses_.shuffle;
+        break;
+    }
+    emit countersChanged(left_);
+    SetScore(ChangedScore(score_, -CostOf(tool)));
+    return true;
+}
+
+void Round::ShuffleBoard()
+{
+    const Board before = board_;
+    daz::ShuffleBoard(board_, random_);
+    emit shuffled();
+    BoardChangedFrom(before);
 }
 
 void Round::FindPair(bool showHint)
@@ -182,148 +237,51 @@ void Round::FindPair(bool showHint)
     }
 }
 
-void Round::SetToolsEnabled(bool enabled)
+void Round::BoardChangedFrom(const Board& before)
 {
-    if (toolsEnabled_ != enabled) {
-        toolsEnabled_ = enabled;
-        emit toolsChanged();
+    std::vector<TileChange> changes;
+    for (int n = 1; n <= board_.CellCount(); ++n) {
+        const Cell cell = board_.CellOf(n);
+        if (before.At(cell) != board_.At(cell)) {
+            changes.push_back({cell, before.At(cell), board_.At(cell)});
+        }
     }
-}
-
-void Round::Pay(int cost)
-{
-    SetScore(ChangedScore(score_, -cost));
-}
-
-void Round::PauseCommand()
-{
-    if (!toolsEnabled_) {
-        return;
-    }
-    sound_.PlaySoundEffect(SoundEffect::Pause);
-    SetToolsEnabled(false);
-    ShowOverlay();
-}
-
-void Round::PauseQuietly()
-{
-    if (hasLevel_ && playState_ == PlayState::No && boardVisible_) {
-        SetToolsEnabled(false);
-        ShowOverlay();
-    }
-}
-
-void Round::ToolRefused()
-{
-    sound_.PlaySoundEffect(SoundEffect::Cancel);
-}
-
-bool Round::UndoCommand()
-{
-    if (!toolsEnabled_ || undo_.UndoCount() <= 0 || !CanAffordTool(undoLeft_, score_, kUndoCost)) {
-        return false;
-    }
-    sound_.PlaySoundEffect(SoundEffect::Undo);
-    UndoLastPair();
-    --undoLeft_;
-    ++uses_.undo;
-    emit toolsChanged();
-    Pay(kUndoCost);
-    return true;
-}
-
-bool Round::HintCommand()
-{
-    if (!toolsEnabled_ || !CanAffordTool(hintLeft_, score_, kHintCost)) {
-        return false;
-    }
-    FindPair(true); // paid for even when there is nothing to show
-    --hintLeft_;
-    ++uses_.hint;
-    emit toolsChanged();
-    Pay(kHintCost);
-    return true;
-}
-
-bool Round::ShuffleCommand()
-{
-    if (!toolsEnabled_ || !CanAffordTool(shuffleLeft_, score_, kShuffleCost)) {
-        return false;
-    }
-    ShuffleBoard();
-    --shuffleLeft_;
-    ++uses_.shuffle;
-    emit toolsChanged();
-    Pay(kShuffleCost);
-    return true;
+    emit boardChanged(changes);
 }
 
 // ---------------------------------------------------------------------------
-// The clock and the board hidden
+// The clock and the phases
+
+void Round::PauseQuietly()
+{
+    if (phase_ == Phase::Playing) {
+        SetPhase(Phase::Paused);
+    }
+}
+
+void Round::Continue()
+{
+    if (phase_ == Phase::Paused) {
+        SetPhase(Phase::Playing);
+    }
+}
 
 void Round::ClockTick()
 {
-    emit ticked();
     ++secondsPlayed_;
+    emit ticked(secondsPlayed_);
     timeLeft_ -= timeStep_;
-    emit timeChanged();
+    emit timeChanged(timeLeft_);
     if (timeLeft_ <= timeStep_) {
-        HideBoard(OverlayPicture::TimedOut);
-        playState_ = PlayState::Yes;
-        sound_.PlaySoundEffect(SoundEffect::GameOver);
-        SetToolsEnabled(false);
+        SetPhase(Phase::TimedOut);
         emit ended(RoundEnd::TimedOut);
     }
-}
-
-void Round::HideBoard(OverlayPicture picture)
-{
-    boardVisible_ = false;
-    clock_->Stop();
-    overlay_ = picture;
-    emit overlayChanged();
-}
-
-void Round::ShowOverlay()
-{
-    if (!hasLevel_) {
-        return; // nothing to pause
-    }
-    switch (playState_) {
-    case PlayState::Yes: HideBoard(OverlayPicture::TimedOut); break;
-    case PlayState::Next: HideBoard(OverlayPicture::Cleared); break;
-    case PlayState::No:
-        // However the pause began (the pause label, a menu, a minimised
-        // window), the tools rest with the board.
-        SetToolsEnabled(false);
-        HideBoard(OverlayPicture::Paused);
-        break;
-    }
-}
-
-OverlayAction Round::OverlayClick()
-{
-    switch (playState_) {
-    case PlayState::Yes: return OverlayAction::None;
-    case PlayState::No:
-        SetToolsEnabled(true);
-        boardVisible_ = true;
-        overlay_.reset();
-        clock_->Start();
-        emit overlayChanged();
-        return OverlayAction::Resumed;
-    case PlayState::Next:
-        overlay_.reset();
-        emit overlayChanged();
-        return OverlayAction::NextLevel;
-    }
-    return OverlayAction::None;
 }
 
 void Round::SetScore(std::int64_t score)
 {
     score_ = score;
-    emit scoreChanged();
+    emit scoreChanged(score_);
 }
 
 } // namespace daz

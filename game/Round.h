@@ -13,7 +13,6 @@
 #include "engine/LinkTest.h"
 #include "engine/Random.h"
 #include "game/GameState.h"
-#include "game/SoundEffects.h"
 #include "leveldata/Formats.h"
 #include "platform/Timer.h"
 
@@ -24,14 +23,55 @@ enum class MouseButton { Left, Right, Middle };
 // Where an arrow key moves the keyboard cursor.
 enum class Direction { Left, Right, Up, Down };
 
-// The picture shown in place of the board while it is hidden.
-enum class OverlayPicture { Paused = 13, TimedOut = 14, Cleared = 15 };
+// Where a round stands. The board shows while a level is played (and, empty,
+// while there is none); the view hides it behind a picture in the three
+// phases after.
+enum class Phase {
+    NoLevel,  // nothing dealt yet, or the level could not be read
+    Playing,  // the clock runs and the tools work
+    Paused,   // the clock stands; a click on the picture goes on
+    TimedOut, // the clock ran out
+    Cleared,  // no tile is left; a click on the picture deals the next level
+};
 
-// What a click on the overlay asks of whoever loads levels.
-enum class OverlayAction { None, Resumed, NextLevel };
+// Whether the board hides behind a picture in this phase.
+inline bool BoardHidden(Phase phase)
+{
+    return phase == Phase::Paused || phase == Phase::TimedOut || phase == Phase::Cleared;
+}
+
+// Whether a level is dealt and neither cleared nor timed out (paused or not).
+inline bool InPlay(Phase phase)
+{
+    return phase == Phase::Playing || phase == Phase::Paused;
+}
 
 // How a round ended.
 enum class RoundEnd { Cleared, TimedOut };
+
+// The tools the player may use while a level is played.
+enum class Tool { Undo, Hint, Shuffle, Pause };
+
+// A number for each counted tool: how often it is left, or was used.
+struct ToolCounts {
+    int undo = 0, hint = 0, shuffle = 0;
+    friend bool operator==(const ToolCounts&, const ToolCounts&) = default;
+};
+
+// The player's hand as it shows: the selected tile and the cursor, when
+// either is there.
+struct Hand {
+    std::optional<Cell> selection;
+    std::optional<Cell> cursor;
+    friend bool operator==(const Hand&, const Hand&) = default;
+};
+
+// A cell whose tile changed, and what lay there before.
+struct TileChange {
+    Cell cell;
+    TileCode before = 0;
+    TileCode after = 0;
+};
 
 // A level in play as it stands, to be kept across a quit and resumed:
 // everything the round needs to go on where it was, nothing it can find
@@ -61,7 +101,7 @@ class Round : public QObject {
 public:
     static constexpr float kFullTime = 3000;
 
-    Round(SoundSink& sound, platform::TimerFactory& timers, Random& random);
+    Round(platform::TimerFactory& timers, Random& random);
     ~Round() override;
 
     // --- A level ------------------------------------------------------
@@ -71,14 +111,12 @@ public:
     void Start(const LevelSettings& settings, int mode);
     // Goes on with a level kept from before: the board, the counters, the
     // time and the undo records as the state holds them, nothing dealt.
-    // The clock starts, or the pause picture shows when it was paused.
+    // The clock starts, or the level stays paused when it was kept so.
     // The state must fit the settings (KeptRound checks it).
     void Resume(const LevelSettings& settings, int mode, const RoundState& state);
-    // The level in play as it stands; meaningful while InPlay().
+    // The level as it stands: what a kept round needs, and what a result
+    // counts (its seconds, the tools used, the score at the deal).
     RoundState State() const;
-    // Whether a level is dealt and neither cleared nor timed out (paused
-    // or not).
-    bool InPlay() const { return hasLevel_ && playState_ == PlayState::No; }
     // The level could not be read: the board stays empty and nothing runs
     // until another level starts.
     void ShowUnplayable();
@@ -86,10 +124,10 @@ public:
     // --- The hand -------------------------------------------------------
     // The pointer rests on the tile of a cell (a hidden or empty cell is
     // ignored), or on no tile.
-    void Hover(Cell cell);
-    void HoverNothing();
+    void Hover(std::optional<Cell> cell);
     // A click on the tile of a cell, on the selected tile, or on the bare
-    // board; the view tells which of these is under the pointer.
+    // board; the view tells which of these is under the pointer. A right
+    // click on the bare board lets the selected tile go.
     void ClickTile(Cell cell, MouseButton button);
     void ClickSelected(MouseButton button);
     void ClickBoard(MouseButton button);
@@ -100,45 +138,28 @@ public:
     // A click on the cell under the cursor, as the pointer would make it.
     // The cursor stays in sight after a removed pair.
     void PressCursor(MouseButton button);
-    // Lets the selected tile go, as a right click on the bare board does.
-    void DropSelection();
 
-    // --- Tools: each checks its counter and the score ------------------
-    void PauseCommand();
-    bool UndoCommand();
-    bool HintCommand();
-    bool ShuffleCommand();
-    // The sound of a tool refused because the score cannot pay for it.
-    void ToolRefused();
+    // --- Tools ------------------------------------------------------------
+    // Whether a tool works now: the level is played, its counter is left,
+    // the score pays for it (and for undo, a pair has gone).
+    bool CanUse(Tool tool) const;
+    // Uses a tool when it works. A tool the score cannot pay for is
+    // refused (toolRefused); one that does not work else does nothing.
+    bool Use(Tool tool);
+    // Pauses a level being played, without the pause's sound (a menu
+    // opened, the window minimised).
+    void PauseQuietly();
+    // A paused level goes on.
+    void Continue();
     // A new arrangement of the tiles left, free of charge (a stuck board).
     void ShuffleBoard();
 
-    // --- The board hidden ----------------------------------------------
-    // Hides the board behind the picture its state calls for; a level in
-    // play pauses and its tools rest.
-    void ShowOverlay();
-    OverlayAction OverlayClick();
-    // Pauses a level in play without a sound (the window was minimised).
-    void PauseQuietly();
-
-    // --- Score ----------------------------------------------------------
+    // --- What there is to see ------------------------------------------
     void SetScore(std::int64_t score);
     std::int64_t Score() const { return score_; }
-    ScoreDisplay ShownScore() const { return daz::ShowScore(score_); }
-    // The score when the level was dealt.
-    std::int64_t ScoreAtStart() const { return scoreAtStart_; }
-    // The seconds the level's clock has run (pauses do not count).
-    int SecondsPlayed() const { return secondsPlayed_; }
-    // How often each tool was used in this level.
-    struct ToolUses {
-        int undo = 0, hint = 0, shuffle = 0;
-    };
-    const ToolUses& Uses() const { return uses_; }
-
-    // --- What there is to see ------------------------------------------
+    Phase GetPhase() const { return phase_; }
     const Board& GetBoard() const { return board_; }
     const UndoStack& Undo() const { return undo_; }
-    bool HasLevel() const { return hasLevel_; }
     int Mode() const { return mode_; }
     std::optional<Cell> Selection() const { return selection_; }
     // The cell the cursor is on, or was on last; (0, 0) before any. It is
@@ -146,51 +167,52 @@ public:
     Cell CursorCell() const { return cursor_; }
     bool CursorShown() const { return cursorShown_; }
     float TimeLeft() const { return timeLeft_; }
-    PlayState GetPlayState() const { return playState_; }
-    bool BoardVisible() const { return boardVisible_; }
-    std::optional<OverlayPicture> Overlay() const { return overlay_; }
-    bool ToolsEnabled() const { return toolsEnabled_; }
-    int UndoLeft() const { return undoLeft_; }
-    int HintLeft() const { return hintLeft_; }
-    int ShuffleLeft() const { return shuffleLeft_; }
-    bool ClockRunning() const;
+    // How often a counted tool may still be used (pausing is not counted).
+    int Left(Tool tool) const;
 
 signals:
-    void left();         // the level is left: motion stops
-    void dealt();        // a new board (or none): everything changed
-    void boardChanged(); // tiles went, came back, slid or moved
-    void handChanged();  // the selection or the cursor
+    void phaseChanged(Phase phase);
+    void left();  // the level is left: motion stops
+    void dealt(); // a new board (or none): everything changed
+    // Tiles went, came back, slid or moved: each cell that changed.
+    void boardChanged(const std::vector<TileChange>& changes);
+    void handChanged(Hand before, Hand after);
+    void tileSelected(Cell cell);
+    void selectionDropped(); // let go, or the second tile refused
     void pairRemoved(Cell first, Cell second, LinkPath path);
+    void shuffled(); // by the tool or because no pair was left
     void hintFound(Cell first, Cell second);
-    void ticked(); // a second of the level's clock
-    void timeChanged();
-    void toolsChanged(); // counters or whether the tools work
-    void scoreChanged();
-    void overlayChanged(); // the board hidden or shown, and the picture
+    void toolUsed(Tool tool);
+    void toolRefused(Tool tool);    // the score cannot pay for it
+    void ticked(int secondsPlayed); // a second of the level's clock
+    void timeChanged(float timeLeft);
+    void countersChanged(ToolCounts left);
+    void scoreChanged(std::int64_t score);
     void ended(RoundEnd how);
 
 private:
+    // Sets up a level as the state holds it; Start and Resume end here.
+    void Begin(const LevelSettings& settings, int mode, const RoundState& state);
+    void SetPhase(Phase phase);
     void ClockTick();
+    Hand CurrentHand() const;
+    void HandChangedFrom(const Hand& before);
+    void BoardChangedFrom(const Board& before);
     void Select(Cell cell);
     void CancelSelection();
     void ClearHand();
     void TryPair(Cell second);
     void FollowUpAfterRemoval();
     void FindPair(bool showHint);
-    void UndoLastPair();
-    void HideBoard(OverlayPicture picture);
-    void SetToolsEnabled(bool enabled);
     void ShowCursorAt(Cell cell);
-    void Pay(int cost);
 
-    SoundSink& sound_;
     Random& random_;
     std::unique_ptr<platform::Timer> clock_; // "LevelClock": one tick a second
 
+    Phase phase_ = Phase::NoLevel;
     Board board_;
     UndoStack undo_;
     int mode_ = 0;
-    bool hasLevel_ = false;
 
     std::optional<Cell> selection_;
     Cell cursor_;
@@ -198,17 +220,11 @@ private:
 
     float timeLeft_ = kFullTime;
     std::int16_t timeStep_ = 0;
-    int undoLeft_ = 0;
-    int hintLeft_ = 0;
-    int shuffleLeft_ = 0;
-    bool toolsEnabled_ = false;
-    PlayState playState_ = PlayState::No;
-    bool boardVisible_ = true;
-    std::optional<OverlayPicture> overlay_;
+    ToolCounts left_;
+    ToolCounts uses_;
     std::int64_t score_ = 0;
     std::int64_t scoreAtStart_ = 0;
     int secondsPlayed_ = 0;
-    ToolUses uses_;
 };
 
 } // namespace daz

@@ -12,34 +12,43 @@ void Round::ClearHand()
     cursorShown_ = false;
 }
 
+Hand Round::CurrentHand() const
+{
+    return {selection_, cursorShown_ ? std::optional<Cell>(cursor_) : std::nullopt};
+}
+
+void Round::HandChangedFrom(const Hand& before)
+{
+    if (const Hand after = CurrentHand(); after != before) {
+        emit handChanged(before, after);
+    }
+}
+
 void Round::ShowCursorAt(Cell cell)
 {
-    if (!cursorShown_ || cursor_ != cell) {
-        cursor_ = cell;
-        cursorShown_ = true;
-        emit handChanged();
-    }
+    const Hand before = CurrentHand();
+    cursor_ = cell;
+    cursorShown_ = true;
+    HandChangedFrom(before);
 }
 
-void Round::Hover(Cell cell)
+void Round::Hover(std::optional<Cell> cell)
 {
-    if (!boardVisible_ || !hasLevel_ || !board_.InField(cell) || board_.At(cell) == 0) {
+    if (!cell) {
+        const Hand before = CurrentHand();
+        cursorShown_ = false;
+        HandChangedFrom(before);
+        return;
+    }
+    if (phase_ != Phase::Playing || !board_.InField(*cell) || board_.At(*cell) == 0) {
         return; // empty cells take no pointer
     }
-    ShowCursorAt(cell);
-}
-
-void Round::HoverNothing()
-{
-    if (cursorShown_) {
-        cursorShown_ = false;
-        emit handChanged();
-    }
+    ShowCursorAt(*cell);
 }
 
 void Round::MoveCursor(Direction direction)
 {
-    if (!boardVisible_ || !hasLevel_ || board_.CellCount() == 0) {
+    if (phase_ != Phase::Playing || board_.CellCount() == 0) {
         return;
     }
     if (!board_.InField(cursor_)) {
@@ -60,7 +69,7 @@ void Round::MoveCursor(Direction direction)
 
 void Round::PressCursor(MouseButton button)
 {
-    if (!boardVisible_ || !hasLevel_ || !cursorShown_) {
+    if (phase_ != Phase::Playing || !cursorShown_) {
         return;
     }
     // The selection lies above the cursor and takes the click.
@@ -71,44 +80,38 @@ void Round::PressCursor(MouseButton button)
     }
     // A removed pair takes the hover mask with it; the keyboard's cursor
     // stays where it is, on the emptied cell or what slid into it.
-    if (boardVisible_ && !cursorShown_) {
+    if (phase_ == Phase::Playing && !cursorShown_) {
         ShowCursorAt(cursor_);
-    }
-}
-
-void Round::DropSelection()
-{
-    if (boardVisible_) {
-        ClickBoard(MouseButton::Right);
     }
 }
 
 void Round::CancelSelection()
 {
-    sound_.PlaySoundEffect(SoundEffect::Cancel);
+    const Hand before = CurrentHand();
+    emit selectionDropped();
     selection_.reset();
-    emit handChanged();
+    HandChangedFrom(before);
 }
 
 void Round::ClickSelected(MouseButton button)
 {
     // Clicking the selected tile again keeps it selected; the right button
     // lets it go.
-    if (boardVisible_ && hasLevel_ && button == MouseButton::Right) {
+    if (phase_ == Phase::Playing && button == MouseButton::Right) {
         CancelSelection();
     }
 }
 
 void Round::ClickBoard(MouseButton button)
 {
-    if (boardVisible_ && hasLevel_ && button == MouseButton::Right && selection_) {
+    if (phase_ == Phase::Playing && button == MouseButton::Right && selection_) {
         CancelSelection();
     }
 }
 
 void Round::ClickTile(Cell cell, MouseButton button)
 {
-    if (!boardVisible_ || !hasLevel_) {
+    if (phase_ != Phase::Playing) {
         return;
     }
     if (!board_.InField(cell)) {
@@ -137,9 +140,10 @@ void Round::ClickTile(Cell cell, MouseButton button)
 
 void Round::Select(Cell cell)
 {
-    sound_.PlaySoundEffect(SoundEffect::Select);
+    const Hand before = CurrentHand();
+    emit tileSelected(cell);
     selection_ = cell;
-    emit handChanged();
+    HandChangedFrom(before);
 }
 
 void Round::TryPair(Cell second)
@@ -147,11 +151,11 @@ void Round::TryPair(Cell second)
     const Cell first = *selection_;
     const LinkDecision decision = IsLink(board_, first.x, first.y, second.x, second.y, mode_);
     if (!decision.linked) {
-        sound_.PlaySoundEffect(SoundEffect::Cancel);
-        selection_.reset();
-        emit handChanged();
+        CancelSelection();
         return;
     }
+    const Hand before = CurrentHand();
+    const Board board = board_;
     selection_.reset();
     undo_.Push({static_cast<std::int16_t>(first.x), static_cast<std::int16_t>(first.y), board_.At(first)});
     undo_.Push({static_cast<std::int16_t>(second.x), static_cast<std::int16_t>(second.y), board_.At(second)});
@@ -160,17 +164,13 @@ void Round::TryPair(Cell second)
     SetScore(ChangedScore(score_, 1));
     cursorShown_ = false;
     emit pairRemoved(first, second, decision.path);
-    emit handChanged();
-    emit boardChanged();
-    sound_.PlaySoundEffect(SoundEffect::Link);
+    HandChangedFrom(before);
+    BoardChangedFrom(board);
 
     // The board counts as cleared when no tile is left on it, whatever a
     // hint flash may be hiding at that moment.
     if (board_.TileCount() == 0) {
-        playState_ = PlayState::Next;
-        SetToolsEnabled(false);
-        HideBoard(OverlayPicture::Cleared);
-        sound_.PlaySoundEffect(SoundEffect::Win);
+        SetPhase(Phase::Cleared);
         emit ended(RoundEnd::Cleared);
     } else {
         FollowUpAfterRemoval();
@@ -185,14 +185,17 @@ void Round::FollowUpAfterRemoval()
         FindPair(false);
         timeLeft_ += timeStep_;
         break;
-    case FollowUp::SlideDownAndTest:
+    case FollowUp::SlideDownAndTest: {
+        const Board before = board_;
         SlideDown(board_);
-        emit boardChanged();
+        BoardChangedFrom(before);
         FindPair(false);
         timeLeft_ += timeStep_;
         break;
-    case FollowUp::RandomSlideAndRefill:
+    }
+    case FollowUp::RandomSlideAndRefill: {
         timeLeft_ = kFullTime;
+        const Board before = board_;
         random_.ReseedFromClock();
         switch (random_.Draw(4)) {
         case 1: SlideDown(board_); break;
@@ -200,12 +203,13 @@ void Round::FollowUpAfterRemoval()
         case 3: SlideRight(board_); break;
         default: SlideLeft(board_); break;
         }
-        emit boardChanged();
+        BoardChangedFrom(before);
         FindPair(false);
         break;
+    }
     case FollowUp::Nothing: break;
     }
-    emit timeChanged();
+    emit timeChanged(timeLeft_);
 }
 
 } // namespace daz

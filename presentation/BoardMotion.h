@@ -11,8 +11,8 @@ namespace daz {
 // follows the round's signals and keeps its own timer; the board view
 // paints what they hold.
 struct BoardMotion {
-    BoardMotion(const Round& round, SoundSink& sound, platform::TimerFactory& timers, Random& random)
-        : path(round, timers), hint(round, sound, timers), jitter(round, timers, random), caption(round, random)
+    BoardMotion(const Round& round, platform::TimerFactory& timers, Random& random)
+        : path(round, timers), hint(round, timers), jitter(round, timers, random), caption(round, random)
     {
     }
 

@@ -1,5 +1,6 @@
-// The board view's painting: what a change of the round, the motion or
-// the particles exposes, and the paint of the exposed region.
+// The board view's painting: what a change of the round (the signals tell
+// what was there before), the motion or the particles exposes, and the
+// paint of the exposed region.
 #include "BoardView.h"
 
 #include <algorithm>
@@ -17,21 +18,11 @@ const QColor kLinkColour(255, 255, 0);
 
 } // namespace
 
-void BoardView::BoardChanged()
+void BoardView::BoardChanged(const std::vector<TileChange>& changes)
 {
-    const Board& board = round_.GetBoard();
-    if (paintedCodes_.size() != static_cast<std::size_t>(board.CellCount()) + 1) {
-        LevelStarted();
-        return;
-    }
-    for (int n = 1; n <= board.CellCount(); ++n) {
-        const Cell cell = board.CellOf(n);
-        TileCode& painted = paintedCodes_[static_cast<std::size_t>(n)];
-        if (const TileCode now = board.At(cell); now != painted) {
-            update(TileRect(cell, painted));
-            update(TileRect(cell, now));
-            painted = now;
-        }
+    for (const TileChange& change : changes) {
+        update(TileRect(change.cell, change.before));
+        update(TileRect(change.cell, change.after));
     }
 }
 
@@ -44,37 +35,29 @@ void BoardView::CellsChanged(Cell first, Cell second)
     }
 }
 
-void BoardView::HandChanged()
+void BoardView::HandChanged(const Hand& before, const Hand& after)
 {
-    const std::optional<Cell> selection = round_.Selection();
-    const std::optional<Cell> cursor = round_.CursorShown() ? std::optional<Cell>(round_.CursorCell()) : std::nullopt;
-    if (selection != paintedSelection_) {
-        if (paintedSelection_) {
-            update(SelectionRect(*paintedSelection_));
+    if (before.selection != after.selection) {
+        for (const auto& cell : {before.selection, after.selection}) {
+            if (cell) {
+                update(SelectionRect(*cell));
+            }
         }
-        if (selection) {
-            update(SelectionRect(*selection));
-        }
-        paintedSelection_ = selection;
     }
-    if (cursor != paintedCursor_) {
-        if (paintedCursor_) {
-            update(CursorRect(*paintedCursor_));
+    if (before.cursor != after.cursor) {
+        for (const auto& cell : {before.cursor, after.cursor}) {
+            if (cell) {
+                update(CursorRect(*cell));
+            }
         }
-        if (cursor) {
-            update(CursorRect(*cursor));
-        }
-        paintedCursor_ = cursor;
     }
 }
 
-void BoardView::PathChanged()
+void BoardView::PathChanged(const LinkPath& before, int widthBefore)
 {
     const LinkPathFade& fade = parts_.motion.path;
-    update(PathRect(paintedPath_, paintedWidth_));
+    update(PathRect(before, widthBefore));
     update(PathRect(fade.Path(), fade.Width()));
-    paintedPath_ = fade.Path();
-    paintedWidth_ = fade.Width();
 }
 
 void BoardView::ParticlesMoved()
@@ -165,7 +148,7 @@ void BoardView::paintEvent(QPaintEvent* event)
         }
     }
 
-    if (round_.HasLevel()) {
+    if (round_.GetPhase() != Phase::NoLevel) {
         if (round_.CursorShown()) {
             if (const QRect r = CursorRect(round_.CursorCell()); region.intersects(r)) {
                 p.drawPixmap(r, pictures.mb2);

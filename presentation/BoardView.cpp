@@ -80,7 +80,7 @@ void BoardView::LevelStarted()
     largestTile_ = QSize(0, 0);
     const Board& board = round_.GetBoard();
     geometry_.SetBoard(board.MaxX(), board.MaxY());
-    if (const Level* level = parts_.flow.CurrentLevel(); level && round_.HasLevel()) {
+    if (const Level* level = parts_.flow.CurrentLevel(); level && round_.GetPhase() != Phase::NoLevel) {
         backColour_ = FromBgr(static_cast<unsigned>(level->settings.gBackColor));
         for (const QImage& image : level->pictures.tiles) {
             largestTile_ = largestTile_.expandedTo(image.size());
@@ -88,14 +88,6 @@ void BoardView::LevelStarted()
     } else {
         backColour_ = QColor(0x20, 0x20, 0x20);
     }
-    paintedCodes_.assign(static_cast<std::size_t>(board.CellCount()) + 1, 0);
-    for (int n = 1; n <= board.CellCount(); ++n) {
-        paintedCodes_[static_cast<std::size_t>(n)] = board.At(board.CellOf(n));
-    }
-    paintedSelection_.reset();
-    paintedCursor_.reset();
-    paintedPath_ = parts_.motion.path.Path();
-    paintedWidth_ = parts_.motion.path.Width();
     CaptionChanged();
     update();
 }
@@ -198,7 +190,7 @@ std::optional<Cell> BoardView::TileAt(QPoint point) const
 void BoardView::mouseMoveEvent(QMouseEvent* event)
 {
     Round& round = parts_.flow.GetRound();
-    if (!round.BoardVisible() || !round.HasLevel()) {
+    if (round.GetPhase() != Phase::Playing) {
         return;
     }
     const QPoint at = event->position().toPoint();
@@ -212,14 +204,14 @@ void BoardView::mouseMoveEvent(QMouseEvent* event)
     if (const auto cell = TileAt(at)) {
         round.Hover(*cell);
     } else {
-        round.HoverNothing();
+        round.Hover(std::nullopt);
     }
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)
 {
     Round& round = parts_.flow.GetRound();
-    if (!round.BoardVisible() || !round.HasLevel()) {
+    if (round.GetPhase() != Phase::Playing) {
         return;
     }
     const QPoint at = event->position().toPoint();

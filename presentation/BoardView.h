@@ -58,10 +58,10 @@ protected:
 
 private:
     void LevelStarted();
-    void BoardChanged();
+    void BoardChanged(const std::vector<TileChange>& changes);
     void CellsChanged(Cell first, Cell second);
-    void HandChanged();
-    void PathChanged();
+    void HandChanged(const Hand& before, const Hand& after);
+    void PathChanged(const LinkPath& before, int widthBefore);
     void ParticlesMoved();
     void CaptionChanged();
     void PlaceCaption();
@@ -82,12 +82,6 @@ private:
     QColor backColour_;
     ScaledPictures scaled_;
 
-    // What was painted last, so that a change repaints old and new places.
-    std::vector<TileCode> paintedCodes_; // by cell number
-    std::optional<Cell> paintedSelection_;
-    std::optional<Cell> paintedCursor_;
-    LinkPath paintedPath_;
-    int paintedWidth_ = 1;
     std::array<QRect, Particles::kCount + 1> paintedParticles_{};
     // The cells a paint draws, marked by number; kept between paints.
     std::vector<char> cellsToPaint_;

@@ -8,7 +8,8 @@ GameParts::GameParts(GameFlow& flow, platform::TimerFactory& timers, Random& ran
     : flow(flow),
       toolbar(flow.GetRound(), [&flow] { flow.Restart(); }),
       particles(random, timers, kBoardAreaWidth, kBoardAreaHeight),
-      motion(flow.GetRound(), flow.Audio(), timers, random)
+      motion(flow.GetRound(), timers, random),
+      cues(flow.GetRound(), motion.hint, flow.Audio())
 {
     // Every level load hides the particles; a level that has them sets
     // them going once it is dealt.

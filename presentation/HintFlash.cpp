@@ -4,8 +4,8 @@
 
 namespace daz {
 
-HintFlash::HintFlash(const Round& round, SoundSink& sound, platform::TimerFactory& timers)
-    : round_(round), sound_(sound), timer_(timers.Create(QStringLiteral("HintFlash"), 500))
+HintFlash::HintFlash(const Round& round, platform::TimerFactory& timers)
+    : round_(round), timer_(timers.Create(QStringLiteral("HintFlash"), 500))
 {
     timer_->onTick = [this] { Step(); };
     connect(&round, &Round::hintFound, this, &HintFlash::Start);
@@ -62,7 +62,7 @@ void HintFlash::Step()
     pairLeft_ = pairLeft_ || !PairInPlace();
     hidden_ = !hidden_ && !pairLeft_;
     emit changed(first_, second_);
-    sound_.PlaySoundEffect(SoundEffect::HintTick);
+    emit blinked();
     if (++tick_ >= kTicks) {
         Stop();
     }

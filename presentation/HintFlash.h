@@ -5,15 +5,14 @@
 #include <QObject>
 
 #include "engine/Board.h"
-#include "game/SoundEffects.h"
 #include "platform/Timer.h"
 
 namespace daz {
 
 class Round;
 
-// The hint: the two tiles found blink four times, every half second, with
-// a tick of sound each time. A hidden tile takes no pointer. Tiles are
+// The hint: the two tiles found blink four times, every half second
+// (blinked() each time, for the tick of sound). A hidden tile takes no pointer. Tiles are
 // shown exactly as they are on the board once the flash ends or is cut
 // short, so it never leaves a tile hidden. Once either tile leaves its
 // cell (a pair, an undo, a slide or a shuffle), both cells show at once
@@ -25,7 +24,7 @@ class HintFlash : public QObject {
 public:
     static constexpr int kTicks = 4;
 
-    HintFlash(const Round& round, SoundSink& sound, platform::TimerFactory& timers);
+    HintFlash(const Round& round, platform::TimerFactory& timers);
     ~HintFlash() override;
 
     // Whether the tile of this cell is hidden by the flash now.
@@ -38,6 +37,8 @@ public:
 signals:
     // The two cells the flash shows or hides.
     void changed(Cell first, Cell second);
+    // One of the flash's ticks.
+    void blinked();
 
 private:
     void Start(Cell first, Cell second);
@@ -49,7 +50,6 @@ private:
     bool PairInPlace() const;
 
     const Round& round_;
-    SoundSink& sound_;
     std::unique_ptr<platform::Timer> timer_; // "HintFlash"
     Cell first_;
     Cell second_;

@@ -24,14 +24,17 @@ void LinkPathFade::Show(const LinkPath& path)
     // A pair accepted without a path (the simple mode) draws nothing, but
     // the fade of the pair before runs on.
     if (path.segments > 0) {
+        const LinkPath before = path_;
         path_ = path;
-        emit changed();
+        emit changed(before, width_);
     }
     timer_->Start();
 }
 
 void LinkPathFade::Tick()
 {
+    const LinkPath before = path_;
+    const int widthBefore = width_;
     ++step_;
     width_ = step_;
     if (step_ >= kSteps) {
@@ -40,14 +43,15 @@ void LinkPathFade::Tick()
         width_ = 1;
         step_ = 0;
     }
-    emit changed();
+    emit changed(before, widthBefore);
 }
 
 void LinkPathFade::Wipe()
 {
     if (Visible()) {
+        const LinkPath before = path_;
         path_ = {};
-        emit changed();
+        emit changed(before, width_);
     }
 }
 

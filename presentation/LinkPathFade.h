@@ -32,7 +32,8 @@ public:
     bool Running() const;
 
 signals:
-    void changed();
+    // The path or its width changed; what was drawn before, to be wiped.
+    void changed(const LinkPath& before, int widthBefore);
 
 private:
     void Show(const LinkPath& path);

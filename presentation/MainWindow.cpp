@@ -64,7 +64,7 @@ MainWindow::MainWindow(GameParts& parts, LevelTools tools)
     BuildKeys();
 
     connect(strip_, &ToolStrip::menuButtonClicked, this, &MainWindow::OpenMenu);
-    connect(&flow_.GetRound(), &Round::overlayChanged, this, &MainWindow::ShowOverlay);
+    connect(&flow_.GetRound(), &Round::phaseChanged, this, &MainWindow::ShowOverlay);
     connect(&flow_.Audio(), &AudioSwitches::switchesChanged, this, &MainWindow::ShowSwitches);
     connect(&flow_, &GameFlow::modeChanged, this, &MainWindow::ShowModes);
     connect(&flow_, &GameFlow::levelMenuChanged, this, &MainWindow::ShowLevelMenu);
@@ -182,7 +182,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter: flow_.ClickKey(MouseButton::Left); break;
     case Qt::Key_Backspace: flow_.ClickKey(MouseButton::Right); break;
-    case Qt::Key_Escape: round.DropSelection(); break;
+    case Qt::Key_Escape: round.ClickBoard(MouseButton::Right); break;
     default: QWidget::keyPressEvent(event); return;
     }
     event->accept();
@@ -241,7 +241,7 @@ QPoint MainWindow::MenuPosition(Toolbar::MenuButton button) const
 void MainWindow::OpenMenu(Toolbar::MenuButton button)
 {
     // The level pauses before its menu opens.
-    flow_.GetRound().ShowOverlay();
+    flow_.GetRound().PauseQuietly();
     parts_.toolbar.RestMenuButton(button);
     QMenu* menu = button == Toolbar::MenuButton::Main ? mainMenu_ : modeMenu_;
     const QPoint at = MenuPosition(button);
@@ -256,7 +256,7 @@ void MainWindow::OpenMenu(Toolbar::MenuButton button)
 
 void MainWindow::ShowOverlay()
 {
-    board_->setVisible(flow_.GetRound().BoardVisible());
+    board_->setVisible(!BoardHidden(flow_.GetRound().GetPhase()));
     overlay_->Show();
 }
 

@@ -1,6 +1,7 @@
 #include "OverlayBox.h"
 
 #include <cmath>
+#include <optional>
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -15,6 +16,19 @@ namespace {
 
 // The note's letters at the design scale, in pixels.
 constexpr int kNotePixels = 16;
+
+// The picture of the list that hides the board in a phase, if any.
+std::optional<int> PictureOf(Phase phase)
+{
+    switch (phase) {
+    case Phase::Paused: return 13;
+    case Phase::TimedOut: return 14;
+    case Phase::Cleared: return 15;
+    case Phase::NoLevel:
+    case Phase::Playing: break;
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -36,7 +50,7 @@ OverlayBox::OverlayBox(GameParts& parts, const BoardView& board, QWidget* window
     note_->SetColour(QColor(0xFF, 0xD7, 0x00));
     note_->setAttribute(Qt::WA_TransparentForMouseEvents);
     note_->hide();
-    connect(&parts_.flow.GetRound(), &Round::overlayChanged, this, &OverlayBox::Show);
+    connect(&parts_.flow.GetRound(), &Round::phaseChanged, this, &OverlayBox::Show);
     connect(&parts_.flow, &GameFlow::captionChanged, this, &OverlayBox::Show);
     connect(&parts_.motion.jitter, &OverlayJitter::moved, this, &OverlayBox::Show);
 }
@@ -48,13 +62,14 @@ QLabel* OverlayBox::Note() const
 
 void OverlayBox::Show()
 {
-    const std::optional<OverlayPicture> overlay = parts_.flow.GetRound().Overlay();
+    const Phase phase = parts_.flow.GetRound().GetPhase();
+    const std::optional<int> overlay = PictureOf(phase);
     if (!overlay) {
         picture_->hide();
         note_->hide();
         return;
     }
-    const QPixmap picture = ImageList1(static_cast<int>(*overlay));
+    const QPixmap picture = ImageList1(*overlay);
     if (picture_->pixmap().cacheKey() != picture.cacheKey()) {
         picture_->setPixmap(picture);
     }
@@ -73,7 +88,7 @@ void OverlayBox::Show()
 
     // The clear's time and place stay still under the picture's own place.
     const QString& note = parts_.flow.ClearNote();
-    if (*overlay != OverlayPicture::Cleared || note.isEmpty()) {
+    if (phase != Phase::Cleared || note.isEmpty()) {
         note_->hide();
         return;
     }

@@ -8,7 +8,7 @@ OverlayJitter::OverlayJitter(const Round& round, platform::TimerFactory& timers,
     : round_(round), random_(random), timer_(timers.Create(QStringLiteral("OverlayJitter"), 500))
 {
     timer_->onTick = [this] { Tick(); };
-    connect(&round, &Round::overlayChanged, this, &OverlayJitter::Follow);
+    connect(&round, &Round::phaseChanged, this, &OverlayJitter::Follow);
     timer_->Start();
 }
 
@@ -19,9 +19,9 @@ bool OverlayJitter::Running() const
     return timer_->IsActive();
 }
 
-void OverlayJitter::Follow()
+void OverlayJitter::Follow(Phase phase)
 {
-    if (round_.Overlay()) {
+    if (BoardHidden(phase)) {
         timer_->Start();
     } else {
         timer_->Stop();
@@ -33,7 +33,7 @@ void OverlayJitter::Tick()
     random_.ReseedFromClock();
     x_ = random_.Draw(200);
     y_ = random_.Draw(200);
-    if (round_.Overlay()) {
+    if (BoardHidden(round_.GetPhase())) {
         emit moved();
     }
 }

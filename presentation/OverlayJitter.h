@@ -10,6 +10,7 @@
 namespace daz {
 
 class Round;
+enum class Phase;
 
 // The picture that hides the board does not sit still: every half second
 // it moves to a random spot 1 … 200 window twips right of and below its
@@ -30,7 +31,7 @@ signals:
     void moved();
 
 private:
-    void Follow();
+    void Follow(Phase phase);
     void Tick();
 
     const Round& round_;

@@ -183,7 +183,7 @@ void RecordsWindow::AskAndClear()
 void OpenRecords(QWidget* parent, GameFlow& flow, platform::MessageBoxes& boxes)
 {
     // As a menu does, the window pauses the level (it opens by key too).
-    flow.GetRound().ShowOverlay();
+    flow.GetRound().PauseQuietly();
     // The level on the board, also once cleared; without one (it could
     // not be read) the level reached.
     QString shown;

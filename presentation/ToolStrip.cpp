@@ -216,8 +216,8 @@ ToolStrip::ToolStrip(GameParts& parts, QWidget* parent) : QWidget(parent), flow_
         QToolTip::showText(label->mapToGlobal(QPoint(0, label->height())), why, label, {}, kRefusalNoteTime);
     });
     connect(&audio, &AudioSwitches::switchesChanged, this, &ToolStrip::ShowSwitches);
-    connect(&round, &Round::scoreChanged, this, [this] { ShowScore(true); });
-    connect(&round, &Round::timeChanged, this, [this, &round] { timeBar_->SetTimeLeft(round.TimeLeft()); });
+    connect(&round, &Round::scoreChanged, this, [this](std::int64_t score) { ShowScore(score, true); });
+    connect(&round, &Round::timeChanged, timeBar_, &TimeBar::SetTimeLeft);
     connect(&flow_, &GameFlow::userChanged, this, [this] {
         name_->setText(flow_.UserName());
         LayOutChildren();
@@ -225,7 +225,7 @@ ToolStrip::ToolStrip(GameParts& parts, QWidget* parent) : QWidget(parent), flow_
     SetScale(1.0 / kTwipsPerPixel, Px(kContentWidth));
     ShowLabels();
     ShowSwitches();
-    ShowScore(false); // the rank's title shows once the score is read
+    ShowScore(round.Score(), false); // the rank's title shows once the score is read
     timeBar_->SetTimeLeft(round.TimeLeft());
 }
 
@@ -344,9 +344,9 @@ void ToolStrip::ShowSwitches()
     ShowToggle(checkSound_, false);
 }
 
-void ToolStrip::ShowScore(bool withTitle)
+void ToolStrip::ShowScore(std::int64_t points, bool withTitle)
 {
-    const ScoreDisplay score = flow_.GetRound().ShownScore();
+    const ScoreDisplay score = daz::ShowScore(points);
     for (int position = 1; position <= 8; ++position) {
         digits_[static_cast<std::size_t>(position)]->setPixmap(
             ImageList1(score.digit[static_cast<std::size_t>(position)] + 1));

@@ -108,7 +108,7 @@ private:
     void ShowToggle(QPushButton* toggle, bool music);
     void ShowLabels();
     void ShowSwitches();
-    void ShowScore(bool withTitle);
+    void ShowScore(std::int64_t points, bool withTitle);
 
     GameFlow& flow_;
     Toolbar& toolbar_;

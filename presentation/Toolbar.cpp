@@ -10,7 +10,8 @@ namespace daz {
 
 Toolbar::Toolbar(Round& round, std::function<void()> restart) : round_(round), restart_(std::move(restart))
 {
-    connect(&round_, &Round::toolsChanged, this, &Toolbar::changed);
+    connect(&round_, &Round::countersChanged, this, &Toolbar::changed);
+    connect(&round_, &Round::phaseChanged, this, &Toolbar::changed);
     // The tools grey out and light up again as the score moves.
     connect(&round_, &Round::scoreChanged, this, &Toolbar::changed);
 }
@@ -85,16 +86,16 @@ QString Toolbar::Text(int index) const
     switch (index) {
     case Restart: return QStringLiteral("■重新开始");
     case Pause: return QStringLiteral("◆暂停");
-    case Undo: return QStringLiteral("←撤消*%1").arg(round_.UndoLeft());
-    case Hint: return QStringLiteral("◎提示*%1").arg(round_.HintLeft());
-    case Shuffle: return QStringLiteral("※重排*%1").arg(round_.ShuffleLeft());
+    case Undo: return QStringLiteral("←撤消*%1").arg(round_.Left(Tool::Undo));
+    case Hint: return QStringLiteral("◎提示*%1").arg(round_.Left(Tool::Hint));
+    case Shuffle: return QStringLiteral("※重排*%1").arg(round_.Left(Tool::Shuffle));
     default: return {};
     }
 }
 
 bool Toolbar::Enabled(int index) const
 {
-    return index == Restart || round_.ToolsEnabled();
+    return index == Restart || round_.GetPhase() == Phase::Playing;
 }
 
 bool Toolbar::ScorePays(int index) const
@@ -121,18 +122,18 @@ void Toolbar::Click(int index)
     if (!Enabled(index)) {
         return; // a disabled label takes no clicks
     }
-    if (!ScorePays(index)) {
-        round_.ToolRefused();
-        emit refused(index, QStringLiteral("积分不足"));
-        return;
-    }
+    const bool pays = ScorePays(index);
     switch (index) {
     case Restart: restart_(); break;
-    case Pause: round_.PauseCommand(); break;
-    case Undo: round_.UndoCommand(); break;
-    case Hint: round_.HintCommand(); break;
-    case Shuffle: round_.ShuffleCommand(); break;
+    case Pause: round_.Use(Tool::Pause); break;
+    case Undo: round_.Use(Tool::Undo); break;
+    case Hint: round_.Use(Tool::Hint); break;
+    case Shuffle: round_.Use(Tool::Shuffle); break;
     default: break;
+    }
+    // The round refused it with a cue; the strip says why.
+    if (!pays) {
+        emit refused(index, QStringLiteral("积分不足"));
     }
 }
 

@@ -51,7 +51,7 @@ public:
     bool ScorePays(int index) const;
     unsigned Colour(int index) const;
 
-    // A tool the score cannot pay for is refused with a cue: a sound, and
+    // A tool the score cannot pay for is refused: the round's cue, and
     // refused() with the reason for the strip to show.
     void Click(int index);
     void HoverLabel(int index);

@@ -81,8 +81,7 @@ TEST(LevelToolsEndToEnd, ALevelMadeInTheEditorIsPlayedAfterTheNextStart)
     const auto scoreBefore = h.round().Score();
     h.ClearBoard();
     EXPECT_EQ(h.board().TileCount(), 0);
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::Next);
-    EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::Cleared);
+    EXPECT_EQ(h.round().GetPhase(), Phase::Cleared);
     EXPECT_EQ(h.round().Score(), scoreBefore + 10); // a point for each of the ten pairs
     // After the last level play goes on at the first.
     h.flow->ClickOverlay();

@@ -31,13 +31,13 @@ inline void PlayAndQuit(GameHarness& h, int mode, bool paused = false)
     h.timers.Fire(QStringLiteral("LevelClock"), 3);
     h.RemoveAPair();
     h.RemoveAPair();
-    h.round().UndoCommand();
-    h.round().ShuffleCommand();
+    h.round().Use(Tool::Undo);
+    h.round().Use(Tool::Shuffle);
     h.RemoveAPair();
-    h.round().HintCommand();
+    h.round().Use(Tool::Hint);
     h.timers.Fire(QStringLiteral("LevelClock"));
     if (paused)
-        h.round().PauseCommand();
+        h.round().Use(Tool::Pause);
     h.flow->Unload();
 }
 
@@ -64,7 +64,7 @@ inline void ExpectDealtAnew(GameHarness& h, const std::string& why)
 {
     EXPECT_EQ(h.board().TileCount(), h.board().CellCount()) << why;
     EXPECT_EQ(h.round().Undo().UndoCount(), 0) << why;
-    EXPECT_EQ(h.round().SecondsPlayed(), 0) << why;
+    EXPECT_EQ(h.round().State().secondsPlayed, 0) << why;
     EXPECT_FALSE(h.flow->Caption().contains(QStringLiteral("继续上次的棋局"))) << why;
     EXPECT_TRUE(KeptIsOnTheBoard(h)) << why << ": the kept round is not the new one";
 }

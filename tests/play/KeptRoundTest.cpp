@@ -26,8 +26,7 @@ struct Seen {
     float timeLeft = 0;
     int seconds = 0;
     std::int64_t score = 0, scoreAtStart = 0;
-    std::optional<OverlayPicture> overlay;
-    bool clockRunning = false, toolsEnabled = false;
+    Phase phase = Phase::NoLevel;
     std::optional<CellPair> nextHint;
     friend bool operator==(const Seen&, const Seen&) = default;
 };
@@ -39,19 +38,17 @@ Seen See(GameHarness& h)
     seen.grid.assign(r.GetBoard().Grid().begin(), r.GetBoard().Grid().end());
     for (int i = 1; i <= r.Undo().UndoCount(); ++i)
         seen.undo.push_back(r.Undo().UndoList()[static_cast<std::size_t>(i)]);
-    seen.undoLeft = r.UndoLeft();
-    seen.hintLeft = r.HintLeft();
-    seen.shuffleLeft = r.ShuffleLeft();
-    seen.undoUsed = r.Uses().undo;
-    seen.hintUsed = r.Uses().hint;
-    seen.shuffleUsed = r.Uses().shuffle;
+    seen.undoLeft = r.Left(Tool::Undo);
+    seen.hintLeft = r.Left(Tool::Hint);
+    seen.shuffleLeft = r.Left(Tool::Shuffle);
+    seen.undoUsed = r.State().undoUsed;
+    seen.hintUsed = r.State().hintUsed;
+    seen.shuffleUsed = r.State().shuffleUsed;
     seen.timeLeft = r.TimeLeft();
-    seen.seconds = r.SecondsPlayed();
+    seen.seconds = r.State().secondsPlayed;
     seen.score = r.Score();
-    seen.scoreAtStart = r.ScoreAtStart();
-    seen.overlay = r.Overlay();
-    seen.clockRunning = r.ClockRunning();
-    seen.toolsEnabled = r.ToolsEnabled();
+    seen.scoreAtStart = r.State().scoreAtStart;
+    seen.phase = r.GetPhase();
     seen.nextHint = FindPair(r.GetBoard());
     return seen;
 }
@@ -72,7 +69,7 @@ TEST(KeptRound, AQuitInPlayComesBackExactlyInEveryMode)
             EXPECT_EQ(h.flow->Results().Store()->Statistics(mode).started, 1) << "a round that goes on is a new start";
             EXPECT_EQ(resumed.seconds, 4);
             EXPECT_EQ(resumed.scoreAtStart, kScore);
-            EXPECT_EQ(resumed.clockRunning, !paused);
+            EXPECT_EQ(resumed.phase, paused ? Phase::Paused : Phase::Playing);
             EXPECT_GT(resumed.hintUsed, 0);
 
             // The caption says so until its timer, whose time runs once the
@@ -92,8 +89,8 @@ TEST(KeptRound, AQuitInPlayComesBackExactlyInEveryMode)
             EXPECT_TRUE(h.boxes.shown.empty());
 
             h.timers.Fire(QStringLiteral("LevelClock"));
-            EXPECT_EQ(h.round().SecondsPlayed(), 5);
-            EXPECT_TRUE(h.round().ToolsEnabled());
+            EXPECT_EQ(h.round().State().secondsPlayed, 5);
+            EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
         }
     }
 }
@@ -113,7 +110,7 @@ TEST(KeptRound, EveryStateOfPlayIsKeptAndReadBack)
             const Level& level = *h.flow->CurrentLevel();
             int states = 0;
             const auto keptAndReadBack = [&] {
-                if (!h.round().InPlay())
+                if (!InPlay(h.round().GetPhase()))
                     return;
                 ++states;
                 const KeptRound kept{mode,
@@ -130,17 +127,17 @@ TEST(KeptRound, EveryStateOfPlayIsKeptAndReadBack)
             };
             keptAndReadBack();
             float fullest = 0;
-            for (int step = 0; step < 40 && h.round().InPlay(); ++step) {
+            for (int step = 0; step < 40 && InPlay(h.round().GetPhase()); ++step) {
                 switch (step % 8) {
                 case 0:
                 case 5: h.timers.Fire(QStringLiteral("LevelClock"), step % 3 + 1); break;
                 case 1:
                 case 4: h.RemoveAPair(); break;
-                case 2: h.round().UndoCommand(); break;
-                case 3: h.round().HintCommand(); break;
-                case 6: h.round().ShuffleCommand(); break;
+                case 2: h.round().Use(Tool::Undo); break;
+                case 3: h.round().Use(Tool::Hint); break;
+                case 6: h.round().Use(Tool::Shuffle); break;
                 case 7:
-                    h.round().PauseCommand();
+                    h.round().Use(Tool::Pause);
                     keptAndReadBack();
                     h.flow->ClickOverlay();
                     break;
@@ -149,11 +146,11 @@ TEST(KeptRound, EveryStateOfPlayIsKeptAndReadBack)
                 keptAndReadBack();
             }
             // Then the clock alone, to the last second before the bar runs out.
-            while (h.round().InPlay()) {
+            while (InPlay(h.round().GetPhase())) {
                 h.timers.Fire(QStringLiteral("LevelClock"));
                 keptAndReadBack();
             }
-            EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
+            EXPECT_EQ(h.round().GetPhase(), Phase::TimedOut);
             EXPECT_GT(states, 60);
             if (mode <= 3) {
                 EXPECT_GT(fullest, RulesFor(mode).timeAfterDeal);
@@ -235,7 +232,7 @@ TEST(KeptRound, EachReasonToDealAnewDoes)
         EXPECT_FALSE(QFileInfo::exists(KeptFile(h))) << "a cleared level is kept";
         h.Start(2);
         h.timers.Fire(QStringLiteral("LevelClock"), 1000);
-        ASSERT_EQ(h.round().GetPlayState(), PlayState::Yes);
+        ASSERT_EQ(h.round().GetPhase(), Phase::TimedOut);
         h.folder.Write(QStringLiteral("kept-round.json"), kept);
         h.flow->Unload();
         EXPECT_FALSE(QFileInfo::exists(KeptFile(h))) << "a timed-out level is kept";

@@ -33,11 +33,9 @@ TEST(LevelFlow, LoadingALevelDealsAndStartsItsClock)
         EXPECT_TRUE(h.Shown(n));
     }
     EXPECT_EQ(game.TimeLeft(), 3020);
-    EXPECT_EQ(game.UndoLeft(), 6);
-    EXPECT_EQ(game.GetPlayState(), PlayState::No);
-    EXPECT_TRUE(game.ClockRunning());
+    EXPECT_EQ(game.Left(Tool::Undo), 6);
+    EXPECT_EQ(game.GetPhase(), Phase::Playing);
     EXPECT_FALSE(h.motion().jitter.Running());
-    EXPECT_TRUE(game.ToolsEnabled());
     // Twelve pictures, twelve pairs: each picture once per pair.
     std::map<TileCode, int> counts;
     for (int n = 1; n <= 24; ++n) {
@@ -53,81 +51,26 @@ TEST(LevelFlow, TheClockRunsOutAndTheOverlayWaitsForARestart)
     h.Start(1);
     h.round().SetScore(7);
     h.timers.Fire(QStringLiteral("LevelClock"), 299);
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::No);
+    EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
     h.timers.Fire(QStringLiteral("LevelClock"));
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
-    EXPECT_FALSE(h.round().BoardVisible());
-    EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::TimedOut);
-    EXPECT_FALSE(h.round().ClockRunning());
+    EXPECT_EQ(h.round().GetPhase(), Phase::TimedOut);
     EXPECT_TRUE(h.motion().jitter.Running());
-    EXPECT_FALSE(h.round().ToolsEnabled());
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("gameover.wav"));
 
     h.flow->ClickOverlay();
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
+    EXPECT_EQ(h.round().GetPhase(), Phase::TimedOut);
 
     // Answering No to the restart question changes nothing; Yes deals anew.
     h.flow->Restart();
     EXPECT_EQ(h.boxes.shown.back().text, QStringLiteral("你真的要重新开始吗？"));
     EXPECT_EQ(h.boxes.shown.back().caption, QStringLiteral("友情提示"));
     EXPECT_EQ(h.boxes.shown.back().defaultAnswer, platform::MessageAnswer::No);
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
+    EXPECT_EQ(h.round().GetPhase(), Phase::TimedOut);
     h.boxes.answers.push_back(platform::MessageAnswer::Yes);
     h.flow->Restart();
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::No);
-    EXPECT_TRUE(h.round().BoardVisible());
-    EXPECT_FALSE(h.round().Overlay().has_value());
+    EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
     EXPECT_EQ(h.round().TimeLeft(), 3010);
     EXPECT_EQ(h.round().Score(), 7);
-}
-
-TEST(LevelFlow, TimeOutTicksPerMode)
-{
-    for (const auto& [mode, ticks] : {std::pair{2, 150}, std::pair{3, 300}, std::pair{4, 59}}) {
-        GameHarness h;
-        h.folder.WriteGame(ThreeLevels());
-        h.Start(mode);
-        h.timers.Fire(QStringLiteral("LevelClock"), ticks - 1);
-        EXPECT_EQ(h.round().GetPlayState(), PlayState::No) << "mode " << mode;
-        h.timers.Fire(QStringLiteral("LevelClock"));
-        EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes) << "mode " << mode;
-    }
-}
-
-TEST(LevelFlow, ThePairBonusDelaysTheTimeOut)
-{
-    GameHarness h;
-    h.folder.WriteGame({{QStringLiteral("大"), QStringLiteral("big"), 8, 6, 10}});
-    h.Start(1);
-    h.timers.Fire(QStringLiteral("LevelClock"), 298);
-    ASSERT_TRUE(h.RemoveAPair());
-    h.timers.Fire(QStringLiteral("LevelClock"));
-    h.timers.Fire(QStringLiteral("LevelClock"));
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::No);
-    h.timers.Fire(QStringLiteral("LevelClock"));
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
-}
-
-TEST(LevelFlow, PauseKeepsTheTimeLeft)
-{
-    GameHarness h;
-    h.folder.WriteGame(ThreeLevels());
-    h.Start(2);
-    h.timers.Fire(QStringLiteral("LevelClock"), 3);
-    h.parts->toolbar.Click(Toolbar::Pause);
-    EXPECT_EQ(h.Sounds().last(), QStringLiteral("mousedown3.wav"));
-    EXPECT_FALSE(h.round().ToolsEnabled());
-    EXPECT_TRUE(h.parts->toolbar.Enabled(Toolbar::Restart));
-    EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::Paused);
-    h.timers.Fire(QStringLiteral("LevelClock"), 100); // stopped: nothing happens
-    EXPECT_EQ(h.round().TimeLeft(), 3020 - 3 * 20);
-
-    h.flow->ClickOverlay();
-    EXPECT_TRUE(h.round().ToolsEnabled());
-    EXPECT_TRUE(h.round().BoardVisible());
-    EXPECT_TRUE(h.round().ClockRunning());
-    EXPECT_FALSE(h.motion().jitter.Running());
-    EXPECT_EQ(h.round().TimeLeft(), 3020 - 3 * 20);
 }
 
 // A level's pictures are decoded under budgets of their own; the rest of
@@ -143,9 +86,10 @@ TEST(LevelFlow, ReadingALevelLeavesOtherPicturesTheirRoom)
     EXPECT_EQ(QImageReader::allocationLimit(), before);
 }
 
-// A pause is a pause whichever way it began, by the pause label or by
-// opening a menu: the board hidden, the clock stopped, the tools greyed
-// out and their keys refused, until the picture is clicked.
+// A pause is a pause whichever way it began, by the pause label (the one
+// that sounds) or by opening a menu: the board hidden, the clock stopped,
+// the tools greyed out and their keys refused, until the picture is
+// clicked.
 TEST(LevelFlow, APauseIsAPauseWhicheverWayItBegan)
 {
     GameHarness h;
@@ -157,22 +101,22 @@ TEST(LevelFlow, APauseIsAPauseWhicheverWayItBegan)
                                             [&] { h.OpenMenu(Toolbar::MenuButton::Main); },
                                             [&] { h.OpenMenu(Toolbar::MenuButton::Mode); }};
     for (const auto& pause : pauses) {
+        h.effects.played.clear();
         pause();
-        EXPECT_FALSE(h.round().BoardVisible());
-        EXPECT_FALSE(h.round().ClockRunning());
-        EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::Paused);
+        EXPECT_EQ(h.Sounds(), &pause == &pauses[0] ? QStringList{QStringLiteral("mousedown3.wav")} : QStringList());
+        EXPECT_EQ(h.round().GetPhase(), Phase::Paused);
         for (const int tool : {Toolbar::Undo, Toolbar::Hint, Toolbar::Shuffle, Toolbar::Pause}) {
             EXPECT_FALSE(toolbar.Enabled(tool)) << tool;
             toolbar.Click(tool);
         }
         EXPECT_EQ(h.round().Score(), 41);
         EXPECT_EQ(h.board().TileCount(), 6);
-        EXPECT_EQ(h.round().HintLeft(), 6);
+        EXPECT_EQ(h.round().Left(Tool::Hint), 6);
         EXPECT_TRUE(toolbar.Enabled(Toolbar::Restart));
 
         h.flow->ClickOverlay();
-        EXPECT_TRUE(h.round().ToolsEnabled());
-        EXPECT_TRUE(h.round().ClockRunning());
+        EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
+        EXPECT_FALSE(h.motion().jitter.Running());
     }
 }
 
@@ -182,16 +126,14 @@ TEST(LevelFlow, ClearingTheBoardGoesOnToTheNextLevelAndWraps)
     h.folder.WriteGame(ThreeLevels(), 2);
     h.Start(2);
     h.ClearBoard();
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::Next);
-    EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::Cleared);
-    EXPECT_FALSE(h.round().ClockRunning());
+    EXPECT_EQ(h.round().GetPhase(), Phase::Cleared);
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("gamewin.wav"));
     // The last pair gives no time back.
     EXPECT_EQ(h.round().TimeLeft(), 3020 + 20);
 
     h.flow->ClickOverlay();
     EXPECT_EQ(h.flow->LevelReached(), 3);
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::No);
+    EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
     EXPECT_EQ(h.board().MaxX(), 6);
 
     h.ClearBoard();
@@ -208,9 +150,9 @@ TEST(LevelFlow, ModeMenuAndLevelMenuDealAtOnce)
     h.parts->toolbar.Click(Toolbar::Pause);
     h.flow->ChooseMode(4);
     EXPECT_EQ(h.flow->Mode(), 4);
-    EXPECT_TRUE(h.round().BoardVisible());
+    EXPECT_FALSE(BoardHidden(h.round().GetPhase()));
     EXPECT_EQ(h.round().TimeLeft(), 2990);
-    EXPECT_EQ(h.round().UndoLeft(), 0);
+    EXPECT_EQ(h.round().Left(Tool::Undo), 0);
     EXPECT_TRUE(h.flow->Caption().startsWith(QStringLiteral("极限模式")));
 
     h.flow->ChooseLevel(2);
@@ -259,15 +201,14 @@ TEST(LevelFlow, ALevelThatCannotBePlayedIsReportedAndTheRestStillPlays)
     EXPECT_TRUE(h.boxes.shown.back().text.contains(QStringLiteral("第2关「夏」")));
     EXPECT_TRUE(h.boxes.shown.back().text.contains(QStringLiteral("2.gif")));
     EXPECT_EQ(h.board().TileCount(), 0);
-    EXPECT_FALSE(h.round().ClockRunning());
-    EXPECT_FALSE(h.round().ToolsEnabled());
+    EXPECT_EQ(h.round().GetPhase(), Phase::NoLevel);
     // Menus pause nothing, and the overlay has nothing to resume.
     h.OpenMenu(Toolbar::MenuButton::Main);
-    EXPECT_FALSE(h.round().Overlay().has_value());
+    EXPECT_FALSE(BoardHidden(h.round().GetPhase()));
 
     h.flow->ChooseLevel(3);
     EXPECT_EQ(h.board().TileCount(), 24);
-    EXPECT_TRUE(h.round().ClockRunning());
+    EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
 }
 
 TEST(LevelFlow, BadBoardSizesAndMissingSettingsAreReported)

@@ -61,8 +61,8 @@ TEST(Progress, EveryMoveAndSettingIsKeptAndAnEndTakesTheRoundAway)
     EXPECT_NE(Kept(h)->state, h.round().State()) << "kept before the loop came free";
     h.timers.Fire(QStringLiteral("KeepRound"));
     ExpectKeptAsItStands(h, "a pair");
-    h.round().HintCommand();
-    h.round().PauseCommand();
+    h.round().Use(Tool::Hint);
+    h.round().Use(Tool::Pause);
     h.timers.Fire(QStringLiteral("KeepRound"));
     ExpectKeptAsItStands(h, "a hint and the pause");
     h.flow->ClickOverlay();
@@ -90,7 +90,7 @@ TEST(Progress, EveryMoveAndSettingIsKeptAndAnEndTakesTheRoundAway)
     h.flow->Restart();
     ExpectKeptAsItStands(h, "a restart");
     h.timers.Fire(QStringLiteral("LevelClock"), 1000);
-    ASSERT_EQ(h.round().GetPlayState(), PlayState::Yes);
+    ASSERT_EQ(h.round().GetPhase(), Phase::TimedOut);
     EXPECT_FALSE(QFileInfo::exists(h.folder.File(QStringLiteral("kept-round.json"))));
     EXPECT_EQ(h.BoxTexts(), QStringList{QStringLiteral("你真的要重新开始吗？")});
 
@@ -152,7 +152,7 @@ TEST(Progress, AKilledGameGoesOnFromItsLastMove)
     EXPECT_GE(gone, made - 1) << "more than the last move was lost";
     EXPECT_LE(gone, made);
     EXPECT_EQ(h.round().Score(), kScore + gone);
-    EXPECT_EQ(h.round().ScoreAtStart(), kScore);
+    EXPECT_EQ(h.round().State().scoreAtStart, kScore);
     EXPECT_TRUE(h.flow->Caption().startsWith(QStringLiteral("继续上次的棋局")));
     EXPECT_TRUE(h.boxes.shown.empty()) << h.BoxTexts().join(u'\n').toStdString();
 

@@ -46,7 +46,7 @@ TEST_F(Results, AClearedBoardIsStoredAndToldWithItsTimeAndPlace)
     h.timers.Fire(QStringLiteral("LevelClock"), 83);
     h.parts->toolbar.Click(Toolbar::Hint);
     h.ClearBoard();
-    EXPECT_EQ(h.round().Overlay(), OverlayPicture::Cleared) << "the old clear stays";
+    EXPECT_EQ(h.round().GetPhase(), Phase::Cleared) << "the old clear stays";
     EXPECT_EQ(h.flow->Caption(), QStringLiteral("正常模式======>当前游戏关卡：1．一　　用时 1分23秒 · 新纪录！"));
 
     const std::vector<Result> best = Store().Best(kOne, 2);
@@ -81,7 +81,7 @@ TEST_F(Results, AClearedBoardIsStoredAndToldWithItsTimeAndPlace)
     // Level 2 times out, then is cleared in the same mode: a new run of clears.
     h.flow->ChooseLevel(2);
     int timedOutAfter = 0;
-    while (h.round().Overlay() != OverlayPicture::TimedOut && timedOutAfter < 100000) {
+    while (h.round().GetPhase() != Phase::TimedOut && timedOutAfter < 100000) {
         h.timers.Fire(QStringLiteral("LevelClock"));
         ++timedOutAfter;
     }

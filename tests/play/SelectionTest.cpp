@@ -34,57 +34,36 @@ protected:
     GameHarness h;
 };
 
-TEST_F(Selection, FirstClickSelectsAndTheSameTileStaysSelected)
-{
-    Start(2);
-    h.Click(3);
-    EXPECT_TRUE(h.round().Selection().has_value());
-    EXPECT_TRUE(h.round().Selection().has_value());
-    EXPECT_EQ(h.round().Selection().value(), h.board().CellOf(3));
-    EXPECT_EQ(h.Sounds(), QStringList{QStringLiteral("mousedown1.wav")});
-
-    // The selected tile lies under the selection mask, which ignores the
-    // left button and lets the right button cancel.
-    h.round().ClickSelected(MouseButton::Left);
-    EXPECT_TRUE(h.round().Selection().has_value());
-    h.round().ClickSelected(MouseButton::Right);
-    EXPECT_FALSE(h.round().Selection().has_value());
-    EXPECT_FALSE(h.round().Selection().has_value());
-    EXPECT_EQ(h.Sounds().last(), QStringLiteral("mousedown2.wav"));
-}
-
-TEST_F(Selection, RightButtonCancelsOnlyWhatThereIsToCancel)
-{
-    Start(2);
-    // Nothing selected: the bare board ignores the right button …
-    h.round().ClickBoard(MouseButton::Right);
-    EXPECT_TRUE(h.Sounds().isEmpty());
-    // … a tile answers with the cancel sound and nothing else.
-    h.Click(1, MouseButton::Right);
-    EXPECT_EQ(h.Sounds(), QStringList{QStringLiteral("mousedown2.wav")});
-    EXPECT_FALSE(h.round().Selection().has_value());
-
-    h.Click(1);
-    h.round().ClickBoard(MouseButton::Right);
-    EXPECT_FALSE(h.round().Selection().has_value());
-    EXPECT_EQ(h.Sounds().last(), QStringLiteral("mousedown2.wav"));
-    // The middle button on a tile cancels too, and selects nothing.
-    h.Click(2, MouseButton::Middle);
-    EXPECT_FALSE(h.round().Selection().has_value());
-    EXPECT_EQ(h.Sounds().last(), QStringLiteral("mousedown2.wav"));
-}
-
-TEST_F(Selection, DifferentPicturesAreRefused)
+// Each click of the hand has its cue: a first tile selected, a selection
+// let go (the right button on the selection mask, the bare board or a
+// tile; the middle button on a tile) or a different picture refused. The
+// bare board without a selection and the left button on the selection
+// mask are silent and change nothing.
+TEST_F(Selection, EachClickOfTheHandHasItsCue)
 {
     Start(1);
+    h.round().ClickBoard(MouseButton::Right);
+    h.Click(1, MouseButton::Right);
+    h.Click(2, MouseButton::Middle);
+    EXPECT_FALSE(h.round().Selection());
+    h.Click(3);
+    EXPECT_EQ(h.round().Selection(), h.board().CellOf(3));
+    h.round().ClickSelected(MouseButton::Left);
+    EXPECT_EQ(h.round().Selection(), h.board().CellOf(3));
+    h.round().ClickSelected(MouseButton::Right);
+    h.Click(3);
+    h.round().ClickBoard(MouseButton::Right);
+    EXPECT_FALSE(h.round().Selection());
+
     const auto pair = DifferentPair();
     h.Click(pair.first);
     h.Click(pair.second);
-    EXPECT_FALSE(h.round().Selection().has_value());
-    EXPECT_FALSE(h.round().Selection().has_value());
+    EXPECT_FALSE(h.round().Selection());
     EXPECT_EQ(h.board().TileCount(), 8);
     EXPECT_EQ(h.round().Score(), 0);
-    EXPECT_EQ(h.Sounds().last(), QStringLiteral("mousedown2.wav"));
+    const QString select = QStringLiteral("mousedown1.wav");
+    const QString drop = QStringLiteral("mousedown2.wav");
+    EXPECT_EQ(h.Sounds(), (QStringList{drop, drop, select, drop, select, drop, select, drop}));
 }
 
 TEST_F(Selection, ARemovedPairScoresRecordsAndAnimatesItsPath)
@@ -141,17 +120,6 @@ TEST_F(Selection, TheSimpleModeNeedsNoPathAndDrawsNone)
     EXPECT_EQ(h.round().Score(), 1);
     EXPECT_FALSE(h.motion().path.Visible());
     EXPECT_EQ(h.round().TimeLeft(), 3010 + 10);
-}
-
-TEST_F(Selection, TheHoverMaskFollowsShownTilesOnly)
-{
-    Start(2);
-    h.round().Hover(h.CellOf(2));
-    const Cell c = h.board().CellOf(2);
-    EXPECT_TRUE(h.round().CursorShown());
-    EXPECT_EQ(h.round().CursorCell(), c);
-    h.round().HoverNothing();
-    EXPECT_FALSE(h.round().CursorShown());
 }
 
 // After every pair the hard modes slide the tiles as their rules say

@@ -37,9 +37,9 @@ TEST(Startup, AFirstStartShowsAnEmptyScoreAndTheFirstLevel)
     h.desktop.loginName = QStringLiteral("  ada ");
     h.folder.WriteGame(Levels(2));
     h.Start(1);
-    EXPECT_EQ(h.round().ShownScore().title, QStringLiteral("１．小星星"));
+    EXPECT_EQ(ShowScore(h.round().Score()).title, QStringLiteral("１．小星星"));
     for (int p = 1; p <= 8; ++p) {
-        EXPECT_EQ(h.round().ShownScore().digit[static_cast<std::size_t>(p)], 0);
+        EXPECT_EQ(ShowScore(h.round().Score()).digit[static_cast<std::size_t>(p)], 0);
     }
     EXPECT_EQ(h.flow->UserName(), QStringLiteral("ADA"));
     EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("1．关1")));
@@ -146,8 +146,7 @@ TEST(Startup, AnEmptyOrMissingCatalogueIsReportedAndNothingBreaks)
     ASSERT_EQ(empty.boxes.shown.size(), told + 1);
     EXPECT_EQ(empty.boxes.shown.back().text, QStringLiteral("你真的要重新开始吗？"));
     EXPECT_EQ(empty.board().CellCount(), 0);
-    EXPECT_FALSE(empty.round().ToolsEnabled());
-    EXPECT_FALSE(empty.round().ClockRunning());
+    EXPECT_EQ(empty.round().GetPhase(), Phase::NoLevel);
 
     GameHarness missing;
     missing.Start(2);

@@ -66,7 +66,7 @@ struct GameHarness {
     // A menu button was clicked: the level pauses before its menu opens.
     void OpenMenu(Toolbar::MenuButton button)
     {
-        round().ShowOverlay();
+        round().PauseQuietly();
         parts->toolbar.RestMenuButton(button);
     }
 

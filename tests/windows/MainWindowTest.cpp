@@ -84,9 +84,9 @@ protected:
         for (int guard = 0; guard < 200 && h.board().TileCount() > 0; ++guard) {
             const auto pair = h.flow->Mode() == 1 ? h.EqualPair() : h.LinkablePair();
             if (!pair) {
-                const int shuffles = h.round().ShuffleLeft();
+                const int shuffles = h.round().Left(Tool::Shuffle);
                 Key(Qt::Key_S);
-                ASSERT_EQ(h.round().ShuffleLeft(), shuffles - 1) << "the shuffle key did nothing";
+                ASSERT_EQ(h.round().Left(Tool::Shuffle), shuffles - 1) << "the shuffle key did nothing";
                 continue;
             }
             const std::int64_t score = h.round().Score();
@@ -139,7 +139,7 @@ TEST_P(InMainWindow, PlaysALevelToTheEndAndGoesOnToTheNext)
     EXPECT_TRUE(window->Board()->isVisible());
 
     ClearWithTheMouse();
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::Next);
+    EXPECT_EQ(h.round().GetPhase(), Phase::Cleared);
     EXPECT_EQ(h.round().Score(), 4);
     EXPECT_FALSE(window->Board()->isVisible());
     ASSERT_TRUE(window->ShowBox()->isVisible());
@@ -168,7 +168,7 @@ TEST_P(InMainWindow, PlaysALevelByKeyboardAloneAndGoesOnToTheNext)
     Open(GetParam());
     h.round().SetScore(100);
     ClearWithTheKeyboard();
-    EXPECT_EQ(h.round().GetPlayState(), PlayState::Next);
+    EXPECT_EQ(h.round().GetPhase(), Phase::Cleared);
     ASSERT_TRUE(window->ShowBox()->isVisible());
     Key(Qt::Key_Space);
     EXPECT_FALSE(window->ShowBox()->isVisible());
@@ -257,12 +257,12 @@ TEST_F(Keys, ToolKeysTakeTheToolbarsPath)
                                        QTimer::singleShot(0, &modal, [this, &modal] {
                                            modal.activateWindow();
                                            EXPECT_TRUE(QTest::qWaitForWindowActive(&modal));
-                                           const int hints = h.round().HintLeft();
+                                           const int hints = h.round().Left(Tool::Hint);
                                            for (const Qt::Key key : {Qt::Key_H, Qt::Key_P, Qt::Key_Right, Qt::Key_F5}) {
                                                Key(key);
                                                QTest::keyClick(modal.windowHandle(), key);
                                            }
-                                           EXPECT_EQ(h.round().HintLeft(), hints);
+                                           EXPECT_EQ(h.round().Left(Tool::Hint), hints);
                                            EXPECT_TRUE(h.boxes.shown.empty());
                                            modal.accept();
                                        });
@@ -271,7 +271,7 @@ TEST_F(Keys, ToolKeysTakeTheToolbarsPath)
     h.round().SetScore(100);
     Round& game = h.round();
     ToolStrip* strip = window->Strip();
-    struct Tool {
+    struct ToolKey {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         int label;
@@ -279,10 +279,10 @@ TEST_F(Keys, ToolKeysTakeTheToolbarsPath)
         int cost;
     };
     ASSERT_TRUE(h.RemoveAPair());
-    for (const Tool& tool :
-         {Tool{Qt::Key_Z, Qt::ControlModifier, Toolbar::Undo, [&] { return game.UndoLeft(); }, 2},
-          Tool{Qt::Key_H, Qt::NoModifier, Toolbar::Hint, [&] { return game.HintLeft(); }, 2},
-          Tool{Qt::Key_S, Qt::NoModifier, Toolbar::Shuffle, [&] { return game.ShuffleLeft(); }, 10}}) {
+    for (const ToolKey& tool :
+         {ToolKey{Qt::Key_Z, Qt::ControlModifier, Toolbar::Undo, [&] { return game.Left(Tool::Undo); }, 2},
+          ToolKey{Qt::Key_H, Qt::NoModifier, Toolbar::Hint, [&] { return game.Left(Tool::Hint); }, 2},
+          ToolKey{Qt::Key_S, Qt::NoModifier, Toolbar::Shuffle, [&] { return game.Left(Tool::Shuffle); }, 10}}) {
         const QString name = strip->Label(tool.label)->text();
         SCOPED_TRACE(name.toStdString());
         const QString keys = QKeySequence(QKeyCombination(tool.modifiers, tool.key)).toString(QKeySequence::NativeText);
@@ -299,25 +299,25 @@ TEST_F(Keys, ToolKeysTakeTheToolbarsPath)
     // P pauses: the board goes, the labels are disabled and take no key.
     EXPECT_TRUE(strip->Label(Toolbar::Pause)->toolTip().contains(QStringLiteral("P")));
     Key(Qt::Key_P);
-    EXPECT_FALSE(game.ClockRunning());
+    EXPECT_EQ(game.GetPhase(), Phase::Paused);
     EXPECT_TRUE(window->ShowBox()->isVisible());
     EXPECT_FALSE(strip->Label(Toolbar::Hint)->isEnabled());
-    const int hints = game.HintLeft();
+    const int hints = game.Left(Tool::Hint);
     Key(Qt::Key_H);
     Key(Qt::Key_Right);
-    EXPECT_EQ(game.HintLeft(), hints);
+    EXPECT_EQ(game.Left(Tool::Hint), hints);
     EXPECT_FALSE(game.CursorShown());
     Key(Qt::Key_P); // and again goes on, as a click on the picture
-    EXPECT_TRUE(game.ClockRunning());
+    EXPECT_EQ(game.GetPhase(), Phase::Playing);
     EXPECT_TRUE(window->Board()->isVisible());
     Key(Qt::Key_Pause);
-    EXPECT_FALSE(game.ClockRunning());
+    EXPECT_EQ(game.GetPhase(), Phase::Paused);
     Key(Qt::Key_Return);
-    EXPECT_TRUE(game.ClockRunning());
+    EXPECT_EQ(game.GetPhase(), Phase::Playing);
 
     // Nothing reaches the game while a modal window is open.
     window->MainItem(QStringLiteral("霁岚--关卡修改器"))->trigger();
-    EXPECT_TRUE(game.ClockRunning());
+    EXPECT_EQ(game.GetPhase(), Phase::Playing);
 }
 
 // The program's keys show beside their menu items and do what the items
@@ -352,15 +352,15 @@ TEST_F(Keys, MenuKeysShowInTheMenusAndTakeTheItemsPaths)
 
     Key(Qt::Key_M, Qt::AltModifier);
     EXPECT_EQ(openedMenu, window->MainMenu());
-    EXPECT_FALSE(game.ClockRunning());
+    EXPECT_EQ(game.GetPhase(), Phase::Paused);
     Key(Qt::Key_Space);
-    EXPECT_TRUE(game.ClockRunning());
+    EXPECT_EQ(game.GetPhase(), Phase::Playing);
     Key(Qt::Key_G, Qt::AltModifier);
     EXPECT_EQ(openedMenu, window->ModeMenu());
     Key(Qt::Key_3, Qt::ControlModifier);
     EXPECT_EQ(h.flow->Mode(), 3);
     EXPECT_TRUE(window->ModeItem(3)->isChecked());
-    EXPECT_TRUE(game.ClockRunning()) << "the mode's level starts";
+    EXPECT_EQ(game.GetPhase(), Phase::Playing) << "the mode's level starts";
 
     Key(Qt::Key_F1);
     ASSERT_NE(window->Help(), nullptr);
@@ -717,8 +717,7 @@ TEST_F(Window, MinimisingPausesTheLevel)
     Open(2);
     window->setWindowState(Qt::WindowMinimized);
     QApplication::processEvents();
-    EXPECT_FALSE(h.round().ClockRunning());
-    EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::Paused);
+    EXPECT_EQ(h.round().GetPhase(), Phase::Paused);
 }
 
 } // namespace

@@ -184,14 +184,14 @@ TEST(RecordsMenu, CtrlROpensTheWindowOverTheMainWindowOnTheLevelInPlayAndPausesI
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
     EXPECT_TRUE(item->isShortcutVisibleInContextMenu());
-    ASSERT_TRUE(h.round().ClockRunning());
+    ASSERT_EQ(h.round().GetPhase(), Phase::Playing);
 
     QTest::keyClick(window.windowHandle(), Qt::Key_R, Qt::ControlModifier);
     auto* records = window.findChild<RecordsWindow*>();
     ASSERT_NE(records, nullptr);
     EXPECT_TRUE(records->isVisible());
     EXPECT_TRUE(records->isModal());
-    EXPECT_FALSE(h.round().ClockRunning());
+    EXPECT_EQ(h.round().GetPhase(), Phase::Paused);
 
     // Clearing there counts the level in play as started again.
     h.boxes.answers.push_back(platform::MessageAnswer::Yes);

@@ -1,0 +1,343 @@
+// The round on its own: its phases, its tools and what its signals carry,
+// driven by the fake level clock and a seeded random source.
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include "FakeClock.h"
+#include "FakeTimers.h"
+#include "game/Round.h"
+
+namespace daz {
+namespace {
+
+using testing::FakeClock;
+using testing::FakeTimerFactory;
+
+const LevelSettings kSmall{4, 2, 2, 0, {}, 0};
+
+// Phases and tools in the order of their enums.
+QString Name(Phase phase)
+{
+    return QStringList{"none", "playing", "paused", "timed out", "cleared"}.at(static_cast<int>(phase));
+}
+
+QString Name(Tool tool)
+{
+    return QStringList{"undo", "hint", "shuffle", "pause"}.at(static_cast<int>(tool));
+}
+
+std::vector<TileCode> Tiles(const Board& board)
+{
+    return {board.Grid().begin(), board.Grid().end()};
+}
+
+class RoundTest : public ::testing::Test {
+protected:
+    RoundTest()
+    {
+        // What the round says, with what each signal carries.
+        const auto note = [this](const QString& text) { said.append(text); };
+        QObject::connect(&round, &Round::phaseChanged, [note](Phase p) { note(Name(p)); });
+        QObject::connect(&round, &Round::tileSelected,
+                         [note](Cell c) { note(QStringLiteral("select %1,%2").arg(c.x).arg(c.y)); });
+        QObject::connect(&round, &Round::selectionDropped, [note] { note(QStringLiteral("drop")); });
+        QObject::connect(&round, &Round::pairRemoved,
+                         [note](Cell, Cell, const LinkPath&) { note(QStringLiteral("pair")); });
+        QObject::connect(&round, &Round::shuffled, [note] { note(QStringLiteral("shuffled")); });
+        QObject::connect(&round, &Round::toolUsed, [note](Tool t) { note(QStringLiteral("use ") + Name(t)); });
+        QObject::connect(&round, &Round::toolRefused, [note](Tool t) { note(QStringLiteral("refuse ") + Name(t)); });
+        QObject::connect(&round, &Round::ended, [note](RoundEnd how) {
+            note(how == RoundEnd::Cleared ? QStringLiteral("ended cleared") : QStringLiteral("ended timed out"));
+        });
+        QObject::connect(&round, &Round::scoreChanged, [this](std::int64_t score) { lastScore = score; });
+        QObject::connect(&round, &Round::timeChanged, [this](float time) { lastTime = time; });
+        QObject::connect(&round, &Round::countersChanged, [this](ToolCounts left) { lastLeft = left; });
+        QObject::connect(&round, &Round::ticked, [this](int seconds) { lastSecond = seconds; });
+        QObject::connect(&round, &Round::handChanged, [this](const Hand& before, const Hand& after) {
+            EXPECT_EQ(before, hand) << "the hand before is the one shown";
+            hand = after;
+        });
+        QObject::connect(&round, &Round::boardChanged, [this](const std::vector<TileChange>& changes) {
+            for (const TileChange& change : changes) {
+                EXPECT_EQ(change.before, shown.At(change.cell));
+                EXPECT_EQ(change.after, round.GetBoard().At(change.cell));
+                shown.PlaceTile(change.cell, change.after);
+            }
+            EXPECT_EQ(Tiles(shown), Tiles(round.GetBoard())) << "every changed cell is told";
+        });
+        QObject::connect(&round, &Round::dealt, [this] { shown = round.GetBoard(); });
+    }
+
+    void Tick(int times = 1) { timers.Fire(QStringLiteral("LevelClock"), times); }
+
+    // Two tiles that go as a pair in the mode, by their cells; none when
+    // no pair is left.
+    std::optional<std::pair<Cell, Cell>> APair() const
+    {
+        const Board& board = round.GetBoard();
+        if (round.Mode() != 1) {
+            if (const auto pair = FindPair(board)) {
+                return std::pair{board.CellOf(pair->first), board.CellOf(pair->second)};
+            }
+            return std::nullopt;
+        }
+        for (int i = 1; i <= board.CellCount(); ++i) {
+            for (int j = i + 1; j <= board.CellCount(); ++j) {
+                const TileCode code = board.At(board.CellOf(i));
+                if (code != 0 && code == board.At(board.CellOf(j))) {
+                    return std::pair{board.CellOf(i), board.CellOf(j)};
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    void RemoveAPair()
+    {
+        const auto pair = APair();
+        ASSERT_TRUE(pair);
+        round.ClickTile(pair->first, MouseButton::Left);
+        round.ClickTile(pair->second, MouseButton::Left);
+    }
+
+    FakeTimerFactory timers;
+    FakeClock clock;
+    Random random{20061004, [this] { return clock.seconds; }};
+    Round round{timers, random};
+
+    QStringList said;
+    std::int64_t lastScore = -1;
+    float lastTime = -1;
+    ToolCounts lastLeft{-1, -1, -1};
+    int lastSecond = 0;
+    Hand hand;
+    Board shown;
+};
+
+TEST_F(RoundTest, ADealIsPlayedPausedAndGoesOnWithItsTimeKept)
+{
+    EXPECT_EQ(round.GetPhase(), Phase::NoLevel);
+    round.SetScore(40);
+    round.Start(kSmall, 2);
+    EXPECT_EQ(said, QStringList{QStringLiteral("playing")});
+    EXPECT_EQ(round.GetBoard().TileCount(), 8);
+    EXPECT_EQ(lastTime, 3020);
+    EXPECT_EQ(lastLeft, (ToolCounts{6, 6, 6}));
+    EXPECT_EQ(round.State().scoreAtStart, 40);
+
+    Tick(3);
+    EXPECT_EQ(lastSecond, 3);
+    EXPECT_EQ(lastTime, 3020 - 3 * 20);
+    RemoveAPair();
+    EXPECT_EQ(lastScore, 41);
+    EXPECT_EQ(lastTime, 3020 - 2 * 20) << "the pair gives its time back";
+
+    said.clear();
+    round.MoveCursor(Direction::Right);
+    ASSERT_TRUE(hand.cursor);
+    EXPECT_TRUE(round.Use(Tool::Pause));
+    EXPECT_EQ(said, (QStringList{QStringLiteral("use pause"), QStringLiteral("paused")}));
+    EXPECT_TRUE(round.State().paused);
+    Tick(100);
+    EXPECT_EQ(lastSecond, 3) << "the clock stands";
+    // Nothing but going on works behind the pause picture.
+    const Board before = round.GetBoard();
+    RemoveAPair();
+    round.MoveCursor(Direction::Down);
+    for (const Tool tool : {Tool::Undo, Tool::Hint, Tool::Shuffle, Tool::Pause}) {
+        EXPECT_FALSE(round.CanUse(tool));
+        EXPECT_FALSE(round.Use(tool));
+    }
+    EXPECT_EQ(Tiles(round.GetBoard()), Tiles(before));
+    EXPECT_EQ(said.size(), 2);
+    round.PauseQuietly();
+    EXPECT_EQ(said.size(), 2);
+
+    round.Continue();
+    EXPECT_EQ(said.last(), QStringLiteral("playing"));
+    EXPECT_EQ(round.TimeLeft(), 3020 - 2 * 20);
+    Tick();
+    EXPECT_EQ(lastSecond, 4);
+    // A menu or a minimised window pauses without the tool's cue.
+    round.PauseQuietly();
+    EXPECT_EQ(said.last(), QStringLiteral("paused"));
+    EXPECT_EQ(said.count(QStringLiteral("use pause")), 1);
+}
+
+TEST_F(RoundTest, AKeptStateGoesOnExactlyPausedOrNot)
+{
+    round.SetScore(30);
+    round.Start(kSmall, 2);
+    Tick(2);
+    RemoveAPair();
+    ASSERT_TRUE(round.Use(Tool::Hint));
+    for (const bool paused : {false, true}) {
+        SCOPED_TRACE(paused ? "paused" : "playing");
+        if (paused) {
+            round.PauseQuietly();
+        }
+        const RoundState kept = round.State();
+        EXPECT_EQ(kept.undo.size(), 2u);
+        EXPECT_EQ(kept.hintUsed, 1);
+
+        FakeTimerFactory otherTimers;
+        Round other(otherTimers, random);
+        std::vector<Phase> phases;
+        QObject::connect(&other, &Round::phaseChanged, [&phases](Phase p) { phases.push_back(p); });
+        other.SetScore(round.Score());
+        other.Resume(kSmall, 2, kept);
+        EXPECT_EQ(other.State(), kept);
+        EXPECT_EQ(Tiles(other.GetBoard()), Tiles(round.GetBoard()));
+        EXPECT_EQ(other.Left(Tool::Hint), 5);
+        EXPECT_EQ(phases, std::vector{paused ? Phase::Paused : Phase::Playing});
+        EXPECT_EQ(otherTimers[QStringLiteral("LevelClock")].IsActive(), !paused);
+        other.Continue();
+        EXPECT_EQ(other.GetPhase(), Phase::Playing);
+        EXPECT_TRUE(other.CanUse(Tool::Undo)) << "its pair can be taken back";
+    }
+}
+
+TEST_F(RoundTest, TheClockRunsOutAfterTheModesTicks)
+{
+    for (const auto& [mode, ticks] : {std::pair{1, 300}, std::pair{2, 150}, std::pair{3, 300}, std::pair{4, 59}}) {
+        SCOPED_TRACE(mode);
+        said.clear();
+        round.Start(kSmall, mode);
+        Tick(ticks - 1);
+        EXPECT_EQ(round.GetPhase(), Phase::Playing);
+        Tick();
+        EXPECT_EQ(said.mid(1), (QStringList{QStringLiteral("timed out"), QStringLiteral("ended timed out")}));
+        EXPECT_FALSE(round.CanUse(Tool::Pause));
+        Tick(5);
+        EXPECT_EQ(lastSecond, ticks) << "the clock stopped";
+        round.Continue();
+        EXPECT_EQ(round.GetPhase(), Phase::TimedOut) << "only a new deal goes on";
+    }
+}
+
+TEST_F(RoundTest, TheLastPairClearsTheBoard)
+{
+    round.Start(kSmall, 1);
+    for (int pairs = 0; pairs < 3; ++pairs) {
+        RemoveAPair();
+    }
+    said.clear();
+    const auto last = APair();
+    ASSERT_TRUE(last);
+    round.ClickTile(last->first, MouseButton::Left);
+    EXPECT_EQ(hand.selection, last->first);
+    round.ClickTile(last->second, MouseButton::Left);
+    EXPECT_EQ(said, (QStringList{QStringLiteral("select %1,%2").arg(last->first.x).arg(last->first.y),
+                                 QStringLiteral("pair"), QStringLiteral("cleared"), QStringLiteral("ended cleared")}));
+    EXPECT_EQ(hand, Hand{});
+    EXPECT_EQ(lastScore, 4);
+    EXPECT_FALSE(round.CanUse(Tool::Undo));
+    Tick();
+    EXPECT_EQ(lastSecond, 0) << "the clock stopped with the last pair";
+}
+
+TEST_F(RoundTest, ALevelThatCannotBeReadLeavesNothingToPlay)
+{
+    round.SetScore(100);
+    round.Start(kSmall, 2);
+    round.Leave();
+    said.clear();
+    round.ShowUnplayable();
+    EXPECT_EQ(said, QStringList{QStringLiteral("none")});
+    EXPECT_EQ(round.GetBoard().CellCount(), 0);
+    EXPECT_EQ(lastLeft, ToolCounts{});
+    round.MoveCursor(Direction::Left);
+    round.PauseQuietly();
+    round.Continue();
+    Tick();
+    for (const Tool tool : {Tool::Undo, Tool::Hint, Tool::Shuffle, Tool::Pause}) {
+        EXPECT_FALSE(round.Use(tool));
+    }
+    EXPECT_EQ(said, QStringList{QStringLiteral("none")});
+    EXPECT_EQ(hand, Hand{});
+    EXPECT_EQ(lastSecond, 0);
+}
+
+TEST_F(RoundTest, ToolsWorkWhileTheirCounterAndTheScoreAllow)
+{
+    round.SetScore(1);
+    round.Start(kSmall, 2);
+    // The score refuses what it cannot pay, with a cue; a tool with
+    // nothing to do does nothing, silently.
+    EXPECT_FALSE(round.CanUse(Tool::Hint));
+    EXPECT_FALSE(round.Use(Tool::Hint));
+    RemoveAPair();
+    EXPECT_TRUE(round.CanUse(Tool::Hint));
+    EXPECT_TRUE(round.CanUse(Tool::Undo));
+    EXPECT_FALSE(round.CanUse(Tool::Shuffle));
+    said.clear();
+    EXPECT_FALSE(round.Use(Tool::Shuffle));
+    EXPECT_EQ(said, QStringList{QStringLiteral("refuse shuffle")});
+
+    // An undo puts the pair back: the board tells both cells, the counter
+    // and the score what they are now.
+    said.clear();
+    EXPECT_TRUE(round.Use(Tool::Undo));
+    EXPECT_EQ(said, QStringList{QStringLiteral("use undo")});
+    EXPECT_EQ(round.GetBoard().TileCount(), 8);
+    EXPECT_EQ(lastLeft, (ToolCounts{5, 6, 6}));
+    EXPECT_EQ(lastScore, 0);
+    EXPECT_FALSE(round.CanUse(Tool::Undo)) << "nothing left to take back, nor to pay with";
+    said.clear();
+    EXPECT_FALSE(round.Use(Tool::Undo));
+    EXPECT_EQ(said, QStringList{QStringLiteral("refuse undo")});
+
+    // A counter used up stops its tool whatever the score.
+    round.SetScore(1000);
+    for (int used = 1; used <= 6; ++used) {
+        ASSERT_TRUE(round.Use(Tool::Shuffle));
+    }
+    EXPECT_EQ(lastLeft, (ToolCounts{5, 6, 0}));
+    EXPECT_EQ(lastScore, 1000 - 6 * kShuffleCost);
+    EXPECT_EQ(round.State().shuffleUsed, 6);
+    said.clear();
+    EXPECT_FALSE(round.CanUse(Tool::Shuffle));
+    EXPECT_FALSE(round.Use(Tool::Shuffle));
+    EXPECT_TRUE(said.isEmpty());
+    // … and a mode without undo has none.
+    round.Start(kSmall, 3);
+    RemoveAPair();
+    EXPECT_FALSE(round.CanUse(Tool::Undo));
+    EXPECT_TRUE(round.CanUse(Tool::Shuffle));
+}
+
+TEST_F(RoundTest, TheHandTellsWhereItWasAndWhereItIs)
+{
+    round.Start(kSmall, 2);
+    const auto pair = APair();
+    ASSERT_TRUE(pair);
+    round.Hover(pair->first);
+    EXPECT_EQ(hand.cursor, pair->first);
+    round.Hover(std::nullopt);
+    EXPECT_EQ(hand, Hand{});
+    round.ClickTile(pair->first, MouseButton::Left);
+    EXPECT_EQ(hand, (Hand{pair->first, pair->first}));
+    said.clear();
+    round.ClickBoard(MouseButton::Right);
+    EXPECT_EQ(said, QStringList{QStringLiteral("drop")});
+    EXPECT_EQ(hand.selection, std::nullopt);
+    // A second tile that does not pair with the first is refused.
+    const Board& board = round.GetBoard();
+    Cell other = pair->second;
+    for (int n = 1; n <= board.CellCount(); ++n) {
+        if (board.At(board.CellOf(n)) != board.At(pair->first)) {
+            other = board.CellOf(n);
+        }
+    }
+    round.ClickTile(pair->first, MouseButton::Left);
+    said.clear();
+    round.ClickTile(other, MouseButton::Left);
+    EXPECT_EQ(said, QStringList{QStringLiteral("drop")});
+    EXPECT_EQ(hand, (Hand{std::nullopt, other}));
+    round.Leave();
+    EXPECT_EQ(hand, Hand{});
+}
+
+} // namespace
+} // namespace daz
