@@ -4,8 +4,8 @@
 
 namespace daz {
 
-Round::Round(SoundSink& sound, platform::TimerFactory& timers, Random& random)
-    : sound_(sound), random_(random), clock_(timers.Create(QStringLiteral("LevelClock"), 1000))
+Round::Round(SoundSink& sound, platform::TimerFactory& timers)
+    : sound_(sound), clock_(timers.Create(QStringLiteral("LevelClock"), 1000))
 {
     clock_->onTick = [this] { ClockTick(); };
 }
@@ -28,7 +28,7 @@ void Round::Leave()
     emit handChanged();
 }
 
-void Round::Start(const LevelSettings& settings, int mode)
+void Round::Start(const LevelSettings& settings, int mode, std::uint64_t seed)
 {
     mode_ = mode;
     hasLevel_ = true;
@@ -42,7 +42,7 @@ void Round::Start(const LevelSettings& settings, int mode)
     toolsEnabled_ = true;
 
     board_ = Board(settings.maxX, settings.maxY);
-    random_.ReseedFromClock();
+    random_ = Random(seed);
     const int cells = board_.CellCount();
     undo_.Reset(cells);
     LayOutDeck(board_, DealDeck(cells, settings.photoSum, random_));
@@ -83,6 +83,9 @@ void Round::Resume(const LevelSettings& settings, int mode, const RoundState& st
     for (const UndoEntry& entry : state.undo) {
         undo_.Push(entry);
     }
+    if (state.random) {
+        random_ = Random(*state.random);
+    }
     timeLeft_ = state.timeLeft;
     scoreAtStart_ = state.scoreAtStart;
     secondsPlayed_ = state.secondsPlayed;
@@ -117,10 +120,7 @@ RoundState Round::State() const
     for (int n = 1; n <= board_.CellCount(); ++n) {
         state.cells.push_back(board_.At(board_.CellOf(n)));
     }
-    const auto& records = undo_.UndoList(); // [0] is unused
-    for (int i = 1; i <= undo_.UndoCount() && i < static_cast<int>(records.size()); ++i) {
-        state.undo.push_back(records[static_cast<std::size_t>(i)]);
-    }
+    state.undo = undo_.UndoList();
     state.undoLeft = undoLeft_;
     state.hintLeft = hintLeft_;
     state.shuffleLeft = shuffleLeft_;
@@ -131,6 +131,7 @@ RoundState Round::State() const
     state.secondsPlayed = secondsPlayed_;
     state.scoreAtStart = scoreAtStart_;
     state.paused = overlay_ == OverlayPicture::Paused;
+    state.random = random_.Place();
     return state;
 }
 

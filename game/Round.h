@@ -47,6 +47,9 @@ struct RoundState {
     int secondsPlayed = 0;
     std::int64_t scoreAtStart = 0;
     bool paused = false;
+    // The level's generator: its seed and the draws since. A round kept
+    // before rounds kept it has none; it goes on with a fresh seed.
+    std::optional<RandomPlace> random;
     friend bool operator==(const RoundState&, const RoundState&) = default;
 };
 
@@ -61,18 +64,22 @@ class Round : public QObject {
 public:
     static constexpr float kFullTime = 3000;
 
-    Round(SoundSink& sound, platform::TimerFactory& timers, Random& random);
+    Round(SoundSink& sound, platform::TimerFactory& timers);
     ~Round() override;
 
     // --- A level ------------------------------------------------------
     // The level before is left: its clock stops, the hand is let go.
     void Leave();
     // Deals a level of these settings in the mode and starts its clock.
-    void Start(const LevelSettings& settings, int mode);
+    // The deal and every reshuffle and random slide of the level come
+    // from the seed: the same seed and the same moves give the same boards.
+    void Start(const LevelSettings& settings, int mode, std::uint64_t seed);
     // Goes on with a level kept from before: the board, the counters, the
     // time and the undo records as the state holds them, nothing dealt.
     // The clock starts, or the pause picture shows when it was paused.
-    // The state must fit the settings (KeptRound checks it).
+    // The state must fit the settings (KeptRound checks it); its
+    // generator goes on where it stood (the flow gives a fresh seed to a
+    // state kept without one).
     void Resume(const LevelSettings& settings, int mode, const RoundState& state);
     // The level in play as it stands; meaningful while InPlay().
     RoundState State() const;
@@ -138,6 +145,9 @@ public:
     // --- What there is to see ------------------------------------------
     const Board& GetBoard() const { return board_; }
     const UndoStack& Undo() const { return undo_; }
+    // The level's seed, and where its generator stands now.
+    std::uint64_t Seed() const { return random_.Place().seed; }
+    RandomPlace RandomAt() const { return random_.Place(); }
     bool HasLevel() const { return hasLevel_; }
     int Mode() const { return mode_; }
     std::optional<Cell> Selection() const { return selection_; }
@@ -184,7 +194,7 @@ private:
     void Pay(int cost);
 
     SoundSink& sound_;
-    Random& random_;
+    Random random_{0};                       // the level's: seeded at the deal, never from the clock
     std::unique_ptr<platform::Timer> clock_; // "LevelClock": one tick a second
 
     Board board_;

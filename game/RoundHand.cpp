@@ -193,7 +193,6 @@ void Round::FollowUpAfterRemoval()
         break;
     case FollowUp::RandomSlideAndRefill:
         timeLeft_ = kFullTime;
-        random_.ReseedFromClock();
         switch (random_.Draw(4)) {
         case 1: SlideDown(board_); break;
         case 2: SlideUp(board_); break;

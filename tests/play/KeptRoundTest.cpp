@@ -29,6 +29,7 @@ struct Seen {
     std::optional<OverlayPicture> overlay;
     bool clockRunning = false, toolsEnabled = false;
     std::optional<CellPair> nextHint;
+    RandomPlace random; // the level's generator: later shuffles as if never kept
     friend bool operator==(const Seen&, const Seen&) = default;
 };
 
@@ -37,8 +38,7 @@ Seen See(GameHarness& h)
     const Round& r = h.round();
     Seen seen;
     seen.grid.assign(r.GetBoard().Grid().begin(), r.GetBoard().Grid().end());
-    for (int i = 1; i <= r.Undo().UndoCount(); ++i)
-        seen.undo.push_back(r.Undo().UndoList()[static_cast<std::size_t>(i)]);
+    seen.undo = r.Undo().UndoList();
     seen.undoLeft = r.UndoLeft();
     seen.hintLeft = r.HintLeft();
     seen.shuffleLeft = r.ShuffleLeft();
@@ -53,6 +53,7 @@ Seen See(GameHarness& h)
     seen.clockRunning = r.ClockRunning();
     seen.toolsEnabled = r.ToolsEnabled();
     seen.nextHint = FindPair(r.GetBoard());
+    seen.random = r.RandomAt();
     return seen;
 }
 
