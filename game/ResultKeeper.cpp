@@ -69,7 +69,7 @@ void ResultKeeper::RoundEnded(RoundEnd how)
     if (store_) {
         const Round::ToolUses& uses = round_.Uses();
         place = store_->AddResult(Result{levelPath_, mode_, round_.Score() - round_.ScoreAtStart(), seconds, uses.undo,
-                                         uses.hint, uses.shuffle, clock_(), player_});
+                                         uses.hint, uses.shuffle, clock_(), player_, round_.Seed()});
     }
     emit cleared(ClearText(seconds, place, store_ != nullptr));
     Settle();
