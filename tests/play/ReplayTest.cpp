@@ -19,7 +19,8 @@ using Boards = std::vector<std::vector<TileCode>>;
 constexpr std::uint64_t kSeed = 0x5eed;
 
 // A level with falling flowers over a board large enough for a long game.
-const QList<Spec> kFlowers{{QStringLiteral("花"), QStringLiteral("flowers"), 8, 6, 12, Particles::Flowers}};
+const QList<TestProgramFolder::LevelSpec> kFlowers{
+    {QStringLiteral("花"), QStringLiteral("flowers"), 8, 6, 12, Particles::Flowers}};
 
 // A harness whose flow draws the next level's seed from a generator of this seed.
 void Prepare(GameHarness& h, std::uint64_t seed)
@@ -38,12 +39,12 @@ std::vector<TileCode> Grid(GameHarness& h)
 // the pair the hint would show (with the slides and the reshuffles of a
 // dead board the mode brings), now and then a bought shuffle or a free
 // one. The board after each move.
-Boards Play(
-    GameHarness& h, int from, int to, const std::function<void()>& between = [] {})
+Boards Play(GameHarness& h, int from, int to, const std::function<void()>& between = {})
 {
     Boards boards;
     for (int step = from; step < to && h.round().InPlay(); ++step) {
-        between();
+        if (between)
+            between();
         if (step % 6 == 2)
             h.round().ShuffleCommand();
         else if (step % 6 == 5 || !h.RemoveAPair())
