@@ -199,7 +199,10 @@ int main(int argc, char** argv)
     platform::QtMusicPlayer music;
     platform::QtTimerFactory timers;
     platform::QtClock clock;
+    // The flow's generator draws each level's seed; the motion on screen
+    // has its own, so that nothing drawn for it changes a board.
     Random random(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
+    Random motion(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
 
     IniAccess files(FoldersFor(options), boxes);
     const DataFolders& folders = files.Folders();
@@ -235,7 +238,7 @@ int main(int argc, char** argv)
         flow = std::make_unique<GameFlow>(folders, FlowServices{boxes, desktop, effects, music, timers, random}, mode);
         if (!canSave)
             flow->DisableSaving();
-        parts = std::make_unique<GameParts>(*flow, timers, random);
+        parts = std::make_unique<GameParts>(*flow, timers, motion);
         tools = std::make_unique<LevelToolContext>(LevelToolContext{flow->Ini(), boxes, dialogs});
         window = std::make_unique<MainWindow>(
             *parts, MainWindow::LevelTools{[&](QWidget* parent) { return OpenLevelEditor(parent, *tools); },

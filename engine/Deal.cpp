@@ -1,5 +1,6 @@
 #include "Deal.h"
 
+#include <algorithm>
 #include <cassert>
 #include <utility>
 
@@ -7,26 +8,23 @@ namespace daz {
 
 void UndoStack::Reset(int cellCount)
 {
-    list_.assign(static_cast<std::size_t>(cellCount) + 1, UndoEntry{});
-    count_ = 0;
+    list_.clear();
+    list_.reserve(static_cast<std::size_t>(std::max(cellCount, 0)));
 }
 
 void UndoStack::Push(UndoEntry entry)
 {
-    ++count_;
-    // Never needed while every record stands for a tile off the board,
-    // but a full list grows rather than writing past its end.
-    if (static_cast<std::size_t>(count_) >= list_.size())
-        list_.resize(static_cast<std::size_t>(count_) + 1);
-    list_[static_cast<std::size_t>(count_)] = entry;
+    list_.push_back(entry);
 }
 
 UndoEntry UndoStack::Pop()
 {
-    assert(count_ > 0);
-    if (count_ <= 0)
+    assert(!list_.empty());
+    if (list_.empty())
         return {};
-    return list_[static_cast<std::size_t>(count_--)];
+    const UndoEntry top = list_.back();
+    list_.pop_back();
+    return top;
 }
 
 std::vector<TileCode> DealDeck(int cellCount, int photoSum, Random& random)
@@ -61,8 +59,6 @@ void LayOutDeck(Board& board, const std::vector<TileCode>& deck)
 
 void ShuffleBoard(Board& board, Random& random)
 {
-    random.ReseedFromClock();
-
     std::vector<TileCode> codes;
     for (int y = 1; y <= board.MaxY(); ++y)
         for (int x = 1; x <= board.MaxX(); ++x)

@@ -17,32 +17,31 @@ struct UndoEntry {
 };
 
 // Two records per removed pair, first tile first; an undo takes the top
-// two. Room for one record per playing cell, which is never exceeded
-// because each record stands for a tile that is off the board.
+// two. Reset makes room for one record per playing cell, which is never
+// exceeded because each record stands for a tile that is off the board.
 class UndoStack {
 public:
     void Reset(int cellCount);
     void Push(UndoEntry entry);
-    int UndoCount() const { return count_; }
-    const std::vector<UndoEntry>& UndoList() const { return list_; } // index 1 … UndoCount
+    int UndoCount() const { return static_cast<int>(list_.size()); }
+    const std::vector<UndoEntry>& UndoList() const { return list_; } // oldest first
     UndoEntry Pop();
 
 private:
     std::vector<UndoEntry> list_;
-    int count_ = 0;
 };
 
 // The deck for a new level: pairs of pictures 1, 2, … PhotoSum, 1, 2, …
 // until every cell has a tile, then each position swapped with one drawn
-// from the whole deck. deck[0] is the tile of cell 1. A level load reseeds
-// the generator from the clock before dealing; that is the caller's step.
+// from the whole deck. deck[0] is the tile of cell 1. The deck depends on
+// the generator's state alone: a level's seed gives its deal.
 std::vector<TileCode> DealDeck(int cellCount, int photoSum, Random& random);
 
 // Fills an empty board from the deck, row by row.
 void LayOutDeck(Board& board, const std::vector<TileCode>& deck);
 
-// Rearranges the tiles still on the board: reseeds from the clock, then
-// swaps each with one drawn from all of them. The same cells stay occupied
+// Rearranges the tiles still on the board: swaps each with one drawn from
+// all of them, so the generator's state decides the outcome. The same cells stay occupied
 // and the same codes remain; every occupied control gets its picture again
 // and keeps its visibility.
 void ShuffleBoard(Board& board, Random& random);

@@ -22,12 +22,17 @@ std::uint64_t Mix(std::uint64_t z)
 } // namespace
 
 Random::Random(std::uint64_t seed, std::function<double()> secondsSinceMidnight)
-    : state_(seed), clock_(std::move(secondsSinceMidnight))
+    : seed_(seed), state_(seed), clock_(std::move(secondsSinceMidnight))
 {
 }
 
+// The state moves by the same step at every draw, so any place is one
+// multiplication away from its seed.
+Random::Random(RandomPlace place) : seed_(place.seed), draws_(place.draws), state_(place.seed + place.draws * kGamma) {}
+
 std::uint64_t Random::NextBits()
 {
+    ++draws_;
     state_ += kGamma;
     return Mix(state_);
 }
@@ -66,6 +71,8 @@ void Random::ReseedFromClock()
     // reseed at the same reading starts from a different state, so it
     // does not replay the numbers of the first.
     state_ = Mix(state_ ^ Mix(std::bit_cast<std::uint64_t>(seconds) + kGamma));
+    seed_ = state_;
+    draws_ = 0;
 }
 
 } // namespace daz

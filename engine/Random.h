@@ -5,17 +5,29 @@
 
 namespace daz {
 
-// The game's one source of randomness. Every part that shuffles, deals or
-// animates draws from the same generator, which the game reseeds from the
-// clock at the moments the rules ask for. Tests give it a fixed seed and a
-// fake clock, so a game replays exactly.
+// Where a generator stands: the seed it began from and how many numbers it
+// has given since. The same place gives the same numbers from there on.
+struct RandomPlace {
+    std::uint64_t seed = 0;
+    std::uint64_t draws = 0;
+    friend bool operator==(const RandomPlace&, const RandomPlace&) = default;
+};
+
+// A source of random numbers. Each user owns its own: a level's deal and
+// reshuffles come from a generator seeded once for the level (so a seed
+// and the player's moves replay the same boards), the flow draws those
+// seeds and its random level from another, and the motion on screen has
+// one of its own, reseeded from the clock, that never touches a board.
+// Tests give fixed seeds and a fake clock, so a game replays exactly.
 //
 // The generator is splitmix64: 64 bits of state, fast, and good enough
 // for shuffling tiles and jittering pictures.
 class Random {
 public:
     // secondsSinceMidnight is the clock used by ReseedFromClock().
-    Random(std::uint64_t seed, std::function<double()> secondsSinceMidnight);
+    explicit Random(std::uint64_t seed, std::function<double()> secondsSinceMidnight = {});
+    // A generator standing where place says.
+    explicit Random(RandomPlace place);
 
     // Uniform in [0, 1), with single precision like the rest of the
     // game's arithmetic on random numbers: a multiple of 2^-24, so the
@@ -26,6 +38,9 @@ public:
     // n must be at least 1.
     int Draw(int n);
 
+    // 64 random bits, one draw: a seed for another generator.
+    std::uint64_t Bits() { return NextBits(); }
+
     // The arithmetic of Draw for a given Rnd value, kept within 1 … n
     // whatever the rounding of the single-precision product does.
     static int Scale(float rnd, int n);
@@ -35,12 +50,18 @@ public:
 
     // Mixes the seconds since midnight (with their fraction) into the
     // state. Two reseeds at the same clock reading still give different
-    // numbers, so two shuffles within one second never repeat each other.
+    // numbers, so two reseeds within one second never repeat each other.
+    // The mixed state is the generator's new seed.
     void ReseedFromClock();
+
+    // Where it stands now.
+    RandomPlace Place() const { return {seed_, draws_}; }
 
 private:
     std::uint64_t NextBits();
 
+    std::uint64_t seed_;
+    std::uint64_t draws_ = 0;
     std::uint64_t state_;
     std::function<double()> clock_;
 };

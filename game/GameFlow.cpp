@@ -29,7 +29,7 @@ GameFlow::GameFlow(DataFolders folders, FlowServices services, int mode)
       services_(services),
       ini_(folders_, services.boxes),
       audio_(folders_, services.effects, services.music),
-      round_(services.timers, services.random),
+      round_(services.timers),
       mode_(mode),
       keptCaption_(services.timers.Create(QStringLiteral("KeptCaption"), kKeptCaptionMs))
 {
@@ -198,7 +198,8 @@ void GameFlow::LoadLevel()
     const QByteArray keptDigest = ResumeKeptRound();
     const bool resumed = !keptDigest.isEmpty();
     if (!resumed) {
-        round_.Start(level_->settings, mode_);
+        // A fresh seed for each level dealt: it and the moves replay the level.
+        round_.Start(level_->settings, mode_, services_.random.Bits());
     }
     keeper_.LevelChanged(&*level_, keptDigest);
     results_.LevelDealt(entry->path, mode_, userName_, !resumed);
@@ -223,7 +224,10 @@ QByteArray GameFlow::ResumeKeptRound()
         return {};
     }
     round_.SetScore(kept.score);
-    round_.Resume(level_->settings, mode_, *kept.state);
+    RoundState state = *kept.state;
+    if (!state.random) // kept without its generator: the rest of the level draws from a fresh seed
+        state.random = RandomPlace{services_.random.Bits(), 0};
+    round_.Resume(level_->settings, mode_, state);
     caption_.prepend(kKeptCaption);
     emit captionChanged();
     if (kept.state->paused)

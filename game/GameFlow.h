@@ -30,7 +30,7 @@ struct FlowServices {
     platform::EffectPlayer& effects;
     platform::MusicPlayer& music;
     platform::TimerFactory& timers;
-    Random& random;
+    Random& random; // the flow's: each level's seed, the random level; never the view's motion
 };
 
 // The game's flow from start-up to exit, without a window: the catalogue,

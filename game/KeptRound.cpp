@@ -22,7 +22,8 @@ namespace {
 
 const QString kFormatName = QStringLiteral("jilan-llk kept round");
 constexpr int kFormatVersion = 1;
-constexpr double kLongestTime = 1e7; // seconds played, or the time bar's width: far beyond any level
+constexpr double kLongestTime = 1e7;              // seconds played, or the time bar's width: far beyond any level
+constexpr double kMostDraws = 9007199254740992.0; // 2^53: the largest count a JSON number holds exactly
 
 // The pictures a level of these settings shows: the deal uses 1, 2, … one
 // per pair, so a level with more pictures than pairs never shows the rest.
@@ -220,7 +221,7 @@ QByteArray SerializeKeptRound(const KeptRound& kept)
     QJsonArray undo;
     for (const UndoEntry& e : s.undo)
         undo.append(QJsonArray{e.X, e.Y, e.Code});
-    const QJsonObject object{
+    QJsonObject object{
         {QStringLiteral("format"), kFormatName},
         {QStringLiteral("version"), kFormatVersion},
         {QStringLiteral("mode"), kept.mode},
@@ -239,6 +240,11 @@ QByteArray SerializeKeptRound(const KeptRound& kept)
         {QStringLiteral("cells"), rows},
         {QStringLiteral("undo"), undo},
     };
+    if (s.random) {
+        // 64 bits do not fit a JSON number: the seed is written in hex.
+        object.insert(QStringLiteral("seed"), QStringLiteral("%1").arg(s.random->seed, 16, 16, QLatin1Char('0')));
+        object.insert(QStringLiteral("draws"), static_cast<double>(s.random->draws));
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -355,6 +361,22 @@ std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, QString& proble
             return std::nullopt;
         }
         s.undo.push_back({static_cast<std::int16_t>(*x), static_cast<std::int16_t>(*y), static_cast<TileCode>(*code)});
+    }
+    // The level's generator; a round kept without it goes on with a fresh seed.
+    const QJsonValue seed = o[QStringLiteral("seed")];
+    const QJsonValue draws = o[QStringLiteral("draws")];
+    if (!seed.isUndefined() || !draws.isUndefined()) {
+        const QString hex = seed.toString();
+        bool ok = hex.size() == 16 && std::all_of(hex.begin(), hex.end(), [](QChar c) {
+                      return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+                  });
+        const std::uint64_t bits = ok ? hex.toULongLong(&ok, 16) : 0;
+        const auto count = Whole(draws, 0, kMostDraws);
+        if (!ok || !count) {
+            problem = QStringLiteral("随机数种子有误");
+            return std::nullopt;
+        }
+        s.random = RandomPlace{bits, static_cast<std::uint64_t>(*count)};
     }
     problem = CheckBoard(kept);
     if (problem.isEmpty())

@@ -69,7 +69,8 @@ void ResultKeeper::RoundEnded(RoundEnd how)
     std::optional<int> place;
     if (store_) {
         place = store_->AddResult(Result{levelPath_, mode_, round_.Score() - state.scoreAtStart, seconds,
-                                         state.undoUsed, state.hintUsed, state.shuffleUsed, clock_(), player_});
+                                         state.undoUsed, state.hintUsed, state.shuffleUsed, clock_(), player_,
+                                         state.random ? std::optional(state.random->seed) : std::nullopt});
     }
     emit cleared(ClearText(seconds, place, store_ != nullptr));
     Settle();

@@ -18,8 +18,7 @@ int CostOf(Tool tool)
 
 } // namespace
 
-Round::Round(platform::TimerFactory& timers, Random& random)
-    : random_(random), clock_(timers.Create(QStringLiteral("LevelClock"), 1000))
+Round::Round(platform::TimerFactory& timers) : clock_(timers.Create(QStringLiteral("LevelClock"), 1000))
 {
     clock_->onTick = [this] { ClockTick(); };
 }
@@ -49,10 +48,10 @@ void Round::Leave()
     HandChangedFrom(before);
 }
 
-void Round::Start(const LevelSettings& settings, int mode)
+void Round::Start(const LevelSettings& settings, int mode, std::uint64_t seed)
 {
     board_ = Board(settings.maxX, settings.maxY);
-    random_.ReseedFromClock();
+    random_ = Random(seed);
     const int cells = board_.CellCount();
     undo_.Reset(cells);
     LayOutDeck(board_, DealDeck(cells, settings.photoSum, random_));
@@ -91,6 +90,9 @@ void Round::Begin(const LevelSettings& settings, int mode, const RoundState& sta
     for (const UndoEntry& entry : state.undo) {
         undo_.Push(entry);
     }
+    if (state.random) {
+        random_ = Random(*state.random);
+    }
     timeLeft_ = state.timeLeft;
     scoreAtStart_ = state.scoreAtStart;
     secondsPlayed_ = state.secondsPlayed;
@@ -116,10 +118,7 @@ RoundState Round::State() const
     for (int n = 1; n <= board_.CellCount(); ++n) {
         state.cells.push_back(board_.At(board_.CellOf(n)));
     }
-    const auto& records = undo_.UndoList(); // [0] is unused
-    for (int i = 1; i <= undo_.UndoCount() && i < static_cast<int>(records.size()); ++i) {
-        state.undo.push_back(records[static_cast<std::size_t>(i)]);
-    }
+    state.undo = undo_.UndoList();
     state.undoLeft = left_.undo;
     state.hintLeft = left_.hint;
     state.shuffleLeft = left_.shuffle;
@@ -130,6 +129,7 @@ RoundState Round::State() const
     state.secondsPlayed = secondsPlayed_;
     state.scoreAtStart = scoreAtStart_;
     state.paused = phase_ == Phase::Paused;
+    state.random = random_.Place();
     return state;
 }
 

@@ -87,6 +87,9 @@ struct RoundState {
     int secondsPlayed = 0;
     std::int64_t scoreAtStart = 0;
     bool paused = false;
+    // The level's generator: its seed and the draws since. A round kept
+    // before rounds kept it has none; it goes on with a fresh seed.
+    std::optional<RandomPlace> random;
     friend bool operator==(const RoundState&, const RoundState&) = default;
 };
 
@@ -101,18 +104,22 @@ class Round : public QObject {
 public:
     static constexpr float kFullTime = 3000;
 
-    Round(platform::TimerFactory& timers, Random& random);
+    explicit Round(platform::TimerFactory& timers);
     ~Round() override;
 
     // --- A level ------------------------------------------------------
     // The level before is left: its clock stops, the hand is let go.
     void Leave();
     // Deals a level of these settings in the mode and starts its clock.
-    void Start(const LevelSettings& settings, int mode);
+    // The deal and every reshuffle and random slide of the level come
+    // from the seed: the same seed and the same moves give the same boards.
+    void Start(const LevelSettings& settings, int mode, std::uint64_t seed);
     // Goes on with a level kept from before: the board, the counters, the
     // time and the undo records as the state holds them, nothing dealt.
     // The clock starts, or the level stays paused when it was kept so.
-    // The state must fit the settings (KeptRound checks it).
+    // The state must fit the settings (KeptRound checks it); its
+    // generator goes on where it stood (the flow gives a fresh seed to a
+    // state kept without one).
     void Resume(const LevelSettings& settings, int mode, const RoundState& state);
     // The level as it stands: what a kept round needs, and what a result
     // counts (its seconds, the tools used, the score at the deal).
@@ -160,6 +167,8 @@ public:
     Phase GetPhase() const { return phase_; }
     const Board& GetBoard() const { return board_; }
     const UndoStack& Undo() const { return undo_; }
+    // The level's seed, and where its generator stands now.
+    RandomPlace RandomAt() const { return random_.Place(); }
     int Mode() const { return mode_; }
     std::optional<Cell> Selection() const { return selection_; }
     // The cell the cursor is on, or was on last; (0, 0) before any. It is
@@ -206,7 +215,7 @@ private:
     void FindPair(bool showHint);
     void ShowCursorAt(Cell cell);
 
-    Random& random_;
+    Random random_{0};                       // the level's: seeded at the deal, never from the clock
     std::unique_ptr<platform::Timer> clock_; // "LevelClock": one tick a second
 
     Phase phase_ = Phase::NoLevel;

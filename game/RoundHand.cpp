@@ -196,7 +196,6 @@ void Round::FollowUpAfterRemoval()
     case FollowUp::RandomSlideAndRefill: {
         timeLeft_ = kFullTime;
         const Board before = board_;
-        random_.ReseedFromClock();
         switch (random_.Draw(4)) {
         case 1: SlideDown(board_); break;
         case 2: SlideUp(board_); break;

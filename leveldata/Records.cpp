@@ -55,7 +55,7 @@ public:
         if (Connect(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"),
                     QUrl::fromLocalFile(file_).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"))) {
             const Verdict::Kind found = Check(db_).kind;
-            open_ = found == Verdict::Sound || found == Verdict::Newer;
+            open_ = found == Verdict::Sound || found == Verdict::Older || found == Verdict::Newer;
         }
         if (!open_)
             Close();
@@ -69,6 +69,7 @@ public:
     {
         Close();
         putAside_ = false;
+        older_ = false;
         Verdict found{damaged ? Verdict::Damaged : Verdict::New};
         if (!damaged && QFileInfo(file_).size() > 0) {
             found = Look(kReadOnlyOptions);
@@ -100,7 +101,8 @@ public:
         if (found.kind == Verdict::Passing)
             return told + PassingText(found.code, file_);
 
-        // Sound, or new: opened for writing, and tried. A commit waits for
+        // Sound, older or new: opened for writing, and tried (an older one
+        // brought up to date). A commit waits for
         // the disk at checkpoints only, yet a kill or a power cut never
         // leaves half a transaction.
         QSqlError error = Connect(kBusyTimeout, file_) ? QSqlError() : db_.lastError();
@@ -111,20 +113,24 @@ public:
                 error = query.lastError();
             else if (found.kind == Verdict::New)
                 error = Begin(db_);
+            else if (found.kind == Verdict::Older)
+                error = Migrate(db_, found.version);
             else if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))
                      || !query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)))
                 error = query.lastError();
             query.exec(QStringLiteral("ROLLBACK"));
         }
         if (error.isValid()) {
-            // A sound store that cannot be written now is read meanwhile.
-            open_ = found.kind == Verdict::Sound && db_.isOpen();
+            // A sound store that cannot be written now is read meanwhile;
+            // an older one is brought up to date at a later write.
+            open_ = (found.kind == Verdict::Sound || found.kind == Verdict::Older) && db_.isOpen();
+            older_ = found.kind == Verdict::Older;
             if (!open_)
                 Close();
             return told + PassingText(ErrorCode(error), file_);
         }
         open_ = true;
-        if (found.kind == Verdict::Sound)
+        if (found.kind == Verdict::Sound || found.kind == Verdict::Older)
             check_.Start(file_);
         return told.isEmpty() ? told : told + QStringLiteral("成绩从头记起。");
     }
@@ -167,10 +173,14 @@ public:
         std::vector<Result> best;
         QSqlQuery query(db_);
         query.setForwardOnly(true);
-        if (open_ && limit > 0
-            && query.prepare(QStringLiteral("SELECT level, mode, points, seconds, undos, hints, shuffles, played, "
-                                            "player FROM results WHERE level = ? AND mode = ? "
-                                            "ORDER BY seconds, points DESC, id LIMIT ?"))) {
+        // A store from before the seeds has none to read.
+        const auto prepared = [&](const QString& seed) {
+            return query.prepare(QStringLiteral("SELECT level, mode, points, seconds, undos, hints, shuffles, played, "
+                                                "player, %1 FROM results WHERE level = ? AND mode = ? "
+                                                "ORDER BY seconds, points DESC, id LIMIT ?")
+                                     .arg(seed));
+        };
+        if (open_ && limit > 0 && (prepared(QStringLiteral("seed")) || prepared(QStringLiteral("NULL")))) {
             query.addBindValue(levelPath);
             query.addBindValue(mode);
             query.addBindValue(limit);
@@ -184,7 +194,9 @@ public:
                          query.value(2).toLongLong(), query.value(3).toInt(),
                          query.value(4).toInt(),      query.value(5).toInt(),
                          query.value(6).toInt(),      QDateTime::fromString(query.value(7).toString(), Qt::ISODate),
-                         query.value(8).toString()};
+                         query.value(8).toString(),   {}};
+                if (const QVariant seed = query.value(9); !seed.isNull())
+                    r.seed = static_cast<std::uint64_t>(seed.toLongLong());
                 if (IsValid(r))
                     best.push_back(std::move(r));
             }
@@ -298,12 +310,12 @@ private:
     {
         if (!keeping_ || newer_)
             return false;
-        if (!open_) {
+        if (!open_ || older_) {
             const QString told = OpenStore();
             if (putAside_)
                 late_ += told;
         }
-        return open_;
+        return open_ && !older_;
     }
 
     // Writes what waits, the newest last, in one transaction; the place
@@ -339,7 +351,7 @@ private:
         if (!keeping_ || levelPath.isEmpty() || levelPath.size() > kLongestLevelPath || mode < 1 || mode > kModes
             || seconds < 0 || seconds > kMostSeconds)
             return;
-        pending_.push_back({kind, Result{levelPath, mode, 0, seconds, 0, 0, 0, when, {}}});
+        pending_.push_back({kind, Result{levelPath, mode, 0, seconds, 0, 0, 0, when, {}, {}}});
         (void)Flush();
     }
 
@@ -353,6 +365,7 @@ private:
     bool readOnly_ = false; // opened only to be read
     bool newer_ = false;    // a newer version's, never written
     bool putAside_ = false; // the last opening set the store aside
+    bool older_ = false;    // of an older version, not yet brought up to date
     std::vector<Pending> pending_;
     QString problem_;
     QString late_; // what the player is to be told of a later look

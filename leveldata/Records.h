@@ -21,6 +21,9 @@ struct Result {
     int shuffles = 0;
     QDateTime when; // local time
     QString player; // as the strip shows it
+    // The seed the level was dealt from (Round::Seed); none in a result
+    // stored before results kept it.
+    std::optional<std::uint64_t> seed;
 };
 
 // How one mode has gone, over every level.

@@ -19,10 +19,14 @@ struct Column {
     bool text;
     std::int64_t least;
     std::int64_t most;
+    int since = 1;        // the schema version that added it
+    bool anyBits = false; // any 64-bit whole number, or NULL in the rows from before it
 };
 
 QString Condition(const Column& c)
 {
+    if (c.anyBits)
+        return QStringLiteral("typeof(%1) IN ('integer', 'null')").arg(QLatin1String(c.name));
     return (c.text ? QStringLiteral("typeof(%1) = 'text' AND length(%1) BETWEEN %2 AND %3")
                    : QStringLiteral("typeof(%1) = 'integer' AND %1 BETWEEN %2 AND %3"))
         .arg(QLatin1String(c.name))
@@ -50,7 +54,10 @@ const std::vector<Table>& Tables()
           {"hints", false, 0, kMostUses},
           {"shuffles", false, 0, kMostUses},
           {"played", true, 0, 64},
-          {"player", true, 0, kLongestPlayerName}},
+          {"player", true, 0, kLongestPlayerName},
+          // The level's seed, as the signed number of its 64 bits. Added
+          // in version 2 after the other columns, as ALTER TABLE adds it.
+          {"seed", false, 0, 0, 2, true}},
          {}},
         {QStringLiteral("events"),
          QStringLiteral("id INTEGER PRIMARY KEY"),
@@ -75,44 +82,70 @@ const std::vector<Table>& Tables()
     return tables;
 }
 
-QString Create(const Table& table)
+QString Definition(const Column& c)
+{
+    return QStringLiteral("%1 %2%3 CHECK (%4)")
+        .arg(QLatin1String(c.name), c.text ? QStringLiteral("TEXT") : QStringLiteral("INTEGER"),
+             c.anyBits ? QString() : QStringLiteral(" NOT NULL"), Condition(c));
+}
+
+// The table as a schema of this version has it.
+QString Create(const Table& table, int version)
 {
     QStringList columns{table.key};
     for (const Column& c : table.columns) {
-        columns << QStringLiteral("%1 %2 NOT NULL CHECK (%3)")
-                       .arg(QLatin1String(c.name), c.text ? QStringLiteral("TEXT") : QStringLiteral("INTEGER"),
-                            Condition(c));
+        if (c.since <= version)
+            columns << Definition(c);
     }
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(table.name, columns.join(QStringLiteral(", ")));
 }
 
-// How many rows of a table break its checks. SQLite looks at the checks
-// only through a connection that could write; this one may not.
-QString Breaking(const Table& table)
+// How many rows of a table break its checks, in a schema of this version.
+// SQLite looks at the checks only through a connection that could write;
+// this one may not.
+QString Breaking(const Table& table, int version)
 {
     QStringList conditions;
     if (!table.keyCondition.isEmpty())
         conditions << table.keyCondition;
-    for (const Column& c : table.columns)
-        conditions << Condition(c);
+    for (const Column& c : table.columns) {
+        if (c.since <= version)
+            conditions << Condition(c);
+    }
     return QStringLiteral("SELECT count(*) FROM %1 WHERE NOT ((%2))")
         .arg(table.name, conditions.join(QStringLiteral(") AND (")));
 }
 
 } // namespace
 
-const QStringList& SchemaStatements()
+QStringList SchemaStatements(int version)
 {
-    static const QStringList statements{
-        Create(Tables()[0]),
+    return {
+        Create(Tables()[0], version),
         // The places of a level in a mode, and the best time of each level.
         QStringLiteral("CREATE INDEX results_place ON results (level, mode, seconds, points DESC, id)"),
         QStringLiteral("CREATE INDEX results_mode ON results (mode, level, seconds)"),
-        Create(Tables()[1]),
-        Create(Tables()[2]),
+        Create(Tables()[1], version),
+        Create(Tables()[2], version),
     };
+}
+
+namespace {
+
+QStringList MigrationStatements(int version)
+{
+    QStringList statements;
+    for (const Table& table : Tables()) {
+        for (const Column& c : table.columns) {
+            if (c.since > version)
+                statements << QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(table.name, Definition(c));
+        }
+    }
+    statements << QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion);
     return statements;
 }
+
+} // namespace
 
 bool IsValid(const Result& result)
 {
@@ -191,6 +224,25 @@ QSqlError Begin(QSqlDatabase& db)
     return error;
 }
 
+QSqlError Migrate(QSqlDatabase& db, int version)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return query.lastError();
+    QSqlError error;
+    for (const QString& statement : MigrationStatements(version)) {
+        if (!query.exec(statement)) {
+            error = query.lastError();
+            break;
+        }
+    }
+    if (!error.isValid() && !query.exec(QStringLiteral("COMMIT")))
+        error = query.lastError();
+    if (error.isValid())
+        query.exec(QStringLiteral("ROLLBACK"));
+    return error;
+}
+
 Verdict Check(QSqlDatabase& db)
 {
     // What the file's schema holds runs only as SQLite's own functions.
@@ -221,10 +273,10 @@ Verdict Check(QSqlDatabase& db)
         return {Verdict::New};
     if (version > kSchemaVersion)
         return {Verdict::Newer};
-    QStringList expected = SchemaStatements();
+    QStringList expected = SchemaStatements(version);
     found.sort();
     expected.sort();
-    if (version != kSchemaVersion || found != expected)
+    if (version < kOldestSchemaVersion || found != expected)
         return {Verdict::Damaged};
 
     // Every page and row, the columns' checks among them, in one pass; the
@@ -236,12 +288,12 @@ Verdict Check(QSqlDatabase& db)
         return {Verdict::Damaged};
     for (const Table& table : Tables()) {
         query.finish();
-        if (!query.exec(Breaking(table)) || !query.next())
+        if (!query.exec(Breaking(table, version)) || !query.next())
             return Failed(query.lastError());
         if (query.value(0).toLongLong() != 0)
             return {Verdict::Damaged};
     }
-    return {Verdict::Sound};
+    return {version == kSchemaVersion ? Verdict::Sound : Verdict::Older, 0, version};
 }
 
 namespace {
@@ -257,10 +309,11 @@ bool InsertResult(QSqlDatabase& db, const Result& r, std::optional<int>& place)
 {
     QSqlQuery query(db);
     query.prepare(QStringLiteral("INSERT INTO results (level, mode, points, seconds, undos, hints, shuffles, "
-                                 "played, player) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                                 "played, player, seed) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    const QVariant seed = r.seed ? QVariant(static_cast<qint64>(*r.seed)) : QVariant(QMetaType(QMetaType::LongLong));
     for (const QVariant& value :
          {QVariant(r.levelPath), QVariant(r.mode), QVariant(qint64(r.points)), QVariant(r.seconds), QVariant(r.undos),
-          QVariant(r.hints), QVariant(r.shuffles), QVariant(Stored(r.when)), QVariant(r.player)})
+          QVariant(r.hints), QVariant(r.shuffles), QVariant(Stored(r.when)), QVariant(r.player), seed})
         query.addBindValue(value);
     if (!query.exec())
         return false;

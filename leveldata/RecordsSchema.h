@@ -13,18 +13,23 @@
 namespace daz::records {
 
 // The version of the schema below, kept in the database's user_version.
-constexpr int kSchemaVersion = 1;
+// Version 2 added the results' seed; a store of version 1 is read as it
+// is and brought to version 2 when it is opened for writing.
+constexpr int kSchemaVersion = 2;
+constexpr int kOldestSchemaVersion = 1;
 
 // The tables and indexes, as SQLite keeps their text in sqlite_master: a
 // database whose schema is not exactly this is not ours.
 //
-// results: one row a cleared board. events: what the statistics count, in
+// results: one row a cleared board, with the seed it was dealt from (none
+// in a row from before version 2). events: what the statistics count, in
 // the order played (kind 1 a level dealt, 2 cleared, 3 timed out, with the
 // level's seconds). totals: the statistics of each mode, kept up to date
 // with the events in the same transactions. Every column's values are
 // checked by the schema, so that no row beyond the limits below is
 // stored, and the check on opening finds one that was put there anyway.
-const QStringList& SchemaStatements();
+// The statements of a schema of this version (1 … kSchemaVersion).
+QStringList SchemaStatements(int version = kSchemaVersion);
 
 // The limits a stored row keeps; a row beyond them is hostile.
 constexpr int kModes = 4;
@@ -50,12 +55,14 @@ struct Verdict {
     enum Kind {
         Sound,   // ours, and every page and row is sound
         New,     // no table and version 0: gets the schema by Begin
+        Older,   // ours, sound, of an older version: read, brought up to date when written
         Newer,   // a newer version of the game's: read, never written
         Damaged, // proven damaged, or not ours
         Passing, // could not be looked at now (code says why)
     };
     Kind kind = Sound;
-    int code = 0; // SQLite's, when it said why
+    int code = 0;    // SQLite's, when it said why
+    int version = 0; // of a sound or older store
 };
 
 // Looks at the database's schema and rows, writing nothing: its
@@ -63,6 +70,10 @@ struct Verdict {
 Verdict Check(QSqlDatabase& db);
 // Gives a new database the schema; the error, invalid when it worked.
 QSqlError Begin(QSqlDatabase& db);
+// Brings a sound store of an older version to kSchemaVersion in one
+// transaction: the columns added since go after the others, as SQLite
+// writes them into the table's text, so that it reads as SchemaStatements().
+QSqlError Migrate(QSqlDatabase& db, int version);
 
 // The statistics of a mode as the totals table keeps them: run is the
 // clears since the last time-out, last the kind of the event before.

@@ -15,7 +15,8 @@ enum class Phase;
 // The picture that hides the board does not sit still: every half second
 // it moves to a random spot 1 … 200 window twips right of and below its
 // centred place. The jitter runs whenever the board is hidden, and from
-// the start until the first level is dealt.
+// the start until the first level is dealt. Its generator, like the
+// caption's, is the view's own for motion, never a level's.
 class OverlayJitter : public QObject {
     Q_OBJECT
 

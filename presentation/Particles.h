@@ -31,7 +31,9 @@ public:
         int top = 0;
     };
 
-    // boardWidth and boardHeight: the board area in twips.
+    // boardWidth and boardHeight: the board area in twips. random is the
+    // view's own generator for motion, reseeded from its clock at every
+    // tick; never the one a level is dealt from.
     Particles(Random& random, platform::TimerFactory& timers, int boardWidth, int boardHeight);
 
     // Every level load hides the particles first.

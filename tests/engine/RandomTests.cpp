@@ -74,7 +74,7 @@ TEST(Random, DrawsAreEvenlySpread)
     }
 }
 
-TEST(Random, TheSameSeedReplaysTheSameNumbers)
+TEST(Random, TheSameSeedOrPlaceReplaysTheSameNumbers)
 {
     Random a = Fixed(42);
     Random b = Fixed(42);
@@ -82,6 +82,13 @@ TEST(Random, TheSameSeedReplaysTheSameNumbers)
     const std::vector<float> fromA = Take(a, 50);
     EXPECT_EQ(fromA, Take(b, 50));
     EXPECT_NE(fromA, Take(c, 50));
+
+    // A generator made at another's place goes on as it would.
+    EXPECT_EQ(a.Place(), (RandomPlace{42, 50}));
+    Random resumed(a.Place());
+    EXPECT_EQ(Take(resumed, 30), Take(a, 30));
+    EXPECT_EQ(resumed.Place(), (RandomPlace{42, 80}));
+    EXPECT_EQ(Random(RandomPlace{42, 0}).Bits(), Random(42).Bits());
 }
 
 // The next numbers after reseeding from the given clock reading, once or
@@ -111,6 +118,12 @@ TEST(Random, ReseedingMixesTheClockIntoTheState)
     const std::vector<float> first = Take(random, 20);
     random.ReseedFromClock();
     EXPECT_NE(Take(random, 20), first);
+
+    // The reseeded state is a new seed: its place replays what follows.
+    random.ReseedFromClock();
+    EXPECT_EQ(random.Place().draws, 0u);
+    Random copy(random.Place());
+    EXPECT_EQ(Take(copy, 20), Take(random, 20));
 }
 
 } // namespace

@@ -1,17 +1,15 @@
 // The round on its own: its phases, its tools and what its signals carry,
-// driven by the fake level clock and a seeded random source.
+// driven by the fake level clock and dealt from a fixed seed.
 #include <gtest/gtest.h>
 
 #include <QStringList>
 
-#include "FakeClock.h"
 #include "FakeTimers.h"
 #include "game/Round.h"
 
 namespace daz {
 namespace {
 
-using testing::FakeClock;
 using testing::FakeTimerFactory;
 
 const LevelSettings kSmall{4, 2, 2, 0, {}, 0};
@@ -102,9 +100,8 @@ protected:
     }
 
     FakeTimerFactory timers;
-    FakeClock clock;
-    Random random{20061004, [this] { return clock.seconds; }};
-    Round round{timers, random};
+    static constexpr std::uint64_t kSeed = 20061004;
+    Round round{timers};
 
     QStringList said;
     std::int64_t lastScore = -1;
@@ -119,7 +116,7 @@ TEST_F(RoundTest, ADealIsPlayedPausedAndGoesOnWithItsTimeKept)
 {
     EXPECT_EQ(round.GetPhase(), Phase::NoLevel);
     round.SetScore(40);
-    round.Start(kSmall, 2);
+    round.Start(kSmall, 2, kSeed);
     EXPECT_EQ(said, QStringList{QStringLiteral("playing")});
     EXPECT_EQ(round.GetBoard().TileCount(), 8);
     EXPECT_EQ(lastTime, 3020);
@@ -168,7 +165,7 @@ TEST_F(RoundTest, ADealIsPlayedPausedAndGoesOnWithItsTimeKept)
 TEST_F(RoundTest, AKeptStateGoesOnExactlyPausedOrNot)
 {
     round.SetScore(30);
-    round.Start(kSmall, 2);
+    round.Start(kSmall, 2, kSeed);
     Tick(2);
     RemoveAPair();
     ASSERT_TRUE(round.Use(Tool::Hint));
@@ -182,7 +179,7 @@ TEST_F(RoundTest, AKeptStateGoesOnExactlyPausedOrNot)
         EXPECT_EQ(kept.hintUsed, 1);
 
         FakeTimerFactory otherTimers;
-        Round other(otherTimers, random);
+        Round other(otherTimers);
         std::vector<Phase> phases;
         QObject::connect(&other, &Round::phaseChanged, [&phases](Phase p) { phases.push_back(p); });
         other.SetScore(round.Score());
@@ -203,7 +200,7 @@ TEST_F(RoundTest, TheClockRunsOutAfterTheModesTicks)
     for (const auto& [mode, ticks] : {std::pair{1, 300}, std::pair{2, 150}, std::pair{3, 300}, std::pair{4, 59}}) {
         SCOPED_TRACE(mode);
         said.clear();
-        round.Start(kSmall, mode);
+        round.Start(kSmall, mode, kSeed);
         Tick(ticks - 1);
         EXPECT_EQ(round.GetPhase(), Phase::Playing);
         Tick();
@@ -218,7 +215,7 @@ TEST_F(RoundTest, TheClockRunsOutAfterTheModesTicks)
 
 TEST_F(RoundTest, TheLastPairClearsTheBoard)
 {
-    round.Start(kSmall, 1);
+    round.Start(kSmall, 1, kSeed);
     for (int pairs = 0; pairs < 3; ++pairs) {
         RemoveAPair();
     }
@@ -240,7 +237,7 @@ TEST_F(RoundTest, TheLastPairClearsTheBoard)
 TEST_F(RoundTest, ALevelThatCannotBeReadLeavesNothingToPlay)
 {
     round.SetScore(100);
-    round.Start(kSmall, 2);
+    round.Start(kSmall, 2, kSeed);
     round.Leave();
     said.clear();
     round.ShowUnplayable();
@@ -262,7 +259,7 @@ TEST_F(RoundTest, ALevelThatCannotBeReadLeavesNothingToPlay)
 TEST_F(RoundTest, ToolsWorkWhileTheirCounterAndTheScoreAllow)
 {
     round.SetScore(1);
-    round.Start(kSmall, 2);
+    round.Start(kSmall, 2, kSeed);
     // The score refuses what it cannot pay, with a cue; a tool with
     // nothing to do does nothing, silently.
     EXPECT_FALSE(round.CanUse(Tool::Hint));
@@ -301,7 +298,7 @@ TEST_F(RoundTest, ToolsWorkWhileTheirCounterAndTheScoreAllow)
     EXPECT_FALSE(round.Use(Tool::Shuffle));
     EXPECT_TRUE(said.isEmpty());
     // … and a mode without undo has none.
-    round.Start(kSmall, 3);
+    round.Start(kSmall, 3, kSeed);
     RemoveAPair();
     EXPECT_FALSE(round.CanUse(Tool::Undo));
     EXPECT_TRUE(round.CanUse(Tool::Shuffle));
@@ -309,7 +306,7 @@ TEST_F(RoundTest, ToolsWorkWhileTheirCounterAndTheScoreAllow)
 
 TEST_F(RoundTest, TheHandTellsWhereItWasAndWhereItIs)
 {
-    round.Start(kSmall, 2);
+    round.Start(kSmall, 2, kSeed);
     const auto pair = APair();
     ASSERT_TRUE(pair);
     round.Hover(pair->first);

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include "RecordsTesting.h"
+#include "leveldata/RecordsSchema.h"
 
 namespace daz::testing {
 namespace {
@@ -63,7 +64,8 @@ TEST(Records, AStoreHeldReadOnlyOrNewerIsKeptAsItIsAndTheResultsWaitInMemory)
             bytes[18] = 3;
             WriteBytes(file, bytes);
         } else {
-            Tamper(file, {how == "newer" ? QStringLiteral("PRAGMA user_version = 2") : QStringLiteral("ANALYZE")});
+            Tamper(file, {how == "newer" ? QStringLiteral("PRAGMA user_version = %1").arg(records::kSchemaVersion + 1)
+                                         : QStringLiteral("ANALYZE")});
         }
         const QByteArray bytes = ReadBytes(file);
 

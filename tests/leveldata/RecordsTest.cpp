@@ -17,6 +17,7 @@
 
 #include "KillPoints.h"
 #include "RecordsTesting.h"
+#include "leveldata/RecordsSchema.h"
 
 namespace daz::testing {
 namespace {
@@ -55,6 +56,7 @@ TEST(Records, PlacesGoByTimeThenPointsThenWhoWasFirstAndTheBestAreTen)
     EXPECT_EQ(first.seconds, 59);
     EXPECT_EQ(first.undos * 100 + first.hints * 10 + first.shuffles, 123);
     EXPECT_EQ(first.when, kNow);
+    EXPECT_EQ(first.seed, Cleared(0, 0, {}).seed);
 
     // All of it was kept.
     store.reset();
@@ -62,6 +64,74 @@ TEST(Records, PlacesGoByTimeThenPointsThenWhoWasFirstAndTheBestAreTen)
     EXPECT_TRUE(store->Problem().isEmpty()) << store->Problem().toStdString();
     EXPECT_EQ(Players(store->Best(kLevel, 2)), best);
     EXPECT_EQ(store->Statistics(2).cleared, 12);
+}
+
+// A store as the version before seeds wrote it (version 1) is ours: read as
+// it is, its results without a seed, and brought up to date by the first
+// write that can, never set aside.
+TEST(Records, AStoreFromBeforeSeedsIsReadAndBroughtUpToDate)
+{
+    // The results' table as version 1 made it.
+    const QString results = QStringLiteral(
+        "CREATE TABLE results (id INTEGER PRIMARY KEY, "
+        "level TEXT NOT NULL CHECK (typeof(level) = 'text' AND length(level) BETWEEN 1 AND 1024), "
+        "mode INTEGER NOT NULL CHECK (typeof(mode) = 'integer' AND mode BETWEEN 1 AND 4), "
+        "points INTEGER NOT NULL CHECK (typeof(points) = 'integer' AND points BETWEEN -1000000000000000 AND "
+        "1000000000000000), "
+        "seconds INTEGER NOT NULL CHECK (typeof(seconds) = 'integer' AND seconds BETWEEN 0 AND 100000000), "
+        "undos INTEGER NOT NULL CHECK (typeof(undos) = 'integer' AND undos BETWEEN 0 AND 1000000), "
+        "hints INTEGER NOT NULL CHECK (typeof(hints) = 'integer' AND hints BETWEEN 0 AND 1000000), "
+        "shuffles INTEGER NOT NULL CHECK (typeof(shuffles) = 'integer' AND shuffles BETWEEN 0 AND 1000000), "
+        "played TEXT NOT NULL CHECK (typeof(played) = 'text' AND length(played) BETWEEN 0 AND 64), "
+        "player TEXT NOT NULL CHECK (typeof(player) = 'text' AND length(player) BETWEEN 0 AND 256))");
+    QStringList older = records::SchemaStatements(1);
+    ASSERT_EQ(older.front(), results);
+    older << QStringLiteral("PRAGMA user_version = 1")
+          << QStringLiteral(
+                 "INSERT INTO results (level, mode, points, seconds, undos, hints, shuffles, played, player) "
+                 "VALUES ('\\levels\\spring\\', 2, 10, 60, 1, 2, 3, '2026-03-14T15:09:26', 'OLD')");
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("records.sqlite"));
+    Tamper(file, older);
+
+    // Opened while another program writes to it: read as it is, and a
+    // result waits until a write can bring the store up to date.
+    std::unique_ptr<Records> store;
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(file);
+        ASSERT_TRUE(other.open());
+        QSqlQuery writing(other);
+        ASSERT_TRUE(writing.exec(QStringLiteral("BEGIN IMMEDIATE")));
+        store = Records::Open(file, kNow);
+        EXPECT_TRUE(store->Problem().contains(QStringLiteral("正被另一个程序使用"))) << store->Problem().toStdString();
+        ASSERT_EQ(Players(store->Best(kLevel, 2)), QStringList{"OLD"});
+        EXPECT_EQ(store->Best(kLevel, 2).front().seed, std::nullopt);
+        EXPECT_EQ(store->AddResult(Cleared(50, 1, "NEW")), std::nullopt);
+        EXPECT_EQ(Players(store->Best(kLevel, 2)), (QStringList{"NEW", "OLD"}));
+        writing.exec(QStringLiteral("ROLLBACK"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    store->LevelStarted(kLevel, 2, kNow);
+    store.reset();
+
+    store = Records::Open(file, kNow);
+    EXPECT_TRUE(store->Problem().isEmpty()) << store->Problem().toStdString();
+    const std::vector<Result> best = store->Best(kLevel, 2);
+    ASSERT_EQ(Players(best), (QStringList{"NEW", "OLD"}));
+    EXPECT_EQ(best[0].seed, Cleared(0, 0, {}).seed);
+    EXPECT_EQ(best[1].seed, std::nullopt);
+    EXPECT_EQ(Listing(folder.path()).filter(QStringLiteral("damaged")), QStringList());
+    store.reset();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("version"));
+        db.setDatabaseName(file);
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA user_version")) && query.next());
+        EXPECT_EQ(query.value(0).toInt(), records::kSchemaVersion);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("version"));
 }
 
 TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideAsFoundToldOnceAndANewOneBegun)

@@ -149,6 +149,8 @@ TEST(KeptRound, ADamagedOrHostileFileIsToldSetAsideAndDealtAnew)
         {with(QStringLiteral("scoreAtStart"), kScore - 10), QStringLiteral("用过的道具")},
         {with(QStringLiteral("settingsScore"), -1), QStringLiteral("积分有误")},
         {with(QStringLiteral("settingsScore"), 1e8), QStringLiteral("积分有误")},
+        {with(QStringLiteral("seed"), QStringLiteral("5EED")), QStringLiteral("种子")},
+        {with(QStringLiteral("draws"), -1), QStringLiteral("种子")},
     };
     int setAside = 0;
     const auto expectRefused = [&](const QString& why) {

@@ -28,6 +28,7 @@ struct Seen {
     std::int64_t score = 0, scoreAtStart = 0;
     Phase phase = Phase::NoLevel;
     std::optional<CellPair> nextHint;
+    RandomPlace random; // the level's generator: later shuffles as if never kept
     friend bool operator==(const Seen&, const Seen&) = default;
 };
 
@@ -36,8 +37,7 @@ Seen See(GameHarness& h)
     const Round& r = h.round();
     Seen seen;
     seen.grid.assign(r.GetBoard().Grid().begin(), r.GetBoard().Grid().end());
-    for (int i = 1; i <= r.Undo().UndoCount(); ++i)
-        seen.undo.push_back(r.Undo().UndoList()[static_cast<std::size_t>(i)]);
+    seen.undo = r.Undo().UndoList();
     seen.undoLeft = r.Left(Tool::Undo);
     seen.hintLeft = r.Left(Tool::Hint);
     seen.shuffleLeft = r.Left(Tool::Shuffle);
@@ -50,6 +50,7 @@ Seen See(GameHarness& h)
     seen.scoreAtStart = r.State().scoreAtStart;
     seen.phase = r.GetPhase();
     seen.nextHint = FindPair(r.GetBoard());
+    seen.random = r.RandomAt();
     return seen;
 }
 

@@ -61,6 +61,7 @@ TEST_F(Results, AClearedBoardIsStoredAndToldWithItsTimeAndPlace)
     EXPECT_EQ(r.when, kNow);
     EXPECT_EQ(r.player, QStringLiteral("ZHANG SAN"));
     EXPECT_EQ(r.player, h.flow->UserName());
+    EXPECT_EQ(r.seed, h.round().RandomAt().seed) << "the seed it was dealt from";
     const std::int64_t hintedPoints = r.points;
 
     // Slower: second. As fast without the hint's cost: first. As fast

@@ -85,9 +85,9 @@ TEST_F(Selection, ARemovedPairScoresRecordsAndAnimatesItsPath)
     EXPECT_FALSE(h.Shown(pair->first));
     EXPECT_EQ(h.round().Score(), 1);
     ASSERT_EQ(h.round().Undo().UndoCount(), 2);
-    EXPECT_EQ(h.round().Undo().UndoList()[1],
+    EXPECT_EQ(h.round().Undo().UndoList()[0],
               (UndoEntry{static_cast<std::int16_t>(first.x), static_cast<std::int16_t>(first.y), code}));
-    EXPECT_EQ(h.round().Undo().UndoList()[2],
+    EXPECT_EQ(h.round().Undo().UndoList()[1],
               (UndoEntry{static_cast<std::int16_t>(second.x), static_cast<std::int16_t>(second.y), code}));
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("lianjie.wav"));
     EXPECT_FALSE(h.round().Selection().has_value());
@@ -149,8 +149,7 @@ TEST(Removal, SlidesAndReshufflesADeadBoardAsTheModeSays)
                 Board expected = h.board();
                 expected.RemoveTile(expected.CellOf(pair->first));
                 expected.RemoveTile(expected.CellOf(pair->second));
-                Random draw = h.random;
-                draw.ReseedFromClock();
+                Random draw(h.round().RandomAt());
                 const int direction = mode == 4 ? draw.Draw(4) : mode == 3 ? 1 : 0;
                 if (direction != 0) {
                     kSlides[direction - 1](expected);

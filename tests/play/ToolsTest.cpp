@@ -172,17 +172,28 @@ TEST_F(Tools, AFlashCutShortNeverLeavesTilesHidden)
 
 TEST_F(Tools, ClearingTheBoardIsJudgedByTilesNotByHiddenPictures)
 {
-    // Two pairs: the hint hides one of them, the player removes the other.
+    // Two pairs: the hint hides one of them, the player removes the other
+    // (dealt again until they lie so that both can go).
     Start(2, 2, 2);
+    std::vector<int> others;
+    for (int deal = 0; deal < 100; ++deal) {
+        const CellPair pair = h.LinkablePair().value_or(CellPair{1, 1});
+        others.clear();
+        for (int n = 1; n <= 4; ++n) {
+            if (n != pair.first && n != pair.second) {
+                others.push_back(n);
+            }
+        }
+        const Cell a = h.CellOf(others[0]), b = h.CellOf(others[1]);
+        if (pair.first != pair.second && IsLink(h.board(), a.x, a.y, b.x, b.y, 2).linked) {
+            break;
+        }
+        h.flow->ChooseLevel(1);
+    }
     toolbar().Click(Toolbar::Hint);
     const auto hinted = h.HintPair();
     h.timers.Fire(QStringLiteral("HintFlash"));
-    std::vector<int> others;
-    for (int n = 1; n <= 4; ++n) {
-        if (n != hinted.first && n != hinted.second) {
-            others.push_back(n);
-        }
-    }
+    ASSERT_FALSE(h.Shown(hinted.first));
     h.Click(others[0]);
     h.Click(others[1]);
     ASSERT_EQ(h.board().TileCount(), 2);
@@ -244,24 +255,29 @@ TEST_F(Tools, AFlashHidesNothingOnceOneOfItsTilesLeftItsCell)
     // Tiles fall after every pair: another pair whose going lets a hinted
     // tile fall, and a tile above it into its cell.
     Start(3, 6, 4);
-    hinted = hintAndHide();
-    const Board& board = h.board();
     std::optional<CellPair> letsFall;
-    for (int i = 1; i <= board.CellCount() && !letsFall; ++i) {
-        for (int j = i + 1; j <= board.CellCount() && !letsFall; ++j) {
-            const Cell a = h.CellOf(i), b = h.CellOf(j);
-            if (i == hinted.first || i == hinted.second || j == hinted.first || j == hinted.second || board.At(a) == 0
-                || !IsLink(board, a.x, a.y, b.x, b.y, 3).linked)
-                continue;
-            Board after = board;
-            after.RemoveTile(a);
-            after.RemoveTile(b);
-            SlideDown(after);
-            if (after.At(h.CellOf(hinted.first)) != board.At(h.CellOf(hinted.first))
-                || after.At(h.CellOf(hinted.second)) != board.At(h.CellOf(hinted.second)))
-                letsFall = CellPair{i, j};
+    for (int deal = 0; deal < 100 && !letsFall; ++deal) {
+        if (deal > 0)
+            h.flow->ChooseLevel(1);
+        const Board& board = h.board();
+        const CellPair toHint = *h.LinkablePair(); // what the hint will show
+        for (int i = 1; i <= board.CellCount() && !letsFall; ++i) {
+            for (int j = i + 1; j <= board.CellCount() && !letsFall; ++j) {
+                const Cell a = h.CellOf(i), b = h.CellOf(j);
+                if (i == toHint.first || i == toHint.second || j == toHint.first || j == toHint.second
+                    || board.At(a) == 0 || !IsLink(board, a.x, a.y, b.x, b.y, 3).linked)
+                    continue;
+                Board after = board;
+                after.RemoveTile(a);
+                after.RemoveTile(b);
+                SlideDown(after);
+                if (after.At(h.CellOf(toHint.first)) != board.At(h.CellOf(toHint.first))
+                    || after.At(h.CellOf(toHint.second)) != board.At(h.CellOf(toHint.second)))
+                    letsFall = CellPair{i, j};
+            }
         }
     }
+    hinted = hintAndHide();
     ASSERT_TRUE(letsFall.has_value());
     const int tiles = h.board().TileCount();
     h.Click(letsFall->first);

@@ -86,7 +86,7 @@ public:
     void Add(const QString& levelPath, int mode, int seconds, std::int64_t points, const QString& player,
              const QDateTime& when, int undos = 0, int hints = 0, int shuffles = 0)
     {
-        results.push_back({levelPath, mode, points, seconds, undos, hints, shuffles, when, player});
+        results.push_back({levelPath, mode, points, seconds, undos, hints, shuffles, when, player, {}});
     }
 
     bool keeping = true;

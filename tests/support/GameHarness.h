@@ -31,7 +31,8 @@ struct GameHarness {
     FakeMusicPlayer music;
     FakeTimerFactory timers;
     FakeClock clock;
-    Random random{20061004, [this] { return clock.seconds; }};
+    Random random{20061004, [this] { return clock.seconds; }};   // the flow's: levels' seeds
+    Random motionRandom{1004, [this] { return clock.seconds; }}; // the particles', the overlay's and the caption's
     std::unique_ptr<GameFlow> flow;
     std::unique_ptr<GameParts> parts;
 
@@ -42,7 +43,7 @@ struct GameHarness {
         parts.reset();
         flow = std::make_unique<GameFlow>(folders ? *folders : DataFolders(folder.Path()),
                                           FlowServices{boxes, desktop, effects, music, timers, random}, mode);
-        parts = std::make_unique<GameParts>(*flow, timers, random);
+        parts = std::make_unique<GameParts>(*flow, timers, motionRandom);
         return *flow;
     }
     // … and runs the load step.

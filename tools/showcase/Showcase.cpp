@@ -159,11 +159,12 @@ int main(int argc, char** argv)
     platform::QtTimerFactory timers;
     platform::QtClock clock;
     Random random(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
+    Random motion(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
     // The shipped levels as the build lays them out, read as one folder.
     GameFlow flow(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/") + kAppId,
                   FlowServices{boxes, desktop, silence, silence, timers, random},
                   options.value(QStringLiteral("mode")).toInt());
-    GameParts parts(flow, timers, random);
+    GameParts parts(flow, timers, motion);
     MainWindow window(parts, {});
     flow.Load();
     flow.ChooseLevel(options.value(QStringLiteral("level")).toInt());
