@@ -108,8 +108,8 @@ void GameFlow::ReadCatalogue(bool tell)
     catalogue_ = daz::ReadCatalogue(ini_, file);
     if (tell && catalogue_.menu < 1) {
         platform::Tell(services_.boxes, QStringLiteral("关卡目录是空的：DAZGame.ini 的 [GameMenu] 中没有任何关卡。"));
-    } else if (const QString problems = catalogue_.Problems(); tell && !problems.isEmpty()) {
-        platform::Tell(services_.boxes, problems);
+    } else if (tell && catalogue_.HasProblems()) {
+        services_.problems.CatalogueIncomplete(catalogue_);
     }
     emit levelMenuChanged();
 }

@@ -4,6 +4,7 @@
 
 #include "game/KeptRound.h"
 #include "game/Level.h"
+#include "leveldata/Formats.h"
 #include "leveldata/IniFile.h"
 
 namespace daz {
@@ -21,6 +22,8 @@ enum class UnsavedProgress {
 class ProblemReporter : public IniReadReporter {
 public:
     // Level `number` of the menu, named `name`, cannot start.
+    // The catalogue lists more levels than the menu holds, or misses some.
+    virtual void CatalogueIncomplete(const Catalogue& catalogue) = 0;
     virtual void LevelUnplayable(int number, const QString& name, const LevelProblem& problem) = 0;
     // The round kept at the last quit cannot go on; the level is dealt anew.
     virtual void KeptRoundRefused(const KeptRoundRefusal& refusal) = 0;

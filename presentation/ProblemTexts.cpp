@@ -13,6 +13,28 @@ QString Words(const char* source)
 
 } // namespace
 
+QString CatalogueProblemText(const Catalogue& catalogue)
+{
+    QStringList lines;
+    if (catalogue.menu > kMostCatalogueLevels)
+        lines << Words("关卡目录中有 %1 个关卡，关卡菜单只能列出前 %2 个。")
+                     .arg(catalogue.menu)
+                     .arg(kMostCatalogueLevels);
+    // Runs of consecutive numbers are named by their first and last.
+    const std::vector<int>& missing = catalogue.missing;
+    QStringList runs;
+    for (std::size_t i = 0; i < missing.size();) {
+        std::size_t last = i;
+        while (last + 1 < missing.size() && missing[last + 1] == missing[last] + 1)
+            ++last;
+        runs << (last == i ? QString::number(missing[i]) : Words("%1至%2").arg(missing[i]).arg(missing[last]));
+        i = last + 1;
+    }
+    if (!runs.isEmpty())
+        lines << Words("第%1关的条目缺失").arg(runs.join(Words("、")));
+    return lines.join(u'\n');
+}
+
 QString LevelProblemText(const LevelProblem& problem)
 {
     switch (problem.kind) {
@@ -93,6 +115,11 @@ bool AskAfterFailedRead(platform::MessageBoxes& boxes, IniReadProblem problem)
             return false;
     } while (answer != platform::MessageAnswer::Retry);
     return true;
+}
+
+void ProblemBoxes::CatalogueIncomplete(const Catalogue& catalogue)
+{
+    platform::Tell(boxes_, CatalogueProblemText(catalogue));
 }
 
 void ProblemBoxes::LevelUnplayable(int number, const QString& name, const LevelProblem& problem)

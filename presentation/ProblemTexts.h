@@ -14,6 +14,10 @@ namespace daz {
 // boxes they are shown in. The Chinese text is the source text of each
 // (context "ProblemTexts").
 
+// What the catalogue's reading found, all in one message: levels beyond
+// the menu's room, and the levels whose keys are missing ("第3至66关的条目
+// 缺失"). Empty when there is nothing to tell.
+QString CatalogueProblemText(const Catalogue& catalogue);
 // What keeps a level from being played, e.g. "缺少图片文件 3.gif".
 QString LevelProblemText(const LevelProblem& problem);
 // Why a kept round cannot go on, e.g. "棋盘上已经没有牌".
@@ -46,6 +50,7 @@ public:
     explicit ProblemBoxes(platform::MessageBoxes& boxes) : boxes_(boxes) {}
 
     bool ReadAgain(IniReadProblem problem) override { return AskAfterFailedRead(boxes_, problem); }
+    void CatalogueIncomplete(const Catalogue& catalogue) override;
     void LevelUnplayable(int number, const QString& name, const LevelProblem& problem) override;
     void KeptRoundRefused(const KeptRoundRefusal& refusal) override;
     void ProgressNotSaved(UnsavedProgress what, const QString& reason) override;
