@@ -32,6 +32,7 @@
 #include "presentation/GameParts.h"
 #include "presentation/MainWindow.h"
 #include "presentation/ModeChooserWindow.h"
+#include "presentation/ProblemTexts.h"
 #include "presentation/RecordsWindow.h"
 #include "presentation/SplashWindow.h"
 #include "presentation/leveltools/LevelTools.h"
@@ -204,7 +205,8 @@ int main(int argc, char** argv)
     Random random(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
     Random motion(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
 
-    IniAccess files(FoldersFor(options), boxes);
+    ProblemBoxes problems(boxes);
+    IniAccess files(FoldersFor(options), problems);
     const DataFolders& folders = files.Folders();
     QDir().mkpath(folders.Player()); // the lock lives there; a failure is told later
     platform::QtInstanceLock lock(platform::QtInstanceLock::PathFor(folders.Player()));
@@ -235,7 +237,8 @@ int main(int argc, char** argv)
 
     auto openMainWindow = [&](int mode) {
         const bool canSave = preparePlayerFolder();
-        flow = std::make_unique<GameFlow>(folders, FlowServices{boxes, desktop, effects, music, timers, random}, mode);
+        flow = std::make_unique<GameFlow>(folders,
+                                          FlowServices{boxes, desktop, effects, music, timers, random, problems}, mode);
         if (!canSave)
             flow->DisableSaving();
         parts = std::make_unique<GameParts>(*flow, timers, motion);

@@ -20,6 +20,12 @@ namespace {
 // Shown before the caption while a kept round goes on, for a few seconds.
 const QString kKeptCaption = QStringLiteral("继续上次的棋局 — ");
 constexpr int kKeptCaptionMs = 4000;
+
+QString ModeName(int mode)
+{
+    static const char* const kNames[] = {"简单模式", "正常模式", "挑战模式", "极限模式"};
+    return mode >= 1 && mode <= kModeCount ? QString::fromUtf8(kNames[mode - 1]) : QString();
+}
 } // namespace
 
 const QString GameFlow::kHelpFile = QStringLiteral("\\dazRedme.txt");
@@ -27,16 +33,15 @@ const QString GameFlow::kHelpFile = QStringLiteral("\\dazRedme.txt");
 GameFlow::GameFlow(DataFolders folders, FlowServices services, int mode)
     : folders_(std::move(folders)),
       services_(services),
-      ini_(folders_, services.boxes),
+      ini_(folders_, services.problems),
       audio_(folders_, services.effects, services.music),
       round_(services.timers),
       mode_(mode),
       keptCaption_(services.timers.Create(QStringLiteral("KeptCaption"), kKeptCaptionMs))
 {
     // A clear's time and place join the caption until the next level.
-    connect(&results_, &ResultKeeper::cleared, this, [this](const QString& text) {
-        clearNote_ = text;
-        caption_ += QStringLiteral("　　") + text;
+    connect(&results_, &ResultKeeper::cleared, this, [this](const ClearResult& result) {
+        clearNote_ = result;
         emit captionChanged();
     });
     // A level's end is kept at once: the score it leaves, and no round.
@@ -103,8 +108,8 @@ void GameFlow::ReadCatalogue(bool tell)
     catalogue_ = daz::ReadCatalogue(ini_, file);
     if (tell && catalogue_.menu < 1) {
         platform::Tell(services_.boxes, QStringLiteral("关卡目录是空的：DAZGame.ini 的 [GameMenu] 中没有任何关卡。"));
-    } else if (const QString problems = catalogue_.Problems(); tell && !problems.isEmpty()) {
-        platform::Tell(services_.boxes, problems);
+    } else if (tell && catalogue_.HasProblems()) {
+        services_.problems.CatalogueIncomplete(catalogue_);
     }
     emit levelMenuChanged();
 }
@@ -168,9 +173,9 @@ void GameFlow::LoadLevel()
     const int number = levelReached_;
     const CatalogueEntry* entry = Entry(number);
     const QString name = entry ? entry->name : QString();
-    clearNote_.clear();
-    caption_ = QString::fromUtf8(RulesFor(mode_).caption) + QStringLiteral("======>当前游戏关卡：")
-               + QString::number(number) + QStringLiteral("．") + name;
+    clearNote_.reset();
+    caption_ = ModeName(mode_) + QStringLiteral("======>当前游戏关卡：") + QString::number(number)
+               + QStringLiteral("．") + name;
     emit captionChanged();
     round_.Leave();
     // The round before is over; the kept round of the last run waits for
@@ -189,9 +194,7 @@ void GameFlow::LoadLevel()
     level_ = std::move(reading.level);
     if (!level_) {
         round_.ShowUnplayable();
-        platform::Tell(services_.boxes, QStringLiteral("第%1关「%2」无法开始：%3。\n请从菜单中选择其他关卡。")
-                                            .arg(number)
-                                            .arg(name, reading.problem));
+        services_.problems.LevelUnplayable(number, name, reading.problem);
         return;
     }
     // A round that goes on was kept with its level's digest, taken then.
@@ -217,8 +220,8 @@ QByteArray GameFlow::ResumeKeptRound()
     keptRoundLooked_ = true;
     const KeptRoundTaken kept = TakeKeptRound(folders_, mode_, *level_, keeper_.SettingsScore(),
                                               QDateTime::currentDateTime());
-    if (!kept.message.isEmpty()) {
-        platform::Tell(services_.boxes, kept.message);
+    if (kept.refused) {
+        services_.problems.KeptRoundRefused(*kept.refused);
     }
     if (!kept.state) {
         return {};

@@ -10,6 +10,7 @@
 #include "engine/Random.h"
 #include "game/AudioSwitches.h"
 #include "game/Level.h"
+#include "game/ProblemReporter.h"
 #include "game/ProgressKeeper.h"
 #include "game/ResultKeeper.h"
 #include "game/Round.h"
@@ -30,7 +31,8 @@ struct FlowServices {
     platform::EffectPlayer& effects;
     platform::MusicPlayer& music;
     platform::TimerFactory& timers;
-    Random& random; // the flow's: each level's seed, the random level; never the view's motion
+    Random& random;            // the flow's: each level's seed, the random level; never the view's motion
+    ProblemReporter& problems; // tells the player of what went wrong
 };
 
 // The game's flow from start-up to exit, without a window: the catalogue,
@@ -102,12 +104,12 @@ public:
     // The results kept of the levels played (opened at Load when saving).
     ResultKeeper& Results() { return results_; }
     const QString& UserName() const { return userName_; }
-    // The caption over the board: the mode and the level; after a clear
-    // also its time and place.
+    // The caption over the board: the mode and the level (the view adds
+    // the clear's note after a clear).
     const QString& Caption() const { return caption_; }
-    // What the last clear of the level on the board tells: its time and
-    // place ("用时 1分23秒 · 新纪录！"); empty before it is cleared.
-    const QString& ClearNote() const { return clearNote_; }
+    // The last clear of the level on the board: its time and place;
+    // nothing before it is cleared.
+    const std::optional<ClearResult>& ClearNote() const { return clearNote_; }
     // The level on the board, with its pictures; null while none is.
     const Level* CurrentLevel() const { return level_ ? &*level_ : nullptr; }
     // "1．name" for levels 1 … the highest listed; empty text for a level
@@ -148,13 +150,13 @@ private:
     AudioSwitches audio_;
     Round round_;
     ResultKeeper results_{round_};
-    ProgressKeeper keeper_{folders_, ini_, services_.boxes, services_.timers, round_};
+    ProgressKeeper keeper_{folders_, ini_, services_.problems, services_.timers, round_};
     Catalogue catalogue_;
     int mode_;
     int levelReached_ = 1; // UserGK
     std::optional<Level> level_;
     QString caption_;
-    QString clearNote_;
+    std::optional<ClearResult> clearNote_;
     QString userName_;
 
     // The unfinished board kept at the last quit (KeptRound.h): looked

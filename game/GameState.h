@@ -17,15 +17,15 @@ enum class FollowUp {
     Nothing,
 };
 
+// A mode's caption and its few words are the presentation's
+// (presentation/GameTexts.h); the rules are numbers.
 struct ModeRules {
-    const char* caption;   // the mode menu's caption, e.g. "简单模式"
     std::int16_t timeStep; // taken per clock tick, given back per pair
     float timeAfterDeal;   // the bar's width once the level is dealt
     int undoLeft;
     int hintLeft;
     std::int16_t shuffleLeft;
     FollowUp followUp;
-    const char* summary; // what the mode does, in a few words
 };
 
 inline constexpr int kModeCount = 4;
@@ -58,11 +58,16 @@ inline constexpr int kShuffleCost = 10;
 // leaves the score at 0 or more.
 bool CanAffordTool(int counterLeft, std::int64_t score, int cost);
 
+// The player's rank: 0 below 100 points, one more each time the score
+// doubles from there, kRankCount - 1 at most.
+inline constexpr int kRankCount = 18;
+int RankOf(std::int64_t score);
+
 // What the score display shows: digit[p] is the digit of picture p of the
-// eight (1 = units … 8 = ten millions), title the rank title.
+// eight (0 = units … 7 = ten millions), rank the rank the title names.
 struct ScoreDisplay {
-    std::array<int, 9> digit{}; // index 0 unused
-    QString title;
+    std::array<int, 8> digit{};
+    int rank = 0;
 };
 
 inline constexpr std::int64_t kLargestShownScore = 99'999'999;
@@ -75,13 +80,5 @@ std::int64_t ChangedScore(std::int64_t score, int delta);
 // Scores beyond eight digits show as 99999999; a negative stored score
 // shows as 0 (the title still follows the real score).
 ScoreDisplay ShowScore(std::int64_t score);
-
-QString RankTitle(std::int64_t score);
-
-// The rank title shown before the first score is drawn.
-inline QString InitialRankTitle()
-{
-    return QStringLiteral("小星星");
-}
 
 } // namespace daz

@@ -68,15 +68,15 @@ std::optional<std::array<int, 3>> Counters(const QJsonValue& value, int high)
 }
 
 // Why the board and the undo records cannot be the state of a round in
-// play; empty text when they can.
-QString CheckBoard(const KeptRound& kept)
+// play; no problem when they can.
+KeptRoundProblem CheckBoard(const KeptRound& kept)
 {
     const RoundState& s = kept.state;
     std::map<int, int> counts; // code → tiles on the board
     int tiles = 0;
     for (const TileCode code : s.cells) {
         if (code < 0)
-            return QStringLiteral("棋盘上有无效的图案编号 %1").arg(code);
+            return {KeptRoundProblemKind::NegativeCode, {}, {code}};
         if (code != 0) {
             ++counts[code];
             ++tiles;
@@ -84,31 +84,31 @@ QString CheckBoard(const KeptRound& kept)
     }
     for (const auto& [code, count] : counts) {
         if (count % 2 != 0)
-            return QStringLiteral("图案 %1 在棋盘上有 %2 张，不成对").arg(code).arg(count);
+            return {KeptRoundProblemKind::PictureUnpaired, {}, {code, count}};
     }
     if (tiles == 0)
-        return QStringLiteral("棋盘上已经没有牌");
+        return {KeptRoundProblemKind::NoTilesLeft};
     // Each pair that went left two undo records; an undo puts them back.
     if (s.undo.size() % 2 != 0 || tiles + static_cast<int>(s.undo.size()) != s.maxX * s.maxY)
-        return QStringLiteral("撤销记录（%1 条）与棋盘上的牌（%2 张）对不上").arg(s.undo.size()).arg(tiles);
+        return {KeptRoundProblemKind::UndoAndTilesDisagree, {}, {static_cast<std::int64_t>(s.undo.size()), tiles}};
     for (std::size_t i = 0; i < s.undo.size(); i += 2) {
         const UndoEntry& a = s.undo[i];
         const UndoEntry& b = s.undo[i + 1];
         if (a.Code < 1 || a.Code != b.Code)
-            return QStringLiteral("第 %1 条撤销记录不是一对相同的牌").arg(i / 2 + 1);
+            return {KeptRoundProblemKind::UndoNotAPair, {}, {static_cast<std::int64_t>(i / 2 + 1)}};
     }
     for (const UndoEntry& e : s.undo) {
         if (e.X < 1 || e.X > s.maxX || e.Y < 1 || e.Y > s.maxY)
-            return QStringLiteral("撤销记录中的格子 (%1, %2) 不在棋盘上").arg(e.X).arg(e.Y);
+            return {KeptRoundProblemKind::UndoCellOffBoard, {}, {e.X, e.Y}};
     }
     return {};
 }
 
 // Why the time, the seconds and the points cannot be those of a round in
-// play; empty text when they can. Each second took a step off the bar;
+// play; no problem when they can. Each second took a step off the bar;
 // each pair removed gave a point and a step back, or in the last mode a
 // full bar; an undo takes neither back.
-QString CheckPlay(const KeptRound& kept)
+KeptRoundProblem CheckPlay(const KeptRound& kept)
 {
     const RoundState& s = kept.state;
     const ModeRules& rules = RulesFor(kept.mode);
@@ -125,10 +125,9 @@ QString CheckPlay(const KeptRound& kept)
                    <= kSlack;
     }
     if (!timeFits) {
-        return QStringLiteral("剩余时间 %1 与已用的 %2 秒、消去的 %3 对牌对不上")
-            .arg(QString::number(time, 'f', QLocale::FloatingPointShortest))
-            .arg(s.secondsPlayed)
-            .arg(pairs);
+        return {KeptRoundProblemKind::TimeDisagrees,
+                QString::number(time, 'f', QLocale::FloatingPointShortest),
+                {s.secondsPlayed, pairs}};
     }
     // A tool is used only when the score pays for it; a pair's point is
     // lost at the top score, so from there on the sum is an upper bound.
@@ -136,10 +135,7 @@ QString CheckPlay(const KeptRound& kept)
                                + kShuffleCost * s.shuffleUsed;
     const std::int64_t sum = s.scoreAtStart + pairs - costs;
     if (s.scoreAtStart + pairs <= kLargestShownScore ? kept.score != sum : kept.score > sum) {
-        return QStringLiteral("积分 %1 与开局时的 %2 分、消去的 %3 对牌和用过的道具对不上")
-            .arg(kept.score)
-            .arg(s.scoreAtStart)
-            .arg(pairs);
+        return {KeptRoundProblemKind::ScoreDisagrees, {}, {kept.score, s.scoreAtStart, pairs}};
     }
     return {};
 }
@@ -248,25 +244,25 @@ QByteArray SerializeKeptRound(const KeptRound& kept)
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
-std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, QString& problem)
+std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, KeptRoundProblem& problem)
 {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        problem = QStringLiteral("内容不是有效的 JSON");
+        problem = {KeptRoundProblemKind::NotJson};
         return std::nullopt;
     }
     if (const auto key = DuplicatedKey(bytes)) {
-        problem = QStringLiteral("键“%1”重复出现").arg(key->left(40));
+        problem = {KeptRoundProblemKind::KeyTwice, key->left(40)};
         return std::nullopt;
     }
     const QJsonObject o = document.object();
     if (o[QStringLiteral("format")].toString() != kFormatName) {
-        problem = QStringLiteral("不是霁岚连连看保存的棋局");
+        problem = {KeptRoundProblemKind::NotKeptRound};
         return std::nullopt;
     }
     if (Whole(o[QStringLiteral("version")], kFormatVersion, kFormatVersion) != kFormatVersion) {
-        problem = QStringLiteral("格式版本 %1 无法识别").arg(o[QStringLiteral("version")].toVariant().toString());
+        problem = {KeptRoundProblemKind::UnknownVersion, o[QStringLiteral("version")].toVariant().toString()};
         return std::nullopt;
     }
     KeptRound kept;
@@ -280,7 +276,7 @@ std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, QString& proble
     const auto settingsScore = settingsValue.isUndefined() ? score : Whole(settingsValue, 0, kLargestShownScore);
     const auto scoreAtStart = Whole(o[QStringLiteral("scoreAtStart")], 0, kLargestShownScore);
     if (!mode || kept.level.isEmpty() || kept.levelDigest.size() != 64 || !score || !settingsScore || !scoreAtStart) {
-        problem = QStringLiteral("模式、关卡或积分有误");
+        problem = {KeptRoundProblemKind::ModeLevelOrScore};
         return std::nullopt;
     }
     kept.mode = static_cast<int>(*mode);
@@ -294,13 +290,13 @@ std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, QString& proble
     // A bar at or below one step has run out: that round ended.
     if (!timeLeft.isDouble() || !(timeLeft.toDouble() > rules.timeStep && timeLeft.toDouble() <= kLongestTime)
         || !seconds) {
-        problem = QStringLiteral("剩余时间或已用时间为负数或超出范围");
+        problem = {KeptRoundProblemKind::TimeOutOfRange};
         return std::nullopt;
     }
     s.timeLeft = static_cast<float>(timeLeft.toDouble());
     s.secondsPlayed = static_cast<int>(*seconds);
     if (!o[QStringLiteral("paused")].isBool()) {
-        problem = QStringLiteral("缺少暂停状态");
+        problem = {KeptRoundProblemKind::NoPauseState};
         return std::nullopt;
     }
     s.paused = o[QStringLiteral("paused")].toBool();
@@ -312,7 +308,7 @@ std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, QString& proble
     const auto used = Counters(o[QStringLiteral("used")], 1000);
     if (!left || !used || (*left)[0] + (*used)[0] != given[0] || (*left)[1] + (*used)[1] != given[1]
         || (*left)[2] + (*used)[2] != given[2]) {
-        problem = QStringLiteral("撤销、提示、洗牌的次数超出范围");
+        problem = {KeptRoundProblemKind::ToolsOutOfRange};
         return std::nullopt;
     }
     std::tie(s.undoLeft, s.hintLeft, s.shuffleLeft) = std::tuple((*left)[0], (*left)[1], (*left)[2]);
@@ -321,26 +317,26 @@ std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, QString& proble
     const auto columns = Whole(o[QStringLiteral("columns")], 1, 99);
     const auto rowCount = Whole(o[QStringLiteral("rows")], 1, 99);
     if (!columns || !rowCount || !Board::IsValidSize(static_cast<int>(*columns), static_cast<int>(*rowCount))) {
-        problem = QStringLiteral("棋盘大小无效");
+        problem = {KeptRoundProblemKind::BoardSizeInvalid};
         return std::nullopt;
     }
     s.maxX = static_cast<int>(*columns);
     s.maxY = static_cast<int>(*rowCount);
     const QJsonArray rows = o[QStringLiteral("cells")].toArray();
     if (rows.size() != s.maxY) {
-        problem = QStringLiteral("棋盘的行数与它的大小不符");
+        problem = {KeptRoundProblemKind::RowsDisagree};
         return std::nullopt;
     }
     for (const QJsonValue& rowValue : rows) {
         const QJsonArray row = rowValue.toArray();
         if (row.size() != s.maxX) {
-            problem = QStringLiteral("棋盘的列数与它的大小不符");
+            problem = {KeptRoundProblemKind::ColumnsDisagree};
             return std::nullopt;
         }
         for (const QJsonValue& cell : row) {
             const auto code = Whole(cell, 0, 32767);
             if (!code) {
-                problem = QStringLiteral("棋盘的格子中有无效的图案编号");
+                problem = {KeptRoundProblemKind::CellCodeInvalid};
                 return std::nullopt;
             }
             s.cells.push_back(static_cast<TileCode>(*code));
@@ -348,7 +344,7 @@ std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, QString& proble
     }
     const QJsonArray undo = o[QStringLiteral("undo")].toArray();
     if (!o[QStringLiteral("undo")].isArray() || undo.size() > s.maxX * s.maxY) {
-        problem = QStringLiteral("撤销记录有误");
+        problem = {KeptRoundProblemKind::UndoInvalid};
         return std::nullopt;
     }
     for (const QJsonValue& value : undo) {
@@ -357,7 +353,7 @@ std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, QString& proble
         const auto y = entry.size() == 3 ? Whole(entry[1], 1, s.maxY) : std::nullopt;
         const auto code = entry.size() == 3 ? Whole(entry[2], 1, 32767) : std::nullopt;
         if (!x || !y || !code) {
-            problem = QStringLiteral("撤销记录中有超出棋盘的格子或无效的图案");
+            problem = {KeptRoundProblemKind::UndoOutOfRange};
             return std::nullopt;
         }
         s.undo.push_back({static_cast<std::int16_t>(*x), static_cast<std::int16_t>(*y), static_cast<TileCode>(*code)});
@@ -373,34 +369,30 @@ std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, QString& proble
         const std::uint64_t bits = ok ? hex.toULongLong(&ok, 16) : 0;
         const auto count = Whole(draws, 0, kMostDraws);
         if (!ok || !count) {
-            problem = QStringLiteral("随机数种子有误");
+            problem = {KeptRoundProblemKind::SeedInvalid};
             return std::nullopt;
         }
         s.random = RandomPlace{bits, static_cast<std::uint64_t>(*count)};
     }
     problem = CheckBoard(kept);
-    if (problem.isEmpty())
+    if (!problem)
         problem = CheckPlay(kept);
-    if (!problem.isEmpty())
+    if (problem)
         return std::nullopt;
     return kept;
 }
 
-QString CheckKeptRoundFits(const KeptRound& kept, const LevelSettings& settings)
+KeptRoundProblem CheckKeptRoundFits(const KeptRound& kept, const LevelSettings& settings)
 {
     const RoundState& s = kept.state;
     if (s.maxX != settings.maxX || s.maxY != settings.maxY) {
-        return QStringLiteral("棋盘大小 %1 × %2 与关卡设置的 %3 × %4 不符")
-            .arg(s.maxX)
-            .arg(s.maxY)
-            .arg(settings.maxX)
-            .arg(settings.maxY);
+        return {KeptRoundProblemKind::SizeDisagrees, {}, {s.maxX, s.maxY, settings.maxX, settings.maxY}};
     }
     const int pictures = PicturesUsed(settings);
     const auto foreign = [pictures](int code) { return code > pictures; };
     if (std::any_of(s.cells.begin(), s.cells.end(), foreign)
         || std::any_of(s.undo.begin(), s.undo.end(), [&](const UndoEntry& e) { return foreign(e.Code); })) {
-        return QStringLiteral("棋局中有关卡没有的图案（关卡只有 %1 种图案）").arg(pictures);
+        return {KeptRoundProblemKind::PictureNotInLevel, {}, {pictures}};
     }
     // Without slides, an undo puts each tile back into the cell it left,
     // which is still empty, and no two records share a cell.
@@ -409,7 +401,7 @@ QString CheckKeptRoundFits(const KeptRound& kept, const LevelSettings& settings)
         for (const UndoEntry& e : s.undo) {
             const int number = (e.Y - 1) * s.maxX + e.X;
             if (s.cells[static_cast<std::size_t>(number - 1)] != 0 || !cells.insert(number).second)
-                return QStringLiteral("撤销记录中的格子 (%1, %2) 不是空的").arg(e.X).arg(e.Y);
+                return {KeptRoundProblemKind::UndoCellNotEmpty, {}, {e.X, e.Y}};
         }
     }
     return {};

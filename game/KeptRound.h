@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 #include <QByteArray>
 #include <QDateTime>
@@ -62,14 +64,62 @@ struct KeptRound {
 // shows, with their names and sizes, as the game reads them now.
 QByteArray LevelDigest(const DataFolders& folders, const QString& levelFolder, const LevelSettings& settings);
 
+// Why a kept round cannot be used. The numbers the words need are in n,
+// in the order given; text holds what is not a number.
+enum class KeptRoundProblemKind {
+    None,
+    Link,                 // the file is a symbolic link
+    Unreadable,           // text: why it could not be read
+    NotJson,              // not a JSON object
+    KeyTwice,             // text: the key written twice (its first 40 characters)
+    NotKeptRound,         // not a round this game kept
+    UnknownVersion,       // text: the version as written
+    ModeLevelOrScore,     // the mode, level or a score is wrong
+    TimeOutOfRange,       // the time left or the seconds played
+    NoPauseState,         // "paused" is missing
+    ToolsOutOfRange,      // the tools' counters
+    BoardSizeInvalid,     //
+    RowsDisagree,         // the rows and the board's size
+    ColumnsDisagree,      // a row's columns and the board's size
+    CellCodeInvalid,      // a cell's picture code
+    UndoInvalid,          // the undo records
+    UndoOutOfRange,       // an undo record's cell or code
+    SeedInvalid,          // the level's seed or its count of draws
+    NegativeCode,         // n: the code
+    PictureUnpaired,      // n: the code, its count on the board
+    NoTilesLeft,          //
+    UndoAndTilesDisagree, // n: the undo records, the tiles
+    UndoNotAPair,         // n: the pair's number, from 1
+    UndoCellOffBoard,     // n: x, y
+    TimeDisagrees,        // text: the time left; n: the seconds, the pairs removed
+    ScoreDisagrees,       // n: the score, the score at start, the pairs removed
+    SizeDisagrees,        // n: the round's columns, rows; the level's columns, rows
+    PictureNotInLevel,    // n: the level's pictures
+    UndoCellNotEmpty,     // n: x, y
+};
+
+struct KeptRoundProblem {
+    KeptRoundProblem() = default;
+    KeptRoundProblem(KeptRoundProblemKind kind, QString text = {}, std::array<std::int64_t, 4> n = {})
+        : kind(kind), text(std::move(text)), n(n)
+    {
+    }
+
+    KeptRoundProblemKind kind = KeptRoundProblemKind::None;
+    QString text;
+    std::array<std::int64_t, 4> n{};
+
+    explicit operator bool() const { return kind != KeptRoundProblemKind::None; }
+};
+
 QByteArray SerializeKeptRound(const KeptRound& kept);
 // A kept round whose every value is in its range and whose board, undo
 // records, time and points hold together as play leaves them; otherwise
 // nothing, and why in problem.
-std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, QString& problem);
-// Empty text when the kept round fits the level's settings (its size,
+std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, KeptRoundProblem& problem);
+// No problem when the kept round fits the level's settings (its size,
 // pictures and undo records), else why not.
-QString CheckKeptRoundFits(const KeptRound& kept, const LevelSettings& settings);
+KeptRoundProblem CheckKeptRoundFits(const KeptRound& kept, const LevelSettings& settings);
 
 // The kept round's file (empty for none).
 QString KeptRoundPath(const DataFolders& folders);
@@ -80,12 +130,20 @@ QString WriteKeptRound(const DataFolders& folders, const KeptRound& kept);
 // Takes any kept round away; a link in its place goes, not what it leads to.
 void ForgetKeptRound(const DataFolders& folders);
 
+// A kept round's file that could not be used: the file, where it was set
+// aside (nothing when it could not be), and why.
+struct KeptRoundRefusal {
+    QString file;
+    std::optional<QString> aside;
+    KeptRoundProblem problem;
+};
+
 // What the first level of a start finds kept.
 struct KeptRoundTaken {
-    std::optional<RoundState> state; // the round to go on with, or none
-    std::int64_t score = 0;          // and the score it was kept with
-    QByteArray digest;               // and its level's digest, as it is now
-    QString message;                 // a damaged file, for the user; empty when there is nothing to tell
+    std::optional<RoundState> state;         // the round to go on with, or none
+    std::int64_t score = 0;                  // and the score it was kept with
+    QByteArray digest;                       // and its level's digest, as it is now
+    std::optional<KeptRoundRefusal> refused; // a damaged file, to tell the player of
 };
 
 // Takes the kept round out of the player's folder as the first level of a

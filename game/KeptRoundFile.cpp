@@ -34,20 +34,10 @@ void ForgetKeptRound(const DataFolders& folders)
 
 namespace {
 
-KeptRoundTaken Refuse(const DataFolders& folders, const QString& problem, const QDateTime& now)
+KeptRoundTaken Refuse(const DataFolders& folders, const KeptRoundProblem& problem, const QDateTime& now)
 {
-    const QString shown = QDir::toNativeSeparators(KeptRoundPath(folders));
-    if (const auto aside = PutAside(folders.Player(), KeptRoundPath(folders), now)) {
-        return {std::nullopt,
-                0,
-                {},
-                QStringLiteral("上次未完成的棋局“%1”无法使用：%2。\n它已改名保存为“%3”，这一关重新发牌。")
-                    .arg(shown, problem, QDir::toNativeSeparators(*aside))};
-    }
-    return {std::nullopt,
-            0,
-            {},
-            QStringLiteral("上次未完成的棋局“%1”无法使用：%2，也无法改名保存。\n这一关重新发牌。").arg(shown, problem)};
+    const QString path = KeptRoundPath(folders);
+    return {std::nullopt, 0, {}, KeptRoundRefusal{path, PutAside(folders.Player(), path, now), problem}};
 }
 
 } // namespace
@@ -65,11 +55,12 @@ KeptRoundTaken TakeKeptRound(const DataFolders& folders, int mode, const Level& 
     if (!info.exists() && !info.isSymLink())
         return {};
     if (info.isSymLink())
-        return Refuse(folders, QStringLiteral("它是一个符号链接，游戏不经由链接读写文件"), now);
-    QString problem;
-    const auto bytes = ReadFileBelow(folders.Player(), path, kKeptRoundBudget, problem);
+        return Refuse(folders, {KeptRoundProblemKind::Link}, now);
+    QString reason;
+    const auto bytes = ReadFileBelow(folders.Player(), path, kKeptRoundBudget, reason);
     if (!bytes)
-        return Refuse(folders, problem, now);
+        return Refuse(folders, {KeptRoundProblemKind::Unreadable, reason}, now);
+    KeptRoundProblem problem;
     const auto kept = ParseKeptRound(*bytes, problem);
     if (!kept)
         return Refuse(folders, problem, now);
@@ -81,7 +72,7 @@ KeptRoundTaken TakeKeptRound(const DataFolders& folders, int mode, const Level& 
         return {};
     }
     problem = CheckKeptRoundFits(*kept, level.settings);
-    if (!problem.isEmpty())
+    if (problem)
         return Refuse(folders, problem, now);
     ForgetKeptRound(folders);
     return {kept->state, kept->score, kept->levelDigest, {}};

@@ -51,10 +51,10 @@ constexpr PictureBudget kDecorationBudget{0, 0, 4096 * 4096};
 // Decodes a picture; a null image when it is missing, too large for its
 // budget or cannot be decoded, with the reason in problem.
 QImage LoadPicture(const DataFolders& folders, const QString& path, const QString& name, const PictureBudget& budget,
-                   QString& problem)
+                   LevelProblem& problem)
 {
     if (!FileExists(path)) {
-        problem = QStringLiteral("缺少图片文件 %1").arg(name);
+        problem = {LevelProblemKind::PictureMissing, name};
         return {};
     }
     // Read from what was opened below its folder: the decoder never sees
@@ -63,13 +63,13 @@ QImage LoadPicture(const DataFolders& folders, const QString& path, const QStrin
     FileHandle handle = OpenFileBelow(folders.RootOf(path), path, kPictureFileBudget, reason);
     QFile file;
     if (!handle || !file.open(handle.Get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        problem = QStringLiteral("图片文件 %1 无法读取（%2）").arg(name, reason);
+        problem = {LevelProblemKind::PictureUnreadable, name, reason};
         return {};
     }
     handle.Release();
     QImageReader reader(&file);
     if (const QSize size = reader.size(); size.isValid() && !budget.Allows(size)) {
-        problem = QStringLiteral("图片文件 %1 太大（%2 × %3 像素）").arg(name).arg(size.width()).arg(size.height());
+        problem = {LevelProblemKind::PictureTooLarge, name, {}, size.width(), size.height()};
         return {};
     }
     // The limit is the process's, not the reader's: it is put back at once,
@@ -79,9 +79,9 @@ QImage LoadPicture(const DataFolders& folders, const QString& path, const QStrin
     QImage image = reader.read();
     QImageReader::setAllocationLimit(usualLimit);
     if (image.isNull()) {
-        problem = QStringLiteral("图片文件 %1 无法读取（%2）").arg(name, reader.errorString());
+        problem = {LevelProblemKind::PictureUnreadable, name, reader.errorString()};
     } else if (!budget.Allows(image.size())) {
-        problem = QStringLiteral("图片文件 %1 太大（%2 × %3 像素）").arg(name).arg(image.width()).arg(image.height());
+        problem = {LevelProblemKind::PictureTooLarge, name, {}, image.width(), image.height()};
         return {};
     }
     return image;
@@ -101,37 +101,34 @@ const QImage& LevelPictures::Tile(int code) const
 LevelReading ReadLevel(IniAccess& ini, const DataFolders& folders, const QString& folder)
 {
     if (!DataFolders::StaysInside(folder)) {
-        return {std::nullopt, QStringLiteral("关卡文件夹“%1”不在游戏的文件夹之内").arg(folder)};
+        return {std::nullopt, {LevelProblemKind::FolderOutside, folder}};
     }
     const QString setme = folders.Find(folder + kLevelSettingsFile);
     if (!FileExists(setme)) {
-        return {std::nullopt, QStringLiteral("找不到关卡设置文件 setme.ini")};
+        return {std::nullopt, {LevelProblemKind::SettingsMissing}};
     }
     IniReader setmeFile(ini, setme);
     if (!setmeFile.Readable())
-        return {std::nullopt, QStringLiteral("关卡设置文件 setme.ini 无法读取：%1").arg(setmeFile.Error())};
+        return {std::nullopt, {LevelProblemKind::SettingsUnreadable, {}, setmeFile.Error()}};
     const auto settings = ParseLevelSettings(ReadLevelSettings(setmeFile));
     if (!settings) {
-        return {std::nullopt, QStringLiteral("设置文件 setme.ini 中的数值有误")};
+        return {std::nullopt, {LevelProblemKind::SettingsInvalid}};
     }
     if (!Board::IsValidSize(settings->maxX, settings->maxY)) {
-        return {std::nullopt,
-                QStringLiteral("棋盘大小 %1 × %2 无法使用：每边至少 1 格，格子总数须为偶数，横纵相加不超过 99")
-                    .arg(settings->maxX)
-                    .arg(settings->maxY)};
+        return {std::nullopt, {LevelProblemKind::BoardSizeUnusable, {}, {}, settings->maxX, settings->maxY}};
     }
     if (!settings->mediaName.isEmpty() && !DataFolders::StaysInside(kMediaFolder + settings->mediaName)) {
-        return {std::nullopt, QStringLiteral("音乐文件“%1”不在游戏的 media 文件夹之内").arg(settings->mediaName)};
+        return {std::nullopt, {LevelProblemKind::MusicOutside, settings->mediaName}};
     }
     if (settings->photoSum < 1) {
-        return {std::nullopt, QStringLiteral("图片数量 PhotoSum=%1 无效").arg(settings->photoSum)};
+        return {std::nullopt, {LevelProblemKind::PictureCountInvalid, {}, {}, settings->photoSum}};
     }
 
     Level level;
     level.folder = folder;
     level.settings = *settings;
     LevelPictures& pictures = level.pictures;
-    QString problem;
+    LevelProblem problem;
 
     // The deal uses pictures 1, 2, … in turn, one per pair, so a level with
     // more pictures than pairs never shows the rest.
@@ -142,22 +139,22 @@ LevelReading ReadLevel(IniAccess& ini, const DataFolders& folders, const QString
         return LoadPicture(folders, folders.Find(folder + name), name, tileBudget, problem);
     };
     pictures.tiles.resize(static_cast<std::size_t>(used) + 1);
-    for (int k = 1; k <= used && problem.isEmpty(); ++k) {
+    for (int k = 1; k <= used && problem.kind == LevelProblemKind::None; ++k) {
         pictures.tiles[static_cast<std::size_t>(k)] = tilePicture(QStringLiteral("%1.gif").arg(k));
     }
-    if (problem.isEmpty()) {
+    if (problem.kind == LevelProblemKind::None) {
         pictures.mb1 = tilePicture(QStringLiteral("mb1.gif"));
     }
-    if (problem.isEmpty()) {
+    if (problem.kind == LevelProblemKind::None) {
         pictures.mb2 = tilePicture(QStringLiteral("mb2.gif"));
     }
-    if (!problem.isEmpty()) {
+    if (problem.kind != LevelProblemKind::None) {
         return {std::nullopt, problem};
     }
 
     // Decoration: a background or particle picture that is missing, too
     // large or cannot be read leaves the plain colour, or no particles.
-    QString ignored;
+    LevelProblem ignored;
     pictures.background = LoadPicture(folders, folders.Find(folder + QStringLiteral("gameback.jpg")), {},
                                       kDecorationBudget, ignored);
     if (settings->particle != 0) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <QImage>
@@ -29,10 +30,41 @@ struct Level {
     LevelPictures pictures;
 };
 
-// A level, or what keeps it from being played, in words for the player.
+// What keeps a level from being played.
+enum class LevelProblemKind {
+    None,
+    FolderOutside,       // name: the level's folder leads out of the game's folders
+    SettingsMissing,     // there is no setme.ini
+    SettingsUnreadable,  // reason: why setme.ini could not be read
+    SettingsInvalid,     // a number in setme.ini is wrong
+    BoardSizeUnusable,   // width × height: no board the game can deal
+    MusicOutside,        // name: the music file leads out of the media folder
+    PictureCountInvalid, // width: PhotoSum, below 1
+    PictureMissing,      // name: the picture file
+    PictureUnreadable,   // name, reason
+    PictureTooLarge,     // name, width × height in pixels
+};
+
+struct LevelProblem {
+    LevelProblem() = default;
+    LevelProblem(LevelProblemKind kind, QString name = {}, QString reason = {}, int width = 0, int height = 0)
+        : kind(kind), name(std::move(name)), reason(std::move(reason)), width(width), height(height)
+    {
+    }
+
+    LevelProblemKind kind = LevelProblemKind::None;
+    QString name;   // the folder or file named
+    QString reason; // why a file could not be read, in the reader's words
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const LevelProblem&) const = default;
+};
+
+// A level, or what keeps it from being played.
 struct LevelReading {
     std::optional<Level> level;
-    QString problem;
+    LevelProblem problem;
 };
 
 // Reads a level folder, given by its stored MenuPath, and checks
@@ -40,7 +72,7 @@ struct LevelReading {
 // stay inside the game's folders, the settings (a board size the game can
 // deal, pictures to show) and every picture the deal can use. Each file is
 // read from the player's folder when it is there, else from the shipped
-// one. Missing keys are reported by the INI reader's own boxes.
+// one. Missing keys go to the INI reader's reporter.
 //
 // Every picture's size is read from its file before it is decoded. A tile
 // or mask larger than four times its cell in either direction keeps the

@@ -5,11 +5,11 @@
 
 namespace daz {
 
-ProgressKeeper::ProgressKeeper(DataFolders folders, IniAccess& ini, platform::MessageBoxes& boxes,
+ProgressKeeper::ProgressKeeper(DataFolders folders, IniAccess& ini, ProblemReporter& problems,
                                platform::TimerFactory& timers, const Round& round)
     : folders_(std::move(folders)),
       ini_(ini),
-      boxes_(boxes),
+      problems_(problems),
       round_(round),
       keepTimer_(timers.Create(QStringLiteral("KeepRound"), 0))
 {
@@ -46,7 +46,7 @@ void ProgressKeeper::SaveSettings(const UserSettings& settings)
         return; // told at start: the settings file's place holds a link that leads out
     const IniWriteResult result = WriteUserSettings(ini_, file, settings);
     if (!result.ok) {
-        TellOnce(QStringLiteral("设置未能保存：%1").arg(result.error));
+        TellOnce(UnsavedProgress::Settings, result.error);
         return;
     }
     const bool scoreChanged = !written_ || written_->userJF != settings.userJF;
@@ -94,7 +94,7 @@ void ProgressKeeper::KeepNow()
     kept.settingsScore = SettingsScore();
     kept.state = round_.State();
     if (const QString error = WriteKeptRound(folders_, kept); !error.isEmpty()) {
-        TellOnce(QStringLiteral("未完成的棋局未能保存：%1").arg(error));
+        TellOnce(UnsavedProgress::KeptRound, error);
         return;
     }
     emit roundKept();
@@ -107,7 +107,7 @@ void ProgressKeeper::Forget()
         ForgetKeptRound(folders_);
 }
 
-void ProgressKeeper::TellOnce(const QString& text)
+void ProgressKeeper::TellOnce(UnsavedProgress what, const QString& reason)
 {
     // A disk that stays full would ask after every move: once is enough,
     // and every later change tries again without a word; the quit tells
@@ -115,7 +115,7 @@ void ProgressKeeper::TellOnce(const QString& text)
     if (told_ && !saveAll_)
         return;
     told_ = true;
-    platform::Fail(boxes_, text);
+    problems_.ProgressNotSaved(what, reason);
 }
 
 } // namespace daz

@@ -9,11 +9,11 @@
 #include <QString>
 
 #include "game/Level.h"
+#include "game/ProblemReporter.h"
 #include "game/Round.h"
 #include "leveldata/DataFolders.h"
 #include "leveldata/Formats.h"
 #include "leveldata/IniFile.h"
-#include "platform/MessageBoxes.h"
 #include "platform/Timer.h"
 
 namespace daz {
@@ -40,7 +40,7 @@ public:
     // The clock's seconds between two keeps of a round nobody touches.
     static constexpr int kSecondsBetweenKeeps = 10;
 
-    ProgressKeeper(DataFolders folders, IniAccess& ini, platform::MessageBoxes& boxes, platform::TimerFactory& timers,
+    ProgressKeeper(DataFolders folders, IniAccess& ini, ProblemReporter& problems, platform::TimerFactory& timers,
                    const Round& round);
     ~ProgressKeeper() override;
 
@@ -77,11 +77,11 @@ signals:
 private:
     void KeepSoon();
     void Forget();
-    void TellOnce(const QString& text);
+    void TellOnce(UnsavedProgress what, const QString& reason);
 
     DataFolders folders_;
     IniAccess& ini_;
-    platform::MessageBoxes& boxes_;
+    ProblemReporter& problems_;
     const Round& round_;
     std::unique_ptr<platform::Timer> keepTimer_; // "KeepRound": the changes of one command, kept once
     bool enabled_ = true;

@@ -1,7 +1,5 @@
 #include "ResultKeeper.h"
 
-#include "game/DurationText.h"
-
 namespace daz {
 
 ResultKeeper::ResultKeeper(Round& round) : round_(round), clock_([] { return QDateTime::currentDateTime(); })
@@ -43,18 +41,6 @@ void ResultKeeper::Settle()
         emit problem(told);
 }
 
-QString ResultKeeper::ClearText(int seconds, std::optional<int> place, bool storing)
-{
-    const QString time = QStringLiteral("用时 ") + DurationText(seconds);
-    if (!storing)
-        return time;
-    if (!place)
-        return time + QStringLiteral(" · 成绩未能保存");
-    if (*place == 1)
-        return time + QStringLiteral(" · 新纪录！");
-    return time + QStringLiteral(" · 本关第%1名").arg(*place);
-}
-
 void ResultKeeper::RoundEnded(RoundEnd how)
 {
     const RoundState state = round_.State();
@@ -72,7 +58,7 @@ void ResultKeeper::RoundEnded(RoundEnd how)
                                          state.undoUsed, state.hintUsed, state.shuffleUsed, clock_(), player_,
                                          state.random ? std::optional(state.random->seed) : std::nullopt});
     }
-    emit cleared(ClearText(seconds, place, store_ != nullptr));
+    emit cleared(ClearResult{seconds, store_ != nullptr, place});
     Settle();
 }
 

@@ -13,6 +13,18 @@
 
 namespace daz {
 
+// What a clear tells the player: its time, and where the result stands.
+struct ClearResult {
+    int seconds = 0;
+    // Whether results are saved at all; when they are, place is the
+    // result's place among the level's results in its mode (1 for a new
+    // record), or nothing when the store did not keep it.
+    bool storing = true;
+    std::optional<int> place;
+
+    bool operator==(const ClearResult&) const = default;
+};
+
 // Keeps the results of the levels played: each level dealt, timed out or
 // cleared goes to the results store, and a clear is told with its time
 // and its place among the level's results in its mode.
@@ -43,14 +55,9 @@ public:
     // without its start. False when the store could not be cleared.
     bool Clear();
 
-    // What a clear tells: "用时 1分23秒 · 本关第2名", "用时 0分41秒 · 新纪录！",
-    // "用时 7秒 · 成绩未能保存" when the store did not keep it, or the time
-    // alone when results are not saved at all (storing is false).
-    static QString ClearText(int seconds, std::optional<int> place, bool storing = true);
-
 signals:
-    // A level was cleared; the text tells its time and place.
-    void cleared(const QString& text);
+    // A level was cleared, in this time and with this place.
+    void cleared(const daz::ClearResult& result);
     // What the player is to be told of the store after it was opened (the
     // check beside the game found it damaged), once.
     void problem(const QString& text);

@@ -36,27 +36,6 @@ Catalogue ReadCatalogue(IniAccess& ini, const QString& iniFile)
     return catalogue;
 }
 
-QString Catalogue::Problems() const
-{
-    QStringList lines;
-    if (menu > kMostCatalogueLevels) {
-        lines
-            << QStringLiteral("关卡目录中有 %1 个关卡，关卡菜单只能列出前 %2 个。").arg(menu).arg(kMostCatalogueLevels);
-    }
-    // Runs of consecutive numbers are named by their first and last.
-    QStringList runs;
-    for (std::size_t i = 0; i < missing.size();) {
-        std::size_t last = i;
-        while (last + 1 < missing.size() && missing[last + 1] == missing[last] + 1)
-            ++last;
-        runs << (last == i ? QString::number(missing[i]) : QStringLiteral("%1至%2").arg(missing[i]).arg(missing[last]));
-        i = last + 1;
-    }
-    if (!runs.isEmpty())
-        lines << QStringLiteral("第%1关的条目缺失").arg(runs.join(u'、'));
-    return lines.join(u'\n');
-}
-
 QStringList CatalogueLines(int n, const QString& name, const QString& maker)
 {
     QString shownName = name;

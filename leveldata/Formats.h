@@ -52,13 +52,13 @@ struct Catalogue {
     // The numbers among those whose MenuName or MenuPath is missing.
     std::vector<int> missing;
 
-    // What the player is told, all in one message: levels beyond the
-    // menu's room, and the levels whose keys are missing ("第3至66关的条目
-    // 缺失"). Empty when there is nothing to tell.
-    QString Problems() const;
+    // Whether the player is to be told of levels beyond the menu's room or
+    // of levels whose keys are missing (presentation/ProblemTexts.h words
+    // it, all in one message).
+    bool HasProblems() const { return menu > kMostCatalogueLevels || !missing.empty(); }
 };
 
-// Reads Menu with ReadIniKey, whose boxes report a missing key or file.
+// Reads Menu with ReadIniKey, whose reporter is told of a missing key or file.
 // Then MenuName<i> and MenuPath<i> for i = 1 … min(Menu, kMostCatalogueLevels),
 // one key at a time in that order, without a box for a missing one. A Menu
 // that is not a number, or below 1, gives an empty catalogue.

@@ -21,19 +21,6 @@ namespace {
 
 const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
 
-QString FileErrorBoxText()
-{
-    return QStringLiteral("文件出错");
-}
-QString KeyMissingText()
-{
-    return QStringLiteral("在文件中没有找到所要查找的字段");
-}
-QString KeyMissingCaption()
-{
-    return QStringLiteral("错误信息");
-}
-
 QString CannotReadText(const QString& path, const QString& reason)
 {
     return QStringLiteral("无法读取文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason);
@@ -129,7 +116,7 @@ StoredLines SplitLines(const QByteArray& fileBytes)
 
 } // namespace
 
-IniAccess::IniAccess(DataFolders folders, platform::MessageBoxes& boxes) : folders_(std::move(folders)), boxes_(boxes)
+IniAccess::IniAccess(DataFolders folders, IniReadReporter& reporter) : folders_(std::move(folders)), reporter_(reporter)
 {
 }
 
@@ -249,32 +236,14 @@ QString IniReader::Read(const QString& section, const QString& key)
             auto [result, value] = ScanForKey(*text_, section, key);
             if (result == ScanResult::Found)
                 return value;
-            if (!access_.AskAfterFailedRead(result == ScanResult::FileError))
+            if (!access_.reporter_.ReadAgain(result == ScanResult::FileError ? IniReadProblem::FileError
+                                                                             : IniReadProblem::KeyMissing))
                 return {};
-        } else if (!access_.AskAfterFailedRead(true)) {
+        } else if (!access_.reporter_.ReadAgain(IniReadProblem::FileError)) {
             return {};
         }
-        Load(); // Retry: the user may have mended the file meanwhile
+        Load(); // the player may have mended the file meanwhile
     }
-}
-
-bool IniAccess::AskAfterFailedRead(bool fileError)
-{
-    if (fileError) {
-        boxes_.Show({FileErrorBoxText(), platform::ApplicationTitle(), platform::MessageIcon::None,
-                     platform::MessageButtons::Ok, platform::MessageAnswer::Ok});
-        return false;
-    }
-    // The box returns until the user gives up; only Retry looks at the
-    // file again.
-    platform::MessageAnswer answer;
-    do {
-        answer = boxes_.Show({KeyMissingText(), KeyMissingCaption(), platform::MessageIcon::None,
-                              platform::MessageButtons::AbortRetryIgnore, platform::MessageAnswer::Abort});
-        if (answer == platform::MessageAnswer::Abort)
-            return false;
-    } while (answer != platform::MessageAnswer::Retry);
-    return true;
 }
 
 std::optional<QString> IniAccess::LookUpIniKey(const QString& file, const QString& section, const QString& key)

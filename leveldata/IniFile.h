@@ -9,9 +9,23 @@
 #include <QStringList>
 
 #include "leveldata/DataFolders.h"
-#include "platform/MessageBoxes.h"
 
 namespace daz {
+
+// Why a key could not be read.
+enum class IniReadProblem {
+    FileError,  // the file cannot be read, or ends right after the section header's "]"
+    KeyMissing, // the file was read and the key is not in it
+};
+
+// Decides what follows a key that could not be read. The game's own asks
+// the player (presentation/ProblemTexts.h: IniReadBoxes).
+class IniReadReporter {
+public:
+    virtual ~IniReadReporter() = default;
+    // True to read the file again and look once more.
+    virtual bool ReadAgain(IniReadProblem problem) = 0;
+};
 
 struct IniWriteResult {
     bool ok = true;
@@ -64,8 +78,8 @@ class IniAccess;
 
 // One file read once for looking up several keys: a batch of lookups
 // (the catalogue, the user's settings, a level's settings) reads the file
-// once, not once per key. Lookups follow IniAccess's rules; Read shows the
-// same boxes as IniAccess::ReadIniKey, and its Retry reads the file anew.
+// once, not once per key. Lookups follow IniAccess's rules; Read reports
+// as IniAccess::ReadIniKey does, and reads the file anew when told to.
 class IniReader {
 public:
     IniReader(IniAccess& access, QString file);
@@ -93,16 +107,13 @@ public:
     // folders: where the settings files live (a single program folder
     // converts). A temporary file "me.tmp" that earlier versions left in
     // the player's folder is removed by the next write that succeeds.
-    IniAccess(DataFolders folders, platform::MessageBoxes& boxes);
+    // reporter: told of each key ReadIniKey cannot read.
+    IniAccess(DataFolders folders, IniReadReporter& reporter);
 
     // The value of the key, or empty text when it cannot be read. Problems
-    // are shown to the user and not passed on:
-    // - the file cannot be read, or ends right after the section header's
-    //   "]": the box "文件出错" (OK);
-    // - the key is not found: the box "在文件中没有找到所要查找的字段"
-    //   (Abort, Retry, Ignore), which comes back until the user chooses
-    //   Abort. Retry reads the file again, so a user who mends the file
-    //   meanwhile can go on; Ignore just asks again.
+    // go to the reporter and are not passed on; while the reporter answers
+    // that the file is to be read again, it is (so a player who mends the
+    // file meanwhile can go on).
     QString ReadIniKey(const QString& file, const QString& section, const QString& key);
 
     // The value of the key, read by the same rules, or nothing when the
@@ -161,15 +172,12 @@ public:
 
 private:
     friend class IniReader;
-    // The boxes of ReadIniKey for a key that could not be read; true when
-    // the user chose Retry.
-    bool AskAfterFailedRead(bool fileError);
 
     // Replaces the file's content; empty text or what went wrong.
     QString Store(const QString& path, const QByteArray& content) const;
 
     DataFolders folders_;
-    platform::MessageBoxes& boxes_;
+    IniReadReporter& reporter_;
 };
 
 } // namespace daz

@@ -16,15 +16,14 @@ const QString kBackgroundFile = QStringLiteral("gameback.jpg");
 
 LevelModifier::LevelModifier(LevelToolContext& context) : context_(context) {}
 
-void LevelModifier::Load()
+Catalogue LevelModifier::Load()
 {
     Catalogue catalogue = ReadCatalogue(context_.ini, context_.Folders().Find(kGameIniFile));
-    if (const QString problems = catalogue.Problems(); !problems.isEmpty())
-        platform::Tell(context_.boxes, problems);
-    levels_ = std::move(catalogue.levels);
+    levels_ = catalogue.levels;
     chosen_ = -1;
     folder_.clear();
     storedFolder_.clear();
+    return catalogue;
 }
 
 QStringList LevelModifier::LevelItems() const

@@ -51,8 +51,9 @@ public:
 
     // The window's load: reads the catalogue anew, so levels the editor
     // added in this run are there too. Levels whose entries are missing are
-    // told in one note and left out. Nothing is chosen afterwards.
-    void Load();
+    // left out; the catalogue read is returned, for the window to tell its
+    // problems in one note. Nothing is chosen afterwards.
+    Catalogue Load();
     // The pick list's items: "1．name" … in catalogue order, each with the
     // level's own number.
     QStringList LevelItems() const;

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QToolTip>
 
-#include "game/DurationText.h"
+#include "presentation/GameTexts.h"
 
 namespace daz {
 namespace {

@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 
+#include "presentation/GameTexts.h"
 #include "presentation/HaloLabel.h"
 #include "presentation/Pictures.h"
 
@@ -155,7 +156,10 @@ bool BoardView::ShowsTile(Cell cell) const
 
 void BoardView::CaptionChanged()
 {
-    caption_->setText(parts_.flow.Caption());
+    // A clear's time and place follow the caption until the next level.
+    const std::optional<ClearResult>& note = parts_.flow.ClearNote();
+    //: The caption over the board, then the clear's time and place.
+    caption_->setText(note ? tr("%1　　%2").arg(parts_.flow.Caption(), ClearNoteText(*note)) : parts_.flow.Caption());
     caption_->SetColour(PaletteColour(parts_.motion.caption.Index()));
     PlaceCaption();
 }

@@ -12,6 +12,7 @@
 #include <QScreen>
 
 #include "presentation/BoardView.h"
+#include "presentation/GameTexts.h"
 #include "presentation/HelpWindow.h"
 #include "presentation/OverlayBox.h"
 #include "presentation/Pictures.h"
@@ -126,10 +127,8 @@ void MainWindow::BuildMenus()
     modeMenu_ = new QMenu(QStringLiteral("游戏模式"), this);
     for (int mode = 1; mode <= kModeCount; ++mode) {
         // The mode's name, and in a few words what it does.
-        const ModeRules& rules = RulesFor(mode);
-        QAction* item = modeMenu_->addAction(
-            QString::fromUtf8(rules.caption) + QStringLiteral(" — ") + QString::fromUtf8(rules.summary), this,
-            [this, mode] { flow_.ChooseMode(mode); });
+        QAction* item = modeMenu_->addAction(ModeCaption(mode) + QStringLiteral(" — ") + ModeSummary(mode), this,
+                                             [this, mode] { flow_.ChooseMode(mode); });
         item->setCheckable(true);
         GiveKeys(item, {QKeySequence(QKeyCombination(Qt::ControlModifier, static_cast<Qt::Key>(Qt::Key_0 + mode)))});
         modeItems_[static_cast<std::size_t>(mode)] = item;

@@ -8,6 +8,7 @@
 
 #include "presentation/BoardView.h"
 #include "presentation/GameParts.h"
+#include "presentation/GameTexts.h"
 #include "presentation/HaloLabel.h"
 #include "presentation/Pictures.h"
 
@@ -87,15 +88,15 @@ void OverlayBox::Show()
     picture_->raise();
 
     // The clear's time and place stay still under the picture's own place.
-    const QString& note = parts_.flow.ClearNote();
-    if (phase != Phase::Cleared || note.isEmpty()) {
+    const std::optional<ClearResult>& note = parts_.flow.ClearNote();
+    if (phase != Phase::Cleared || !note) {
         note_->hide();
         return;
     }
     QFont font = note_->font();
     font.setPixelSize(std::max(1, static_cast<int>(kNotePixels * kTwipsPerPixel * scale)));
     note_->setFont(font);
-    note_->setText(note);
+    note_->setText(ClearNoteText(*note));
     note_->resize(note_->sizeHint());
     const int below = (window_->height() + picture_->height()) / 2 + static_cast<int>(std::lround(220 * scale));
     note_->move((window_->width() - note_->width()) / 2, std::min(below, window_->height() - note_->height()));

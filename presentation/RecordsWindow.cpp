@@ -10,9 +10,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "game/DurationText.h"
 #include "game/GameFlow.h"
 #include "game/GameState.h"
+#include "presentation/GameTexts.h"
 #include "presentation/Pictures.h"
 #include "presentation/ResultTables.h"
 #include "presentation/StatisticsPage.h"
@@ -62,7 +62,7 @@ RecordsWindow::RecordsWindow(Records* records, std::vector<CatalogueEntry> level
     levelChooser_->setMaxVisibleItems(20);
     modeChooser_ = new QComboBox(this);
     for (int mode = 1; mode <= kModeCount; ++mode)
-        modeChooser_->addItem(QString::fromUtf8(RulesFor(mode).caption), mode);
+        modeChooser_->addItem(ModeCaption(mode), mode);
     auto* choosers = new QHBoxLayout;
     auto* levelLabel = new QLabel(tr("关卡："), this);
     levelLabel->setBuddy(levelChooser_);

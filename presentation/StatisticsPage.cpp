@@ -8,9 +8,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "game/DurationText.h"
 #include "game/GameState.h"
 #include "presentation/BestTimeChart.h"
+#include "presentation/GameTexts.h"
 #include "presentation/ResultTables.h"
 
 namespace daz {
@@ -26,7 +26,7 @@ StatisticsPage::StatisticsPage(const Records& records, std::vector<CatalogueEntr
         {tr("开局"), tr("过关"), tr("超时"), tr("过关率"), tr("最长连续过关"), tr("总用时")});
     QStringList modes;
     for (int mode = 1; mode <= kModeCount; ++mode)
-        modes.append(QString::fromUtf8(RulesFor(mode).caption));
+        modes.append(ModeCaption(mode));
     table_->setVerticalHeaderLabels(modes);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -74,7 +74,7 @@ void StatisticsPage::Show(int mode)
                         found == best.end() ? std::nullopt : std::optional<int>(found->second)});
     }
     chart_->SetBars(std::move(bars));
-    chartTitle_->setText(tr("各关最佳用时（%1）").arg(QString::fromUtf8(RulesFor(mode).caption)));
+    chartTitle_->setText(tr("各关最佳用时（%1）").arg(ModeCaption(mode)));
 }
 
 } // namespace daz

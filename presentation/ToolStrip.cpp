@@ -10,6 +10,7 @@
 #include <QPainterPath>
 
 #include "presentation/GameParts.h"
+#include "presentation/GameTexts.h"
 #include "presentation/PictureCache.h"
 #include "presentation/Pictures.h"
 
@@ -349,10 +350,10 @@ void ToolStrip::ShowScore(std::int64_t points, bool withTitle)
     const ScoreDisplay score = daz::ShowScore(points);
     for (int position = 1; position <= 8; ++position) {
         digits_[static_cast<std::size_t>(position)]->setPixmap(
-            ImageList1(score.digit[static_cast<std::size_t>(position)] + 1));
+            ImageList1(score.digit[static_cast<std::size_t>(position - 1)] + 1));
     }
-    if (withTitle && rank_->text() != score.title) {
-        rank_->setText(score.title);
+    if (const QString title = RankTitle(score.rank); withTitle && rank_->text() != title) {
+        rank_->setText(title);
         LayOutChildren();
     }
 }

@@ -10,16 +10,15 @@
 #include "FilledRecords.h"
 #include "leveldata/Formats.h"
 #include "leveldata/IniFile.h"
-#include "platform/MessageBoxes.h"
 
 namespace daz::bench {
 namespace {
 
 constexpr int kFilled = 100'000;
 
-class NoBoxes final : public platform::MessageBoxes {
+class GiveUp final : public IniReadReporter {
 public:
-    platform::MessageAnswer Show(const platform::MessageRequest&) override { return {}; }
+    bool ReadAgain(IniReadProblem) override { return false; }
 };
 
 Result Cleared(int i)
@@ -78,8 +77,8 @@ void WriteSettings(benchmark::State& state)
     ini.write("[GameMenu]\r\nMenu=1\r\nMenuName1=春\r\nMenuPath1=\\levels\\spring\\\r\n"
               "[UserSet]\r\nMediaON=True\r\nSoundON=True\r\nUserGK=1\r\nUserJF=0\r\n");
     ini.close();
-    NoBoxes boxes;
-    IniAccess access(folder.path(), boxes);
+    GiveUp reporter;
+    IniAccess access(folder.path(), reporter);
     UserSettings settings;
     std::int64_t score = 0;
     for (auto _ : state) {

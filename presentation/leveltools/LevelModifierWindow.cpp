@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 
+#include "presentation/ProblemTexts.h"
+
 namespace daz {
 
 using namespace tools;
@@ -34,7 +36,8 @@ LevelModifierWindow::LevelModifierWindow(LevelToolContext& context, QWidget* par
                EscField(layout::ComESC),
            }});
 
-    modifier_.Load();
+    if (const Catalogue catalogue = modifier_.Load(); catalogue.HasProblems())
+        platform::Tell(context.boxes, CatalogueProblemText(catalogue));
     QComboBox* levels = List(Role::LevelList);
     levels->addItems(modifier_.LevelItems());
     Push();

@@ -23,6 +23,7 @@
 #include "leveldata/FileReplace.h"
 #include "leveldata/Formats.h"
 #include "leveltools/LevelEditor.h"
+#include "presentation/ProblemTexts.h"
 
 namespace daz {
 namespace {
@@ -211,7 +212,8 @@ protected:
 
     QTemporaryDir folder{FastFolderTemplate()};
     testing::FakeMessageBoxes boxes;
-    IniAccess ini{folder.path(), boxes};
+    IniReadBoxes iniReads{boxes};
+    IniAccess ini{folder.path(), iniReads};
     std::set<QString> complete;
     // The number of rounds the writer finished, in memory shared across the fork.
     std::atomic<int>* rounds = nullptr;

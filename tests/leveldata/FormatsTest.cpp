@@ -30,7 +30,7 @@ TEST_F(Formats, ReadsTheCatalogueInOrder)
 {
     const Catalogue catalogue = ReadCatalogue(ini, File("DAZGame.ini", kGameIni));
     EXPECT_EQ(Entries(catalogue), (QStringList{"1 小星星 \\levels\\star\\", "2 b \\levels\\b\\"}));
-    EXPECT_TRUE(catalogue.Problems().isEmpty());
+    EXPECT_FALSE(catalogue.HasProblems());
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -44,10 +44,10 @@ TEST_F(Formats, MissingEntriesAreNamedInOneMessage)
     EXPECT_EQ(many.menu, 300);
     EXPECT_EQ(many.levels.size(), 2u);
     EXPECT_EQ(many.missing.size(), 64u);
-    EXPECT_EQ(many.Problems(), "关卡目录中有 300 个关卡，关卡菜单只能列出前 66 个。\n第3至66关的条目缺失");
+    EXPECT_EQ(CatalogueProblemText(many), "关卡目录中有 300 个关卡，关卡菜单只能列出前 66 个。\n第3至66关的条目缺失");
 
     text.replace("Menu=300", "Menu=3");
-    EXPECT_EQ(ReadCatalogue(ini, File("one.ini", text)).Problems(), "第3关的条目缺失");
+    EXPECT_EQ(CatalogueProblemText(ReadCatalogue(ini, File("one.ini", text))), "第3关的条目缺失");
 
     // Level 2 lacks its folder, 5 its name, 6 and 7 everything.
     const Catalogue gaps = ReadCatalogue(
@@ -55,7 +55,7 @@ TEST_F(Formats, MissingEntriesAreNamedInOneMessage)
         File("gaps.ini", "[GameMenu]\r\nMenu=7\r\nMenuName1=a\r\nMenuPath1=\\a\\\r\nMenuName2=b\r\n"
                          "MenuName3=c\r\nMenuPath3=\\c\\\r\nMenuName4=d\r\nMenuPath4=\\d\\\r\nMenuPath5=\\e\\\r\n"));
     EXPECT_EQ(Entries(gaps), (QStringList{"1 a \\a\\", "3 c \\c\\", "4 d \\d\\"}));
-    EXPECT_EQ(gaps.Problems(), "第2、5至7关的条目缺失");
+    EXPECT_EQ(CatalogueProblemText(gaps), "第2、5至7关的条目缺失");
     EXPECT_TRUE(boxes.shown.empty());
 }
 

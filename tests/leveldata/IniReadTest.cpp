@@ -156,7 +156,8 @@ TEST_F(IniRead, TheMissingKeyBoxComesBackUntilAbort)
 TEST_F(IniRead, RetryReadsTheMendedFile)
 {
     ActingBoxes acting;
-    IniAccess reader(folder.path(), acting);
+    IniReadBoxes actingReads(acting);
+    IniAccess reader(folder.path(), actingReads);
     const QString path = File("test.ini", "[A]\r\nK=1\r\n");
     acting.act = [&](const platform::MessageRequest&) {
         testing::WriteBytes(path, "[A]\r\nK=1\r\nX=mended\r\n");
@@ -169,7 +170,8 @@ TEST_F(IniRead, RetryReadsTheMendedFile)
 TEST_F(IniRead, RetryOnAFileThatWentAwayIsAFileError)
 {
     ActingBoxes acting;
-    IniAccess reader(folder.path(), acting);
+    IniReadBoxes actingReads(acting);
+    IniAccess reader(folder.path(), actingReads);
     const QString path = File("test.ini", "[A]\r\nK=1\r\n");
     QStringList texts;
     acting.act = [&](const platform::MessageRequest& request) {

@@ -232,7 +232,7 @@ TEST_F(IniWrite, UsesATemporaryFileBesideTheTargetAcrossFileSystems)
 
     const QString path = other.path() + "/setme.ini";
     testing::WriteBytes(path, "[GameSet]\r\nMaxX=12\r\n");
-    IniAccess elsewhere(DataFolders(other.path()), boxes);
+    IniAccess elsewhere(DataFolders(other.path()), iniReads);
     const IniWriteResult result = elsewhere.WriteIniKey(path, "GameSet", "MaxX", 4);
     EXPECT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(ReadBytes(path), "[GameSet]\r\nMaxX=4\r\n");

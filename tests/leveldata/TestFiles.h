@@ -11,6 +11,7 @@
 #include "FakeMessageBoxes.h"
 #include "FileBytes.h"
 #include "leveldata/IniFile.h"
+#include "presentation/ProblemTexts.h"
 
 namespace daz::testing {
 
@@ -36,7 +37,8 @@ protected:
 
     QTemporaryDir folder;
     FakeMessageBoxes boxes;
-    IniAccess ini{folder.path(), boxes};
+    IniReadBoxes iniReads{boxes};
+    IniAccess ini{folder.path(), iniReads};
 };
 
 inline const QString kFileError = QStringLiteral("文件出错");

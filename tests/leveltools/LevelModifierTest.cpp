@@ -57,10 +57,9 @@ TEST_F(Modifier, ListsTheCatalogueReadAnewAtEachOpening)
     gaps.replace("MenuName1=", "Name1=");
     WriteBytes(Program("DAZGame.ini"), gaps);
     LevelModifier gapped(context);
-    gapped.Load();
+    EXPECT_EQ(CatalogueProblemText(gapped.Load()),
+              "关卡目录中有 300 个关卡，关卡菜单只能列出前 66 个。\n第1、3至66关的条目缺失");
     EXPECT_EQ(gapped.LevelItems(), QStringList{"2．月亮"});
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    ExpectNote("关卡目录中有 300 个关卡，关卡菜单只能列出前 66 个。\n第1、3至66关的条目缺失");
     gapped.ChooseLevel(0);
     EXPECT_EQ(gapped.LevelFolder(), Moon(""));
 }

@@ -18,6 +18,7 @@
 #include "leveltools/LevelEditor.h"
 #include "leveltools/LevelToolChecks.h"
 #include "leveltools/LevelToolContext.h"
+#include "presentation/ProblemTexts.h"
 
 namespace daz::testing {
 
@@ -125,7 +126,8 @@ protected:
     QTemporaryDir root;
     FakeMessageBoxes boxes;
     FakeDialogs dialogs;
-    IniAccess ini{root.path() + QStringLiteral("/program"), boxes};
+    IniReadBoxes iniReads{boxes};
+    IniAccess ini{root.path() + QStringLiteral("/program"), iniReads};
     LevelToolContext context{ini, boxes, dialogs};
 };
 

@@ -44,7 +44,7 @@ inline void PlayAndQuit(GameHarness& h, int mode, bool paused = false)
 // The score the settings file holds.
 inline long long SavedScore(GameHarness& h)
 {
-    IniAccess ini(h.folder.Path(), h.boxes);
+    IniAccess ini(h.folder.Path(), h.problems);
     return ini
         .ReadIniKey(h.folder.File(QStringLiteral("DAZGame.ini")), QStringLiteral("UserSet"), QStringLiteral("UserJF"))
         .toLongLong();
@@ -54,7 +54,7 @@ inline long long SavedScore(GameHarness& h)
 // round in play is kept as it happens.
 inline bool KeptIsOnTheBoard(GameHarness& h)
 {
-    QString problem;
+    KeptRoundProblem problem;
     const auto kept = ParseKeptRound(h.folder.Read(QStringLiteral("kept-round.json")), problem);
     return kept && kept->state == h.round().State();
 }

@@ -120,11 +120,11 @@ TEST(KeptRound, EveryStateOfPlayIsKeptAndReadBack)
                                      h.round().Score(),
                                      h.round().Score(),
                                      h.round().State()};
-                QString problem;
+                KeptRoundProblem problem;
                 const auto read = ParseKeptRound(SerializeKeptRound(kept), problem);
-                ASSERT_TRUE(read) << problem.toStdString() << " in state " << states;
+                ASSERT_TRUE(read) << KeptRoundProblemText(problem).toStdString() << " in state " << states;
                 EXPECT_TRUE(*read == kept) << "state " << states;
-                EXPECT_EQ(CheckKeptRoundFits(*read, level.settings), QString()) << "state " << states;
+                EXPECT_FALSE(CheckKeptRoundFits(*read, level.settings)) << "state " << states;
             };
             keptAndReadBack();
             float fullest = 0;
@@ -269,15 +269,15 @@ TEST(KeptRound, AKillWhileKeepingLeavesTheOldRoundOrTheNew)
             QFile::remove(KeptFile(h));
         removeLeftovers();
     };
-    QString problem;
-    ASSERT_TRUE(ParseKeptRound(older, problem)) << problem.toStdString();
+    KeptRoundProblem problem;
+    ASSERT_TRUE(ParseKeptRound(older, problem)) << KeptRoundProblemText(problem).toStdString();
     for (const bool keptBefore : {true, false}) {
         before(keptBefore);
         const TracedRun whole = RunUntilKilled(quit, [](qint64) { return false; });
         ASSERT_FALSE(whole.killed);
         const QByteArray newer = h.folder.Read(QStringLiteral("kept-round.json"));
         ASSERT_NE(newer, older);
-        ASSERT_TRUE(ParseKeptRound(newer, problem)) << problem.toStdString();
+        ASSERT_TRUE(ParseKeptRound(newer, problem)) << KeptRoundProblemText(problem).toStdString();
 
         int keptOld = 0, keptNew = 0; // without a round kept before, "old" is no file
         for (qint64 step = 0; step < whole.steps; ++step) {

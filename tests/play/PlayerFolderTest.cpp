@@ -40,7 +40,7 @@ struct PlayerFolder : ::testing::Test {
     GameHarness h; // h.folder is the shipped folder
     QTemporaryDir home;
     DataFolders folders{h.folder.Path(), home.filePath(QStringLiteral("player"))};
-    IniAccess ini{folders, h.boxes};
+    IniAccess ini{folders, h.problems};
     const QDateTime now{QDate(2026, 12, 7), QTime(20, 30, 5)};
 
     QString Players(const QString& relative) const { return folders.Player() + u'/' + relative; }
@@ -332,7 +332,7 @@ TEST_F(PlayerFolder, StoredPathsThatLeaveTheirFolderAreRefusedAndNothingOutsideI
                         QStringLiteral("[UserSet]"), QStringLiteral("UserGK=1")}));
     // Shipped so: the pack's own folder is both layers.
     DataFolders pack(h.folder.Path());
-    IniAccess packIni(pack, h.boxes);
+    IniAccess packIni(pack, h.problems);
 
     h.Make(2, pack).Load();
     for (int level = 1; level <= 3; ++level) {

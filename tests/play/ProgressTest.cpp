@@ -27,14 +27,14 @@ constexpr long long kScore = 100;
 // The round the player's folder holds, or none.
 std::optional<KeptRound> Kept(GameHarness& h)
 {
-    QString problem;
+    KeptRoundProblem problem;
     const QByteArray bytes = h.folder.Read(QStringLiteral("kept-round.json"));
     return bytes.isEmpty() ? std::nullopt : ParseKeptRound(bytes, problem);
 }
 
 UserSettings Saved(GameHarness& h)
 {
-    IniAccess ini(h.folder.Path(), h.boxes);
+    IniAccess ini(h.folder.Path(), h.problems);
     return ReadUserSettings(ini, h.folder.File(QStringLiteral("DAZGame.ini")));
 }
 

@@ -27,7 +27,7 @@ QList<Spec> Levels(int count)
 
 QString Key(GameHarness& h, const QString& key)
 {
-    IniAccess ini(h.folder.Path(), h.boxes);
+    IniAccess ini(h.folder.Path(), h.problems);
     return ini.ReadIniKey(h.folder.File(QStringLiteral("DAZGame.ini")), QStringLiteral("UserSet"), key);
 }
 
@@ -37,10 +37,8 @@ TEST(Startup, AFirstStartShowsAnEmptyScoreAndTheFirstLevel)
     h.desktop.loginName = QStringLiteral("  ada ");
     h.folder.WriteGame(Levels(2));
     h.Start(1);
-    EXPECT_EQ(ShowScore(h.round().Score()).title, QStringLiteral("１．小星星"));
-    for (int p = 1; p <= 8; ++p) {
-        EXPECT_EQ(ShowScore(h.round().Score()).digit[static_cast<std::size_t>(p)], 0);
-    }
+    EXPECT_EQ(ShowScore(h.round().Score()).rank, 0);
+    EXPECT_EQ(ShowScore(h.round().Score()).digit, (std::array<int, 8>{}));
     EXPECT_EQ(h.flow->UserName(), QStringLiteral("ADA"));
     EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("1．关1")));
     EXPECT_EQ(GameFlow::WindowCaption(), QStringLiteral("霁岚连连看2006.10.4"));

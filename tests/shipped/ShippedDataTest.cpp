@@ -19,6 +19,7 @@
 #include "leveldata/IniFile.h"
 #include "leveldata/ProgramPaths.h"
 #include "presentation/Pictures.h"
+#include "presentation/ProblemTexts.h"
 
 namespace daz::testing {
 namespace {
@@ -63,7 +64,8 @@ std::string ConfusablePictures(const std::vector<QImage>& pictures)
 
 struct Shipped : ::testing::Test {
     FakeMessageBoxes boxes;
-    IniAccess ini{kData, boxes};
+    IniReadBoxes iniReads{boxes};
+    IniAccess ini{kData, iniReads};
     QString IniFile() const { return kData + QStringLiteral("/DAZGame.ini"); }
 
     void TearDown() override
@@ -106,7 +108,7 @@ TEST_F(Shipped, TheCatalogueListsPlayableLevelsOfEverySize)
 
         // The game's own reader takes the whole level.
         const LevelReading reading = ReadLevel(ini, kData, entry.path);
-        ASSERT_TRUE(reading.level) << reading.problem.toStdString();
+        ASSERT_TRUE(reading.level) << LevelProblemText(reading.problem).toStdString();
         const LevelSettings& s = reading.level->settings;
         EXPECT_TRUE(s.maxX % 2 == 0 || s.maxY % 2 == 0);
         EXPECT_LE(s.maxX, 19);

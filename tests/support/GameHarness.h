@@ -17,6 +17,7 @@
 #include "engine/Random.h"
 #include "game/GameFlow.h"
 #include "presentation/GameParts.h"
+#include "presentation/ProblemTexts.h"
 
 namespace daz::testing {
 
@@ -26,6 +27,7 @@ namespace daz::testing {
 struct GameHarness {
     TestProgramFolder folder;
     FakeMessageBoxes boxes;
+    ProblemBoxes problems{boxes};
     FakeDesktop desktop;
     FakeEffectPlayer effects;
     FakeMusicPlayer music;
@@ -42,7 +44,7 @@ struct GameHarness {
     {
         parts.reset();
         flow = std::make_unique<GameFlow>(folders ? *folders : DataFolders(folder.Path()),
-                                          FlowServices{boxes, desktop, effects, music, timers, random}, mode);
+                                          FlowServices{boxes, desktop, effects, music, timers, random, problems}, mode);
         parts = std::make_unique<GameParts>(*flow, timers, motionRandom);
         return *flow;
     }

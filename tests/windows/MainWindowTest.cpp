@@ -372,7 +372,7 @@ TEST_F(Keys, MenuKeysShowInTheMenusAndTakeTheItemsPaths)
     h.round().SetScore(77);
     Key(Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(window->isVisible());
-    IniAccess ini(h.folder.Path(), h.boxes);
+    IniAccess ini(h.folder.Path(), h.problems);
     EXPECT_EQ(ini.ReadIniKey(h.folder.File(QStringLiteral("DAZGame.ini")), QStringLiteral("UserSet"),
                              QStringLiteral("UserJF")),
               QStringLiteral("77"));
@@ -497,7 +497,7 @@ TEST_F(Window, ClosingTheWindowSavesTheSettings)
     ClearWithTheMouse();
     QTest::mouseClick(window->ShowBox(), Qt::LeftButton);
     window->close();
-    IniAccess ini(h.folder.Path(), h.boxes);
+    IniAccess ini(h.folder.Path(), h.problems);
     const QString file = h.folder.File(QStringLiteral("DAZGame.ini"));
     EXPECT_EQ(ini.ReadIniKey(file, QStringLiteral("UserSet"), QStringLiteral("UserGK")), QStringLiteral("2"));
     EXPECT_EQ(ini.ReadIniKey(file, QStringLiteral("UserSet"), QStringLiteral("UserJF")), QStringLiteral("4"));

@@ -58,7 +58,7 @@ protected:
         for (int pass = 0; pass < 10 && window->isVisible(); ++pass)
             QCoreApplication::processEvents();
         EXPECT_FALSE(window->isVisible());
-        IniAccess ini(h.folder.Path(), h.boxes);
+        IniAccess ini(h.folder.Path(), h.problems);
         EXPECT_EQ(ini.ReadIniKey(h.folder.File(QStringLiteral("DAZGame.ini")), QStringLiteral("UserSet"),
                                  QStringLiteral("UserJF")),
                   QStringLiteral("77"));

@@ -32,18 +32,18 @@
 #include "leveldata/Formats.h"
 #include "leveldata/IniFile.h"
 #include "leveldata/ProgramPaths.h"
-#include "platform/MessageBoxes.h"
 
 namespace {
 
 using namespace daz;
 
 // A catalogue that needs a box to be read is broken: say so and stop.
-class FailOnBox final : public platform::MessageBoxes {
+class FailOnProblem final : public IniReadReporter {
 public:
-    platform::MessageAnswer Show(const platform::MessageRequest& request) override
+    bool ReadAgain(IniReadProblem problem) override
     {
-        std::fprintf(stderr, "daz-levelstats: %s\n", qPrintable(request.text));
+        std::fprintf(stderr, "daz-levelstats: %s\n",
+                     problem == IniReadProblem::FileError ? "a settings file cannot be read" : "a key is missing");
         std::exit(2);
     }
 };
@@ -118,8 +118,8 @@ int main(int argc, char** argv)
     }
     const QString folder = args[1];
     const int deals = args.size() == 3 ? args[2].toInt() : 1000;
-    FailOnBox boxes;
-    IniAccess ini(folder, boxes);
+    FailOnProblem reporter;
+    IniAccess ini(folder, reporter);
     const Catalogue catalogue = ReadCatalogue(ini, folder + QStringLiteral("/DAZGame.ini"));
 
     std::vector<Stats> all;

@@ -32,6 +32,7 @@
 #include "platform/QtTimer.h"
 #include "presentation/GameParts.h"
 #include "presentation/MainWindow.h"
+#include "presentation/ProblemTexts.h"
 
 namespace {
 
@@ -154,6 +155,7 @@ int main(int argc, char** argv)
     options.process(app);
 
     platform::QtMessageBoxes boxes;
+    ProblemBoxes problems(boxes);
     platform::QtDesktop desktop;
     Silence silence;
     platform::QtTimerFactory timers;
@@ -162,7 +164,7 @@ int main(int argc, char** argv)
     Random motion(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
     // The shipped levels as the build lays them out, read as one folder.
     GameFlow flow(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/") + kAppId,
-                  FlowServices{boxes, desktop, silence, silence, timers, random},
+                  FlowServices{boxes, desktop, silence, silence, timers, random, problems},
                   options.value(QStringLiteral("mode")).toInt());
     GameParts parts(flow, timers, motion);
     MainWindow window(parts, {});

@@ -1,0 +1,193 @@
+#include "ProblemTexts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace daz {
+
+QString CatalogueProblemText(const Catalogue& catalogue)
+{
+    QStringList lines;
+    if (catalogue.menu > kMostCatalogueLevels)
+        lines << QCoreApplication::translate("ProblemTexts", "关卡目录中有 %1 个关卡，关卡菜单只能列出前 %2 个。")
+                     .arg(catalogue.menu)
+                     .arg(kMostCatalogueLevels);
+    // Runs of consecutive numbers are named by their first and last.
+    const std::vector<int>& missing = catalogue.missing;
+    QStringList runs;
+    for (std::size_t i = 0; i < missing.size();) {
+        std::size_t last = i;
+        while (last + 1 < missing.size() && missing[last + 1] == missing[last] + 1)
+            ++last;
+        runs << (last == i ? QString::number(missing[i])
+                           : QCoreApplication::translate("ProblemTexts", "%1至%2").arg(missing[i]).arg(missing[last]));
+        i = last + 1;
+    }
+    if (!runs.isEmpty())
+        lines << QCoreApplication::translate("ProblemTexts", "第%1关的条目缺失")
+                     .arg(runs.join(QCoreApplication::translate("ProblemTexts", "、")));
+    return lines.join(u'\n');
+}
+
+QString LevelProblemText(const LevelProblem& problem)
+{
+    switch (problem.kind) {
+    case LevelProblemKind::None: break;
+    case LevelProblemKind::FolderOutside:
+        return QCoreApplication::translate("ProblemTexts", "关卡文件夹“%1”不在游戏的文件夹之内").arg(problem.name);
+    case LevelProblemKind::SettingsMissing:
+        return QCoreApplication::translate("ProblemTexts", "找不到关卡设置文件 setme.ini");
+    case LevelProblemKind::SettingsUnreadable:
+        return QCoreApplication::translate("ProblemTexts", "关卡设置文件 setme.ini 无法读取：%1").arg(problem.reason);
+    case LevelProblemKind::SettingsInvalid:
+        return QCoreApplication::translate("ProblemTexts", "设置文件 setme.ini 中的数值有误");
+    case LevelProblemKind::BoardSizeUnusable:
+        return QCoreApplication::translate(
+                   "ProblemTexts", "棋盘大小 %1 × %2 无法使用：每边至少 1 格，格子总数须为偶数，横纵相加不超过 99")
+            .arg(problem.width)
+            .arg(problem.height);
+    case LevelProblemKind::MusicOutside:
+        return QCoreApplication::translate("ProblemTexts", "音乐文件“%1”不在游戏的 media 文件夹之内").arg(problem.name);
+    case LevelProblemKind::PictureCountInvalid:
+        return QCoreApplication::translate("ProblemTexts", "图片数量 PhotoSum=%1 无效").arg(problem.width);
+    case LevelProblemKind::PictureMissing:
+        return QCoreApplication::translate("ProblemTexts", "缺少图片文件 %1").arg(problem.name);
+    case LevelProblemKind::PictureUnreadable:
+        return QCoreApplication::translate("ProblemTexts", "图片文件 %1 无法读取（%2）")
+            .arg(problem.name, problem.reason);
+    case LevelProblemKind::PictureTooLarge:
+        return QCoreApplication::translate("ProblemTexts", "图片文件 %1 太大（%2 × %3 像素）")
+            .arg(problem.name)
+            .arg(problem.width)
+            .arg(problem.height);
+    }
+    return {};
+}
+
+QString KeptRoundProblemText(const KeptRoundProblem& problem)
+{
+    const auto n = [&problem](std::size_t i) { return problem.n[i]; };
+    switch (problem.kind) {
+    case KeptRoundProblemKind::None: break;
+    case KeptRoundProblemKind::Link:
+        return QCoreApplication::translate("ProblemTexts", "它是一个符号链接，游戏不经由链接读写文件");
+    case KeptRoundProblemKind::Unreadable: return problem.text;
+    case KeptRoundProblemKind::NotJson: return QCoreApplication::translate("ProblemTexts", "内容不是有效的 JSON");
+    case KeptRoundProblemKind::KeyTwice:
+        return QCoreApplication::translate("ProblemTexts", "键“%1”重复出现").arg(problem.text);
+    case KeptRoundProblemKind::NotKeptRound:
+        return QCoreApplication::translate("ProblemTexts", "不是霁岚连连看保存的棋局");
+    case KeptRoundProblemKind::UnknownVersion:
+        return QCoreApplication::translate("ProblemTexts", "格式版本 %1 无法识别").arg(problem.text);
+    case KeptRoundProblemKind::ModeLevelOrScore:
+        return QCoreApplication::translate("ProblemTexts", "模式、关卡或积分有误");
+    case KeptRoundProblemKind::TimeOutOfRange:
+        return QCoreApplication::translate("ProblemTexts", "剩余时间或已用时间为负数或超出范围");
+    case KeptRoundProblemKind::NoPauseState: return QCoreApplication::translate("ProblemTexts", "缺少暂停状态");
+    case KeptRoundProblemKind::ToolsOutOfRange:
+        return QCoreApplication::translate("ProblemTexts", "撤销、提示、洗牌的次数超出范围");
+    case KeptRoundProblemKind::BoardSizeInvalid: return QCoreApplication::translate("ProblemTexts", "棋盘大小无效");
+    case KeptRoundProblemKind::RowsDisagree:
+        return QCoreApplication::translate("ProblemTexts", "棋盘的行数与它的大小不符");
+    case KeptRoundProblemKind::ColumnsDisagree:
+        return QCoreApplication::translate("ProblemTexts", "棋盘的列数与它的大小不符");
+    case KeptRoundProblemKind::CellCodeInvalid:
+        return QCoreApplication::translate("ProblemTexts", "棋盘的格子中有无效的图案编号");
+    case KeptRoundProblemKind::UndoInvalid: return QCoreApplication::translate("ProblemTexts", "撤销记录有误");
+    case KeptRoundProblemKind::UndoOutOfRange:
+        return QCoreApplication::translate("ProblemTexts", "撤销记录中有超出棋盘的格子或无效的图案");
+    case KeptRoundProblemKind::SeedInvalid: return QCoreApplication::translate("ProblemTexts", "随机数种子有误");
+    case KeptRoundProblemKind::NegativeCode:
+        return QCoreApplication::translate("ProblemTexts", "棋盘上有无效的图案编号 %1").arg(n(0));
+    case KeptRoundProblemKind::PictureUnpaired:
+        return QCoreApplication::translate("ProblemTexts", "图案 %1 在棋盘上有 %2 张，不成对").arg(n(0)).arg(n(1));
+    case KeptRoundProblemKind::NoTilesLeft: return QCoreApplication::translate("ProblemTexts", "棋盘上已经没有牌");
+    case KeptRoundProblemKind::UndoAndTilesDisagree:
+        return QCoreApplication::translate("ProblemTexts", "撤销记录（%1 条）与棋盘上的牌（%2 张）对不上")
+            .arg(n(0))
+            .arg(n(1));
+    case KeptRoundProblemKind::UndoNotAPair:
+        return QCoreApplication::translate("ProblemTexts", "第 %1 条撤销记录不是一对相同的牌").arg(n(0));
+    case KeptRoundProblemKind::UndoCellOffBoard:
+        return QCoreApplication::translate("ProblemTexts", "撤销记录中的格子 (%1, %2) 不在棋盘上").arg(n(0)).arg(n(1));
+    case KeptRoundProblemKind::TimeDisagrees:
+        return QCoreApplication::translate("ProblemTexts", "剩余时间 %1 与已用的 %2 秒、消去的 %3 对牌对不上")
+            .arg(problem.text)
+            .arg(n(0))
+            .arg(n(1));
+    case KeptRoundProblemKind::ScoreDisagrees:
+        return QCoreApplication::translate("ProblemTexts", "积分 %1 与开局时的 %2 分、消去的 %3 对牌和用过的道具对不上")
+            .arg(n(0))
+            .arg(n(1))
+            .arg(n(2));
+    case KeptRoundProblemKind::SizeDisagrees:
+        return QCoreApplication::translate("ProblemTexts", "棋盘大小 %1 × %2 与关卡设置的 %3 × %4 不符")
+            .arg(n(0))
+            .arg(n(1))
+            .arg(n(2))
+            .arg(n(3));
+    case KeptRoundProblemKind::PictureNotInLevel:
+        return QCoreApplication::translate("ProblemTexts", "棋局中有关卡没有的图案（关卡只有 %1 种图案）").arg(n(0));
+    case KeptRoundProblemKind::UndoCellNotEmpty:
+        return QCoreApplication::translate("ProblemTexts", "撤销记录中的格子 (%1, %2) 不是空的").arg(n(0)).arg(n(1));
+    }
+    return {};
+}
+
+bool AskAfterFailedRead(platform::MessageBoxes& boxes, IniReadProblem problem)
+{
+    if (problem == IniReadProblem::FileError) {
+        boxes.Show({QCoreApplication::translate("ProblemTexts", "文件出错"), platform::ApplicationTitle(),
+                    platform::MessageIcon::None, platform::MessageButtons::Ok, platform::MessageAnswer::Ok});
+        return false;
+    }
+    platform::MessageAnswer answer;
+    do {
+        answer = boxes.Show({QCoreApplication::translate("ProblemTexts", "在文件中没有找到所要查找的字段"),
+                             QCoreApplication::translate("ProblemTexts", "错误信息"), platform::MessageIcon::None,
+                             platform::MessageButtons::AbortRetryIgnore, platform::MessageAnswer::Abort});
+        if (answer == platform::MessageAnswer::Abort)
+            return false;
+    } while (answer != platform::MessageAnswer::Retry);
+    return true;
+}
+
+void ProblemBoxes::CatalogueIncomplete(const Catalogue& catalogue)
+{
+    platform::Tell(boxes_, CatalogueProblemText(catalogue));
+}
+
+void ProblemBoxes::LevelUnplayable(int number, const QString& name, const LevelProblem& problem)
+{
+    platform::Tell(boxes_,
+                   QCoreApplication::translate("ProblemTexts", "第%1关「%2」无法开始：%3。\n请从菜单中选择其他关卡。")
+                       .arg(number)
+                       .arg(name, LevelProblemText(problem)));
+}
+
+void ProblemBoxes::KeptRoundRefused(const KeptRoundRefusal& refusal)
+{
+    const QString file = QDir::toNativeSeparators(refusal.file);
+    const QString why = KeptRoundProblemText(refusal.problem);
+    if (refusal.aside) {
+        platform::Tell(boxes_,
+                       QCoreApplication::translate(
+                           "ProblemTexts", "上次未完成的棋局“%1”无法使用：%2。\n它已改名保存为“%3”，这一关重新发牌。")
+                           .arg(file, why, QDir::toNativeSeparators(*refusal.aside)));
+    } else {
+        platform::Tell(
+            boxes_, QCoreApplication::translate("ProblemTexts",
+                                                "上次未完成的棋局“%1”无法使用：%2，也无法改名保存。\n这一关重新发牌。")
+                        .arg(file, why));
+    }
+}
+
+void ProblemBoxes::ProgressNotSaved(UnsavedProgress what, const QString& reason)
+{
+    platform::Fail(boxes_, (what == UnsavedProgress::Settings
+                                ? QCoreApplication::translate("ProblemTexts", "设置未能保存：%1")
+                                : QCoreApplication::translate("ProblemTexts", "未完成的棋局未能保存：%1"))
+                               .arg(reason));
+}
+
+} // namespace daz

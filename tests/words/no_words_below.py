@@ -1,0 +1,100 @@
+#!/usr/bin/env python3
+"""Fails when a .cpp or .h file under game/ or leveldata/ holds a string or
+character literal with Chinese characters in it. Comments do not count: they
+may quote what the player reads. The words themselves belong in
+presentation/, where they go through tr() or QCoreApplication::translate.
+
+Files still waiting for their words to move are listed in WAITING; a file
+listed there that no longer holds any is an error too, so the list only
+shrinks."""
+
+import pathlib
+import re
+import sys
+
+FOLDERS = ("game", "leveldata")
+
+# Files whose words have not yet moved to presentation/.
+WAITING = {
+    "game/GameFlow.cpp",
+    "leveldata/ConfinedFiles.cpp",
+    "leveldata/ErrorTexts.cpp",
+    "leveldata/FileReplace.cpp",
+    "leveldata/Formats.cpp",
+    "leveldata/IniFile.cpp",
+    "leveldata/LevelFiles.cpp",
+    "leveldata/PlayerFolder.cpp",
+    "leveldata/Records.cpp",
+    "leveldata/RecordsFiles.cpp",
+}
+
+CHINESE = re.compile("[\u4e00-\u9fff]")
+
+
+def literals(text):
+    """Yields (line, literal) for each string or character literal outside
+    comments; raw strings are read to their closing delimiter."""
+    i, line, n = 0, 1, len(text)
+    while i < n:
+        c = text[i]
+        if c == "\n":
+            line += 1
+            i += 1
+        elif text.startswith("//", i):
+            end = text.find("\n", i)
+            i = n if end < 0 else end
+        elif text.startswith("/*", i):
+            end = text.find("*/", i + 2)
+            end = n if end < 0 else end + 2
+            line += text.count("\n", i, end)
+            i = end
+        elif c == '"' and text[max(0, i - 1)] == "R":
+            match = re.compile(r'"([^(\s]*)\(').match(text, i)
+            close = text.find(")" + match.group(1) + '"', match.end()) if match else -1
+            end = n if close < 0 else close + len(match.group(1)) + 2
+            yield line, text[i:end]
+            line += text.count("\n", i, end)
+            i = end
+        elif c in "\"'":
+            j = i + 1
+            while j < n and text[j] != c and text[j] != "\n":
+                j += 2 if text[j] == "\\" else 1
+            yield line, text[i : j + 1]
+            i = j + 1
+        elif c.isalnum() or c == "_":
+            # A digit separator (1'000) is no character literal.
+            j = i
+            while j < n and (text[j].isalnum() or text[j] in "_'"):
+                j += 1
+            if text[j - 1] == "'":
+                j -= 1
+            i = max(j, i + 1)
+        else:
+            i += 1
+
+
+def main(root):
+    root = pathlib.Path(root)
+    found, holding = [], set()
+    for folder in FOLDERS:
+        for path in sorted((root / folder).rglob("*")):
+            if path.suffix not in (".cpp", ".h"):
+                continue
+            name = path.relative_to(root).as_posix()
+            hits = [(line, lit) for line, lit in literals(path.read_text(encoding="utf-8")) if CHINESE.search(lit)]
+            if hits:
+                holding.add(name)
+            if hits and name not in WAITING:
+                found += [f"{name}:{line}: {lit}" for line, lit in hits]
+    stale = sorted(WAITING - holding)
+    for hit in found:
+        print(hit)
+    for name in stale:
+        print(f"{name}: holds no Chinese text any more; take it off the waiting list")
+    if found:
+        print("Chinese text literals below presentation/: word them in presentation/ instead.")
+    return 1 if found or stale else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1] if len(sys.argv) > 1 else "."))
