@@ -16,11 +16,16 @@
 #include <QTranslator>
 
 #include "engine/Random.h"
+#include "game/AudioSwitches.h"
 #include "game/GameFlow.h"
 #include "game/GameState.h"
+#include "game/ProgressKeeper.h"
+#include "game/ResultKeeper.h"
+#include "game/Round.h"
 #include "leveldata/DataFolders.h"
 #include "leveldata/ErrorTexts.h"
 #include "leveldata/PlayerFolder.h"
+#include "leveldata/SettingsStore.h"
 #include "platform/QtAudio.h"
 #include "platform/QtClock.h"
 #include "platform/QtDesktop.h"
@@ -29,9 +34,12 @@
 #include "platform/QtTimer.h"
 #include "platform/QtTranslations.h"
 #include "platform/QuitSignals.h"
-#include "presentation/GameParts.h"
+#include "presentation/BoardCaption.h"
+#include "presentation/BoardMotion.h"
+#include "presentation/GameInfo.h"
 #include "presentation/MainWindow.h"
 #include "presentation/ModeChooserWindow.h"
+#include "presentation/Particles.h"
 #include "presentation/RecordsWindow.h"
 #include "presentation/SplashWindow.h"
 #include "presentation/leveltools/LevelTools.h"
@@ -160,6 +168,52 @@ bool OnlyAsksForText(int argc, char** argv)
     return false;
 }
 
+// The platform's services, built once in main.
+struct Services {
+    daz::platform::MessageBoxes& boxes;
+    daz::platform::Desktop& desktop;
+    daz::platform::EffectPlayer& effects;
+    daz::platform::MusicPlayer& music;
+    daz::platform::TimerFactory& timers;
+    daz::Random& random;
+};
+
+// One game, from the settings file to the main window, each part built
+// once and given only to what uses it; torn down in the reverse order.
+struct Game {
+    Game(daz::IniAccess& files, Services services, int mode, daz::MainWindow::LevelTools tools)
+        : settings(files),
+          audio(files.Folders(), services.effects, services.music),
+          round(audio, services.timers, services.random),
+          results(round),
+          keeper(files.Folders(), settings, services.boxes, services.timers, round),
+          flow({files, settings, round, audio, results, keeper, services.boxes, services.desktop, services.random},
+               mode),
+          motion(round, audio, services.timers, services.random),
+          particles(services.random, services.timers, daz::kBoardAreaWidth, daz::kBoardAreaHeight),
+          caption(flow, round, results, services.timers),
+          info(files.Folders(), services.desktop, services.boxes),
+          window({flow, round, audio, motion, particles, caption, info, services.boxes}, std::move(tools))
+    {
+        daz::FollowLevels(particles, flow, round);
+        window.SetRecordsOpener([this, &boxes = services.boxes](QWidget* parent) {
+            daz::OpenRecords(parent, flow, round, results, boxes);
+        });
+    }
+
+    daz::SettingsStore settings;
+    daz::AudioSwitches audio;
+    daz::Round round;
+    daz::ResultKeeper results;
+    daz::ProgressKeeper keeper;
+    daz::GameFlow flow;
+    daz::BoardMotion motion;
+    daz::Particles particles;
+    daz::BoardCaption caption;
+    daz::GameInfo info;
+    daz::MainWindow window;
+};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -207,9 +261,7 @@ int main(int argc, char** argv)
     platform::QtInstanceLock lock(platform::QtInstanceLock::PathFor(folders.Player()));
     platform::LockResult locked; // what the start got of the lock
 
-    std::unique_ptr<GameFlow> flow;
-    std::unique_ptr<GameParts> parts;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Game> game;
 
     platform::QtDialogs dialogs;
     std::unique_ptr<LevelToolContext> tools;
@@ -232,17 +284,15 @@ int main(int argc, char** argv)
 
     auto openMainWindow = [&](int mode) {
         const bool canSave = preparePlayerFolder();
-        flow = std::make_unique<GameFlow>(folders, FlowServices{boxes, desktop, effects, music, timers, random}, mode);
+        tools = std::make_unique<LevelToolContext>(LevelToolContext{files, boxes, dialogs});
+        game = std::make_unique<Game>(
+            files, Services{boxes, desktop, effects, music, timers, random}, mode,
+            MainWindow::LevelTools{[&](QWidget* parent) { return OpenLevelEditor(parent, *tools); },
+                                   [&](QWidget* parent) { OpenLevelModifier(parent, *tools); }});
         if (!canSave)
-            flow->DisableSaving();
-        parts = std::make_unique<GameParts>(*flow, timers, random);
-        tools = std::make_unique<LevelToolContext>(LevelToolContext{flow->Ini(), boxes, dialogs});
-        window = std::make_unique<MainWindow>(
-            *parts, MainWindow::LevelTools{[&](QWidget* parent) { return OpenLevelEditor(parent, *tools); },
-                                           [&](QWidget* parent) { OpenLevelModifier(parent, *tools); }});
-        window->SetRecordsOpener([&](QWidget* parent) { OpenRecords(parent, *flow, boxes); });
-        windowBoxes.SetParent(window.get());
-        flow->Load(); // while the window is still hidden
+            game->keeper.Disable();
+        windowBoxes.SetParent(&game->window);
+        game->flow.Load(); // while the window is still hidden
     };
 
     if (options.smokeTest) {
@@ -252,10 +302,8 @@ int main(int argc, char** argv)
             return 1;
         }
         openMainWindow(2);
-        window->close(); // saves, as closing the window does
-        window.reset();
-        parts.reset();
-        flow.reset();
+        game->window.close(); // saves, as closing the window does
+        game.reset();
         return printedBoxes.shown == 0 ? 0 : 1;
     }
 
@@ -263,29 +311,29 @@ int main(int argc, char** argv)
     // window is open closes, then the main window, which keeps the round.
     platform::QuitSignals quitSignals;
     QObject::connect(&quitSignals, &platform::QuitSignals::quitRequested, &app, [&] {
-        if (window && window->isVisible())
-            window->Quit();
+        if (game && game->window.isVisible())
+            game->window.Quit();
         else
             QCoreApplication::quit();
     });
     // The session manager asks before the session ends: everything is
     // saved as at exit (the game is kept as it happens anyway).
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [&](QSessionManager&) {
-        if (flow)
-            flow->SaveProgress();
+        if (game)
+            game->flow.SaveProgress();
     });
 
     auto* splash = new SplashWindow(lock, boxes, timers);
     splash->onFinished = [&] {
         if (options.mode) {
             openMainWindow(*options.mode);
-            window->show();
+            game->window.show();
             return;
         }
         auto* chooser = new ModeChooserWindow(effects, folders);
         chooser->onModeChosen = [&](int mode) {
             openMainWindow(mode);
-            window->show();
+            game->window.show();
         };
         chooser->Load();
     };
@@ -295,9 +343,7 @@ int main(int argc, char** argv)
     }
     locked = splash->Model().Lock();
     const int result = QApplication::exec();
-    // The main window goes before the services it uses.
-    window.reset();
-    parts.reset();
-    flow.reset();
+    // The game, its window first, goes before the services it uses.
+    game.reset();
     return result;
 }

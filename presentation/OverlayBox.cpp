@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 
 #include "presentation/BoardView.h"
-#include "presentation/GameParts.h"
 #include "presentation/HaloLabel.h"
 #include "presentation/Pictures.h"
 
@@ -18,7 +17,7 @@ constexpr int kNotePixels = 16;
 
 } // namespace
 
-OverlayBox::OverlayBox(GameParts& parts, const BoardView& board, QWidget* window)
+OverlayBox::OverlayBox(BoardParts parts, const BoardView& board, QWidget* window)
     : QObject(window),
       parts_(parts),
       board_(board),
@@ -36,8 +35,8 @@ OverlayBox::OverlayBox(GameParts& parts, const BoardView& board, QWidget* window
     note_->SetColour(QColor(0xFF, 0xD7, 0x00));
     note_->setAttribute(Qt::WA_TransparentForMouseEvents);
     note_->hide();
-    connect(&parts_.flow.GetRound(), &Round::overlayChanged, this, &OverlayBox::Show);
-    connect(&parts_.flow, &GameFlow::captionChanged, this, &OverlayBox::Show);
+    connect(&parts_.round, &Round::overlayChanged, this, &OverlayBox::Show);
+    connect(&parts_.caption, &BoardCaption::changed, this, &OverlayBox::Show);
     connect(&parts_.motion.jitter, &OverlayJitter::moved, this, &OverlayBox::Show);
 }
 
@@ -48,7 +47,7 @@ QLabel* OverlayBox::Note() const
 
 void OverlayBox::Show()
 {
-    const std::optional<OverlayPicture> overlay = parts_.flow.GetRound().Overlay();
+    const std::optional<OverlayPicture> overlay = parts_.round.Overlay();
     if (!overlay) {
         picture_->hide();
         note_->hide();
@@ -72,7 +71,7 @@ void OverlayBox::Show()
     picture_->raise();
 
     // The clear's time and place stay still under the picture's own place.
-    const QString& note = parts_.flow.ClearNote();
+    const QString& note = parts_.caption.ClearNote();
     if (*overlay != OverlayPicture::Cleared || note.isEmpty()) {
         note_->hide();
         return;

@@ -180,10 +180,11 @@ void RecordsWindow::AskAndClear()
     ShowChosen();
 }
 
-void OpenRecords(QWidget* parent, GameFlow& flow, platform::MessageBoxes& boxes)
+void OpenRecords(QWidget* parent, const GameFlow& flow, Round& round, ResultKeeper& results,
+                 platform::MessageBoxes& boxes)
 {
     // As a menu does, the window pauses the level (it opens by key too).
-    flow.GetRound().ShowOverlay();
+    round.ShowOverlay();
     // The level on the board, also once cleared; without one (it could
     // not be read) the level reached.
     QString shown;
@@ -191,14 +192,15 @@ void OpenRecords(QWidget* parent, GameFlow& flow, platform::MessageBoxes& boxes)
         shown = level->folder;
     } else {
         const std::vector<CatalogueEntry>& levels = flow.ListedLevels();
+        const int reachedNumber = flow.Place().level;
         const auto reached = std::find_if(levels.begin(), levels.end(),
-                                          [&](const CatalogueEntry& e) { return e.number == flow.LevelReached(); });
+                                          [&](const CatalogueEntry& e) { return e.number == reachedNumber; });
         shown = reached == levels.end() ? QString() : reached->path;
     }
-    auto* window = new RecordsWindow(flow.Results().Store(), flow.ListedLevels(), boxes, parent);
-    window->SetClear([&flow] { return flow.Results().Clear(); });
+    auto* window = new RecordsWindow(results.Store(), flow.ListedLevels(), boxes, parent);
+    window->SetClear([&results] { return results.Clear(); });
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->Choose(shown, flow.Mode());
+    window->Choose(shown, flow.Place().mode);
     window->open();
 }
 

@@ -65,7 +65,7 @@ inline void ExpectDealtAnew(GameHarness& h, const std::string& why)
     EXPECT_EQ(h.board().TileCount(), h.board().CellCount()) << why;
     EXPECT_EQ(h.round().Undo().UndoCount(), 0) << why;
     EXPECT_EQ(h.round().SecondsPlayed(), 0) << why;
-    EXPECT_FALSE(h.flow->Caption().contains(QStringLiteral("继续上次的棋局"))) << why;
+    EXPECT_FALSE(h.Caption().contains(QStringLiteral("继续上次的棋局"))) << why;
     EXPECT_TRUE(KeptIsOnTheBoard(h)) << why << ": the kept round is not the new one";
 }
 

@@ -26,7 +26,7 @@ TEST(LevelFlow, LoadingALevelDealsAndStartsItsClock)
     h.folder.WriteGame(ThreeLevels(), 3);
     h.Start(2);
     Round& game = h.round();
-    EXPECT_EQ(h.flow->Caption(), QStringLiteral("正常模式======>当前游戏关卡：3．秋"));
+    EXPECT_EQ(h.Caption(), QStringLiteral("正常模式======>当前游戏关卡：3．秋"));
     EXPECT_EQ(h.board().MaxX(), 6);
     EXPECT_EQ(h.board().TileCount(), 24);
     for (int n = 1; n <= 24; ++n) {
@@ -67,13 +67,13 @@ TEST(LevelFlow, TheClockRunsOutAndTheOverlayWaitsForARestart)
     EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
 
     // Answering No to the restart question changes nothing; Yes deals anew.
-    h.flow->Restart();
+    h.Trigger("restart");
     EXPECT_EQ(h.boxes.shown.back().text, QStringLiteral("你真的要重新开始吗？"));
     EXPECT_EQ(h.boxes.shown.back().caption, QStringLiteral("友情提示"));
     EXPECT_EQ(h.boxes.shown.back().defaultAnswer, platform::MessageAnswer::No);
     EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
     h.boxes.answers.push_back(platform::MessageAnswer::Yes);
-    h.flow->Restart();
+    h.Trigger("restart");
     EXPECT_EQ(h.round().GetPlayState(), PlayState::No);
     EXPECT_TRUE(h.round().BoardVisible());
     EXPECT_FALSE(h.round().Overlay().has_value());
@@ -114,10 +114,10 @@ TEST(LevelFlow, PauseKeepsTheTimeLeft)
     h.folder.WriteGame(ThreeLevels());
     h.Start(2);
     h.timers.Fire(QStringLiteral("LevelClock"), 3);
-    h.parts->toolbar.Click(Toolbar::Pause);
+    h.parts->toolbar.Click(Toolbar::Label::Pause);
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("mousedown3.wav"));
     EXPECT_FALSE(h.round().ToolsEnabled());
-    EXPECT_TRUE(h.parts->toolbar.Enabled(Toolbar::Restart));
+    EXPECT_TRUE(h.parts->toolbar.Enabled(Toolbar::Label::Restart));
     EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::Paused);
     h.timers.Fire(QStringLiteral("LevelClock"), 100); // stopped: nothing happens
     EXPECT_EQ(h.round().TimeLeft(), 3020 - 3 * 20);
@@ -153,7 +153,7 @@ TEST(LevelFlow, APauseIsAPauseWhicheverWayItBegan)
     h.Start(2);
     ASSERT_TRUE(h.RemoveAPair());
     Toolbar& toolbar = h.parts->toolbar;
-    const std::function<void()> pauses[] = {[&] { toolbar.Click(Toolbar::Pause); },
+    const std::function<void()> pauses[] = {[&] { toolbar.Click(Toolbar::Label::Pause); },
                                             [&] { h.OpenMenu(Toolbar::MenuButton::Main); },
                                             [&] { h.OpenMenu(Toolbar::MenuButton::Mode); }};
     for (const auto& pause : pauses) {
@@ -161,14 +161,19 @@ TEST(LevelFlow, APauseIsAPauseWhicheverWayItBegan)
         EXPECT_FALSE(h.round().BoardVisible());
         EXPECT_FALSE(h.round().ClockRunning());
         EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::Paused);
-        for (const int tool : {Toolbar::Undo, Toolbar::Hint, Toolbar::Shuffle, Toolbar::Pause}) {
-            EXPECT_FALSE(toolbar.Enabled(tool)) << tool;
-            toolbar.Click(tool);
+        for (const Toolbar::Label label :
+             {Toolbar::Label::Undo, Toolbar::Label::Hint, Toolbar::Label::Shuffle, Toolbar::Label::Pause}) {
+            EXPECT_FALSE(toolbar.Enabled(label)) << Toolbar::ActionOf(label).toStdString();
+            toolbar.Click(label);
+        }
+        for (const char* key : {"undo", "hint", "shuffle"}) {
+            EXPECT_FALSE(h.parts->actions.Get(QString::fromLatin1(key))->isEnabled()) << key;
+            h.Trigger(key);
         }
         EXPECT_EQ(h.round().Score(), 41);
         EXPECT_EQ(h.board().TileCount(), 6);
         EXPECT_EQ(h.round().HintLeft(), 6);
-        EXPECT_TRUE(toolbar.Enabled(Toolbar::Restart));
+        EXPECT_TRUE(toolbar.Enabled(Toolbar::Label::Restart));
 
         h.flow->ClickOverlay();
         EXPECT_TRUE(h.round().ToolsEnabled());
@@ -190,14 +195,14 @@ TEST(LevelFlow, ClearingTheBoardGoesOnToTheNextLevelAndWraps)
     EXPECT_EQ(h.round().TimeLeft(), 3020 + 20);
 
     h.flow->ClickOverlay();
-    EXPECT_EQ(h.flow->LevelReached(), 3);
+    EXPECT_EQ(h.flow->Place().level, 3);
     EXPECT_EQ(h.round().GetPlayState(), PlayState::No);
     EXPECT_EQ(h.board().MaxX(), 6);
 
     h.ClearBoard();
     h.flow->ClickOverlay();
-    EXPECT_EQ(h.flow->LevelReached(), 1);
-    EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("1．春")));
+    EXPECT_EQ(h.flow->Place().level, 1);
+    EXPECT_TRUE(h.Caption().endsWith(QStringLiteral("1．春")));
 }
 
 TEST(LevelFlow, ModeMenuAndLevelMenuDealAtOnce)
@@ -205,19 +210,18 @@ TEST(LevelFlow, ModeMenuAndLevelMenuDealAtOnce)
     GameHarness h;
     h.folder.WriteGame(ThreeLevels());
     h.Start(1);
-    h.parts->toolbar.Click(Toolbar::Pause);
+    h.parts->toolbar.Click(Toolbar::Label::Pause);
     h.flow->ChooseMode(4);
-    EXPECT_EQ(h.flow->Mode(), 4);
+    EXPECT_EQ(h.flow->Place().mode, 4);
     EXPECT_TRUE(h.round().BoardVisible());
     EXPECT_EQ(h.round().TimeLeft(), 2990);
     EXPECT_EQ(h.round().UndoLeft(), 0);
-    EXPECT_TRUE(h.flow->Caption().startsWith(QStringLiteral("极限模式")));
+    EXPECT_TRUE(h.Caption().startsWith(QStringLiteral("极限模式")));
 
     h.flow->ChooseLevel(2);
-    EXPECT_EQ(h.flow->LevelReached(), 2);
+    EXPECT_EQ(h.flow->Place().level, 2);
     EXPECT_EQ(h.board().CellCount(), 4);
-    EXPECT_EQ(h.flow->LevelMenu(),
-              (QStringList{QStringLiteral("1．春"), QStringLiteral("2．夏"), QStringLiteral("3．秋")}));
+    EXPECT_EQ(h.LevelMenu(), (QStringList{QStringLiteral("1．春"), QStringLiteral("2．夏"), QStringLiteral("3．秋")}));
 }
 
 TEST(LevelFlow, TheRandomLevelOfAOneLevelCatalogueIsThatLevel)
@@ -227,7 +231,7 @@ TEST(LevelFlow, TheRandomLevelOfAOneLevelCatalogueIsThatLevel)
     h.Start(2);
     for (int i = 0; i < 5; ++i) {
         h.flow->RandomLevel();
-        EXPECT_EQ(h.flow->LevelReached(), 1);
+        EXPECT_EQ(h.flow->Place().level, 1);
     }
 }
 
