@@ -108,28 +108,6 @@ TEST(LevelFlow, ThePairBonusDelaysTheTimeOut)
     EXPECT_EQ(h.round().GetPlayState(), PlayState::Yes);
 }
 
-TEST(LevelFlow, PauseKeepsTheTimeLeft)
-{
-    GameHarness h;
-    h.folder.WriteGame(ThreeLevels());
-    h.Start(2);
-    h.timers.Fire(QStringLiteral("LevelClock"), 3);
-    h.parts->toolbar.Click(Toolbar::Label::Pause);
-    EXPECT_EQ(h.Sounds().last(), QStringLiteral("mousedown3.wav"));
-    EXPECT_FALSE(h.round().ToolsEnabled());
-    EXPECT_TRUE(h.parts->toolbar.Enabled(Toolbar::Label::Restart));
-    EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::Paused);
-    h.timers.Fire(QStringLiteral("LevelClock"), 100); // stopped: nothing happens
-    EXPECT_EQ(h.round().TimeLeft(), 3020 - 3 * 20);
-
-    h.flow->ClickOverlay();
-    EXPECT_TRUE(h.round().ToolsEnabled());
-    EXPECT_TRUE(h.round().BoardVisible());
-    EXPECT_TRUE(h.round().ClockRunning());
-    EXPECT_FALSE(h.motion().jitter.Running());
-    EXPECT_EQ(h.round().TimeLeft(), 3020 - 3 * 20);
-}
-
 // A level's pictures are decoded under budgets of their own; the rest of
 // the program's pictures (the windows', a later level's background) keep
 // the room they had.
@@ -144,16 +122,22 @@ TEST(LevelFlow, ReadingALevelLeavesOtherPicturesTheirRoom)
 }
 
 // A pause is a pause whichever way it began, by the pause label or by
-// opening a menu: the board hidden, the clock stopped, the tools greyed
-// out and their keys refused, until the picture is clicked.
+// opening a menu: the board hidden, the clock stopped with the time left
+// kept, the tools greyed out and their keys refused, until the picture is
+// clicked.
 TEST(LevelFlow, APauseIsAPauseWhicheverWayItBegan)
 {
     GameHarness h;
     h.folder.WriteGame(ThreeLevels(), 1, 40);
     h.Start(2);
     ASSERT_TRUE(h.RemoveAPair());
+    h.timers.Fire(QStringLiteral("LevelClock"), 3);
+    const float timeLeft = h.round().TimeLeft();
     Toolbar& toolbar = h.parts->toolbar;
-    const std::function<void()> pauses[] = {[&] { toolbar.Click(Toolbar::Label::Pause); },
+    const std::function<void()> pauses[] = {[&] {
+                                                toolbar.Click(Toolbar::Label::Pause);
+                                                EXPECT_EQ(h.Sounds().last(), QStringLiteral("mousedown3.wav"));
+                                            },
                                             [&] { h.OpenMenu(Toolbar::MenuButton::Main); },
                                             [&] { h.OpenMenu(Toolbar::MenuButton::Mode); }};
     for (const auto& pause : pauses) {
@@ -161,6 +145,8 @@ TEST(LevelFlow, APauseIsAPauseWhicheverWayItBegan)
         EXPECT_FALSE(h.round().BoardVisible());
         EXPECT_FALSE(h.round().ClockRunning());
         EXPECT_EQ(h.round().Overlay().value(), OverlayPicture::Paused);
+        h.timers.Fire(QStringLiteral("LevelClock"), 100); // stopped: nothing happens
+        EXPECT_EQ(h.round().TimeLeft(), timeLeft);
         for (const Toolbar::Label label :
              {Toolbar::Label::Undo, Toolbar::Label::Hint, Toolbar::Label::Shuffle, Toolbar::Label::Pause}) {
             EXPECT_FALSE(toolbar.Enabled(label)) << Toolbar::ActionOf(label).toStdString();
@@ -178,6 +164,8 @@ TEST(LevelFlow, APauseIsAPauseWhicheverWayItBegan)
         h.flow->ClickOverlay();
         EXPECT_TRUE(h.round().ToolsEnabled());
         EXPECT_TRUE(h.round().ClockRunning());
+        EXPECT_FALSE(h.motion().jitter.Running());
+        EXPECT_EQ(h.round().TimeLeft(), timeLeft);
     }
 }
 

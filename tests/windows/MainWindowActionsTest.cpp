@@ -18,19 +18,27 @@ TEST_F(Actions, MenuKeysShowInTheMenusAndTakeTheItemsPaths)
 {
     Open(2);
     h.folder.Write(QStringLiteral("dazRedme.txt"), "帮助\r\n");
+    // Each menu item is one of the window's named actions, so that its
+    // keys work while its menu is closed.
+    for (const QMenu* menu : window->findChildren<QMenu*>()) {
+        for (QAction* item : menu->actions()) {
+            if (!item->isSeparator() && !item->menu()) {
+                EXPECT_FALSE(item->objectName().isEmpty()) << item->text().toStdString();
+                EXPECT_TRUE(window->actions().contains(item)) << item->objectName().toStdString();
+            }
+        }
+    }
     const std::pair<QAction*, QKeySequence> shown[] = {
-        {window->findChild<QAction*>(QStringLiteral("restart")), QKeySequence(Qt::Key_F5)},
-        {window->findChild<QAction*>(QStringLiteral("help")), QKeySequence(Qt::Key_F1)},
-        {window->findChild<QAction*>(QStringLiteral("quit")), QKeySequence(Qt::CTRL | Qt::Key_Q)},
-        {window->findChild<QAction*>(QStringLiteral("mode1")), QKeySequence(Qt::CTRL | Qt::Key_1)},
-        {window->findChild<QAction*>(QStringLiteral("mode4")), QKeySequence(Qt::CTRL | Qt::Key_4)},
+        {Action("restart"), QKeySequence(Qt::Key_F5)},         {Action("help"), QKeySequence(Qt::Key_F1)},
+        {Action("quit"), QKeySequence(Qt::CTRL | Qt::Key_Q)},  {Action("mode1"), QKeySequence(Qt::CTRL | Qt::Key_1)},
+        {Action("mode4"), QKeySequence(Qt::CTRL | Qt::Key_4)},
     };
     for (const auto& [item, key] : shown) {
         ASSERT_NE(item, nullptr) << key.toString().toStdString();
         EXPECT_EQ(item->shortcut(), key);
         EXPECT_TRUE(item->isShortcutVisibleInContextMenu());
     }
-    EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mode3"))->text().startsWith(QStringLiteral("挑战模式 — ")));
+    EXPECT_TRUE(Action("mode3")->text().startsWith(QStringLiteral("挑战模式 — ")));
     EXPECT_TRUE(window->Strip()->MenuButton(Toolbar::MenuButton::Mode)->toolTip().contains(QStringLiteral("Alt+G")));
 
     Round& game = h.round();
@@ -51,7 +59,7 @@ TEST_F(Actions, MenuKeysShowInTheMenusAndTakeTheItemsPaths)
     EXPECT_EQ(openedMenu, window->findChild<QMenu*>(QStringLiteral("modeMenu")));
     Key(Qt::Key_3, Qt::ControlModifier);
     EXPECT_EQ(h.flow->Place().mode, 3);
-    EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mode3"))->isChecked());
+    EXPECT_TRUE(Action("mode3")->isChecked());
     EXPECT_TRUE(game.ClockRunning()) << "the mode's level starts";
 
     Key(Qt::Key_F1);
@@ -115,12 +123,12 @@ TEST_F(Actions, TheToolbarLabelsAndTogglesWork)
         }
     }
     EXPECT_GT(unlike, on.width() * on.height() / 2) << "on and off look alike";
-    EXPECT_FALSE(window->findChild<QAction*>(QStringLiteral("music"))->isChecked());
+    EXPECT_FALSE(Action("music")->isChecked());
     EXPECT_FALSE(h.audio().MusicOn());
-    window->findChild<QAction*>(QStringLiteral("music"))->trigger();
+    Action("music")->trigger();
     EXPECT_FALSE(strip->CheckMedia()->isChecked());
     EXPECT_TRUE(h.audio().MusicOn());
-    window->findChild<QAction*>(QStringLiteral("effects"))->trigger();
+    Action("effects")->trigger();
     EXPECT_TRUE(strip->CheckSound()->isChecked());
     EXPECT_FALSE(h.audio().EffectsOn());
 }
@@ -138,21 +146,21 @@ TEST_F(Actions, MenuButtonsPauseAndOpenBelowTheirMiddle)
 
     QTest::mouseClick(window->Strip()->MenuButton(Toolbar::MenuButton::Mode), Qt::LeftButton);
     EXPECT_EQ(openedMenu, window->findChild<QMenu*>(QStringLiteral("modeMenu")));
-    EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mode2"))->isChecked());
-    window->findChild<QAction*>(QStringLiteral("mode3"))->trigger();
+    EXPECT_TRUE(Action("mode2")->isChecked());
+    Action("mode3")->trigger();
     EXPECT_EQ(h.flow->Place().mode, 3);
-    EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mode3"))->isChecked());
-    EXPECT_FALSE(window->findChild<QAction*>(QStringLiteral("mode2"))->isChecked());
+    EXPECT_TRUE(Action("mode3")->isChecked());
+    EXPECT_FALSE(Action("mode2")->isChecked());
     EXPECT_TRUE(window->Board()->isVisible());
 }
 
 TEST_F(Actions, TheLevelMenuListsTheCatalogue)
 {
     Open(2);
-    EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("level1"))->text(), QStringLiteral("1．甲"));
-    EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("level2"))->isVisible());
-    EXPECT_FALSE(window->findChild<QAction*>(QStringLiteral("level3"))->isVisible());
-    window->findChild<QAction*>(QStringLiteral("level2"))->trigger();
+    EXPECT_EQ(Action("level1")->text(), QStringLiteral("1．甲"));
+    EXPECT_TRUE(Action("level2")->isVisible());
+    EXPECT_FALSE(Action("level3")->isVisible());
+    Action("level2")->trigger();
     EXPECT_EQ(h.flow->Place().level, 2);
 }
 
@@ -165,12 +173,12 @@ TEST_F(Actions, ALevelMadeInTheEditorIsListedAtOnce)
                                        return true;
                                    },
                                    {}});
-    EXPECT_FALSE(window->findChild<QAction*>(QStringLiteral("level3"))->isVisible());
-    window->findChild<QAction*>(QStringLiteral("levelEditor"))->trigger();
-    ASSERT_TRUE(window->findChild<QAction*>(QStringLiteral("level3"))->isVisible());
-    EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("level3"))->text(), QStringLiteral("3．丙"));
+    EXPECT_FALSE(Action("level3")->isVisible());
+    Action("levelEditor")->trigger();
+    ASSERT_TRUE(Action("level3")->isVisible());
+    EXPECT_EQ(Action("level3")->text(), QStringLiteral("3．丙"));
     EXPECT_EQ(h.flow->Place().level, 1); // the level in play goes on
-    window->findChild<QAction*>(QStringLiteral("level3"))->trigger();
+    Action("level3")->trigger();
     EXPECT_EQ(h.board().TileCount(), 4);
     EXPECT_TRUE(h.boxes.shown.empty());
 }
@@ -185,7 +193,7 @@ TEST_F(Actions, HelpOpensInAWindowOfTheGameInEitherEncoding)
                            + QByteArray::fromHex("b5dab6fed0d0");
     for (const QByteArray& bytes : {gbk, help.toUtf8(), "\xEF\xBB\xBF" + help.toUtf8()}) {
         h.folder.Write(QStringLiteral("dazRedme.txt"), bytes);
-        window->findChild<QAction*>(QStringLiteral("help"))->trigger();
+        Action("help")->trigger();
         HelpWindow* shown = window->findChild<HelpWindow*>();
         ASSERT_NE(shown, nullptr);
         EXPECT_TRUE(shown->isVisible());

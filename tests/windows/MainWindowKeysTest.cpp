@@ -193,7 +193,7 @@ TEST_F(Keys, ToolKeysTakeTheToolbarsPath)
     EXPECT_TRUE(game.ClockRunning());
 
     // Nothing reaches the game while a modal window is open.
-    window->findChild<QAction*>(QStringLiteral("levelModifier"))->trigger();
+    Action("levelModifier")->trigger();
     EXPECT_TRUE(game.ClockRunning());
 }
 
