@@ -159,6 +159,7 @@ ToolStrip::ToolStrip(Toolbar& toolbar, GameActions& actions, const GameFlow& flo
         Place(label, twips, false);
         label->setCursor(pointer);
         QAction* action = actions.Get(Toolbar::ActionOf(button));
+        label->setObjectName(Toolbar::ActionOf(button) + QStringLiteral("Button"));
         label->setToolTip(action->toolTip());
         const auto which = button;
         connect(label, &ClickLabel::hovered, this, [this, which] { toolbar_.HoverMenuButton(which); });
@@ -170,6 +171,7 @@ ToolStrip::ToolStrip(Toolbar& toolbar, GameActions& actions, const GameFlow& flo
         auto* label = new ClickLabel(this);
         Place(label, Toolbar::LabelRect(index), true);
         label->setCursor(pointer);
+        label->setObjectName(Toolbar::ActionOf(index) + QStringLiteral("Label"));
         label->setToolTip(actions.Get(Toolbar::ActionOf(index))->toolTip());
         connect(label, &ClickLabel::hovered, this, [this, index] { toolbar_.HoverLabel(index); });
         connect(label, &ClickLabel::left, this, [this, index] { toolbar_.LeaveLabel(index); });
@@ -194,6 +196,8 @@ ToolStrip::ToolStrip(Toolbar& toolbar, GameActions& actions, const GameFlow& flo
         toggle->setCursor(pointer);
         *button = toggle;
     }
+    checkMedia_->setObjectName(QStringLiteral("musicToggle"));
+    checkSound_->setObjectName(QStringLiteral("effectsToggle"));
     // Pressed means off: a click turns the switch as its menu item does.
     connect(checkMedia_, &QPushButton::clicked, actions.Get(QStringLiteral("music")), &QAction::trigger);
     connect(checkSound_, &QPushButton::clicked, actions.Get(QStringLiteral("effects")), &QAction::trigger);
@@ -205,6 +209,7 @@ ToolStrip::ToolStrip(Toolbar& toolbar, GameActions& actions, const GameFlow& flo
         auto* digit = new QLabel(this);
         digit->setScaledContents(true);
         Place(digit, QRect(3360 + (8 - position) * 240, 593, 225, 195), false);
+        digit->setObjectName(QStringLiteral("digit%1").arg(position));
         digits_[static_cast<std::size_t>(position)] = digit;
     }
     AddText(tr("等级："), {5640, 600, 540, 180}, kBlueText);

@@ -78,14 +78,11 @@ public:
     void SetScale(double pixelsPerTwip, int width);
     double Scale() const { return scale_; }
 
-    ClickLabel* Label(Toolbar::Label label) const { return labels_[static_cast<std::size_t>(label)]; }
+    // The picture button that opens a menu. The other parts are named:
+    // the labels by their actions ("undoLabel" …), the buttons
+    // "mainMenuButton" and "modeMenuButton", the switches "musicToggle" and
+    // "effectsToggle", the score's digits "digit1" (the units) … "digit8".
     ClickLabel* MenuButton(Toolbar::MenuButton button) const;
-    QPushButton* CheckMedia() const { return checkMedia_; }
-    QPushButton* CheckSound() const { return checkSound_; }
-    QLabel* Digit(int position) const { return digits_[static_cast<std::size_t>(position)]; }
-    QLabel* Rank() const { return rank_; }
-    QLabel* Name() const { return name_; }
-    TimeBar* Time() const { return timeBar_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -110,6 +107,7 @@ private:
     void ShowLabels();
     void ShowSwitches();
     void ShowScore(const ScoreDisplay& score, bool withTitle);
+    ClickLabel* Label(Toolbar::Label label) const { return labels_[static_cast<std::size_t>(label)]; }
 
     Toolbar& toolbar_;
     const AudioSwitches& audio_;

@@ -81,19 +81,18 @@ TEST_F(Actions, MenuKeysShowInTheMenusAndTakeTheItemsPaths)
 TEST_F(Actions, TheToolbarLabelsAndTogglesWork)
 {
     Open(2);
-    ToolStrip* strip = window->Strip();
-    EXPECT_EQ(strip->Label(Toolbar::Label::Undo)->text(), QStringLiteral("←撤消*6"));
-    QTest::mouseClick(strip->Label(Toolbar::Label::Pause), Qt::LeftButton);
-    EXPECT_FALSE(strip->Label(Toolbar::Label::Undo)->isEnabled());
-    EXPECT_TRUE(strip->Label(Toolbar::Label::Restart)->isEnabled());
+    EXPECT_EQ(LabelOf(Toolbar::Label::Undo)->text(), QStringLiteral("←撤消*6"));
+    QTest::mouseClick(LabelOf(Toolbar::Label::Pause), Qt::LeftButton);
+    EXPECT_FALSE(LabelOf(Toolbar::Label::Undo)->isEnabled());
+    EXPECT_TRUE(LabelOf(Toolbar::Label::Restart)->isEnabled());
     EXPECT_TRUE(window->ShowBox()->isVisible());
     QTest::mouseClick(window->ShowBox(), Qt::LeftButton);
-    EXPECT_TRUE(strip->Label(Toolbar::Label::Undo)->isEnabled());
+    EXPECT_TRUE(LabelOf(Toolbar::Label::Undo)->isEnabled());
 
     // A label lit by the pointer goes back to rest as the pointer leaves
     // it, wherever it goes; a tool the score cannot pay for is grey, and a
     // click on it says why beside it.
-    ClickLabel* hint = strip->Label(Toolbar::Label::Hint);
+    ClickLabel* hint = LabelOf(Toolbar::Label::Hint);
     h.round().SetScore(100);
     QTest::mouseMove(hint, hint->rect().center());
     ASSERT_EQ(hint->palette().color(QPalette::WindowText), QColor(0xFF, 0x80, 0x00));
@@ -108,10 +107,10 @@ TEST_F(Actions, TheToolbarLabelsAndTogglesWork)
 
     // The music switch shows twice, and both always agree. On and off look
     // nothing alike: not merely a shade darker.
-    const QImage on = strip->CheckMedia()->grab().toImage();
-    QTest::mouseClick(strip->CheckMedia(), Qt::LeftButton);
-    EXPECT_TRUE(strip->CheckMedia()->isChecked());
-    const QImage off = strip->CheckMedia()->grab().toImage();
+    const QImage on = Toggle("music")->grab().toImage();
+    QTest::mouseClick(Toggle("music"), Qt::LeftButton);
+    EXPECT_TRUE(Toggle("music")->isChecked());
+    const QImage off = Toggle("music")->grab().toImage();
     ASSERT_EQ(on.size(), off.size());
     int unlike = 0;
     for (int y = 0; y < on.height(); ++y) {
@@ -126,10 +125,10 @@ TEST_F(Actions, TheToolbarLabelsAndTogglesWork)
     EXPECT_FALSE(Action("music")->isChecked());
     EXPECT_FALSE(h.audio().MusicOn());
     Action("music")->trigger();
-    EXPECT_FALSE(strip->CheckMedia()->isChecked());
+    EXPECT_FALSE(Toggle("music")->isChecked());
     EXPECT_TRUE(h.audio().MusicOn());
     Action("effects")->trigger();
-    EXPECT_TRUE(strip->CheckSound()->isChecked());
+    EXPECT_TRUE(Toggle("effects")->isChecked());
     EXPECT_FALSE(h.audio().EffectsOn());
 }
 
@@ -142,7 +141,7 @@ TEST_F(Actions, MenuButtonsPauseAndOpenBelowTheirMiddle)
     QWidget* button = window->Strip()->MenuButton(Toolbar::MenuButton::Main);
     EXPECT_EQ(openedAt, button->mapToGlobal(QPoint(button->width() / 2, button->height())));
     EXPECT_FALSE(window->Board()->isVisible());
-    EXPECT_FALSE(window->Strip()->Label(Toolbar::Label::Hint)->isEnabled()) << "a menu's pause is a pause";
+    EXPECT_FALSE(LabelOf(Toolbar::Label::Hint)->isEnabled()) << "a menu's pause is a pause";
 
     QTest::mouseClick(window->Strip()->MenuButton(Toolbar::MenuButton::Mode), Qt::LeftButton);
     EXPECT_EQ(openedMenu, window->findChild<QMenu*>(QStringLiteral("modeMenu")));

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 #include "GameHarness.h"
@@ -95,6 +96,15 @@ protected:
     }
 
     QAction* Action(const char* name) const { return ActionOf(*window, name); }
+    // The strip's parts, found by their names.
+    ClickLabel* LabelOf(Toolbar::Label label) const
+    {
+        return window->findChild<ClickLabel*>(Toolbar::ActionOf(label) + QStringLiteral("Label"));
+    }
+    QPushButton* Toggle(const char* name) const
+    {
+        return window->findChild<QPushButton*>(QString::fromLatin1(name) + QStringLiteral("Toggle"));
+    }
 
     QPoint TileCentre(int cellNumber) { return window->Board()->TileRect(h.CellOf(cellNumber)).center(); }
 
@@ -113,7 +123,6 @@ protected:
         for (int guard = 0; guard < 200 && h.board().TileCount() > 0; ++guard) {
             const auto pair = h.flow->Place().mode == 1 ? h.EqualPair() : h.LinkablePair();
             if (!pair) {
-                window->Strip()->Label(Toolbar::Label::Shuffle)->setEnabled(true);
                 h.round().ShuffleBoard();
                 continue;
             }

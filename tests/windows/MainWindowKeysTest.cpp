@@ -20,8 +20,8 @@ TEST_P(InMainWindow, PlaysALevelToTheEndAndGoesOnToTheNext)
     EXPECT_EQ(h.round().Score(), 4);
     EXPECT_FALSE(window->Board()->isVisible());
     ASSERT_TRUE(window->ShowBox()->isVisible());
-    EXPECT_FALSE(window->Strip()->Label(Toolbar::Label::Hint)->isEnabled());
-    EXPECT_EQ(window->Strip()->Digit(1)->pixmap().cacheKey(), ImageList1(5).cacheKey());
+    EXPECT_FALSE(LabelOf(Toolbar::Label::Hint)->isEnabled());
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("digit1"))->pixmap().cacheKey(), ImageList1(5).cacheKey());
     // The clear's time and place show under the cleared picture.
     const QLabel* note = window->Overlay()->Note();
     ASSERT_TRUE(note->isVisible());
@@ -147,7 +147,6 @@ TEST_F(Keys, ToolKeysTakeTheToolbarsPath)
                                    }});
     h.round().SetScore(100);
     Round& game = h.round();
-    ToolStrip* strip = window->Strip();
     struct Tool {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
@@ -160,25 +159,25 @@ TEST_F(Keys, ToolKeysTakeTheToolbarsPath)
          {Tool{Qt::Key_Z, Qt::ControlModifier, Toolbar::Label::Undo, [&] { return game.UndoLeft(); }, 2},
           Tool{Qt::Key_H, Qt::NoModifier, Toolbar::Label::Hint, [&] { return game.HintLeft(); }, 2},
           Tool{Qt::Key_S, Qt::NoModifier, Toolbar::Label::Shuffle, [&] { return game.ShuffleLeft(); }, 10}}) {
-        const QString name = strip->Label(tool.label)->text();
+        const QString name = LabelOf(tool.label)->text();
         SCOPED_TRACE(name.toStdString());
         const QString keys = QKeySequence(QKeyCombination(tool.modifiers, tool.key)).toString(QKeySequence::NativeText);
-        EXPECT_TRUE(strip->Label(tool.label)->toolTip().contains(keys));
+        EXPECT_TRUE(LabelOf(tool.label)->toolTip().contains(keys));
         const int left = tool.left();
         const std::int64_t score = h.round().Score();
         Key(tool.key, tool.modifiers);
         EXPECT_EQ(tool.left(), left - 1);
         EXPECT_EQ(h.round().Score(), score - tool.cost);
-        EXPECT_EQ(strip->Label(tool.label)->text(), name.left(name.indexOf(u'*') + 1) + QString::number(left - 1));
+        EXPECT_EQ(LabelOf(tool.label)->text(), name.left(name.indexOf(u'*') + 1) + QString::number(left - 1));
     }
     EXPECT_EQ(game.Undo().UndoCount(), 0);
 
     // P pauses: the board goes, the labels are disabled and take no key.
-    EXPECT_TRUE(strip->Label(Toolbar::Label::Pause)->toolTip().contains(QStringLiteral("P")));
+    EXPECT_TRUE(LabelOf(Toolbar::Label::Pause)->toolTip().contains(QStringLiteral("P")));
     Key(Qt::Key_P);
     EXPECT_FALSE(game.ClockRunning());
     EXPECT_TRUE(window->ShowBox()->isVisible());
-    EXPECT_FALSE(strip->Label(Toolbar::Label::Hint)->isEnabled());
+    EXPECT_FALSE(LabelOf(Toolbar::Label::Hint)->isEnabled());
     const int hints = game.HintLeft();
     Key(Qt::Key_H);
     Key(Qt::Key_Right);

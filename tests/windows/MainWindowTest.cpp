@@ -39,7 +39,7 @@ TEST_F(Window, TheStripSpansTheWindowWithItsContentsCentred)
     ToolStrip* strip = window->Strip();
     EXPECT_EQ(strip->geometry(), QRect(0, 0, 1600, strip->height()));
     const QRect menu = strip->MenuButton(Toolbar::MenuButton::Main)->geometry();
-    const QRect time = strip->Time()->geometry();
+    const QRect time = window->findChild<TimeBar*>()->geometry();
     EXPECT_LE(std::abs(menu.left() - (1600 - time.right())), 0.1 * 1600) << "the contents are not centred";
 }
 
