@@ -5,7 +5,6 @@
 #include <QDateTime>
 
 #include "game/KeptRound.h"
-#include "leveldata/ErrorTexts.h"
 #include "leveldata/Formats.h"
 #include "leveldata/ProgramPaths.h"
 
