@@ -12,7 +12,7 @@
 #include "game/Round.h"
 #include "leveldata/DataFolders.h"
 #include "leveldata/Formats.h"
-#include "leveldata/IniFile.h"
+#include "leveldata/SettingsStore.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Timer.h"
 
@@ -40,8 +40,8 @@ public:
     // The clock's seconds between two keeps of a round nobody touches.
     static constexpr int kSecondsBetweenKeeps = 10;
 
-    ProgressKeeper(DataFolders folders, IniAccess& ini, platform::MessageBoxes& boxes, platform::TimerFactory& timers,
-                   const Round& round);
+    ProgressKeeper(DataFolders folders, SettingsStore& settings, platform::MessageBoxes& boxes,
+                   platform::TimerFactory& timers, const Round& round);
     ~ProgressKeeper() override;
 
     // Nothing is written from now on (another copy holds the folder).
@@ -80,7 +80,7 @@ private:
     void TellOnce(const QString& text);
 
     DataFolders folders_;
-    IniAccess& ini_;
+    SettingsStore& settings_;
     platform::MessageBoxes& boxes_;
     const Round& round_;
     std::unique_ptr<platform::Timer> keepTimer_; // "KeepRound": the changes of one command, kept once
