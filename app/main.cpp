@@ -16,11 +16,16 @@
 #include <QTranslator>
 
 #include "engine/Random.h"
+#include "game/AudioSwitches.h"
 #include "game/GameFlow.h"
 #include "game/GameState.h"
+#include "game/ProgressKeeper.h"
+#include "game/ResultKeeper.h"
+#include "game/Round.h"
 #include "leveldata/DataFolders.h"
 #include "leveldata/ErrorTexts.h"
 #include "leveldata/PlayerFolder.h"
+#include "leveldata/SettingsStore.h"
 #include "platform/QtAudio.h"
 #include "platform/QtClock.h"
 #include "platform/QtDesktop.h"
@@ -29,11 +34,15 @@
 #include "platform/QtTimer.h"
 #include "platform/QtTranslations.h"
 #include "platform/QuitSignals.h"
-#include "presentation/GameParts.h"
+#include "presentation/BoardCaption.h"
+#include "presentation/BoardMotion.h"
+#include "presentation/GameInfo.h"
 #include "presentation/MainWindow.h"
 #include "presentation/ModeChooserWindow.h"
 #include "presentation/ProblemTexts.h"
+#include "presentation/Particles.h"
 #include "presentation/RecordsWindow.h"
+#include "presentation/SoundCues.h"
 #include "presentation/SplashWindow.h"
 #include "presentation/leveltools/LevelTools.h"
 
@@ -66,32 +75,37 @@ struct Options {
 Options ReadOptions(const QCoreApplication& app)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("霁岚连连看：连连看游戏。"));
+    parser.setApplicationDescription(QCoreApplication::translate("main", "霁岚连连看：连连看游戏。"));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption folder(
         QStringLiteral("folder"),
-        QStringLiteral("把 DIR 当作唯一的程序文件夹来玩（例如一套关卡包）：关卡目录、关卡和设置都在那里读写。"),
+        QCoreApplication::translate(
+            "main", "把 DIR 当作唯一的程序文件夹来玩（例如一套关卡包）：关卡目录、关卡和设置都在那里读写。"),
         QStringLiteral("DIR"));
     const QCommandLineOption smokeTest(
         QStringLiteral("smoke-test"),
-        QStringLiteral("不开任何窗口和消息框（消息写到标准错误）：读取关卡目录，以正常模式载入上次的关卡，保存后退出。"
-                       "一切正常时退出码为 0。"));
-    const QCommandLineOption mode(QStringLiteral("mode"),
-                                  QStringLiteral("不显示模式选择，直接以模式 N 开始：1 简单、2 正常、3 挑战、4 极限。"),
-                                  QStringLiteral("N"));
+        QCoreApplication::translate(
+            "main", "不开任何窗口和消息框（消息写到标准错误）：读取关卡目录，以正常模式载入上次的关卡，保存后退出。"
+                    "一切正常时退出码为 0。"));
+    const QCommandLineOption mode(
+        QStringLiteral("mode"),
+        QCoreApplication::translate("main", "不显示模式选择，直接以模式 N 开始：1 简单、2 正常、3 挑战、4 极限。"),
+        QStringLiteral("N"));
     parser.addOption(folder);
     parser.addOption(mode);
     parser.addOption(smokeTest);
     parser.process(app);
     Options options;
-    if (parser.isSet(folder))
+    if (parser.isSet(folder)) {
         options.folder = QFileInfo(parser.value(folder)).absoluteFilePath();
+    }
     if (parser.isSet(mode)) {
         bool number = false;
         const int chosen = parser.value(mode).toInt(&number);
         if (!number || chosen < 1 || chosen > daz::kModeCount) {
-            std::fprintf(stderr, "%s\n", qUtf8Printable(QStringLiteral("--mode 只能是 1、2、3 或 4。")));
+            std::fprintf(stderr, "%s\n",
+                         qUtf8Printable(QCoreApplication::translate("main", "--mode 只能是 1、2、3 或 4。")));
             std::exit(2);
         }
         options.mode = chosen;
@@ -104,21 +118,24 @@ Options ReadOptions(const QCoreApplication& app)
 // the build tree both lay them out: <prefix>/bin and <prefix>/share/<id>.
 daz::DataFolders FoldersFor(const Options& options)
 {
-    if (options.folder)
+    if (options.folder) {
         return daz::DataFolders(*options.folder);
+    }
     const QString shipped = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/")
                                             + daz::kAppId);
     // The XDG rule: a relative XDG_DATA_HOME is ignored, and the default
     // taken (Qt would take it relative to whatever folder the game started in).
     QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    if (dataHome.isEmpty() || QDir::isRelativePath(dataHome))
+    if (dataHome.isEmpty() || QDir::isRelativePath(dataHome)) {
         dataHome = QDir::homePath() + QStringLiteral("/.local/share");
+    }
     QString player = QDir::cleanPath(dataHome) + u'/' + daz::kAppId;
     // Installed into the player's own ~/.local, both would be one folder
     // and the next install would overwrite the player's files: those then
     // keep to a folder of their own inside it.
-    if (QFileInfo(shipped).canonicalFilePath() == QFileInfo(player).canonicalFilePath())
+    if (QFileInfo(shipped).canonicalFilePath() == QFileInfo(player).canonicalFilePath()) {
         player += QStringLiteral("/player");
+    }
     return daz::DataFolders(shipped, player);
 }
 
@@ -141,10 +158,10 @@ public:
 QString UnavailableLockText(const daz::platform::LockResult& lock)
 {
     const QString file = QDir::toNativeSeparators(lock.path);
-    const QString what = lock.error != 0
-                             ? QStringLiteral("无法创建锁文件“%1”：%2。").arg(file, daz::SystemErrorText(lock.error))
-                             : QStringLiteral("无法创建锁文件“%1”。").arg(file);
-    return what + QStringLiteral("\n游戏可以照常进行，但这次的进度和设置不会保存。");
+    const QString what = lock.error != 0 ? QCoreApplication::translate("main", "无法创建锁文件“%1”：%2。")
+                                               .arg(file, daz::SystemErrorText(lock.error))
+                                         : QCoreApplication::translate("main", "无法创建锁文件“%1”。").arg(file);
+    return what + QCoreApplication::translate("main", "\n游戏可以照常进行，但这次的进度和设置不会保存。");
 }
 
 // Whether the command line only asks for the help or the version text,
@@ -155,11 +172,63 @@ bool OnlyAsksForText(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
         if (argument == "-h" || argument == "--help" || argument == "--help-all" || argument == "-v"
-            || argument == "--version")
+            || argument == "--version") {
             return true;
+        }
     }
     return false;
 }
+
+// The platform's services, built once in main.
+struct Services {
+    daz::platform::MessageBoxes& boxes;
+    daz::platform::Desktop& desktop;
+    daz::platform::EffectPlayer& effects;
+    daz::platform::MusicPlayer& music;
+    daz::platform::TimerFactory& timers;
+    daz::Random& random; // each level's seed and the random level
+    daz::Random& motion; // what moves on screen, apart from the deal
+    daz::ProblemReporter& problems;
+};
+
+// One game, from the settings file to the main window, each part built
+// once and given only to what uses it; torn down in the reverse order.
+struct Game {
+    Game(daz::IniAccess& files, Services services, int mode, daz::MainWindow::LevelTools tools)
+        : settings(files),
+          audio(files.Folders(), services.effects, services.music),
+          round(services.timers),
+          results(round),
+          keeper(files.Folders(), settings, services.problems, services.timers, round),
+          flow({files, settings, round, audio, results, keeper, services.boxes, services.desktop, services.random,
+                services.problems},
+               mode),
+          motion(round, services.timers, services.motion),
+          cues(round, motion.hint, audio),
+          particles(services.motion, services.timers, daz::kBoardAreaWidth, daz::kBoardAreaHeight),
+          caption(flow, round, results, services.timers),
+          info(files.Folders(), services.desktop, services.boxes),
+          window({flow, round, audio, motion, particles, caption, info, services.boxes}, std::move(tools))
+    {
+        daz::FollowLevels(particles, flow, round);
+        window.SetRecordsOpener([this, &boxes = services.boxes](QWidget* parent) {
+            daz::OpenRecords(parent, flow, round, results, boxes);
+        });
+    }
+
+    daz::SettingsStore settings;
+    daz::AudioSwitches audio;
+    daz::Round round;
+    daz::ResultKeeper results;
+    daz::ProgressKeeper keeper;
+    daz::GameFlow flow;
+    daz::BoardMotion motion;
+    daz::SoundCues cues;
+    daz::Particles particles;
+    daz::BoardCaption caption;
+    daz::GameInfo info;
+    daz::MainWindow window;
+};
 
 } // namespace
 
@@ -171,8 +240,9 @@ int main(int argc, char** argv)
         QCoreApplication::setApplicationName(QStringLiteral("jilan-llk"));
         QCoreApplication::setApplicationVersion(daz::kVersion);
         const std::unique_ptr<QTranslator> qtTexts = daz::platform::LoadQtTranslation(QLocale::system());
-        if (qtTexts)
+        if (qtTexts) {
             QCoreApplication::installTranslator(qtTexts.get());
+        }
         ReadOptions(text); // prints the text and ends the program
         return 0;
     }
@@ -186,8 +256,9 @@ int main(int argc, char** argv)
     PinChineseFont(app);
     // Qt's own buttons and dialogs speak the game's language.
     const std::unique_ptr<QTranslator> qtTexts = daz::platform::LoadQtTranslation(QLocale::system());
-    if (qtTexts)
+    if (qtTexts) {
         QCoreApplication::installTranslator(qtTexts.get());
+    }
     const Options options = ReadOptions(app);
 
     using namespace daz;
@@ -212,9 +283,7 @@ int main(int argc, char** argv)
     platform::QtInstanceLock lock(platform::QtInstanceLock::PathFor(folders.Player()));
     platform::LockResult locked; // what the start got of the lock
 
-    std::unique_ptr<GameFlow> flow;
-    std::unique_ptr<GameParts> parts;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Game> game;
 
     platform::QtDialogs dialogs;
     std::unique_ptr<LevelToolContext> tools;
@@ -227,28 +296,27 @@ int main(int argc, char** argv)
                                               ? PreparePlayerFolder(files, QDateTime::currentDateTime())
                                               : PlayerFolderStatus{false, UnavailableLockText(locked)};
         if (!status.message.isEmpty()) {
-            if (status.canSave)
+            if (status.canSave) {
                 platform::Tell(boxes, status.message);
-            else
-                platform::Warn(boxes, status.message, QStringLiteral("提示"));
+            } else {
+                platform::Warn(boxes, status.message, QCoreApplication::translate("main", "提示"));
+            }
         }
         return status.canSave;
     };
 
     auto openMainWindow = [&](int mode) {
         const bool canSave = preparePlayerFolder();
-        flow = std::make_unique<GameFlow>(folders,
-                                          FlowServices{boxes, desktop, effects, music, timers, random, problems}, mode);
-        if (!canSave)
-            flow->DisableSaving();
-        parts = std::make_unique<GameParts>(*flow, timers, motion);
-        tools = std::make_unique<LevelToolContext>(LevelToolContext{flow->Ini(), boxes, dialogs});
-        window = std::make_unique<MainWindow>(
-            *parts, MainWindow::LevelTools{[&](QWidget* parent) { return OpenLevelEditor(parent, *tools); },
-                                           [&](QWidget* parent) { OpenLevelModifier(parent, *tools); }});
-        window->SetRecordsOpener([&](QWidget* parent) { OpenRecords(parent, *flow, boxes); });
-        windowBoxes.SetParent(window.get());
-        flow->Load(); // while the window is still hidden
+        tools = std::make_unique<LevelToolContext>(LevelToolContext{files, boxes, dialogs});
+        game = std::make_unique<Game>(
+            files, Services{boxes, desktop, effects, music, timers, random, motion, problems}, mode,
+            MainWindow::LevelTools{[&](QWidget* parent) { return OpenLevelEditor(parent, *tools); },
+                                   [&](QWidget* parent) { OpenLevelModifier(parent, *tools); }});
+        if (!canSave) {
+            game->keeper.Disable();
+        }
+        windowBoxes.SetParent(&game->window);
+        game->flow.Load(); // while the window is still hidden
     };
 
     if (options.smokeTest) {
@@ -258,10 +326,8 @@ int main(int argc, char** argv)
             return 1;
         }
         openMainWindow(2);
-        window->close(); // saves, as closing the window does
-        window.reset();
-        parts.reset();
-        flow.reset();
+        game->window.close(); // saves, as closing the window does
+        game.reset();
         return printedBoxes.shown == 0 ? 0 : 1;
     }
 
@@ -269,29 +335,31 @@ int main(int argc, char** argv)
     // window is open closes, then the main window, which keeps the round.
     platform::QuitSignals quitSignals;
     QObject::connect(&quitSignals, &platform::QuitSignals::quitRequested, &app, [&] {
-        if (window && window->isVisible())
-            window->Quit();
-        else
+        if (game && game->window.isVisible()) {
+            game->window.Quit();
+        } else {
             QCoreApplication::quit();
+        }
     });
     // The session manager asks before the session ends: everything is
     // saved as at exit (the game is kept as it happens anyway).
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [&](QSessionManager&) {
-        if (flow)
-            flow->SaveProgress();
+        if (game) {
+            game->flow.SaveProgress();
+        }
     });
 
     auto* splash = new SplashWindow(lock, boxes, timers);
     splash->onFinished = [&] {
         if (options.mode) {
             openMainWindow(*options.mode);
-            window->show();
+            game->window.show();
             return;
         }
         auto* chooser = new ModeChooserWindow(effects, folders);
         chooser->onModeChosen = [&](int mode) {
             openMainWindow(mode);
-            window->show();
+            game->window.show();
         };
         chooser->Load();
     };
@@ -301,9 +369,7 @@ int main(int argc, char** argv)
     }
     locked = splash->Model().Lock();
     const int result = QApplication::exec();
-    // The main window goes before the services it uses.
-    window.reset();
-    parts.reset();
-    flow.reset();
+    // The game, its window first, goes before the services it uses.
+    game.reset();
     return result;
 }

@@ -2,48 +2,23 @@
 
 #include <algorithm>
 
-#include <QCoreApplication>
 #include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
-#include <QUrl>
 
 #include "game/KeptRound.h"
-#include "leveldata/ConfinedFiles.h"
-#include "leveldata/ErrorTexts.h"
 #include "leveldata/Formats.h"
 #include "leveldata/ProgramPaths.h"
-#include "leveldata/TextEncoding.h"
 
 namespace daz {
-namespace {
-// Shown before the caption while a kept round goes on, for a few seconds.
-const QString kKeptCaption = QStringLiteral("继续上次的棋局 — ");
-constexpr int kKeptCaptionMs = 4000;
 
-QString ModeName(int mode)
+GameFlow::GameFlow(FlowServices services, int mode)
+    : services_(services),
+      ini_(services.ini),
+      round_(services.round),
+      audio_(services.audio),
+      results_(services.results),
+      keeper_(services.keeper),
+      mode_(mode)
 {
-    static const char* const kNames[] = {"简单模式", "正常模式", "挑战模式", "极限模式"};
-    return mode >= 1 && mode <= kModeCount ? QString::fromUtf8(kNames[mode - 1]) : QString();
-}
-} // namespace
-
-const QString GameFlow::kHelpFile = QStringLiteral("\\dazRedme.txt");
-
-GameFlow::GameFlow(DataFolders folders, FlowServices services, int mode)
-    : folders_(std::move(folders)),
-      services_(services),
-      ini_(folders_, services.problems),
-      audio_(folders_, services.effects, services.music),
-      round_(services.timers),
-      mode_(mode),
-      keptCaption_(services.timers.Create(QStringLiteral("KeptCaption"), kKeptCaptionMs))
-{
-    // A clear's time and place join the caption until the next level.
-    connect(&results_, &ResultKeeper::cleared, this, [this](const ClearResult& result) {
-        clearNote_ = result;
-        emit captionChanged();
-    });
     // A level's end is kept at once: the score it leaves, and no round.
     connect(&round_, &Round::ended, this, [this] {
         SaveSettings();
@@ -54,33 +29,14 @@ GameFlow::GameFlow(DataFolders folders, FlowServices services, int mode)
     // failed for good: told once, when it is found.
     connect(&results_, &ResultKeeper::problem, this,
             [this](const QString& text) { platform::Tell(services_.boxes, text); });
-    // A round kept while paused comes back behind the pause picture: its
-    // caption's time runs once the board shows.
-    connect(&round_, &Round::phaseChanged, this, [this](Phase phase) {
-        if (keptCaptionWaits_ && !BoardHidden(phase)) {
-            keptCaptionWaits_ = false;
-            keptCaption_->Start();
-        }
-    });
-    keptCaption_->onTick = [this] {
-        keptCaption_->Stop();
-        if (caption_.startsWith(kKeptCaption)) {
-            caption_.remove(0, kKeptCaption.size());
-            emit captionChanged();
-        }
-    };
 }
 
 GameFlow::~GameFlow() = default;
 
-QString GameFlow::WindowCaption()
+LevelPlace GameFlow::Place() const
 {
-    return QStringLiteral("霁岚连连看2006.10.4");
-}
-
-QString GameFlow::IniFile() const
-{
-    return folders_.Find(kGameIniFile);
+    const CatalogueEntry* entry = Entry(levelReached_);
+    return {mode_, levelReached_, entry ? entry->name : QString()};
 }
 
 const CatalogueEntry* GameFlow::Entry(int level) const
@@ -97,10 +53,11 @@ int GameFlow::HighestLevel() const
 
 void GameFlow::ReadCatalogue(bool tell)
 {
-    const QString file = IniFile();
+    const QString file = ini_.Folders().Find(kGameIniFile);
     if (!FileExists(file)) {
-        if (tell)
+        if (tell) {
             platform::Tell(services_.boxes, QStringLiteral("找不到游戏设置文件 DAZGame.ini，没有可玩的关卡。"));
+        }
         return;
     }
     // Levels keep their numbers; a level whose entry is missing is not
@@ -118,10 +75,7 @@ void GameFlow::Load()
 {
     ReadCatalogue(true);
 
-    UserSettings settings;
-    if (FileExists(IniFile())) {
-        settings = ReadUserSettings(ini_, IniFile());
-    }
+    const UserSettings settings = services_.settings.Load();
     levelReached_ = settings.userGK;
     round_.SetScore(settings.userJF);
     keeper_.SettingsRead(settings);
@@ -136,9 +90,10 @@ void GameFlow::Load()
     userName_ = services_.desktop.LoginName().trimmed().toUpper();
     emit userChanged();
     if (keeper_.Enabled()) {
-        if (const QString problem = results_.Open(folders_.Player() + QStringLiteral("/records.sqlite"));
-            !problem.isEmpty())
+        if (const QString problem = results_.Open(ini_.Folders().Player() + QStringLiteral("/records.sqlite"));
+            !problem.isEmpty()) {
             platform::Tell(services_.boxes, problem);
+        }
     }
     emit modeChanged();
     LoadLevel();
@@ -163,8 +118,9 @@ void GameFlow::Unload()
 
 void GameFlow::SaveProgress()
 {
-    if (!keeper_.Enabled())
+    if (!keeper_.Enabled()) {
         return;
+    }
     keeper_.SaveAll(CurrentSettings());
 }
 
@@ -173,15 +129,13 @@ void GameFlow::LoadLevel()
     const int number = levelReached_;
     const CatalogueEntry* entry = Entry(number);
     const QString name = entry ? entry->name : QString();
-    clearNote_.reset();
-    caption_ = ModeName(mode_) + QStringLiteral("======>当前游戏关卡：") + QString::number(number)
-               + QStringLiteral("．") + name;
-    emit captionChanged();
+    emit levelChanged();
     round_.Leave();
     // The round before is over; the kept round of the last run waits for
     // the first level dealt.
-    if (keptRoundLooked_)
+    if (keptRoundLooked_) {
         keeper_.LevelChanged(nullptr);
+    }
     SaveSettings();
     audio_.CloseMusic();
 
@@ -190,7 +144,7 @@ void GameFlow::LoadLevel()
         round_.ShowUnplayable();
         return; // the catalogue's own problem was reported at start-up
     }
-    LevelReading reading = ReadLevel(ini_, folders_, entry->path);
+    LevelReading reading = ReadLevel(ini_, ini_.Folders(), entry->path);
     level_ = std::move(reading.level);
     if (!level_) {
         round_.ShowUnplayable();
@@ -212,13 +166,11 @@ void GameFlow::LoadLevel()
 
 QByteArray GameFlow::ResumeKeptRound()
 {
-    keptCaption_->Stop();
-    keptCaptionWaits_ = false;
     if (keptRoundLooked_ || !keeper_.Enabled()) {
         return {};
     }
     keptRoundLooked_ = true;
-    const KeptRoundTaken kept = TakeKeptRound(folders_, mode_, *level_, keeper_.SettingsScore(),
+    const KeptRoundTaken kept = TakeKeptRound(ini_.Folders(), mode_, *level_, keeper_.SettingsScore(),
                                               QDateTime::currentDateTime());
     if (kept.refused) {
         services_.problems.KeptRoundRefused(*kept.refused);
@@ -228,23 +180,17 @@ QByteArray GameFlow::ResumeKeptRound()
     }
     round_.SetScore(kept.score);
     RoundState state = *kept.state;
-    if (!state.random) // kept without its generator: the rest of the level draws from a fresh seed
+    if (!state.random) { // kept without its generator: the rest of the level draws from a fresh seed
         state.random = RandomPlace{services_.random.Bits(), 0};
+    }
     round_.Resume(level_->settings, mode_, state);
-    caption_.prepend(kKeptCaption);
-    emit captionChanged();
-    if (kept.state->paused)
-        keptCaptionWaits_ = true;
-    else
-        keptCaption_->Start();
+    emit keptRoundResumed(state.paused);
     return kept.digest;
 }
 
 void GameFlow::Restart()
 {
-    if (platform::Ask(services_.boxes, QStringLiteral("你真的要重新开始吗？"), QStringLiteral("友情提示"))) {
-        LoadLevel();
-    }
+    LoadLevel();
 }
 
 void GameFlow::ChooseMode(int mode)
@@ -293,105 +239,10 @@ void GameFlow::ClickOverlay()
     }
 }
 
-void GameFlow::PauseKey()
-{
-    if (round_.GetPhase() == Phase::Paused) {
-        ClickOverlay();
-    } else {
-        round_.Use(Tool::Pause);
-    }
-}
-
-void GameFlow::ClickKey(MouseButton button)
-{
-    if (BoardHidden(round_.GetPhase())) {
-        if (button == MouseButton::Left) {
-            ClickOverlay();
-        }
-    } else {
-        round_.PressCursor(button);
-    }
-}
-
-void GameFlow::OpenHelp()
-{
-    const QString help = folders_.Find(kHelpFile);
-    if (!FileExists(help)) {
-        platform::Warn(services_.boxes, QStringLiteral("帮助文件丢失！"));
-        return;
-    }
-    QString reason;
-    const std::optional<QByteArray> bytes = ReadFileBelow(folders_.RootOf(help), help, kTextFileBudget, reason);
-    if (!bytes) {
-        platform::Warn(services_.boxes,
-                       QStringLiteral("帮助文件“%1”无法读取：%2").arg(QDir::toNativeSeparators(help), reason));
-        return;
-    }
-    // Written on Chinese Windows in GBK, or in UTF-8.
-    const StoredText stored = SplitStoredText(*bytes);
-    QString text = DecodeText(stored.body, stored.encoding);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    emit helpOpened(text);
-}
-
 void GameFlow::LevelAdded()
 {
     // What was wrong with the catalogue was told at start-up.
     ReadCatalogue(false);
-}
-
-QString GameFlow::Readme() const
-{
-    // The documents sit beside the shipped folder, in <prefix>/share/doc/.
-    const QString readme = QDir::cleanPath(folders_.Shipped() + QStringLiteral("/../doc/jilan-llk/README.md"));
-    return QFileInfo(readme).isFile() ? readme : QString();
-}
-
-void GameFlow::SendFeedback()
-{
-    QUrl mail(QStringLiteral("mailto:"));
-    mail.setQuery(QStringLiteral("subject=")
-                  + QStringLiteral("霁岚连连看 %1 建议反馈").arg(QCoreApplication::applicationVersion()));
-    if (!services_.desktop.Open(mail))
-        platform::Tell(services_.boxes, QStringLiteral("没有找到可以写邮件的程序。"));
-}
-
-void GameFlow::OpenDownloads()
-{
-    const QString readme = Readme();
-    if (readme.isEmpty() || !services_.desktop.Open(QUrl::fromLocalFile(readme)))
-        platform::Tell(services_.boxes, QStringLiteral("游戏和关卡包从哪里来、关卡包怎样玩，写在说明文件 README.md 里"
-                                                       "（安装后在 share/doc/jilan-llk/ 文件夹里）。"));
-}
-
-void GameFlow::ShowAbout()
-{
-    const QString readme = Readme();
-    const QString readmeLine = !readme.isEmpty()
-                                   ? QStringLiteral("说明：") + QDir::toNativeSeparators(readme)
-                                   : QStringLiteral("说明：README.md（安装后在 share/doc/jilan-llk/ 文件夹里）");
-    const QString text = QStringLiteral("霁岚连连看 %1\n"
-                                        "以 MIT 许可证发布。\n"
-                                        "帮助：主菜单的“主题帮助”（F1），即 %2\n"
-                                        "%3")
-                             .arg(QCoreApplication::applicationVersion(),
-                                  QDir::toNativeSeparators(folders_.Find(kHelpFile)), readmeLine);
-    platform::Tell(services_.boxes, text, QStringLiteral("关于") + WindowCaption());
-}
-
-void GameFlow::WindowMinimised()
-{
-    round_.PauseQuietly();
-}
-
-QStringList GameFlow::LevelMenu() const
-{
-    QStringList items;
-    for (int i = 1; i <= HighestLevel(); ++i) {
-        const CatalogueEntry* entry = Entry(i);
-        items.append(entry ? QString::number(i) + QStringLiteral("．") + entry->name : QString());
-    }
-    return items;
 }
 
 } // namespace daz

@@ -5,10 +5,10 @@
 
 namespace daz {
 
-ProgressKeeper::ProgressKeeper(DataFolders folders, IniAccess& ini, ProblemReporter& problems,
+ProgressKeeper::ProgressKeeper(DataFolders folders, SettingsStore& settings, ProblemReporter& problems,
                                platform::TimerFactory& timers, const Round& round)
     : folders_(std::move(folders)),
-      ini_(ini),
+      settings_(settings),
       problems_(problems),
       round_(round),
       keepTimer_(timers.Create(QStringLiteral("KeepRound"), 0))
@@ -41,12 +41,11 @@ void ProgressKeeper::SaveSettings(const UserSettings& settings)
 {
     if (!enabled_ || (!saveAll_ && written_ == settings))
         return;
-    const QString file = folders_.ForWriting(kGameIniFile);
-    if (file.isEmpty())
+    const std::optional<IniWriteResult> result = settings_.Save(settings);
+    if (!result)
         return; // told at start: the settings file's place holds a link that leads out
-    const IniWriteResult result = WriteUserSettings(ini_, file, settings);
-    if (!result.ok) {
-        TellOnce(UnsavedProgress::Settings, result.error);
+    if (!result->ok) {
+        TellOnce(UnsavedProgress::Settings, result->error);
         return;
     }
     const bool scoreChanged = !written_ || written_->userJF != settings.userJF;

@@ -13,7 +13,7 @@
 #include "game/Round.h"
 #include "leveldata/DataFolders.h"
 #include "leveldata/Formats.h"
-#include "leveldata/IniFile.h"
+#include "leveldata/SettingsStore.h"
 #include "platform/Timer.h"
 
 namespace daz {
@@ -40,8 +40,8 @@ public:
     // The clock's seconds between two keeps of a round nobody touches.
     static constexpr int kSecondsBetweenKeeps = 10;
 
-    ProgressKeeper(DataFolders folders, IniAccess& ini, ProblemReporter& problems, platform::TimerFactory& timers,
-                   const Round& round);
+    ProgressKeeper(DataFolders folders, SettingsStore& settings, ProblemReporter& problems,
+                   platform::TimerFactory& timers, const Round& round);
     ~ProgressKeeper() override;
 
     // Nothing is written from now on (another copy holds the folder).
@@ -80,7 +80,7 @@ private:
     void TellOnce(UnsavedProgress what, const QString& reason);
 
     DataFolders folders_;
-    IniAccess& ini_;
+    SettingsStore& settings_;
     ProblemReporter& problems_;
     const Round& round_;
     std::unique_ptr<platform::Timer> keepTimer_; // "KeepRound": the changes of one command, kept once

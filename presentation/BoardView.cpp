@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "presentation/GameTexts.h"
@@ -26,8 +27,8 @@ constexpr int kCaptionPixels = 14;
 
 } // namespace
 
-BoardView::BoardView(GameParts& parts, QWidget* parent)
-    : QWidget(parent), parts_(parts), round_(parts.flow.GetRound()), caption_(new HaloLabel(this))
+BoardView::BoardView(BoardParts parts, QWidget* parent)
+    : QWidget(parent), parts_(parts), round_(parts.round), caption_(new HaloLabel(this))
 {
     setFixedSize(BoardGeometry::AreaAt(geometry_.Scale()));
     setMouseTracking(true);
@@ -43,7 +44,7 @@ BoardView::BoardView(GameParts& parts, QWidget* parent)
     connect(&round_, &Round::handChanged, this, &BoardView::HandChanged);
     connect(&parts_.motion.hint, &HintFlash::changed, this, &BoardView::CellsChanged);
     connect(&parts_.motion.path, &LinkPathFade::changed, this, &BoardView::PathChanged);
-    connect(&parts_.flow, &GameFlow::captionChanged, this, &BoardView::CaptionChanged);
+    connect(&parts_.caption, &BoardCaption::changed, this, &BoardView::CaptionChanged);
     connect(&parts_.motion.caption, &CaptionColour::changed, this, &BoardView::CaptionChanged);
     connect(&parts_.particles, &Particles::moved, this, &BoardView::ParticlesMoved);
     LevelStarted();
@@ -156,10 +157,7 @@ bool BoardView::ShowsTile(Cell cell) const
 
 void BoardView::CaptionChanged()
 {
-    // A clear's time and place follow the caption until the next level.
-    const std::optional<ClearResult>& note = parts_.flow.ClearNote();
-    //: The caption over the board, then the clear's time and place.
-    caption_->setText(note ? tr("%1　　%2").arg(parts_.flow.Caption(), ClearNoteText(*note)) : parts_.flow.Caption());
+    caption_->setText(parts_.caption.Text());
     caption_->SetColour(PaletteColour(parts_.motion.caption.Index()));
     PlaceCaption();
 }
@@ -193,7 +191,7 @@ std::optional<Cell> BoardView::TileAt(QPoint point) const
 
 void BoardView::mouseMoveEvent(QMouseEvent* event)
 {
-    Round& round = parts_.flow.GetRound();
+    Round& round = parts_.round;
     if (round.GetPhase() != Phase::Playing) {
         return;
     }
@@ -214,7 +212,7 @@ void BoardView::mouseMoveEvent(QMouseEvent* event)
 
 void BoardView::mousePressEvent(QMouseEvent* event)
 {
-    Round& round = parts_.flow.GetRound();
+    Round& round = parts_.round;
     if (round.GetPhase() != Phase::Playing) {
         return;
     }
@@ -229,6 +227,44 @@ void BoardView::mousePressEvent(QMouseEvent* event)
     } else {
         round.ClickBoard(button);
     }
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event)
+{
+    if (PressKey(*event)) {
+        event->accept();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+bool BoardView::PressKey(const QKeyEvent& event)
+{
+    Round& round = parts_.round;
+    if (event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) {
+        return false;
+    }
+    const auto click = [&](MouseButton button) {
+        // The picture that hides the board takes a left click.
+        if (!BoardHidden(round.GetPhase())) {
+            round.PressCursor(button);
+        } else if (button == MouseButton::Left) {
+            parts_.flow.ClickOverlay();
+        }
+    };
+    switch (event.key()) {
+    case Qt::Key_Left: round.MoveCursor(Direction::Left); break;
+    case Qt::Key_Right: round.MoveCursor(Direction::Right); break;
+    case Qt::Key_Up: round.MoveCursor(Direction::Up); break;
+    case Qt::Key_Down: round.MoveCursor(Direction::Down); break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: click(MouseButton::Left); break;
+    case Qt::Key_Backspace: click(MouseButton::Right); break;
+    case Qt::Key_Escape: round.ClickBoard(MouseButton::Right); break;
+    default: return false;
+    }
+    return true;
 }
 
 } // namespace daz

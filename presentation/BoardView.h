@@ -9,8 +9,10 @@
 
 #include "engine/LinkTest.h"
 #include "game/GameFlow.h"
+#include "presentation/BoardCaption.h"
 #include "presentation/BoardGeometry.h"
-#include "presentation/GameParts.h"
+#include "presentation/BoardMotion.h"
+#include "presentation/Particles.h"
 #include "presentation/ScaledPictures.h"
 
 class QLabel;
@@ -18,6 +20,17 @@ class QLabel;
 namespace daz {
 
 class HaloLabel;
+
+// What the board view and the picture over it show and drive: the flow
+// (the level's pictures, and the next level after a clear), the round,
+// the board's motion, the particles and the caption.
+struct BoardParts {
+    GameFlow& flow;
+    Round& round;
+    BoardMotion& motion;
+    Particles& particles;
+    const BoardCaption& caption;
+};
 
 // The board area: the level's background, the tiles, the hover and
 // selection masks, the drawn link path and the particles, painted in that
@@ -29,7 +42,7 @@ class BoardView : public QWidget {
     Q_OBJECT
 
 public:
-    BoardView(GameParts& parts, QWidget* parent = nullptr);
+    BoardView(BoardParts parts, QWidget* parent = nullptr);
     ~BoardView() override;
 
     // The level caption above the tiles (LabShowGK).
@@ -51,10 +64,18 @@ public:
     // The cell of the tile the pointer is on, if a shown tile is there.
     std::optional<Cell> TileAt(QPoint point) const;
 
+    // The board's keys: the arrows move the round's cursor; Space and
+    // Return click under it (or the picture that hides the board),
+    // Backspace right-clicks and Escape drops the selection. The window
+    // passes its keys on here, also while the board is hidden. False for
+    // a key the board does not take.
+    bool PressKey(const QKeyEvent& event);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void LevelStarted();
@@ -73,7 +94,7 @@ private:
     double LineWidth(int width) const;
     bool ShowsTile(Cell cell) const;
 
-    GameParts& parts_;
+    BoardParts parts_;
     const Round& round_;
     HaloLabel* caption_;
     BoardGeometry geometry_;

@@ -38,17 +38,18 @@ constexpr QMargins kGuessedFrame(4, 32, 4, 4);
 
 } // namespace
 
-MainWindow::MainWindow(GameParts& parts, LevelTools tools)
+MainWindow::MainWindow(Parts parts, LevelTools tools)
     : parts_(parts),
-      flow_(parts.flow),
       tools_(std::move(tools)),
-      strip_(new ToolStrip(parts, this)),
-      board_(new BoardView(parts, this)),
-      overlay_(new OverlayBox(parts, *board_, this)),
-      credits_(new QLabel(QStringLiteral("霁岚连连看 · 原创游戏　　© 霁岚工作室"), this)),
+      actions_(new GameActions(parts.flow, parts.round, parts.audio, parts.info, parts.boxes, this)),
+      toolbar_(parts.round, *actions_),
+      strip_(new ToolStrip(toolbar_, *actions_, parts.flow, parts.round, parts.audio, this)),
+      board_(new BoardView({parts.flow, parts.round, parts.motion, parts.particles, parts.caption}, this)),
+      overlay_(new OverlayBox({parts.flow, parts.round, parts.motion, parts.particles, parts.caption}, *board_, this)),
+      credits_(new QLabel(tr("霁岚连连看 · 原创游戏　　© 霁岚工作室"), this)),
       quitKey_(new QuitKey(this))
 {
-    setWindowTitle(GameFlow::WindowCaption());
+    setWindowTitle(GameInfo::WindowCaption());
     setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"))));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -61,18 +62,16 @@ MainWindow::MainWindow(GameParts& parts, LevelTools tools)
     creditPalette.setColor(QPalette::WindowText, FromBgr(0xFF0000));
     credits_->setPalette(creditPalette);
 
+    setFocusPolicy(Qt::StrongFocus);
+    // Every command's keys work in the window, its menus closed.
+    for (QAction* action : actions_->All()) {
+        addAction(action);
+    }
     BuildMenus();
-    BuildKeys();
+    ConnectWindowCommands();
 
-    connect(strip_, &ToolStrip::menuButtonClicked, this, &MainWindow::OpenMenu);
-    connect(&flow_.GetRound(), &Round::phaseChanged, this, &MainWindow::ShowOverlay);
-    connect(&flow_.Audio(), &AudioSwitches::switchesChanged, this, &MainWindow::ShowSwitches);
-    connect(&flow_, &GameFlow::modeChanged, this, &MainWindow::ShowModes);
-    connect(&flow_, &GameFlow::levelMenuChanged, this, &MainWindow::ShowLevelMenu);
-    connect(&flow_, &GameFlow::helpOpened, this, &MainWindow::ShowHelp);
-    ShowSwitches();
-    ShowModes();
-    ShowLevelMenu();
+    connect(&parts_.round, &Round::phaseChanged, this, &MainWindow::ShowOverlay);
+    connect(&parts_.info, &GameInfo::helpOpened, this, &MainWindow::ShowHelp);
     ShowOverlay();
     LayOut();
 }
@@ -81,150 +80,67 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildMenus()
 {
-    mainMenu_ = new QMenu(QStringLiteral("选关"), this);
-    GiveKeys(mainMenu_->addAction(QStringLiteral("重新开始"), this, [this] { flow_.Restart(); }),
-             Toolbar::Keys(Toolbar::Restart));
+    const auto item = [this](const char* name) { return actions_->Get(QString::fromLatin1(name)); };
+    mainMenu_ = new QMenu(tr("选关"), this);
+    mainMenu_->setObjectName(QStringLiteral("mainMenu"));
+    mainMenu_->addAction(item("restart"));
     mainMenu_->addSeparator();
-    levelMenu_ = mainMenu_->addMenu(QStringLiteral("选择关卡"));
-    levelMenu_->addAction(QStringLiteral("随机选关"), this, [this] { flow_.RandomLevel(); });
+    levelMenu_ = mainMenu_->addMenu(tr("选择关卡"));
+    levelMenu_->setObjectName(QStringLiteral("levelMenu"));
+    levelMenu_->addAction(item("randomLevel"));
     levelMenu_->addSeparator();
-    for (int i = 1; i <= GameFlow::kLevelMenuSize; ++i) {
-        QAction* item = levelMenu_->addAction(QString::number(i), this, [this, i] { flow_.ChooseLevel(i); });
-        item->setVisible(false);
-        levelItems_[static_cast<std::size_t>(i)] = item;
+    levelMenu_->addActions({actions_->Levels().begin(), actions_->Levels().end()});
+    for (const char* name : {"records", "", "effects", "music", "levelModifier", "levelEditor", "", "help", "feedback",
+                             "", "softwareDownload", "levelDownload", "", "about", "", "quit"}) {
+        if (*name) {
+            mainMenu_->addAction(item(name));
+        } else {
+            mainMenu_->addSeparator();
+        }
     }
-    GiveKeys(mainMenu_->addAction(QStringLiteral("成绩榜"), this, [this] { openRecords_(this); }),
-             {QKeySequence(Qt::CTRL | Qt::Key_R)});
-    mainMenu_->addSeparator();
-    soundItem_ = mainMenu_->addAction(QStringLiteral("鼠标音效"));
-    soundItem_->setCheckable(true);
-    connect(soundItem_, &QAction::triggered, this, [this](bool on) { flow_.Audio().SetEffectsOn(on); });
-    musicItem_ = mainMenu_->addAction(QStringLiteral("背景音乐"));
-    musicItem_->setCheckable(true);
-    connect(musicItem_, &QAction::triggered, this, [this](bool on) { flow_.Audio().SetMusicOn(on); });
-    mainMenu_->addAction(QStringLiteral("霁岚--关卡修改器"), this, [this] {
+    modeMenu_ = new QMenu(tr("游戏模式"), this);
+    modeMenu_->setObjectName(QStringLiteral("modeMenu"));
+    modeMenu_->addActions({actions_->Modes().begin(), actions_->Modes().end()});
+}
+
+void MainWindow::ConnectWindowCommands()
+{
+    const auto on = [this](const char* name, auto run) {
+        connect(actions_->Get(QString::fromLatin1(name)), &QAction::triggered, this, run);
+    };
+    on("mainMenu", [this] { OpenMenu(Toolbar::MenuButton::Main); });
+    on("modeMenu", [this] { OpenMenu(Toolbar::MenuButton::Mode); });
+    on("records", [this] { openRecords_(this); });
+    on("levelModifier", [this] {
         if (tools_.openModifier) {
             tools_.openModifier(this);
         }
     });
-    mainMenu_->addAction(QStringLiteral("霁岚--关卡编辑器"), this, [this] {
+    on("levelEditor", [this] {
         if (tools_.openEditor && tools_.openEditor(this)) {
-            flow_.LevelAdded();
+            parts_.flow.LevelAdded();
         }
     });
-    mainMenu_->addSeparator();
-    GiveKeys(mainMenu_->addAction(QStringLiteral("主题帮助"), this, [this] { flow_.OpenHelp(); }),
-             {QKeySequence(Qt::Key_F1)});
-    mainMenu_->addAction(QStringLiteral("建议反馈"), this, [this] { flow_.SendFeedback(); });
-    mainMenu_->addSeparator();
-    mainMenu_->addAction(QStringLiteral("最新软件下载"), this, [this] { flow_.OpenDownloads(); });
-    mainMenu_->addAction(QStringLiteral("最新关卡下载"), this, [this] { flow_.OpenDownloads(); });
-    mainMenu_->addSeparator();
-    mainMenu_->addAction(QStringLiteral("关于作者"), this, [this] { flow_.ShowAbout(); });
-    mainMenu_->addSeparator();
-    GiveKeys(mainMenu_->addAction(QStringLiteral("退出"), this, [this] { quitKey_->Quit(); }), {QuitKey::Key()});
-
-    modeMenu_ = new QMenu(QStringLiteral("游戏模式"), this);
-    for (int mode = 1; mode <= kModeCount; ++mode) {
-        // The mode's name, and in a few words what it does.
-        QAction* item = modeMenu_->addAction(ModeCaption(mode) + QStringLiteral(" — ") + ModeSummary(mode), this,
-                                             [this, mode] { flow_.ChooseMode(mode); });
-        item->setCheckable(true);
-        GiveKeys(item, {QKeySequence(QKeyCombination(Qt::ControlModifier, static_cast<Qt::Key>(Qt::Key_0 + mode)))});
-        modeItems_[static_cast<std::size_t>(mode)] = item;
-    }
-}
-
-void MainWindow::GiveKeys(QAction* item, const QList<QKeySequence>& keys)
-{
-    item->setShortcuts(keys);
-    item->setShortcutVisibleInContextMenu(true);
-    addAction(item);
-}
-
-void MainWindow::BuildKeys()
-{
-    setFocusPolicy(Qt::StrongFocus);
-    Toolbar& toolbar = parts_.toolbar;
-    for (const int index : {Toolbar::Undo, Toolbar::Hint, Toolbar::Shuffle}) {
-        auto* key = new QAction(this);
-        key->setShortcuts(Toolbar::Keys(index));
-        // Through the label's own click: a disabled label takes no key.
-        connect(key, &QAction::triggered, this, [&toolbar, index] { toolbar.Click(index); });
-        addAction(key);
-    }
-    auto* pause = new QAction(this);
-    pause->setShortcuts(Toolbar::Keys(Toolbar::Pause));
-    connect(pause, &QAction::triggered, this, [this] { flow_.PauseKey(); });
-    addAction(pause);
-    for (const auto button : {Toolbar::MenuButton::Main, Toolbar::MenuButton::Mode}) {
-        auto* key = new QAction(this);
-        key->setShortcut(Toolbar::MenuButtonKey(button));
-        connect(key, &QAction::triggered, this, [this, button] { OpenMenu(button); });
-        addAction(key);
-    }
+    on("quit", [this] { quitKey_->Quit(); });
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    Round& round = flow_.GetRound();
-    if (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) {
+    // The board's keys go to the board view, also while the picture that
+    // hides it shows.
+    if (board_->PressKey(*event)) {
+        event->accept();
+    } else {
         QWidget::keyPressEvent(event);
-        return;
     }
-    switch (event->key()) {
-    case Qt::Key_Left: round.MoveCursor(Direction::Left); break;
-    case Qt::Key_Right: round.MoveCursor(Direction::Right); break;
-    case Qt::Key_Up: round.MoveCursor(Direction::Up); break;
-    case Qt::Key_Down: round.MoveCursor(Direction::Down); break;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter: flow_.ClickKey(MouseButton::Left); break;
-    case Qt::Key_Backspace: flow_.ClickKey(MouseButton::Right); break;
-    case Qt::Key_Escape: round.ClickBoard(MouseButton::Right); break;
-    default: QWidget::keyPressEvent(event); return;
-    }
-    event->accept();
-}
-
-void MainWindow::ShowSwitches()
-{
-    soundItem_->setChecked(flow_.Audio().EffectsOn());
-    musicItem_->setChecked(flow_.Audio().MusicOn());
-}
-
-void MainWindow::ShowModes()
-{
-    for (int mode = 1; mode <= kModeCount; ++mode) {
-        modeItems_[static_cast<std::size_t>(mode)]->setChecked(mode == flow_.Mode());
-    }
-}
-
-void MainWindow::ShowLevelMenu()
-{
-    const QStringList items = flow_.LevelMenu();
-    for (int i = 1; i <= GameFlow::kLevelMenuSize; ++i) {
-        QAction* item = levelItems_[static_cast<std::size_t>(i)];
-        const bool listed = i <= items.size() && !items[i - 1].isEmpty();
-        item->setVisible(listed);
-        item->setText(listed ? items[i - 1] : QString::number(i));
-    }
-}
-
-QAction* MainWindow::MainItem(const QString& text) const
-{
-    for (QAction* item : mainMenu_->actions()) {
-        if (item->text() == text)
-            return item;
-    }
-    return nullptr;
 }
 
 void MainWindow::ShowHelp(const QString& text)
 {
     // One help window, left open beside the game as long as the player likes.
-    if (!help_)
+    if (!help_) {
         help_ = new HelpWindow(this);
+    }
     help_->SetText(text);
     help_->show();
     help_->raise();
@@ -240,8 +156,8 @@ QPoint MainWindow::MenuPosition(Toolbar::MenuButton button) const
 void MainWindow::OpenMenu(Toolbar::MenuButton button)
 {
     // The level pauses before its menu opens.
-    flow_.GetRound().PauseQuietly();
-    parts_.toolbar.RestMenuButton(button);
+    parts_.round.PauseQuietly();
+    toolbar_.RestMenuButton(button);
     QMenu* menu = button == Toolbar::MenuButton::Main ? mainMenu_ : modeMenu_;
     const QPoint at = MenuPosition(button);
     if (runMenu_) {
@@ -255,7 +171,7 @@ void MainWindow::OpenMenu(Toolbar::MenuButton button)
 
 void MainWindow::ShowOverlay()
 {
-    board_->setVisible(!BoardHidden(flow_.GetRound().GetPhase()));
+    board_->setVisible(!BoardHidden(parts_.round.GetPhase()));
     overlay_->Show();
 }
 
@@ -342,7 +258,7 @@ void MainWindow::resizeEvent(QResizeEvent*)
 void MainWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-        flow_.WindowMinimised();
+        parts_.round.PauseQuietly();
     }
     QWidget::changeEvent(event);
 }
@@ -356,7 +272,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!unloaded_) {
         unloaded_ = true;
-        flow_.Unload();
+        parts_.flow.Unload();
     }
     event->accept();
 }

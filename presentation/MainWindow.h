@@ -1,13 +1,16 @@
 #pragma once
 
-#include <array>
 #include <functional>
 
 #include <QWidget>
 
 #include "game/GameFlow.h"
-#include "presentation/GameParts.h"
+#include "presentation/BoardCaption.h"
+#include "presentation/BoardMotion.h"
+#include "presentation/GameActions.h"
+#include "presentation/GameInfo.h"
 #include "presentation/OverlayBox.h"
+#include "presentation/Particles.h"
 #include "presentation/Toolbar.h"
 
 class QAction;
@@ -22,8 +25,9 @@ class QuitKey;
 class ToolStrip;
 
 // The main game window: the tool strip, the board and the overlay picture,
-// with the two pop-up menus. Everything it shows comes from the
-// game's flow and parts; it forwards the mouse and the menu commands.
+// with the two pop-up menus. Its commands are the actions of GameActions,
+// which its menus list and whose keys work in it; the keys it does not
+// take go to the board view.
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -35,7 +39,19 @@ public:
         std::function<void(QWidget* parent)> openModifier;
     };
 
-    MainWindow(GameParts& parts, LevelTools tools);
+    // What the window shows and drives, each built once beside it.
+    struct Parts {
+        GameFlow& flow;
+        Round& round;
+        AudioSwitches& audio;
+        BoardMotion& motion;
+        Particles& particles;
+        const BoardCaption& caption;
+        GameInfo& info;
+        platform::MessageBoxes& boxes;
+    };
+
+    MainWindow(Parts parts, LevelTools tools);
     ~MainWindow() override;
 
     // Ends the game as 退出 does: the windows open over this one close,
@@ -49,17 +65,6 @@ public:
     QLabel* Credits() const { return credits_; }
     // Pixels per twip at which the window draws everything at this size.
     static double ScaleFor(QSize size);
-    QMenu* MainMenu() const { return mainMenu_; }
-    QMenu* ModeMenu() const { return modeMenu_; }
-    QMenu* LevelMenu() const { return levelMenu_; }
-    QAction* SoundItem() const { return soundItem_; }
-    QAction* MediaItem() const { return musicItem_; }
-    QAction* ModeItem(int mode) const { return modeItems_[static_cast<std::size_t>(mode)]; }
-    QAction* LevelItem(int level) const { return levelItems_[static_cast<std::size_t>(level)]; }
-    // The item of the main menu with this text.
-    QAction* MainItem(const QString& text) const;
-    // The help window, once the help was opened.
-    HelpWindow* Help() const { return help_; }
 
     // Where the pop-up menu of a button opens, in global coordinates.
     QPoint MenuPosition(Toolbar::MenuButton button) const;
@@ -77,21 +82,17 @@ protected:
 
 private:
     void BuildMenus();
-    // The window's own keys: the toolbar's commands and the two menus.
-    void BuildKeys();
-    // A menu item's keys work while its menu is closed, and show in it.
-    void GiveKeys(QAction* item, const QList<QKeySequence>& keys);
+    // The window runs the commands that open windows.
+    void ConnectWindowCommands();
     void OpenMenu(Toolbar::MenuButton button);
     void ShowOverlay();
-    void ShowSwitches();
-    void ShowModes();
-    void ShowLevelMenu();
     void ShowHelp(const QString& text);
     void LayOut();
 
-    GameParts& parts_;
-    GameFlow& flow_;
+    Parts parts_;
     LevelTools tools_;
+    GameActions* actions_;
+    Toolbar toolbar_;
     ToolStrip* strip_;
     BoardView* board_;
     OverlayBox* overlay_;
@@ -101,10 +102,6 @@ private:
     QMenu* mainMenu_ = nullptr;
     QMenu* modeMenu_ = nullptr;
     QMenu* levelMenu_ = nullptr;
-    QAction* soundItem_ = nullptr;
-    QAction* musicItem_ = nullptr;
-    std::array<QAction*, 5> modeItems_{};
-    std::array<QAction*, GameFlow::kLevelMenuSize + 1> levelItems_{}; // [1 … size]
     std::function<void(QMenu*, QPoint)> runMenu_;
     std::function<void(QWidget*)> openRecords_ = [](QWidget*) {};
     bool unloaded_ = false;

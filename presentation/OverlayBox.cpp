@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 
 #include "presentation/BoardView.h"
-#include "presentation/GameParts.h"
 #include "presentation/GameTexts.h"
 #include "presentation/HaloLabel.h"
 #include "presentation/Pictures.h"
@@ -33,7 +32,7 @@ std::optional<int> PictureOf(Phase phase)
 
 } // namespace
 
-OverlayBox::OverlayBox(GameParts& parts, const BoardView& board, QWidget* window)
+OverlayBox::OverlayBox(BoardParts parts, const BoardView& board, QWidget* window)
     : QObject(window),
       parts_(parts),
       board_(board),
@@ -51,8 +50,8 @@ OverlayBox::OverlayBox(GameParts& parts, const BoardView& board, QWidget* window
     note_->SetColour(QColor(0xFF, 0xD7, 0x00));
     note_->setAttribute(Qt::WA_TransparentForMouseEvents);
     note_->hide();
-    connect(&parts_.flow.GetRound(), &Round::phaseChanged, this, &OverlayBox::Show);
-    connect(&parts_.flow, &GameFlow::captionChanged, this, &OverlayBox::Show);
+    connect(&parts_.round, &Round::phaseChanged, this, &OverlayBox::Show);
+    connect(&parts_.caption, &BoardCaption::changed, this, &OverlayBox::Show);
     connect(&parts_.motion.jitter, &OverlayJitter::moved, this, &OverlayBox::Show);
 }
 
@@ -63,7 +62,7 @@ QLabel* OverlayBox::Note() const
 
 void OverlayBox::Show()
 {
-    const Phase phase = parts_.flow.GetRound().GetPhase();
+    const Phase phase = parts_.round.GetPhase();
     const std::optional<int> overlay = PictureOf(phase);
     if (!overlay) {
         picture_->hide();
@@ -88,15 +87,15 @@ void OverlayBox::Show()
     picture_->raise();
 
     // The clear's time and place stay still under the picture's own place.
-    const std::optional<ClearResult>& note = parts_.flow.ClearNote();
-    if (phase != Phase::Cleared || !note) {
+    const QString& note = parts_.caption.ClearNote();
+    if (phase != Phase::Cleared || note.isEmpty()) {
         note_->hide();
         return;
     }
     QFont font = note_->font();
     font.setPixelSize(std::max(1, static_cast<int>(kNotePixels * kTwipsPerPixel * scale)));
     note_->setFont(font);
-    note_->setText(ClearNoteText(*note));
+    note_->setText(note);
     note_->resize(note_->sizeHint());
     const int below = (window_->height() + picture_->height()) / 2 + static_cast<int>(std::lround(220 * scale));
     note_->move((window_->width() - note_->width()) / 2, std::min(below, window_->height() - note_->height()));

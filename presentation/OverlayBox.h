@@ -2,13 +2,13 @@
 
 #include <QObject>
 
+#include "presentation/BoardView.h"
+
 class QLabel;
 class QWidget;
 
 namespace daz {
 
-class BoardView;
-class GameParts;
 class HaloLabel;
 
 // The picture that takes the board's place while it is hidden (paused,
@@ -19,7 +19,7 @@ class OverlayBox : public QObject {
     Q_OBJECT
 
 public:
-    OverlayBox(GameParts& parts, const BoardView& board, QWidget* window);
+    OverlayBox(BoardParts parts, const BoardView& board, QWidget* window);
 
     QLabel* Picture() const { return picture_; }
     // "用时 1分23秒 · 新纪录！" under the cleared picture.
@@ -32,7 +32,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    GameParts& parts_;
+    BoardParts parts_;
     const BoardView& board_;
     QWidget* window_;
     QLabel* picture_;

@@ -1,6 +1,8 @@
 #include "Particles.h"
 
 #include "game/CellGeometry.h"
+#include "game/GameFlow.h"
+#include "game/Round.h"
 
 namespace daz {
 
@@ -108,6 +110,17 @@ void Particles::Tick()
         }
     }
     emit moved();
+}
+
+void FollowLevels(Particles& particles, const GameFlow& flow, const Round& round)
+{
+    QObject::connect(&round, &Round::left, &particles, &Particles::HideAll);
+    QObject::connect(&flow, &GameFlow::levelStarted, &particles, [&particles, &flow] {
+        const Level* level = flow.CurrentLevel();
+        if (level && level->settings.particle != 0 && !level->pictures.particle.isNull()) {
+            particles.Start(level->settings.particle, level->pictures.particle);
+        }
+    });
 }
 
 } // namespace daz

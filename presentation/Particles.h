@@ -69,4 +69,11 @@ private:
     std::array<Sprite, kCount + 1> sprites_{};
 };
 
+class GameFlow;
+class Round;
+
+// Every level load hides the particles; a level that has them sets them
+// going once it is dealt.
+void FollowLevels(Particles& particles, const GameFlow& flow, const Round& round);
+
 } // namespace daz

@@ -56,13 +56,15 @@ RecordsWindow::RecordsWindow(Records* records, std::vector<CatalogueEntry> level
 
     // The level and the mode, over both pages.
     levelChooser_ = new QComboBox(this);
-    for (const CatalogueEntry& level : levels_)
+    for (const CatalogueEntry& level : levels_) {
         //: a level in the level chooser: its number and its name
         levelChooser_->addItem(tr("%1．%2").arg(QString::number(level.number), level.name), level.path);
+    }
     levelChooser_->setMaxVisibleItems(20);
     modeChooser_ = new QComboBox(this);
-    for (int mode = 1; mode <= kModeCount; ++mode)
+    for (int mode = 1; mode <= kModeCount; ++mode) {
         modeChooser_->addItem(ModeCaption(mode), mode);
+    }
     auto* choosers = new QHBoxLayout;
     auto* levelLabel = new QLabel(tr("关卡："), this);
     levelLabel->setBuddy(levelChooser_);
@@ -121,8 +123,9 @@ QString RecordsWindow::Notice() const
 
 void RecordsWindow::Choose(const QString& levelPath, int mode)
 {
-    if (!levelChooser_)
+    if (!levelChooser_) {
         return;
+    }
     const QSignalBlocker quiet(levelChooser_);
     const QSignalBlocker quietToo(modeChooser_);
     levelChooser_->setCurrentIndex(std::max(0, levelChooser_->findData(levelPath)));
@@ -132,8 +135,9 @@ void RecordsWindow::Choose(const QString& levelPath, int mode)
 
 void RecordsWindow::ShowPage(Page page)
 {
-    if (pages_)
+    if (pages_) {
         pages_->setCurrentIndex(page);
+    }
 }
 
 void RecordsWindow::ShowChosen()
@@ -141,10 +145,11 @@ void RecordsWindow::ShowChosen()
     // Only the page in sight reads the store; the other when it is shown.
     const bool best = pages_->currentIndex() == Best;
     levelChooser_->setEnabled(best);
-    if (best)
+    if (best) {
         ShowBest();
-    else
+    } else {
         statistics_->Show(modeChooser_->currentData().toInt());
+    }
 }
 
 void RecordsWindow::ShowBest()
@@ -163,8 +168,9 @@ void RecordsWindow::ShowBest()
         for (int column = 0; column < texts.size(); ++column) {
             QTableWidgetItem* item = ResultItem(texts[column], column == 1 ? Qt::AlignLeft | Qt::AlignVCenter
                                                                            : Qt::Alignment(Qt::AlignCenter));
-            if (row == 0)
+            if (row == 0) {
                 item->setBackground(kFirstPlace);
+            }
             table_->setItem(row, column, item);
         }
     }
@@ -173,17 +179,20 @@ void RecordsWindow::ShowBest()
 
 void RecordsWindow::AskAndClear()
 {
-    if (!platform::Ask(boxes_, tr("你真的要清除全部成绩吗？"), tr("清除成绩")))
+    if (!platform::Ask(boxes_, tr("你真的要清除全部成绩吗？"), tr("清除成绩"))) {
         return;
-    if (!(clearAll_ ? clearAll_() : records_->Clear()))
+    }
+    if (!(clearAll_ ? clearAll_() : records_->Clear())) {
         platform::Warn(boxes_, tr("成绩没能清除，请稍后再试。"));
+    }
     ShowChosen();
 }
 
-void OpenRecords(QWidget* parent, GameFlow& flow, platform::MessageBoxes& boxes)
+void OpenRecords(QWidget* parent, const GameFlow& flow, Round& round, ResultKeeper& results,
+                 platform::MessageBoxes& boxes)
 {
     // As a menu does, the window pauses the level (it opens by key too).
-    flow.GetRound().PauseQuietly();
+    round.PauseQuietly();
     // The level on the board, also once cleared; without one (it could
     // not be read) the level reached.
     QString shown;
@@ -191,14 +200,15 @@ void OpenRecords(QWidget* parent, GameFlow& flow, platform::MessageBoxes& boxes)
         shown = level->folder;
     } else {
         const std::vector<CatalogueEntry>& levels = flow.ListedLevels();
+        const int reachedNumber = flow.Place().level;
         const auto reached = std::find_if(levels.begin(), levels.end(),
-                                          [&](const CatalogueEntry& e) { return e.number == flow.LevelReached(); });
+                                          [&](const CatalogueEntry& e) { return e.number == reachedNumber; });
         shown = reached == levels.end() ? QString() : reached->path;
     }
-    auto* window = new RecordsWindow(flow.Results().Store(), flow.ListedLevels(), boxes, parent);
-    window->SetClear([&flow] { return flow.Results().Clear(); });
+    auto* window = new RecordsWindow(results.Store(), flow.ListedLevels(), boxes, parent);
+    window->SetClear([&results] { return results.Clear(); });
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->Choose(shown, flow.Mode());
+    window->Choose(shown, flow.Place().mode);
     window->open();
 }
 

@@ -19,6 +19,8 @@ namespace daz {
 
 class StatisticsPage;
 class GameFlow;
+class ResultKeeper;
+class Round;
 
 // The results' window, 成绩榜: the best ten results of a level in a mode
 // (place, player, points, time, tools used, date), with the levels of the
@@ -74,6 +76,7 @@ private:
 // the level on the board (also once cleared; the level reached when none
 // could be read) and the mode in play; it goes when closed. The keys start
 // on the table, and Return closes it.
-void OpenRecords(QWidget* parent, GameFlow& flow, platform::MessageBoxes& boxes);
+void OpenRecords(QWidget* parent, const GameFlow& flow, Round& round, ResultKeeper& results,
+                 platform::MessageBoxes& boxes);
 
 } // namespace daz

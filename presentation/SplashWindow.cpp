@@ -4,8 +4,8 @@
 
 #include <QLabel>
 
-#include "game/GameFlow.h"
 #include "platform/MessageBoxes.h"
+#include "presentation/GameInfo.h"
 
 namespace daz {
 namespace {
@@ -23,7 +23,7 @@ SplashWindow::SplashWindow(platform::InstanceLock& lock, platform::MessageBoxes&
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // The program's name and version, as the main window is captioned.
-    setWindowTitle(GameFlow::WindowCaption());
+    setWindowTitle(GameInfo::WindowCaption());
 
     caption_->setObjectName(QStringLiteral("LabLoading"));
     QFont font = caption_->font();

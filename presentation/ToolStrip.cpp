@@ -9,7 +9,10 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "presentation/GameParts.h"
+#include "game/AudioSwitches.h"
+#include "game/GameFlow.h"
+#include "game/Round.h"
+#include "presentation/GameActions.h"
 #include "presentation/GameTexts.h"
 #include "presentation/PictureCache.h"
 #include "presentation/Pictures.h"
@@ -142,7 +145,9 @@ void TimeBar::paintEvent(QPaintEvent*)
     }
 }
 
-ToolStrip::ToolStrip(GameParts& parts, QWidget* parent) : QWidget(parent), flow_(parts.flow), toolbar_(parts.toolbar)
+ToolStrip::ToolStrip(Toolbar& toolbar, GameActions& actions, const GameFlow& flow, const Round& round,
+                     const AudioSwitches& audio, QWidget* parent)
+    : QWidget(parent), toolbar_(toolbar), audio_(audio)
 {
     setMouseTracking(true);
     picture_ = WindowPicture(QStringLiteral("toolbar.png"));
@@ -154,18 +159,21 @@ ToolStrip::ToolStrip(GameParts& parts, QWidget* parent) : QWidget(parent), flow_
         label->setScaledContents(true);
         Place(label, twips, false);
         label->setCursor(pointer);
-        label->setToolTip(Toolbar::MenuButtonToolTip(button));
+        QAction* action = actions.Get(Toolbar::ActionOf(button));
+        label->setObjectName(Toolbar::ActionOf(button) + QStringLiteral("Button"));
+        label->setToolTip(action->toolTip());
         const auto which = button;
         connect(label, &ClickLabel::hovered, this, [this, which] { toolbar_.HoverMenuButton(which); });
-        connect(label, &ClickLabel::clicked, this, [this, which] { emit menuButtonClicked(which); });
+        connect(label, &ClickLabel::clicked, action, &QAction::trigger);
         (button == Toolbar::MenuButton::Main ? mainButton_ : modeButton_) = label;
     }
 
-    for (const int index : Toolbar::kLabels) {
+    for (const Toolbar::Label index : Toolbar::kLabels) {
         auto* label = new ClickLabel(this);
         Place(label, Toolbar::LabelRect(index), true);
         label->setCursor(pointer);
-        label->setToolTip(Toolbar::ToolTip(index));
+        label->setObjectName(Toolbar::ActionOf(index) + QStringLiteral("Label"));
+        label->setToolTip(actions.Get(Toolbar::ActionOf(index))->toolTip());
         connect(label, &ClickLabel::hovered, this, [this, index] { toolbar_.HoverLabel(index); });
         connect(label, &ClickLabel::left, this, [this, index] { toolbar_.LeaveLabel(index); });
         connect(label, &ClickLabel::clicked, this, [this, index] { toolbar_.Click(index); });
@@ -179,8 +187,8 @@ ToolStrip::ToolStrip(GameParts& parts, QWidget* parent) : QWidget(parent), flow_
         " border-bottom: 2px solid #063306; border-radius: 3px; }"
         "QPushButton:checked { background: #9A9A9A; color: #3A3A3A; border: 1px solid #5A5A5A;"
         " border-top: 2px solid #4A4A4A; text-decoration: line-through; }");
-    for (auto [button, left, text] : {std::tuple{&checkMedia_, 8640, QStringLiteral("背景音乐")},
-                                      std::tuple{&checkSound_, 10080, QStringLiteral("鼠标音效")}}) {
+    for (auto [button, left, text] :
+         {std::tuple{&checkMedia_, 8640, tr("背景音乐")}, std::tuple{&checkSound_, 10080, tr("鼠标音效")}}) {
         auto* toggle = new QPushButton(text, this);
         toggle->setCheckable(true);
         toggle->setFocusPolicy(Qt::NoFocus);
@@ -189,38 +197,43 @@ ToolStrip::ToolStrip(GameParts& parts, QWidget* parent) : QWidget(parent), flow_
         toggle->setCursor(pointer);
         *button = toggle;
     }
-    // Pressed means off.
-    AudioSwitches& audio = flow_.Audio();
-    connect(checkMedia_, &QPushButton::clicked, this, [&audio](bool pressed) { audio.SetMusicOn(!pressed); });
-    connect(checkSound_, &QPushButton::clicked, this, [&audio](bool pressed) { audio.SetEffectsOn(!pressed); });
+    checkMedia_->setObjectName(QStringLiteral("musicToggle"));
+    checkSound_->setObjectName(QStringLiteral("effectsToggle"));
+    // Pressed means off: a click turns the switch as its menu item does.
+    connect(checkMedia_, &QPushButton::clicked, actions.Get(QStringLiteral("music")), &QAction::trigger);
+    connect(checkSound_, &QPushButton::clicked, actions.Get(QStringLiteral("effects")), &QAction::trigger);
 
-    AddText(QStringLiteral("玩家姓名："), {600, 600, 900, 180}, kBlueText);
+    AddText(tr("玩家姓名："), {600, 600, 900, 180}, kBlueText);
     name_ = AddText(QString(), {1680, 600, 720, 180}, kRedText);
-    AddText(QStringLiteral("积分："), {2760, 600, 540, 180}, kBlueText);
+    AddText(tr("积分："), {2760, 600, 540, 180}, kBlueText);
     for (int position = 1; position <= 8; ++position) {
         auto* digit = new QLabel(this);
         digit->setScaledContents(true);
         Place(digit, QRect(3360 + (8 - position) * 240, 593, 225, 195), false);
+        digit->setObjectName(QStringLiteral("digit%1").arg(position));
         digits_[static_cast<std::size_t>(position)] = digit;
     }
-    AddText(QStringLiteral("等级："), {5640, 600, 540, 180}, kBlueText);
+    AddText(tr("等级："), {5640, 600, 540, 180}, kBlueText);
     rank_ = AddText(InitialRankTitle(), {6240, 600, 1500, 180}, kRedText);
-    AddText(QStringLiteral("生命："), {7800, 600, 540, 180}, kBlueText);
+    AddText(tr("生命："), {7800, 600, 540, 180}, kBlueText);
     timeBar_ = new TimeBar(this);
     Place(timeBar_, QRect(8400, 563, 3000, 255), false);
 
-    const Round& round = flow_.GetRound();
     connect(&toolbar_, &Toolbar::changed, this, &ToolStrip::ShowLabels);
     // A refused tool says why beside its label, for a moment.
-    connect(&toolbar_, &Toolbar::refused, this, [this](int index, const QString& why) {
-        QLabel* label = labels_[static_cast<std::size_t>(index)];
-        QToolTip::showText(label->mapToGlobal(QPoint(0, label->height())), why, label, {}, kRefusalNoteTime);
+    connect(&actions, &GameActions::refused, this, [this](const QString& action, const QString& why) {
+        for (const Toolbar::Label index : Toolbar::kLabels) {
+            if (Toolbar::ActionOf(index) == action) {
+                QLabel* label = Label(index);
+                QToolTip::showText(label->mapToGlobal(QPoint(0, label->height())), why, label, {}, kRefusalNoteTime);
+            }
+        }
     });
     connect(&audio, &AudioSwitches::switchesChanged, this, &ToolStrip::ShowSwitches);
     connect(&round, &Round::scoreChanged, this, [this](std::int64_t score) { ShowScore(score, true); });
     connect(&round, &Round::timeChanged, timeBar_, &TimeBar::SetTimeLeft);
-    connect(&flow_, &GameFlow::userChanged, this, [this] {
-        name_->setText(flow_.UserName());
+    connect(&flow, &GameFlow::userChanged, this, [this, &flow] {
+        name_->setText(flow.UserName());
         LayOutChildren();
     });
     SetScale(1.0 / kTwipsPerPixel, Px(kContentWidth));
@@ -320,8 +333,8 @@ ClickLabel* ToolStrip::MenuButton(Toolbar::MenuButton button) const
 
 void ToolStrip::ShowLabels()
 {
-    for (const int index : Toolbar::kLabels) {
-        ClickLabel* label = labels_[static_cast<std::size_t>(index)];
+    for (const Toolbar::Label index : Toolbar::kLabels) {
+        ClickLabel* label = Label(index);
         label->setText(toolbar_.Text(index));
         label->setEnabled(toolbar_.Enabled(index));
         SetTextColour(label, FromBgr(toolbar_.Colour(index)));
@@ -339,8 +352,8 @@ void ToolStrip::ShowToggle(QPushButton* toggle, bool music)
 
 void ToolStrip::ShowSwitches()
 {
-    checkMedia_->setChecked(!flow_.Audio().MusicOn());
-    checkSound_->setChecked(!flow_.Audio().EffectsOn());
+    checkMedia_->setChecked(!audio_.MusicOn());
+    checkSound_->setChecked(!audio_.EffectsOn());
     ShowToggle(checkMedia_, true);
     ShowToggle(checkSound_, false);
 }

@@ -13,8 +13,11 @@ class QPainter;
 
 namespace daz {
 
+class AudioSwitches;
+class GameActions;
 class GameFlow;
-class GameParts;
+class Round;
+struct ScoreDisplay;
 
 // A text label that reports the pointer moving over it and left clicks.
 class ClickLabel : public QLabel {
@@ -67,24 +70,19 @@ public:
     // How long the note of a refused tool stays, in ms.
     static constexpr int kRefusalNoteTime = 1500;
 
-    ToolStrip(GameParts& parts, QWidget* parent = nullptr);
+    ToolStrip(Toolbar& toolbar, GameActions& actions, const GameFlow& flow, const Round& round,
+              const AudioSwitches& audio, QWidget* parent = nullptr);
 
     // Pixels per twip; the strip takes the given width and its height at
     // that scale.
     void SetScale(double pixelsPerTwip, int width);
     double Scale() const { return scale_; }
 
-    ClickLabel* Label(int index) const { return labels_[static_cast<std::size_t>(index)]; }
+    // The picture button that opens a menu. The other parts are named:
+    // the labels by their actions ("undoLabel" …), the buttons
+    // "mainMenuButton" and "modeMenuButton", the switches "musicToggle" and
+    // "effectsToggle", the score's digits "digit1" (the units) … "digit8".
     ClickLabel* MenuButton(Toolbar::MenuButton button) const;
-    QPushButton* CheckMedia() const { return checkMedia_; }
-    QPushButton* CheckSound() const { return checkSound_; }
-    QLabel* Digit(int position) const { return digits_[static_cast<std::size_t>(position)]; }
-    QLabel* Rank() const { return rank_; }
-    QLabel* Name() const { return name_; }
-    TimeBar* Time() const { return timeBar_; }
-
-signals:
-    void menuButtonClicked(Toolbar::MenuButton button);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -109,14 +107,15 @@ private:
     void ShowLabels();
     void ShowSwitches();
     void ShowScore(std::int64_t points, bool withTitle);
+    ClickLabel* Label(Toolbar::Label label) const { return labels_[static_cast<std::size_t>(label)]; }
 
-    GameFlow& flow_;
     Toolbar& toolbar_;
+    const AudioSwitches& audio_;
     QPixmap picture_;    // the strip's picture at its own size
     QPixmap background_; // … and at the strip's size and screen
     double scale_ = 1.0 / 15;
     std::vector<Placed> placed_;
-    std::array<ClickLabel*, 6> labels_{};
+    std::array<ClickLabel*, Toolbar::kLabels.size()> labels_{};
     ClickLabel* mainButton_ = nullptr;
     ClickLabel* modeButton_ = nullptr;
     QPushButton* checkMedia_ = nullptr;

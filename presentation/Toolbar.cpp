@@ -2,157 +2,105 @@
 
 #include <algorithm>
 
-#include <QStringList>
+#include <QAction>
 
 #include "game/Round.h"
+#include "presentation/GameActions.h"
 
 namespace daz {
-
-Toolbar::Toolbar(Round& round, std::function<void()> restart) : round_(round), restart_(std::move(restart))
-{
-    connect(&round_, &Round::countersChanged, this, &Toolbar::changed);
-    connect(&round_, &Round::phaseChanged, this, &Toolbar::changed);
-    // The tools grey out and light up again as the score moves.
-    connect(&round_, &Round::scoreChanged, this, &Toolbar::changed);
-}
-
-std::size_t Toolbar::Slot(int index)
-{
-    return static_cast<std::size_t>(index);
-}
-
-QRect Toolbar::LabelRect(int index)
-{
-    switch (index) {
-    case Restart: return {3120, 120, 900, 180};
-    case Pause: return {4920, 120, 540, 180};
-    case Undo: return {5640, 120, 720, 180};
-    case Hint: return {6540, 120, 720, 180};
-    case Shuffle: return {7440, 120, 720, 180};
-    default: return {};
-    }
-}
-
-QList<QKeySequence> Toolbar::Keys(int index)
-{
-    switch (index) {
-    case Restart: return {QKeySequence(Qt::Key_F5)};
-    case Pause: return {QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)};
-    case Undo: return {QKeySequence(Qt::CTRL | Qt::Key_Z)};
-    case Hint: return {QKeySequence(Qt::Key_H)};
-    case Shuffle: return {QKeySequence(Qt::Key_S)};
-    default: return {};
-    }
-}
-
-QKeySequence Toolbar::MenuButtonKey(MenuButton button)
-{
-    return button == MenuButton::Main ? QKeySequence(Qt::ALT | Qt::Key_M) : QKeySequence(Qt::ALT | Qt::Key_G);
-}
-
 namespace {
 
-QString WithKeys(const QString& text, const QList<QKeySequence>& keys)
-{
-    QStringList names;
-    for (const QKeySequence& key : keys) {
-        names.append(key.toString(QKeySequence::NativeText));
-    }
-    return text + QStringLiteral("（") + names.join(QStringLiteral(" 或 ")) + QStringLiteral("）");
-}
+struct LabelPlace {
+    const char* action;
+    QRect twips;
+};
+
+// In the order of Toolbar::Label.
+constexpr std::array<LabelPlace, Toolbar::kLabels.size()> kPlaces{{
+    {"restart", {3120, 120, 900, 180}},
+    {"pause", {4920, 120, 540, 180}},
+    {"undo", {5640, 120, 720, 180}},
+    {"hint", {6540, 120, 720, 180}},
+    {"shuffle", {7440, 120, 720, 180}},
+}};
 
 } // namespace
 
-QString Toolbar::ToolTip(int index)
+Toolbar::Toolbar(const Round& round, const GameActions& actions) : round_(round), actions_(actions)
 {
-    switch (index) {
-    case Restart: return WithKeys(QStringLiteral("从头再玩本关"), Keys(index));
-    case Pause: return WithKeys(QStringLiteral("暂停，再按一次继续"), Keys(index));
-    case Undo: return WithKeys(QStringLiteral("放回最后消掉的一对牌，花 2 分"), Keys(index));
-    case Hint: return WithKeys(QStringLiteral("让一对能消的牌闪烁，花 2 分"), Keys(index));
-    case Shuffle: return WithKeys(QStringLiteral("把剩下的牌重新打乱，花 10 分"), Keys(index));
-    default: return {};
+    // The labels grey out and light up again as the tools and the score move.
+    for (const Label label : kLabels) {
+        connect(actions_.Get(ActionOf(label)), &QAction::changed, this, &Toolbar::changed);
     }
+    connect(&round_, &Round::countersChanged, this, &Toolbar::changed);
+    connect(&round_, &Round::scoreChanged, this, &Toolbar::changed);
 }
 
-QString Toolbar::MenuButtonToolTip(MenuButton button)
+QString Toolbar::ActionOf(Label label)
 {
-    return button == MenuButton::Main ? WithKeys(QStringLiteral("主菜单"), {MenuButtonKey(button)})
-                                      : WithKeys(QStringLiteral("游戏模式"), {MenuButtonKey(button)});
+    return QString::fromLatin1(kPlaces[Slot(label)].action);
 }
 
-QString Toolbar::Text(int index) const
+QString Toolbar::ActionOf(MenuButton button)
 {
-    switch (index) {
-    case Restart: return QStringLiteral("■重新开始");
-    case Pause: return QStringLiteral("◆暂停");
-    case Undo: return QStringLiteral("←撤消*%1").arg(round_.Left(Tool::Undo));
-    case Hint: return QStringLiteral("◎提示*%1").arg(round_.Left(Tool::Hint));
-    case Shuffle: return QStringLiteral("※重排*%1").arg(round_.Left(Tool::Shuffle));
-    default: return {};
+    return button == MenuButton::Main ? QStringLiteral("mainMenu") : QStringLiteral("modeMenu");
+}
+
+QRect Toolbar::LabelRect(Label label)
+{
+    return kPlaces[Slot(label)].twips;
+}
+
+QString Toolbar::Text(Label label) const
+{
+    switch (label) {
+    case Label::Restart: return tr("■重新开始");
+    case Label::Pause: return tr("◆暂停");
+    case Label::Undo: return tr("←撤消*%1").arg(round_.Left(Tool::Undo));
+    case Label::Hint: return tr("◎提示*%1").arg(round_.Left(Tool::Hint));
+    case Label::Shuffle: return tr("※重排*%1").arg(round_.Left(Tool::Shuffle));
     }
+    return {};
 }
 
-bool Toolbar::Enabled(int index) const
+bool Toolbar::Enabled(Label label) const
 {
-    return index == Restart || round_.GetPhase() == Phase::Playing;
-}
-
-bool Toolbar::ScorePays(int index) const
-{
-    const std::int64_t score = round_.Score();
-    switch (index) {
-    case Undo: return score >= kUndoCost;
-    case Hint: return score >= kHintCost;
-    case Shuffle: return score >= kShuffleCost;
-    default: return true;
+    if (label == Label::Pause) {
+        return round_.CanUse(Tool::Pause);
     }
+    const QAction* action = actions_.Get(ActionOf(label));
+    return action && action->isEnabled();
 }
 
-unsigned Toolbar::Colour(int index) const
+unsigned Toolbar::Colour(Label label) const
 {
-    if (Enabled(index) && !ScorePays(index)) {
+    if (Enabled(label) && !actions_.ScorePays(ActionOf(label))) {
         return kUnpaidColour;
     }
-    return hovered_[Slot(index)] ? kHoverColour : kRestColour;
+    return hovered_[Slot(label)] ? kHoverColour : kRestColour;
 }
 
-void Toolbar::Click(int index)
+void Toolbar::Click(Label label)
 {
-    if (!Enabled(index)) {
-        return; // a disabled label takes no clicks
-    }
-    const bool pays = ScorePays(index);
-    switch (index) {
-    case Restart: restart_(); break;
-    case Pause: round_.Use(Tool::Pause); break;
-    case Undo: round_.Use(Tool::Undo); break;
-    case Hint: round_.Use(Tool::Hint); break;
-    case Shuffle: round_.Use(Tool::Shuffle); break;
-    default: break;
-    }
-    // The round refused it with a cue; the strip says why.
-    if (!pays) {
-        emit refused(index, QStringLiteral("积分不足"));
+    if (Enabled(label)) {
+        actions_.Get(ActionOf(label))->trigger();
     }
 }
 
-void Toolbar::HoverLabel(int index)
+void Toolbar::HoverLabel(Label label)
 {
-    if (index < 0 || index > Shuffle || index == 1 || hovered_[Slot(index)]) {
-        return;
+    if (!hovered_[Slot(label)]) {
+        hovered_[Slot(label)] = true;
+        emit changed();
     }
-    hovered_[Slot(index)] = true;
-    emit changed();
 }
 
-void Toolbar::LeaveLabel(int index)
+void Toolbar::LeaveLabel(Label label)
 {
-    if (index < 0 || index > Shuffle || !hovered_[Slot(index)]) {
-        return;
+    if (hovered_[Slot(label)]) {
+        hovered_[Slot(label)] = false;
+        emit changed();
     }
-    hovered_[Slot(index)] = false;
-    emit changed();
 }
 
 void Toolbar::HoverStrip()

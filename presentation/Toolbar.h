@@ -1,28 +1,27 @@
 #pragma once
 
 #include <array>
-#include <functional>
 
-#include <QKeySequence>
-#include <QList>
 #include <QObject>
 #include <QRect>
 #include <QString>
 
 namespace daz {
 
+class GameActions;
 class Round;
 
 // The strip of clickable text labels over the board (restart, pause, undo,
-// hint, shuffle), and the two picture buttons that open the menus. It
-// holds what only the strip shows: hover colours and button pictures.
+// hint, shuffle), and the two picture buttons that open the menus. Each
+// label and button triggers its action; the strip holds what only it
+// shows: the labels' texts, hover colours and the buttons' pictures.
 class Toolbar : public QObject {
     Q_OBJECT
 
 public:
-    // Label indexes, as the strip numbers them (there is no label 1).
-    enum Index { Restart = 0, Pause = 2, Undo = 3, Hint = 4, Shuffle = 5 };
-    static constexpr std::array<int, 5> kLabels{Restart, Pause, Undo, Hint, Shuffle};
+    enum class Label { Restart, Pause, Undo, Hint, Shuffle };
+    static constexpr std::array<Label, 5> kLabels{Label::Restart, Label::Pause, Label::Undo, Label::Hint,
+                                                  Label::Shuffle};
 
     enum class MenuButton { Main, Mode };
 
@@ -32,30 +31,24 @@ public:
     // … and of a tool the score cannot pay for.
     static constexpr unsigned kUnpaidColour = 0xA0A0A0;
 
-    Toolbar(Round& round, std::function<void()> restart);
+    Toolbar(const Round& round, const GameActions& actions);
 
+    // The objectName of the action a label or a button triggers.
+    static QString ActionOf(Label label);
+    static QString ActionOf(MenuButton button);
     // Where each label sits in the strip, in twips.
-    static QRect LabelRect(int index);
+    static QRect LabelRect(Label label);
 
-    // The keys of each command and of the two menu buttons, and the
-    // tooltips that name them.
-    static QList<QKeySequence> Keys(int index);
-    static QKeySequence MenuButtonKey(MenuButton button);
-    static QString ToolTip(int index);
-    static QString MenuButtonToolTip(MenuButton button);
+    QString Text(Label label) const;
+    // A label takes clicks while its action is enabled; the pause label
+    // pauses only (its key also goes on from the pause picture).
+    bool Enabled(Label label) const;
+    unsigned Colour(Label label) const;
 
-    QString Text(int index) const;
-    bool Enabled(int index) const;
-    // Whether the score pays for the label's tool (undo, hint, shuffle);
-    // true for the labels that cost nothing.
-    bool ScorePays(int index) const;
-    unsigned Colour(int index) const;
-
-    // A tool the score cannot pay for is refused: the round's cue, and
-    // refused() with the reason for the strip to show.
-    void Click(int index);
-    void HoverLabel(int index);
-    void LeaveLabel(int index);
+    // Triggers the label's action when the label is enabled.
+    void Click(Label label);
+    void HoverLabel(Label label);
+    void LeaveLabel(Label label);
     // The pointer over the strip's own background: every label and both
     // buttons go back to rest.
     void HoverStrip();
@@ -67,14 +60,13 @@ public:
 
 signals:
     void changed();
-    void refused(int index, const QString& why);
 
 private:
-    static std::size_t Slot(int index);
+    static std::size_t Slot(Label label) { return static_cast<std::size_t>(label); }
 
-    Round& round_;
-    std::function<void()> restart_;
-    std::array<bool, 6> hovered_{};
+    const Round& round_;
+    const GameActions& actions_;
+    std::array<bool, kLabels.size()> hovered_{};
     bool mainHovered_ = false;
     bool modeHovered_ = false;
 };

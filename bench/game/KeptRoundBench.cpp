@@ -19,7 +19,7 @@ GameHarness& LevelInPlay(bool keeping)
     const auto make = [](bool keep) {
         GameHarness* h = NewBigLevel();
         if (!keep)
-            h->flow->DisableSaving();
+            h->parts->keeper.Disable();
         for (int i = 0; i < 20; ++i)
             h->RemoveAPair();
         h->timers.Fire(QStringLiteral("KeepRound"));
@@ -66,7 +66,7 @@ void DigestOfTheLargestLevel(benchmark::State& state)
     GameHarness& h = LevelInPlay(true);
     const Level& level = *h.flow->CurrentLevel();
     for (auto _ : state)
-        benchmark::DoNotOptimize(LevelDigest(h.flow->Folders(), level.folder, level.settings));
+        benchmark::DoNotOptimize(LevelDigest(h.parts->ini.Folders(), level.folder, level.settings));
 }
 BENCHMARK(DigestOfTheLargestLevel)->Unit(benchmark::kMillisecond);
 
@@ -74,10 +74,10 @@ BENCHMARK(DigestOfTheLargestLevel)->Unit(benchmark::kMillisecond);
 void WriteGameIniOnce(benchmark::State& state)
 {
     GameHarness& h = LevelInPlay(true);
-    const QString file = h.flow->Folders().ForWriting(kGameIniFile);
+    const QString file = h.parts->ini.Folders().ForWriting(kGameIniFile);
     const UserSettings settings{QStringLiteral("True"), true, true, 1, h.round().Score()};
     for (auto _ : state)
-        benchmark::DoNotOptimize(WriteUserSettings(h.flow->Ini(), file, settings).ok);
+        benchmark::DoNotOptimize(WriteUserSettings(h.parts->ini, file, settings).ok);
 }
 BENCHMARK(WriteGameIniOnce)->Unit(benchmark::kMillisecond);
 

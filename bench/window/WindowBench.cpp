@@ -61,7 +61,7 @@ struct BigWindow {
             QFile::copy(particles.filePath(), h.folder.File(QStringLiteral("Particle/") + particles.fileName()));
         }
         h.Start(2);
-        window = std::make_unique<MainWindow>(*h.parts, MainWindow::LevelTools{});
+        window = std::make_unique<MainWindow>(h.WindowParts(), MainWindow::LevelTools{});
         window->show();
         QApplication::processEvents();
         window->Board()->installEventFilter(&boardPaints);

@@ -42,11 +42,11 @@ TEST(LevelToolsEndToEnd, ALevelMadeInTheEditorIsPlayedAfterTheNextStart)
     QTemporaryDir pictures;
     PreparePictures(pictures.path(), 10);
     h.Start(2);
-    ASSERT_EQ(h.flow->LevelMenu().size(), 2);
+    ASSERT_EQ(h.LevelMenu().size(), 2);
 
     FakeDialogs dialogs;
     {
-        LevelToolContext context{h.flow->Ini(), h.boxes, dialogs};
+        LevelToolContext context{h.parts->ini, h.boxes, dialogs};
         LevelEditorWindow editor(context, nullptr);
         editor.Line(Role::LevelName)->setText(QStringLiteral("星空"));
         editor.Line(Role::SourceFolder)->setText(pictures.path());
@@ -62,17 +62,17 @@ TEST(LevelToolsEndToEnd, ALevelMadeInTheEditorIsPlayedAfterTheNextStart)
         ASSERT_EQ(editor.result(), QDialog::Accepted);
     }
     // The menu is built at start-up: the new level is not there yet.
-    EXPECT_EQ(h.flow->LevelMenu().size(), 2);
+    EXPECT_EQ(h.LevelMenu().size(), 2);
 
     h.flow->Unload();
-    h.flow.reset();
+    h.Drop();
     h.Start(2);
-    const QStringList menu = h.flow->LevelMenu();
+    const QStringList menu = h.LevelMenu();
     ASSERT_EQ(menu.size(), 3);
     EXPECT_EQ(menu[2], "3．星空--张三制作");
 
     h.flow->ChooseLevel(3);
-    EXPECT_EQ(h.flow->Caption(), "正常模式======>当前游戏关卡：3．星空--张三制作");
+    EXPECT_EQ(h.Caption(), "正常模式======>当前游戏关卡：3．星空--张三制作");
     EXPECT_EQ(h.board().MaxX(), 5);
     EXPECT_EQ(h.board().TileCount(), 20);
     EXPECT_EQ(QFileInfo(h.music.current).fileName(), "theme.mid");
@@ -85,11 +85,11 @@ TEST(LevelToolsEndToEnd, ALevelMadeInTheEditorIsPlayedAfterTheNextStart)
     EXPECT_EQ(h.round().Score(), scoreBefore + 10); // a point for each of the ten pairs
     // After the last level play goes on at the first.
     h.flow->ClickOverlay();
-    EXPECT_EQ(h.flow->LevelReached(), 1);
+    EXPECT_EQ(h.flow->Place().level, 1);
 
     // The modifier lists the level too and changes its size for its next load.
     {
-        LevelToolContext context{h.flow->Ini(), h.boxes, dialogs};
+        LevelToolContext context{h.parts->ini, h.boxes, dialogs};
         LevelModifierWindow modifier(context, nullptr);
         ASSERT_EQ(modifier.List(Role::LevelList)->count(), 3);
         modifier.List(Role::LevelList)->setCurrentIndex(2);

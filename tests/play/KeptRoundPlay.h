@@ -36,8 +36,9 @@ inline void PlayAndQuit(GameHarness& h, int mode, bool paused = false)
     h.RemoveAPair();
     h.round().Use(Tool::Hint);
     h.timers.Fire(QStringLiteral("LevelClock"));
-    if (paused)
+    if (paused) {
         h.round().Use(Tool::Pause);
+    }
     h.flow->Unload();
 }
 
@@ -65,7 +66,7 @@ inline void ExpectDealtAnew(GameHarness& h, const std::string& why)
     EXPECT_EQ(h.board().TileCount(), h.board().CellCount()) << why;
     EXPECT_EQ(h.round().Undo().UndoCount(), 0) << why;
     EXPECT_EQ(h.round().State().secondsPlayed, 0) << why;
-    EXPECT_FALSE(h.flow->Caption().contains(QStringLiteral("继续上次的棋局"))) << why;
+    EXPECT_FALSE(h.Caption().contains(QStringLiteral("继续上次的棋局"))) << why;
     EXPECT_TRUE(KeptIsOnTheBoard(h)) << why << ": the kept round is not the new one";
 }
 

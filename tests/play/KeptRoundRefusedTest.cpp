@@ -208,7 +208,7 @@ TEST(KeptRound, ADamagedOrHostileFileIsToldSetAsideAndDealtAnew)
     h.folder.Write(QStringLiteral("kept-round.json"), QJsonDocument(object).toJson());
     h.boxes.shown.clear();
     h.Start(2);
-    EXPECT_TRUE(h.flow->Caption().startsWith(QStringLiteral("继续上次的棋局")));
+    EXPECT_TRUE(h.Caption().startsWith(QStringLiteral("继续上次的棋局")));
     EXPECT_TRUE(h.boxes.shown.empty());
 }
 

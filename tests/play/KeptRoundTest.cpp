@@ -67,7 +67,7 @@ TEST(KeptRound, AQuitInPlayComesBackExactlyInEveryMode)
             h.Start(mode);
             const Seen resumed = See(h);
             EXPECT_TRUE(resumed == quit);
-            EXPECT_EQ(h.flow->Results().Store()->Statistics(mode).started, 1) << "a round that goes on is a new start";
+            EXPECT_EQ(h.parts->results.Store()->Statistics(mode).started, 1) << "a round that goes on is a new start";
             EXPECT_EQ(resumed.seconds, 4);
             EXPECT_EQ(resumed.scoreAtStart, kScore);
             EXPECT_EQ(resumed.phase, paused ? Phase::Paused : Phase::Playing);
@@ -76,17 +76,17 @@ TEST(KeptRound, AQuitInPlayComesBackExactlyInEveryMode)
             // The caption says so until its timer, whose time runs once the
             // board shows: a paused one's from the pause picture's click.
             // The round goes on being kept.
-            EXPECT_TRUE(h.flow->Caption().startsWith(QStringLiteral("继续上次的棋局")));
+            EXPECT_TRUE(h.Caption().startsWith(QStringLiteral("继续上次的棋局")));
             EXPECT_TRUE(KeptIsOnTheBoard(h));
             if (paused) {
                 h.timers.Fire(QStringLiteral("KeptCaption"));
-                EXPECT_TRUE(h.flow->Caption().startsWith(QStringLiteral("继续上次的棋局")))
+                EXPECT_TRUE(h.Caption().startsWith(QStringLiteral("继续上次的棋局")))
                     << "its time ran behind the pause picture";
                 h.flow->ClickOverlay();
             }
             h.timers.Fire(QStringLiteral("KeptCaption"));
-            EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("当前游戏关卡：1．关1")));
-            EXPECT_FALSE(h.flow->Caption().contains(QStringLiteral("继续")));
+            EXPECT_TRUE(h.Caption().endsWith(QStringLiteral("当前游戏关卡：1．关1")));
+            EXPECT_FALSE(h.Caption().contains(QStringLiteral("继续")));
             EXPECT_TRUE(h.boxes.shown.empty());
 
             h.timers.Fire(QStringLiteral("LevelClock"));
@@ -116,7 +116,7 @@ TEST(KeptRound, EveryStateOfPlayIsKeptAndReadBack)
                 ++states;
                 const KeptRound kept{mode,
                                      level.folder,
-                                     LevelDigest(h.flow->Folders(), level.folder, level.settings),
+                                     LevelDigest(h.parts->ini.Folders(), level.folder, level.settings),
                                      h.round().Score(),
                                      h.round().Score(),
                                      h.round().State()};
@@ -212,14 +212,14 @@ TEST(KeptRound, EachReasonToDealAnewDoes)
         h.Start(2);
         ASSERT_LT(h.board().TileCount(), h.board().CellCount());
         h.boxes.answers.push_back(platform::MessageAnswer::Yes);
-        h.flow->Restart();
+        h.Trigger("restart");
         ExpectDealtAnew(h, "a restart");
         // Killed before a move was kept: the next start goes on with the
         // restart's deal.
         h.RemoveAPair();
         h.Start(2);
         EXPECT_EQ(h.board().TileCount(), h.board().CellCount());
-        EXPECT_TRUE(h.flow->Caption().startsWith(QStringLiteral("继续上次的棋局")));
+        EXPECT_TRUE(h.Caption().startsWith(QStringLiteral("继续上次的棋局")));
     }
     {
         // A level that ended is not kept, and takes a kept round with it.

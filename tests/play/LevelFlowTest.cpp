@@ -26,7 +26,7 @@ TEST(LevelFlow, LoadingALevelDealsAndStartsItsClock)
     h.folder.WriteGame(ThreeLevels(), 3);
     h.Start(2);
     Round& game = h.round();
-    EXPECT_EQ(h.flow->Caption(), QStringLiteral("正常模式======>当前游戏关卡：3．秋"));
+    EXPECT_EQ(h.Caption(), QStringLiteral("正常模式======>当前游戏关卡：3．秋"));
     EXPECT_EQ(h.board().MaxX(), 6);
     EXPECT_EQ(h.board().TileCount(), 24);
     for (int n = 1; n <= 24; ++n) {
@@ -61,13 +61,13 @@ TEST(LevelFlow, TheClockRunsOutAndTheOverlayWaitsForARestart)
     EXPECT_EQ(h.round().GetPhase(), Phase::TimedOut);
 
     // Answering No to the restart question changes nothing; Yes deals anew.
-    h.flow->Restart();
+    h.Trigger("restart");
     EXPECT_EQ(h.boxes.shown.back().text, QStringLiteral("你真的要重新开始吗？"));
     EXPECT_EQ(h.boxes.shown.back().caption, QStringLiteral("友情提示"));
     EXPECT_EQ(h.boxes.shown.back().defaultAnswer, platform::MessageAnswer::No);
     EXPECT_EQ(h.round().GetPhase(), Phase::TimedOut);
     h.boxes.answers.push_back(platform::MessageAnswer::Yes);
-    h.flow->Restart();
+    h.Trigger("restart");
     EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
     EXPECT_EQ(h.round().TimeLeft(), 3010);
     EXPECT_EQ(h.round().Score(), 7);
@@ -87,8 +87,9 @@ TEST(LevelFlow, ReadingALevelLeavesOtherPicturesTheirRoom)
 }
 
 // A pause is a pause whichever way it began, by the pause label (the one
-// that sounds) or by opening a menu: the board hidden, the clock stopped,
-// the tools greyed out and their keys refused, until the picture is
+// that sounds) or by opening a menu: the board hidden, the clock stopped
+// with the time left kept, the tools greyed out and their keys refused,
+// until the picture is clicked.
 // clicked.
 TEST(LevelFlow, APauseIsAPauseWhicheverWayItBegan)
 {
@@ -96,8 +97,10 @@ TEST(LevelFlow, APauseIsAPauseWhicheverWayItBegan)
     h.folder.WriteGame(ThreeLevels(), 1, 40);
     h.Start(2);
     ASSERT_TRUE(h.RemoveAPair());
+    h.timers.Fire(QStringLiteral("LevelClock"), 3);
+    const float timeLeft = h.round().TimeLeft();
     Toolbar& toolbar = h.parts->toolbar;
-    const std::function<void()> pauses[] = {[&] { toolbar.Click(Toolbar::Pause); },
+    const std::function<void()> pauses[] = {[&] { toolbar.Click(Toolbar::Label::Pause); },
                                             [&] { h.OpenMenu(Toolbar::MenuButton::Main); },
                                             [&] { h.OpenMenu(Toolbar::MenuButton::Mode); }};
     for (const auto& pause : pauses) {
@@ -105,18 +108,26 @@ TEST(LevelFlow, APauseIsAPauseWhicheverWayItBegan)
         pause();
         EXPECT_EQ(h.Sounds(), &pause == &pauses[0] ? QStringList{QStringLiteral("mousedown3.wav")} : QStringList());
         EXPECT_EQ(h.round().GetPhase(), Phase::Paused);
-        for (const int tool : {Toolbar::Undo, Toolbar::Hint, Toolbar::Shuffle, Toolbar::Pause}) {
-            EXPECT_FALSE(toolbar.Enabled(tool)) << tool;
-            toolbar.Click(tool);
+        h.timers.Fire(QStringLiteral("LevelClock"), 100); // stopped: nothing happens
+        EXPECT_EQ(h.round().TimeLeft(), timeLeft);
+        for (const Toolbar::Label label :
+             {Toolbar::Label::Undo, Toolbar::Label::Hint, Toolbar::Label::Shuffle, Toolbar::Label::Pause}) {
+            EXPECT_FALSE(toolbar.Enabled(label)) << Toolbar::ActionOf(label).toStdString();
+            toolbar.Click(label);
+        }
+        for (const char* key : {"undo", "hint", "shuffle"}) {
+            EXPECT_FALSE(h.parts->actions.Get(QString::fromLatin1(key))->isEnabled()) << key;
+            h.Trigger(key);
         }
         EXPECT_EQ(h.round().Score(), 41);
         EXPECT_EQ(h.board().TileCount(), 6);
         EXPECT_EQ(h.round().Left(Tool::Hint), 6);
-        EXPECT_TRUE(toolbar.Enabled(Toolbar::Restart));
+        EXPECT_TRUE(toolbar.Enabled(Toolbar::Label::Restart));
 
         h.flow->ClickOverlay();
         EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
         EXPECT_FALSE(h.motion().jitter.Running());
+        EXPECT_EQ(h.round().TimeLeft(), timeLeft);
     }
 }
 
@@ -132,14 +143,14 @@ TEST(LevelFlow, ClearingTheBoardGoesOnToTheNextLevelAndWraps)
     EXPECT_EQ(h.round().TimeLeft(), 3020 + 20);
 
     h.flow->ClickOverlay();
-    EXPECT_EQ(h.flow->LevelReached(), 3);
+    EXPECT_EQ(h.flow->Place().level, 3);
     EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
     EXPECT_EQ(h.board().MaxX(), 6);
 
     h.ClearBoard();
     h.flow->ClickOverlay();
-    EXPECT_EQ(h.flow->LevelReached(), 1);
-    EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("1．春")));
+    EXPECT_EQ(h.flow->Place().level, 1);
+    EXPECT_TRUE(h.Caption().endsWith(QStringLiteral("1．春")));
 }
 
 TEST(LevelFlow, ModeMenuAndLevelMenuDealAtOnce)
@@ -147,19 +158,18 @@ TEST(LevelFlow, ModeMenuAndLevelMenuDealAtOnce)
     GameHarness h;
     h.folder.WriteGame(ThreeLevels());
     h.Start(1);
-    h.parts->toolbar.Click(Toolbar::Pause);
+    h.parts->toolbar.Click(Toolbar::Label::Pause);
     h.flow->ChooseMode(4);
-    EXPECT_EQ(h.flow->Mode(), 4);
+    EXPECT_EQ(h.flow->Place().mode, 4);
     EXPECT_FALSE(BoardHidden(h.round().GetPhase()));
     EXPECT_EQ(h.round().TimeLeft(), 2990);
     EXPECT_EQ(h.round().Left(Tool::Undo), 0);
-    EXPECT_TRUE(h.flow->Caption().startsWith(QStringLiteral("极限模式")));
+    EXPECT_TRUE(h.Caption().startsWith(QStringLiteral("极限模式")));
 
     h.flow->ChooseLevel(2);
-    EXPECT_EQ(h.flow->LevelReached(), 2);
+    EXPECT_EQ(h.flow->Place().level, 2);
     EXPECT_EQ(h.board().CellCount(), 4);
-    EXPECT_EQ(h.flow->LevelMenu(),
-              (QStringList{QStringLiteral("1．春"), QStringLiteral("2．夏"), QStringLiteral("3．秋")}));
+    EXPECT_EQ(h.LevelMenu(), (QStringList{QStringLiteral("1．春"), QStringLiteral("2．夏"), QStringLiteral("3．秋")}));
 }
 
 TEST(LevelFlow, TheRandomLevelOfAOneLevelCatalogueIsThatLevel)
@@ -169,7 +179,7 @@ TEST(LevelFlow, TheRandomLevelOfAOneLevelCatalogueIsThatLevel)
     h.Start(2);
     for (int i = 0; i < 5; ++i) {
         h.flow->RandomLevel();
-        EXPECT_EQ(h.flow->LevelReached(), 1);
+        EXPECT_EQ(h.flow->Place().level, 1);
     }
 }
 

@@ -141,34 +141,34 @@ TEST_F(Audio, SwitchingMusicOffAndOnRestartsThePiece)
 {
     Start();
     h.music.events.clear();
-    h.flow->Audio().SetMusicOn(false);
+    h.audio().SetMusicOn(false);
     EXPECT_TRUE(h.music.current.isEmpty());
     h.flow->ChooseLevel(1); // music off: the level stays silent
     EXPECT_TRUE(h.music.current.isEmpty());
-    h.flow->Audio().SetMusicOn(true);
+    h.audio().SetMusicOn(true);
     EXPECT_EQ(Song(), QStringLiteral("song.wav"));
-    EXPECT_TRUE(h.flow->Audio().MusicOn());
+    EXPECT_TRUE(h.audio().MusicOn());
 }
 
 TEST_F(Audio, AMissingPieceLeavesTheLevelSilentButTheSwitchOn)
 {
     Start(QStringLiteral("gone.mp3"));
     EXPECT_TRUE(h.music.current.isEmpty());
-    h.flow->Audio().SetMusicOn(false);
-    h.flow->Audio().SetMusicOn(true);
+    h.audio().SetMusicOn(false);
+    h.audio().SetMusicOn(true);
     EXPECT_TRUE(h.music.current.isEmpty());
-    EXPECT_TRUE(h.flow->Audio().MusicOn());
+    EXPECT_TRUE(h.audio().MusicOn());
 }
 
 TEST_F(Audio, EffectsOffSilencesTheBoardButNotTheChooser)
 {
     Start();
-    h.flow->Audio().SetEffectsOn(false);
+    h.audio().SetEffectsOn(false);
     h.effects.played.clear();
     h.Click(1);
-    h.parts->toolbar.Click(Toolbar::Pause);
+    h.parts->toolbar.Click(Toolbar::Label::Pause);
     EXPECT_TRUE(h.effects.played.isEmpty());
-    h.flow->Audio().PlayAlways(SoundEffect::Select);
+    h.audio().PlayAlways(SoundEffect::Select);
     EXPECT_EQ(h.Sounds(), QStringList{QStringLiteral("mousedown1.wav")});
 }
 

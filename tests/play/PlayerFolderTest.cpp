@@ -53,7 +53,7 @@ struct PlayerFolder : ::testing::Test {
     {
         GameFlow& flow = h.Make(mode, folders);
         if (!saving)
-            flow.DisableSaving();
+            h.parts->keeper.Disable();
         flow.Load();
         return flow;
     }
@@ -216,7 +216,7 @@ TEST_F(PlayerFolder, OddCataloguesMergeWithinTheLevelMenuAndKeepTheProgress)
         for (const QString& key : {QStringLiteral("Menu"), QStringLiteral("MenuName8"), QStringLiteral("MenuPath1")})
             EXPECT_EQ(count(key), 1) << key.toStdString();
         Start();
-        EXPECT_EQ(h.flow->LevelReached(), 7);
+        EXPECT_EQ(h.flow->Place().level, 7);
         EXPECT_EQ(h.round().Score(), 500);
         EXPECT_EQ(QDir(folders.Player()).entryList({QStringLiteral("*damaged*")}, QDir::Files), QStringList());
     }

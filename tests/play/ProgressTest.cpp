@@ -71,7 +71,7 @@ TEST(Progress, EveryMoveAndSettingIsKeptAndAnEndTakesTheRoundAway)
     ExpectKeptAsItStands(h, "the clock");
 
     // A switch is saved when it is turned, beside the round's score.
-    h.flow->Audio().SetEffectsOn(false);
+    h.audio().SetEffectsOn(false);
     EXPECT_FALSE(Saved(h).soundOn);
     ExpectKeptAsItStands(h, "a switch");
 
@@ -87,7 +87,7 @@ TEST(Progress, EveryMoveAndSettingIsKeptAndAnEndTakesTheRoundAway)
     h.RemoveAPair();
     h.timers.Fire(QStringLiteral("KeepRound"));
     h.boxes.answers.push_back(platform::MessageAnswer::Yes);
-    h.flow->Restart();
+    h.Trigger("restart");
     ExpectKeptAsItStands(h, "a restart");
     h.timers.Fire(QStringLiteral("LevelClock"), 1000);
     ASSERT_EQ(h.round().GetPhase(), Phase::TimedOut);
@@ -98,10 +98,11 @@ TEST(Progress, EveryMoveAndSettingIsKeptAndAnEndTakesTheRoundAway)
     GameHarness off;
     off.folder.WriteGame(kLevels, 1, kScore);
     const QByteArray settings = off.folder.Read(QStringLiteral("DAZGame.ini"));
-    off.Make(2).DisableSaving();
+    off.Make(2);
+    off.parts->keeper.Disable();
     off.flow->Load();
     off.RemoveAPair();
-    off.flow->Audio().SetEffectsOn(false);
+    off.audio().SetEffectsOn(false);
     off.flow->Unload();
     EXPECT_FALSE(QFileInfo::exists(off.folder.File(QStringLiteral("kept-round.json"))));
     EXPECT_EQ(off.folder.Read(QStringLiteral("DAZGame.ini")), settings);
@@ -126,13 +127,15 @@ TEST(Progress, AKilledGameGoesOnFromItsLastMove)
         ::close(moves[0]);
         h.Start(2);
         for (char move = 1; move <= kMoves; ++move) {
-            if (!h.RemoveAPair())
+            if (!h.RemoveAPair()) {
                 ::_exit(3);
+            }
             (void)!::write(moves[1], &move, 1);
             h.timers.Fire(QStringLiteral("KeepRound"));
         }
-        for (;;)
+        for (;;) {
             ::pause();
+        }
     }
     ::close(moves[1]);
     // Killed after the third move is told: somewhere in keeping it, or later.
@@ -153,7 +156,7 @@ TEST(Progress, AKilledGameGoesOnFromItsLastMove)
     EXPECT_LE(gone, made);
     EXPECT_EQ(h.round().Score(), kScore + gone);
     EXPECT_EQ(h.round().State().scoreAtStart, kScore);
-    EXPECT_TRUE(h.flow->Caption().startsWith(QStringLiteral("继续上次的棋局")));
+    EXPECT_TRUE(h.Caption().startsWith(QStringLiteral("继续上次的棋局")));
     EXPECT_TRUE(h.boxes.shown.empty()) << h.BoxTexts().join(u'\n').toStdString();
 
     // Quit now, and started again: the score the quit saved goes with it.

@@ -76,7 +76,7 @@ TEST(Replay, TheSameSeedAndMovesGiveTheSameBoardsThoughTheRoundIsKeptHalfway)
         kept.flow->Unload();
         kept.random = Random(kSeed + 1);
         kept.Start(mode);
-        ASSERT_TRUE(kept.flow->Caption().startsWith(QStringLiteral("继续上次的棋局")));
+        ASSERT_TRUE(kept.Caption().startsWith(QStringLiteral("继续上次的棋局")));
 
         for (const auto& board : Play(kept, 9, 18))
             replayed.push_back(board);

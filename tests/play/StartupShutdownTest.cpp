@@ -40,8 +40,8 @@ TEST(Startup, AFirstStartShowsAnEmptyScoreAndTheFirstLevel)
     EXPECT_EQ(ShowScore(h.round().Score()).rank, 0);
     EXPECT_EQ(ShowScore(h.round().Score()).digit, (std::array<int, 8>{}));
     EXPECT_EQ(h.flow->UserName(), QStringLiteral("ADA"));
-    EXPECT_TRUE(h.flow->Caption().endsWith(QStringLiteral("1．关1")));
-    EXPECT_EQ(GameFlow::WindowCaption(), QStringLiteral("霁岚连连看2006.10.4"));
+    EXPECT_TRUE(h.Caption().endsWith(QStringLiteral("1．关1")));
+    EXPECT_EQ(GameInfo::WindowCaption(), QStringLiteral("霁岚连连看2006.10.4"));
     EXPECT_TRUE(h.boxes.shown.empty());
 }
 
@@ -51,7 +51,7 @@ TEST(Startup, ALevelNumberBeyondTheCatalogueStartsLevelOne)
         GameHarness h;
         h.folder.WriteGame(Levels(2), stored);
         h.Start(2);
-        EXPECT_EQ(h.flow->LevelReached(), 1) << stored;
+        EXPECT_EQ(h.flow->Place().level, 1) << stored;
     }
 }
 
@@ -60,14 +60,14 @@ TEST(Startup, TheCatalogueFillsTheLevelMenuUpToItsSixtySixItems)
     GameHarness h;
     h.folder.WriteGame(Levels(70));
     h.Start(2);
-    EXPECT_EQ(h.flow->LevelMenu().size(), 66);
-    EXPECT_EQ(h.flow->LevelMenu().size(), 66);
+    EXPECT_EQ(h.LevelMenu().size(), 66);
+    EXPECT_EQ(h.LevelMenu().size(), 66);
     EXPECT_TRUE(h.BoxTexts().first().contains(QStringLiteral("70")));
 
     GameHarness exact;
     exact.folder.WriteGame(Levels(66));
     exact.Start(2);
-    EXPECT_EQ(exact.flow->LevelMenu().last(), QStringLiteral("66．关66"));
+    EXPECT_EQ(exact.LevelMenu().last(), QStringLiteral("66．关66"));
     EXPECT_TRUE(exact.boxes.shown.empty());
 }
 
@@ -82,8 +82,8 @@ TEST(Startup, MissingCatalogueEntriesAreToldInOneBox)
     storm.Start(2);
     EXPECT_EQ(storm.BoxTexts(),
               QStringList{QStringLiteral("关卡目录中有 300 个关卡，关卡菜单只能列出前 66 个。\n第3至66关的条目缺失")});
-    EXPECT_EQ(storm.flow->LevelMenu().size(), 2);
-    EXPECT_EQ(storm.flow->LevelMenu(), (QStringList{QStringLiteral("1．关1"), QStringLiteral("2．关2")}));
+    EXPECT_EQ(storm.LevelMenu().size(), 2);
+    EXPECT_EQ(storm.LevelMenu(), (QStringList{QStringLiteral("1．关1"), QStringLiteral("2．关2")}));
     EXPECT_EQ(storm.board().TileCount(), 4);
 
     GameHarness gap;
@@ -92,15 +92,15 @@ TEST(Startup, MissingCatalogueEntriesAreToldInOneBox)
     gap.folder.Write(QStringLiteral("DAZGame.ini"), ini.replace("MenuPath3=", "Path3="));
     gap.Start(1);
     EXPECT_EQ(gap.BoxTexts(), QStringList{QStringLiteral("第3关的条目缺失")});
-    EXPECT_EQ(gap.flow->LevelMenu(),
+    EXPECT_EQ(gap.LevelMenu(),
               (QStringList{QStringLiteral("1．关1"), QStringLiteral("2．关2"), QString(), QStringLiteral("4．关4")}));
-    EXPECT_EQ(gap.flow->LevelReached(), 1) << "the saved level is not listed";
+    EXPECT_EQ(gap.flow->Place().level, 1) << "the saved level is not listed";
     gap.flow->ChooseLevel(2);
     gap.flow->ChooseLevel(3);
-    EXPECT_EQ(gap.flow->LevelReached(), 2);
+    EXPECT_EQ(gap.flow->Place().level, 2);
     gap.ClearBoard();
     gap.flow->ClickOverlay();
-    EXPECT_EQ(gap.flow->LevelReached(), 4);
+    EXPECT_EQ(gap.flow->Place().level, 4);
     // The random level is any listed one, the last too, drawn after a
     // reseed from the clock: the same generator at another time draws anew.
     std::set<int> drawn;
@@ -109,13 +109,13 @@ TEST(Startup, MissingCatalogueEntriesAreToldInOneBox)
         const Random before = gap.random;
         gap.clock.seconds = i;
         gap.flow->RandomLevel();
-        const int level = gap.flow->LevelReached();
+        const int level = gap.flow->Place().level;
         drawn.insert(level);
         gap.random = before;
         gap.clock.seconds = i + 0.5;
         gap.flow->RandomLevel();
-        clockMatters += gap.flow->LevelReached() != level ? 1 : 0;
-        drawn.insert(gap.flow->LevelReached());
+        clockMatters += gap.flow->Place().level != level ? 1 : 0;
+        drawn.insert(gap.flow->Place().level);
     }
     EXPECT_EQ(drawn, (std::set<int>{1, 2, 4}));
     EXPECT_GE(clockMatters, 10);
@@ -127,20 +127,20 @@ TEST(Startup, AnEmptyOrMissingCatalogueIsReportedAndNothingBreaks)
     GameHarness empty;
     empty.folder.WriteCatalogue({});
     empty.Start(2);
-    EXPECT_EQ(empty.flow->LevelMenu().size(), 0);
+    EXPECT_EQ(empty.LevelMenu().size(), 0);
     EXPECT_TRUE(empty.BoxTexts().first().contains(QStringLiteral("关卡目录是空的")));
     // With nothing to play, the commands still do their part and tell no
     // more: the random level draws nothing, the mode changes, a restart
     // asks and deals no tiles; the tools stay off and the clock still.
     const auto told = empty.boxes.shown.size();
-    const auto level = empty.flow->LevelReached();
+    const auto level = empty.flow->Place().level;
     empty.flow->RandomLevel();
-    EXPECT_EQ(empty.flow->LevelReached(), level);
+    EXPECT_EQ(empty.flow->Place().level, level);
     empty.flow->ChooseMode(3);
-    EXPECT_EQ(empty.flow->Mode(), 3);
-    EXPECT_TRUE(empty.flow->Caption().startsWith(QStringLiteral("挑战模式")));
+    EXPECT_EQ(empty.flow->Place().mode, 3);
+    EXPECT_TRUE(empty.Caption().startsWith(QStringLiteral("挑战模式")));
     empty.boxes.answers.push_back(platform::MessageAnswer::Yes);
-    empty.flow->Restart();
+    empty.Trigger("restart");
     ASSERT_EQ(empty.boxes.shown.size(), told + 1);
     EXPECT_EQ(empty.boxes.shown.back().text, QStringLiteral("你真的要重新开始吗？"));
     EXPECT_EQ(empty.board().CellCount(), 0);
@@ -184,7 +184,7 @@ TEST(Startup, PipesInPlaceOfFilesAreNeverOpened)
     EXPECT_TRUE(h.music.current.isEmpty());
     h.flow->ChooseLevel(3);
     EXPECT_TRUE(h.BoxTexts().last().contains(QStringLiteral("setme.ini")));
-    h.flow->OpenHelp();
+    h.parts->info.OpenHelp();
     EXPECT_EQ(h.BoxTexts().last(), QStringLiteral("帮助文件丢失！"));
     for (std::size_t i = 0; i < pipes.size(); ++i) {
         EXPECT_FALSE(pipes[i]->Opened()) << names[static_cast<qsizetype>(i)].toStdString();
@@ -209,7 +209,7 @@ TEST(Shutdown, WritesTheFourUserSettings)
         h.ClearBoard();
         h.flow->ClickOverlay();
     }
-    h.flow->Audio().SetMusicOn(false);
+    h.audio().SetMusicOn(false);
     h.flow->Unload();
     EXPECT_EQ(Key(h, QStringLiteral("UserGK")), QStringLiteral("1"));
     EXPECT_EQ(Key(h, QStringLiteral("UserJF")), QStringLiteral("46"));
@@ -225,8 +225,8 @@ TEST(Shutdown, AMusicSwitchLeftAloneIsSavedAsItWasRead)
     h.folder.WriteGame(Levels(1));
     h.folder.WriteCatalogue(Levels(1), 1, 0, QStringLiteral("-1"), QStringLiteral("0"));
     h.Start(2);
-    EXPECT_TRUE(h.flow->Audio().MusicOn());
-    EXPECT_FALSE(h.flow->Audio().EffectsOn());
+    EXPECT_TRUE(h.audio().MusicOn());
+    EXPECT_FALSE(h.audio().EffectsOn());
     h.flow->Unload();
     EXPECT_EQ(Key(h, QStringLiteral("MediaON")), QStringLiteral("-1"));
     EXPECT_EQ(Key(h, QStringLiteral("SoundON")), QStringLiteral("False"));
@@ -268,8 +268,8 @@ TEST(Menus, HelpAndAbout)
     h.folder.WriteGame(Levels(1));
     h.Start(2);
     QStringList helpShown;
-    QObject::connect(h.flow.get(), &GameFlow::helpOpened, [&](const QString& text) { helpShown << text; });
-    h.flow->OpenHelp();
+    QObject::connect(&h.parts->info, &GameInfo::helpOpened, [&](const QString& text) { helpShown << text; });
+    h.parts->info.OpenHelp();
     EXPECT_EQ(h.boxes.shown.back().text, QStringLiteral("帮助文件丢失！"));
     EXPECT_EQ(h.boxes.shown.back().caption, QStringLiteral("警告"));
     EXPECT_TRUE(helpShown.isEmpty());
@@ -277,7 +277,7 @@ TEST(Menus, HelpAndAbout)
     // The help is the game's own window: no program is asked to show it.
     h.folder.Write(QStringLiteral("dazRedme.txt"), "帮助\r\n第二行\r\n");
     const std::size_t boxes = h.boxes.shown.size();
-    h.flow->OpenHelp();
+    h.parts->info.OpenHelp();
     EXPECT_EQ(helpShown, QStringList{QStringLiteral("帮助\n第二行\n")});
     EXPECT_EQ(h.boxes.shown.size(), boxes);
     EXPECT_TRUE(h.desktop.opened.isEmpty());
@@ -286,7 +286,7 @@ TEST(Menus, HelpAndAbout)
     // where the help and the README are; it names no address.
     const QString version = QCoreApplication::applicationVersion();
     QCoreApplication::setApplicationVersion(QStringLiteral("2026.12.9"));
-    h.flow->ShowAbout();
+    h.parts->info.ShowAbout();
     QCoreApplication::setApplicationVersion(version);
     ASSERT_EQ(h.boxes.shown.size(), boxes + 1);
     EXPECT_EQ(h.boxes.shown.back().caption, QStringLiteral("关于霁岚连连看2006.10.4"));
@@ -302,11 +302,11 @@ TEST(Menus, HelpAndAbout)
 
     // No invented address: feedback is a new mail to whomever the player
     // picks; downloads point to the README, or say where it is.
-    h.flow->SendFeedback();
+    h.parts->info.SendFeedback();
     ASSERT_EQ(h.desktop.opened.size(), 1);
     EXPECT_EQ(h.desktop.opened.last().scheme(), QStringLiteral("mailto"));
     EXPECT_TRUE(h.desktop.opened.last().path().isEmpty());
-    h.flow->OpenDownloads();
+    h.parts->info.OpenDownloads();
     EXPECT_EQ(h.desktop.opened.size(), 1);
     EXPECT_TRUE(h.boxes.shown.back().text.contains(QStringLiteral("README.md")));
 }

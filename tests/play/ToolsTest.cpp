@@ -32,20 +32,20 @@ TEST_F(Tools, UndoPutsPairsBackInReverseOrderAndCostsTwo)
     ASSERT_TRUE(h.RemoveAPair());
     EXPECT_EQ(h.round().Score(), 102);
 
-    toolbar().Click(Toolbar::Undo);
+    toolbar().Click(Toolbar::Label::Undo);
     EXPECT_NE(h.board().At(h.board().CellOf(second.first)), 0);
     EXPECT_TRUE(h.Shown(second.second));
     EXPECT_EQ(h.board().At(h.board().CellOf(first.first)), 0);
     EXPECT_EQ(h.round().Score(), 100);
     EXPECT_EQ(h.round().Left(Tool::Undo), 5);
-    EXPECT_EQ(toolbar().Text(Toolbar::Undo), QStringLiteral("←撤消*5"));
+    EXPECT_EQ(toolbar().Text(Toolbar::Label::Undo), QStringLiteral("←撤消*5"));
     EXPECT_EQ(h.Sounds().last(), QStringLiteral("cx.wav"));
 
-    toolbar().Click(Toolbar::Undo);
+    toolbar().Click(Toolbar::Label::Undo);
     EXPECT_EQ(h.board().TileCount(), 24);
     // Nothing left to undo: refused without a sound or a charge.
     h.effects.played.clear();
-    toolbar().Click(Toolbar::Undo);
+    toolbar().Click(Toolbar::Label::Undo);
     EXPECT_EQ(h.round().Score(), 98);
     EXPECT_EQ(h.round().Left(Tool::Undo), 4);
     EXPECT_TRUE(h.effects.played.isEmpty());
@@ -57,8 +57,8 @@ TEST_F(Tools, UndoAfterAShuffleRestoresThePairWhereItWas)
     const auto pair = *h.LinkablePair();
     const TileCode code = h.board().At(h.board().CellOf(pair.first));
     ASSERT_TRUE(h.RemoveAPair());
-    toolbar().Click(Toolbar::Shuffle);
-    toolbar().Click(Toolbar::Undo);
+    toolbar().Click(Toolbar::Label::Shuffle);
+    toolbar().Click(Toolbar::Label::Undo);
     EXPECT_EQ(h.board().At(h.board().CellOf(pair.first)), code);
     EXPECT_EQ(h.board().At(h.board().CellOf(pair.second)), code);
 }
@@ -66,29 +66,30 @@ TEST_F(Tools, UndoAfterAShuffleRestoresThePairWhereItWas)
 TEST_F(Tools, ToolsNeedTheirCounterAndEnoughScore)
 {
     Start(3, 6, 4, 9);
-    EXPECT_EQ(toolbar().Text(Toolbar::Undo), QStringLiteral("←撤消*0"));
-    toolbar().Click(Toolbar::Shuffle); // costs 10
+    EXPECT_EQ(toolbar().Text(Toolbar::Label::Undo), QStringLiteral("←撤消*0"));
+    toolbar().Click(Toolbar::Label::Shuffle); // costs 10
     EXPECT_EQ(h.round().Score(), 9);
     EXPECT_EQ(h.round().Left(Tool::Shuffle), 3);
     ASSERT_TRUE(h.RemoveAPair()); // score 10 now, undo count 0
     h.effects.played.clear();
-    toolbar().Click(Toolbar::Undo);
+    toolbar().Click(Toolbar::Label::Undo);
     EXPECT_EQ(h.round().Score(), 10);
 
-    toolbar().Click(Toolbar::Shuffle);
+    toolbar().Click(Toolbar::Label::Shuffle);
     EXPECT_EQ(h.round().Score(), 0);
-    EXPECT_EQ(toolbar().Text(Toolbar::Shuffle), QStringLiteral("※重排*2"));
+    EXPECT_EQ(toolbar().Text(Toolbar::Label::Shuffle), QStringLiteral("※重排*2"));
     EXPECT_EQ(h.Sounds(), QStringList{QStringLiteral("dl.wav")});
     // A score that cannot pay greys the tools; each click is refused with
     // a sound and a note that says why, and costs nothing.
-    EXPECT_EQ(toolbar().Colour(Toolbar::Shuffle), Toolbar::kUnpaidColour);
-    EXPECT_EQ(toolbar().Colour(Toolbar::Hint), Toolbar::kUnpaidColour);
-    EXPECT_EQ(toolbar().Colour(Toolbar::Restart), Toolbar::kRestColour);
+    EXPECT_EQ(toolbar().Colour(Toolbar::Label::Shuffle), Toolbar::kUnpaidColour);
+    EXPECT_EQ(toolbar().Colour(Toolbar::Label::Hint), Toolbar::kUnpaidColour);
+    EXPECT_EQ(toolbar().Colour(Toolbar::Label::Restart), Toolbar::kRestColour);
     QStringList notes;
-    QObject::connect(&toolbar(), &Toolbar::refused, [&notes](int, const QString& why) { notes << why; });
+    QObject::connect(&h.parts->actions, &GameActions::refused,
+                     [&notes](const QString&, const QString& why) { notes << why; });
     h.effects.played.clear();
-    toolbar().Click(Toolbar::Shuffle);
-    toolbar().Click(Toolbar::Hint);
+    toolbar().Click(Toolbar::Label::Shuffle);
+    toolbar().Click(Toolbar::Label::Hint);
     EXPECT_EQ(h.round().Score(), 0);
     EXPECT_EQ(h.round().Left(Tool::Shuffle), 2);
     EXPECT_EQ(h.round().Left(Tool::Hint), 3);
@@ -98,8 +99,8 @@ TEST_F(Tools, ToolsNeedTheirCounterAndEnoughScore)
     // Paying again lights them up.
     ASSERT_TRUE(h.RemoveAPair());
     ASSERT_TRUE(h.RemoveAPair());
-    EXPECT_EQ(toolbar().Colour(Toolbar::Hint), Toolbar::kRestColour);
-    EXPECT_EQ(toolbar().Colour(Toolbar::Shuffle), Toolbar::kUnpaidColour);
+    EXPECT_EQ(toolbar().Colour(Toolbar::Label::Hint), Toolbar::kRestColour);
+    EXPECT_EQ(toolbar().Colour(Toolbar::Label::Shuffle), Toolbar::kUnpaidColour);
 }
 
 // Scores stored beyond what the eight digits show are read as the nearer
@@ -111,7 +112,7 @@ TEST(Score, StaysWithinWhatTheDisplayShows)
                             std::numeric_limits<std::int64_t>::min());
     lowest.Start(2);
     EXPECT_EQ(lowest.round().Score(), 0);
-    lowest.parts->toolbar.Click(Toolbar::Hint);
+    lowest.parts->toolbar.Click(Toolbar::Label::Hint);
     EXPECT_EQ(lowest.round().Score(), 0);
     EXPECT_EQ(lowest.round().Left(Tool::Hint), 6);
 
@@ -123,7 +124,7 @@ TEST(Score, StaysWithinWhatTheDisplayShows)
     ASSERT_TRUE(highest.RemoveAPair());
     EXPECT_EQ(highest.round().Score(), 99'999'999);
     EXPECT_EQ(ShowScore(highest.round().Score()).digit[7], 9);
-    highest.parts->toolbar.Click(Toolbar::Shuffle);
+    highest.parts->toolbar.Click(Toolbar::Label::Shuffle);
     EXPECT_EQ(highest.round().Score(), 99'999'989);
     highest.flow->Unload();
     EXPECT_TRUE(highest.folder.Read(QStringLiteral("DAZGame.ini")).contains("\r\nUserJF=99999989\r\n"));
@@ -133,7 +134,7 @@ TEST_F(Tools, AHintFlashesTheFirstPairFourTimesAndEndsShown)
 {
     Start(2);
     const auto pair = *h.LinkablePair();
-    toolbar().Click(Toolbar::Hint);
+    toolbar().Click(Toolbar::Label::Hint);
     EXPECT_EQ(h.HintPair(), pair);
     EXPECT_EQ(h.round().Score(), 98);
     EXPECT_EQ(h.round().Left(Tool::Hint), 5);
@@ -153,7 +154,7 @@ TEST_F(Tools, AFlashCutShortNeverLeavesTilesHidden)
 {
     Start(2);
     const auto pair = *h.LinkablePair();
-    toolbar().Click(Toolbar::Hint);
+    toolbar().Click(Toolbar::Label::Hint);
     h.timers.Fire(QStringLiteral("HintFlash")); // the pair is hidden now
     ASSERT_FALSE(h.Shown(pair.first));
     h.flow->ChooseLevel(1);
@@ -161,7 +162,7 @@ TEST_F(Tools, AFlashCutShortNeverLeavesTilesHidden)
         EXPECT_TRUE(h.Shown(n));
     }
     // The next hint flashes four times again, from a fresh count.
-    toolbar().Click(Toolbar::Hint);
+    toolbar().Click(Toolbar::Label::Hint);
     h.timers.Fire(QStringLiteral("HintFlash"), 3);
     EXPECT_TRUE(h.motion().hint.Running());
     h.timers.Fire(QStringLiteral("HintFlash"));
@@ -190,7 +191,7 @@ TEST_F(Tools, ClearingTheBoardIsJudgedByTilesNotByHiddenPictures)
         }
         h.flow->ChooseLevel(1);
     }
-    toolbar().Click(Toolbar::Hint);
+    toolbar().Click(Toolbar::Label::Hint);
     const auto hinted = h.HintPair();
     h.timers.Fire(QStringLiteral("HintFlash"));
     ASSERT_FALSE(h.Shown(hinted.first));
@@ -210,7 +211,7 @@ TEST_F(Tools, AnEmptiedCellNeverShowsAGhostTile)
 {
     Start(2);
     const auto pair = *h.LinkablePair();
-    toolbar().Click(Toolbar::Hint);
+    toolbar().Click(Toolbar::Label::Hint);
     // The player takes the hinted pair before the flash is over.
     h.Click(pair.first);
     h.Click(pair.second);
@@ -227,7 +228,7 @@ TEST_F(Tools, AnEmptiedCellNeverShowsAGhostTile)
 TEST_F(Tools, AFlashHidesNothingOnceOneOfItsTilesLeftItsCell)
 {
     const auto hintAndHide = [&] {
-        toolbar().Click(Toolbar::Hint);
+        toolbar().Click(Toolbar::Label::Hint);
         h.timers.Fire(QStringLiteral("HintFlash"));
         const CellPair hinted = h.HintPair();
         EXPECT_FALSE(h.Shown(hinted.first));
@@ -248,7 +249,7 @@ TEST_F(Tools, AFlashHidesNothingOnceOneOfItsTilesLeftItsCell)
     Start(2);
     CellPair hinted = hintAndHide();
     const auto before = codes(hinted);
-    toolbar().Click(Toolbar::Shuffle);
+    toolbar().Click(Toolbar::Label::Shuffle);
     ASSERT_NE(codes(hinted), before) << "the shuffle left the hinted pictures in place";
     expectAllShown("shuffled");
 
@@ -291,7 +292,7 @@ TEST_F(Tools, AFlashHidesNothingOnceOneOfItsTilesLeftItsCell)
     h.Click(hinted.first);
     h.Click(hinted.second);
     ASSERT_EQ(h.board().At(h.CellOf(hinted.first)), 0);
-    toolbar().Click(Toolbar::Undo);
+    toolbar().Click(Toolbar::Label::Undo);
     ASSERT_NE(h.board().At(h.CellOf(hinted.first)), 0);
     expectAllShown("taken and undone");
 }
@@ -301,12 +302,12 @@ TEST_F(Tools, AHintForAnotherPairDuringAFlashShowsTheOldPairAgain)
     Start(2);
     const auto first = *h.LinkablePair();
     ASSERT_TRUE(h.RemoveAPair());
-    toolbar().Click(Toolbar::Hint);
+    toolbar().Click(Toolbar::Label::Hint);
     const auto second = h.HintPair();
     ASSERT_NE(second, first);
     h.timers.Fire(QStringLiteral("HintFlash")); // the second pair is hidden now
-    toolbar().Click(Toolbar::Undo);             // the first pair is back, and first again
-    toolbar().Click(Toolbar::Hint);
+    toolbar().Click(Toolbar::Label::Undo);      // the first pair is back, and first again
+    toolbar().Click(Toolbar::Label::Hint);
     ASSERT_EQ(h.HintPair(), first);
     EXPECT_TRUE(h.Shown(second.first));
     EXPECT_TRUE(h.Shown(second.second));
@@ -332,7 +333,7 @@ TEST_F(Tools, AHintOnADeadBoardIsPaidForButShufflesNothing)
     const std::vector<TileCode> before(h.board().Grid().begin(), h.board().Grid().end());
     const long long score = h.round().Score();
     h.effects.played.clear();
-    toolbar().Click(Toolbar::Hint);
+    toolbar().Click(Toolbar::Label::Hint);
     EXPECT_EQ(std::vector<TileCode>(h.board().Grid().begin(), h.board().Grid().end()), before);
     EXPECT_FALSE(h.Sounds().contains(QStringLiteral("dl.wav")));
     EXPECT_FALSE(h.motion().hint.Running());
@@ -343,15 +344,15 @@ TEST_F(Tools, AHintOnADeadBoardIsPaidForButShufflesNothing)
 TEST_F(Tools, LabelsLightUpUnderThePointerUntilItCrossesTheStrip)
 {
     Start(2);
-    toolbar().HoverLabel(Toolbar::Hint);
-    toolbar().HoverLabel(Toolbar::Undo);
-    EXPECT_EQ(toolbar().Colour(Toolbar::Hint), Toolbar::kHoverColour);
-    EXPECT_EQ(toolbar().Colour(Toolbar::Undo), Toolbar::kHoverColour);
-    EXPECT_EQ(toolbar().Colour(Toolbar::Pause), Toolbar::kRestColour);
+    toolbar().HoverLabel(Toolbar::Label::Hint);
+    toolbar().HoverLabel(Toolbar::Label::Undo);
+    EXPECT_EQ(toolbar().Colour(Toolbar::Label::Hint), Toolbar::kHoverColour);
+    EXPECT_EQ(toolbar().Colour(Toolbar::Label::Undo), Toolbar::kHoverColour);
+    EXPECT_EQ(toolbar().Colour(Toolbar::Label::Pause), Toolbar::kRestColour);
     toolbar().HoverMenuButton(Toolbar::MenuButton::Main);
     EXPECT_EQ(toolbar().MenuButtonPicture(Toolbar::MenuButton::Main), 12);
     toolbar().HoverStrip();
-    EXPECT_EQ(toolbar().Colour(Toolbar::Hint), Toolbar::kRestColour);
+    EXPECT_EQ(toolbar().Colour(Toolbar::Label::Hint), Toolbar::kRestColour);
     EXPECT_EQ(toolbar().MenuButtonPicture(Toolbar::MenuButton::Main), 11);
     EXPECT_EQ(toolbar().MenuButtonPicture(Toolbar::MenuButton::Mode), 16);
 }

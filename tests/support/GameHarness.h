@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -15,13 +16,23 @@
 #include "TestProgramFolder.h"
 #include "engine/HintSearch.h"
 #include "engine/Random.h"
+#include "game/CellGeometry.h"
 #include "game/GameFlow.h"
-#include "presentation/GameParts.h"
+#include "leveldata/SettingsStore.h"
+#include "presentation/BoardCaption.h"
+#include "presentation/BoardMotion.h"
+#include "presentation/GameActions.h"
+#include "presentation/GameInfo.h"
+#include "presentation/MainWindow.h"
+#include "presentation/Particles.h"
 #include "presentation/ProblemTexts.h"
+#include "presentation/RecordsWindow.h"
+#include "presentation/SoundCues.h"
+#include "presentation/Toolbar.h"
 
 namespace daz::testing {
 
-// The game's flow and the parts the main window shows, on a temporary
+// The game as app/main.cpp builds it, without its window, on a temporary
 // program folder, with every platform service faked: tests click, tick
 // timers and read back.
 struct GameHarness {
@@ -35,17 +46,54 @@ struct GameHarness {
     FakeClock clock;
     Random random{20061004, [this] { return clock.seconds; }};   // the flow's: levels' seeds
     Random motionRandom{1004, [this] { return clock.seconds; }}; // the particles', the overlay's and the caption's
-    std::unique_ptr<GameFlow> flow;
-    std::unique_ptr<GameParts> parts;
 
-    // Builds the flow as the mode chooser would, without its load step:
+    // The game's parts, in the order main builds them.
+    struct Parts {
+        Parts(GameHarness& h, DataFolders folders, int mode)
+            : ini(std::move(folders), h.problems),
+              settings(ini),
+              audio(ini.Folders(), h.effects, h.music),
+              round(h.timers),
+              results(round),
+              keeper(ini.Folders(), settings, h.problems, h.timers, round),
+              flow({ini, settings, round, audio, results, keeper, h.boxes, h.desktop, h.random, h.problems}, mode),
+              motion(round, h.timers, h.motionRandom),
+              cues(round, motion.hint, audio),
+              particles(h.motionRandom, h.timers, kBoardAreaWidth, kBoardAreaHeight),
+              caption(flow, round, results, h.timers),
+              info(ini.Folders(), h.desktop, h.boxes),
+              actions(flow, round, audio, info, h.boxes),
+              toolbar(round, actions)
+        {
+            FollowLevels(particles, flow, round);
+        }
+
+        IniAccess ini;
+        SettingsStore settings;
+        AudioSwitches audio;
+        Round round;
+        ResultKeeper results;
+        ProgressKeeper keeper;
+        GameFlow flow;
+        BoardMotion motion;
+        SoundCues cues;
+        Particles particles;
+        BoardCaption caption;
+        GameInfo info;
+        GameActions actions; // the window's commands, without a window
+        Toolbar toolbar;
+    };
+    std::unique_ptr<Parts> parts;
+    GameFlow* flow = nullptr;
+
+    // Builds the game as the mode chooser would, without its load step:
     // on the test's program folder, or on the folders given.
     GameFlow& Make(int mode, std::optional<DataFolders> folders = std::nullopt)
     {
+        flow = nullptr;
         parts.reset();
-        flow = std::make_unique<GameFlow>(folders ? *folders : DataFolders(folder.Path()),
-                                          FlowServices{boxes, desktop, effects, music, timers, random, problems}, mode);
-        parts = std::make_unique<GameParts>(*flow, timers, motionRandom);
+        parts = std::make_unique<Parts>(*this, folders ? *folders : DataFolders(folder.Path()), mode);
+        flow = &parts->flow;
         return *flow;
     }
     // … and runs the load step.
@@ -54,8 +102,45 @@ struct GameHarness {
         Make(mode).Load();
         return *flow;
     }
+    // The game goes, as at exit once its window closed.
+    void Drop()
+    {
+        flow = nullptr;
+        parts.reset();
+    }
 
-    Round& round() { return flow->GetRound(); }
+    // What a main window built on this game shows and drives.
+    MainWindow::Parts WindowParts()
+    {
+        return {parts->flow,      parts->round,   parts->audio, parts->motion,
+                parts->particles, parts->caption, parts->info,  boxes};
+    }
+
+    // 成绩榜 over the window given, as the main menu opens it.
+    void OpenRecords(QWidget* parent) { daz::OpenRecords(parent, *flow, parts->round, parts->results, boxes); }
+
+    // Triggers a command as its label, menu item or key does.
+    void Trigger(const char* action) { parts->actions.Get(QString::fromLatin1(action))->trigger(); }
+    // The caption over the board.
+    QString Caption() const { return parts->caption.Text(); }
+    // The level menu's items, 1 … the highest listed; empty for a level
+    // the menu does not list.
+    QStringList LevelMenu() const
+    {
+        int highest = 0;
+        for (const CatalogueEntry& entry : parts->flow.ListedLevels()) {
+            highest = std::max(highest, entry.number);
+        }
+        QStringList items;
+        for (int i = 1; i <= highest; ++i) {
+            const QAction* item = parts->actions.Levels()[static_cast<std::size_t>(i - 1)];
+            items.append(item->isVisible() ? item->text() : QString());
+        }
+        return items;
+    }
+
+    Round& round() { return parts->round; }
+    AudioSwitches& audio() { return parts->audio; }
     const Board& board() { return round().GetBoard(); }
     BoardMotion& motion() { return parts->motion; }
     Cell CellOf(int cellNumber) { return board().CellOf(cellNumber); }

@@ -28,7 +28,7 @@ protected:
         h.folder.Write(QStringLiteral("levels/a/mb1.gif"), TestProgramFolder::Picture(12, QColor(255, 0, 0, 90)));
         h.folder.Write(QStringLiteral("levels/a/mb2.gif"), TestProgramFolder::Picture(12, QColor(0, 0, 255, 60)));
         h.Start(2);
-        window = std::make_unique<MainWindow>(*h.parts, MainWindow::LevelTools{});
+        window = std::make_unique<MainWindow>(h.WindowParts(), MainWindow::LevelTools{});
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         board = window->Board();

@@ -33,11 +33,11 @@ protected:
         h.folder.WriteGame({Spec(QStringLiteral("甲"), QStringLiteral("a"), 4, 2, 10)});
         h.folder.Write(QStringLiteral("dazRedme.txt"), "help");
         h.Start(2);
-        tools = std::make_unique<LevelToolContext>(LevelToolContext{h.flow->Ini(), h.boxes, dialogs});
+        tools = std::make_unique<LevelToolContext>(LevelToolContext{h.parts->ini, h.boxes, dialogs});
         window = std::make_unique<MainWindow>(
-            *h.parts, MainWindow::LevelTools{
-                          [this](QWidget* parent) { return editorMade = OpenLevelEditor(parent, *tools); }, {}});
-        window->SetRecordsOpener([this](QWidget* parent) { OpenRecords(parent, *h.flow, h.boxes); });
+            h.WindowParts(), MainWindow::LevelTools{
+                                 [this](QWidget* parent) { return editorMade = OpenLevelEditor(parent, *tools); }, {}});
+        window->SetRecordsOpener([this](QWidget* parent) { h.OpenRecords(parent); });
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         window->activateWindow();
@@ -74,8 +74,8 @@ protected:
 
 TEST_F(QuitKeyEverywhere, FromTheResultsWithTheHelpOpenBeside)
 {
-    window->MainItem(QStringLiteral("主题帮助"))->trigger();
-    ASSERT_TRUE(window->Help()->isVisible());
+    window->findChild<QAction*>(QStringLiteral("help"))->trigger();
+    ASSERT_TRUE(window->findChild<HelpWindow*>()->isVisible());
     window->activateWindow();
     QTest::keyClick(window->windowHandle(), Qt::Key_R, Qt::ControlModifier);
     // The window deletes itself once closed.
@@ -85,7 +85,7 @@ TEST_F(QuitKeyEverywhere, FromTheResultsWithTheHelpOpenBeside)
     PressCtrlQ(records);
 
     EXPECT_TRUE(!records || !records->isVisible());
-    EXPECT_FALSE(window->Help()->isVisible());
+    EXPECT_FALSE(window->findChild<HelpWindow*>()->isVisible());
     ExpectQuit();
 }
 
@@ -110,7 +110,7 @@ TEST_F(QuitKeyEverywhere, FromTheFolderChooserOverTheLevelEditor)
         });
         static_cast<LevelEditorWindow*>(editor)->Button(tools::Role::SourceButton)->click();
     });
-    window->MainItem(QStringLiteral("霁岚--关卡编辑器"))->trigger();
+    window->findChild<QAction*>(QStringLiteral("levelEditor"))->trigger();
 
     EXPECT_NE(editor, nullptr);
     EXPECT_FALSE(editorMade);

@@ -174,13 +174,13 @@ TEST(RecordsMenu, CtrlROpensTheWindowOverTheMainWindowOnTheLevelInPlayAndPausesI
     h.Start(2);
     h.flow->ChooseMode(3);
     h.flow->ChooseLevel(2);
-    MainWindow window(*h.parts, {});
-    window.SetRecordsOpener([&](QWidget* parent) { OpenRecords(parent, *h.flow, h.boxes); });
+    MainWindow window(h.WindowParts(), {});
+    window.SetRecordsOpener([&](QWidget* parent) { h.OpenRecords(parent); });
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QAction* item = window.MainItem(QStringLiteral("成绩榜"));
+    QAction* item = window.findChild<QAction*>(QStringLiteral("records"));
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
     EXPECT_TRUE(item->isShortcutVisibleInContextMenu());
@@ -196,7 +196,7 @@ TEST(RecordsMenu, CtrlROpensTheWindowOverTheMainWindowOnTheLevelInPlayAndPausesI
     // Clearing there counts the level in play as started again.
     h.boxes.answers.push_back(platform::MessageAnswer::Yes);
     records->ClearButton()->click();
-    EXPECT_EQ(h.flow->Results().Store()->Statistics(3).started, 1);
+    EXPECT_EQ(h.parts->results.Store()->Statistics(3).started, 1);
     h.boxes.shown.clear();
     EXPECT_EQ(records->LevelChooser()->currentText(), QStringLiteral("2．乙"));
     EXPECT_EQ(records->ModeChooser()->currentData().toInt(), 3);

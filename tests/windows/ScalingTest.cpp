@@ -37,7 +37,7 @@ protected:
     {
         h.folder.WriteGame({Spec(QStringLiteral("甲"), QStringLiteral("a"), 12, 8, 40)});
         h.Start(2);
-        window = std::make_unique<MainWindow>(*h.parts, MainWindow::LevelTools{});
+        window = std::make_unique<MainWindow>(h.WindowParts(), MainWindow::LevelTools{});
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         ASSERT_EQ(window->devicePixelRatioF(), ExpectedPixelRatio());

@@ -25,14 +25,19 @@
 #include <QTimer>
 
 #include "engine/HintSearch.h"
+#include "game/CellGeometry.h"
 #include "game/GameFlow.h"
+#include "leveldata/SettingsStore.h"
 #include "platform/QtClock.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtTimer.h"
-#include "presentation/GameParts.h"
+#include "presentation/BoardCaption.h"
+#include "presentation/BoardMotion.h"
+#include "presentation/GameInfo.h"
 #include "presentation/MainWindow.h"
 #include "presentation/ProblemTexts.h"
+#include "presentation/Particles.h"
 
 namespace {
 
@@ -75,9 +80,8 @@ double IdleShare(int seconds)
     return (CpuSeconds() - before) / (static_cast<double>(clock.elapsed()) / 1000.0);
 }
 
-void PlayAFewMoves(GameFlow& flow)
+void PlayAFewMoves(Round& round)
 {
-    Round& round = flow.GetRound();
     const Board& board = round.GetBoard();
     if (const auto pair = FindPair(board)) {
         round.ClickTile(board.CellOf(pair->first), MouseButton::Left);
@@ -99,15 +103,16 @@ void PlayAFewMoves(GameFlow& flow)
 
 // Every level's first board, shrunk, in rows of five with its number,
 // name and size under it.
-QImage ContactSheet(GameFlow& flow, QWidget& window)
+QImage ContactSheet(GameFlow& flow, const Round& round, QWidget& window)
 {
     constexpr int kColumns = 5;
     constexpr int kWidth = 340;
     constexpr int kCaption = 22;
-    const QStringList levels = flow.LevelMenu();
+    const std::vector<CatalogueEntry> levels = flow.ListedLevels();
     QImage sheet;
-    for (int n = 1; n <= levels.size(); ++n) {
-        flow.ChooseLevel(n);
+    for (int n = 1; n <= static_cast<int>(levels.size()); ++n) {
+        const CatalogueEntry& level = levels[static_cast<std::size_t>(n - 1)];
+        flow.ChooseLevel(level.number);
         Wait(400);
         const QImage shot = window.grab().toImage().scaledToWidth(kWidth, Qt::SmoothTransformation);
         if (sheet.isNull()) {
@@ -121,13 +126,14 @@ QImage ContactSheet(GameFlow& flow, QWidget& window)
         const QPoint at(8 + column * (kWidth + 8), 8 + row * (shot.height() + kCaption + 8));
         QPainter p(&sheet);
         p.drawImage(at, shot);
-        const Board& board = flow.GetRound().GetBoard();
+        const Board& board = round.GetBoard();
         p.setPen(QColor(0xf4, 0xe6, 0xc8));
         QFont font = QApplication::font();
         font.setPixelSize(14);
         p.setFont(font);
-        p.drawText(QRect(at.x(), at.y() + shot.height(), kWidth, kCaption), Qt::AlignCenter,
-                   QStringLiteral("%1   %2 × %3").arg(levels[n - 1]).arg(board.MaxX()).arg(board.MaxY()));
+        p.drawText(
+            QRect(at.x(), at.y() + shot.height(), kWidth, kCaption), Qt::AlignCenter,
+            QStringLiteral("%1．%2   %3 × %4").arg(level.number).arg(level.name).arg(board.MaxX()).arg(board.MaxY()));
     }
     return sheet;
 }
@@ -161,32 +167,41 @@ int main(int argc, char** argv)
     platform::QtTimerFactory timers;
     platform::QtClock clock;
     Random random(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
-    Random motion(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
+    Random motionRandom(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
     // The shipped levels as the build lays them out, read as one folder.
-    GameFlow flow(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/") + kAppId,
-                  FlowServices{boxes, desktop, silence, silence, timers, random, problems},
+    IniAccess ini(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/") + kAppId, problems);
+    SettingsStore settings(ini);
+    AudioSwitches audio(ini.Folders(), silence, silence);
+    Round round(timers);
+    ResultKeeper results(round);
+    ProgressKeeper keeper(ini.Folders(), settings, problems, timers, round);
+    GameFlow flow({ini, settings, round, audio, results, keeper, boxes, desktop, random, problems},
                   options.value(QStringLiteral("mode")).toInt());
-    GameParts parts(flow, timers, motion);
-    MainWindow window(parts, {});
+    BoardMotion motion(round, timers, motionRandom);
+    Particles particles(motionRandom, timers, kBoardAreaWidth, kBoardAreaHeight);
+    FollowLevels(particles, flow, round);
+    BoardCaption caption(flow, round, results, timers);
+    GameInfo info(ini.Folders(), desktop, boxes);
+    MainWindow window({flow, round, audio, motion, particles, caption, info, boxes}, {});
     flow.Load();
     flow.ChooseLevel(options.value(QStringLiteral("level")).toInt());
-    const bool particles = options.value(QStringLiteral("particles")) != QStringLiteral("off");
-    if (!particles) {
-        parts.particles.HideAll();
+    const bool withParticles = options.value(QStringLiteral("particles")) != QStringLiteral("off");
+    if (!withParticles) {
+        particles.HideAll();
     }
     window.show();
     Wait(800);
 
     if (options.isSet(QStringLiteral("contact-sheet"))) {
         const QString file = options.value(QStringLiteral("contact-sheet"));
-        if (!ContactSheet(flow, window).save(file, nullptr, 82)) {
+        if (!ContactSheet(flow, round, window).save(file, nullptr, 82)) {
             std::fprintf(stderr, "could not save %s\n", qPrintable(file));
             return 1;
         }
     }
 
     if (options.isSet(QStringLiteral("screenshot"))) {
-        PlayAFewMoves(flow);
+        PlayAFewMoves(round);
         Wait(60);
         if (!window.grab().save(options.value(QStringLiteral("screenshot")))) {
             std::fprintf(stderr, "could not save %s\n", qPrintable(options.value(QStringLiteral("screenshot"))));
@@ -203,9 +218,9 @@ int main(int argc, char** argv)
         plain.show();
         Wait(500);
         const double baseline = IdleShare(seconds);
-        std::printf("level %d (particle effect %d%s), idle %d s\n", flow.LevelReached(),
+        std::printf("level %d (particle effect %d%s), idle %d s\n", flow.Place().level,
                     flow.CurrentLevel() ? int(flow.CurrentLevel()->settings.particle) : 0,
-                    particles ? "" : ", turned off", seconds);
+                    withParticles ? "" : ", turned off", seconds);
         std::printf("  game window:  %.2f %% of one core\n", game * 100);
         std::printf("  plain window: %.2f %% of one core (baseline)\n", baseline * 100);
         std::printf("  ratio:        %.1f\n", baseline > 0 ? game / baseline : 0.0);

@@ -1,0 +1,68 @@
+#include "BoardCaption.h"
+
+#include "game/GameFlow.h"
+#include "game/GameState.h"
+#include "game/ResultKeeper.h"
+#include "game/Round.h"
+#include "presentation/GameTexts.h"
+
+namespace daz {
+
+BoardCaption::BoardCaption(const GameFlow& flow, const Round& round, const ResultKeeper& results,
+                           platform::TimerFactory& timers)
+    : flow_(flow), round_(round), keptTimer_(timers.Create(QStringLiteral("KeptCaption"), kKeptWordsTime))
+{
+    connect(&flow_, &GameFlow::levelChanged, this, [this] {
+        const LevelPlace place = flow_.Place();
+        level_ = tr("%1======>当前游戏关卡：%2．%3")
+                     .arg(ModeCaption(place.mode), QString::number(place.level), place.name);
+        kept_ = keptWaits_ = false;
+        keptTimer_->Stop();
+        clearNote_.clear();
+        emit changed();
+    });
+    connect(&flow_, &GameFlow::keptRoundResumed, this, [this](bool paused) {
+        kept_ = true;
+        // A round kept while paused comes back behind the pause picture:
+        // the words' time runs once the board shows.
+        keptWaits_ = paused;
+        if (!paused) {
+            keptTimer_->Start();
+        }
+        emit changed();
+    });
+    connect(&round_, &Round::phaseChanged, this, [this](Phase phase) {
+        if (keptWaits_ && !BoardHidden(phase)) {
+            keptWaits_ = false;
+            keptTimer_->Start();
+        }
+    });
+    keptTimer_->onTick = [this] {
+        keptTimer_->Stop();
+        if (kept_) {
+            kept_ = false;
+            emit changed();
+        }
+    };
+    // A clear's time and place join the caption until the next level.
+    connect(&results, &ResultKeeper::cleared, this, [this](const ClearResult& result) {
+        clearNote_ = ClearNoteText(result);
+        emit changed();
+    });
+}
+
+BoardCaption::~BoardCaption() = default;
+
+QString BoardCaption::Text() const
+{
+    QString text = level_;
+    if (kept_) {
+        text.prepend(tr("继续上次的棋局 — "));
+    }
+    if (!clearNote_.isEmpty()) {
+        text += tr("　　%1").arg(clearNote_);
+    }
+    return text;
+}
+
+} // namespace daz

@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolTip>
+
+#include "MainWindowFixture.h"
+#include "leveldata/IniFile.h"
+
+namespace daz::testing {
+namespace {
+
+class Actions : public InMainWindow {};
+
+// The program's keys show beside their menu items and do what the items
+// do: F5 still asks, the menus open paused, Ctrl+Q saves.
+TEST_F(Actions, MenuKeysShowInTheMenusAndTakeTheItemsPaths)
+{
+    Open(2);
+    h.folder.Write(QStringLiteral("dazRedme.txt"), "帮助\r\n");
+    // Each menu item is one of the window's named actions, so that its
+    // keys work while its menu is closed.
+    for (const QMenu* menu : window->findChildren<QMenu*>()) {
+        for (QAction* item : menu->actions()) {
+            if (!item->isSeparator() && !item->menu()) {
+                EXPECT_FALSE(item->objectName().isEmpty()) << item->text().toStdString();
+                EXPECT_TRUE(window->actions().contains(item)) << item->objectName().toStdString();
+            }
+        }
+    }
+    const std::pair<QAction*, QKeySequence> shown[] = {
+        {Action("restart"), QKeySequence(Qt::Key_F5)},         {Action("help"), QKeySequence(Qt::Key_F1)},
+        {Action("quit"), QKeySequence(Qt::CTRL | Qt::Key_Q)},  {Action("mode1"), QKeySequence(Qt::CTRL | Qt::Key_1)},
+        {Action("mode4"), QKeySequence(Qt::CTRL | Qt::Key_4)},
+    };
+    for (const auto& [item, key] : shown) {
+        ASSERT_NE(item, nullptr) << key.toString().toStdString();
+        EXPECT_EQ(item->shortcut(), key);
+        EXPECT_TRUE(item->isShortcutVisibleInContextMenu());
+    }
+    EXPECT_TRUE(Action("mode3")->text().startsWith(QStringLiteral("挑战模式 — ")));
+    EXPECT_TRUE(window->Strip()->MenuButton(Toolbar::MenuButton::Mode)->toolTip().contains(QStringLiteral("Alt+G")));
+
+    Round& game = h.round();
+    ASSERT_TRUE(h.RemoveAPair());
+    Key(Qt::Key_F5); // answered No
+    ASSERT_EQ(h.BoxTexts(), QStringList{QStringLiteral("你真的要重新开始吗？")});
+    EXPECT_EQ(game.Undo().UndoCount(), 2);
+    h.boxes.answers.push_back(platform::MessageAnswer::Yes);
+    Key(Qt::Key_F5);
+    EXPECT_EQ(game.Undo().UndoCount(), 0);
+
+    Key(Qt::Key_M, Qt::AltModifier);
+    EXPECT_EQ(openedMenu, window->findChild<QMenu*>(QStringLiteral("mainMenu")));
+    EXPECT_EQ(game.GetPhase(), Phase::Paused);
+    Key(Qt::Key_Space);
+    EXPECT_EQ(game.GetPhase(), Phase::Playing);
+    Key(Qt::Key_G, Qt::AltModifier);
+    EXPECT_EQ(openedMenu, window->findChild<QMenu*>(QStringLiteral("modeMenu")));
+    Key(Qt::Key_3, Qt::ControlModifier);
+    EXPECT_EQ(h.flow->Place().mode, 3);
+    EXPECT_TRUE(Action("mode3")->isChecked());
+    EXPECT_EQ(game.GetPhase(), Phase::Playing) << "the mode's level starts";
+
+    Key(Qt::Key_F1);
+    ASSERT_NE(window->findChild<HelpWindow*>(), nullptr);
+    EXPECT_TRUE(window->findChild<HelpWindow*>()->isVisible());
+    window->findChild<HelpWindow*>()->close();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+
+    h.round().SetScore(77);
+    Key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible());
+    IniAccess ini(h.folder.Path(), h.problems);
+    EXPECT_EQ(ini.ReadIniKey(h.folder.File(QStringLiteral("DAZGame.ini")), QStringLiteral("UserSet"),
+                             QStringLiteral("UserJF")),
+              QStringLiteral("77"));
+}
+
+TEST_F(Actions, TheToolbarLabelsAndTogglesWork)
+{
+    Open(2);
+    EXPECT_EQ(LabelOf(Toolbar::Label::Undo)->text(), QStringLiteral("←撤消*6"));
+    QTest::mouseClick(LabelOf(Toolbar::Label::Pause), Qt::LeftButton);
+    EXPECT_FALSE(LabelOf(Toolbar::Label::Undo)->isEnabled());
+    EXPECT_TRUE(LabelOf(Toolbar::Label::Restart)->isEnabled());
+    EXPECT_TRUE(window->ShowBox()->isVisible());
+    QTest::mouseClick(window->ShowBox(), Qt::LeftButton);
+    EXPECT_TRUE(LabelOf(Toolbar::Label::Undo)->isEnabled());
+
+    // A label lit by the pointer goes back to rest as the pointer leaves
+    // it, wherever it goes; a tool the score cannot pay for is grey, and a
+    // click on it says why beside it.
+    ClickLabel* hint = LabelOf(Toolbar::Label::Hint);
+    h.round().SetScore(100);
+    QTest::mouseMove(hint, hint->rect().center());
+    ASSERT_EQ(hint->palette().color(QPalette::WindowText), QColor(0xFF, 0x80, 0x00));
+    QTest::mouseMove(window->Board(), window->Board()->rect().center());
+    EXPECT_EQ(hint->palette().color(QPalette::WindowText), QColor(0x40, 0x40, 0x40));
+    h.round().SetScore(1);
+    EXPECT_EQ(hint->palette().color(QPalette::WindowText), QColor(0xA0, 0xA0, 0xA0));
+    QTest::mouseClick(hint, Qt::LeftButton);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("积分不足"));
+    EXPECT_EQ(h.round().Score(), 1);
+
+    // The music switch shows twice, and both always agree. On and off look
+    // nothing alike: not merely a shade darker.
+    const QImage on = Toggle("music")->grab().toImage();
+    QTest::mouseClick(Toggle("music"), Qt::LeftButton);
+    EXPECT_TRUE(Toggle("music")->isChecked());
+    const QImage off = Toggle("music")->grab().toImage();
+    ASSERT_EQ(on.size(), off.size());
+    int unlike = 0;
+    for (int y = 0; y < on.height(); ++y) {
+        for (int x = 0; x < on.width(); ++x) {
+            const QColor a = on.pixelColor(x, y);
+            const QColor b = off.pixelColor(x, y);
+            unlike += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue())
+                      > 120;
+        }
+    }
+    EXPECT_GT(unlike, on.width() * on.height() / 2) << "on and off look alike";
+    EXPECT_FALSE(Action("music")->isChecked());
+    EXPECT_FALSE(h.audio().MusicOn());
+    Action("music")->trigger();
+    EXPECT_FALSE(Toggle("music")->isChecked());
+    EXPECT_TRUE(h.audio().MusicOn());
+    Action("effects")->trigger();
+    EXPECT_TRUE(Toggle("effects")->isChecked());
+    EXPECT_FALSE(h.audio().EffectsOn());
+}
+
+TEST_F(Actions, MenuButtonsPauseAndOpenBelowTheirMiddle)
+{
+    Open(2);
+    window->resize(1200, 700);
+    QTest::mouseClick(window->Strip()->MenuButton(Toolbar::MenuButton::Main), Qt::LeftButton);
+    EXPECT_EQ(openedMenu, window->findChild<QMenu*>(QStringLiteral("mainMenu")));
+    QWidget* button = window->Strip()->MenuButton(Toolbar::MenuButton::Main);
+    EXPECT_EQ(openedAt, button->mapToGlobal(QPoint(button->width() / 2, button->height())));
+    EXPECT_FALSE(window->Board()->isVisible());
+    EXPECT_FALSE(LabelOf(Toolbar::Label::Hint)->isEnabled()) << "a menu's pause is a pause";
+
+    QTest::mouseClick(window->Strip()->MenuButton(Toolbar::MenuButton::Mode), Qt::LeftButton);
+    EXPECT_EQ(openedMenu, window->findChild<QMenu*>(QStringLiteral("modeMenu")));
+    EXPECT_TRUE(Action("mode2")->isChecked());
+    Action("mode3")->trigger();
+    EXPECT_EQ(h.flow->Place().mode, 3);
+    EXPECT_TRUE(Action("mode3")->isChecked());
+    EXPECT_FALSE(Action("mode2")->isChecked());
+    EXPECT_TRUE(window->Board()->isVisible());
+}
+
+TEST_F(Actions, TheLevelMenuListsTheCatalogue)
+{
+    Open(2);
+    EXPECT_EQ(Action("level1")->text(), QStringLiteral("1．甲"));
+    EXPECT_TRUE(Action("level2")->isVisible());
+    EXPECT_FALSE(Action("level3")->isVisible());
+    Action("level2")->trigger();
+    EXPECT_EQ(h.flow->Place().level, 2);
+}
+
+TEST_F(Actions, ALevelMadeInTheEditorIsListedAtOnce)
+{
+    Open(2, MainWindow::LevelTools{[this](QWidget*) {
+                                       h.folder.WriteGame({Spec(QStringLiteral("甲"), QStringLiteral("a"), 4, 2, 10),
+                                                           Spec(QStringLiteral("乙"), QStringLiteral("b"), 6, 4, 10),
+                                                           Spec(QStringLiteral("丙"), QStringLiteral("c"), 2, 2, 10)});
+                                       return true;
+                                   },
+                                   {}});
+    EXPECT_FALSE(Action("level3")->isVisible());
+    Action("levelEditor")->trigger();
+    ASSERT_TRUE(Action("level3")->isVisible());
+    EXPECT_EQ(Action("level3")->text(), QStringLiteral("3．丙"));
+    EXPECT_EQ(h.flow->Place().level, 1); // the level in play goes on
+    Action("level3")->trigger();
+    EXPECT_EQ(h.board().TileCount(), 4);
+    EXPECT_TRUE(h.boxes.shown.empty());
+}
+
+// The help text as it was saved: GBK by the Windows releases, UTF-8 (with
+// or without a byte-order mark) by editors of today.
+TEST_F(Actions, HelpOpensInAWindowOfTheGameInEitherEncoding)
+{
+    Open(2);
+    const QString help = QStringLiteral("连连看帮助：点两张相同的牌。\n第二行");
+    const QByteArray gbk = QByteArray::fromHex("c1acc1acbfb4b0efd6faa3bab5e3c1bdd5c5cfe0cdacb5c4c5c6a1a3") + "\r\n"
+                           + QByteArray::fromHex("b5dab6fed0d0");
+    for (const QByteArray& bytes : {gbk, help.toUtf8(), "\xEF\xBB\xBF" + help.toUtf8()}) {
+        h.folder.Write(QStringLiteral("dazRedme.txt"), bytes);
+        Action("help")->trigger();
+        HelpWindow* shown = window->findChild<HelpWindow*>();
+        ASSERT_NE(shown, nullptr);
+        EXPECT_TRUE(shown->isVisible());
+        EXPECT_EQ(shown->Text(), help);
+        EXPECT_TRUE(shown->View()->isReadOnly());
+        EXPECT_EQ(shown->windowTitle(), QStringLiteral("主题帮助"));
+        shown->close();
+    }
+    EXPECT_TRUE(h.desktop.opened.isEmpty());
+    EXPECT_TRUE(h.boxes.shown.empty());
+}
+
+} // namespace
+} // namespace daz::testing
