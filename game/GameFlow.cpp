@@ -4,9 +4,19 @@
 
 #include <QDateTime>
 
+#include "engine/Random.h"
+#include "game/AudioSwitches.h"
 #include "game/KeptRound.h"
+#include "game/ProblemReporter.h"
+#include "game/ProgressKeeper.h"
+#include "game/ResultKeeper.h"
+#include "game/Round.h"
 #include "leveldata/Formats.h"
+#include "leveldata/IniFile.h"
 #include "leveldata/ProgramPaths.h"
+#include "leveldata/SettingsStore.h"
+#include "platform/Desktop.h"
+#include "platform/MessageBoxes.h"
 
 namespace daz {
 

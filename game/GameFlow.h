@@ -6,20 +6,23 @@
 #include <QObject>
 #include <QString>
 
-#include "engine/Random.h"
-#include "game/AudioSwitches.h"
 #include "game/Level.h"
-#include "game/ProblemReporter.h"
-#include "game/ProgressKeeper.h"
-#include "game/ResultKeeper.h"
-#include "game/Round.h"
 #include "leveldata/Formats.h"
-#include "leveldata/IniFile.h"
-#include "leveldata/SettingsStore.h"
-#include "platform/Desktop.h"
-#include "platform/MessageBoxes.h"
 
 namespace daz {
+
+class AudioSwitches;
+class IniAccess;
+class ProblemReporter;
+class ProgressKeeper;
+class Random;
+class ResultKeeper;
+class Round;
+class SettingsStore;
+namespace platform {
+class Desktop;
+class MessageBoxes;
+} // namespace platform
 
 // What the flow works with, each built once beside it (app/main.cpp).
 struct FlowServices {

@@ -8,6 +8,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "game/GameFlow.h"
+#include "presentation/BoardMotion.h"
 #include "presentation/RegionUnion.h"
 
 namespace daz {

@@ -6,6 +6,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "game/GameFlow.h"
+#include "presentation/BoardCaption.h"
+#include "presentation/BoardMotion.h"
 #include "presentation/GameTexts.h"
 #include "presentation/HaloLabel.h"
 #include "presentation/Pictures.h"

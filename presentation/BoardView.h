@@ -8,10 +8,8 @@
 #include <QWidget>
 
 #include "engine/LinkTest.h"
-#include "game/GameFlow.h"
-#include "presentation/BoardCaption.h"
+#include "game/Round.h"
 #include "presentation/BoardGeometry.h"
-#include "presentation/BoardMotion.h"
 #include "presentation/Particles.h"
 #include "presentation/ScaledPictures.h"
 
@@ -19,6 +17,9 @@ class QLabel;
 
 namespace daz {
 
+class BoardCaption;
+class BoardMotion;
+class GameFlow;
 class HaloLabel;
 
 // What the board view and the picture over it show and drive: the flow

@@ -11,7 +11,13 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "game/AudioSwitches.h"
+#include "game/GameFlow.h"
+#include "presentation/BoardCaption.h"
+#include "presentation/BoardMotion.h"
 #include "presentation/BoardView.h"
+#include "presentation/GameActions.h"
+#include "presentation/GameInfo.h"
 #include "presentation/GameTexts.h"
 #include "presentation/HelpWindow.h"
 #include "presentation/OverlayBox.h"
@@ -74,6 +80,11 @@ MainWindow::MainWindow(Parts parts, LevelTools tools)
     connect(&parts_.info, &GameInfo::helpOpened, this, &MainWindow::ShowHelp);
     ShowOverlay();
     LayOut();
+}
+
+QLabel* MainWindow::ShowBox() const
+{
+    return overlay_->Picture();
 }
 
 MainWindow::~MainWindow() = default;

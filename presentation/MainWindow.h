@@ -4,13 +4,6 @@
 
 #include <QWidget>
 
-#include "game/GameFlow.h"
-#include "presentation/BoardCaption.h"
-#include "presentation/BoardMotion.h"
-#include "presentation/GameActions.h"
-#include "presentation/GameInfo.h"
-#include "presentation/OverlayBox.h"
-#include "presentation/Particles.h"
 #include "presentation/Toolbar.h"
 
 class QAction;
@@ -19,10 +12,22 @@ class QMenu;
 
 namespace daz {
 
+class AudioSwitches;
+class BoardCaption;
+class BoardMotion;
 class BoardView;
+class GameActions;
+class GameFlow;
+class GameInfo;
 class HelpWindow;
+class OverlayBox;
+class Particles;
 class QuitKey;
+class Round;
 class ToolStrip;
+namespace platform {
+class MessageBoxes;
+} // namespace platform
 
 // The main game window: the tool strip, the board and the overlay picture,
 // with the two pop-up menus. Its commands are the actions of GameActions,
@@ -60,7 +65,7 @@ public:
 
     ToolStrip* Strip() const { return strip_; }
     BoardView* Board() const { return board_; }
-    QLabel* ShowBox() const { return overlay_->Picture(); }
+    QLabel* ShowBox() const;
     OverlayBox* Overlay() const { return overlay_; }
     QLabel* Credits() const { return credits_; }
     // Pixels per twip at which the window draws everything at this size.

@@ -13,6 +13,7 @@
 #include "presentation/BoardView.h"
 #include "presentation/HelpWindow.h"
 #include "presentation/MainWindow.h"
+#include "presentation/OverlayBox.h"
 #include "presentation/ToolStrip.h"
 
 namespace daz::testing {

@@ -25,9 +25,14 @@
 #include <QTimer>
 
 #include "engine/HintSearch.h"
+#include "game/AudioSwitches.h"
 #include "game/CellGeometry.h"
 #include "game/GameFlow.h"
+#include "game/ProgressKeeper.h"
+#include "game/ResultKeeper.h"
+#include "game/Round.h"
 #include "leveldata/SettingsStore.h"
+#include "platform/Audio.h"
 #include "platform/QtClock.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtMessageBoxes.h"
@@ -36,8 +41,8 @@
 #include "presentation/BoardMotion.h"
 #include "presentation/GameInfo.h"
 #include "presentation/MainWindow.h"
-#include "presentation/ProblemTexts.h"
 #include "presentation/Particles.h"
+#include "presentation/ProblemTexts.h"
 
 namespace {
 
