@@ -13,8 +13,9 @@ Board::Board(int maxX, int maxY) : maxX_(maxX), maxY_(maxY)
 
 bool Board::IsValidSize(int maxX, int maxY)
 {
-    if (maxX < 1 || maxY < 1 || maxX + maxY > 99)
+    if (maxX < 1 || maxY < 1 || maxX + maxY > 99) {
         return false;
+    }
     const int cells = maxX * maxY;
     return cells % 2 == 0 && cells <= 32767;
 }
@@ -64,9 +65,11 @@ void Board::MoveTile(Cell from, Cell to)
 int Board::TileCount() const
 {
     int count = 0;
-    for (int y = 1; y <= maxY_; ++y)
-        for (int x = 1; x <= maxX_; ++x)
+    for (int y = 1; y <= maxY_; ++y) {
+        for (int x = 1; x <= maxX_; ++x) {
             count += At(x, y) != 0;
+        }
+    }
     return count;
 }
 

@@ -21,44 +21,60 @@ void Move(Board& board, std::vector<TileMove>& moves, Cell from, Cell to)
 std::vector<TileMove> SlideDown(Board& board)
 {
     std::vector<TileMove> moves;
-    for (int j = 1; j <= board.MaxY(); ++j)
-        for (int i = 1; i <= board.MaxX(); ++i)
-            for (int k = j; k >= 1; --k)
-                if (board.At(i, k) == 0 && board.At(i, k - 1) != 0)
+    for (int j = 1; j <= board.MaxY(); ++j) {
+        for (int i = 1; i <= board.MaxX(); ++i) {
+            for (int k = j; k >= 1; --k) {
+                if (board.At(i, k) == 0 && board.At(i, k - 1) != 0) {
                     Move(board, moves, {i, k - 1}, {i, k});
+                }
+            }
+        }
+    }
     return moves;
 }
 
 std::vector<TileMove> SlideUp(Board& board)
 {
     std::vector<TileMove> moves;
-    for (int j = board.MaxY(); j >= 1; --j)
-        for (int i = 1; i <= board.MaxX(); ++i)
-            for (int k = j; k <= board.MaxY(); ++k)
-                if (board.At(i, k) == 0 && board.At(i, k + 1) != 0)
+    for (int j = board.MaxY(); j >= 1; --j) {
+        for (int i = 1; i <= board.MaxX(); ++i) {
+            for (int k = j; k <= board.MaxY(); ++k) {
+                if (board.At(i, k) == 0 && board.At(i, k + 1) != 0) {
                     Move(board, moves, {i, k + 1}, {i, k});
+                }
+            }
+        }
+    }
     return moves;
 }
 
 std::vector<TileMove> SlideRight(Board& board)
 {
     std::vector<TileMove> moves;
-    for (int i = 1; i <= board.MaxX(); ++i)
-        for (int j = 1; j <= board.MaxY(); ++j)
-            for (int k = i; k >= 1; --k)
-                if (board.At(k, j) == 0 && board.At(k - 1, j) != 0)
+    for (int i = 1; i <= board.MaxX(); ++i) {
+        for (int j = 1; j <= board.MaxY(); ++j) {
+            for (int k = i; k >= 1; --k) {
+                if (board.At(k, j) == 0 && board.At(k - 1, j) != 0) {
                     Move(board, moves, {k - 1, j}, {k, j});
+                }
+            }
+        }
+    }
     return moves;
 }
 
 std::vector<TileMove> SlideLeft(Board& board)
 {
     std::vector<TileMove> moves;
-    for (int i = board.MaxX(); i >= 1; --i)
-        for (int j = 1; j <= board.MaxY(); ++j)
-            for (int k = i; k <= board.MaxX(); ++k)
-                if (board.At(k, j) == 0 && board.At(k + 1, j) != 0)
+    for (int i = board.MaxX(); i >= 1; --i) {
+        for (int j = 1; j <= board.MaxY(); ++j) {
+            for (int k = i; k <= board.MaxX(); ++k) {
+                if (board.At(k, j) == 0 && board.At(k + 1, j) != 0) {
                     Move(board, moves, {k + 1, j}, {k, j});
+                }
+            }
+        }
+    }
     return moves;
 }
 

@@ -70,15 +70,17 @@ struct Scratch {
     void Start(std::size_t cells)
     {
         if (++generation == 0) { // wrapped round: old stamps could match
-            for (RunLabels* labels : {&rows, &columns})
+            for (RunLabels* labels : {&rows, &columns}) {
                 std::fill(labels->stamp.begin(), labels->stamp.end(), 0u);
+            }
             generation = 1;
         }
-        for (RunLabels* labels : {&rows, &columns})
+        for (RunLabels* labels : {&rows, &columns}) {
             if (labels->run.size() < cells) {
                 labels->run.resize(cells);
                 labels->stamp.resize(cells, 0u);
             }
+        }
         runs.clear();
     }
 };
@@ -98,16 +100,19 @@ public:
         int a = NextTile(width_);
         for (; a < FieldEnd() && work_ < limit; a = NextTile(a)) {
             const int partner = SmallestPartner(a);
-            if (partner != kNone)
+            if (partner != kNone) {
                 return Pair(a, partner);
+            }
         }
-        if (a >= FieldEnd())
+        if (a >= FieldEnd()) {
             return std::nullopt;
+        }
 
         // No tile before a has a partner; the sweep finds the first that has.
         const int first = FirstTileWithPartner();
-        if (first == kNone)
+        if (first == kNone) {
             return std::nullopt;
+        }
         return Pair(first, SmallestPartner(first));
     }
 
@@ -125,9 +130,9 @@ private:
     // hold tiles.
     int NextTile(int g) const
     {
-        do
+        do {
             ++g;
-        while (g < FieldEnd() && !IsTile(g));
+        } while (g < FieldEnd() && !IsTile(g));
         return g;
     }
     CellPair Pair(int a, int b) const
@@ -153,16 +158,20 @@ private:
         Run run;
         run.step = step;
         run.first = g;
-        while (hasBefore(run.first) && !IsTile(run.first - step))
+        while (hasBefore(run.first) && !IsTile(run.first - step)) {
             run.first -= step;
+        }
         run.last = g;
-        while (hasAfter(run.last) && !IsTile(run.last + step))
+        while (hasAfter(run.last) && !IsTile(run.last + step)) {
             run.last += step;
+        }
         // Whatever lies just beyond either end is a tile.
-        if (hasBefore(run.first))
+        if (hasBefore(run.first)) {
             run.ends[0] = run.first - step;
-        if (hasAfter(run.last))
+        }
+        if (hasAfter(run.last)) {
             run.ends[1] = run.last + step;
+        }
 
         const int id = static_cast<int>(s_.runs.size());
         s_.runs.push_back(run);
@@ -170,8 +179,9 @@ private:
             labels.run[At(c)] = id;
             labels.stamp[At(c)] = s_.generation;
             ++work_;
-            if (c == run.last)
+            if (c == run.last) {
                 break;
+            }
         }
         return id;
     }
@@ -186,16 +196,21 @@ private:
         // A copy: finding the crossing runs may add to the list of runs.
         const Run r = s_.runs[At(id)];
         const bool alongRow = r.step == 1;
-        for (int end : r.ends)
-            if (end != kNone)
+        for (int end : r.ends) {
+            if (end != kNone) {
                 visit(end);
+            }
+        }
         for (int g = r.first;; g += r.step) {
             ++work_;
-            for (int end : s_.runs[At(RunThrough(g, !alongRow))].ends)
-                if (end != kNone)
+            for (int end : s_.runs[At(RunThrough(g, !alongRow))].ends) {
+                if (end != kNone) {
                     visit(end);
-            if (g == r.last)
+                }
+            }
+            if (g == r.last) {
                 break;
+            }
         }
     }
 
@@ -205,8 +220,9 @@ private:
         const TileCode code = CodeAt(a);
         int best = kNone;
         const auto consider = [&](int tile) {
-            if (tile > a && CodeAt(tile) == code && (best == kNone || tile < best))
+            if (tile > a && CodeAt(tile) == code && (best == kNone || tile < best)) {
                 best = tile;
+            }
         };
         // Each side of a: the tile next to it, or the run a closes off
         // there together with every run crossing that run.
@@ -220,8 +236,9 @@ private:
             const Run r = s_.runs[At(id)];
             for (int g = r.first;; g += r.step) {
                 ForEachTileTouching(RunThrough(g, !alongRow), consider);
-                if (g == r.last)
+                if (g == r.last) {
                     break;
+                }
             }
         };
         side(a - 1, true);
@@ -238,13 +255,15 @@ private:
 
         // Tiles side by side need no empty cell at all.
         for (int g = width_ + 1; g < FieldEnd(); ++g) {
-            if (!IsTile(g))
+            if (!IsTile(g)) {
                 continue;
-            for (int next : {g + 1, g + width_})
+            }
+            for (int next : {g + 1, g + width_}) {
                 if (CodeAt(next) == CodeAt(g)) {
                     hasPartner[At(g)] = 1;
                     hasPartner[At(next)] = 1;
                 }
+            }
         }
 
         // Every run of the grid, found now if not yet.
@@ -278,9 +297,11 @@ private:
             });
         }
 
-        for (int g = width_ + 1; g < FieldEnd(); ++g)
-            if (hasPartner[At(g)])
+        for (int g = width_ + 1; g < FieldEnd(); ++g) {
+            if (hasPartner[At(g)]) {
                 return g;
+            }
+        }
         return kNone;
     }
 
@@ -296,8 +317,9 @@ private:
 
 std::optional<CellPair> FindPair(const Board& board)
 {
-    if (board.CellCount() < 2)
+    if (board.CellCount() < 2) {
         return std::nullopt;
+    }
     thread_local Scratch scratch;
     return Search(board, scratch).Find();
 }

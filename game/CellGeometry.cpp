@@ -10,8 +10,9 @@ long long Nearest(double v)
 {
     double whole = std::floor(v);
     const double fraction = v - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) {
         whole += 1.0;
+    }
     return static_cast<long long>(whole);
 }
 

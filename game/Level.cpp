@@ -23,8 +23,9 @@ struct PictureBudget {
 
     bool Allows(QSize size) const
     {
-        if (pixels > 0)
+        if (pixels > 0) {
             return qint64(size.width()) * size.height() <= pixels;
+        }
         return size.width() <= width && size.height() <= height;
     }
     // The decoder's own limit, in whole megabytes of 32-bit pixels, for
@@ -108,8 +109,9 @@ LevelReading ReadLevel(IniAccess& ini, const DataFolders& folders, const QString
         return {std::nullopt, {LevelProblemKind::SettingsMissing}};
     }
     IniReader setmeFile(ini, setme);
-    if (!setmeFile.Readable())
+    if (!setmeFile.Readable()) {
         return {std::nullopt, {LevelProblemKind::SettingsUnreadable, {}, setmeFile.Error()}};
+    }
     const auto settings = ParseLevelSettings(ReadLevelSettings(setmeFile));
     if (!settings) {
         return {std::nullopt, {LevelProblemKind::SettingsInvalid}};

@@ -22,8 +22,9 @@ ProgressKeeper::ProgressKeeper(DataFolders folders, SettingsStore& settings, Pro
     connect(&round_, &Round::phaseChanged, this, &ProgressKeeper::KeepSoon);
     connect(&round_, &Round::pairRemoved, this, &ProgressKeeper::KeepSoon);
     connect(&round_, &Round::ticked, this, [this] {
-        if (++ticksSinceKeep_ >= kSecondsBetweenKeeps)
+        if (++ticksSinceKeep_ >= kSecondsBetweenKeeps) {
             KeepSoon();
+        }
     });
 }
 
@@ -39,11 +40,13 @@ void ProgressKeeper::SaveAll(const UserSettings& settings)
 
 void ProgressKeeper::SaveSettings(const UserSettings& settings)
 {
-    if (!enabled_ || (!saveAll_ && written_ == settings))
+    if (!enabled_ || (!saveAll_ && written_ == settings)) {
         return;
+    }
     const std::optional<IniWriteResult> result = settings_.Save(settings);
-    if (!result)
+    if (!result) {
         return; // told at start: the settings file's place holds a link that leads out
+    }
     if (!result->ok) {
         TellOnce(UnsavedProgress::Settings, result->error);
         return;
@@ -51,8 +54,9 @@ void ProgressKeeper::SaveSettings(const UserSettings& settings)
     const bool scoreChanged = !written_ || written_->userJF != settings.userJF;
     written_ = settings;
     // The kept round names the score it was kept beside.
-    if (scoreChanged && level_)
+    if (scoreChanged && level_) {
         KeepNow();
+    }
 }
 
 void ProgressKeeper::LevelChanged(const Level* level, QByteArray digest)
@@ -69,22 +73,25 @@ void ProgressKeeper::RoundEnded()
 
 void ProgressKeeper::KeepSoon()
 {
-    if (enabled_)
+    if (enabled_) {
         keepTimer_->Start();
+    }
 }
 
 void ProgressKeeper::KeepNow()
 {
     keepTimer_->Stop();
     ticksSinceKeep_ = 0;
-    if (!enabled_)
+    if (!enabled_) {
         return;
+    }
     if (!level_ || !InPlay(round_.GetPhase())) {
         Forget();
         return;
     }
-    if (digest_.isEmpty())
+    if (digest_.isEmpty()) {
         digest_ = LevelDigest(folders_, level_->folder, level_->settings);
+    }
     KeptRound kept;
     kept.mode = round_.Mode();
     kept.level = level_->folder;
@@ -102,8 +109,9 @@ void ProgressKeeper::KeepNow()
 void ProgressKeeper::Forget()
 {
     keepTimer_->Stop();
-    if (enabled_)
+    if (enabled_) {
         ForgetKeptRound(folders_);
+    }
 }
 
 void ProgressKeeper::TellOnce(UnsavedProgress what, const QString& reason)
@@ -111,8 +119,9 @@ void ProgressKeeper::TellOnce(UnsavedProgress what, const QString& reason)
     // A disk that stays full would ask after every move: once is enough,
     // and every later change tries again without a word; the quit tells
     // what it could not save.
-    if (told_ && !saveAll_)
+    if (told_ && !saveAll_) {
         return;
+    }
     told_ = true;
     problems_.ProgressNotSaved(what, reason);
 }

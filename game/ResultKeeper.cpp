@@ -21,24 +21,28 @@ void ResultKeeper::LevelDealt(const QString& levelPath, int mode, const QString&
     mode_ = mode;
     player_ = player;
     inPlay_ = true;
-    if (store_ && started)
+    if (store_ && started) {
         store_->LevelStarted(levelPath_, mode_, clock_());
+    }
     Settle();
 }
 
 bool ResultKeeper::Clear()
 {
-    if (!store_ || !store_->Clear())
+    if (!store_ || !store_->Clear()) {
         return false;
-    if (inPlay_)
+    }
+    if (inPlay_) {
         store_->LevelStarted(levelPath_, mode_, clock_());
+    }
     return true;
 }
 
 void ResultKeeper::Settle()
 {
-    if (const QString told = store_ ? store_->Settle(false) : QString(); !told.isEmpty())
+    if (const QString told = store_ ? store_->Settle(false) : QString(); !told.isEmpty()) {
         emit problem(told);
+    }
 }
 
 void ResultKeeper::RoundEnded(RoundEnd how)
@@ -47,8 +51,9 @@ void ResultKeeper::RoundEnded(RoundEnd how)
     const int seconds = state.secondsPlayed;
     inPlay_ = false;
     if (how == RoundEnd::TimedOut) {
-        if (store_)
+        if (store_) {
             store_->LevelTimedOut(levelPath_, mode_, seconds, clock_());
+        }
         Settle();
         return;
     }

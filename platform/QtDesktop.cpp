@@ -41,17 +41,19 @@ int WriteError(const QString& lockPath)
 {
     QByteArray name = QFile::encodeName(lockPath + QStringLiteral(".probe-XXXXXX"));
     const int fd = mkstemp(name.data());
-    if (fd < 0)
+    if (fd < 0) {
         return errno;
+    }
     unlink(name.constData()); // nothing is left behind, whatever happens next
     const QByteArray block(4096, '\n');
     int error = 0;
     for (qsizetype done = 0; done < block.size() && error == 0;) {
         const ssize_t written = write(fd, block.constData() + done, static_cast<size_t>(block.size() - done));
-        if (written > 0)
+        if (written > 0) {
             done += written;
-        else if (written == 0 || errno != EINTR)
+        } else if (written == 0 || errno != EINTR) {
             error = written == 0 ? EIO : errno;
+        }
     }
     close(fd);
     return error;
@@ -66,8 +68,9 @@ Owner OwnerOf(const QLockFile& lock)
 {
     qint64 pid = 0;
     QString host;
-    if (!lock.getLockInfo(&pid, &host, nullptr))
+    if (!lock.getLockInfo(&pid, &host, nullptr)) {
         return Owner::Nobody;
+    }
     const bool ended = pid > 0 && host == QSysInfo::machineHostName() && kill(static_cast<pid_t>(pid), 0) != 0
                        && errno == ESRCH;
     return ended ? Owner::Dead : Owner::Running;
@@ -79,17 +82,21 @@ Owner OwnerOf(const QLockFile& lock)
 int ClearAway(const QString& path, const QFileInfo& found)
 {
     const QByteArray native = QFile::encodeName(path);
-    if (!found.isDir() || found.isSymLink())
+    if (!found.isDir() || found.isSymLink()) {
         return unlink(native.constData()) == 0 ? 0 : errno;
-    if (rmdir(native.constData()) == 0)
+    }
+    if (rmdir(native.constData()) == 0) {
         return 0;
-    if (errno != ENOTEMPTY && errno != EEXIST)
+    }
+    if (errno != ENOTEMPTY && errno != EEXIST) {
         return errno;
+    }
     const QString base = path + QStringLiteral(".foreign-")
                          + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside = base;
-    for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
+    for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n) {
         aside = base + QStringLiteral("-%1").arg(n);
+    }
     return rename(native.constData(), QFile::encodeName(aside).constData()) == 0 ? 0 : errno;
 }
 
@@ -115,8 +122,9 @@ LockResult QtInstanceLock::TryAcquire()
         return file.error() == QLockFile::LockFailedError ? running : unavailable(WriteError(path));
     };
 
-    if (lock_->isLocked())
+    if (lock_->isLocked()) {
         return acquired;
+    }
 
     // Copies of the program make their lock a plain file that their user
     // may read and write. Anything else in its place was made by none of
@@ -125,38 +133,47 @@ LockResult QtInstanceLock::TryAcquire()
     const bool foreign = (found.exists() || found.isSymLink())
                          && (!found.isFile() || found.isSymLink() || !found.isReadable() || !found.isWritable());
     if (!foreign) {
-        if (lock_->tryLock(0))
+        if (lock_->tryLock(0)) {
             return acquired;
-        if (lock_->error() != QLockFile::LockFailedError)
+        }
+        if (lock_->error() != QLockFile::LockFailedError) {
             return failed(*lock_);
+        }
         const Owner owner = OwnerOf(*lock_);
-        if (owner == Owner::Running)
+        if (owner == Owner::Running) {
             return running;
+        }
         if (owner == Owner::Nobody) {
             // Empty or garbled: the copy that made it was killed before it
             // wrote its number, or a starting copy is writing it this
             // moment and is done in a moment.
-            if (settle_)
+            if (settle_) {
                 settle_();
-            else
+            } else {
                 QThread::msleep(kSettleTime);
-            if (lock_->tryLock(0))
+            }
+            if (lock_->tryLock(0)) {
                 return acquired;
-            if (lock_->error() != QLockFile::LockFailedError)
+            }
+            if (lock_->error() != QLockFile::LockFailedError) {
                 return failed(*lock_);
-            if (OwnerOf(*lock_) == Owner::Running)
+            }
+            if (OwnerOf(*lock_) == Owner::Running) {
                 return running;
+            }
         }
     }
 
     // Two copies must not take over the same lock at once: the one that
     // removes the old lock holds this until its own lock is in place.
     QLockFile takeover(path + QStringLiteral(".rmlock"));
-    if (!takeover.tryLock(0))
+    if (!takeover.tryLock(0)) {
         return failed(takeover);
+    }
     if (foreign) {
-        if (const int error = ClearAway(path, found); error != 0)
+        if (const int error = ClearAway(path, found); error != 0) {
             return unavailable(error);
+        }
     } else if (!lock_->removeStaleLockFile()) {
         // A copy holds the file's system lock from the moment it creates
         // the file; removal fails while it does.
@@ -172,12 +189,14 @@ QString QtInstanceLock::PathFor(const QString& playerFolder)
     // A folder that cannot be written falls back to the runtime folder,
     // keyed by the folder's path.
     const QFileInfo folder(playerFolder);
-    if (folder.isDir() && folder.isWritable())
+    if (folder.isDir() && folder.isWritable()) {
         return QDir(playerFolder).filePath(QStringLiteral("jilan-llk.lock"));
+    }
     const QByteArray key = QCryptographicHash::hash(playerFolder.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
     QString place = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (place.isEmpty())
+    if (place.isEmpty()) {
         place = QDir::tempPath();
+    }
     return QDir(place).filePath(QStringLiteral("jilan-llk-%1-%2.lock").arg(getuid()).arg(QString::fromLatin1(key)));
 }
 

@@ -47,8 +47,9 @@ MessageAnswer FromQt(int button)
 MessageAnswer QtMessageBoxes::Show(const MessageRequest& request)
 {
     QMessageBox box(ToQt(request.icon), request.caption, request.text, QMessageBox::NoButton, parent_);
-    if (request.selectable)
+    if (request.selectable) {
         box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
     switch (request.buttons) {
     case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case MessageButtons::YesNo:

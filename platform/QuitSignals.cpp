@@ -20,8 +20,9 @@ struct sigaction previous[65];
 
 void Caught(int signal)
 {
-    if (signal <= 0 || signal > 64)
+    if (signal <= 0 || signal > 64) {
         return;
+    }
     if (pending[signal]) {
         // Asked again while the game ends: end at once, as the signal would.
         ::sigaction(signal, &previous[signal], nullptr);
@@ -39,14 +40,16 @@ void Caught(int signal)
 
 QuitSignals::QuitSignals(QObject* parent) : QObject(parent)
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, pipeEnds) != 0)
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, pipeEnds) != 0) {
         return;
+    }
     notifier_ = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] {
         char number = 0;
         // A signal stays pending: asked again, the program ends at once.
-        while (::read(pipeEnds[0], &number, 1) == 1)
+        while (::read(pipeEnds[0], &number, 1) == 1) {
             emit quitRequested(number);
+        }
     });
     struct sigaction action = {};
     action.sa_handler = Caught;
@@ -56,17 +59,20 @@ QuitSignals::QuitSignals(QObject* parent) : QObject(parent)
         pending[signal] = 0;
         ::sigaction(signal, &action, &previous[signal]);
         // A signal the game was started to ignore (nohup) stays ignored.
-        if (previous[signal].sa_handler == SIG_IGN)
+        if (previous[signal].sa_handler == SIG_IGN) {
             ::sigaction(signal, &previous[signal], nullptr);
+        }
     }
 }
 
 QuitSignals::~QuitSignals()
 {
-    if (!notifier_)
+    if (!notifier_) {
         return;
-    for (const int signal : kSignals)
+    }
+    for (const int signal : kSignals) {
         ::sigaction(signal, &previous[signal], nullptr);
+    }
     delete notifier_;
     notifier_ = nullptr;
     ::close(pipeEnds[0]);

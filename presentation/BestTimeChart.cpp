@@ -28,8 +28,9 @@ int RoundStep(int longest)
     const double rough = std::max(1.0, static_cast<double>(longest) / kAxisMarks);
     const double power = std::pow(10.0, std::floor(std::log10(rough)));
     for (const double factor : {1.0, 2.0, 5.0, 10.0}) {
-        if (factor * power >= rough)
+        if (factor * power >= rough) {
             return static_cast<int>(factor * power);
+        }
     }
     return static_cast<int>(10 * power);
 }
@@ -46,8 +47,9 @@ void BestTimeChart::SetBars(std::vector<Bar> bars)
 {
     bars_ = std::move(bars);
     int longest = 0;
-    for (const Bar& bar : bars_)
+    for (const Bar& bar : bars_) {
         longest = std::max(longest, bar.seconds.value_or(0));
+    }
     axisStep_ = RoundStep(longest);
     axisTop_ = std::max(1, (longest + axisStep_ - 1) / axisStep_) * axisStep_;
     update();
@@ -117,8 +119,9 @@ void BestTimeChart::paintEvent(QPaintEvent*)
     const double slotWidth = Slot(0).width();
     std::size_t every = static_cast<std::size_t>(std::max(1.0, std::ceil(widest / slotWidth)));
     // Every other level, or the first and every fifth or tenth.
-    if (every > 2)
+    if (every > 2) {
         every = every <= 5 ? 5 : (every + 9) / 10 * 10;
+    }
     for (std::size_t i = 0; i < bars_.size(); ++i) {
         const QRectF slot = Slot(i);
         if (bars_[i].seconds) {

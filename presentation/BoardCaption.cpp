@@ -14,8 +14,8 @@ BoardCaption::BoardCaption(const GameFlow& flow, const Round& round, const Resul
 {
     connect(&flow_, &GameFlow::levelChanged, this, [this] {
         const LevelPlace place = flow_.Place();
-        level_ = tr("%1======>当前游戏关卡：%2．%3")
-                     .arg(ModeCaption(place.mode), QString::number(place.level), place.name);
+        level_ =
+            tr("%1======>当前游戏关卡：%2．%3").arg(ModeCaption(place.mode), QString::number(place.level), place.name);
         kept_ = keptWaits_ = false;
         keptTimer_->Stop();
         clearNote_.clear();

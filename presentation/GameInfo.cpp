@@ -57,16 +57,18 @@ void GameInfo::SendFeedback()
     QUrl mail(QStringLiteral("mailto:"));
     mail.setQuery(QStringLiteral("subject=")
                   + tr("霁岚连连看 %1 建议反馈").arg(QCoreApplication::applicationVersion()));
-    if (!desktop_.Open(mail))
+    if (!desktop_.Open(mail)) {
         platform::Tell(boxes_, tr("没有找到可以写邮件的程序。"));
+    }
 }
 
 void GameInfo::OpenDownloads()
 {
     const QString readme = Readme();
-    if (readme.isEmpty() || !desktop_.Open(QUrl::fromLocalFile(readme)))
+    if (readme.isEmpty() || !desktop_.Open(QUrl::fromLocalFile(readme))) {
         platform::Tell(boxes_, tr("游戏和关卡包从哪里来、关卡包怎样玩，写在说明文件 README.md 里"
                                   "（安装后在 share/doc/jilan-llk/ 文件夹里）。"));
+    }
 }
 
 void GameInfo::ShowAbout()

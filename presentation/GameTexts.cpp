@@ -50,10 +50,12 @@ const ModeWords* WordsOfMode(int mode)
 QString DurationText(std::int64_t seconds)
 {
     seconds = std::max<std::int64_t>(0, seconds);
-    if (seconds < 60)
+    if (seconds < 60) {
         return QCoreApplication::translate("GameTexts", "%1秒").arg(seconds);
-    if (seconds < 3600)
+    }
+    if (seconds < 3600) {
         return QCoreApplication::translate("GameTexts", "%1分%2秒").arg(seconds / 60).arg(TwoDigits(seconds % 60));
+    }
     return QCoreApplication::translate("GameTexts", "%1小时%2分%3秒")
         .arg(seconds / 3600)
         .arg(TwoDigits(seconds / 60 % 60))
@@ -86,12 +88,15 @@ QString ModeSummary(int mode)
 QString ClearNoteText(const ClearResult& result)
 {
     const QString time = QCoreApplication::translate("GameTexts", "用时 ") + DurationText(result.seconds);
-    if (!result.storing)
+    if (!result.storing) {
         return time;
-    if (!result.place)
+    }
+    if (!result.place) {
         return time + QCoreApplication::translate("GameTexts", " · 成绩未能保存");
-    if (*result.place == 1)
+    }
+    if (*result.place == 1) {
         return time + QCoreApplication::translate("GameTexts", " · 新纪录！");
+    }
     return time + QCoreApplication::translate("GameTexts", " · 本关第%1名").arg(*result.place);
 }
 

@@ -25,8 +25,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), view_(new QPlainTextE
     // The game's font; its monospaced cut keeps the help's tables in line,
     // a Chinese character as wide as two letters.
     QFont font = this->font();
-    if (QFontDatabase::hasFamily(QStringLiteral("WenQuanYi Micro Hei Mono")))
+    if (QFontDatabase::hasFamily(QStringLiteral("WenQuanYi Micro Hei Mono"))) {
         font.setFamilies(QStringList{QStringLiteral("WenQuanYi Micro Hei Mono")} + font.families());
+    }
     font.setPointSize(10);
     view_->setFont(font);
 

@@ -33,19 +33,23 @@ void QuitKey::Quit()
     // own loop ends that loop once control returns to it.
     for (;;) {
         QWidget* open = QApplication::activePopupWidget();
-        if (!open)
+        if (!open) {
             open = QApplication::activeModalWidget();
-        if (!open || open == main_)
+        }
+        if (!open || open == main_) {
             break;
-        if (!open->close())
+        }
+        if (!open->close()) {
             return;
+        }
         closedAny = true;
     }
     // The windows beside the main one, as the help.
     for (QWidget* child : main_->findChildren<QWidget*>()) {
         if (child->isWindow() && child->isVisible()) {
-            if (!child->close())
+            if (!child->close()) {
                 return;
+            }
             closedAny = true;
         }
     }

@@ -25,14 +25,16 @@ bool X11CompositorRuns()
 {
 #if defined(DAZ_HAVE_XCB) && QT_CONFIG(xcb)
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->connection() == nullptr)
+    if (x11 == nullptr || x11->connection() == nullptr) {
         return false;
+    }
     xcb_connection_t* connection = x11->connection();
     const QByteArray name = "_NET_WM_CM_S0";
     xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
         connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(name.size()), name.constData()), nullptr);
-    if (atom == nullptr)
+    if (atom == nullptr) {
         return false;
+    }
     xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
         connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
     const bool runs = owner != nullptr && owner->owner != XCB_NONE;
@@ -49,8 +51,9 @@ bool X11CompositorRuns()
 bool ShapedWindow::DesktopBlendsWindows()
 {
     const QString platform = QGuiApplication::platformName();
-    if (platform.startsWith(QStringLiteral("wayland")))
+    if (platform.startsWith(QStringLiteral("wayland"))) {
         return true;
+    }
     return platform == QStringLiteral("xcb") && X11CompositorRuns();
 }
 

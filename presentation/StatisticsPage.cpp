@@ -25,8 +25,9 @@ StatisticsPage::StatisticsPage(const Records& records, std::vector<CatalogueEntr
     table_->setHorizontalHeaderLabels(
         {tr("开局"), tr("过关"), tr("超时"), tr("过关率"), tr("最长连续过关"), tr("总用时")});
     QStringList modes;
-    for (int mode = 1; mode <= kModeCount; ++mode)
+    for (int mode = 1; mode <= kModeCount; ++mode) {
         modes.append(ModeCaption(mode));
+    }
     table_->setVerticalHeaderLabels(modes);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -55,8 +56,9 @@ void StatisticsPage::Show(int mode)
                                 share,
                                 QString::number(s.longestRunOfClears),
                                 DurationText(s.secondsPlayed)};
-        for (int column = 0; column < texts.size(); ++column)
+        for (int column = 0; column < texts.size(); ++column) {
             table_->setItem(m - 1, column, ResultItem(texts[column]));
+        }
     }
     // As high as its rows, no more.
     table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height() + table_->verticalHeader()->length()
@@ -64,8 +66,9 @@ void StatisticsPage::Show(int mode)
 
     // The levels in catalogue order, a time where the level has one.
     std::map<QString, int> best;
-    for (const auto& [path, seconds] : records_.BestTimes(mode))
+    for (const auto& [path, seconds] : records_.BestTimes(mode)) {
         best.emplace(path, seconds);
+    }
     std::vector<BestTimeChart::Bar> bars;
     bars.reserve(levels_.size());
     for (const CatalogueEntry& level : levels_) {

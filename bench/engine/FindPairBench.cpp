@@ -50,8 +50,9 @@ Board HalfCleared(int maxX, int maxY, int photoSum, std::uint64_t seed)
     const int left = board.CellCount() / 2;
     while (board.TileCount() > left) {
         const daz::Cell a = board.CellOf(random.Draw(board.CellCount()));
-        if (board.At(a) == 0)
+        if (board.At(a) == 0) {
             continue;
+        }
         for (int n = 1; n <= board.CellCount(); ++n) {
             const daz::Cell b = board.CellOf(n);
             if (b != a && board.At(b) == board.At(a) && daz::IsLink(board, a.x, a.y, b.x, b.y, 2).linked) {
@@ -84,9 +85,11 @@ struct Stats {
 Stats StatsOf(const Board& board)
 {
     std::map<daz::TileCode, int> counts;
-    for (int n = 1; n <= board.CellCount(); ++n)
-        if (const daz::TileCode code = board.At(board.CellOf(n)))
+    for (int n = 1; n <= board.CellCount(); ++n) {
+        if (const daz::TileCode code = board.At(board.CellOf(n))) {
             ++counts[code];
+        }
+    }
     Stats stats;
     for (const auto& [code, count] : counts) {
         stats.tiles += count;
@@ -100,15 +103,17 @@ Stats StatsOf(const Board& board)
 void FindPair(benchmark::State& state, const std::string& name)
 {
     const Board& board = Boards(name);
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(daz::FindPair(board));
+    }
 }
 
 void PlainScan(benchmark::State& state, const std::string& name)
 {
     const Board& board = Boards(name);
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(daz::reference::FindPair(board));
+    }
 }
 
 // The console table as usual, and the time per search of each run kept
@@ -122,19 +127,21 @@ public:
         // others having been slowed by whatever else the machine was doing.
         for (const Run& run : runs) {
             double seconds = 0;
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
+            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
                 seconds = run.cpu_accumulated_time / static_cast<double>(run.iterations);
-            else if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "min")
+            } else if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "min") {
                 seconds = run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            else
+            } else {
                 continue;
+            }
             // Names are "FindPair/<board>" and "PlainScan/<board>".
             const std::string& name = run.run_name.function_name;
             const auto slash = name.find('/');
             auto& times = name.compare(0, slash, "FindPair") == 0 ? fast_ : plain_;
             const auto [it, added] = times.emplace(name.substr(slash + 1), seconds);
-            if (!added)
+            if (!added) {
                 it->second = std::min(it->second, seconds);
+            }
         }
     }
 
@@ -145,8 +152,9 @@ public:
                     "FindPair", "plain scan", "speed-up");
         for (const auto& [board, fast] : fast_) {
             const auto plain = plain_.find(board);
-            if (plain == plain_.end())
+            if (plain == plain_.end()) {
                 continue;
+            }
             const Stats stats = StatsOf(Boards(board));
             std::printf("%-12s %6d %6d %6d %12ld %11.2f us %11.2f us %9.1fx\n", board.c_str(), stats.tiles, stats.empty,
                         stats.codes, stats.equalPairs, fast * 1e6, plain->second * 1e6, plain->second / fast);
@@ -164,14 +172,16 @@ int main(int argc, char** argv)
 {
     const auto fastest = [](const std::vector<double>& times) { return *std::min_element(times.begin(), times.end()); };
     for (const char* board : {"dead_19x18", "dead_50x49", "fresh_19x18", "fresh_50x49", "half_19x18", "half_50x49"}) {
-        for (auto [kind, run] : {std::pair{"FindPair/", &FindPair}, std::pair{"PlainScan/", &PlainScan}})
+        for (auto [kind, run] : {std::pair{"FindPair/", &FindPair}, std::pair{"PlainScan/", &PlainScan}}) {
             benchmark::RegisterBenchmark((kind + std::string(board)).c_str(), run, std::string(board))
                 ->Unit(benchmark::kMicrosecond)
                 ->ComputeStatistics("min", fastest);
+        }
     }
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
+    }
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

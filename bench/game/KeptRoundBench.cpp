@@ -18,10 +18,12 @@ GameHarness& LevelInPlay(bool keeping)
 {
     const auto make = [](bool keep) {
         GameHarness* h = NewBigLevel();
-        if (!keep)
+        if (!keep) {
             h->parts->keeper.Disable();
-        for (int i = 0; i < 20; ++i)
+        }
+        for (int i = 0; i < 20; ++i) {
             h->RemoveAPair();
+        }
         h->timers.Fire(QStringLiteral("KeepRound"));
         return h;
     };
@@ -44,8 +46,9 @@ void PairPlayed(benchmark::State& state, bool keeping)
             h.timers.Fire(QStringLiteral("KeepRound"));
             state.ResumeTiming();
         }
-        if (!h.RemoveAPair())
+        if (!h.RemoveAPair()) {
             state.SkipWithError("no pair");
+        }
         h.timers.Fire(QStringLiteral("KeepRound"));
     }
 }
@@ -65,8 +68,9 @@ void DigestOfTheLargestLevel(benchmark::State& state)
 {
     GameHarness& h = LevelInPlay(true);
     const Level& level = *h.flow->CurrentLevel();
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(LevelDigest(h.parts->ini.Folders(), level.folder, level.settings));
+    }
 }
 BENCHMARK(DigestOfTheLargestLevel)->Unit(benchmark::kMillisecond);
 
@@ -76,8 +80,9 @@ void WriteGameIniOnce(benchmark::State& state)
     GameHarness& h = LevelInPlay(true);
     const QString file = h.parts->ini.Folders().ForWriting(kGameIniFile);
     const UserSettings settings{QStringLiteral("True"), true, true, 1, h.round().Score()};
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(WriteUserSettings(h.parts->ini, file, settings).ok);
+    }
 }
 BENCHMARK(WriteGameIniOnce)->Unit(benchmark::kMillisecond);
 

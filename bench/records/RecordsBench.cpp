@@ -41,8 +41,9 @@ const QString& FilledStore()
     static QTemporaryDir folder;
     static const QString file = [] {
         const QString path = folder.filePath(QStringLiteral("records.sqlite"));
-        if (!FillForBenchmark(path, kFilled))
+        if (!FillForBenchmark(path, kFilled)) {
             std::fprintf(stderr, "the store could not be filled\n");
+        }
         return path;
     }();
     return file;
@@ -53,8 +54,9 @@ void StoreResult(benchmark::State& state)
     QTemporaryDir folder;
     auto store = Records::Open(folder.filePath(QStringLiteral("records.sqlite")), QDateTime::currentDateTime());
     int i = 0;
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(store->AddResult(Cleared(i++)));
+    }
 }
 BENCHMARK(StoreResult)->Unit(benchmark::kMillisecond);
 
@@ -62,8 +64,9 @@ void StoreResultIn100000(benchmark::State& state)
 {
     auto store = Records::Open(FilledStore(), QDateTime::currentDateTime());
     int i = 0;
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(store->AddResult(Cleared(i++)));
+    }
 }
 BENCHMARK(StoreResultIn100000)->Unit(benchmark::kMillisecond);
 

@@ -19,8 +19,9 @@ namespace daz::bench {
 inline QStringList BenchmarkLevels(int count = 100)
 {
     QStringList paths;
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= count; ++i) {
         paths << QStringLiteral("\\levels\\level%1\\").arg(i, 3, 10, QLatin1Char('0'));
+    }
     return paths;
 }
 
@@ -29,8 +30,9 @@ inline QStringList BenchmarkLevels(int count = 100)
 // then a time-out, all in one transaction. True when all were stored.
 inline bool FillForBenchmark(const QString& file, int results, const QStringList& levels = BenchmarkLevels())
 {
-    if (!Records::Open(file, QDateTime::currentDateTime())->Keeping() || levels.isEmpty())
+    if (!Records::Open(file, QDateTime::currentDateTime())->Keeping() || levels.isEmpty()) {
         return false;
+    }
     const QString name = QStringLiteral("bench-fill");
     bool ok = false;
     {
@@ -53,8 +55,9 @@ inline bool FillForBenchmark(const QString& file, int results, const QStringList
                 const QString played = start.addSecs(i * 97LL).toString(Qt::ISODate);
                 const bool timedOut = i % 13 == 0;
                 for (int kind : {timedOut ? 1 : 0, timedOut ? 3 : 0, 1, 2}) {
-                    if (kind == 0)
+                    if (kind == 0) {
                         continue;
+                    }
                     event.addBindValue(level);
                     event.addBindValue(mode);
                     event.addBindValue(kind);
@@ -77,8 +80,9 @@ inline bool FillForBenchmark(const QString& file, int results, const QStringList
                 }
                 for (const QVariant& value : {QVariant(level), QVariant(mode), QVariant(20 + i % 50), QVariant(seconds),
                                               QVariant(i % 3), QVariant(i % 5), QVariant(i % 2), QVariant(played),
-                                              QVariant(QStringLiteral("PLAYER%1").arg(i % 7))})
+                                              QVariant(QStringLiteral("PLAYER%1").arg(i % 7))}) {
                     result.addBindValue(value);
+                }
                 ok = ok && result.exec();
             }
             QSqlQuery total(db);
@@ -86,8 +90,9 @@ inline bool FillForBenchmark(const QString& file, int results, const QStringList
                 total.prepare(QStringLiteral("INSERT INTO totals (mode, started, cleared, timed_out, seconds, run, "
                                              "longest, last) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
                 total.addBindValue(mode);
-                for (const qint64 value : totals[mode - 1])
+                for (const qint64 value : totals[mode - 1]) {
                     total.addBindValue(value);
+                }
                 ok = total.exec();
             }
             ok = ok && db.commit();

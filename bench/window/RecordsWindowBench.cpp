@@ -26,9 +26,10 @@ constexpr int kLevels = 30;
 std::vector<CatalogueEntry> Levels()
 {
     std::vector<CatalogueEntry> levels;
-    for (int n = 1; n <= kLevels; ++n)
+    for (int n = 1; n <= kLevels; ++n) {
         levels.push_back(
             {n, QStringLiteral("第%1关").arg(n), QStringLiteral("\\levels\\%1\\").arg(n, 2, 10, QChar('0'))});
+    }
     return levels;
 }
 
@@ -40,10 +41,12 @@ std::unique_ptr<Records> FilledStore(const std::vector<CatalogueEntry>& levels, 
     static int stores = 0;
     const QString file = folder.filePath(QStringLiteral("records-%1.sqlite").arg(++stores));
     QStringList paths;
-    for (const CatalogueEntry& level : levels)
+    for (const CatalogueEntry& level : levels) {
         paths << level.path;
-    if (results > 0 && !bench::FillForBenchmark(file, results, paths))
+    }
+    if (results > 0 && !bench::FillForBenchmark(file, results, paths)) {
         return nullptr;
+    }
     return Records::Open(file, QDateTime::currentDateTime());
 }
 
@@ -59,8 +62,9 @@ struct FirstPaint : QObject {
     }
     void Wait()
     {
-        while (!painted)
+        while (!painted) {
             QApplication::processEvents();
+        }
     }
 };
 

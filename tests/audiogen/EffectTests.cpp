@@ -24,8 +24,9 @@ const std::vector<Clip>& Effects()
 TEST(SoundEffects, AreTheNineFilesTheGameLooksUp)
 {
     std::set<std::string> names;
-    for (const Clip& c : Effects())
+    for (const Clip& c : Effects()) {
         names.insert(c.fileName);
+    }
     EXPECT_EQ(names, (std::set<std::string>{"mousedown1.wav", "mousedown2.wav", "mousedown3.wav", "lianjie.wav",
                                             "gamewin.wav", "gameover.wav", "ts.wav", "dl.wav", "cx.wav"}));
     EXPECT_EQ(Effects().size(), 9u);
@@ -40,8 +41,9 @@ TEST(SoundEffects, PeakAtMinusThreeDecibelsAndStartAndEndInSilence)
         EXPECT_NEAR(20.0 * std::log10(Peak(c.samples)), -3.0, 0.01);
         EXPECT_LT(std::abs(c.samples.front()), 0.01f);
         EXPECT_LT(std::abs(c.samples.back()), 0.001f);
-        for (float x : c.samples)
+        for (float x : c.samples) {
             ASSERT_TRUE(std::isfinite(x));
+        }
     }
 }
 
@@ -62,8 +64,9 @@ TEST(SoundEffects, AreTheSameOnEveryRun)
 {
     const std::vector<Clip> again = RenderSoundEffects();
     ASSERT_EQ(again.size(), Effects().size());
-    for (std::size_t i = 0; i < again.size(); ++i)
+    for (std::size_t i = 0; i < again.size(); ++i) {
         EXPECT_EQ(again[i].samples, Effects()[i].samples) << again[i].fileName;
+    }
 }
 
 } // namespace

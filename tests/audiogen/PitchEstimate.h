@@ -19,14 +19,16 @@ inline double EstimatePitch(const Samples& s, double sampleRate, double expected
     const int longest = static_cast<int>(sampleRate / (expectedHz * 0.9)) + 1;
     auto correlation = [&](int lag) {
         double sum = 0.0;
-        for (std::size_t i = start; i < start + count; ++i)
+        for (std::size_t i = start; i < start + count; ++i) {
             sum += static_cast<double>(s[i]) * s[i + static_cast<std::size_t>(lag)];
+        }
         return sum;
     };
     int best = shortest;
     for (int lag = shortest; lag <= longest; ++lag) {
-        if (correlation(lag) > correlation(best))
+        if (correlation(lag) > correlation(best)) {
             best = lag;
+        }
     }
     const double a = correlation(best - 1);
     const double b = correlation(best);

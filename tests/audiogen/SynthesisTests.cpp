@@ -14,8 +14,9 @@ TEST(Rng, RepeatsItsSequenceAndDrawsInRangeSkippingZeroWeights)
 {
     Rng a(42);
     Rng b(42);
-    for (int i = 0; i < 100; ++i)
+    for (int i = 0; i < 100; ++i) {
         ASSERT_EQ(a.Uniform(), b.Uniform());
+    }
 
     Rng rng(7);
     const std::vector<double> weights{0.0, 2.0, 0.0, 1.0, 0.0};
@@ -88,21 +89,25 @@ TEST(LimitPeaks, HoldsAPeakToTheCeilingAndLeavesTheRestAlone)
 {
     const double rate = 22050.0;
     Samples s(SecondsToSamples(2.0, rate));
-    for (std::size_t i = 0; i < s.size(); ++i)
+    for (std::size_t i = 0; i < s.size(); ++i) {
         s[i] = static_cast<float>(0.2 * std::sin(kTwoPi * 330.0 * i / rate));
+    }
     const Samples original = s;
     const std::size_t burst = SecondsToSamples(0.5, rate);
-    for (std::size_t i = burst; i < burst + 200; ++i)
+    for (std::size_t i = burst; i < burst + 200; ++i) {
         s[i] *= 6.0f; // peaks of 1.2, well over the ceiling
+    }
 
     LimitPeaks(s, -3.0, rate);
 
     EXPECT_LE(Peak(s), DbToGain(-3.0) + 1e-6);
     // Untouched well before the burst; back to full level a second later.
-    for (std::size_t i = 0; i < burst - SecondsToSamples(0.01, rate); ++i)
+    for (std::size_t i = 0; i < burst - SecondsToSamples(0.01, rate); ++i) {
         ASSERT_EQ(s[i], original[i]) << "sample " << i;
-    for (std::size_t i = burst + SecondsToSamples(1.0, rate); i < s.size(); ++i)
+    }
+    for (std::size_t i = burst + SecondsToSamples(1.0, rate); i < s.size(); ++i) {
         ASSERT_NEAR(s[i], original[i], 0.002) << "sample " << i;
+    }
 
     // A signal below the ceiling is never changed.
     s = original;

@@ -63,8 +63,9 @@ TEST(WavWriter, RoundsSamplesAndClampsThoseOutOfRange)
     const QByteArray b = Written({0.0f, 1.0f, -1.0f, 0.5f, -0.25f, 1.7f, -3.0f}, 44100);
     ASSERT_EQ(b.size(), 44 + 14);
     const qint16 expected[] = {0, 32767, -32767, 16384, -8192, 32767, -32767};
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(S16(b, 44 + 2 * i), expected[i]) << "sample " << i;
+    }
 }
 
 TEST(WavWriter, ReportsAFileItCannotWrite)

@@ -29,8 +29,9 @@ TEST(BoardCells, NumbersRunRowByRowFromTheTopLeftOnAnEmptyBoard)
     EXPECT_EQ(board.CellOf(8), (Cell{8, 1}));
     EXPECT_EQ(board.CellOf(9), (Cell{1, 2}));
     EXPECT_EQ(board.CellOf(48), (Cell{8, 6}));
-    for (int n = 1; n <= 48; ++n)
+    for (int n = 1; n <= 48; ++n) {
         EXPECT_EQ(board.CellNumber(board.CellOf(n)), n);
+    }
 
     // A new board is empty, ring included.
     EXPECT_TRUE(RingIsEmpty(board));

@@ -20,9 +20,11 @@ inline Board BoardFromRows(const std::vector<std::string_view>& rows)
     for (std::string_view row : rows) {
         ++y;
         assert(static_cast<int>(row.size()) == maxX);
-        for (int x = 1; x <= maxX; ++x)
-            if (row[static_cast<std::size_t>(x - 1)] != '.')
+        for (int x = 1; x <= maxX; ++x) {
+            if (row[static_cast<std::size_t>(x - 1)] != '.') {
                 board.PlaceTile({x, y}, static_cast<TileCode>(row[static_cast<std::size_t>(x - 1)] - 'A' + 1));
+            }
+        }
     }
     return board;
 }
@@ -33,8 +35,9 @@ inline std::vector<std::string> RowsOf(const Board& board)
     std::vector<std::string> rows;
     for (int y = 1; y <= board.MaxY(); ++y) {
         std::string row;
-        for (int x = 1; x <= board.MaxX(); ++x)
+        for (int x = 1; x <= board.MaxX(); ++x) {
             row += board.At(x, y) == 0 ? '.' : static_cast<char>('A' + board.At(x, y) - 1);
+        }
         rows.push_back(row);
     }
     return rows;
@@ -42,12 +45,16 @@ inline std::vector<std::string> RowsOf(const Board& board)
 
 inline bool RingIsEmpty(const Board& board)
 {
-    for (int x = 0; x <= board.MaxX() + 1; ++x)
-        if (board.At(x, 0) != 0 || board.At(x, board.MaxY() + 1) != 0)
+    for (int x = 0; x <= board.MaxX() + 1; ++x) {
+        if (board.At(x, 0) != 0 || board.At(x, board.MaxY() + 1) != 0) {
             return false;
-    for (int y = 0; y <= board.MaxY() + 1; ++y)
-        if (board.At(0, y) != 0 || board.At(board.MaxX() + 1, y) != 0)
+        }
+    }
+    for (int y = 0; y <= board.MaxY() + 1; ++y) {
+        if (board.At(0, y) != 0 || board.At(board.MaxX() + 1, y) != 0) {
             return false;
+        }
+    }
     return true;
 }
 

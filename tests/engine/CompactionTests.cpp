@@ -107,8 +107,9 @@ TEST(Slide, EveryPassPacksEveryLineAndKeepsTheBoardSound)
     // edge a slide goes to.
     const auto line = [](const Board& b, int i, bool vertical) {
         std::vector<TileCode> codes;
-        for (int k = 1; k <= (vertical ? b.MaxY() : b.MaxX()); ++k)
+        for (int k = 1; k <= (vertical ? b.MaxY() : b.MaxX()); ++k) {
             codes.push_back(vertical ? b.At(i, k) : b.At(k, i));
+        }
         return codes;
     };
     const auto packed = [](std::vector<TileCode> codes, bool towardsStart) {
@@ -123,15 +124,17 @@ TEST(Slide, EveryPassPacksEveryLineAndKeepsTheBoardSound)
             Board board = testing::RandomBoard(maxX, maxY, random.Rnd(), 5, random);
             const int lines = d.vertical ? maxX : maxY;
             std::vector<std::vector<TileCode>> expected;
-            for (int i = 1; i <= lines; ++i)
+            for (int i = 1; i <= lines; ++i) {
                 expected.push_back(packed(line(board, i, d.vertical), d.towardsStart));
+            }
             const int tiles = board.TileCount();
 
             d.slide(board);
 
             SCOPED_TRACE(d.name);
-            for (int i = 1; i <= lines; ++i)
+            for (int i = 1; i <= lines; ++i) {
                 EXPECT_EQ(line(board, i, d.vertical), expected[static_cast<std::size_t>(i - 1)]) << "line " << i;
+            }
             EXPECT_EQ(board.TileCount(), tiles);
             EXPECT_TRUE(testing::RingIsEmpty(board));
         }

@@ -17,17 +17,20 @@ using testing::RowsOf;
 std::map<TileCode, int> CountCodes(const std::vector<TileCode>& codes)
 {
     std::map<TileCode, int> counts;
-    for (TileCode c : codes)
+    for (TileCode c : codes) {
         ++counts[c];
+    }
     return counts;
 }
 
 std::map<TileCode, int> CountCodes(const Board& board)
 {
     std::vector<TileCode> codes;
-    for (int n = 1; n <= board.CellCount(); ++n)
-        if (board.At(board.CellOf(n)) != 0)
+    for (int n = 1; n <= board.CellCount(); ++n) {
+        if (board.At(board.CellOf(n)) != 0) {
             codes.push_back(board.At(board.CellOf(n)));
+        }
+    }
     return CountCodes(codes);
 }
 
@@ -38,8 +41,9 @@ TEST(DealDeck, DealsThePicturesInTurnAPairAtATime)
     Random random = testing::SeededRandom(2);
     EXPECT_EQ(CountCodes(DealDeck(4, 10, random)), (std::map<TileCode, int>{{1, 2}, {2, 2}}));
     std::map<TileCode, int> expected{{1, 4}, {2, 4}};
-    for (TileCode c = 3; c <= 10; ++c)
+    for (TileCode c = 3; c <= 10; ++c) {
         expected[c] = 2;
+    }
     EXPECT_EQ(CountCodes(DealDeck(24, 10, random)), expected);
 
     // One picture only: every tile shows it.
@@ -65,11 +69,13 @@ TEST(DealDeck, EveryPositionCanReceiveEveryPicture)
     std::vector<std::map<TileCode, int>> seen(6);
     for (int deal = 0; deal < 300; ++deal) {
         const std::vector<TileCode> deck = DealDeck(6, 3, random);
-        for (std::size_t i = 0; i < deck.size(); ++i)
+        for (std::size_t i = 0; i < deck.size(); ++i) {
             ++seen[i][deck[i]];
+        }
     }
-    for (const auto& position : seen)
+    for (const auto& position : seen) {
         EXPECT_EQ(position.size(), 3u);
+    }
 }
 
 TEST(LayOutDeck, FillsTheBoardRowByRowAndShowsEveryTile)
@@ -86,8 +92,9 @@ TEST(ShuffleBoard, KeepsTheOccupiedCellsAndTheCodes)
     Board board(8, 6);
     // Ten tiles on 48 cells.
     const std::vector<Cell> occupied = {{1, 1}, {8, 1}, {3, 2}, {4, 2}, {5, 3}, {1, 4}, {2, 5}, {7, 5}, {8, 6}, {4, 6}};
-    for (std::size_t i = 0; i < occupied.size(); ++i)
+    for (std::size_t i = 0; i < occupied.size(); ++i) {
         board.PlaceTile(occupied[i], static_cast<TileCode>(1 + i / 2));
+    }
     const auto counts = CountCodes(board);
     const std::vector<std::string> before = RowsOf(board);
 
@@ -147,8 +154,9 @@ TEST(ShuffleBoard, EveryTileIsEquallyLikelyToEndUpLast)
         ++last[board.At(2, 2)];
     }
     ASSERT_EQ(last.size(), 4u);
-    for (const auto& [code, count] : last)
+    for (const auto& [code, count] : last) {
         EXPECT_NEAR(count, 1000, 150) << "code " << code;
+    }
 }
 
 // Removes a pair the way a click does: two records, first tile first.

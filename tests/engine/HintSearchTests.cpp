@@ -40,8 +40,9 @@ TEST(FindPair, FindsTheFirstLinkablePairInRowOrder)
         {"through the margin below to the nearer partner", {"BA..", "..D.", ".CBB"}, CellPair{1, 11}},
         {"round the corner of the margin: a turn too many", {"AB", "CD", "EA"}, std::nullopt},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(FindPair(BoardFromRows(c.rows)), c.pair) << c.name;
+    }
 
     EXPECT_EQ(FindPair(Board(6, 5)), std::nullopt);
 
@@ -66,8 +67,9 @@ protected:
     static std::string Describe(const Board& board)
     {
         std::string text = "on the board\n";
-        for (const std::string& row : testing::RowsOf(board))
+        for (const std::string& row : testing::RowsOf(board)) {
             text += row + '\n';
+        }
         return text;
     }
 
@@ -77,8 +79,9 @@ protected:
         for (;;) {
             const int maxX = from + random_.Draw(spanX);
             const int maxY = from + random_.Draw(spanY);
-            if (Board::IsValidSize(maxX, maxY))
+            if (Board::IsValidSize(maxX, maxY)) {
                 return {maxX, maxY};
+            }
         }
     }
 
@@ -100,18 +103,21 @@ TEST_F(FindPairAgreesWithThePlainScan, OnRandomBoardsOfEveryValidSizeUpTo19By19)
     // where nearly everything links, to full boards of many codes.
     constexpr float kFills[] = {0.25f, 0.5f, 0.7f, 0.85f, 1.0f};
     constexpr int kCodes[] = {1, 2, 3, 6, 12, 30};
-    for (int maxY = 1; maxY <= 19; ++maxY)
+    for (int maxY = 1; maxY <= 19; ++maxY) {
         for (int maxX = 1; maxX <= 19; ++maxX) {
-            if (!Board::IsValidSize(maxX, maxY))
+            if (!Board::IsValidSize(maxX, maxY)) {
                 continue;
+            }
             for (int i = 0; i < 8; ++i) {
                 const float fill = kFills[random_.Draw(5) - 1];
                 const int codes = kCodes[random_.Draw(6) - 1];
                 Check(testing::RandomBoard(maxX, maxY, fill, codes, random_));
-                if (HasFailure())
+                if (HasFailure()) {
                     return;
+                }
             }
         }
+    }
     // Both answers must be well represented for the comparison to mean much.
     EXPECT_GT(alive_, 1000);
     EXPECT_GT(dead_, 50);
@@ -122,8 +128,9 @@ TEST_F(FindPairAgreesWithThePlainScan, OnLargerRandomBoards)
     for (int i = 0; i < 60; ++i) {
         const auto [maxX, maxY] = RandomSize(15, 36, 35);
         Check(testing::RandomBoard(maxX, maxY, 0.3f + 0.7f * random_.Rnd(), 2 + random_.Draw(60), random_));
-        if (HasFailure())
+        if (HasFailure()) {
             return;
+        }
     }
 }
 
@@ -137,18 +144,21 @@ TEST_F(FindPairAgreesWithThePlainScan, OnDeadBoardsAndBoardsOneChangeAwayFromDea
         const float fill = 0.5f + 0.5f * random_.Rnd();
         Board board = testing::DeadBoard(maxX, maxY, fill, 4 + random_.Draw(20), 1000 + static_cast<unsigned>(i));
         Check(board);
-        if (HasFailure())
+        if (HasFailure()) {
             return;
+        }
         for (int change = 0; change < 10; ++change) {
             Board changed = board;
             const Cell cell = changed.CellOf(random_.Draw(changed.CellCount()));
-            if (changed.At(cell) != 0 && random_.Rnd() < 0.5f)
+            if (changed.At(cell) != 0 && random_.Rnd() < 0.5f) {
                 changed.RemoveTile(cell);
-            else
+            } else {
                 changed.PlaceTile(cell, changed.At(changed.CellOf(random_.Draw(changed.CellCount()))));
+            }
             Check(changed);
-            if (HasFailure())
+            if (HasFailure()) {
                 return;
+            }
         }
     }
     EXPECT_GE(dead_, 50);

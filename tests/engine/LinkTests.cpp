@@ -15,8 +15,9 @@ using Cells = std::vector<Cell>;
 // a path.
 Cells PathOf(const LinkDecision& d)
 {
-    if (!d.linked || d.path.segments == 0)
+    if (!d.linked || d.path.segments == 0) {
         return {};
+    }
     return {d.path.points.begin(), d.path.points.begin() + d.path.segments + 1};
 }
 

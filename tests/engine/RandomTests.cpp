@@ -18,8 +18,9 @@ Random Fixed(std::uint64_t seed, double clock = 0.0)
 std::vector<float> Take(Random& random, int count)
 {
     std::vector<float> values;
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         values.push_back(random.Rnd());
+    }
     return values;
 }
 
@@ -66,8 +67,9 @@ TEST(Random, DrawsAreEvenlySpread)
 {
     Random random = Fixed(3);
     std::array<int, 6> counts{};
-    for (int i = 0; i < 60000; ++i)
+    for (int i = 0; i < 60000; ++i) {
         ++counts[static_cast<std::size_t>(random.Draw(6) - 1)];
+    }
     for (int c : counts) {
         EXPECT_GT(c, 9500);
         EXPECT_LT(c, 10500);
@@ -96,8 +98,9 @@ TEST(Random, TheSameSeedOrPlaceReplaysTheSameNumbers)
 std::vector<float> AfterReseeds(std::uint64_t seed, double clock, int reseeds = 1)
 {
     Random random = Fixed(seed, clock);
-    for (int i = 0; i < reseeds; ++i)
+    for (int i = 0; i < reseeds; ++i) {
         random.ReseedFromClock();
+    }
     return Take(random, 20);
 }
 

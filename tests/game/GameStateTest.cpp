@@ -36,8 +36,9 @@ TEST(Rank, FollowsTheDoublingThresholds)
         {INT64_MIN, 0}, {0, 0},     {99, 0},      {100, 1},      {199, 1},      {200, 2},      {12800, 8},
         {25599, 8},     {25600, 9}, {409600, 13}, {3276800, 16}, {6553599, 16}, {6553600, 17}, {INT64_MAX, 17},
     };
-    for (const auto& [score, rank] : expected)
+    for (const auto& [score, rank] : expected) {
         EXPECT_EQ(RankOf(score), rank) << score;
+    }
 }
 
 TEST(Tools, NeedACounterAndEnoughPoints)
@@ -88,8 +89,9 @@ TEST(Modes, CarryTheirTimeAndTools)
         EXPECT_EQ(rules.hintLeft, row.hint) << "mode " << mode;
         EXPECT_EQ(rules.shuffleLeft, row.shuffle) << "mode " << mode;
         EXPECT_EQ(rules.followUp, row.followUp) << "mode " << mode;
-        if (row.ticksToTimeOut < 0)
+        if (row.ticksToTimeOut < 0) {
             continue;
+        }
         float left = rules.timeAfterDeal;
         int ticks = 0;
         do {

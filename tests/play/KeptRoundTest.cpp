@@ -111,8 +111,9 @@ TEST(KeptRound, EveryStateOfPlayIsKeptAndReadBack)
             const Level& level = *h.flow->CurrentLevel();
             int states = 0;
             const auto keptAndReadBack = [&] {
-                if (!InPlay(h.round().GetPhase()))
+                if (!InPlay(h.round().GetPhase())) {
                     return;
+                }
                 ++states;
                 const KeptRound kept{mode,
                                      level.folder,
@@ -257,16 +258,18 @@ TEST(KeptRound, AKillWhileKeepingLeavesTheOldRoundOrTheNew)
     // (a write that is not killed removes them; that is not what is tried here).
     const auto removeLeftovers = [&] {
         for (const QString& name : QDir(h.folder.Path()).entryList(QDir::Files | QDir::Hidden)) {
-            if (IsLeftoverOfWrite(name, KeptFile(h)) || IsLeftoverOfWrite(name, h.folder.File("DAZGame.ini")))
+            if (IsLeftoverOfWrite(name, KeptFile(h)) || IsLeftoverOfWrite(name, h.folder.File("DAZGame.ini"))) {
                 QFile::remove(h.folder.File(name));
+            }
         }
     };
     // The files as the quit finds them: the round kept before, or none.
     const auto before = [&](bool keptBefore) {
-        if (keptBefore)
+        if (keptBefore) {
             h.folder.Write(QStringLiteral("kept-round.json"), older);
-        else
+        } else {
             QFile::remove(KeptFile(h));
+        }
         removeLeftovers();
     };
     KeptRoundProblem problem;

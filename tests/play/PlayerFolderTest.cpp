@@ -52,8 +52,9 @@ struct PlayerFolder : ::testing::Test {
     GameFlow& Start(int mode = 2, bool saving = true)
     {
         GameFlow& flow = h.Make(mode, folders);
-        if (!saving)
+        if (!saving) {
             h.parts->keeper.Disable();
+        }
         flow.Load();
         return flow;
     }
@@ -178,8 +179,9 @@ TEST_F(PlayerFolder, OddCataloguesMergeWithinTheLevelMenuAndKeepTheProgress)
     // The player's catalogue: entries 1 … present, Menu as given.
     const auto writePlayers = [&](const QString& menu, int present) {
         QStringList lines{QStringLiteral("[GameMenu]"), QStringLiteral("Menu=") + menu};
-        for (int i = 1; i <= present; ++i)
+        for (int i = 1; i <= present; ++i) {
             lines << QStringLiteral("MenuName%1=L%1").arg(i) << QStringLiteral("MenuPath%1=\\levels\\spring\\").arg(i);
+        }
         lines << QStringLiteral("[UserSet]") << QStringLiteral("MediaON=True") << QStringLiteral("SoundON=True")
               << QStringLiteral("UserGK=7") << QStringLiteral("UserJF=500");
         WriteBytes(Players("DAZGame.ini"), TestProgramFolder::Lines(lines));
@@ -213,8 +215,9 @@ TEST_F(PlayerFolder, OddCataloguesMergeWithinTheLevelMenuAndKeepTheProgress)
         EXPECT_TRUE(status.message.isEmpty()) << status.message.toStdString();
         EXPECT_EQ(value(QStringLiteral("Menu")), QString::fromLatin1(c.menuAfter));
         EXPECT_EQ(value(QStringLiteral("MenuPath8")), QStringLiteral("\\levels\\summer\\"));
-        for (const QString& key : {QStringLiteral("Menu"), QStringLiteral("MenuName8"), QStringLiteral("MenuPath1")})
+        for (const QString& key : {QStringLiteral("Menu"), QStringLiteral("MenuName8"), QStringLiteral("MenuPath1")}) {
             EXPECT_EQ(count(key), 1) << key.toStdString();
+        }
         Start();
         EXPECT_EQ(h.flow->Place().level, 7);
         EXPECT_EQ(h.round().Score(), 500);
@@ -304,10 +307,12 @@ TEST_F(PlayerFolder, AFolderThatCannotBeMadeIsToldOnceAndTheGameIsPlayedWithoutS
 TEST_F(PlayerFolder, StoredPathsThatLeaveTheirFolderAreRefusedAndNothingOutsideIsTouched)
 {
     for (const char* path : {"\\..\\outside\\evil\\", "\\levels\\..\\..\\x\\", "..", "C:\\levels\\x\\", "\\c:\\x\\",
-                             "/etc/", "\\\\server\\share\\", "~\\x"})
+                             "/etc/", "\\\\server\\share\\", "~\\x"}) {
         EXPECT_FALSE(DataFolders::StaysInside(QString::fromLatin1(path))) << path;
-    for (const char* path : {"\\levels\\spring\\", "\\gameg\\a..b\\", "\\media\\x.wav", "levels/x/"})
+    }
+    for (const char* path : {"\\levels\\spring\\", "\\gameg\\a..b\\", "\\media\\x.wav", "levels/x/"}) {
         EXPECT_TRUE(DataFolders::StaysInside(QString::fromLatin1(path))) << path;
+    }
 
     // A playable level beside the program folder, reached three ways.
     const QString outside = home.filePath(QStringLiteral("outside"));

@@ -43,12 +43,14 @@ Boards Play(GameHarness& h, int from, int to, const std::function<void()>& betwe
 {
     Boards boards;
     for (int step = from; step < to && InPlay(h.round().GetPhase()); ++step) {
-        if (between)
+        if (between) {
             between();
-        if (step % 6 == 2)
+        }
+        if (step % 6 == 2) {
             h.round().Use(Tool::Shuffle);
-        else if (step % 6 == 5 || !h.RemoveAPair())
+        } else if (step % 6 == 5 || !h.RemoveAPair()) {
             h.round().ShuffleBoard();
+        }
         boards.push_back(Grid(h));
     }
     return boards;
@@ -78,8 +80,9 @@ TEST(Replay, TheSameSeedAndMovesGiveTheSameBoardsThoughTheRoundIsKeptHalfway)
         kept.Start(mode);
         ASSERT_TRUE(kept.Caption().startsWith(QStringLiteral("继续上次的棋局")));
 
-        for (const auto& board : Play(kept, 9, 18))
+        for (const auto& board : Play(kept, 9, 18)) {
             replayed.push_back(board);
+        }
         EXPECT_TRUE(replayed == boards);
 
         // Another seed deals another board.

@@ -258,23 +258,26 @@ TEST_F(Tools, AFlashHidesNothingOnceOneOfItsTilesLeftItsCell)
     Start(3, 6, 4);
     std::optional<CellPair> letsFall;
     for (int deal = 0; deal < 100 && !letsFall; ++deal) {
-        if (deal > 0)
+        if (deal > 0) {
             h.flow->ChooseLevel(1);
+        }
         const Board& board = h.board();
         const CellPair toHint = *h.LinkablePair(); // what the hint will show
         for (int i = 1; i <= board.CellCount() && !letsFall; ++i) {
             for (int j = i + 1; j <= board.CellCount() && !letsFall; ++j) {
                 const Cell a = h.CellOf(i), b = h.CellOf(j);
                 if (i == toHint.first || i == toHint.second || j == toHint.first || j == toHint.second
-                    || board.At(a) == 0 || !IsLink(board, a.x, a.y, b.x, b.y, 3).linked)
+                    || board.At(a) == 0 || !IsLink(board, a.x, a.y, b.x, b.y, 3).linked) {
                     continue;
+                }
                 Board after = board;
                 after.RemoveTile(a);
                 after.RemoveTile(b);
                 SlideDown(after);
                 if (after.At(h.CellOf(toHint.first)) != board.At(h.CellOf(toHint.first))
-                    || after.At(h.CellOf(toHint.second)) != board.At(h.CellOf(toHint.second)))
+                    || after.At(h.CellOf(toHint.second)) != board.At(h.CellOf(toHint.second))) {
                     letsFall = CellPair{i, j};
+                }
             }
         }
     }

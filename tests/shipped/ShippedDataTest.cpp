@@ -36,8 +36,9 @@ QByteArray Bytes(const QString& path)
 quint64 LittleEndian(const QByteArray& bytes, qsizetype at, int size)
 {
     quint64 v = 0;
-    for (int i = size - 1; i >= 0; --i)
+    for (int i = size - 1; i >= 0; --i) {
         v = (v << 8) | static_cast<quint8>(bytes[at + i]);
+    }
     return v;
 }
 
@@ -207,8 +208,9 @@ TEST_F(Shipped, APlayerStartsAtLevelOneWithSoundAndMusic)
 double WaveSeconds(const QByteArray& bytes)
 {
     if (bytes.size() < 44 || !bytes.startsWith("RIFF") || bytes.mid(8, 8) != "WAVEfmt " || bytes.mid(36, 4) != "data"
-        || LittleEndian(bytes, 20, 2) != 1 || LittleEndian(bytes, 34, 2) != 16 || LittleEndian(bytes, 28, 4) == 0)
+        || LittleEndian(bytes, 20, 2) != 1 || LittleEndian(bytes, 34, 2) != 16 || LittleEndian(bytes, 28, 4) == 0) {
         return 0;
+    }
     return static_cast<double>(LittleEndian(bytes, 40, 4)) / static_cast<double>(LittleEndian(bytes, 28, 4));
 }
 
@@ -230,15 +232,17 @@ quint32 OggCrc(const QByteArray& page)
         std::array<quint32, 256> t{};
         for (quint32 byte = 0; byte < 256; ++byte) {
             quint32 r = byte << 24;
-            for (int bit = 0; bit < 8; ++bit)
+            for (int bit = 0; bit < 8; ++bit) {
                 r = (r & 0x80000000u) ? (r << 1) ^ 0x04c11db7u : r << 1;
+            }
             t[byte] = r;
         }
         return t;
     }();
     quint32 crc = 0;
-    for (const char c : page)
+    for (const char c : page) {
         crc = (crc << 8) ^ table[((crc >> 24) ^ static_cast<quint8>(c)) & 0xFFu];
+    }
     return crc;
 }
 
@@ -251,25 +255,30 @@ Vorbis ReadVorbis(const QByteArray& bytes)
     int flags = 0;
     qsizetype at = 0;
     for (quint64 sequence = 0; at < bytes.size(); ++sequence) {
-        if (at + 27 > bytes.size() || bytes.mid(at, 5) != QByteArray("OggS\0", 5))
+        if (at + 27 > bytes.size() || bytes.mid(at, 5) != QByteArray("OggS\0", 5)) {
             return {QStringLiteral("no page at byte %1").arg(at)};
+        }
         const int segments = static_cast<quint8>(bytes[at + 26]);
         qsizetype body = 0;
-        for (int k = 0; k < segments; ++k)
+        for (int k = 0; k < segments; ++k) {
             body += static_cast<quint8>(bytes[at + 27 + k]);
+        }
         const qsizetype size = 27 + segments + body;
-        if (at + size > bytes.size())
+        if (at + size > bytes.size()) {
             return {QStringLiteral("page %1 cut short").arg(sequence)};
+        }
         QByteArray page = bytes.mid(at, size);
         page.replace(22, 4, QByteArray(4, '\0'));
-        if (OggCrc(page) != le(at + 22, 4))
+        if (OggCrc(page) != le(at + 22, 4)) {
             return {QStringLiteral("page %1 damaged").arg(sequence)};
+        }
         flags = static_cast<quint8>(bytes[at + 5]);
         if (sequence == 0) {
             serial = le(at + 14, 4);
             const qsizetype packet = at + 27 + segments;
-            if (!(flags & 2) || bytes.mid(packet, 7) != "\x01vorbis")
+            if (!(flags & 2) || bytes.mid(packet, 7) != "\x01vorbis") {
                 return {QStringLiteral("no Vorbis stream")};
+            }
             vorbis.channels = static_cast<quint8>(bytes[packet + 11]);
             vorbis.rate = static_cast<int>(le(packet + 12, 4));
         } else if (le(at + 14, 4) != serial || le(at + 18, 4) != sequence) {
@@ -278,8 +287,9 @@ Vorbis ReadVorbis(const QByteArray& bytes)
         granule = le(at + 6, 8);
         at += size;
     }
-    if (!(flags & 4) || vorbis.rate <= 0)
+    if (!(flags & 4) || vorbis.rate <= 0) {
         return {QStringLiteral("the stream has no end")};
+    }
     vorbis.seconds = static_cast<double>(granule) / vorbis.rate;
     return vorbis;
 }

@@ -240,8 +240,9 @@ TEST_F(ModeChooserWindowTest, KeysWalkTheEntriesAndReturnChooses)
     const auto lit = [this] {
         std::vector<int> entries;
         for (int index = 0; index <= 4; ++index) {
-            if (TextColour(window->EntryLabel(index)) == QColor(255, 128, 0))
+            if (TextColour(window->EntryLabel(index)) == QColor(255, 128, 0)) {
                 entries.push_back(index);
+            }
         }
         return entries;
     };

@@ -229,9 +229,10 @@ TEST(InstanceLockTest, ALockThatNamesNoRunningCopyIsTakenOver)
     const QDir beside(folder.path());
     const QStringList aside = beside.entryList({QStringLiteral("DAZGame.lock.foreign-*")}, QDir::Dirs);
     ASSERT_EQ(aside.size(), 2);
-    for (const QString& name : aside)
+    for (const QString& name : aside) {
         EXPECT_EQ(testing::ReadBytes(beside.filePath(name + QStringLiteral("/notes.txt"))), "mine")
             << name.toStdString();
+    }
 }
 
 // With the disk full, a lock file cannot be written and is gone at once:
@@ -261,8 +262,9 @@ TEST(InstanceLockTest, ALockThatCannotBeWrittenIsNoRunningCopy)
     };
     for (const auto& [what, lockBytes] : before) {
         SCOPED_TRACE(what);
-        if (!lockBytes.isNull())
+        if (!lockBytes.isNull()) {
             WriteBytes(path, lockBytes);
+        }
         platform::QtInstanceLock lock(path);
         const platform::LockResult result = withFullDisk(lock);
         EXPECT_EQ(result.outcome, Outcome::Unavailable);

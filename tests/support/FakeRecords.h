@@ -44,8 +44,9 @@ public:
         ++bestCalls;
         std::vector<Result> found;
         for (const Result& r : results) {
-            if (r.mode == mode && r.levelPath == levelPath)
+            if (r.mode == mode && r.levelPath == levelPath) {
                 found.push_back(r);
+            }
         }
         const auto better = [](const Result& a, const Result& b) {
             return std::make_tuple(a.seconds, -a.points, a.when) < std::make_tuple(b.seconds, -b.points, b.when);
@@ -60,11 +61,13 @@ public:
     {
         std::map<QString, int> best;
         for (const Result& r : results) {
-            if (r.mode != mode)
+            if (r.mode != mode) {
                 continue;
+            }
             const auto [at, added] = best.emplace(r.levelPath, r.seconds);
-            if (!added)
+            if (!added) {
                 at->second = std::min(at->second, r.seconds);
+            }
         }
         return {best.begin(), best.end()};
     }
@@ -74,8 +77,9 @@ public:
     bool Clear() override
     {
         ++clears;
-        if (!clearWorks)
+        if (!clearWorks) {
             return false;
+        }
         results.clear();
         stats = {};
         runs = {};

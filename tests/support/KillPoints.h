@@ -72,8 +72,9 @@ inline TracedRun RunUntilKilled(const std::function<void()>& body, const std::fu
         return run;
     };
     if (::waitpid(child, &status, 0) != child || !WIFSTOPPED(status)
-        || ::ptrace(PTRACE_SETOPTIONS, child, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL) != 0)
+        || ::ptrace(PTRACE_SETOPTIONS, child, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL) != 0) {
         return giveUp("the writer cannot be traced");
+    }
     int pass = 0; // a signal of the writer's own, handed on
     for (;;) {
         ::ptrace(PTRACE_SYSCALL, child, nullptr, reinterpret_cast<void*>(static_cast<std::intptr_t>(pass)));
@@ -95,12 +96,15 @@ inline TracedRun RunUntilKilled(const std::function<void()>& body, const std::fu
             continue;
         }
         __ptrace_syscall_info call{};
-        if (::ptrace(PTRACE_GET_SYSCALL_INFO, child, reinterpret_cast<void*>(sizeof call), &call) <= 0)
+        if (::ptrace(PTRACE_GET_SYSCALL_INFO, child, reinterpret_cast<void*>(sizeof call), &call) <= 0) {
             return giveUp("the writer's system calls cannot be seen");
-        if (call.op != PTRACE_SYSCALL_INFO_ENTRY || OnlyLooks(call.entry.nr))
+        }
+        if (call.op != PTRACE_SYSCALL_INFO_ENTRY || OnlyLooks(call.entry.nr)) {
             continue;
-        if (killHere(run.steps))
+        }
+        if (killHere(run.steps)) {
             break;
+        }
         ++run.steps;
     }
     run.killed = true;

@@ -18,29 +18,34 @@ inline std::optional<CellPair> FindPair(const Board& board)
     const int n = board.MaxY() * maxX;
     const auto cellOf = [maxX](int number) {
         int y = number / maxX;
-        if (number % maxX != 0)
+        if (number % maxX != 0) {
             y += 1;
+        }
         return Cell{number - (y - 1) * maxX, y};
     };
 
     CornerLists lists;
     for (int i = 1; i <= n - 1; ++i) {
         const Cell a = cellOf(i);
-        if (board.At(a) == 0)
+        if (board.At(a) == 0) {
             continue;
+        }
         for (int j = i + 1; j <= n; ++j) {
             const Cell b = cellOf(j);
-            if (board.At(b) != board.At(a))
+            if (board.At(b) != board.At(a)) {
                 continue;
-            if (LineLink(board, a, b))
+            }
+            if (LineLink(board, a, b)) {
                 return CellPair{i, j};
+            }
             ListCorners(board, a.x, a.y, b.x, b.y, lists);
             for (int p = 0; p < lists.aCount; ++p) {
                 for (int q = 0; q < lists.bCount; ++q) {
                     const Cell cp = lists.a[static_cast<std::size_t>(p)];
                     const Cell cq = lists.b[static_cast<std::size_t>(q)];
-                    if (LineLink(board, a, cp) && LineLink(board, b, cq) && LineLink(board, cp, cq))
+                    if (LineLink(board, a, cp) && LineLink(board, b, cq) && LineLink(board, cp, cq)) {
                         return CellPair{i, j};
+                    }
                 }
             }
         }

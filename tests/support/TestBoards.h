@@ -21,10 +21,13 @@ inline Random SeededRandom(std::uint64_t seed)
 inline Board RandomBoard(int maxX, int maxY, float fill, int codes, Random& random)
 {
     Board board(maxX, maxY);
-    for (int y = 1; y <= maxY; ++y)
-        for (int x = 1; x <= maxX; ++x)
-            if (random.Rnd() < fill)
+    for (int y = 1; y <= maxY; ++y) {
+        for (int x = 1; x <= maxX; ++x) {
+            if (random.Rnd() < fill) {
                 board.PlaceTile({x, y}, static_cast<TileCode>(random.Draw(codes)));
+            }
+        }
+    }
     return board;
 }
 

@@ -45,8 +45,9 @@ protected:
     // The repaints asked for are done, and nothing else.
     static void Settle()
     {
-        for (int pass = 0; pass < 3; ++pass)
+        for (int pass = 0; pass < 3; ++pass) {
             QCoreApplication::processEvents();
+        }
     }
 
     // What the screen shows of the board, and what a full paint draws.
@@ -67,8 +68,9 @@ protected:
         int unlike = 0;
         const QRect inside = area & a.rect();
         for (int y = inside.top(); y <= inside.bottom(); ++y) {
-            for (int x = inside.left(); x <= inside.right(); ++x)
+            for (int x = inside.left(); x <= inside.right(); ++x) {
                 unlike += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+            }
         }
         return unlike;
     }
@@ -138,8 +140,9 @@ TEST_F(BoardPaint, APairGoesFromTheScreenAtOnceAndLeavesItsNeighboursOverhang)
     const QImage shown = Shown();
     const QImage full = Full();
     ASSERT_EQ(shown.size(), full.size());
-    for (const QRect& place : places)
+    for (const QRect& place : places) {
         EXPECT_EQ(Unlike(shown, full, place), 0) << "the screen is not what a full paint draws";
+    }
     // The neighbour's overhang into the first cell, past its own box.
     const Cell left{first.x - 1, first.y};
     const QPoint overhang(CellBox(left).right() + 6, CellBox(left).top() + 4);
@@ -149,8 +152,9 @@ TEST_F(BoardPaint, APairGoesFromTheScreenAtOnceAndLeavesItsNeighboursOverhang)
         int left = 0;
         const QRect box = CellBox(cell);
         for (int y = box.top(); y <= box.bottom(); ++y) {
-            for (int x = box.left(); x <= box.right(); ++x)
+            for (int x = box.left(); x <= box.right(); ++x) {
                 left += full.pixel(x, y) == colour ? 1 : 0;
+            }
         }
         EXPECT_EQ(left, 0) << "the tile at " << cell.x << "," << cell.y << " still shows";
     }

@@ -55,8 +55,9 @@ protected:
     // The main window closed and the score was saved, as 退出 saves it.
     void ExpectQuit()
     {
-        for (int pass = 0; pass < 10 && window->isVisible(); ++pass)
+        for (int pass = 0; pass < 10 && window->isVisible(); ++pass) {
             QCoreApplication::processEvents();
+        }
         EXPECT_FALSE(window->isVisible());
         IniAccess ini(h.folder.Path(), h.problems);
         EXPECT_EQ(ini.ReadIniKey(h.folder.File(QStringLiteral("DAZGame.ini")), QStringLiteral("UserSet"),
@@ -104,8 +105,9 @@ TEST_F(QuitKeyEverywhere, FromTheFolderChooserOverTheLevelEditor)
             // Were the key lost, the loops would wait for ever: what stays
             // open goes by hand, and the main window stays.
             for (QDialog* open : {static_cast<QDialog*>(chooser), static_cast<QDialog*>(editor)}) {
-                if (open->isVisible())
+                if (open->isVisible()) {
                     open->reject();
+                }
             }
         });
         static_cast<LevelEditorWindow*>(editor)->Button(tools::Role::SourceButton)->click();

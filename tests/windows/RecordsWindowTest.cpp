@@ -42,16 +42,18 @@ QDateTime Day(int day, int minute = 0)
 QStringList Row(const QTableWidget* table, int row)
 {
     QStringList texts;
-    for (int column = 0; column < table->columnCount(); ++column)
+    for (int column = 0; column < table->columnCount(); ++column) {
         texts.append(table->item(row, column) ? table->item(row, column)->text() : QString());
+    }
     return texts;
 }
 
 QStringList Column(const QTableWidget* table, int column)
 {
     QStringList texts;
-    for (int row = 0; row < table->rowCount(); ++row)
+    for (int row = 0; row < table->rowCount(); ++row) {
         texts.append(table->item(row, column)->text());
+    }
     return texts;
 }
 
@@ -62,8 +64,9 @@ protected:
         // Twelve results of spring in the normal mode, stored in no order:
         // the window shows the ten best.
         const int seconds[] = {95, 83, 140, 83, 61, 300, 77, 120, 99, 83, 200, 45};
-        for (int i = 0; i < 12; ++i)
+        for (int i = 0; i < 12; ++i) {
             records.Add(kSpring, 2, seconds[i], 100 + i, QStringLiteral("玩家%1").arg(i), Day(1 + i), i % 3, i % 2);
+        }
         records.Add(kSpring, 3, 500, 9, QStringLiteral("挑战者"), Day(20));
         records.Add(kMine, 2, 30, 7, QStringLiteral("自己"), Day(21), 1, 2, 3);
     }
@@ -79,8 +82,9 @@ TEST_F(ResultsWindow, ListsALevelsBestInPlaceOrderAndFollowsTheChoosers)
     window.show();
 
     QStringList levels;
-    for (int i = 0; i < window.LevelChooser()->count(); ++i)
+    for (int i = 0; i < window.LevelChooser()->count(); ++i) {
         levels.append(window.LevelChooser()->itemText(i));
+    }
     EXPECT_EQ(levels, (QStringList{QStringLiteral("1．春"), QStringLiteral("2．秋"), QStringLiteral("3．我的关")}));
 
     const QTableWidget* table = window.Table();
@@ -241,18 +245,22 @@ Rendered Render(BestTimeChart& chart, double ratio)
     chart.render(&r.image);
     const QRgb bar = BestTimeChart::kBarColour.rgb();
     for (int y = r.image.height() - 1; y >= 0 && r.base < 0; --y) {
-        for (int x = 0; x < r.image.width() && r.base < 0; ++x)
+        for (int x = 0; x < r.image.width() && r.base < 0; ++x) {
             r.base = r.image.pixel(x, y) == bar ? y : -1;
+        }
     }
     for (int x = 0; r.base >= 0 && x < r.image.width(); ++x) {
-        if (r.image.pixel(x, r.base) != bar)
+        if (r.image.pixel(x, r.base) != bar) {
             continue;
+        }
         int end = x;
-        while (end < r.image.width() && r.image.pixel(end, r.base) == bar)
+        while (end < r.image.width() && r.image.pixel(end, r.base) == bar) {
             ++end;
+        }
         int top = r.base;
-        while (top > 0 && r.image.pixel((x + end) / 2, top - 1) == bar)
+        while (top > 0 && r.image.pixel((x + end) / 2, top - 1) == bar) {
             --top;
+        }
         r.bars.push_back({(x + end) / 2.0, r.base - top + 1});
         x = end;
     }
@@ -265,8 +273,9 @@ bool HasInk(const QImage& image, QRect area)
     area &= image.rect();
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            if (qGray(image.pixel(x, y)) < 128)
+            if (qGray(image.pixel(x, y)) < 128) {
                 return true;
+            }
         }
     }
     return false;
@@ -276,8 +285,9 @@ TEST(BestTimeChart, BarsStandAsHighAsTheBestTimesAtOneAndTwiceThePixels)
 {
     const std::optional<int> times[] = {83, 45, std::nullopt, 170, 120, 61};
     std::vector<BestTimeChart::Bar> bars;
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 6; ++i) {
         bars.push_back({QString::number(i + 1), QStringLiteral("第%1关").arg(i + 1), times[i]});
+    }
     BestTimeChart chart;
     chart.resize(420, 240);
     chart.SetBars(bars);
@@ -304,8 +314,9 @@ TEST(BestTimeChart, BarsStandAsHighAsTheBestTimesAtOneAndTwiceThePixels)
         if (ratio == 1.0) {
             single = found;
         } else {
-            for (std::size_t i = 0; i < found.size(); ++i)
+            for (std::size_t i = 0; i < found.size(); ++i) {
                 EXPECT_NEAR(found[i].height, 2 * single[i].height, 2.5) << "bar " << i;
+            }
         }
         // The levels' numbers under their bars, the seconds beside the axis.
         for (const auto& bar : found) {

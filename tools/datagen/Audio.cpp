@@ -18,15 +18,17 @@ namespace {
 
 QDir Subfolder(const QDir& dataDir, const QString& name)
 {
-    if (!dataDir.mkpath(name))
+    if (!dataDir.mkpath(name)) {
         throw std::runtime_error("cannot create " + dataDir.filePath(name).toStdString());
+    }
     return QDir(dataDir.filePath(name));
 }
 
 void WriteClips(const QDir& folder, const std::vector<audio::Clip>& clips)
 {
-    for (const audio::Clip& clip : clips)
+    for (const audio::Clip& clip : clips) {
         audio::WriteWav(folder.filePath(QString::fromStdString(clip.fileName)), clip.samples, clip.sampleRate);
+    }
 }
 
 // The music is stored as Ogg Vorbis, which the game's player decodes with
@@ -36,8 +38,9 @@ void WriteClips(const QDir& folder, const std::vector<audio::Clip>& clips)
 void WriteOgg(const QString& path, const audio::Clip& clip, int serial)
 {
     QTemporaryDir temp;
-    if (!temp.isValid())
+    if (!temp.isValid()) {
         throw std::runtime_error("no temporary folder for " + path.toStdString());
+    }
     const QString wav = temp.filePath(QStringLiteral("piece.wav"));
     const QString ogg = temp.filePath(QStringLiteral("piece.ogg"));
     audio::WriteWav(wav, clip.samples, clip.sampleRate);
@@ -47,14 +50,16 @@ void WriteOgg(const QString& path, const audio::Clip& clip, int serial)
     encoder.start(QStringLiteral("oggenc"),
                   {QStringLiteral("--quiet"), QStringLiteral("--quality=3"), QStringLiteral("--serial=%1").arg(serial),
                    QStringLiteral("--output=") + ogg, wav});
-    if (!encoder.waitForFinished(-1) || encoder.exitStatus() != QProcess::NormalExit || encoder.exitCode() != 0)
+    if (!encoder.waitForFinished(-1) || encoder.exitStatus() != QProcess::NormalExit || encoder.exitCode() != 0) {
         throw std::runtime_error("oggenc failed on " + path.toStdString() + " (is vorbis-tools installed?)");
+    }
 
     QFile encoded(ogg);
     QSaveFile file(path);
     if (!encoded.open(QIODevice::ReadOnly) || !file.open(QIODevice::WriteOnly)
-        || file.write(encoded.readAll()) != encoded.size() || !file.commit())
+        || file.write(encoded.readAll()) != encoded.size() || !file.commit()) {
         throw std::runtime_error("cannot write " + path.toStdString());
+    }
 }
 
 } // namespace
@@ -73,8 +78,9 @@ void WriteAudio(const QDir& dataDir)
         written.insert(name);
     }
     for (const QString& name : media.entryList(QDir::Files)) {
-        if (!written.contains(name) && !media.remove(name))
+        if (!written.contains(name) && !media.remove(name)) {
             throw std::runtime_error("cannot remove " + media.filePath(name).toStdString());
+        }
     }
 }
 

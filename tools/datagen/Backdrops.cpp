@@ -44,13 +44,14 @@ QColor MeanColour(const QImage& image)
 {
     const QImage src = image.convertToFormat(QImage::Format_RGB32);
     double r = 0, g = 0, b = 0;
-    for (int y = 0; y < src.height(); ++y)
+    for (int y = 0; y < src.height(); ++y) {
         for (int x = 0; x < src.width(); ++x) {
             const QRgb c = src.pixel(x, y);
             r += qRed(c);
             g += qGreen(c);
             b += qBlue(c);
         }
+    }
     const double n = double(src.width()) * src.height();
     return QColor(int(r / n + 0.5), int(g / n + 0.5), int(b / n + 0.5));
 }

@@ -39,10 +39,11 @@ void DrawCurls(QPainter& p, QPointF at, double size, const QColor& colour)
             const double angle = kPi * 0.5 + t * kPi * 2.6;
             const double rr = radii[i] * (1 - t * 0.75);
             const QPointF pt = centres[i] + QPointF(rr * std::cos(angle), rr * std::sin(angle));
-            if (k == 0)
+            if (k == 0) {
                 spiral.moveTo(pt);
-            else
+            } else {
                 spiral.lineTo(pt);
+            }
         }
         p.drawPath(spiral);
     }
@@ -99,9 +100,11 @@ QImage RedPaper()
     // Small gold dots where the lattice crosses.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 214, 120, 40));
-    for (int y = 0; y <= kBoardHeight; y += 34)
-        for (int x = (y / 34) % 2 ? 17 : 0; x <= kBoardWidth; x += 34)
+    for (int y = 0; y <= kBoardHeight; y += 34) {
+        for (int x = (y / 34) % 2 ? 17 : 0; x <= kBoardWidth; x += 34) {
             p.drawEllipse(QPointF(x, y), 1.6, 1.6);
+        }
+    }
 
     // Double gold frame with square corners.
     const QColor gold(236, 190, 96, 200);

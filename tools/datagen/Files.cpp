@@ -14,22 +14,25 @@ void WriteLines(const QString& path, const QStringList& lines, const char* eol)
         bytes += eol;
     }
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
         throw std::runtime_error("cannot write " + path.toStdString());
+    }
 }
 
 void RecreateDir(const QDir& dir)
 {
     QDir copy(dir);
-    if (copy.exists() && !copy.removeRecursively())
+    if (copy.exists() && !copy.removeRecursively()) {
         throw std::runtime_error("cannot empty " + dir.path().toStdString());
+    }
     MakeDir(dir);
 }
 
 void MakeDir(const QDir& dir)
 {
-    if (!QDir().mkpath(dir.path()))
+    if (!QDir().mkpath(dir.path())) {
         throw std::runtime_error("cannot create " + dir.path().toStdString());
+    }
 }
 
 } // namespace daz::datagen

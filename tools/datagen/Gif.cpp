@@ -62,8 +62,9 @@ void MeasureBox(Box& box, const std::vector<Colour>& colours)
 {
     const Colour m = box.Mean(colours);
     box.error = 0;
-    for (int i = box.begin; i < box.end; ++i)
+    for (int i = box.begin; i < box.end; ++i) {
         box.error += double(Distance(colours[i], m)) * double(colours[i].count);
+    }
 }
 
 // Median cut: split the box with the largest spread at the weighted median
@@ -74,11 +75,14 @@ std::vector<Colour> MedianCut(std::vector<Colour> colours, int wanted)
     MeasureBox(boxes[0], colours);
     while (int(boxes.size()) < wanted) {
         int pick = -1;
-        for (int i = 0; i < int(boxes.size()); ++i)
-            if (boxes[i].end - boxes[i].begin > 1 && (pick < 0 || boxes[i].error > boxes[pick].error))
+        for (int i = 0; i < int(boxes.size()); ++i) {
+            if (boxes[i].end - boxes[i].begin > 1 && (pick < 0 || boxes[i].error > boxes[pick].error)) {
                 pick = i;
-        if (pick < 0)
+            }
+        }
+        if (pick < 0) {
             break;
+        }
         Box& box = boxes[pick];
         int axis = 0, widest = -1;
         for (int a = 0; a < 3; ++a) {
@@ -99,15 +103,17 @@ std::vector<Colour> MedianCut(std::vector<Colour> colours, int wanted)
             return key(x) < key(y);
         });
         long long total = 0;
-        for (int i = box.begin; i < box.end; ++i)
+        for (int i = box.begin; i < box.end; ++i) {
             total += colours[i].count;
+        }
         long long running = 0;
         int split = box.begin + 1;
         for (int i = box.begin; i < box.end - 1; ++i) {
             running += colours[i].count;
             split = i + 1;
-            if (2 * running >= total)
+            if (2 * running >= total) {
                 break;
+            }
         }
         Box upper{split, box.end, 0};
         box.end = split;
@@ -117,8 +123,9 @@ std::vector<Colour> MedianCut(std::vector<Colour> colours, int wanted)
     }
 
     std::vector<Colour> palette;
-    for (const Box& box : boxes)
+    for (const Box& box : boxes) {
         palette.push_back(box.Mean(colours));
+    }
 
     // A few rounds of k-means pull the box means onto the real clusters.
     for (int round = 0; round < 4; ++round) {
@@ -138,10 +145,12 @@ std::vector<Colour> MedianCut(std::vector<Colour> colours, int wanted)
             sums[best][2] += double(c.b) * c.count;
             sums[best][3] += double(c.count);
         }
-        for (int p = 0; p < int(palette.size()); ++p)
-            if (sums[p][3] > 0)
+        for (int p = 0; p < int(palette.size()); ++p) {
+            if (sums[p][3] > 0) {
                 palette[p] = {int(sums[p][0] / sums[p][3] + 0.5), int(sums[p][1] / sums[p][3] + 0.5),
                               int(sums[p][2] / sums[p][3] + 0.5), 0};
+            }
+        }
     }
     return palette;
 }
@@ -157,22 +166,25 @@ Quantized Quantize(const QImage& image)
     for (int y = 0; y < src.height(); ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(src.constScanLine(y));
         for (int x = 0; x < src.width(); ++x) {
-            if (qAlpha(line[x]) < 128)
+            if (qAlpha(line[x]) < 128) {
                 q.hasTransparency = true;
-            else
+            } else {
                 ++counts[line[x] | 0xff000000u];
+            }
         }
     }
     std::vector<Colour> colours;
-    for (const auto& [rgb, n] : counts)
+    for (const auto& [rgb, n] : counts) {
         colours.push_back({qRed(rgb), qGreen(rgb), qBlue(rgb), n});
+    }
 
-    if (colours.empty())
+    if (colours.empty()) {
         q.palette.push_back({0, 0, 0, 0});
-    else if (int(colours.size()) <= kMaxOpaqueColours)
+    } else if (int(colours.size()) <= kMaxOpaqueColours) {
         q.palette = colours;
-    else
+    } else {
         q.palette = MedianCut(colours, kMaxOpaqueColours);
+    }
 
     std::map<QRgb, int> nearest;
     for (const Colour& c : colours) {
@@ -191,8 +203,9 @@ Quantized Quantize(const QImage& image)
     q.pixels.reserve(size_t(q.width) * size_t(q.height));
     for (int y = 0; y < src.height(); ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(src.constScanLine(y));
-        for (int x = 0; x < src.width(); ++x)
+        for (int x = 0; x < src.width(); ++x) {
             q.pixels.push_back(qAlpha(line[x]) < 128 ? -1 : nearest.at(line[x] | 0xff000000u));
+        }
     }
     return q;
 }
@@ -216,8 +229,9 @@ public:
 
     void Finish()
     {
-        if (bitCount_ > 0)
+        if (bitCount_ > 0) {
             Byte(char(bits_ & 0xff));
+        }
         Flush();
         out_.append('\0');
     }
@@ -226,13 +240,15 @@ private:
     void Byte(char b)
     {
         block_.append(b);
-        if (block_.size() == 255)
+        if (block_.size() == 255) {
             Flush();
+        }
     }
     void Flush()
     {
-        if (block_.isEmpty())
+        if (block_.isEmpty()) {
             return;
+        }
         out_.append(char(block_.size()));
         out_.append(block_);
         block_.clear();
@@ -268,8 +284,9 @@ void WriteLzw(QByteArray& out, const std::vector<int>& indices, int minCodeSize)
         }
         writer.Write(current, codeSize);
         next[key] = std::uint16_t(++lastCode);
-        if (lastCode >= (1 << codeSize))
+        if (lastCode >= (1 << codeSize)) {
             ++codeSize;
+        }
         if (lastCode == kMaxCode) {
             writer.Write(clearCode, codeSize);
             std::fill(next.begin(), next.end(), 0);
@@ -312,14 +329,16 @@ QImage ToImage(const Quantized& q)
 
 QByteArray EncodeGif(const QImage& image)
 {
-    if (image.isNull() || image.width() > 65535 || image.height() > 65535)
+    if (image.isNull() || image.width() > 65535 || image.height() > 65535) {
         throw std::runtime_error("EncodeGif: unusable picture size");
+    }
     Quantized q = Quantize(image);
     const int transparentIndex = int(q.palette.size());
     const int entries = int(q.palette.size()) + (q.hasTransparency ? 1 : 0);
     int tableBits = 1;
-    while ((1 << tableBits) < entries)
+    while ((1 << tableBits) < entries) {
         ++tableBits;
+    }
 
     QByteArray out("GIF89a");
     AppendWord(out, q.width);
@@ -347,9 +366,11 @@ QByteArray EncodeGif(const QImage& image)
     out.append('\0');
 
     std::vector<int> indices = q.pixels;
-    for (int& i : indices)
-        if (i < 0)
+    for (int& i : indices) {
+        if (i < 0) {
             i = transparentIndex;
+        }
+    }
     WriteLzw(out, indices, std::max(2, tableBits));
     out.append(char(0x3b));
     return out;
@@ -364,22 +385,26 @@ void WriteGif(const QImage& image, const QString& path)
 {
     const QByteArray bytes = EncodeGif(image);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
         throw std::runtime_error("cannot write " + path.toStdString());
+    }
     file.close();
 
     const QImage back = QImage(path).convertToFormat(QImage::Format_ARGB32);
     const QImage expected = GifLook(image);
-    if (back.size() != expected.size())
+    if (back.size() != expected.size()) {
         throw std::runtime_error("GIF read back with a wrong size: " + path.toStdString());
-    for (int y = 0; y < back.height(); ++y)
+    }
+    for (int y = 0; y < back.height(); ++y) {
         for (int x = 0; x < back.width(); ++x) {
             const QRgb a = back.pixel(x, y), b = expected.pixel(x, y);
             const bool same = qAlpha(a) == 0 ? qAlpha(b) == 0
                                              : (a | 0xff000000u) == (b | 0xff000000u) && qAlpha(b) != 0;
-            if (!same)
+            if (!same) {
                 throw std::runtime_error("GIF read back differs: " + path.toStdString());
+            }
         }
+    }
 }
 
 } // namespace daz::datagen

@@ -82,10 +82,11 @@ LevelArt PaintLevel(const Level& level)
 QStringList Clashes(const Level& level, const LevelArt& art)
 {
     QStringList found;
-    for (const likeness::Clash& clash : likeness::Clashes(art.tiles))
+    for (const likeness::Clash& clash : likeness::Clashes(art.tiles)) {
         found << QStringLiteral("level %1: %2 (%3 and %4)")
                      .arg(level.folder, likeness::Describe(clash), level.symbols.at(clash.first),
                           level.symbols.at(clash.second));
+    }
     return found;
 }
 
@@ -99,11 +100,13 @@ void WriteLevel(const Level& level, const LevelArt& art, const QDir& folder)
                 QStringLiteral("MediaName=") + level.media, QStringLiteral("Particle=%1").arg(level.particle)},
                "\r\n");
 
-    if (!art.background.isNull())
+    if (!art.background.isNull()) {
         SaveJpeg(art.background, folder.filePath(QStringLiteral("gameback.jpg")), 88);
+    }
 
-    for (size_t i = 0; i < art.tiles.size(); ++i)
+    for (size_t i = 0; i < art.tiles.size(); ++i) {
         WriteGif(art.tiles[i], folder.filePath(QStringLiteral("%1.gif").arg(i + 1)));
+    }
     const QSize tile = TileSize(level.maxX, level.maxY);
     WriteGif(SelectionMask(tile), folder.filePath(QStringLiteral("mb1.gif")));
     WriteGif(HoverMask(tile), folder.filePath(QStringLiteral("mb2.gif")));
@@ -115,54 +118,70 @@ void CheckCatalogue(const std::vector<Level>& levels)
         const auto fail = [&](const char* why) {
             throw std::logic_error("level " + level.folder.toStdString() + ": " + why);
         };
-        if (level.maxX < 1 || level.maxX > 19 || level.maxY < 1 || level.maxY > 19)
+        if (level.maxX < 1 || level.maxX > 19 || level.maxY < 1 || level.maxY > 19) {
             fail("board sides must be 1 to 19");
-        if (level.maxX % 2 != 0 && level.maxY % 2 != 0)
+        }
+        if (level.maxX % 2 != 0 && level.maxY % 2 != 0) {
             fail("one board side must be even");
-        if (level.PhotoSum() < 10 || level.PhotoSum() > 99)
+        }
+        if (level.PhotoSum() < 10 || level.PhotoSum() > 99) {
             fail("a level needs 10 to 99 pictures");
-        if (level.maxX * level.maxY / 2 < level.PhotoSum())
+        }
+        if (level.maxX * level.maxY / 2 < level.PhotoSum()) {
             fail("more pictures than pairs");
-        if (!level.captions.isEmpty() && level.captions.size() != level.symbols.size())
+        }
+        if (!level.captions.isEmpty() && level.captions.size() != level.symbols.size()) {
             fail("one caption per picture");
-        if (level.particle < 0 || level.particle > 5)
+        }
+        if (level.particle < 0 || level.particle > 5) {
             fail("particle effects are 0 to 5");
+        }
         QStringList distinct = level.symbols;
-        if (distinct.removeDuplicates() != 0)
+        if (distinct.removeDuplicates() != 0) {
             fail("a picture occurs twice");
+        }
     }
     // What the test of the shipped folder asks of the whole catalogue.
     const auto refuse = [](const std::string& why) { throw std::logic_error("catalogue: " + why); };
-    if (levels.size() < 30 || levels.size() > 66)
+    if (levels.size() < 30 || levels.size() > 66) {
         refuse("30 to 66 levels");
-    if (levels.front().maxX * levels.front().maxY != 8 * 6 || levels.back().maxX * levels.back().maxY != 18 * 12)
+    }
+    if (levels.front().maxX * levels.front().maxY != 8 * 6 || levels.back().maxX * levels.back().maxY != 18 * 12) {
         refuse("the curve runs from 8 x 6 to 18 x 12");
+    }
     std::set<int> particles;
     int withBackground = 0;
     std::map<QString, int> music;
     for (size_t i = 0; i < levels.size(); ++i) {
         const Level& level = levels[i];
-        if (i > 0 && level.maxX * level.maxY < levels[i - 1].maxX * levels[i - 1].maxY)
+        if (i > 0 && level.maxX * level.maxY < levels[i - 1].maxX * levels[i - 1].maxY) {
             refuse(level.folder.toStdString() + ": a board smaller than the level before");
-        if (i > 0 && level.PhotoSum() < levels[i - 1].PhotoSum() - 1)
+        }
+        if (i > 0 && level.PhotoSum() < levels[i - 1].PhotoSum() - 1) {
             refuse(level.folder.toStdString() + ": more than one picture fewer than the level before");
+        }
         particles.insert(level.particle);
         withBackground += level.backdrop != Backdrop::Plain;
-        if (!level.media.isEmpty())
+        if (!level.media.isEmpty()) {
             ++music[level.media];
+        }
     }
-    if (particles.size() != 6)
+    if (particles.size() != 6) {
         refuse("every particle effect, and none, in some level");
-    if (withBackground == 0 || withBackground == int(levels.size()))
+    }
+    if (withBackground == 0 || withBackground == int(levels.size())) {
         refuse("some levels with a background picture, some without");
+    }
     int withMusic = 0;
     for (const auto& [piece, uses] : music) {
         withMusic += uses;
-        if (uses < 2)
+        if (uses < 2) {
             refuse("music " + piece.toStdString() + " is used by one level only");
+        }
     }
-    if (withMusic * 2 <= int(levels.size()))
+    if (withMusic * 2 <= int(levels.size())) {
         refuse("music in more than half of the levels");
+    }
 }
 
 // The board as the game shows it: background, tiles at their cells, the
@@ -173,8 +192,9 @@ QImage PreviewBoard(const Level& level, int number, const QDir& folder)
     QImage board = NewCanvas(kBoardWidth, kBoardHeight, level.board);
     QPainter p(&board);
     const QString back = folder.filePath(QStringLiteral("gameback.jpg"));
-    if (QFile::exists(back))
+    if (QFile::exists(back)) {
         p.drawImage(QRect(0, 0, kBoardWidth, kBoardHeight), QImage(back));
+    }
 
     const int boxW = kBoardTwipsWide / (level.maxX + 2);
     const int boxH = kBoardTwipsHigh / (level.maxY + 2);
@@ -186,25 +206,31 @@ QImage PreviewBoard(const Level& level, int number, const QDir& folder)
     // Deal as the game does: pairs of pictures 1, 2, ... in turn, shuffled.
     const int cells = level.maxX * level.maxY;
     std::vector<int> deck(static_cast<size_t>(cells));
-    for (int i = 0; i < cells; i += 2)
+    for (int i = 0; i < cells; i += 2) {
         deck[size_t(i)] = deck[size_t(i) + 1] = (i / 2) % level.PhotoSum() + 1;
+    }
     Rng rng(std::uint64_t(number) * 7919);
-    for (int k = 0; k < cells; ++k)
+    for (int k = 0; k < cells; ++k) {
         std::swap(deck[size_t(k)], deck[size_t(rng.Int(0, cells - 1))]);
+    }
 
     std::vector<QImage> pictures;
-    for (int i = 1; i <= level.PhotoSum(); ++i)
+    for (int i = 1; i <= level.PhotoSum(); ++i) {
         pictures.push_back(QImage(folder.filePath(QStringLiteral("%1.gif").arg(i))));
-    for (int y = 1; y <= level.maxY; ++y)
-        for (int x = 1; x <= level.maxX; ++x)
+    }
+    for (int y = 1; y <= level.maxY; ++y) {
+        for (int x = 1; x <= level.maxX; ++x) {
             p.drawImage(cell(x, y), pictures[size_t(deck[size_t((y - 1) * level.maxX + x - 1)] - 1)]);
+        }
+    }
     p.drawImage(cell(2, 2), QImage(folder.filePath(QStringLiteral("mb1.gif"))));
     p.drawImage(cell(level.maxX - 1, level.maxY - 1), QImage(folder.filePath(QStringLiteral("mb2.gif"))));
 
     if (level.particle > 0) {
         const QImage sprite = PaintParticle(level.particle);
-        for (int i = 0; i < 10; ++i)
+        for (int i = 0; i < 10; ++i) {
             p.drawImage(QPointF(rng.Range(0, kBoardWidth - 20), rng.Range(0, kBoardHeight - 20)), sprite);
+        }
     }
     QFont caption = SansFont(12);
     p.setFont(caption);
@@ -241,9 +267,10 @@ void WriteProgramFolder(const QDir& dataDir, const QDir& previewDir)
         art.push_back(PaintLevel(level));
         clashes << Clashes(level, art.back());
     }
-    if (!clashes.isEmpty())
+    if (!clashes.isEmpty()) {
         throw std::runtime_error("refused, tiles a player could confuse:\n  "
                                  + clashes.join(QStringLiteral("\n  ")).toStdString());
+    }
 
     QStringList ini{QStringLiteral("[GameMenu]"), QStringLiteral("Menu=%1").arg(levels.size())};
     for (size_t i = 0; i < levels.size(); ++i) {

@@ -77,8 +77,9 @@ QImage StatePicture(State state)
         const QColor colours[] = {Rgb(0xff6b6b), Rgb(0x4dabf7), Rgb(0x51cf66), Rgb(0xfcc419), Rgb(0xcc5de8)};
         for (int i = 0; i < 46; ++i) {
             const QPointF c(rng.Range(card.left(), card.right()), rng.Range(card.top(), card.bottom()));
-            if (QRectF(128, 40, 170, 110).contains(c))
+            if (QRectF(128, 40, 170, 110).contains(c)) {
                 continue;
+            }
             p.save();
             p.translate(c);
             p.rotate(rng.Range(0, 180));
@@ -91,9 +92,11 @@ QImage StatePicture(State state)
         // Quiet dots pattern.
         p.setPen(Qt::NoPen);
         p.setBrush(WithAlpha(rim, 40));
-        for (int y = 18; y < 190; y += 14)
-            for (int x = (y / 14) % 2 ? 17 : 24; x < 312; x += 14)
+        for (int y = 18; y < 190; y += 14) {
+            for (int x = (y / 14) % 2 ? 17 : 24; x < 312; x += 14) {
                 p.drawEllipse(QPointF(x, y), 1.6, 1.6);
+            }
+        }
     }
     p.restore();
 
@@ -122,8 +125,9 @@ QImage StatePicture(State state)
     } else if (state == State::Cleared) {
         p.setPen(QPen(kGoldDeep, 1));
         p.setBrush(kGold);
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 3; ++i) {
             p.drawPath(StarPath(QPointF(196 + i * 24, 158), i == 1 ? 11 : 8.5, i == 1 ? 4.6 : 3.6));
+        }
     } else {
         p.setPen(QPen(WithAlpha(title, 200), 2.4, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
@@ -179,8 +183,9 @@ QImage Toolbar()
 
     // Thin dividers between groups.
     p.setPen(QPen(QColor(150, 175, 200, 120), 1));
-    for (const double x : {190.5, 563.5, 760.5, 822.5})
+    for (const double x : {190.5, 563.5, 760.5, 822.5}) {
         p.drawLine(QPointF(x, x > 800 ? 34 : 6), QPointF(x, x > 800 ? 55 : 24));
+    }
     p.drawLine(QPointF(8, 30.5), QPointF(size.width() - 8, 30.5));
 
     // A small decoration in the free space at the top right: linked tiles.

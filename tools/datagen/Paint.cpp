@@ -30,23 +30,27 @@ QFont Family(const char* family, double pixelSize)
 QImage Crop(const QImage& image)
 {
     int left = image.width(), right = -1, top = image.height(), bottom = -1;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
             if (qAlpha(image.pixel(x, y)) > 8) {
                 left = std::min(left, x);
                 right = std::max(right, x);
                 top = std::min(top, y);
                 bottom = std::max(bottom, y);
             }
-    if (right < 0)
+        }
+    }
+    if (right < 0) {
         return {};
+    }
     return image.copy(left, top, right - left + 1, bottom - top + 1);
 }
 
 void Require(bool ok, const QString& what)
 {
-    if (!ok)
+    if (!ok) {
         throw std::runtime_error(what.toStdString());
+    }
 }
 
 } // namespace
@@ -74,19 +78,24 @@ void RequireFonts()
     const QStringList families = QFontDatabase::families();
     for (const char* family : {kSans, kSerif, kEmoji}) {
         const QString name = QString::fromLatin1(family);
-        if (!families.contains(name))
+        if (!families.contains(name)) {
             throw std::runtime_error("font family \"" + name.toStdString()
                                      + "\" is missing; run scripts/install-deps --tools");
+        }
     }
-    for (const char* family : {kSans, kSerif})
-        if (!QFontDatabase::styles(QString::fromLatin1(family)).contains(QStringLiteral("Bold")))
+    for (const char* family : {kSans, kSerif}) {
+        if (!QFontDatabase::styles(QString::fromLatin1(family)).contains(QStringLiteral("Bold"))) {
             throw std::runtime_error(std::string("font family \"") + family
                                      + "\" has no bold face; run scripts/install-deps --tools");
+        }
+    }
     // Make sure a font asked for is the one Qt really uses.
-    for (const QFont& f : {SansFont(20), SansFont(20, true), SerifFont(20), EmojiFont(20)})
-        if (QFontInfo(f).family() != f.family())
+    for (const QFont& f : {SansFont(20), SansFont(20, true), SerifFont(20), EmojiFont(20)}) {
+        if (QFontInfo(f).family() != f.family()) {
             throw std::runtime_error("Qt substitutes \"" + QFontInfo(f).family().toStdString() + "\" for \""
                                      + f.family().toStdString() + "\"");
+        }
+    }
 }
 
 QFont SansFont(double pixelSize, bool bold)
@@ -111,9 +120,11 @@ QFont EmojiFont(double pixelSize)
 QImage RenderGlyph(const QString& text, const QFont& font, const QColor& colour)
 {
     const QFontMetricsF metrics(font);
-    for (const char32_t ucs : text.toUcs4())
-        if (ucs != 0xfe0f && ucs != 0x200d)
+    for (const char32_t ucs : text.toUcs4()) {
+        if (ucs != 0xfe0f && ucs != 0x200d) {
             Require(metrics.inFontUcs4(ucs), "no glyph for \"" + text + "\" in " + font.family());
+        }
+    }
     const int side = int(font.pixelSize() * 2.2);
     QImage canvas = NewCanvas(side, side);
     {
@@ -211,10 +222,11 @@ QImage FlattenOnKey(const QImage& image, const QColor& key, const QColor& edge)
     for (int y = 0; y < out.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x) {
-            if (qAlpha(line[x]) == 0)
+            if (qAlpha(line[x]) == 0) {
                 line[x] = keyRgb;
-            else if ((line[x] | 0xff000000u) == keyRgb)
+            } else if ((line[x] | 0xff000000u) == keyRgb) {
                 line[x] = nudged;
+            }
         }
     }
     return out.convertToFormat(QImage::Format_RGB32);
@@ -242,10 +254,12 @@ QImage Blurred(const QImage& image, int radius)
             for (int i = 0; i < length; ++i) {
                 int sum[4] = {0, 0, 0, 0};
                 for (int k = i - radius; k <= i + radius; ++k) {
-                    if (k < 0 || k >= length)
+                    if (k < 0 || k >= length) {
                         continue;
-                    for (int c = 0; c < 4; ++c)
+                    }
+                    for (int c = 0; c < 4; ++c) {
                         sum[c] += buffer[size_t(k) * 4 + size_t(c)];
+                    }
                 }
                 const int n = 2 * radius + 1;
                 at(i) = qRgba(sum[0] / n, sum[1] / n, sum[2] / n, sum[3] / n);
@@ -263,8 +277,9 @@ void SavePng(const QImage& image, const QString& path)
 {
     QImageWriter writer(path, "png");
     writer.setCompression(100); // Qt counts PNG compression from 0 to 100
-    if (!writer.write(image))
+    if (!writer.write(image)) {
         throw std::runtime_error("cannot write " + path.toStdString() + ": " + writer.errorString().toStdString());
+    }
 }
 
 void SaveJpeg(const QImage& image, const QString& path, int quality)
@@ -272,8 +287,9 @@ void SaveJpeg(const QImage& image, const QString& path, int quality)
     QImageWriter writer(path, "jpeg");
     writer.setQuality(quality);
     writer.setOptimizedWrite(true);
-    if (!writer.write(image.convertToFormat(QImage::Format_RGB32)))
+    if (!writer.write(image.convertToFormat(QImage::Format_RGB32))) {
         throw std::runtime_error("cannot write " + path.toStdString() + ": " + writer.errorString().toStdString());
+    }
 }
 
 QPainterPath TextPath(const QRectF& rect, const QString& text, const QFont& font, int flags)
@@ -283,10 +299,11 @@ QPainterPath TextPath(const QRectF& rect, const QString& text, const QFont& font
     const QRectF box = path.boundingRect();
     const QFontMetricsF metrics(font);
     double dx = rect.center().x() - box.center().x();
-    if (flags & Qt::AlignLeft)
+    if (flags & Qt::AlignLeft) {
         dx = rect.left() - box.left();
-    else if (flags & Qt::AlignRight)
+    } else if (flags & Qt::AlignRight) {
         dx = rect.right() - box.right();
+    }
     // Centre on the font's box rather than the ink, so that lines of text
     // with and without descenders sit on the same baseline.
     const double dy = rect.center().y() + (metrics.ascent() - metrics.descent()) / 2 - metrics.ascent() * 0.06;
@@ -318,10 +335,11 @@ QPainterPath StarPath(QPointF centre, double outer, double inner, int points, do
         const double angle = -std::numbers::pi / 2 + turn + i * std::numbers::pi / points;
         const double r = i % 2 == 0 ? outer : inner;
         const QPointF pt(centre.x() + r * std::cos(angle), centre.y() + r * std::sin(angle));
-        if (i == 0)
+        if (i == 0) {
             path.moveTo(pt);
-        else
+        } else {
             path.lineTo(pt);
+        }
     }
     path.closeSubpath();
     return path;

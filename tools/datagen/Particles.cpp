@@ -113,8 +113,9 @@ QImage PaintParticle(int effect)
 
 void WriteParticles(const QDir& particleDir)
 {
-    for (int effect = 1; effect <= 5; ++effect)
+    for (int effect = 1; effect <= 5; ++effect) {
         WriteGif(PaintParticle(effect), particleDir.filePath(QStringLiteral("Particle_%1.gif").arg(effect)));
+    }
 }
 
 } // namespace daz::datagen

@@ -24,8 +24,9 @@ QColor InkColour(int index)
     static const double values[] = {0.62, 0.80, 0.46};
     double value = values[index % 3];
     // Yellows and greens look washed out on ivory: keep them darker.
-    if (hue > 40 && hue < 170)
+    if (hue > 40 && hue < 170) {
         value = std::min(value, 0.58);
+    }
     return QColor::fromHsvF(float(hue / 360.0), 0.88f, float(value));
 }
 
@@ -113,8 +114,9 @@ TileShape ShapeOf(QSize tile)
 QImage LevelSymbol(const Level& level, int index)
 {
     const QString text = level.symbols.at(index);
-    if (level.hanzi)
+    if (level.hanzi) {
         return RenderGlyph(text, SerifFont(160), InkColour(index));
+    }
     return RenderEmoji(text);
 }
 
@@ -131,8 +133,9 @@ QImage PaintTile(QSize size, const TileStyle& style, const QImage& symbol, const
     for (int i = shape.depth; i >= 1; --i) {
         const QRectF r = shape.face.translated(i, i);
         QColor c = i <= ivoryLayers ? kIvoryEdge : style.back;
-        if (i == shape.depth)
+        if (i == shape.depth) {
             c = c.darker(125);
+        }
         p.setPen(Qt::NoPen);
         p.setBrush(c);
         p.drawPath(RoundedRect(r, shape.radius));
@@ -178,8 +181,9 @@ QImage PaintTile(QSize size, const TileStyle& style, const QImage& symbol, const
     p.drawImage(at + QPointF(-4, -3.2), Blurred(shade, 1));
     p.drawImage(at, fitted);
 
-    if (!caption.isEmpty())
+    if (!caption.isEmpty()) {
         DrawText(p, captionBox, caption, SansFont(captionBox.height() * 0.86, true), Rgb(0xb3202a));
+    }
     p.end();
     return img;
 }

@@ -86,8 +86,9 @@ QImage Chooser()
     // The scroll that carries the description, hung below the panel.
     const QRectF scroll(34, 318, 292, 44);
     p.setPen(QPen(Rgb(0x7a5a2a), 2));
-    for (const double x : {84.0, 276.0})
+    for (const double x : {84.0, 276.0}) {
         p.drawLine(QPointF(x, 300), QPointF(x, 320));
+    }
 
     const QRectF panel(16, 6, 328, 300);
     const QPainterPath panelPath = RoundedRect(panel, 28);
@@ -109,8 +110,9 @@ QImage Chooser()
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 60; ++i) {
         const QPointF c(rng.Range(panel.left(), panel.right()), rng.Range(panel.top(), panel.bottom()));
-        if (QRectF(70, 86, 220, 222).contains(c))
+        if (QRectF(70, 86, 220, 222).contains(c)) {
             continue;
+        }
         const double s = rng.Range(0.8, 2.6);
         p.setBrush(QColor(255, 244, 200, rng.Int(90, 220)));
         p.drawPath(StarPath(c, s * 1.6, s * 0.5, 4));

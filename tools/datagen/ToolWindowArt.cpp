@@ -46,9 +46,11 @@ QImage ToolBackground(int width, int height, int buttonsTop, const QString& titl
     // A quiet lattice of dots.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(120, 150, 180, 28));
-    for (int y = 76; y < height; y += 16)
-        for (int x = (y / 16) % 2 ? 8 : 16; x < width; x += 16)
+    for (int y = 76; y < height; y += 16) {
+        for (int x = (y / 16) % 2 ? 8 : 16; x < width; x += 16) {
             p.drawEllipse(QPointF(x, y), 1.1, 1.1);
+        }
+    }
 
     // The header band.
     const QRectF band(0, 0, width, 64);
@@ -87,8 +89,9 @@ QImage EditorBackground()
     QPainter p(&img);
     Smooth(p);
     for (const Rect& r : {e::txtGName, e::txtGPath, e::txtGPhotoSum, e::txtGMaxX, e::txtGMaxY, e::picGBackColor,
-                          e::txtGGameBack, e::txtGMedia, e::CobList, e::txtQM})
+                          e::txtGGameBack, e::txtGMedia, e::CobList, e::txtQM}) {
         Well(p, r);
+    }
     Caption(p, e::txtGName, QString::fromUtf8("关卡名称"));
     Caption(p, e::txtGPath, QString::fromUtf8("图片目录"));
     Caption(p, e::txtGPhotoSum, QString::fromUtf8("图片张数"));
@@ -118,8 +121,9 @@ QImage ModifierBackground()
     QPainter p(&img);
     Smooth(p);
     for (const Rect& r :
-         {m::cobGKName, m::txtMaxX, m::txtMaxY, m::picGBackColor, m::txtGGameBack, m::txtGMedia, m::CobList})
+         {m::cobGKName, m::txtMaxX, m::txtMaxY, m::picGBackColor, m::txtGGameBack, m::txtGMedia, m::CobList}) {
         Well(p, r);
+    }
     Caption(p, m::cobGKName, QString::fromUtf8("选择关卡"));
     Caption(p, m::txtMaxX, QString::fromUtf8("横向列数"));
     Caption(p, m::txtMaxY, QString::fromUtf8("纵向行数"));
@@ -169,10 +173,12 @@ QImage OpenButton(bool hover)
 QImage WideButton(const QString& text, bool primary, bool hover)
 {
     const QSize size(toolwindow::kWideButtonWidth, toolwindow::kWideButtonHeight);
-    if (hover)
+    if (hover) {
         return GlossyButton(size, text, Rgb(0xffc46b), kOrangeDeep, Rgb(0xb8520e), 15);
-    if (primary)
+    }
+    if (primary) {
         return GlossyButton(size, text, Rgb(0x52cdb0), kJadeDeep, Rgb(0x12584a), 15);
+    }
     return GlossyButton(size, text, Rgb(0x9fb3c6), Rgb(0x5f7890), Rgb(0x44596c), 15);
 }
 

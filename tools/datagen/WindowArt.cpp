@@ -27,15 +27,17 @@ void WriteWindowArt(const QDir& resourceDir, const QDir& previewDir)
         const bool plain = scale == 1;
         const QString suffix = plain ? QStringLiteral(".png") : QStringLiteral("@2x.png");
         const auto keep = [&](QImage& kept, const QImage& image, const QString& name) {
-            if (plain)
+            if (plain) {
                 kept = image;
+            }
             save(image, name + suffix);
         };
 
         for (int d = 0; d <= 9; ++d) {
             const QImage digit = Digit(d);
-            if (plain)
+            if (plain) {
                 digits.push_back(digit);
+            }
             save(digit, QStringLiteral("digit%1").arg(d) + suffix);
         }
         keep(
@@ -57,8 +59,9 @@ void WriteWindowArt(const QDir& resourceDir, const QDir& previewDir)
         keep(cleared, StatePicture(State::Cleared), QStringLiteral("cleared"));
 
         const QImage stripHere = Toolbar();
-        if (plain)
+        if (plain) {
             strip = stripHere;
+        }
         save(stripHere.convertToFormat(QImage::Format_RGB32), QStringLiteral("toolbar") + suffix);
         keep(timeBar, TimeBar(), QStringLiteral("timebar"));
 
@@ -85,8 +88,9 @@ void WriteWindowArt(const QDir& resourceDir, const QDir& previewDir)
 
     QStringList qrc{QStringLiteral("<!DOCTYPE RCC>"), QStringLiteral("<RCC version=\"1.0\">"),
                     QStringLiteral("<qresource prefix=\"/\">")};
-    for (const QString& f : files)
+    for (const QString& f : files) {
         qrc << QStringLiteral("    <file>%1</file>").arg(f);
+    }
     qrc << QStringLiteral("</qresource>") << QStringLiteral("</RCC>");
     WriteLines(resourceDir.filePath(QStringLiteral("resources.qrc")), qrc, "\n");
 

@@ -12,10 +12,13 @@ namespace {
 QImage KeyedOut(const QImage& picture, QRgb key)
 {
     QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < keyed.height(); ++y)
-        for (int x = 0; x < keyed.width(); ++x)
-            if ((keyed.pixel(x, y) & 0xffffff) == key)
+    for (int y = 0; y < keyed.height(); ++y) {
+        for (int x = 0; x < keyed.width(); ++x) {
+            if ((keyed.pixel(x, y) & 0xffffff) == key) {
                 keyed.setPixel(x, y, 0);
+            }
+        }
+    }
     return keyed;
 }
 
@@ -53,8 +56,9 @@ QImage PreviewToolbar(const QImage& strip, const std::vector<QImage>& digits, co
     label(112, 40, QString::fromUtf8("player"), red);
     label(184, 40, QString::fromUtf8("积分："), blue);
     const int score[] = {0, 0, 0, 0, 1, 2, 3, 4};
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < 8; ++i) {
         p.drawImage(224 + i * 16, 40, digits[size_t(score[i])]);
+    }
     label(376, 40, QString::fromUtf8("等级："), blue);
     label(416, 40, QString::fromUtf8("６．金牛座"), red);
     label(520, 40, QString::fromUtf8("生命："), blue);
@@ -110,8 +114,9 @@ QImage PreviewTool(const QImage& background, const std::vector<Rect>& fields, co
         p.setBrush(Qt::white);
         p.drawRect(ToF(r).adjusted(0, 0, -1, -1));
     }
-    for (const Rect& r : opens)
+    for (const Rect& r : opens) {
         p.drawImage(r.x, r.y, open);
+    }
     p.drawImage(ok.x, ok.y, okImage);
     p.drawImage(esc.x, esc.y, escImage);
     p.end();

@@ -21,8 +21,9 @@ Part Sketch::Arpeggio(Instrument instrument, int low, double busyFrom, double le
         const std::vector<int> voicing = Voicing(bar.chord, low);
         for (int slot = 0; slot < slots; ++slot) {
             const int index = figure[static_cast<std::size_t>(slot)];
-            if (index < 0)
+            if (index < 0) {
                 continue;
+            }
             const double accent = slot == 0 ? 1.25 : (slot % 2 == 0 ? 1.05 : 0.9);
             part.notes.push_back({BarBeat(b) + 0.5 * slot, 1.5, voicing[static_cast<std::size_t>(index)],
                                   (0.3 + 0.5 * bar.energy) * accent * rng.Uniform(0.9, 1.05)});
@@ -38,15 +39,18 @@ Part Sketch::Pads(int low, double level, double reverb)
     while (b < bars_.size()) {
         std::size_t end = b + 1;
         while (end < bars_.size() && bars_[end].chord.root == bars_[b].chord.root
-               && bars_[end].chord.minor == bars_[b].chord.minor && bars_[end].shift == bars_[b].shift)
+               && bars_[end].chord.minor == bars_[b].chord.minor && bars_[end].shift == bars_[b].shift) {
             ++end;
+        }
         const double beats = static_cast<double>((end - b) * piece_.beatsPerBar);
         for (int pc : bars_[b].chord.PitchClasses()) {
             int midi = key_.gong() + pc;
-            while (midi < low)
+            while (midi < low) {
                 midi += 12;
-            while (midi >= low + 12)
+            }
+            while (midi >= low + 12) {
                 midi -= 12;
+            }
             part.notes.push_back({BarBeat(b), beats, midi, 0.5 + 0.5 * bars_[b].energy});
         }
         b = end;
@@ -60,10 +64,12 @@ Part Sketch::Bass(int low, double level, double reverb)
     for (std::size_t b = 0; b < bars_.size(); ++b) {
         const Bar& bar = bars_[b];
         int root = key_.gong() + bar.chord.root;
-        while (root < low)
+        while (root < low) {
             root += 12;
-        while (root >= low + 12)
+        }
+        while (root >= low + 12) {
             root -= 12;
+        }
         const double velocity = 0.5 + 0.5 * bar.energy;
         if (bar.energy >= 0.75 && piece_.beatsPerBar == 4) {
             part.notes.push_back({BarBeat(b), 2.0, root, velocity});
@@ -106,14 +112,16 @@ std::vector<Part> Sketch::Festival(double level)
         if (bar.phrase < 0 && b + 1 < bars_.size() && bars_[b + 1].phrase >= 0) {
             // The roll that leads the band in.
             hit(drum, 0, 45, 0.7);
-            for (double beat = 2.0; beat < 4.0; beat += 0.5)
+            for (double beat = 2.0; beat < 4.0; beat += 0.5) {
                 hit(drum, beat, 45, 0.35 + 0.2 * (beat - 2.0));
+            }
             continue;
         }
         if (bar.phrase < 0) {
             hit(drum, 0, 45, 0.6 * e + 0.2);
-            if (b + 1 == bars_.size())
+            if (b + 1 == bars_.size()) {
                 hit(gong, 0, 78, 0.7);
+            }
             continue;
         }
         hit(drum, 0, 45, 0.85);
@@ -122,17 +130,20 @@ std::vector<Part> Sketch::Festival(double level)
         if (lastOfPhrase) {
             hit(drum, 3, 45, 0.45);
         }
-        for (double beat : {1.0, 1.5, 3.0})
+        for (double beat : {1.0, 1.5, 3.0}) {
             hit(block, beat, 86, beat == 1.5 ? 0.5 : 0.8);
+        }
         if (e >= 0.9) {
             hit(block, 2.5, 86, 0.45);
             hit(cymbal, 1, 0, 0.35, 0.3);
             hit(cymbal, 3, 0, 0.35, 0.3);
         }
-        if (firstOfPhrase)
+        if (firstOfPhrase) {
             hit(cymbal, 0, 0, 0.8, 1.6);
-        if (lastOfPhrase && piece_.form.phrases[static_cast<std::size_t>(bar.phrase)].cadence == Cadence::Home)
+        }
+        if (lastOfPhrase && piece_.form.phrases[static_cast<std::size_t>(bar.phrase)].cadence == Cadence::Home) {
             hit(gong, 2, 78, 0.8);
+        }
     }
     return {drum, block, cymbal, gong};
 }
@@ -144,15 +155,18 @@ Part Sketch::Sparkles(Instrument instrument, int low, int high, double perBar, d
     const int lowStep = key_.StepAtOrAbove(low);
     const int highStep = key_.StepAtOrBelow(high);
     for (std::size_t b = 0; b < bars_.size(); ++b) {
-        if (!rng.Chance(perBar))
+        if (!rng.Chance(perBar)) {
             continue;
+        }
         const int slot = rng.Below(2 * piece_.beatsPerBar);
         int step = lowStep + rng.Below(highStep - lowStep + 1);
-        if (!bars_[b].chord.Contains(key_.PitchClass(step)) && step < highStep)
+        if (!bars_[b].chord.Contains(key_.PitchClass(step)) && step < highStep) {
             ++step;
+        }
         part.notes.push_back({BarBeat(b) + 0.5 * slot, 1.0, key_.Midi(step), rng.Uniform(0.6, 1.0)});
-        if (rng.Chance(0.35) && step + 2 <= highStep) // now and then a second, brighter twinkle
+        if (rng.Chance(0.35) && step + 2 <= highStep) { // now and then a second, brighter twinkle
             part.notes.push_back({BarBeat(b) + 0.5 * slot + 0.5, 1.0, key_.Midi(step + 2), rng.Uniform(0.4, 0.7)});
+        }
     }
     return part;
 }
@@ -165,8 +179,9 @@ const std::vector<std::vector<int>>& Sketch::Figures(bool busy, int beatsPerBar)
         {0, -1, 2, -1, 4, -1, 3, -1}, {0, -1, -1, 2, 3, -1, 4, -1}, {0, 2, 4, -1, -1, -1, 3, -1}};
     static const std::vector<std::vector<int>> busy3{{0, 2, 3, 4, 3, 2}, {0, 1, 2, 4, 2, 1}};
     static const std::vector<std::vector<int>> calm3{{0, -1, 2, -1, 3, -1}, {0, 2, 4, -1, -1, -1}};
-    if (beatsPerBar == 3)
+    if (beatsPerBar == 3) {
         return busy ? busy3 : calm3;
+    }
     return busy ? busy4 : calm4;
 }
 
@@ -176,21 +191,25 @@ std::vector<int> Sketch::Voicing(const Chord& chord, int low) const
     std::vector<int> colour;
     int base = -1;
     for (int midi = low; midi < low + 24; ++midi) {
-        if (!key_.InScale(midi))
+        if (!key_.InScale(midi)) {
             continue;
+        }
         const bool inChord = chord.Contains(midi - key_.gong());
         if (base < 0) {
-            if (!inChord)
+            if (!inChord) {
                 continue;
+            }
             base = midi;
         }
-        if (midi > base + 19)
+        if (midi > base + 19) {
             break;
+        }
         (inChord ? chordNotes : colour).push_back(midi);
     }
     std::vector<int> voicing(chordNotes.begin(), chordNotes.begin() + std::min<std::size_t>(5, chordNotes.size()));
-    for (std::size_t c = 0; voicing.size() < 5 && c < colour.size(); ++c)
+    for (std::size_t c = 0; voicing.size() < 5 && c < colour.size(); ++c) {
         voicing.push_back(colour[c]);
+    }
     std::sort(voicing.begin(), voicing.end());
     return voicing;
 }

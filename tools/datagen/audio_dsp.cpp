@@ -38,14 +38,16 @@ std::size_t Rng::Weighted(const std::vector<double>& weights)
     const double total = std::accumulate(weights.begin(), weights.end(), 0.0);
     double pick = Uniform() * total;
     for (std::size_t i = 0; i < weights.size(); ++i) {
-        if (pick < weights[i])
+        if (pick < weights[i]) {
             return i;
+        }
         pick -= weights[i];
     }
     // Rounding left a crumb past the last weight: take the last usable one.
     for (std::size_t i = weights.size(); i-- > 0;) {
-        if (weights[i] > 0.0)
+        if (weights[i] > 0.0) {
             return i;
+        }
     }
     return 0;
 }
@@ -57,56 +59,65 @@ std::size_t SecondsToSamples(double seconds, double sampleRate)
 
 void MixInto(Samples& target, const Samples& source, std::size_t offset, double gain)
 {
-    if (offset >= target.size())
+    if (offset >= target.size()) {
         return;
+    }
     const std::size_t n = std::min(source.size(), target.size() - offset);
-    for (std::size_t i = 0; i < n; ++i)
+    for (std::size_t i = 0; i < n; ++i) {
         target[offset + i] += static_cast<float>(source[i] * gain);
+    }
 }
 
 void FadeIn(Samples& s, double seconds, double sampleRate)
 {
     const std::size_t n = std::min(s.size(), SecondsToSamples(seconds, sampleRate));
-    for (std::size_t i = 0; i < n; ++i)
+    for (std::size_t i = 0; i < n; ++i) {
         s[i] *= static_cast<float>(0.5 - 0.5 * std::cos(kPi * (i + 0.5) / n));
+    }
 }
 
 void FadeOut(Samples& s, double seconds, double sampleRate)
 {
     const std::size_t n = std::min(s.size(), SecondsToSamples(seconds, sampleRate));
-    for (std::size_t i = 0; i < n; ++i)
+    for (std::size_t i = 0; i < n; ++i) {
         s[s.size() - 1 - i] *= static_cast<float>(0.5 - 0.5 * std::cos(kPi * (i + 0.5) / n));
+    }
 }
 
 float Peak(const Samples& s)
 {
     float peak = 0.0f;
-    for (float x : s)
+    for (float x : s) {
         peak = std::max(peak, std::abs(x));
+    }
     return peak;
 }
 
 double Rms(const Samples& s)
 {
-    if (s.empty())
+    if (s.empty()) {
         return 0.0;
+    }
     double sum = 0.0;
-    for (float x : s)
+    for (float x : s) {
         sum += static_cast<double>(x) * x;
+    }
     return std::sqrt(sum / static_cast<double>(s.size()));
 }
 
 void Scale(Samples& s, double gain)
 {
-    for (float& x : s)
+    for (float& x : s) {
         x = static_cast<float>(x * gain);
+    }
 }
 
 void NormalisePeak(Samples& s, double db)
 {
     const float peak = Peak(s);
-    if (peak > 0.0f)
+    if (peak > 0.0f) {
         Scale(s, DbToGain(db) / peak);
+    }
 }
 
 void LimitPeaks(Samples& s, double ceilingDb, double sampleRate)
@@ -128,15 +139,18 @@ void LimitPeaks(Samples& s, double ceilingDb, double sampleRate)
     double g = 1.0;
     for (std::size_t i = 0; i < s.size() + ahead; ++i) {
         if (i < s.size()) {
-            while (!window.empty() && needed[window.back()] >= needed[i])
+            while (!window.empty() && needed[window.back()] >= needed[i]) {
                 window.pop_back();
+            }
             window.push_back(i);
         }
-        if (i < ahead)
+        if (i < ahead) {
             continue;
+        }
         const std::size_t at = i - ahead;
-        while (window.front() < at)
+        while (window.front() < at) {
             window.pop_front();
+        }
         const double lowest = needed[window.front()];
         g = std::min(lowest, 1.0 - (1.0 - g) * recovery);
         gain[at] = g;
@@ -160,10 +174,12 @@ void LimitPeaks(Samples& s, double ceilingDb, double sampleRate)
 
 double SmoothRise(double t, double seconds)
 {
-    if (t <= 0.0)
+    if (t <= 0.0) {
         return 0.0;
-    if (t >= seconds)
+    }
+    if (t >= seconds) {
         return 1.0;
+    }
     return 0.5 - 0.5 * std::cos(kPi * t / seconds);
 }
 
@@ -224,8 +240,9 @@ float Biquad::Process(float x)
 
 void Biquad::ProcessAll(Samples& s)
 {
-    for (float& x : s)
+    for (float& x : s) {
         x = Process(x);
+    }
 }
 
 namespace {
@@ -245,10 +262,12 @@ std::size_t ScaledLength(int samplesAt44k, double sampleRate)
 Reverb::Reverb(double roomSize, double damping, double sampleRate)
     : feedback_(static_cast<float>(0.7 + 0.28 * roomSize)), damping_(static_cast<float>(0.4 * damping))
 {
-    for (int length : kCombTuning)
+    for (int length : kCombTuning) {
         combs_.push_back(Comb{std::vector<float>(ScaledLength(length, sampleRate), 0.0f)});
-    for (int length : kAllPassTuning)
+    }
+    for (int length : kAllPassTuning) {
         allPasses_.push_back(AllPass{std::vector<float>(ScaledLength(length, sampleRate), 0.0f)});
+    }
 }
 
 Samples Reverb::Process(const Samples& in)

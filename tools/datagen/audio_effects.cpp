@@ -80,8 +80,9 @@ Samples Link()
     Rng rng(0x11A7u);
     Samples s = Silence(0.48);
     const int notes[] = {79, 84, 88};
-    for (int k = 0; k < 3; ++k)
+    for (int k = 0; k < 3; ++k) {
         Place(s, Pluck(MidiToHz(notes[k]), 0.45, 0.7 + 0.15 * k, kGuzheng, kSr, rng), 0.028 * k);
+    }
     Place(s, Bell(MidiToHz(100), 0.35, BellTone{1.0, 0.8, 0.4, 0.2}, kSr), 0.056);
     FadeOut(s, 0.16, kSr);
     return Finish(s, 0.18);
@@ -94,8 +95,9 @@ Samples Fanfare()
     Rng rng(0x6A3Eu);
     Samples s = Silence(2.4);
     const int run[] = {72, 74, 76, 79, 81};
-    for (int k = 0; k < 5; ++k)
+    for (int k = 0; k < 5; ++k) {
         Place(s, Pluck(MidiToHz(run[k]), 0.8, 0.5 + 0.1 * k, kGuzheng, kSr, rng), 0.045 * k);
+    }
 
     const struct {
         double at;
@@ -112,13 +114,15 @@ Samples Fanfare()
         Place(s, Pluck(MidiToHz(84), 0.3, 0.55 * fade, kPipa, kSr, rng), t);
     }
 
-    for (int note : {60, 64, 67, 72})
+    for (int note : {60, 64, 67, 72}) {
         Place(s, Pad(MidiToHz(note), 1.0, 0.22, 0.05, 0.6, kSr), 0.72);
+    }
     Place(s, SmallGong(MidiToHz(69), 0.25, kSr), 0.72);
     Place(s, Cymbal(1.0, 0.05, kSr, rng), 0.72);
     const int sparkle[] = {91, 96, 100, 103};
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < 4; ++k) {
         Place(s, Bell(MidiToHz(sparkle[k]), 0.22 - 0.03 * k, kCelesta, kSr), 0.95 + 0.11 * k);
+    }
     FadeOut(s, 0.5, kSr);
     return Finish(s, 0.3);
 }
@@ -139,8 +143,9 @@ Samples TimeOut()
         }
         Place(s, note, 0.32 * k);
     }
-    for (int note : {57, 60, 64})
+    for (int note : {57, 60, 64}) {
         Place(s, Pad(MidiToHz(note), 0.8, 0.18, 0.35, 0.5, kSr), 0.9);
+    }
     FadeOut(s, 0.4, kSr);
     return Finish(s, 0.3);
 }

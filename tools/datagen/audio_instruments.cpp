@@ -16,25 +16,29 @@ std::vector<double> Excitation(std::size_t length, double hz, double velocity, c
 {
     OnePole soften(std::min(0.45 * sampleRate, hz * (2.0 + 14.0 * velocity * tone.brightness)), sampleRate);
     std::vector<double> burst(length);
-    for (double& x : burst)
+    for (double& x : burst) {
         x = soften.Process(static_cast<float>(rng.Bipolar()));
+    }
 
     const auto notch = static_cast<std::size_t>(std::lround(tone.position * length));
     std::vector<double> shaped(length);
-    for (std::size_t i = 0; i < length; ++i)
+    for (std::size_t i = 0; i < length; ++i) {
         shaped[i] = burst[i] - (notch > 0 && i >= notch ? burst[i - notch] : 0.0);
+    }
 
     double mean = 0.0;
-    for (double x : shaped)
+    for (double x : shaped) {
         mean += x;
+    }
     mean /= static_cast<double>(length);
     double peak = 1e-9;
     for (double& x : shaped) {
         x -= mean;
         peak = std::max(peak, std::abs(x));
     }
-    for (double& x : shaped)
+    for (double& x : shaped) {
         x /= peak;
+    }
     return shaped;
 }
 
@@ -62,13 +66,15 @@ const std::vector<float>& PadTable()
         for (std::size_t i = 0; i < size; ++i) {
             const double phase = kTwoPi * static_cast<double>(i) / size;
             double v = 0.0;
-            for (int n = 1; n <= 10; ++n)
+            for (int n = 1; n <= 10; ++n) {
                 v += std::sin(n * phase) / std::pow(n, 1.5);
+            }
             t[i] = static_cast<float>(v);
         }
         const float peak = Peak(t);
-        for (float& x : t)
+        for (float& x : t) {
             x /= peak;
+        }
         return t;
     }();
     return table;
@@ -141,8 +147,9 @@ Samples Bend(const Samples& note, const PitchCurve& semitones, double sampleRate
     Samples out(note.size(), 0.0f);
     double pos = 0.0;
     for (std::size_t i = 0; i < out.size(); ++i) {
-        if (pos >= static_cast<double>(note.size() - 1))
+        if (pos >= static_cast<double>(note.size() - 1)) {
             break;
+        }
         out[i] = Hermite(note, pos);
         pos += std::pow(2.0, semitones(static_cast<double>(i) / sampleRate) / 12.0);
     }
@@ -157,8 +164,9 @@ Samples Flute(double hz, double seconds, double velocity, const BreathTone& tone
     constexpr std::array<double, 7> harmonics{1.0, 0.45, 0.3, 0.16, 0.1, 0.06, 0.035};
     const double upper = 0.5 + tone.brightness;
     double norm = 0.0;
-    for (std::size_t k = 0; k < harmonics.size(); ++k)
+    for (std::size_t k = 0; k < harmonics.size(); ++k) {
         norm += harmonics[k] * (k == 0 ? 1.0 : upper);
+    }
 
     const double vibratoHz = 5.0 + rng.Uniform(0.0, 0.6);
     double vibratoPhase = rng.Uniform(0.0, kTwoPi);
@@ -178,8 +186,9 @@ Samples Flute(double hz, double seconds, double velocity, const BreathTone& tone
         double tone1 = 0.0;
         for (std::size_t k = 0; k < harmonics.size(); ++k) {
             const double n = static_cast<double>(k + 1);
-            if (n * f > 0.45 * sampleRate)
+            if (n * f > 0.45 * sampleRate) {
                 break;
+            }
             tone1 += harmonics[k] * (k == 0 ? 1.0 : upper) * std::sin(n * phase);
         }
         tone1 /= norm;
@@ -280,8 +289,9 @@ Samples Cymbal(double seconds, double velocity, double sampleRate, Rng& rng)
 {
     constexpr std::array<double, 6> partials{3130.0, 4327.0, 5210.0, 6840.0, 7902.0, 9350.0};
     std::array<double, partials.size()> phases{};
-    for (double& p : phases)
+    for (double& p : phases) {
         p = rng.Uniform(0.0, kTwoPi);
+    }
     Biquad hiss = Biquad::HighPass(std::min(4000.0, 0.3 * sampleRate), 0.7, sampleRate);
     Samples out(SecondsToSamples(seconds, sampleRate));
     const double decay = seconds / 5.0;
@@ -289,8 +299,9 @@ Samples Cymbal(double seconds, double velocity, double sampleRate, Rng& rng)
         const double t = static_cast<double>(i) / sampleRate;
         double ring = 0.0;
         for (std::size_t k = 0; k < partials.size(); ++k) {
-            if (partials[k] < 0.45 * sampleRate)
+            if (partials[k] < 0.45 * sampleRate) {
                 ring += std::sin(kTwoPi * partials[k] * t + phases[k]) / (1.0 + k);
+            }
         }
         const double noise = hiss.Process(static_cast<float>(rng.Bipolar()));
         out[i] = static_cast<float>(SmoothRise(t, 0.001) * std::exp(-t / decay) * (0.7 * noise + 0.15 * ring));

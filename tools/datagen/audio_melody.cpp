@@ -19,8 +19,9 @@ const std::vector<Rhythm>& BarRhythms(int beatsPerBar, bool flowing)
     static const std::vector<Rhythm> calm4{{2, 2}, {3, 1}, {1, 1, 2}, {2, 1, 1}, {1.5, 0.5, 2}, {1, 1, 1, 1}};
     static const std::vector<Rhythm> flowing3{{1, 1, 1}, {1.5, 0.5, 1}, {2, 1}, {1, 0.5, 0.5, 1}, {0.5, 0.5, 1, 1}};
     static const std::vector<Rhythm> calm3{{2, 1}, {1, 2}, {1.5, 0.5, 1}, {1, 1, 1}};
-    if (beatsPerBar == 3)
+    if (beatsPerBar == 3) {
         return flowing ? flowing3 : calm3;
+    }
     return flowing ? flowing4 : calm4;
 }
 
@@ -36,16 +37,19 @@ const std::vector<Rhythm>& CadenceRhythms(int beatsPerBar)
 
 Sketch::Sketch(const Piece& piece) : piece_(piece), key_(piece.gong), rng_(piece.seed)
 {
-    for (const Chord& c : piece.form.intro)
+    for (const Chord& c : piece.form.intro) {
         bars_.push_back({c, 0.5, -1, 0});
+    }
     for (std::size_t p = 0; p < piece.form.phrases.size(); ++p) {
         const Phrase& phrase = piece.form.phrases[p];
         phraseStart_.push_back(static_cast<int>(bars_.size()));
-        for (const Chord& c : phrase.chords)
+        for (const Chord& c : phrase.chords) {
             bars_.push_back({c, phrase.energy, static_cast<int>(p), phrase.shift});
+        }
     }
-    for (const Chord& c : piece.form.outro)
+    for (const Chord& c : piece.form.outro) {
         bars_.push_back({c, 0.45, -1, 0});
+    }
 }
 
 Part Sketch::Melody(Instrument instrument, const MelodyStyle& style, double level, double reverb,
@@ -58,8 +62,9 @@ Part Sketch::Melody(Instrument instrument, const MelodyStyle& style, double leve
     std::map<char, std::pair<std::vector<LineNote>, int>> motifs; // opening bars, lift
     int step = NearestOfDegree(piece_.home, (low + high) / 2, low, high);
     for (int p = 0; p < PhraseCount(); ++p) {
-        if (plays && !plays(p))
+        if (plays && !plays(p)) {
             continue;
+        }
         const Phrase& phrase = piece_.form.phrases[static_cast<std::size_t>(p)];
         const std::vector<LineNote> line = PhraseLine(phrase, style, low + phrase.lift, high + phrase.lift, step,
                                                       motifs, rng);
@@ -75,10 +80,12 @@ Part Sketch::Double(const Part& lead, Instrument instrument, int ceiling, double
     Rng rng = rng_.Fork();
     Part part{instrument, level, reverb, {}};
     for (Note n : lead.notes) {
-        if (!plays(n.beat))
+        if (!plays(n.beat)) {
             continue;
-        if (n.midi + 12 <= ceiling)
+        }
+        if (n.midi + 12 <= ceiling) {
             n.midi += 12;
+        }
         n.ornament = Ornament::None;
         n.velocity *= 0.9;
         part.notes.push_back(n);
@@ -91,8 +98,9 @@ int Sketch::NearestOfDegree(int degree, int near, int low, int high) const
 {
     int best = low;
     for (int s = low; s <= high; ++s) {
-        if (key_.Degree(s) == degree && (key_.Degree(best) != degree || std::abs(s - near) < std::abs(best - near)))
+        if (key_.Degree(s) == degree && (key_.Degree(best) != degree || std::abs(s - near) < std::abs(best - near))) {
             best = s;
+        }
     }
     return best;
 }
@@ -104,17 +112,20 @@ int Sketch::CadenceStep(const Phrase& phrase, int near, int low, int high) const
         degrees.push_back(piece_.home);
     } else {
         for (int d = 0; d < 5; ++d) {
-            if (d != piece_.home && phrase.chords.back().Contains(kPentatonic[static_cast<std::size_t>(d)]))
+            if (d != piece_.home && phrase.chords.back().Contains(kPentatonic[static_cast<std::size_t>(d)])) {
                 degrees.push_back(d);
+            }
         }
-        if (degrees.empty())
+        if (degrees.empty()) {
             degrees = {(piece_.home + 1) % 5, (piece_.home + 3) % 5};
+        }
     }
     int best = near;
     int bestDistance = 1000;
     for (int s = low; s <= high; ++s) {
-        if (std::find(degrees.begin(), degrees.end(), key_.Degree(s)) == degrees.end())
+        if (std::find(degrees.begin(), degrees.end(), key_.Degree(s)) == degrees.end()) {
             continue;
+        }
         if (std::abs(s - near) < bestDistance) {
             best = s;
             bestDistance = std::abs(s - near);
@@ -168,8 +179,9 @@ std::vector<LineNote> Sketch::PhraseLine(const Phrase& phrase, const MelodyStyle
         const Rhythm& rhythm = cadenceBar ? Pick(CadenceRhythms(beatsPerBar), rng)
                                           : Pick(BarRhythms(beatsPerBar, style.flowing), rng);
         int notesLeft = 0;
-        for (double length : rhythm)
+        for (double length : rhythm) {
             notesLeft += length > 0 ? 1 : 0;
+        }
         double beat = barBeat;
         for (double length : rhythm) {
             if (length < 0) {
@@ -192,20 +204,24 @@ std::vector<LineNote> Sketch::PhraseLine(const Phrase& phrase, const MelodyStyle
                     const int move = k - step;
                     static constexpr std::array<double, 4> byDistance{0.5, 3.0, 1.6, 0.5};
                     double w = byDistance[static_cast<std::size_t>(std::abs(move))];
-                    if (move == 0 && repeats >= 1)
+                    if (move == 0 && repeats >= 1) {
                         w = 0.0;
+                    }
                     const bool chordTone = phrase.chords[static_cast<std::size_t>(b)].Contains(key_.PitchClass(k));
-                    if (strong)
+                    if (strong) {
                         w *= chordTone ? 3.0 : 0.4;
+                    }
                     if (std::abs(lastMove) >= 2) {
-                        if (move * lastMove < 0 && std::abs(move) <= 2)
+                        if (move * lastMove < 0 && std::abs(move) <= 2) {
                             w *= 2.5;
-                        else if (move * lastMove > 0)
+                        } else if (move * lastMove > 0) {
                             w *= 0.3;
+                        }
                     }
                     w *= std::exp(-0.06 * (k - arch) * (k - arch));
-                    if (cadenceBar)
+                    if (cadenceBar) {
                         w *= std::exp(-0.6 * std::abs(k - target));
+                    }
                     candidates.push_back(k);
                     weights.push_back(w);
                 }
@@ -223,8 +239,9 @@ std::vector<LineNote> Sketch::PhraseLine(const Phrase& phrase, const MelodyStyle
     if (firstFree == 0) {
         std::vector<LineNote> opening;
         for (const LineNote& n : line) {
-            if (n.beat < half * beatsPerBar)
+            if (n.beat < half * beatsPerBar) {
                 opening.push_back(n);
+            }
         }
         motifs[phrase.motif] = {opening, phrase.lift};
     }
@@ -241,8 +258,9 @@ void Sketch::AddLine(Part& part, const std::vector<LineNote>& line, int phrase, 
         const double swell = 0.78 + 0.22 * std::sin(kPi * n.beat / length);
         const bool downbeat = std::fmod(n.beat, piece_.beatsPerBar) == 0.0;
         double v = (0.55 + 0.45 * p.energy) * swell * (downbeat ? 1.08 : 0.97) * rng.Uniform(0.93, 1.03);
-        if (i + 1 == line.size())
+        if (i + 1 == line.size()) {
             v *= 0.92;
+        }
         part.notes.push_back({start + n.beat, n.beats, key_.Midi(n.step), std::min(1.0, v)});
     }
 }
@@ -257,24 +275,28 @@ void Sketch::Decorate(Part& part, Rng& rng) const
         const int above = key_.Midi(key_.StepAtOrAbove(n.midi) + 1) - n.midi;
         switch (part.instrument) {
         case Instrument::Guzheng:
-            if (n.beats >= longNote - 0.5 && rng.Chance(0.7))
+            if (n.beats >= longNote - 0.5 && rng.Chance(0.7)) {
                 n.ornament = Ornament::Vibrato;
-            else if (n.beats >= 1.0 && previous < n.midi && rng.Chance(0.25))
+            } else if (n.beats >= 1.0 && previous < n.midi && rng.Chance(0.25)) {
                 n = {n.beat, n.beats, n.midi, n.velocity, Ornament::Slide, below};
+            }
             break;
         case Instrument::Pipa:
-            if (n.beats >= longNote)
+            if (n.beats >= longNote) {
                 n.ornament = Ornament::Tremolo;
+            }
             break;
         case Instrument::Dizi:
-            if (n.beats >= 1.0 && i > 0 && rng.Chance(0.3))
+            if (n.beats >= 1.0 && i > 0 && rng.Chance(0.3)) {
                 n = {n.beat, n.beats, n.midi, n.velocity, Ornament::Grace, above};
-            else if (n.beats >= 1.0 && previous < n.midi && rng.Chance(0.15))
+            } else if (n.beats >= 1.0 && previous < n.midi && rng.Chance(0.15)) {
                 n = {n.beat, n.beats, n.midi, n.velocity, Ornament::Slide, below};
+            }
             break;
         case Instrument::Xiao:
-            if (previous < n.midi && rng.Chance(0.25))
+            if (previous < n.midi && rng.Chance(0.25)) {
                 n = {n.beat, n.beats, n.midi, n.velocity, Ornament::Slide, below};
+            }
             break;
         default: break;
         }

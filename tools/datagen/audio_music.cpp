@@ -51,16 +51,18 @@ void Rest(const Sketch& s, Part& part, int first, int end)
 // A section of a form: its phrases, all moved `shift` semitones.
 std::vector<Phrase> Section(int shift, std::vector<Phrase> phrases)
 {
-    for (Phrase& p : phrases)
+    for (Phrase& p : phrases) {
         p.shift = shift;
+    }
     return phrases;
 }
 
 Form MakeForm(std::vector<Chord> intro, const std::vector<std::vector<Phrase>>& sections, std::vector<Chord> outro)
 {
     Form form{std::move(intro), {}, std::move(outro)};
-    for (const std::vector<Phrase>& section : sections)
+    for (const std::vector<Phrase>& section : sections) {
         form.phrases.insert(form.phrases.end(), section.begin(), section.end());
+    }
     return form;
 }
 

@@ -33,8 +33,9 @@ Samples RenderNote(Instrument instrument, const Note& n, double secondsPerBeat, 
         return n.ornament == Ornament::None ? note : Bend(note, OrnamentCurve(n), kSr);
     }
     case Instrument::Pipa: {
-        if (n.ornament != Ornament::Tremolo)
+        if (n.ornament != Ornament::Tremolo) {
             return Pluck(hz, seconds + 0.8, v, kPipa, kSr, rng);
+        }
         // Fingers roll over the string about thirteen times a second; the
         // strokes alternate in weight and the roll fades a little.
         Samples roll(SecondsToSamples(seconds + 0.8, kSr), 0.0f);
@@ -82,8 +83,9 @@ double PlayingLoudness(const Samples& track)
     std::vector<double> powers;
     for (std::size_t start = 0; start + block <= track.size(); start += block) {
         double sum = 0.0;
-        for (std::size_t i = start; i < start + block; ++i)
+        for (std::size_t i = start; i < start + block; ++i) {
             sum += static_cast<double>(track[i]) * track[i];
+        }
         powers.push_back(sum / static_cast<double>(block));
     }
     const double loudest = powers.empty() ? 0.0 : *std::max_element(powers.begin(), powers.end());
@@ -110,15 +112,17 @@ Samples Perform(const Sketch& sketch, const std::vector<Part>& parts, Rng& rng)
     for (const Part& part : parts) {
         Samples track(length + tail, 0.0f);
         for (Note n : part.notes) {
-            if (!Percussion(part.instrument))
+            if (!Percussion(part.instrument)) {
                 n.midi += sketch.ShiftAt(n.keyBeat >= 0.0 ? n.keyBeat : n.beat);
+            }
             const double jitter = Sustained(part.instrument) ? 0.0 : rng.Uniform(-0.008, 0.008);
             const double at = std::max(0.0, n.beat * secondsPerBeat + jitter);
             MixInto(track, RenderNote(part.instrument, n, secondsPerBeat, rng), SecondsToSamples(at, kSr));
         }
         const double loudness = PlayingLoudness(track);
-        if (loudness <= 0.0)
+        if (loudness <= 0.0) {
             continue;
+        }
         const double gain = 0.1 * DbToGain(part.level) / loudness;
         MixInto(dry, track, 0, gain);
         MixInto(hall, track, 0, gain * part.reverb);

@@ -55,8 +55,9 @@ public:
     int StepAtOrAbove(int midi) const
     {
         int step = 5 * FloorDiv(midi - gong_, 12) - 5;
-        while (Midi(step) < midi)
+        while (Midi(step) < midi) {
             ++step;
+        }
         return step;
     }
     int StepAtOrBelow(int midi) const

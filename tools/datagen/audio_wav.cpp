@@ -17,8 +17,9 @@ void WriteWav(const QString& path, const Samples& samples, int sampleRate)
     const auto dataBytes = static_cast<quint32>(samples.size() * blockAlign);
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
         throw std::runtime_error("cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
+    }
 
     QDataStream out(&file);
     out.setByteOrder(QDataStream::LittleEndian);
@@ -35,8 +36,9 @@ void WriteWav(const QString& path, const Samples& samples, int sampleRate)
         out << static_cast<qint16>(std::lround(clamped * 32767.0));
     }
 
-    if (out.status() != QDataStream::Ok || !file.commit())
+    if (out.status() != QDataStream::Ok || !file.commit()) {
         throw std::runtime_error("cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
+    }
 }
 
 } // namespace daz::datagen::audio

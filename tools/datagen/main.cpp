@@ -30,8 +30,9 @@ int main(int argc, char** argv)
         const QDir data(root.filePath(QStringLiteral("data")));
         const QDir resources(root.filePath(QStringLiteral("presentation/resources")));
         const QDir previews(QString::fromLocal8Bit(argv[2]));
-        if (!data.exists())
+        if (!data.exists()) {
             throw std::runtime_error("no data folder under " + root.path().toStdString());
+        }
         MakeDir(resources);
         MakeDir(previews);
 
