@@ -30,9 +30,11 @@ Catalogue LevelModifier::Load()
 QStringList LevelModifier::LevelItems() const
 {
     QStringList items;
-    for (const CatalogueEntry& level : levels_)
+    for (const CatalogueEntry& level : levels_) {
+        //: An item of the level list: the level's number and its name.
         items << QCoreApplication::translate("daz::LevelModifier", "%1．%2")
                      .arg(QString::number(level.number), level.name);
+    }
     return items;
 }
 
