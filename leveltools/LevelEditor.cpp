@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,13 @@ namespace {
 QString PictureName(long long number)
 {
     return QString::number(number) + QStringLiteral(".gif");
+}
+
+// Why the entries are refused when a picture the level needs is not in the
+// source folder.
+QString MissingPictureMessage(const QString& picture)
+{
+    return QCoreApplication::translate("daz::LevelEditor", "没有发现你打开目录下有%1，请先制作！").arg(picture);
 }
 
 // The picture count, checked to be whole. The field holds two digits; a
@@ -36,12 +44,17 @@ struct MadeSoFar {
     {
         QStringList problems;
         if (!copiedMusic.isEmpty() && !QFile::remove(copiedMusic))
-            problems << QStringLiteral("无法删除文件“%1”").arg(QDir::toNativeSeparators(copiedMusic));
+            problems << QCoreApplication::translate("daz::LevelEditor", "无法删除文件“%1”")
+                            .arg(QDir::toNativeSeparators(copiedMusic));
         if (!levelFolder.isEmpty() && !QDir(levelFolder).removeRecursively())
-            problems << QStringLiteral("无法删除文件夹“%1”").arg(QDir::toNativeSeparators(levelFolder));
+            problems << QCoreApplication::translate("daz::LevelEditor", "无法删除文件夹“%1”")
+                            .arg(QDir::toNativeSeparators(levelFolder));
         if (problems.isEmpty())
             return {};
-        return QStringLiteral("\n另外，已做的改动未能全部撤销：\n") + problems.join(u'\n');
+        // On a line of its own below what went wrong.
+        return u'\n'
+               + QCoreApplication::translate("daz::LevelEditor", "另外，已做的改动未能全部撤销：\n%1")
+                     .arg(problems.join(u'\n'));
     }
 };
 
@@ -91,7 +104,7 @@ std::optional<Refusal> LevelEditor::Validate() const
 {
     const Fields& f = fields;
     if (f.name.isEmpty())
-        return Refusal{QStringLiteral("请输入一个关卡名称！"), ToolField::LevelName};
+        return Refusal{QCoreApplication::translate("daz::LevelEditor", "请输入一个关卡名称！"), ToolField::LevelName};
     // Before the name is used as a path at all.
     if (const QString problem = LevelNameProblem(f.name); !problem.isEmpty())
         return Refusal{problem, ToolField::LevelName, true};
@@ -101,18 +114,22 @@ std::optional<Refusal> LevelEditor::Validate() const
             return Refusal{LinkLeadingOutMessage(link)};
     }
     if (NameTaken())
-        return Refusal{QStringLiteral("对不起！此关卡名称已经存在，请改一个！")};
+        return Refusal{QCoreApplication::translate("daz::LevelEditor", "对不起！此关卡名称已经存在，请改一个！")};
     if (f.sourceFolder.isEmpty())
-        return Refusal{QStringLiteral("请选择关卡图片及蒙版所在目录！"), ToolField::SourceFolder};
+        return Refusal{QCoreApplication::translate("daz::LevelEditor", "请选择关卡图片及蒙版所在目录！"),
+                       ToolField::SourceFolder};
 
     if (f.photoSum.isEmpty())
-        return Refusal{QStringLiteral("你准备了几张关卡图片（不含蒙版）！"), ToolField::PhotoSum};
+        return Refusal{QCoreApplication::translate("daz::LevelEditor", "你准备了几张关卡图片（不含蒙版）！"),
+                       ToolField::PhotoSum};
     const auto pictures = FieldNumber(f.photoSum);
     if (!pictures)
-        return Refusal{QStringLiteral("你准备了几张关卡图片（不含蒙版）只能是数字！"), ToolField::PhotoSum, true};
+        return Refusal{QCoreApplication::translate("daz::LevelEditor", "你准备了几张关卡图片（不含蒙版）只能是数字！"),
+                       ToolField::PhotoSum, true};
     if (!IsWhole(*pictures) || *pictures < kFewestPictures)
-        return Refusal{QStringLiteral("你准备了几张关卡图片（不含蒙版）最少要有１０张图片哟！"), ToolField::PhotoSum,
-                       true};
+        return Refusal{
+            QCoreApplication::translate("daz::LevelEditor", "你准备了几张关卡图片（不含蒙版）最少要有１０张图片哟！"),
+            ToolField::PhotoSum, true};
 
     if (auto refusal = CheckBoardSize(f.maxX, f.maxY))
         return refusal;
@@ -121,13 +138,12 @@ std::optional<Refusal> LevelEditor::Validate() const
 
     for (const char* mask : {"mb1.gif", "mb2.gif"}) {
         if (!FileExists(InFolder(f.sourceFolder, QString::fromLatin1(mask))))
-            return Refusal{QStringLiteral("没有发现你打开目录下有%1，请先制作！").arg(QString::fromLatin1(mask)),
-                           ToolField::MaxX};
+            return Refusal{MissingPictureMessage(QString::fromLatin1(mask)), ToolField::MaxX};
     }
     const long long count = PictureCount(*pictures);
     for (long long i = 1; i <= count; ++i) {
         if (!FileExists(InFolder(f.sourceFolder, PictureName(i))))
-            return Refusal{QStringLiteral("没有发现你打开目录下有") + PictureName(i) + QStringLiteral("，请先制作！")};
+            return Refusal{MissingPictureMessage(PictureName(i))};
     }
 
     if (const QString problem = MakerNameProblem(f.maker); !problem.isEmpty())
@@ -152,14 +168,16 @@ LevelEditor::Result LevelEditor::Accept()
     IniReader file(context_.ini, catalogue);
     if (file.Readable() && !file.HasHeader(kCatalogueSection)) {
         platform::Fail(context_.boxes,
-                       QStringLiteral("关卡目录“%1”中没有 [GameMenu] 一节，无法加入新关卡。没有创建任何文件。")
+                       QCoreApplication::translate(
+                           "daz::LevelEditor", "关卡目录“%1”中没有 [GameMenu] 一节，无法加入新关卡。没有创建任何文件。")
                            .arg(QDir::toNativeSeparators(catalogue)));
         return {Outcome::Failed, {}};
     }
     const auto levelCount = ToInt16(file.Read(kCatalogueSection, QStringLiteral("Menu")));
     if (!levelCount) {
         platform::Fail(context_.boxes,
-                       QStringLiteral("关卡目录“%1”中没有关卡数量（Menu），无法加入新关卡。没有创建任何文件。")
+                       QCoreApplication::translate(
+                           "daz::LevelEditor", "关卡目录“%1”中没有关卡数量（Menu），无法加入新关卡。没有创建任何文件。")
                            .arg(QDir::toNativeSeparators(catalogue)));
         return {Outcome::Failed, {}};
     }
@@ -168,7 +186,7 @@ LevelEditor::Result LevelEditor::Accept()
         platform::Fail(context_.boxes, error);
         return {Outcome::Failed, {}};
     }
-    platform::Tell(context_.boxes, QStringLiteral("关卡文件生成，已加入关卡菜单！"));
+    platform::Tell(context_.boxes, QCoreApplication::translate("daz::LevelEditor", "关卡文件生成，已加入关卡菜单！"));
     return {Outcome::Created, {}};
 }
 
@@ -190,7 +208,8 @@ QString LevelEditor::Create(int levelNumber)
     const QString level = LevelFolder();
     const QFileInfo levelInfo(QDir::cleanPath(level));
     if (levelInfo.exists() || levelInfo.isSymLink()) // left alone
-        return QStringLiteral("无法创建文件夹“%1”：文件夹已经存在").arg(QDir::toNativeSeparators(level));
+        return QCoreApplication::translate("daz::LevelEditor", "无法创建文件夹“%1”：文件夹已经存在")
+            .arg(QDir::toNativeSeparators(level));
     const QString root = folders.Player();
     if (QString error = MakeFolders(root, levelInfo.absolutePath()); !error.isEmpty())
         return error;
@@ -230,7 +249,7 @@ QString LevelEditor::Create(int levelNumber)
         if (!folders.HasFile(kMediaFolder + musicName_)) {
             const QString target = folders.ForWriting(kMediaFolder + musicName_);
             if (target.isEmpty())
-                return fail(QStringLiteral("无法保存音乐文件“%1”").arg(musicName_));
+                return fail(QCoreApplication::translate("daz::LevelEditor", "无法保存音乐文件“%1”").arg(musicName_));
             if (QString error = MakeFolders(root, QFileInfo(target).absolutePath()); !error.isEmpty())
                 return fail(error);
             if (QString error = CopyFileReplacing({}, f.music, root, target); !error.isEmpty())
@@ -262,8 +281,9 @@ QString LevelEditor::Create(int levelNumber)
     if (!result.ok)
         return fail(result.error);
     if (!result.sectionFound)
-        return fail(QStringLiteral("关卡目录“%1”中没有 [GameMenu] 一节，无法更新关卡数量。")
-                        .arg(QDir::toNativeSeparators(catalogue)));
+        return fail(
+            QCoreApplication::translate("daz::LevelEditor", "关卡目录“%1”中没有 [GameMenu] 一节，无法更新关卡数量。")
+                .arg(QDir::toNativeSeparators(catalogue)));
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "LevelModifier.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -29,8 +30,11 @@ Catalogue LevelModifier::Load()
 QStringList LevelModifier::LevelItems() const
 {
     QStringList items;
-    for (const CatalogueEntry& level : levels_)
-        items << QString::number(level.number) + QStringLiteral("．") + level.name;
+    for (const CatalogueEntry& level : levels_) {
+        //: An item of the level list: the level's number and its name.
+        items << QCoreApplication::translate("daz::LevelModifier", "%1．%2")
+                     .arg(QString::number(level.number), level.name);
+    }
     return items;
 }
 
@@ -113,10 +117,13 @@ void LevelModifier::ChooseColour()
 std::optional<Refusal> LevelModifier::Validate()
 {
     if (chosen_ < 0)
-        return Refusal{QStringLiteral("哈哈！你还没有选择要修改的关卡呢！"), ToolField::LevelList};
-    if (!DataFolders::StaysInside(storedFolder_))
-        return Refusal{QStringLiteral("这个关卡的文件夹“%1”不在游戏的文件夹之内，不能修改。").arg(storedFolder_),
+        return Refusal{QCoreApplication::translate("daz::LevelModifier", "哈哈！你还没有选择要修改的关卡呢！"),
                        ToolField::LevelList};
+    if (!DataFolders::StaysInside(storedFolder_))
+        return Refusal{
+            QCoreApplication::translate("daz::LevelModifier", "这个关卡的文件夹“%1”不在游戏的文件夹之内，不能修改。")
+                .arg(storedFolder_),
+            ToolField::LevelList};
     // Where the changes would be written: the level's folder, and the
     // media folder for a new music file.
     const bool newMusic = !fields.music.isEmpty() && fields.music != ReadSetting(QStringLiteral("MediaName"));
@@ -130,10 +137,12 @@ std::optional<Refusal> LevelModifier::Validate()
     if (!IsEven(*FieldNumber(fields.maxX)) && !IsEven(*FieldNumber(fields.maxY)))
         return Refusal{OddBoardMessage(), ToolField::MaxY, true};
     if (!fields.background.isEmpty() && fields.background != kBackgroundFile && !FileExists(fields.background))
-        return Refusal{QStringLiteral("对不起，背景图不存在，请重新选择一个！"), ToolField::Background, true};
+        return Refusal{QCoreApplication::translate("daz::LevelModifier", "对不起，背景图不存在，请重新选择一个！"),
+                       ToolField::Background, true};
     if (!fields.music.isEmpty() && fields.music != ReadSetting(QStringLiteral("MediaName"))
         && !FileExists(fields.music))
-        return Refusal{QStringLiteral("对不起，背景音乐不存在，请重新选择一个！"), ToolField::Music, true};
+        return Refusal{QCoreApplication::translate("daz::LevelModifier", "对不起，背景音乐不存在，请重新选择一个！"),
+                       ToolField::Music, true};
     return std::nullopt;
 }
 
@@ -147,7 +156,7 @@ LevelModifier::Result LevelModifier::Save()
         platform::Fail(context_.boxes, error);
         return {Outcome::Failed, {}};
     }
-    platform::Tell(context_.boxes, QStringLiteral("当前关卡修改成功！"));
+    platform::Tell(context_.boxes, QCoreApplication::translate("daz::LevelModifier", "当前关卡修改成功！"));
     return {Outcome::Saved, {}};
 }
 
@@ -158,7 +167,7 @@ QString LevelModifier::WriteSettings(const IniKeys& keys)
         return result.error;
     // Nothing was written; saying the level was changed would be wrong.
     if (!result.sectionFound)
-        return QStringLiteral("文件“%1”中没有 [%2] 一节，无法保存关卡设置。")
+        return QCoreApplication::translate("daz::LevelModifier", "文件“%1”中没有 [%2] 一节，无法保存关卡设置。")
             .arg(QDir::toNativeSeparators(ResolveExisting(SettingsFile())), kLevelSection);
     return {};
 }
@@ -204,7 +213,7 @@ QString LevelModifier::SaveChecked()
         if (!QFileInfo::exists(folders.Find(kMediaFolder + mediaTitle_))) {
             const QString shared = folders.ForWriting(kMediaFolder + mediaTitle_);
             if (shared.isEmpty())
-                return QStringLiteral("无法保存音乐文件“%1”").arg(mediaTitle_);
+                return QCoreApplication::translate("daz::LevelModifier", "无法保存音乐文件“%1”").arg(mediaTitle_);
             if (QString error = MakeFolders(folders.Player(), QFileInfo(shared).absolutePath()); !error.isEmpty())
                 return error;
             if (QString error = CopyFileReplacing({}, fields.music, folders.Player(), shared); !error.isEmpty())

@@ -1,5 +1,6 @@
 #include "LevelToolChecks.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -10,27 +11,36 @@
 namespace daz {
 namespace {
 
+// A text of the tables below, marked with QT_TRANSLATE_NOOP, translated.
+QString Text(const char* source)
+{
+    return QCoreApplication::translate("daz::LevelToolChecks", source);
+}
+
 struct SideTexts {
-    const char16_t* empty;
-    const char16_t* notNumber;
-    const char16_t* outOfRange;
+    const char* empty;
+    const char* notNumber;
+    const char* outOfRange;
 };
 
 // The two sides are asked for with their own texts.
-constexpr SideTexts kColumns{u"图片横向卡片排列数！", u"图片横向卡片排列数只能是数字！",
-                             u"图片横向卡片排列数只能是大于0小于20的正整数！"};
-constexpr SideTexts kRows{u"图片纵向卡片排列数！", u"图片纵向卡片排列数只能是数字！",
-                          u"图片纵向卡片排列数只能是大于0小于20的正整数！"};
+constexpr SideTexts kColumns{
+    QT_TRANSLATE_NOOP("daz::LevelToolChecks", "图片横向卡片排列数！"),
+    QT_TRANSLATE_NOOP("daz::LevelToolChecks", "图片横向卡片排列数只能是数字！"),
+    QT_TRANSLATE_NOOP("daz::LevelToolChecks", "图片横向卡片排列数只能是大于0小于20的正整数！")};
+constexpr SideTexts kRows{QT_TRANSLATE_NOOP("daz::LevelToolChecks", "图片纵向卡片排列数！"),
+                          QT_TRANSLATE_NOOP("daz::LevelToolChecks", "图片纵向卡片排列数只能是数字！"),
+                          QT_TRANSLATE_NOOP("daz::LevelToolChecks", "图片纵向卡片排列数只能是大于0小于20的正整数！")};
 
 std::optional<Refusal> CheckSide(const QString& text, const SideTexts& texts, ToolField field)
 {
     if (text.isEmpty())
-        return Refusal{QString::fromUtf16(texts.empty), field, false};
+        return Refusal{Text(texts.empty), field, false};
     const auto number = FieldNumber(text);
     if (!number)
-        return Refusal{QString::fromUtf16(texts.notNumber), field, true};
+        return Refusal{Text(texts.notNumber), field, true};
     if (!IsWhole(*number) || *number < 1 || *number > kLargestBoardSide)
-        return Refusal{QString::fromUtf16(texts.outOfRange), field, true};
+        return Refusal{Text(texts.outOfRange), field, true};
     return std::nullopt;
 }
 
@@ -67,7 +77,8 @@ std::optional<Refusal> CheckBoardSize(const QString& maxX, const QString& maxY)
 
 QString OddBoardMessage()
 {
-    return QStringLiteral("图片横向卡片排列数或图片纵向卡片排列数要有一方为偶数！");
+    return QCoreApplication::translate("daz::LevelToolChecks",
+                                       "图片横向卡片排列数或图片纵向卡片排列数要有一方为偶数！");
 }
 
 QString LevelNameProblem(const QString& name)
@@ -77,21 +88,23 @@ QString LevelNameProblem(const QString& name)
     const bool blankAtEnd = !name.isEmpty() && (name.front().isSpace() || name.back().isSpace());
     if (badCharacter || HasControlCharacter(name) || name.contains(QStringLiteral("..")) || name == QStringLiteral(".")
         || blankAtEnd)
-        return QStringLiteral("关卡名称中不能有 \\ / : [ ] = 这些字符、两个连续的点“..”、换行或其他控制字符，"
-                              "开头和结尾也不能是空格，请改一个！");
+        return QCoreApplication::translate(
+            "daz::LevelToolChecks", "关卡名称中不能有 \\ / : [ ] = 这些字符、两个连续的点“..”、换行或其他控制字符，"
+                                    "开头和结尾也不能是空格，请改一个！");
     return {};
 }
 
 QString MakerNameProblem(const QString& maker)
 {
     if (maker.contains(u'[') || maker.contains(u']') || HasControlCharacter(maker))
-        return QStringLiteral("制作者名称中不能有 [ ] 这些字符、换行或其他控制字符，请改一个！");
+        return QCoreApplication::translate("daz::LevelToolChecks",
+                                           "制作者名称中不能有 [ ] 这些字符、换行或其他控制字符，请改一个！");
     return {};
 }
 
 FileFilter PictureFilter()
 {
-    return {QStringLiteral("图片文件"),
+    return {QCoreApplication::translate("daz::LevelToolChecks", "图片文件"),
             {QStringLiteral("*.bmp"), QStringLiteral("*.jpg"), QStringLiteral("*.gif"), QStringLiteral("*.jpeg")}};
 }
 
@@ -99,22 +112,33 @@ FileFilter PictureFilter()
 // level can be given one of them.
 FileFilter MusicFilter()
 {
-    return {QStringLiteral("媒体文件"),
+    return {QCoreApplication::translate("daz::LevelToolChecks", "媒体文件"),
             {QStringLiteral("*.mp3"), QStringLiteral("*.mid"), QStringLiteral("*.midi"), QStringLiteral("*.wav"),
              QStringLiteral("*.ogg")}};
 }
 
 QString LinkLeadingOutMessage(const QString& link)
 {
-    return QStringLiteral("“%1”是一个通向游戏文件夹以外的符号链接，游戏不会经由它写入文件。\n"
-                          "请把它换成一个普通的文件夹，再试一次。")
+    return QCoreApplication::translate("daz::LevelToolChecks",
+                                       "“%1”是一个通向游戏文件夹以外的符号链接，游戏不会经由它写入文件。\n"
+                                       "请把它换成一个普通的文件夹，再试一次。")
         .arg(QDir::toNativeSeparators(link));
 }
 
 QStringList ParticleEffectNames()
 {
-    return {QStringLiteral("没有任何效果"), QStringLiteral("漂落的鲜花"), QStringLiteral("上升的泡泡"),
-            QStringLiteral("飞舞的花瓣"),   QStringLiteral("浮动的云彩"), QStringLiteral("闪烁的星星")};
+    static constexpr const char* kNames[] = {
+        QT_TRANSLATE_NOOP("daz::LevelToolChecks", "没有任何效果"),
+        QT_TRANSLATE_NOOP("daz::LevelToolChecks", "漂落的鲜花"),
+        QT_TRANSLATE_NOOP("daz::LevelToolChecks", "上升的泡泡"),
+        QT_TRANSLATE_NOOP("daz::LevelToolChecks", "飞舞的花瓣"),
+        QT_TRANSLATE_NOOP("daz::LevelToolChecks", "浮动的云彩"),
+        QT_TRANSLATE_NOOP("daz::LevelToolChecks", "闪烁的星星"),
+    };
+    QStringList names;
+    for (const char* name : kNames)
+        names << Text(name);
+    return names;
 }
 
 } // namespace daz

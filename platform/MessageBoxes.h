@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace daz::platform {
@@ -30,19 +31,22 @@ public:
 // The application's title, the caption of some boxes.
 inline QString ApplicationTitle()
 {
-    return QStringLiteral("霁岚连连看");
+    return QCoreApplication::translate("daz::platform::MessageBoxes", "霁岚连连看");
 }
 
 // The program's boxes, by what they are for.
-inline void Tell(MessageBoxes& boxes, const QString& text, const QString& caption = QStringLiteral("提示"))
+inline void Tell(MessageBoxes& boxes, const QString& text,
+                 const QString& caption = QCoreApplication::translate("daz::platform::MessageBoxes", "提示"))
 {
     boxes.Show({text, caption, MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
 }
-inline void Warn(MessageBoxes& boxes, const QString& text, const QString& caption = QStringLiteral("警告"))
+inline void Warn(MessageBoxes& boxes, const QString& text,
+                 const QString& caption = QCoreApplication::translate("daz::platform::MessageBoxes", "警告"))
 {
     boxes.Show({text, caption, MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok});
 }
-inline void Fail(MessageBoxes& boxes, const QString& text, const QString& caption = QStringLiteral("错误"))
+inline void Fail(MessageBoxes& boxes, const QString& text,
+                 const QString& caption = QCoreApplication::translate("daz::platform::MessageBoxes", "错误"))
 {
     boxes.Show({text, caption, MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok});
 }
