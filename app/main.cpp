@@ -292,14 +292,15 @@ int main(int argc, char** argv)
     // Without the lock nothing is written there, not even to prepare it:
     // another copy may take the lock meanwhile and save.
     auto preparePlayerFolder = [&] {
-        const PlayerFolderStatus status = locked.outcome == platform::LockResult::Outcome::Acquired
-                                              ? PreparePlayerFolder(files, QDateTime::currentDateTime())
-                                              : PlayerFolderStatus{false, UnavailableLockText(locked)};
-        if (!status.message.isEmpty()) {
+        const bool acquired = locked.outcome == platform::LockResult::Outcome::Acquired;
+        const PlayerFolderStatus status = acquired ? PreparePlayerFolder(files, QDateTime::currentDateTime())
+                                                   : PlayerFolderStatus{false};
+        if (const QString message = acquired ? PlayerFolderText(status) : UnavailableLockText(locked);
+            !message.isEmpty()) {
             if (status.canSave) {
-                platform::Tell(boxes, status.message);
+                platform::Tell(boxes, message);
             } else {
-                platform::Warn(boxes, status.message, QCoreApplication::translate("main", "提示"));
+                platform::Warn(boxes, message, QCoreApplication::translate("main", "提示"));
             }
         }
         return status.canSave;

@@ -38,7 +38,7 @@ GameFlow::GameFlow(FlowServices services, int mode)
     // The results store found damaged after start-up, or a retry that
     // failed for good: told once, when it is found.
     connect(&results_, &ResultKeeper::problem, this,
-            [this](const QString& text) { platform::Tell(services_.boxes, text); });
+            [this](const RecordsNotes& notes) { services_.problems.ResultsTrouble(notes); });
 }
 
 GameFlow::~GameFlow() = default;
@@ -66,7 +66,7 @@ void GameFlow::ReadCatalogue(bool tell)
     const QString file = ini_.Folders().Find(kGameIniFile);
     if (!FileExists(file)) {
         if (tell) {
-            platform::Tell(services_.boxes, QStringLiteral("找不到游戏设置文件 DAZGame.ini，没有可玩的关卡。"));
+            services_.problems.CatalogueMissing();
         }
         return;
     }
@@ -74,7 +74,7 @@ void GameFlow::ReadCatalogue(bool tell)
     // listed, and all that is missing is told in one message.
     catalogue_ = daz::ReadCatalogue(ini_, file);
     if (tell && catalogue_.menu < 1) {
-        platform::Tell(services_.boxes, QStringLiteral("关卡目录是空的：DAZGame.ini 的 [GameMenu] 中没有任何关卡。"));
+        services_.problems.CatalogueEmpty();
     } else if (tell && catalogue_.HasProblems()) {
         services_.problems.CatalogueIncomplete(catalogue_);
     }
@@ -100,9 +100,9 @@ void GameFlow::Load()
     userName_ = services_.desktop.LoginName().trimmed().toUpper();
     emit userChanged();
     if (keeper_.Enabled()) {
-        if (const QString problem = results_.Open(ini_.Folders().Player() + QStringLiteral("/records.sqlite"));
-            !problem.isEmpty()) {
-            platform::Tell(services_.boxes, problem);
+        if (const RecordsNotes problem = results_.Open(ini_.Folders().Player() + QStringLiteral("/records.sqlite"));
+            !problem.empty()) {
+            services_.problems.ResultsTrouble(problem);
         }
     }
     emit modeChanged();

@@ -14,6 +14,7 @@
 #include <QJsonObject>
 #include <QLocale>
 
+#include "game/JsonKeys.h"
 #include "leveldata/ConfinedFiles.h"
 #include "leveldata/ProgramPaths.h"
 
@@ -138,45 +139,6 @@ KeptRoundProblem CheckPlay(const KeptRound& kept)
         return {KeptRoundProblemKind::ScoreDisagrees, {}, {kept.score, s.scoreAtStart, pairs}};
     }
     return {};
-}
-
-// The first key that an object of the JSON text names twice, as JSON reads
-// it (QJsonDocument keeps the last one without a word); nothing when none.
-// The text is valid JSON, so only its strings need care.
-std::optional<QString> DuplicatedKey(const QByteArray& text)
-{
-    struct Open {
-        bool object = false;
-        bool keyNext = false;
-        std::set<QString> keys;
-    };
-    std::vector<Open> open;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '{' || c == '[') {
-            open.push_back({c == '{', c == '{', {}});
-        } else if ((c == '}' || c == ']') && !open.empty()) {
-            open.pop_back();
-        } else if (c == ',' && !open.empty()) {
-            open.back().keyNext = open.back().object;
-        } else if (c == '"') {
-            qsizetype end = i + 1;
-            while (end < text.size() && text[end] != '"')
-                end += text[end] == '\\' ? 2 : 1;
-            if (!open.empty() && open.back().keyNext) {
-                open.back().keyNext = false;
-                const QByteArray raw = text.mid(i + 1, end - i - 1);
-                const QString key =
-                    !raw.contains('\\')
-                        ? QString::fromUtf8(raw)
-                        : QJsonDocument::fromJson('[' + text.mid(i, end - i + 1) + ']').array().at(0).toString();
-                if (!open.back().keys.insert(key).second)
-                    return key;
-            }
-            i = end;
-        }
-    }
-    return std::nullopt;
 }
 
 } // namespace

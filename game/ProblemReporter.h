@@ -6,6 +6,7 @@
 #include "game/Level.h"
 #include "leveldata/Formats.h"
 #include "leveldata/IniFile.h"
+#include "leveldata/RecordsNotes.h"
 
 namespace daz {
 
@@ -21,12 +22,19 @@ enum class UnsavedProgress {
 // INI reader's reporter, whether to read the file again.
 class ProblemReporter : public IniReadReporter {
 public:
-    // Level `number` of the menu, named `name`, cannot start.
+    // The game's settings file, which holds the catalogue, is not found.
+    virtual void CatalogueMissing() = 0;
+    // The catalogue lists no level at all.
+    virtual void CatalogueEmpty() = 0;
     // The catalogue lists more levels than the menu holds, or misses some.
     virtual void CatalogueIncomplete(const Catalogue& catalogue) = 0;
+    // Level `number` of the menu, named `name`, cannot start.
     virtual void LevelUnplayable(int number, const QString& name, const LevelProblem& problem) = 0;
     // The round kept at the last quit cannot go on; the level is dealt anew.
     virtual void KeptRoundRefused(const KeptRoundRefusal& refusal) = 0;
+    // What the results store tells of itself: it cannot be opened or
+    // written, or it was found damaged and set aside.
+    virtual void ResultsTrouble(const RecordsNotes& notes) = 0;
     // The progress could not be written, for the reason given.
     virtual void ProgressNotSaved(UnsavedProgress what, const QString& reason) = 0;
 };

@@ -9,7 +9,7 @@ ResultKeeper::ResultKeeper(Round& round) : round_(round), clock_([] { return QDa
 
 ResultKeeper::~ResultKeeper() = default;
 
-QString ResultKeeper::Open(const QString& file)
+RecordsNotes ResultKeeper::Open(const QString& file)
 {
     store_ = Records::Open(file, clock_());
     return store_->Problem();
@@ -40,7 +40,7 @@ bool ResultKeeper::Clear()
 
 void ResultKeeper::Settle()
 {
-    if (const QString told = store_ ? store_->Settle(false) : QString(); !told.isEmpty()) {
+    if (RecordsNotes told = store_ ? store_->Settle(false) : RecordsNotes(); !told.empty()) {
         emit problem(told);
     }
 }

@@ -40,8 +40,8 @@ public:
     // The time results are dated with (the local time unless a test says).
     void SetClock(Clock clock) { clock_ = std::move(clock); }
     // Opens the store of this file; what the player is to be told once
-    // about it, or empty.
-    QString Open(const QString& file);
+    // about it, or nothing.
+    RecordsNotes Open(const QString& file);
     // The store, or null before it is opened (when nothing is saved).
     Records* Store() { return store_.get(); }
 
@@ -60,7 +60,7 @@ signals:
     void cleared(const daz::ClearResult& result);
     // What the player is to be told of the store after it was opened (the
     // check beside the game found it damaged), once.
-    void problem(const QString& text);
+    void problem(const daz::RecordsNotes& notes);
 
 private:
     void RoundEnded(RoundEnd how);

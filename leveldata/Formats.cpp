@@ -39,6 +39,9 @@ Catalogue ReadCatalogue(IniAccess& ini, const QString& iniFile)
 QStringList CatalogueLines(int n, const QString& name, const QString& maker)
 {
     QString shownName = name;
+    // "制作" is written into DAZGame.ini as part of the menu name: it is the
+    // file's content in the format the old catalogues share, not a message,
+    // and stays here whatever language the game speaks.
     if (!maker.isEmpty())
         shownName += QStringLiteral("--") + maker + QStringLiteral("制作");
     return {QStringLiteral("MenuName%1=").arg(n) + shownName,

@@ -1,6 +1,7 @@
 #include "PlayerFolder.h"
 
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <system_error>
 
@@ -19,38 +20,32 @@
 namespace daz {
 namespace {
 
-QString Shown(const QString& path)
+// What keeps progress from being saved.
+PlayerFolderStatus NoSaving(PlayerFolderNote note, const QString& path, const QString& reason = {})
 {
-    return QDir::toNativeSeparators(path);
+    return {false, note, path, reason};
 }
 
-QString NoSavingText(const QString& what)
-{
-    return what + QStringLiteral("\n游戏可以照常进行，但这次的进度和设置不会保存。");
-}
-
-// Makes the player's folder. Empty text when it is there, else why not.
+// Makes the player's folder. Nothing when it is there, else why not.
 // The folders inside it are made when something is first written there.
-QString MakeFolder(const QString& player)
+std::optional<PlayerFolderStatus> MakeFolder(const QString& player)
 {
     std::error_code error;
     std::filesystem::create_directories(QFile::encodeName(player).toStdString(), error);
     if (error)
-        return QStringLiteral("无法创建存档文件夹“%1”：%2。").arg(Shown(player), SystemErrorText(error.value()));
-    return {};
+        return NoSaving(PlayerFolderNote::FolderNotMade, player, SystemErrorText(error.value()));
+    return std::nullopt;
 }
 
 // Tries a write in the folder, so that a full disk or a read-only folder
 // shows now and not when the first save fails.
-QString TryWrite(const QString& player)
+std::optional<PlayerFolderStatus> TryWrite(const QString& player)
 {
     QTemporaryFile probe(player + QStringLiteral("/.write-test-XXXXXX"));
-    if (!probe.open())
-        return QStringLiteral("无法在存档文件夹“%1”中写入：%2。").arg(Shown(player), FileErrorText(probe));
     const QByteArray block(4096, '\0');
-    if (probe.write(block) != block.size() || !probe.flush())
-        return QStringLiteral("无法在存档文件夹“%1”中写入：%2。").arg(Shown(player), FileErrorText(probe));
-    return {};
+    if (!probe.open() || probe.write(block) != block.size() || !probe.flush())
+        return NoSaving(PlayerFolderNote::FolderNotWritable, player, FileErrorText(probe));
+    return std::nullopt;
 }
 
 // A MenuPath in one spelling for comparing: the letter case and the kind
@@ -103,8 +98,8 @@ const QString kToldFile = QStringLiteral("\\levels-not-listed.txt");
 // Adds the shipped levels the player's catalogue does not list yet, after
 // the highest entry present, and sets Menu to the last one: one write.
 // When the menu is full, the levels that do not fit are told once.
-QString AddNewShippedLevels(IniAccess& ini, const QString& players, const QString& shipped,
-                            const QuietCatalogue& playersCatalogue)
+PlayerFolderStatus AddNewShippedLevels(IniAccess& ini, const QString& players, const QString& shipped,
+                                       const QuietCatalogue& playersCatalogue)
 {
     const auto shippedCatalogue = ReadQuietly(ini, shipped);
     if (!shippedCatalogue)
@@ -128,14 +123,14 @@ QString AddNewShippedLevels(IniAccess& ini, const QString& players, const QStrin
               << QStringLiteral("MenuPath%1=%2").arg(count).arg(entry.path);
     }
 
-    QString message;
+    PlayerFolderStatus status;
     if (!lines.isEmpty()) {
         // No entry lies beyond the new last one within the menu's room, so
         // Menu names it, whatever the file claimed before.
         const IniWriteResult result = ini.AppendIniLinesThenWriteKey(players, lines, kCatalogueSection,
                                                                      QStringLiteral("Menu"), QString::number(count));
         if (!result.ok)
-            return QStringLiteral("新的关卡未能加入你的关卡目录：%1").arg(result.error);
+            return {true, PlayerFolderNote::LevelsNotAdded, players, result.error};
     }
     if (!left.isEmpty()) {
         const DataFolders& folders = ini.Folders();
@@ -151,13 +146,10 @@ QString AddNewShippedLevels(IniAccess& ini, const QString& players, const QStrin
         if (!untold.isEmpty()) {
             told += untold;
             (void)ReplaceFileContent(folders.Player(), toldFile, (told.join(u'\n') + u'\n').toUtf8());
-            message = QStringLiteral("你的关卡菜单已满（最多 %1 关），游戏新带的 %2 个关卡无法加入：\n%3")
-                          .arg(kMostCatalogueLevels)
-                          .arg(untold.size())
-                          .arg(untold.join(u'\n'));
+            status = {true, PlayerFolderNote::MenuFull, players, {}, untold};
         }
     }
-    return message;
+    return status;
 }
 
 } // namespace
@@ -169,48 +161,41 @@ PlayerFolderStatus PreparePlayerFolder(IniAccess& ini, const QDateTime& now)
         return {};
 
     const QString player = folders.Player();
-    QString problem = MakeFolder(player);
-    if (problem.isEmpty())
-        problem = TryWrite(player);
-    if (!problem.isEmpty())
-        return {false, NoSavingText(problem)};
+    if (auto problem = MakeFolder(player))
+        return *problem;
+    if (auto problem = TryWrite(player))
+        return *problem;
 
     const QString players = ResolveExisting(NativePath(player, kGameIniFile));
     const QString shipped = NativePath(folders.Shipped(), kGameIniFile);
     const bool haveShipped = FileExists(shipped);
-    QString message;
+    PlayerFolderStatus status;
 
     // A link in the catalogue's place is neither read nor written through,
     // wherever it points: the game plays the shipped catalogue and keeps
     // nothing, and the link stays as the player made it.
     if (QFileInfo(players).isSymLink()) {
-        return {false, NoSavingText(QStringLiteral("你的游戏设置文件“%1”是一个符号链接，游戏不经由链接读写文件，"
-                                                   "现在使用游戏自带的关卡目录。")
-                                        .arg(Shown(players)))};
+        return NoSaving(PlayerFolderNote::CatalogueLink, players);
     }
 
     if (QFileInfo::exists(players)) {
         if (const auto catalogue = ReadQuietly(ini, players)) {
             if (haveShipped)
-                message = AddNewShippedLevels(ini, players, shipped, *catalogue);
-            return {true, message};
+                status = AddNewShippedLevels(ini, players, shipped, *catalogue);
+            return status;
         }
         // Unreadable, or no catalogue in it: kept aside, never overwritten.
         const auto aside = PutAside(player, players, now);
         if (!aside)
-            return {false,
-                    NoSavingText(
-                        QStringLiteral("你的游戏设置文件“%1”无法读取或已损坏，也无法改名保存。").arg(Shown(players)))};
-        message = QStringLiteral("你的游戏设置文件 DAZGame.ini 无法读取或已损坏，已改名保存为“%1”。\n"
-                                 "现在使用游戏自带的关卡目录，关卡和积分从头开始。")
-                      .arg(Shown(*aside));
+            return NoSaving(PlayerFolderNote::CatalogueDamaged, players);
+        status = {true, PlayerFolderNote::CatalogueSetAside, *aside};
     }
 
     if (!haveShipped)
-        return {true, message}; // the catalogue's absence is told when it is read
+        return status; // the catalogue's absence is told when it is read
     if (const QString error = CopyFileReplacing(folders.Shipped(), shipped, player, players); !error.isEmpty())
-        return {false, NoSavingText(error)};
-    return {true, message};
+        return NoSaving(PlayerFolderNote::CopyFailed, players, error);
+    return status;
 }
 
 } // namespace daz

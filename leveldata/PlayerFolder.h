@@ -2,16 +2,33 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include "leveldata/IniFile.h"
 
 namespace daz {
 
+// What the player has to be told once at start.
+enum class PlayerFolderNote {
+    None,
+    FolderNotMade,     // the folder `path` could not be made, for `reason`
+    FolderNotWritable, // nothing can be written in the folder `path`, for `reason`
+    CatalogueLink,     // the catalogue `path` is a symbolic link
+    CatalogueDamaged,  // the catalogue `path` is unreadable or damaged and could not be renamed
+    CatalogueSetAside, // the unreadable or damaged catalogue is renamed `path`
+    CopyFailed,        // the shipped catalogue could not be copied: `reason`
+    LevelsNotAdded,    // the new shipped levels could not be added: `reason`
+    MenuFull,          // the menu is full: the shipped levels `left` are not listed
+};
+
 // What the player has to be told once at start, and whether progress can
-// be kept.
+// be kept; presentation/ProblemTexts (PlayerFolderText) words it.
 struct PlayerFolderStatus {
     bool canSave = true;
-    QString message; // empty when there is nothing to tell
+    PlayerFolderNote note = PlayerFolderNote::None;
+    QString path = {};
+    QString reason = {}; // the system's reason or a failed write's, already in words
+    QStringList left = {};
 };
 
 // Gets the player's folder ready before the catalogue is read.

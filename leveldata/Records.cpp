@@ -16,6 +16,7 @@
 #include "RecordsCheck.h"
 #include "RecordsFiles.h"
 #include "RecordsMemory.h"
+#include "RecordsRead.h"
 #include "RecordsSchema.h"
 
 namespace daz {
@@ -64,8 +65,8 @@ public:
     // Looks at the store through a read-only connection, which never
     // changes the files, sets it aside only when it is proven damaged or
     // not ours, and opens it for writing when it is sound. What the player
-    // is to be told, or empty.
-    QString OpenStore(bool damaged = false)
+    // is to be told, or nothing.
+    RecordsNotes OpenStore(bool damaged = false)
     {
         Close();
         putAside_ = false;
@@ -78,28 +79,26 @@ public:
                 found = Look(kBusyTimeout);
             Close();
         }
-        QString told;
+        RecordsNotes told;
         if (found.kind == Verdict::Damaged) {
             const auto aside = PutDatabaseAside(file_, now_);
             if (!aside) {
                 keeping_ = false;
-                return QStringLiteral("你的成绩记录“%1”无法读取或已损坏，也无法改名保存。").arg(Shown(file_))
-                       + kNotKept;
+                return {{RecordsNoteKind::DamagedStays, file_}, {RecordsNoteKind::NotKept}};
             }
             putAside_ = true;
-            told =
-                QStringLiteral("你的成绩记录 records.sqlite 无法读取或已损坏，已改名保存为“%1”。\n").arg(Shown(*aside));
+            told.push_back({RecordsNoteKind::DamagedSetAside, file_, *aside});
             found = {Verdict::New};
         }
         if (found.kind == Verdict::Newer) {
             newer_ = readOnly_ = true;
             open_ = Connect(kReadOnlyOptions, file_);
-            return QStringLiteral("你的成绩记录“%1”由更新版本的游戏保存，这个版本只读取其中的成绩，不改动它。")
-                       .arg(Shown(file_))
-                   + kNotKept;
+            return {{RecordsNoteKind::Newer, file_}, {RecordsNoteKind::NotKept}};
         }
-        if (found.kind == Verdict::Passing)
-            return told + PassingText(found.code, file_);
+        if (found.kind == Verdict::Passing) {
+            told.push_back(PassingNote(found.code, file_));
+            return told;
+        }
 
         // Sound, older or new: opened for writing, and tried (an older one
         // brought up to date). A commit waits for
@@ -127,12 +126,15 @@ public:
             older_ = found.kind == Verdict::Older;
             if (!open_)
                 Close();
-            return told + PassingText(ErrorCode(error), file_);
+            told.push_back(PassingNote(ErrorCode(error), file_));
+            return told;
         }
         open_ = true;
         if (found.kind == Verdict::Sound || found.kind == Verdict::Older)
             check_.Start(file_);
-        return told.isEmpty() ? told : told + QStringLiteral("成绩从头记起。");
+        if (!told.empty())
+            told.push_back({RecordsNoteKind::Afresh});
+        return told;
     }
 
     void Close()
@@ -145,10 +147,10 @@ public:
         QSqlDatabase::removeDatabase(name_);
     }
 
-    void SetProblem(const QString& problem) { problem_ = problem; }
+    void SetProblem(RecordsNotes problem) { problem_ = std::move(problem); }
 
     bool Keeping() const override { return keeping_; }
-    QString Problem() const override { return problem_; }
+    RecordsNotes Problem() const override { return problem_; }
 
     void LevelStarted(const QString& levelPath, int mode, const QDateTime& when) override
     {
@@ -170,37 +172,7 @@ public:
 
     std::vector<Result> Best(const QString& levelPath, int mode, int limit) const override
     {
-        std::vector<Result> best;
-        QSqlQuery query(db_);
-        query.setForwardOnly(true);
-        // A store from before the seeds has none to read.
-        const auto prepared = [&](const QString& seed) {
-            return query.prepare(QStringLiteral("SELECT level, mode, points, seconds, undos, hints, shuffles, played, "
-                                                "player, %1 FROM results WHERE level = ? AND mode = ? "
-                                                "ORDER BY seconds, points DESC, id LIMIT ?")
-                                     .arg(seed));
-        };
-        if (open_ && limit > 0 && (prepared(QStringLiteral("seed")) || prepared(QStringLiteral("NULL")))) {
-            query.addBindValue(levelPath);
-            query.addBindValue(mode);
-            query.addBindValue(limit);
-            // Only the lengths and numbers the schema allows come back;
-            // anything else is left out.
-            for (bool read = query.exec(); read && query.next();) {
-                if (query.value(0).toString().size() > kLongestLevelPath
-                    || query.value(8).toString().size() > kLongestPlayerName)
-                    continue;
-                Result r{query.value(0).toString(),   query.value(1).toInt(),
-                         query.value(2).toLongLong(), query.value(3).toInt(),
-                         query.value(4).toInt(),      query.value(5).toInt(),
-                         query.value(6).toInt(),      QDateTime::fromString(query.value(7).toString(), Qt::ISODate),
-                         query.value(8).toString(),   {}};
-                if (const QVariant seed = query.value(9); !seed.isNull())
-                    r.seed = static_cast<std::uint64_t>(seed.toLongLong());
-                if (IsValid(r))
-                    best.push_back(std::move(r));
-            }
-        }
+        std::vector<Result> best = open_ ? ReadBest(db_, levelPath, mode, limit) : std::vector<Result>();
         AddBest(best, pending_, levelPath, mode, limit);
         return best;
     }
@@ -249,10 +221,10 @@ public:
         return false;
     }
 
-    QString Settle(bool wait) override
+    RecordsNotes Settle(bool wait) override
     {
         TakeInCheck(wait);
-        return std::exchange(late_, QString());
+        return std::exchange(late_, RecordsNotes());
     }
 
 private:
@@ -301,7 +273,7 @@ private:
         }
         check_.Forget();
         query = QSqlQuery();
-        late_ += OpenStore(true);
+        Add(late_, OpenStore(true));
     }
 
     // Whether the store can be written to; one that could not be opened is
@@ -311,9 +283,9 @@ private:
         if (!keeping_ || newer_)
             return false;
         if (!open_ || older_) {
-            const QString told = OpenStore();
+            RecordsNotes told = OpenStore();
             if (putAside_)
-                late_ += told;
+                Add(late_, std::move(told));
         }
         return open_ && !older_;
     }
@@ -367,8 +339,8 @@ private:
     bool putAside_ = false; // the last opening set the store aside
     bool older_ = false;    // of an older version, not yet brought up to date
     std::vector<Pending> pending_;
-    QString problem_;
-    QString late_; // what the player is to be told of a later look
+    RecordsNotes problem_;
+    RecordsNotes late_; // what the player is to be told of a later look
 };
 
 } // namespace
@@ -380,25 +352,29 @@ std::unique_ptr<Records> Records::Open(const QString& file, const QDateTime& now
 
     // A folder that cannot be written keeps nothing; results already kept
     // are still read, when they are sound and no link stands in their way.
-    if (const QString problem = TryWrite(folder); !problem.isEmpty()) {
-        records->SetProblem(problem + kNotKept);
+    if (std::optional<RecordsNote> problem = TryWrite(folder)) {
+        records->SetProblem({std::move(*problem), {RecordsNoteKind::NotKept}});
         records->AttachAsItIs();
         return records;
     }
 
     // Nothing that is not a plain file is opened in the database's place
     // or its companions': a link is renamed, never followed.
-    QString told;
+    RecordsNotes told;
     if (!SetLinksAside(file, now, told) || !QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        records->SetProblem(told.endsWith(kNotKept)
-                                ? told
-                                : told + QStringLiteral("无法打开成绩记录“%1”。").arg(Shown(file)) + kNotKept);
+        if (told.empty() || told.back().kind != RecordsNoteKind::NotKept) {
+            told.push_back({RecordsNoteKind::CannotOpen, file});
+            told.push_back({RecordsNoteKind::NotKept});
+        }
+        records->SetProblem(std::move(told));
         records->AttachAsItIs();
         return records;
     }
-    const QString problem = records->OpenStore();
-    records->SetProblem(told.isEmpty() || !problem.isEmpty() ? told + problem
-                                                             : told + QStringLiteral("成绩从头记起。"));
+    RecordsNotes problem = records->OpenStore();
+    if (!told.empty() && problem.empty())
+        problem.push_back({RecordsNoteKind::Afresh});
+    Add(told, std::move(problem));
+    records->SetProblem(std::move(told));
     return records;
 }
 

@@ -8,6 +8,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include "leveldata/RecordsNotes.h"
+
 namespace daz {
 
 // One cleared board.
@@ -46,8 +48,8 @@ struct ModeStatistics {
 // begun. One that cannot be written now (held by another program, a full
 // disk, a read-only file) is left as it is: the results are kept in memory
 // and written at a later write that succeeds. One of a newer version of
-// the game is read and never written. Problem() says any of it once, in
-// Chinese, for the player. A folder that cannot be written gives a store
+// the game is read and never written. Problem() says any of it once, as
+// notes the presentation words for the player. A folder that cannot be written gives a store
 // that keeps nothing (Keeping() is false) and says so once; the game plays on.
 class Records {
 public:
@@ -58,8 +60,8 @@ public:
     // Whether results are kept (if only in memory); false when the folder
     // cannot be written.
     virtual bool Keeping() const = 0;
-    // What the player is told once about the database, or empty.
-    virtual QString Problem() const = 0;
+    // What the player is told once about the database, or nothing.
+    virtual RecordsNotes Problem() const = 0;
 
     // A level was dealt, timed out or cleared in a mode (for the statistics).
     virtual void LevelStarted(const QString& levelPath, int mode, const QDateTime& when) = 0;
@@ -81,8 +83,8 @@ public:
     // Takes in what the check beside the game found, waiting for it when
     // wait is set: damaged indexes are rebuilt, a store damaged beyond them
     // is set aside and a new one begun. What the player is to be told of
-    // it, once, or empty. Every write takes it in too.
-    virtual QString Settle(bool wait)
+    // it, once, or nothing. Every write takes it in too.
+    virtual RecordsNotes Settle(bool wait)
     {
         (void)wait;
         return {};

@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include "RecordsNotes.h"
+
 namespace daz::records {
 
 // The files SQLite keeps beside a database while it writes.
@@ -18,20 +20,19 @@ bool IsNoPlainFile(const QString& path);
 // are, the journal under the name SQLite looks for beside the copy.
 std::optional<QString> PutDatabaseAside(const QString& file, const QDateTime& now);
 
-// What keeps a folder from being written, for the player, or empty.
-QString TryWrite(const QString& folder);
+// What keeps a folder from being written, or nothing.
+std::optional<RecordsNote> TryWrite(const QString& folder);
 
-QString Shown(const QString& path);
-
-// What the player is told when this run's results will not be kept.
-extern const QString kNotKept;
 // What the player is told of a store that cannot be written now, as
 // SQLite's code says why; the results wait in memory meanwhile.
-QString PassingText(int code, const QString& file);
+RecordsNote PassingNote(int code, const QString& file);
+
+// Adds more to the end of notes.
+void Add(RecordsNotes& notes, RecordsNotes more);
 
 // Renames whatever is not a plain file at the database's path or its
 // companions', adding to told what the player is told of it. False when
 // one could not be moved.
-bool SetLinksAside(const QString& file, const QDateTime& now, QString& told);
+bool SetLinksAside(const QString& file, const QDateTime& now, RecordsNotes& told);
 
 } // namespace daz::records

@@ -134,6 +134,111 @@ QString KeptRoundProblemText(const KeptRoundProblem& problem)
     return {};
 }
 
+namespace {
+
+QString RecordsNoteText(const RecordsNote& note)
+{
+    const QString path = QDir::toNativeSeparators(note.path);
+    const QString later = QCoreApplication::translate(
+        "ProblemTexts", "\n游戏可以照常进行，这次的成绩先记在内存中，等它能写入时再保存。");
+    switch (note.kind) {
+    case RecordsNoteKind::FolderNotMade:
+        return QCoreApplication::translate("ProblemTexts", "无法创建存档文件夹“%1”。").arg(path);
+    case RecordsNoteKind::FolderNotWritable:
+        return QCoreApplication::translate("ProblemTexts", "无法在存档文件夹“%1”中写入：%2。").arg(path, note.reason);
+    case RecordsNoteKind::LinkSetAside:
+        return QCoreApplication::translate("ProblemTexts",
+                                           "你的成绩记录“%1”不是普通文件（例如是一个符号链接或硬链接），"
+                                           "游戏不经由链接读写文件，已改名为“%2”。\n")
+            .arg(path, QDir::toNativeSeparators(note.aside));
+    case RecordsNoteKind::LinkStays:
+        return QCoreApplication::translate("ProblemTexts", "你的成绩记录“%1”不是普通文件，也无法改名保存。").arg(path);
+    case RecordsNoteKind::CannotOpen:
+        return QCoreApplication::translate("ProblemTexts", "无法打开成绩记录“%1”。").arg(path);
+    case RecordsNoteKind::DamagedSetAside:
+        return QCoreApplication::translate("ProblemTexts",
+                                           "你的成绩记录 records.sqlite 无法读取或已损坏，已改名保存为“%1”。\n")
+            .arg(QDir::toNativeSeparators(note.aside));
+    case RecordsNoteKind::DamagedStays:
+        return QCoreApplication::translate("ProblemTexts", "你的成绩记录“%1”无法读取或已损坏，也无法改名保存。")
+            .arg(path);
+    case RecordsNoteKind::Newer:
+        return QCoreApplication::translate("ProblemTexts",
+                                           "你的成绩记录“%1”由更新版本的游戏保存，这个版本只读取其中的成绩，不改动它。")
+            .arg(path);
+    case RecordsNoteKind::Busy:
+        return QCoreApplication::translate("ProblemTexts", "你的成绩记录“%1”正被另一个程序使用，暂时无法写入。")
+                   .arg(path)
+               + later;
+    case RecordsNoteKind::ReadOnly:
+        return QCoreApplication::translate("ProblemTexts", "你的成绩记录“%1”是只读的，无法写入。").arg(path) + later;
+    case RecordsNoteKind::DiskFull:
+        return QCoreApplication::translate("ProblemTexts", "磁盘已满，你的成绩记录“%1”暂时无法写入。").arg(path)
+               + later;
+    case RecordsNoteKind::Unavailable:
+        return QCoreApplication::translate("ProblemTexts", "你的成绩记录“%1”暂时无法读写。").arg(path) + later;
+    case RecordsNoteKind::NotKept:
+        return QCoreApplication::translate("ProblemTexts", "\n游戏可以照常进行，但这次的成绩不会保存。");
+    case RecordsNoteKind::Afresh: return QCoreApplication::translate("ProblemTexts", "成绩从头记起。");
+    }
+    return {};
+}
+
+} // namespace
+
+QString RecordsNotesText(const RecordsNotes& notes)
+{
+    QString text;
+    for (const RecordsNote& note : notes)
+        text += RecordsNoteText(note);
+    return text;
+}
+
+QString PlayerFolderText(const PlayerFolderStatus& status)
+{
+    const QString path = QDir::toNativeSeparators(status.path);
+    QString text;
+    switch (status.note) {
+    case PlayerFolderNote::None: return {};
+    case PlayerFolderNote::FolderNotMade:
+        text = QCoreApplication::translate("ProblemTexts", "无法创建存档文件夹“%1”：%2。").arg(path, status.reason);
+        break;
+    case PlayerFolderNote::FolderNotWritable:
+        text = QCoreApplication::translate("ProblemTexts", "无法在存档文件夹“%1”中写入：%2。").arg(path, status.reason);
+        break;
+    case PlayerFolderNote::CatalogueLink:
+        text = QCoreApplication::translate("ProblemTexts",
+                                           "你的游戏设置文件“%1”是一个符号链接，游戏不经由链接读写文件，"
+                                           "现在使用游戏自带的关卡目录。")
+                   .arg(path);
+        break;
+    case PlayerFolderNote::CatalogueDamaged:
+        text = QCoreApplication::translate("ProblemTexts", "你的游戏设置文件“%1”无法读取或已损坏，也无法改名保存。")
+                   .arg(path);
+        break;
+    case PlayerFolderNote::CatalogueSetAside:
+        text = QCoreApplication::translate("ProblemTexts",
+                                           "你的游戏设置文件 DAZGame.ini 无法读取或已损坏，已改名保存为“%1”。\n"
+                                           "现在使用游戏自带的关卡目录，关卡和积分从头开始。")
+                   .arg(path);
+        break;
+    case PlayerFolderNote::CopyFailed: text = status.reason; break;
+    case PlayerFolderNote::LevelsNotAdded:
+        text = QCoreApplication::translate("ProblemTexts", "新的关卡未能加入你的关卡目录：%1").arg(status.reason);
+        break;
+    case PlayerFolderNote::MenuFull:
+        text = QCoreApplication::translate("ProblemTexts",
+                                           "你的关卡菜单已满（最多 %1 关），游戏新带的 %2 个关卡无法加入：\n%3")
+                   .arg(kMostCatalogueLevels)
+                   .arg(status.left.size())
+                   .arg(status.left.join(u'\n'));
+        break;
+    }
+    if (!status.canSave)
+        text += QCoreApplication::translate("ProblemTexts", "\n游戏可以照常进行，但这次的进度和设置不会保存。");
+    return text;
+}
+
 bool AskAfterFailedRead(platform::MessageBoxes& boxes, IniReadProblem problem)
 {
     if (problem == IniReadProblem::FileError) {
@@ -150,6 +255,18 @@ bool AskAfterFailedRead(platform::MessageBoxes& boxes, IniReadProblem problem)
             return false;
     } while (answer != platform::MessageAnswer::Retry);
     return true;
+}
+
+void ProblemBoxes::CatalogueMissing()
+{
+    platform::Tell(boxes_,
+                   QCoreApplication::translate("ProblemTexts", "找不到游戏设置文件 DAZGame.ini，没有可玩的关卡。"));
+}
+
+void ProblemBoxes::CatalogueEmpty()
+{
+    platform::Tell(boxes_, QCoreApplication::translate("ProblemTexts",
+                                                       "关卡目录是空的：DAZGame.ini 的 [GameMenu] 中没有任何关卡。"));
 }
 
 void ProblemBoxes::CatalogueIncomplete(const Catalogue& catalogue)

@@ -6,6 +6,8 @@
 #include "game/Level.h"
 #include "game/ProblemReporter.h"
 #include "leveldata/IniFile.h"
+#include "leveldata/PlayerFolder.h"
+#include "leveldata/RecordsNotes.h"
 #include "platform/MessageBoxes.h"
 
 namespace daz {
@@ -22,6 +24,14 @@ QString CatalogueProblemText(const Catalogue& catalogue);
 QString LevelProblemText(const LevelProblem& problem);
 // Why a kept round cannot go on, e.g. "棋盘上已经没有牌".
 QString KeptRoundProblemText(const KeptRoundProblem& problem);
+
+// What the results store tells of itself, e.g. "你的成绩记录“…”是只读的，
+// 无法写入。", the notes one after another.
+QString RecordsNotesText(const RecordsNotes& notes);
+
+// What the player's folder tells at start, e.g. "你的游戏设置文件“…”是一个
+// 符号链接，…"; empty when there is nothing to tell.
+QString PlayerFolderText(const PlayerFolderStatus& status);
 
 // The boxes a key that could not be read brings up:
 // - the file cannot be read, or ends right after the section header: the
@@ -50,9 +60,12 @@ public:
     explicit ProblemBoxes(platform::MessageBoxes& boxes) : boxes_(boxes) {}
 
     bool ReadAgain(IniReadProblem problem) override { return AskAfterFailedRead(boxes_, problem); }
+    void CatalogueMissing() override;
+    void CatalogueEmpty() override;
     void CatalogueIncomplete(const Catalogue& catalogue) override;
     void LevelUnplayable(int number, const QString& name, const LevelProblem& problem) override;
     void KeptRoundRefused(const KeptRoundRefusal& refusal) override;
+    void ResultsTrouble(const RecordsNotes& notes) override { platform::Tell(boxes_, RecordsNotesText(notes)); }
     void ProgressNotSaved(UnsavedProgress what, const QString& reason) override;
 
 private:

@@ -70,7 +70,7 @@ TEST(Records, AStoreHeldReadOnlyOrNewerIsKeptAsItIsAndTheResultsWaitInMemory)
         const QByteArray bytes = ReadBytes(file);
 
         auto store = Records::Open(file, kNow);
-        const QString problem = store->Problem();
+        const QString problem = RecordsNotesText(store->Problem());
         const std::map<std::string, QString> told{{"locked", QStringLiteral("正被另一个程序使用")},
                                                   {"locked with a journal", QStringLiteral("正被另一个程序使用")},
                                                   {"read-only", QStringLiteral("是只读的")},
@@ -117,8 +117,8 @@ TEST(Records, AStoreHeldReadOnlyOrNewerIsKeptAsItIsAndTheResultsWaitInMemory)
     holder.reset();
     WriteBytes(file, QByteArray("SQLite format 3").repeated(300));
     store->LevelStarted(kLevel, 2, kNow);
-    EXPECT_TRUE(store->Settle(false).contains(QStringLiteral("已改名保存为"))) << "told";
-    EXPECT_EQ(store->Settle(false), QString()) << "once";
+    EXPECT_TRUE(RecordsNotesText(store->Settle(false)).contains(QStringLiteral("已改名保存为"))) << "told";
+    EXPECT_EQ(RecordsNotesText(store->Settle(false)), QString()) << "once";
     EXPECT_EQ(Players(store->Best(kLevel, 2)), QStringList{"b"});
     EXPECT_EQ(store->Statistics(2).started, 1);
 }
@@ -176,8 +176,8 @@ TEST(Records, AFullDiskKeepsTheStoreAndTheResultsWaitForRoom)
             if (atStart)
                 expect(Limit(bytes), "limit");
             auto store = Records::Open(file, kNow);
-            expect(!store->Problem().contains(QStringLiteral("损坏")), "told damaged");
-            expect(atStart != store->Problem().isEmpty(), "told");
+            expect(!RecordsNotesText(store->Problem()).contains(QStringLiteral("损坏")), "told damaged");
+            expect(atStart != RecordsNotesText(store->Problem()).isEmpty(), "told");
             if (!atStart)
                 expect(Limit(bytes), "limit");
             expect(store->AddResult(Cleared(atStart ? 50 : 40, 1, atStart ? "b" : "c")) == std::nullopt, "a place");
@@ -211,8 +211,8 @@ TEST(Records, DamagedIndexesAreFoundBesideTheGameAndRebuilt)
                   QStringLiteral("UPDATE sqlite_master SET rootpage = (SELECT rootpage FROM temp.roots "
                                  "WHERE roots.name <> sqlite_master.name) WHERE type = 'index'")});
     auto store = Records::Open(file, kNow);
-    EXPECT_TRUE(store->Problem().isEmpty()) << store->Problem().toStdString();
-    EXPECT_EQ(store->Settle(true), QString());
+    EXPECT_TRUE(RecordsNotesText(store->Problem()).isEmpty()) << RecordsNotesText(store->Problem()).toStdString();
+    EXPECT_EQ(RecordsNotesText(store->Settle(true)), QString());
     EXPECT_EQ(store->Best(kLevel, 2, 100).size(), 30u);
     EXPECT_EQ(store->AddResult(Cleared(99, 0, "first")), 1);
     store.reset();

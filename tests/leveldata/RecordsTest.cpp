@@ -28,7 +28,7 @@ TEST(Records, PlacesGoByTimeThenPointsThenWhoWasFirstAndTheBestAreTen)
     const QString file = folder.filePath(QStringLiteral("records.sqlite"));
     auto store = Records::Open(file, kNow);
     ASSERT_TRUE(store->Keeping());
-    EXPECT_TRUE(store->Problem().isEmpty()) << store->Problem().toStdString();
+    EXPECT_TRUE(RecordsNotesText(store->Problem()).isEmpty()) << RecordsNotesText(store->Problem()).toStdString();
 
     EXPECT_EQ(store->AddResult(Cleared(60, 10, "a")), 1);
     EXPECT_EQ(store->AddResult(Cleared(60, 10, "b")), 2) << "alike: the earlier one first";
@@ -61,7 +61,7 @@ TEST(Records, PlacesGoByTimeThenPointsThenWhoWasFirstAndTheBestAreTen)
     // All of it was kept.
     store.reset();
     store = Records::Open(file, kNow);
-    EXPECT_TRUE(store->Problem().isEmpty()) << store->Problem().toStdString();
+    EXPECT_TRUE(RecordsNotesText(store->Problem()).isEmpty()) << RecordsNotesText(store->Problem()).toStdString();
     EXPECT_EQ(Players(store->Best(kLevel, 2)), best);
     EXPECT_EQ(store->Statistics(2).cleared, 12);
 }
@@ -104,7 +104,8 @@ TEST(Records, AStoreFromBeforeSeedsIsReadAndBroughtUpToDate)
         QSqlQuery writing(other);
         ASSERT_TRUE(writing.exec(QStringLiteral("BEGIN IMMEDIATE")));
         store = Records::Open(file, kNow);
-        EXPECT_TRUE(store->Problem().contains(QStringLiteral("正被另一个程序使用"))) << store->Problem().toStdString();
+        EXPECT_TRUE(RecordsNotesText(store->Problem()).contains(QStringLiteral("正被另一个程序使用")))
+            << RecordsNotesText(store->Problem()).toStdString();
         ASSERT_EQ(Players(store->Best(kLevel, 2)), QStringList{"OLD"});
         EXPECT_EQ(store->Best(kLevel, 2).front().seed, std::nullopt);
         EXPECT_EQ(store->AddResult(Cleared(50, 1, "NEW")), std::nullopt);
@@ -116,7 +117,7 @@ TEST(Records, AStoreFromBeforeSeedsIsReadAndBroughtUpToDate)
     store.reset();
 
     store = Records::Open(file, kNow);
-    EXPECT_TRUE(store->Problem().isEmpty()) << store->Problem().toStdString();
+    EXPECT_TRUE(RecordsNotesText(store->Problem()).isEmpty()) << RecordsNotesText(store->Problem()).toStdString();
     const std::vector<Result> best = store->Best(kLevel, 2);
     ASSERT_EQ(Players(best), (QStringList{"NEW", "OLD"}));
     EXPECT_EQ(best[0].seed, Cleared(0, 0, {}).seed);
@@ -171,15 +172,18 @@ TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideAsFoundToldOnceAndANewOneBegun)
         const QByteArray bytes = ReadBytes(file);
 
         auto store = Records::Open(file, kNow);
-        EXPECT_TRUE(store->Problem().contains(QStringLiteral("无法读取或已损坏"))) << store->Problem().toStdString();
-        EXPECT_TRUE(store->Problem().contains(aside)) << store->Problem().toStdString();
+        EXPECT_TRUE(RecordsNotesText(store->Problem()).contains(QStringLiteral("无法读取或已损坏")))
+            << RecordsNotesText(store->Problem()).toStdString();
+        EXPECT_TRUE(RecordsNotesText(store->Problem()).contains(aside))
+            << RecordsNotesText(store->Problem()).toStdString();
         EXPECT_EQ(ReadBytes(folder.filePath(aside)), bytes);
         EXPECT_TRUE(store->Keeping());
         EXPECT_TRUE(store->Best(kLevel, 2).empty());
         EXPECT_EQ(store->AddResult(Cleared(70, 1, "b")), 1);
         store.reset();
         store = Records::Open(file, kNow);
-        EXPECT_TRUE(store->Problem().isEmpty()) << "told once: " << store->Problem().toStdString();
+        EXPECT_TRUE(RecordsNotesText(store->Problem()).isEmpty())
+            << "told once: " << RecordsNotesText(store->Problem()).toStdString();
         EXPECT_EQ(Players(store->Best(kLevel, 2)), QStringList{"b"});
     }
 
@@ -212,7 +216,8 @@ TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideAsFoundToldOnceAndANewOneBegun)
     ASSERT_FALSE(log.isEmpty());
     {
         auto store = Records::Open(logFile, kNow);
-        EXPECT_TRUE(store->Problem().contains(aside)) << store->Problem().toStdString();
+        EXPECT_TRUE(RecordsNotesText(store->Problem()).contains(aside))
+            << RecordsNotesText(store->Problem()).toStdString();
     }
     EXPECT_EQ(ReadBytes(logged.filePath(aside)), database);
     EXPECT_EQ(ReadBytes(logged.filePath(aside + QStringLiteral("-wal"))), log);
@@ -244,7 +249,8 @@ TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideAsFoundToldOnceAndANewOneBegun)
                 ASSERT_EQ(::mkfifo(QFile::encodeName(link).constData(), 0600), 0);
 
             auto store = Records::Open(file, kNow);
-            EXPECT_TRUE(store->Problem().contains(QStringLiteral("不是普通文件"))) << store->Problem().toStdString();
+            EXPECT_TRUE(RecordsNotesText(store->Problem()).contains(QStringLiteral("不是普通文件")))
+                << RecordsNotesText(store->Problem()).toStdString();
             EXPECT_TRUE(store->Keeping());
             EXPECT_EQ(store->AddResult(Cleared(70, 1, "b")), 1);
             EXPECT_TRUE(QFileInfo(file).isFile() && !QFileInfo(file).isSymLink());
@@ -271,7 +277,8 @@ TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideAsFoundToldOnceAndANewOneBegun)
         readOnly = QStringLiteral("/proc/self");
     auto store = Records::Open(readOnly + QStringLiteral("/records.sqlite"), kNow);
     EXPECT_FALSE(store->Keeping());
-    EXPECT_TRUE(store->Problem().contains(QStringLiteral("这次的成绩不会保存"))) << store->Problem().toStdString();
+    EXPECT_TRUE(RecordsNotesText(store->Problem()).contains(QStringLiteral("这次的成绩不会保存")))
+        << RecordsNotesText(store->Problem()).toStdString();
     EXPECT_EQ(store->AddResult(Cleared(50, 10, "b")), std::nullopt);
     store->LevelStarted(kLevel, 2, kNow);
     store->LevelTimedOut(kLevel, 2, 3, kNow);
@@ -327,7 +334,7 @@ TEST(Records, AKillWhileAResultIsWrittenLosesNothing)
         ASSERT_FALSE(HasFailure());
 
         auto store = Records::Open(file, kNow);
-        EXPECT_TRUE(store->Problem().isEmpty()) << store->Problem().toStdString();
+        EXPECT_TRUE(RecordsNotesText(store->Problem()).isEmpty()) << RecordsNotesText(store->Problem()).toStdString();
         EXPECT_TRUE(store->Keeping());
         const QStringList players = Players(store->Best(kLevel, 2));
         const int cleared = store->Statistics(2).cleared;

@@ -10,6 +10,7 @@
 
 #include "FileBytes.h"
 #include "leveldata/Records.h"
+#include "presentation/ProblemTexts.h"
 
 namespace daz::testing {
 

@@ -101,7 +101,7 @@ TEST_F(PlayerFolder, NewShippedLevelsJoinThePlayersCatalogueAndNothingOfThePlaye
                                   QStringLiteral("[UserSet]"), QStringLiteral("UserGK=1")}));
     const PlayerFolderStatus second = Prepare();
     EXPECT_TRUE(second.canSave);
-    EXPECT_TRUE(second.message.isEmpty()) << second.message.toStdString();
+    EXPECT_TRUE(PlayerFolderText(second).isEmpty()) << PlayerFolderText(second).toStdString();
     const QByteArray upgraded = ReadBytes(Players("DAZGame.ini"));
 
     const auto catalogue = ReadCatalogue(ini, Players("DAZGame.ini")).levels;
@@ -162,7 +162,8 @@ TEST_F(PlayerFolder, ADamagedCatalogueIsPutAsideAndTheShippedOneTakesItsPlace)
     const PlayerFolderStatus status = Prepare();
     EXPECT_TRUE(status.canSave);
     const QString aside = Players("DAZGame.ini.damaged-20261207-203005");
-    EXPECT_TRUE(status.message.contains(QDir::toNativeSeparators(aside))) << status.message.toStdString();
+    EXPECT_TRUE(PlayerFolderText(status).contains(QDir::toNativeSeparators(aside)))
+        << PlayerFolderText(status).toStdString();
     EXPECT_EQ(ReadBytes(aside), garbage);
     EXPECT_EQ(ReadBytes(Players("DAZGame.ini")), h.folder.Read(QStringLiteral("DAZGame.ini")));
 }
@@ -212,7 +213,7 @@ TEST_F(PlayerFolder, OddCataloguesMergeWithinTheLevelMenuAndKeepTheProgress)
         }
         const PlayerFolderStatus status = Prepare();
         EXPECT_TRUE(status.canSave);
-        EXPECT_TRUE(status.message.isEmpty()) << status.message.toStdString();
+        EXPECT_TRUE(PlayerFolderText(status).isEmpty()) << PlayerFolderText(status).toStdString();
         EXPECT_EQ(value(QStringLiteral("Menu")), QString::fromLatin1(c.menuAfter));
         EXPECT_EQ(value(QStringLiteral("MenuPath8")), QStringLiteral("\\levels\\summer\\"));
         for (const QString& key : {QStringLiteral("Menu"), QStringLiteral("MenuName8"), QStringLiteral("MenuPath1")}) {
@@ -228,9 +229,10 @@ TEST_F(PlayerFolder, OddCataloguesMergeWithinTheLevelMenuAndKeepTheProgress)
     writePlayers(QStringLiteral("66"), 66);
     const QByteArray full = ReadBytes(Players("DAZGame.ini"));
     const PlayerFolderStatus status = Prepare();
-    EXPECT_TRUE(status.message.contains(QStringLiteral("\\levels\\summer\\"))) << status.message.toStdString();
+    EXPECT_TRUE(PlayerFolderText(status).contains(QStringLiteral("\\levels\\summer\\")))
+        << PlayerFolderText(status).toStdString();
     EXPECT_EQ(ReadBytes(Players("DAZGame.ini")), full);
-    EXPECT_TRUE(Prepare().message.isEmpty());
+    EXPECT_TRUE(PlayerFolderText(Prepare()).isEmpty());
     h.boxes.shown.clear();
     Start();
     EXPECT_TRUE(h.boxes.shown.empty()) << h.BoxTexts().join(u'\n').toStdString();
@@ -258,8 +260,10 @@ TEST_F(PlayerFolder, ALinkAsThePlayersCatalogueIsToldAndNothingIsWritten)
 
         const PlayerFolderStatus status = Prepare();
         EXPECT_FALSE(status.canSave);
-        EXPECT_TRUE(status.message.contains(QDir::toNativeSeparators(link))) << status.message.toStdString();
-        EXPECT_TRUE(status.message.contains(QStringLiteral("符号链接"))) << status.message.toStdString();
+        EXPECT_TRUE(PlayerFolderText(status).contains(QDir::toNativeSeparators(link)))
+            << PlayerFolderText(status).toStdString();
+        EXPECT_TRUE(PlayerFolderText(status).contains(QStringLiteral("符号链接")))
+            << PlayerFolderText(status).toStdString();
 
         h.boxes.shown.clear();
         GameFlow& flow = Start(2, status.canSave);
@@ -296,7 +300,8 @@ TEST_F(PlayerFolder, AFolderThatCannotBeMadeIsToldOnceAndTheGameIsPlayedWithoutS
 
     const PlayerFolderStatus status = Prepare();
     EXPECT_FALSE(status.canSave);
-    EXPECT_TRUE(status.message.contains(QStringLiteral("不会保存"))) << status.message.toStdString();
+    EXPECT_TRUE(PlayerFolderText(status).contains(QStringLiteral("不会保存")))
+        << PlayerFolderText(status).toStdString();
 
     GameFlow& flow = Start(2, status.canSave);
     EXPECT_EQ(h.board().TileCount(), 8) << "the shipped level is played";

@@ -14,7 +14,7 @@ namespace daz::testing {
 class FakeRecords final : public Records {
 public:
     bool Keeping() const override { return keeping; }
-    QString Problem() const override { return {}; }
+    RecordsNotes Problem() const override { return {}; }
 
     void LevelStarted(const QString&, int mode, const QDateTime&) override { ++stats[Index(mode)].started; }
     void LevelTimedOut(const QString&, int mode, int seconds, const QDateTime&) override

@@ -1,0 +1,49 @@
+#include "RecordsRead.h"
+
+#include <cstdint>
+
+#include <QDateTime>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include "RecordsSchema.h"
+
+namespace daz::records {
+
+std::vector<Result> ReadBest(const QSqlDatabase& db, const QString& levelPath, int mode, int limit)
+{
+    std::vector<Result> best;
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    // A store from before the seeds has none to read.
+    const auto prepared = [&](const QString& seed) {
+        return query.prepare(QStringLiteral("SELECT level, mode, points, seconds, undos, hints, shuffles, played, "
+                                            "player, %1 FROM results WHERE level = ? AND mode = ? "
+                                            "ORDER BY seconds, points DESC, id LIMIT ?")
+                                 .arg(seed));
+    };
+    if (limit > 0 && (prepared(QStringLiteral("seed")) || prepared(QStringLiteral("NULL")))) {
+        query.addBindValue(levelPath);
+        query.addBindValue(mode);
+        query.addBindValue(limit);
+        // Only the lengths and numbers the schema allows come back;
+        // anything else is left out.
+        for (bool read = query.exec(); read && query.next();) {
+            if (query.value(0).toString().size() > kLongestLevelPath
+                || query.value(8).toString().size() > kLongestPlayerName)
+                continue;
+            Result r{query.value(0).toString(),   query.value(1).toInt(),
+                     query.value(2).toLongLong(), query.value(3).toInt(),
+                     query.value(4).toInt(),      query.value(5).toInt(),
+                     query.value(6).toInt(),      QDateTime::fromString(query.value(7).toString(), Qt::ISODate),
+                     query.value(8).toString(),   {}};
+            if (const QVariant seed = query.value(9); !seed.isNull())
+                r.seed = static_cast<std::uint64_t>(seed.toLongLong());
+            if (IsValid(r))
+                best.push_back(std::move(r));
+        }
+    }
+    return best;
+}
+
+} // namespace daz::records
