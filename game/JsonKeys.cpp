@@ -26,8 +26,9 @@ std::optional<QString> DuplicatedKey(const QByteArray& text)
             open.back().keyNext = open.back().object;
         } else if (c == '"') {
             qsizetype end = i + 1;
-            while (end < text.size() && text[end] != '"')
+            while (end < text.size() && text[end] != '"') {
                 end += text[end] == '\\' ? 2 : 1;
+            }
             if (!open.empty() && open.back().keyNext) {
                 open.back().keyNext = false;
                 const QByteArray raw = text.mid(i + 1, end - i - 1);
@@ -35,8 +36,9 @@ std::optional<QString> DuplicatedKey(const QByteArray& text)
                     !raw.contains('\\')
                         ? QString::fromUtf8(raw)
                         : QJsonDocument::fromJson('[' + text.mid(i, end - i + 1) + ']').array().at(0).toString();
-                if (!open.back().keys.insert(key).second)
+                if (!open.back().keys.insert(key).second) {
                     return key;
+                }
             }
             i = end;
         }

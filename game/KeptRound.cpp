@@ -44,11 +44,13 @@ bool Slides(int mode)
 // A whole number within [low, high], or nothing.
 std::optional<qint64> Whole(const QJsonValue& value, double low, double high)
 {
-    if (!value.isDouble())
+    if (!value.isDouble()) {
         return std::nullopt;
+    }
     const double number = value.toDouble();
-    if (!(number >= low && number <= high) || number != std::floor(number))
+    if (!(number >= low && number <= high) || number != std::floor(number)) {
         return std::nullopt;
+    }
     return static_cast<qint64>(number);
 }
 
@@ -56,13 +58,15 @@ std::optional<qint64> Whole(const QJsonValue& value, double low, double high)
 std::optional<std::array<int, 3>> Counters(const QJsonValue& value, int high)
 {
     const QJsonArray array = value.toArray();
-    if (!value.isArray() || array.size() != 3)
+    if (!value.isArray() || array.size() != 3) {
         return std::nullopt;
+    }
     std::array<int, 3> counters{};
     for (qsizetype i = 0; i < 3; ++i) {
         const auto n = Whole(array[i], 0, high);
-        if (!n)
+        if (!n) {
             return std::nullopt;
+        }
         counters[static_cast<std::size_t>(i)] = static_cast<int>(*n);
     }
     return counters;
@@ -76,31 +80,37 @@ KeptRoundProblem CheckBoard(const KeptRound& kept)
     std::map<int, int> counts; // code → tiles on the board
     int tiles = 0;
     for (const TileCode code : s.cells) {
-        if (code < 0)
+        if (code < 0) {
             return {KeptRoundProblemKind::NegativeCode, {}, {code}};
+        }
         if (code != 0) {
             ++counts[code];
             ++tiles;
         }
     }
     for (const auto& [code, count] : counts) {
-        if (count % 2 != 0)
+        if (count % 2 != 0) {
             return {KeptRoundProblemKind::PictureUnpaired, {}, {code, count}};
+        }
     }
-    if (tiles == 0)
+    if (tiles == 0) {
         return {KeptRoundProblemKind::NoTilesLeft};
+    }
     // Each pair that went left two undo records; an undo puts them back.
-    if (s.undo.size() % 2 != 0 || tiles + static_cast<int>(s.undo.size()) != s.maxX * s.maxY)
+    if (s.undo.size() % 2 != 0 || tiles + static_cast<int>(s.undo.size()) != s.maxX * s.maxY) {
         return {KeptRoundProblemKind::UndoAndTilesDisagree, {}, {static_cast<std::int64_t>(s.undo.size()), tiles}};
+    }
     for (std::size_t i = 0; i < s.undo.size(); i += 2) {
         const UndoEntry& a = s.undo[i];
         const UndoEntry& b = s.undo[i + 1];
-        if (a.Code < 1 || a.Code != b.Code)
+        if (a.Code < 1 || a.Code != b.Code) {
             return {KeptRoundProblemKind::UndoNotAPair, {}, {static_cast<std::int64_t>(i / 2 + 1)}};
+        }
     }
     for (const UndoEntry& e : s.undo) {
-        if (e.X < 1 || e.X > s.maxX || e.Y < 1 || e.Y > s.maxY)
+        if (e.X < 1 || e.X > s.maxX || e.Y < 1 || e.Y > s.maxY) {
             return {KeptRoundProblemKind::UndoCellOffBoard, {}, {e.X, e.Y}};
+        }
     }
     return {};
 }
@@ -146,8 +156,9 @@ KeptRoundProblem CheckPlay(const KeptRound& kept)
 QByteArray LevelDigest(const DataFolders& folders, const QString& levelFolder, const LevelSettings& settings)
 {
     QStringList names{kLevelSettingsFile};
-    for (int k = 1; k <= PicturesUsed(settings); ++k)
+    for (int k = 1; k <= PicturesUsed(settings); ++k) {
         names << QStringLiteral("%1.gif").arg(k);
+    }
     names << QStringLiteral("mb1.gif") << QStringLiteral("mb2.gif") << QStringLiteral("gameback.jpg");
 
     QCryptographicHash hash(QCryptographicHash::Sha256);
@@ -160,8 +171,9 @@ QByteArray LevelDigest(const DataFolders& folders, const QString& levelFolder, c
         // Each file with its size, so that no two levels hash the same bytes.
         hash.addData(bytes ? QByteArray::number(bytes->size()) : QByteArrayLiteral("none"));
         hash.addData(QByteArrayView("\n", 1));
-        if (bytes)
+        if (bytes) {
             hash.addData(*bytes);
+        }
     }
     return hash.result().toHex();
 }
@@ -172,13 +184,15 @@ QByteArray SerializeKeptRound(const KeptRound& kept)
     QJsonArray rows;
     for (int y = 0; y < s.maxY; ++y) {
         QJsonArray row;
-        for (int x = 0; x < s.maxX; ++x)
+        for (int x = 0; x < s.maxX; ++x) {
             row.append(s.cells[static_cast<std::size_t>(y * s.maxX + x)]);
+        }
         rows.append(row);
     }
     QJsonArray undo;
-    for (const UndoEntry& e : s.undo)
+    for (const UndoEntry& e : s.undo) {
         undo.append(QJsonArray{e.X, e.Y, e.Code});
+    }
     QJsonObject object{
         {QStringLiteral("format"), kFormatName},
         {QStringLiteral("version"), kFormatVersion},
@@ -337,10 +351,12 @@ std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, KeptRoundProble
         s.random = RandomPlace{bits, static_cast<std::uint64_t>(*count)};
     }
     problem = CheckBoard(kept);
-    if (!problem)
+    if (!problem) {
         problem = CheckPlay(kept);
-    if (problem)
+    }
+    if (problem) {
         return std::nullopt;
+    }
     return kept;
 }
 
@@ -362,8 +378,9 @@ KeptRoundProblem CheckKeptRoundFits(const KeptRound& kept, const LevelSettings& 
         std::set<int> cells;
         for (const UndoEntry& e : s.undo) {
             const int number = (e.Y - 1) * s.maxX + e.X;
-            if (s.cells[static_cast<std::size_t>(number - 1)] != 0 || !cells.insert(number).second)
+            if (s.cells[static_cast<std::size_t>(number - 1)] != 0 || !cells.insert(number).second) {
                 return {KeptRoundProblemKind::UndoCellNotEmpty, {}, {e.X, e.Y}};
+            }
         }
     }
     return {};

@@ -28,8 +28,9 @@ void ForgetKeptRound(const DataFolders& folders)
 {
     QString error;
     const FileHandle folder = OpenFolderBelow(folders.Player(), folders.Player(), error);
-    if (folder)
+    if (folder) {
         ::unlinkat(folder.Get(), QFile::encodeName(kKeptRoundFile).constData(), 0);
+    }
 }
 
 namespace {
@@ -52,18 +53,22 @@ KeptRoundTaken TakeKeptRound(const DataFolders& folders, int mode, const Level& 
 {
     const QString path = KeptRoundPath(folders);
     const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
+    if (!info.exists() && !info.isSymLink()) {
         return {};
-    if (info.isSymLink())
+    }
+    if (info.isSymLink()) {
         return Refuse(folders, {KeptRoundProblemKind::Link}, now);
+    }
     QString reason;
     const auto bytes = ReadFileBelow(folders.Player(), path, kKeptRoundBudget, reason);
-    if (!bytes)
+    if (!bytes) {
         return Refuse(folders, {KeptRoundProblemKind::Unreadable, reason}, now);
+    }
     KeptRoundProblem problem;
     const auto kept = ParseKeptRound(*bytes, problem);
-    if (!kept)
+    if (!kept) {
         return Refuse(folders, problem, now);
+    }
     // Kept in another mode, at another level, beside other settings, or the
     // level changed since: this start deals anew.
     if (kept->mode != mode || kept->level != level.folder || kept->settingsScore != settingsScore
@@ -72,8 +77,9 @@ KeptRoundTaken TakeKeptRound(const DataFolders& folders, int mode, const Level& 
         return {};
     }
     problem = CheckKeptRoundFits(*kept, level.settings);
-    if (problem)
+    if (problem) {
         return Refuse(folders, problem, now);
+    }
     ForgetKeptRound(folders);
     return {kept->state, kept->score, kept->levelDigest, {}};
 }

@@ -27,16 +27,20 @@ int OpenRoot(const QString& root)
 std::optional<QString> Relative(const QString& root, const QString& path)
 {
     QString base = root;
-    while (base.size() > 1 && base.endsWith(u'/'))
+    while (base.size() > 1 && base.endsWith(u'/')) {
         base.chop(1);
-    if (path == base || path == base + u'/')
+    }
+    if (path == base || path == base + u'/') {
         return QStringLiteral(".");
+    }
     const QString prefix = base.endsWith(u'/') ? base : base + u'/';
-    if (!path.startsWith(prefix))
+    if (!path.startsWith(prefix)) {
         return std::nullopt;
+    }
     QString rest = path.mid(prefix.size());
-    while (rest.endsWith(u'/'))
+    while (rest.endsWith(u'/')) {
         rest.chop(1);
+    }
     return rest.isEmpty() ? QStringLiteral(".") : rest;
 }
 
@@ -49,8 +53,9 @@ int OpenBeneath(int folder, const QString& relative, int flags)
     how.flags = static_cast<__u64>(flags | O_CLOEXEC);
     how.resolve = RESOLVE_BENEATH | RESOLVE_NO_MAGICLINKS;
     const long fd = ::syscall(SYS_openat2, folder, name.constData(), &how, sizeof how);
-    if (fd >= 0 || errno != ENOSYS)
+    if (fd >= 0 || errno != ENOSYS) {
         return static_cast<int>(fd);
+    }
 
     const QStringList parts = relative.split(u'/', Qt::SkipEmptyParts);
     int current = ::fcntl(folder, F_DUPFD_CLOEXEC, 0);
@@ -75,8 +80,9 @@ int OpenBeneath(int folder, const QString& relative, int flags)
 // be a regular file (or is not there), else why not.
 QString NotARegularFile(const struct stat& info)
 {
-    if (S_ISREG(info.st_mode))
+    if (S_ISREG(info.st_mode)) {
         return {};
+    }
     return S_ISDIR(info.st_mode) ? SystemErrorText(EISDIR) : QStringLiteral("不是普通文件");
 }
 
@@ -96,12 +102,14 @@ FileHandle Open(const QString& root, const QString& path, int flags, QString& er
     // waits at its other end. What is opened is judged again afterwards.
     if (struct stat info{};
         !(flags & O_DIRECTORY) && ::fstatat(folder.Get(), QFile::encodeName(*relative).constData(), &info, 0) == 0) {
-        if (error = NotARegularFile(info); !error.isEmpty())
+        if (error = NotARegularFile(info); !error.isEmpty()) {
             return {};
+        }
     }
     FileHandle opened(OpenBeneath(folder.Get(), *relative, flags));
-    if (!opened)
+    if (!opened) {
         error = ConfinementError(errno);
+    }
     return opened;
 }
 
@@ -113,8 +121,9 @@ bool Acceptable(const FileHandle& file, qint64 budget, QString& error)
         error = SystemErrorText(errno);
         return false;
     }
-    if (error = NotARegularFile(info); !error.isEmpty())
+    if (error = NotARegularFile(info); !error.isEmpty()) {
         return false;
+    }
     if (info.st_size > budget) {
         error = QStringLiteral("文件太大（%1 KB，最多 %2 KB）").arg((info.st_size + 1023) / 1024).arg(budget / 1024);
         return false;
@@ -131,13 +140,15 @@ std::optional<QByteArray> ReadWhole(const FileHandle& file, qint64 budget, QStri
     for (;;) {
         const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
         if (got < 0) {
-            if (errno == EINTR)
+            if (errno == EINTR) {
                 continue;
+            }
             error = SystemErrorText(errno);
             return std::nullopt;
         }
-        if (got == 0)
+        if (got == 0) {
             return bytes;
+        }
         // A file that grows while it is read stops at the budget too.
         if (bytes.size() + got > budget) {
             error = QStringLiteral("文件太大（最多 %1 KB）").arg(budget / 1024);
@@ -152,8 +163,9 @@ std::optional<QByteArray> ReadWhole(const FileHandle& file, qint64 budget, QStri
 FileHandle& FileHandle::operator=(FileHandle&& other) noexcept
 {
     if (this != &other) {
-        if (fd_ >= 0)
+        if (fd_ >= 0) {
             ::close(fd_);
+        }
         fd_ = other.Release();
     }
     return *this;
@@ -161,8 +173,9 @@ FileHandle& FileHandle::operator=(FileHandle&& other) noexcept
 
 FileHandle::~FileHandle()
 {
-    if (fd_ >= 0)
+    if (fd_ >= 0) {
         ::close(fd_);
+    }
 }
 
 int FileHandle::Release()
@@ -190,32 +203,36 @@ FileHandle OpenFileBelow(const QString& root, const QString& path, qint64 budget
 {
     // Non-blocking, so that a pipe put in a file's place answers at once.
     FileHandle file = Open(root, path, O_RDONLY | O_NONBLOCK | O_NOCTTY, error);
-    if (!file || !Acceptable(file, budget, error))
+    if (!file || !Acceptable(file, budget, error)) {
         return {};
+    }
     return file;
 }
 
 std::optional<QByteArray> ReadFileBelow(const QString& root, const QString& path, qint64 budget, QString& error)
 {
     const FileHandle file = OpenFileBelow(root, path, budget, error);
-    if (!file)
+    if (!file) {
         return std::nullopt;
+    }
     return ReadWhole(file, budget, error);
 }
 
 std::optional<QByteArray> ReadPickedFile(const QString& path, qint64 budget, QString& error)
 {
     if (struct stat info{}; ::stat(QFile::encodeName(path).constData(), &info) == 0) {
-        if (error = NotARegularFile(info); !error.isEmpty())
+        if (error = NotARegularFile(info); !error.isEmpty()) {
             return std::nullopt;
+        }
     }
     FileHandle file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!file) {
         error = SystemErrorText(errno);
         return std::nullopt;
     }
-    if (!Acceptable(file, budget, error))
+    if (!Acceptable(file, budget, error)) {
         return std::nullopt;
+    }
     return ReadWhole(file, budget, error);
 }
 
@@ -225,8 +242,9 @@ QString HeldFiles::Hold(const QString& root, const QString& path, qint64 budget)
     if (found == held_.end()) {
         QString error;
         FileHandle file = OpenFileBelow(root, path, budget, error);
-        if (!file)
+        if (!file) {
             return {};
+        }
         found = held_.emplace(path, std::move(file)).first;
     }
     return QStringLiteral("/proc/self/fd/%1").arg(found->second.Get());

@@ -30,8 +30,9 @@ bool LiesIn(const QString& path, const QString& folder)
     const QString top = QDir::cleanPath(folder);
     QString existing = QDir::cleanPath(path);
     for (QFileInfo info(existing); !info.exists() && !info.isSymLink(); info = QFileInfo(existing)) {
-        if (existing == top || !IsBelow(top, existing))
+        if (existing == top || !IsBelow(top, existing)) {
             return true; // not even the folder is there: nothing can lead out of it
+        }
         existing = info.absolutePath();
     }
     // A dangling link, or a folder that went away, gives no real path.
@@ -47,15 +48,18 @@ DataFolders::DataFolders(QString shipped, QString player) : shipped_(std::move(s
 bool DataFolders::StaysInside(const QString& stored)
 {
     // An absolute path of this system, a network path, a home folder.
-    if (stored.startsWith(u'/') || stored.startsWith(QStringLiteral("\\\\")) || stored.startsWith(u'~'))
+    if (stored.startsWith(u'/') || stored.startsWith(QStringLiteral("\\\\")) || stored.startsWith(u'~')) {
         return false;
+    }
     for (const QString& part : Components(stored)) {
-        if (part == QStringLiteral(".."))
+        if (part == QStringLiteral("..")) {
             return false;
+        }
         // A drive letter, or a colon anywhere, names another place on the
         // systems the levels were first made on.
-        if (part.contains(u':'))
+        if (part.contains(u':')) {
             return false;
+        }
     }
     return true;
 }
@@ -68,14 +72,17 @@ QString DataFolders::InFolder(const QString& folder, const QString& stored) cons
 
 QString DataFolders::Find(const QString& stored) const
 {
-    if (!StaysInside(stored))
+    if (!StaysInside(stored)) {
         return {};
+    }
     const QString players = InFolder(player_, stored);
-    if (IsSingle() || (!players.isEmpty() && QFileInfo::exists(players)))
+    if (IsSingle() || (!players.isEmpty() && QFileInfo::exists(players))) {
         return players;
+    }
     const QString shipped = InFolder(shipped_, stored);
-    if (!shipped.isEmpty() && QFileInfo::exists(shipped))
+    if (!shipped.isEmpty() && QFileInfo::exists(shipped)) {
         return shipped;
+    }
     return players;
 }
 
@@ -87,24 +94,28 @@ bool DataFolders::HasFile(const QString& stored) const
 
 QString DataFolders::ForWriting(const QString& stored) const
 {
-    if (!StaysInside(stored))
+    if (!StaysInside(stored)) {
         return {};
+    }
     return InFolder(player_, stored);
 }
 
 QString DataFolders::LinkLeadingOut(const QString& stored) const
 {
-    if (!StaysInside(stored))
+    if (!StaysInside(stored)) {
         return {};
+    }
     const QString root = QFileInfo(player_).canonicalFilePath();
     QString path = player_;
     for (const QString& part : Components(stored)) {
         path = ResolveExisting(path + u'/' + part);
         const QFileInfo info(path);
-        if (!info.exists() && !info.isSymLink())
+        if (!info.exists() && !info.isSymLink()) {
             return {};
-        if (info.isSymLink() && !Within(info.canonicalFilePath(), root))
+        }
+        if (info.isSymLink() && !Within(info.canonicalFilePath(), root)) {
             return path;
+        }
     }
     return {};
 }
@@ -116,10 +127,12 @@ bool DataFolders::IsPlayers(const QString& path) const
 
 QString DataFolders::RootOf(const QString& path) const
 {
-    if (IsBelow(player_, path))
+    if (IsBelow(player_, path)) {
         return player_;
-    if (IsBelow(shipped_, path))
+    }
+    if (IsBelow(shipped_, path)) {
         return shipped_;
+    }
     return {};
 }
 

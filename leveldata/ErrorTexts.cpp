@@ -39,8 +39,9 @@ constexpr std::array kMeanings{
 const Meaning* MeaningOf(int error)
 {
     for (const Meaning& meaning : kMeanings) {
-        if (meaning.error == error)
+        if (meaning.error == error) {
             return &meaning;
+        }
     }
     return nullptr;
 }
@@ -57,8 +58,9 @@ QString EnglishText(int error)
 
 QString SystemErrorText(int error)
 {
-    if (const Meaning* meaning = MeaningOf(error))
+    if (const Meaning* meaning = MeaningOf(error)) {
         return QString::fromUtf16(meaning->text);
+    }
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
@@ -68,8 +70,9 @@ QString FileErrorText(const QFileDevice& file)
     // in the system's language or in English.
     const QString reason = file.errorString().trimmed();
     for (const Meaning& meaning : kMeanings) {
-        if (reason == EnglishText(meaning.error) || reason == QString::fromLocal8Bit(std::strerror(meaning.error)))
+        if (reason == EnglishText(meaning.error) || reason == QString::fromLocal8Bit(std::strerror(meaning.error))) {
             return QString::fromUtf16(meaning.text);
+        }
     }
     return reason;
 }

@@ -42,19 +42,23 @@ QString Refusal(int folder, const QString& name, const QString& target, mode_t& 
 {
     struct stat info {};
     if (::fstatat(folder, QFile::encodeName(name).constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
-        if (errno == ENOENT)
+        if (errno == ENOENT) {
             return {};
+        }
         return ErrorText(QStringLiteral("无法写入文件"), target, SystemErrorText(errno));
     }
-    if (S_ISLNK(info.st_mode))
+    if (S_ISLNK(info.st_mode)) {
         return ErrorText(QStringLiteral("无法写入文件"), target,
                          QStringLiteral("它是一个符号链接，游戏不通过链接写入文件"));
-    if (!S_ISREG(info.st_mode))
+    }
+    if (!S_ISREG(info.st_mode)) {
         return ErrorText(QStringLiteral("无法写入文件"), target, QStringLiteral("它不是普通文件"));
+    }
     // The superuser may write anything; a file nobody may write is still
     // meant to stay as it is.
-    if (::faccessat(folder, QFile::encodeName(name).constData(), W_OK, AT_EACCESS) != 0 || (info.st_mode & 0222) == 0)
+    if (::faccessat(folder, QFile::encodeName(name).constData(), W_OK, AT_EACCESS) != 0 || (info.st_mode & 0222) == 0) {
         return ErrorText(QStringLiteral("无法写入文件"), target, QStringLiteral("文件是只读的"));
+    }
     mode = info.st_mode & 07777;
     return {};
 }
@@ -67,8 +71,9 @@ int WriteAll(int fd, const QByteArray& content)
     while (left > 0) {
         const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
         if (written < 0) {
-            if (errno == EINTR)
+            if (errno == EINTR) {
                 continue;
+            }
             return errno;
         }
         data += written;
@@ -86,15 +91,17 @@ FileHandle CreateTemporary(int folder, const QString& name, mode_t mode, QString
     for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
         do {
             temporary = name + u'.';
-            for (int i = 0; i < 6; ++i)
+            for (int i = 0; i < 6; ++i) {
                 temporary += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))]);
+            }
         } while (!IsLeftoverOfWrite(temporary, name));
         FileHandle file(::openat(folder, QFile::encodeName(temporary).constData(),
                                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode == 0 ? 0666 : mode));
         if (file) {
             // A replaced file keeps its permissions, whatever the umask.
-            if (mode != 0)
+            if (mode != 0) {
                 ::fchmod(file.Get(), mode);
+            }
             error = 0;
             return file;
         }
@@ -107,17 +114,20 @@ FileHandle CreateTemporary(int folder, const QString& name, mode_t mode, QString
 void RemoveLeftovers(int folder, const QString& name)
 {
     DIR* listing = ::fdopendir(::fcntl(folder, F_DUPFD_CLOEXEC, 0));
-    if (listing == nullptr)
+    if (listing == nullptr) {
         return;
+    }
     QStringList leftovers;
     while (const dirent* entry = ::readdir(listing)) {
         const QString entryName = QFile::decodeName(entry->d_name);
-        if (IsLeftoverOfWrite(entryName, name))
+        if (IsLeftoverOfWrite(entryName, name)) {
             leftovers << entryName;
+        }
     }
     ::closedir(listing);
-    for (const QString& leftover : leftovers)
+    for (const QString& leftover : leftovers) {
         ::unlinkat(folder, QFile::encodeName(leftover).constData(), 0);
+    }
 }
 
 } // namespace
@@ -129,18 +139,20 @@ bool IsLeftoverOfWrite(const QString& fileName, const QString& target)
     // ".Backup", ".BACKUP") is one case, or a capital and the rest small:
     // those are never taken for leftovers.
     const QString name = QFileInfo(target).fileName();
-    if (fileName.size() != name.size() + 7 || !fileName.startsWith(name) || fileName[name.size()] != u'.')
+    if (fileName.size() != name.size() + 7 || !fileName.startsWith(name) || fileName[name.size()] != u'.') {
         return false;
+    }
     int upper = 0;
     int lower = 0;
     for (qsizetype i = name.size() + 1; i < fileName.size(); ++i) {
         const char16_t c = fileName[i].unicode();
-        if (c >= u'a' && c <= u'z')
+        if (c >= u'a' && c <= u'z') {
             ++lower;
-        else if (c >= u'A' && c <= u'Z')
+        } else if (c >= u'A' && c <= u'Z') {
             ++upper;
-        else
+        } else {
             return false;
+        }
     }
     const bool capitalised = upper == 1 && fileName[name.size() + 1].isUpper();
     return upper > 0 && lower > 0 && !capitalised;
@@ -152,18 +164,21 @@ QString ReplaceFileContent(const QString& root, const QString& target, const QBy
     const QString name = info.fileName();
     QString reason;
     const FileHandle folder = OpenFolderBelow(root, info.absolutePath(), reason);
-    if (!folder)
+    if (!folder) {
         return ErrorText(QStringLiteral("无法写入文件"), target, reason);
+    }
     mode_t mode = 0;
-    if (QString refusal = Refusal(folder.Get(), name, target, mode); !refusal.isEmpty())
+    if (QString refusal = Refusal(folder.Get(), name, target, mode); !refusal.isEmpty()) {
         return refusal;
+    }
     IgnoreFileSizeSignal();
 
     QString temporary;
     int error = 0;
     const FileHandle file = CreateTemporary(folder.Get(), name, mode, temporary, error);
-    if (!file)
+    if (!file) {
         return ErrorText(QStringLiteral("无法创建临时文件以写入"), target, SystemErrorText(error));
+    }
     const QByteArray temporaryName = QFile::encodeName(temporary);
     if (error = WriteAll(file.Get(), content); error != 0) {
         ::unlinkat(folder.Get(), temporaryName.constData(), 0);

@@ -9,11 +9,13 @@ namespace {
 
 std::int64_t StoredScore(const QString& text)
 {
-    if (const auto whole = ToInt64(text))
+    if (const auto whole = ToInt64(text)) {
         return std::clamp<std::int64_t>(*whole, 0, kHighestScore);
+    }
     // A number beyond 64 bits lies beyond one bound or the other.
-    if (const auto number = ToNumber(text))
+    if (const auto number = ToNumber(text)) {
         return *number < 0 ? 0 : kHighestScore;
+    }
     return 0;
 }
 
@@ -28,10 +30,11 @@ Catalogue ReadCatalogue(IniAccess& ini, const QString& iniFile)
     for (int i = 1; i <= count; ++i) {
         auto name = file.LookUp(kCatalogueSection, QStringLiteral("MenuName%1").arg(i));
         auto path = file.LookUp(kCatalogueSection, QStringLiteral("MenuPath%1").arg(i));
-        if (name && path)
+        if (name && path) {
             catalogue.levels.push_back({i, std::move(*name), std::move(*path)});
-        else
+        } else {
             catalogue.missing.push_back(i);
+        }
     }
     return catalogue;
 }
@@ -42,8 +45,9 @@ QStringList CatalogueLines(int n, const QString& name, const QString& maker)
     // "制作" is written into DAZGame.ini as part of the menu name: it is the
     // file's content in the format the old catalogues share, not a message,
     // and stays here whatever language the game speaks.
-    if (!maker.isEmpty())
+    if (!maker.isEmpty()) {
         shownName += QStringLiteral("--") + maker + QStringLiteral("制作");
+    }
     return {QStringLiteral("MenuName%1=").arg(n) + shownName,
             QStringLiteral("MenuPath%1=\\gameg\\").arg(n) + name + u'\\'};
 }
@@ -126,8 +130,9 @@ std::optional<LevelSettings> ParseLevelSettings(const LevelSettingsText& text)
     const auto photoSum = ToInt16(text.photoSum);
     const auto colour = ToInt32(text.gBackColor);
     const auto particle = ToInt16(text.particle);
-    if (!maxX || !maxY || !photoSum || !colour || !particle)
+    if (!maxX || !maxY || !photoSum || !colour || !particle) {
         return std::nullopt;
+    }
     return LevelSettings{*maxX, *maxY, *photoSum, *colour, text.mediaName, *particle};
 }
 

@@ -29,10 +29,12 @@ QString CannotReadText(const QString& path, const QString& reason)
 // The blanks that the writer's matching ignores are spaces, nothing else.
 QStringView TrimSpaces(QStringView text)
 {
-    while (!text.isEmpty() && text.front() == u' ')
+    while (!text.isEmpty() && text.front() == u' ') {
         text = text.mid(1);
-    while (!text.isEmpty() && text.back() == u' ')
+    }
+    while (!text.isEmpty() && text.back() == u' ') {
         text.chop(1);
+    }
     return text;
 }
 
@@ -48,18 +50,21 @@ std::pair<ScanResult, QString> ScanForKey(QStringView text, QStringView section,
     // The section: "[" starts a candidate name anywhere, even inside a
     // value, and it runs to the next "]" or the end of the file.
     while (pos < size) {
-        if (text[pos++] != u'[')
+        if (text[pos++] != u'[') {
             continue;
+        }
         qsizetype close = text.indexOf(u']', pos);
-        if (close < 0)
+        if (close < 0) {
             close = size;
+        }
         const QStringView candidate = text.sliced(pos, close - pos);
         pos = std::min(close + 1, size);
         if (candidate == section) {
             // The header's own line end; a file that stops before it is
             // damaged.
-            if (size - pos < 2)
+            if (size - pos < 2) {
                 return {ScanResult::FileError, {}};
+            }
             pos += 2;
             break;
         }
@@ -70,15 +75,18 @@ std::pair<ScanResult, QString> ScanForKey(QStringView text, QStringView section,
     // included.
     for (;;) {
         const qsizetype equals = text.indexOf(u'=', pos);
-        if (equals < 0)
+        if (equals < 0) {
             return {ScanResult::KeyMissing, {}};
+        }
         qsizetype lineEnd = text.indexOf(u'\n', equals + 1);
-        if (lineEnd < 0)
+        if (lineEnd < 0) {
             lineEnd = size;
+        }
         if (text.sliced(pos, equals - pos) == key) {
             QStringView value = text.sliced(equals + 1, lineEnd - equals - 1);
-            if (value.endsWith(u'\r'))
+            if (value.endsWith(u'\r')) {
                 value.chop(1);
+            }
             return {ScanResult::Found, value.toString()};
         }
         pos = std::min(lineEnd + 1, size);
@@ -103,10 +111,12 @@ StoredLines SplitLines(const QByteArray& fileBytes)
     while (start < body.size()) {
         qsizetype end = body.indexOf('\n', start);
         const qsizetype next = end < 0 ? body.size() : end + 1;
-        if (end < 0)
+        if (end < 0) {
             end = body.size();
-        if (end > start && body[end - 1] == '\r')
+        }
+        if (end > start && body[end - 1] == '\r') {
             --end;
+        }
         lines.bytes.push_back(body.sliced(start, end - start));
         lines.text.push_back(DecodeText(lines.bytes.back(), lines.stored.encoding));
         start = next;
@@ -150,21 +160,24 @@ std::optional<QByteArray> WithKeyWritten(const QByteArray& bytes, const QString&
     for (std::size_t i = 0; i < count; ++i) {
         out += lines.bytes[i] + kLineEnd;
         const QString& line = lines.text[i];
-        if (!line.contains(u'[') || !line.contains(sectionName))
+        if (!line.contains(u'[') || !line.contains(sectionName)) {
             continue;
+        }
         // A header: copy on up to the first line that holds the key, which
         // gives way to the new key line; without one the key line closes
         // the file.
         sectionFound = true;
         for (++i; i < count; ++i) {
-            if (lines.text[i].contains(keyName))
+            if (lines.text[i].contains(keyName)) {
                 break;
+            }
             out += lines.bytes[i] + kLineEnd;
         }
         out += keyLine;
     }
-    if (!sectionFound)
+    if (!sectionFound) {
         return std::nullopt;
+    }
     return out;
 }
 
@@ -172,14 +185,17 @@ std::optional<QByteArray> WithKeyWritten(const QByteArray& bytes, const QString&
 // last line without a line end gets one first.
 QByteArray WithLinesAppended(const QByteArray& bytes, const QStringList& lines)
 {
-    if (lines.isEmpty())
+    if (lines.isEmpty()) {
         return bytes;
+    }
     const StoredText stored = SplitStoredText(bytes);
     QByteArray out = bytes;
-    if (!stored.body.isEmpty() && !stored.body.endsWith('\n'))
+    if (!stored.body.isEmpty() && !stored.body.endsWith('\n')) {
         out += kLineEnd;
-    for (const QString& line : lines)
+    }
+    for (const QString& line : lines) {
         out += EncodeText(line, stored.encoding) + kLineEnd;
+    }
     return out;
 }
 
@@ -212,18 +228,21 @@ void IniReader::Load()
 
 std::optional<QString> IniReader::LookUp(const QString& section, const QString& key) const
 {
-    if (!text_)
+    if (!text_) {
         return std::nullopt;
+    }
     auto [result, value] = ScanForKey(*text_, section, key);
-    if (result != ScanResult::Found)
+    if (result != ScanResult::Found) {
         return std::nullopt;
+    }
     return value;
 }
 
 bool IniReader::HasHeader(const QString& section) const
 {
-    if (!text_)
+    if (!text_) {
         return false;
+    }
     const QString header = u'[' + section + u']';
     const QStringList lines = text_->split(QStringLiteral("\r\n"));
     return std::any_of(lines.begin(), lines.end(), [&](const QString& line) { return line.trimmed() == header; });
@@ -234,11 +253,13 @@ QString IniReader::Read(const QString& section, const QString& key)
     for (;;) {
         if (text_) {
             auto [result, value] = ScanForKey(*text_, section, key);
-            if (result == ScanResult::Found)
+            if (result == ScanResult::Found) {
                 return value;
+            }
             if (!access_.reporter_.ReadAgain(result == ScanResult::FileError ? IniReadProblem::FileError
-                                                                             : IniReadProblem::KeyMissing))
+                                                                             : IniReadProblem::KeyMissing)) {
                 return {};
+            }
         } else if (!access_.reporter_.ReadAgain(IniReadProblem::FileError)) {
             return {};
         }
@@ -294,28 +315,33 @@ IniWriteResult IniAccess::ChangeIniFile(const QString& file, const QStringList& 
     const QString path = ResolveExisting(file);
     QString reason;
     const auto bytes = ReadFile(path, reason);
-    if (!bytes)
+    if (!bytes) {
         return {false, CannotReadText(path, reason)};
+    }
 
     QByteArray out = WithLinesAppended(*bytes, appendLines);
     for (const auto& [key, value] : keys) {
         auto changed = WithKeyWritten(out, section, key, value);
-        if (!changed)
+        if (!changed) {
             return {true, {}, false};
+        }
         out = std::move(*changed);
     }
-    if (QString error = Store(path, out); !error.isEmpty())
+    if (QString error = Store(path, out); !error.isEmpty()) {
         return {false, error};
+    }
     return {};
 }
 
 IniWriteResult IniAccess::WriteNewIniFile(const QString& file, const QStringList& lines)
 {
     QByteArray out;
-    for (const QString& line : lines)
+    for (const QString& line : lines) {
         out += line.toUtf8() + kLineEnd;
-    if (QString error = Store(ResolveExisting(file), out); !error.isEmpty())
+    }
+    if (QString error = Store(ResolveExisting(file), out); !error.isEmpty()) {
         return {false, error};
+    }
     return {};
 }
 
@@ -326,8 +352,9 @@ QString IniAccess::Store(const QString& path, const QByteArray& content) const
     // temporary file; one a kill left behind goes now. Only the name is
     // removed, never what a link there points at.
     const QFileInfo legacy(folders_.Player() + QStringLiteral("/me.tmp"));
-    if (error.isEmpty() && (legacy.isSymLink() || legacy.isFile()))
+    if (error.isEmpty() && (legacy.isSymLink() || legacy.isFile())) {
         QFile::remove(legacy.filePath());
+    }
     return error;
 }
 

@@ -52,8 +52,9 @@ void RemoveOlderAside(const FileHandle& folder, const QString& name, const QStri
          listing.entryList({prefix + u'*'}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
         struct stat there {};
         if (!stamp.match(entry.mid(prefix.size())).hasMatch()
-            || ::fstatat(folder.Get(), QFile::encodeName(entry).constData(), &there, AT_SYMLINK_NOFOLLOW) != 0)
+            || ::fstatat(folder.Get(), QFile::encodeName(entry).constData(), &there, AT_SYMLINK_NOFOLLOW) != 0) {
             continue;
+        }
         copies.emplace_back(entry == made, std::int64_t(there.st_ctim.tv_sec) * 1'000'000'000 + there.st_ctim.tv_nsec,
                             entry);
     }
@@ -63,8 +64,9 @@ void RemoveOlderAside(const FileHandle& folder, const QString& name, const QStri
         for (const QString& companion :
              {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
             const QByteArray path = QFile::encodeName(old + companion);
-            if (::unlinkat(folder.Get(), path.constData(), 0) != 0 && (errno == EISDIR || errno == EPERM))
+            if (::unlinkat(folder.Get(), path.constData(), 0) != 0 && (errno == EISDIR || errno == EPERM)) {
                 ::unlinkat(folder.Get(), path.constData(), AT_REMOVEDIR);
+            }
         }
     }
 }
@@ -77,8 +79,9 @@ QString CopyFileReplacing(const QString& sourceRoot, const QString& source, cons
     QString reason;
     const auto content = sourceRoot.isEmpty() ? ReadPickedFile(path, kMediaFileBudget, reason)
                                               : ReadFileBelow(sourceRoot, path, kMediaFileBudget, reason);
-    if (!content)
+    if (!content) {
         return QStringLiteral("无法读取文件“%1”：%2").arg(Shown(source), reason);
+    }
     return ReplaceFileContent(root, target, *content);
 }
 
@@ -87,14 +90,16 @@ QString MakeFolders(const QString& root, const QString& folder)
     const QString target = QDir::cleanPath(folder);
     QString reason;
     FileHandle current = OpenFolderBelow(root, root, reason);
-    if (current && !IsBelow(root, target))
+    if (current && !IsBelow(root, target)) {
         reason = ConfinementError(EXDEV);
+    }
     if (reason.isEmpty()) {
         // One step at a time from the folder's descriptor, never through a
         // link: a folder made is made where it was opened.
         for (const QString& part : QDir(root).relativeFilePath(target).split(u'/', Qt::SkipEmptyParts)) {
-            if (part == QStringLiteral("."))
+            if (part == QStringLiteral(".")) {
                 continue;
+            }
             const QByteArray name = QFile::encodeName(part);
             if (::mkdirat(current.Get(), name.constData(), 0777) != 0 && errno != EEXIST) {
                 reason = SystemErrorText(errno);
@@ -108,8 +113,9 @@ QString MakeFolders(const QString& root, const QString& folder)
             current = std::move(next);
         }
     }
-    if (reason.isEmpty())
+    if (reason.isEmpty()) {
         return {};
+    }
     return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(folder), reason);
 }
 
@@ -119,17 +125,20 @@ QString MakeUnfinishedFolder(const QString& root, const QString& folder, QString
     const QString parent = QFileInfo(QDir::cleanPath(folder)).absolutePath();
     QString reason;
     const FileHandle where = OpenFolderBelow(root, parent, reason);
-    if (!where)
+    if (!where) {
         return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(folder), reason);
+    }
     int error = EEXIST;
     for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
         QString name = kUnfinishedPrefix;
-        for (int i = 0; i < 8; ++i)
+        for (int i = 0; i < 8; ++i) {
             name += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))]);
+        }
         path = InFolder(parent, name);
         // A folder of its own, made new: never one that was there.
-        if (::mkdirat(where.Get(), QFile::encodeName(name).constData(), 0777) == 0)
+        if (::mkdirat(where.Get(), QFile::encodeName(name).constData(), 0777) == 0) {
             return {};
+        }
         error = errno;
     }
     path.clear();
@@ -139,37 +148,42 @@ QString MakeUnfinishedFolder(const QString& root, const QString& folder, QString
 QString MoveFolderIntoPlace(const QString& root, const QString& from, const QString& to)
 {
     QString target = to;
-    while (target.endsWith(u'/'))
+    while (target.endsWith(u'/')) {
         target.chop(1);
+    }
     const QFileInfo source(from);
     const QFileInfo destination(target);
     QString reason;
     const FileHandle sourceFolder = OpenFolderBelow(root, source.absolutePath(), reason);
     const FileHandle targetFolder = sourceFolder ? OpenFolderBelow(root, destination.absolutePath(), reason)
                                                  : FileHandle();
-    if (!targetFolder)
+    if (!targetFolder) {
         return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(to), reason);
+    }
     const QByteArray sourceName = QFile::encodeName(source.fileName());
     const QByteArray targetName = QFile::encodeName(destination.fileName());
     // In one step, and never over anything that is there already.
     if (::renameat2(sourceFolder.Get(), sourceName.constData(), targetFolder.Get(), targetName.constData(),
                     RENAME_NOREPLACE)
-        == 0)
+        == 0) {
         return {};
+    }
     int error = errno;
     if (error == EINVAL || error == ENOSYS) {
         // A file system without that kind of rename.
         struct stat there {};
-        if (::fstatat(targetFolder.Get(), targetName.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0)
+        if (::fstatat(targetFolder.Get(), targetName.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0) {
             error = EEXIST;
-        else if (::renameat(sourceFolder.Get(), sourceName.constData(), targetFolder.Get(), targetName.constData())
-                 == 0)
+        } else if (::renameat(sourceFolder.Get(), sourceName.constData(), targetFolder.Get(), targetName.constData())
+                   == 0) {
             return {};
-        else
+        } else {
             error = errno;
+        }
     }
-    if (error == EEXIST || error == ENOTEMPTY)
+    if (error == EEXIST || error == ENOTEMPTY) {
         return QStringLiteral("无法创建文件夹“%1”：文件夹已经存在").arg(Shown(to));
+    }
     return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(to), SystemErrorText(error));
 }
 
@@ -177,14 +191,16 @@ void RemoveUnfinishedFolders(const QString& root, const QString& parent)
 {
     QString reason;
     const FileHandle where = OpenFolderBelow(root, parent, reason);
-    if (!where)
+    if (!where) {
         return;
+    }
     // Through the descriptor of the folder that was opened, whatever its
     // path leads to by now.
     const QDir folder(QStringLiteral("/proc/self/fd/%1").arg(where.Get()));
     for (const QString& name :
-         folder.entryList({kUnfinishedPrefix + u'*'}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks))
+         folder.entryList({kUnfinishedPrefix + u'*'}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks)) {
         QDir(folder.filePath(name)).removeRecursively();
+    }
 }
 
 std::optional<QString> PutAside(const QString& root, const QString& file, const QDateTime& now)
@@ -192,8 +208,9 @@ std::optional<QString> PutAside(const QString& root, const QString& file, const 
     const QFileInfo info(file);
     QString error;
     const FileHandle folder = OpenFolderBelow(root, info.path(), error);
-    if (!folder)
+    if (!folder) {
         return std::nullopt;
+    }
     const QByteArray from = QFile::encodeName(info.fileName());
     const QString base = info.fileName() + QStringLiteral(".damaged-")
                          + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -204,17 +221,19 @@ std::optional<QString> PutAside(const QString& root, const QString& file, const 
         if (done != 0 && errno == EINVAL) {
             // A file system that cannot refuse to replace: look first.
             struct stat taken {};
-            if (::fstatat(folder.Get(), to.constData(), &taken, AT_SYMLINK_NOFOLLOW) == 0)
+            if (::fstatat(folder.Get(), to.constData(), &taken, AT_SYMLINK_NOFOLLOW) == 0) {
                 errno = EEXIST;
-            else
+            } else {
                 done = ::renameat(folder.Get(), from.constData(), folder.Get(), to.constData());
+            }
         }
         if (done == 0) {
             RemoveOlderAside(folder, info.fileName(), aside);
             return QDir(info.path()).filePath(aside);
         }
-        if (errno != EEXIST)
+        if (errno != EEXIST) {
             return std::nullopt;
+        }
         aside = base + QStringLiteral("-%1").arg(n);
     }
     return std::nullopt;
@@ -225,10 +244,12 @@ QString DeleteFile(const QString& root, const QString& path)
     const QFileInfo info(path);
     QString reason;
     const FileHandle folder = OpenFolderBelow(root, info.absolutePath(), reason);
-    if (folder && ::unlinkat(folder.Get(), QFile::encodeName(info.fileName()).constData(), 0) != 0)
+    if (folder && ::unlinkat(folder.Get(), QFile::encodeName(info.fileName()).constData(), 0) != 0) {
         reason = SystemErrorText(errno);
-    if (reason.isEmpty())
+    }
+    if (reason.isEmpty()) {
         return {};
+    }
     return QStringLiteral("无法删除文件“%1”：%2").arg(Shown(path), reason);
 }
 
@@ -244,8 +265,9 @@ bool FolderHoldsFiles(const QString& folder)
 
 QString InFolder(const QString& folder, const QString& name)
 {
-    if (folder.endsWith(u'/'))
+    if (folder.endsWith(u'/')) {
         return folder + name;
+    }
     return folder + u'/' + name;
 }
 

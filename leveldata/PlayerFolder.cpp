@@ -32,8 +32,9 @@ std::optional<PlayerFolderStatus> MakeFolder(const QString& player)
 {
     std::error_code error;
     std::filesystem::create_directories(QFile::encodeName(player).toStdString(), error);
-    if (error)
+    if (error) {
         return NoSaving(PlayerFolderNote::FolderNotMade, player, SystemErrorText(error.value()));
+    }
     return std::nullopt;
 }
 
@@ -43,8 +44,9 @@ std::optional<PlayerFolderStatus> TryWrite(const QString& player)
 {
     QTemporaryFile probe(player + QStringLiteral("/.write-test-XXXXXX"));
     const QByteArray block(4096, '\0');
-    if (!probe.open() || probe.write(block) != block.size() || !probe.flush())
+    if (!probe.open() || probe.write(block) != block.size() || !probe.flush()) {
         return NoSaving(PlayerFolderNote::FolderNotWritable, player, FileErrorText(probe));
+    }
     return std::nullopt;
 }
 
@@ -53,10 +55,12 @@ std::optional<PlayerFolderStatus> TryWrite(const QString& player)
 QString PathKey(QString path)
 {
     path.replace(u'/', u'\\');
-    if (!path.startsWith(u'\\'))
+    if (!path.startsWith(u'\\')) {
         path.prepend(u'\\');
-    if (!path.endsWith(u'\\'))
+    }
+    if (!path.endsWith(u'\\')) {
         path.append(u'\\');
+    }
     return path.toCaseFolded();
 }
 
@@ -77,16 +81,19 @@ std::optional<QuietCatalogue> ReadQuietly(IniAccess& ini, const QString& file)
 {
     const IniReader reader(ini, file);
     const auto menu = reader.LookUp(kCatalogueSection, QStringLiteral("Menu"));
-    if (!menu)
+    if (!menu) {
         return std::nullopt; // unreadable, or no catalogue in it
+    }
     QuietCatalogue catalogue;
     for (int i = 1; i <= kMostCatalogueLevels; ++i) {
         const auto name = reader.LookUp(kCatalogueSection, QStringLiteral("MenuName%1").arg(i));
         const auto path = reader.LookUp(kCatalogueSection, QStringLiteral("MenuPath%1").arg(i));
-        if (name || path)
+        if (name || path) {
             catalogue.highest = i;
-        if (name && path)
+        }
+        if (name && path) {
             catalogue.entries.push_back({*name, *path});
+        }
     }
     return catalogue;
 }
@@ -102,18 +109,21 @@ PlayerFolderStatus AddNewShippedLevels(IniAccess& ini, const QString& players, c
                                        const QuietCatalogue& playersCatalogue)
 {
     const auto shippedCatalogue = ReadQuietly(ini, shipped);
-    if (!shippedCatalogue)
+    if (!shippedCatalogue) {
         return {};
+    }
     std::set<QString> known;
-    for (const QuietEntry& entry : playersCatalogue.entries)
+    for (const QuietEntry& entry : playersCatalogue.entries) {
         known.insert(PathKey(entry.path));
+    }
 
     QStringList lines;
     QStringList left;
     int count = playersCatalogue.highest;
     for (const QuietEntry& entry : shippedCatalogue->entries) {
-        if (!known.insert(PathKey(entry.path)).second)
+        if (!known.insert(PathKey(entry.path)).second) {
             continue;
+        }
         if (count >= kMostCatalogueLevels) {
             left << entry.path;
             continue;
@@ -129,8 +139,9 @@ PlayerFolderStatus AddNewShippedLevels(IniAccess& ini, const QString& players, c
         // Menu names it, whatever the file claimed before.
         const IniWriteResult result = ini.AppendIniLinesThenWriteKey(players, lines, kCatalogueSection,
                                                                      QStringLiteral("Menu"), QString::number(count));
-        if (!result.ok)
+        if (!result.ok) {
             return {true, PlayerFolderNote::LevelsNotAdded, players, result.error};
+        }
     }
     if (!left.isEmpty()) {
         const DataFolders& folders = ini.Folders();
@@ -140,8 +151,9 @@ PlayerFolderStatus AddNewShippedLevels(IniAccess& ini, const QString& players, c
         QStringList told = toldBytes ? QString::fromUtf8(*toldBytes).split(u'\n', Qt::SkipEmptyParts) : QStringList();
         QStringList untold;
         for (const QString& path : left) {
-            if (!told.contains(path))
+            if (!told.contains(path)) {
                 untold << path;
+            }
         }
         if (!untold.isEmpty()) {
             told += untold;
@@ -157,14 +169,17 @@ PlayerFolderStatus AddNewShippedLevels(IniAccess& ini, const QString& players, c
 PlayerFolderStatus PreparePlayerFolder(IniAccess& ini, const QDateTime& now)
 {
     const DataFolders& folders = ini.Folders();
-    if (folders.IsSingle())
+    if (folders.IsSingle()) {
         return {};
+    }
 
     const QString player = folders.Player();
-    if (auto problem = MakeFolder(player))
+    if (auto problem = MakeFolder(player)) {
         return *problem;
-    if (auto problem = TryWrite(player))
+    }
+    if (auto problem = TryWrite(player)) {
         return *problem;
+    }
 
     const QString players = ResolveExisting(NativePath(player, kGameIniFile));
     const QString shipped = NativePath(folders.Shipped(), kGameIniFile);
@@ -180,21 +195,25 @@ PlayerFolderStatus PreparePlayerFolder(IniAccess& ini, const QDateTime& now)
 
     if (QFileInfo::exists(players)) {
         if (const auto catalogue = ReadQuietly(ini, players)) {
-            if (haveShipped)
+            if (haveShipped) {
                 status = AddNewShippedLevels(ini, players, shipped, *catalogue);
+            }
             return status;
         }
         // Unreadable, or no catalogue in it: kept aside, never overwritten.
         const auto aside = PutAside(player, players, now);
-        if (!aside)
+        if (!aside) {
             return NoSaving(PlayerFolderNote::CatalogueDamaged, players);
+        }
         status = {true, PlayerFolderNote::CatalogueSetAside, *aside};
     }
 
-    if (!haveShipped)
+    if (!haveShipped) {
         return status; // the catalogue's absence is told when it is read
-    if (const QString error = CopyFileReplacing(folders.Shipped(), shipped, player, players); !error.isEmpty())
+    }
+    if (const QString error = CopyFileReplacing(folders.Shipped(), shipped, player, players); !error.isEmpty()) {
         return NoSaving(PlayerFolderNote::CopyFailed, players, error);
+    }
     return status;
 }
 

@@ -10,15 +10,17 @@ QString NativePath(const QString& programFolder, const QString& stored)
 {
     QString relative = stored;
     relative.replace(u'\\', u'/');
-    if (!relative.startsWith(u'/'))
+    if (!relative.startsWith(u'/')) {
         relative.prepend(u'/');
+    }
     return programFolder + relative;
 }
 
 QString ResolveExisting(const QString& nativePath)
 {
-    if (nativePath.isEmpty() || QFileInfo::exists(nativePath))
+    if (nativePath.isEmpty() || QFileInfo::exists(nativePath)) {
         return nativePath;
+    }
 
     const bool absolute = nativePath.startsWith(u'/');
     const bool folder = nativePath.endsWith(u'/');
@@ -44,8 +46,9 @@ QString ResolveExisting(const QString& nativePath)
         }
         resolved += name + u'/';
     }
-    if (!folder && !parts.isEmpty())
+    if (!folder && !parts.isEmpty()) {
         resolved.chop(1);
+    }
     return resolved;
 }
 

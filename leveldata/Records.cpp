@@ -48,8 +48,9 @@ public:
     void AttachAsItIs()
     {
         keeping_ = false;
-        if (!QFileInfo(file_).isFile() || IsNoPlainFile(file_))
+        if (!QFileInfo(file_).isFile() || IsNoPlainFile(file_)) {
             return;
+        }
         // Nothing can change it meanwhile, and SQLite need not make its
         // shared-memory file beside it, which the folder would refuse.
         readOnly_ = true;
@@ -58,8 +59,9 @@ public:
             const Verdict::Kind found = Check(db_).kind;
             open_ = found == Verdict::Sound || found == Verdict::Older || found == Verdict::Newer;
         }
-        if (!open_)
+        if (!open_) {
             Close();
+        }
     }
 
     // Looks at the store through a read-only connection, which never
@@ -75,8 +77,9 @@ public:
         if (!damaged && QFileInfo(file_).size() > 0) {
             found = Look(kReadOnlyOptions);
             // A journal that a killed write left only a writing connection rolls back.
-            if (found.kind == Verdict::Passing && found.code == kReadOnly)
+            if (found.kind == Verdict::Passing && found.code == kReadOnly) {
                 found = Look(kBusyTimeout);
+            }
             Close();
         }
         RecordsNotes told;
@@ -108,15 +111,16 @@ public:
         if (!error.isValid()) {
             QSqlQuery query(db_);
             if (!query.exec(QStringLiteral("PRAGMA trusted_schema = OFF"))
-                || !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL")))
+                || !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL"))) {
                 error = query.lastError();
-            else if (found.kind == Verdict::New)
+            } else if (found.kind == Verdict::New) {
                 error = Begin(db_);
-            else if (found.kind == Verdict::Older)
+            } else if (found.kind == Verdict::Older) {
                 error = Migrate(db_, found.version);
-            else if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))
-                     || !query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)))
+            } else if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))
+                       || !query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion))) {
                 error = query.lastError();
+            }
             query.exec(QStringLiteral("ROLLBACK"));
         }
         if (error.isValid()) {
@@ -124,24 +128,28 @@ public:
             // an older one is brought up to date at a later write.
             open_ = (found.kind == Verdict::Sound || found.kind == Verdict::Older) && db_.isOpen();
             older_ = found.kind == Verdict::Older;
-            if (!open_)
+            if (!open_) {
                 Close();
+            }
             told.push_back(PassingNote(ErrorCode(error), file_));
             return told;
         }
         open_ = true;
-        if (found.kind == Verdict::Sound || found.kind == Verdict::Older)
+        if (found.kind == Verdict::Sound || found.kind == Verdict::Older) {
             check_.Start(file_);
-        if (!told.empty())
+        }
+        if (!told.empty()) {
             told.push_back({RecordsNoteKind::Afresh});
+        }
         return told;
     }
 
     void Close()
     {
         open_ = false;
-        if (!db_.isValid())
+        if (!db_.isValid()) {
             return;
+        }
         db_.close();
         db_ = QSqlDatabase();
         QSqlDatabase::removeDatabase(name_);
@@ -164,8 +172,9 @@ public:
 
     std::optional<int> AddResult(const Result& r) override
     {
-        if (!IsValid(r) || !keeping_)
+        if (!IsValid(r) || !keeping_) {
             return std::nullopt;
+        }
         pending_.push_back({2, r});
         return Flush();
     }
@@ -188,8 +197,9 @@ public:
             for (bool read = query.exec(); read && query.next();) {
                 const QString level = query.value(0).toString();
                 const int seconds = query.value(1).toInt();
-                if (!level.isEmpty() && level.size() <= kLongestLevelPath && seconds >= 0 && seconds <= kMostSeconds)
+                if (!level.isEmpty() && level.size() <= kLongestLevelPath && seconds >= 0 && seconds <= kMostSeconds) {
                     times.emplace(level, seconds);
+                }
             }
         }
         AddBestTimes(times, pending_, mode);
@@ -207,11 +217,13 @@ public:
     bool Clear() override
     {
         TakeInCheck(false);
-        if (!Ready())
+        if (!Ready()) {
             return false;
+        }
         QSqlQuery query(db_);
-        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
             return false;
+        }
         if (query.exec(QStringLiteral("DELETE FROM results")) && query.exec(QStringLiteral("DELETE FROM events"))
             && query.exec(QStringLiteral("DELETE FROM totals")) && query.exec(QStringLiteral("COMMIT"))) {
             pending_.clear();
@@ -240,15 +252,17 @@ private:
     Verdict Look(const QString& options)
     {
         Close();
-        if (!Connect(options, file_))
+        if (!Connect(options, file_)) {
             return {Verdict::Passing, ErrorCode(db_.lastError())};
+        }
         return Check(db_);
     }
 
     void TakeInCheck(bool wait)
     {
-        if (check_.Found(wait) == FullCheck::Damaged && open_ && !readOnly_)
+        if (check_.Found(wait) == FullCheck::Damaged && open_ && !readOnly_) {
             Mend();
+        }
     }
 
     // Rebuilds the indexes from their tables; a store that is still not
@@ -256,8 +270,9 @@ private:
     void Mend()
     {
         QSqlQuery query(db_);
-        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
             return; // held by another program: at a later write
+        }
         if (query.exec(QStringLiteral("REINDEX")) && query.exec(QStringLiteral("COMMIT"))) {
             query.setForwardOnly(true);
             if (query.exec(QStringLiteral("PRAGMA integrity_check(1)")) && query.next()
@@ -268,8 +283,9 @@ private:
         } else {
             const int code = ErrorCode(query.lastError());
             query.exec(QStringLiteral("ROLLBACK"));
-            if (!ProvesDamage(code))
+            if (!ProvesDamage(code)) {
                 return;
+            }
         }
         check_.Forget();
         query = QSqlQuery();
@@ -280,12 +296,14 @@ private:
     // tried again, and the player told when that sets it aside.
     bool Ready()
     {
-        if (!keeping_ || newer_)
+        if (!keeping_ || newer_) {
             return false;
+        }
         if (!open_ || older_) {
             RecordsNotes told = OpenStore();
-            if (putAside_)
+            if (putAside_) {
                 Add(late_, std::move(told));
+            }
         }
         return open_ && !older_;
     }
@@ -295,19 +313,22 @@ private:
     std::optional<int> Flush()
     {
         TakeInCheck(false);
-        if (!Ready())
+        if (!Ready()) {
             return std::nullopt;
+        }
         QSqlQuery query(db_);
-        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
             return std::nullopt;
+        }
         std::optional<int> place;
         bool done = true;
         for (const Pending& p : pending_) {
             done = p.kind == 2
                        ? InsertResult(db_, p.result, place)
                        : InsertEvent(db_, p.result.levelPath, p.result.mode, p.kind, p.result.seconds, p.result.when);
-            if (!done)
+            if (!done) {
                 break;
+            }
         }
         if (done && query.exec(QStringLiteral("COMMIT"))) {
             const bool result = !pending_.empty() && pending_.back().kind == 2;
@@ -321,8 +342,9 @@ private:
     void AddEvent(const QString& levelPath, int mode, int kind, int seconds, const QDateTime& when)
     {
         if (!keeping_ || levelPath.isEmpty() || levelPath.size() > kLongestLevelPath || mode < 1 || mode > kModes
-            || seconds < 0 || seconds > kMostSeconds)
+            || seconds < 0 || seconds > kMostSeconds) {
             return;
+        }
         pending_.push_back({kind, Result{levelPath, mode, 0, seconds, 0, 0, 0, when, {}, {}}});
         (void)Flush();
     }
@@ -371,8 +393,9 @@ std::unique_ptr<Records> Records::Open(const QString& file, const QDateTime& now
         return records;
     }
     RecordsNotes problem = records->OpenStore();
-    if (!told.empty() && problem.empty())
+    if (!told.empty() && problem.empty()) {
         problem.push_back({RecordsNoteKind::Afresh});
+    }
     Add(told, std::move(problem));
     records->SetProblem(std::move(told));
     return records;

@@ -24,8 +24,9 @@ void FullCheck::Start(const QString& file)
                 QSqlQuery query(db);
                 query.setForwardOnly(true);
                 if (query.exec(QStringLiteral("PRAGMA trusted_schema = OFF"))
-                    && query.exec(QStringLiteral("PRAGMA integrity_check(1)")) && query.next())
+                    && query.exec(QStringLiteral("PRAGMA integrity_check(1)")) && query.next()) {
                     outcome = query.value(0).toString() == QStringLiteral("ok") ? Sound : Damaged;
+                }
             }
             db.close();
         }
@@ -36,15 +37,17 @@ void FullCheck::Start(const QString& file)
 
 FullCheck::Outcome FullCheck::Found(bool wait)
 {
-    if (wait)
+    if (wait) {
         Wait();
+    }
     return static_cast<Outcome>(outcome_.load());
 }
 
 void FullCheck::Wait()
 {
-    if (thread_.joinable())
+    if (thread_.joinable()) {
         thread_.join();
+    }
 }
 
 } // namespace daz::records

@@ -20,8 +20,9 @@ const QStringList kCompanions{QStringLiteral("-journal"), QStringLiteral("-wal")
 bool IsNoPlainFile(const QString& path)
 {
     struct stat there {};
-    if (::lstat(QFile::encodeName(path).constData(), &there) != 0)
+    if (::lstat(QFile::encodeName(path).constData(), &there) != 0) {
         return false;
+    }
     // A second name of the file would let its writes reach another place.
     return !S_ISREG(there.st_mode) || there.st_nlink > 1;
 }
@@ -29,22 +30,26 @@ bool IsNoPlainFile(const QString& path)
 std::optional<QString> PutDatabaseAside(const QString& file, const QDateTime& now)
 {
     const auto aside = PutAside(QFileInfo(file).absolutePath(), file, now);
-    if (!aside)
+    if (!aside) {
         return std::nullopt;
+    }
     for (const QString& companion : kCompanions) {
-        if (QFileInfo(file + companion).isSymLink() || QFileInfo::exists(file + companion))
+        if (QFileInfo(file + companion).isSymLink() || QFileInfo::exists(file + companion)) {
             QFile::rename(file + companion, *aside + companion);
+        }
     }
     return aside;
 }
 
 std::optional<RecordsNote> TryWrite(const QString& folder)
 {
-    if (!QDir().mkpath(folder))
+    if (!QDir().mkpath(folder)) {
         return RecordsNote{RecordsNoteKind::FolderNotMade, folder};
+    }
     QTemporaryFile probe(folder + QStringLiteral("/.write-test-XXXXXX"));
-    if (!probe.open() || probe.write("x", 1) != 1 || !probe.flush())
+    if (!probe.open() || probe.write("x", 1) != 1 || !probe.flush()) {
         return RecordsNote{RecordsNoteKind::FolderNotWritable, folder, {}, FileErrorText(probe)};
+    }
     return std::nullopt;
 }
 
@@ -55,12 +60,15 @@ RecordsNote PassingNote(int code, const QString& file)
     constexpr int kLocked = 6;
     constexpr int kReadOnly = 8;
     constexpr int kFull = 13;
-    if (code == kBusy || code == kLocked)
+    if (code == kBusy || code == kLocked) {
         return {RecordsNoteKind::Busy, file};
-    if (code == kReadOnly)
+    }
+    if (code == kReadOnly) {
         return {RecordsNoteKind::ReadOnly, file};
-    if (code == kFull)
+    }
+    if (code == kFull) {
         return {RecordsNoteKind::DiskFull, file};
+    }
     return {RecordsNoteKind::Unavailable, file};
 }
 
@@ -72,8 +80,9 @@ void Add(RecordsNotes& notes, RecordsNotes more)
 bool SetLinksAside(const QString& file, const QDateTime& now, RecordsNotes& told)
 {
     for (const QString& path : QStringList{file, file + kCompanions[0], file + kCompanions[1], file + kCompanions[2]}) {
-        if (!IsNoPlainFile(path))
+        if (!IsNoPlainFile(path)) {
             continue;
+        }
         const auto aside = PutAside(QFileInfo(file).absolutePath(), path, now);
         if (!aside) {
             told.push_back({RecordsNoteKind::LinkStays, path});

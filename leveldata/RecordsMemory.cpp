@@ -8,8 +8,9 @@ void AddBest(std::vector<Result>& best, const std::vector<Pending>& pending, con
              int limit)
 {
     for (const Pending& p : pending) {
-        if (p.kind == 2 && p.result.levelPath == levelPath && p.result.mode == mode)
+        if (p.kind == 2 && p.result.levelPath == levelPath && p.result.mode == mode) {
             best.push_back(p.result);
+        }
     }
     std::stable_sort(best.begin(), best.end(), [](const Result& a, const Result& b) {
         return a.seconds < b.seconds || (a.seconds == b.seconds && a.points > b.points);
@@ -20,8 +21,9 @@ void AddBest(std::vector<Result>& best, const std::vector<Pending>& pending, con
 void AddBestTimes(std::map<QString, int>& times, const std::vector<Pending>& pending, int mode)
 {
     for (const Pending& p : pending) {
-        if (p.kind != 2 || p.result.mode != mode)
+        if (p.kind != 2 || p.result.mode != mode) {
             continue;
+        }
         const auto [at, added] = times.emplace(p.result.levelPath, p.result.seconds);
         at->second = std::min(at->second, p.result.seconds);
     }
@@ -30,8 +32,9 @@ void AddBestTimes(std::map<QString, int>& times, const std::vector<Pending>& pen
 void AddTotals(Totals& totals, const std::vector<Pending>& pending, int mode)
 {
     for (const Pending& p : pending) {
-        if (p.result.mode == mode)
+        if (p.result.mode == mode) {
             Tally(totals, p.kind, p.result.seconds);
+        }
     }
 }
 

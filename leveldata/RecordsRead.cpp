@@ -30,17 +30,20 @@ std::vector<Result> ReadBest(const QSqlDatabase& db, const QString& levelPath, i
         // anything else is left out.
         for (bool read = query.exec(); read && query.next();) {
             if (query.value(0).toString().size() > kLongestLevelPath
-                || query.value(8).toString().size() > kLongestPlayerName)
+                || query.value(8).toString().size() > kLongestPlayerName) {
                 continue;
+            }
             Result r{query.value(0).toString(),   query.value(1).toInt(),
                      query.value(2).toLongLong(), query.value(3).toInt(),
                      query.value(4).toInt(),      query.value(5).toInt(),
                      query.value(6).toInt(),      QDateTime::fromString(query.value(7).toString(), Qt::ISODate),
                      query.value(8).toString(),   {}};
-            if (const QVariant seed = query.value(9); !seed.isNull())
+            if (const QVariant seed = query.value(9); !seed.isNull()) {
                 r.seed = static_cast<std::uint64_t>(seed.toLongLong());
-            if (IsValid(r))
+            }
+            if (IsValid(r)) {
                 best.push_back(std::move(r));
+            }
         }
     }
     return best;

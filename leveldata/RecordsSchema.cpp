@@ -25,8 +25,9 @@ struct Column {
 
 QString Condition(const Column& c)
 {
-    if (c.anyBits)
+    if (c.anyBits) {
         return QStringLiteral("typeof(%1) IN ('integer', 'null')").arg(QLatin1String(c.name));
+    }
     return (c.text ? QStringLiteral("typeof(%1) = 'text' AND length(%1) BETWEEN %2 AND %3")
                    : QStringLiteral("typeof(%1) = 'integer' AND %1 BETWEEN %2 AND %3"))
         .arg(QLatin1String(c.name))
@@ -94,8 +95,9 @@ QString Create(const Table& table, int version)
 {
     QStringList columns{table.key};
     for (const Column& c : table.columns) {
-        if (c.since <= version)
+        if (c.since <= version) {
             columns << Definition(c);
+        }
     }
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(table.name, columns.join(QStringLiteral(", ")));
 }
@@ -106,11 +108,13 @@ QString Create(const Table& table, int version)
 QString Breaking(const Table& table, int version)
 {
     QStringList conditions;
-    if (!table.keyCondition.isEmpty())
+    if (!table.keyCondition.isEmpty()) {
         conditions << table.keyCondition;
+    }
     for (const Column& c : table.columns) {
-        if (c.since <= version)
+        if (c.since <= version) {
             conditions << Condition(c);
+        }
     }
     return QStringLiteral("SELECT count(*) FROM %1 WHERE NOT ((%2))")
         .arg(table.name, conditions.join(QStringLiteral(") AND (")));
@@ -137,8 +141,9 @@ QStringList MigrationStatements(int version)
     QStringList statements;
     for (const Table& table : Tables()) {
         for (const Column& c : table.columns) {
-            if (c.since > version)
+            if (c.since > version) {
                 statements << QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(table.name, Definition(c));
+            }
         }
     }
     statements << QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion);
@@ -174,8 +179,9 @@ void Tally(Totals& t, int kind, int seconds)
     t.seconds += seconds;
     if (kind == 1) {
         ++t.started;
-        if (t.last == 1)
+        if (t.last == 1) {
             t.run = 0;
+        }
     } else if (kind == 2) {
         ++t.cleared;
         t.longest = std::max(t.longest, ++t.run);
@@ -206,8 +212,9 @@ bool IsStatistics(const QString& name)
 QSqlError Begin(QSqlDatabase& db)
 {
     QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
         return query.lastError();
+    }
     QSqlError error;
     for (const QString& statement : SchemaStatements()) {
         if (!query.exec(statement)) {
@@ -217,18 +224,21 @@ QSqlError Begin(QSqlDatabase& db)
     }
     if (!error.isValid()
         && (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion))
-            || !query.exec(QStringLiteral("COMMIT"))))
+            || !query.exec(QStringLiteral("COMMIT")))) {
         error = query.lastError();
-    if (error.isValid())
+    }
+    if (error.isValid()) {
         query.exec(QStringLiteral("ROLLBACK"));
+    }
     return error;
 }
 
 QSqlError Migrate(QSqlDatabase& db, int version)
 {
     QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
         return query.lastError();
+    }
     QSqlError error;
     for (const QString& statement : MigrationStatements(version)) {
         if (!query.exec(statement)) {
@@ -236,10 +246,12 @@ QSqlError Migrate(QSqlDatabase& db, int version)
             break;
         }
     }
-    if (!error.isValid() && !query.exec(QStringLiteral("COMMIT")))
+    if (!error.isValid() && !query.exec(QStringLiteral("COMMIT"))) {
         error = query.lastError();
-    if (error.isValid())
+    }
+    if (error.isValid()) {
         query.exec(QStringLiteral("ROLLBACK"));
+    }
     return error;
 }
 
@@ -248,50 +260,62 @@ Verdict Check(QSqlDatabase& db)
     // What the file's schema holds runs only as SQLite's own functions.
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("PRAGMA trusted_schema = OFF")))
+    if (!query.exec(QStringLiteral("PRAGMA trusted_schema = OFF"))) {
         return Failed(query.lastError());
+    }
 
     // The schema first, so that nothing of a schema not ours is run.
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
         return Failed(query.lastError());
+    }
     const int version = query.value(0).toInt();
     query.finish();
-    if (!query.exec(QStringLiteral("SELECT type, name, sql FROM sqlite_master")))
+    if (!query.exec(QStringLiteral("SELECT type, name, sql FROM sqlite_master"))) {
         return Failed(query.lastError());
+    }
     QStringList found;
     bool statistics = false;
     while (query.next()) {
-        if (query.value(0).toString() == QStringLiteral("table") && IsStatistics(query.value(1).toString()))
+        if (query.value(0).toString() == QStringLiteral("table") && IsStatistics(query.value(1).toString())) {
             statistics = true;
-        else
+        } else {
             found << query.value(2).toString();
+        }
     }
-    if (query.lastError().isValid())
+    if (query.lastError().isValid()) {
         return Failed(query.lastError());
+    }
     query.finish();
-    if (version == 0 && found.isEmpty() && !statistics)
+    if (version == 0 && found.isEmpty() && !statistics) {
         return {Verdict::New};
-    if (version > kSchemaVersion)
+    }
+    if (version > kSchemaVersion) {
         return {Verdict::Newer};
+    }
     QStringList expected = SchemaStatements(version);
     found.sort();
     expected.sort();
-    if (version < kOldestSchemaVersion || found != expected)
+    if (version < kOldestSchemaVersion || found != expected) {
         return {Verdict::Damaged};
+    }
 
     // Every page and row, the columns' checks among them, in one pass; the
     // indexes are compared with their tables later, beside the game (a
     // look that takes ten times as long on a large store).
-    if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next())
+    if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()) {
         return Failed(query.lastError());
-    if (query.value(0).toString() != QStringLiteral("ok"))
+    }
+    if (query.value(0).toString() != QStringLiteral("ok")) {
         return {Verdict::Damaged};
+    }
     for (const Table& table : Tables()) {
         query.finish();
-        if (!query.exec(Breaking(table, version)) || !query.next())
+        if (!query.exec(Breaking(table, version)) || !query.next()) {
             return Failed(query.lastError());
-        if (query.value(0).toLongLong() != 0)
+        }
+        if (query.value(0).toLongLong() != 0) {
             return {Verdict::Damaged};
+        }
     }
     return {version == kSchemaVersion ? Verdict::Sound : Verdict::Older, 0, version};
 }
@@ -313,20 +337,25 @@ bool InsertResult(QSqlDatabase& db, const Result& r, std::optional<int>& place)
     const QVariant seed = r.seed ? QVariant(static_cast<qint64>(*r.seed)) : QVariant(QMetaType(QMetaType::LongLong));
     for (const QVariant& value :
          {QVariant(r.levelPath), QVariant(r.mode), QVariant(qint64(r.points)), QVariant(r.seconds), QVariant(r.undos),
-          QVariant(r.hints), QVariant(r.shuffles), QVariant(Stored(r.when)), QVariant(r.player), seed})
+          QVariant(r.hints), QVariant(r.shuffles), QVariant(Stored(r.when)), QVariant(r.player), seed}) {
         query.addBindValue(value);
-    if (!query.exec())
+    }
+    if (!query.exec()) {
         return false;
+    }
     const qint64 id = query.lastInsertId().toLongLong();
-    if (!InsertEvent(db, r.levelPath, r.mode, 2, r.seconds, r.when))
+    if (!InsertEvent(db, r.levelPath, r.mode, 2, r.seconds, r.when)) {
         return false;
+    }
     query.prepare(QStringLiteral("SELECT count(*) FROM results WHERE level = ? AND mode = ? AND "
                                  "(seconds < ? OR (seconds = ? AND (points > ? OR (points = ? AND id < ?))))"));
     for (const QVariant& value : {QVariant(r.levelPath), QVariant(r.mode), QVariant(r.seconds), QVariant(r.seconds),
-                                  QVariant(qint64(r.points)), QVariant(qint64(r.points)), QVariant(id)})
+                                  QVariant(qint64(r.points)), QVariant(qint64(r.points)), QVariant(id)}) {
         query.addBindValue(value);
-    if (!query.exec() || !query.next())
+    }
+    if (!query.exec() || !query.next()) {
         return false;
+    }
     place = query.value(0).toInt() + 1;
     return true;
 }
@@ -336,17 +365,20 @@ bool InsertEvent(QSqlDatabase& db, const QString& levelPath, int mode, int kind,
     QSqlQuery query(db);
     query.prepare(QStringLiteral("INSERT INTO events (level, mode, kind, seconds, played) VALUES (?, ?, ?, ?, ?)"));
     for (const QVariant& value :
-         {QVariant(levelPath), QVariant(mode), QVariant(kind), QVariant(seconds), QVariant(Stored(when))})
+         {QVariant(levelPath), QVariant(mode), QVariant(kind), QVariant(seconds), QVariant(Stored(when))}) {
         query.addBindValue(value);
-    if (!query.exec())
+    }
+    if (!query.exec()) {
         return false;
+    }
     Totals t = ReadTotals(db, mode);
     Tally(t, kind, seconds);
     query.prepare(QStringLiteral("INSERT OR REPLACE INTO totals (mode, started, cleared, timed_out, seconds, run, "
                                  "longest, last) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const std::int64_t value : std::initializer_list<std::int64_t>{mode, t.started, t.cleared, t.timedOut,
-                                                                        t.seconds, t.run, t.longest, t.last})
+                                                                        t.seconds, t.run, t.longest, t.last}) {
         query.addBindValue(qint64(value));
+    }
     return query.exec();
 }
 
@@ -360,8 +392,9 @@ Totals ReadTotals(const QSqlDatabase& db, int mode)
     query.addBindValue(mode);
     if (query.exec() && query.next()) {
         std::int64_t* const fields[] = {&t.started, &t.cleared, &t.timedOut, &t.seconds, &t.run, &t.longest, &t.last};
-        for (int i = 0; i < 7; ++i)
+        for (int i = 0; i < 7; ++i) {
             *fields[i] = query.value(i).toLongLong();
+        }
     }
     return t;
 }

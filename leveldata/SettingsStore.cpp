@@ -13,8 +13,9 @@ UserSettings SettingsStore::Load()
 std::optional<IniWriteResult> SettingsStore::Save(const UserSettings& settings)
 {
     const QString file = ini_.Folders().ForWriting(kGameIniFile);
-    if (file.isEmpty())
+    if (file.isEmpty()) {
         return std::nullopt;
+    }
     return WriteUserSettings(ini_, file, settings);
 }
 

@@ -36,16 +36,18 @@ StoredText SplitStoredText(const QByteArray& fileBytes)
 
 QString DecodeText(QByteArrayView bytes, TextEncoding encoding)
 {
-    if (encoding == TextEncoding::Utf8)
+    if (encoding == TextEncoding::Utf8) {
         return QString::fromUtf8(bytes);
+    }
     QStringDecoder decoder(kGb18030, QStringDecoder::Flag::Stateless);
     return decoder.decode(bytes);
 }
 
 QByteArray EncodeText(QStringView text, TextEncoding encoding)
 {
-    if (encoding == TextEncoding::Utf8)
+    if (encoding == TextEncoding::Utf8) {
         return text.toUtf8();
+    }
     QStringEncoder encoder(kGb18030, QStringEncoder::Flag::Stateless);
     return encoder.encode(text);
 }

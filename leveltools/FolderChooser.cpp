@@ -15,8 +15,9 @@ QString CannotList(const QString& folder)
 {
     std::error_code error;
     std::filesystem::directory_iterator entries(QFile::encodeName(folder).toStdString(), error);
-    if (error)
+    if (error) {
         return QString::fromLocal8Bit(error.message());
+    }
     return {};
 }
 

@@ -43,14 +43,17 @@ struct MadeSoFar {
     QString Undo() const
     {
         QStringList problems;
-        if (!copiedMusic.isEmpty() && !QFile::remove(copiedMusic))
+        if (!copiedMusic.isEmpty() && !QFile::remove(copiedMusic)) {
             problems << QCoreApplication::translate("daz::LevelEditor", "无法删除文件“%1”")
                             .arg(QDir::toNativeSeparators(copiedMusic));
-        if (!levelFolder.isEmpty() && !QDir(levelFolder).removeRecursively())
+        }
+        if (!levelFolder.isEmpty() && !QDir(levelFolder).removeRecursively()) {
             problems << QCoreApplication::translate("daz::LevelEditor", "无法删除文件夹“%1”")
                             .arg(QDir::toNativeSeparators(levelFolder));
-        if (problems.isEmpty())
+        }
+        if (problems.isEmpty()) {
             return {};
+        }
         // On a line of its own below what went wrong.
         return u'\n'
                + QCoreApplication::translate("daz::LevelEditor", "另外，已做的改动未能全部撤销：\n%1")
@@ -96,61 +99,76 @@ void LevelEditor::ChooseMusic()
 
 void LevelEditor::ChooseColour()
 {
-    if (const auto colour = context_.dialogs.ChooseColour(fields.backColour))
+    if (const auto colour = context_.dialogs.ChooseColour(fields.backColour)) {
         fields.backColour = *colour;
+    }
 }
 
 std::optional<Refusal> LevelEditor::Validate() const
 {
     const Fields& f = fields;
-    if (f.name.isEmpty())
+    if (f.name.isEmpty()) {
         return Refusal{QCoreApplication::translate("daz::LevelEditor", "请输入一个关卡名称！"), ToolField::LevelName};
+    }
     // Before the name is used as a path at all.
-    if (const QString problem = LevelNameProblem(f.name); !problem.isEmpty())
+    if (const QString problem = LevelNameProblem(f.name); !problem.isEmpty()) {
         return Refusal{problem, ToolField::LevelName, true};
+    }
     // The level goes into its folder and into the catalogue.
     for (const QString& stored : {QString(kLevelsFolder + f.name + u'\\'), kGameIniFile}) {
-        if (const QString link = context_.Folders().LinkLeadingOut(stored); !link.isEmpty())
+        if (const QString link = context_.Folders().LinkLeadingOut(stored); !link.isEmpty()) {
             return Refusal{LinkLeadingOutMessage(link)};
+        }
     }
-    if (NameTaken())
+    if (NameTaken()) {
         return Refusal{QCoreApplication::translate("daz::LevelEditor", "对不起！此关卡名称已经存在，请改一个！")};
-    if (f.sourceFolder.isEmpty())
+    }
+    if (f.sourceFolder.isEmpty()) {
         return Refusal{QCoreApplication::translate("daz::LevelEditor", "请选择关卡图片及蒙版所在目录！"),
                        ToolField::SourceFolder};
+    }
 
-    if (f.photoSum.isEmpty())
+    if (f.photoSum.isEmpty()) {
         return Refusal{QCoreApplication::translate("daz::LevelEditor", "你准备了几张关卡图片（不含蒙版）！"),
                        ToolField::PhotoSum};
+    }
     const auto pictures = FieldNumber(f.photoSum);
-    if (!pictures)
+    if (!pictures) {
         return Refusal{QCoreApplication::translate("daz::LevelEditor", "你准备了几张关卡图片（不含蒙版）只能是数字！"),
                        ToolField::PhotoSum, true};
-    if (!IsWhole(*pictures) || *pictures < kFewestPictures)
+    }
+    if (!IsWhole(*pictures) || *pictures < kFewestPictures) {
         return Refusal{
             QCoreApplication::translate("daz::LevelEditor", "你准备了几张关卡图片（不含蒙版）最少要有１０张图片哟！"),
             ToolField::PhotoSum, true};
+    }
 
-    if (auto refusal = CheckBoardSize(f.maxX, f.maxY))
+    if (auto refusal = CheckBoardSize(f.maxX, f.maxY)) {
         return refusal;
-    if (!IsEven(*FieldNumber(f.maxX)) && !IsEven(*FieldNumber(f.maxY)))
+    }
+    if (!IsEven(*FieldNumber(f.maxX)) && !IsEven(*FieldNumber(f.maxY))) {
         return Refusal{OddBoardMessage(), ToolField::MaxX};
+    }
 
     for (const char* mask : {"mb1.gif", "mb2.gif"}) {
-        if (!FileExists(InFolder(f.sourceFolder, QString::fromLatin1(mask))))
+        if (!FileExists(InFolder(f.sourceFolder, QString::fromLatin1(mask)))) {
             return Refusal{MissingPictureMessage(QString::fromLatin1(mask)), ToolField::MaxX};
+        }
     }
     const long long count = PictureCount(*pictures);
     for (long long i = 1; i <= count; ++i) {
-        if (!FileExists(InFolder(f.sourceFolder, PictureName(i))))
+        if (!FileExists(InFolder(f.sourceFolder, PictureName(i)))) {
             return Refusal{MissingPictureMessage(PictureName(i))};
+        }
     }
 
-    if (const QString problem = MakerNameProblem(f.maker); !problem.isEmpty())
+    if (const QString problem = MakerNameProblem(f.maker); !problem.isEmpty()) {
         return Refusal{problem, ToolField::Maker, true};
+    }
     if (!f.music.isEmpty()) {
-        if (const QString link = context_.Folders().LinkLeadingOut(kMediaFolder + musicName_); !link.isEmpty())
+        if (const QString link = context_.Folders().LinkLeadingOut(kMediaFolder + musicName_); !link.isEmpty()) {
             return Refusal{LinkLeadingOutMessage(link)};
+        }
     }
     return std::nullopt;
 }
@@ -196,8 +214,9 @@ QString LevelEditor::Create(int levelNumber)
     const DataFolders& folders = context_.Folders();
     MadeSoFar made;
     const auto step = [this](Step s) {
-        if (beforeStep)
+        if (beforeStep) {
             beforeStep(s);
+        }
     };
     const auto fail = [&made](const QString& error) { return error + made.Undo(); };
 
@@ -207,16 +226,19 @@ QString LevelEditor::Create(int levelNumber)
     step(Step::CreateFolder);
     const QString level = LevelFolder();
     const QFileInfo levelInfo(QDir::cleanPath(level));
-    if (levelInfo.exists() || levelInfo.isSymLink()) // left alone
+    if (levelInfo.exists() || levelInfo.isSymLink()) { // left alone
         return QCoreApplication::translate("daz::LevelEditor", "无法创建文件夹“%1”：文件夹已经存在")
             .arg(QDir::toNativeSeparators(level));
+    }
     const QString root = folders.Player();
-    if (QString error = MakeFolders(root, levelInfo.absolutePath()); !error.isEmpty())
+    if (QString error = MakeFolders(root, levelInfo.absolutePath()); !error.isEmpty()) {
         return error;
+    }
     RemoveUnfinishedFolders(root, levelInfo.absolutePath());
     QString building;
-    if (QString error = MakeUnfinishedFolder(root, level, building); !error.isEmpty())
+    if (QString error = MakeUnfinishedFolder(root, level, building); !error.isEmpty()) {
         return error;
+    }
     made.levelFolder = building;
     const QString folder = building + u'/';
 
@@ -225,21 +247,24 @@ QString LevelEditor::Create(int levelNumber)
     for (long long j = 1; j <= count; ++j) {
         if (QString error = CopyFileReplacing({}, InFolder(f.sourceFolder, PictureName(j)), root,
                                               folder + PictureName(j));
-            !error.isEmpty())
+            !error.isEmpty()) {
             return fail(error);
+        }
     }
     step(Step::CopyMasks);
     for (const QString& mask : {QStringLiteral("mb1.gif"), QStringLiteral("mb2.gif")}) {
         if (QString error = CopyFileReplacing({}, InFolder(f.sourceFolder, mask), root, folder + mask);
-            !error.isEmpty())
+            !error.isEmpty()) {
             return fail(error);
+        }
     }
 
     step(Step::CopyBackground);
     if (!f.background.isEmpty()) {
         if (QString error = CopyFileReplacing({}, f.background, root, folder + QStringLiteral("gameback.jpg"));
-            !error.isEmpty())
+            !error.isEmpty()) {
             return fail(error);
+        }
     }
 
     // The music goes into the shared media folder, unless a file of that
@@ -248,12 +273,15 @@ QString LevelEditor::Create(int levelNumber)
     if (!f.music.isEmpty()) {
         if (!folders.HasFile(kMediaFolder + musicName_)) {
             const QString target = folders.ForWriting(kMediaFolder + musicName_);
-            if (target.isEmpty())
+            if (target.isEmpty()) {
                 return fail(QCoreApplication::translate("daz::LevelEditor", "无法保存音乐文件“%1”").arg(musicName_));
-            if (QString error = MakeFolders(root, QFileInfo(target).absolutePath()); !error.isEmpty())
+            }
+            if (QString error = MakeFolders(root, QFileInfo(target).absolutePath()); !error.isEmpty()) {
                 return fail(error);
-            if (QString error = CopyFileReplacing({}, f.music, root, target); !error.isEmpty())
+            }
+            if (QString error = CopyFileReplacing({}, f.music, root, target); !error.isEmpty()) {
                 return fail(error);
+            }
             made.copiedMusic = target;
         }
     }
@@ -266,24 +294,28 @@ QString LevelEditor::Create(int levelNumber)
     settings.gBackColor = QString::number(f.backColour);
     settings.mediaName = f.music.isEmpty() ? QString() : musicName_;
     settings.particle = QString::number(f.particle);
-    if (IniWriteResult result = WriteLevelSettings(context_.ini, folder + kLevelSettingsFile, settings); !result.ok)
+    if (IniWriteResult result = WriteLevelSettings(context_.ini, folder + kLevelSettingsFile, settings); !result.ok) {
         return fail(result.error);
+    }
 
     step(Step::MoveIntoPlace);
-    if (QString error = MoveFolderIntoPlace(root, building, level); !error.isEmpty())
+    if (QString error = MoveFolderIntoPlace(root, building, level); !error.isEmpty()) {
         return fail(error);
+    }
     made.levelFolder = level;
 
     // The two lines and the new count, in one replace of the catalogue.
     step(Step::AddToCatalogue);
     const QString catalogue = folders.ForWriting(kGameIniFile);
     const IniWriteResult result = AppendCatalogueLevel(context_.ini, catalogue, levelNumber, f.name, f.maker);
-    if (!result.ok)
+    if (!result.ok) {
         return fail(result.error);
-    if (!result.sectionFound)
+    }
+    if (!result.sectionFound) {
         return fail(
             QCoreApplication::translate("daz::LevelEditor", "关卡目录“%1”中没有 [GameMenu] 一节，无法更新关卡数量。")
                 .arg(QDir::toNativeSeparators(catalogue)));
+    }
     return {};
 }
 

@@ -55,11 +55,13 @@ QString LevelModifier::MakePlayersCopy()
 {
     const DataFolders& folders = context_.Folders();
     const QString settings = SettingsFile();
-    if (folders.IsSingle() || folders.IsPlayers(settings))
+    if (folders.IsSingle() || folders.IsPlayers(settings)) {
         return {};
+    }
     const QString copy = folders.ForWriting(storedFolder_ + kLevelSettingsFile);
-    if (QString error = MakeFolders(folders.Player(), QFileInfo(copy).absolutePath()); !error.isEmpty())
+    if (QString error = MakeFolders(folders.Player(), QFileInfo(copy).absolutePath()); !error.isEmpty()) {
         return error;
+    }
     return CopyFileReplacing(folders.RootOf(settings), settings, folders.Player(), copy);
 }
 
@@ -70,33 +72,38 @@ QString LevelModifier::ReadSetting(const QString& key)
 
 void LevelModifier::ChooseLevel(int position)
 {
-    if (position < 0 || position >= static_cast<int>(levels_.size()))
+    if (position < 0 || position >= static_cast<int>(levels_.size())) {
         return;
+    }
     chosen_ = position;
     storedFolder_ = levels_[static_cast<std::size_t>(position)].path;
     folder_ = context_.Folders().Find(storedFolder_);
-    if (folder_.isEmpty())
+    if (folder_.isEmpty()) {
         return; // a folder outside the program's: refused when saving
+    }
 
     IniReader settings(context_.ini, SettingsFile());
     fields.maxX = settings.Read(kLevelSection, QStringLiteral("MaxX"));
     fields.maxY = settings.Read(kLevelSection, QStringLiteral("MaxY"));
     // A colour that cannot be read leaves the swatch as it was.
-    if (const auto colour = ToInt32(settings.Read(kLevelSection, QStringLiteral("GBackColor"))))
+    if (const auto colour = ToInt32(settings.Read(kLevelSection, QStringLiteral("GBackColor")))) {
         fields.backColour = *colour;
+    }
     fields.background = HasOwnBackground() ? kBackgroundFile : QString();
     fields.music = settings.Read(kLevelSection, QStringLiteral("MediaName"));
     // An effect number outside the list leaves the list's choice as it was.
     const auto particle = ToInt16(settings.Read(kLevelSection, QStringLiteral("Particle")));
-    if (particle && *particle >= 0 && *particle < ParticleEffectNames().size())
+    if (particle && *particle >= 0 && *particle < ParticleEffectNames().size()) {
         fields.particle = *particle;
+    }
 }
 
 void LevelModifier::ChooseBackground()
 {
     const FileFilter filter = PictureFilter();
-    if (const auto file = context_.dialogs.OpenFile(filter.description, filter.patterns, QString()))
+    if (const auto file = context_.dialogs.OpenFile(filter.description, filter.patterns, QString())) {
         fields.background = *file;
+    }
 }
 
 void LevelModifier::ChooseMusic()
@@ -110,39 +117,47 @@ void LevelModifier::ChooseMusic()
 
 void LevelModifier::ChooseColour()
 {
-    if (const auto colour = context_.dialogs.ChooseColour(fields.backColour))
+    if (const auto colour = context_.dialogs.ChooseColour(fields.backColour)) {
         fields.backColour = *colour;
+    }
 }
 
 std::optional<Refusal> LevelModifier::Validate()
 {
-    if (chosen_ < 0)
+    if (chosen_ < 0) {
         return Refusal{QCoreApplication::translate("daz::LevelModifier", "哈哈！你还没有选择要修改的关卡呢！"),
                        ToolField::LevelList};
-    if (!DataFolders::StaysInside(storedFolder_))
+    }
+    if (!DataFolders::StaysInside(storedFolder_)) {
         return Refusal{
             QCoreApplication::translate("daz::LevelModifier", "这个关卡的文件夹“%1”不在游戏的文件夹之内，不能修改。")
                 .arg(storedFolder_),
             ToolField::LevelList};
+    }
     // Where the changes would be written: the level's folder, and the
     // media folder for a new music file.
     const bool newMusic = !fields.music.isEmpty() && fields.music != ReadSetting(QStringLiteral("MediaName"));
     for (const QString& stored :
          {storedFolder_ + kLevelSettingsFile, newMusic ? kMediaFolder + mediaTitle_ : QString()}) {
-        if (const QString link = context_.Folders().LinkLeadingOut(stored); !link.isEmpty())
+        if (const QString link = context_.Folders().LinkLeadingOut(stored); !link.isEmpty()) {
             return Refusal{LinkLeadingOutMessage(link)};
+        }
     }
-    if (auto refusal = CheckBoardSize(fields.maxX, fields.maxY))
+    if (auto refusal = CheckBoardSize(fields.maxX, fields.maxY)) {
         return refusal;
-    if (!IsEven(*FieldNumber(fields.maxX)) && !IsEven(*FieldNumber(fields.maxY)))
+    }
+    if (!IsEven(*FieldNumber(fields.maxX)) && !IsEven(*FieldNumber(fields.maxY))) {
         return Refusal{OddBoardMessage(), ToolField::MaxY, true};
-    if (!fields.background.isEmpty() && fields.background != kBackgroundFile && !FileExists(fields.background))
+    }
+    if (!fields.background.isEmpty() && fields.background != kBackgroundFile && !FileExists(fields.background)) {
         return Refusal{QCoreApplication::translate("daz::LevelModifier", "对不起，背景图不存在，请重新选择一个！"),
                        ToolField::Background, true};
+    }
     if (!fields.music.isEmpty() && fields.music != ReadSetting(QStringLiteral("MediaName"))
-        && !FileExists(fields.music))
+        && !FileExists(fields.music)) {
         return Refusal{QCoreApplication::translate("daz::LevelModifier", "对不起，背景音乐不存在，请重新选择一个！"),
                        ToolField::Music, true};
+    }
     return std::nullopt;
 }
 
@@ -163,20 +178,23 @@ LevelModifier::Result LevelModifier::Save()
 QString LevelModifier::WriteSettings(const IniKeys& keys)
 {
     const IniWriteResult result = context_.ini.WriteIniKeys(SettingsFile(), kLevelSection, keys);
-    if (!result.ok)
+    if (!result.ok) {
         return result.error;
+    }
     // Nothing was written; saying the level was changed would be wrong.
-    if (!result.sectionFound)
+    if (!result.sectionFound) {
         return QCoreApplication::translate("daz::LevelModifier", "文件“%1”中没有 [%2] 一节，无法保存关卡设置。")
             .arg(QDir::toNativeSeparators(ResolveExisting(SettingsFile())), kLevelSection);
+    }
     return {};
 }
 
 QString LevelModifier::SaveChecked()
 {
     // A shipped level is changed in the player's own copy of its settings.
-    if (QString error = MakePlayersCopy(); !error.isEmpty())
+    if (QString error = MakePlayersCopy(); !error.isEmpty()) {
         return error;
+    }
     // The keys go into setme.ini together at the end, in one replace; a
     // failure before leaves the settings as they were.
     IniKeys keys{
@@ -192,15 +210,18 @@ QString LevelModifier::SaveChecked()
         const QString shipped = NativePath(folders.Shipped(), storedFolder_ + kBackgroundFile);
         if (!folders.IsSingle() && FileExists(shipped)) {
             // The shipped picture stays; an empty one hides it.
-            if (QString error = WriteEmptyFile(folders.Player(), ownPicture); !error.isEmpty())
+            if (QString error = WriteEmptyFile(folders.Player(), ownPicture); !error.isEmpty()) {
                 return error;
+            }
         } else if (FileExists(ownPicture)) {
-            if (QString error = DeleteFile(folders.Player(), ownPicture); !error.isEmpty())
+            if (QString error = DeleteFile(folders.Player(), ownPicture); !error.isEmpty()) {
                 return error;
+            }
         }
     } else if (fields.background != kBackgroundFile) {
-        if (QString error = CopyFileReplacing({}, fields.background, folders.Player(), ownPicture); !error.isEmpty())
+        if (QString error = CopyFileReplacing({}, fields.background, folders.Player(), ownPicture); !error.isEmpty()) {
             return error;
+        }
     }
 
     // The music: none, a new file saved under the name last chosen in the
@@ -212,12 +233,15 @@ QString LevelModifier::SaveChecked()
         // Without a title this names the media folder itself, which exists.
         if (!QFileInfo::exists(folders.Find(kMediaFolder + mediaTitle_))) {
             const QString shared = folders.ForWriting(kMediaFolder + mediaTitle_);
-            if (shared.isEmpty())
+            if (shared.isEmpty()) {
                 return QCoreApplication::translate("daz::LevelModifier", "无法保存音乐文件“%1”").arg(mediaTitle_);
-            if (QString error = MakeFolders(folders.Player(), QFileInfo(shared).absolutePath()); !error.isEmpty())
+            }
+            if (QString error = MakeFolders(folders.Player(), QFileInfo(shared).absolutePath()); !error.isEmpty()) {
                 return error;
-            if (QString error = CopyFileReplacing({}, fields.music, folders.Player(), shared); !error.isEmpty())
+            }
+            if (QString error = CopyFileReplacing({}, fields.music, folders.Player(), shared); !error.isEmpty()) {
                 return error;
+            }
         }
         keys.emplace_back(QStringLiteral("MediaName"), mediaTitle_);
     }

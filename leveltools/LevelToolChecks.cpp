@@ -34,13 +34,16 @@ constexpr SideTexts kRows{QT_TRANSLATE_NOOP("daz::LevelToolChecks", "图片纵�
 
 std::optional<Refusal> CheckSide(const QString& text, const SideTexts& texts, ToolField field)
 {
-    if (text.isEmpty())
+    if (text.isEmpty()) {
         return Refusal{Text(texts.empty), field, false};
+    }
     const auto number = FieldNumber(text);
-    if (!number)
+    if (!number) {
         return Refusal{Text(texts.notNumber), field, true};
-    if (!IsWhole(*number) || *number < 1 || *number > kLargestBoardSide)
+    }
+    if (!IsWhole(*number) || *number < 1 || *number > kLargestBoardSide) {
         return Refusal{Text(texts.outOfRange), field, true};
+    }
     return std::nullopt;
 }
 
@@ -70,8 +73,9 @@ bool IsEven(double number)
 
 std::optional<Refusal> CheckBoardSize(const QString& maxX, const QString& maxY)
 {
-    if (auto refusal = CheckSide(maxX, kColumns, ToolField::MaxX))
+    if (auto refusal = CheckSide(maxX, kColumns, ToolField::MaxX)) {
         return refusal;
+    }
     return CheckSide(maxY, kRows, ToolField::MaxY);
 }
 
@@ -87,18 +91,20 @@ QString LevelNameProblem(const QString& name)
     const bool badCharacter = std::any_of(name.begin(), name.end(), [](QChar c) { return kRefused.contains(c); });
     const bool blankAtEnd = !name.isEmpty() && (name.front().isSpace() || name.back().isSpace());
     if (badCharacter || HasControlCharacter(name) || name.contains(QStringLiteral("..")) || name == QStringLiteral(".")
-        || blankAtEnd)
+        || blankAtEnd) {
         return QCoreApplication::translate(
             "daz::LevelToolChecks", "关卡名称中不能有 \\ / : [ ] = 这些字符、两个连续的点“..”、换行或其他控制字符，"
                                     "开头和结尾也不能是空格，请改一个！");
+    }
     return {};
 }
 
 QString MakerNameProblem(const QString& maker)
 {
-    if (maker.contains(u'[') || maker.contains(u']') || HasControlCharacter(maker))
+    if (maker.contains(u'[') || maker.contains(u']') || HasControlCharacter(maker)) {
         return QCoreApplication::translate("daz::LevelToolChecks",
                                            "制作者名称中不能有 [ ] 这些字符、换行或其他控制字符，请改一个！");
+    }
     return {};
 }
 
@@ -136,8 +142,9 @@ QStringList ParticleEffectNames()
         QT_TRANSLATE_NOOP("daz::LevelToolChecks", "闪烁的星星"),
     };
     QStringList names;
-    for (const char* name : kNames)
+    for (const char* name : kNames) {
         names << Text(name);
+    }
     return names;
 }
 

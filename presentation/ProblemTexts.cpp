@@ -8,24 +8,27 @@ namespace daz {
 QString CatalogueProblemText(const Catalogue& catalogue)
 {
     QStringList lines;
-    if (catalogue.menu > kMostCatalogueLevels)
+    if (catalogue.menu > kMostCatalogueLevels) {
         lines << QCoreApplication::translate("ProblemTexts", "关卡目录中有 %1 个关卡，关卡菜单只能列出前 %2 个。")
                      .arg(catalogue.menu)
                      .arg(kMostCatalogueLevels);
+    }
     // Runs of consecutive numbers are named by their first and last.
     const std::vector<int>& missing = catalogue.missing;
     QStringList runs;
     for (std::size_t i = 0; i < missing.size();) {
         std::size_t last = i;
-        while (last + 1 < missing.size() && missing[last + 1] == missing[last] + 1)
+        while (last + 1 < missing.size() && missing[last + 1] == missing[last] + 1) {
             ++last;
+        }
         runs << (last == i ? QString::number(missing[i])
                            : QCoreApplication::translate("ProblemTexts", "%1至%2").arg(missing[i]).arg(missing[last]));
         i = last + 1;
     }
-    if (!runs.isEmpty())
+    if (!runs.isEmpty()) {
         lines << QCoreApplication::translate("ProblemTexts", "第%1关的条目缺失")
                      .arg(runs.join(QCoreApplication::translate("ProblemTexts", "、")));
+    }
     return lines.join(u'\n');
 }
 
@@ -189,8 +192,9 @@ QString RecordsNoteText(const RecordsNote& note)
 QString RecordsNotesText(const RecordsNotes& notes)
 {
     QString text;
-    for (const RecordsNote& note : notes)
+    for (const RecordsNote& note : notes) {
         text += RecordsNoteText(note);
+    }
     return text;
 }
 
@@ -234,8 +238,9 @@ QString PlayerFolderText(const PlayerFolderStatus& status)
                    .arg(status.left.join(u'\n'));
         break;
     }
-    if (!status.canSave)
+    if (!status.canSave) {
         text += QCoreApplication::translate("ProblemTexts", "\n游戏可以照常进行，但这次的进度和设置不会保存。");
+    }
     return text;
 }
 
@@ -251,8 +256,9 @@ bool AskAfterFailedRead(platform::MessageBoxes& boxes, IniReadProblem problem)
         answer = boxes.Show({QCoreApplication::translate("ProblemTexts", "在文件中没有找到所要查找的字段"),
                              QCoreApplication::translate("ProblemTexts", "错误信息"), platform::MessageIcon::None,
                              platform::MessageButtons::AbortRetryIgnore, platform::MessageAnswer::Abort});
-        if (answer == platform::MessageAnswer::Abort)
+        if (answer == platform::MessageAnswer::Abort) {
             return false;
+        }
     } while (answer != platform::MessageAnswer::Retry);
     return true;
 }

@@ -22,12 +22,14 @@ QStringList DriveRoots()
     QStringList roots;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         const QString root = QDir::cleanPath(volume.rootPath());
-        if (!roots.contains(root))
+        if (!roots.contains(root)) {
             roots << root;
+        }
     }
     roots.sort();
-    if (roots.isEmpty())
+    if (roots.isEmpty()) {
         roots << QDir::rootPath();
+    }
     return roots;
 }
 
@@ -56,8 +58,9 @@ FolderChooserWindow::FolderChooserWindow(const QString& programFolder, platform:
     dir1_->setModel(folders_);
     dir1_->setGeometry(16, 72, 225, 156);
     dir1_->setHeaderHidden(true);
-    for (int column = 1; column < folders_->columnCount(); ++column)
+    for (int column = 1; column < folders_->columnCount(); ++column) {
         dir1_->hideColumn(column);
+    }
     connect(dir1_, &QTreeView::clicked, this, &FolderChooserWindow::FolderClicked);
     connect(dir1_, &QTreeView::activated, this, &FolderChooserWindow::FolderClicked);
 
@@ -83,8 +86,9 @@ std::optional<QString> FolderChooserWindow::Choose(QWidget* parent, const QStrin
                                                    platform::MessageBoxes& boxes)
 {
     FolderChooserWindow window(programFolder, boxes, parent);
-    if (window.exec() != QDialog::Accepted)
+    if (window.exec() != QDialog::Accepted) {
         return std::nullopt;
+    }
     return window.Path();
 }
 
@@ -100,8 +104,9 @@ int FolderChooserWindow::DriveOf(const QString& folder) const
     for (int i = 0; i < drive1_->count(); ++i) {
         const QString root = drive1_->itemText(i);
         const bool inside = folder == root || folder.startsWith(root.endsWith(u'/') ? root : root + u'/');
-        if (inside && (best < 0 || root.size() > drive1_->itemText(best).size()))
+        if (inside && (best < 0 || root.size() > drive1_->itemText(best).size())) {
             best = i;
+        }
     }
     return best;
 }
@@ -121,16 +126,18 @@ void FolderChooserWindow::ShowFolder()
 
 void FolderChooserWindow::FolderClicked(const QModelIndex& index)
 {
-    if (chooser_.OpenFolder(folders_->filePath(index)))
+    if (chooser_.OpenFolder(folders_->filePath(index))) {
         txtDrive_->setText(chooser_.path);
-    else
+    } else {
         ShowFolder();
+    }
 }
 
 void FolderChooserWindow::DriveChosen(int index)
 {
-    if (chooser_.OpenFolder(drive1_->itemText(index)))
+    if (chooser_.OpenFolder(drive1_->itemText(index))) {
         txtDrive_->setText(chooser_.path);
+    }
     ShowFolder();
 }
 

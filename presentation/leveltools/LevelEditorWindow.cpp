@@ -41,8 +41,9 @@ LevelEditorWindow::LevelEditorWindow(LevelToolContext& context, QWidget* parent)
 
 void LevelEditorWindow::ChooseSourceFolder()
 {
-    if (const auto folder = FolderChooserWindow::Choose(this, context_.Folders().Player(), context_.boxes))
+    if (const auto folder = FolderChooserWindow::Choose(this, context_.Folders().Player(), context_.boxes)) {
         editor_.fields.sourceFolder = *folder;
+    }
 }
 
 void LevelEditorWindow::Confirm()

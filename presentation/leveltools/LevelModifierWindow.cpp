@@ -36,8 +36,9 @@ LevelModifierWindow::LevelModifierWindow(LevelToolContext& context, QWidget* par
                EscField(layout::ComESC),
            }});
 
-    if (const Catalogue catalogue = modifier_.Load(); catalogue.HasProblems())
+    if (const Catalogue catalogue = modifier_.Load(); catalogue.HasProblems()) {
         platform::Tell(context.boxes, CatalogueProblemText(catalogue));
+    }
     QComboBox* levels = List(Role::LevelList);
     levels->addItems(modifier_.LevelItems());
     Push();
@@ -65,8 +66,9 @@ void LevelModifierWindow::Confirm()
 {
     Pull();
     const LevelModifier::Result result = modifier_.Save();
-    if (result.outcome == LevelModifier::Outcome::Refused)
+    if (result.outcome == LevelModifier::Outcome::Refused) {
         FocusRefused(result.refusal);
+    }
 }
 
 } // namespace daz

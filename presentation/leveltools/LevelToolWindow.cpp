@@ -89,8 +89,9 @@ QWidget* MakeWidget(QWidget* parent, const Field& field)
     case Kind::Text:
     case Kind::ChosenText: {
         auto* line = new QLineEdit(parent);
-        if (field.maxLength > 0)
+        if (field.maxLength > 0) {
             line->setMaxLength(field.maxLength);
+        }
         line->setReadOnly(field.kind == Kind::ChosenText);
         return line;
     }
@@ -146,10 +147,12 @@ void LevelToolWindow::Build(tools::WindowTable table)
         QWidget* widget = tools::MakeWidget(this, field);
         widget->setGeometry(field.rect.x, field.rect.y, field.rect.width, field.rect.height);
         widget->setAccessibleName(field.name);
-        if (qobject_cast<tools::PictureButton*>(widget) || qobject_cast<tools::ColourSwatch*>(widget))
+        if (qobject_cast<tools::PictureButton*>(widget) || qobject_cast<tools::ColourSwatch*>(widget)) {
             widget->setToolTip(field.name);
-        if (previous)
+        }
+        if (previous) {
             setTabOrder(previous, widget);
+        }
         previous = widget;
         fields_.push_back({std::move(field), widget});
         Connect(fields_.back());
@@ -187,8 +190,9 @@ void LevelToolWindow::Connect(const Placed& placed)
 QWidget* LevelToolWindow::Widget(Role role) const
 {
     for (const Placed& placed : fields_) {
-        if (placed.field.role == role)
+        if (placed.field.role == role) {
             return placed.widget;
+        }
     }
     return nullptr;
 }
@@ -217,10 +221,12 @@ void LevelToolWindow::Pull()
 {
     for (const Placed& placed : fields_) {
         const tools::Field& field = placed.field;
-        if (field.text)
+        if (field.text) {
             *field.text = static_cast<QLineEdit*>(placed.widget)->text();
-        if (field.effect)
+        }
+        if (field.effect) {
             *field.effect = static_cast<QComboBox*>(placed.widget)->currentIndex();
+        }
     }
 }
 
@@ -228,12 +234,15 @@ void LevelToolWindow::Push()
 {
     for (const Placed& placed : fields_) {
         const tools::Field& field = placed.field;
-        if (field.text)
+        if (field.text) {
             static_cast<QLineEdit*>(placed.widget)->setText(*field.text);
-        if (field.colour)
+        }
+        if (field.colour) {
             static_cast<tools::ColourSwatch*>(placed.widget)->SetColour(*field.colour);
-        if (field.effect)
+        }
+        if (field.effect) {
             static_cast<QComboBox*>(placed.widget)->setCurrentIndex(*field.effect);
+        }
     }
 }
 
@@ -241,11 +250,13 @@ void LevelToolWindow::FocusRefused(const Refusal& refusal)
 {
     const auto role = tools::RoleOf(refusal.caret);
     QWidget* field = role ? Widget(*role) : nullptr;
-    if (!field)
+    if (!field) {
         return;
+    }
     field->setFocus(Qt::OtherFocusReason);
-    if (auto* line = qobject_cast<QLineEdit*>(field); line && refusal.select)
+    if (auto* line = qobject_cast<QLineEdit*>(field); line && refusal.select) {
         line->selectAll();
+    }
 }
 
 void LevelToolWindow::paintEvent(QPaintEvent*)
@@ -257,8 +268,9 @@ void LevelToolWindow::paintEvent(QPaintEvent*)
 void LevelToolWindow::mouseMoveEvent(QMouseEvent* event)
 {
     for (const Placed& placed : fields_) {
-        if (auto* button = qobject_cast<tools::PictureButton*>(placed.widget))
+        if (auto* button = qobject_cast<tools::PictureButton*>(placed.widget)) {
             button->ShowRest();
+        }
     }
     QDialog::mouseMoveEvent(event);
 }

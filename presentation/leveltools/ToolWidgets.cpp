@@ -15,8 +15,9 @@ namespace {
 // set name a system colour; the window colour stands in for them.
 QColor PaintColour(std::int32_t bgr)
 {
-    if (bgr < 0)
+    if (bgr < 0) {
         return QApplication::palette().color(QPalette::Window);
+    }
     const auto value = static_cast<std::uint32_t>(bgr);
     return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
                   static_cast<int>((value >> 16) & 0xFF));
@@ -89,8 +90,9 @@ void ColourSwatch::paintEvent(QPaintEvent*)
 
 void ColourSwatch::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
         emit clicked();
+    }
 }
 
 void ColourSwatch::keyPressEvent(QKeyEvent* event)

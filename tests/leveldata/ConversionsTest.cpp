@@ -33,8 +33,9 @@ TEST(ToInt16, RoundsHalvesToEven)
 TEST(ToInt16, RefusesTextThatIsNoNumberInRange)
 {
     for (const char16_t* text : {u"", u"   ", u"abc", u"12abc", u"1 2", u"--1", u"+-1", u"&H10", u"0x10", u"inf",
-                                 u"nan", u"1e", u"１２", u"12,5"})
+                                 u"nan", u"1e", u"１２", u"12,5"}) {
         EXPECT_FALSE(ToInt16(text).has_value()) << QString::fromUtf16(text).toStdString();
+    }
 
     EXPECT_EQ(ToInt16(u"32767"), 32767);
     EXPECT_EQ(ToInt16(u"-32768"), -32768);

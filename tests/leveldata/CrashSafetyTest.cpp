@@ -53,8 +53,9 @@ UserSettings SettingsOf(qint64 i)
 // can, so that the many flushes to the disk do not set the pace.
 QString FastFolderTemplate()
 {
-    if (QFileInfo(QStringLiteral("/dev/shm")).isWritable())
+    if (QFileInfo(QStringLiteral("/dev/shm")).isWritable()) {
         return QStringLiteral("/dev/shm/daz-crash-safety-XXXXXX");
+    }
     return QDir::tempPath() + QStringLiteral("/daz-crash-safety-XXXXXX");
 }
 
@@ -82,23 +83,26 @@ protected:
         ASSERT_TRUE(QDir(folder.path()).mkpath("gameg"));
         ASSERT_TRUE(QDir(folder.path()).mkpath("media"));
         ASSERT_TRUE(QDir(folder.path()).mkpath("pictures"));
-        for (int i = 1; i <= kPictures; ++i)
+        for (int i = 1; i <= kPictures; ++i) {
             File(QStringLiteral("pictures/%1.gif").arg(i), "picture " + QByteArray::number(i));
+        }
         File("pictures/mb1.gif", "mask 1");
         File("pictures/mb2.gif", "mask 2");
     }
 
     void TearDown() override
     {
-        if (rounds != nullptr)
+        if (rounds != nullptr) {
             ::munmap(rounds, sizeof *rounds);
+        }
     }
 
     // One round of the writer: the settings of save i, then level i.
     bool Round(qint64 i)
     {
-        if (!WriteUserSettings(ini, Catalogue(), SettingsOf(i)).ok)
+        if (!WriteUserSettings(ini, Catalogue(), SettingsOf(i)).ok) {
             return false;
+        }
         testing::FakeDialogs dialogs;
         LevelToolContext context{ini, boxes, dialogs};
         LevelEditor editor(context);
@@ -111,8 +115,9 @@ protected:
     [[noreturn]] void Writer(qint64 first)
     {
         for (qint64 i = first;; ++i) {
-            if (!Round(i))
+            if (!Round(i)) {
                 ::_exit(3);
+            }
             rounds->store(static_cast<int>(i - first + 1));
         }
     }
@@ -125,8 +130,9 @@ protected:
         rounds->store(0);
         qint64 extra = -1;
         const auto killHere = [&](qint64) {
-            if (extra < 0 && rounds->load() >= afterRounds)
+            if (extra < 0 && rounds->load() >= afterRounds) {
                 extra = 0;
+            }
             return extra >= 0 && extra++ == extraSteps;
         };
         const testing::TracedRun run = testing::RunUntilKilled([&] { Writer(first); }, killHere);
@@ -141,14 +147,16 @@ protected:
     {
         const QString level = Path("gameg/" + name + "/");
         QStringList expected{"mb1.gif", "mb2.gif", "setme.ini"};
-        for (int i = 1; i <= kPictures; ++i)
+        for (int i = 1; i <= kPictures; ++i) {
             expected << QStringLiteral("%1.gif").arg(i);
+        }
         expected.sort();
         QStringList files = QDir(level).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         files.sort();
         ASSERT_EQ(files.join(u' '), expected.join(u' ')) << "half-built level " << name.toStdString();
-        for (int i = 1; i <= kPictures; ++i)
+        for (int i = 1; i <= kPictures; ++i) {
             EXPECT_EQ(ReadBytes(level + QStringLiteral("%1.gif").arg(i)), "picture " + QByteArray::number(i));
+        }
         EXPECT_EQ(ReadBytes(level + "mb2.gif"), "mask 2");
         EXPECT_EQ(ReadBytes(level + "setme.ini"),
                   "[GameSet]\r\nMaxX=12\r\nMaxY=8\r\nPhotoSum=10\r\nGBackColor=0\r\nMediaName=\r\nParticle=0\r\n");
@@ -172,8 +180,9 @@ protected:
         int names = 0;
         QStringList made;
         for (const auto& [key, value] : keys) {
-            if (!key.startsWith("MenuName"))
+            if (!key.startsWith("MenuName")) {
                 continue;
+            }
             ++names;
             const int n = key.mid(8).toInt();
             EXPECT_TRUE(n >= 1 && n <= menu) << key.toStdString();
@@ -200,8 +209,9 @@ protected:
     void ExpectNoHalfBuiltLevel()
     {
         for (const QString& name : QDir(Path("gameg")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            if (complete.contains(name))
+            if (complete.contains(name)) {
                 continue;
+            }
             ExpectComplete(name);
             complete.insert(name);
         }
@@ -241,13 +251,15 @@ TEST_F(CrashSafety, AKilledWriterLeavesEveryFileWhole)
         }
         const Killed killed = KillWriter(first, afterRounds, extraSteps);
         ASSERT_FALSE(HasFailure());
-        if (kill == 0)
+        if (kill == 0) {
             roundSteps = killed.steps;
+        }
 
         catalogue = ExpectWholeCatalogue();
         ExpectNoHalfBuiltLevel();
-        for (const QString& name : catalogue.made)
+        for (const QString& name : catalogue.made) {
             EXPECT_TRUE(complete.contains(name)) << "listed but missing: " << name.toStdString();
+        }
         // What a writer finished before its kill stays.
         if (killed.rounds > 0) {
             EXPECT_TRUE(catalogue.made.contains(QStringLiteral("关%1").arg(first)))
@@ -265,10 +277,12 @@ TEST_F(CrashSafety, AKilledWriterLeavesEveryFileWhole)
     ASSERT_TRUE(Round(first));
     EXPECT_EQ(QDir(Path("gameg")).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot).size(),
               qsizetype(complete.size()) + 1);
-    for (const QString& file : QDir(folder.path()).entryList(QDir::Files | QDir::Hidden))
+    for (const QString& file : QDir(folder.path()).entryList(QDir::Files | QDir::Hidden)) {
         EXPECT_FALSE(IsLeftoverOfWrite(file, Catalogue())) << file.toStdString();
-    for (const auto& box : boxes.shown)
+    }
+    for (const auto& box : boxes.shown) {
         EXPECT_EQ(box.text.toStdString(), "关卡文件生成，已加入关卡菜单！");
+    }
 }
 
 } // namespace

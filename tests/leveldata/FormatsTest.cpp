@@ -16,8 +16,9 @@ class Formats : public testing::ProgramFolderTest {};
 QStringList Entries(const Catalogue& catalogue)
 {
     QStringList entries;
-    for (const CatalogueEntry& entry : catalogue.levels)
+    for (const CatalogueEntry& entry : catalogue.levels) {
         entries << QStringLiteral("%1 %2 %3").arg(entry.number).arg(entry.name, entry.path);
+    }
     return entries;
 }
 

@@ -56,8 +56,9 @@ TEST_F(IniRead, FindsKeysAndTakesTheirValuesWholeAndUntrimmed)
          QStringLiteral("小星星")},
         {{"\xEF\xBB\xBF[GameSet]\r\nMaxX=12\r\n", "GameSet", "MaxX"}, "12"},
     };
-    for (const auto& [lookup, value] : cases)
+    for (const auto& [lookup, value] : cases) {
         EXPECT_EQ(Read(lookup.content, lookup.section, lookup.key), value) << lookup.content.constData();
+    }
     EXPECT_TRUE(boxes.shown.empty());
 }
 

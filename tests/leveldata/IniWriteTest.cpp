@@ -30,8 +30,9 @@ protected:
         static const QRegularExpression temporary(QStringLiteral("\\.ini\\.[A-Za-z]{6}$"));
         QDirIterator it(folder.path(), QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
         while (it.hasNext()) {
-            if (temporary.match(it.next()).hasMatch())
+            if (temporary.match(it.next()).hasMatch()) {
                 return true;
+            }
         }
         return false;
     }
@@ -69,8 +70,9 @@ TEST_F(IniWrite, ReplacesTheFirstLineHoldingTheKeyOrAppendsItAtTheEnd)
         {"every line ends with CR LF", "[A]\nK=1\nL=2", "A", "K", 5, "[A]\r\nK=5\r\nL=2\r\n"},
         {"the last line too", "[A]\r\nK=1\r\nL=2", "A", "Z", 5, "[A]\r\nK=1\r\nL=2\r\nZ=5\r\n"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(After(c.content, c.section, c.key, c.value), c.after) << c.name;
+    }
     EXPECT_FALSE(TempFileLeft());
 }
 
@@ -206,8 +208,9 @@ TEST_F(IniWrite, DoesNotCreateAMissingFile)
 
 TEST_F(IniWrite, LeavesTheOldFileWhenItCannotBeReplaced)
 {
-    if (::geteuid() == 0)
+    if (::geteuid() == 0) {
         GTEST_SKIP() << "permissions do not bind the superuser";
+    }
     ASSERT_TRUE(QDir(folder.path()).mkdir("level"));
     const QString path = File("level/setme.ini", "[GameSet]\r\nMaxX=12\r\n");
     ASSERT_TRUE(QFile::setPermissions(Path("level"), QFile::ReadOwner | QFile::ExeOwner));
@@ -227,8 +230,9 @@ TEST_F(IniWrite, UsesATemporaryFileBesideTheTargetAcrossFileSystems)
     struct stat here {
     }, there{};
     if (!other.isValid() || ::stat(QFile::encodeName(folder.path()).constData(), &here) != 0
-        || ::stat(QFile::encodeName(other.path()).constData(), &there) != 0 || here.st_dev == there.st_dev)
+        || ::stat(QFile::encodeName(other.path()).constData(), &there) != 0 || here.st_dev == there.st_dev) {
         GTEST_SKIP() << "no second file system at hand";
+    }
 
     const QString path = other.path() + "/setme.ini";
     testing::WriteBytes(path, "[GameSet]\r\nMaxX=12\r\n");

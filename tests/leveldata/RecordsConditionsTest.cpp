@@ -33,8 +33,9 @@ public:
                                                              QStringLiteral("BEGIN EXCLUSIVE")}
                                                : QStringList{QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"),
                                                              QStringLiteral("UPDATE results SET player = player")};
-        for (const QString& statement : statements)
+        for (const QString& statement : statements) {
             EXPECT_TRUE(query.exec(statement)) << statement.toStdString();
+        }
     }
     ~Holder() { QSqlDatabase::removeDatabase(QStringLiteral("holder")); }
 };
@@ -128,8 +129,9 @@ TEST(Records, AStoreHeldReadOnlyOrNewerIsKeptAsItIsAndTheResultsWaitInMemory)
 std::string WithFilesLimitedTo(rlim_t limit, const std::function<std::string(rlim_t)>& body)
 {
     int out[2];
-    if (::pipe(out) != 0)
+    if (::pipe(out) != 0) {
         return "no pipe";
+    }
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(out[0]);
@@ -141,8 +143,9 @@ std::string WithFilesLimitedTo(rlim_t limit, const std::function<std::string(rli
     ::close(out[1]);
     std::string report;
     char buffer[512];
-    for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
+    for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;) {
         report.append(buffer, static_cast<std::size_t>(n));
+    }
     ::close(out[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -173,13 +176,15 @@ TEST(Records, AFullDiskKeepsTheStoreAndTheResultsWaitForRoom)
         const std::string report = WithFilesLimitedTo(atStart ? 16 * 1024 : 1024, [&](rlim_t bytes) {
             std::string failures;
             const auto expect = [&](bool ok, const char* what) { failures += ok ? "" : std::string(what) + "; "; };
-            if (atStart)
+            if (atStart) {
                 expect(Limit(bytes), "limit");
+            }
             auto store = Records::Open(file, kNow);
             expect(!RecordsNotesText(store->Problem()).contains(QStringLiteral("损坏")), "told damaged");
             expect(atStart != RecordsNotesText(store->Problem()).isEmpty(), "told");
-            if (!atStart)
+            if (!atStart) {
                 expect(Limit(bytes), "limit");
+            }
             expect(store->AddResult(Cleared(atStart ? 50 : 40, 1, atStart ? "b" : "c")) == std::nullopt, "a place");
             const std::vector<Result> best = store->Best(kLevel, 2);
             expect(!best.empty() && best.front().player == (atStart ? "b" : "c"), "shown");
@@ -202,8 +207,9 @@ TEST(Records, DamagedIndexesAreFoundBesideTheGameAndRebuilt)
     const QString file = folder.filePath(QStringLiteral("records.sqlite"));
     {
         auto store = Records::Open(file, kNow);
-        for (int i = 0; i < 30; ++i)
+        for (int i = 0; i < 30; ++i) {
             ASSERT_TRUE(store->AddResult(Cleared(100 + i, 0, QStringLiteral("p%1").arg(i))));
+        }
     }
     Tamper(file, {QStringLiteral("CREATE TEMP TABLE roots AS SELECT name, rootpage FROM sqlite_master "
                                  "WHERE type = 'index'"),

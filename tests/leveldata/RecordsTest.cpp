@@ -37,14 +37,16 @@ TEST(Records, PlacesGoByTimeThenPointsThenWhoWasFirstAndTheBestAreTen)
     EXPECT_EQ(store->AddResult(Cleared(61, 99, "e")), 5);
     EXPECT_EQ(store->AddResult(Cleared(90, 0, "other mode", 3)), 1);
     EXPECT_EQ(store->AddResult(Cleared(90, 0, "other level", 2, QStringLiteral("\\gameg\\x\\"))), 1);
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(store->AddResult(Cleared(100 + i, 0, QStringLiteral("f%1").arg(i))), 6 + i);
+    }
     EXPECT_EQ(store->AddResult(Cleared(200, 1000, "eleventh")), 11);
 
     // Results a store refuses are not stored.
     for (const Result& bad : {Cleared(10, 0, "mode", 5), Cleared(-1, 0, "time"), Cleared(10, 0, QString(300, u'x')),
-                              Cleared(10, 0, "level", 2, QString())})
+                              Cleared(10, 0, "level", 2, QString())}) {
         EXPECT_EQ(store->AddResult(bad), std::nullopt) << bad.player.left(10).toStdString();
+    }
 
     const QStringList best{"d", "c", "a", "b", "e", "f0", "f1", "f2", "f3", "f4"};
     EXPECT_EQ(Players(store->Best(kLevel, 2)), best);
@@ -165,10 +167,11 @@ TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideAsFoundToldOnceAndANewOneBegun)
             store->LevelTimedOut(kLevel, 2, 30, kNow);
             ASSERT_EQ(store->AddResult(Cleared(60, 10, "a")), 1);
         }
-        if (statements.isEmpty())
+        if (statements.isEmpty()) {
             WriteBytes(file, QByteArray("SQLite format 3").repeated(300));
-        else
+        } else {
             Tamper(file, statements);
+        }
         const QByteArray bytes = ReadBytes(file);
 
         auto store = Records::Open(file, kNow);
@@ -205,8 +208,9 @@ TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideAsFoundToldOnceAndANewOneBegun)
             QSqlQuery query(db);
             ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA wal_autocheckpoint = 0")));
             ASSERT_TRUE(query.exec(QStringLiteral("CREATE TABLE extra (x)")));
-            for (const QString& name : {QStringLiteral("records.sqlite"), QStringLiteral("records.sqlite-wal")})
+            for (const QString& name : {QStringLiteral("records.sqlite"), QStringLiteral("records.sqlite-wal")}) {
                 ASSERT_TRUE(QFile::copy(crashed.filePath(name), logged.filePath(name)));
+            }
         }
         QSqlDatabase::removeDatabase(QStringLiteral("writer"));
     }
@@ -237,16 +241,17 @@ TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideAsFoundToldOnceAndANewOneBegun)
             const QString link = folder.filePath(QString::fromLatin1(in));
             const QString target = outside.filePath(QStringLiteral("target"));
             const std::string how = kind;
-            if (how == "link")
+            if (how == "link") {
                 ASSERT_TRUE(QFile::link(target, link));
-            else if (how == "dangling link")
+            } else if (how == "dangling link") {
                 ASSERT_TRUE(QFile::link(outside.filePath(QStringLiteral("none")), link));
-            else if (how == "hard link")
+            } else if (how == "hard link") {
                 ASSERT_EQ(::link(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()), 0);
-            else if (how == "folder")
+            } else if (how == "folder") {
                 ASSERT_TRUE(QDir().mkpath(link));
-            else
+            } else {
                 ASSERT_EQ(::mkfifo(QFile::encodeName(link).constData(), 0600), 0);
+            }
 
             auto store = Records::Open(file, kNow);
             EXPECT_TRUE(RecordsNotesText(store->Problem()).contains(QStringLiteral("不是普通文件")))
@@ -255,10 +260,11 @@ TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideAsFoundToldOnceAndANewOneBegun)
             EXPECT_EQ(store->AddResult(Cleared(70, 1, "b")), 1);
             EXPECT_TRUE(QFileInfo(file).isFile() && !QFileInfo(file).isSymLink());
             const QString renamed = link + QStringLiteral(".damaged-20260314-150926");
-            if (how == "link")
+            if (how == "link") {
                 EXPECT_EQ(QFileInfo(renamed).symLinkTarget(), target);
-            else
+            } else {
                 EXPECT_TRUE(QFileInfo(renamed).isSymLink() || QFileInfo::exists(renamed));
+            }
             EXPECT_EQ(ReadBytes(target), "not the game's");
             EXPECT_EQ(Listing(outside.path()), outsideBefore);
         }
@@ -273,8 +279,9 @@ TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideAsFoundToldOnceAndANewOneBegun)
     const QStringList before = Listing(readOnly);
     ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner));
     const bool superuser = ::geteuid() == 0;
-    if (superuser)
+    if (superuser) {
         readOnly = QStringLiteral("/proc/self");
+    }
     auto store = Records::Open(readOnly + QStringLiteral("/records.sqlite"), kNow);
     EXPECT_FALSE(store->Keeping());
     EXPECT_TRUE(RecordsNotesText(store->Problem()).contains(QStringLiteral("这次的成绩不会保存")))
@@ -302,8 +309,9 @@ TEST(Records, AKillWhileAResultIsWrittenLosesNothing)
     const QString file = folder.filePath(QStringLiteral("records.sqlite"));
     {
         auto store = Records::Open(file, kNow);
-        for (int seconds : {60, 70, 80})
+        for (int seconds : {60, 70, 80}) {
             ASSERT_TRUE(store->AddResult(Cleared(seconds, 0, QStringLiteral("old"))));
+        }
     }
     const QByteArray before = ReadBytes(file);
     const QStringList listing = Listing(folder.path());
@@ -315,8 +323,9 @@ TEST(Records, AKillWhileAResultIsWrittenLosesNothing)
     int kept = 0; // kills that left them with the new one
     for (std::int64_t step = 0; step < 1000 && !HasFailure(); ++step) {
         SCOPED_TRACE(step);
-        for (const QString& name : Listing(folder.path()))
+        for (const QString& name : Listing(folder.path())) {
             QFile::remove(folder.filePath(name));
+        }
         WriteBytes(file, before);
         armed->store(0);
         std::int64_t extra = -1; // the steps since the store was open
@@ -327,8 +336,9 @@ TEST(Records, AKillWhileAResultIsWrittenLosesNothing)
                 ::_exit(store->AddResult(Cleared(65, 7, QStringLiteral("new"))) == 2 ? 0 : 4);
             },
             [&](qint64) {
-                if (extra < 0 && armed->load() == 1)
+                if (extra < 0 && armed->load() == 1) {
                     extra = 0;
+                }
                 return extra >= 0 && extra++ == step;
             });
         ASSERT_FALSE(HasFailure());

@@ -27,8 +27,9 @@ inline Result Cleared(int seconds, std::int64_t points, const QString& player, i
 inline QStringList Players(const std::vector<Result>& results)
 {
     QStringList names;
-    for (const Result& r : results)
+    for (const Result& r : results) {
         names << r.player;
+    }
     return names;
 }
 
@@ -47,8 +48,9 @@ inline void Tamper(const QString& file, const QStringList& statements)
         QSqlQuery query(db);
         // As a program that knows the file would, past the schema's checks.
         EXPECT_TRUE(query.exec(QStringLiteral("PRAGMA ignore_check_constraints = ON")));
-        for (const QString& statement : statements)
+        for (const QString& statement : statements) {
             EXPECT_TRUE(query.exec(statement)) << statement.toStdString();
+        }
     }
     QSqlDatabase::removeDatabase(QStringLiteral("tamper"));
 }

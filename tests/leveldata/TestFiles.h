@@ -30,8 +30,9 @@ protected:
     QStringList ShownTexts() const
     {
         QStringList texts;
-        for (const auto& box : boxes.shown)
+        for (const auto& box : boxes.shown) {
             texts << box.text;
+        }
         return texts;
     }
 

@@ -22,9 +22,10 @@ using tools::Role;
 // masks.
 void PreparePictures(const QString& folder, int count)
 {
-    for (int k = 1; k <= count; ++k)
+    for (int k = 1; k <= count; ++k) {
         WriteBytes(folder + QStringLiteral("/%1.gif").arg(k),
                    TestProgramFolder::Picture(20, QColor::fromHsv(k * 30, 200, 220)));
+    }
     WriteBytes(folder + QStringLiteral("/mb1.gif"), TestProgramFolder::Picture(20, QColor(255, 0, 0, 90)));
     WriteBytes(folder + QStringLiteral("/mb2.gif"), TestProgramFolder::Picture(20, QColor(0, 0, 255, 60)));
     WriteBytes(folder + QStringLiteral("/theme.mid"), "MThd");

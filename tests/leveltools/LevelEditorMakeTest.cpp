@@ -34,8 +34,9 @@ TEST_F(Editor, MakesTheLevelFolderAndAddsItToTheCatalogue)
     // The level is built aside and takes its name only when complete.
     std::vector<LevelEditor::Step> seenUnderItsName;
     editor.beforeStep = [&](LevelEditor::Step step) {
-        if (QFileInfo::exists(Level("")))
+        if (QFileInfo::exists(Level(""))) {
             seenUnderItsName.push_back(step);
+        }
     };
 
     const LevelEditor::Result result = editor.Accept();
@@ -50,8 +51,9 @@ TEST_F(Editor, MakesTheLevelFolderAndAddsItToTheCatalogue)
               (QStringList{"1.gif", "10.gif", "11.gif", "12.gif", "2.gif", "3.gif", "4.gif", "5.gif", "6.gif", "7.gif",
                            "8.gif", "9.gif", "gameback.jpg", "mb1.gif", "mb2.gif", "setme.ini"}));
     for (const QString& name :
-         {QStringLiteral("1.gif"), QStringLiteral("12.gif"), QStringLiteral("mb1.gif"), QStringLiteral("mb2.gif")})
+         {QStringLiteral("1.gif"), QStringLiteral("12.gif"), QStringLiteral("mb1.gif"), QStringLiteral("mb2.gif")}) {
         EXPECT_EQ(ReadBytes(Level(name)), ReadBytes(Source(name))) << name.toStdString();
+    }
     EXPECT_EQ(ReadBytes(Level("gameback.jpg")), "background");
     EXPECT_EQ(ReadBytes(Level("setme.ini")), "[GameSet]\r\nMaxX=12\r\nMaxY=8\r\nPhotoSum=12\r\nGBackColor=33023\r\n"
                                              "MediaName=song.mp3\r\nParticle=3\r\n");
@@ -182,8 +184,9 @@ TEST_F(Editor, ACatalogueThatCannotBeWrittenTakesBackTheLevel)
     editor.ChooseMusic();
     bool levelInPlace = false;
     editor.beforeStep = [&](LevelEditor::Step step) {
-        if (step != LevelEditor::Step::AddToCatalogue)
+        if (step != LevelEditor::Step::AddToCatalogue) {
             return;
+        }
         levelInPlace = QFileInfo::exists(Level("setme.ini"));
         QFile::setPermissions(Program("DAZGame.ini"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     };

@@ -14,8 +14,9 @@ TEST(NumberRules, ReadTheCountsAsTyped)
     EXPECT_EQ(FieldNumber(u"\t8"), 8.0);
     EXPECT_EQ(FieldNumber(u"10.5"), 10.5);
     EXPECT_EQ(FieldNumber(u"-4"), -4.0);
-    for (const char16_t* notANumber : {u"", u" ", u"x", u"12a", u"1 2", u"0x10"})
+    for (const char16_t* notANumber : {u"", u" ", u"x", u"12a", u"1 2", u"0x10"}) {
         EXPECT_FALSE(FieldNumber(notANumber).has_value()) << QString::fromUtf16(notANumber).toStdString();
+    }
 
     EXPECT_TRUE(IsWhole(12));
     EXPECT_TRUE(IsWhole(0));

@@ -36,8 +36,9 @@ inline QStringList Listing(const QString& folder)
 {
     QStringList names;
     for (const QFileInfo& info :
-         QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name))
+         QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name)) {
         names << info.fileName() + (info.isDir() ? QStringLiteral("/") : QString());
+    }
     return names;
 }
 
@@ -52,8 +53,9 @@ protected:
         QDir(root.path()).mkpath(QStringLiteral("program/gameg"));
         QDir(root.path()).mkpath(QStringLiteral("program/media"));
         WriteBytes(Program("DAZGame.ini"), kGameIni);
-        for (int i = 1; i <= 12; ++i)
+        for (int i = 1; i <= 12; ++i) {
             WriteBytes(Source(QStringLiteral("%1.gif").arg(i)), kTinyGif + QByteArray::number(i));
+        }
         WriteBytes(Source("mb1.gif"), kTinyGif + "mb1");
         WriteBytes(Source("mb2.gif"), kTinyGif + "mb2");
     }
@@ -118,8 +120,9 @@ protected:
     QStringList ShownTexts() const
     {
         QStringList texts;
-        for (const auto& box : boxes.shown)
+        for (const auto& box : boxes.shown) {
             texts << box.text;
+        }
         return texts;
     }
 

@@ -208,10 +208,11 @@ void AnswerChooser(bool confirm, const QString& typed = QString())
             chooser->PathField()->clear();
             QTest::keyClicks(chooser->PathField(), typed);
         }
-        if (confirm)
+        if (confirm) {
             chooser->accept();
-        else
+        } else {
             chooser->reject();
+        }
     });
 }
 
@@ -235,14 +236,16 @@ TEST_F(ToolWindows, TheSourceButtonTakesThePathOfTheFolderChooser)
 // layout gives it.
 TEST_F(ToolWindows, ButtonPicturesComeFromTheResources)
 {
-    for (const char* name : {"ok.png", "ok-hover.png", "esc.png", "esc-hover.png"})
+    for (const char* name : {"ok.png", "ok-hover.png", "esc.png", "esc-hover.png"}) {
         EXPECT_EQ(tools::ToolPicture(QString::fromLatin1(name)).size(),
                   QSize(toolwindow::kWideButtonWidth, toolwindow::kWideButtonHeight))
             << name;
-    for (const char* name : {"open.png", "open-hover.png"})
+    }
+    for (const char* name : {"open.png", "open-hover.png"}) {
         EXPECT_EQ(tools::ToolPicture(QString::fromLatin1(name)).size(),
                   QSize(toolwindow::kOpenButtonWidth, toolwindow::kOpenButtonHeight))
             << name;
+    }
     EXPECT_EQ(tools::ToolPicture("editor-background.png").size(),
               QSize(toolwindow::editor::kWidth, toolwindow::editor::kHeight));
     EXPECT_EQ(tools::ToolPicture("modifier-background.png").size(),
