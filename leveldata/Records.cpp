@@ -188,20 +188,7 @@ public:
 
     std::vector<std::pair<QString, int>> BestTimes(int mode) const override
     {
-        std::map<QString, int> times;
-        QSqlQuery query(db_);
-        query.setForwardOnly(true);
-        if (open_
-            && query.prepare(QStringLiteral("SELECT level, min(seconds) FROM results WHERE mode = ? GROUP BY level"))) {
-            query.addBindValue(mode);
-            for (bool read = query.exec(); read && query.next();) {
-                const QString level = query.value(0).toString();
-                const int seconds = query.value(1).toInt();
-                if (!level.isEmpty() && level.size() <= kLongestLevelPath && seconds >= 0 && seconds <= kMostSeconds) {
-                    times.emplace(level, seconds);
-                }
-            }
-        }
+        std::map<QString, int> times = open_ ? ReadBestTimes(db_, mode) : std::map<QString, int>();
         AddBestTimes(times, pending_, mode);
         return {times.begin(), times.end()};
     }

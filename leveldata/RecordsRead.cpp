@@ -49,4 +49,39 @@ std::vector<Result> ReadBest(const QSqlDatabase& db, const QString& levelPath, i
     return best;
 }
 
+std::map<QString, int> ReadBestTimes(const QSqlDatabase& db, int mode)
+{
+    std::map<QString, int> times;
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (query.prepare(QStringLiteral("SELECT level, min(seconds) FROM results WHERE mode = ? GROUP BY level"))) {
+        query.addBindValue(mode);
+        for (bool read = query.exec(); read && query.next();) {
+            const QString level = query.value(0).toString();
+            const int seconds = query.value(1).toInt();
+            if (!level.isEmpty() && level.size() <= kLongestLevelPath && seconds >= 0 && seconds <= kMostSeconds) {
+                times.emplace(level, seconds);
+            }
+        }
+    }
+    return times;
+}
+
+Totals ReadTotals(const QSqlDatabase& db, int mode)
+{
+    Totals t;
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT started, cleared, timed_out, seconds, run, longest, last "
+                                 "FROM totals WHERE mode = ?"));
+    query.addBindValue(mode);
+    if (query.exec() && query.next()) {
+        std::int64_t* const fields[] = {&t.started, &t.cleared, &t.timedOut, &t.seconds, &t.run, &t.longest, &t.last};
+        for (int i = 0; i < 7; ++i) {
+            *fields[i] = query.value(i).toLongLong();
+        }
+    }
+    return t;
+}
+
 } // namespace daz::records

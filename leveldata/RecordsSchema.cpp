@@ -382,21 +382,4 @@ bool InsertEvent(QSqlDatabase& db, const QString& levelPath, int mode, int kind,
     return query.exec();
 }
 
-Totals ReadTotals(const QSqlDatabase& db, int mode)
-{
-    Totals t;
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT started, cleared, timed_out, seconds, run, longest, last "
-                                 "FROM totals WHERE mode = ?"));
-    query.addBindValue(mode);
-    if (query.exec() && query.next()) {
-        std::int64_t* const fields[] = {&t.started, &t.cleared, &t.timedOut, &t.seconds, &t.run, &t.longest, &t.last};
-        for (int i = 0; i < 7; ++i) {
-            *fields[i] = query.value(i).toLongLong();
-        }
-    }
-    return t;
-}
-
 } // namespace daz::records
