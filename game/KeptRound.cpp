@@ -165,7 +165,7 @@ QByteArray LevelDigest(const DataFolders& folders, const QString& levelFolder, c
     for (const QString& name : names) {
         hash.addData(name.toUtf8());
         const QString path = folders.Find(levelFolder + name);
-        QString reason;
+        FileError reason;
         const auto bytes = FileExists(path) ? ReadFileBelow(folders.RootOf(path), path, kPictureFileBudget, reason)
                                             : std::nullopt;
         // Each file with its size, so that no two levels hash the same bytes.

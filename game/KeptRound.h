@@ -69,7 +69,7 @@ QByteArray LevelDigest(const DataFolders& folders, const QString& levelFolder, c
 enum class KeptRoundProblemKind {
     None,
     Link,                 // the file is a symbolic link
-    Unreadable,           // text: why it could not be read
+    Unreadable,           // file: why it could not be read
     NotJson,              // not a JSON object
     KeyTwice,             // text: the key written twice (its first 40 characters)
     NotKeptRound,         // not a round this game kept
@@ -108,6 +108,7 @@ struct KeptRoundProblem {
     KeptRoundProblemKind kind = KeptRoundProblemKind::None;
     QString text;
     std::array<std::int64_t, 4> n{};
+    FileError file = {};
 
     explicit operator bool() const { return kind != KeptRoundProblemKind::None; }
 };
@@ -126,7 +127,7 @@ QString KeptRoundPath(const DataFolders& folders);
 
 // Keeps a round in the player's folder, by the atomic replace. Empty text
 // when done, else why not, for the user.
-QString WriteKeptRound(const DataFolders& folders, const KeptRound& kept);
+FileError WriteKeptRound(const DataFolders& folders, const KeptRound& kept);
 // Takes any kept round away; a link in its place goes, not what it leads to.
 void ForgetKeptRound(const DataFolders& folders);
 

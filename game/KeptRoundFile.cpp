@@ -26,7 +26,7 @@ QString KeptRoundPath(const DataFolders& folders)
 
 void ForgetKeptRound(const DataFolders& folders)
 {
-    QString error;
+    FileError error;
     const FileHandle folder = OpenFolderBelow(folders.Player(), folders.Player(), error);
     if (folder) {
         ::unlinkat(folder.Get(), QFile::encodeName(kKeptRoundFile).constData(), 0);
@@ -43,7 +43,7 @@ KeptRoundTaken Refuse(const DataFolders& folders, const KeptRoundProblem& proble
 
 } // namespace
 
-QString WriteKeptRound(const DataFolders& folders, const KeptRound& kept)
+FileError WriteKeptRound(const DataFolders& folders, const KeptRound& kept)
 {
     return ReplaceFileContent(folders.Player(), KeptRoundPath(folders), SerializeKeptRound(kept));
 }
@@ -59,10 +59,10 @@ KeptRoundTaken TakeKeptRound(const DataFolders& folders, int mode, const Level& 
     if (info.isSymLink()) {
         return Refuse(folders, {KeptRoundProblemKind::Link}, now);
     }
-    QString reason;
-    const auto bytes = ReadFileBelow(folders.Player(), path, kKeptRoundBudget, reason);
+    KeptRoundProblem unreadable(KeptRoundProblemKind::Unreadable);
+    const auto bytes = ReadFileBelow(folders.Player(), path, kKeptRoundBudget, unreadable.file);
     if (!bytes) {
-        return Refuse(folders, {KeptRoundProblemKind::Unreadable, reason}, now);
+        return Refuse(folders, unreadable, now);
     }
     KeptRoundProblem problem;
     const auto kept = ParseKeptRound(*bytes, problem);

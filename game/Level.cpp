@@ -60,7 +60,7 @@ QImage LoadPicture(const DataFolders& folders, const QString& path, const QStrin
     }
     // Read from what was opened below its folder: the decoder never sees
     // a path that could have changed in between.
-    QString reason;
+    FileError reason;
     FileHandle handle = OpenFileBelow(folders.RootOf(path), path, kPictureFileBudget, reason);
     QFile file;
     if (!handle || !file.open(handle.Get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -80,7 +80,7 @@ QImage LoadPicture(const DataFolders& folders, const QString& path, const QStrin
     QImage image = reader.read();
     QImageReader::setAllocationLimit(usualLimit);
     if (image.isNull()) {
-        problem = {LevelProblemKind::PictureUnreadable, name, reader.errorString()};
+        problem = {LevelProblemKind::PictureUnreadable, name, FileError::OfText(reader.errorString())};
     } else if (!budget.Allows(image.size())) {
         problem = {LevelProblemKind::PictureTooLarge, name, {}, image.width(), image.height()};
         return {};

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QString>
 
+#include "leveldata/FileError.h"
 #include "leveldata/Formats.h"
 
 namespace daz {
@@ -47,14 +48,14 @@ enum class LevelProblemKind {
 
 struct LevelProblem {
     LevelProblem() = default;
-    LevelProblem(LevelProblemKind kind, QString name = {}, QString reason = {}, int width = 0, int height = 0)
+    LevelProblem(LevelProblemKind kind, QString name = {}, FileError reason = {}, int width = 0, int height = 0)
         : kind(kind), name(std::move(name)), reason(std::move(reason)), width(width), height(height)
     {
     }
 
     LevelProblemKind kind = LevelProblemKind::None;
-    QString name;   // the folder or file named
-    QString reason; // why a file could not be read, in the reader's words
+    QString name;     // the folder or file named
+    FileError reason; // why a file could not be read
     int width = 0;
     int height = 0;
 

@@ -36,7 +36,7 @@ public:
     // written, or it was found damaged and set aside.
     virtual void ResultsTrouble(const RecordsNotes& notes) = 0;
     // The progress could not be written, for the reason given.
-    virtual void ProgressNotSaved(UnsavedProgress what, const QString& reason) = 0;
+    virtual void ProgressNotSaved(UnsavedProgress what, const FileError& reason) = 0;
 };
 
 } // namespace daz

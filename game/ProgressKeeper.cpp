@@ -99,7 +99,7 @@ void ProgressKeeper::KeepNow()
     kept.score = round_.Score();
     kept.settingsScore = SettingsScore();
     kept.state = round_.State();
-    if (const QString error = WriteKeptRound(folders_, kept); !error.isEmpty()) {
+    if (const FileError error = WriteKeptRound(folders_, kept); error.Failed()) {
         TellOnce(UnsavedProgress::KeptRound, error);
         return;
     }
@@ -114,7 +114,7 @@ void ProgressKeeper::Forget()
     }
 }
 
-void ProgressKeeper::TellOnce(UnsavedProgress what, const QString& reason)
+void ProgressKeeper::TellOnce(UnsavedProgress what, const FileError& reason)
 {
     // A disk that stays full would ask after every move: once is enough,
     // and every later change tries again without a word; the quit tells

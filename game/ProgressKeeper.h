@@ -77,7 +77,7 @@ signals:
 private:
     void KeepSoon();
     void Forget();
-    void TellOnce(UnsavedProgress what, const QString& reason);
+    void TellOnce(UnsavedProgress what, const FileError& reason);
 
     DataFolders folders_;
     SettingsStore& settings_;

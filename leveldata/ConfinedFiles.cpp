@@ -11,7 +11,7 @@
 #include <QFile>
 #include <QStringList>
 
-#include "ErrorTexts.h"
+#include "FileError.h"
 
 namespace daz {
 namespace {
@@ -76,17 +76,17 @@ int OpenBeneath(int folder, const QString& relative, int flags)
     return current;
 }
 
-// What a stat says of a file that is to be read whole: empty when it may
-// be a regular file (or is not there), else why not.
-QString NotARegularFile(const struct stat& info)
+// What a stat says of a file that is to be read whole: no error when it
+// may be a regular file (or is not there), else why not.
+FileError NotARegularFile(const struct stat& info)
 {
     if (S_ISREG(info.st_mode)) {
         return {};
     }
-    return S_ISDIR(info.st_mode) ? SystemErrorText(EISDIR) : QStringLiteral("不是普通文件");
+    return S_ISDIR(info.st_mode) ? FileError::OfSystem(EISDIR) : FileError::Of(FileError::Cause::NotRegular);
 }
 
-FileHandle Open(const QString& root, const QString& path, int flags, QString& error)
+FileHandle Open(const QString& root, const QString& path, int flags, FileError& error)
 {
     const auto relative = Relative(root, path);
     if (!relative) {
@@ -95,14 +95,14 @@ FileHandle Open(const QString& root, const QString& path, int flags, QString& er
     }
     const FileHandle folder(OpenRoot(root));
     if (!folder) {
-        error = SystemErrorText(errno);
+        error = FileError::OfSystem(errno);
         return {};
     }
     // A pipe or a device is not even opened: opening one may wake whatever
     // waits at its other end. What is opened is judged again afterwards.
     if (struct stat info{};
         !(flags & O_DIRECTORY) && ::fstatat(folder.Get(), QFile::encodeName(*relative).constData(), &info, 0) == 0) {
-        if (error = NotARegularFile(info); !error.isEmpty()) {
+        if (error = NotARegularFile(info); error.Failed()) {
             return {};
         }
     }
@@ -114,18 +114,20 @@ FileHandle Open(const QString& root, const QString& path, int flags, QString& er
 }
 
 // Judges what was opened: a regular file within the budget.
-bool Acceptable(const FileHandle& file, qint64 budget, QString& error)
+bool Acceptable(const FileHandle& file, qint64 budget, FileError& error)
 {
     struct stat info {};
     if (::fstat(file.Get(), &info) != 0) {
-        error = SystemErrorText(errno);
+        error = FileError::OfSystem(errno);
         return false;
     }
-    if (error = NotARegularFile(info); !error.isEmpty()) {
+    if (error = NotARegularFile(info); error.Failed()) {
         return false;
     }
     if (info.st_size > budget) {
-        error = QStringLiteral("文件太大（%1 KB，最多 %2 KB）").arg((info.st_size + 1023) / 1024).arg(budget / 1024);
+        error = FileError::Of(FileError::Cause::TooLarge);
+        error.sizeKb = (info.st_size + 1023) / 1024;
+        error.limitKb = budget / 1024;
         return false;
     }
     // Read in the ordinary, blocking way from here on.
@@ -133,7 +135,7 @@ bool Acceptable(const FileHandle& file, qint64 budget, QString& error)
     return true;
 }
 
-std::optional<QByteArray> ReadWhole(const FileHandle& file, qint64 budget, QString& error)
+std::optional<QByteArray> ReadWhole(const FileHandle& file, qint64 budget, FileError& error)
 {
     QByteArray bytes;
     char buffer[65536];
@@ -143,7 +145,7 @@ std::optional<QByteArray> ReadWhole(const FileHandle& file, qint64 budget, QStri
             if (errno == EINTR) {
                 continue;
             }
-            error = SystemErrorText(errno);
+            error = FileError::OfSystem(errno);
             return std::nullopt;
         }
         if (got == 0) {
@@ -151,7 +153,8 @@ std::optional<QByteArray> ReadWhole(const FileHandle& file, qint64 budget, QStri
         }
         // A file that grows while it is read stops at the budget too.
         if (bytes.size() + got > budget) {
-            error = QStringLiteral("文件太大（最多 %1 KB）").arg(budget / 1024);
+            error = FileError::Of(FileError::Cause::TooLarge);
+            error.limitKb = budget / 1024;
             return std::nullopt;
         }
         bytes.append(buffer, got);
@@ -190,16 +193,16 @@ bool IsBelow(const QString& root, const QString& path)
     return Relative(root, path).has_value();
 }
 
-QString ConfinementError(int error)
+FileError ConfinementError(int error)
 {
     switch (error) {
-    case EXDEV: return QStringLiteral("它经由符号链接或“..”通向游戏文件夹以外的地方，游戏不读写那里的文件");
-    case ELOOP: return QStringLiteral("它是一个符号链接，游戏不经由链接读写文件");
-    default: return SystemErrorText(error);
+    case EXDEV: return FileError::Of(FileError::Cause::LeadsOut);
+    case ELOOP: return FileError::Of(FileError::Cause::ThroughLink);
+    default: return FileError::OfSystem(error);
     }
 }
 
-FileHandle OpenFileBelow(const QString& root, const QString& path, qint64 budget, QString& error)
+FileHandle OpenFileBelow(const QString& root, const QString& path, qint64 budget, FileError& error)
 {
     // Non-blocking, so that a pipe put in a file's place answers at once.
     FileHandle file = Open(root, path, O_RDONLY | O_NONBLOCK | O_NOCTTY, error);
@@ -209,7 +212,7 @@ FileHandle OpenFileBelow(const QString& root, const QString& path, qint64 budget
     return file;
 }
 
-std::optional<QByteArray> ReadFileBelow(const QString& root, const QString& path, qint64 budget, QString& error)
+std::optional<QByteArray> ReadFileBelow(const QString& root, const QString& path, qint64 budget, FileError& error)
 {
     const FileHandle file = OpenFileBelow(root, path, budget, error);
     if (!file) {
@@ -218,16 +221,16 @@ std::optional<QByteArray> ReadFileBelow(const QString& root, const QString& path
     return ReadWhole(file, budget, error);
 }
 
-std::optional<QByteArray> ReadPickedFile(const QString& path, qint64 budget, QString& error)
+std::optional<QByteArray> ReadPickedFile(const QString& path, qint64 budget, FileError& error)
 {
     if (struct stat info{}; ::stat(QFile::encodeName(path).constData(), &info) == 0) {
-        if (error = NotARegularFile(info); !error.isEmpty()) {
+        if (error = NotARegularFile(info); error.Failed()) {
             return std::nullopt;
         }
     }
     FileHandle file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!file) {
-        error = SystemErrorText(errno);
+        error = FileError::OfSystem(errno);
         return std::nullopt;
     }
     if (!Acceptable(file, budget, error)) {
@@ -240,7 +243,7 @@ QString HeldFiles::Hold(const QString& root, const QString& path, qint64 budget)
 {
     auto found = held_.find(path);
     if (found == held_.end()) {
-        QString error;
+        FileError error;
         FileHandle file = OpenFileBelow(root, path, budget, error);
         if (!file) {
             return {};
@@ -250,7 +253,7 @@ QString HeldFiles::Hold(const QString& root, const QString& path, qint64 budget)
     return QStringLiteral("/proc/self/fd/%1").arg(found->second.Get());
 }
 
-FileHandle OpenFolderBelow(const QString& root, const QString& folderPath, QString& error)
+FileHandle OpenFolderBelow(const QString& root, const QString& folderPath, FileError& error)
 {
     return Open(root, folderPath, O_RDONLY | O_DIRECTORY, error);
 }

@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "FileError.h"
+
 namespace daz {
 
 // The one way the game opens the files of its folders.
@@ -58,23 +60,24 @@ inline constexpr qint64 kMediaFileBudget = 256 * 1024 * 1024;
 bool IsBelow(const QString& root, const QString& path);
 
 // Opens a regular file below root for reading. On failure the handle is
-// empty and error says why, for the user ("它是一个符号链接…", "文件太大…").
-FileHandle OpenFileBelow(const QString& root, const QString& path, qint64 budget, QString& error);
+// empty and error says why (a link on the way, too large, not a file…).
+FileHandle OpenFileBelow(const QString& root, const QString& path, qint64 budget, FileError& error);
 
 // The whole content of a regular file below root, or nothing with the
 // reason in error.
-std::optional<QByteArray> ReadFileBelow(const QString& root, const QString& path, qint64 budget, QString& error);
+std::optional<QByteArray> ReadFileBelow(const QString& root, const QString& path, qint64 budget, FileError& error);
 
 // A regular file anywhere, opened and judged the same way (no pipes, no
 // devices, the budget), for files the user picked in a dialog.
-std::optional<QByteArray> ReadPickedFile(const QString& path, qint64 budget, QString& error);
+std::optional<QByteArray> ReadPickedFile(const QString& path, qint64 budget, FileError& error);
 
 // Opens the folder folderPath below root (root itself included) as a
 // directory descriptor to write into with the *at calls.
-FileHandle OpenFolderBelow(const QString& root, const QString& folderPath, QString& error);
+FileHandle OpenFolderBelow(const QString& root, const QString& folderPath, FileError& error);
 
-// The reason for the user when a path cannot be opened below root.
-QString ConfinementError(int error);
+// Why a path cannot be opened below root, from the system's error: EXDEV
+// and ELOOP are the refusals of links and "..".
+FileError ConfinementError(int error);
 
 // Files for players that open a file themselves (sound and music): each is
 // opened below its folder once and kept open, and the player is given the

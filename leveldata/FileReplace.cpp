@@ -8,22 +8,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStringList>
 
 #include "ConfinedFiles.h"
-#include "ErrorTexts.h"
 
 namespace daz {
 namespace {
-
-QString ErrorText(const QString& what, const QString& path, const QString& reason)
-{
-    return QStringLiteral("%1“%2”：%3").arg(what, QDir::toNativeSeparators(path), reason);
-}
 
 // Beyond the file-size limit a write would otherwise end the program with
 // SIGXFSZ; ignored, the write fails with "file too large", which is told.
@@ -36,28 +29,24 @@ void IgnoreFileSizeSignal()
     (void)ignored;
 }
 
-// The reason the target, name in the folder, may not be replaced, or
-// empty text. mode gets the permissions a replaced file keeps.
-QString Refusal(int folder, const QString& name, const QString& target, mode_t& mode)
+// Why the file name in the folder may not be replaced, or no error. mode
+// gets the permissions a replaced file keeps.
+FileError Refusal(int folder, const QString& name, mode_t& mode)
 {
     struct stat info {};
     if (::fstatat(folder, QFile::encodeName(name).constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
-        if (errno == ENOENT) {
-            return {};
-        }
-        return ErrorText(QStringLiteral("无法写入文件"), target, SystemErrorText(errno));
+        return errno == ENOENT ? FileError() : FileError::OfSystem(errno);
     }
     if (S_ISLNK(info.st_mode)) {
-        return ErrorText(QStringLiteral("无法写入文件"), target,
-                         QStringLiteral("它是一个符号链接，游戏不通过链接写入文件"));
+        return FileError::Of(FileError::Cause::IsLink);
     }
     if (!S_ISREG(info.st_mode)) {
-        return ErrorText(QStringLiteral("无法写入文件"), target, QStringLiteral("它不是普通文件"));
+        return FileError::Of(FileError::Cause::NotRegular);
     }
     // The superuser may write anything; a file nobody may write is still
     // meant to stay as it is.
     if (::faccessat(folder, QFile::encodeName(name).constData(), W_OK, AT_EACCESS) != 0 || (info.st_mode & 0222) == 0) {
-        return ErrorText(QStringLiteral("无法写入文件"), target, QStringLiteral("文件是只读的"));
+        return FileError::Of(FileError::Cause::ReadOnly);
     }
     mode = info.st_mode & 07777;
     return {};
@@ -158,18 +147,19 @@ bool IsLeftoverOfWrite(const QString& fileName, const QString& target)
     return upper > 0 && lower > 0 && !capitalised;
 }
 
-QString ReplaceFileContent(const QString& root, const QString& target, const QByteArray& content)
+FileError ReplaceFileContent(const QString& root, const QString& target, const QByteArray& content)
 {
+    using Doing = FileError::Doing;
     const QFileInfo info(target);
     const QString name = info.fileName();
-    QString reason;
+    FileError reason;
     const FileHandle folder = OpenFolderBelow(root, info.absolutePath(), reason);
     if (!folder) {
-        return ErrorText(QStringLiteral("无法写入文件"), target, reason);
+        return reason.While(Doing::Writing, target);
     }
     mode_t mode = 0;
-    if (QString refusal = Refusal(folder.Get(), name, target, mode); !refusal.isEmpty()) {
-        return refusal;
+    if (const FileError refusal = Refusal(folder.Get(), name, mode); refusal.Failed()) {
+        return refusal.While(Doing::Writing, target);
     }
     IgnoreFileSizeSignal();
 
@@ -177,17 +167,17 @@ QString ReplaceFileContent(const QString& root, const QString& target, const QBy
     int error = 0;
     const FileHandle file = CreateTemporary(folder.Get(), name, mode, temporary, error);
     if (!file) {
-        return ErrorText(QStringLiteral("无法创建临时文件以写入"), target, SystemErrorText(error));
+        return FileError::OfSystem(error).While(Doing::CreatingTemporary, target);
     }
     const QByteArray temporaryName = QFile::encodeName(temporary);
     if (error = WriteAll(file.Get(), content); error != 0) {
         ::unlinkat(folder.Get(), temporaryName.constData(), 0);
-        return ErrorText(QStringLiteral("无法写入文件"), target, SystemErrorText(error));
+        return FileError::OfSystem(error).While(Doing::Writing, target);
     }
     if (::renameat(folder.Get(), temporaryName.constData(), folder.Get(), QFile::encodeName(name).constData()) != 0) {
         error = errno;
         ::unlinkat(folder.Get(), temporaryName.constData(), 0);
-        return ErrorText(QStringLiteral("无法替换文件"), target, SystemErrorText(error));
+        return FileError::OfSystem(error).While(Doing::Replacing, target);
     }
     // The rename made durable as well. Best effort: the new content is
     // already safe on the disk, only its name might be lost.

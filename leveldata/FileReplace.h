@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "FileError.h"
+
 namespace daz {
 
 // Gives target the new content so that, whatever happens on the way (a
@@ -30,10 +32,10 @@ namespace daz {
 // A temporary file that a killed write left beside the target is never
 // read; the next write of that target that succeeds removes it.
 //
-// Returns an empty text when the content is in place, otherwise a text for
-// the user naming the file and the system's reason (such as no space left
-// or file too large); no temporary file is then left behind.
-QString ReplaceFileContent(const QString& root, const QString& target, const QByteArray& content);
+// Returns no error when the content is in place, otherwise what failed on
+// the target and why (such as no space left or file too large); no
+// temporary file is then left behind.
+FileError ReplaceFileContent(const QString& root, const QString& target, const QByteArray& content);
 
 // Whether a file name is that of a temporary file a write of the file
 // named target may leave behind when it is killed.

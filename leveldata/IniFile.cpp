@@ -11,7 +11,6 @@
 #include <QFileInfo>
 
 #include "ConfinedFiles.h"
-#include "ErrorTexts.h"
 #include "FileReplace.h"
 #include "ProgramPaths.h"
 #include "TextEncoding.h"
@@ -20,11 +19,6 @@ namespace daz {
 namespace {
 
 const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
-
-QString CannotReadText(const QString& path, const QString& reason)
-{
-    return QStringLiteral("无法读取文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason);
-}
 
 // The blanks that the writer's matching ignores are spaces, nothing else.
 QStringView TrimSpaces(QStringView text)
@@ -201,7 +195,7 @@ QByteArray WithLinesAppended(const QByteArray& bytes, const QStringList& lines)
 
 } // namespace
 
-std::optional<QByteArray> IniAccess::ReadFile(const QString& path, QString& error) const
+std::optional<QByteArray> IniAccess::ReadFile(const QString& path, FileError& error) const
 {
     const QString root = folders_.RootOf(path);
     if (root.isEmpty()) {
@@ -221,7 +215,7 @@ IniReader::IniReader(IniAccess& access, QString file) : access_(access), file_(s
 
 void IniReader::Load()
 {
-    error_.clear();
+    error_ = {};
     const auto bytes = access_.ReadFile(ResolveExisting(file_), error_);
     text_ = bytes ? std::optional<QString>(ScannedText(*bytes)) : std::nullopt;
 }
@@ -313,10 +307,10 @@ IniWriteResult IniAccess::ChangeIniFile(const QString& file, const QStringList& 
                                         const IniKeys& keys)
 {
     const QString path = ResolveExisting(file);
-    QString reason;
+    FileError reason;
     const auto bytes = ReadFile(path, reason);
     if (!bytes) {
-        return {false, CannotReadText(path, reason)};
+        return {false, reason.While(FileError::Doing::Reading, path)};
     }
 
     QByteArray out = WithLinesAppended(*bytes, appendLines);
@@ -327,7 +321,7 @@ IniWriteResult IniAccess::ChangeIniFile(const QString& file, const QStringList& 
         }
         out = std::move(*changed);
     }
-    if (QString error = Store(path, out); !error.isEmpty()) {
+    if (FileError error = Store(path, out); error.Failed()) {
         return {false, error};
     }
     return {};
@@ -339,20 +333,20 @@ IniWriteResult IniAccess::WriteNewIniFile(const QString& file, const QStringList
     for (const QString& line : lines) {
         out += line.toUtf8() + kLineEnd;
     }
-    if (QString error = Store(ResolveExisting(file), out); !error.isEmpty()) {
+    if (FileError error = Store(ResolveExisting(file), out); error.Failed()) {
         return {false, error};
     }
     return {};
 }
 
-QString IniAccess::Store(const QString& path, const QByteArray& content) const
+FileError IniAccess::Store(const QString& path, const QByteArray& content) const
 {
-    QString error = ReplaceFileContent(folders_.Player(), path, content);
+    FileError error = ReplaceFileContent(folders_.Player(), path, content);
     // Earlier versions of the game wrote every file through this one
     // temporary file; one a kill left behind goes now. Only the name is
     // removed, never what a link there points at.
     const QFileInfo legacy(folders_.Player() + QStringLiteral("/me.tmp"));
-    if (error.isEmpty() && (legacy.isSymLink() || legacy.isFile())) {
+    if (!error.Failed() && (legacy.isSymLink() || legacy.isFile())) {
         QFile::remove(legacy.filePath());
     }
     return error;

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "leveldata/DataFolders.h"
+#include "leveldata/FileError.h"
 
 namespace daz {
 
@@ -29,7 +30,7 @@ public:
 
 struct IniWriteResult {
     bool ok = true;
-    QString error; // when not ok: what went wrong, readable text for a box
+    FileError error = {}; // when not ok: what went wrong
     // False when no header of the section was found: the file was left as
     // it was and the key not written. This is not an error.
     bool sectionFound = true;
@@ -90,8 +91,8 @@ public:
     bool Readable() const { return text_.has_value(); }
     // Whether a line of its own, blanks aside, is the section's header.
     bool HasHeader(const QString& section) const;
-    // Why not, for the player.
-    const QString& Error() const { return error_; }
+    // Why not.
+    const FileError& Error() const { return error_; }
 
 private:
     void Load();
@@ -99,7 +100,7 @@ private:
     IniAccess& access_;
     QString file_;
     std::optional<QString> text_; // decoded, every line ended by CR LF
-    QString error_;
+    FileError error_;
 };
 
 class IniAccess {
@@ -122,8 +123,8 @@ public:
     std::optional<QString> LookUpIniKey(const QString& file, const QString& section, const QString& key);
 
     // Replaces or adds key=value as described above. The file must exist;
-    // it is never created here. The error text names the file and the
-    // system's reason.
+    // it is never created here. The error names the file and the system's
+    // reason.
     IniWriteResult WriteIniKey(const QString& file, const QString& section, const QString& key, const QString& value);
     IniWriteResult WriteIniKey(const QString& file, const QString& section, const QString& key, qint64 value);
     // Written "True" or "False".
@@ -168,13 +169,13 @@ public:
 
     // The file's bytes, read below the folder it lies in, or nothing with
     // the reason in error.
-    std::optional<QByteArray> ReadFile(const QString& path, QString& error) const;
+    std::optional<QByteArray> ReadFile(const QString& path, FileError& error) const;
 
 private:
     friend class IniReader;
 
     // Replaces the file's content; empty text or what went wrong.
-    QString Store(const QString& path, const QByteArray& content) const;
+    FileError Store(const QString& path, const QByteArray& content) const;
 
     DataFolders folders_;
     IniReadReporter& reporter_;

@@ -19,17 +19,13 @@
 #include <QRegularExpression>
 
 #include "ConfinedFiles.h"
-#include "ErrorTexts.h"
 #include "FileReplace.h"
 #include "ProgramPaths.h"
 
 namespace daz {
 namespace {
 
-QString Shown(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
+using Doing = FileError::Doing;
 
 // The names of folders being built: hidden, and with a "=", which no level
 // name may hold, so they never pass for a level.
@@ -73,27 +69,28 @@ void RemoveOlderAside(const FileHandle& folder, const QString& name, const QStri
 
 } // namespace
 
-QString CopyFileReplacing(const QString& sourceRoot, const QString& source, const QString& root, const QString& target)
+FileError CopyFileReplacing(const QString& sourceRoot, const QString& source, const QString& root,
+                            const QString& target)
 {
     const QString path = ResolveExisting(source);
-    QString reason;
+    FileError reason;
     const auto content = sourceRoot.isEmpty() ? ReadPickedFile(path, kMediaFileBudget, reason)
                                               : ReadFileBelow(sourceRoot, path, kMediaFileBudget, reason);
     if (!content) {
-        return QStringLiteral("无法读取文件“%1”：%2").arg(Shown(source), reason);
+        return reason.While(Doing::Reading, source);
     }
     return ReplaceFileContent(root, target, *content);
 }
 
-QString MakeFolders(const QString& root, const QString& folder)
+FileError MakeFolders(const QString& root, const QString& folder)
 {
     const QString target = QDir::cleanPath(folder);
-    QString reason;
+    FileError reason;
     FileHandle current = OpenFolderBelow(root, root, reason);
     if (current && !IsBelow(root, target)) {
         reason = ConfinementError(EXDEV);
     }
-    if (reason.isEmpty()) {
+    if (!reason.Failed()) {
         // One step at a time from the folder's descriptor, never through a
         // link: a folder made is made where it was opened.
         for (const QString& part : QDir(root).relativeFilePath(target).split(u'/', Qt::SkipEmptyParts)) {
@@ -102,7 +99,7 @@ QString MakeFolders(const QString& root, const QString& folder)
             }
             const QByteArray name = QFile::encodeName(part);
             if (::mkdirat(current.Get(), name.constData(), 0777) != 0 && errno != EEXIST) {
-                reason = SystemErrorText(errno);
+                reason = FileError::OfSystem(errno);
                 break;
             }
             FileHandle next(::openat(current.Get(), name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
@@ -113,20 +110,17 @@ QString MakeFolders(const QString& root, const QString& folder)
             current = std::move(next);
         }
     }
-    if (reason.isEmpty()) {
-        return {};
-    }
-    return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(folder), reason);
+    return reason.Failed() ? reason.While(Doing::CreatingFolder, folder) : FileError();
 }
 
-QString MakeUnfinishedFolder(const QString& root, const QString& folder, QString& path)
+FileError MakeUnfinishedFolder(const QString& root, const QString& folder, QString& path)
 {
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     const QString parent = QFileInfo(QDir::cleanPath(folder)).absolutePath();
-    QString reason;
+    FileError reason;
     const FileHandle where = OpenFolderBelow(root, parent, reason);
     if (!where) {
-        return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(folder), reason);
+        return reason.While(Doing::CreatingFolder, folder);
     }
     int error = EEXIST;
     for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
@@ -142,10 +136,10 @@ QString MakeUnfinishedFolder(const QString& root, const QString& folder, QString
         error = errno;
     }
     path.clear();
-    return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(folder), SystemErrorText(error));
+    return FileError::OfSystem(error).While(Doing::CreatingFolder, folder);
 }
 
-QString MoveFolderIntoPlace(const QString& root, const QString& from, const QString& to)
+FileError MoveFolderIntoPlace(const QString& root, const QString& from, const QString& to)
 {
     QString target = to;
     while (target.endsWith(u'/')) {
@@ -153,12 +147,12 @@ QString MoveFolderIntoPlace(const QString& root, const QString& from, const QStr
     }
     const QFileInfo source(from);
     const QFileInfo destination(target);
-    QString reason;
+    FileError reason;
     const FileHandle sourceFolder = OpenFolderBelow(root, source.absolutePath(), reason);
     const FileHandle targetFolder = sourceFolder ? OpenFolderBelow(root, destination.absolutePath(), reason)
                                                  : FileHandle();
     if (!targetFolder) {
-        return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(to), reason);
+        return reason.While(Doing::CreatingFolder, to);
     }
     const QByteArray sourceName = QFile::encodeName(source.fileName());
     const QByteArray targetName = QFile::encodeName(destination.fileName());
@@ -182,14 +176,14 @@ QString MoveFolderIntoPlace(const QString& root, const QString& from, const QStr
         }
     }
     if (error == EEXIST || error == ENOTEMPTY) {
-        return QStringLiteral("无法创建文件夹“%1”：文件夹已经存在").arg(Shown(to));
+        return FileError::Of(FileError::Cause::FolderTaken).While(Doing::CreatingFolder, to);
     }
-    return QStringLiteral("无法创建文件夹“%1”：%2").arg(Shown(to), SystemErrorText(error));
+    return FileError::OfSystem(error).While(Doing::CreatingFolder, to);
 }
 
 void RemoveUnfinishedFolders(const QString& root, const QString& parent)
 {
-    QString reason;
+    FileError reason;
     const FileHandle where = OpenFolderBelow(root, parent, reason);
     if (!where) {
         return;
@@ -206,7 +200,7 @@ void RemoveUnfinishedFolders(const QString& root, const QString& parent)
 std::optional<QString> PutAside(const QString& root, const QString& file, const QDateTime& now)
 {
     const QFileInfo info(file);
-    QString error;
+    FileError error;
     const FileHandle folder = OpenFolderBelow(root, info.path(), error);
     if (!folder) {
         return std::nullopt;
@@ -239,21 +233,18 @@ std::optional<QString> PutAside(const QString& root, const QString& file, const 
     return std::nullopt;
 }
 
-QString DeleteFile(const QString& root, const QString& path)
+FileError DeleteFile(const QString& root, const QString& path)
 {
     const QFileInfo info(path);
-    QString reason;
+    FileError reason;
     const FileHandle folder = OpenFolderBelow(root, info.absolutePath(), reason);
     if (folder && ::unlinkat(folder.Get(), QFile::encodeName(info.fileName()).constData(), 0) != 0) {
-        reason = SystemErrorText(errno);
+        reason = FileError::OfSystem(errno);
     }
-    if (reason.isEmpty()) {
-        return {};
-    }
-    return QStringLiteral("无法删除文件“%1”：%2").arg(Shown(path), reason);
+    return reason.Failed() ? reason.While(Doing::Deleting, path) : FileError();
 }
 
-QString WriteEmptyFile(const QString& root, const QString& path)
+FileError WriteEmptyFile(const QString& root, const QString& path)
 {
     return ReplaceFileContent(root, path, QByteArray());
 }

@@ -11,7 +11,6 @@
 #include <QTemporaryFile>
 
 #include "Conversions.h"
-#include "ErrorTexts.h"
 #include "FileReplace.h"
 #include "Formats.h"
 #include "LevelFiles.h"
@@ -21,7 +20,7 @@ namespace daz {
 namespace {
 
 // What keeps progress from being saved.
-PlayerFolderStatus NoSaving(PlayerFolderNote note, const QString& path, const QString& reason = {})
+PlayerFolderStatus NoSaving(PlayerFolderNote note, const QString& path, const FileError& reason = {})
 {
     return {false, note, path, reason};
 }
@@ -33,7 +32,7 @@ std::optional<PlayerFolderStatus> MakeFolder(const QString& player)
     std::error_code error;
     std::filesystem::create_directories(QFile::encodeName(player).toStdString(), error);
     if (error) {
-        return NoSaving(PlayerFolderNote::FolderNotMade, player, SystemErrorText(error.value()));
+        return NoSaving(PlayerFolderNote::FolderNotMade, player, FileError::OfSystem(error.value()));
     }
     return std::nullopt;
 }
@@ -45,7 +44,7 @@ std::optional<PlayerFolderStatus> TryWrite(const QString& player)
     QTemporaryFile probe(player + QStringLiteral("/.write-test-XXXXXX"));
     const QByteArray block(4096, '\0');
     if (!probe.open() || probe.write(block) != block.size() || !probe.flush()) {
-        return NoSaving(PlayerFolderNote::FolderNotWritable, player, FileErrorText(probe));
+        return NoSaving(PlayerFolderNote::FolderNotWritable, player, FileError::OfDevice(probe));
     }
     return std::nullopt;
 }
@@ -146,7 +145,7 @@ PlayerFolderStatus AddNewShippedLevels(IniAccess& ini, const QString& players, c
     if (!left.isEmpty()) {
         const DataFolders& folders = ini.Folders();
         const QString toldFile = folders.ForWriting(kToldFile);
-        QString reason;
+        FileError reason;
         const auto toldBytes = ini.ReadFile(toldFile, reason);
         QStringList told = toldBytes ? QString::fromUtf8(*toldBytes).split(u'\n', Qt::SkipEmptyParts) : QStringList();
         QStringList untold;
@@ -211,7 +210,7 @@ PlayerFolderStatus PreparePlayerFolder(IniAccess& ini, const QDateTime& now)
     if (!haveShipped) {
         return status; // the catalogue's absence is told when it is read
     }
-    if (const QString error = CopyFileReplacing(folders.Shipped(), shipped, player, players); !error.isEmpty()) {
+    if (const FileError error = CopyFileReplacing(folders.Shipped(), shipped, player, players); error.Failed()) {
         return NoSaving(PlayerFolderNote::CopyFailed, players, error);
     }
     return status;

@@ -27,7 +27,7 @@ struct PlayerFolderStatus {
     bool canSave = true;
     PlayerFolderNote note = PlayerFolderNote::None;
     QString path = {};
-    QString reason = {}; // the system's reason or a failed write's, already in words
+    FileError reason = {}; // the system's reason or a failed write's
     QStringList left = {};
 };
 

@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <QTemporaryFile>
 
-#include "ErrorTexts.h"
+#include "FileError.h"
 #include "LevelFiles.h"
 
 namespace daz::records {
@@ -48,7 +48,7 @@ std::optional<RecordsNote> TryWrite(const QString& folder)
     }
     QTemporaryFile probe(folder + QStringLiteral("/.write-test-XXXXXX"));
     if (!probe.open() || probe.write("x", 1) != 1 || !probe.flush()) {
-        return RecordsNote{RecordsNoteKind::FolderNotWritable, folder, {}, FileErrorText(probe)};
+        return RecordsNote{RecordsNoteKind::FolderNotWritable, folder, {}, FileError::OfDevice(probe)};
     }
     return std::nullopt;
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "leveldata/FileError.h"
+
 namespace daz {
 
 // What the results store tells the player of itself, piece by piece, in
@@ -29,7 +31,7 @@ struct RecordsNote {
     RecordsNoteKind kind;
     QString path = {};
     QString aside = {};
-    QString reason = {}; // the system's reason, already in words (leveldata/ErrorTexts)
+    FileError reason = {}; // the system's reason
 };
 
 using RecordsNotes = std::vector<RecordsNote>;

@@ -11,6 +11,7 @@
 #include "leveldata/Formats.h"
 #include "leveldata/LevelFiles.h"
 #include "leveldata/ProgramPaths.h"
+#include "presentation/FileErrorText.h"
 
 namespace daz {
 namespace {
@@ -227,17 +228,17 @@ QString LevelEditor::Create(int levelNumber)
     const QString level = LevelFolder();
     const QFileInfo levelInfo(QDir::cleanPath(level));
     if (levelInfo.exists() || levelInfo.isSymLink()) { // left alone
-        return QCoreApplication::translate("daz::LevelEditor", "无法创建文件夹“%1”：文件夹已经存在")
-            .arg(QDir::toNativeSeparators(level));
+        return FileErrorText(
+            FileError::Of(FileError::Cause::FolderTaken).While(FileError::Doing::CreatingFolder, level));
     }
     const QString root = folders.Player();
-    if (QString error = MakeFolders(root, levelInfo.absolutePath()); !error.isEmpty()) {
-        return error;
+    if (const FileError error = MakeFolders(root, levelInfo.absolutePath()); error.Failed()) {
+        return FileErrorText(error);
     }
     RemoveUnfinishedFolders(root, levelInfo.absolutePath());
     QString building;
-    if (QString error = MakeUnfinishedFolder(root, level, building); !error.isEmpty()) {
-        return error;
+    if (const FileError error = MakeUnfinishedFolder(root, level, building); error.Failed()) {
+        return FileErrorText(error);
     }
     made.levelFolder = building;
     const QString folder = building + u'/';
@@ -245,25 +246,25 @@ QString LevelEditor::Create(int levelNumber)
     step(Step::CopyPictures);
     const long long count = PictureCount(*FieldNumber(f.photoSum));
     for (long long j = 1; j <= count; ++j) {
-        if (QString error = CopyFileReplacing({}, InFolder(f.sourceFolder, PictureName(j)), root,
-                                              folder + PictureName(j));
-            !error.isEmpty()) {
-            return fail(error);
+        if (const FileError error = CopyFileReplacing({}, InFolder(f.sourceFolder, PictureName(j)), root,
+                                                      folder + PictureName(j));
+            error.Failed()) {
+            return fail(FileErrorText(error));
         }
     }
     step(Step::CopyMasks);
     for (const QString& mask : {QStringLiteral("mb1.gif"), QStringLiteral("mb2.gif")}) {
-        if (QString error = CopyFileReplacing({}, InFolder(f.sourceFolder, mask), root, folder + mask);
-            !error.isEmpty()) {
-            return fail(error);
+        if (const FileError error = CopyFileReplacing({}, InFolder(f.sourceFolder, mask), root, folder + mask);
+            error.Failed()) {
+            return fail(FileErrorText(error));
         }
     }
 
     step(Step::CopyBackground);
     if (!f.background.isEmpty()) {
-        if (QString error = CopyFileReplacing({}, f.background, root, folder + QStringLiteral("gameback.jpg"));
-            !error.isEmpty()) {
-            return fail(error);
+        if (const FileError error = CopyFileReplacing({}, f.background, root, folder + QStringLiteral("gameback.jpg"));
+            error.Failed()) {
+            return fail(FileErrorText(error));
         }
     }
 
@@ -276,11 +277,11 @@ QString LevelEditor::Create(int levelNumber)
             if (target.isEmpty()) {
                 return fail(QCoreApplication::translate("daz::LevelEditor", "无法保存音乐文件“%1”").arg(musicName_));
             }
-            if (QString error = MakeFolders(root, QFileInfo(target).absolutePath()); !error.isEmpty()) {
-                return fail(error);
+            if (const FileError error = MakeFolders(root, QFileInfo(target).absolutePath()); error.Failed()) {
+                return fail(FileErrorText(error));
             }
-            if (QString error = CopyFileReplacing({}, f.music, root, target); !error.isEmpty()) {
-                return fail(error);
+            if (const FileError error = CopyFileReplacing({}, f.music, root, target); error.Failed()) {
+                return fail(FileErrorText(error));
             }
             made.copiedMusic = target;
         }
@@ -295,12 +296,12 @@ QString LevelEditor::Create(int levelNumber)
     settings.mediaName = f.music.isEmpty() ? QString() : musicName_;
     settings.particle = QString::number(f.particle);
     if (IniWriteResult result = WriteLevelSettings(context_.ini, folder + kLevelSettingsFile, settings); !result.ok) {
-        return fail(result.error);
+        return fail(FileErrorText(result.error));
     }
 
     step(Step::MoveIntoPlace);
-    if (QString error = MoveFolderIntoPlace(root, building, level); !error.isEmpty()) {
-        return fail(error);
+    if (const FileError error = MoveFolderIntoPlace(root, building, level); error.Failed()) {
+        return fail(FileErrorText(error));
     }
     made.levelFolder = level;
 
@@ -309,7 +310,7 @@ QString LevelEditor::Create(int levelNumber)
     const QString catalogue = folders.ForWriting(kGameIniFile);
     const IniWriteResult result = AppendCatalogueLevel(context_.ini, catalogue, levelNumber, f.name, f.maker);
     if (!result.ok) {
-        return fail(result.error);
+        return fail(FileErrorText(result.error));
     }
     if (!result.sectionFound) {
         return fail(

@@ -7,6 +7,7 @@
 #include "leveldata/Conversions.h"
 #include "leveldata/LevelFiles.h"
 #include "leveldata/ProgramPaths.h"
+#include "presentation/FileErrorText.h"
 
 namespace daz {
 namespace {
@@ -59,10 +60,10 @@ QString LevelModifier::MakePlayersCopy()
         return {};
     }
     const QString copy = folders.ForWriting(storedFolder_ + kLevelSettingsFile);
-    if (QString error = MakeFolders(folders.Player(), QFileInfo(copy).absolutePath()); !error.isEmpty()) {
-        return error;
+    if (const FileError error = MakeFolders(folders.Player(), QFileInfo(copy).absolutePath()); error.Failed()) {
+        return FileErrorText(error);
     }
-    return CopyFileReplacing(folders.RootOf(settings), settings, folders.Player(), copy);
+    return FileErrorText(CopyFileReplacing(folders.RootOf(settings), settings, folders.Player(), copy));
 }
 
 QString LevelModifier::ReadSetting(const QString& key)
@@ -179,7 +180,7 @@ QString LevelModifier::WriteSettings(const IniKeys& keys)
 {
     const IniWriteResult result = context_.ini.WriteIniKeys(SettingsFile(), kLevelSection, keys);
     if (!result.ok) {
-        return result.error;
+        return FileErrorText(result.error);
     }
     // Nothing was written; saying the level was changed would be wrong.
     if (!result.sectionFound) {
@@ -210,17 +211,18 @@ QString LevelModifier::SaveChecked()
         const QString shipped = NativePath(folders.Shipped(), storedFolder_ + kBackgroundFile);
         if (!folders.IsSingle() && FileExists(shipped)) {
             // The shipped picture stays; an empty one hides it.
-            if (QString error = WriteEmptyFile(folders.Player(), ownPicture); !error.isEmpty()) {
-                return error;
+            if (const FileError error = WriteEmptyFile(folders.Player(), ownPicture); error.Failed()) {
+                return FileErrorText(error);
             }
         } else if (FileExists(ownPicture)) {
-            if (QString error = DeleteFile(folders.Player(), ownPicture); !error.isEmpty()) {
-                return error;
+            if (const FileError error = DeleteFile(folders.Player(), ownPicture); error.Failed()) {
+                return FileErrorText(error);
             }
         }
     } else if (fields.background != kBackgroundFile) {
-        if (QString error = CopyFileReplacing({}, fields.background, folders.Player(), ownPicture); !error.isEmpty()) {
-            return error;
+        if (const FileError error = CopyFileReplacing({}, fields.background, folders.Player(), ownPicture);
+            error.Failed()) {
+            return FileErrorText(error);
         }
     }
 
@@ -236,11 +238,12 @@ QString LevelModifier::SaveChecked()
             if (shared.isEmpty()) {
                 return QCoreApplication::translate("daz::LevelModifier", "无法保存音乐文件“%1”").arg(mediaTitle_);
             }
-            if (QString error = MakeFolders(folders.Player(), QFileInfo(shared).absolutePath()); !error.isEmpty()) {
-                return error;
+            if (const FileError error = MakeFolders(folders.Player(), QFileInfo(shared).absolutePath());
+                error.Failed()) {
+                return FileErrorText(error);
             }
-            if (QString error = CopyFileReplacing({}, fields.music, folders.Player(), shared); !error.isEmpty()) {
-                return error;
+            if (const FileError error = CopyFileReplacing({}, fields.music, folders.Player(), shared); error.Failed()) {
+                return FileErrorText(error);
             }
         }
         keys.emplace_back(QStringLiteral("MediaName"), mediaTitle_);

@@ -10,6 +10,7 @@
 #include "leveldata/ConfinedFiles.h"
 #include "leveldata/ProgramPaths.h"
 #include "leveldata/TextEncoding.h"
+#include "presentation/FileErrorText.h"
 
 namespace daz {
 
@@ -32,10 +33,11 @@ void GameInfo::OpenHelp()
         platform::Warn(boxes_, tr("帮助文件丢失！"));
         return;
     }
-    QString reason;
+    FileError reason;
     const std::optional<QByteArray> bytes = ReadFileBelow(folders_.RootOf(help), help, kTextFileBudget, reason);
     if (!bytes) {
-        platform::Warn(boxes_, tr("帮助文件“%1”无法读取：%2").arg(QDir::toNativeSeparators(help), reason));
+        platform::Warn(boxes_,
+                       tr("帮助文件“%1”无法读取：%2").arg(QDir::toNativeSeparators(help), FileErrorText(reason)));
         return;
     }
     // Written on Chinese Windows in GBK, or in UTF-8.

@@ -10,6 +10,11 @@
 namespace daz {
 namespace {
 
+// The context of these words for translators: "GameTexts".
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(GameTexts)
+};
+
 QString TwoDigits(std::int64_t n)
 {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
@@ -51,12 +56,12 @@ QString DurationText(std::int64_t seconds)
 {
     seconds = std::max<std::int64_t>(0, seconds);
     if (seconds < 60) {
-        return QCoreApplication::translate("GameTexts", "%1秒").arg(seconds);
+        return Words::tr("%1秒").arg(seconds);
     }
     if (seconds < 3600) {
-        return QCoreApplication::translate("GameTexts", "%1分%2秒").arg(seconds / 60).arg(TwoDigits(seconds % 60));
+        return Words::tr("%1分%2秒").arg(seconds / 60).arg(TwoDigits(seconds % 60));
     }
-    return QCoreApplication::translate("GameTexts", "%1小时%2分%3秒")
+    return Words::tr("%1小时%2分%3秒")
         .arg(seconds / 3600)
         .arg(TwoDigits(seconds / 60 % 60))
         .arg(TwoDigits(seconds % 60));
@@ -64,40 +69,39 @@ QString DurationText(std::int64_t seconds)
 
 QString RankTitle(int rank)
 {
-    return QCoreApplication::translate("GameTexts",
-                                       kRankTitles[static_cast<std::size_t>(std::clamp(rank, 0, kRankCount - 1))]);
+    return Words::tr(kRankTitles[static_cast<std::size_t>(std::clamp(rank, 0, kRankCount - 1))]);
 }
 
 QString InitialRankTitle()
 {
-    return QCoreApplication::translate("GameTexts", "小星星");
+    return Words::tr("小星星");
 }
 
 QString ModeCaption(int mode)
 {
     const ModeWords* words = WordsOfMode(mode);
-    return words ? QCoreApplication::translate("GameTexts", words->caption) : QString();
+    return words ? Words::tr(words->caption) : QString();
 }
 
 QString ModeSummary(int mode)
 {
     const ModeWords* words = WordsOfMode(mode);
-    return words ? QCoreApplication::translate("GameTexts", words->summary) : QString();
+    return words ? Words::tr(words->summary) : QString();
 }
 
 QString ClearNoteText(const ClearResult& result)
 {
-    const QString time = QCoreApplication::translate("GameTexts", "用时 ") + DurationText(result.seconds);
+    const QString time = Words::tr("用时 ") + DurationText(result.seconds);
     if (!result.storing) {
         return time;
     }
     if (!result.place) {
-        return time + QCoreApplication::translate("GameTexts", " · 成绩未能保存");
+        return time + Words::tr(" · 成绩未能保存");
     }
     if (*result.place == 1) {
-        return time + QCoreApplication::translate("GameTexts", " · 新纪录！");
+        return time + Words::tr(" · 新纪录！");
     }
-    return time + QCoreApplication::translate("GameTexts", " · 本关第%1名").arg(*result.place);
+    return time + Words::tr(" · 本关第%1名").arg(*result.place);
 }
 
 } // namespace daz

@@ -66,7 +66,7 @@ public:
     void LevelUnplayable(int number, const QString& name, const LevelProblem& problem) override;
     void KeptRoundRefused(const KeptRoundRefusal& refusal) override;
     void ResultsTrouble(const RecordsNotes& notes) override { platform::Tell(boxes_, RecordsNotesText(notes)); }
-    void ProgressNotSaved(UnsavedProgress what, const QString& reason) override;
+    void ProgressNotSaved(UnsavedProgress what, const FileError& reason) override;
 
 private:
     platform::MessageBoxes& boxes_;

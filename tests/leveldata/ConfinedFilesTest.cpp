@@ -40,12 +40,12 @@ protected:
     QString Outside(const QString& relative = {}) const { return base.path() + QStringLiteral("/outside/") + relative; }
     std::optional<QByteArray> Read(const QString& relative, qint64 budget = kTextFileBudget)
     {
-        error.clear();
+        error = {};
         return ReadFileBelow(RootFolder(), Root(relative), budget, error);
     }
 
     QTemporaryDir base;
-    QString error;
+    FileError error;
 };
 
 TEST_F(ConfinedFiles, ReadsAndWritesStayInsideTheirFolder)
@@ -65,17 +65,17 @@ TEST_F(ConfinedFiles, ReadsAndWritesStayInsideTheirFolder)
          {QStringLiteral("levels/out.ini"), QStringLiteral("levels/away/setme.ini"),
           QStringLiteral("levels/absolute.ini"), QStringLiteral("levels/../../outside/setme.ini")}) {
         EXPECT_FALSE(Read(path)) << path.toStdString();
-        EXPECT_FALSE(error.isEmpty()) << path.toStdString();
+        EXPECT_EQ(error.cause, FileError::Cause::LeadsOut) << path.toStdString();
     }
     EXPECT_FALSE(ReadFileBelow(RootFolder(), Outside("setme.ini"), kTextFileBudget, error));
 
     // Writes: through a folder link leading out nothing is made, and the
     // target outside keeps its content; inside, the write lands.
-    EXPECT_FALSE(ReplaceFileContent(RootFolder(), Root("levels/away/setme.ini"), "new").isEmpty());
-    EXPECT_FALSE(ReplaceFileContent(RootFolder(), Root("levels/away/made.ini"), "new").isEmpty());
+    EXPECT_EQ(ReplaceFileContent(RootFolder(), Root("levels/away/setme.ini"), "new").cause, FileError::Cause::LeadsOut);
+    EXPECT_EQ(ReplaceFileContent(RootFolder(), Root("levels/away/made.ini"), "new").cause, FileError::Cause::LeadsOut);
     EXPECT_EQ(QDir(Outside()).entryList(QDir::Files | QDir::Hidden), QStringList{"setme.ini"});
     EXPECT_EQ(ReadBytes(Outside("setme.ini")), "outside");
-    EXPECT_EQ(ReplaceFileContent(RootFolder(), Root("levels/alias/new.ini"), "new"), QString());
+    EXPECT_FALSE(ReplaceFileContent(RootFolder(), Root("levels/alias/new.ini"), "new").Failed());
     EXPECT_EQ(ReadBytes(Root("levels/inside/new.ini")), "new");
 
     // Only regular files within the budget are read; a pipe is never opened.
@@ -86,7 +86,8 @@ TEST_F(ConfinedFiles, ReadsAndWritesStayInsideTheirFolder)
     EXPECT_FALSE(Read("levels"));
     WriteBytes(Root("levels/big.ini"), QByteArray(kTextFileBudget + 1, 'x'));
     EXPECT_FALSE(Read("levels/big.ini"));
-    EXPECT_TRUE(error.contains(QStringLiteral("太大"))) << error.toStdString();
+    EXPECT_EQ(error.cause, FileError::Cause::TooLarge);
+    EXPECT_EQ(error.sizeKb, kTextFileBudget / 1024 + 1);
     EXPECT_EQ(Read("levels/big.ini", kTextFileBudget + 1)->size(), kTextFileBudget + 1);
 
     // Players that open files themselves get what was opened: a link out

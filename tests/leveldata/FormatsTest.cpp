@@ -177,8 +177,9 @@ TEST_F(Formats, SavesAllFourSettingsOrNone)
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.error.contains(QStringLiteral("文件太大"))) << result.error.toStdString();
-    EXPECT_TRUE(result.error.contains("DAZGame.ini")) << result.error.toStdString();
+    EXPECT_TRUE(FileErrorText(result.error).contains(QStringLiteral("文件太大")))
+        << FileErrorText(result.error).toStdString();
+    EXPECT_TRUE(FileErrorText(result.error).contains("DAZGame.ini")) << FileErrorText(result.error).toStdString();
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"DAZGame.ini"});
 

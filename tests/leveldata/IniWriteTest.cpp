@@ -21,7 +21,7 @@ protected:
     {
         const QString path = File("test.ini", content);
         const IniWriteResult result = ini.WriteIniKey(path, section, key, value);
-        EXPECT_TRUE(result.ok) << result.error.toStdString();
+        EXPECT_TRUE(result.ok) << FileErrorText(result.error).toStdString();
         return ReadBytes(path);
     }
     // Whether a write left a temporary file anywhere in the folder.
@@ -146,8 +146,9 @@ TEST_F(IniWrite, KeepsPermissionsAndLeavesAReadOnlyFileAlone)
     for (const IniWriteResult& result :
          {ini.WriteIniKey(path, "A", "K", 3), ini.AppendIniLines(path, {"L=1"}), ini.WriteNewIniFile(path, {"[B]"})}) {
         EXPECT_FALSE(result.ok);
-        EXPECT_TRUE(result.error.contains("test.ini") && result.error.contains(QStringLiteral("只读")))
-            << result.error.toStdString();
+        EXPECT_TRUE(FileErrorText(result.error).contains("test.ini")
+                    && FileErrorText(result.error).contains(QStringLiteral("只读")))
+            << FileErrorText(result.error).toStdString();
     }
     EXPECT_EQ(ReadBytes(path), "[A]\r\nK=2\r\n");
     EXPECT_EQ(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), readOnly);
@@ -180,8 +181,9 @@ TEST_F(IniWrite, NeverWritesThroughALink)
          {ini.WriteIniKey(link, "A", "K", 3), ini.AppendIniLines(link, {"[A]", "K=1"}),
           ini.WriteNewIniFile(link, {"[A]"}), ini.WriteNewIniFile(Path("dangling.ini"), {"[A]"})}) {
         EXPECT_FALSE(result.ok);
-        EXPECT_TRUE(result.error.contains(".ini") && result.error.contains(QStringLiteral("符号链接")))
-            << result.error.toStdString();
+        EXPECT_TRUE(FileErrorText(result.error).contains(".ini")
+                    && FileErrorText(result.error).contains(QStringLiteral("符号链接")))
+            << FileErrorText(result.error).toStdString();
     }
     EXPECT_EQ(ReadBytes(victim), "[A]\nK=0 is the player's own file\n");
     EXPECT_TRUE(QFileInfo(link).isSymLink());
@@ -199,8 +201,9 @@ TEST_F(IniWrite, DoesNotCreateAMissingFile)
 {
     const IniWriteResult result = ini.WriteIniKey(Path("none.ini"), "A", "K", 1);
     EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.error.contains("none.ini")) << result.error.toStdString();
-    EXPECT_TRUE(result.error.contains(QStringLiteral("文件或文件夹不存在"))) << result.error.toStdString();
+    EXPECT_TRUE(FileErrorText(result.error).contains("none.ini")) << FileErrorText(result.error).toStdString();
+    EXPECT_TRUE(FileErrorText(result.error).contains(QStringLiteral("文件或文件夹不存在")))
+        << FileErrorText(result.error).toStdString();
     EXPECT_FALSE(QFileInfo::exists(Path("none.ini")));
     EXPECT_FALSE(TempFileLeft());
     EXPECT_TRUE(boxes.shown.empty());
@@ -217,7 +220,8 @@ TEST_F(IniWrite, LeavesTheOldFileWhenItCannotBeReplaced)
     const IniWriteResult result = ini.WriteIniKey(path, "GameSet", "MaxX", 4);
     QFile::setPermissions(Path("level"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.error.contains(QStringLiteral("没有权限"))) << result.error.toStdString();
+    EXPECT_TRUE(FileErrorText(result.error).contains(QStringLiteral("没有权限")))
+        << FileErrorText(result.error).toStdString();
     EXPECT_EQ(ReadBytes(path), "[GameSet]\r\nMaxX=12\r\n");
     EXPECT_FALSE(TempFileLeft());
 }
@@ -238,7 +242,7 @@ TEST_F(IniWrite, UsesATemporaryFileBesideTheTargetAcrossFileSystems)
     testing::WriteBytes(path, "[GameSet]\r\nMaxX=12\r\n");
     IniAccess elsewhere(DataFolders(other.path()), iniReads);
     const IniWriteResult result = elsewhere.WriteIniKey(path, "GameSet", "MaxX", 4);
-    EXPECT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_TRUE(result.ok) << FileErrorText(result.error).toStdString();
     EXPECT_EQ(ReadBytes(path), "[GameSet]\r\nMaxX=4\r\n");
     EXPECT_EQ(QDir(other.path()).entryList(QDir::Files), QStringList{"setme.ini"});
     EXPECT_FALSE(TempFileLeft());

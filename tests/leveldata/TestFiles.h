@@ -11,6 +11,7 @@
 #include "FakeMessageBoxes.h"
 #include "FileBytes.h"
 #include "leveldata/IniFile.h"
+#include "presentation/FileErrorText.h"
 #include "presentation/ProblemTexts.h"
 
 namespace daz::testing {
