@@ -10,60 +10,16 @@ looked for or placed inside them.
 
 import re
 
+import cxxsource
+
 CONTROL = re.compile(r"\b(if|for|while|else|do)\b")
 
 
 def blank_out(text):
     """The text with comments, literals and preprocessor lines replaced by
     blanks of the same length (line breaks kept)."""
-    out, i, n = [], 0, len(text)
-    line_start = True
-    while i < n:
-        c = text[i]
-        if line_start and c in " \t":
-            out.append(c)
-            i += 1
-            continue
-        if line_start and c == "#":
-            j = i
-            while j < n and (text[j] != "\n" or text[j - 1] == "\\"):
-                j += 1
-            out.append(re.sub(r"[^\n]", " ", text[i:j]))
-            i = j
-            continue
-        line_start = c == "\n"
-        if text.startswith("//", i):
-            j = text.find("\n", i)
-            j = n if j < 0 else j
-        elif text.startswith("/*", i):
-            j = text.find("*/", i + 2)
-            j = n if j < 0 else j + 2
-        elif (raw := re.match(r'R"([^(\s]*)\(', text[i:i + 20])) and not _word_char(text, i - 1):
-            end = text.find(")" + raw.group(1) + '"', i)
-            j = n if end < 0 else end + len(raw.group(1)) + 2
-        elif c == "'" and _in_number(text, i):
-            j = i + 1  # a digit separator: 1'000
-        elif c in "\"'":
-            j = i + 1
-            while j < n and text[j] != c:
-                j += 2 if text[j] == "\\" else 1
-            j += 1
-        else:
-            out.append(c)
-            i += 1
-            continue
-        out.append(re.sub(r"[^\n]", " ", text[i:j]))
-        i = j
-    return "".join(out)
-
-
-def _in_number(text, i):
-    """Whether the ' at i is inside a number (1'000) rather than after a
-    literal's prefix (u'x')."""
-    start = i
-    while _word_char(text, start - 1):
-        start -= 1
-    return start < i and text[start].isdigit()
+    return "".join(piece.text if piece.kind == "code" else re.sub(r"[^\n]", " ", piece.text)
+                   for piece in cxxsource.pieces(text))
 
 
 def _word_char(text, i):

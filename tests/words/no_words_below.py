@@ -13,6 +13,9 @@ import pathlib
 import re
 import sys
 
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools"))
+import cxxsource  # noqa: E402
+
 FOLDERS = ("game", "leveldata")
 
 # Files whose words have not yet moved to presentation/.
@@ -36,44 +39,10 @@ CHINESE = re.compile("[\u4e00-\u9fff]")
 
 def literals(text):
     """Yields (line, literal) for each string or character literal outside
-    comments; raw strings are read to their closing delimiter."""
-    i, line, n = 0, 1, len(text)
-    while i < n:
-        c = text[i]
-        if c == "\n":
-            line += 1
-            i += 1
-        elif text.startswith("//", i):
-            end = text.find("\n", i)
-            i = n if end < 0 else end
-        elif text.startswith("/*", i):
-            end = text.find("*/", i + 2)
-            end = n if end < 0 else end + 2
-            line += text.count("\n", i, end)
-            i = end
-        elif c == '"' and text[max(0, i - 1)] == "R":
-            match = re.compile(r'"([^(\s]*)\(').match(text, i)
-            close = text.find(")" + match.group(1) + '"', match.end()) if match else -1
-            end = n if close < 0 else close + len(match.group(1)) + 2
-            yield line, text[i:end]
-            line += text.count("\n", i, end)
-            i = end
-        elif c in "\"'":
-            j = i + 1
-            while j < n and text[j] != c and text[j] != "\n":
-                j += 2 if text[j] == "\\" else 1
-            yield line, text[i : j + 1]
-            i = j + 1
-        elif c.isalnum() or c == "_":
-            # A digit separator (1'000) is no character literal.
-            j = i
-            while j < n and (text[j].isalnum() or text[j] in "_'"):
-                j += 1
-            if text[j - 1] == "'":
-                j -= 1
-            i = max(j, i + 1)
-        else:
-            i += 1
+    comments, from its opening quote on."""
+    for piece in cxxsource.pieces(text):
+        if piece.kind == "literal":
+            yield piece.line, piece.text[len(piece.prefix):]
 
 
 def main(root):
