@@ -33,9 +33,9 @@ bool FolderChooser::OpenFolder(const QString& folder)
     const QString clean = QDir::cleanPath(folder);
     if (const QString reason = CannotList(clean); !reason.isEmpty()) {
         platform::Warn(boxes_,
-                       QCoreApplication::translate("daz::FolderChooser", "无法打开“%1”：%2\n请插入磁盘或选择其他目录。")
+                       FolderChooser::tr("无法打开“%1”：%2\n请插入磁盘或选择其他目录。")
                            .arg(QDir::toNativeSeparators(clean), reason),
-                       QCoreApplication::translate("daz::FolderChooser", "提示"));
+                       FolderChooser::tr("提示"));
         return false;
     }
     folder_ = clean;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "platform/MessageBoxes.h"
@@ -10,6 +11,8 @@ namespace daz {
 // that the user may also type into, a folder list and a drive list. The
 // editor takes the path field's text as it stands when the user confirms.
 class FolderChooser {
+    Q_DECLARE_TR_FUNCTIONS(daz::FolderChooser)
+
 public:
     // The path field starts with the program folder; the folder list at
     // startFolder (where the program was started from).

@@ -25,7 +25,7 @@ QString PictureName(long long number)
 // source folder.
 QString MissingPictureMessage(const QString& picture)
 {
-    return QCoreApplication::translate("daz::LevelEditor", "没有发现你打开目录下有%1，请先制作！").arg(picture);
+    return LevelEditor::tr("没有发现你打开目录下有%1，请先制作！").arg(picture);
 }
 
 // The picture count, checked to be whole. The field holds two digits; a
@@ -45,20 +45,16 @@ struct MadeSoFar {
     {
         QStringList problems;
         if (!copiedMusic.isEmpty() && !QFile::remove(copiedMusic)) {
-            problems << QCoreApplication::translate("daz::LevelEditor", "无法删除文件“%1”")
-                            .arg(QDir::toNativeSeparators(copiedMusic));
+            problems << LevelEditor::tr("无法删除文件“%1”").arg(QDir::toNativeSeparators(copiedMusic));
         }
         if (!levelFolder.isEmpty() && !QDir(levelFolder).removeRecursively()) {
-            problems << QCoreApplication::translate("daz::LevelEditor", "无法删除文件夹“%1”")
-                            .arg(QDir::toNativeSeparators(levelFolder));
+            problems << LevelEditor::tr("无法删除文件夹“%1”").arg(QDir::toNativeSeparators(levelFolder));
         }
         if (problems.isEmpty()) {
             return {};
         }
         // On a line of its own below what went wrong.
-        return u'\n'
-               + QCoreApplication::translate("daz::LevelEditor", "另外，已做的改动未能全部撤销：\n%1")
-                     .arg(problems.join(u'\n'));
+        return u'\n' + LevelEditor::tr("另外，已做的改动未能全部撤销：\n%1").arg(problems.join(u'\n'));
     }
 };
 
@@ -109,7 +105,7 @@ std::optional<Refusal> LevelEditor::Validate() const
 {
     const Fields& f = fields;
     if (f.name.isEmpty()) {
-        return Refusal{QCoreApplication::translate("daz::LevelEditor", "请输入一个关卡名称！"), ToolField::LevelName};
+        return Refusal{LevelEditor::tr("请输入一个关卡名称！"), ToolField::LevelName};
     }
     // Before the name is used as a path at all.
     if (const QString problem = LevelNameProblem(f.name); !problem.isEmpty()) {
@@ -122,26 +118,22 @@ std::optional<Refusal> LevelEditor::Validate() const
         }
     }
     if (NameTaken()) {
-        return Refusal{QCoreApplication::translate("daz::LevelEditor", "对不起！此关卡名称已经存在，请改一个！")};
+        return Refusal{LevelEditor::tr("对不起！此关卡名称已经存在，请改一个！")};
     }
     if (f.sourceFolder.isEmpty()) {
-        return Refusal{QCoreApplication::translate("daz::LevelEditor", "请选择关卡图片及蒙版所在目录！"),
-                       ToolField::SourceFolder};
+        return Refusal{LevelEditor::tr("请选择关卡图片及蒙版所在目录！"), ToolField::SourceFolder};
     }
 
     if (f.photoSum.isEmpty()) {
-        return Refusal{QCoreApplication::translate("daz::LevelEditor", "你准备了几张关卡图片（不含蒙版）！"),
-                       ToolField::PhotoSum};
+        return Refusal{LevelEditor::tr("你准备了几张关卡图片（不含蒙版）！"), ToolField::PhotoSum};
     }
     const auto pictures = FieldNumber(f.photoSum);
     if (!pictures) {
-        return Refusal{QCoreApplication::translate("daz::LevelEditor", "你准备了几张关卡图片（不含蒙版）只能是数字！"),
-                       ToolField::PhotoSum, true};
+        return Refusal{LevelEditor::tr("你准备了几张关卡图片（不含蒙版）只能是数字！"), ToolField::PhotoSum, true};
     }
     if (!IsWhole(*pictures) || *pictures < kFewestPictures) {
-        return Refusal{
-            QCoreApplication::translate("daz::LevelEditor", "你准备了几张关卡图片（不含蒙版）最少要有１０张图片哟！"),
-            ToolField::PhotoSum, true};
+        return Refusal{LevelEditor::tr("你准备了几张关卡图片（不含蒙版）最少要有１０张图片哟！"), ToolField::PhotoSum,
+                       true};
     }
 
     if (auto refusal = CheckBoardSize(f.maxX, f.maxY)) {
@@ -187,16 +179,14 @@ LevelEditor::Result LevelEditor::Accept()
     IniReader file(context_.ini, catalogue);
     if (file.Readable() && !file.HasHeader(kCatalogueSection)) {
         platform::Fail(context_.boxes,
-                       QCoreApplication::translate(
-                           "daz::LevelEditor", "关卡目录“%1”中没有 [GameMenu] 一节，无法加入新关卡。没有创建任何文件。")
+                       LevelEditor::tr("关卡目录“%1”中没有 [GameMenu] 一节，无法加入新关卡。没有创建任何文件。")
                            .arg(QDir::toNativeSeparators(catalogue)));
         return {Outcome::Failed, {}};
     }
     const auto levelCount = ToInt16(file.Read(kCatalogueSection, QStringLiteral("Menu")));
     if (!levelCount) {
         platform::Fail(context_.boxes,
-                       QCoreApplication::translate(
-                           "daz::LevelEditor", "关卡目录“%1”中没有关卡数量（Menu），无法加入新关卡。没有创建任何文件。")
+                       LevelEditor::tr("关卡目录“%1”中没有关卡数量（Menu），无法加入新关卡。没有创建任何文件。")
                            .arg(QDir::toNativeSeparators(catalogue)));
         return {Outcome::Failed, {}};
     }
@@ -205,7 +195,7 @@ LevelEditor::Result LevelEditor::Accept()
         platform::Fail(context_.boxes, error);
         return {Outcome::Failed, {}};
     }
-    platform::Tell(context_.boxes, QCoreApplication::translate("daz::LevelEditor", "关卡文件生成，已加入关卡菜单！"));
+    platform::Tell(context_.boxes, LevelEditor::tr("关卡文件生成，已加入关卡菜单！"));
     return {Outcome::Created, {}};
 }
 
@@ -275,7 +265,7 @@ QString LevelEditor::Create(int levelNumber)
         if (!folders.HasFile(kMediaFolder + musicName_)) {
             const QString target = folders.ForWriting(kMediaFolder + musicName_);
             if (target.isEmpty()) {
-                return fail(QCoreApplication::translate("daz::LevelEditor", "无法保存音乐文件“%1”").arg(musicName_));
+                return fail(LevelEditor::tr("无法保存音乐文件“%1”").arg(musicName_));
             }
             if (const FileError error = MakeFolders(root, QFileInfo(target).absolutePath()); error.Failed()) {
                 return fail(FileErrorText(error));
@@ -313,9 +303,8 @@ QString LevelEditor::Create(int levelNumber)
         return fail(FileErrorText(result.error));
     }
     if (!result.sectionFound) {
-        return fail(
-            QCoreApplication::translate("daz::LevelEditor", "关卡目录“%1”中没有 [GameMenu] 一节，无法更新关卡数量。")
-                .arg(QDir::toNativeSeparators(catalogue)));
+        return fail(LevelEditor::tr("关卡目录“%1”中没有 [GameMenu] 一节，无法更新关卡数量。")
+                        .arg(QDir::toNativeSeparators(catalogue)));
     }
     return {};
 }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "leveltools/LevelToolChecks.h"
@@ -17,6 +18,8 @@ namespace daz {
 // setme.ini, and adds the level at the end of the catalogue, where the
 // main window's level menu finds it at once.
 class LevelEditor {
+    Q_DECLARE_TR_FUNCTIONS(daz::LevelEditor)
+
 public:
     static constexpr int kNameMaxLength = 38;
     static constexpr int kNumberMaxLength = 2; // picture count, columns, rows

@@ -33,8 +33,7 @@ QStringList LevelModifier::LevelItems() const
     QStringList items;
     for (const CatalogueEntry& level : levels_) {
         //: An item of the level list: the level's number and its name.
-        items << QCoreApplication::translate("daz::LevelModifier", "%1．%2")
-                     .arg(QString::number(level.number), level.name);
+        items << LevelModifier::tr("%1．%2").arg(QString::number(level.number), level.name);
     }
     return items;
 }
@@ -126,14 +125,11 @@ void LevelModifier::ChooseColour()
 std::optional<Refusal> LevelModifier::Validate()
 {
     if (chosen_ < 0) {
-        return Refusal{QCoreApplication::translate("daz::LevelModifier", "哈哈！你还没有选择要修改的关卡呢！"),
-                       ToolField::LevelList};
+        return Refusal{LevelModifier::tr("哈哈！你还没有选择要修改的关卡呢！"), ToolField::LevelList};
     }
     if (!DataFolders::StaysInside(storedFolder_)) {
-        return Refusal{
-            QCoreApplication::translate("daz::LevelModifier", "这个关卡的文件夹“%1”不在游戏的文件夹之内，不能修改。")
-                .arg(storedFolder_),
-            ToolField::LevelList};
+        return Refusal{LevelModifier::tr("这个关卡的文件夹“%1”不在游戏的文件夹之内，不能修改。").arg(storedFolder_),
+                       ToolField::LevelList};
     }
     // Where the changes would be written: the level's folder, and the
     // media folder for a new music file.
@@ -151,13 +147,11 @@ std::optional<Refusal> LevelModifier::Validate()
         return Refusal{OddBoardMessage(), ToolField::MaxY, true};
     }
     if (!fields.background.isEmpty() && fields.background != kBackgroundFile && !FileExists(fields.background)) {
-        return Refusal{QCoreApplication::translate("daz::LevelModifier", "对不起，背景图不存在，请重新选择一个！"),
-                       ToolField::Background, true};
+        return Refusal{LevelModifier::tr("对不起，背景图不存在，请重新选择一个！"), ToolField::Background, true};
     }
     if (!fields.music.isEmpty() && fields.music != ReadSetting(QStringLiteral("MediaName"))
         && !FileExists(fields.music)) {
-        return Refusal{QCoreApplication::translate("daz::LevelModifier", "对不起，背景音乐不存在，请重新选择一个！"),
-                       ToolField::Music, true};
+        return Refusal{LevelModifier::tr("对不起，背景音乐不存在，请重新选择一个！"), ToolField::Music, true};
     }
     return std::nullopt;
 }
@@ -172,7 +166,7 @@ LevelModifier::Result LevelModifier::Save()
         platform::Fail(context_.boxes, error);
         return {Outcome::Failed, {}};
     }
-    platform::Tell(context_.boxes, QCoreApplication::translate("daz::LevelModifier", "当前关卡修改成功！"));
+    platform::Tell(context_.boxes, LevelModifier::tr("当前关卡修改成功！"));
     return {Outcome::Saved, {}};
 }
 
@@ -184,7 +178,7 @@ QString LevelModifier::WriteSettings(const IniKeys& keys)
     }
     // Nothing was written; saying the level was changed would be wrong.
     if (!result.sectionFound) {
-        return QCoreApplication::translate("daz::LevelModifier", "文件“%1”中没有 [%2] 一节，无法保存关卡设置。")
+        return LevelModifier::tr("文件“%1”中没有 [%2] 一节，无法保存关卡设置。")
             .arg(QDir::toNativeSeparators(ResolveExisting(SettingsFile())), kLevelSection);
     }
     return {};
@@ -236,7 +230,7 @@ QString LevelModifier::SaveChecked()
         if (!QFileInfo::exists(folders.Find(kMediaFolder + mediaTitle_))) {
             const QString shared = folders.ForWriting(kMediaFolder + mediaTitle_);
             if (shared.isEmpty()) {
-                return QCoreApplication::translate("daz::LevelModifier", "无法保存音乐文件“%1”").arg(mediaTitle_);
+                return LevelModifier::tr("无法保存音乐文件“%1”").arg(mediaTitle_);
             }
             if (const FileError error = MakeFolders(folders.Player(), QFileInfo(shared).absolutePath());
                 error.Failed()) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,8 @@ namespace daz {
 // catalogue, in the level's setme.ini. Name, folder, pictures and picture
 // count stay as they are. Changes count from the next load of the level.
 class LevelModifier {
+    Q_DECLARE_TR_FUNCTIONS(daz::LevelModifier)
+
 public:
     static constexpr int kNumberMaxLength = 2; // columns, rows
 

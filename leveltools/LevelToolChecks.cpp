@@ -11,10 +11,15 @@
 namespace daz {
 namespace {
 
+// The context of these words for translators.
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(daz::LevelToolChecks)
+};
+
 // A text of the tables below, marked with QT_TRANSLATE_NOOP, translated.
 QString Text(const char* source)
 {
-    return QCoreApplication::translate("daz::LevelToolChecks", source);
+    return Words::tr(source);
 }
 
 struct SideTexts {
@@ -81,8 +86,7 @@ std::optional<Refusal> CheckBoardSize(const QString& maxX, const QString& maxY)
 
 QString OddBoardMessage()
 {
-    return QCoreApplication::translate("daz::LevelToolChecks",
-                                       "图片横向卡片排列数或图片纵向卡片排列数要有一方为偶数！");
+    return Words::tr("图片横向卡片排列数或图片纵向卡片排列数要有一方为偶数！");
 }
 
 QString LevelNameProblem(const QString& name)
@@ -92,9 +96,8 @@ QString LevelNameProblem(const QString& name)
     const bool blankAtEnd = !name.isEmpty() && (name.front().isSpace() || name.back().isSpace());
     if (badCharacter || HasControlCharacter(name) || name.contains(QStringLiteral("..")) || name == QStringLiteral(".")
         || blankAtEnd) {
-        return QCoreApplication::translate(
-            "daz::LevelToolChecks", "关卡名称中不能有 \\ / : [ ] = 这些字符、两个连续的点“..”、换行或其他控制字符，"
-                                    "开头和结尾也不能是空格，请改一个！");
+        return Words::tr("关卡名称中不能有 \\ / : [ ] = 这些字符、两个连续的点“..”、换行或其他控制字符，"
+                         "开头和结尾也不能是空格，请改一个！");
     }
     return {};
 }
@@ -102,15 +105,14 @@ QString LevelNameProblem(const QString& name)
 QString MakerNameProblem(const QString& maker)
 {
     if (maker.contains(u'[') || maker.contains(u']') || HasControlCharacter(maker)) {
-        return QCoreApplication::translate("daz::LevelToolChecks",
-                                           "制作者名称中不能有 [ ] 这些字符、换行或其他控制字符，请改一个！");
+        return Words::tr("制作者名称中不能有 [ ] 这些字符、换行或其他控制字符，请改一个！");
     }
     return {};
 }
 
 FileFilter PictureFilter()
 {
-    return {QCoreApplication::translate("daz::LevelToolChecks", "图片文件"),
+    return {Words::tr("图片文件"),
             {QStringLiteral("*.bmp"), QStringLiteral("*.jpg"), QStringLiteral("*.gif"), QStringLiteral("*.jpeg")}};
 }
 
@@ -118,16 +120,15 @@ FileFilter PictureFilter()
 // level can be given one of them.
 FileFilter MusicFilter()
 {
-    return {QCoreApplication::translate("daz::LevelToolChecks", "媒体文件"),
+    return {Words::tr("媒体文件"),
             {QStringLiteral("*.mp3"), QStringLiteral("*.mid"), QStringLiteral("*.midi"), QStringLiteral("*.wav"),
              QStringLiteral("*.ogg")}};
 }
 
 QString LinkLeadingOutMessage(const QString& link)
 {
-    return QCoreApplication::translate("daz::LevelToolChecks",
-                                       "“%1”是一个通向游戏文件夹以外的符号链接，游戏不会经由它写入文件。\n"
-                                       "请把它换成一个普通的文件夹，再试一次。")
+    return Words::tr("“%1”是一个通向游戏文件夹以外的符号链接，游戏不会经由它写入文件。\n"
+                     "请把它换成一个普通的文件夹，再试一次。")
         .arg(QDir::toNativeSeparators(link));
 }
 

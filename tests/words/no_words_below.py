@@ -5,9 +5,8 @@ may quote what the player reads. The words themselves belong in
 presentation/, where they go through tr() or QCoreApplication::translate.
 
 Files whose Chinese literals are data rather than words for the player
-are listed in DATA, each with why; files still waiting for their words to move are listed in WAITING; a file
-listed there that no longer holds any is an error too, so the list only
-shrinks."""
+are listed in DATA, each with why; a file listed there that no longer
+holds any is an error too, so the list stays true."""
 
 import pathlib
 import re
@@ -17,15 +16,6 @@ sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools"))
 import cxxsource  # noqa: E402
 
 FOLDERS = ("game", "leveldata")
-
-# Files whose words have not yet moved to presentation/.
-WAITING = {
-    "leveldata/ConfinedFiles.cpp",
-    "leveldata/ErrorTexts.cpp",
-    "leveldata/FileReplace.cpp",
-    "leveldata/IniFile.cpp",
-    "leveldata/LevelFiles.cpp",
-}
 
 # Files whose Chinese literals are file content, not messages: they stay.
 DATA = {
@@ -54,17 +44,15 @@ def main(root):
                 continue
             name = path.relative_to(root).as_posix()
             hits = [(line, lit) for line, lit in literals(path.read_text(encoding="utf-8")) if CHINESE.search(lit)]
-            if name in DATA:
-                continue
-            if hits:
+            if hits and name in DATA:
                 holding.add(name)
-            if hits and name not in WAITING:
+            elif hits:
                 found += [f"{name}:{line}: {lit}" for line, lit in hits]
-    stale = sorted(WAITING - holding)
+    stale = sorted(DATA - holding)
     for hit in found:
         print(hit)
     for name in stale:
-        print(f"{name}: holds no Chinese text any more; take it off the waiting list")
+        print(f"{name}: holds no Chinese text any more; take it off the list of data")
     if found:
         print("Chinese text literals below presentation/: word them in presentation/ instead.")
     return 1 if found or stale else 0
