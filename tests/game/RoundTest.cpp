@@ -43,6 +43,7 @@ protected:
         QObject::connect(&round, &Round::pairRemoved,
                          [note](Cell, Cell, const LinkPath&) { note(QStringLiteral("pair")); });
         QObject::connect(&round, &Round::shuffled, [note] { note(QStringLiteral("shuffled")); });
+        QObject::connect(&round, &Round::hintFound, [note](Cell, Cell) { note(QStringLiteral("hint")); });
         QObject::connect(&round, &Round::toolUsed, [note](Tool t) { note(QStringLiteral("use ") + Name(t)); });
         QObject::connect(&round, &Round::toolRefused, [note](Tool t) { note(QStringLiteral("refuse ") + Name(t)); });
         QObject::connect(&round, &Round::ended, [note](RoundEnd how) {
@@ -229,6 +230,7 @@ TEST_F(RoundTest, TheLastPairClearsTheBoard)
                                  QStringLiteral("pair"), QStringLiteral("cleared"), QStringLiteral("ended cleared")}));
     EXPECT_EQ(hand, Hand{});
     EXPECT_EQ(lastScore, 4);
+    EXPECT_EQ(lastTime, 3010 + 3 * 10) << "the last pair gives no time back";
     EXPECT_FALSE(round.CanUse(Tool::Undo));
     Tick();
     EXPECT_EQ(lastSecond, 0) << "the clock stopped with the last pair";
@@ -260,6 +262,7 @@ TEST_F(RoundTest, ToolsWorkWhileTheirCounterAndTheScoreAllow)
 {
     round.SetScore(1);
     round.Start(kSmall, 2, kSeed);
+    const std::vector<TileCode> dealt = Tiles(round.GetBoard());
     // The score refuses what it cannot pay, with a cue; a tool with
     // nothing to do does nothing, silently.
     EXPECT_FALSE(round.CanUse(Tool::Hint));
@@ -272,12 +275,12 @@ TEST_F(RoundTest, ToolsWorkWhileTheirCounterAndTheScoreAllow)
     EXPECT_FALSE(round.Use(Tool::Shuffle));
     EXPECT_EQ(said, QStringList{QStringLiteral("refuse shuffle")});
 
-    // An undo puts the pair back: the board tells both cells, the counter
-    // and the score what they are now.
+    // An undo puts the pair back where it was: the board tells both cells,
+    // the counter and the score what they are now.
     said.clear();
     EXPECT_TRUE(round.Use(Tool::Undo));
     EXPECT_EQ(said, QStringList{QStringLiteral("use undo")});
-    EXPECT_EQ(round.GetBoard().TileCount(), 8);
+    EXPECT_EQ(Tiles(round.GetBoard()), dealt);
     EXPECT_EQ(lastLeft, (ToolCounts{5, 6, 6}));
     EXPECT_EQ(lastScore, 0);
     EXPECT_FALSE(round.CanUse(Tool::Undo)) << "nothing left to take back, nor to pay with";
@@ -285,8 +288,12 @@ TEST_F(RoundTest, ToolsWorkWhileTheirCounterAndTheScoreAllow)
     EXPECT_FALSE(round.Use(Tool::Undo));
     EXPECT_EQ(said, QStringList{QStringLiteral("refuse undo")});
 
-    // A counter used up stops its tool whatever the score.
+    // With nothing left to take back, or a counter used up, a tool does
+    // nothing whatever the score.
     round.SetScore(1000);
+    said.clear();
+    EXPECT_FALSE(round.Use(Tool::Undo));
+    EXPECT_TRUE(said.isEmpty());
     for (int used = 1; used <= 6; ++used) {
         ASSERT_TRUE(round.Use(Tool::Shuffle));
     }
@@ -302,6 +309,20 @@ TEST_F(RoundTest, ToolsWorkWhileTheirCounterAndTheScoreAllow)
     RemoveAPair();
     EXPECT_FALSE(round.CanUse(Tool::Undo));
     EXPECT_TRUE(round.CanUse(Tool::Shuffle));
+
+    // A board without a pair (the simple mode never tests for one) takes
+    // the hint's points and shows nothing: the hint shuffles nothing.
+    RoundState dead = round.State();
+    dead.cells = {1, 2, 0, 0, 0, 0, 0, 0};
+    dead.undo.clear();
+    round.Resume(kSmall, 1, dead);
+    const std::vector<TileCode> before = Tiles(round.GetBoard());
+    said.clear();
+    EXPECT_TRUE(round.Use(Tool::Hint));
+    EXPECT_EQ(said, QStringList{QStringLiteral("use hint")});
+    EXPECT_EQ(Tiles(round.GetBoard()), before);
+    EXPECT_EQ(lastLeft.hint, dead.hintLeft - 1);
+    EXPECT_EQ(lastScore, 1000 - 6 * kShuffleCost + 1 - kHintCost);
 }
 
 TEST_F(RoundTest, TheHandTellsWhereItWasAndWhereItIs)
