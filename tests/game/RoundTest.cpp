@@ -340,6 +340,21 @@ TEST_F(RoundTest, TheHandTellsWhereItWasAndWhereItIs)
     round.ClickBoard(MouseButton::Right);
     EXPECT_EQ(said, QStringList{QStringLiteral("drop")});
     EXPECT_EQ(hand.selection, std::nullopt);
+    // Without a selection the right button on the bare board says nothing;
+    // on a tile the right and the middle button let go all the same. The
+    // left button on the selection keeps it, the right lets it go.
+    said.clear();
+    round.ClickBoard(MouseButton::Right);
+    round.ClickTile(pair->second, MouseButton::Right);
+    round.ClickTile(pair->second, MouseButton::Middle);
+    round.ClickTile(pair->first, MouseButton::Left);
+    round.ClickSelected(MouseButton::Left);
+    EXPECT_EQ(hand.selection, pair->first);
+    round.ClickSelected(MouseButton::Right);
+    EXPECT_EQ(said, (QStringList{QStringLiteral("drop"), QStringLiteral("drop"),
+                                 QStringLiteral("select %1,%2").arg(pair->first.x).arg(pair->first.y),
+                                 QStringLiteral("drop")}));
+    EXPECT_EQ(hand.selection, std::nullopt);
     // A second tile that does not pair with the first is refused.
     const Board& board = round.GetBoard();
     Cell other = pair->second;

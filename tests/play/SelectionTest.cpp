@@ -11,60 +11,15 @@ namespace {
 
 class Selection : public ::testing::Test {
 protected:
-    void Start(int mode, int maxX = 4, int maxY = 2)
+    void Start(int mode)
     {
-        h.folder.WriteGame({{QStringLiteral("一"), QStringLiteral("one"), maxX, maxY, 10}});
+        h.folder.WriteGame({{QStringLiteral("一"), QStringLiteral("one"), 6, 4, 10}});
         h.Start(mode);
         h.effects.played.clear();
     }
 
-    // Two occupied cells with different codes.
-    CellPair DifferentPair()
-    {
-        const Board& b = h.board();
-        for (int j = 2; j <= b.CellCount(); ++j) {
-            if (b.At(b.CellOf(j)) != b.At(b.CellOf(1))) {
-                return {1, j};
-            }
-        }
-        ADD_FAILURE() << "every tile is the same";
-        return {1, 2};
-    }
-
     GameHarness h;
 };
-
-// Each click of the hand has its cue: a first tile selected, a selection
-// let go (the right button on the selection mask, the bare board or a
-// tile; the middle button on a tile) or a different picture refused. The
-// bare board without a selection and the left button on the selection
-// mask are silent and change nothing.
-TEST_F(Selection, EachClickOfTheHandHasItsCue)
-{
-    Start(1);
-    h.round().ClickBoard(MouseButton::Right);
-    h.Click(1, MouseButton::Right);
-    h.Click(2, MouseButton::Middle);
-    EXPECT_FALSE(h.round().Selection());
-    h.Click(3);
-    EXPECT_EQ(h.round().Selection(), h.board().CellOf(3));
-    h.round().ClickSelected(MouseButton::Left);
-    EXPECT_EQ(h.round().Selection(), h.board().CellOf(3));
-    h.round().ClickSelected(MouseButton::Right);
-    h.Click(3);
-    h.round().ClickBoard(MouseButton::Right);
-    EXPECT_FALSE(h.round().Selection());
-
-    const auto pair = DifferentPair();
-    h.Click(pair.first);
-    h.Click(pair.second);
-    EXPECT_FALSE(h.round().Selection());
-    EXPECT_EQ(h.board().TileCount(), 8);
-    EXPECT_EQ(h.round().Score(), 0);
-    const QString select = QStringLiteral("mousedown1.wav");
-    const QString drop = QStringLiteral("mousedown2.wav");
-    EXPECT_EQ(h.Sounds(), (QStringList{drop, drop, select, drop, select, drop, select, drop}));
-}
 
 // A removed pair sounds, and the path that joined it grows wider for nine
 // ticks of 30 ms and goes on the tenth; the simple mode needs no path and
@@ -73,7 +28,7 @@ TEST_F(Selection, ARemovedPairSoundsAndAnimatesItsPath)
 {
     for (const int mode : {1, 2}) {
         SCOPED_TRACE(mode);
-        Start(mode, 6, 4);
+        Start(mode);
         const auto pair = h.LinkablePair();
         ASSERT_TRUE(pair);
         h.Click(pair->first);
