@@ -1,10 +1,13 @@
 // The round on its own: its phases, its tools and what its signals carry,
 // driven by the fake level clock and dealt from a fixed seed.
+#include <set>
+
 #include <gtest/gtest.h>
 
 #include <QStringList>
 
 #include "FakeTimers.h"
+#include "engine/Compaction.h"
 #include "game/Round.h"
 
 namespace daz {
@@ -211,6 +214,54 @@ TEST_F(RoundTest, TheClockRunsOutAfterTheModesTicks)
         EXPECT_EQ(lastSecond, ticks) << "the clock stopped";
         round.Continue();
         EXPECT_EQ(round.GetPhase(), Phase::TimedOut) << "only a new deal goes on";
+    }
+}
+
+// After every pair the hard modes slide the tiles as their rules say
+// (mode 4 in the direction drawn then: 1 down, 2 up, 3 right, 4 left) and
+// reshuffle a board left without a move; mode 1 never does either. Small
+// boards of unique pairs die often.
+TEST_F(RoundTest, AfterEachPairTheModeSlidesAndReshufflesABoardWithoutAMove)
+{
+    using Slide = std::vector<TileMove> (*)(Board&);
+    const Slide kSlides[] = {SlideDown, SlideUp, SlideRight, SlideLeft};
+    const LevelSettings kUnique{4, 4, 8, 0, {}, 0};
+    for (int mode = 1; mode <= 4; ++mode) {
+        SCOPED_TRACE(mode);
+        int reshuffled = 0;
+        int kept = 0;
+        std::set<int> directions;
+        for (std::uint64_t seed = kSeed; seed < kSeed + 40 && !HasFailure(); ++seed) {
+            round.Start(kUnique, mode, seed);
+            while (const auto pair = APair()) {
+                // What the board must look like after the pair, unless dead.
+                Board expected = round.GetBoard();
+                expected.RemoveTile(pair->first);
+                expected.RemoveTile(pair->second);
+                const int direction = mode == 4 ? Random(round.RandomAt()).Draw(4) : mode == 3 ? 1 : 0;
+                if (direction != 0) {
+                    kSlides[direction - 1](expected);
+                }
+                const bool dead = expected.TileCount() > 0 && !FindPair(expected);
+                const float timeBefore = round.TimeLeft();
+                said.clear();
+                round.ClickTile(pair->first, MouseButton::Left);
+                round.ClickTile(pair->second, MouseButton::Left);
+                const bool shuffled = said.contains(QStringLiteral("shuffled"));
+                ASSERT_EQ(shuffled, dead && mode != 1);
+                if (!shuffled) {
+                    ASSERT_EQ(Tiles(round.GetBoard()), Tiles(expected)) << "direction " << direction;
+                }
+                (shuffled ? reshuffled : kept) += 1;
+                directions.insert(direction);
+                if (expected.TileCount() > 0) {
+                    EXPECT_EQ(lastTime, mode == 4 ? Round::kFullTime : timeBefore + RulesFor(mode).timeStep);
+                }
+            }
+        }
+        EXPECT_GE(reshuffled, mode == 1 ? 0 : 3);
+        EXPECT_GE(kept, 50);
+        EXPECT_EQ(directions.size(), mode == 4 ? 4u : 1u);
     }
 }
 
