@@ -55,7 +55,9 @@ TEST_F(Tools, LabelsSpendCueAndGreyAsTheScoreAllows)
     EXPECT_EQ(toolbar().Colour(Toolbar::Label::Shuffle), Toolbar::kUnpaidColour);
 }
 
-TEST_F(Tools, AHintFlashesTheFirstPairFourTimesAndEndsShown)
+// A hint flashes the first pair four times and ends with it shown; cut
+// short, it leaves no tile hidden, and the next one counts afresh.
+TEST_F(Tools, AHintFlashesTheFirstPairFourTimesAndNeverLeavesItHidden)
 {
     Start(2);
     const auto pair = *h.LinkablePair();
@@ -71,12 +73,7 @@ TEST_F(Tools, AHintFlashesTheFirstPairFourTimesAndEndsShown)
     EXPECT_EQ(h.Sounds().count(QStringLiteral("ts.wav")), 4);
     EXPECT_FALSE(h.motion().hint.Running());
     EXPECT_EQ(h.motion().hint.Tick(), 0);
-}
 
-TEST_F(Tools, AFlashCutShortNeverLeavesTilesHidden)
-{
-    Start(2);
-    const auto pair = *h.LinkablePair();
     toolbar().Click(Toolbar::Label::Hint);
     h.timers.Fire(QStringLiteral("HintFlash")); // the pair is hidden now
     ASSERT_FALSE(h.Shown(pair.first));
@@ -84,14 +81,12 @@ TEST_F(Tools, AFlashCutShortNeverLeavesTilesHidden)
     for (int n = 1; n <= h.board().CellCount(); ++n) {
         EXPECT_TRUE(h.Shown(n));
     }
-    // The next hint flashes four times again, from a fresh count.
     toolbar().Click(Toolbar::Label::Hint);
     h.timers.Fire(QStringLiteral("HintFlash"), 3);
     EXPECT_TRUE(h.motion().hint.Running());
     h.timers.Fire(QStringLiteral("HintFlash"));
     EXPECT_FALSE(h.motion().hint.Running());
-    const auto second = h.HintPair();
-    EXPECT_TRUE(h.Shown(second.first));
+    EXPECT_TRUE(h.Shown(h.HintPair().first));
 }
 
 // Once a hinted tile left its cell, the flash hides nothing more, neither
