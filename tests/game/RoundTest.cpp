@@ -143,14 +143,16 @@ TEST_F(RoundTest, ADealIsPlayedPausedAndGoesOnWithItsTimeKept)
     Tick(100);
     EXPECT_EQ(lastSecond, 3) << "the clock stands";
     // Nothing but going on works behind the pause picture.
-    const Board before = round.GetBoard();
+    const RoundState before = round.State();
+    const Hand handBefore = hand;
     RemoveAPair();
     round.MoveCursor(Direction::Down);
     for (const Tool tool : {Tool::Undo, Tool::Hint, Tool::Shuffle, Tool::Pause}) {
         EXPECT_FALSE(round.CanUse(tool));
         EXPECT_FALSE(round.Use(tool));
     }
-    EXPECT_EQ(Tiles(round.GetBoard()), Tiles(before));
+    EXPECT_EQ(round.State(), before);
+    EXPECT_EQ(hand, handBefore);
     EXPECT_EQ(said.size(), 2);
     round.PauseQuietly();
     EXPECT_EQ(said.size(), 2);
