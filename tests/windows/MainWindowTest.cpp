@@ -9,7 +9,6 @@
 
 #include "MainWindowFixture.h"
 #include "ScreenCompare.h"
-#include "leveldata/IniFile.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtTranslations.h"
 #include "presentation/Pictures.h"
@@ -42,18 +41,6 @@ TEST_F(Window, TheStripSpansTheWindowWithItsContentsCentred)
     const QRect menu = strip->MenuButton(Toolbar::MenuButton::Main)->geometry();
     const QRect time = window->findChild<TimeBar*>()->geometry();
     EXPECT_LE(std::abs(menu.left() - (1600 - time.right())), 0.1 * 1600) << "the contents are not centred";
-}
-
-TEST_F(Window, ClosingTheWindowSavesTheSettings)
-{
-    Open(2);
-    ClearWithTheMouse();
-    QTest::mouseClick(window->ShowBox(), Qt::LeftButton);
-    window->close();
-    IniAccess ini(h.folder.Path(), h.problems);
-    const QString file = h.folder.File(QStringLiteral("DAZGame.ini"));
-    EXPECT_EQ(ini.ReadIniKey(file, QStringLiteral("UserSet"), QStringLiteral("UserGK")), QStringLiteral("2"));
-    EXPECT_EQ(ini.ReadIniKey(file, QStringLiteral("UserSet"), QStringLiteral("UserJF")), QStringLiteral("4"));
 }
 
 // Qt's own buttons speak Chinese also where the system's locale has no
