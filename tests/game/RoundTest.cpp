@@ -1,10 +1,13 @@
 // The round on its own: its phases, its tools and what its signals carry,
 // driven by the fake level clock and dealt from a fixed seed.
+#include <set>
+
 #include <gtest/gtest.h>
 
 #include <QStringList>
 
 #include "FakeTimers.h"
+#include "engine/Compaction.h"
 #include "game/Round.h"
 
 namespace daz {
@@ -43,6 +46,7 @@ protected:
         QObject::connect(&round, &Round::pairRemoved,
                          [note](Cell, Cell, const LinkPath&) { note(QStringLiteral("pair")); });
         QObject::connect(&round, &Round::shuffled, [note] { note(QStringLiteral("shuffled")); });
+        QObject::connect(&round, &Round::hintFound, [note](Cell, Cell) { note(QStringLiteral("hint")); });
         QObject::connect(&round, &Round::toolUsed, [note](Tool t) { note(QStringLiteral("use ") + Name(t)); });
         QObject::connect(&round, &Round::toolRefused, [note](Tool t) { note(QStringLiteral("refuse ") + Name(t)); });
         QObject::connect(&round, &Round::ended, [note](RoundEnd how) {
@@ -139,14 +143,16 @@ TEST_F(RoundTest, ADealIsPlayedPausedAndGoesOnWithItsTimeKept)
     Tick(100);
     EXPECT_EQ(lastSecond, 3) << "the clock stands";
     // Nothing but going on works behind the pause picture.
-    const Board before = round.GetBoard();
+    const RoundState before = round.State();
+    const Hand handBefore = hand;
     RemoveAPair();
     round.MoveCursor(Direction::Down);
     for (const Tool tool : {Tool::Undo, Tool::Hint, Tool::Shuffle, Tool::Pause}) {
         EXPECT_FALSE(round.CanUse(tool));
         EXPECT_FALSE(round.Use(tool));
     }
-    EXPECT_EQ(Tiles(round.GetBoard()), Tiles(before));
+    EXPECT_EQ(round.State(), before);
+    EXPECT_EQ(hand, handBefore);
     EXPECT_EQ(said.size(), 2);
     round.PauseQuietly();
     EXPECT_EQ(said.size(), 2);
@@ -213,6 +219,54 @@ TEST_F(RoundTest, TheClockRunsOutAfterTheModesTicks)
     }
 }
 
+// After every pair the hard modes slide the tiles as their rules say
+// (mode 4 in the direction drawn then: 1 down, 2 up, 3 right, 4 left) and
+// reshuffle a board left without a move; mode 1 never does either. Small
+// boards of unique pairs die often.
+TEST_F(RoundTest, AfterEachPairTheModeSlidesAndReshufflesABoardWithoutAMove)
+{
+    using Slide = std::vector<TileMove> (*)(Board&);
+    const Slide kSlides[] = {SlideDown, SlideUp, SlideRight, SlideLeft};
+    const LevelSettings kUnique{4, 4, 8, 0, {}, 0};
+    for (int mode = 1; mode <= 4; ++mode) {
+        SCOPED_TRACE(mode);
+        int reshuffled = 0;
+        int kept = 0;
+        std::set<int> directions;
+        for (std::uint64_t seed = kSeed; seed < kSeed + 40 && !HasFailure(); ++seed) {
+            round.Start(kUnique, mode, seed);
+            while (const auto pair = APair()) {
+                // What the board must look like after the pair, unless dead.
+                Board expected = round.GetBoard();
+                expected.RemoveTile(pair->first);
+                expected.RemoveTile(pair->second);
+                const int direction = mode == 4 ? Random(round.RandomAt()).Draw(4) : mode == 3 ? 1 : 0;
+                if (direction != 0) {
+                    kSlides[direction - 1](expected);
+                }
+                const bool dead = expected.TileCount() > 0 && !FindPair(expected);
+                const float timeBefore = round.TimeLeft();
+                said.clear();
+                round.ClickTile(pair->first, MouseButton::Left);
+                round.ClickTile(pair->second, MouseButton::Left);
+                const bool shuffled = said.contains(QStringLiteral("shuffled"));
+                ASSERT_EQ(shuffled, dead && mode != 1);
+                if (!shuffled) {
+                    ASSERT_EQ(Tiles(round.GetBoard()), Tiles(expected)) << "direction " << direction;
+                }
+                (shuffled ? reshuffled : kept) += 1;
+                directions.insert(direction);
+                if (expected.TileCount() > 0) {
+                    EXPECT_EQ(lastTime, mode == 4 ? Round::kFullTime : timeBefore + RulesFor(mode).timeStep);
+                }
+            }
+        }
+        EXPECT_GE(reshuffled, mode == 1 ? 0 : 3);
+        EXPECT_GE(kept, 50);
+        EXPECT_EQ(directions.size(), mode == 4 ? 4u : 1u);
+    }
+}
+
 TEST_F(RoundTest, TheLastPairClearsTheBoard)
 {
     round.Start(kSmall, 1, kSeed);
@@ -229,6 +283,7 @@ TEST_F(RoundTest, TheLastPairClearsTheBoard)
                                  QStringLiteral("pair"), QStringLiteral("cleared"), QStringLiteral("ended cleared")}));
     EXPECT_EQ(hand, Hand{});
     EXPECT_EQ(lastScore, 4);
+    EXPECT_EQ(lastTime, 3010 + 3 * 10) << "the last pair gives no time back";
     EXPECT_FALSE(round.CanUse(Tool::Undo));
     Tick();
     EXPECT_EQ(lastSecond, 0) << "the clock stopped with the last pair";
@@ -260,6 +315,7 @@ TEST_F(RoundTest, ToolsWorkWhileTheirCounterAndTheScoreAllow)
 {
     round.SetScore(1);
     round.Start(kSmall, 2, kSeed);
+    const std::vector<TileCode> dealt = Tiles(round.GetBoard());
     // The score refuses what it cannot pay, with a cue; a tool with
     // nothing to do does nothing, silently.
     EXPECT_FALSE(round.CanUse(Tool::Hint));
@@ -272,12 +328,12 @@ TEST_F(RoundTest, ToolsWorkWhileTheirCounterAndTheScoreAllow)
     EXPECT_FALSE(round.Use(Tool::Shuffle));
     EXPECT_EQ(said, QStringList{QStringLiteral("refuse shuffle")});
 
-    // An undo puts the pair back: the board tells both cells, the counter
-    // and the score what they are now.
+    // An undo puts the pair back where it was: the board tells both cells,
+    // the counter and the score what they are now.
     said.clear();
     EXPECT_TRUE(round.Use(Tool::Undo));
     EXPECT_EQ(said, QStringList{QStringLiteral("use undo")});
-    EXPECT_EQ(round.GetBoard().TileCount(), 8);
+    EXPECT_EQ(Tiles(round.GetBoard()), dealt);
     EXPECT_EQ(lastLeft, (ToolCounts{5, 6, 6}));
     EXPECT_EQ(lastScore, 0);
     EXPECT_FALSE(round.CanUse(Tool::Undo)) << "nothing left to take back, nor to pay with";
@@ -285,8 +341,12 @@ TEST_F(RoundTest, ToolsWorkWhileTheirCounterAndTheScoreAllow)
     EXPECT_FALSE(round.Use(Tool::Undo));
     EXPECT_EQ(said, QStringList{QStringLiteral("refuse undo")});
 
-    // A counter used up stops its tool whatever the score.
+    // With nothing left to take back, or a counter used up, a tool does
+    // nothing whatever the score.
     round.SetScore(1000);
+    said.clear();
+    EXPECT_FALSE(round.Use(Tool::Undo));
+    EXPECT_TRUE(said.isEmpty());
     for (int used = 1; used <= 6; ++used) {
         ASSERT_TRUE(round.Use(Tool::Shuffle));
     }
@@ -302,6 +362,20 @@ TEST_F(RoundTest, ToolsWorkWhileTheirCounterAndTheScoreAllow)
     RemoveAPair();
     EXPECT_FALSE(round.CanUse(Tool::Undo));
     EXPECT_TRUE(round.CanUse(Tool::Shuffle));
+
+    // A board without a pair (the simple mode never tests for one) takes
+    // the hint's points and shows nothing: the hint shuffles nothing.
+    RoundState dead = round.State();
+    dead.cells = {1, 2, 0, 0, 0, 0, 0, 0};
+    dead.undo.clear();
+    round.Resume(kSmall, 1, dead);
+    const std::vector<TileCode> before = Tiles(round.GetBoard());
+    said.clear();
+    EXPECT_TRUE(round.Use(Tool::Hint));
+    EXPECT_EQ(said, QStringList{QStringLiteral("use hint")});
+    EXPECT_EQ(Tiles(round.GetBoard()), before);
+    EXPECT_EQ(lastLeft.hint, dead.hintLeft - 1);
+    EXPECT_EQ(lastScore, 1000 - 6 * kShuffleCost + 1 - kHintCost);
 }
 
 TEST_F(RoundTest, TheHandTellsWhereItWasAndWhereItIs)
@@ -318,6 +392,21 @@ TEST_F(RoundTest, TheHandTellsWhereItWasAndWhereItIs)
     said.clear();
     round.ClickBoard(MouseButton::Right);
     EXPECT_EQ(said, QStringList{QStringLiteral("drop")});
+    EXPECT_EQ(hand.selection, std::nullopt);
+    // Without a selection the right button on the bare board says nothing;
+    // on a tile the right and the middle button let go all the same. The
+    // left button on the selection keeps it, the right lets it go.
+    said.clear();
+    round.ClickBoard(MouseButton::Right);
+    round.ClickTile(pair->second, MouseButton::Right);
+    round.ClickTile(pair->second, MouseButton::Middle);
+    round.ClickTile(pair->first, MouseButton::Left);
+    round.ClickSelected(MouseButton::Left);
+    EXPECT_EQ(hand.selection, pair->first);
+    round.ClickSelected(MouseButton::Right);
+    EXPECT_EQ(said, (QStringList{QStringLiteral("drop"), QStringLiteral("drop"),
+                                 QStringLiteral("select %1,%2").arg(pair->first.x).arg(pair->first.y),
+                                 QStringLiteral("drop")}));
     EXPECT_EQ(hand.selection, std::nullopt);
     // A second tile that does not pair with the first is refused.
     const Board& board = round.GetBoard();

@@ -3,10 +3,10 @@
 // that goes.
 #include <gtest/gtest.h>
 
-#include <QScreen>
 #include <QTest>
 
 #include "GameHarness.h"
+#include "ScreenCompare.h"
 #include "presentation/BoardView.h"
 #include "presentation/MainWindow.h"
 
@@ -40,39 +40,6 @@ protected:
     {
         const QPoint corner = board->Geometry().Corner(cell);
         return QRect(corner, board->Geometry().Corner(Cell{cell.x + 1, cell.y + 1}) - QPoint(1, 1));
-    }
-
-    // The repaints asked for are done, and nothing else.
-    static void Settle()
-    {
-        for (int pass = 0; pass < 3; ++pass) {
-            QCoreApplication::processEvents();
-        }
-    }
-
-    // What the screen shows of the board, and what a full paint draws.
-    QImage Shown() const
-    {
-        const QRect onWindow(board->mapTo(window.get(), QPoint(0, 0)), board->size());
-        return window->screen()
-            ->grabWindow(window->winId())
-            .toImage()
-            .copy(onWindow)
-            .convertToFormat(QImage::Format_RGB32);
-    }
-    QImage Full() const { return board->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
-    // Pixels in the area that differ between the two images.
-    static int Unlike(const QImage& a, const QImage& b, const QRect& area)
-    {
-        int unlike = 0;
-        const QRect inside = area & a.rect();
-        for (int y = inside.top(); y <= inside.bottom(); ++y) {
-            for (int x = inside.left(); x <= inside.right(); ++x) {
-                unlike += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
-            }
-        }
-        return unlike;
     }
 
     void MouseClick(QPoint at)
@@ -137,8 +104,8 @@ TEST_F(BoardPaint, APairGoesFromTheScreenAtOnceAndLeavesItsNeighboursOverhang)
     ASSERT_EQ(cells.At(first), 0);
     Settle();
 
-    const QImage shown = Shown();
-    const QImage full = Full();
+    const QImage shown = OnScreen(*window, *board);
+    const QImage full = FullPaint(*board);
     ASSERT_EQ(shown.size(), full.size());
     for (const QRect& place : places) {
         EXPECT_EQ(Unlike(shown, full, place), 0) << "the screen is not what a full paint draws";

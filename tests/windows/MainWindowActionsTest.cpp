@@ -103,7 +103,6 @@ TEST_F(Actions, TheToolbarLabelsAndTogglesWork)
     QTest::mouseClick(hint, Qt::LeftButton);
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), QStringLiteral("积分不足"));
-    EXPECT_EQ(h.round().Score(), 1);
 
     // The music switch shows twice, and both always agree. On and off look
     // nothing alike: not merely a shade darker.

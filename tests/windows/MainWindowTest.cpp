@@ -8,7 +8,7 @@
 #include <QTranslator>
 
 #include "MainWindowFixture.h"
-#include "leveldata/IniFile.h"
+#include "ScreenCompare.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtTranslations.h"
 #include "presentation/Pictures.h"
@@ -41,18 +41,6 @@ TEST_F(Window, TheStripSpansTheWindowWithItsContentsCentred)
     const QRect menu = strip->MenuButton(Toolbar::MenuButton::Main)->geometry();
     const QRect time = window->findChild<TimeBar*>()->geometry();
     EXPECT_LE(std::abs(menu.left() - (1600 - time.right())), 0.1 * 1600) << "the contents are not centred";
-}
-
-TEST_F(Window, ClosingTheWindowSavesTheSettings)
-{
-    Open(2);
-    ClearWithTheMouse();
-    QTest::mouseClick(window->ShowBox(), Qt::LeftButton);
-    window->close();
-    IniAccess ini(h.folder.Path(), h.problems);
-    const QString file = h.folder.File(QStringLiteral("DAZGame.ini"));
-    EXPECT_EQ(ini.ReadIniKey(file, QStringLiteral("UserSet"), QStringLiteral("UserGK")), QStringLiteral("2"));
-    EXPECT_EQ(ini.ReadIniKey(file, QStringLiteral("UserSet"), QStringLiteral("UserJF")), QStringLiteral("4"));
 }
 
 // Qt's own buttons speak Chinese also where the system's locale has no
@@ -117,15 +105,13 @@ TEST_F(Window, AParticleTickRepaintsOnlyTheParticlesOldAndNewPlaces)
             return false;
         }
     } spy;
-    QTest::qWait(50); // the first full paint is done
+    Settle(); // the first full paint is done
     board->installEventFilter(&spy);
 
     QRegion places = placesNow();
     h.timers.Fire(QStringLiteral("Particles")); // stars: all ten jump
     places += placesNow();
-    for (int guard = 0; guard < 100 && spy.painted.isEmpty(); ++guard) {
-        QTest::qWait(10);
-    }
+    Settle();
     board->removeEventFilter(&spy);
     const auto area = [](const QRegion& region) {
         long long sum = 0;
@@ -167,9 +153,8 @@ TEST_F(Window, AFewPiecesRepaintedAtOnceLookAsAFullRepaint)
 {
     OpenStarryLevel();
     BoardView* board = window->Board();
-    QTest::qWait(50);
+    Settle();
     const Board& cells = h.board();
-    const QRect onWindow(board->mapTo(window.get(), QPoint(0, 0)), board->size());
     int underAStar = 0;
     for (int tick = 0; tick < 12; ++tick) {
         h.timers.Fire(QStringLiteral("Particles"));
@@ -183,21 +168,12 @@ TEST_F(Window, AFewPiecesRepaintedAtOnceLookAsAFullRepaint)
                 break;
             }
         }
-        QTest::qWait(30);
-        const QImage shown = window->screen()
-                                 ->grabWindow(window->winId())
-                                 .toImage()
-                                 .copy(onWindow)
-                                 .convertToFormat(QImage::Format_RGB32);
-        const QImage full = board->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        Settle();
+        const QImage shown = OnScreen(*window, *board);
+        const QImage full = FullPaint(*board);
         ASSERT_EQ(shown.size(), full.size());
-        int wrong = 0;
-        for (int y = 0; y < full.height(); ++y) {
-            for (int x = 0; x < full.width(); ++x) {
-                wrong += shown.pixel(x, y) != full.pixel(x, y) ? 1 : 0;
-            }
-        }
-        ASSERT_EQ(wrong, 0) << "tick " << tick << ": the repaint left pixels unlike a full repaint";
+        ASSERT_EQ(Unlike(shown, full, full.rect()), 0)
+            << "tick " << tick << ": the repaint left pixels unlike a full repaint";
         const QImage& picture = h.parts->particles.Picture();
         const QRgb star = QColor(picture.pixel(picture.width() / 2, picture.height() / 2)).rgb();
         for (int i = 1; i <= Particles::kCount; ++i) {
