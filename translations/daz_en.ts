@@ -669,7 +669,7 @@ Please insert the disk or choose another folder.</translation>
     </message>
     <message>
         <source>暂停，再按一次继续</source>
-        <translation>Pause; press again to go on</translation>
+        <translation>Pause; press again to resume</translation>
     </message>
     <message>
         <source>撤消</source>
@@ -805,7 +805,7 @@ Please insert the disk or choose another folder.</translation>
 %3</source>
         <translation>Jilan Link %1
 Released under the MIT License.
-Help: “Help Topics” in the main menu (F1), that is %2
+Help: “Help Topics” in the main menu (F1), which opens %2
 %3</translation>
     </message>
     <message>
@@ -1154,7 +1154,7 @@ Please replace it with an ordinary folder and try again.</translation>
     </message>
     <message>
         <source>每消除一对牌的最长思考时间为60秒，你想挑战时间的极限吗？</source>
-        <translation>You have at most 60 seconds to find each pair. Dare you take on the limits of time?</translation>
+        <translation>You have at most 60 seconds to find each pair. Do you dare to race against the clock?</translation>
     </message>
     <message>
         <source>退出游戏</source>
@@ -1326,7 +1326,7 @@ Please replace it with an ordinary folder and try again.</translation>
     </message>
     <message>
         <source>生命：</source>
-        <translation>Lives:</translation>
+        <translation>Life:</translation>
     </message>
 </context>
 <context>
