@@ -685,7 +685,7 @@ Please insert the disk or choose another folder.</translation>
     </message>
     <message>
         <source>让一对能消的牌闪烁，花 2 分</source>
-        <translation>Make a pair that can be removed flash, for 2 points</translation>
+        <translation>Flash a pair that can be removed, for 2 points</translation>
     </message>
     <message>
         <source>重排</source>
