@@ -13,7 +13,6 @@
 #include <QFontDatabase>
 #include <QSessionManager>
 #include <QStandardPaths>
-#include <QTranslator>
 
 #include "engine/Random.h"
 #include "game/AudioSwitches.h"
@@ -239,10 +238,9 @@ int main(int argc, char** argv)
         QCoreApplication text(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("jilan-llk"));
         QCoreApplication::setApplicationVersion(daz::kVersion);
-        const std::unique_ptr<QTranslator> qtTexts = daz::platform::LoadQtTranslation(QLocale::system());
-        if (qtTexts) {
-            QCoreApplication::installTranslator(qtTexts.get());
-        }
+        const daz::platform::Translations translations = daz::platform::LoadTranslations(
+            QLocale::system().uiLanguages(), QLocale::system());
+        translations.Install();
         ReadOptions(text); // prints the text and ends the program
         return 0;
     }
@@ -254,11 +252,11 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(daz::kVersion);
     QGuiApplication::setDesktopFileName(daz::kAppId);
     PinChineseFont(app);
-    // Qt's own buttons and dialogs speak the game's language.
-    const std::unique_ptr<QTranslator> qtTexts = daz::platform::LoadQtTranslation(QLocale::system());
-    if (qtTexts) {
-        QCoreApplication::installTranslator(qtTexts.get());
-    }
+    // The game in the desktop's language where it has a translation of it,
+    // else in Chinese; Qt's own buttons and dialogs speak the same language.
+    const daz::platform::Translations translations = daz::platform::LoadTranslations(QLocale::system().uiLanguages(),
+                                                                                     QLocale::system());
+    translations.Install();
     const Options options = ReadOptions(app);
 
     using namespace daz;

@@ -1,9 +1,31 @@
 #include "QtTranslations.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <algorithm>
+
 namespace daz::platform {
+
+namespace {
+
+// Where the build puts the compiled translations (translations/), one
+// daz_<language>.qm each.
+const QString kGameTranslations = QStringLiteral(":/translations");
+
+QStringList ShippedLanguages()
+{
+    QStringList languages;
+    const QStringList files = QDir(kGameTranslations).entryList({QStringLiteral("daz_*.qm")}, QDir::Files);
+    for (const QString& file : files) {
+        languages << file.mid(4, file.size() - 7);
+    }
+    return languages;
+}
+
+} // namespace
 
 std::unique_ptr<QTranslator> LoadQtTranslation(const QLocale& locale)
 {
@@ -20,6 +42,55 @@ std::unique_ptr<QTranslator> LoadQtTranslation(const QLocale& locale)
         return translator;
     }
     return nullptr;
+}
+
+QString ChooseLanguage(const QStringList& preferred)
+{
+    const QStringList shipped = ShippedLanguages();
+    for (QString name : preferred) {
+        name.replace(u'-', u'_');
+        if (name.section(u'_', 0, 0).compare(QStringLiteral("zh"), Qt::CaseInsensitive) == 0) {
+            return {};
+        }
+        // From the most particular to the language alone: en_Latn_GB,
+        // en_Latn, en.
+        while (!name.isEmpty()) {
+            if (shipped.contains(name)) {
+                return name;
+            }
+            name.truncate(std::max<qsizetype>(0, name.lastIndexOf(u'_')));
+        }
+    }
+    return {};
+}
+
+void Translations::Install() const
+{
+    for (QTranslator* translator : {game.get(), qt.get()}) {
+        if (translator) {
+            QCoreApplication::installTranslator(translator);
+        }
+    }
+}
+
+Translations LoadTranslations(const QStringList& preferred, const QLocale& system)
+{
+    Translations loaded;
+    loaded.language = ChooseLanguage(preferred);
+    if (loaded.language.isEmpty()) {
+        loaded.qt = LoadQtTranslation(system);
+        return loaded;
+    }
+    loaded.game = std::make_unique<QTranslator>();
+    if (!loaded.game->load(QStringLiteral("daz_") + loaded.language, kGameTranslations)) {
+        loaded.game.reset();
+    }
+    loaded.qt = std::make_unique<QTranslator>();
+    if (!loaded.qt->load(QStringLiteral("qtbase_") + loaded.language,
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        loaded.qt.reset();
+    }
+    return loaded;
 }
 
 } // namespace daz::platform

@@ -3,8 +3,9 @@
 #include <memory>
 
 #include <QLocale>
-
-class QTranslator;
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
 
 namespace daz::platform {
 
@@ -14,5 +15,25 @@ namespace daz::platform {
 // English or Qt has no translation for it. Nothing when Qt's translations
 // are not installed; the caller installs what it gets.
 std::unique_ptr<QTranslator> LoadQtTranslation(const QLocale& locale);
+
+// The game's language, from the desktop's preferred languages as
+// QLocale::uiLanguages() lists them ("en-GB", "zh-Hans-CN", "C"): the first
+// that is Chinese or that the game has a translation of wins. Empty for
+// Chinese, the language the game is written in, also when none matches;
+// otherwise the name of the translation, e.g. "en".
+QString ChooseLanguage(const QStringList& preferred);
+
+// The translators of the game's texts and of Qt's own for the language
+// ChooseLanguage picks; either may be null. For Chinese the game's texts
+// stay as written and Qt's are LoadQtTranslation's for the system locale.
+struct Translations {
+    QString language;
+    std::unique_ptr<QTranslator> game;
+    std::unique_ptr<QTranslator> qt;
+
+    // Into the application, for as long as this lives.
+    void Install() const;
+};
+Translations LoadTranslations(const QStringList& preferred, const QLocale& system);
 
 } // namespace daz::platform
