@@ -26,9 +26,23 @@ GameInfo::GameInfo(const DataFolders& folders, platform::Desktop& desktop, platf
 {
 }
 
+QString GameInfo::HelpFile() const
+{
+    // Each language has a help file of its own, named by its translation;
+    // without one the Chinese help is shown.
+    const QString own = tr("\\dazRedme.txt", "file name of the help text in this language");
+    if (own != kHelpFile) {
+        const QString path = folders_.Find(own);
+        if (FileExists(path)) {
+            return path;
+        }
+    }
+    return folders_.Find(kHelpFile);
+}
+
 void GameInfo::OpenHelp()
 {
-    const QString help = folders_.Find(kHelpFile);
+    const QString help = HelpFile();
     if (!FileExists(help)) {
         platform::Warn(boxes_, tr("帮助文件丢失！"));
         return;
@@ -82,8 +96,8 @@ void GameInfo::ShowAbout()
                             "以 MIT 许可证发布。\n"
                             "帮助：主菜单的“主题帮助”（F1），即 %2\n"
                             "%3")
-                             .arg(QCoreApplication::applicationVersion(),
-                                  QDir::toNativeSeparators(folders_.Find(kHelpFile)), readmeLine);
+                             .arg(QCoreApplication::applicationVersion(), QDir::toNativeSeparators(HelpFile()),
+                                  readmeLine);
     platform::Tell(boxes_, text, tr("关于%1").arg(WindowCaption()));
 }
 

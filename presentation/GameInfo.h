@@ -15,7 +15,7 @@ class GameInfo : public QObject {
     Q_OBJECT
 
 public:
-    // The help file, in the program folder or the player's.
+    // The Chinese help file, in the program folder or the player's.
     static const QString kHelpFile;
 
     // The windows' caption.
@@ -41,6 +41,9 @@ signals:
     void helpOpened(const QString& text);
 
 private:
+    // The help file in the language of the game's texts when there is
+    // one, else the Chinese one.
+    QString HelpFile() const;
     // The README installed beside the shipped folder, or empty.
     QString Readme() const;
 

@@ -812,6 +812,11 @@ Help: “Help Topics” in the main menu (F1), which opens %2
         <source>关于%1</source>
         <translation>About %1</translation>
     </message>
+    <message>
+        <source>\dazRedme.txt</source>
+        <comment>file name of the help text in this language</comment>
+        <translation>\dazRedme_en.txt</translation>
+    </message>
 </context>
 <context>
     <name>daz::HelpWindow</name>

@@ -346,6 +346,24 @@ TEST(ShippedPictures, ParticlesHelpAndTheWindowsPictures)
     EXPECT_FALSE(text.contains(QStringLiteral("程序所在")));
     EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[A-Za-z]\\\\"))));
 
+    // The English help says the same: every number, key and file of the
+    // Chinese one, the topics by their English names, and no Chinese.
+    const QString english = QString::fromUtf8(Bytes(kData + QStringLiteral("/dazRedme_en.txt")));
+    for (const char* topic :
+         {"Easy Mode", "Normal Mode", "Challenge Mode", "Extreme Mode", "Undo", "Hint", "Shuffle", "All-Seeing Eye",
+          "Level Editor", "Level Modifier", "arrow keys", "Ctrl+Z", "F1", "Alt+M", "Ctrl+Q",
+          "~/.local/share/com.example.jilan_llk/", "/usr/share/com.example.jilan_llk/", "--folder", "gameg/"}) {
+        EXPECT_TRUE(english.contains(QString::fromUtf8(topic))) << topic;
+    }
+    const QRegularExpression facts(QStringLiteral(
+        "[0-9]+|(?:Ctrl|Alt)\\+\\w+|\\bF[0-9]+\\b|[\\w.]+\\.(?:gif|ini|jpg|txt|md)|[A-Za-z]+ON|[A-Za-z]+/"));
+    for (const QRegularExpressionMatch& fact : facts.globalMatch(text)) {
+        EXPECT_TRUE(english.contains(fact.captured())) << fact.captured().toStdString();
+    }
+    EXPECT_FALSE(english.contains(
+        QRegularExpression(QStringLiteral("[\\x{3000}-\\x{303f}\\x{3400}-\\x{9fff}\\x{ff00}-\\x{ffef}]"))));
+    EXPECT_FALSE(english.contains(QRegularExpression(QStringLiteral("[A-Za-z]\\\\"))));
+
     // Every picture the windows name is compiled in: the main window's
     // image list through its own call, the others by name.
     for (int entry = 1; entry <= 17; ++entry) {
