@@ -138,7 +138,6 @@ void GameFlow::LoadLevel()
 {
     const int number = levelReached_;
     const CatalogueEntry* entry = Entry(number);
-    const QString name = entry ? entry->name : QString();
     emit levelChanged();
     round_.Leave();
     // The round before is over; the kept round of the last run waits for
@@ -158,7 +157,7 @@ void GameFlow::LoadLevel()
     level_ = std::move(reading.level);
     if (!level_) {
         round_.ShowUnplayable();
-        services_.problems.LevelUnplayable(number, name, reading.problem);
+        services_.problems.LevelUnplayable(*entry, reading.problem);
         return;
     }
     // A round that goes on was kept with its level's digest, taken then.

@@ -28,8 +28,8 @@ public:
     virtual void CatalogueEmpty() = 0;
     // The catalogue lists more levels than the menu holds, or misses some.
     virtual void CatalogueIncomplete(const Catalogue& catalogue) = 0;
-    // Level `number` of the menu, named `name`, cannot start.
-    virtual void LevelUnplayable(int number, const QString& name, const LevelProblem& problem) = 0;
+    // The level of this catalogue entry cannot start.
+    virtual void LevelUnplayable(const CatalogueEntry& level, const LevelProblem& problem) = 0;
     // The round kept at the last quit cannot go on; the level is dealt anew.
     virtual void KeptRoundRefused(const KeptRoundRefusal& refusal) = 0;
     // What the results store tells of itself: it cannot be opened or

@@ -5,6 +5,7 @@
 #include "game/ResultKeeper.h"
 #include "game/Round.h"
 #include "presentation/GameTexts.h"
+#include "presentation/LevelNames.h"
 
 namespace daz {
 
@@ -14,8 +15,13 @@ BoardCaption::BoardCaption(const GameFlow& flow, const Round& round, const Resul
 {
     connect(&flow_, &GameFlow::levelChanged, this, [this] {
         const LevelPlace place = flow_.Place();
-        level_ =
-            tr("%1======>当前游戏关卡：%2．%3").arg(ModeCaption(place.mode), QString::number(place.level), place.name);
+        QString name = place.name;
+        for (const CatalogueEntry& entry : flow_.ListedLevels()) {
+            if (entry.number == place.level) {
+                name = LevelName(entry);
+            }
+        }
+        level_ = tr("%1======>当前游戏关卡：%2．%3").arg(ModeCaption(place.mode), QString::number(place.level), name);
         kept_ = keptWaits_ = false;
         keptTimer_->Stop();
         clearNote_.clear();

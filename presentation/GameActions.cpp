@@ -1,6 +1,7 @@
 #include "GameActions.h"
 
 #include "presentation/GameTexts.h"
+#include "presentation/LevelNames.h"
 
 #include <QStringList>
 
@@ -208,7 +209,7 @@ void GameActions::ShowLevelMenu()
             continue;
         }
         QAction* item = levels_[static_cast<std::size_t>(entry.number - 1)];
-        item->setText(tr("%1．%2").arg(QString::number(entry.number), entry.name));
+        item->setText(tr("%1．%2").arg(QString::number(entry.number), LevelName(entry)));
         item->setVisible(true);
     }
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include "FileErrorText.h"
+#include "LevelNames.h"
 
 namespace daz {
 namespace {
@@ -230,11 +231,11 @@ void ProblemBoxes::CatalogueIncomplete(const Catalogue& catalogue)
     platform::Tell(boxes_, CatalogueProblemText(catalogue));
 }
 
-void ProblemBoxes::LevelUnplayable(int number, const QString& name, const LevelProblem& problem)
+void ProblemBoxes::LevelUnplayable(const CatalogueEntry& level, const LevelProblem& problem)
 {
     platform::Tell(boxes_, Words::tr("第%1关「%2」无法开始：%3。\n请从菜单中选择其他关卡。")
-                               .arg(number)
-                               .arg(name, LevelProblemText(problem)));
+                               .arg(level.number)
+                               .arg(LevelName(level), LevelProblemText(problem)));
 }
 
 void ProblemBoxes::KeptRoundRefused(const KeptRoundRefusal& refusal)

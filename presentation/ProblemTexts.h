@@ -63,7 +63,7 @@ public:
     void CatalogueMissing() override;
     void CatalogueEmpty() override;
     void CatalogueIncomplete(const Catalogue& catalogue) override;
-    void LevelUnplayable(int number, const QString& name, const LevelProblem& problem) override;
+    void LevelUnplayable(const CatalogueEntry& level, const LevelProblem& problem) override;
     void KeptRoundRefused(const KeptRoundRefusal& refusal) override;
     void ResultsTrouble(const RecordsNotes& notes) override { platform::Tell(boxes_, RecordsNotesText(notes)); }
     void ProgressNotSaved(UnsavedProgress what, const FileError& reason) override;

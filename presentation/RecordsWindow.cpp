@@ -13,6 +13,7 @@
 #include "game/GameFlow.h"
 #include "game/GameState.h"
 #include "presentation/GameTexts.h"
+#include "presentation/LevelNames.h"
 #include "presentation/Pictures.h"
 #include "presentation/ResultTables.h"
 #include "presentation/StatisticsPage.h"
@@ -58,7 +59,7 @@ RecordsWindow::RecordsWindow(Records* records, std::vector<CatalogueEntry> level
     levelChooser_ = new QComboBox(this);
     for (const CatalogueEntry& level : levels_) {
         //: a level in the level chooser: its number and its name
-        levelChooser_->addItem(tr("%1．%2").arg(QString::number(level.number), level.name), level.path);
+        levelChooser_->addItem(tr("%1．%2").arg(QString::number(level.number), LevelName(level)), level.path);
     }
     levelChooser_->setMaxVisibleItems(20);
     modeChooser_ = new QComboBox(this);

@@ -11,6 +11,7 @@
 #include "game/GameState.h"
 #include "presentation/BestTimeChart.h"
 #include "presentation/GameTexts.h"
+#include "presentation/LevelNames.h"
 #include "presentation/ResultTables.h"
 
 namespace daz {
@@ -73,7 +74,7 @@ void StatisticsPage::Show(int mode)
     bars.reserve(levels_.size());
     for (const CatalogueEntry& level : levels_) {
         const auto found = best.find(level.path);
-        bars.push_back({QString::number(level.number), level.name,
+        bars.push_back({QString::number(level.number), LevelName(level),
                         found == best.end() ? std::nullopt : std::optional<int>(found->second)});
     }
     chart_->SetBars(std::move(bars));

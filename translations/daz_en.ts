@@ -264,6 +264,129 @@
     </message>
 </context>
 <context>
+    <name>LevelNames</name>
+    <message>
+        <source>十二生肖</source>
+        <translation>The Chinese Zodiac</translation>
+    </message>
+    <message>
+        <source>虫鸣草间</source>
+        <translation>Insects in the Grass</translation>
+    </message>
+    <message>
+        <source>缤纷水果</source>
+        <translation>Fruit Galore</translation>
+    </message>
+    <message>
+        <source>花团锦簇</source>
+        <translation>Flowers in Bloom</translation>
+    </message>
+    <message>
+        <source>田园菜蔬</source>
+        <translation>Garden Vegetables</translation>
+    </message>
+    <message>
+        <source>甜蜜时光</source>
+        <translation>Sweet Times</translation>
+    </message>
+    <message>
+        <source>茶香四溢</source>
+        <translation>Fragrant Tea</translation>
+    </message>
+    <message>
+        <source>丝竹管弦</source>
+        <translation>Strings and Pipes</translation>
+    </message>
+    <message>
+        <source>百鸟争鸣</source>
+        <translation>A Hundred Birds Singing</translation>
+    </message>
+    <message>
+        <source>风云变幻</source>
+        <translation>Changing Weather</translation>
+    </message>
+    <message>
+        <source>星际漫游</source>
+        <translation>Journey Through Space</translation>
+    </message>
+    <message>
+        <source>欢度佳节</source>
+        <translation>Festive Days</translation>
+    </message>
+    <message>
+        <source>草木葱茏</source>
+        <translation>Lush Greenery</translation>
+    </message>
+    <message>
+        <source>海底世界</source>
+        <translation>Under the Sea</translation>
+    </message>
+    <message>
+        <source>书香校园</source>
+        <translation>School Days</translation>
+    </message>
+    <message>
+        <source>名胜古迹</source>
+        <translation>Famous Sights</translation>
+    </message>
+    <message>
+        <source>游戏人间</source>
+        <translation>Games and Toys</translation>
+    </message>
+    <message>
+        <source>农家小院</source>
+        <translation>The Farmyard</translation>
+    </message>
+    <message>
+        <source>数码时代</source>
+        <translation>The Digital Age</translation>
+    </message>
+    <message>
+        <source>锅碗瓢盆</source>
+        <translation>Pots and Pans</translation>
+    </message>
+    <message>
+        <source>衣橱百搭</source>
+        <translation>The Wardrobe</translation>
+    </message>
+    <message>
+        <source>百工巧匠</source>
+        <translation>Tools of the Trade</translation>
+    </message>
+    <message>
+        <source>动物乐园</source>
+        <translation>Animal Park</translation>
+    </message>
+    <message>
+        <source>美食天地</source>
+        <translation>A World of Food</translation>
+    </message>
+    <message>
+        <source>体育竞技</source>
+        <translation>Sports</translation>
+    </message>
+    <message>
+        <source>交通工具</source>
+        <translation>On the Move</translation>
+    </message>
+    <message>
+        <source>百宝奇珍</source>
+        <translation>Treasures</translation>
+    </message>
+    <message>
+        <source>百家姓氏</source>
+        <translation>A Hundred Family Names</translation>
+    </message>
+    <message>
+        <source>江山如画</source>
+        <translation>Landscapes like Paintings</translation>
+    </message>
+    <message>
+        <source>汉字寻踪</source>
+        <translation>Tracing Chinese Characters</translation>
+    </message>
+</context>
+<context>
     <name>ProblemTexts</name>
     <message>
         <source>关卡目录中有 %1 个关卡，关卡菜单只能列出前 %2 个。</source>

@@ -18,6 +18,8 @@
 #include "leveldata/Formats.h"
 #include "leveldata/IniFile.h"
 #include "leveldata/ProgramPaths.h"
+#include "platform/QtTranslations.h"
+#include "presentation/LevelNames.h"
 #include "presentation/Pictures.h"
 #include "presentation/ProblemTexts.h"
 
@@ -83,6 +85,10 @@ TEST_F(Shipped, TheCatalogueListsPlayableLevelsOfEverySize)
     const auto catalogue = ReadCatalogue(ini, IniFile()).levels;
     ASSERT_GE(catalogue.size(), 30u);
     ASSERT_LE(catalogue.size(), 66u);
+    // Every shipped level has its name in English.
+    const platform::Translations english = platform::LoadTranslations({QStringLiteral("en")}, QLocale::c());
+    ASSERT_NE(english.game, nullptr);
+    english.Install();
 
     std::set<int> particles;
     std::map<QString, int> music;
@@ -95,6 +101,7 @@ TEST_F(Shipped, TheCatalogueListsPlayableLevelsOfEverySize)
     for (const auto& entry : catalogue) {
         SCOPED_TRACE(entry.name.toStdString());
         EXPECT_FALSE(entry.name.isEmpty());
+        EXPECT_NE(LevelName(entry), entry.name);
         EXPECT_TRUE(entry.path.startsWith(QLatin1Char('\\')) && entry.path.endsWith(QLatin1Char('\\')));
         const QString folder = NativePath(kData, entry.path);
 

@@ -6,6 +6,7 @@
 
 #include "MainWindowFixture.h"
 #include "leveldata/IniFile.h"
+#include "platform/QtTranslations.h"
 
 namespace daz::testing {
 namespace {
@@ -160,6 +161,47 @@ TEST_F(Actions, TheLevelMenuListsTheCatalogue)
     EXPECT_FALSE(Action("level3")->isVisible());
     Action("level2")->trigger();
     EXPECT_EQ(h.flow->Place().level, 2);
+}
+
+// In English the levels that came with the game go by their English
+// names; a level of the player's keeps the name it was given, even one a
+// shipped level has or one in a shipped level's folder, and the catalogue
+// keeps what it stores. The help is the English one when there is one.
+TEST_F(Actions, ShippedLevelsAndTheHelpComeInEnglishAndThePlayersLevelsKeepTheirNames)
+{
+    const platform::Translations english = platform::LoadTranslations({QStringLiteral("en")}, QLocale::c());
+    ASSERT_NE(english.game, nullptr);
+    english.Install();
+    Open(2, {},
+         {Spec(QStringLiteral("十二生肖"), QStringLiteral("02-zodiac"), 4, 2, 10),
+          Spec(QStringLiteral("十二生肖"), QStringLiteral("mine"), 4, 2, 10),
+          Spec(QStringLiteral("草丛里的虫"), QStringLiteral("insects"), 4, 2, 10),
+          Spec(QStringLiteral("Bugs"), QStringLiteral("insects"), 4, 2, 10)});
+    EXPECT_EQ(Action("level1")->text(), QStringLiteral("1. The Chinese Zodiac"));
+    EXPECT_EQ(Action("level2")->text(), QStringLiteral("2. 十二生肖"));
+    EXPECT_EQ(Action("level3")->text(), QStringLiteral("3. 草丛里的虫"));
+    EXPECT_EQ(Action("level4")->text(), QStringLiteral("4. Bugs"));
+    EXPECT_TRUE(window->Board()->Caption()->text().endsWith(QStringLiteral("1. The Chinese Zodiac")))
+        << window->Board()->Caption()->text().toStdString();
+    Action("level2")->trigger();
+    EXPECT_TRUE(window->Board()->Caption()->text().endsWith(QStringLiteral("2. 十二生肖")));
+    const QString catalogue = QString::fromUtf8(h.folder.Read(QStringLiteral("DAZGame.ini")));
+    EXPECT_TRUE(catalogue.contains(QStringLiteral("UserGK=2")));
+    EXPECT_TRUE(catalogue.contains(QStringLiteral("MenuName1=十二生肖")));
+    EXPECT_FALSE(catalogue.contains(QStringLiteral("Zodiac")));
+
+    // The help in English where there is one, else the Chinese.
+    h.folder.Write(QStringLiteral("dazRedme.txt"), "帮助");
+    for (const char* english : {"", "Help"}) {
+        if (*english) {
+            h.folder.Write(QStringLiteral("dazRedme_en.txt"), english);
+        }
+        Action("help")->trigger();
+        HelpWindow* shown = window->findChild<HelpWindow*>();
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(shown->Text(), *english ? QString::fromUtf8(english) : QStringLiteral("帮助"));
+        shown->close();
+    }
 }
 
 TEST_F(Actions, ALevelMadeInTheEditorIsListedAtOnce)
