@@ -18,6 +18,16 @@ desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 desktop-file-validate "$desktop"
 appstreamcli validate --pedantic --no-net "$metainfo"
+# English is the base, and every text the player reads has its Chinese.
+for key in Name GenericName Comment Keywords; do
+  grep -q "^$key=" "$desktop" || fail "no $key in the desktop entry"
+  grep -q "^$key\[zh_CN\]=" "$desktop" || fail "$key has no zh_CN translation"
+done
+for tag in name summary p li caption; do
+  base=$(grep -c "<$tag>" "$metainfo" || true)
+  chinese=$(grep -c "<$tag xml:lang=\"zh_CN\">" "$metainfo" || true)
+  [[ $base == "$chinese" ]] || fail "$base <$tag> in the metainfo, $chinese of them in zh_CN"
+done
 # The metainfo's launchable must be the installed desktop entry.
 appstreamcli validate-tree --no-net "$prefix"
 
