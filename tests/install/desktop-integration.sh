@@ -44,6 +44,7 @@ read -r name version < <(QT_QPA_PLATFORM=offscreen "$prefix/bin/$command" --vers
 [[ $(entry StartupWMClass) == "$name" ]] || fail "StartupWMClass=$(entry StartupWMClass), windows are $name"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
 gzip -t "$prefix/share/man/man6/$command.6.gz" || fail "no man page for $command"
+gzip -t "$prefix/share/man/zh_CN/man6/$command.6.gz" || fail "no Chinese man page for $command"
 for doc in README.md CREDITS copyright; do
   [[ -s $prefix/share/doc/$command/$doc ]] || fail "no $doc in share/doc/$command"
 done
