@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QLocale>
+#include <QTabWidget>
+#include <QTableWidget>
 
 #include "MainWindowFixture.h"
 #include "leveldata/Preferences.h"
@@ -33,6 +36,22 @@ QStringList TextsOf(const MainWindow& window)
         }
         if (const auto* menu = qobject_cast<const QMenu*>(widget)) {
             add(widget, "menu", menu->title());
+        }
+        if (const auto* tabs = qobject_cast<const QTabWidget*>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                add(widget, "tab", tabs->tabText(i));
+            }
+        }
+        if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
+            for (int i = 0; i < list->count(); ++i) {
+                add(widget, "item", list->itemText(i));
+            }
+        }
+        if (const auto* table = qobject_cast<const QTableWidget*>(widget)) {
+            for (int i = 0; i < table->columnCount(); ++i) {
+                add(widget, "column",
+                    table->horizontalHeaderItem(i) ? table->horizontalHeaderItem(i)->text() : QString());
+            }
         }
     }
     for (const QAction* action : window.findChildren<QAction*>()) {
@@ -65,6 +84,7 @@ protected:
     void OpenWithLanguages(int mode)
     {
         languages = std::make_unique<platform::LanguageSwitch>(QStringList{QStringLiteral("C")}, QLocale::c());
+        languages->Use({}); // the desktop's, as main starts
         preference = std::make_unique<LanguagePreference>(DataFolders(h.folder.Path()), *languages);
         preference->Apply();
         Open(mode, {}, kLatinLevels);
@@ -90,14 +110,21 @@ protected:
 };
 
 // English from the menu reaches every text of the window at once, the
-// rank, the caption and the tools' counters too; Chinese brings back
-// exactly what showed before.
+// rank, the caption and the tools' counters too, and of the windows open
+// over it (成绩榜, the help); Chinese brings back exactly what showed
+// before.
 TEST_F(Language, TheMenuSwitchesEveryTextOfTheWindowAndBack)
 {
     OpenWithLanguages(2);
-    h.round().SetScore(2500); // a rank of its own
-    h.Trigger("hint");        // and a counter that differs from the start's
-    const QStringList chinese = TextsOf(*window);
+    h.OpenRecords(window.get());
+    h.folder.Write(QStringLiteral("dazRedme.txt"), "help\r\n");
+    h.Trigger("help");
+    QCoreApplication::processEvents(); // the windows over it laid out and shown
+    h.round().SetScore(2500);          // a rank of its own
+    h.Trigger("hint");                 // and a counter that differs from the start's
+    // Sorted: a window raised on the way changes the order of the tree.
+    QStringList chinese = TextsOf(*window);
+    chinese.sort();
     ASSERT_TRUE(HasChinese(chinese.join(u'\n')));
     EXPECT_TRUE(Action("languageSystem")->isChecked());
 
@@ -115,7 +142,8 @@ TEST_F(Language, TheMenuSwitchesEveryTextOfTheWindowAndBack)
 
     Choose("languageChinese");
     EXPECT_TRUE(Action("languageChinese")->isChecked());
-    const QStringList again = TextsOf(*window);
+    QStringList again = TextsOf(*window);
+    again.sort();
     ASSERT_EQ(again.size(), chinese.size());
     for (qsizetype i = 0; i < chinese.size(); ++i) {
         EXPECT_EQ(again[i].toStdString(), chinese[i].toStdString());
