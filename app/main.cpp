@@ -36,6 +36,7 @@
 #include "presentation/BoardMotion.h"
 #include "presentation/FileErrorText.h"
 #include "presentation/GameInfo.h"
+#include "presentation/LanguagePreference.h"
 #include "presentation/MainWindow.h"
 #include "presentation/ModeChooserWindow.h"
 #include "presentation/Particles.h"
@@ -254,9 +255,10 @@ int main(int argc, char** argv)
     PinChineseFont(app);
     // The game in the desktop's language where it has a translation of it,
     // else in Chinese; Qt's own buttons and dialogs speak the same language.
-    const daz::platform::Translations translations = daz::platform::LoadTranslations(QLocale::system().uiLanguages(),
-                                                                                     QLocale::system());
-    translations.Install();
+    // The language the player chose in the game, once the player's folder
+    // is known, wins over the desktop's.
+    daz::platform::LanguageSwitch languages(QLocale::system().uiLanguages(), QLocale::system());
+    languages.Use({});
     const Options options = ReadOptions(app);
 
     using namespace daz;
@@ -277,6 +279,8 @@ int main(int argc, char** argv)
     ProblemBoxes problems(boxes);
     IniAccess files(FoldersFor(options), problems);
     const DataFolders& folders = files.Folders();
+    LanguagePreference language(folders, languages);
+    language.Apply();
     QDir().mkpath(folders.Player()); // the lock lives there; a failure is told later
     platform::QtInstanceLock lock(platform::QtInstanceLock::PathFor(folders.Player()));
     platform::LockResult locked; // what the start got of the lock
@@ -313,7 +317,11 @@ int main(int argc, char** argv)
                                    [&](QWidget* parent) { OpenLevelModifier(parent, *tools); }});
         if (!canSave) {
             game->keeper.Disable();
+            language.DisableSaving();
         }
+        // A choice that cannot be kept still speaks for this run.
+        game->window.SetLanguageChooser(language.Choice(),
+                                        [&language](const QString& choice) { (void)language.Choose(choice); });
         windowBoxes.SetParent(&game->window);
         game->flow.Load(); // while the window is still hidden
     };

@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <utility>
 
 namespace daz::platform {
 
@@ -73,12 +74,24 @@ void Translations::Install() const
     }
 }
 
-Translations LoadTranslations(const QStringList& preferred, const QLocale& system)
+void Translations::Remove() const
+{
+    for (QTranslator* translator : {game.get(), qt.get()}) {
+        if (translator) {
+            QCoreApplication::removeTranslator(translator);
+        }
+    }
+}
+
+namespace {
+
+// The translators of a language; for Chinese, Qt's own for the locale given.
+Translations LoadLanguage(const QString& language, const QLocale& chineseQt)
 {
     Translations loaded;
-    loaded.language = ChooseLanguage(preferred);
+    loaded.language = language;
     if (loaded.language.isEmpty()) {
-        loaded.qt = LoadQtTranslation(system);
+        loaded.qt = LoadQtTranslation(chineseQt);
         return loaded;
     }
     loaded.game = std::make_unique<QTranslator>();
@@ -91,6 +104,47 @@ Translations LoadTranslations(const QStringList& preferred, const QLocale& syste
         loaded.qt.reset();
     }
     return loaded;
+}
+
+} // namespace
+
+Translations LoadTranslations(const QStringList& preferred, const QLocale& system)
+{
+    return LoadLanguage(ChooseLanguage(preferred), system);
+}
+
+Translations LoadTranslationsFor(const QString& choice, const QStringList& preferred, const QLocale& system)
+{
+    if (choice.isEmpty()) {
+        return LoadTranslations(preferred, system);
+    }
+    if (choice == kChineseChoice) {
+        // Qt's buttons in Chinese too, whatever the desktop speaks.
+        return LoadLanguage({}, QLocale(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China));
+    }
+    // A choice the game has no translation of (a file edited by hand)
+    // follows the desktop.
+    const QString language = ChooseLanguage({choice});
+    return language.isEmpty() ? LoadTranslations(preferred, system) : LoadLanguage(language, system);
+}
+
+LanguageSwitch::LanguageSwitch(QStringList preferred, QLocale system)
+    : preferred_(std::move(preferred)), system_(std::move(system))
+{
+}
+
+LanguageSwitch::~LanguageSwitch()
+{
+    current_.Remove();
+}
+
+void LanguageSwitch::Use(const QString& choice)
+{
+    Translations next = LoadTranslationsFor(choice, preferred_, system_);
+    current_.Remove();
+    current_ = std::move(next);
+    choice_ = choice;
+    current_.Install();
 }
 
 } // namespace daz::platform

@@ -31,9 +31,40 @@ struct Translations {
     std::unique_ptr<QTranslator> game;
     std::unique_ptr<QTranslator> qt;
 
-    // Into the application, for as long as this lives.
+    // Into the application, for as long as this lives, and out of it.
     void Install() const;
+    void Remove() const;
 };
 Translations LoadTranslations(const QStringList& preferred, const QLocale& system);
+
+// The player's choice of language, as the preferences keep it: empty to
+// follow the desktop (LoadTranslations), "zh" for Chinese whatever the
+// desktop, else the name of a translation ("en").
+inline const QString kChineseChoice = QStringLiteral("zh");
+Translations LoadTranslationsFor(const QString& choice, const QStringList& preferred, const QLocale& system);
+
+// The translators the application speaks with, switched at run time: the
+// old ones go out, the new ones in, and Qt tells every widget
+// (QEvent::LanguageChange) to set its texts again.
+class LanguageSwitch {
+public:
+    LanguageSwitch(QStringList preferred, QLocale system);
+    ~LanguageSwitch();
+    LanguageSwitch(const LanguageSwitch&) = delete;
+    LanguageSwitch& operator=(const LanguageSwitch&) = delete;
+
+    // Installs the translators of the choice, removing those installed
+    // before.
+    void Use(const QString& choice);
+    // The choice in use, and the language it gave (empty for Chinese).
+    const QString& Choice() const { return choice_; }
+    const QString& Language() const { return current_.language; }
+
+private:
+    QStringList preferred_;
+    QLocale system_;
+    QString choice_;
+    Translations current_;
+};
 
 } // namespace daz::platform

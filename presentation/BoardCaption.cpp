@@ -14,17 +14,10 @@ BoardCaption::BoardCaption(const GameFlow& flow, const Round& round, const Resul
     : flow_(flow), round_(round), keptTimer_(timers.Create(QStringLiteral("KeptCaption"), kKeptWordsTime))
 {
     connect(&flow_, &GameFlow::levelChanged, this, [this] {
-        const LevelPlace place = flow_.Place();
-        QString name = place.name;
-        for (const CatalogueEntry& entry : flow_.ListedLevels()) {
-            if (entry.number == place.level) {
-                name = LevelName(entry);
-            }
-        }
-        level_ = tr("%1======>当前游戏关卡：%2．%3").arg(ModeCaption(place.mode), QString::number(place.level), name);
+        levelShown_ = true;
         kept_ = keptWaits_ = false;
         keptTimer_->Stop();
-        clearNote_.clear();
+        cleared_.reset();
         emit changed();
     });
     connect(&flow_, &GameFlow::keptRoundResumed, this, [this](bool paused) {
@@ -52,21 +45,36 @@ BoardCaption::BoardCaption(const GameFlow& flow, const Round& round, const Resul
     };
     // A clear's time and place join the caption until the next level.
     connect(&results, &ResultKeeper::cleared, this, [this](const ClearResult& result) {
-        clearNote_ = ClearNoteText(result);
+        cleared_ = result;
         emit changed();
     });
 }
 
 BoardCaption::~BoardCaption() = default;
 
+QString BoardCaption::ClearNote() const
+{
+    return cleared_ ? ClearNoteText(*cleared_) : QString();
+}
+
 QString BoardCaption::Text() const
 {
-    QString text = level_;
+    if (!levelShown_) {
+        return {};
+    }
+    const LevelPlace place = flow_.Place();
+    QString name = place.name;
+    for (const CatalogueEntry& entry : flow_.ListedLevels()) {
+        if (entry.number == place.level) {
+            name = LevelName(entry);
+        }
+    }
+    QString text = tr("%1======>当前游戏关卡：%2．%3").arg(ModeCaption(place.mode), QString::number(place.level), name);
     if (kept_) {
         text.prepend(tr("继续上次的棋局 — "));
     }
-    if (!clearNote_.isEmpty()) {
-        text += tr("　　%1").arg(clearNote_);
+    if (const QString note = ClearNote(); !note.isEmpty()) {
+        text += tr("　　%1").arg(note);
     }
     return text;
 }

@@ -1,16 +1,17 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include <QObject>
 #include <QString>
 
+#include "game/ResultKeeper.h"
 #include "platform/Timer.h"
 
 namespace daz {
 
 class GameFlow;
-class ResultKeeper;
 class Round;
 
 // The caption over the board: the mode and the level on the board; for a
@@ -27,10 +28,11 @@ public:
     BoardCaption(const GameFlow& flow, const Round& round, const ResultKeeper& results, platform::TimerFactory& timers);
     ~BoardCaption() override;
 
+    // Both in the language installed now: they are made when asked for.
     QString Text() const;
     // What the last clear of the level on the board tells: its time and
     // place ("用时 1分23秒 · 新纪录！"); empty before it is cleared.
-    const QString& ClearNote() const { return clearNote_; }
+    QString ClearNote() const;
 
 signals:
     void changed();
@@ -38,10 +40,10 @@ signals:
 private:
     const GameFlow& flow_;
     const Round& round_;
-    QString level_;          // the mode and the level
-    bool kept_ = false;      // the kept round's words show
-    bool keptWaits_ = false; // … and their time starts when the paused board shows
-    QString clearNote_;
+    bool levelShown_ = false; // the mode and the level show, once a level is on the board
+    bool kept_ = false;       // the kept round's words show
+    bool keptWaits_ = false;  // … and their time starts when the paused board shows
+    std::optional<ClearResult> cleared_;
     std::unique_ptr<platform::Timer> keptTimer_; // "KeptCaption": the usual caption comes back
 };
 

@@ -158,6 +158,15 @@ bool BoardView::ShowsTile(Cell cell) const
     return board.InField(cell) && board.At(cell) != 0 && !parts_.motion.hint.Hides(cell);
 }
 
+void BoardView::changeEvent(QEvent* event)
+{
+    // The caption is made in the language installed when it is asked for.
+    if (event->type() == QEvent::LanguageChange) {
+        CaptionChanged();
+    }
+    QWidget::changeEvent(event);
+}
+
 void BoardView::CaptionChanged()
 {
     caption_->setText(parts_.caption.Text());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include <QAction>
@@ -20,7 +22,8 @@ class Round;
 // the menus' buttons ("mainMenu", "modeMenu"), the main menu's items
 // ("randomLevel", "level1" …, "records", "effects", "music",
 // "levelModifier", "levelEditor", "help", "feedback", "softwareDownload",
-// "levelDownload", "about", "quit") and the modes ("mode1" … "mode4").
+// "levelDownload", "about", "quit"), the modes ("mode1" … "mode4") and
+// the languages ("languageSystem", "languageChinese", "languageEnglish").
 // The toolbar's labels, the menus and the keys all trigger them. The
 // window runs the ones that open windows (the menus, 成绩榜, the level
 // tools, quitting); the rest act here.
@@ -42,13 +45,23 @@ public:
     // for the commands that cost nothing.
     bool ScorePays(const QString& name) const;
 
+    // The language chosen, as the preferences keep it (empty to follow the
+    // desktop, "zh", "en"): its item is checked.
+    void ShowLanguage(const QString& choice);
+    const QString& Language() const { return language_; }
+    // Sets every text and tool tip again, in the language now installed.
+    void Retranslate();
+
 signals:
     // A tool the score cannot pay for was refused, and why.
     void refused(const QString& name, const QString& why);
+    // The player chose a language from the menu.
+    void languageChosen(const QString& choice);
 
 private:
-    QAction* Add(const char* name, const QString& text, const QList<QKeySequence>& keys = {},
-                 const QString& toolTip = {});
+    // An action whose texts Retranslate sets again.
+    QAction* Add(const char* name, std::function<QString()> text, const QList<QKeySequence>& keys = {},
+                 std::function<QString()> toolTip = {});
     // The one place that enables the commands from the round's state.
     void ShowState();
     void ShowSwitches();
@@ -61,6 +74,9 @@ private:
     std::vector<QAction*> all_;
     std::vector<QAction*> levels_;
     std::vector<QAction*> modes_;
+    std::vector<std::pair<QAction*, QString>> languages_; // each item and its choice
+    QString language_;
+    std::vector<std::function<void()>> texts_; // each action's texts, set again
 };
 
 } // namespace daz

@@ -40,6 +40,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), view_(new QPlainTextE
     resize(680, 560);
 }
 
+void HelpWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        setWindowTitle(tr("主题帮助"));
+    }
+    QDialog::changeEvent(event);
+}
+
 void HelpWindow::SetText(const QString& text)
 {
     view_->setPlainText(text);

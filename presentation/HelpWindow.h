@@ -18,6 +18,9 @@ public:
     QString Text() const;
     QPlainTextEdit* View() const { return view_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QPlainTextEdit* view_;
 };

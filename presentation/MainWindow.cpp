@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include <QAction>
 #include <QCloseEvent>
@@ -52,10 +53,9 @@ MainWindow::MainWindow(Parts parts, LevelTools tools)
       strip_(new ToolStrip(toolbar_, *actions_, parts.flow, parts.round, parts.audio, this)),
       board_(new BoardView({parts.flow, parts.round, parts.motion, parts.particles, parts.caption}, this)),
       overlay_(new OverlayBox({parts.flow, parts.round, parts.motion, parts.particles, parts.caption}, *board_, this)),
-      credits_(new QLabel(tr("霁岚连连看 · 原创游戏　　© 霁岚工作室"), this)),
+      credits_(new QLabel(this)),
       quitKey_(new QuitKey(this))
 {
-    setWindowTitle(GameInfo::WindowCaption());
     setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"))));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -75,6 +75,12 @@ MainWindow::MainWindow(Parts parts, LevelTools tools)
     }
     BuildMenus();
     ConnectWindowCommands();
+    Retranslate();
+    connect(actions_, &GameActions::languageChosen, this, [this](const QString& choice) {
+        if (chooseLanguage_) {
+            chooseLanguage_(choice);
+        }
+    });
 
     connect(&parts_.round, &Round::phaseChanged, this, &MainWindow::ShowOverlay);
     connect(&parts_.info, &GameInfo::helpOpened, this, &MainWindow::ShowHelp);
@@ -92,26 +98,49 @@ MainWindow::~MainWindow() = default;
 void MainWindow::BuildMenus()
 {
     const auto item = [this](const char* name) { return actions_->Get(QString::fromLatin1(name)); };
-    mainMenu_ = new QMenu(tr("选关"), this);
+    mainMenu_ = new QMenu(this);
     mainMenu_->setObjectName(QStringLiteral("mainMenu"));
     mainMenu_->addAction(item("restart"));
     mainMenu_->addSeparator();
-    levelMenu_ = mainMenu_->addMenu(tr("选择关卡"));
+    levelMenu_ = mainMenu_->addMenu(QString());
     levelMenu_->setObjectName(QStringLiteral("levelMenu"));
     levelMenu_->addAction(item("randomLevel"));
     levelMenu_->addSeparator();
     levelMenu_->addActions({actions_->Levels().begin(), actions_->Levels().end()});
-    for (const char* name : {"records", "", "effects", "music", "levelModifier", "levelEditor", "", "help", "feedback",
-                             "", "softwareDownload", "levelDownload", "", "about", "", "quit"}) {
-        if (*name) {
+    for (const char* name : {"records", "", "effects", "music", "languages", "levelModifier", "levelEditor", "", "help",
+                             "feedback", "", "softwareDownload", "levelDownload", "", "about", "", "quit"}) {
+        if (name == std::string_view("languages")) {
+            languageMenu_ = mainMenu_->addMenu(QString());
+            languageMenu_->setObjectName(QStringLiteral("languageMenu"));
+            languageMenu_->addActions({item("languageSystem"), item("languageChinese"), item("languageEnglish")});
+        } else if (*name) {
             mainMenu_->addAction(item(name));
         } else {
             mainMenu_->addSeparator();
         }
     }
-    modeMenu_ = new QMenu(tr("游戏模式"), this);
+    modeMenu_ = new QMenu(this);
     modeMenu_->setObjectName(QStringLiteral("modeMenu"));
     modeMenu_->addActions({actions_->Modes().begin(), actions_->Modes().end()});
+}
+
+void MainWindow::Retranslate()
+{
+    setWindowTitle(GameInfo::WindowCaption());
+    credits_->setText(tr("霁岚连连看 · 原创游戏　　© 霁岚工作室"));
+    mainMenu_->setTitle(tr("选关"));
+    levelMenu_->setTitle(tr("选择关卡"));
+    // Named in both languages, so that a player who reads only one finds it.
+    languageMenu_->setTitle(tr("语言 / Language"));
+    modeMenu_->setTitle(tr("游戏模式"));
+    actions_->Retranslate();
+    LayOut(); // the credits' width changed
+}
+
+void MainWindow::SetLanguageChooser(const QString& current, std::function<void(const QString& choice)> choose)
+{
+    actions_->ShowLanguage(current);
+    chooseLanguage_ = std::move(choose);
 }
 
 void MainWindow::ConnectWindowCommands()
@@ -270,6 +299,12 @@ void MainWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::WindowStateChange && isMinimized()) {
         parts_.round.PauseQuietly();
+    }
+    // First the actions, whose tool tips the strip shows; Qt then tells
+    // the children.
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+        overlay_->Show();
     }
     QWidget::changeEvent(event);
 }

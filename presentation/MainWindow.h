@@ -75,6 +75,10 @@ public:
     QPoint MenuPosition(Toolbar::MenuButton button) const;
     // The main menu's 成绩榜 runs this, with the window as the parent.
     void SetRecordsOpener(std::function<void(QWidget* parent)> open) { openRecords_ = std::move(open); }
+    // The main menu's languages: the choice kept now (empty to follow the
+    // desktop, "zh", "en") is checked, and a choice made runs choose, which
+    // installs its translators; the windows then set their texts again.
+    void SetLanguageChooser(const QString& current, std::function<void(const QString& choice)> choose);
     // Set by tests: opens the menus without waiting in their event loop.
     void SetMenuRunner(std::function<void(QMenu*, QPoint)> runner) { runMenu_ = std::move(runner); }
 
@@ -87,6 +91,8 @@ protected:
 
 private:
     void BuildMenus();
+    // Every text of the window and its menus, in the language installed now.
+    void Retranslate();
     // The window runs the commands that open windows.
     void ConnectWindowCommands();
     void OpenMenu(Toolbar::MenuButton button);
@@ -107,6 +113,8 @@ private:
     QMenu* mainMenu_ = nullptr;
     QMenu* modeMenu_ = nullptr;
     QMenu* levelMenu_ = nullptr;
+    QMenu* languageMenu_ = nullptr;
+    std::function<void(const QString&)> chooseLanguage_;
     std::function<void(QMenu*, QPoint)> runMenu_;
     std::function<void(QWidget*)> openRecords_ = [](QWidget*) {};
     bool unloaded_ = false;

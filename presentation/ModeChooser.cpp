@@ -79,6 +79,7 @@ void ModeChooser::MouseMoveBackground(Qt::MouseButtons buttons, float x, float y
     if (!armed_) {
         lit_.fill(false);
         description_ = RestingCredit();
+        describing_ = -1;
         armed_ = true;
         Changed();
     }
@@ -119,8 +120,15 @@ void ModeChooser::LightUp(std::size_t position)
     lit_.fill(false);
     lit_[static_cast<std::size_t>(entry.index)] = true;
     description_ = entry.description;
+    describing_ = static_cast<int>(position);
     focused_ = static_cast<int>(position);
     armed_ = false;
+    Changed();
+}
+
+void ModeChooser::Retranslate()
+{
+    description_ = describing_ < 0 ? RestingCredit() : Entries()[static_cast<std::size_t>(describing_)].description;
     Changed();
 }
 

@@ -81,6 +81,8 @@ public:
     // --- What the window shows ---------------------------------------------
     unsigned Colour(int index) const;
     const QString& Description() const { return description_; }
+    // The description again, in the language installed now.
+    void Retranslate();
 
     // True once the pointer has been over the background: the next entry
     // it reaches lights up and is described.
@@ -111,7 +113,8 @@ private:
     std::array<bool, 5> lit_{};
     QString description_;
     bool armed_ = false;
-    int focused_ = -1; // position in Entries()
+    int focused_ = -1;    // position in Entries()
+    int describing_ = -1; // … of the entry whose description shows; -1 for the credit
     bool dragging_ = false;
     float dragX_ = 0;
     std::int16_t dragY_ = 0;

@@ -24,14 +24,13 @@ ModeChooserWindow::ModeChooserWindow(platform::EffectPlayer& effects, DataFolder
       description_(new QLabel(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("系统设置"));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
 
     // The entries have the hand pointer of the toolbar.
     const QCursor pointer = ToolbarPointer();
     for (const auto& entry : ModeChooser::Entries()) {
-        auto* label = new QLabel(entry.text, this);
+        auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("ImgMode%1").arg(entry.index));
         QFont font = label->font();
         font.setPixelSize(19);
@@ -66,7 +65,24 @@ ModeChooserWindow::ModeChooserWindow(platform::EffectPlayer& effects, DataFolder
     chooser_.moveWindowBy = [this](float dx, float dy) { move(pos() + QPoint(Px(dx), Px(dy))); };
     chooser_.modeChosen = [this](int mode) { HandOver(mode); };
     chooser_.exitChosen = [this] { close(); };
-    ShowState();
+    Retranslate();
+}
+
+void ModeChooserWindow::Retranslate()
+{
+    setWindowTitle(tr("系统设置"));
+    for (const auto& entry : ModeChooser::Entries()) {
+        EntryLabel(entry.index)->setText(entry.text);
+    }
+    chooser_.Retranslate(); // shows the state
+}
+
+void ModeChooserWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+    }
+    ShapedWindow::changeEvent(event);
 }
 
 void ModeChooserWindow::Load()

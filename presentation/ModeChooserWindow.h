@@ -36,6 +36,7 @@ public:
     std::function<void(int mode)> onModeChosen;
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -49,6 +50,8 @@ private:
     // now (not where it stood when the event was queued).
     QPointF PointerTwips(const QMouseEvent& event) const;
     void ShowState();
+    // Every text again, in the language installed now.
+    void Retranslate();
     void HandOver(int mode);
 
     ModeChooser chooser_;

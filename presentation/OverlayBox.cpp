@@ -90,7 +90,7 @@ void OverlayBox::Show()
     picture_->raise();
 
     // The clear's time and place stay still under the picture's own place.
-    const QString& note = parts_.caption.ClearNote();
+    const QString note = parts_.caption.ClearNote();
     if (phase != Phase::Cleared || note.isEmpty()) {
         note_->hide();
         return;

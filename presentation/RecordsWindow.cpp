@@ -31,7 +31,6 @@ RecordsWindow::RecordsWindow(Records* records, std::vector<CatalogueEntry> level
                              QWidget* parent)
     : QDialog(parent), records_(records), levels_(std::move(levels)), boxes_(boxes)
 {
-    setWindowTitle(tr("成绩榜"));
     setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"))));
     setAutoFillBackground(true);
     QPalette paper = palette();
@@ -48,47 +47,45 @@ RecordsWindow::RecordsWindow(Records* records, std::vector<CatalogueEntry> level
 
     if (!records_ || !records_->Keeping()) {
         resize(360, 160);
-        notice_ = new QLabel(tr("成绩无法保存"), this);
+        notice_ = new QLabel(this);
         notice_->setAlignment(Qt::AlignCenter);
         layout->addWidget(notice_, 1);
         layout->addWidget(buttons);
+        Retranslate();
         return;
     }
 
     // The level and the mode, over both pages.
     levelChooser_ = new QComboBox(this);
     for (const CatalogueEntry& level : levels_) {
-        //: a level in the level chooser: its number and its name
-        levelChooser_->addItem(tr("%1．%2").arg(QString::number(level.number), LevelName(level)), level.path);
+        levelChooser_->addItem(QString(), level.path);
     }
     levelChooser_->setMaxVisibleItems(20);
     modeChooser_ = new QComboBox(this);
     for (int mode = 1; mode <= kModeCount; ++mode) {
-        modeChooser_->addItem(ModeCaption(mode), mode);
+        modeChooser_->addItem(QString(), mode);
     }
     auto* choosers = new QHBoxLayout;
-    auto* levelLabel = new QLabel(tr("关卡："), this);
-    levelLabel->setBuddy(levelChooser_);
-    auto* modeLabel = new QLabel(tr("模式："), this);
-    modeLabel->setBuddy(modeChooser_);
-    choosers->addWidget(levelLabel);
+    levelLabel_ = new QLabel(this);
+    levelLabel_->setBuddy(levelChooser_);
+    modeLabel_ = new QLabel(this);
+    modeLabel_->setBuddy(modeChooser_);
+    choosers->addWidget(levelLabel_);
     choosers->addWidget(levelChooser_, 1);
     choosers->addSpacing(fontMetrics().height());
-    choosers->addWidget(modeLabel);
+    choosers->addWidget(modeLabel_);
     choosers->addWidget(modeChooser_);
     layout->addLayout(choosers);
 
     // The best results of the level chosen.
     table_ = new QTableWidget(0, 8, this);
-    table_->setHorizontalHeaderLabels(
-        {tr("名次"), tr("玩家"), tr("得分"), tr("用时"), tr("撤消"), tr("提示"), tr("重排"), tr("日期")});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setAlternatingRowColors(true);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    empty_ = new QLabel(tr("这一关在这个模式下还没有成绩。"), this);
+    empty_ = new QLabel(this);
     empty_->setAlignment(Qt::AlignCenter);
     auto* bestPage = new QWidget(this);
     auto* bestLayout = new QVBoxLayout(bestPage);
@@ -97,11 +94,12 @@ RecordsWindow::RecordsWindow(Records* records, std::vector<CatalogueEntry> level
 
     statistics_ = new StatisticsPage(*records_, levels_, this);
     pages_ = new QTabWidget(this);
-    pages_->addTab(bestPage, tr("成绩榜"));
-    pages_->addTab(statistics_, tr("统计"));
+    pages_->addTab(bestPage, QString());
+    pages_->addTab(statistics_, QString());
     layout->addWidget(pages_, 1);
 
-    clear_ = buttons->addButton(tr("清除成绩"), QDialogButtonBox::ResetRole);
+    clear_ = buttons->addButton(QString(), QDialogButtonBox::ResetRole);
+    Retranslate();
     connect(clear_, &QPushButton::clicked, this, &RecordsWindow::AskAndClear);
     // The keys start on the table, and Return closes: only a click or
     // Space on the button itself asks to clear.
@@ -115,6 +113,43 @@ RecordsWindow::RecordsWindow(Records* records, std::vector<CatalogueEntry> level
     connect(modeChooser_, &QComboBox::currentIndexChanged, this, &RecordsWindow::ShowChosen);
     connect(pages_, &QTabWidget::currentChanged, this, &RecordsWindow::ShowChosen);
     ShowChosen();
+}
+
+void RecordsWindow::Retranslate()
+{
+    setWindowTitle(tr("成绩榜"));
+    if (notice_) {
+        notice_->setText(tr("成绩无法保存"));
+        return;
+    }
+    for (int i = 0; i < levelChooser_->count(); ++i) {
+        const CatalogueEntry& level = levels_[static_cast<std::size_t>(i)];
+        //: a level in the level chooser: its number and its name
+        //: a level in the level chooser: its number and its name
+        levelChooser_->setItemText(i, tr("%1．%2").arg(QString::number(level.number), LevelName(level)));
+    }
+    for (int i = 0; i < modeChooser_->count(); ++i) {
+        modeChooser_->setItemText(i, ModeCaption(modeChooser_->itemData(i).toInt()));
+    }
+    levelLabel_->setText(tr("关卡："));
+    modeLabel_->setText(tr("模式："));
+    table_->setHorizontalHeaderLabels(
+        {tr("名次"), tr("玩家"), tr("得分"), tr("用时"), tr("撤消"), tr("提示"), tr("重排"), tr("日期")});
+    empty_->setText(tr("这一关在这个模式下还没有成绩。"));
+    pages_->setTabText(0, tr("成绩榜"));
+    pages_->setTabText(1, tr("统计"));
+    clear_->setText(tr("清除成绩"));
+}
+
+void RecordsWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+        if (!notice_) {
+            ShowChosen(); // the page in sight: its times, rates and the chart's title
+        }
+    }
+    QDialog::changeEvent(event);
 }
 
 QString RecordsWindow::Notice() const

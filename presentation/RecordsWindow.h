@@ -53,7 +53,12 @@ public:
     // set); false when nothing was cleared.
     void SetClear(std::function<bool()> clear) { clearAll_ = std::move(clear); }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Every text again, in the language installed now.
+    void Retranslate();
     void ShowBest();
     void ShowChosen();
     void AskAndClear();
@@ -70,6 +75,8 @@ private:
     StatisticsPage* statistics_ = nullptr;
     QPushButton* clear_ = nullptr;
     QLabel* notice_ = nullptr;
+    QLabel* levelLabel_ = nullptr;
+    QLabel* modeLabel_ = nullptr;
 };
 
 // Pauses the level and opens the results' window over the main window, at

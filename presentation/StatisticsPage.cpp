@@ -3,6 +3,7 @@
 #include <cmath>
 #include <map>
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -23,13 +24,7 @@ StatisticsPage::StatisticsPage(const Records& records, std::vector<CatalogueEntr
       chartTitle_(new QLabel(this)),
       chart_(new BestTimeChart(this))
 {
-    table_->setHorizontalHeaderLabels(
-        {tr("开局"), tr("过关"), tr("超时"), tr("过关率"), tr("最长连续过关"), tr("总用时")});
-    QStringList modes;
-    for (int mode = 1; mode <= kModeCount; ++mode) {
-        modes.append(ModeCaption(mode));
-    }
-    table_->setVerticalHeaderLabels(modes);
+    SetHeaders();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
@@ -42,6 +37,27 @@ StatisticsPage::StatisticsPage(const Records& records, std::vector<CatalogueEntr
     layout->addWidget(table_);
     layout->addWidget(chartTitle_);
     layout->addWidget(chart_, 1);
+}
+
+void StatisticsPage::SetHeaders()
+{
+    table_->setHorizontalHeaderLabels(
+        {tr("开局"), tr("过关"), tr("超时"), tr("过关率"), tr("最长连续过关"), tr("总用时")});
+    QStringList modes;
+    for (int mode = 1; mode <= kModeCount; ++mode) {
+        modes.append(ModeCaption(mode));
+    }
+    table_->setVerticalHeaderLabels(modes);
+}
+
+void StatisticsPage::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        // The window shows the page's figures again when it is in sight.
+        SetHeaders();
+        chart_->update(); // its axes are drawn in the language installed
+    }
+    QWidget::changeEvent(event);
 }
 
 void StatisticsPage::Show(int mode)

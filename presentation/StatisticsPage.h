@@ -31,7 +31,12 @@ public:
     BestTimeChart* Chart() const { return chart_; }
     QLabel* ChartTitle() const { return chartTitle_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void SetHeaders();
+
     const Records& records_;
     std::vector<CatalogueEntry> levels_;
     QTableWidget* table_;

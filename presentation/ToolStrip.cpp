@@ -147,7 +147,7 @@ void TimeBar::paintEvent(QPaintEvent*)
 
 ToolStrip::ToolStrip(Toolbar& toolbar, GameActions& actions, const GameFlow& flow, const Round& round,
                      const AudioSwitches& audio, QWidget* parent)
-    : QWidget(parent), toolbar_(toolbar), audio_(audio)
+    : QWidget(parent), toolbar_(toolbar), actions_(actions), audio_(audio)
 {
     setMouseTracking(true);
     picture_ = WindowPicture(QStringLiteral("toolbar.png"));
@@ -161,7 +161,6 @@ ToolStrip::ToolStrip(Toolbar& toolbar, GameActions& actions, const GameFlow& flo
         label->setCursor(pointer);
         QAction* action = actions.Get(Toolbar::ActionOf(button));
         label->setObjectName(Toolbar::ActionOf(button) + QStringLiteral("Button"));
-        label->setToolTip(action->toolTip());
         const auto which = button;
         connect(label, &ClickLabel::hovered, this, [this, which] { toolbar_.HoverMenuButton(which); });
         connect(label, &ClickLabel::clicked, action, &QAction::trigger);
@@ -173,7 +172,6 @@ ToolStrip::ToolStrip(Toolbar& toolbar, GameActions& actions, const GameFlow& flo
         Place(label, Toolbar::LabelRect(index), true);
         label->setCursor(pointer);
         label->setObjectName(Toolbar::ActionOf(index) + QStringLiteral("Label"));
-        label->setToolTip(actions.Get(Toolbar::ActionOf(index))->toolTip());
         connect(label, &ClickLabel::hovered, this, [this, index] { toolbar_.HoverLabel(index); });
         connect(label, &ClickLabel::left, this, [this, index] { toolbar_.LeaveLabel(index); });
         connect(label, &ClickLabel::clicked, this, [this, index] { toolbar_.Click(index); });
@@ -187,9 +185,8 @@ ToolStrip::ToolStrip(Toolbar& toolbar, GameActions& actions, const GameFlow& flo
         " border-bottom: 2px solid #063306; border-radius: 3px; }"
         "QPushButton:checked { background: #9A9A9A; color: #3A3A3A; border: 1px solid #5A5A5A;"
         " border-top: 2px solid #4A4A4A; text-decoration: line-through; }");
-    for (auto [button, left, text] :
-         {std::tuple{&checkMedia_, 8640, tr("背景音乐")}, std::tuple{&checkSound_, 10080, tr("鼠标音效")}}) {
-        auto* toggle = new QPushButton(text, this);
+    for (auto [button, left] : {std::pair{&checkMedia_, 8640}, std::pair{&checkSound_, 10080}}) {
+        auto* toggle = new QPushButton(this);
         toggle->setCheckable(true);
         toggle->setFocusPolicy(Qt::NoFocus);
         Place(toggle, QRect(left, 23, 1095, 375), false);
@@ -203,9 +200,9 @@ ToolStrip::ToolStrip(Toolbar& toolbar, GameActions& actions, const GameFlow& flo
     connect(checkMedia_, &QPushButton::clicked, actions.Get(QStringLiteral("music")), &QAction::trigger);
     connect(checkSound_, &QPushButton::clicked, actions.Get(QStringLiteral("effects")), &QAction::trigger);
 
-    AddText(tr("玩家姓名："), {600, 600, 900, 180}, kBlueText);
+    words_.emplace_back(AddText(QString(), {600, 600, 900, 180}, kBlueText), QT_TR_NOOP("玩家姓名："));
     name_ = AddText(QString(), {1680, 600, 720, 180}, kRedText);
-    AddText(tr("积分："), {2760, 600, 540, 180}, kBlueText);
+    words_.emplace_back(AddText(QString(), {2760, 600, 540, 180}, kBlueText), QT_TR_NOOP("积分："));
     for (int position = 1; position <= 8; ++position) {
         auto* digit = new QLabel(this);
         digit->setScaledContents(true);
@@ -213,9 +210,9 @@ ToolStrip::ToolStrip(Toolbar& toolbar, GameActions& actions, const GameFlow& flo
         digit->setObjectName(QStringLiteral("digit%1").arg(position));
         digits_[static_cast<std::size_t>(position)] = digit;
     }
-    AddText(tr("等级："), {5640, 600, 540, 180}, kBlueText);
+    words_.emplace_back(AddText(QString(), {5640, 600, 540, 180}, kBlueText), QT_TR_NOOP("等级："));
     rank_ = AddText(InitialRankTitle(), {6240, 600, 1500, 180}, kRedText);
-    AddText(tr("生命："), {7800, 600, 540, 180}, kBlueText);
+    words_.emplace_back(AddText(QString(), {7800, 600, 540, 180}, kBlueText), QT_TR_NOOP("生命："));
     timeBar_ = new TimeBar(this);
     Place(timeBar_, QRect(8400, 563, 3000, 255), false);
 
@@ -236,6 +233,7 @@ ToolStrip::ToolStrip(Toolbar& toolbar, GameActions& actions, const GameFlow& flo
         name_->setText(flow.UserName());
         LayOutChildren();
     });
+    Retranslate();
     SetScale(1.0 / kTwipsPerPixel, Px(kContentWidth));
     ShowLabels();
     ShowSwitches();
@@ -365,10 +363,37 @@ void ToolStrip::ShowScore(std::int64_t points, bool withTitle)
         digits_[static_cast<std::size_t>(position)]->setPixmap(
             ImageList1(score.digit[static_cast<std::size_t>(position - 1)] + 1));
     }
+    score_ = points;
+    titleShown_ = titleShown_ || withTitle;
     if (const QString title = RankTitle(score.rank); withTitle && rank_->text() != title) {
         rank_->setText(title);
         LayOutChildren();
     }
+}
+
+void ToolStrip::Retranslate()
+{
+    for (const auto& [label, source] : words_) {
+        label->setText(tr(source));
+    }
+    checkMedia_->setText(tr("背景音乐"));
+    checkSound_->setText(tr("鼠标音效"));
+    for (const Toolbar::MenuButton button : {Toolbar::MenuButton::Main, Toolbar::MenuButton::Mode}) {
+        MenuButton(button)->setToolTip(actions_.Get(Toolbar::ActionOf(button))->toolTip());
+    }
+    for (const Toolbar::Label index : Toolbar::kLabels) {
+        Label(index)->setToolTip(actions_.Get(Toolbar::ActionOf(index))->toolTip());
+    }
+    rank_->setText(titleShown_ ? RankTitle(daz::ShowScore(score_).rank) : InitialRankTitle());
+    ShowLabels(); // lays the strip out again for the new words
+}
+
+void ToolStrip::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+    }
+    QWidget::changeEvent(event);
 }
 
 void ToolStrip::paintEvent(QPaintEvent*)

@@ -87,6 +87,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // A child and where it sits in twips; text widens it to fit.
@@ -107,9 +108,13 @@ private:
     void ShowLabels();
     void ShowSwitches();
     void ShowScore(std::int64_t points, bool withTitle);
+    // Every text and tool tip again, in the language installed now (the
+    // window retranslates the actions first).
+    void Retranslate();
     ClickLabel* Label(Toolbar::Label label) const { return labels_[static_cast<std::size_t>(label)]; }
 
     Toolbar& toolbar_;
+    GameActions& actions_;
     const AudioSwitches& audio_;
     QPixmap picture_;    // the strip's picture at its own size
     QPixmap background_; // … and at the strip's size and screen
@@ -123,6 +128,9 @@ private:
     std::array<QLabel*, 9> digits_{}; // [1 … 8], 1 the units
     QLabel* name_ = nullptr;
     QLabel* rank_ = nullptr;
+    std::int64_t score_ = 0;
+    bool titleShown_ = false;                            // the rank's title shows, not the one before the score is read
+    std::vector<std::pair<QLabel*, const char*>> words_; // the fixed words and their source texts
     TimeBar* timeBar_ = nullptr;
 };
 

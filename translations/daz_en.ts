@@ -886,6 +886,18 @@ Please insert the disk or choose another folder.</translation>
         <source>%1．%2</source>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <source>跟随系统</source>
+        <translation>Follow the Desktop</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
 </context>
 <context>
     <name>daz::GameInfo</name>
@@ -1248,6 +1260,10 @@ Please replace it with an ordinary folder and try again.</translation>
     <message>
         <source>游戏模式</source>
         <translation>Game Mode</translation>
+    </message>
+    <message>
+        <source>语言 / Language</source>
+        <translation>Language</translation>
     </message>
 </context>
 <context>

@@ -9,34 +9,39 @@ using namespace tools;
 LevelEditorWindow::LevelEditorWindow(LevelToolContext& context, QWidget* parent)
     : LevelToolWindow(parent), context_(context), editor_(context)
 {
+    Build(Table());
+    Push();
+}
+
+tools::WindowTable LevelEditorWindow::Table()
+{
     namespace layout = toolwindow::editor;
     constexpr int kNumber = LevelEditor::kNumberMaxLength;
     LevelEditor& e = editor_;
     LevelEditor::Fields& f = editor_.fields;
     // The fields in tab order; each "…" button follows its field.
-    Build({tr("霁岚关卡编辑器2.0.0"),
-           layout::kWidth,
-           layout::kHeight,
-           QStringLiteral("editor-background.png"),
-           {
-               TextField(Role::LevelName, layout::txtGName, tr("关卡名称"), f.name, LevelEditor::kNameMaxLength),
-               ChosenField(Role::SourceFolder, layout::txtGPath, tr("图片目录"), f.sourceFolder),
-               OpenButton(Role::SourceButton, layout::ComtGPath, tr("选择图片目录"), [this] { ChooseSourceFolder(); }),
-               TextField(Role::PhotoSum, layout::txtGPhotoSum, tr("图片张数"), f.photoSum, kNumber),
-               TextField(Role::MaxX, layout::txtGMaxX, tr("横向列数"), f.maxX, kNumber),
-               TextField(Role::MaxY, layout::txtGMaxY, tr("纵向行数"), f.maxY, kNumber),
-               SwatchField(layout::picGBackColor, f.backColour, [&e] { e.ChooseColour(); }),
-               ChosenField(Role::Background, layout::txtGGameBack, tr("背景图片"), f.background),
-               OpenButton(Role::BackgroundButton, layout::ComGGameBack, tr("选择背景图片"),
-                          [&e] { e.ChooseBackground(); }),
-               ChosenField(Role::Music, layout::txtGMedia, tr("背景音乐"), f.music),
-               OpenButton(Role::MusicButton, layout::ComGMedia, tr("选择背景音乐"), [&e] { e.ChooseMusic(); }),
-               EffectField(layout::CobList, f.particle),
-               TextField(Role::Maker, layout::txtQM, tr("制作者"), f.maker, LevelEditor::kMakerMaxLength),
-               OkField(layout::ComOK),
-               EscField(layout::ComESC),
-           }});
-    Push();
+    return {tr("霁岚关卡编辑器2.0.0"),
+            layout::kWidth,
+            layout::kHeight,
+            QStringLiteral("editor-background.png"),
+            {
+                TextField(Role::LevelName, layout::txtGName, tr("关卡名称"), f.name, LevelEditor::kNameMaxLength),
+                ChosenField(Role::SourceFolder, layout::txtGPath, tr("图片目录"), f.sourceFolder),
+                OpenButton(Role::SourceButton, layout::ComtGPath, tr("选择图片目录"), [this] { ChooseSourceFolder(); }),
+                TextField(Role::PhotoSum, layout::txtGPhotoSum, tr("图片张数"), f.photoSum, kNumber),
+                TextField(Role::MaxX, layout::txtGMaxX, tr("横向列数"), f.maxX, kNumber),
+                TextField(Role::MaxY, layout::txtGMaxY, tr("纵向行数"), f.maxY, kNumber),
+                SwatchField(layout::picGBackColor, f.backColour, [&e] { e.ChooseColour(); }),
+                ChosenField(Role::Background, layout::txtGGameBack, tr("背景图片"), f.background),
+                OpenButton(Role::BackgroundButton, layout::ComGGameBack, tr("选择背景图片"),
+                           [&e] { e.ChooseBackground(); }),
+                ChosenField(Role::Music, layout::txtGMedia, tr("背景音乐"), f.music),
+                OpenButton(Role::MusicButton, layout::ComGMedia, tr("选择背景音乐"), [&e] { e.ChooseMusic(); }),
+                EffectField(layout::CobList, f.particle),
+                TextField(Role::Maker, layout::txtQM, tr("制作者"), f.maker, LevelEditor::kMakerMaxLength),
+                OkField(layout::ComOK),
+                EscField(layout::ComESC),
+            }};
 }
 
 void LevelEditorWindow::ChooseSourceFolder()

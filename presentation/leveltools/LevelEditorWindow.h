@@ -17,6 +17,7 @@ public:
     const LevelEditor& Editor() const { return editor_; }
 
 private:
+    tools::WindowTable Table() override;
     void Confirm() override;
     // The folder chooser's path, into the source field; cancelling keeps it.
     void ChooseSourceFolder();

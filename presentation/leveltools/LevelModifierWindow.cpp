@@ -12,29 +12,7 @@ using namespace tools;
 LevelModifierWindow::LevelModifierWindow(LevelToolContext& context, QWidget* parent)
     : LevelToolWindow(parent), modifier_(context)
 {
-    namespace layout = toolwindow::modifier;
-    constexpr int kNumber = LevelModifier::kNumberMaxLength;
-    LevelModifier& m = modifier_;
-    LevelModifier::Fields& f = modifier_.fields;
-    // The fields in tab order; each "…" button follows its field.
-    Build({tr("霁岚关卡修改器1.0.0"),
-           layout::kWidth,
-           layout::kHeight,
-           QStringLiteral("modifier-background.png"),
-           {
-               LevelListField(layout::cobGKName),
-               TextField(Role::MaxX, layout::txtMaxX, tr("横向列数"), f.maxX, kNumber),
-               TextField(Role::MaxY, layout::txtMaxY, tr("纵向行数"), f.maxY, kNumber),
-               SwatchField(layout::picGBackColor, f.backColour, [&m] { m.ChooseColour(); }),
-               TextField(Role::Background, layout::txtGGameBack, tr("背景图片"), f.background),
-               OpenButton(Role::BackgroundButton, layout::ComGGameBack, tr("选择背景图片"),
-                          [&m] { m.ChooseBackground(); }),
-               TextField(Role::Music, layout::txtGMedia, tr("背景音乐"), f.music),
-               OpenButton(Role::MusicButton, layout::ComGMedia, tr("选择背景音乐"), [&m] { m.ChooseMusic(); }),
-               EffectField(layout::CobList, f.particle),
-               OkField(layout::ComOK),
-               EscField(layout::ComESC),
-           }});
+    Build(Table());
 
     if (const Catalogue catalogue = modifier_.Load(); catalogue.HasProblems()) {
         platform::Tell(context.boxes, CatalogueProblemText(catalogue));
@@ -43,6 +21,33 @@ LevelModifierWindow::LevelModifierWindow(LevelToolContext& context, QWidget* par
     levels->addItems(modifier_.LevelItems());
     Push();
     connect(levels, &QComboBox::currentIndexChanged, this, &LevelModifierWindow::LevelChosen);
+}
+
+tools::WindowTable LevelModifierWindow::Table()
+{
+    namespace layout = toolwindow::modifier;
+    constexpr int kNumber = LevelModifier::kNumberMaxLength;
+    LevelModifier& m = modifier_;
+    LevelModifier::Fields& f = modifier_.fields;
+    // The fields in tab order; each "…" button follows its field.
+    return {tr("霁岚关卡修改器1.0.0"),
+            layout::kWidth,
+            layout::kHeight,
+            QStringLiteral("modifier-background.png"),
+            {
+                LevelListField(layout::cobGKName),
+                TextField(Role::MaxX, layout::txtMaxX, tr("横向列数"), f.maxX, kNumber),
+                TextField(Role::MaxY, layout::txtMaxY, tr("纵向行数"), f.maxY, kNumber),
+                SwatchField(layout::picGBackColor, f.backColour, [&m] { m.ChooseColour(); }),
+                TextField(Role::Background, layout::txtGGameBack, tr("背景图片"), f.background),
+                OpenButton(Role::BackgroundButton, layout::ComGGameBack, tr("选择背景图片"),
+                           [&m] { m.ChooseBackground(); }),
+                TextField(Role::Music, layout::txtGMedia, tr("背景音乐"), f.music),
+                OpenButton(Role::MusicButton, layout::ComGMedia, tr("选择背景音乐"), [&m] { m.ChooseMusic(); }),
+                EffectField(layout::CobList, f.particle),
+                OkField(layout::ComOK),
+                EscField(layout::ComESC),
+            }};
 }
 
 void LevelModifierWindow::Push()

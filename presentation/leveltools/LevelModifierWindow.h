@@ -18,6 +18,7 @@ public:
     const LevelModifier& Modifier() const { return modifier_; }
 
 private:
+    tools::WindowTable Table() override;
     // The level list shows the chosen level too.
     void Push() override;
     void Confirm() override;

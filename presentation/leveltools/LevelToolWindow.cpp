@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -157,6 +158,22 @@ void LevelToolWindow::Build(tools::WindowTable table)
         fields_.push_back({std::move(field), widget});
         Connect(fields_.back());
     }
+}
+
+void LevelToolWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && !fields_.empty()) {
+        const tools::WindowTable table = Table();
+        setWindowTitle(table.title);
+        for (std::size_t i = 0; i < fields_.size() && i < table.fields.size(); ++i) {
+            QWidget* widget = fields_[i].widget;
+            widget->setAccessibleName(table.fields[i].name);
+            if (qobject_cast<tools::PictureButton*>(widget) || qobject_cast<tools::ColourSwatch*>(widget)) {
+                widget->setToolTip(table.fields[i].name);
+            }
+        }
+    }
+    QDialog::changeEvent(event);
 }
 
 void LevelToolWindow::Connect(const Placed& placed)

@@ -116,6 +116,9 @@ public:
 protected:
     explicit LevelToolWindow(QWidget* parent);
 
+    // The window's table, in the language installed now; it points into
+    // the window's model.
+    virtual tools::WindowTable Table() = 0;
     // Lays out the table's fields; the window's constructor calls it once,
     // when the model the table points into is made.
     void Build(tools::WindowTable table);
@@ -131,6 +134,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The title and the fields' names again, in the language installed now.
+    void changeEvent(QEvent* event) override;
 
 private:
     struct Placed {

@@ -1,4 +1,5 @@
-// The game's language follows the desktop's preferred languages: English
+// The game's language follows the desktop's preferred languages, unless
+// the player chose one in the game: English
 // comes out of the shipped translation, and under the C locale or a
 // language without a translation the texts stay the Chinese they are
 // written in.
@@ -34,6 +35,20 @@ TEST(Language, TheFirstPreferredLanguageThatIsChineseOrTranslatedWins)
     for (const auto& c : cases) {
         EXPECT_EQ(platform::ChooseLanguage(c.preferred), c.chosen) << c.preferred.join(u' ').toStdString();
     }
+    // The player's choice in the game wins over the desktop's; a choice the
+    // game has no translation of, or none, follows the desktop.
+    const QStringList english{QStringLiteral("en-US")};
+    const QLocale englishLocale(QLocale::English, QLocale::UnitedStates);
+    const platform::Translations chinese = platform::LoadTranslationsFor(QStringLiteral("zh"), english, englishLocale);
+    EXPECT_EQ(chinese.language, QString());
+    EXPECT_EQ(chinese.game, nullptr);
+    EXPECT_EQ(platform::LoadTranslationsFor(QStringLiteral("en"), {QStringLiteral("C")}, QLocale::c()).language,
+              QStringLiteral("en"));
+    EXPECT_EQ(platform::LoadTranslationsFor({}, english, englishLocale).language, QStringLiteral("en"));
+    EXPECT_EQ(platform::LoadTranslationsFor(QStringLiteral("fr"), english, englishLocale).language,
+              QStringLiteral("en"));
+    EXPECT_EQ(platform::LoadTranslationsFor(QStringLiteral("fr"), {QStringLiteral("C")}, QLocale::c()).language,
+              QString());
 }
 
 TEST(Language, EnglishTextsComeOutInEnglishAndTheCLocaleKeepsTheChinese)

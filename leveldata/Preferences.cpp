@@ -1,0 +1,81 @@
+#include "Preferences.h"
+
+#include <QList>
+
+#include "leveldata/ConfinedFiles.h"
+#include "leveldata/DataFolders.h"
+#include "leveldata/FileReplace.h"
+#include "leveldata/ProgramPaths.h"
+
+namespace daz {
+namespace {
+
+// A preferences file is a few lines; anything larger is not ours.
+constexpr qint64 kPreferencesBudget = 64 * 1024;
+
+const QByteArray kLanguageKey = QByteArrayLiteral("language");
+const QByteArray kFollowDesktop = QByteArrayLiteral("system");
+
+// A language code as the game names translations: letters, digits and
+// underscores ("zh", "en", "pt_BR").
+bool IsLanguageCode(const QByteArray& value)
+{
+    if (value.isEmpty() || value.size() > 16) {
+        return false;
+    }
+    for (const char c : value) {
+        const bool fits = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+        if (!fits) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString PreferencesPath(const DataFolders& folders)
+{
+    return NativePath(folders.Player(), kPreferencesFile);
+}
+
+} // namespace
+
+QByteArray SerializePreferences(const Preferences& preferences)
+{
+    QByteArray content = QByteArrayLiteral("[Preferences]\n");
+    content += kLanguageKey + '=' + (preferences.language.isEmpty() ? kFollowDesktop : preferences.language.toUtf8())
+               + '\n';
+    return content;
+}
+
+Preferences ParsePreferences(const QByteArray& content)
+{
+    Preferences preferences;
+    for (const QByteArray& raw : content.split('\n')) {
+        const QByteArray line = raw.trimmed();
+        const qsizetype equals = line.indexOf('=');
+        if (line.isEmpty() || line.startsWith('#') || line.startsWith(';') || line.startsWith('[') || equals < 0) {
+            continue;
+        }
+        const QByteArray key = line.left(equals).trimmed();
+        const QByteArray value = line.mid(equals + 1).trimmed();
+        if (key == kLanguageKey) {
+            preferences.language = value != kFollowDesktop && IsLanguageCode(value) ? QString::fromLatin1(value)
+                                                                                    : QString();
+        }
+    }
+    return preferences;
+}
+
+Preferences ReadPreferences(const DataFolders& folders)
+{
+    FileError error;
+    const auto bytes = ReadFileBelow(folders.Player(), PreferencesPath(folders), kPreferencesBudget, error);
+    return bytes ? ParsePreferences(*bytes) : Preferences{};
+}
+
+FileError WritePreferences(const DataFolders& folders, const Preferences& preferences)
+{
+    return ReplaceFileContent(folders.Player(), PreferencesPath(folders), SerializePreferences(preferences));
+}
+
+} // namespace daz

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "leveldata/FileError.h"
+
+namespace daz {
+
+class DataFolders;
+
+// The player's own choices about how the game looks and speaks, kept in
+// the player's folder ("preferences.ini"), apart from the catalogue and
+// its settings in DAZGame.ini: a level pack's DAZGame.ini travels between
+// players, these stay with the player. Each choice is one key=value line;
+// a missing file, key or value the game does not know means the default.
+struct Preferences {
+    // The game's language: empty to follow the desktop, else a language
+    // code, "zh" for Chinese or the name of a translation ("en").
+    QString language;
+
+    bool operator==(const Preferences&) const = default;
+};
+
+inline const QString kPreferencesFile = QStringLiteral("preferences.ini");
+
+// The file's content and back. Parsing never fails: what it cannot read
+// is left at the default.
+QByteArray SerializePreferences(const Preferences& preferences);
+Preferences ParsePreferences(const QByteArray& content);
+
+// The player's preferences; the defaults when the file is missing,
+// unreadable or malformed.
+Preferences ReadPreferences(const DataFolders& folders);
+// Written whole or not at all (ReplaceFileContent).
+FileError WritePreferences(const DataFolders& folders, const Preferences& preferences);
+
+} // namespace daz

@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLocale>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include "MainWindowFixture.h"
+#include "leveldata/Preferences.h"
+#include "platform/QtTranslations.h"
+#include "presentation/LanguagePreference.h"
+
+namespace daz::testing {
+namespace {
+
+// Every text the main window shows or tells: its widgets' texts, tool tips
+// and titles, its menus' titles and its actions' texts and tool tips, in
+// the order of the window's tree.
+QStringList TextsOf(const MainWindow& window)
+{
+    QStringList texts;
+    const auto add = [&texts](const QObject* object, const char* what, const QString& text) {
+        texts << QStringLiteral("%1 %2: %3").arg(object->objectName(), QString::fromLatin1(what), text);
+    };
+    add(&window, "title", window.windowTitle());
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        add(widget, "title", widget->windowTitle());
+        add(widget, "tip", widget->toolTip());
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            add(widget, "text", label->text());
+        }
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            add(widget, "text", button->text());
+        }
+        if (const auto* menu = qobject_cast<const QMenu*>(widget)) {
+            add(widget, "menu", menu->title());
+        }
+        if (const auto* tabs = qobject_cast<const QTabWidget*>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                add(widget, "tab", tabs->tabText(i));
+            }
+        }
+        if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
+            for (int i = 0; i < list->count(); ++i) {
+                add(widget, "item", list->itemText(i));
+            }
+        }
+        if (const auto* table = qobject_cast<const QTableWidget*>(widget)) {
+            for (int i = 0; i < table->columnCount(); ++i) {
+                add(widget, "column",
+                    table->horizontalHeaderItem(i) ? table->horizontalHeaderItem(i)->text() : QString());
+            }
+        }
+    }
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        add(action, "text", action->text());
+        add(action, "tip", action->toolTip());
+    }
+    return texts;
+}
+
+bool HasChinese(const QString& text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        // CJK punctuation, ideographs and the full-width forms.
+        if ((u >= 0x2E80 && u <= 0x9FFF) || (u >= 0xF900 && u <= 0xFAFF) || (u >= 0xFF00 && u <= 0xFFEF)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Levels named in letters: every Chinese character left is the game's.
+const QList<Spec> kLatinLevels{Spec(QStringLiteral("Alpha"), QStringLiteral("a"), 4, 2, 10),
+                               Spec(QStringLiteral("Beta"), QStringLiteral("b"), 6, 4, 10)};
+
+class Language : public InMainWindow {
+protected:
+    // The main window as main opens it: the kept language installed, and
+    // the menu's choice installed and kept.
+    void OpenWithLanguages(int mode)
+    {
+        languages = std::make_unique<platform::LanguageSwitch>(QStringList{QStringLiteral("C")}, QLocale::c());
+        languages->Use({}); // the desktop's, as main starts
+        preference = std::make_unique<LanguagePreference>(DataFolders(h.folder.Path()), *languages);
+        preference->Apply();
+        Open(mode, {}, kLatinLevels);
+        window->SetLanguageChooser(preference->Choice(),
+                                   [this](const QString& choice) { (void)preference->Choose(choice); });
+    }
+    void Choose(const char* action)
+    {
+        Action(action)->trigger();
+        QCoreApplication::processEvents(); // Qt posts the language change to every window
+    }
+    // The game and its window go, as at exit.
+    void Close()
+    {
+        window.reset();
+        h.Drop();
+        preference.reset();
+        languages.reset();
+    }
+
+    std::unique_ptr<platform::LanguageSwitch> languages;
+    std::unique_ptr<LanguagePreference> preference;
+};
+
+// English from the menu reaches every text of the window at once, the
+// rank, the caption and the tools' counters too, and of the windows open
+// over it (成绩榜, the help); Chinese brings back exactly what showed
+// before.
+TEST_F(Language, TheMenuSwitchesEveryTextOfTheWindowAndBack)
+{
+    OpenWithLanguages(2);
+    h.OpenRecords(window.get());
+    h.folder.Write(QStringLiteral("dazRedme.txt"), "help\r\n");
+    h.Trigger("help");
+    QCoreApplication::processEvents(); // the windows over it laid out and shown
+    h.round().SetScore(2500);          // a rank of its own
+    h.Trigger("hint");                 // and a counter that differs from the start's
+    // Sorted: a window raised on the way changes the order of the tree.
+    QStringList chinese = TextsOf(*window);
+    chinese.sort();
+    ASSERT_TRUE(HasChinese(chinese.join(u'\n')));
+    EXPECT_TRUE(Action("languageSystem")->isChecked());
+
+    Choose("languageEnglish");
+    EXPECT_TRUE(Action("languageEnglish")->isChecked());
+    EXPECT_FALSE(Action("languageSystem")->isChecked());
+    const QStringList english = TextsOf(*window);
+    ASSERT_EQ(english.size(), chinese.size());
+    for (const QString& text : english) {
+        EXPECT_FALSE(HasChinese(text)) << text.toStdString();
+    }
+    EXPECT_FALSE(HasChinese(window->Board()->Caption()->text()));
+    EXPECT_TRUE(window->Board()->Caption()->text().contains(QStringLiteral("Beta"))
+                || window->Board()->Caption()->text().contains(QStringLiteral("Alpha")));
+
+    Choose("languageChinese");
+    EXPECT_TRUE(Action("languageChinese")->isChecked());
+    QStringList again = TextsOf(*window);
+    again.sort();
+    ASSERT_EQ(again.size(), chinese.size());
+    for (qsizetype i = 0; i < chinese.size(); ++i) {
+        EXPECT_EQ(again[i].toStdString(), chinese[i].toStdString());
+    }
+}
+
+// The choice is the player's: kept in preferences.ini in the player's
+// folder (DAZGame.ini unchanged), it speaks again at the next start; a file
+// the game cannot read follows the desktop (Chinese under the C locale).
+TEST_F(Language, TheChoiceIsKeptForTheNextStartAndAMalformedFileFollowsTheDesktop)
+{
+    OpenWithLanguages(2);
+    window->close(); // the settings are saved as at exit
+    const QByteArray settings = h.folder.Read(QStringLiteral("DAZGame.ini"));
+    Choose("languageEnglish");
+    EXPECT_EQ(h.folder.Read(QStringLiteral("DAZGame.ini")), settings);
+    EXPECT_EQ(ReadPreferences(DataFolders(h.folder.Path())).language, QStringLiteral("en"));
+    Close();
+
+    OpenWithLanguages(2);
+    EXPECT_EQ(languages->Language(), QStringLiteral("en"));
+    EXPECT_TRUE(Action("languageEnglish")->isChecked());
+    for (const QString& text : TextsOf(*window)) {
+        EXPECT_FALSE(HasChinese(text)) << text.toStdString();
+    }
+    Choose("languageSystem");
+    EXPECT_EQ(ReadPreferences(DataFolders(h.folder.Path())).language, QString());
+    Close();
+
+    for (const QByteArray& malformed : {QByteArray("language=en\nlanguage=../../x\n"),
+                                        QByteArray("\xff\xfe\x00language=\x01", 15), QByteArray(70 * 1024, 'e')}) {
+        h.folder.Write(kPreferencesFile, malformed);
+        OpenWithLanguages(2);
+        EXPECT_EQ(languages->Language(), QString()) << malformed.left(40).toStdString();
+        EXPECT_TRUE(Action("languageSystem")->isChecked());
+        EXPECT_TRUE(HasChinese(window->windowTitle()));
+        Close();
+    }
+}
+
+} // namespace
+} // namespace daz::testing
