@@ -174,7 +174,7 @@ TEST_F(Language, TheChoiceIsKeptForTheNextStartAndAMalformedFileFollowsTheDeskto
     Close();
 
     for (const QByteArray& malformed : {QByteArray("language=en\nlanguage=../../x\n"),
-                                        QByteArray("\xff\xfe\x00language=\x01", 15), QByteArray(70 * 1024, 'e')}) {
+                                        QByteArray("\xff\xfe\x00language=\x01", 13), QByteArray(70 * 1024, 'e')}) {
         h.folder.Write(kPreferencesFile, malformed);
         OpenWithLanguages(2);
         EXPECT_EQ(languages->Language(), QString()) << malformed.left(40).toStdString();
