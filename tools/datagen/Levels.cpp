@@ -82,10 +82,15 @@ LevelArt PaintLevel(const Level& level)
 QStringList Clashes(const Level& level, const LevelArt& art)
 {
     QStringList found;
-    for (const likeness::Clash& clash : likeness::Clashes(art.tiles)) {
-        found << QStringLiteral("level %1: %2 (%3 and %4)")
-                     .arg(level.folder, likeness::Describe(clash), level.symbols.at(clash.first),
-                          level.symbols.at(clash.second));
+    for (const likeness::Vision vision : likeness::kVisions) {
+        for (const likeness::Clash& clash : likeness::Clashes(art.tiles, vision)) {
+            if (likeness::KeptAlthoughClose(level.folder, vision, clash)) {
+                continue;
+            }
+            found << QStringLiteral("level %1, seen with %2: %3 (%4 and %5)")
+                         .arg(level.folder, QString::fromLatin1(likeness::VisionName(vision)),
+                              likeness::Describe(clash), level.symbols.at(clash.first), level.symbols.at(clash.second));
+        }
     }
     return found;
 }
