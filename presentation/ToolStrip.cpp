@@ -292,6 +292,13 @@ void ToolStrip::LayOutChildren()
         }
         placed.widget->setGeometry(r);
     }
+    // A tool the score cannot pay for is struck through as well as grey, so
+    // that its colour is not all that tells it.
+    for (const Toolbar::Label index : Toolbar::kLabels) {
+        QFont struck = font();
+        struck.setStrikeOut(toolbar_.Unpaid(index));
+        Label(index)->setFont(struck);
+    }
     const int icon = std::max(6, px(200));
     for (QPushButton* toggle : {checkMedia_, checkSound_}) {
         toggle->setIconSize(QSize(icon, icon));

@@ -72,9 +72,14 @@ bool Toolbar::Enabled(Label label) const
     return action && action->isEnabled();
 }
 
+bool Toolbar::Unpaid(Label label) const
+{
+    return Enabled(label) && !actions_.ScorePays(ActionOf(label));
+}
+
 unsigned Toolbar::Colour(Label label) const
 {
-    if (Enabled(label) && !actions_.ScorePays(ActionOf(label))) {
+    if (Unpaid(label)) {
         return kUnpaidColour;
     }
     return hovered_[Slot(label)] ? kHoverColour : kRestColour;

@@ -44,6 +44,9 @@ public:
     // pauses only (its key also goes on from the pause picture).
     bool Enabled(Label label) const;
     unsigned Colour(Label label) const;
+    // A tool that takes clicks but that the score cannot pay for now: it
+    // shows grey and struck through, and a click on it is refused.
+    bool Unpaid(Label label) const;
 
     // Triggers the label's action when the label is enabled.
     void Click(Label label);

@@ -91,16 +91,22 @@ TEST_F(Actions, TheToolbarLabelsAndTogglesWork)
     EXPECT_TRUE(LabelOf(Toolbar::Label::Undo)->isEnabled());
 
     // A label lit by the pointer goes back to rest as the pointer leaves
-    // it, wherever it goes; a tool the score cannot pay for is grey, and a
-    // click on it says why beside it.
+    // it, wherever it goes; a tool the score cannot pay for is grey and
+    // struck through (not told by colour alone), also after the strip is
+    // laid out again, and a click on it says why beside it.
     ClickLabel* hint = LabelOf(Toolbar::Label::Hint);
     h.round().SetScore(100);
     QTest::mouseMove(hint, hint->rect().center());
     ASSERT_EQ(hint->palette().color(QPalette::WindowText), QColor(0xFF, 0x80, 0x00));
     QTest::mouseMove(window->Board(), window->Board()->rect().center());
     EXPECT_EQ(hint->palette().color(QPalette::WindowText), QColor(0x40, 0x40, 0x40));
+    EXPECT_FALSE(hint->font().strikeOut());
     h.round().SetScore(1);
+    window->resize(window->size() + QSize(40, 30));
+    QApplication::processEvents();
     EXPECT_EQ(hint->palette().color(QPalette::WindowText), QColor(0xA0, 0xA0, 0xA0));
+    EXPECT_TRUE(hint->font().strikeOut());
+    EXPECT_FALSE(LabelOf(Toolbar::Label::Restart)->font().strikeOut());
     QTest::mouseClick(hint, Qt::LeftButton);
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), QStringLiteral("积分不足"));
