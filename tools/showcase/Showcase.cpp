@@ -220,8 +220,11 @@ int main(int argc, char** argv)
     Silence silence;
     ShowcaseTimers timers;
     platform::QtClock clock;
-    Random random(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
-    Random motionRandom(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
+    // The window tour deals the same board every time, so that pictures
+    // taken again differ only where the game changed.
+    const bool tour = options.isSet(QStringLiteral("windows"));
+    Random random(tour ? 11 : std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
+    Random motionRandom(tour ? 12 : std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
     // The shipped levels as the build lays them out, and a player's folder
     // of its own that goes at the end.
     QTemporaryDir home;
@@ -255,7 +258,7 @@ int main(int argc, char** argv)
     if (!withParticles) {
         particles.HideAll();
     }
-    if (options.isSet(QStringLiteral("windows"))) {
+    if (tour) {
         const auto tick = [&timers] {
             if (timers.levelClock != nullptr && timers.levelClock->onTick) {
                 timers.levelClock->onTick();
