@@ -228,7 +228,8 @@ int main(int argc, char** argv)
     // The shipped levels as the build lays them out, and a player's folder
     // of its own that goes at the end.
     QTemporaryDir home;
-    const QString player = home.path() + QStringLiteral("/.local/share/") + kAppId;
+    // Named as a player's would be: the folder chooser shows its end.
+    const QString player = home.path() + QStringLiteral("/home/player/.local/share/") + kAppId;
     QDir().mkpath(player);
     IniAccess ini(DataFolders(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/") + kAppId, player),
                   problems);
