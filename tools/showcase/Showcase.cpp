@@ -1,8 +1,11 @@
 // daz-showcase --level N [--mode M] [--screenshot file.png] [--idle seconds] [--particles off]
 // daz-showcase --contact-sheet file.jpg
+// daz-showcase --windows folder [--prefix name-] [--level N] [--mode M]
+// each also with [--language zh|en]
 //
 // Shows the main window of the game on level N of the program folder next
-// to this executable, silently and without saving anything.
+// to this executable, silently, in Chinese unless told, and without saving
+// anything there (a temporary player's folder takes what the game writes).
 //  --screenshot  plays a few moves (a selection, the hover mask, a linked
 //                pair in flight) and saves the window as a picture.
 //  --idle        leaves the level untouched for that many seconds, then
@@ -12,6 +15,9 @@
 //                any (their timer goes on ticking).
 //  --contact-sheet  deals every level of the catalogue in turn and saves
 //                one picture of all their first boards, in catalogue order.
+//  --windows     opens every window of the game in turn and saves each
+//                into the folder as <prefix><window>.png (WindowTour); the
+//                exit status is 1 when a picture could not be taken.
 #include <sys/resource.h>
 
 #include <cstdio>
@@ -19,11 +25,15 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTimer>
 
+#include "WindowTour.h"
 #include "engine/HintSearch.h"
 #include "game/AudioSwitches.h"
 #include "game/CellGeometry.h"
@@ -31,18 +41,23 @@
 #include "game/ProgressKeeper.h"
 #include "game/ResultKeeper.h"
 #include "game/Round.h"
+#include "leveldata/PlayerFolder.h"
 #include "leveldata/SettingsStore.h"
 #include "platform/Audio.h"
 #include "platform/QtClock.h"
 #include "platform/QtDesktop.h"
+#include "platform/QtDialogs.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtTimer.h"
+#include "platform/QtTranslations.h"
 #include "presentation/BoardCaption.h"
 #include "presentation/BoardMotion.h"
 #include "presentation/GameInfo.h"
 #include "presentation/MainWindow.h"
 #include "presentation/Particles.h"
 #include "presentation/ProblemTexts.h"
+#include "presentation/RecordsWindow.h"
+#include "presentation/leveltools/LevelTools.h"
 
 namespace {
 
@@ -53,6 +68,31 @@ public:
     void Play(const QString&) override {}
     void Open(const QString&) override {}
     void Close() override {}
+};
+
+// Opens nothing, and names the player as the pictures should show.
+class ShowcaseDesktop final : public platform::Desktop {
+public:
+    bool Open(const QUrl&) override { return false; }
+    QString LoginName() const override { return QStringLiteral("lan"); }
+};
+
+// Qt's timers, with the level's clock within reach: the window tour moves
+// it on by hand, as if the player had taken a while.
+class ShowcaseTimers final : public platform::TimerFactory {
+public:
+    std::unique_ptr<platform::Timer> Create(const QString& name, int intervalMs) override
+    {
+        std::unique_ptr<platform::Timer> timer = timers_.Create(name, intervalMs);
+        if (name == QStringLiteral("LevelClock")) {
+            levelClock = timer.get();
+        }
+        return timer;
+    }
+    platform::Timer* levelClock = nullptr; // the round's, which lives as long as the showcase
+
+private:
+    platform::QtTimerFactory timers_;
 };
 
 double CpuSeconds()
@@ -163,18 +203,37 @@ int main(int argc, char** argv)
         {QStringLiteral("particles"), QStringLiteral("on or off"), QStringLiteral("on|off"), QStringLiteral("on")});
     options.addOption(
         {QStringLiteral("contact-sheet"), QStringLiteral("picture of every level to save"), QStringLiteral("file")});
+    options.addOption(
+        {QStringLiteral("windows"), QStringLiteral("folder for a picture of every window"), QStringLiteral("folder")});
+    options.addOption(
+        {QStringLiteral("prefix"), QStringLiteral("start of the windows' file names"), QStringLiteral("name")});
+    options.addOption({QStringLiteral("language"), QStringLiteral("the game's language"), QStringLiteral("zh|en"),
+                       QStringLiteral("zh")});
     options.process(app);
+
+    platform::LanguageSwitch languages(QLocale::system().uiLanguages(), QLocale::system());
+    languages.Use(options.value(QStringLiteral("language")));
 
     platform::QtMessageBoxes boxes;
     ProblemBoxes problems(boxes);
-    platform::QtDesktop desktop;
+    ShowcaseDesktop desktop;
     Silence silence;
-    platform::QtTimerFactory timers;
+    ShowcaseTimers timers;
     platform::QtClock clock;
-    Random random(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
-    Random motionRandom(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
-    // The shipped levels as the build lays them out, read as one folder.
-    IniAccess ini(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/") + kAppId, problems);
+    // The window tour deals the same board every time, so that pictures
+    // taken again differ only where the game changed.
+    const bool tour = options.isSet(QStringLiteral("windows"));
+    Random random(tour ? 11 : std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
+    Random motionRandom(tour ? 12 : std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
+    // The shipped levels as the build lays them out, and a player's folder
+    // of its own that goes at the end.
+    QTemporaryDir home;
+    // Named as a player's would be: the folder chooser shows its end.
+    const QString player = home.path() + QStringLiteral("/home/player/.local/share/") + kAppId;
+    QDir().mkpath(player);
+    IniAccess ini(DataFolders(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/") + kAppId, player),
+                  problems);
+    PreparePlayerFolder(ini, QDateTime::currentDateTime());
     SettingsStore settings(ini);
     AudioSwitches audio(ini.Folders(), silence, silence);
     Round round(timers);
@@ -187,12 +246,31 @@ int main(int argc, char** argv)
     FollowLevels(particles, flow, round);
     BoardCaption caption(flow, round, results, timers);
     GameInfo info(ini.Folders(), desktop, boxes);
-    MainWindow window({flow, round, audio, motion, particles, caption, info, boxes}, {});
+    platform::QtDialogs dialogs;
+    LevelToolContext tools{ini, boxes, dialogs};
+    MainWindow window({flow, round, audio, motion, particles, caption, info, boxes},
+                      MainWindow::LevelTools{[&](QWidget* parent) { return OpenLevelEditor(parent, tools); },
+                                             [&](QWidget* parent) { OpenLevelModifier(parent, tools); }});
+    window.SetRecordsOpener([&](QWidget* parent) { OpenRecords(parent, flow, round, results, boxes); });
+    window.SetLanguageChooser(languages.Choice(), [&languages](const QString& choice) { languages.Use(choice); });
     flow.Load();
     flow.ChooseLevel(options.value(QStringLiteral("level")).toInt());
     const bool withParticles = options.value(QStringLiteral("particles")) != QStringLiteral("off");
     if (!withParticles) {
         particles.HideAll();
+    }
+    if (tour) {
+        const auto tick = [&timers] {
+            if (timers.levelClock != nullptr && timers.levelClock->onTick) {
+                timers.levelClock->onTick();
+            }
+        };
+        WindowTour tour({ini, flow, round, results, window, boxes, silence, timers, tick},
+                        options.value(QStringLiteral("windows")), options.value(QStringLiteral("prefix")));
+        const int failures = tour.Run();
+        std::fflush(stdout);
+        home.remove();
+        std::_Exit(failures == 0 ? 0 : 1);
     }
     window.show();
     Wait(800);
@@ -232,5 +310,6 @@ int main(int argc, char** argv)
     }
     // Nothing is saved: the window is not closed through its unload step.
     std::fflush(stdout);
+    home.remove();
     std::_Exit(0);
 }
