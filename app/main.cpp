@@ -32,6 +32,7 @@
 #include "platform/QtTimer.h"
 #include "platform/QtTranslations.h"
 #include "platform/QuitSignals.h"
+#include "platform/ScreenLock.h"
 #include "presentation/BoardCaption.h"
 #include "presentation/BoardMotion.h"
 #include "presentation/FileErrorText.h"
@@ -271,6 +272,7 @@ int main(int argc, char** argv)
     platform::QtMusicPlayer music;
     platform::QtTimerFactory timers;
     platform::QtClock clock;
+    platform::ScreenLock screenLock(QDBusConnection::sessionBus());
     // The flow's generator draws each level's seed; the motion on screen
     // has its own, so that nothing drawn for it changes a board.
     Random random(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
@@ -322,6 +324,7 @@ int main(int argc, char** argv)
         // A choice that cannot be kept still speaks for this run.
         game->window.SetLanguageChooser(language.Choice(),
                                         [&language](const QString& choice) { (void)language.Choose(choice); });
+        QObject::connect(&screenLock, &platform::ScreenLock::locked, &game->window, &MainWindow::PlayerAway);
         windowBoxes.SetParent(&game->window);
         game->flow.Load(); // while the window is still hidden
     };

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -76,6 +77,12 @@ MainWindow::MainWindow(Parts parts, LevelTools tools)
     BuildMenus();
     ConnectWindowCommands();
     Retranslate();
+    // Another program's window took the focus (not one of the game's own).
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive) {
+            PlayerAway();
+        }
+    });
     connect(actions_, &GameActions::languageChosen, this, [this](const QString& choice) {
         if (chooseLanguage_) {
             chooseLanguage_(choice);
@@ -298,7 +305,7 @@ void MainWindow::resizeEvent(QResizeEvent*)
 void MainWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-        parts_.round.PauseQuietly();
+        PlayerAway();
     }
     // First the actions, whose tool tips the strip shows; Qt then tells
     // the children.
@@ -307,6 +314,13 @@ void MainWindow::changeEvent(QEvent* event)
         overlay_->Show();
     }
     QWidget::changeEvent(event);
+}
+
+void MainWindow::PlayerAway()
+{
+    if (pauseWhenAway_) {
+        parts_.round.PauseQuietly();
+    }
 }
 
 void MainWindow::Quit()

@@ -79,6 +79,13 @@ public:
     // desktop, "zh", "en") is checked, and a choice made runs choose, which
     // installs its translators; the windows then set their texts again.
     void SetLanguageChooser(const QString& current, std::function<void(const QString& choice)> choose);
+    // The level pauses when the player goes away from it: the window
+    // minimised, another program taking the focus, the screen locked
+    // (PlayerAway()). On unless the player turns it off; coming back, the
+    // level stays paused until the player goes on.
+    void SetPauseWhenAway(bool on) { pauseWhenAway_ = on; }
+    bool PausesWhenAway() const { return pauseWhenAway_; }
+    void PlayerAway();
     // Set by tests: opens the menus without waiting in their event loop.
     void SetMenuRunner(std::function<void(QMenu*, QPoint)> runner) { runMenu_ = std::move(runner); }
 
@@ -116,6 +123,7 @@ private:
     QMenu* languageMenu_ = nullptr;
     std::function<void(const QString&)> chooseLanguage_;
     std::function<void(QMenu*, QPoint)> runMenu_;
+    bool pauseWhenAway_ = true;
     std::function<void(QWidget*)> openRecords_ = [](QWidget*) {};
     bool unloaded_ = false;
     bool centred_ = false;

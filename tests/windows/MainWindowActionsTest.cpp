@@ -1,17 +1,54 @@
 #include <gtest/gtest.h>
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QToolTip>
 
 #include "MainWindowFixture.h"
 #include "leveldata/IniFile.h"
 #include "platform/QtTranslations.h"
+#include "platform/ScreenLock.h"
 
 namespace daz::testing {
 namespace {
 
 class Actions : public InMainWindow {};
+
+// A session bus of the test's own, never the machine's.
+class PrivateBus {
+public:
+    PrivateBus()
+    {
+        daemon_.start(QStringLiteral("dbus-daemon"),
+                      {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
+                       QStringLiteral("--print-address=1")});
+        while (daemon_.waitForReadyRead(30000) && !daemon_.canReadLine()) {
+        }
+        address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
+    }
+    ~PrivateBus()
+    {
+        for (const QString& name : names_) {
+            QDBusConnection::disconnectFromBus(name);
+        }
+        daemon_.kill();
+        daemon_.waitForFinished();
+    }
+    QDBusConnection Connect(const QString& name)
+    {
+        names_ << name;
+        return QDBusConnection::connectToBus(address_, name);
+    }
+
+private:
+    QProcess daemon_;
+    QString address_;
+    QStringList names_;
+};
 
 // The program's keys show beside their menu items and do what the items
 // do: F5 still asks, the menus open paused, Ctrl+Q saves.
@@ -250,6 +287,55 @@ TEST_F(Actions, HelpOpensInAWindowOfTheGameInEitherEncoding)
     }
     EXPECT_TRUE(h.desktop.opened.isEmpty());
     EXPECT_TRUE(h.boxes.shown.empty());
+}
+
+} // namespace
+} // namespace daz::testing
+
+namespace daz::testing {
+namespace {
+
+// The level pauses as the player goes away from it: another program takes
+// the focus, the desktop locks the screen (its screen saver's signal, on a
+// private session bus), the window is minimised; it stays paused on the
+// way back. Turned off, none of them pauses it.
+TEST_F(Actions, TheLevelPausesWhenThePlayerGoesAway)
+{
+    Open(2);
+    PrivateBus bus;
+    platform::ScreenLock lock(bus.Connect(QStringLiteral("listener")));
+    ASSERT_TRUE(lock.Watching()) << "no private session bus (dbus-daemon)";
+    QObject::connect(&lock, &platform::ScreenLock::locked, window.get(), &MainWindow::PlayerAway);
+    QDBusConnection desktop = bus.Connect(QStringLiteral("desktop"));
+    QSignalSpy locks(&lock, &platform::ScreenLock::locked);
+    const auto lockScreen = [&](const char* path, const char* interface) {
+        QDBusMessage active = QDBusMessage::createSignal(QString::fromLatin1(path), QString::fromLatin1(interface),
+                                                         QStringLiteral("ActiveChanged"));
+        active << true;
+        ASSERT_TRUE(desktop.send(active));
+        ASSERT_TRUE(locks.wait(30000)) << path;
+    };
+    Round& round = h.round();
+
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_EQ(round.GetPhase(), Phase::Paused);
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_EQ(round.GetPhase(), Phase::Paused) << "coming back goes on by itself";
+    round.Continue();
+    lockScreen("/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver");
+    EXPECT_EQ(round.GetPhase(), Phase::Paused);
+    round.Continue();
+    window->showMinimized();
+    EXPECT_EQ(round.GetPhase(), Phase::Paused);
+    window->showNormal();
+    round.Continue();
+
+    window->SetPauseWhenAway(false);
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    lockScreen("/org/gnome/ScreenSaver", "org.gnome.ScreenSaver");
+    window->showMinimized();
+    EXPECT_EQ(round.GetPhase(), Phase::Playing);
+    window->showNormal();
 }
 
 } // namespace
