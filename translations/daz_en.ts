@@ -961,6 +961,13 @@ Help: “Help Topics” in the main menu (F1), which opens %2
     </message>
 </context>
 <context>
+    <name>daz::LanguagePreference</name>
+    <message>
+        <source>语言的选择未能保存，只在这次游戏中有效：%1</source>
+        <translation>The choice of language could not be saved and holds for this game only: %1</translation>
+    </message>
+</context>
+<context>
     <name>daz::LevelEditor</name>
     <message>
         <source>没有发现你打开目录下有%1，请先制作！</source>

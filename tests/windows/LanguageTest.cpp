@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLocale>
 #include <QTabWidget>
@@ -84,12 +85,10 @@ protected:
     void OpenWithLanguages(int mode)
     {
         languages = std::make_unique<platform::LanguageSwitch>(QStringList{QStringLiteral("C")}, QLocale::c());
-        languages->Use({}); // the desktop's, as main starts
-        preference = std::make_unique<LanguagePreference>(DataFolders(h.folder.Path()), *languages);
-        preference->Apply();
+        UseKeptLanguage(DataFolders(h.folder.Path()), *languages);
+        preference = std::make_unique<LanguagePreference>(DataFolders(h.folder.Path()), *languages, h.boxes);
         Open(mode, {}, kLatinLevels);
-        window->SetLanguageChooser(preference->Choice(),
-                                   [this](const QString& choice) { (void)preference->Choose(choice); });
+        window->SetLanguageChooser(preference->Choice(), [this](const QString& choice) { preference->Choose(choice); });
     }
     void Choose(const char* action)
     {
@@ -182,6 +181,37 @@ TEST_F(Language, TheChoiceIsKeptForTheNextStartAndAMalformedFileFollowsTheDeskto
         EXPECT_TRUE(HasChinese(window->windowTitle()));
         Close();
     }
+}
+
+// A choice the player's folder cannot keep (preferences.ini read-only)
+// still speaks at once, and a box in the language chosen says that it will
+// not be remembered, and why; while saving is off (another copy's folder)
+// nothing is written and nothing told.
+TEST_F(Language, AChoiceThatCannotBeKeptIsToldAndStillSpeaks)
+{
+    const QByteArray kept = "[Preferences]\nlanguage=system\n";
+    h.folder.Write(kPreferencesFile, kept);
+    const QString file = h.folder.Path() + u'/' + kPreferencesFile;
+    ASSERT_TRUE(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    OpenWithLanguages(2);
+    const std::size_t before = h.boxes.shown.size();
+
+    Choose("languageEnglish");
+    EXPECT_EQ(languages->Language(), QStringLiteral("en"));
+    EXPECT_FALSE(HasChinese(window->windowTitle()));
+    ASSERT_EQ(h.boxes.shown.size(), before + 1);
+    const platform::MessageRequest& told = h.boxes.shown.back();
+    EXPECT_EQ(told.icon, platform::MessageIcon::Critical);
+    EXPECT_TRUE(told.text.contains(QStringLiteral("preferences.ini"))) << told.text.toStdString();
+    EXPECT_FALSE(HasChinese(told.text + told.caption)) << told.text.toStdString();
+    EXPECT_EQ(h.folder.Read(kPreferencesFile), kept);
+
+    preference->DisableSaving();
+    ASSERT_TRUE(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
+    Choose("languageChinese");
+    EXPECT_TRUE(HasChinese(window->windowTitle()));
+    EXPECT_EQ(h.boxes.shown.size(), before + 1);
+    EXPECT_EQ(h.folder.Read(kPreferencesFile), kept);
 }
 
 } // namespace
