@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QSessionManager>
 #include <QStandardPaths>
 
@@ -34,6 +35,7 @@
 #include "platform/QuitSignals.h"
 #include "presentation/BoardCaption.h"
 #include "presentation/BoardMotion.h"
+#include "presentation/BoardView.h"
 #include "presentation/FileErrorText.h"
 #include "presentation/GameInfo.h"
 #include "presentation/LanguagePreference.h"
@@ -85,9 +87,9 @@ Options ReadOptions(const QCoreApplication& app)
         QStringLiteral("DIR"));
     const QCommandLineOption smokeTest(
         QStringLiteral("smoke-test"),
-        QCoreApplication::translate(
-            "main", "不开任何窗口和消息框（消息写到标准错误）：读取关卡目录，以正常模式载入上次的关卡，保存后退出。"
-                    "一切正常时退出码为 0。"));
+        QCoreApplication::translate("main",
+                                    "不开任何窗口和消息框（消息写到标准错误）：读取关卡目录，以正常模式载入上次的关卡，"
+                                    "在标准输出写出窗口标题和关卡标题，保存后退出。一切正常时退出码为 0。"));
     const QCommandLineOption mode(
         QStringLiteral("mode"),
         QCoreApplication::translate("main", "不显示模式选择，直接以模式 N 开始：1 简单、2 正常、3 挑战、4 极限。"),
@@ -345,6 +347,11 @@ int main(int argc, char** argv)
             return 1;
         }
         openMainWindow(2);
+        // What the window would show, for a script to read: its title and
+        // the board's caption, in the language the game speaks.
+        std::printf("%s\n%s\n", qUtf8Printable(game->window.windowTitle()),
+                    qUtf8Printable(game->window.Board()->Caption()->text()));
+        std::fflush(stdout);
         game->window.close(); // saves, as closing the window does
         game.reset();
         return printedBoxes.shown == 0 ? 0 : 1;
