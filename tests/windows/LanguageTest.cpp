@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -31,6 +32,9 @@ QStringList TextsOf(const MainWindow& window)
         add(widget, "tip", widget->toolTip());
         if (const auto* label = qobject_cast<const QLabel*>(widget)) {
             add(widget, "text", label->text());
+        }
+        if (const auto* edit = qobject_cast<const QPlainTextEdit*>(widget)) {
+            add(widget, "text", edit->toPlainText());
         }
         if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
             add(widget, "text", button->text());
@@ -110,13 +114,14 @@ protected:
 
 // English from the menu reaches every text of the window at once, the
 // rank, the caption and the tools' counters too, and of the windows open
-// over it (成绩榜, the help); Chinese brings back exactly what showed
-// before.
+// over it (成绩榜, the help with its file's text); Chinese brings back
+// exactly what showed before.
 TEST_F(Language, TheMenuSwitchesEveryTextOfTheWindowAndBack)
 {
     OpenWithLanguages(2);
     h.OpenRecords(window.get());
-    h.folder.Write(QStringLiteral("dazRedme.txt"), "help\r\n");
+    h.folder.Write(QStringLiteral("dazRedme.txt"), "帮助\r\n");
+    h.folder.Write(QStringLiteral("dazRedme_en.txt"), "Help\r\n");
     h.Trigger("help");
     QCoreApplication::processEvents(); // the windows over it laid out and shown
     h.round().SetScore(2500);          // a rank of its own
@@ -135,6 +140,7 @@ TEST_F(Language, TheMenuSwitchesEveryTextOfTheWindowAndBack)
     for (const QString& text : english) {
         EXPECT_FALSE(HasChinese(text)) << text.toStdString();
     }
+    EXPECT_TRUE(english.contains(QStringLiteral(" text: Help\n")));
     EXPECT_FALSE(HasChinese(window->Board()->Caption()->text()));
     EXPECT_TRUE(window->Board()->Caption()->text().contains(QStringLiteral("Beta"))
                 || window->Board()->Caption()->text().contains(QStringLiteral("Alpha")));
