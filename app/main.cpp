@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QSessionManager>
 #include <QStandardPaths>
 
@@ -35,6 +36,7 @@
 #include "platform/ScreenLock.h"
 #include "presentation/BoardCaption.h"
 #include "presentation/BoardMotion.h"
+#include "presentation/BoardView.h"
 #include "presentation/FileErrorText.h"
 #include "presentation/GameInfo.h"
 #include "presentation/LanguagePreference.h"
@@ -86,9 +88,9 @@ Options ReadOptions(const QCoreApplication& app)
         QStringLiteral("DIR"));
     const QCommandLineOption smokeTest(
         QStringLiteral("smoke-test"),
-        QCoreApplication::translate(
-            "main", "不开任何窗口和消息框（消息写到标准错误）：读取关卡目录，以正常模式载入上次的关卡，保存后退出。"
-                    "一切正常时退出码为 0。"));
+        QCoreApplication::translate("main",
+                                    "不开任何窗口和消息框（消息写到标准错误）：读取关卡目录，以正常模式载入上次的关卡，"
+                                    "在标准输出写出窗口标题和关卡标题，保存后退出。一切正常时退出码为 0。"));
     const QCommandLineOption mode(
         QStringLiteral("mode"),
         QCoreApplication::translate("main", "不显示模式选择，直接以模式 N 开始：1 简单、2 正常、3 挑战、4 极限。"),
@@ -115,12 +117,26 @@ Options ReadOptions(const QCoreApplication& app)
     return options;
 }
 
+// The folder --folder names, read ahead of the other options: the player's
+// language is kept there, and the options' texts are made in it.
+std::optional<QString> FolderOption(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption folder(QStringLiteral("folder"), QString(), QStringLiteral("DIR"));
+    parser.addOption(folder);
+    (void)parser.parse(arguments); // the others are unknown here, and read later
+    if (!parser.isSet(folder)) {
+        return std::nullopt;
+    }
+    return QFileInfo(parser.value(folder)).absoluteFilePath();
+}
+
 // The shipped files lie beside the program's folder, as the install and
 // the build tree both lay them out: <prefix>/bin and <prefix>/share/<id>.
-daz::DataFolders FoldersFor(const Options& options)
+daz::DataFolders FoldersFor(const std::optional<QString>& folder)
 {
-    if (options.folder) {
-        return daz::DataFolders(*options.folder);
+    if (folder) {
+        return daz::DataFolders(*folder);
     }
     const QString shipped = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/")
                                             + daz::kAppId);
@@ -240,9 +256,9 @@ int main(int argc, char** argv)
         QCoreApplication text(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("jilan-llk"));
         QCoreApplication::setApplicationVersion(daz::kVersion);
-        const daz::platform::Translations translations = daz::platform::LoadTranslations(
-            QLocale::system().uiLanguages(), QLocale::system());
-        translations.Install();
+        // In the language the game would start in.
+        daz::platform::LanguageSwitch languages(QLocale::system().uiLanguages(), QLocale::system());
+        daz::UseKeptLanguage(FoldersFor(FolderOption(QCoreApplication::arguments())), languages);
         ReadOptions(text); // prints the text and ends the program
         return 0;
     }
@@ -254,12 +270,11 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(daz::kVersion);
     QGuiApplication::setDesktopFileName(daz::kAppId);
     PinChineseFont(app);
-    // The game in the desktop's language where it has a translation of it,
-    // else in Chinese; Qt's own buttons and dialogs speak the same language.
-    // The language the player chose in the game, once the player's folder
-    // is known, wins over the desktop's.
+    // The language the player chose in the game, else the desktop's where
+    // the game has a translation of it, else Chinese; Qt's own buttons and
+    // dialogs speak the same language.
     daz::platform::LanguageSwitch languages(QLocale::system().uiLanguages(), QLocale::system());
-    languages.Use({});
+    daz::UseKeptLanguage(FoldersFor(FolderOption(QCoreApplication::arguments())), languages);
     const Options options = ReadOptions(app);
 
     using namespace daz;
@@ -279,10 +294,9 @@ int main(int argc, char** argv)
     Random motion(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
 
     ProblemBoxes problems(boxes);
-    IniAccess files(FoldersFor(options), problems);
+    IniAccess files(FoldersFor(options.folder), problems);
     const DataFolders& folders = files.Folders();
-    LanguagePreference language(folders, languages);
-    language.Apply();
+    LanguagePreference language(folders, languages, boxes);
     QDir().mkpath(folders.Player()); // the lock lives there; a failure is told later
     platform::QtInstanceLock lock(platform::QtInstanceLock::PathFor(folders.Player()));
     platform::LockResult locked; // what the start got of the lock
@@ -323,7 +337,7 @@ int main(int argc, char** argv)
         }
         // A choice that cannot be kept still speaks for this run.
         game->window.SetLanguageChooser(language.Choice(),
-                                        [&language](const QString& choice) { (void)language.Choose(choice); });
+                                        [&language](const QString& choice) { language.Choose(choice); });
         QObject::connect(&screenLock, &platform::ScreenLock::locked, &game->window, &MainWindow::PlayerAway);
         windowBoxes.SetParent(&game->window);
         game->flow.Load(); // while the window is still hidden
@@ -336,6 +350,11 @@ int main(int argc, char** argv)
             return 1;
         }
         openMainWindow(2);
+        // What the window would show, for a script to read: its title and
+        // the board's caption, in the language the game speaks.
+        std::printf("%s\n%s\n", qUtf8Printable(game->window.windowTitle()),
+                    qUtf8Printable(game->window.Board()->Caption()->text()));
+        std::fflush(stdout);
         game->window.close(); // saves, as closing the window does
         game.reset();
         return printedBoxes.shown == 0 ? 0 : 1;

@@ -28,12 +28,12 @@ Catalogue LevelModifier::Load()
     return catalogue;
 }
 
-QStringList LevelModifier::LevelItems() const
+QStringList LevelModifier::LevelItems(const std::function<QString(const CatalogueEntry&)>& nameOf) const
 {
     QStringList items;
     for (const CatalogueEntry& level : levels_) {
         //: An item of the level list: the level's number and its name.
-        items << LevelModifier::tr("%1．%2").arg(QString::number(level.number), level.name);
+        items << LevelModifier::tr("%1．%2").arg(QString::number(level.number), nameOf(level));
     }
     return items;
 }

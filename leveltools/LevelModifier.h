@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -58,8 +59,8 @@ public:
     // problems in one note. Nothing is chosen afterwards.
     Catalogue Load();
     // The pick list's items: "1．name" … in catalogue order, each with the
-    // level's own number.
-    QStringList LevelItems() const;
+    // level's own number and the name nameOf shows it by.
+    QStringList LevelItems(const std::function<QString(const CatalogueEntry&)>& nameOf) const;
 
     // Chooses the level at a position of the list (0 for the first) and
     // fills the fields from its setme.ini.

@@ -42,23 +42,30 @@ QString GameInfo::HelpFile() const
 
 void GameInfo::OpenHelp()
 {
+    if (std::optional<QString> text = HelpText()) {
+        emit helpOpened(*text);
+    }
+}
+
+std::optional<QString> GameInfo::HelpText() const
+{
     const QString help = HelpFile();
     if (!FileExists(help)) {
         platform::Warn(boxes_, tr("帮助文件丢失！"));
-        return;
+        return std::nullopt;
     }
     FileError reason;
     const std::optional<QByteArray> bytes = ReadFileBelow(folders_.RootOf(help), help, kTextFileBudget, reason);
     if (!bytes) {
         platform::Warn(boxes_,
                        tr("帮助文件“%1”无法读取：%2").arg(QDir::toNativeSeparators(help), FileErrorText(reason)));
-        return;
+        return std::nullopt;
     }
     // Written on Chinese Windows in GBK, or in UTF-8.
     const StoredText stored = SplitStoredText(*bytes);
     QString text = DecodeText(stored.body, stored.encoding);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    emit helpOpened(text);
+    return text;
 }
 
 QString GameInfo::Readme() const

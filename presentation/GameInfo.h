@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QObject>
 #include <QString>
 
@@ -26,6 +28,9 @@ public:
     // The help text, read in its own encoding, goes to helpOpened; a
     // missing file is told in a box.
     void OpenHelp();
+    // The help text in the language installed now, as OpenHelp reads it;
+    // nothing when the file is missing or unreadable, which a box tells.
+    std::optional<QString> HelpText() const;
     // The game has no address of its own to write to or download from:
     // feedback opens a new mail to whomever the player chooses, and the
     // download items open the README, which says where the game and level

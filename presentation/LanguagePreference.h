@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "leveldata/DataFolders.h"
-#include "leveldata/FileError.h"
+#include "platform/MessageBoxes.h"
 
 namespace daz {
 
@@ -11,20 +12,24 @@ namespace platform {
 class LanguageSwitch;
 } // namespace platform
 
-// The language the player chose in the main menu: installed at once, and
-// kept in the player's preferences (preferences.ini) for the next start.
-// Nothing kept, or a file the game cannot read, follows the desktop.
-class LanguagePreference {
-public:
-    LanguagePreference(DataFolders folders, platform::LanguageSwitch& languages);
+// Installs the language the player's preferences (preferences.ini) keep;
+// nothing kept, or a file the game cannot read, follows the desktop. At
+// start, before any text is made: the options' help and the windows alike.
+void UseKeptLanguage(const DataFolders& folders, platform::LanguageSwitch& languages);
 
-    // Installs the kept choice when it is not the one in use; at start,
-    // before any window opens.
-    void Apply();
+// The language the player chose in the main menu: installed at once, and
+// kept in the player's preferences for the next start.
+class LanguagePreference {
+    Q_DECLARE_TR_FUNCTIONS(daz::LanguagePreference)
+
+public:
+    LanguagePreference(DataFolders folders, platform::LanguageSwitch& languages, platform::MessageBoxes& boxes);
+
     // Installs a choice from the menu and keeps it (not when saving is
-    // off: the player's folder is another copy's or cannot be written);
-    // what failed when it could not be kept.
-    FileError Choose(const QString& choice);
+    // off: the player's folder is another copy's or cannot be written).
+    // A choice that cannot be kept still speaks for this run, and a box
+    // says why it will not be remembered.
+    void Choose(const QString& choice);
     void DisableSaving() { saving_ = false; }
 
     // The choice in use: empty to follow the desktop, "zh", "en".
@@ -33,6 +38,7 @@ public:
 private:
     DataFolders folders_;
     platform::LanguageSwitch& languages_;
+    platform::MessageBoxes& boxes_;
     bool saving_ = true;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 #include <QAction>
@@ -312,6 +313,12 @@ void MainWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::LanguageChange) {
         Retranslate();
         overlay_->Show();
+        // The help open beside the game: its file is the new language's.
+        if (help_ && help_->isVisible()) {
+            if (const std::optional<QString> text = parts_.info.HelpText()) {
+                help_->SetText(*text);
+            }
+        }
     }
     QWidget::changeEvent(event);
 }

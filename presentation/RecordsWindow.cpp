@@ -125,7 +125,6 @@ void RecordsWindow::Retranslate()
     for (int i = 0; i < levelChooser_->count(); ++i) {
         const CatalogueEntry& level = levels_[static_cast<std::size_t>(i)];
         //: a level in the level chooser: its number and its name
-        //: a level in the level chooser: its number and its name
         levelChooser_->setItemText(i, tr("%1．%2").arg(QString::number(level.number), LevelName(level)));
     }
     for (int i = 0; i < modeChooser_->count(); ++i) {

@@ -961,6 +961,13 @@ Help: “Help Topics” in the main menu (F1), which opens %2
     </message>
 </context>
 <context>
+    <name>daz::LanguagePreference</name>
+    <message>
+        <source>语言的选择未能保存，只在这次游戏中有效：%1</source>
+        <translation>The choice of language could not be saved and holds for this game only: %1</translation>
+    </message>
+</context>
+<context>
     <name>daz::LevelEditor</name>
     <message>
         <source>没有发现你打开目录下有%1，请先制作！</source>
@@ -1526,10 +1533,6 @@ Please replace it with an ordinary folder and try again.</translation>
         <translation>Play with DIR as the only game folder (a level pack, for example): the level list, the levels and the settings are all read and written there.</translation>
     </message>
     <message>
-        <source>不开任何窗口和消息框（消息写到标准错误）：读取关卡目录，以正常模式载入上次的关卡，保存后退出。一切正常时退出码为 0。</source>
-        <translation>Open no windows or message boxes (messages go to standard error): read the level list, load the last level in Normal Mode, save and quit. The exit status is 0 when all went well.</translation>
-    </message>
-    <message>
         <source>不显示模式选择，直接以模式 N 开始：1 简单、2 正常、3 挑战、4 极限。</source>
         <translation>Skip the mode chooser and start straight away in mode N: 1 Easy, 2 Normal, 3 Challenge, 4 Extreme.</translation>
     </message>
@@ -1554,6 +1557,10 @@ You can go on playing, but this session&apos;s progress and settings will not be
     <message>
         <source>提示</source>
         <translation>Notice</translation>
+    </message>
+    <message>
+        <source>不开任何窗口和消息框（消息写到标准错误）：读取关卡目录，以正常模式载入上次的关卡，在标准输出写出窗口标题和关卡标题，保存后退出。一切正常时退出码为 0。</source>
+        <translation>Open no windows or message boxes (messages go to standard error): read the level list, load the last level in Normal Mode, write the window&apos;s title and the level&apos;s caption to standard output, save and quit. The exit status is 0 when all went well.</translation>
     </message>
 </context>
 </TS>

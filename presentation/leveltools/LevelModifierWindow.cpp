@@ -1,8 +1,10 @@
 #include "LevelModifierWindow.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QSignalBlocker>
 
+#include "presentation/LevelNames.h"
 #include "presentation/ProblemTexts.h"
 
 namespace daz {
@@ -18,7 +20,7 @@ LevelModifierWindow::LevelModifierWindow(LevelToolContext& context, QWidget* par
         platform::Tell(context.boxes, CatalogueProblemText(catalogue));
     }
     QComboBox* levels = List(Role::LevelList);
-    levels->addItems(modifier_.LevelItems());
+    levels->addItems(modifier_.LevelItems(LevelName));
     Push();
     connect(levels, &QComboBox::currentIndexChanged, this, &LevelModifierWindow::LevelChosen);
 }
@@ -58,6 +60,19 @@ void LevelModifierWindow::Push()
         levels->setCurrentIndex(modifier_.ChosenLevel());
     }
     LevelToolWindow::Push();
+}
+
+void LevelModifierWindow::changeEvent(QEvent* event)
+{
+    // The shipped levels by their names in the language installed now.
+    if (event->type() == QEvent::LanguageChange) {
+        QComboBox* levels = List(Role::LevelList);
+        const QStringList items = modifier_.LevelItems(LevelName);
+        for (int i = 0; levels && i < levels->count() && i < items.size(); ++i) {
+            levels->setItemText(i, items[i]);
+        }
+    }
+    LevelToolWindow::changeEvent(event);
 }
 
 void LevelModifierWindow::LevelChosen(int index)

@@ -23,6 +23,8 @@ private:
     void Push() override;
     void Confirm() override;
     void LevelChosen(int index);
+    // The level list's names too follow the language.
+    void changeEvent(QEvent* event) override;
 
     LevelModifier modifier_;
 };

@@ -2,7 +2,8 @@
 # Packs the build as the Debian package `cpack -G DEB` makes, checks it
 # with lintian (no error, no warning, and the hardening it names in place),
 # then plays the packed game once from where the package puts it: the
-# command in usr/games finds its shipped folder in usr/share.
+# command in usr/games finds its shipped folder in usr/share, and speaks
+# English under an English LANG.
 #
 #   debian-package.sh <cpack> <build folder>
 set -euo pipefail
@@ -41,9 +42,11 @@ command=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/com.example.jilan_l
 mkdir -p "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 status=0
-env -u DISPLAY -u WAYLAND_DISPLAY \
+# The smoke test prints the window's title first.
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=en_US.UTF-8 \
     QT_QPA_PLATFORM=offscreen HOME="$work/home" XDG_DATA_HOME="$work/home/data" \
     XDG_CONFIG_HOME="$work/home/config" XDG_CACHE_HOME="$work/home/cache" XDG_RUNTIME_DIR="$work/runtime" \
-    timeout 120 "$root/usr/games/$command" --smoke-test || status=$?
+    timeout 120 "$root/usr/games/$command" --smoke-test) || status=$?
 [[ $status == 0 ]] || fail "usr/games/$command --smoke-test exited with $status"
+[[ ${out%%$'\n'*} == "Jilan Link "* ]] || fail "usr/games/$command under LANG=en_US.UTF-8 starts as: $out"
 echo "debian package: ok"

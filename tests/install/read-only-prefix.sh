@@ -3,8 +3,10 @@
 # as a player with a fresh home: the installed program loads the catalogue
 # and a level, closes and saves. The settings land in the player's folder
 # and not one file of the prefix changes. With the disk full it plays and
-# saves nothing. Then a reinstall, also into the
-# player's own ~/.local, keeps the player's progress.
+# saves nothing. It speaks the language LANG names, with a fresh home each
+# time, and the one the player kept in preferences.ini over it, its --help
+# too. Then a reinstall, also into the player's own ~/.local, keeps the
+# player's progress.
 #
 #   read-only-prefix.sh <cmake> <build folder>
 set -euo pipefail
@@ -57,6 +59,36 @@ out=$(trap '' XFSZ; ulimit -f 0; run "$prefix" "$work/home/data" 2>&1; echo "exi
   || fail "a full disk is not told once as a reason nothing is saved: $out"
 [[ $out != *"Another copy"* ]] || fail "a full disk is taken for another running copy: $out"
 sha256sum --status -c <<<"$saved" || fail "a full disk: $ini changed"
+
+# speak <home> <LANG> <option>: what the game prints, in $out, with only
+# LANG to choose the language by. Qt reads the variable itself, so the
+# locale need not be generated on this machine.
+speak() {
+  out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="$2" \
+        QT_QPA_PLATFORM=offscreen HOME="$1" XDG_DATA_HOME="$1/data" XDG_CONFIG_HOME="$1/config" \
+        XDG_CACHE_HOME="$1/cache" XDG_RUNTIME_DIR="$work/runtime" \
+        timeout 120 "$prefix/bin/jilan-llk" "$3" 2>"$1/stderr") \
+    || fail "LANG=$2 jilan-llk $3: $(cat "$1/stderr")"
+}
+# The smoke test prints the window's title, then the board's caption; in
+# English neither holds a Chinese character (in UTF-8 the ideographs and
+# the CJK punctuation begin with a byte from E3 to E9).
+english() { [[ ${out%%$'\n'*} == "Jilan Link "* ]] && ! LC_ALL=C grep -q $'[\xe3-\xe9]' <<<"$out"; }
+chinese() { [[ ${out%%$'\n'*} == "霁岚连连看"* ]]; }
+for lang in en_US.UTF-8 zh_CN.UTF-8 C.UTF-8; do
+  home=$work/lang-$lang
+  mkdir -p "$home"
+  speak "$home" "$lang" --smoke-test
+  if [[ $lang == en_* ]]; then english; else chinese; fi || fail "LANG=$lang, a new player: $out"
+  # The player's choice wins over the desktop's, also in --help.
+  kept=$([[ $lang == en_* ]] && echo zh || echo en)
+  printf '[Preferences]\nlanguage=%s\n' "$kept" >"$home/data/$id/preferences.ini"
+  speak "$home" "$lang" --help
+  if [[ $kept == en ]]; then [[ $out == *"Jilan Link: "* ]]; else [[ $out == *"霁岚连连看："* ]]; fi \
+    || fail "LANG=$lang, language=$kept kept: --help says $out"
+done
+speak "$work/lang-C.UTF-8" C.UTF-8 --smoke-test
+english || fail "LANG=C.UTF-8, English kept: $out"
 
 snapshot >"$work/after"
 diff "$work/before" "$work/after" >&2 || fail "the installed files changed"

@@ -1,7 +1,8 @@
 // A writer killed at random moments never leaves a file half written: a
-// child process saves the settings and makes levels in a loop, through the
-// program's own code, and is killed with SIGKILL again and again, at kill
-// points placed by its progress (KillPoints.h).
+// child process saves the settings and the player's preferences and makes
+// levels in a loop, through the program's own code, and is killed with
+// SIGKILL again and again, at kill points placed by its progress
+// (KillPoints.h).
 
 #include <atomic>
 #include <cstdint>
@@ -22,6 +23,7 @@
 #include "TestFiles.h"
 #include "leveldata/FileReplace.h"
 #include "leveldata/Formats.h"
+#include "leveldata/Preferences.h"
 #include "leveltools/LevelEditor.h"
 #include "presentation/ProblemTexts.h"
 
@@ -97,10 +99,14 @@ protected:
         }
     }
 
-    // One round of the writer: the settings of save i, then level i.
+    // One round of the writer: the settings of save i, the preferences
+    // of save i, then level i.
     bool Round(qint64 i)
     {
         if (!WriteUserSettings(ini, Catalogue(), SettingsOf(i)).ok) {
+            return false;
+        }
+        if (WritePreferences(folder.path(), PreferencesOf(i)).Failed()) {
             return false;
         }
         testing::FakeDialogs dialogs;
@@ -141,6 +147,15 @@ protected:
     }
 
     QString Catalogue() const { return Path("DAZGame.ini"); }
+    static Preferences PreferencesOf(qint64 i) { return {i % 2 == 0 ? QStringLiteral("zh") : QStringLiteral("en")}; }
+
+    // The preferences are one whole save's, byte for byte.
+    void ExpectWholePreferences()
+    {
+        const QByteArray kept = ReadBytes(Path(kPreferencesFile));
+        EXPECT_TRUE(kept == SerializePreferences(PreferencesOf(0)) || kept == SerializePreferences(PreferencesOf(1)))
+            << "half-written preferences: " << kept.toStdString();
+    }
 
     // Every file of a level folder, complete; the folder name is the level's.
     void ExpectComplete(const QString& name)
@@ -256,6 +271,7 @@ TEST_F(CrashSafety, AKilledWriterLeavesEveryFileWhole)
         }
 
         catalogue = ExpectWholeCatalogue();
+        ExpectWholePreferences();
         ExpectNoHalfBuiltLevel();
         for (const QString& name : catalogue.made) {
             EXPECT_TRUE(complete.contains(name)) << "listed but missing: " << name.toStdString();
@@ -279,6 +295,7 @@ TEST_F(CrashSafety, AKilledWriterLeavesEveryFileWhole)
               qsizetype(complete.size()) + 1);
     for (const QString& file : QDir(folder.path()).entryList(QDir::Files | QDir::Hidden)) {
         EXPECT_FALSE(IsLeftoverOfWrite(file, Catalogue())) << file.toStdString();
+        EXPECT_FALSE(IsLeftoverOfWrite(file, Path(kPreferencesFile))) << file.toStdString();
     }
     for (const auto& box : boxes.shown) {
         EXPECT_EQ(box.text.toStdString(), "关卡文件生成，已加入关卡菜单！");

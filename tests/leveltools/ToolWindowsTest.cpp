@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "ToolFolder.h"
+#include "platform/QtTranslations.h"
 #include "presentation/leveltools/FolderChooserWindow.h"
 #include "presentation/leveltools/LevelEditorWindow.h"
 #include "presentation/leveltools/LevelModifierWindow.h"
@@ -146,6 +147,41 @@ TEST_F(ToolWindows, TheModifierFillsTheFieldsOfTheChosenLevel)
     EXPECT_EQ(boxes.shown.back().text, "当前关卡修改成功！");
     EXPECT_TRUE(ReadBytes(Program("levels/moon/setme.ini")).contains("\r\nMaxY=8\r\n"));
     EXPECT_TRUE(window.isVisible()); // open for further changes
+}
+
+// The modifier lists the shipped levels by their names in the game's
+// language and a player's by the name given; a switch of language renames
+// them in place, the chosen level kept.
+TEST_F(ToolWindows, TheModifierListsShippedLevelsInTheGamesLanguage)
+{
+    QByteArray catalogue = testing::kGameIni;
+    catalogue.replace("MenuName1=小星星\r\nMenuPath1=\\levels\\star\\",
+                      "MenuName1=十二生肖\r\nMenuPath1=\\levels\\02-zodiac\\");
+    WriteBytes(Program("DAZGame.ini"), catalogue);
+    WriteBytes(Program("levels/moon/setme.ini"),
+               "[GameSet]\r\nMaxX=6\r\nMaxY=5\r\nPhotoSum=10\r\nGBackColor=255\r\nMediaName=\r\nParticle=0\r\n");
+    platform::LanguageSwitch languages({QStringLiteral("C")}, QLocale::c());
+    languages.Use(QStringLiteral("en"));
+    LevelModifierWindow window(context, nullptr);
+    window.show();
+    QComboBox* list = window.List(Role::LevelList);
+    const auto items = [list] {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i) {
+            texts << list->itemText(i);
+        }
+        return texts;
+    };
+    EXPECT_EQ(items(), (QStringList{"1. The Chinese Zodiac", "2. 月亮"}));
+    list->setCurrentIndex(1);
+
+    languages.Use(platform::kChineseChoice);
+    QCoreApplication::processEvents(); // Qt posts the language change to every window
+    EXPECT_EQ(items(), (QStringList{"1．十二生肖", "2．月亮"}));
+    EXPECT_EQ(list->currentIndex(), 1);
+    EXPECT_EQ(window.Modifier().ChosenLevel(), 1);
+    EXPECT_EQ(window.Line(Role::MaxX)->text(), "6");
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 // Each tool window works without the mouse: Tab visits the fields from top

@@ -2,8 +2,10 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -30,6 +32,9 @@ QStringList TextsOf(const MainWindow& window)
         add(widget, "tip", widget->toolTip());
         if (const auto* label = qobject_cast<const QLabel*>(widget)) {
             add(widget, "text", label->text());
+        }
+        if (const auto* edit = qobject_cast<const QPlainTextEdit*>(widget)) {
+            add(widget, "text", edit->toPlainText());
         }
         if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
             add(widget, "text", button->text());
@@ -84,12 +89,10 @@ protected:
     void OpenWithLanguages(int mode)
     {
         languages = std::make_unique<platform::LanguageSwitch>(QStringList{QStringLiteral("C")}, QLocale::c());
-        languages->Use({}); // the desktop's, as main starts
-        preference = std::make_unique<LanguagePreference>(DataFolders(h.folder.Path()), *languages);
-        preference->Apply();
+        UseKeptLanguage(DataFolders(h.folder.Path()), *languages);
+        preference = std::make_unique<LanguagePreference>(DataFolders(h.folder.Path()), *languages, h.boxes);
         Open(mode, {}, kLatinLevels);
-        window->SetLanguageChooser(preference->Choice(),
-                                   [this](const QString& choice) { (void)preference->Choose(choice); });
+        window->SetLanguageChooser(preference->Choice(), [this](const QString& choice) { preference->Choose(choice); });
     }
     void Choose(const char* action)
     {
@@ -111,13 +114,14 @@ protected:
 
 // English from the menu reaches every text of the window at once, the
 // rank, the caption and the tools' counters too, and of the windows open
-// over it (成绩榜, the help); Chinese brings back exactly what showed
-// before.
+// over it (成绩榜, the help with its file's text); Chinese brings back
+// exactly what showed before.
 TEST_F(Language, TheMenuSwitchesEveryTextOfTheWindowAndBack)
 {
     OpenWithLanguages(2);
     h.OpenRecords(window.get());
-    h.folder.Write(QStringLiteral("dazRedme.txt"), "help\r\n");
+    h.folder.Write(QStringLiteral("dazRedme.txt"), "帮助\r\n");
+    h.folder.Write(QStringLiteral("dazRedme_en.txt"), "Help\r\n");
     h.Trigger("help");
     QCoreApplication::processEvents(); // the windows over it laid out and shown
     h.round().SetScore(2500);          // a rank of its own
@@ -136,6 +140,7 @@ TEST_F(Language, TheMenuSwitchesEveryTextOfTheWindowAndBack)
     for (const QString& text : english) {
         EXPECT_FALSE(HasChinese(text)) << text.toStdString();
     }
+    EXPECT_TRUE(english.contains(QStringLiteral(" text: Help\n")));
     EXPECT_FALSE(HasChinese(window->Board()->Caption()->text()));
     EXPECT_TRUE(window->Board()->Caption()->text().contains(QStringLiteral("Beta"))
                 || window->Board()->Caption()->text().contains(QStringLiteral("Alpha")));
@@ -182,6 +187,37 @@ TEST_F(Language, TheChoiceIsKeptForTheNextStartAndAMalformedFileFollowsTheDeskto
         EXPECT_TRUE(HasChinese(window->windowTitle()));
         Close();
     }
+}
+
+// A choice the player's folder cannot keep (preferences.ini read-only)
+// still speaks at once, and a box in the language chosen says that it will
+// not be remembered, and why; while saving is off (another copy's folder)
+// nothing is written and nothing told.
+TEST_F(Language, AChoiceThatCannotBeKeptIsToldAndStillSpeaks)
+{
+    const QByteArray kept = "[Preferences]\nlanguage=system\n";
+    h.folder.Write(kPreferencesFile, kept);
+    const QString file = h.folder.Path() + u'/' + kPreferencesFile;
+    ASSERT_TRUE(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    OpenWithLanguages(2);
+    const std::size_t before = h.boxes.shown.size();
+
+    Choose("languageEnglish");
+    EXPECT_EQ(languages->Language(), QStringLiteral("en"));
+    EXPECT_FALSE(HasChinese(window->windowTitle()));
+    ASSERT_EQ(h.boxes.shown.size(), before + 1);
+    const platform::MessageRequest& told = h.boxes.shown.back();
+    EXPECT_EQ(told.icon, platform::MessageIcon::Critical);
+    EXPECT_TRUE(told.text.contains(QStringLiteral("preferences.ini"))) << told.text.toStdString();
+    EXPECT_FALSE(HasChinese(told.text + told.caption)) << told.text.toStdString();
+    EXPECT_EQ(h.folder.Read(kPreferencesFile), kept);
+
+    preference->DisableSaving();
+    ASSERT_TRUE(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
+    Choose("languageChinese");
+    EXPECT_TRUE(HasChinese(window->windowTitle()));
+    EXPECT_EQ(h.boxes.shown.size(), before + 1);
+    EXPECT_EQ(h.folder.Read(kPreferencesFile), kept);
 }
 
 } // namespace
