@@ -6,8 +6,16 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "presentation/PictureWords.h"
+
 namespace daz {
 namespace {
+
+// The picture with its title and line in the language installed now.
+QPixmap ChooserPicture()
+{
+    return WithWords(QStringLiteral("chooser.png"), ScreenPicture(QStringLiteral(":/chooser.png")));
+}
 
 void SetTextColour(QLabel& label, unsigned bgr)
 {
@@ -19,7 +27,7 @@ void SetTextColour(QLabel& label, unsigned bgr)
 } // namespace
 
 ModeChooserWindow::ModeChooserWindow(platform::EffectPlayer& effects, DataFolders folders, QWidget* parent)
-    : ShapedWindow(kClientSize, Qt::black, ScreenPicture(QStringLiteral(":/chooser.png")), parent),
+    : ShapedWindow(kClientSize, Qt::black, ChooserPicture(), parent),
       chooser_(effects, std::move(folders)),
       description_(new QLabel(this))
 {
@@ -71,6 +79,7 @@ ModeChooserWindow::ModeChooserWindow(platform::EffectPlayer& effects, DataFolder
 void ModeChooserWindow::Retranslate()
 {
     setWindowTitle(tr("系统设置"));
+    SetBackground(ChooserPicture());
     for (const auto& entry : ModeChooser::Entries()) {
         EntryLabel(entry.index)->setText(entry.text);
     }
