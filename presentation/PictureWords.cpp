@@ -270,7 +270,7 @@ void WordsLabel::SetWords(const QString& text)
 
 void WordsLabel::Fit()
 {
-    setFont(FittedFont(style_, text(), width()));
+    setFont(FittedFont(style_, text(), contentsRect().width()));
 }
 
 void WordsLabel::resizeEvent(QResizeEvent* event)
@@ -283,7 +283,7 @@ void WordsLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    DrawWords(painter, QRectF(rect()), text(), style_);
+    DrawWords(painter, QRectF(contentsRect()), text(), style_);
 }
 
 } // namespace daz

@@ -48,7 +48,8 @@ void DrawWords(QPainter& painter, const QRectF& box, const QString& text, const 
 QPixmap WithWords(const QString& name, const QPixmap& plain);
 
 // A label over a window's picture that draws its text the way the picture
-// would: the font shrinks until the text fits the label's width.
+// would, in its contents rectangle (the margins leave room for an outline):
+// the font shrinks until the text fits that width.
 class WordsLabel : public QLabel {
 public:
     WordsLabel(const WordStyle& style, QWidget* parent);

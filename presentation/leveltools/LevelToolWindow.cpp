@@ -189,7 +189,11 @@ void LevelToolWindow::Build(tools::WindowTable table)
     };
     heading_ = new WordsLabel(tools::kHeadingStyle, this);
     heading_->setObjectName(QStringLiteral("heading"));
-    place(heading_, toolwindow::kTitle);
+    // Room for the outline around the letters.
+    constexpr int kRing = 3;
+    const toolwindow::Rect title = toolwindow::kTitle;
+    place(heading_, {title.x - kRing, title.y - kRing, title.width + 2 * kRing, title.height + 2 * kRing});
+    heading_->setContentsMargins(kRing, kRing, kRing, kRing);
     subtitle_ = new WordsLabel(tools::kSubtitleStyle, this);
     subtitle_->setObjectName(QStringLiteral("subtitle"));
     place(subtitle_, toolwindow::kSubtitle);
@@ -257,6 +261,13 @@ void LevelToolWindow::ShowWords(const tools::WindowTable& table)
             const QString picture = tools::ButtonPicture(field.kind);
             button->SetPictures(tools::WordedPicture(picture + QStringLiteral(".png")),
                                 tools::WordedPicture(picture + QStringLiteral("-hover.png")));
+        }
+        if (field.kind == Kind::EffectList) {
+            auto* list = static_cast<QComboBox*>(widget);
+            const QStringList effects = ParticleEffectNames();
+            for (int item = 0; item < list->count() && item < effects.size(); ++item) {
+                list->setItemText(item, effects[item]);
+            }
         }
         if (WordsLabel* caption = fields_[i].caption) {
             caption->SetWords(field.caption.isEmpty() ? field.name : field.caption);
