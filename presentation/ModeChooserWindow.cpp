@@ -6,8 +6,18 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "presentation/PictureWords.h"
+
 namespace daz {
 namespace {
+
+constexpr int kEntryPixels = 19; // the entries' size where their names fit
+
+// The picture with its title and line in the language installed now.
+QPixmap ChooserPicture()
+{
+    return WithWords(QStringLiteral("chooser.png"), ScreenPicture(QStringLiteral(":/chooser.png")));
+}
 
 void SetTextColour(QLabel& label, unsigned bgr)
 {
@@ -19,7 +29,7 @@ void SetTextColour(QLabel& label, unsigned bgr)
 } // namespace
 
 ModeChooserWindow::ModeChooserWindow(platform::EffectPlayer& effects, DataFolders folders, QWidget* parent)
-    : ShapedWindow(kClientSize, Qt::black, ScreenPicture(QStringLiteral(":/chooser.png")), parent),
+    : ShapedWindow(kClientSize, Qt::black, ChooserPicture(), parent),
       chooser_(effects, std::move(folders)),
       description_(new QLabel(this))
 {
@@ -33,7 +43,7 @@ ModeChooserWindow::ModeChooserWindow(platform::EffectPlayer& effects, DataFolder
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("ImgMode%1").arg(entry.index));
         QFont font = label->font();
-        font.setPixelSize(19);
+        font.setPixelSize(kEntryPixels);
         font.setBold(true);
         label->setFont(font);
         label->setAlignment(Qt::AlignCenter);
@@ -71,8 +81,17 @@ ModeChooserWindow::ModeChooserWindow(platform::EffectPlayer& effects, DataFolder
 void ModeChooserWindow::Retranslate()
 {
     setWindowTitle(tr("系统设置"));
+    SetBackground(ChooserPicture());
     for (const auto& entry : ModeChooser::Entries()) {
-        EntryLabel(entry.index)->setText(entry.text);
+        QLabel* label = EntryLabel(entry.index);
+        label->setText(entry.text);
+        // A longer name than the slot takes is set smaller.
+        QFont font = label->font();
+        font.setPixelSize(kEntryPixels);
+        while (font.pixelSize() > 1 && QFontMetrics(font).horizontalAdvance(entry.text) > label->width()) {
+            font.setPixelSize(font.pixelSize() - 1);
+        }
+        label->setFont(font);
     }
     chooser_.Retranslate(); // shows the state
 }

@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QHash>
 
+#include "presentation/PictureWords.h"
+
 namespace daz {
 
 QColor FromBgr(unsigned bgr)
@@ -66,14 +68,20 @@ QPixmap ImageList1(int entry)
         const int digit = entry - 1;
         return WindowPicture(QStringLiteral("digit%1.png").arg(digit));
     }
+    // The menu buttons and the pictures over the board carry words, drawn
+    // on in the language installed now.
+    const auto worded = [](const char* name) {
+        const QString file = QString::fromLatin1(name);
+        return WithWords(file, WindowPicture(file));
+    };
     switch (entry) {
-    case 11: return WindowPicture(QStringLiteral("main-button.png"));
-    case 12: return WindowPicture(QStringLiteral("main-button-hover.png"));
-    case 13: return WindowPicture(QStringLiteral("paused.png"));
-    case 14: return WindowPicture(QStringLiteral("timed-out.png"));
-    case 15: return WindowPicture(QStringLiteral("cleared.png"));
-    case 16: return WindowPicture(QStringLiteral("mode-button.png"));
-    case 17: return WindowPicture(QStringLiteral("mode-button-hover.png"));
+    case 11: return worded("main-button.png");
+    case 12: return worded("main-button-hover.png");
+    case 13: return worded("paused.png");
+    case 14: return worded("timed-out.png");
+    case 15: return worded("cleared.png");
+    case 16: return worded("mode-button.png");
+    case 17: return worded("mode-button-hover.png");
     default: return {};
     }
 }

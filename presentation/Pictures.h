@@ -40,7 +40,8 @@ QPixmap ScreenPicture(const QString& resource);
 
 // ImageList1 of the main window: 1–10 the score digits 0–9, 11/12 and
 // 16/17 the two menu buttons at rest and hovered, 13/14/15 the paused,
-// timed-out and cleared pictures.
+// timed-out and cleared pictures. 11–17 carry words, in the language
+// installed when they are asked for: ask again after a language change.
 QPixmap ImageList1(int entry);
 
 // The hand pointer of the toolbar and the menu buttons.

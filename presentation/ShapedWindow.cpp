@@ -58,19 +58,21 @@ bool ShapedWindow::DesktopBlendsWindows()
 }
 
 ShapedWindow::ShapedWindow(QSize size, QColor key, QPixmap background, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      key_(key),
-      background_(std::move(background)),
-      seeThrough_(DesktopBlendsWindows())
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), key_(key), seeThrough_(DesktopBlendsWindows())
 {
     setFixedSize(size);
+    setAttribute(seeThrough_ ? Qt::WA_TranslucentBackground : Qt::WA_OpaquePaintEvent);
+    SetBackground(std::move(background));
+}
+
+void ShapedWindow::SetBackground(QPixmap background)
+{
+    background_ = std::move(background);
     if (seeThrough_) {
-        setAttribute(Qt::WA_TranslucentBackground);
         clearBackground_ = background_;
         clearBackground_.setMask(background_.createMaskFromColor(key_, Qt::MaskInColor));
-    } else {
-        setAttribute(Qt::WA_OpaquePaintEvent);
     }
+    update();
 }
 
 void ShapedWindow::paintEvent(QPaintEvent*)

@@ -31,6 +31,10 @@ public:
     ShapedWindow(QSize size, QColor key, QPixmap background, QWidget* parent = nullptr);
 
     QColor KeyColour() const { return key_; }
+    // Another picture of the same figure, its words in another language;
+    // Reshape() cuts the window to it.
+    void SetBackground(QPixmap background);
+    const QPixmap& Background() const { return background_; }
 
     // Whether this desktop shows windows see-through pixel by pixel.
     static bool DesktopBlendsWindows();

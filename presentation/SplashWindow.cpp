@@ -6,6 +6,7 @@
 
 #include "platform/MessageBoxes.h"
 #include "presentation/GameInfo.h"
+#include "presentation/PictureWords.h"
 
 namespace daz {
 namespace {
@@ -16,7 +17,8 @@ constexpr unsigned kCaptionColour = 0x0080FF; // orange
 
 SplashWindow::SplashWindow(platform::InstanceLock& lock, platform::MessageBoxes& boxes, platform::TimerFactory& timers,
                            QWidget* parent)
-    : ShapedWindow(kClientSize, Qt::white, ScreenPicture(QStringLiteral(":/splash.png")), parent),
+    : ShapedWindow(kClientSize, Qt::white,
+                   WithWords(QStringLiteral("splash.png"), ScreenPicture(QStringLiteral(":/splash.png"))), parent),
       splash_(lock, boxes, timers),
       caption_(new QLabel(tr("程序加载中："), this)),
       bar_(new QLabel(this))

@@ -1082,6 +1082,34 @@ Help: “Help Topics” in the main menu (F1), which opens %2
         <source>制作者</source>
         <translation>Author</translation>
     </message>
+    <message>
+        <source>制 作 者</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>霁岚关卡编辑器</source>
+        <translation>Jilan Level Editor</translation>
+    </message>
+    <message>
+        <source>用你准备好的图片，做一个全新的关卡</source>
+        <translation>Make a brand-new level from pictures you have ready</translation>
+    </message>
+    <message>
+        <source>张，不含 mb1.gif 和 mb2.gif，至少 10 张</source>
+        <translation>besides mb1.gif and mb2.gif; 10 or more</translation>
+    </message>
+    <message>
+        <source>列数、行数为 1～19，至少一个是偶数</source>
+        <translation>Columns and rows 1–19, at least one of them even</translation>
+    </message>
+    <message>
+        <source>点色块选择颜色；有背景图片时用图片</source>
+        <translation>Click the swatch for a colour; a picture wins</translation>
+    </message>
+    <message>
+        <source>可以不填</source>
+        <translation>Optional</translation>
+    </message>
 </context>
 <context>
     <name>daz::LevelModifier</name>
@@ -1148,6 +1176,22 @@ Help: “Help Topics” in the main menu (F1), which opens %2
     <message>
         <source>选择背景音乐</source>
         <translation>Choose Background Music</translation>
+    </message>
+    <message>
+        <source>霁岚关卡修改器</source>
+        <translation>Jilan Level Modifier</translation>
+    </message>
+    <message>
+        <source>调整关卡的大小、背景、音乐和飘动效果</source>
+        <translation>Change a level&apos;s size, background, music and effect</translation>
+    </message>
+    <message>
+        <source>列数、行数为 1～19，至少一个是偶数</source>
+        <translation>Columns and rows 1–19, at least one of them even</translation>
+    </message>
+    <message>
+        <source>点色块选择颜色；有背景图片时用图片</source>
+        <translation>Click the swatch for a colour; a picture wins</translation>
     </message>
 </context>
 <context>
@@ -1325,6 +1369,57 @@ Please replace it with an ordinary folder and try again.</translation>
     <message>
         <source>系统设置</source>
         <translation>Settings</translation>
+    </message>
+</context>
+<context>
+    <name>daz::PictureWords</name>
+    <message>
+        <source>主菜单</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>游戏模式</source>
+        <translation>Game Mode</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>喝口茶，歇一歇 — 点击继续</source>
+        <translation>Tea break — click to go on</translation>
+    </message>
+    <message>
+        <source>时间到！</source>
+        <translation>Time&apos;s up!</translation>
+    </message>
+    <message>
+        <source>点“重新开始”再来一次</source>
+        <translation>Click &quot;Restart&quot; to try again</translation>
+    </message>
+    <message>
+        <source>过关！</source>
+        <translation>Cleared!</translation>
+    </message>
+    <message>
+        <source>点击进入下一关</source>
+        <translation>Click for the next level</translation>
+    </message>
+    <message>
+        <source>找 相 同 · 连 一 连 · 消 光 光</source>
+        <translation>Find a pair · Link it · Clear them all</translation>
+    </message>
+    <message>
+        <source>— 请选择游戏模式 —</source>
+        <translation>— Choose a game mode —</translation>
     </message>
 </context>
 <context>

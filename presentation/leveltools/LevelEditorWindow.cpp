@@ -38,9 +38,18 @@ tools::WindowTable LevelEditorWindow::Table()
                 ChosenField(Role::Music, layout::txtGMedia, tr("背景音乐"), f.music),
                 OpenButton(Role::MusicButton, layout::ComGMedia, tr("选择背景音乐"), [&e] { e.ChooseMusic(); }),
                 EffectField(layout::CobList, f.particle),
-                TextField(Role::Maker, layout::txtQM, tr("制作者"), f.maker, LevelEditor::kMakerMaxLength),
+                Captioned(TextField(Role::Maker, layout::txtQM, tr("制作者"), f.maker, LevelEditor::kMakerMaxLength),
+                          tr("制 作 者")),
                 OkField(layout::ComOK),
                 EscField(layout::ComESC),
+            },
+            tr("霁岚关卡编辑器"),
+            tr("用你准备好的图片，做一个全新的关卡"),
+            {
+                {layout::photoSumNote, tr("张，不含 mb1.gif 和 mb2.gif，至少 10 张")},
+                {layout::sizeNote, tr("列数、行数为 1～19，至少一个是偶数")},
+                {layout::colourNote, tr("点色块选择颜色；有背景图片时用图片")},
+                {layout::makerNote, tr("可以不填")},
             }};
 }
 

@@ -49,6 +49,12 @@ tools::WindowTable LevelModifierWindow::Table()
                 EffectField(layout::CobList, f.particle),
                 OkField(layout::ComOK),
                 EscField(layout::ComESC),
+            },
+            tr("霁岚关卡修改器"),
+            tr("调整关卡的大小、背景、音乐和飘动效果"),
+            {
+                {layout::sizeNote, tr("列数、行数为 1～19，至少一个是偶数")},
+                {layout::colourNote, tr("点色块选择颜色；有背景图片时用图片")},
             }};
 }
 

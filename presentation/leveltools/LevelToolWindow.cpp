@@ -1,5 +1,6 @@
 #include "LevelToolWindow.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -12,6 +13,7 @@
 #include <QPainter>
 
 #include "ToolWidgets.h"
+#include "presentation/PictureWords.h"
 
 namespace daz {
 namespace tools {
@@ -74,14 +76,54 @@ Field EscField(const toolwindow::Rect& rect)
             .name = QCoreApplication::translate("daz::LevelToolWindow", "关闭")};
 }
 
+Field Captioned(Field field, const QString& caption)
+{
+    field.caption = caption;
+    return field;
+}
+
 namespace {
 
-// A picture button with the pictures picture + ".png" and picture +
-// "-hover.png" ("ok" gives ok.png and ok-hover.png).
-PictureButton* MakePictureButton(QWidget* parent, const QString& picture)
+// The words over the windows' picture, as the picture's design has them.
+const WordStyle kHeadingStyle{.pixels = 21,
+                              .bold = true,
+                              .fill = Qt::white,
+                              .outline = QColor(10, 70, 58, 200),
+                              .outlineWidth = 1.6,
+                              .align = Qt::AlignLeft | Qt::AlignVCenter};
+const WordStyle kSubtitleStyle{
+    .pixels = 12, .fill = QColor(0xe4, 0xff, 0xf7), .align = Qt::AlignLeft | Qt::AlignVCenter};
+const WordStyle kCaptionStyle{
+    .pixels = 13, .bold = true, .fill = QColor(0x33, 0x40, 0x4f), .align = Qt::AlignRight | Qt::AlignVCenter};
+const WordStyle kNoteStyle{.pixels = 11, .fill = QColor(0x7a, 0x87, 0x96), .align = Qt::AlignLeft | Qt::AlignVCenter};
+
+// The picture of a picture button's kind: its rest picture picture +
+// ".png" and its hover picture picture + "-hover.png", with their words.
+QString ButtonPicture(Kind kind)
 {
-    return new PictureButton(ToolPicture(picture + QStringLiteral(".png")),
-                             ToolPicture(picture + QStringLiteral("-hover.png")), parent);
+    switch (kind) {
+    case Kind::OkButton: return QStringLiteral("ok");
+    case Kind::EscButton: return QStringLiteral("esc");
+    default: return QStringLiteral("open");
+    }
+}
+
+QPixmap WordedPicture(const QString& name)
+{
+    return WithWords(name, ToolPicture(name));
+}
+
+PictureButton* MakePictureButton(QWidget* parent, Kind kind)
+{
+    const QString picture = ButtonPicture(kind);
+    return new PictureButton(WordedPicture(picture + QStringLiteral(".png")),
+                             WordedPicture(picture + QStringLiteral("-hover.png")), parent);
+}
+
+// Whether a field has a caption at its left: all but the buttons.
+bool HasCaption(Kind kind)
+{
+    return kind != Kind::OpenButton && kind != Kind::OkButton && kind != Kind::EscButton;
 }
 
 QWidget* MakeWidget(QWidget* parent, const Field& field)
@@ -103,9 +145,9 @@ QWidget* MakeWidget(QWidget* parent, const Field& field)
         return list;
     }
     case Kind::Swatch: return new ColourSwatch(parent);
-    case Kind::OpenButton: return MakePictureButton(parent, QStringLiteral("open"));
-    case Kind::OkButton: return MakePictureButton(parent, QStringLiteral("ok"));
-    case Kind::EscButton: return MakePictureButton(parent, QStringLiteral("esc"));
+    case Kind::OpenButton:
+    case Kind::OkButton:
+    case Kind::EscButton: return MakePictureButton(parent, field.kind);
     }
     return nullptr;
 }
@@ -138,40 +180,105 @@ LevelToolWindow::LevelToolWindow(QWidget* parent) : QDialog(parent) {}
 
 void LevelToolWindow::Build(tools::WindowTable table)
 {
-    setWindowTitle(table.title);
     setFixedSize(table.width, table.height);
     setMouseTracking(true);
     background_ = tools::ToolPicture(table.background);
 
+    const auto place = [](QWidget* widget, const toolwindow::Rect& r) {
+        widget->setGeometry(r.x, r.y, r.width, r.height);
+    };
+    heading_ = new WordsLabel(tools::kHeadingStyle, this);
+    heading_->setObjectName(QStringLiteral("heading"));
+    // Room for the outline around the letters.
+    constexpr int kRing = 3;
+    const toolwindow::Rect title = toolwindow::kTitle;
+    place(heading_, {title.x - kRing, title.y - kRing, title.width + 2 * kRing, title.height + 2 * kRing});
+    heading_->setContentsMargins(kRing, kRing, kRing, kRing);
+    subtitle_ = new WordsLabel(tools::kSubtitleStyle, this);
+    subtitle_->setObjectName(QStringLiteral("subtitle"));
+    place(subtitle_, toolwindow::kSubtitle);
+    for (const tools::Note& note : table.notes) {
+        auto* label = new WordsLabel(tools::kNoteStyle, this);
+        label->setObjectName(QStringLiteral("note"));
+        place(label, note.rect);
+        notes_.push_back(label);
+    }
+
     QWidget* previous = nullptr;
-    for (tools::Field& field : table.fields) {
+    for (const tools::Field& field : table.fields) {
         QWidget* widget = tools::MakeWidget(this, field);
-        widget->setGeometry(field.rect.x, field.rect.y, field.rect.width, field.rect.height);
-        widget->setAccessibleName(field.name);
-        if (qobject_cast<tools::PictureButton*>(widget) || qobject_cast<tools::ColourSwatch*>(widget)) {
-            widget->setToolTip(field.name);
-        }
+        place(widget, field.rect);
         if (previous) {
             setTabOrder(previous, widget);
         }
         previous = widget;
-        fields_.push_back({std::move(field), widget});
+        fields_.push_back({field, widget, nullptr});
         Connect(fields_.back());
+    }
+    // Each caption reaches left to the field before it on its row.
+    for (Placed& placed : fields_) {
+        if (tools::HasCaption(placed.field.kind)) {
+            placed.caption = new WordsLabel(tools::kCaptionStyle, this);
+            placed.caption->setObjectName(QStringLiteral("caption"));
+            placed.caption->setGeometry(CaptionRect(placed.field.rect));
+            placed.caption->setBuddy(placed.widget);
+        }
+    }
+    ShowWords(table);
+}
+
+QRect LevelToolWindow::CaptionRect(const toolwindow::Rect& field) const
+{
+    constexpr int kMargin = 8;
+    int left = kMargin;
+    for (const Placed& placed : fields_) {
+        const toolwindow::Rect& other = placed.field.rect;
+        const bool sameRow = other.y < field.y + field.height && field.y < other.y + other.height;
+        if (sameRow && other.x + other.width <= field.x) {
+            left = std::max(left, other.x + other.width + kMargin);
+        }
+    }
+    // As high as the field, with a little room for the letters' ascent.
+    return {left, field.y - 2, field.x - toolwindow::kCaptionGap - left, field.height + 4};
+}
+
+void LevelToolWindow::ShowWords(const tools::WindowTable& table)
+{
+    setWindowTitle(table.title);
+    heading_->SetWords(table.heading);
+    subtitle_->SetWords(table.subtitle);
+    for (std::size_t i = 0; i < notes_.size() && i < table.notes.size(); ++i) {
+        notes_[i]->SetWords(table.notes[i].text);
+    }
+    for (std::size_t i = 0; i < fields_.size() && i < table.fields.size(); ++i) {
+        const tools::Field& field = table.fields[i];
+        QWidget* widget = fields_[i].widget;
+        widget->setAccessibleName(field.name);
+        if (qobject_cast<tools::PictureButton*>(widget) || qobject_cast<tools::ColourSwatch*>(widget)) {
+            widget->setToolTip(field.name);
+        }
+        if (auto* button = qobject_cast<tools::PictureButton*>(widget)) {
+            const QString picture = tools::ButtonPicture(field.kind);
+            button->SetPictures(tools::WordedPicture(picture + QStringLiteral(".png")),
+                                tools::WordedPicture(picture + QStringLiteral("-hover.png")));
+        }
+        if (field.kind == Kind::EffectList) {
+            auto* list = static_cast<QComboBox*>(widget);
+            const QStringList effects = ParticleEffectNames();
+            for (int item = 0; item < list->count() && item < effects.size(); ++item) {
+                list->setItemText(item, effects[item]);
+            }
+        }
+        if (WordsLabel* caption = fields_[i].caption) {
+            caption->SetWords(field.caption.isEmpty() ? field.name : field.caption);
+        }
     }
 }
 
 void LevelToolWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange && !fields_.empty()) {
-        const tools::WindowTable table = Table();
-        setWindowTitle(table.title);
-        for (std::size_t i = 0; i < fields_.size() && i < table.fields.size(); ++i) {
-            QWidget* widget = fields_[i].widget;
-            widget->setAccessibleName(table.fields[i].name);
-            if (qobject_cast<tools::PictureButton*>(widget) || qobject_cast<tools::ColourSwatch*>(widget)) {
-                widget->setToolTip(table.fields[i].name);
-            }
-        }
+        ShowWords(Table());
     }
     QDialog::changeEvent(event);
 }
@@ -232,6 +339,16 @@ tools::PictureButton* LevelToolWindow::Button(Role role) const
 tools::ColourSwatch* LevelToolWindow::Swatch() const
 {
     return qobject_cast<tools::ColourSwatch*>(Widget(Role::Colour));
+}
+
+QLabel* LevelToolWindow::Caption(Role role) const
+{
+    for (const Placed& placed : fields_) {
+        if (placed.field.role == role) {
+            return placed.caption;
+        }
+    }
+    return nullptr;
 }
 
 void LevelToolWindow::Pull()

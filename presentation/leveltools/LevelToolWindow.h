@@ -13,11 +13,14 @@
 
 class QComboBox;
 class QKeyEvent;
+class QLabel;
 class QLineEdit;
 class QMouseEvent;
 class QPaintEvent;
 
 namespace daz {
+
+class WordsLabel;
 
 namespace tools {
 
@@ -59,8 +62,8 @@ enum class Kind {
 };
 
 // One line of a window's table: where the field lies, the name screen
-// readers give it (the window's picture shows the caption beside it), and
-// what of the model it shows or asks for.
+// readers give it (a field that is no button has it as its caption too, a
+// label at its left), and what of the model it shows or asks for.
 struct Field {
     Role role;
     Kind kind;
@@ -71,6 +74,13 @@ struct Field {
     std::int32_t* colour = nullptr;    // the swatch's colour in the model
     int* effect = nullptr;             // the effect list's choice in the model
     std::function<void()> choose = {}; // what a "…" button or the swatch asks of the model
+    QString caption = {};              // the caption where it reads otherwise than the name
+};
+
+// A line of words beside or under the fields.
+struct Note {
+    toolwindow::Rect rect;
+    QString text;
 };
 
 // The lines of the tables, as they are written.
@@ -82,15 +92,21 @@ Field EffectField(const toolwindow::Rect& rect, int& effect);
 Field LevelListField(const toolwindow::Rect& rect);
 Field OkField(const toolwindow::Rect& rect);
 Field EscField(const toolwindow::Rect& rect);
+Field Captioned(Field field, const QString& caption);
 
 // A window's table: its title, its size and background picture (one of the
-// program's resources), and its fields in tab order.
+// program's resources), its fields in tab order, and the words over the
+// picture: the heading and the line under it in the header band, and the
+// notes.
 struct WindowTable {
     QString title;
     int width;
     int height;
     QString background;
     std::vector<Field> fields;
+    QString heading;
+    QString subtitle;
+    std::vector<Note> notes;
 };
 
 } // namespace tools
@@ -112,6 +128,8 @@ public:
     QComboBox* List(tools::Role role) const;
     tools::PictureButton* Button(tools::Role role) const;
     tools::ColourSwatch* Swatch() const;
+    // The caption at the left of a field; nullptr for a button.
+    QLabel* Caption(tools::Role role) const;
 
 protected:
     explicit LevelToolWindow(QWidget* parent);
@@ -141,10 +159,20 @@ private:
     struct Placed {
         tools::Field field;
         QWidget* widget;
+        WordsLabel* caption;
     };
     void Connect(const Placed& placed);
+    // The window's words from its table: title, heading, captions, notes,
+    // the names screen readers give the fields, and the buttons' pictures.
+    void ShowWords(const tools::WindowTable& table);
+    // Where a field's caption lies: at its left, up to the field before it
+    // on its row or the window's edge.
+    QRect CaptionRect(const toolwindow::Rect& field) const;
 
     std::vector<Placed> fields_;
+    WordsLabel* heading_ = nullptr;
+    WordsLabel* subtitle_ = nullptr;
+    std::vector<WordsLabel*> notes_;
     QPixmap background_;
 };
 

@@ -38,6 +38,13 @@ PictureButton::PictureButton(QPixmap rest, QPixmap hover, QWidget* parent)
     setCursor(Qt::PointingHandCursor);
 }
 
+void PictureButton::SetPictures(QPixmap rest, QPixmap hover)
+{
+    rest_ = std::move(rest);
+    hover_pixmap_ = std::move(hover);
+    update();
+}
+
 void PictureButton::ShowRest()
 {
     if (hover_) {

@@ -24,6 +24,9 @@ class PictureButton : public QAbstractButton {
 
 public:
     PictureButton(QPixmap rest, QPixmap hover, QWidget* parent);
+    // Other pictures of the same size (their words in another language).
+    void SetPictures(QPixmap rest, QPixmap hover);
+    const QPixmap& RestPicture() const { return rest_; }
     void ShowRest();
     bool ShowsHover() const { return hover_; }
 

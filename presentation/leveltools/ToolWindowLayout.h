@@ -2,10 +2,11 @@
 
 // Where the controls of the level editor and the level modifier lie, in
 // pixels from the top-left corner of the window's client area. The
-// windows' background pictures are painted with the field captions and
-// the sunken frames already in place around these rectangles, so the
-// windows must put their controls exactly here and keep their client area
-// at the given size.
+// windows' background pictures are painted with the sunken frames already
+// in place around these rectangles, so the windows must put their controls
+// exactly here and keep their client area at the given size. The words
+// (the title, the fields' captions left of them and the notes) are the
+// windows' own labels, over the picture's free places.
 namespace daz::toolwindow {
 
 struct Rect {
@@ -20,6 +21,12 @@ inline constexpr int kOpenButtonWidth = 30; // open.png, open-hover.png
 inline constexpr int kOpenButtonHeight = 24;
 inline constexpr int kWideButtonWidth = 88; // ok.png, esc.png and their hover pictures
 inline constexpr int kWideButtonHeight = 30;
+
+// The title and the line under it, in the header band of both windows.
+inline constexpr Rect kTitle{72, 8, 360, 30};
+inline constexpr Rect kSubtitle{73, 37, 360, 18};
+// A caption ends this far left of its field.
+inline constexpr int kCaptionGap = 10;
 
 // The level editor, LevelEditorWindow.
 namespace editor {
@@ -43,6 +50,12 @@ inline constexpr Rect txtQM{132, 358, 160, 22};
 inline constexpr Rect ComOK{122, 398, kWideButtonWidth, kWideButtonHeight};
 inline constexpr Rect ComESC{230, 398, kWideButtonWidth, kWideButtonHeight};
 
+// The notes beside and under the fields.
+inline constexpr Rect photoSumNote{190, 148, 240, 22};
+inline constexpr Rect sizeNote{132, 206, 280, 16};
+inline constexpr Rect colourNote{190, 228, 240, 22};
+inline constexpr Rect makerNote{302, 358, 120, 22};
+
 } // namespace editor
 
 // The level modifier, LevelModifierWindow.
@@ -62,6 +75,9 @@ inline constexpr Rect ComGMedia{374, 231, kOpenButtonWidth, kOpenButtonHeight};
 inline constexpr Rect CobList{132, 264, 160, 24};
 inline constexpr Rect ComOK{122, 314, kWideButtonWidth, kWideButtonHeight};
 inline constexpr Rect ComESC{230, 314, kWideButtonWidth, kWideButtonHeight};
+
+inline constexpr Rect sizeNote{132, 146, 280, 16};
+inline constexpr Rect colourNote{190, 168, 240, 22};
 
 } // namespace modifier
 

@@ -1,6 +1,10 @@
+#include <algorithm>
+
 #include <QComboBox>
 #include <QEnterEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
@@ -74,6 +78,52 @@ TEST_F(ToolWindows, PictureButtonsSwapTheirPicturesOnHover)
     EXPECT_TRUE(modifier.Button(Role::MusicButton)->ShowsHover());
     MoveOverBackground(&modifier);
     EXPECT_FALSE(modifier.Button(Role::MusicButton)->ShowsHover());
+}
+
+bool HasChinese(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= 0x2E80 && c.unicode() <= 0x9FFF; });
+}
+
+// The words over the windows' pictures are labels: each field but the
+// buttons has its caption, the buddy of its field, named as the field; the
+// title, the notes and the OK and Close pictures follow the language, and
+// every caption and note fits its place.
+TEST_F(ToolWindows, TheWordsOverThePicturesAreLabelsThatFollowTheLanguage)
+{
+    platform::LanguageSwitch languages(QStringList{QStringLiteral("C")}, QLocale::c());
+    LevelEditorWindow editor(context, nullptr);
+    LevelModifierWindow modifier(context, nullptr);
+    EXPECT_EQ(editor.Caption(Role::LevelName)->buddy(), editor.Line(Role::LevelName));
+    EXPECT_EQ(editor.Caption(Role::LevelName)->text(), "关卡名称");
+    EXPECT_EQ(editor.Caption(Role::Effect)->buddy(), editor.List(Role::Effect));
+    EXPECT_EQ(editor.Caption(Role::Colour)->buddy(), editor.Swatch());
+    EXPECT_EQ(modifier.Caption(Role::LevelList)->buddy(), modifier.List(Role::LevelList));
+    EXPECT_EQ(editor.Caption(Role::Ok), nullptr);
+    EXPECT_EQ(editor.Caption(Role::SourceButton), nullptr);
+    EXPECT_EQ(editor.findChild<QLabel*>(QStringLiteral("heading"))->text(), "霁岚关卡编辑器");
+    const QImage chineseOk = editor.Button(Role::Ok)->RestPicture().toImage();
+
+    for (const char* language : {"en", "zh"}) {
+        languages.Use(QString::fromLatin1(language));
+        QCoreApplication::processEvents();
+        const bool english = language == std::string("en");
+        for (LevelToolWindow* window : std::initializer_list<LevelToolWindow*>{&editor, &modifier}) {
+            const QList<QLabel*> labels = window->findChildren<QLabel*>();
+            ASSERT_GE(labels.size(), 10);
+            for (const QLabel* label : labels) {
+                EXPECT_NE(HasChinese(label->text()), english) << label->text().toStdString();
+                EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
+                    << label->text().toStdString();
+            }
+            EXPECT_NE(HasChinese(window->List(Role::Effect)->itemText(1)), english);
+        }
+        EXPECT_EQ(editor.Caption(Role::MaxX)->text(), editor.Line(Role::MaxX)->accessibleName());
+        EXPECT_EQ(editor.Button(Role::Ok)->RestPicture().toImage() == chineseOk, !english);
+        EXPECT_EQ(editor.Button(Role::Ok)->RestPicture().deviceIndependentSize().toSize(),
+                  QSize(toolwindow::kWideButtonWidth, toolwindow::kWideButtonHeight));
+    }
 }
 
 // A refusal puts the caret into the field it names, with its text

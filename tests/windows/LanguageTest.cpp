@@ -13,6 +13,7 @@
 #include "leveldata/Preferences.h"
 #include "platform/QtTranslations.h"
 #include "presentation/LanguagePreference.h"
+#include "presentation/Pictures.h"
 
 namespace daz::testing {
 namespace {
@@ -112,10 +113,18 @@ protected:
     std::unique_ptr<LanguagePreference> preference;
 };
 
+// The pictures with words the window shows: the main menu's button and
+// the picture over the board.
+std::vector<QImage> WordedPictures(const MainWindow& window)
+{
+    return {window.Strip()->MenuButton(Toolbar::MenuButton::Main)->pixmap().toImage(),
+            window.Overlay()->Picture()->pixmap().toImage()};
+}
+
 // English from the menu reaches every text of the window at once, the
-// rank, the caption and the tools' counters too, and of the windows open
-// over it (成绩榜, the help with its file's text); Chinese brings back
-// exactly what showed before.
+// rank, the caption and the tools' counters too, the words on its
+// pictures, and of the windows open over it (成绩榜, the help with its
+// file's text); Chinese brings back exactly what showed before.
 TEST_F(Language, TheMenuSwitchesEveryTextOfTheWindowAndBack)
 {
     OpenWithLanguages(2);
@@ -126,11 +135,14 @@ TEST_F(Language, TheMenuSwitchesEveryTextOfTheWindowAndBack)
     QCoreApplication::processEvents(); // the windows over it laid out and shown
     h.round().SetScore(2500);          // a rank of its own
     h.Trigger("hint");                 // and a counter that differs from the start's
+    h.round().PauseQuietly();          // and the paused picture over the board
     // Sorted: a window raised on the way changes the order of the tree.
     QStringList chinese = TextsOf(*window);
     chinese.sort();
     ASSERT_TRUE(HasChinese(chinese.join(u'\n')));
     EXPECT_TRUE(Action("languageSystem")->isChecked());
+    const std::vector<QImage> chinesePictures = WordedPictures(*window);
+    ASSERT_EQ(chinesePictures[1], ImageList1(13).toImage());
 
     Choose("languageEnglish");
     EXPECT_TRUE(Action("languageEnglish")->isChecked());
@@ -144,6 +156,12 @@ TEST_F(Language, TheMenuSwitchesEveryTextOfTheWindowAndBack)
     EXPECT_FALSE(HasChinese(window->Board()->Caption()->text()));
     EXPECT_TRUE(window->Board()->Caption()->text().contains(QStringLiteral("Beta"))
                 || window->Board()->Caption()->text().contains(QStringLiteral("Alpha")));
+    const std::vector<QImage> englishPictures = WordedPictures(*window);
+    for (std::size_t i = 0; i < englishPictures.size(); ++i) {
+        EXPECT_EQ(englishPictures[i].size(), chinesePictures[i].size()) << i;
+        EXPECT_NE(englishPictures[i], chinesePictures[i]) << i;
+    }
+    EXPECT_EQ(englishPictures[1], ImageList1(13).toImage());
 
     Choose("languageChinese");
     EXPECT_TRUE(Action("languageChinese")->isChecked());
@@ -153,6 +171,7 @@ TEST_F(Language, TheMenuSwitchesEveryTextOfTheWindowAndBack)
     for (qsizetype i = 0; i < chinese.size(); ++i) {
         EXPECT_EQ(again[i].toStdString(), chinese[i].toStdString());
     }
+    EXPECT_TRUE(WordedPictures(*window) == chinesePictures);
 }
 
 // The choice is the player's: kept in preferences.ini in the player's

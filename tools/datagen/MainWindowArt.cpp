@@ -33,7 +33,14 @@ QImage Digit(int digit)
     return img;
 }
 
-QImage StatePicture(State state)
+QImage MenuButton(const QString& text, bool hover, bool mode)
+{
+    const QSize size(mode ? 83 : 70, 20);
+    return hover ? GlossyButton(size, text, Rgb(0xffc46b), kOrangeDeep, Rgb(0xb8520e), 12, true)
+                 : GlossyButton(size, text, Rgb(0x52cdb0), kJadeDeep, Rgb(0x12584a), 12, true);
+}
+
+QImage StatePicture(State state, Words words)
 {
     const QSize size(320, 200);
     QImage img = ArtCanvas(size);
@@ -113,9 +120,11 @@ QImage StatePicture(State state)
     const QSizeF symbolSize = symbol.deviceIndependentSize();
     p.drawImage(QPointF(medal.x() - symbolSize.width() / 2.0, medal.y() - symbolSize.height() / 2.0), symbol);
 
-    const QRectF text(138, 40, 164, 70);
-    DrawText(p, text, heading, SansFont(heading.size() > 2 ? 36 : 42, true), title, WithAlpha(Qt::white, 230), 3);
-    DrawText(p, QRectF(130, 116, 178, 26), line, SansFont(line.size() > 10 ? 13 : 16, true), Mix(title, kInk, 0.4));
+    if (words == Words::Drawn) {
+        const QRectF text(138, 40, 164, 70);
+        DrawText(p, text, heading, SansFont(heading.size() > 2 ? 36 : 42, true), title, WithAlpha(Qt::white, 230), 3);
+        DrawText(p, QRectF(130, 116, 178, 26), line, SansFont(line.size() > 10 ? 13 : 16, true), Mix(title, kInk, 0.4));
+    }
     if (state == State::Paused) {
         // A small pause sign under the text.
         p.setPen(Qt::NoPen);

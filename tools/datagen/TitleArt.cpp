@@ -37,7 +37,7 @@ QImage LoadingBar()
 }
 
 // The splash picture, 460 x 106, white meaning transparent.
-QImage Splash()
+QImage Splash(Words words)
 {
     const QSize size(460, 106);
     QImage img = ArtCanvas(size);
@@ -64,9 +64,11 @@ QImage Splash()
     p.drawPath(CloudPath(QRectF(270, 8, 80, 34)));
     p.restore();
 
-    DrawTitle(p, QRectF(100, 16, 260, 56), QString::fromUtf8("霁岚连连看"), 44, Rgb(0x5a2a08));
-    DrawText(p, QRectF(100, 68, 260, 18), QString::fromUtf8("找 相 同 · 连 一 连 · 消 光 光"), SansFont(12, true),
-             Rgb(0xeafff6));
+    if (words == Words::Drawn) {
+        DrawTitle(p, QRectF(100, 16, 260, 56), QString::fromUtf8("霁岚连连看"), 44, Rgb(0x5a2a08));
+        DrawText(p, QRectF(100, 68, 260, 18), QString::fromUtf8("找 相 同 · 连 一 连 · 消 光 光"), SansFont(12, true),
+                 Rgb(0xeafff6));
+    }
 
     // Two tiles on each end of the banner, the same picture: a pair.
     DrawRotated(p, MiniTile(QSize(48, 54), QString::fromUtf8("🐼"), Rgb(0xc8372d)), QPointF(40, 54), -12);
@@ -76,7 +78,7 @@ QImage Splash()
 }
 
 // The mode chooser picture, 360 x 365, black meaning transparent.
-QImage Chooser()
+QImage Chooser(Words words)
 {
     const QSize size(360, 365);
     QImage img = ArtCanvas(size);
@@ -132,8 +134,11 @@ QImage Chooser()
         p.drawPath(CloudPath(QRectF(at.x() - 14, at.y() - 12, 42, 22)));
     }
 
-    DrawTitle(p, QRectF(20, 16, 320, 48), QString::fromUtf8("霁岚连连看"), 36, Rgb(0x3a1a08));
-    DrawText(p, QRectF(20, 62, 320, 20), QString::fromUtf8("— 请选择游戏模式 —"), SansFont(13, true), Rgb(0xc9cdf5));
+    if (words == Words::Drawn) {
+        DrawTitle(p, QRectF(20, 16, 320, 48), QString::fromUtf8("霁岚连连看"), 36, Rgb(0x3a1a08));
+        DrawText(p, QRectF(20, 62, 320, 20), QString::fromUtf8("— 请选择游戏模式 —"), SansFont(13, true),
+                 Rgb(0xc9cdf5));
+    }
 
     // One dark slot with a gold rim under each entry, and an emblem at its left.
     const char* const emblems[] = {"🌱", "🎯", "🔥", "⚡", "🚪"};

@@ -1,5 +1,6 @@
-// The level tools' pictures: the editor's and the modifier's backgrounds
-// with their captions, and the buttons on them.
+// The level tools' pictures: the editor's and the modifier's backgrounds,
+// their captions and notes only in the previews (the windows' labels carry
+// them), and the buttons on them.
 #include "WindowArtKit.h"
 #include "WindowPictures.h"
 
@@ -23,20 +24,20 @@ void Well(QPainter& p, const Rect& r)
     p.drawLine(QPointF(box.left() + 3, box.top() + 1.5), QPointF(box.right() - 3, box.top() + 1.5));
 }
 
-void Caption(QPainter& p, const Rect& field, const QString& text, double right = -1)
+void Caption(QPainter& p, const Rect& field, const QString& text)
 {
-    const double r = right < 0 ? field.x - 10 : right;
-    DrawText(p, QRectF(r - 100, field.y - 2, 100, field.height + 4), text, SansFont(13, true), kInk, Qt::transparent, 0,
-             Qt::AlignRight | Qt::AlignVCenter);
+    const double right = field.x - toolwindow::kCaptionGap;
+    DrawText(p, QRectF(right - 100, field.y - 2, 100, field.height + 4), text, SansFont(13, true), kInk,
+             Qt::transparent, 0, Qt::AlignRight | Qt::AlignVCenter);
 }
 
-void Note(QPainter& p, const QRectF& box, const QString& text)
+void Note(QPainter& p, const Rect& box, const QString& text)
 {
-    DrawText(p, box, text, SansFont(11), Rgb(0x7a8796), Qt::transparent, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    DrawText(p, ToF(box), text, SansFont(11), Rgb(0x7a8796), Qt::transparent, 0, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 QImage ToolBackground(int width, int height, int buttonsTop, const QString& title, const QString& subtitle,
-                      const QString& emoji)
+                      const QString& emoji, Words words)
 {
     QImage img = ArtCanvas(QSize(width, height));
     QPainter p(&img);
@@ -68,10 +69,12 @@ QImage ToolBackground(int width, int height, int buttonsTop, const QString& titl
     // An emblem tile and the title.
     const QImage tile = MiniTile(QSize(40, 44), emoji, Rgb(0xc8372d));
     DrawRotated(p, tile, QPointF(40, 32), -8);
-    DrawText(p, QRectF(72, 8, width - 80, 30), title, SansFont(21, true), Qt::white, QColor(10, 70, 58, 200), 1.6,
-             Qt::AlignLeft | Qt::AlignVCenter);
-    DrawText(p, QRectF(73, 37, width - 80, 18), subtitle, SansFont(12), Rgb(0xe4fff7), Qt::transparent, 0,
-             Qt::AlignLeft | Qt::AlignVCenter);
+    if (words == Words::Drawn) {
+        DrawText(p, ToF(toolwindow::kTitle), title, SansFont(21, true), Qt::white, QColor(10, 70, 58, 200), 1.6,
+                 Qt::AlignLeft | Qt::AlignVCenter);
+        DrawText(p, ToF(toolwindow::kSubtitle), subtitle, SansFont(12), Rgb(0xe4fff7), Qt::transparent, 0,
+                 Qt::AlignLeft | Qt::AlignVCenter);
+    }
 
     // Footer line above the buttons.
     p.fillRect(QRectF(20, buttonsTop - 10, width - 40, 1), QColor(150, 175, 200, 120));
@@ -81,16 +84,20 @@ QImage ToolBackground(int width, int height, int buttonsTop, const QString& titl
 
 } // namespace
 
-QImage EditorBackground()
+QImage EditorBackground(Words words)
 {
     namespace e = toolwindow::editor;
     QImage img = ToolBackground(e::kWidth, e::kHeight, e::ComOK.y, QString::fromUtf8("霁岚关卡编辑器"),
-                                QString::fromUtf8("用你准备好的图片，做一个全新的关卡"), QString::fromUtf8("🎨"));
+                                QString::fromUtf8("用你准备好的图片，做一个全新的关卡"), QString::fromUtf8("🎨"), words);
     QPainter p(&img);
     Smooth(p);
     for (const Rect& r : {e::txtGName, e::txtGPath, e::txtGPhotoSum, e::txtGMaxX, e::txtGMaxY, e::picGBackColor,
                           e::txtGGameBack, e::txtGMedia, e::CobList, e::txtQM}) {
         Well(p, r);
+    }
+    if (words == Words::Left) {
+        p.end();
+        return img.convertToFormat(QImage::Format_RGB32);
     }
     Caption(p, e::txtGName, QString::fromUtf8("关卡名称"));
     Caption(p, e::txtGPath, QString::fromUtf8("图片目录"));
@@ -102,27 +109,29 @@ QImage EditorBackground()
     Caption(p, e::txtGMedia, QString::fromUtf8("背景音乐"));
     Caption(p, e::CobList, QString::fromUtf8("飘动效果"));
     Caption(p, e::txtQM, QString::fromUtf8("制 作 者"));
-    Note(p, QRectF(e::txtGPhotoSum.x + e::txtGPhotoSum.width + 10, e::txtGPhotoSum.y, 240, e::txtGPhotoSum.height),
-         QString::fromUtf8("张，不含 mb1.gif 和 mb2.gif，至少 10 张"));
-    Note(p, QRectF(e::txtGMaxX.x, e::txtGMaxX.y + e::txtGMaxX.height + 4, 280, 16),
-         QString::fromUtf8("列数、行数为 1～19，至少一个是偶数"));
-    Note(p, QRectF(e::picGBackColor.x + e::picGBackColor.width + 10, e::picGBackColor.y, 240, e::picGBackColor.height),
-         QString::fromUtf8("点色块选择颜色；有背景图片时用图片"));
-    Note(p, QRectF(e::txtQM.x + e::txtQM.width + 10, e::txtQM.y, 120, e::txtQM.height), QString::fromUtf8("可以不填"));
+    Note(p, e::photoSumNote, QString::fromUtf8("张，不含 mb1.gif 和 mb2.gif，至少 10 张"));
+    Note(p, e::sizeNote, QString::fromUtf8("列数、行数为 1～19，至少一个是偶数"));
+    Note(p, e::colourNote, QString::fromUtf8("点色块选择颜色；有背景图片时用图片"));
+    Note(p, e::makerNote, QString::fromUtf8("可以不填"));
     p.end();
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage ModifierBackground()
+QImage ModifierBackground(Words words)
 {
     namespace m = toolwindow::modifier;
     QImage img = ToolBackground(m::kWidth, m::kHeight, m::ComOK.y, QString::fromUtf8("霁岚关卡修改器"),
-                                QString::fromUtf8("调整关卡的大小、背景、音乐和飘动效果"), QString::fromUtf8("🔧"));
+                                QString::fromUtf8("调整关卡的大小、背景、音乐和飘动效果"), QString::fromUtf8("🔧"),
+                                words);
     QPainter p(&img);
     Smooth(p);
     for (const Rect& r :
          {m::cobGKName, m::txtMaxX, m::txtMaxY, m::picGBackColor, m::txtGGameBack, m::txtGMedia, m::CobList}) {
         Well(p, r);
+    }
+    if (words == Words::Left) {
+        p.end();
+        return img.convertToFormat(QImage::Format_RGB32);
     }
     Caption(p, m::cobGKName, QString::fromUtf8("选择关卡"));
     Caption(p, m::txtMaxX, QString::fromUtf8("横向列数"));
@@ -131,10 +140,8 @@ QImage ModifierBackground()
     Caption(p, m::txtGGameBack, QString::fromUtf8("背景图片"));
     Caption(p, m::txtGMedia, QString::fromUtf8("背景音乐"));
     Caption(p, m::CobList, QString::fromUtf8("飘动效果"));
-    Note(p, QRectF(m::txtMaxX.x, m::txtMaxX.y + m::txtMaxX.height + 4, 280, 16),
-         QString::fromUtf8("列数、行数为 1～19，至少一个是偶数"));
-    Note(p, QRectF(m::picGBackColor.x + m::picGBackColor.width + 10, m::picGBackColor.y, 240, m::picGBackColor.height),
-         QString::fromUtf8("点色块选择颜色；有背景图片时用图片"));
+    Note(p, m::sizeNote, QString::fromUtf8("列数、行数为 1～19，至少一个是偶数"));
+    Note(p, m::colourNote, QString::fromUtf8("点色块选择颜色；有背景图片时用图片"));
     p.end();
     return img.convertToFormat(QImage::Format_RGB32);
 }

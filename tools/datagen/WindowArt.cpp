@@ -19,9 +19,10 @@ void WriteWindowArt(const QDir& resourceDir, const QDir& previewDir)
     };
 
     // Every picture twice: "name.png" as designed and "name@2x.png" at twice
-    // the resolution. The previews show the first.
+    // the resolution. The pictures with words are kept without them; the
+    // previews show the first with the words in place.
     std::vector<QImage> digits;
-    QImage mainButton, modeHover, paused, timedOut, cleared, strip, timeBar, splash, loading, chooser, editor, modifier;
+    QImage strip, timeBar, loading;
     for (const double scale : {1.0, 2.0}) {
         gArtScale = scale;
         const bool plain = scale == 1;
@@ -40,23 +41,13 @@ void WriteWindowArt(const QDir& resourceDir, const QDir& previewDir)
             }
             save(digit, QStringLiteral("digit%1").arg(d) + suffix);
         }
-        keep(
-            mainButton,
-            GlossyButton(QSize(70, 20), QString::fromUtf8("主菜单"), Rgb(0x52cdb0), kJadeDeep, Rgb(0x12584a), 12, true),
-            QStringLiteral("main-button"));
-        save(GlossyButton(QSize(70, 20), QString::fromUtf8("主菜单"), Rgb(0xffc46b), kOrangeDeep, Rgb(0xb8520e), 12,
-                          true),
-             QStringLiteral("main-button-hover") + suffix);
-        save(GlossyButton(QSize(83, 20), QString::fromUtf8("游戏模式"), Rgb(0x52cdb0), kJadeDeep, Rgb(0x12584a), 12,
-                          true),
-             QStringLiteral("mode-button") + suffix);
-        keep(modeHover,
-             GlossyButton(QSize(83, 20), QString::fromUtf8("游戏模式"), Rgb(0xffc46b), kOrangeDeep, Rgb(0xb8520e), 12,
-                          true),
-             QStringLiteral("mode-button-hover"));
-        keep(paused, StatePicture(State::Paused), QStringLiteral("paused"));
-        keep(timedOut, StatePicture(State::TimedOut), QStringLiteral("timed-out"));
-        keep(cleared, StatePicture(State::Cleared), QStringLiteral("cleared"));
+        save(MenuButton(QString(), false), QStringLiteral("main-button") + suffix);
+        save(MenuButton(QString(), true), QStringLiteral("main-button-hover") + suffix);
+        save(MenuButton(QString(), false, true), QStringLiteral("mode-button") + suffix);
+        save(MenuButton(QString(), true, true), QStringLiteral("mode-button-hover") + suffix);
+        save(StatePicture(State::Paused, Words::Left), QStringLiteral("paused") + suffix);
+        save(StatePicture(State::TimedOut, Words::Left), QStringLiteral("timed-out") + suffix);
+        save(StatePicture(State::Cleared, Words::Left), QStringLiteral("cleared") + suffix);
 
         const QImage stripHere = Toolbar();
         if (plain) {
@@ -65,18 +56,18 @@ void WriteWindowArt(const QDir& resourceDir, const QDir& previewDir)
         save(stripHere.convertToFormat(QImage::Format_RGB32), QStringLiteral("toolbar") + suffix);
         keep(timeBar, TimeBar(), QStringLiteral("timebar"));
 
-        keep(splash, Splash(), QStringLiteral("splash"));
+        save(Splash(Words::Left), QStringLiteral("splash") + suffix);
         keep(loading, LoadingBar(), QStringLiteral("loading-bar"));
-        keep(chooser, Chooser(), QStringLiteral("chooser"));
+        save(Chooser(Words::Left), QStringLiteral("chooser") + suffix);
 
-        keep(editor, EditorBackground(), QStringLiteral("editor-background"));
-        keep(modifier, ModifierBackground(), QStringLiteral("modifier-background"));
+        save(EditorBackground(Words::Left), QStringLiteral("editor-background") + suffix);
+        save(ModifierBackground(Words::Left), QStringLiteral("modifier-background") + suffix);
         save(OpenButton(false), QStringLiteral("open") + suffix);
         save(OpenButton(true), QStringLiteral("open-hover") + suffix);
-        save(WideButton(QString::fromUtf8("确定"), true, false), QStringLiteral("ok") + suffix);
-        save(WideButton(QString::fromUtf8("确定"), true, true), QStringLiteral("ok-hover") + suffix);
-        save(WideButton(QString::fromUtf8("关闭"), false, false), QStringLiteral("esc") + suffix);
-        save(WideButton(QString::fromUtf8("关闭"), false, true), QStringLiteral("esc-hover") + suffix);
+        save(WideButton(QString(), true, false), QStringLiteral("ok") + suffix);
+        save(WideButton(QString(), true, true), QStringLiteral("ok-hover") + suffix);
+        save(WideButton(QString(), false, false), QStringLiteral("esc") + suffix);
+        save(WideButton(QString(), false, true), QStringLiteral("esc-hover") + suffix);
     }
     // The pointer keeps one size: cursors are not scaled with the screen.
     gArtScale = 1;
@@ -94,21 +85,23 @@ void WriteWindowArt(const QDir& resourceDir, const QDir& previewDir)
     qrc << QStringLiteral("</qresource>") << QStringLiteral("</RCC>");
     WriteLines(resourceDir.filePath(QStringLiteral("resources.qrc")), qrc, "\n");
 
-    // Previews with the windows' texts in place.
-    SavePng(PreviewToolbar(strip, digits, mainButton, modeHover, timeBar),
+    // Previews with the windows' texts in place, in Chinese.
+    SavePng(PreviewToolbar(strip, digits, MenuButton(QString::fromUtf8("主菜单"), false),
+                           MenuButton(QString::fromUtf8("游戏模式"), true, true), timeBar),
             previewDir.filePath(QStringLiteral("toolbar.png")));
-    SavePng(PreviewChooser(chooser), previewDir.filePath(QStringLiteral("chooser.png")));
-    SavePng(PreviewSplash(splash, loading), previewDir.filePath(QStringLiteral("splash.png")));
+    SavePng(PreviewChooser(Chooser(Words::Drawn)), previewDir.filePath(QStringLiteral("chooser.png")));
+    SavePng(PreviewSplash(Splash(Words::Drawn), loading), previewDir.filePath(QStringLiteral("splash.png")));
     namespace e = toolwindow::editor;
     namespace m = toolwindow::modifier;
-    SavePng(PreviewTool(editor,
+    SavePng(PreviewTool(EditorBackground(Words::Drawn),
                         {e::txtGName, e::txtGPath, e::txtGPhotoSum, e::txtGMaxX, e::txtGMaxY, e::txtGGameBack,
                          e::txtGMedia, e::CobList, e::txtQM},
                         {e::ComtGPath, e::ComGGameBack, e::ComGMedia}, e::ComOK, e::ComESC, OpenButton(false),
                         WideButton(QString::fromUtf8("确定"), true, false),
                         WideButton(QString::fromUtf8("关闭"), false, true)),
             previewDir.filePath(QStringLiteral("editor.png")));
-    SavePng(PreviewTool(modifier, {m::cobGKName, m::txtMaxX, m::txtMaxY, m::txtGGameBack, m::txtGMedia, m::CobList},
+    SavePng(PreviewTool(ModifierBackground(Words::Drawn),
+                        {m::cobGKName, m::txtMaxX, m::txtMaxY, m::txtGGameBack, m::txtGMedia, m::CobList},
                         {m::ComGGameBack, m::ComGMedia}, m::ComOK, m::ComESC, OpenButton(true),
                         WideButton(QString::fromUtf8("确定"), true, true),
                         WideButton(QString::fromUtf8("关闭"), false, false)),
@@ -116,9 +109,9 @@ void WriteWindowArt(const QDir& resourceDir, const QDir& previewDir)
     QImage states = NewCanvas(980, 220, Rgb(0xd4d0c8));
     {
         QPainter p(&states);
-        p.drawImage(0, 10, paused);
-        p.drawImage(330, 10, timedOut);
-        p.drawImage(660, 10, cleared);
+        p.drawImage(0, 10, StatePicture(State::Paused, Words::Drawn));
+        p.drawImage(330, 10, StatePicture(State::TimedOut, Words::Drawn));
+        p.drawImage(660, 10, StatePicture(State::Cleared, Words::Drawn));
     }
     SavePng(states, previewDir.filePath(QStringLiteral("states.png")));
     QImage icons = NewCanvas(420, 280, Rgb(0xd4d0c8));
