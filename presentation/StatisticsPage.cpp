@@ -48,6 +48,7 @@ void StatisticsPage::SetHeaders()
         modes.append(ModeCaption(mode));
     }
     table_->setVerticalHeaderLabels(modes);
+    KeepColumnsWhole(*table_);
 }
 
 void StatisticsPage::changeEvent(QEvent* event)
@@ -80,6 +81,7 @@ void StatisticsPage::Show(int mode)
     // As high as its rows, no more.
     table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height() + table_->verticalHeader()->length()
                            + 2 * table_->frameWidth());
+    KeepColumnsWhole(*table_);
 
     // The levels in catalogue order, a time where the level has one.
     std::map<QString, int> best;
