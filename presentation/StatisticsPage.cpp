@@ -24,7 +24,6 @@ StatisticsPage::StatisticsPage(const Records& records, std::vector<CatalogueEntr
       chartTitle_(new QLabel(this)),
       chart_(new BestTimeChart(this))
 {
-    SetHeaders();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
@@ -32,6 +31,7 @@ StatisticsPage::StatisticsPage(const Records& records, std::vector<CatalogueEntr
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SetHeaders(); // and the width they need, once the columns stretch
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);

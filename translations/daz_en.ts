@@ -1430,7 +1430,7 @@ Please replace it with an ordinary folder and try again.</translation>
     </message>
     <message>
         <source>最长连续过关</source>
-        <translation>Longest clearing streak</translation>
+        <translation>Best streak</translation>
     </message>
     <message>
         <source>总用时</source>
