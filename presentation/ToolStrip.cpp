@@ -302,9 +302,9 @@ void ToolStrip::LayOutChildren()
 void ToolStrip::SpreadToolLabels(int left)
 {
     // Each label keeps its place while its text ends before the next one's
-    // place (the last before where a next one would be): a longer
-    // language spreads the row evenly from the first place to the last
-    // one's end instead, inside the picture's frame.
+    // place (the last within half a gap of its own end, short of the
+    // picture's frame): a longer language spreads the row evenly from the
+    // first place to the last one's end instead.
     const auto px = [this](double twips) { return static_cast<int>(std::lround(twips * scale_)); };
     const QRect first = Toolbar::LabelRect(Toolbar::kLabels.front());
     const QRect last = Toolbar::LabelRect(Toolbar::kLabels.back());
@@ -316,7 +316,7 @@ void ToolStrip::SpreadToolLabels(int left)
     bool fits = true;
     int widths = 0;
     for (std::size_t i = 0; i < order.size(); ++i) {
-        const int next = i + 1 < order.size() ? Toolbar::LabelRect(order[i + 1]).left() : last.right() + 1 + gap;
+        const int next = i + 1 < order.size() ? Toolbar::LabelRect(order[i + 1]).left() : last.right() + 1 + gap / 2;
         fits = fits && Label(order[i])->geometry().right() < left + px(next);
         widths += Label(order[i])->width();
     }

@@ -424,11 +424,22 @@ TEST_F(TextFit, TheMainWindowItsMenusAndTheHelpShowEveryTextWhole)
                 room.WalkMenu(menu);
             }
             // Every rank's title in the strip, from the first to the last.
+            const ToolStrip* strip = window.findChild<ToolStrip*>();
             for (int rank = 0; rank < kRankCount; ++rank) {
                 h.round().SetScore(rank == 0 ? 0 : std::int64_t{100} << (rank - 1));
-                room.Walk(window.findChild<ToolStrip*>());
+                room.Walk(strip);
             }
             problems << room.Problems();
+            // The Chinese words fit the places the strip was drawn for: its
+            // tools' labels stay there.
+            if (language == platform::kChineseChoice) {
+                const long left = (strip->width() - std::lround(ToolStrip::kContentWidth * strip->Scale())) / 2;
+                for (const Toolbar::Label label : Toolbar::kLabels) {
+                    const auto* placed = strip->findChild<QLabel*>(Toolbar::ActionOf(label) + QStringLiteral("Label"));
+                    EXPECT_EQ(placed->x(), left + std::lround(Toolbar::LabelRect(label).x() * strip->Scale()))
+                        << Toolbar::ActionOf(label).toStdString();
+                }
+            }
 
             TextRoom helpRoom(language + QStringLiteral(" help at ") + Show(help, helpSizes[i]));
             helpRoom.Walk(help);
