@@ -155,7 +155,7 @@ private:
     {
         if (label->text().isEmpty()) {
             if (!label->pixmap().isNull()) {
-                places_.push_back({label, label->geometry(), QString()});
+                Placed(label, label->rect(), QString());
             }
             return;
         }
@@ -189,7 +189,7 @@ private:
     {
         const QString text = button->text();
         if (text.isEmpty()) {
-            places_.push_back({button, button->geometry(), QString()});
+            Placed(button, button->rect(), QString());
             return;
         }
         QStyleOptionButton option;
@@ -312,15 +312,14 @@ private:
         }
     }
 
-    // No text runs into a text, picture or control beside it.
+    // No text, picture or control runs into another beside it.
     void Crowding()
     {
         for (std::size_t i = 0; i < places_.size(); ++i) {
             for (std::size_t j = i + 1; j < places_.size(); ++j) {
                 const Place& a = places_[i];
                 const Place& b = places_[j];
-                const bool text = !a.text.isEmpty() || !b.text.isEmpty();
-                if (text && a.widget != b.widget && a.widget->parentWidget() == b.widget->parentWidget()
+                if (a.widget != b.widget && a.widget->parentWidget() == b.widget->parentWidget()
                     && a.rect.intersects(b.rect)) {
                     Report(a.widget, a.text, QStringLiteral("runs into %1 \"%2\"").arg(Name(b.widget), b.text));
                 }
@@ -399,14 +398,15 @@ protected:
 };
 
 // The main window with its tool strip at every rank, its caption, the note
-// of a cleared level and its menus, and the help beside it; each at the
-// window's smallest and its first size, in Chinese and then in English as
-// the menu switches it.
+// of a cleared level and its menus, at its smallest, its first and a large
+// size, and the help beside it at its smallest and first; in Chinese and
+// then in English as the menu switches it.
 TEST_F(TextFit, TheMainWindowItsMenusAndTheHelpShowEveryTextWhole)
 {
     h.Start(3);
     MainWindow window(h.WindowParts(), MainWindow::LevelTools{});
-    const QList<QSize> sizes{window.minimumSize(), window.size()};
+    // Its smallest, its first and a large screen's.
+    const QList<QSize> sizes{window.minimumSize(), window.size(), {1920, 1080}};
     ASSERT_LT(sizes[0].width(), sizes[1].width());
     Show(&window, sizes[1]); // where it first opens, as it chooses
     h.Trigger("help");
@@ -431,19 +431,26 @@ TEST_F(TextFit, TheMainWindowItsMenusAndTheHelpShowEveryTextWhole)
             }
             problems << room.Problems();
             // The Chinese words fit the places the strip was drawn for: its
-            // tools' labels stay there.
-            if (language == platform::kChineseChoice) {
-                const long left = (strip->width() - std::lround(ToolStrip::kContentWidth * strip->Scale())) / 2;
-                for (const Toolbar::Label label : Toolbar::kLabels) {
-                    const auto* placed = strip->findChild<QLabel*>(Toolbar::ActionOf(label) + QStringLiteral("Label"));
+            // tools' labels stay there. Longer words share the row, which
+            // ends inside the picture's frame, half a gap after the last
+            // label's place.
+            const long left = (strip->width() - std::lround(ToolStrip::kContentWidth * strip->Scale())) / 2;
+            const QRect last = Toolbar::LabelRect(Toolbar::kLabels.back());
+            const long rowEnd = left + std::lround((last.right() + 1 + 90) * strip->Scale());
+            for (const Toolbar::Label label : Toolbar::kLabels) {
+                const auto* placed = strip->findChild<QLabel*>(Toolbar::ActionOf(label) + QStringLiteral("Label"));
+                if (language == platform::kChineseChoice) {
                     EXPECT_EQ(placed->x(), left + std::lround(Toolbar::LabelRect(label).x() * strip->Scale()))
                         << Toolbar::ActionOf(label).toStdString();
                 }
+                EXPECT_LE(placed->geometry().right(), rowEnd) << Toolbar::ActionOf(label).toStdString();
             }
 
-            TextRoom helpRoom(language + QStringLiteral(" help at ") + Show(help, helpSizes[i]));
-            helpRoom.Walk(help);
-            problems << helpRoom.Problems();
+            if (i < helpSizes.size()) {
+                TextRoom helpRoom(language + QStringLiteral(" help at ") + Show(help, helpSizes[i]));
+                helpRoom.Walk(help);
+                problems << helpRoom.Problems();
+            }
         }
     }
     // A level cleared: its time and place beside the caption.
