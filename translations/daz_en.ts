@@ -725,7 +725,7 @@ This level is dealt afresh.</translation>
     </message>
     <message>
         <source>继续上次的棋局 — </source>
-        <translation>Resuming your last game — </translation>
+        <translation>Game resumed — </translation>
     </message>
     <message>
         <source>&#x3000;&#x3000;%1</source>

@@ -405,6 +405,10 @@ TEST_F(TextFit, TheMainWindowItsMenusAndTheHelpShowEveryTextWhole)
 {
     h.Start(3);
     MainWindow window(h.WindowParts(), MainWindow::LevelTools{});
+    // The longest caption: the level with the longest name in the mode with
+    // the longest, resumed from the last run.
+    emit h.flow->keptRoundResumed(false);
+    ASSERT_TRUE(h.Caption().contains(QStringLiteral("继续")));
     // Its smallest, its first and a large screen's.
     const QList<QSize> sizes{window.minimumSize(), window.size(), {1920, 1080}};
     ASSERT_LT(sizes[0].width(), sizes[1].width());
@@ -453,9 +457,11 @@ TEST_F(TextFit, TheMainWindowItsMenusAndTheHelpShowEveryTextWhole)
             }
         }
     }
-    // A level cleared: its time and place beside the caption.
+    // A level cleared after hours, tenth on its level: its time and place
+    // beside the caption and under the cleared picture.
     Speak(platform::kChineseChoice);
     h.ClearBoard();
+    emit h.parts->results.cleared(ClearResult{.seconds = 35999, .storing = true, .place = 10});
     for (const QString& language : kLanguages) {
         Speak(language);
         for (const QSize size : sizes) {
