@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOption>
@@ -42,7 +43,9 @@ using Spec = TestProgramFolder::LevelSpec;
 // as the style divides it, and the place the text takes against its
 // ancestors' edges and the texts, pictures and controls beside it. Each
 // text that does not fit is one line of Problems(): the window, the
-// widget, the text, the pixels it needs and those it has.
+// widget, the text, the pixels it needs and those it has. A text shortened
+// on purpose is shortened by its window before it is shown (the folder
+// chooser's long mount points, in their middle), so it fits like any other.
 class TextRoom {
 public:
     explicit TextRoom(QString window) : window_(std::move(window)) {}
@@ -70,6 +73,8 @@ public:
                 Tabs(tabs);
             } else if (const auto* table = qobject_cast<const QTableView*>(widget)) {
                 Cells(table);
+            } else if (const auto* bar = qobject_cast<const QMenuBar*>(widget)) {
+                MenuBar(bar);
             }
         }
         Crowding();
@@ -96,6 +101,25 @@ public:
     const QStringList& Problems() const { return problems_; }
 
 private:
+    // A menu bar's titles, none hidden behind its »; and their menus.
+    void MenuBar(const QMenuBar* bar)
+    {
+        for (QAction* action : bar->actions()) {
+            if (action->isSeparator() || !action->isVisible()) {
+                continue;
+            }
+            const QRect place = bar->actionGeometry(action);
+            Need(bar, action->text(), bar->fontMetrics().size(Qt::TextShowMnemonic, action->text()).width(),
+                 place.width());
+            if (place.isEmpty() || !bar->rect().contains(place)) {
+                Report(bar, action->text(), QStringLiteral("hidden beyond the bar's %1 px").arg(bar->width()));
+            }
+            if (action->menu()) {
+                WalkMenu(action->menu());
+            }
+        }
+    }
+
     // Where a widget's text (or picture, or control) lies, in its parent.
     struct Place {
         const QWidget* widget;
