@@ -1274,7 +1274,7 @@ Please replace it with an ordinary folder and try again.</translation>
     </message>
     <message>
         <source>只要选择相同花色的牌，就可以成功将对子消除。适合人群：游戏初学者和儿童智力开发！</source>
-        <translation>Any two tiles with the same picture go. For beginners, and for young minds!</translation>
+        <translation>Any two matching tiles can be removed. For beginners and young minds!</translation>
     </message>
     <message>
         <source>正常模式</source>
