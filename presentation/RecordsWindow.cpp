@@ -138,6 +138,7 @@ void RecordsWindow::Retranslate()
     pages_->setTabText(0, tr("成绩榜"));
     pages_->setTabText(1, tr("统计"));
     clear_->setText(tr("清除成绩"));
+    KeepColumnsWhole(*table_);
 }
 
 void RecordsWindow::changeEvent(QEvent* event)
@@ -209,6 +210,7 @@ void RecordsWindow::ShowBest()
             table_->setItem(row, column, item);
         }
     }
+    KeepColumnsWhole(*table_);
     empty_->setVisible(results.empty());
 }
 

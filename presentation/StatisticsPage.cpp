@@ -24,7 +24,6 @@ StatisticsPage::StatisticsPage(const Records& records, std::vector<CatalogueEntr
       chartTitle_(new QLabel(this)),
       chart_(new BestTimeChart(this))
 {
-    SetHeaders();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
@@ -32,6 +31,7 @@ StatisticsPage::StatisticsPage(const Records& records, std::vector<CatalogueEntr
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SetHeaders(); // and the width they need, once the columns stretch
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
@@ -48,6 +48,7 @@ void StatisticsPage::SetHeaders()
         modes.append(ModeCaption(mode));
     }
     table_->setVerticalHeaderLabels(modes);
+    KeepColumnsWhole(*table_);
 }
 
 void StatisticsPage::changeEvent(QEvent* event)
@@ -80,6 +81,7 @@ void StatisticsPage::Show(int mode)
     // As high as its rows, no more.
     table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height() + table_->verticalHeader()->length()
                            + 2 * table_->frameWidth());
+    KeepColumnsWhole(*table_);
 
     // The levels in catalogue order, a time where the level has one.
     std::map<QString, int> best;

@@ -299,9 +299,43 @@ void ToolStrip::LayOutChildren()
         struck.setStrikeOut(toolbar_.Unpaid(index));
         Label(index)->setFont(struck);
     }
+    SpreadToolLabels(left);
     const int icon = std::max(6, px(200));
     for (QPushButton* toggle : {checkMedia_, checkSound_}) {
         toggle->setIconSize(QSize(icon, icon));
+    }
+}
+
+void ToolStrip::SpreadToolLabels(int left)
+{
+    // Each label keeps its place while its text ends before the next one's
+    // place (the last within half a gap of its own end, short of the
+    // picture's frame): a longer language spreads the row evenly from the
+    // first place to the last one's end instead.
+    const auto px = [this](double twips) { return static_cast<int>(std::lround(twips * scale_)); };
+    const QRect first = Toolbar::LabelRect(Toolbar::kLabels.front());
+    const QRect last = Toolbar::LabelRect(Toolbar::kLabels.back());
+    const auto& order = Toolbar::kLabels;
+    int gap = kContentWidth;
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        gap = std::min(gap, Toolbar::LabelRect(order[i]).left() - Toolbar::LabelRect(order[i - 1]).right() - 1);
+    }
+    bool fits = true;
+    int widths = 0;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const int next = i + 1 < order.size() ? Toolbar::LabelRect(order[i + 1]).left() : last.right() + 1 + gap / 2;
+        fits = fits && Label(order[i])->geometry().right() < left + px(next);
+        widths += Label(order[i])->width();
+    }
+    if (fits) {
+        return;
+    }
+    const int from = left + px(first.left());
+    const double spacing = double(left + px(last.right() + 1) - from - widths) / static_cast<double>(order.size() - 1);
+    double x = from;
+    for (const Toolbar::Label index : order) {
+        Label(index)->move(static_cast<int>(std::lround(x)), Label(index)->y());
+        x += Label(index)->width() + spacing;
     }
 }
 

@@ -100,6 +100,8 @@ private:
     QLabel* AddText(const QString& text, QRect twips, QColor colour);
     void Place(QWidget* widget, QRect twips, bool text);
     void LayOutChildren();
+    // The tools' labels, where their texts overrun their places.
+    void SpreadToolLabels(int left);
     // The background at the strip's size and screen, from the cache of
     // pictures: drawn once per size, scale and screen.
     void ScaleBackground();

@@ -192,11 +192,11 @@
     </message>
     <message>
         <source>１７．火眼金睛</source>
-        <translation>17. Fiery Golden Eyes</translation>
+        <translation>17. Fiery Eyes</translation>
     </message>
     <message>
         <source>１８．神眼</source>
-        <translation>18. All-Seeing Eye</translation>
+        <translation>18. Divine Eye</translation>
     </message>
     <message>
         <source>简单模式</source>
@@ -725,7 +725,7 @@ This level is dealt afresh.</translation>
     </message>
     <message>
         <source>继续上次的棋局 — </source>
-        <translation>Resuming your last game — </translation>
+        <translation>Game resumed — </translation>
     </message>
     <message>
         <source>&#x3000;&#x3000;%1</source>
@@ -749,7 +749,7 @@ Please insert the disk or choose another folder.</translation>
     <name>daz::FolderChooserWindow</name>
     <message>
         <source>请选择你制作好的关卡图片及蒙版所在目录：</source>
-        <translation>Choose the folder that holds your level pictures and masks:</translation>
+        <translation>Choose the folder of your pictures and masks:</translation>
     </message>
     <message>
         <source>确定</source>
@@ -1321,39 +1321,39 @@ Please replace it with an ordinary folder and try again.</translation>
     <name>daz::ModeChooser</name>
     <message>
         <source>简单模式</source>
-        <translation>Easy Mode</translation>
+        <translation>Easy</translation>
     </message>
     <message>
         <source>只要选择相同花色的牌，就可以成功将对子消除。适合人群：游戏初学者和儿童智力开发！</source>
-        <translation>Just pick two tiles with the same picture and the pair is gone. Made for beginners, and for sharpening children&apos;s minds!</translation>
+        <translation>Any two matching tiles can be removed. For beginners and young minds!</translation>
     </message>
     <message>
         <source>正常模式</source>
-        <translation>Normal Mode</translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>经典的连连看模式，只要将相同花色的两张牌用三根以内的直线连在一起就可以消除。</source>
-        <translation>Classic Link-Up: two tiles with the same picture are removed when at most three straight lines can join them.</translation>
+        <translation>Classic Link-Up: join two matching tiles with at most three straight lines.</translation>
     </message>
     <message>
         <source>挑战模式</source>
-        <translation>Challenge Mode</translation>
+        <translation>Challenge</translation>
     </message>
     <message>
         <source>作者最新开发设计，对经典的连连看作了最新的修改，游戏的可玩性增强了。消除后牌会下落！</source>
-        <translation>The author&apos;s newest design, a fresh twist on classic Link-Up that makes it more fun to play. Tiles fall after each pair is removed!</translation>
+        <translation>The author&apos;s own twist on classic Link-Up: the tiles above fall down!</translation>
     </message>
     <message>
         <source>极限模式</source>
-        <translation>Extreme Mode</translation>
+        <translation>Extreme</translation>
     </message>
     <message>
         <source>每消除一对牌的最长思考时间为60秒，你想挑战时间的极限吗？</source>
-        <translation>You have at most 60 seconds to find each pair. Do you dare to race against the clock?</translation>
+        <translation>At most 60 seconds to find each pair. Dare you race the clock?</translation>
     </message>
     <message>
         <source>退出游戏</source>
-        <translation>Quit Game</translation>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>游戏还没开始呢，真的要退出游戏吗？</source>
@@ -1532,7 +1532,7 @@ Please replace it with an ordinary folder and try again.</translation>
     </message>
     <message>
         <source>最长连续过关</source>
-        <translation>Longest clearing streak</translation>
+        <translation>Best streak</translation>
     </message>
     <message>
         <source>总用时</source>
@@ -1552,11 +1552,11 @@ Please replace it with an ordinary folder and try again.</translation>
     <name>daz::ToolStrip</name>
     <message>
         <source>背景音乐</source>
-        <translation>Background Music</translation>
+        <translation>Music</translation>
     </message>
     <message>
         <source>鼠标音效</source>
-        <translation>Click Sounds</translation>
+        <translation>Sounds</translation>
     </message>
     <message>
         <source>玩家姓名：</source>
@@ -1564,7 +1564,7 @@ Please replace it with an ordinary folder and try again.</translation>
     </message>
     <message>
         <source>积分：</source>
-        <translation>Points:</translation>
+        <translation>Score:</translation>
     </message>
     <message>
         <source>等级：</source>

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStorageInfo>
+#include <QStyleOptionComboBox>
 #include <QTreeView>
 
 namespace daz {
@@ -46,8 +47,9 @@ FolderChooserWindow::FolderChooserWindow(const QString& programFolder, platform:
     setWindowTitle(tr(kCaption));
     setFixedSize(329, 266);
 
+    // The words run on over the buttons' column.
     auto* label = new QLabel(tr(kCaption), this);
-    label->setGeometry(16, 14, 240, 18);
+    label->setGeometry(16, 14, 297, 18);
 
     txtDrive_->setGeometry(16, 40, 225, 25);
     txtDrive_->setText(chooser_.path);
@@ -65,7 +67,18 @@ FolderChooserWindow::FolderChooserWindow(const QString& programFolder, platform:
     connect(dir1_, &QTreeView::activated, this, &FolderChooserWindow::FolderClicked);
 
     drive1_->setGeometry(16, 234, 225, 22);
-    drive1_->addItems(DriveRoots());
+    // A mount point may be longer than the list is wide: it shows shortened
+    // in its middle, whole in its tip.
+    QStyleOptionComboBox field;
+    field.initFrom(drive1_);
+    field.subControls = QStyle::SC_All;
+    const int room =
+        drive1_->style()->subControlRect(QStyle::CC_ComboBox, &field, QStyle::SC_ComboBoxEditField, drive1_).width()
+        - 2;
+    for (const QString& root : DriveRoots()) {
+        drive1_->addItem(drive1_->fontMetrics().elidedText(root, Qt::ElideMiddle, room), root);
+        drive1_->setItemData(drive1_->count() - 1, root, Qt::ToolTipRole);
+    }
     connect(drive1_, &QComboBox::activated, this, &FolderChooserWindow::DriveChosen);
     // Folders are read in the background; once the current one is there it
     // can be scrolled into view.
@@ -97,14 +110,19 @@ QString FolderChooserWindow::Path() const
     return chooser_.Accept();
 }
 
+QString FolderChooserWindow::Root(int drive) const
+{
+    return drive1_->itemData(drive).toString();
+}
+
 int FolderChooserWindow::DriveOf(const QString& folder) const
 {
     // The longest root the folder lies in.
     int best = -1;
     for (int i = 0; i < drive1_->count(); ++i) {
-        const QString root = drive1_->itemText(i);
+        const QString root = Root(i);
         const bool inside = folder == root || folder.startsWith(root.endsWith(u'/') ? root : root + u'/');
-        if (inside && (best < 0 || root.size() > drive1_->itemText(best).size())) {
+        if (inside && (best < 0 || root.size() > Root(best).size())) {
             best = i;
         }
     }
@@ -116,7 +134,7 @@ void FolderChooserWindow::ShowFolder()
     const int drive = DriveOf(chooser_.Folder());
     if (drive >= 0) {
         drive1_->setCurrentIndex(drive);
-        dir1_->setRootIndex(folders_->index(drive1_->itemText(drive)));
+        dir1_->setRootIndex(folders_->index(Root(drive)));
     }
     const QModelIndex folder = folders_->index(chooser_.Folder());
     dir1_->setCurrentIndex(folder);
@@ -135,7 +153,7 @@ void FolderChooserWindow::FolderClicked(const QModelIndex& index)
 
 void FolderChooserWindow::DriveChosen(int index)
 {
-    if (chooser_.OpenFolder(drive1_->itemText(index))) {
+    if (chooser_.OpenFolder(Root(index))) {
         txtDrive_->setText(chooser_.path);
     }
     ShowFolder();

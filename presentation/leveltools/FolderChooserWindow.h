@@ -40,6 +40,8 @@ private:
     // Moves the folder list to the chooser's folder.
     void ShowFolder();
     int DriveOf(const QString& folder) const;
+    // The root of a drive in the list, whole.
+    QString Root(int drive) const;
 
     FolderChooser chooser_;
     QLineEdit* txtDrive_;

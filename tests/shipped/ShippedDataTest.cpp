@@ -382,7 +382,7 @@ TEST(ShippedPictures, ParticlesHelpAndTheWindowsPictures)
     // Chinese one, the topics by their English names, and no Chinese.
     const QString english = QString::fromUtf8(Bytes(kData + QStringLiteral("/dazRedme_en.txt")));
     for (const char* topic :
-         {"Easy Mode", "Normal Mode", "Challenge Mode", "Extreme Mode", "Undo", "Hint", "Shuffle", "All-Seeing Eye",
+         {"Easy Mode", "Normal Mode", "Challenge Mode", "Extreme Mode", "Undo", "Hint", "Shuffle", "Divine Eye",
           "Level Editor", "Level Modifier", "arrow keys", "Ctrl+Z", "F1", "Alt+M", "Ctrl+Q",
           "~/.local/share/com.example.jilan_llk/", "/usr/share/com.example.jilan_llk/", "--folder", "gameg/"}) {
         EXPECT_TRUE(english.contains(QString::fromUtf8(topic))) << topic;

@@ -136,46 +136,6 @@ TEST_F(Scaling, TilesKeepTheBoardsShapeAndAClickLandsOnTheTileUnderIt)
     }
 }
 
-// Everything in the strip shows whole: inside the strip and the window,
-// no two items over each other, and every text as wide as its words.
-TEST_F(Scaling, NothingInTheStripIsCutOrCovered)
-{
-    Open();
-    ToolStrip* strip = window->Strip();
-    for (const QSize& size : kSizes) {
-        SCOPED_TRACE(QStringLiteral("%1×%2").arg(size.width()).arg(size.height()).toStdString());
-        ResizeTo(size);
-        EXPECT_TRUE(window->rect().contains(strip->geometry()));
-        QList<QWidget*> items;
-        for (QWidget* item : strip->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (item->isVisible()) {
-                items.append(item);
-            }
-        }
-        ASSERT_EQ(items.size(), 24);
-        for (qsizetype i = 0; i < items.size(); ++i) {
-            QWidget* item = items[i];
-            const auto* label = qobject_cast<QLabel*>(item);
-            const QString name = label && !label->text().isEmpty() ? label->text() : item->metaObject()->className();
-            EXPECT_TRUE(strip->rect().contains(item->geometry())) << name.toStdString() << " sticks out";
-            for (qsizetype j = i + 1; j < items.size(); ++j) {
-                EXPECT_FALSE(item->geometry().intersects(items[j]->geometry()))
-                    << name.toStdString() << " overlaps item " << j;
-            }
-            if (label && !label->text().isEmpty()) {
-                EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
-                    << name.toStdString() << " is cut";
-                EXPECT_LE(label->fontMetrics().height(), label->contentsRect().height()) << name.toStdString();
-            }
-            if (const auto* toggle = qobject_cast<QPushButton*>(item)) {
-                EXPECT_LE(toggle->fontMetrics().horizontalAdvance(toggle->text()) + toggle->iconSize().width(),
-                          toggle->contentsRect().width())
-                    << toggle->text().toStdString() << " is cut";
-            }
-        }
-    }
-}
-
 // The clear's time and place stand under the cleared picture's own place,
 // whole and inside the window, wherever the picture hops, at every size.
 TEST_F(Scaling, TheClearsNoteSitsUnderTheClearedPictureAtEverySize)
