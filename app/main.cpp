@@ -39,12 +39,13 @@
 #include "presentation/BoardView.h"
 #include "presentation/FileErrorText.h"
 #include "presentation/GameInfo.h"
-#include "presentation/LanguagePreference.h"
 #include "presentation/MainWindow.h"
 #include "presentation/ModeChooserWindow.h"
 #include "presentation/Particles.h"
+#include "presentation/PlayerPreferences.h"
 #include "presentation/ProblemTexts.h"
 #include "presentation/RecordsWindow.h"
+#include "presentation/SettingsWindow.h"
 #include "presentation/SoundCues.h"
 #include "presentation/SplashWindow.h"
 #include "presentation/leveltools/LevelTools.h"
@@ -296,7 +297,7 @@ int main(int argc, char** argv)
     ProblemBoxes problems(boxes);
     IniAccess files(FoldersFor(options.folder), problems);
     const DataFolders& folders = files.Folders();
-    LanguagePreference language(folders, languages, boxes);
+    PlayerPreferences preferences(folders, languages, boxes);
     QDir().mkpath(folders.Player()); // the lock lives there; a failure is told later
     platform::QtInstanceLock lock(platform::QtInstanceLock::PathFor(folders.Player()));
     platform::LockResult locked; // what the start got of the lock
@@ -333,11 +334,14 @@ int main(int argc, char** argv)
                                    [&](QWidget* parent) { OpenLevelModifier(parent, *tools); }});
         if (!canSave) {
             game->keeper.Disable();
-            language.DisableSaving();
+            preferences.DisableSaving();
         }
         // A choice that cannot be kept still speaks for this run.
-        game->window.SetLanguageChooser(language.Choice(),
-                                        [&language](const QString& choice) { language.Choose(choice); });
+        game->window.SetLanguageChooser(preferences.Choice(),
+                                        [&preferences](const QString& choice) { preferences.Choose(choice); });
+        game->window.SetPauseWhenAway(preferences.PausesWhenAway());
+        game->window.SetSettingsOpener(
+            [&preferences, &window = game->window](QWidget* parent) { OpenSettings(parent, preferences, window); });
         QObject::connect(&screenLock, &platform::ScreenLock::locked, &game->window, &MainWindow::PlayerAway);
         windowBoxes.SetParent(&game->window);
         game->flow.Load(); // while the window is still hidden

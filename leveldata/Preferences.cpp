@@ -15,6 +15,7 @@ constexpr qint64 kPreferencesBudget = 64 * 1024;
 
 const QByteArray kLanguageKey = QByteArrayLiteral("language");
 const QByteArray kFollowDesktop = QByteArrayLiteral("system");
+const QByteArray kPauseWhenAwayKey = QByteArrayLiteral("pauseWhenAway");
 
 // A language code as the game names translations: letters, digits and
 // underscores ("zh", "en", "pt_BR").
@@ -44,6 +45,7 @@ QByteArray SerializePreferences(const Preferences& preferences)
     QByteArray content = QByteArrayLiteral("[Preferences]\n");
     content += kLanguageKey + '=' + (preferences.language.isEmpty() ? kFollowDesktop : preferences.language.toUtf8())
                + '\n';
+    content += kPauseWhenAwayKey + '=' + (preferences.pauseWhenAway ? "true" : "false") + '\n';
     return content;
 }
 
@@ -58,6 +60,9 @@ Preferences ParsePreferences(const QByteArray& content)
         }
         const QByteArray key = line.left(equals).trimmed();
         const QByteArray value = line.mid(equals + 1).trimmed();
+        if (key == kPauseWhenAwayKey && (value == "true" || value == "false")) {
+            preferences.pauseWhenAway = value == "true";
+        }
         if (key == kLanguageKey) {
             preferences.language = value != kFollowDesktop && IsLanguageCode(value) ? QString::fromLatin1(value)
                                                                                     : QString();

@@ -18,6 +18,10 @@ struct Preferences {
     // The game's language: empty to follow the desktop, else a language
     // code, "zh" for Chinese or the name of a translation ("en").
     QString language;
+    // Whether the level pauses when the player goes away from it: the
+    // window minimised, another program taking the focus, the screen
+    // locked.
+    bool pauseWhenAway = true;
 
     bool operator==(const Preferences&) const = default;
 };

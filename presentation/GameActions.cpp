@@ -117,6 +117,15 @@ GameActions::GameActions(GameFlow& flow, Round& round, AudioSwitches& audio, Gam
         levels_.push_back(item);
     }
     Add("records", [] { return tr("成绩榜"); }, {QKeySequence(Qt::CTRL | Qt::Key_R)});
+    // The desktop's own key for preferences where it has one (Ctrl+Shift+,
+    // on KDE), and Ctrl+, as GNOME's programs use.
+    QList<QKeySequence> settingsKeys{QKeySequence(Qt::CTRL | Qt::Key_Comma)};
+    if (const QList<QKeySequence> desktop = QKeySequence::keyBindings(QKeySequence::Preferences);
+        !desktop.isEmpty() && !settingsKeys.contains(desktop.first())) {
+        settingsKeys.append(desktop.first());
+    }
+    Add(
+        "settings", [] { return tr("设置"); }, settingsKeys);
     QAction* effects = Add("effects", [] { return tr("鼠标音效"); });
     effects->setCheckable(true);
     connect(effects, &QAction::triggered, this, [this](bool on) { audio_.SetEffectsOn(on); });

@@ -20,13 +20,13 @@ class Round;
 // Every command of the main window, each one QAction named by its
 // objectName: the tools ("restart", "pause", "undo", "hint", "shuffle"),
 // the menus' buttons ("mainMenu", "modeMenu"), the main menu's items
-// ("randomLevel", "level1" …, "records", "effects", "music",
+// ("randomLevel", "level1" …, "records", "settings", "effects", "music",
 // "levelModifier", "levelEditor", "help", "feedback", "softwareDownload",
 // "levelDownload", "about", "quit"), the modes ("mode1" … "mode4") and
 // the languages ("languageSystem", "languageChinese", "languageEnglish").
 // The toolbar's labels, the menus and the keys all trigger them. The
-// window runs the ones that open windows (the menus, 成绩榜, the level
-// tools, quitting); the rest act here.
+// window runs the ones that open windows (the menus, 成绩榜, 设置, the
+// level tools, quitting); the rest act here.
 class GameActions : public QObject {
     Q_OBJECT
 

@@ -115,8 +115,9 @@ void MainWindow::BuildMenus()
     levelMenu_->addAction(item("randomLevel"));
     levelMenu_->addSeparator();
     levelMenu_->addActions({actions_->Levels().begin(), actions_->Levels().end()});
-    for (const char* name : {"records", "", "effects", "music", "languages", "levelModifier", "levelEditor", "", "help",
-                             "feedback", "", "softwareDownload", "levelDownload", "", "about", "", "quit"}) {
+    for (const char* name :
+         {"records", "settings", "", "effects", "music", "languages", "levelModifier", "levelEditor", "", "help",
+          "feedback", "", "softwareDownload", "levelDownload", "", "about", "", "quit"}) {
         if (name == std::string_view("languages")) {
             languageMenu_ = mainMenu_->addMenu(QString());
             languageMenu_->setObjectName(QStringLiteral("languageMenu"));
@@ -159,6 +160,13 @@ void MainWindow::ConnectWindowCommands()
     on("mainMenu", [this] { OpenMenu(Toolbar::MenuButton::Main); });
     on("modeMenu", [this] { OpenMenu(Toolbar::MenuButton::Mode); });
     on("records", [this] { openRecords_(this); });
+    on("settings", [this] {
+        // The level waits while the player chooses.
+        parts_.round.PauseQuietly();
+        if (openSettings_) {
+            openSettings_(this);
+        }
+    });
     on("levelModifier", [this] {
         if (tools_.openModifier) {
             tools_.openModifier(this);

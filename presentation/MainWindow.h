@@ -75,6 +75,8 @@ public:
     QPoint MenuPosition(Toolbar::MenuButton button) const;
     // The main menu's 成绩榜 runs this, with the window as the parent.
     void SetRecordsOpener(std::function<void(QWidget* parent)> open) { openRecords_ = std::move(open); }
+    // The main menu's 设置 runs this, with the window as the parent.
+    void SetSettingsOpener(std::function<void(QWidget* parent)> open) { openSettings_ = std::move(open); }
     // The main menu's languages: the choice kept now (empty to follow the
     // desktop, "zh", "en") is checked, and a choice made runs choose, which
     // installs its translators; the windows then set their texts again.
@@ -125,6 +127,7 @@ private:
     std::function<void(QMenu*, QPoint)> runMenu_;
     bool pauseWhenAway_ = true;
     std::function<void(QWidget*)> openRecords_ = [](QWidget*) {};
+    std::function<void(QWidget*)> openSettings_;
     bool unloaded_ = false;
     bool centred_ = false;
 };

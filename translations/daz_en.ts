@@ -898,6 +898,10 @@ Please insert the disk or choose another folder.</translation>
         <source>English</source>
         <translation>English</translation>
     </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
 </context>
 <context>
     <name>daz::GameInfo</name>
@@ -958,13 +962,6 @@ Help: “Help Topics” in the main menu (F1), which opens %2
     <message>
         <source>主题帮助</source>
         <translation>Help Topics</translation>
-    </message>
-</context>
-<context>
-    <name>daz::LanguagePreference</name>
-    <message>
-        <source>语言的选择未能保存，只在这次游戏中有效：%1</source>
-        <translation>The choice of language could not be saved and holds for this game only: %1</translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1420,17 @@ Please replace it with an ordinary folder and try again.</translation>
     </message>
 </context>
 <context>
+    <name>daz::PlayerPreferences</name>
+    <message>
+        <source>语言的选择未能保存，只在这次游戏中有效：%1</source>
+        <translation>The choice of language could not be saved and holds for this game only: %1</translation>
+    </message>
+    <message>
+        <source>设置未能保存，只在这次游戏中有效：%1</source>
+        <translation>The setting could not be saved and holds for this game only: %1</translation>
+    </message>
+</context>
+<context>
     <name>daz::RecordsWindow</name>
     <message>
         <source>成绩榜</source>
@@ -1496,6 +1504,21 @@ Please replace it with an ordinary folder and try again.</translation>
     <message>
         <source>成绩没能清除，请稍后再试。</source>
         <translation>The results could not be cleared. Please try again later.</translation>
+    </message>
+</context>
+<context>
+    <name>daz::SettingsWindow</name>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>离开时暂停</source>
+        <translation>Pause when away</translation>
+    </message>
+    <message>
+        <source>窗口最小化、切换到别的程序或屏幕锁定时，本关暂停，回来后点一下继续。</source>
+        <translation>The level pauses when the window is minimised, another program takes the focus or the screen locks; click to go on when you are back.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -8,12 +9,14 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "MainWindowFixture.h"
 #include "leveldata/Preferences.h"
 #include "platform/QtTranslations.h"
-#include "presentation/LanguagePreference.h"
 #include "presentation/Pictures.h"
+#include "presentation/PlayerPreferences.h"
+#include "presentation/SettingsWindow.h"
 
 namespace daz::testing {
 namespace {
@@ -91,9 +94,11 @@ protected:
     {
         languages = std::make_unique<platform::LanguageSwitch>(QStringList{QStringLiteral("C")}, QLocale::c());
         UseKeptLanguage(DataFolders(h.folder.Path()), *languages);
-        preference = std::make_unique<LanguagePreference>(DataFolders(h.folder.Path()), *languages, h.boxes);
+        preference = std::make_unique<PlayerPreferences>(DataFolders(h.folder.Path()), *languages, h.boxes);
         Open(mode, {}, kLatinLevels);
         window->SetLanguageChooser(preference->Choice(), [this](const QString& choice) { preference->Choose(choice); });
+        window->SetPauseWhenAway(preference->PausesWhenAway());
+        window->SetSettingsOpener([this](QWidget* parent) { OpenSettings(parent, *preference, *window); });
     }
     void Choose(const char* action)
     {
@@ -110,7 +115,7 @@ protected:
     }
 
     std::unique_ptr<platform::LanguageSwitch> languages;
-    std::unique_ptr<LanguagePreference> preference;
+    std::unique_ptr<PlayerPreferences> preference;
 };
 
 // The pictures with words the window shows: the main menu's button and
@@ -237,6 +242,48 @@ TEST_F(Language, AChoiceThatCannotBeKeptIsToldAndStillSpeaks)
     EXPECT_TRUE(HasChinese(window->windowTitle()));
     EXPECT_EQ(h.boxes.shown.size(), before + 1);
     EXPECT_EQ(h.folder.Read(kPreferencesFile), kept);
+}
+
+// 设置, opened by its key, in the language chosen: unticking 离开时暂停
+// from the keyboard applies at once (the focus going elsewhere no longer
+// pauses) and is kept beside the language, which stays; the next start
+// keeps it off.
+TEST_F(Language, SettingsApplyAtOnceAndAreKeptBesideTheLanguage)
+{
+    OpenWithLanguages(2);
+    EXPECT_TRUE(window->PausesWhenAway());
+    Choose("languageEnglish");
+    bool shown = false;
+    // Acts once the window is up, in its own event loop.
+    QTimer whenShown;
+    QObject::connect(&whenShown, &QTimer::timeout, [&] {
+        auto* settings = qobject_cast<SettingsWindow*>(QApplication::activeModalWidget());
+        if (settings == nullptr) {
+            return;
+        }
+        whenShown.stop();
+        shown = true;
+        EXPECT_FALSE(HasChinese(settings->windowTitle() + settings->PauseWhenAway()->text()));
+        EXPECT_TRUE(settings->PauseWhenAway()->isChecked());
+        settings->PauseWhenAway()->setFocus();
+        QTest::keyClick(settings->PauseWhenAway(), Qt::Key_Space);
+        QTest::keyClick(settings, Qt::Key_Escape);
+    });
+    whenShown.start(0);
+    Key(Qt::Key_Comma, Qt::ControlModifier);
+    whenShown.stop();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(h.round().GetPhase(), Phase::Paused) << "the level waits while the player chooses";
+    h.round().Continue();
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
+    const Preferences kept = ReadPreferences(DataFolders(h.folder.Path()));
+    EXPECT_EQ(kept.language, QStringLiteral("en"));
+    EXPECT_FALSE(kept.pauseWhenAway);
+    Close();
+
+    OpenWithLanguages(2);
+    EXPECT_FALSE(window->PausesWhenAway());
 }
 
 } // namespace

@@ -29,6 +29,7 @@
 #include "presentation/MainWindow.h"
 #include "presentation/ModeChooserWindow.h"
 #include "presentation/RecordsWindow.h"
+#include "presentation/SettingsWindow.h"
 #include "presentation/ToolStrip.h"
 #include "presentation/leveltools/FolderChooserWindow.h"
 #include "presentation/leveltools/LevelEditorWindow.h"
@@ -518,7 +519,7 @@ TEST_F(TextFit, TheMainWindowItsMenusAndTheHelpShowEveryTextWhole)
 
 // The windows built in the language the game speaks: 成绩榜 on each page
 // at its smallest and its first size, the mode chooser describing each
-// entry, the level tools and their folder chooser.
+// entry, the level tools and their folder chooser, and 设置.
 TEST_F(TextFit, TheOtherWindowsShowEveryTextWholeInEitherLanguage)
 {
     h.Start(3);
@@ -573,7 +574,8 @@ TEST_F(TextFit, TheOtherWindowsShowEveryTextWholeInEitherLanguage)
         LevelEditorWindow editor(tools, nullptr);
         LevelModifierWindow modifier(tools, nullptr);
         FolderChooserWindow folders(h.folder.Path(), h.boxes, nullptr);
-        for (QWidget* window : std::initializer_list<QWidget*>{&editor, &modifier, &folders}) {
+        SettingsWindow settings(true, nullptr);
+        for (QWidget* window : std::initializer_list<QWidget*>{&editor, &modifier, &folders, &settings}) {
             TextRoom room(
                 language + u' ' + window->windowTitle() + QStringLiteral(" at ") + Show(window, window->size()),
                 Translated(language));

@@ -57,6 +57,7 @@
 #include "presentation/Particles.h"
 #include "presentation/ProblemTexts.h"
 #include "presentation/RecordsWindow.h"
+#include "presentation/SettingsWindow.h"
 #include "presentation/leveltools/LevelTools.h"
 
 namespace {
@@ -253,6 +254,10 @@ int main(int argc, char** argv)
                                              [&](QWidget* parent) { OpenLevelModifier(parent, tools); }});
     window.SetRecordsOpener([&](QWidget* parent) { OpenRecords(parent, flow, round, results, boxes); });
     window.SetLanguageChooser(languages.Choice(), [&languages](const QString& choice) { languages.Use(choice); });
+    window.SetSettingsOpener([](QWidget* parent) {
+        SettingsWindow settings(true, parent);
+        settings.exec();
+    });
     flow.Load();
     flow.ChooseLevel(options.value(QStringLiteral("level")).toInt());
     const bool withParticles = options.value(QStringLiteral("particles")) != QStringLiteral("off");

@@ -212,6 +212,7 @@ int WindowTour::Run()
     Question();
     RecordsPages();
     Help();
+    Settings();
     LevelTools();
     Cleared();
     return failures_;
@@ -370,6 +371,17 @@ void WindowTour::Help()
     if (help != nullptr) {
         help->close();
     }
+}
+
+void WindowTour::Settings()
+{
+    bool taken = false;
+    WhileModal([&] { Trigger(parts_.window, "settings"); },
+               [&](QDialog& window) { taken = Save(window.grab().toImage(), "settings"); });
+    if (!taken) {
+        Save({}, "settings");
+    }
+    parts_.round.Continue();
 }
 
 void WindowTour::LevelTools()

@@ -60,6 +60,7 @@ private:
     void Question();
     void RecordsPages();
     void Help();
+    void Settings();
     void LevelTools();
     void Cleared();
     void AddResults();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -7,6 +9,8 @@
 #include "platform/MessageBoxes.h"
 
 namespace daz {
+
+struct Preferences;
 
 namespace platform {
 class LanguageSwitch;
@@ -17,13 +21,14 @@ class LanguageSwitch;
 // start, before any text is made: the options' help and the windows alike.
 void UseKeptLanguage(const DataFolders& folders, platform::LanguageSwitch& languages);
 
-// The language the player chose in the main menu: installed at once, and
-// kept in the player's preferences for the next start.
-class LanguagePreference {
-    Q_DECLARE_TR_FUNCTIONS(daz::LanguagePreference)
+// The player's own choices, each applied at once and kept in the player's
+// preferences for the next start: the language chosen in the main menu,
+// and whether the level pauses when the player goes away (设置).
+class PlayerPreferences {
+    Q_DECLARE_TR_FUNCTIONS(daz::PlayerPreferences)
 
 public:
-    LanguagePreference(DataFolders folders, platform::LanguageSwitch& languages, platform::MessageBoxes& boxes);
+    PlayerPreferences(DataFolders folders, platform::LanguageSwitch& languages, platform::MessageBoxes& boxes);
 
     // Installs a choice from the menu and keeps it (not when saving is
     // off: the player's folder is another copy's or cannot be written).
@@ -35,11 +40,21 @@ public:
     // The choice in use: empty to follow the desktop, "zh", "en".
     const QString& Choice() const;
 
+    bool PausesWhenAway() const { return pauseWhenAway_; }
+    // Kept as a language choice is; told the same way when it cannot be.
+    void SetPauseWhenAway(bool on);
+
 private:
+    // Keeps the preferences with one choice changed, the others as they
+    // are kept; a box tells notKept and why when the file cannot be
+    // written.
+    void Keep(const std::function<bool(Preferences&)>& change, const QString& notKept);
+
     DataFolders folders_;
     platform::LanguageSwitch& languages_;
     platform::MessageBoxes& boxes_;
     bool saving_ = true;
+    bool pauseWhenAway_ = true;
 };
 
 } // namespace daz

@@ -1,0 +1,69 @@
+#include "PlayerPreferences.h"
+
+#include "leveldata/Preferences.h"
+#include "platform/QtTranslations.h"
+#include "presentation/FileErrorText.h"
+
+namespace daz {
+
+void UseKeptLanguage(const DataFolders& folders, platform::LanguageSwitch& languages)
+{
+    languages.Use(ReadPreferences(folders).language);
+}
+
+PlayerPreferences::PlayerPreferences(DataFolders folders, platform::LanguageSwitch& languages,
+                                     platform::MessageBoxes& boxes)
+    : folders_(std::move(folders)),
+      languages_(languages),
+      boxes_(boxes),
+      pauseWhenAway_(ReadPreferences(folders_).pauseWhenAway)
+{
+}
+
+void PlayerPreferences::Choose(const QString& choice)
+{
+    if (choice != languages_.Choice()) {
+        languages_.Use(choice);
+    }
+    // Told in the language just chosen, as the other failed saves are.
+    Keep(
+        [&choice](Preferences& kept) {
+            const bool changed = kept.language != choice;
+            kept.language = choice;
+            return changed;
+        },
+        tr("语言的选择未能保存，只在这次游戏中有效：%1"));
+}
+
+void PlayerPreferences::SetPauseWhenAway(bool on)
+{
+    pauseWhenAway_ = on;
+    Keep(
+        [on](Preferences& kept) {
+            const bool changed = kept.pauseWhenAway != on;
+            kept.pauseWhenAway = on;
+            return changed;
+        },
+        tr("设置未能保存，只在这次游戏中有效：%1"));
+}
+
+void PlayerPreferences::Keep(const std::function<bool(Preferences&)>& change, const QString& notKept)
+{
+    if (!saving_) {
+        return;
+    }
+    Preferences preferences = ReadPreferences(folders_);
+    if (!change(preferences)) {
+        return;
+    }
+    if (const FileError error = WritePreferences(folders_, preferences); error.Failed()) {
+        platform::Fail(boxes_, QString(notKept).arg(FileErrorText(error)));
+    }
+}
+
+const QString& PlayerPreferences::Choice() const
+{
+    return languages_.Choice();
+}
+
+} // namespace daz
