@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "GameHarness.h"
@@ -55,8 +56,10 @@ TEST_F(Tools, LabelsSpendCueAndGreyAsTheScoreAllows)
     EXPECT_EQ(toolbar().Colour(Toolbar::Label::Shuffle), Toolbar::kUnpaidColour);
 }
 
-// A hint flashes the first pair four times and ends with it shown; cut
-// short, it leaves no tile hidden, and the next one counts afresh.
+// A hint flashes the first pair four times and ends with it shown, never
+// more than three flashes a second (the most a player sensitive to
+// flashing can take); cut short, it leaves no tile hidden, and the next
+// one counts afresh.
 TEST_F(Tools, AHintFlashesTheFirstPairFourTimesAndNeverLeavesItHidden)
 {
     Start(2);
@@ -70,6 +73,12 @@ TEST_F(Tools, AHintFlashesTheFirstPairFourTimesAndNeverLeavesItHidden)
         EXPECT_EQ(h.Shown(pair.first), h.Shown(pair.second));
     }
     EXPECT_EQ(shown, (std::vector<bool>{false, true, false, true}));
+    // A flash is the pair going out of sight; each tick lasts the timer's
+    // interval.
+    const int flashes = static_cast<int>(std::count(shown.begin(), shown.end(), false));
+    const double seconds = static_cast<double>(shown.size()) * h.timers[QStringLiteral("HintFlash")].IntervalMs()
+                           / 1000;
+    EXPECT_LE(flashes / seconds, 3.0);
     EXPECT_EQ(h.Sounds().count(QStringLiteral("ts.wav")), 4);
     EXPECT_FALSE(h.motion().hint.Running());
     EXPECT_EQ(h.motion().hint.Tick(), 0);
