@@ -70,8 +70,8 @@ void PinChineseFont(QApplication& app)
     }
 }
 
+// What the options ask for; --folder is read ahead of them (FolderOption).
 struct Options {
-    std::optional<QString> folder;
     std::optional<int> mode; // play this mode without the mode chooser
     bool smokeTest = false;
 };
@@ -101,9 +101,6 @@ Options ReadOptions(const QCoreApplication& app)
     parser.addOption(smokeTest);
     parser.process(app);
     Options options;
-    if (parser.isSet(folder)) {
-        options.folder = QFileInfo(parser.value(folder)).absoluteFilePath();
-    }
     if (parser.isSet(mode)) {
         bool number = false;
         const int chosen = parser.value(mode).toInt(&number);
@@ -275,7 +272,8 @@ int main(int argc, char** argv)
     // the game has a translation of it, else Chinese; Qt's own buttons and
     // dialogs speak the same language.
     daz::platform::LanguageSwitch languages(QLocale::system().uiLanguages(), QLocale::system());
-    daz::UseKeptLanguage(FoldersFor(FolderOption(QCoreApplication::arguments())), languages);
+    const daz::DataFolders dataFolders = FoldersFor(FolderOption(QCoreApplication::arguments()));
+    daz::UseKeptLanguage(dataFolders, languages);
     const Options options = ReadOptions(app);
 
     using namespace daz;
@@ -295,7 +293,7 @@ int main(int argc, char** argv)
     Random motion(std::random_device{}(), [&clock] { return clock.SecondsSinceMidnight(); });
 
     ProblemBoxes problems(boxes);
-    IniAccess files(FoldersFor(options.folder), problems);
+    IniAccess files(dataFolders, problems);
     const DataFolders& folders = files.Folders();
     PlayerPreferences preferences(folders, languages, boxes);
     QDir().mkpath(folders.Player()); // the lock lives there; a failure is told later
