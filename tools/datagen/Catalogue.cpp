@@ -41,6 +41,13 @@ Level Hanzi(Level level)
     return level;
 }
 
+Level Surnames(Level level)
+{
+    level.hanzi = true;
+    level.surnames = true;
+    return level;
+}
+
 // In catalogue order, which is the order of difficulty that
 // tools/measure-levels reports. The folders of the first thirteen levels
 // keep their names: players' catalogues refer to them.
@@ -195,10 +202,10 @@ std::vector<Level> Build()
                           "starry-night.ogg", 5));
 
     levels.push_back(
-        Hanzi(Make("surnames", "百家姓氏", 18, 12,
-                   "赵 钱 孙 李 周 吴 郑 王 冯 陈 褚 卫 蒋 沈 韩 杨 朱 秦 尤 许 何 吕 施 张 孔 曹 严 华 金 魏 谢 姜 戚",
-                   Style(0xa02a2a, 0x8a1e1e, 0xfff4e8, Frame::Band, 0.08), 0x3a1414, Backdrop::RedPaper,
-                   "lantern-festival.ogg", 0)));
+        Surnames(Make("surnames", "百家姓氏", 18, 12,
+                      "赵 钱 孙 李 周 吴 郑 王 冯 陈 褚 卫 蒋 沈 韩 杨 朱 秦 尤 许 何 吕 施 张 孔 曹 严 华 金 魏 谢 姜 戚",
+                      Style(0xa02a2a, 0x8a1e1e, 0xfff4e8, Frame::Band, 0.08), 0x3a1414, Backdrop::RedPaper,
+                      "lantern-festival.ogg", 0)));
 
     levels.push_back(Hanzi(
         Make("landscape", "江山如画", 18, 12,

@@ -5,6 +5,7 @@
 #include "Gif.h"
 #include "Paint.h"
 #include "Particles.h"
+#include "PictureNames.h"
 #include "Texts.h"
 #include "TileLikeness.h"
 #include "Tiles.h"
@@ -105,6 +106,18 @@ void WriteLevel(const Level& level, const LevelArt& art, const QDir& folder)
                 QStringLiteral("MediaName=") + level.media, QStringLiteral("Particle=%1").arg(level.particle)},
                "\r\n");
 
+    // What a screen reader calls each picture, by language.
+    const std::vector<PictureName> names = PictureNames(level);
+    QStringList pictures{QStringLiteral("[zh]")};
+    for (size_t i = 0; i < names.size(); ++i) {
+        pictures << QString::number(i + 1) + u'=' + names[i].zh;
+    }
+    pictures << QStringLiteral("[en]");
+    for (size_t i = 0; i < names.size(); ++i) {
+        pictures << QString::number(i + 1) + u'=' + names[i].en;
+    }
+    WriteLines(folder.filePath(QStringLiteral("pictures.ini")), pictures, "\n");
+
     if (!art.background.isNull()) {
         SaveJpeg(art.background, folder.filePath(QStringLiteral("gameback.jpg")), 88);
     }
@@ -120,7 +133,7 @@ void WriteLevel(const Level& level, const LevelArt& art, const QDir& folder)
 void CheckCatalogue(const std::vector<Level>& levels)
 {
     for (const Level& level : levels) {
-        const auto fail = [&](const char* why) {
+        const auto fail = [&](const std::string& why) {
             throw std::logic_error("level " + level.folder.toStdString() + ": " + why);
         };
         if (level.maxX < 1 || level.maxX > 19 || level.maxY < 1 || level.maxY > 19) {
@@ -144,6 +157,23 @@ void CheckCatalogue(const std::vector<Level>& levels)
         QStringList distinct = level.symbols;
         if (distinct.removeDuplicates() != 0) {
             fail("a picture occurs twice");
+        }
+        // Played by ear, two pictures of the same name could not be paired.
+        std::set<QString> zh;
+        std::set<QString> en;
+        for (const PictureName& name : PictureNames(level)) {
+            for (const QString& said : {name.zh, name.en}) {
+                if (said.isEmpty() || said.trimmed() != said || said.contains(u'=') || said.contains(u'\n')
+                    || said.contains(u'\r')) {
+                    fail("the picture name \"" + said.toStdString() + "\" cannot stand in pictures.ini");
+                }
+            }
+            if (!zh.insert(name.zh).second) {
+                fail("two pictures are called " + name.zh.toStdString());
+            }
+            if (!en.insert(name.en.toCaseFolded()).second) {
+                fail("two pictures are called " + name.en.toStdString());
+            }
         }
     }
     // What the test of the shipped folder asks of the whole catalogue.

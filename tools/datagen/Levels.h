@@ -37,6 +37,7 @@ struct Level {
     QStringList symbols;  // one per tile picture: emoji, or characters when hanzi is set
     QStringList captions; // optional small character in the tile's corner
     bool hanzi = false;
+    bool surnames = false; // the characters are family names, and named as such
     TileStyle style;
     QColor board; // GBackColor
     Backdrop backdrop = Backdrop::Plain;
