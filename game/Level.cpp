@@ -129,6 +129,7 @@ LevelReading ReadLevel(IniAccess& ini, const DataFolders& folders, const QString
     Level level;
     level.folder = folder;
     level.settings = *settings;
+    level.names = ReadPictureNames(folders, folder);
     LevelPictures& pictures = level.pictures;
     LevelProblem problem;
 

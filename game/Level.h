@@ -10,6 +10,7 @@
 
 #include "leveldata/FileError.h"
 #include "leveldata/Formats.h"
+#include "leveldata/PictureNames.h"
 
 namespace daz {
 
@@ -29,6 +30,7 @@ struct Level {
     QString folder; // the MenuPath it was read from
     LevelSettings settings;
     LevelPictures pictures;
+    PictureNames names; // what the pictures are called; often none
 };
 
 // What keeps a level from being played.

@@ -17,8 +17,13 @@ const QByteArray kLanguageKey = QByteArrayLiteral("language");
 const QByteArray kFollowDesktop = QByteArrayLiteral("system");
 const QByteArray kPauseWhenAwayKey = QByteArrayLiteral("pauseWhenAway");
 
-// A language code as the game names translations: letters, digits and
-// underscores ("zh", "en", "pt_BR").
+QString PreferencesPath(const DataFolders& folders)
+{
+    return NativePath(folders.Player(), kPreferencesFile);
+}
+
+} // namespace
+
 bool IsLanguageCode(const QByteArray& value)
 {
     if (value.isEmpty() || value.size() > 16) {
@@ -32,13 +37,6 @@ bool IsLanguageCode(const QByteArray& value)
     }
     return true;
 }
-
-QString PreferencesPath(const DataFolders& folders)
-{
-    return NativePath(folders.Player(), kPreferencesFile);
-}
-
-} // namespace
 
 QByteArray SerializePreferences(const Preferences& preferences)
 {

@@ -26,6 +26,10 @@ struct Preferences {
     bool operator==(const Preferences&) const = default;
 };
 
+// A language code as the game names translations: letters, digits and
+// underscores ("zh", "en", "pt_BR").
+bool IsLanguageCode(const QByteArray& value);
+
 inline const QString kPreferencesFile = QStringLiteral("preferences.ini");
 
 // The file's content and back. Parsing never fails: what it cannot read

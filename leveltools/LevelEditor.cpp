@@ -289,6 +289,13 @@ QString LevelEditor::Create(int levelNumber)
         return fail(FileErrorText(result.error));
     }
 
+    if (!f.names.IsEmpty()) {
+        step(Step::WriteNames);
+        if (const FileError error = WritePictureNames(root, building, f.names); error.Failed()) {
+            return fail(FileErrorText(error));
+        }
+    }
+
     step(Step::MoveIntoPlace);
     if (const FileError error = MoveFolderIntoPlace(root, building, level); error.Failed()) {
         return fail(FileErrorText(error));

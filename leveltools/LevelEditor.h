@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include "leveldata/PictureNames.h"
 #include "leveltools/LevelToolChecks.h"
 #include "leveltools/LevelToolContext.h"
 
@@ -15,8 +16,8 @@ namespace daz {
 // The level editor without its window: it turns a folder of pictures the
 // user has prepared (1.gif … n.gif and the masks mb1.gif, mb2.gif) into a
 // new level folder "gameg\<name>\" of the program folder, with its
-// setme.ini, and adds the level at the end of the catalogue, where the
-// main window's level menu finds it at once.
+// setme.ini and the pictures' names (pictures.ini) when any are given, and adds the level at the end of the catalogue,
+// where the main window's level menu finds it at once.
 class LevelEditor {
     Q_DECLARE_TR_FUNCTIONS(daz::LevelEditor)
 
@@ -39,6 +40,7 @@ public:
         QString music;                       // txtGMedia: chosen music file
         int particle = 0;                    // CobList: effect 0 … 5
         QString maker;                       // txtQM: added to the catalogue name
+        PictureNames names;                  // what the pictures are called, often nothing
     };
 
     // The stages of making a level, in the order they run. The level is
@@ -51,6 +53,7 @@ public:
         CopyBackground,
         CopyMusic,
         WriteSettings,
+        WriteNames, // only when pictures are named
         MoveIntoPlace,
         AddToCatalogue,
     };

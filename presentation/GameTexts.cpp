@@ -104,4 +104,15 @@ QString ClearNoteText(const ClearResult& result)
     return time + Words::tr(" · 本关第%1名").arg(*result.place);
 }
 
+QString PictureNamesLanguage()
+{
+    return Words::tr("zh", "the language code of this translation: the section of a level's pictures.ini read for it");
+}
+
+QString PictureName(const PictureNames& names, int picture)
+{
+    const QString name = names.Of(PictureNamesLanguage(), picture);
+    return name.isEmpty() ? Words::tr("图案 %1").arg(picture) : name;
+}
+
 } // namespace daz

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "game/ResultKeeper.h"
+#include "leveldata/PictureNames.h"
 
 namespace daz {
 
@@ -29,5 +30,11 @@ QString ModeSummary(int mode);
 // "用时 7秒 · 成绩未能保存" when the store did not keep it, or the time
 // alone when results are not saved at all.
 QString ClearNoteText(const ClearResult& result);
+
+// What picture k of a level is called in the player's language, as the
+// level's pictures.ini names it, else "图案 k".
+QString PictureName(const PictureNames& names, int picture);
+// The section of pictures.ini in the player's language ("zh", "en").
+QString PictureNamesLanguage();
 
 } // namespace daz

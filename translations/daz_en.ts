@@ -262,6 +262,15 @@
         <source> · 本关第%1名</source>
         <translation> · Place %1 on this level</translation>
     </message>
+    <message>
+        <source>zh</source>
+        <comment>the language code of this translation: the section of a level&apos;s pictures.ini read for it</comment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>图案 %1</source>
+        <translation>Picture %1</translation>
+    </message>
 </context>
 <context>
     <name>LevelNames</name>
@@ -1107,6 +1116,10 @@ Help: “Help Topics” in the main menu (F1), which opens %2
         <source>可以不填</source>
         <translation>Optional</translation>
     </message>
+    <message>
+        <source>图案名称</source>
+        <translation>Picture names</translation>
+    </message>
 </context>
 <context>
     <name>daz::LevelModifier</name>
@@ -1366,6 +1379,29 @@ Please replace it with an ordinary folder and try again.</translation>
     <message>
         <source>系统设置</source>
         <translation>Settings</translation>
+    </message>
+</context>
+<context>
+    <name>daz::PictureNamesWindow</name>
+    <message>
+        <source>图案名称</source>
+        <translation>Picture names</translation>
+    </message>
+    <message>
+        <source>给每张图片起个名字，读屏软件会念给看不见棋盘的玩家听。可以不填。</source>
+        <translation>Give each picture a name: screen readers read them to players who cannot see the board. They may be left empty.</translation>
+    </message>
+    <message>
+        <source>请先选择图片目录，或填写图片张数。</source>
+        <translation>First choose the picture folder or enter the number of pictures.</translation>
+    </message>
+    <message>
+        <source>图案 %1</source>
+        <translation>Picture %1</translation>
+    </message>
+    <message>
+        <source>%1.gif 的名称</source>
+        <translation>Name of %1.gif</translation>
     </message>
 </context>
 <context>

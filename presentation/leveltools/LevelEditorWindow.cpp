@@ -1,6 +1,10 @@
 #include "LevelEditorWindow.h"
 
 #include "FolderChooserWindow.h"
+#include "PictureNamesWindow.h"
+#include "presentation/GameTexts.h"
+
+#include <QDir>
 
 namespace daz {
 
@@ -29,6 +33,7 @@ tools::WindowTable LevelEditorWindow::Table()
                 ChosenField(Role::SourceFolder, layout::txtGPath, tr("图片目录"), f.sourceFolder),
                 OpenButton(Role::SourceButton, layout::ComtGPath, tr("选择图片目录"), [this] { ChooseSourceFolder(); }),
                 TextField(Role::PhotoSum, layout::txtGPhotoSum, tr("图片张数"), f.photoSum, kNumber),
+                OpenButton(Role::NamesButton, layout::ComGNames, tr("图案名称"), [this] { NamePictures(); }),
                 TextField(Role::MaxX, layout::txtGMaxX, tr("横向列数"), f.maxX, kNumber),
                 TextField(Role::MaxY, layout::txtGMaxY, tr("纵向行数"), f.maxY, kNumber),
                 SwatchField(layout::picGBackColor, f.backColour, [&e] { e.ChooseColour(); }),
@@ -57,6 +62,31 @@ void LevelEditorWindow::ChooseSourceFolder()
 {
     if (const auto folder = FolderChooserWindow::Choose(this, context_.Folders().Player(), context_.boxes)) {
         editor_.fields.sourceFolder = *folder;
+    }
+}
+
+void LevelEditorWindow::NamePictures()
+{
+    Pull();
+    LevelEditor::Fields& f = editor_.fields;
+    // As many pictures as the count says; without one, as many as the
+    // folder holds in a row from 1.gif.
+    bool isNumber = false;
+    int count = f.photoSum.toInt(&isNumber);
+    if (!isNumber || count < 1 || count > 99) {
+        count = 0;
+        while (!f.sourceFolder.isEmpty() && count < 99
+               && QFileInfo(QDir(f.sourceFolder).filePath(QStringLiteral("%1.gif").arg(count + 1))).isFile()) {
+            ++count;
+        }
+    }
+    QStringList& names = f.names.byLanguage[PictureNamesLanguage()];
+    PictureNamesWindow window(f.sourceFolder, count, names, this);
+    if (window.exec() == QDialog::Accepted) {
+        names = window.Names();
+    }
+    if (names.isEmpty()) {
+        f.names.byLanguage.remove(PictureNamesLanguage());
     }
 }
 

@@ -21,6 +21,8 @@ private:
     void Confirm() override;
     // The folder chooser's path, into the source field; cancelling keeps it.
     void ChooseSourceFolder();
+    // Names for the pictures of the source folder, in the player's language.
+    void NamePictures();
 
     LevelToolContext& context_;
     LevelEditor editor_;

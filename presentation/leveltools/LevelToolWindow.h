@@ -36,6 +36,7 @@ enum class Role {
     SourceFolder,
     SourceButton,
     PhotoSum,
+    NamesButton,
     MaxX,
     MaxY,
     Colour,

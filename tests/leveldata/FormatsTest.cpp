@@ -4,6 +4,7 @@
 
 #include "TestFiles.h"
 #include "leveldata/Formats.h"
+#include "leveldata/PictureNames.h"
 
 namespace daz {
 namespace {
@@ -217,6 +218,27 @@ TEST_F(Formats, WritesTheLevelSettingsInTheEditorsLayout)
 
     settings.photoSum.clear();
     EXPECT_FALSE(ParseLevelSettings(settings).has_value());
+}
+
+// A level's picture names come from a file anyone may have written: what
+// cannot be read is left out, and a name missing in the player's language
+// is taken from Chinese, then from any language that has it.
+TEST_F(Formats, PictureNamesKeepWhatTheyCanReadAndFallBackByLanguage)
+{
+    File(QStringLiteral("levels/star/pictures.ini"),
+         "\xEF\xBB\xBF[zh]\r\n1=\xE9\xBE\x99\r\n2 = \xE8\x99\x8E \r\n0=none\r\n1000=far\r\nx=y\r\n"
+         "3=\r\n[en]\n2=tiger\n4=crane\n[../x]\n5=lost\n[fr]\n\n");
+    const PictureNames names = ReadPictureNames(folder.path(), QStringLiteral("\\levels\\star\\"));
+
+    EXPECT_EQ(names.byLanguage.keys(), (QStringList{"en", "zh"}));
+    EXPECT_EQ(names.Of(QStringLiteral("en"), 1), QStringLiteral("龙"));
+    EXPECT_EQ(names.Of(QStringLiteral("en"), 2), QStringLiteral("tiger"));
+    EXPECT_EQ(names.Of(QStringLiteral("zh"), 2), QStringLiteral("虎"));
+    EXPECT_EQ(names.Of(QStringLiteral("zh"), 4), QStringLiteral("crane"));
+    EXPECT_EQ(names.Of(QStringLiteral("zh"), 3), QString());
+    EXPECT_EQ(names.Of(QStringLiteral("zh"), 5), QString());
+    EXPECT_EQ(ParsePictureNames(SerializePictureNames(names)), names);
+    EXPECT_TRUE(ReadPictureNames(folder.path(), QStringLiteral("\\levels\\none\\")).IsEmpty());
 }
 
 } // namespace

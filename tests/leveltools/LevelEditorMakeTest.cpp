@@ -29,6 +29,7 @@ TEST_F(Editor, MakesTheLevelFolderAndAddsItToTheCatalogue)
     editor.fields.backColour = 0x0080FF;
     editor.fields.particle = 3;
     editor.fields.maker = QStringLiteral("张三");
+    editor.fields.names.byLanguage[QStringLiteral("zh")] = {QStringLiteral("北斗"), {}, QStringLiteral("银河")};
     // A folder that a build cut short by a kill left behind.
     WriteBytes(Program("gameg/.building=Ab12Cd34/1.gif"), "half");
     // The level is built aside and takes its name only when complete.
@@ -49,7 +50,8 @@ TEST_F(Editor, MakesTheLevelFolderAndAddsItToTheCatalogue)
 
     EXPECT_EQ(Listing(Level("")),
               (QStringList{"1.gif", "10.gif", "11.gif", "12.gif", "2.gif", "3.gif", "4.gif", "5.gif", "6.gif", "7.gif",
-                           "8.gif", "9.gif", "gameback.jpg", "mb1.gif", "mb2.gif", "setme.ini"}));
+                           "8.gif", "9.gif", "gameback.jpg", "mb1.gif", "mb2.gif", "pictures.ini", "setme.ini"}));
+    EXPECT_EQ(ReadBytes(Level("pictures.ini")), "[zh]\n1=北斗\n3=银河\n");
     for (const QString& name :
          {QStringLiteral("1.gif"), QStringLiteral("12.gif"), QStringLiteral("mb1.gif"), QStringLiteral("mb2.gif")}) {
         EXPECT_EQ(ReadBytes(Level(name)), ReadBytes(Source(name))) << name.toStdString();

@@ -14,6 +14,7 @@
 #include "presentation/leveltools/FolderChooserWindow.h"
 #include "presentation/leveltools/LevelEditorWindow.h"
 #include "presentation/leveltools/LevelModifierWindow.h"
+#include "presentation/leveltools/PictureNamesWindow.h"
 #include "presentation/leveltools/ToolWidgets.h"
 
 namespace daz {
@@ -249,11 +250,33 @@ TEST_F(ToolWindows, TheToolWindowsWorkByKeyboard)
     };
 
     LevelEditorWindow editor(context, nullptr);
-    walk(editor, {editor.Line(Role::LevelName), editor.Line(Role::SourceFolder), editor.Button(Role::SourceButton),
-                  editor.Line(Role::PhotoSum), editor.Line(Role::MaxX), editor.Line(Role::MaxY), editor.Swatch(),
-                  editor.Line(Role::Background), editor.Button(Role::BackgroundButton), editor.Line(Role::Music),
-                  editor.Button(Role::MusicButton), editor.List(Role::Effect), editor.Line(Role::Maker),
-                  editor.Button(Role::Ok), editor.Button(Role::Esc)});
+    walk(editor,
+         {editor.Line(Role::LevelName), editor.Line(Role::SourceFolder), editor.Button(Role::SourceButton),
+          editor.Line(Role::PhotoSum), editor.Button(Role::NamesButton), editor.Line(Role::MaxX),
+          editor.Line(Role::MaxY), editor.Swatch(), editor.Line(Role::Background),
+          editor.Button(Role::BackgroundButton), editor.Line(Role::Music), editor.Button(Role::MusicButton),
+          editor.List(Role::Effect), editor.Line(Role::Maker), editor.Button(Role::Ok), editor.Button(Role::Esc)});
+
+    // The names window has a line for each picture the count gives; the
+    // names typed there are the editor's, in the player's language.
+    editor.Line(Role::PhotoSum)->setText(QStringLiteral("3"));
+    QTimer namer;
+    namer.callOnTimeout([&namer] {
+        auto* window = qobject_cast<PictureNamesWindow*>(QApplication::activeModalWidget());
+        if (window == nullptr) {
+            return;
+        }
+        namer.stop();
+        const QList<QLineEdit*> lines = window->findChildren<QLineEdit*>();
+        ASSERT_EQ(lines.size(), 3);
+        lines[1]->setText(QStringLiteral("北斗"));
+        QTest::keyClick(lines[1], Qt::Key_Return);
+    });
+    namer.start(10);
+    editor.Button(Role::NamesButton)->setFocus();
+    QTest::keyClick(editor.Button(Role::NamesButton), Qt::Key_Space);
+    EXPECT_EQ(editor.Editor().fields.names.byLanguage.value(QStringLiteral("zh")),
+              (QStringList{QString(), QStringLiteral("北斗")}));
 
     dialogs.colours = {0x00FF00};
     editor.Swatch()->setFocus();
