@@ -101,8 +101,11 @@ public:
 
     ~BoardAccessible() override
     {
+        // Qt may have let a cell go already, as it does all at its exit.
         for (const auto& [place, id] : cells_) {
-            QAccessible::deleteAccessibleInterface(id);
+            if (QAccessible::accessibleInterface(id)) {
+                QAccessible::deleteAccessibleInterface(id);
+            }
         }
     }
 

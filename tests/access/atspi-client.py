@@ -203,6 +203,12 @@ announcer = find(app, lambda a: a.getRole() == pyatspi.ROLE_NOTIFICATION)
 if announcer is None or fresh(announcer).name != said:
     fail(f"the announcer says {announcer.name if announcer else None!r}, not {said!r}")
 
+# The score the pair earned, and the time left, are read from the strip.
+if find(app, lambda a: fresh(a).name == "积分：1") is None:
+    fail("no part of the window reads the score of one point as 积分：1")
+if find(app, lambda a: a.name.startswith("生命：") and a.name.endswith("%")) is None:
+    fail("no part of the window reads the time left")
+
 # The strip's tools are buttons named with their uses left.
 undo = find(app, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON and a.name.startswith("撤消，剩余"))
 if undo is None:
