@@ -302,6 +302,13 @@ bool BoardView::HasKeys() const
     return isActiveWindow() && isVisible() && (focus == this || focus == window());
 }
 
+void BoardView::TellCursorFocus()
+{
+    if (round_.CursorShown()) {
+        TellCursor(*this, round_.CursorCell());
+    }
+}
+
 bool BoardView::PressKey(const QKeyEvent& event)
 {
     Round& round = parts_.round;

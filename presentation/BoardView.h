@@ -88,6 +88,9 @@ public:
     // Whether the keys reach the board now: its window is active and the
     // focus is on the window itself or on the board.
     bool HasKeys() const;
+    // The keys came back to the board (its window took the focus): a
+    // screen reader is pointed at the cursor's cell again, when it shows.
+    void TellCursorFocus();
     const Round& GetRound() const { return round_; }
 
 protected:

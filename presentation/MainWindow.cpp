@@ -313,6 +313,14 @@ void MainWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
+void MainWindow::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    // Qt points a screen reader at the window once its focus is settled;
+    // the board's cursor then takes it, as it holds the keys.
+    QMetaObject::invokeMethod(board_, &BoardView::TellCursorFocus, Qt::QueuedConnection);
+}
+
 void MainWindow::resizeEvent(QResizeEvent*)
 {
     LayOut();
