@@ -199,6 +199,9 @@ for place in (first, second):
 said = f"消去：第{first[0]}行第{first[1]}列 与 第{second[0]}行第{second[1]}列"
 wait_for("the pair announced",
          lambda: any(kind == "object:property-change:accessible-name" and source == said for kind, source in heard))
+# Shown anew, the notification is spoken by a screen reader that presents
+# notifications as they show.
+wait_for("the announcement shown", lambda: ("object:state-changed:showing", said) in heard)
 announcer = find(app, lambda a: a.getRole() == pyatspi.ROLE_NOTIFICATION)
 if announcer is None or fresh(announcer).name != said:
     fail(f"the announcer says {announcer.name if announcer else None!r}, not {said!r}")
