@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "game/GameFlow.h"
+#include "presentation/Accessibility.h"
 #include "presentation/BoardCaption.h"
 #include "presentation/BoardMotion.h"
 #include "presentation/GameTexts.h"
@@ -33,6 +35,7 @@ constexpr int kCaptionPixels = 14;
 BoardView::BoardView(BoardParts parts, QWidget* parent)
     : QWidget(parent), parts_(parts), round_(parts.round), caption_(new HaloLabel(this))
 {
+    InstallAccessibility(); // before a client asks for the view
     setFixedSize(BoardGeometry::AreaAt(geometry_.Scale()));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -50,6 +53,25 @@ BoardView::BoardView(BoardParts parts, QWidget* parent)
     connect(&parts_.caption, &BoardCaption::changed, this, &BoardView::CaptionChanged);
     connect(&parts_.motion.caption, &CaptionColour::changed, this, &BoardView::CaptionChanged);
     connect(&parts_.particles, &Particles::moved, this, &BoardView::ParticlesMoved);
+    // A screen reader hears the cells change as the player sees them.
+    connect(&round_, &Round::boardChanged, this, [this](const std::vector<TileChange>& changes) {
+        for (const TileChange& change : changes) {
+            TellCellChanged(*this, change.cell);
+        }
+    });
+    connect(&round_, &Round::handChanged, this, [this](const Hand& before, const Hand& after) {
+        if (before.selection != after.selection) {
+            if (before.selection) {
+                TellSelection(*this, *before.selection, false);
+            }
+            if (after.selection) {
+                TellSelection(*this, *after.selection, true);
+            }
+        }
+        if (after.cursor && before.cursor != after.cursor) {
+            TellCursor(*this, *after.cursor);
+        }
+    });
     LevelStarted();
     ParticlesMoved(); // they may have started before the view was made
 }
@@ -95,6 +117,7 @@ void BoardView::LevelStarted()
     }
     CaptionChanged();
     update();
+    TellTableReset(*this);
 }
 
 QSize BoardView::TilePicture(TileCode code) const
@@ -247,6 +270,42 @@ void BoardView::keyPressEvent(QKeyEvent* event)
         event->accept();
     } else {
         QWidget::keyPressEvent(event);
+    }
+}
+
+QString BoardView::PictureName(TileCode code) const
+{
+    const QString name = code > 0 ? pictureNames_.value(code) : QString();
+    return name.isEmpty() ? tr("图案 %1").arg(code) : name;
+}
+
+QString BoardView::PlaceName(Cell cell) const
+{
+    return tr("第%1行第%2列").arg(cell.y).arg(cell.x);
+}
+
+QString BoardView::CellName(Cell cell) const
+{
+    const TileCode code = round_.GetBoard().At(cell);
+    //: A cell of the board as a screen reader reads it: row, column, and what lies there.
+    return tr("第%1行第%2列：%3").arg(cell.y).arg(cell.x).arg(code != 0 ? PictureName(code) : tr("空"));
+}
+
+QString BoardView::AccessibleName() const
+{
+    return tr("棋盘");
+}
+
+bool BoardView::HasKeys() const
+{
+    const QWidget* focus = QApplication::focusWidget();
+    return isActiveWindow() && isVisible() && (focus == this || focus == window());
+}
+
+void BoardView::TellCursorFocus()
+{
+    if (round_.CursorShown()) {
+        TellCursor(*this, round_.CursorCell());
     }
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QPixmap>
+#include <QStringList>
 #include <QWidget>
 
 #include "engine/LinkTest.h"
@@ -72,6 +73,26 @@ public:
     // a key the board does not take.
     bool PressKey(const QKeyEvent& event);
 
+    // --- What a screen reader reads (presentation/Accessibility) ----------
+    // The pictures' names, index = picture number (the level's tile code;
+    // entry 0 is not used). A picture without a name, or with an empty
+    // one, is called "图案 n". The window hands the names of the level on
+    // the board; the view only reads them.
+    void SetPictureNames(QStringList names) { pictureNames_ = std::move(names); }
+    QString PictureName(TileCode code) const;
+    // A cell as a client reads it: its place (1-based row and column) and
+    // what lies there, "第2行第5列：图案 7", or that it is empty.
+    QString CellName(Cell cell) const;
+    QString PlaceName(Cell cell) const;
+    QString AccessibleName() const;
+    // Whether the keys reach the board now: its window is active and the
+    // focus is on the window itself or on the board.
+    bool HasKeys() const;
+    // The keys came back to the board (its window took the focus): a
+    // screen reader is pointed at the cursor's cell again, when it shows.
+    void TellCursorFocus();
+    const Round& GetRound() const { return round_; }
+
 protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -108,6 +129,7 @@ private:
     std::array<QRect, Particles::kCount + 1> paintedParticles_{};
     // The cells a paint draws, marked by number; kept between paints.
     std::vector<char> cellsToPaint_;
+    QStringList pictureNames_;
 };
 
 } // namespace daz

@@ -16,6 +16,7 @@
 
 #include "game/AudioSwitches.h"
 #include "game/GameFlow.h"
+#include "presentation/Announcer.h"
 #include "presentation/BoardCaption.h"
 #include "presentation/BoardMotion.h"
 #include "presentation/BoardView.h"
@@ -56,6 +57,7 @@ MainWindow::MainWindow(Parts parts, LevelTools tools)
       board_(new BoardView({parts.flow, parts.round, parts.motion, parts.particles, parts.caption}, this)),
       overlay_(new OverlayBox({parts.flow, parts.round, parts.motion, parts.particles, parts.caption}, *board_, this)),
       credits_(new QLabel(this)),
+      announcer_(new Announcer(parts.round, *board_, parts.caption, *actions_, this)),
       quitKey_(new QuitKey(this))
 {
     setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"))));
@@ -102,6 +104,11 @@ QLabel* MainWindow::ShowBox() const
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::SetPictureNames(QStringList names)
+{
+    board_->SetPictureNames(std::move(names));
+}
 
 void MainWindow::BuildMenus()
 {
@@ -304,6 +311,14 @@ void MainWindow::showEvent(QShowEvent* event)
         activateWindow();
     }
     QWidget::showEvent(event);
+}
+
+void MainWindow::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    // Qt points a screen reader at the window once its focus is settled;
+    // the board's cursor then takes it, as it holds the keys.
+    QMetaObject::invokeMethod(board_, &BoardView::TellCursorFocus, Qt::QueuedConnection);
 }
 
 void MainWindow::resizeEvent(QResizeEvent*)

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include <QStringList>
 #include <QWidget>
 
 #include "presentation/Toolbar.h"
@@ -12,6 +13,7 @@ class QMenu;
 
 namespace daz {
 
+class Announcer;
 class AudioSwitches;
 class BoardCaption;
 class BoardMotion;
@@ -65,6 +67,10 @@ public:
 
     ToolStrip* Strip() const { return strip_; }
     BoardView* Board() const { return board_; }
+    Announcer* Announcements() const { return announcer_; }
+    // The names a screen reader gives the pictures of the level on the
+    // board, index = picture number (see BoardView::SetPictureNames).
+    void SetPictureNames(QStringList names);
     QLabel* ShowBox() const;
     OverlayBox* Overlay() const { return overlay_; }
     QLabel* Credits() const { return credits_; }
@@ -97,6 +103,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void BuildMenus();
@@ -117,6 +124,7 @@ private:
     BoardView* board_;
     OverlayBox* overlay_;
     QLabel* credits_;
+    Announcer* announcer_;
     QuitKey* quitKey_; // Ctrl+Q in every window of the game
     HelpWindow* help_ = nullptr;
     QMenu* mainMenu_ = nullptr;

@@ -12,6 +12,7 @@
 #include "game/AudioSwitches.h"
 #include "game/GameFlow.h"
 #include "game/Round.h"
+#include "presentation/Accessibility.h"
 #include "presentation/GameActions.h"
 #include "presentation/GameTexts.h"
 #include "presentation/PictureCache.h"
@@ -124,12 +125,24 @@ void TimeBar::SetScale(double pixelsPerTwip)
 void TimeBar::SetTimeLeft(float twips)
 {
     timeLeft_ = twips;
+    // A screen reader reads the time left in whole percents of the full bar.
+    if (const int percent = static_cast<int>(std::lround(std::max(0.0F, twips) * 100 / Round::kFullTime));
+        percent != percent_) {
+        percent_ = percent;
+        setAccessibleName(tr("生命：%1%").arg(percent));
+    }
     const int w = std::max(0, static_cast<int>(std::lround(twips * scale_)));
     if (w != barWidth_) {
         const int changedFrom = std::min(w, barWidth_);
         barWidth_ = w;
         update(QRect(changedFrom, 0, width() - changedFrom, height()));
     }
+}
+
+void TimeBar::Retranslate()
+{
+    percent_ = -1;
+    SetTimeLeft(timeLeft_);
 }
 
 void TimeBar::paintEvent(QPaintEvent*)
@@ -149,6 +162,7 @@ ToolStrip::ToolStrip(Toolbar& toolbar, GameActions& actions, const GameFlow& flo
                      const AudioSwitches& audio, QWidget* parent)
     : QWidget(parent), toolbar_(toolbar), actions_(actions), audio_(audio)
 {
+    InstallAccessibility(); // before a client asks for the labels
     setMouseTracking(true);
     picture_ = WindowPicture(QStringLiteral("toolbar.png"));
     const QCursor pointer = ToolbarPointer();
@@ -202,7 +216,8 @@ ToolStrip::ToolStrip(Toolbar& toolbar, GameActions& actions, const GameFlow& flo
 
     words_.emplace_back(AddText(QString(), {600, 600, 900, 180}, kBlueText), QT_TR_NOOP("玩家姓名："));
     name_ = AddText(QString(), {1680, 600, 720, 180}, kRedText);
-    words_.emplace_back(AddText(QString(), {2760, 600, 540, 180}, kBlueText), QT_TR_NOOP("积分："));
+    scoreWords_ = AddText(QString(), {2760, 600, 540, 180}, kBlueText);
+    words_.emplace_back(scoreWords_, QT_TR_NOOP("积分："));
     for (int position = 1; position <= 8; ++position) {
         auto* digit = new QLabel(this);
         digit->setScaledContents(true);
@@ -376,6 +391,13 @@ void ToolStrip::ShowLabels()
         ClickLabel* label = Label(index);
         label->setText(toolbar_.Text(index));
         label->setEnabled(toolbar_.Enabled(index));
+        if (const QString name = toolbar_.AccessibleName(index); label->accessibleName() != name) {
+            label->setAccessibleName(name);
+        }
+        if (const QString note = toolbar_.Unpaid(index) ? tr("积分不足") : QString();
+            label->accessibleDescription() != note) {
+            label->setAccessibleDescription(note);
+        }
         SetTextColour(label, FromBgr(toolbar_.Colour(index)));
     }
     mainButton_->setPixmap(ImageList1(toolbar_.MenuButtonPicture(Toolbar::MenuButton::Main)));
@@ -405,6 +427,7 @@ void ToolStrip::ShowScore(std::int64_t points, bool withTitle)
             ImageList1(score.digit[static_cast<std::size_t>(position - 1)] + 1));
     }
     score_ = points;
+    scoreWords_->setAccessibleName(tr("积分：%1").arg(points));
     titleShown_ = titleShown_ || withTitle;
     if (const QString title = RankTitle(score.rank); withTitle && rank_->text() != title) {
         rank_->setText(title);
@@ -421,11 +444,14 @@ void ToolStrip::Retranslate()
     checkSound_->setText(tr("鼠标音效"));
     for (const Toolbar::MenuButton button : {Toolbar::MenuButton::Main, Toolbar::MenuButton::Mode}) {
         MenuButton(button)->setToolTip(actions_.Get(Toolbar::ActionOf(button))->toolTip());
+        MenuButton(button)->setAccessibleName(actions_.Get(Toolbar::ActionOf(button))->text());
     }
     for (const Toolbar::Label index : Toolbar::kLabels) {
         Label(index)->setToolTip(actions_.Get(Toolbar::ActionOf(index))->toolTip());
     }
     rank_->setText(titleShown_ ? RankTitle(daz::ShowScore(score_).rank) : InitialRankTitle());
+    scoreWords_->setAccessibleName(tr("积分：%1").arg(score_));
+    timeBar_->Retranslate();
     ShowLabels(); // lays the strip out again for the new words
 }
 

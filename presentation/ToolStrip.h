@@ -25,6 +25,8 @@ class ClickLabel : public QLabel {
 
 public:
     explicit ClickLabel(QWidget* parent = nullptr);
+    // A click as the pointer makes it; a screen reader presses it so.
+    void Click() { emit clicked(); }
 
 signals:
     void hovered();
@@ -46,6 +48,8 @@ public:
     void SetTimeLeft(float twips);
     // Pixels per twip of the time left.
     void SetScale(double pixelsPerTwip);
+    // The accessible name again, in the language installed now.
+    void Retranslate();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -54,6 +58,7 @@ private:
     float timeLeft_ = 0;
     double scale_ = 1.0 / 15;
     int barWidth_ = 0;
+    int percent_ = -1; // of the full time, as a screen reader reads it
 };
 
 // The strip at the top of the main window: the two menu buttons, the
@@ -130,6 +135,7 @@ private:
     std::array<QLabel*, 9> digits_{}; // [1 … 8], 1 the units
     QLabel* name_ = nullptr;
     QLabel* rank_ = nullptr;
+    QLabel* scoreWords_ = nullptr; // "积分：", whose accessible name carries the score
     std::int64_t score_ = 0;
     bool titleShown_ = false;                            // the rank's title shows, not the one before the score is read
     std::vector<std::pair<QLabel*, const char*>> words_; // the fixed words and their source texts

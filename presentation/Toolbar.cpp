@@ -63,6 +63,22 @@ QString Toolbar::Text(Label label) const
     return {};
 }
 
+QString Toolbar::AccessibleName(Label label) const
+{
+    //: A tool of the strip as a screen reader reads it: its name and how often it may still be used.
+    const auto counted = [this](const QString& name, Tool tool) {
+        return tr("%1，剩余 %2 次").arg(name).arg(round_.Left(tool));
+    };
+    switch (label) {
+    case Label::Restart: return tr("重新开始");
+    case Label::Pause: return tr("暂停");
+    case Label::Undo: return counted(tr("撤消"), Tool::Undo);
+    case Label::Hint: return counted(tr("提示"), Tool::Hint);
+    case Label::Shuffle: return counted(tr("重排"), Tool::Shuffle);
+    }
+    return {};
+}
+
 bool Toolbar::Enabled(Label label) const
 {
     if (label == Label::Pause) {

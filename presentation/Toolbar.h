@@ -40,6 +40,9 @@ public:
     static QRect LabelRect(Label label);
 
     QString Text(Label label) const;
+    // What a screen reader calls the label: its command, and for a counted
+    // tool the uses left ("撤消，剩余 3 次").
+    QString AccessibleName(Label label) const;
     // A label takes clicks while its action is enabled; the pause label
     // pauses only (its key also goes on from the pause picture).
     bool Enabled(Label label) const;

@@ -711,6 +711,45 @@ This level is dealt afresh.</translation>
     </message>
 </context>
 <context>
+    <name>daz::Announcer</name>
+    <message>
+        <source>消去：%1</source>
+        <translation>Removed: %1</translation>
+    </message>
+    <message>
+        <source>提示：%1</source>
+        <translation>Hint: %1</translation>
+    </message>
+    <message>
+        <source>已重排</source>
+        <translation>Shuffled</translation>
+    </message>
+    <message>
+        <source>%1 与 %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>已暂停</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>继续</source>
+        <translation>Going on</translation>
+    </message>
+    <message>
+        <source>时间到</source>
+        <translation>Time is up</translation>
+    </message>
+    <message>
+        <source>过关！</source>
+        <translation>Cleared!</translation>
+    </message>
+    <message>
+        <source>过关！%1</source>
+        <translation>Cleared! %1</translation>
+    </message>
+</context>
+<context>
     <name>daz::BestTimeChart</name>
     <message>
         <source>还没有成绩</source>
@@ -739,6 +778,30 @@ This level is dealt afresh.</translation>
     <message>
         <source>&#x3000;&#x3000;%1</source>
         <translation>    %1</translation>
+    </message>
+</context>
+<context>
+    <name>daz::BoardView</name>
+    <message>
+        <source>图案 %1</source>
+        <translation>Picture %1</translation>
+    </message>
+    <message>
+        <source>第%1行第%2列</source>
+        <translation>Row %1, column %2</translation>
+    </message>
+    <message>
+        <source>第%1行第%2列：%3</source>
+        <extracomment>A cell of the board as a screen reader reads it: row, column, and what lies there.</extracomment>
+        <translation>Row %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>空</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>棋盘</source>
+        <translation>Board</translation>
     </message>
 </context>
 <context>
@@ -1608,6 +1671,13 @@ Please replace it with an ordinary folder and try again.</translation>
     </message>
 </context>
 <context>
+    <name>daz::TimeBar</name>
+    <message>
+        <source>生命：%1%</source>
+        <translation>Life: %1%</translation>
+    </message>
+</context>
+<context>
     <name>daz::ToolStrip</name>
     <message>
         <source>背景音乐</source>
@@ -1633,6 +1703,14 @@ Please replace it with an ordinary folder and try again.</translation>
         <source>生命：</source>
         <translation>Life:</translation>
     </message>
+    <message>
+        <source>积分不足</source>
+        <translation>Not enough points</translation>
+    </message>
+    <message>
+        <source>积分：%1</source>
+        <translation>Score: %1</translation>
+    </message>
 </context>
 <context>
     <name>daz::Toolbar</name>
@@ -1655,6 +1733,31 @@ Please replace it with an ordinary folder and try again.</translation>
     <message>
         <source>※重排*%1</source>
         <translation>※Shuffle*%1</translation>
+    </message>
+    <message>
+        <source>%1，剩余 %2 次</source>
+        <extracomment>A tool of the strip as a screen reader reads it: its name and how often it may still be used.</extracomment>
+        <translation>%1, %2 left</translation>
+    </message>
+    <message>
+        <source>重新开始</source>
+        <translation>Restart</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>撤消</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>重排</source>
+        <translation>Shuffle</translation>
     </message>
 </context>
 <context>
