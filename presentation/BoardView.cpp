@@ -275,8 +275,8 @@ void BoardView::keyPressEvent(QKeyEvent* event)
 
 QString BoardView::PictureName(TileCode code) const
 {
-    const QString name = code > 0 ? pictureNames_.value(code) : QString();
-    return name.isEmpty() ? tr("图案 %1").arg(code) : name;
+    const Level* level = parts_.flow.CurrentLevel();
+    return daz::PictureName(level ? level->names : PictureNames{}, code);
 }
 
 QString BoardView::PlaceName(Cell cell) const

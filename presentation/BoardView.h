@@ -74,11 +74,8 @@ public:
     bool PressKey(const QKeyEvent& event);
 
     // --- What a screen reader reads (presentation/Accessibility) ----------
-    // The pictures' names, index = picture number (the level's tile code;
-    // entry 0 is not used). A picture without a name, or with an empty
-    // one, is called "图案 n". The window hands the names of the level on
-    // the board; the view only reads them.
-    void SetPictureNames(QStringList names) { pictureNames_ = std::move(names); }
+    // A picture's name in the player's language, as the level's
+    // pictures.ini gives it, else "图案 n".
     QString PictureName(TileCode code) const;
     // A cell as a client reads it: its place (1-based row and column) and
     // what lies there, "第2行第5列：图案 7", or that it is empty.
@@ -129,7 +126,6 @@ private:
     std::array<QRect, Particles::kCount + 1> paintedParticles_{};
     // The cells a paint draws, marked by number; kept between paints.
     std::vector<char> cellsToPaint_;
-    QStringList pictureNames_;
 };
 
 } // namespace daz

@@ -105,11 +105,6 @@ QLabel* MainWindow::ShowBox() const
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::SetPictureNames(QStringList names)
-{
-    board_->SetPictureNames(std::move(names));
-}
-
 void MainWindow::BuildMenus()
 {
     const auto item = [this](const char* name) { return actions_->Get(QString::fromLatin1(name)); };

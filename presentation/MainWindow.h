@@ -68,9 +68,6 @@ public:
     ToolStrip* Strip() const { return strip_; }
     BoardView* Board() const { return board_; }
     Announcer* Announcements() const { return announcer_; }
-    // The names a screen reader gives the pictures of the level on the
-    // board, index = picture number (see BoardView::SetPictureNames).
-    void SetPictureNames(QStringList names);
     QLabel* ShowBox() const;
     OverlayBox* Overlay() const { return overlay_; }
     QLabel* Credits() const { return credits_; }

@@ -37,7 +37,8 @@ public:
         int particle;
         QString mediaName;
         bool background = false;
-        int tilePixels = 20; // tiles and masks are square pictures of this size
+        int tilePixels = 20;     // tiles and masks are square pictures of this size
+        QByteArray pictureNames; // pictures.ini, when not empty
     };
 
     TestProgramFolder()
@@ -117,6 +118,9 @@ public:
                      QStringLiteral("MaxY=%1").arg(level.maxY), QStringLiteral("PhotoSum=%1").arg(level.photoSum),
                      QStringLiteral("GBackColor=0"), QStringLiteral("MediaName=") + level.mediaName,
                      QStringLiteral("Particle=%1").arg(level.particle)}));
+        if (!level.pictureNames.isEmpty()) {
+            Write(folder + QStringLiteral("pictures.ini"), level.pictureNames);
+        }
         for (int k = 1; k <= level.photoSum; ++k) {
             Write(folder + QStringLiteral("%1.gif").arg(k),
                   Picture(level.tilePixels, QColor::fromHsv((k * 37) % 360, 160, 230), QString::number(k)));

@@ -1,7 +1,7 @@
 // What a screen reader is told beyond what the AT-SPI test (tests/access)
 // hears in one pair: the words of every announcement, with the cells and
-// the clear's note they carry, and the pictures' names through the hook
-// the window hands the board.
+// the clear's note they carry, and the pictures' names from the level's
+// pictures.ini.
 #include <QAccessible>
 
 #include "MainWindowFixture.h"
@@ -53,15 +53,18 @@ TEST_F(Accessible, AnnouncesHintShufflePauseClearAndTimeOut)
 
 TEST_F(Accessible, NamesCellsByPlaceAndPictureAndTheToolsByTheirUsesLeft)
 {
-    Open(2);
+    // Picture 1 is named in Chinese, picture 2 only in English; the others have none.
+    Spec named(QStringLiteral("甲"), QStringLiteral("a"), 4, 2, 10);
+    named.pictureNames = "[en]\n1=Rat\n2=Ox\n[zh]\n1=鼠\n";
+    Open(2, {}, {named});
     const BoardView& board = *window->Board();
     const Board& cells = h.board();
-    // Picture 1 is named, picture 2's name is empty and the others have none.
-    window->SetPictureNames({QString(), QStringLiteral("鼠"), QString()});
     for (int number = 1; number <= cells.MaxX() * cells.MaxY(); ++number) {
         const Cell cell = cells.CellOf(number);
         const TileCode code = cells.At(cell);
-        const QString picture = code == 1 ? QStringLiteral("鼠") : QStringLiteral("图案 %1").arg(code);
+        const QString picture = code == 1   ? QStringLiteral("鼠")
+                                : code == 2 ? QStringLiteral("Ox")
+                                            : QStringLiteral("图案 %1").arg(code);
         EXPECT_EQ(board.CellName(cell), QStringLiteral("第%1行第%2列：%3").arg(cell.y).arg(cell.x).arg(picture));
     }
 
