@@ -783,10 +783,6 @@ This level is dealt afresh.</translation>
 <context>
     <name>daz::BoardView</name>
     <message>
-        <source>图案 %1</source>
-        <translation>Picture %1</translation>
-    </message>
-    <message>
         <source>第%1行第%2列</source>
         <translation>Row %1, column %2</translation>
     </message>
