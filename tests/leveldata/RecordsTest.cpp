@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <new>
 #include <string>
+#include <tuple>
 
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -41,6 +42,11 @@ TEST(Records, PlacesGoByTimeThenPointsThenWhoWasFirstAndTheBestAreTen)
         EXPECT_EQ(store->AddResult(Cleared(100 + i, 0, QStringLiteral("f%1").arg(i))), 6 + i);
     }
     EXPECT_EQ(store->AddResult(Cleared(200, 1000, "eleventh")), 11);
+    // Untimed play ranks on its own: the fastest clear of all is first
+    // there, and never among the timed.
+    store->LevelStarted(kLevel, 2, kNow, true);
+    EXPECT_EQ(store->AddResult(Cleared(10, 0, "untimed", 2, kLevel, true)), 1);
+    EXPECT_EQ(store->AddResult(Cleared(300, 0, "untimed later", 2, kLevel, true)), 2);
 
     // Results a store refuses are not stored.
     for (const Result& bad : {Cleared(10, 0, "mode", 5), Cleared(-1, 0, "time"), Cleared(10, 0, QString(300, u'x')),
@@ -60,17 +66,33 @@ TEST(Records, PlacesGoByTimeThenPointsThenWhoWasFirstAndTheBestAreTen)
     EXPECT_EQ(first.when, kNow);
     EXPECT_EQ(first.seed, Cleared(0, 0, {}).seed);
 
-    // All of it was kept.
+    // All of it was kept, the untimed apart.
     store.reset();
     store = Records::Open(file, kNow);
     EXPECT_TRUE(RecordsNotesText(store->Problem()).isEmpty()) << RecordsNotesText(store->Problem()).toStdString();
     EXPECT_EQ(Players(store->Best(kLevel, 2)), best);
     EXPECT_EQ(store->Statistics(2).cleared, 12);
+    EXPECT_EQ(store->Statistics(2).started, 0);
+    const std::vector<Result> untimed = store->Best(kLevel, 2, 10, true);
+    EXPECT_EQ(Players(untimed), (QStringList{"untimed", "untimed later"}));
+    EXPECT_TRUE(untimed.front().untimed);
+    EXPECT_FALSE(store->Best(kLevel, 2).front().untimed);
+    EXPECT_TRUE(store->Best(kLevel, 3, 10, true).empty());
+    const ModeStatistics apart = store->Statistics(2, true);
+    EXPECT_EQ(std::tuple(apart.started, apart.cleared, apart.longestRunOfClears, apart.secondsPlayed),
+              std::tuple(1, 2, 2, std::int64_t{310}));
+    EXPECT_EQ(store->BestTimes(2),
+              (std::vector<std::pair<QString, int>>{{QStringLiteral("\\gameg\\x\\"), 90}, {kLevel, 59}}));
+    EXPECT_EQ(store->BestTimes(2, true), (std::vector<std::pair<QString, int>>{{kLevel, 10}}));
+    // Cleared, the untimed go too.
+    ASSERT_TRUE(store->Clear());
+    EXPECT_TRUE(store->Best(kLevel, 2, 10, true).empty());
+    EXPECT_EQ(store->Statistics(2, true).cleared, 0);
 }
 
 // A store as the version before seeds wrote it (version 1) is ours: read as
-// it is, its results without a seed, and brought up to date by the first
-// write that can, never set aside.
+// it is, its results without a seed and timed, and brought up to date by
+// the first write that can, never set aside.
 TEST(Records, AStoreFromBeforeSeedsIsReadAndBroughtUpToDate)
 {
     // The results' table as version 1 made it.
@@ -110,7 +132,11 @@ TEST(Records, AStoreFromBeforeSeedsIsReadAndBroughtUpToDate)
             << RecordsNotesText(store->Problem()).toStdString();
         ASSERT_EQ(Players(store->Best(kLevel, 2)), QStringList{"OLD"});
         EXPECT_EQ(store->Best(kLevel, 2).front().seed, std::nullopt);
+        EXPECT_TRUE(store->Best(kLevel, 2, 10, true).empty()) << "no untimed play before its column";
+        EXPECT_TRUE(store->BestTimes(2, true).empty());
+        EXPECT_EQ(store->Statistics(2, true).started, 0);
         EXPECT_EQ(store->AddResult(Cleared(50, 1, "NEW")), std::nullopt);
+        EXPECT_EQ(store->AddResult(Cleared(40, 1, "NEW UNTIMED", 2, kLevel, true)), std::nullopt);
         EXPECT_EQ(Players(store->Best(kLevel, 2)), (QStringList{"NEW", "OLD"}));
         writing.exec(QStringLiteral("ROLLBACK"));
     }
@@ -124,6 +150,8 @@ TEST(Records, AStoreFromBeforeSeedsIsReadAndBroughtUpToDate)
     ASSERT_EQ(Players(best), (QStringList{"NEW", "OLD"}));
     EXPECT_EQ(best[0].seed, Cleared(0, 0, {}).seed);
     EXPECT_EQ(best[1].seed, std::nullopt);
+    EXPECT_EQ(Players(store->Best(kLevel, 2, 10, true)), QStringList{"NEW UNTIMED"});
+    EXPECT_EQ(store->Statistics(2, true).cleared, 1);
     EXPECT_EQ(Listing(folder.path()).filter(QStringLiteral("damaged")), QStringList());
     store.reset();
     {
@@ -152,6 +180,7 @@ TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideAsFoundToldOnceAndANewOneBegun)
         {"a negative time", {QStringLiteral("UPDATE results SET seconds = -5")}},
         {"a negative time-out", {QStringLiteral("UPDATE events SET seconds = -1 WHERE kind = 3")}},
         {"mode 5", {QStringLiteral("UPDATE results SET mode = 5")}},
+        {"untimed twice over", {QStringLiteral("UPDATE events SET untimed = 2")}},
         {"mode 0", {QStringLiteral("UPDATE events SET mode = 0")}},
         {"negative statistics", {QStringLiteral("UPDATE totals SET started = -3")}},
         {"a text for a time", {QStringLiteral("UPDATE results SET seconds = 'soon'")}},

@@ -531,7 +531,8 @@ TEST_F(TextFit, TheOtherWindowsShowEveryTextWholeInEitherLanguage)
         // The longest times the game words, with every tool used.
         const QDateTime when(QDate(2026, 12, 9), QTime(21, 59));
         records.LevelStarted(level, mode, when);
-        records.AddResult({level, mode, kLargestShownScore, 35999, 99, 99, 99, when, QStringLiteral("PLAYER"), {}});
+        records.AddResult(
+            {level, mode, kLargestShownScore, 35999, 99, 99, 99, when, QStringLiteral("PLAYER"), {}, false});
         records.LevelTimedOut(level, mode, 359999 - 35999, when); // 99:59:59 played in all
     }
     FakeDialogs dialogs;
