@@ -16,7 +16,7 @@ public:
     bool Keeping() const override { return keeping; }
     RecordsNotes Problem() const override { return {}; }
 
-    void LevelStarted(const QString&, int mode, const QDateTime&, bool untimed) override
+    void LevelStarted(const QString&, int mode, const QDateTime&, bool untimed = false) override
     {
         ++stats[Index(mode, untimed)].started;
     }
