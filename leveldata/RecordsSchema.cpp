@@ -140,11 +140,13 @@ QString Breaking(const Table& table, int version)
 
 QStringList SchemaStatements(int version)
 {
+    // From version 3 timed and untimed results are ranked apart.
+    const QString untimed = version >= 3 ? QStringLiteral("untimed, ") : QString();
     QStringList statements{
         Create(Tables()[0], version),
         // The places of a level in a mode, and the best time of each level.
-        QStringLiteral("CREATE INDEX results_place ON results (level, mode, seconds, points DESC, id)"),
-        QStringLiteral("CREATE INDEX results_mode ON results (mode, level, seconds)"),
+        QStringLiteral("CREATE INDEX results_place ON results (level, mode, %1seconds, points DESC, id)").arg(untimed),
+        QStringLiteral("CREATE INDEX results_mode ON results (mode, %1level, seconds)").arg(untimed),
     };
     for (std::size_t t = 1; t < Tables().size(); ++t) {
         if (Tables()[t].since <= version) {
@@ -168,6 +170,13 @@ QStringList MigrationStatements(int version)
             if (c.since > version) {
                 statements << QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(table.name, Definition(c));
             }
+        }
+    }
+    // An index whose columns changed since is made again.
+    const QStringList before = SchemaStatements(version);
+    for (const QString& statement : SchemaStatements()) {
+        if (statement.startsWith(QStringLiteral("CREATE INDEX ")) && !before.contains(statement)) {
+            statements << QStringLiteral("DROP INDEX IF EXISTS %1").arg(statement.section(u' ', 2, 2)) << statement;
         }
     }
     statements << QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion);

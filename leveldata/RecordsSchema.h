@@ -14,9 +14,9 @@ namespace daz::records {
 
 // The version of the schema below, kept in the database's user_version.
 // Version 2 added the results' seed, version 3 untimed play (a column of
-// results and events, and the totals of untimed play); a store of an
-// older version is read as it is and brought up to date when it is opened
-// for writing.
+// results and events, in the results' indexes, and the totals of untimed
+// play); a store of an older version is read as it is and brought up to
+// date when it is opened for writing.
 constexpr int kSchemaVersion = 3;
 constexpr int kOldestSchemaVersion = 1;
 
