@@ -238,6 +238,20 @@ TEST(RecordsMenu, CtrlROpensTheWindowOverTheMainWindowOnTheLevelInPlayAndPausesI
     records = window.findChild<RecordsWindow*>();
     ASSERT_NE(records, nullptr);
     EXPECT_EQ(records->LevelChooser()->currentText(), QStringLiteral("2．乙"));
+    EXPECT_FALSE(records->UntimedChooser()->isChecked());
+    records->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // An untimed level opens it on untimed play.
+    h.round().SetUntimedPlay(true);
+    h.flow->ClickOverlay();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.windowHandle(), Qt::Key_R, Qt::ControlModifier);
+    records = window.findChild<RecordsWindow*>();
+    ASSERT_NE(records, nullptr);
+    EXPECT_EQ(records->LevelChooser()->currentText(), QStringLiteral("3．丙"));
+    EXPECT_TRUE(records->UntimedChooser()->isChecked());
     records->close();
 }
 
