@@ -338,6 +338,7 @@ int main(int argc, char** argv)
         game->window.SetLanguageChooser(preferences.Choice(),
                                         [&preferences](const QString& choice) { preferences.Choose(choice); });
         game->window.SetPauseWhenAway(preferences.PausesWhenAway());
+        game->window.SetUntimed(preferences.Untimed());
         game->window.SetSettingsOpener(
             [&preferences, &window = game->window](QWidget* parent) { OpenSettings(parent, preferences, window); });
         QObject::connect(&screenLock, &platform::ScreenLock::locked, &game->window, &MainWindow::PlayerAway);

@@ -128,7 +128,9 @@ KeptRoundProblem CheckPlay(const KeptRound& kept)
     const double time = s.timeLeft;
     constexpr double kSlack = 0.5; // the bar moves by whole steps
     bool timeFits = false;
-    if (rules.followUp == FollowUp::RandomSlideAndRefill && pairs > 0) {
+    if (s.untimed) { // the bar stays full however long the level lasts
+        timeFits = std::abs(Round::kFullTime - time) <= kSlack;
+    } else if (rules.followUp == FollowUp::RandomSlideAndRefill && pairs > 0) {
         timeFits = time <= Round::kFullTime + kSlack && time >= Round::kFullTime - step * s.secondsPlayed - kSlack;
     } else {
         const double bonus = rules.followUp == FollowUp::RandomSlideAndRefill ? 0 : step;
@@ -205,6 +207,7 @@ QByteArray SerializeKeptRound(const KeptRound& kept)
         {QStringLiteral("timeLeft"), static_cast<double>(s.timeLeft)},
         {QStringLiteral("secondsPlayed"), s.secondsPlayed},
         {QStringLiteral("paused"), s.paused},
+        {QStringLiteral("untimed"), s.untimed},
         {QStringLiteral("left"), QJsonArray{s.undoLeft, s.hintLeft, s.shuffleLeft}},
         {QStringLiteral("used"), QJsonArray{s.undoUsed, s.hintUsed, s.shuffleUsed}},
         {QStringLiteral("columns"), s.maxX},
@@ -276,6 +279,13 @@ std::optional<KeptRound> ParseKeptRound(const QByteArray& bytes, KeptRoundProble
         return std::nullopt;
     }
     s.paused = o[QStringLiteral("paused")].toBool();
+    // A file from before untimed play has no such key: its round was timed.
+    const QJsonValue untimed = o[QStringLiteral("untimed")];
+    if (!untimed.isUndefined() && !untimed.isBool()) {
+        problem = {KeptRoundProblemKind::TimeOutOfRange};
+        return std::nullopt;
+    }
+    s.untimed = untimed.toBool(false);
 
     // What is left of a tool and what was used of it add up to what the
     // mode gives.

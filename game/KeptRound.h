@@ -31,7 +31,7 @@ namespace daz {
 //     "mode": 2, "level": "\\gameg\\星空\\", "levelDigest": "<SHA-256, hex>",
 //     "score": 120, "settingsScore": 120, "scoreAtStart": 100,
 //     "timeLeft": 2480, "secondsPlayed": 27,
-//     "paused": false, "left": [undo, hint, shuffle], "used": [undo, hint, shuffle],
+//     "paused": false, "untimed": false, "left": [undo, hint, shuffle], "used": [undo, hint, shuffle],
 //     "columns": 12, "rows": 8, "cells": [[row 1 …], [row 2 …], …],
 //     "undo": [[x, y, code], …], "seed": "<16 hex digits>", "draws": 130 }
 // "settingsScore" is the score the settings file (DAZGame.ini, UserJF)
@@ -39,7 +39,8 @@ namespace daz {
 // with the settings, and it is then "score". "seed" and "draws" say where
 // the level's generator stands (RandomPlace), so that its later shuffles
 // and slides are those it would have had; a file without them goes on
-// with a fresh seed.
+// with a fresh seed. A file without "untimed" was kept before untimed play
+// and goes on timed.
 // A file that is damaged or made to harm (not JSON, a key twice in an
 // object, another version, too large, a link, a board that does not fit
 // its level, codes the level does not have, time, seconds or points that

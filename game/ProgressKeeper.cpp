@@ -21,6 +21,7 @@ ProgressKeeper::ProgressKeeper(DataFolders folders, SettingsStore& settings, Pro
     connect(&round_, &Round::scoreChanged, this, &ProgressKeeper::KeepSoon);
     connect(&round_, &Round::phaseChanged, this, &ProgressKeeper::KeepSoon);
     connect(&round_, &Round::pairRemoved, this, &ProgressKeeper::KeepSoon);
+    connect(&round_, &Round::turnedUntimed, this, &ProgressKeeper::KeepSoon);
     connect(&round_, &Round::ticked, this, [this] {
         if (++ticksSinceKeep_ >= kSecondsBetweenKeeps) {
             KeepSoon();

@@ -5,6 +5,14 @@ namespace daz {
 ResultKeeper::ResultKeeper(Round& round) : round_(round), clock_([] { return QDateTime::currentDateTime(); })
 {
     connect(&round_, &Round::ended, this, &ResultKeeper::RoundEnded);
+    // A level that turns untimed counts as started in untimed play: its
+    // timed start stays counted as a level left unfinished.
+    connect(&round_, &Round::turnedUntimed, this, [this] {
+        if (store_ && inPlay_) {
+            store_->LevelStarted(levelPath_, mode_, clock_(), true);
+        }
+        Settle();
+    });
 }
 
 ResultKeeper::~ResultKeeper() = default;
@@ -22,7 +30,7 @@ void ResultKeeper::LevelDealt(const QString& levelPath, int mode, const QString&
     player_ = player;
     inPlay_ = true;
     if (store_ && started) {
-        store_->LevelStarted(levelPath_, mode_, clock_());
+        store_->LevelStarted(levelPath_, mode_, clock_(), round_.Untimed());
     }
     Settle();
 }
@@ -33,7 +41,7 @@ bool ResultKeeper::Clear()
         return false;
     }
     if (inPlay_) {
-        store_->LevelStarted(levelPath_, mode_, clock_());
+        store_->LevelStarted(levelPath_, mode_, clock_(), round_.Untimed());
     }
     return true;
 }
@@ -61,7 +69,8 @@ void ResultKeeper::RoundEnded(RoundEnd how)
     if (store_) {
         place = store_->AddResult(Result{levelPath_, mode_, round_.Score() - state.scoreAtStart, seconds,
                                          state.undoUsed, state.hintUsed, state.shuffleUsed, clock_(), player_,
-                                         state.random ? std::optional(state.random->seed) : std::nullopt});
+                                         state.random ? std::optional(state.random->seed) : std::nullopt,
+                                         state.untimed});
     }
     emit cleared(ClearResult{seconds, store_ != nullptr, place});
     Settle();

@@ -27,7 +27,8 @@ struct ClearResult {
 
 // Keeps the results of the levels played: each level dealt, timed out or
 // cleared goes to the results store, and a clear is told with its time
-// and its place among the level's results in its mode.
+// and its place among the level's results in its mode. An untimed level
+// goes to the results and statistics of untimed play.
 class ResultKeeper : public QObject {
     Q_OBJECT
 

@@ -67,6 +67,7 @@ void Round::Start(const LevelSettings& settings, int mode, std::uint64_t seed)
     state.shuffleLeft = rules.shuffleLeft;
     state.timeLeft = rules.timeAfterDeal;
     state.scoreAtStart = score_;
+    state.untimed = untimedPlay_;
     Begin(settings, mode, state);
 }
 
@@ -93,7 +94,8 @@ void Round::Begin(const LevelSettings& settings, int mode, const RoundState& sta
     if (state.random) {
         random_ = Random(*state.random);
     }
-    timeLeft_ = state.timeLeft;
+    untimed_ = state.untimed;
+    timeLeft_ = untimed_ ? kFullTime : state.timeLeft;
     scoreAtStart_ = state.scoreAtStart;
     secondsPlayed_ = state.secondsPlayed;
 
@@ -129,6 +131,7 @@ RoundState Round::State() const
     state.secondsPlayed = secondsPlayed_;
     state.scoreAtStart = scoreAtStart_;
     state.paused = phase_ == Phase::Paused;
+    state.untimed = untimed_;
     state.random = random_.Place();
     return state;
 }
@@ -138,6 +141,7 @@ void Round::ShowUnplayable()
     board_ = Board();
     undo_.Reset(0);
     left_ = {};
+    untimed_ = untimedPlay_;
     const Hand before = CurrentHand();
     ClearHand();
     cursor_ = {};
@@ -146,6 +150,17 @@ void Round::ShowUnplayable()
     emit dealt();
     emit countersChanged(left_);
     SetPhase(phase_);
+}
+
+void Round::SetUntimedPlay(bool on)
+{
+    untimedPlay_ = on;
+    if (on && !untimed_ && InPlay(phase_)) {
+        untimed_ = true;
+        timeLeft_ = kFullTime;
+        emit turnedUntimed();
+        emit timeChanged(timeLeft_);
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -270,6 +285,9 @@ void Round::ClockTick()
 {
     ++secondsPlayed_;
     emit ticked(secondsPlayed_);
+    if (untimed_) {
+        return;
+    }
     timeLeft_ -= timeStep_;
     emit timeChanged(timeLeft_);
     if (timeLeft_ <= timeStep_) {

@@ -87,6 +87,8 @@ struct RoundState {
     int secondsPlayed = 0;
     std::int64_t scoreAtStart = 0;
     bool paused = false;
+    // Played untimed: the bar stays full, and its result is kept apart.
+    bool untimed = false;
     // The level's generator: its seed and the draws since. A round kept
     // before rounds kept it has none; it goes on with a fresh seed.
     std::optional<RandomPlace> random;
@@ -127,6 +129,14 @@ public:
     // The level could not be read: the board stays empty and nothing runs
     // until another level starts.
     void ShowUnplayable();
+    // Untimed play, the player's choice: the bar stays full and the level
+    // never times out; the seconds are still counted. Turned on, it takes
+    // the level in play too, whose result is then kept with the untimed
+    // ones (a timed result is never earned with the clock stopped); turned
+    // off, it starts with the next level dealt. A kept level goes on as it
+    // was kept.
+    void SetUntimedPlay(bool on);
+    bool Untimed() const { return untimed_; }
 
     // --- The hand -------------------------------------------------------
     // The pointer rests on the tile of a cell (a hidden or empty cell is
@@ -198,6 +208,7 @@ signals:
     void countersChanged(ToolCounts left);
     void scoreChanged(std::int64_t score);
     void ended(RoundEnd how);
+    void turnedUntimed(); // the level in play, timed until now
 
 private:
     // Sets up a level as the state holds it; Start and Resume end here.
@@ -234,6 +245,8 @@ private:
     std::int64_t score_ = 0;
     std::int64_t scoreAtStart_ = 0;
     int secondsPlayed_ = 0;
+    bool untimed_ = false;     // the level in play
+    bool untimedPlay_ = false; // the player's choice, for the levels dealt
 };
 
 } // namespace daz

@@ -208,6 +208,9 @@ void Round::FollowUpAfterRemoval()
     }
     case FollowUp::Nothing: break;
     }
+    if (untimed_) {
+        timeLeft_ = kFullTime; // the bonus has nothing to fill
+    }
     emit timeChanged(timeLeft_);
 }
 

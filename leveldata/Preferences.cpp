@@ -16,6 +16,7 @@ constexpr qint64 kPreferencesBudget = 64 * 1024;
 const QByteArray kLanguageKey = QByteArrayLiteral("language");
 const QByteArray kFollowDesktop = QByteArrayLiteral("system");
 const QByteArray kPauseWhenAwayKey = QByteArrayLiteral("pauseWhenAway");
+const QByteArray kUntimedKey = QByteArrayLiteral("untimed");
 
 QString PreferencesPath(const DataFolders& folders)
 {
@@ -44,6 +45,7 @@ QByteArray SerializePreferences(const Preferences& preferences)
     content += kLanguageKey + '=' + (preferences.language.isEmpty() ? kFollowDesktop : preferences.language.toUtf8())
                + '\n';
     content += kPauseWhenAwayKey + '=' + (preferences.pauseWhenAway ? "true" : "false") + '\n';
+    content += kUntimedKey + '=' + (preferences.untimed ? "true" : "false") + '\n';
     return content;
 }
 
@@ -60,6 +62,9 @@ Preferences ParsePreferences(const QByteArray& content)
         const QByteArray value = line.mid(equals + 1).trimmed();
         if (key == kPauseWhenAwayKey && (value == "true" || value == "false")) {
             preferences.pauseWhenAway = value == "true";
+        }
+        if (key == kUntimedKey && (value == "true" || value == "false")) {
+            preferences.untimed = value == "true";
         }
         if (key == kLanguageKey) {
             preferences.language = value != kFollowDesktop && IsLanguageCode(value) ? QString::fromLatin1(value)

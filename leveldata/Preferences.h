@@ -22,6 +22,9 @@ struct Preferences {
     // window minimised, another program taking the focus, the screen
     // locked.
     bool pauseWhenAway = true;
+    // Whether the levels are played untimed: the bar stays full, and the
+    // results are kept apart from the timed ones.
+    bool untimed = false;
 
     bool operator==(const Preferences&) const = default;
 };

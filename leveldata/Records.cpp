@@ -160,14 +160,14 @@ public:
     bool Keeping() const override { return keeping_; }
     RecordsNotes Problem() const override { return problem_; }
 
-    void LevelStarted(const QString& levelPath, int mode, const QDateTime& when) override
+    void LevelStarted(const QString& levelPath, int mode, const QDateTime& when, bool untimed) override
     {
-        AddEvent(levelPath, mode, 1, 0, when);
+        AddEvent(levelPath, mode, 1, 0, when, untimed);
     }
 
     void LevelTimedOut(const QString& levelPath, int mode, int seconds, const QDateTime& when) override
     {
-        AddEvent(levelPath, mode, 3, seconds, when);
+        AddEvent(levelPath, mode, 3, seconds, when, false);
     }
 
     std::optional<int> AddResult(const Result& r) override
@@ -179,24 +179,24 @@ public:
         return Flush();
     }
 
-    std::vector<Result> Best(const QString& levelPath, int mode, int limit) const override
+    std::vector<Result> Best(const QString& levelPath, int mode, int limit, bool untimed) const override
     {
-        std::vector<Result> best = open_ ? ReadBest(db_, levelPath, mode, limit) : std::vector<Result>();
-        AddBest(best, pending_, levelPath, mode, limit);
+        std::vector<Result> best = open_ ? ReadBest(db_, levelPath, mode, limit, untimed) : std::vector<Result>();
+        AddBest(best, pending_, levelPath, mode, limit, untimed);
         return best;
     }
 
-    std::vector<std::pair<QString, int>> BestTimes(int mode) const override
+    std::vector<std::pair<QString, int>> BestTimes(int mode, bool untimed) const override
     {
-        std::map<QString, int> times = open_ ? ReadBestTimes(db_, mode) : std::map<QString, int>();
-        AddBestTimes(times, pending_, mode);
+        std::map<QString, int> times = open_ ? ReadBestTimes(db_, mode, untimed) : std::map<QString, int>();
+        AddBestTimes(times, pending_, mode, untimed);
         return {times.begin(), times.end()};
     }
 
-    ModeStatistics Statistics(int mode) const override
+    ModeStatistics Statistics(int mode, bool untimed) const override
     {
-        Totals t = open_ ? ReadTotals(db_, mode) : Totals();
-        AddTotals(t, pending_, mode);
+        Totals t = open_ ? ReadTotals(db_, mode, untimed) : Totals();
+        AddTotals(t, pending_, mode, untimed);
         return {static_cast<int>(t.started), static_cast<int>(t.cleared), static_cast<int>(t.timedOut),
                 static_cast<int>(t.longest), t.seconds};
     }
@@ -212,7 +212,8 @@ public:
             return false;
         }
         if (query.exec(QStringLiteral("DELETE FROM results")) && query.exec(QStringLiteral("DELETE FROM events"))
-            && query.exec(QStringLiteral("DELETE FROM totals")) && query.exec(QStringLiteral("COMMIT"))) {
+            && query.exec(QStringLiteral("DELETE FROM totals"))
+            && query.exec(QStringLiteral("DELETE FROM untimed_totals")) && query.exec(QStringLiteral("COMMIT"))) {
             pending_.clear();
             return true;
         }
@@ -310,9 +311,9 @@ private:
         std::optional<int> place;
         bool done = true;
         for (const Pending& p : pending_) {
-            done = p.kind == 2
-                       ? InsertResult(db_, p.result, place)
-                       : InsertEvent(db_, p.result.levelPath, p.result.mode, p.kind, p.result.seconds, p.result.when);
+            done = p.kind == 2 ? InsertResult(db_, p.result, place)
+                               : InsertEvent(db_, p.result.levelPath, p.result.mode, p.kind, p.result.seconds,
+                                             p.result.when, p.result.untimed);
             if (!done) {
                 break;
             }
@@ -326,13 +327,13 @@ private:
         return std::nullopt;
     }
 
-    void AddEvent(const QString& levelPath, int mode, int kind, int seconds, const QDateTime& when)
+    void AddEvent(const QString& levelPath, int mode, int kind, int seconds, const QDateTime& when, bool untimed)
     {
         if (!keeping_ || levelPath.isEmpty() || levelPath.size() > kLongestLevelPath || mode < 1 || mode > kModes
             || seconds < 0 || seconds > kMostSeconds) {
             return;
         }
-        pending_.push_back({kind, Result{levelPath, mode, 0, seconds, 0, 0, 0, when, {}, {}}});
+        pending_.push_back({kind, Result{levelPath, mode, 0, seconds, 0, 0, 0, when, {}, {}, untimed}});
         (void)Flush();
     }
 

@@ -26,6 +26,8 @@ struct Result {
     // The seed the level was dealt from (Round::Seed); none in a result
     // stored before results kept it.
     std::optional<std::uint64_t> seed;
+    // Played untimed: kept and ranked apart from the timed results.
+    bool untimed = false;
 };
 
 // How one mode has gone, over every level.
@@ -64,19 +66,22 @@ public:
     virtual RecordsNotes Problem() const = 0;
 
     // A level was dealt, timed out or cleared in a mode (for the statistics).
-    virtual void LevelStarted(const QString& levelPath, int mode, const QDateTime& when) = 0;
+    // Untimed play has statistics of its own, and never times out.
+    virtual void LevelStarted(const QString& levelPath, int mode, const QDateTime& when, bool untimed = false) = 0;
     virtual void LevelTimedOut(const QString& levelPath, int mode, int seconds, const QDateTime& when) = 0;
     // Stores a cleared board's result; its place (1 = best) among that
-    // level's results in that mode: less time first, then more points; of
-    // results alike in both the earlier one ranks first. Nothing when it
-    // could not be stored.
+    // level's results in that mode, timed or untimed as it was played:
+    // less time first, then more points; of results alike in both the
+    // earlier one ranks first. Nothing when it could not be stored.
     virtual std::optional<int> AddResult(const Result& result) = 0;
 
-    // The best results of a level in a mode, best first, at most limit.
-    virtual std::vector<Result> Best(const QString& levelPath, int mode, int limit = 10) const = 0;
+    // The best results of a level in a mode, best first, at most limit;
+    // the timed ones, or the untimed.
+    virtual std::vector<Result> Best(const QString& levelPath, int mode, int limit = 10,
+                                     bool untimed = false) const = 0;
     // The best (least) time of each level with a result in a mode.
-    virtual std::vector<std::pair<QString, int>> BestTimes(int mode) const = 0;
-    virtual ModeStatistics Statistics(int mode) const = 0;
+    virtual std::vector<std::pair<QString, int>> BestTimes(int mode, bool untimed = false) const = 0;
+    virtual ModeStatistics Statistics(int mode, bool untimed = false) const = 0;
     // Empties the results and the statistics, and nothing else.
     virtual bool Clear() = 0;
 

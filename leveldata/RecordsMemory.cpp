@@ -5,10 +5,10 @@
 namespace daz::records {
 
 void AddBest(std::vector<Result>& best, const std::vector<Pending>& pending, const QString& levelPath, int mode,
-             int limit)
+             int limit, bool untimed)
 {
     for (const Pending& p : pending) {
-        if (p.kind == 2 && p.result.levelPath == levelPath && p.result.mode == mode) {
+        if (p.kind == 2 && p.result.levelPath == levelPath && p.result.mode == mode && p.result.untimed == untimed) {
             best.push_back(p.result);
         }
     }
@@ -18,10 +18,10 @@ void AddBest(std::vector<Result>& best, const std::vector<Pending>& pending, con
     best.resize(std::min(best.size(), static_cast<std::size_t>(std::max(0, limit))));
 }
 
-void AddBestTimes(std::map<QString, int>& times, const std::vector<Pending>& pending, int mode)
+void AddBestTimes(std::map<QString, int>& times, const std::vector<Pending>& pending, int mode, bool untimed)
 {
     for (const Pending& p : pending) {
-        if (p.kind != 2 || p.result.mode != mode) {
+        if (p.kind != 2 || p.result.mode != mode || p.result.untimed != untimed) {
             continue;
         }
         const auto [at, added] = times.emplace(p.result.levelPath, p.result.seconds);
@@ -29,10 +29,10 @@ void AddBestTimes(std::map<QString, int>& times, const std::vector<Pending>& pen
     }
 }
 
-void AddTotals(Totals& totals, const std::vector<Pending>& pending, int mode)
+void AddTotals(Totals& totals, const std::vector<Pending>& pending, int mode, bool untimed)
 {
     for (const Pending& p : pending) {
-        if (p.result.mode == mode) {
+        if (p.result.mode == mode && p.result.untimed == untimed) {
             Tally(totals, p.kind, p.result.seconds);
         }
     }

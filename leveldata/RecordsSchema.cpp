@@ -40,7 +40,20 @@ struct Table {
     QString key; // the first column, with its own check
     std::vector<Column> columns;
     QString keyCondition; // what the key's check says, or empty
+    int since = 1;        // the schema version that added it
 };
+
+// The statistics of each mode, as a table of totals holds them.
+std::vector<Column> TotalsColumns()
+{
+    return {{"started", false, 0, kMostCount},
+            {"cleared", false, 0, kMostCount},
+            {"timed_out", false, 0, kMostCount},
+            {"seconds", false, 0, kMostCount * kMostSeconds},
+            {"run", false, 0, kMostCount},
+            {"longest", false, 0, kMostCount},
+            {"last", false, 0, 3}};
+}
 
 const std::vector<Table>& Tables()
 {
@@ -58,7 +71,9 @@ const std::vector<Table>& Tables()
           {"player", true, 0, kLongestPlayerName},
           // The level's seed, as the signed number of its 64 bits. Added
           // in version 2 after the other columns, as ALTER TABLE adds it.
-          {"seed", false, 0, 0, 2, true}},
+          {"seed", false, 0, 0, 2, true},
+          // 1 for a level played untimed (version 3).
+          {"untimed", false, 0, 1, 3}},
          {}},
         {QStringLiteral("events"),
          QStringLiteral("id INTEGER PRIMARY KEY"),
@@ -66,28 +81,29 @@ const std::vector<Table>& Tables()
           {"mode", false, 1, kModes},
           {"kind", false, 1, 3},
           {"seconds", false, 0, kMostSeconds},
-          {"played", true, 0, 64}},
+          {"played", true, 0, 64},
+          {"untimed", false, 0, 1, 3}},
          {}},
-        // The statistics of each mode so far, counted as the events come.
-        {QStringLiteral("totals"),
-         QStringLiteral("mode INTEGER PRIMARY KEY CHECK (mode BETWEEN 1 AND %1)").arg(kModes),
-         {{"started", false, 0, kMostCount},
-          {"cleared", false, 0, kMostCount},
-          {"timed_out", false, 0, kMostCount},
-          {"seconds", false, 0, kMostCount * kMostSeconds},
-          {"run", false, 0, kMostCount},
-          {"longest", false, 0, kMostCount},
-          {"last", false, 0, 3}},
-         QStringLiteral("mode BETWEEN 1 AND %1").arg(kModes)},
+        // The statistics of each mode so far, counted as the events come:
+        // of timed play, and (version 3) of untimed play.
+        {QStringLiteral("totals"), QStringLiteral("mode INTEGER PRIMARY KEY CHECK (mode BETWEEN 1 AND %1)").arg(kModes),
+         TotalsColumns(), QStringLiteral("mode BETWEEN 1 AND %1").arg(kModes)},
+        {QStringLiteral("untimed_totals"),
+         QStringLiteral("mode INTEGER PRIMARY KEY CHECK (mode BETWEEN 1 AND %1)").arg(kModes), TotalsColumns(),
+         QStringLiteral("mode BETWEEN 1 AND %1").arg(kModes), 3},
     };
     return tables;
 }
 
+// A column added after the first version takes its least value in the
+// rows before it (ALTER TABLE needs a default for a NOT NULL column).
 QString Definition(const Column& c)
 {
+    const QString notNull = c.since > 1 ? QStringLiteral(" NOT NULL DEFAULT %1").arg(c.least)
+                                        : QStringLiteral(" NOT NULL");
     return QStringLiteral("%1 %2%3 CHECK (%4)")
         .arg(QLatin1String(c.name), c.text ? QStringLiteral("TEXT") : QStringLiteral("INTEGER"),
-             c.anyBits ? QString() : QStringLiteral(" NOT NULL"), Condition(c));
+             c.anyBits ? QString() : notNull, Condition(c));
 }
 
 // The table as a schema of this version has it.
@@ -124,14 +140,20 @@ QString Breaking(const Table& table, int version)
 
 QStringList SchemaStatements(int version)
 {
-    return {
+    // From version 3 timed and untimed results are ranked apart.
+    const QString untimed = version >= 3 ? QStringLiteral("untimed, ") : QString();
+    QStringList statements{
         Create(Tables()[0], version),
         // The places of a level in a mode, and the best time of each level.
-        QStringLiteral("CREATE INDEX results_place ON results (level, mode, seconds, points DESC, id)"),
-        QStringLiteral("CREATE INDEX results_mode ON results (mode, level, seconds)"),
-        Create(Tables()[1], version),
-        Create(Tables()[2], version),
+        QStringLiteral("CREATE INDEX results_place ON results (level, mode, %1seconds, points DESC, id)").arg(untimed),
+        QStringLiteral("CREATE INDEX results_mode ON results (mode, %1level, seconds)").arg(untimed),
     };
+    for (std::size_t t = 1; t < Tables().size(); ++t) {
+        if (Tables()[t].since <= version) {
+            statements << Create(Tables()[t], version);
+        }
+    }
+    return statements;
 }
 
 namespace {
@@ -140,10 +162,21 @@ QStringList MigrationStatements(int version)
 {
     QStringList statements;
     for (const Table& table : Tables()) {
+        if (table.since > version) {
+            statements << Create(table, kSchemaVersion);
+            continue;
+        }
         for (const Column& c : table.columns) {
             if (c.since > version) {
                 statements << QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(table.name, Definition(c));
             }
+        }
+    }
+    // An index whose columns changed since is made again.
+    const QStringList before = SchemaStatements(version);
+    for (const QString& statement : SchemaStatements()) {
+        if (statement.startsWith(QStringLiteral("CREATE INDEX ")) && !before.contains(statement)) {
+            statements << QStringLiteral("DROP INDEX IF EXISTS %1").arg(statement.section(u' ', 2, 2)) << statement;
         }
     }
     statements << QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion);
@@ -309,6 +342,9 @@ Verdict Check(QSqlDatabase& db)
         return {Verdict::Damaged};
     }
     for (const Table& table : Tables()) {
+        if (table.since > version) {
+            continue;
+        }
         query.finish();
         if (!query.exec(Breaking(table, version)) || !query.next()) {
             return Failed(query.lastError());
@@ -333,24 +369,25 @@ bool InsertResult(QSqlDatabase& db, const Result& r, std::optional<int>& place)
 {
     QSqlQuery query(db);
     query.prepare(QStringLiteral("INSERT INTO results (level, mode, points, seconds, undos, hints, shuffles, "
-                                 "played, player, seed) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                                 "played, player, seed, untimed) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     const QVariant seed = r.seed ? QVariant(static_cast<qint64>(*r.seed)) : QVariant(QMetaType(QMetaType::LongLong));
-    for (const QVariant& value :
-         {QVariant(r.levelPath), QVariant(r.mode), QVariant(qint64(r.points)), QVariant(r.seconds), QVariant(r.undos),
-          QVariant(r.hints), QVariant(r.shuffles), QVariant(Stored(r.when)), QVariant(r.player), seed}) {
+    for (const QVariant& value : {QVariant(r.levelPath), QVariant(r.mode), QVariant(qint64(r.points)),
+                                  QVariant(r.seconds), QVariant(r.undos), QVariant(r.hints), QVariant(r.shuffles),
+                                  QVariant(Stored(r.when)), QVariant(r.player), seed, QVariant(int(r.untimed))}) {
         query.addBindValue(value);
     }
     if (!query.exec()) {
         return false;
     }
     const qint64 id = query.lastInsertId().toLongLong();
-    if (!InsertEvent(db, r.levelPath, r.mode, 2, r.seconds, r.when)) {
+    if (!InsertEvent(db, r.levelPath, r.mode, 2, r.seconds, r.when, r.untimed)) {
         return false;
     }
-    query.prepare(QStringLiteral("SELECT count(*) FROM results WHERE level = ? AND mode = ? AND "
+    query.prepare(QStringLiteral("SELECT count(*) FROM results WHERE level = ? AND mode = ? AND untimed = ? AND "
                                  "(seconds < ? OR (seconds = ? AND (points > ? OR (points = ? AND id < ?))))"));
-    for (const QVariant& value : {QVariant(r.levelPath), QVariant(r.mode), QVariant(r.seconds), QVariant(r.seconds),
-                                  QVariant(qint64(r.points)), QVariant(qint64(r.points)), QVariant(id)}) {
+    for (const QVariant& value :
+         {QVariant(r.levelPath), QVariant(r.mode), QVariant(int(r.untimed)), QVariant(r.seconds), QVariant(r.seconds),
+          QVariant(qint64(r.points)), QVariant(qint64(r.points)), QVariant(id)}) {
         query.addBindValue(value);
     }
     if (!query.exec() || !query.next()) {
@@ -360,21 +397,24 @@ bool InsertResult(QSqlDatabase& db, const Result& r, std::optional<int>& place)
     return true;
 }
 
-bool InsertEvent(QSqlDatabase& db, const QString& levelPath, int mode, int kind, int seconds, const QDateTime& when)
+bool InsertEvent(QSqlDatabase& db, const QString& levelPath, int mode, int kind, int seconds, const QDateTime& when,
+                 bool untimed)
 {
     QSqlQuery query(db);
-    query.prepare(QStringLiteral("INSERT INTO events (level, mode, kind, seconds, played) VALUES (?, ?, ?, ?, ?)"));
-    for (const QVariant& value :
-         {QVariant(levelPath), QVariant(mode), QVariant(kind), QVariant(seconds), QVariant(Stored(when))}) {
+    query.prepare(
+        QStringLiteral("INSERT INTO events (level, mode, kind, seconds, played, untimed) VALUES (?, ?, ?, ?, ?, ?)"));
+    for (const QVariant& value : {QVariant(levelPath), QVariant(mode), QVariant(kind), QVariant(seconds),
+                                  QVariant(Stored(when)), QVariant(int(untimed))}) {
         query.addBindValue(value);
     }
     if (!query.exec()) {
         return false;
     }
-    Totals t = ReadTotals(db, mode);
+    Totals t = ReadTotals(db, mode, untimed);
     Tally(t, kind, seconds);
-    query.prepare(QStringLiteral("INSERT OR REPLACE INTO totals (mode, started, cleared, timed_out, seconds, run, "
-                                 "longest, last) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+    query.prepare(QStringLiteral("INSERT OR REPLACE INTO %1 (mode, started, cleared, timed_out, seconds, run, "
+                                 "longest, last) VALUES (?, ?, ?, ?, ?, ?, ?, ?)")
+                      .arg(TotalsTable(untimed)));
     for (const std::int64_t value : std::initializer_list<std::int64_t>{mode, t.started, t.cleared, t.timedOut,
                                                                         t.seconds, t.run, t.longest, t.last}) {
         query.addBindValue(qint64(value));

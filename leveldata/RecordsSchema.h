@@ -13,9 +13,11 @@
 namespace daz::records {
 
 // The version of the schema below, kept in the database's user_version.
-// Version 2 added the results' seed; a store of version 1 is read as it
-// is and brought to version 2 when it is opened for writing.
-constexpr int kSchemaVersion = 2;
+// Version 2 added the results' seed, version 3 untimed play (a column of
+// results and events, in the results' indexes, and the totals of untimed
+// play); a store of an older version is read as it is and brought up to
+// date when it is opened for writing.
+constexpr int kSchemaVersion = 3;
 constexpr int kOldestSchemaVersion = 1;
 
 // The tables and indexes, as SQLite keeps their text in sqlite_master: a
@@ -25,7 +27,8 @@ constexpr int kOldestSchemaVersion = 1;
 // in a row from before version 2). events: what the statistics count, in
 // the order played (kind 1 a level dealt, 2 cleared, 3 timed out, with the
 // level's seconds). totals: the statistics of each mode, kept up to date
-// with the events in the same transactions. Every column's values are
+// with the events in the same transactions; untimed_totals the same of
+// untimed play, whose results and events say untimed = 1. Every column's values are
 // checked by the schema, so that no row beyond the limits below is
 // stored, and the check on opening finds one that was put there anyway.
 // The statements of a schema of this version (1 … kSchemaVersion).
@@ -89,8 +92,12 @@ void Tally(Totals& totals, int kind, int seconds);
 // board with its event, and its place (1 = best) among the level's
 // results in its mode; an event with the mode's totals.
 bool InsertResult(QSqlDatabase& db, const Result& result, std::optional<int>& place);
-bool InsertEvent(QSqlDatabase& db, const QString& levelPath, int mode, int kind, int seconds, const QDateTime& when);
-// A mode's totals as stored, or zero.
-Totals ReadTotals(const QSqlDatabase& db, int mode);
+bool InsertEvent(QSqlDatabase& db, const QString& levelPath, int mode, int kind, int seconds, const QDateTime& when,
+                 bool untimed);
+// The table of the totals of timed or untimed play.
+QString TotalsTable(bool untimed);
+// A mode's totals as stored, or zero (also of untimed play in a store
+// from before it).
+Totals ReadTotals(const QSqlDatabase& db, int mode, bool untimed);
 
 } // namespace daz::records

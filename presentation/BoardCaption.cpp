@@ -43,6 +43,9 @@ BoardCaption::BoardCaption(const GameFlow& flow, const Round& round, const Resul
             emit changed();
         }
     };
+    // A level dealt untimed, or turning untimed, says so.
+    connect(&round_, &Round::dealt, this, &BoardCaption::changed);
+    connect(&round_, &Round::turnedUntimed, this, &BoardCaption::changed);
     // A clear's time and place join the caption until the next level.
     connect(&results, &ResultKeeper::cleared, this, [this](const ClearResult& result) {
         cleared_ = result;
@@ -69,7 +72,9 @@ QString BoardCaption::Text() const
             name = LevelName(entry);
         }
     }
-    QString text = tr("%1======>当前游戏关卡：%2．%3").arg(ModeCaption(place.mode), QString::number(place.level), name);
+    //: the mode's caption, of a level played untimed
+    const QString mode = round_.Untimed() ? tr("%1（不限时）").arg(ModeCaption(place.mode)) : ModeCaption(place.mode);
+    QString text = tr("%1======>当前游戏关卡：%2．%3").arg(mode, QString::number(place.level), name);
     if (kept_) {
         text.prepend(tr("继续上次的棋局 — "));
     }

@@ -14,7 +14,8 @@ namespace daz {
 class GameFlow;
 class Round;
 
-// The caption over the board: the mode and the level on the board; for a
+// The caption over the board: the mode (and 不限时 for a level played
+// untimed) and the level on the board; for a
 // few seconds after a start that goes on with the round kept at the last
 // quit, "继续上次的棋局" before them; after a clear, the clear's time and
 // place after them (which the cleared picture also shows, as its note).

@@ -348,6 +348,11 @@ void MainWindow::PlayerAway()
     }
 }
 
+void MainWindow::SetUntimed(bool on)
+{
+    parts_.round.SetUntimedPlay(on);
+}
+
 void MainWindow::Quit()
 {
     quitKey_->Quit();

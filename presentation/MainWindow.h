@@ -91,6 +91,9 @@ public:
     void SetPauseWhenAway(bool on) { pauseWhenAway_ = on; }
     bool PausesWhenAway() const { return pauseWhenAway_; }
     void PlayerAway();
+    // Untimed play, the player's choice (Round::SetUntimedPlay): on, it
+    // takes the level in play too; off, it starts with the next level.
+    void SetUntimed(bool on);
     // Set by tests: opens the menus without waiting in their event loop.
     void SetMenuRunner(std::function<void(QMenu*, QPoint)> runner) { runMenu_ = std::move(runner); }
 

@@ -16,7 +16,8 @@ PlayerPreferences::PlayerPreferences(DataFolders folders, platform::LanguageSwit
     : folders_(std::move(folders)),
       languages_(languages),
       boxes_(boxes),
-      pauseWhenAway_(ReadPreferences(folders_).pauseWhenAway)
+      pauseWhenAway_(ReadPreferences(folders_).pauseWhenAway),
+      untimed_(ReadPreferences(folders_).untimed)
 {
 }
 
@@ -42,6 +43,18 @@ void PlayerPreferences::SetPauseWhenAway(bool on)
         [on](Preferences& kept) {
             const bool changed = kept.pauseWhenAway != on;
             kept.pauseWhenAway = on;
+            return changed;
+        },
+        tr("设置未能保存，只在这次游戏中有效：%1"));
+}
+
+void PlayerPreferences::SetUntimed(bool on)
+{
+    untimed_ = on;
+    Keep(
+        [on](Preferences& kept) {
+            const bool changed = kept.untimed != on;
+            kept.untimed = on;
             return changed;
         },
         tr("设置未能保存，只在这次游戏中有效：%1"));

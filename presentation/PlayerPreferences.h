@@ -23,7 +23,8 @@ void UseKeptLanguage(const DataFolders& folders, platform::LanguageSwitch& langu
 
 // The player's own choices, each applied at once and kept in the player's
 // preferences for the next start: the language chosen in the main menu,
-// and whether the level pauses when the player goes away (设置).
+// whether the level pauses when the player goes away and whether levels
+// are played untimed (设置).
 class PlayerPreferences {
     Q_DECLARE_TR_FUNCTIONS(daz::PlayerPreferences)
 
@@ -43,6 +44,8 @@ public:
     bool PausesWhenAway() const { return pauseWhenAway_; }
     // Kept as a language choice is; told the same way when it cannot be.
     void SetPauseWhenAway(bool on);
+    bool Untimed() const { return untimed_; }
+    void SetUntimed(bool on);
 
 private:
     // Keeps the preferences with one choice changed, the others as they
@@ -55,6 +58,7 @@ private:
     platform::MessageBoxes& boxes_;
     bool saving_ = true;
     bool pauseWhenAway_ = true;
+    bool untimed_ = false;
 };
 
 } // namespace daz

@@ -1,5 +1,6 @@
 #include "RecordsWindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -75,6 +76,10 @@ RecordsWindow::RecordsWindow(Records* records, std::vector<CatalogueEntry> level
     choosers->addSpacing(fontMetrics().height());
     choosers->addWidget(modeLabel_);
     choosers->addWidget(modeChooser_);
+    untimedChooser_ = new QCheckBox(this);
+    untimedChooser_->setObjectName(QStringLiteral("untimedResults"));
+    choosers->addSpacing(fontMetrics().height());
+    choosers->addWidget(untimedChooser_);
     layout->addLayout(choosers);
 
     // The best results of the level chosen.
@@ -111,6 +116,7 @@ RecordsWindow::RecordsWindow(Records* records, std::vector<CatalogueEntry> level
 
     connect(levelChooser_, &QComboBox::currentIndexChanged, this, &RecordsWindow::ShowChosen);
     connect(modeChooser_, &QComboBox::currentIndexChanged, this, &RecordsWindow::ShowChosen);
+    connect(untimedChooser_, &QCheckBox::toggled, this, &RecordsWindow::ShowChosen);
     connect(pages_, &QTabWidget::currentChanged, this, &RecordsWindow::ShowChosen);
     ShowChosen();
 }
@@ -132,6 +138,7 @@ void RecordsWindow::Retranslate()
     }
     levelLabel_->setText(tr("关卡："));
     modeLabel_->setText(tr("模式："));
+    untimedChooser_->setText(tr("不限时"));
     table_->setHorizontalHeaderLabels(
         {tr("名次"), tr("玩家"), tr("得分"), tr("用时"), tr("撤消"), tr("提示"), tr("重排"), tr("日期")});
     empty_->setText(tr("这一关在这个模式下还没有成绩。"));
@@ -157,13 +164,15 @@ QString RecordsWindow::Notice() const
     return notice_ ? notice_->text() : QString();
 }
 
-void RecordsWindow::Choose(const QString& levelPath, int mode)
+void RecordsWindow::Choose(const QString& levelPath, int mode, bool untimed)
 {
     if (!levelChooser_) {
         return;
     }
     const QSignalBlocker quiet(levelChooser_);
     const QSignalBlocker quietToo(modeChooser_);
+    const QSignalBlocker quietAlso(untimedChooser_);
+    untimedChooser_->setChecked(untimed);
     levelChooser_->setCurrentIndex(std::max(0, levelChooser_->findData(levelPath)));
     modeChooser_->setCurrentIndex(std::max(0, modeChooser_->findData(mode)));
     ShowChosen();
@@ -184,16 +193,17 @@ void RecordsWindow::ShowChosen()
     if (best) {
         ShowBest();
     } else {
-        statistics_->Show(modeChooser_->currentData().toInt());
+        statistics_->Show(modeChooser_->currentData().toInt(), untimedChooser_->isChecked());
     }
 }
 
 void RecordsWindow::ShowBest()
 {
-    const std::vector<Result> results = levelChooser_->count() > 0
-                                            ? records_->Best(levelChooser_->currentData().toString(),
-                                                             modeChooser_->currentData().toInt(), kShown)
-                                            : std::vector<Result>{};
+    std::vector<Result> results;
+    if (levelChooser_->count() > 0) {
+        results = records_->Best(levelChooser_->currentData().toString(), modeChooser_->currentData().toInt(), kShown,
+                                 untimedChooser_->isChecked());
+    }
     table_->setRowCount(static_cast<int>(results.size()));
     for (int row = 0; row < table_->rowCount(); ++row) {
         const Result& r = results[static_cast<std::size_t>(row)];
@@ -245,7 +255,7 @@ void OpenRecords(QWidget* parent, const GameFlow& flow, Round& round, ResultKeep
     auto* window = new RecordsWindow(results.Store(), flow.ListedLevels(), boxes, parent);
     window->SetClear([&results] { return results.Clear(); });
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->Choose(shown, flow.Place().mode);
+    window->Choose(shown, flow.Place().mode, round.Untimed());
     window->open();
 }
 

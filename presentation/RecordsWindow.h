@@ -9,6 +9,7 @@
 #include "leveldata/Records.h"
 #include "platform/MessageBoxes.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -25,7 +26,8 @@ class Round;
 // The results' window, 成绩榜: the best ten results of a level in a mode
 // (place, player, points, time, tools used, date), with the levels of the
 // catalogue to choose from in its order and the modes; beside it the
-// statistics page. A button clears every result after asking. Without a
+// statistics page. 不限时 shows the results and statistics of untimed play
+// instead, which are never ranked with the timed ones. A button clears every result after asking. Without a
 // store (results are not kept) it says so and shows nothing else.
 class RecordsWindow : public QDialog {
     Q_OBJECT
@@ -37,12 +39,13 @@ public:
                   QWidget* parent = nullptr);
 
     // Shows the results of the level at this catalogue path (the first
-    // level when it is not listed) in this mode.
-    void Choose(const QString& levelPath, int mode);
+    // level when it is not listed) in this mode, timed or untimed.
+    void Choose(const QString& levelPath, int mode, bool untimed = false);
     void ShowPage(Page page);
 
     QComboBox* LevelChooser() const { return levelChooser_; }
     QComboBox* ModeChooser() const { return modeChooser_; }
+    QCheckBox* UntimedChooser() const { return untimedChooser_; }
     QTabWidget* Pages() const { return pages_; }
     QTableWidget* Table() const { return table_; }
     StatisticsPage* StatisticsTab() const { return statistics_; }
@@ -69,6 +72,7 @@ private:
     platform::MessageBoxes& boxes_;
     QComboBox* levelChooser_ = nullptr;
     QComboBox* modeChooser_ = nullptr;
+    QCheckBox* untimedChooser_ = nullptr;
     QTabWidget* pages_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* empty_ = nullptr;
@@ -81,7 +85,7 @@ private:
 
 // Pauses the level and opens the results' window over the main window, at
 // the level on the board (also once cleared; the level reached when none
-// could be read) and the mode in play; it goes when closed. The keys start
+// could be read) and the mode in play, untimed when the level is; it goes when closed. The keys start
 // on the table, and Return closes it.
 void OpenRecords(QWidget* parent, const GameFlow& flow, Round& round, ResultKeeper& results,
                  platform::MessageBoxes& boxes);

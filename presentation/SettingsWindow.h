@@ -21,9 +21,11 @@ public:
     SettingsWindow(bool pauseWhenAway, QWidget* parent);
 
     QCheckBox* PauseWhenAway() const { return pauseWhenAway_; }
+    QCheckBox* Untimed() const { return untimed_; }
 
 signals:
     void pauseWhenAwayChanged(bool on);
+    void untimedChanged(bool on);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -34,6 +36,8 @@ private:
 
     QCheckBox* pauseWhenAway_;
     QLabel* pauseNote_;
+    QCheckBox* untimed_; // off until the opener says
+    QLabel* untimedNote_;
     QDialogButtonBox* buttons_;
 };
 

@@ -61,10 +61,10 @@ void StatisticsPage::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-void StatisticsPage::Show(int mode)
+void StatisticsPage::Show(int mode, bool untimed)
 {
     for (int m = 1; m <= kModeCount; ++m) {
-        const ModeStatistics s = records_.Statistics(m);
+        const ModeStatistics s = records_.Statistics(m, untimed);
         //: the share of the levels started that were cleared, in percent
         const QString share = s.started > 0 ? tr("%1%").arg(std::lround(100.0 * s.cleared / s.started))
                                             : QStringLiteral("—");
@@ -85,7 +85,7 @@ void StatisticsPage::Show(int mode)
 
     // The levels in catalogue order, a time where the level has one.
     std::map<QString, int> best;
-    for (const auto& [path, seconds] : records_.BestTimes(mode)) {
+    for (const auto& [path, seconds] : records_.BestTimes(mode, untimed)) {
         best.emplace(path, seconds);
     }
     std::vector<BestTimeChart::Bar> bars;
@@ -96,7 +96,8 @@ void StatisticsPage::Show(int mode)
                         found == best.end() ? std::nullopt : std::optional<int>(found->second)});
     }
     chart_->SetBars(std::move(bars));
-    chartTitle_->setText(tr("各关最佳用时（%1）").arg(ModeCaption(mode)));
+    chartTitle_->setText(untimed ? tr("各关最佳用时（%1，不限时）").arg(ModeCaption(mode))
+                                 : tr("各关最佳用时（%1）").arg(ModeCaption(mode)));
 }
 
 } // namespace daz

@@ -24,8 +24,9 @@ class StatisticsPage : public QWidget {
 public:
     StatisticsPage(const Records& records, std::vector<CatalogueEntry> levels, QWidget* parent = nullptr);
 
-    // Reads the store again; the chart shows this mode's best times.
-    void Show(int mode);
+    // Reads the store again: the statistics of timed play or of untimed
+    // play; the chart shows this mode's best times in it.
+    void Show(int mode, bool untimed = false);
 
     QTableWidget* Table() const { return table_; }
     BestTimeChart* Chart() const { return chart_; }

@@ -779,6 +779,11 @@ This level is dealt afresh.</translation>
         <source>&#x3000;&#x3000;%1</source>
         <translation>    %1</translation>
     </message>
+    <message>
+        <source>%1（不限时）</source>
+        <extracomment>the mode&apos;s caption, of a level played untimed</extracomment>
+        <translation>%1 (untimed)</translation>
+    </message>
 </context>
 <context>
     <name>daz::BoardView</name>
@@ -1600,6 +1605,10 @@ Please replace it with an ordinary folder and try again.</translation>
         <source>成绩没能清除，请稍后再试。</source>
         <translation>The results could not be cleared. Please try again later.</translation>
     </message>
+    <message>
+        <source>不限时</source>
+        <translation>Untimed</translation>
+    </message>
 </context>
 <context>
     <name>daz::SettingsWindow</name>
@@ -1614,6 +1623,14 @@ Please replace it with an ordinary folder and try again.</translation>
     <message>
         <source>窗口最小化、切换到别的程序或屏幕锁定时，本关暂停，回来后点一下继续。</source>
         <translation>The level pauses when the window is minimised, another program takes the focus or the screen locks; click to go on when you are back.</translation>
+    </message>
+    <message>
+        <source>不限时</source>
+        <translation>Untimed</translation>
+    </message>
+    <message>
+        <source>时间条一直是满的，不会超时；从本关起生效，关掉后从下一关起恢复计时。不限时的成绩与限时的分开记录。</source>
+        <translation>The time bar stays full and the level never times out. On, it takes the level in play at once; off, the clock comes back from the next level. Untimed results are kept apart from timed ones.</translation>
     </message>
 </context>
 <context>
@@ -1664,6 +1681,10 @@ Please replace it with an ordinary folder and try again.</translation>
     <message>
         <source>各关最佳用时（%1）</source>
         <translation>Best time per level (%1)</translation>
+    </message>
+    <message>
+        <source>各关最佳用时（%1，不限时）</source>
+        <translation>Best time per level (%1, untimed)</translation>
     </message>
 </context>
 <context>

@@ -32,7 +32,8 @@ Result Cleared(int i)
                   0,
                   QDateTime::currentDateTime(),
                   QStringLiteral("PLAYER"),
-                  static_cast<std::uint64_t>(i) * 0x9E3779B97F4A7C15ULL};
+                  static_cast<std::uint64_t>(i) * 0x9E3779B97F4A7C15ULL,
+                  false};
 }
 
 // One store for the whole run, filled once.

@@ -219,6 +219,67 @@ TEST_F(RoundTest, TheClockRunsOutAfterTheModesTicks)
     }
 }
 
+// Untimed, the bar stays full in every mode, through ticks and pairs, and
+// the level never runs out while its seconds are counted. Turned on in a
+// timed level, it takes that level at once; turned off, the level stays
+// untimed and the next one is timed. A kept state goes on as it was kept.
+TEST_F(RoundTest, UntimedTheBarStaysFullAndTheLevelNeverRunsOut)
+{
+    int turned = 0;
+    QObject::connect(&round, &Round::turnedUntimed, [&turned] { ++turned; });
+    round.SetUntimedPlay(true);
+    for (int mode = 1; mode <= kModeCount; ++mode) {
+        SCOPED_TRACE(mode);
+        round.Start(kSmall, mode, kSeed);
+        EXPECT_TRUE(round.Untimed());
+        Tick(5000);
+        RemoveAPair();
+        Tick(5000);
+        EXPECT_EQ(round.GetPhase(), Phase::Playing);
+        EXPECT_EQ(lastSecond, 10000);
+        EXPECT_EQ(round.TimeLeft(), Round::kFullTime);
+        EXPECT_EQ(lastTime, Round::kFullTime);
+        EXPECT_TRUE(round.State().untimed);
+    }
+    EXPECT_EQ(turned, 0) << "dealt untimed, no level turned";
+
+    round.SetUntimedPlay(false);
+    EXPECT_TRUE(round.Untimed()) << "the level in play stays untimed";
+    round.Start(kSmall, 2, kSeed);
+    EXPECT_FALSE(round.Untimed());
+    Tick(100);
+    round.Use(Tool::Pause);
+    round.SetUntimedPlay(true);
+    EXPECT_EQ(turned, 1);
+    EXPECT_TRUE(round.Untimed()) << "a paused level turns too";
+    EXPECT_EQ(lastTime, Round::kFullTime);
+    round.Continue();
+    Tick(1000);
+    EXPECT_EQ(round.GetPhase(), Phase::Playing);
+    EXPECT_EQ(lastSecond, 1100);
+
+    // Kept, each goes on as it was, whatever the choice now.
+    const RoundState untimed = round.State();
+    round.SetUntimedPlay(false);
+    round.Resume(kSmall, 2, untimed);
+    EXPECT_TRUE(round.Untimed());
+    Tick(500);
+    EXPECT_EQ(round.GetPhase(), Phase::Playing);
+    RoundState timed = untimed;
+    timed.untimed = false;
+    timed.timeLeft = 1000;
+    round.SetUntimedPlay(true);
+    round.Resume(kSmall, 2, timed);
+    EXPECT_FALSE(round.Untimed());
+    EXPECT_EQ(lastTime, 1000);
+    round.SetUntimedPlay(false);
+    Tick(50);
+    EXPECT_EQ(round.GetPhase(), Phase::TimedOut) << "a timed level still runs out";
+    round.SetUntimedPlay(true);
+    EXPECT_FALSE(round.Untimed()) << "an ended level does not turn";
+    EXPECT_EQ(turned, 1);
+}
+
 // After every pair the hard modes slide the tiles as their rules say
 // (mode 4 in the direction drawn then: 1 down, 2 up, 3 right, 4 left) and
 // reshuffle a board left without a move; mode 1 never does either. Small

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <new>
 #include <string>
+#include <tuple>
 
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -41,6 +42,11 @@ TEST(Records, PlacesGoByTimeThenPointsThenWhoWasFirstAndTheBestAreTen)
         EXPECT_EQ(store->AddResult(Cleared(100 + i, 0, QStringLiteral("f%1").arg(i))), 6 + i);
     }
     EXPECT_EQ(store->AddResult(Cleared(200, 1000, "eleventh")), 11);
+    // Untimed play ranks on its own: the fastest clear of all is first
+    // there, and never among the timed.
+    store->LevelStarted(kLevel, 2, kNow, true);
+    EXPECT_EQ(store->AddResult(Cleared(10, 0, "untimed", 2, kLevel, true)), 1);
+    EXPECT_EQ(store->AddResult(Cleared(300, 0, "untimed later", 2, kLevel, true)), 2);
 
     // Results a store refuses are not stored.
     for (const Result& bad : {Cleared(10, 0, "mode", 5), Cleared(-1, 0, "time"), Cleared(10, 0, QString(300, u'x')),
@@ -60,18 +66,35 @@ TEST(Records, PlacesGoByTimeThenPointsThenWhoWasFirstAndTheBestAreTen)
     EXPECT_EQ(first.when, kNow);
     EXPECT_EQ(first.seed, Cleared(0, 0, {}).seed);
 
-    // All of it was kept.
+    // All of it was kept, the untimed apart.
     store.reset();
     store = Records::Open(file, kNow);
     EXPECT_TRUE(RecordsNotesText(store->Problem()).isEmpty()) << RecordsNotesText(store->Problem()).toStdString();
     EXPECT_EQ(Players(store->Best(kLevel, 2)), best);
     EXPECT_EQ(store->Statistics(2).cleared, 12);
+    EXPECT_EQ(store->Statistics(2).started, 0);
+    const std::vector<Result> untimed = store->Best(kLevel, 2, 10, true);
+    EXPECT_EQ(Players(untimed), (QStringList{"untimed", "untimed later"}));
+    EXPECT_TRUE(untimed.front().untimed);
+    EXPECT_FALSE(store->Best(kLevel, 2).front().untimed);
+    EXPECT_TRUE(store->Best(kLevel, 3, 10, true).empty());
+    const ModeStatistics apart = store->Statistics(2, true);
+    EXPECT_EQ(std::tuple(apart.started, apart.cleared, apart.longestRunOfClears, apart.secondsPlayed),
+              std::tuple(1, 2, 2, std::int64_t{310}));
+    EXPECT_EQ(store->BestTimes(2),
+              (std::vector<std::pair<QString, int>>{{QStringLiteral("\\gameg\\x\\"), 90}, {kLevel, 59}}));
+    EXPECT_EQ(store->BestTimes(2, true), (std::vector<std::pair<QString, int>>{{kLevel, 10}}));
+    // Cleared, the untimed go too.
+    ASSERT_TRUE(store->Clear());
+    EXPECT_TRUE(store->Best(kLevel, 2, 10, true).empty());
+    EXPECT_EQ(store->Statistics(2, true).cleared, 0);
 }
 
-// A store as the version before seeds wrote it (version 1) is ours: read as
-// it is, its results without a seed, and brought up to date by the first
-// write that can, never set aside.
-TEST(Records, AStoreFromBeforeSeedsIsReadAndBroughtUpToDate)
+// A store as the versions before seeds (1) or before untimed play (2) wrote
+// it is ours: read as it is, its results timed (and without a seed when it
+// was stored so), and brought up to date by the first write that can,
+// never set aside.
+TEST(Records, AStoreOfAnOlderVersionIsReadAndBroughtUpToDate)
 {
     // The results' table as version 1 made it.
     const QString results = QStringLiteral(
@@ -86,55 +109,67 @@ TEST(Records, AStoreFromBeforeSeedsIsReadAndBroughtUpToDate)
         "shuffles INTEGER NOT NULL CHECK (typeof(shuffles) = 'integer' AND shuffles BETWEEN 0 AND 1000000), "
         "played TEXT NOT NULL CHECK (typeof(played) = 'text' AND length(played) BETWEEN 0 AND 64), "
         "player TEXT NOT NULL CHECK (typeof(player) = 'text' AND length(player) BETWEEN 0 AND 256))");
-    QStringList older = records::SchemaStatements(1);
-    ASSERT_EQ(older.front(), results);
-    older << QStringLiteral("PRAGMA user_version = 1")
-          << QStringLiteral(
-                 "INSERT INTO results (level, mode, points, seconds, undos, hints, shuffles, played, player) "
-                 "VALUES ('\\levels\\spring\\', 2, 10, 60, 1, 2, 3, '2026-03-14T15:09:26', 'OLD')");
-    QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("records.sqlite"));
-    Tamper(file, older);
+    ASSERT_EQ(records::SchemaStatements(1).front(), results);
+    // Version 2 added the seed after them, as ALTER TABLE writes it.
+    ASSERT_EQ(records::SchemaStatements(2).front(),
+              results.chopped(1) + QStringLiteral(", seed INTEGER CHECK (typeof(seed) IN ('integer', 'null')))"));
+    for (const int version : {1, 2}) {
+        SCOPED_TRACE(version);
+        QStringList older = records::SchemaStatements(version);
+        older << QStringLiteral("PRAGMA user_version = %1").arg(version)
+              << QStringLiteral(
+                     "INSERT INTO results (level, mode, points, seconds, undos, hints, shuffles, played, player) "
+                     "VALUES ('\\levels\\spring\\', 2, 10, 60, 1, 2, 3, '2026-03-14T15:09:26', 'OLD')");
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("records.sqlite"));
+        Tamper(file, older);
 
-    // Opened while another program writes to it: read as it is, and a
-    // result waits until a write can bring the store up to date.
-    std::unique_ptr<Records> store;
-    {
-        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-        other.setDatabaseName(file);
-        ASSERT_TRUE(other.open());
-        QSqlQuery writing(other);
-        ASSERT_TRUE(writing.exec(QStringLiteral("BEGIN IMMEDIATE")));
+        // Opened while another program writes to it: read as it is, and a
+        // result waits until a write can bring the store up to date.
+        std::unique_ptr<Records> store;
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+            other.setDatabaseName(file);
+            ASSERT_TRUE(other.open());
+            QSqlQuery writing(other);
+            ASSERT_TRUE(writing.exec(QStringLiteral("BEGIN IMMEDIATE")));
+            store = Records::Open(file, kNow);
+            EXPECT_TRUE(RecordsNotesText(store->Problem()).contains(QStringLiteral("正被另一个程序使用")))
+                << RecordsNotesText(store->Problem()).toStdString();
+            ASSERT_EQ(Players(store->Best(kLevel, 2)), QStringList{"OLD"});
+            EXPECT_EQ(store->Best(kLevel, 2).front().seed, std::nullopt);
+            EXPECT_TRUE(store->Best(kLevel, 2, 10, true).empty()) << "no untimed play before its column";
+            EXPECT_TRUE(store->BestTimes(2, true).empty());
+            EXPECT_EQ(store->Statistics(2, true).started, 0);
+            EXPECT_EQ(store->AddResult(Cleared(50, 1, "NEW")), std::nullopt);
+            EXPECT_EQ(store->AddResult(Cleared(40, 1, "NEW UNTIMED", 2, kLevel, true)), std::nullopt);
+            EXPECT_EQ(Players(store->Best(kLevel, 2)), (QStringList{"NEW", "OLD"}));
+            writing.exec(QStringLiteral("ROLLBACK"));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+        store->LevelStarted(kLevel, 2, kNow);
+        store.reset();
+
         store = Records::Open(file, kNow);
-        EXPECT_TRUE(RecordsNotesText(store->Problem()).contains(QStringLiteral("正被另一个程序使用")))
-            << RecordsNotesText(store->Problem()).toStdString();
-        ASSERT_EQ(Players(store->Best(kLevel, 2)), QStringList{"OLD"});
-        EXPECT_EQ(store->Best(kLevel, 2).front().seed, std::nullopt);
-        EXPECT_EQ(store->AddResult(Cleared(50, 1, "NEW")), std::nullopt);
-        EXPECT_EQ(Players(store->Best(kLevel, 2)), (QStringList{"NEW", "OLD"}));
-        writing.exec(QStringLiteral("ROLLBACK"));
+        EXPECT_TRUE(RecordsNotesText(store->Problem()).isEmpty()) << RecordsNotesText(store->Problem()).toStdString();
+        const std::vector<Result> best = store->Best(kLevel, 2);
+        ASSERT_EQ(Players(best), (QStringList{"NEW", "OLD"}));
+        EXPECT_EQ(best[0].seed, Cleared(0, 0, {}).seed);
+        EXPECT_EQ(best[1].seed, std::nullopt);
+        EXPECT_EQ(Players(store->Best(kLevel, 2, 10, true)), QStringList{"NEW UNTIMED"});
+        EXPECT_EQ(store->Statistics(2, true).cleared, 1);
+        EXPECT_EQ(Listing(folder.path()).filter(QStringLiteral("damaged")), QStringList());
+        store.reset();
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("version"));
+            db.setDatabaseName(file);
+            ASSERT_TRUE(db.open());
+            QSqlQuery query(db);
+            ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA user_version")) && query.next());
+            EXPECT_EQ(query.value(0).toInt(), records::kSchemaVersion);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("version"));
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("other"));
-    store->LevelStarted(kLevel, 2, kNow);
-    store.reset();
-
-    store = Records::Open(file, kNow);
-    EXPECT_TRUE(RecordsNotesText(store->Problem()).isEmpty()) << RecordsNotesText(store->Problem()).toStdString();
-    const std::vector<Result> best = store->Best(kLevel, 2);
-    ASSERT_EQ(Players(best), (QStringList{"NEW", "OLD"}));
-    EXPECT_EQ(best[0].seed, Cleared(0, 0, {}).seed);
-    EXPECT_EQ(best[1].seed, std::nullopt);
-    EXPECT_EQ(Listing(folder.path()).filter(QStringLiteral("damaged")), QStringList());
-    store.reset();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("version"));
-        db.setDatabaseName(file);
-        ASSERT_TRUE(db.open());
-        QSqlQuery query(db);
-        ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA user_version")) && query.next());
-        EXPECT_EQ(query.value(0).toInt(), records::kSchemaVersion);
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("version"));
 }
 
 TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideAsFoundToldOnceAndANewOneBegun)
@@ -152,6 +187,7 @@ TEST(Records, WhatIsNotOurSoundDatabaseIsSetAsideAsFoundToldOnceAndANewOneBegun)
         {"a negative time", {QStringLiteral("UPDATE results SET seconds = -5")}},
         {"a negative time-out", {QStringLiteral("UPDATE events SET seconds = -1 WHERE kind = 3")}},
         {"mode 5", {QStringLiteral("UPDATE results SET mode = 5")}},
+        {"untimed twice over", {QStringLiteral("UPDATE events SET untimed = 2")}},
         {"mode 0", {QStringLiteral("UPDATE events SET mode = 0")}},
         {"negative statistics", {QStringLiteral("UPDATE totals SET started = -3")}},
         {"a text for a time", {QStringLiteral("UPDATE results SET seconds = 'soon'")}},

@@ -18,10 +18,10 @@ inline const QDateTime kNow(QDate(2026, 3, 14), QTime(15, 9, 26));
 inline const QString kLevel = QStringLiteral("\\levels\\spring\\");
 
 inline Result Cleared(int seconds, std::int64_t points, const QString& player, int mode = 2,
-                      const QString& level = kLevel)
+                      const QString& level = kLevel, bool untimed = false)
 {
     // A seed of all 64 bits: stored as a negative number.
-    return Result{level, mode, points, seconds, 1, 2, 3, kNow, player, 0xfeed'0000'0000'5eedULL};
+    return Result{level, mode, points, seconds, 1, 2, 3, kNow, player, 0xfeed'0000'0000'5eedULL, untimed};
 }
 
 inline QStringList Players(const std::vector<Result>& results)

@@ -156,6 +156,53 @@ TEST(KeptRound, EveryStateOfPlayIsKeptAndReadBack)
     }
 }
 
+// A level turned untimed in play is kept so and goes on untimed at the next
+// start, whatever the player's choice then: its bar full, never running
+// out, its start counted in untimed play. A file kept before untimed play
+// (no "untimed") goes on timed.
+TEST(KeptRound, AnUntimedRoundGoesOnUntimedAndAnOlderFileTimed)
+{
+    GameHarness h;
+    h.folder.WriteGame(kLevels, 1, kScore);
+    h.Start(2);
+    h.timers.Fire(QStringLiteral("LevelClock"), 3);
+    h.round().SetUntimedPlay(true);
+    h.RemoveAPair();
+    h.timers.Fire(QStringLiteral("LevelClock"), 2);
+    EXPECT_TRUE(h.Caption().contains(QStringLiteral("不限时")));
+    h.flow->Unload();
+    EXPECT_EQ(h.parts->results.Store()->Statistics(2, true).started, 1) << "turned untimed: started there";
+    EXPECT_EQ(h.parts->results.Store()->Statistics(2).started, 1) << "and left as a timed level";
+
+    h.Start(2);
+    EXPECT_TRUE(h.Caption().startsWith(QStringLiteral("继续上次的棋局")));
+    EXPECT_TRUE(h.round().Untimed());
+    EXPECT_EQ(h.round().State().secondsPlayed, 5);
+    h.timers.Fire(QStringLiteral("LevelClock"), 1000);
+    EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
+    EXPECT_EQ(h.round().TimeLeft(), Round::kFullTime);
+    h.timers.Fire(QStringLiteral("KeptCaption"));
+    EXPECT_TRUE(h.Caption().contains(QStringLiteral("不限时")));
+    h.timers.Fire(QStringLiteral("KeepRound"));
+    EXPECT_TRUE(KeptIsOnTheBoard(h));
+    EXPECT_EQ(h.parts->results.Store()->Statistics(2, true).started, 1) << "a round that goes on is no new start";
+
+    // Kept timed, as a file from before untimed play has it.
+    h.Drop();
+    ASSERT_TRUE(QFile::remove(KeptFile(h)));
+    PlayAndQuit(h, 2);
+    QByteArray older = h.folder.Read(QStringLiteral("kept-round.json"));
+    ASSERT_TRUE(older.contains("\"untimed\":false,"));
+    older.replace("\"untimed\":false,", "");
+    h.folder.Write(QStringLiteral("kept-round.json"), older);
+    h.Start(2);
+    EXPECT_TRUE(h.Caption().startsWith(QStringLiteral("继续上次的棋局")));
+    EXPECT_FALSE(h.round().Untimed());
+    EXPECT_FALSE(h.Caption().contains(QStringLiteral("不限时")));
+    h.timers.Fire(QStringLiteral("LevelClock"), 1000);
+    EXPECT_EQ(h.round().GetPhase(), Phase::TimedOut);
+}
+
 TEST(KeptRound, EachReasonToDealAnewDoes)
 {
     const auto quitInPlay = [](GameHarness& h) {

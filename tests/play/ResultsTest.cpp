@@ -102,6 +102,19 @@ TEST_F(Results, AClearedBoardIsStoredAndToldWithItsTimeAndPlace)
     EXPECT_EQ(Store().BestTimes(2),
               (std::vector<std::pair<QString, int>>{{kOne, 83}, {QStringLiteral("\\levels\\two\\"), 5}}));
     EXPECT_EQ(Store().Statistics(3).started, 0);
+
+    // Untimed and slower than every timed clear: a record of its own, kept
+    // and counted apart.
+    h.round().SetUntimedPlay(true);
+    ClearLevelOne(120, false);
+    EXPECT_EQ(h.Caption(), QStringLiteral("正常模式（不限时）======>当前游戏关卡：1．一　　用时 2分00秒 · 新纪录！"));
+    ASSERT_EQ(Store().Best(kOne, 2).size(), 4u);
+    EXPECT_EQ(Store().Best(kOne, 2).back().seconds, 90) << "never among the timed";
+    const std::vector<Result> untimed = Store().Best(kOne, 2, 10, true);
+    ASSERT_EQ(untimed.size(), 1u);
+    EXPECT_EQ(untimed[0].seconds, 120);
+    EXPECT_EQ(Store().Statistics(2).started, 6);
+    EXPECT_EQ(Store().Statistics(2, true).started * 10 + Store().Statistics(2, true).cleared, 11);
     EXPECT_TRUE(h.boxes.shown.empty()) << h.BoxTexts().join(u'\n').toStdString();
 }
 

@@ -16,7 +16,10 @@ public:
     bool Keeping() const override { return keeping; }
     RecordsNotes Problem() const override { return {}; }
 
-    void LevelStarted(const QString&, int mode, const QDateTime&) override { ++stats[Index(mode)].started; }
+    void LevelStarted(const QString&, int mode, const QDateTime&, bool untimed = false) override
+    {
+        ++stats[Index(mode, untimed)].started;
+    }
     void LevelTimedOut(const QString&, int mode, int seconds, const QDateTime&) override
     {
         ++stats[Index(mode)].timedOut;
@@ -26,12 +29,13 @@ public:
     std::optional<int> AddResult(const Result& result) override
     {
         results.push_back(result);
-        ModeStatistics& s = stats[Index(result.mode)];
+        const std::size_t at = Index(result.mode, result.untimed);
+        ModeStatistics& s = stats[at];
         ++s.cleared;
         s.secondsPlayed += result.seconds;
-        runs[Index(result.mode)] += 1;
-        s.longestRunOfClears = std::max(s.longestRunOfClears, runs[Index(result.mode)]);
-        const auto& all = Best(result.levelPath, result.mode, static_cast<int>(results.size()));
+        runs[at] += 1;
+        s.longestRunOfClears = std::max(s.longestRunOfClears, runs[at]);
+        const auto& all = Best(result.levelPath, result.mode, static_cast<int>(results.size()), result.untimed);
         return static_cast<int>(
                    std::find_if(all.begin(), all.end(),
                                 [&](const Result& r) { return r.when == result.when && r.seconds == result.seconds; })
@@ -39,12 +43,12 @@ public:
                + 1;
     }
 
-    std::vector<Result> Best(const QString& levelPath, int mode, int limit = 10) const override
+    std::vector<Result> Best(const QString& levelPath, int mode, int limit = 10, bool untimed = false) const override
     {
         ++bestCalls;
         std::vector<Result> found;
         for (const Result& r : results) {
-            if (r.mode == mode && r.levelPath == levelPath) {
+            if (r.mode == mode && r.levelPath == levelPath && r.untimed == untimed) {
                 found.push_back(r);
             }
         }
@@ -57,11 +61,11 @@ public:
         return found;
     }
 
-    std::vector<std::pair<QString, int>> BestTimes(int mode) const override
+    std::vector<std::pair<QString, int>> BestTimes(int mode, bool untimed = false) const override
     {
         std::map<QString, int> best;
         for (const Result& r : results) {
-            if (r.mode != mode) {
+            if (r.mode != mode || r.untimed != untimed) {
                 continue;
             }
             const auto [at, added] = best.emplace(r.levelPath, r.seconds);
@@ -72,7 +76,7 @@ public:
         return {best.begin(), best.end()};
     }
 
-    ModeStatistics Statistics(int mode) const override { return stats[Index(mode)]; }
+    ModeStatistics Statistics(int mode, bool untimed = false) const override { return stats[Index(mode, untimed)]; }
 
     bool Clear() override
     {
@@ -90,7 +94,7 @@ public:
     void Add(const QString& levelPath, int mode, int seconds, std::int64_t points, const QString& player,
              const QDateTime& when, int undos = 0, int hints = 0, int shuffles = 0)
     {
-        results.push_back({levelPath, mode, points, seconds, undos, hints, shuffles, when, player, {}});
+        results.push_back({levelPath, mode, points, seconds, undos, hints, shuffles, when, player, {}, false});
     }
 
     bool keeping = true;
@@ -98,11 +102,14 @@ public:
     int clears = 0;
     mutable int bestCalls = 0;
     std::vector<Result> results;
-    std::array<ModeStatistics, 5> stats{}; // [1 … 4]
+    std::array<ModeStatistics, 10> stats{}; // [1 … 4] timed, [6 … 9] untimed
 
 private:
-    static std::size_t Index(int mode) { return static_cast<std::size_t>(std::clamp(mode, 0, 4)); }
-    std::array<int, 5> runs{};
+    static std::size_t Index(int mode, bool untimed = false)
+    {
+        return static_cast<std::size_t>(std::clamp(mode, 0, 4) + (untimed ? 5 : 0));
+    }
+    std::array<int, 10> runs{};
 };
 
 } // namespace daz::testing

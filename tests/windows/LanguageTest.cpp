@@ -98,6 +98,7 @@ protected:
         Open(mode, {}, kLatinLevels);
         window->SetLanguageChooser(preference->Choice(), [this](const QString& choice) { preference->Choose(choice); });
         window->SetPauseWhenAway(preference->PausesWhenAway());
+        window->SetUntimed(preference->Untimed());
         window->SetSettingsOpener([this](QWidget* parent) { OpenSettings(parent, *preference, *window); });
     }
     void Choose(const char* action)
@@ -245,9 +246,9 @@ TEST_F(Language, AChoiceThatCannotBeKeptIsToldAndStillSpeaks)
 }
 
 // 设置, opened by its key, in the language chosen: unticking 离开时暂停
-// from the keyboard applies at once (the focus going elsewhere no longer
-// pauses) and is kept beside the language, which stays; the next start
-// keeps it off.
+// and ticking 不限时 from the keyboard apply at once (the focus going
+// elsewhere no longer pauses, the level in play turns untimed) and are
+// kept beside the language, which stays; the next start keeps them.
 TEST_F(Language, SettingsApplyAtOnceAndAreKeptBesideTheLanguage)
 {
     OpenWithLanguages(2);
@@ -263,10 +264,14 @@ TEST_F(Language, SettingsApplyAtOnceAndAreKeptBesideTheLanguage)
         }
         whenShown.stop();
         shown = true;
-        EXPECT_FALSE(HasChinese(settings->windowTitle() + settings->PauseWhenAway()->text()));
+        EXPECT_FALSE(
+            HasChinese(settings->windowTitle() + settings->PauseWhenAway()->text() + settings->Untimed()->text()));
         EXPECT_TRUE(settings->PauseWhenAway()->isChecked());
+        EXPECT_FALSE(settings->Untimed()->isChecked());
         settings->PauseWhenAway()->setFocus();
         QTest::keyClick(settings->PauseWhenAway(), Qt::Key_Space);
+        settings->Untimed()->setFocus();
+        QTest::keyClick(settings->Untimed(), Qt::Key_Space);
         QTest::keyClick(settings, Qt::Key_Escape);
     });
     whenShown.start(0);
@@ -277,13 +282,17 @@ TEST_F(Language, SettingsApplyAtOnceAndAreKeptBesideTheLanguage)
     h.round().Continue();
     emit qApp->applicationStateChanged(Qt::ApplicationInactive);
     EXPECT_EQ(h.round().GetPhase(), Phase::Playing);
+    EXPECT_TRUE(h.round().Untimed());
+    EXPECT_TRUE(h.Caption().contains(QStringLiteral("untimed"))) << h.Caption().toStdString();
     const Preferences kept = ReadPreferences(DataFolders(h.folder.Path()));
     EXPECT_EQ(kept.language, QStringLiteral("en"));
     EXPECT_FALSE(kept.pauseWhenAway);
+    EXPECT_TRUE(kept.untimed);
     Close();
 
     OpenWithLanguages(2);
     EXPECT_FALSE(window->PausesWhenAway());
+    EXPECT_TRUE(h.round().Untimed());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
@@ -69,6 +70,8 @@ protected:
         }
         records.Add(kSpring, 3, 500, 9, QStringLiteral("挑战者"), Day(20));
         records.Add(kMine, 2, 30, 7, QStringLiteral("自己"), Day(21), 1, 2, 3);
+        // Faster than all, and untimed: never among the timed.
+        records.results.push_back({kSpring, 2, 1, 20, 0, 0, 0, Day(25), QStringLiteral("不限时者"), {}, true});
     }
 
     FakeRecords records;
@@ -126,6 +129,19 @@ TEST_F(ResultsWindow, ListsALevelsBestInPlaceOrderAndFollowsTheChoosers)
     EXPECT_EQ(bars[1].seconds, std::nullopt);
     EXPECT_EQ(bars[2].seconds, 30);
     EXPECT_EQ(bars[2].label, "3");
+
+    // 不限时: untimed play's statistics, best times and results alone.
+    records.stats[7] = {1, 1, 0, 1, 20};
+    window.UntimedChooser()->setChecked(true);
+    EXPECT_EQ(Row(stats, 1), (QStringList{"1", "1", "0", "100%", "1", QStringLiteral("20秒")}));
+    EXPECT_TRUE(window.StatisticsTab()->ChartTitle()->text().contains(QStringLiteral("不限时")));
+    EXPECT_EQ(bars[0].seconds, 20);
+    EXPECT_EQ(bars[2].seconds, std::nullopt);
+    window.ShowPage(daz::RecordsWindow::Best);
+    window.LevelChooser()->setCurrentIndex(0);
+    ASSERT_EQ(window.Table()->rowCount(), 1);
+    EXPECT_EQ(Row(window.Table(), 0).mid(0, 4),
+              (QStringList{"1", QStringLiteral("不限时者"), "1", QStringLiteral("20秒")}));
 }
 
 TEST_F(ResultsWindow, ClearsEveryResultOnlyWhenThePlayerSaysYes)
@@ -222,6 +238,20 @@ TEST(RecordsMenu, CtrlROpensTheWindowOverTheMainWindowOnTheLevelInPlayAndPausesI
     records = window.findChild<RecordsWindow*>();
     ASSERT_NE(records, nullptr);
     EXPECT_EQ(records->LevelChooser()->currentText(), QStringLiteral("2．乙"));
+    EXPECT_FALSE(records->UntimedChooser()->isChecked());
+    records->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // An untimed level opens it on untimed play.
+    h.round().SetUntimedPlay(true);
+    h.flow->ClickOverlay();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.windowHandle(), Qt::Key_R, Qt::ControlModifier);
+    records = window.findChild<RecordsWindow*>();
+    ASSERT_NE(records, nullptr);
+    EXPECT_EQ(records->LevelChooser()->currentText(), QStringLiteral("3．丙"));
+    EXPECT_TRUE(records->UntimedChooser()->isChecked());
     records->close();
 }
 

@@ -500,9 +500,11 @@ TEST_F(TextFit, TheMainWindowItsMenusAndTheHelpShowEveryTextWhole)
             }
         }
     }
-    // A level cleared after hours, tenth on its level: its time and place
-    // beside the caption and under the cleared picture.
+    // A level cleared untimed after hours, tenth on its level: its time
+    // and place beside the caption (the longest it gets) and under the
+    // cleared picture.
     Speak(platform::kChineseChoice);
+    h.round().SetUntimedPlay(true);
     h.ClearBoard();
     emit h.parts->results.cleared(ClearResult{.seconds = 35999, .storing = true, .place = 10});
     for (const QString& language : kLanguages) {
@@ -517,8 +519,8 @@ TEST_F(TextFit, TheMainWindowItsMenusAndTheHelpShowEveryTextWhole)
     EXPECT_TRUE(problems.isEmpty()) << Lines(problems);
 }
 
-// The windows built in the language the game speaks: 成绩榜 on each page
-// at its smallest and its first size, the mode chooser describing each
+// The windows built in the language the game speaks: 成绩榜 on each page,
+// timed and untimed, at its smallest and its first size, the mode chooser describing each
 // entry, the level tools and their folder chooser, and 设置.
 TEST_F(TextFit, TheOtherWindowsShowEveryTextWholeInEitherLanguage)
 {
@@ -531,8 +533,12 @@ TEST_F(TextFit, TheOtherWindowsShowEveryTextWholeInEitherLanguage)
         // The longest times the game words, with every tool used.
         const QDateTime when(QDate(2026, 12, 9), QTime(21, 59));
         records.LevelStarted(level, mode, when);
-        records.AddResult({level, mode, kLargestShownScore, 35999, 99, 99, 99, when, QStringLiteral("PLAYER"), {}});
+        records.AddResult(
+            {level, mode, kLargestShownScore, 35999, 99, 99, 99, when, QStringLiteral("PLAYER"), {}, false});
         records.LevelTimedOut(level, mode, 359999 - 35999, when); // 99:59:59 played in all
+        records.LevelStarted(level, mode, when, true);
+        records.AddResult(
+            {level, mode, kLargestShownScore, 359999, 99, 99, 99, when, QStringLiteral("PLAYER"), {}, true});
     }
     FakeDialogs dialogs;
     LevelToolContext tools{h.parts->ini, h.boxes, dialogs};
@@ -540,16 +546,18 @@ TEST_F(TextFit, TheOtherWindowsShowEveryTextWholeInEitherLanguage)
     QStringList problems;
     for (const QString& language : kLanguages) {
         Speak(language);
-        {
+        for (const bool untimed : {false, true}) {
             RecordsWindow window(&records, levels, h.boxes);
-            window.Choose(level, 3);
+            window.Choose(level, 3, untimed);
             const QList<QSize> sizes{Smallest(&window), window.size()};
             for (const QSize size : sizes) {
                 for (int page = 0; page < window.Pages()->count(); ++page) {
                     window.Pages()->setCurrentIndex(page);
-                    TextRoom room(
-                        QStringLiteral("%1 成绩榜 page %2 at %3").arg(language).arg(page).arg(Show(&window, size)),
-                        Translated(language));
+                    TextRoom room(QStringLiteral("%1 成绩榜%2 page %3 at %4")
+                                      .arg(language, untimed ? QStringLiteral(" 不限时") : QString())
+                                      .arg(page)
+                                      .arg(Show(&window, size)),
+                                  Translated(language));
                     room.Walk(&window);
                     problems << room.Problems();
                 }
