@@ -1,18 +1,21 @@
 #!/usr/bin/python3
 """The screen reader's side of atspi.sh: a real AT-SPI client (pyatspi).
 
-   atspi-client.py GAME_PID KEPT_ROUND_JSON
+   atspi-client.py GAME_PID KEPT_ROUND_JSON SHIPPED_FOLDER
 
 It finds the game among the desktop's applications, reads the main window's
 board as a table of the dealt level's rows and columns, each cell named by
-its place and picture as the kept round holds it; moves the keyboard cursor
+its place and picture as the kept round holds it (named as the level's
+pictures.ini names it in Chinese); moves the keyboard cursor
 and sees the focus follow, cell by cell, with its events; removes a pair
 (easy mode: any two tiles of one picture) and sees both cells become empty,
 hears their names change and the announcement of the pair. Every wait
 polls for progress under a generous ceiling: the machine may be slow.
 """
 
+import configparser
 import json
+import os
 import subprocess
 import sys
 import time
@@ -26,6 +29,9 @@ game_pid = int(sys.argv[1])
 with open(sys.argv[2], encoding="utf-8") as kept_file:
     kept = json.load(kept_file)
 rows, columns, cells = kept["rows"], kept["columns"], kept["cells"]
+names = configparser.ConfigParser(interpolation=None)
+names.read(os.path.join(sys.argv[3], *[part for part in kept["level"].split("\\") if part], "pictures.ini"),
+           encoding="utf-8")
 
 heard = []  # (event type, source name) as they came
 
@@ -106,7 +112,9 @@ if (table.nRows, table.nColumns) != (rows, columns):
 
 
 def picture(code):
-    return f"图案 {code}" if code else "空"
+    if not code:
+        return "空"
+    return names.get("zh", str(code), fallback=f"图案 {code}")
 
 
 def cell(row, column):

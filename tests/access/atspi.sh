@@ -7,7 +7,7 @@
 # Nothing waits on the clock: each step waits for what it needs to see,
 # under a generous ceiling.
 #
-#   atspi.sh GAME APP_ID
+#   atspi.sh GAME APP_ID SHIPPED_FOLDER
 # Exits 77 (skipped) only when a tool it needs is not installed.
 set -uo pipefail
 game=$1
@@ -45,7 +45,7 @@ if [[ ${1:-} != --inside ]]; then
   done
   [[ -s $work/display ]] || { echo "FAIL: Xvfb named no display" >&2; exit 1; }
   export DISPLAY=:$(head -n1 "$work/display")
-  export WORK=$work LAUNCHER=$launcher PYTHON=$python
+  export WORK=$work LAUNCHER=$launcher PYTHON=$python SHIPPED=$3
   # A session bus of its own: the accessibility bus is found through it.
   dbus-run-session -- "$0" --inside "$game" "$app_id"
   exit $?
@@ -87,5 +87,5 @@ for ((i = 0; i < 1200; i++)); do
 done
 [[ -s $kept ]] || fail "no level was dealt: $(cat "$WORK/game.log")"
 
-"$PYTHON" "$here/atspi-client.py" "$game_pid" "$kept" || fail "the client: see above; the game said: $(cat "$WORK/game.log")"
+"$PYTHON" "$here/atspi-client.py" "$game_pid" "$kept" "$SHIPPED" || fail "the client: see above; the game said: $(cat "$WORK/game.log")"
 echo "atspi: all passed"
