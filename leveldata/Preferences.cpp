@@ -1,5 +1,7 @@
 #include "Preferences.h"
 
+#include <utility>
+
 #include <QList>
 
 #include "leveldata/ConfinedFiles.h"
@@ -16,6 +18,14 @@ constexpr qint64 kPreferencesBudget = 64 * 1024;
 const QByteArray kLanguageKey = QByteArrayLiteral("language");
 const QByteArray kFollowDesktop = QByteArrayLiteral("system");
 const QByteArray kPauseWhenAwayKey = QByteArrayLiteral("pauseWhenAway");
+const QByteArray kLessMotionKey = QByteArrayLiteral("lessMotion");
+const QByteArray kHighContrastKey = QByteArrayLiteral("highContrast");
+
+// A choice that may be left to the desktop: "system", "true" or "false".
+QByteArray Choice(const std::optional<bool>& choice)
+{
+    return choice ? QByteArray(*choice ? "true" : "false") : kFollowDesktop;
+}
 
 // A language code as the game names translations: letters, digits and
 // underscores ("zh", "en", "pt_BR").
@@ -46,6 +56,8 @@ QByteArray SerializePreferences(const Preferences& preferences)
     content += kLanguageKey + '=' + (preferences.language.isEmpty() ? kFollowDesktop : preferences.language.toUtf8())
                + '\n';
     content += kPauseWhenAwayKey + '=' + (preferences.pauseWhenAway ? "true" : "false") + '\n';
+    content += kLessMotionKey + '=' + Choice(preferences.lessMotion) + '\n';
+    content += kHighContrastKey + '=' + Choice(preferences.highContrast) + '\n';
     return content;
 }
 
@@ -62,6 +74,12 @@ Preferences ParsePreferences(const QByteArray& content)
         const QByteArray value = line.mid(equals + 1).trimmed();
         if (key == kPauseWhenAwayKey && (value == "true" || value == "false")) {
             preferences.pauseWhenAway = value == "true";
+        }
+        for (auto [name, choice] : {std::pair{&kLessMotionKey, &preferences.lessMotion},
+                                    std::pair{&kHighContrastKey, &preferences.highContrast}}) {
+            if (key == *name) {
+                *choice = value == "true" || value == "false" ? std::optional(value == "true") : std::nullopt;
+            }
         }
         if (key == kLanguageKey) {
             preferences.language = value != kFollowDesktop && IsLanguageCode(value) ? QString::fromLatin1(value)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QByteArray>
 #include <QString>
 
@@ -22,6 +24,10 @@ struct Preferences {
     // window minimised, another program taking the focus, the screen
     // locked.
     bool pauseWhenAway = true;
+    // Less motion and high contrast: unset until the player chooses, and
+    // while unset the desktop's wish holds.
+    std::optional<bool> lessMotion;
+    std::optional<bool> highContrast;
 
     bool operator==(const Preferences&) const = default;
 };

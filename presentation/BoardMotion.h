@@ -16,6 +16,15 @@ struct BoardMotion {
     {
     }
 
+    // Less motion: the path keeps its width, the hint is marked instead of
+    // blinking and the overlay stands still.
+    void SetLessMotion(bool on)
+    {
+        path.SetSteady(on);
+        hint.SetSteady(on);
+        jitter.SetStill(on);
+    }
+
     LinkPathFade path;
     HintFlash hint;
     OverlayJitter jitter;

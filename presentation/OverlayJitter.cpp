@@ -21,10 +21,23 @@ bool OverlayJitter::Running() const
 
 void OverlayJitter::Follow(Phase phase)
 {
-    if (BoardHidden(phase)) {
+    if (BoardHidden(phase) && !still_) {
         timer_->Start();
     } else {
         timer_->Stop();
+    }
+}
+
+void OverlayJitter::SetStill(bool still)
+{
+    still_ = still;
+    if (still) {
+        timer_->Stop();
+        x_ = 100;
+        y_ = 100;
+        emit moved();
+    } else if (BoardHidden(round_.GetPhase())) {
+        timer_->Start();
     }
 }
 

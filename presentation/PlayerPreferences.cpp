@@ -13,11 +13,12 @@ void UseKeptLanguage(const DataFolders& folders, platform::LanguageSwitch& langu
 
 PlayerPreferences::PlayerPreferences(DataFolders folders, platform::LanguageSwitch& languages,
                                      platform::MessageBoxes& boxes)
-    : folders_(std::move(folders)),
-      languages_(languages),
-      boxes_(boxes),
-      pauseWhenAway_(ReadPreferences(folders_).pauseWhenAway)
+    : folders_(std::move(folders)), languages_(languages), boxes_(boxes)
 {
+    const Preferences kept = ReadPreferences(folders_);
+    pauseWhenAway_ = kept.pauseWhenAway;
+    lessMotion_ = kept.lessMotion;
+    highContrast_ = kept.highContrast;
 }
 
 void PlayerPreferences::Choose(const QString& choice)
@@ -42,6 +43,30 @@ void PlayerPreferences::SetPauseWhenAway(bool on)
         [on](Preferences& kept) {
             const bool changed = kept.pauseWhenAway != on;
             kept.pauseWhenAway = on;
+            return changed;
+        },
+        tr("设置未能保存，只在这次游戏中有效：%1"));
+}
+
+void PlayerPreferences::SetLessMotion(bool on)
+{
+    lessMotion_ = on;
+    Keep(
+        [on](Preferences& kept) {
+            const bool changed = kept.lessMotion != on;
+            kept.lessMotion = on;
+            return changed;
+        },
+        tr("设置未能保存，只在这次游戏中有效：%1"));
+}
+
+void PlayerPreferences::SetHighContrast(bool on)
+{
+    highContrast_ = on;
+    Keep(
+        [on](Preferences& kept) {
+            const bool changed = kept.highContrast != on;
+            kept.highContrast = on;
             return changed;
         },
         tr("设置未能保存，只在这次游戏中有效：%1"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include <QCoreApplication>
 #include <QString>
@@ -23,7 +24,8 @@ void UseKeptLanguage(const DataFolders& folders, platform::LanguageSwitch& langu
 
 // The player's own choices, each applied at once and kept in the player's
 // preferences for the next start: the language chosen in the main menu,
-// and whether the level pauses when the player goes away (设置).
+// whether the level pauses when the player goes away, less motion and high
+// contrast (设置).
 class PlayerPreferences {
     Q_DECLARE_TR_FUNCTIONS(daz::PlayerPreferences)
 
@@ -43,6 +45,12 @@ public:
     bool PausesWhenAway() const { return pauseWhenAway_; }
     // Kept as a language choice is; told the same way when it cannot be.
     void SetPauseWhenAway(bool on);
+    // Less motion and high contrast as chosen; unset until the player
+    // chooses (the desktop's wish holds meanwhile).
+    std::optional<bool> LessMotion() const { return lessMotion_; }
+    std::optional<bool> HighContrast() const { return highContrast_; }
+    void SetLessMotion(bool on);
+    void SetHighContrast(bool on);
 
 private:
     // Keeps the preferences with one choice changed, the others as they
@@ -55,6 +63,8 @@ private:
     platform::MessageBoxes& boxes_;
     bool saving_ = true;
     bool pauseWhenAway_ = true;
+    std::optional<bool> lessMotion_;
+    std::optional<bool> highContrast_;
 };
 
 } // namespace daz

@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "presentation/Looks.h"
 #include "presentation/MainWindow.h"
 #include "presentation/PlayerPreferences.h"
 
@@ -16,6 +17,9 @@ SettingsWindow::SettingsWindow(bool pauseWhenAway, QWidget* parent)
     : QDialog(parent),
       pauseWhenAway_(new QCheckBox(this)),
       pauseNote_(new QLabel(this)),
+      lessMotion_(new QCheckBox(this)),
+      highContrast_(new QCheckBox(this)),
+      looksNote_(new QLabel(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Close, this))
 {
     setObjectName(QStringLiteral("settingsWindow"));
@@ -27,13 +31,24 @@ SettingsWindow::SettingsWindow(bool pauseWhenAway, QWidget* parent)
     const int indent = pauseWhenAway_->style()->pixelMetric(QStyle::PM_IndicatorWidth)
                        + pauseWhenAway_->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
     pauseNote_->setContentsMargins(indent, 0, 0, 0);
+    lessMotion_->setObjectName(QStringLiteral("lessMotion"));
+    highContrast_->setObjectName(QStringLiteral("highContrast"));
+    looksNote_->setWordWrap(true);
+    looksNote_->setContentsMargins(indent, 0, 0, 0);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pauseWhenAway_);
     layout->addWidget(pauseNote_);
+    layout->addWidget(lessMotion_);
+    layout->addWidget(highContrast_);
+    layout->addWidget(looksNote_);
     layout->addStretch(1);
     layout->addWidget(buttons_);
     connect(pauseWhenAway_, &QCheckBox::toggled, this, &SettingsWindow::pauseWhenAwayChanged);
+    // Only the player's clicks and keys choose; a box set from the desktop
+    // leaves the choice open.
+    connect(lessMotion_, &QCheckBox::clicked, this, &SettingsWindow::lessMotionChanged);
+    connect(highContrast_, &QCheckBox::clicked, this, &SettingsWindow::highContrastChanged);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     Retranslate();
     setMinimumWidth(360);
@@ -53,14 +68,34 @@ void SettingsWindow::Retranslate()
     pauseWhenAway_->setText(tr("离开时暂停"));
     pauseNote_->setText(tr("窗口最小化、切换到别的程序或屏幕锁定时，本关暂停，回来后点一下继续。"));
     pauseWhenAway_->setAccessibleDescription(pauseNote_->text());
+    lessMotion_->setText(tr("少动画"));
+    highContrast_->setText(tr("高对比度"));
+    looksNote_->setText(
+        tr("少动画：没有飘动的小图、跳动的画面和闪烁；高对比度：粗边框和黑底白字。未选择时跟随桌面的设置。"));
+    lessMotion_->setAccessibleDescription(looksNote_->text());
+    highContrast_->setAccessibleDescription(looksNote_->text());
 }
 
-void OpenSettings(QWidget* parent, PlayerPreferences& preferences, MainWindow& window)
+void OpenSettings(QWidget* parent, PlayerPreferences& preferences, MainWindow& window, Looks& looks)
 {
     SettingsWindow settings(preferences.PausesWhenAway(), parent);
     QObject::connect(&settings, &SettingsWindow::pauseWhenAwayChanged, &settings, [&](bool on) {
         preferences.SetPauseWhenAway(on);
         window.SetPauseWhenAway(on);
+    });
+    const auto showLooks = [&] {
+        settings.LessMotion()->setChecked(looks.LessMotion());
+        settings.HighContrast()->setChecked(looks.HighContrast());
+    };
+    showLooks();
+    QObject::connect(&looks, &Looks::changed, &settings, showLooks);
+    QObject::connect(&settings, &SettingsWindow::lessMotionChanged, &settings, [&](bool on) {
+        preferences.SetLessMotion(on);
+        looks.ChooseLessMotion(on);
+    });
+    QObject::connect(&settings, &SettingsWindow::highContrastChanged, &settings, [&](bool on) {
+        preferences.SetHighContrast(on);
+        looks.ChooseHighContrast(on);
     });
     settings.exec();
 }

@@ -1520,6 +1520,18 @@ Please replace it with an ordinary folder and try again.</translation>
         <source>窗口最小化、切换到别的程序或屏幕锁定时，本关暂停，回来后点一下继续。</source>
         <translation>The level pauses when the window is minimised, another program takes the focus or the screen locks; click to go on when you are back.</translation>
     </message>
+    <message>
+        <source>少动画</source>
+        <translation>Less motion</translation>
+    </message>
+    <message>
+        <source>高对比度</source>
+        <translation>High contrast</translation>
+    </message>
+    <message>
+        <source>少动画：没有飘动的小图、跳动的画面和闪烁；高对比度：粗边框和黑底白字。未选择时跟随桌面的设置。</source>
+        <translation>Less motion: no drifting pictures, no jumping picture and no blinking. High contrast: thick outlines and white text on black. Until you choose, each follows the desktop.</translation>
+    </message>
 </context>
 <context>
     <name>daz::Splash</name>

@@ -14,6 +14,8 @@
 #include "MainWindowFixture.h"
 #include "leveldata/Preferences.h"
 #include "platform/QtTranslations.h"
+#include "presentation/Contrast.h"
+#include "presentation/Looks.h"
 #include "presentation/Pictures.h"
 #include "presentation/PlayerPreferences.h"
 #include "presentation/SettingsWindow.h"
@@ -95,10 +97,13 @@ protected:
         languages = std::make_unique<platform::LanguageSwitch>(QStringList{QStringLiteral("C")}, QLocale::c());
         UseKeptLanguage(DataFolders(h.folder.Path()), *languages);
         preference = std::make_unique<PlayerPreferences>(DataFolders(h.folder.Path()), *languages, h.boxes);
+        looks = std::make_unique<Looks>(wishes, preference->LessMotion(), preference->HighContrast());
+        FollowContrast(*looks);
         Open(mode, {}, kLatinLevels);
+        FollowLooks(*looks, h.motion(), h.parts->particles);
         window->SetLanguageChooser(preference->Choice(), [this](const QString& choice) { preference->Choose(choice); });
         window->SetPauseWhenAway(preference->PausesWhenAway());
-        window->SetSettingsOpener([this](QWidget* parent) { OpenSettings(parent, *preference, *window); });
+        window->SetSettingsOpener([this](QWidget* parent) { OpenSettings(parent, *preference, *window, *looks); });
     }
     void Choose(const char* action)
     {
@@ -112,10 +117,14 @@ protected:
         h.Drop();
         preference.reset();
         languages.reset();
+        looks.reset();
+        UseHighContrast(false);
     }
 
     std::unique_ptr<platform::LanguageSwitch> languages;
     std::unique_ptr<PlayerPreferences> preference;
+    FakeDesktopWishes wishes;
+    std::unique_ptr<Looks> looks;
 };
 
 // The pictures with words the window shows: the main menu's button and
@@ -247,12 +256,15 @@ TEST_F(Language, AChoiceThatCannotBeKeptIsToldAndStillSpeaks)
 // 设置, opened by its key, in the language chosen: unticking 离开时暂停
 // from the keyboard applies at once (the focus going elsewhere no longer
 // pauses) and is kept beside the language, which stays; the next start
-// keeps it off.
+// keeps it off. 少动画 and 高对比度 show the desktop's wish and follow it
+// while the window is open; ticking 高对比度 turns the windows' palette at
+// once and keeps that choice alone: 少动画 stays the desktop's.
 TEST_F(Language, SettingsApplyAtOnceAndAreKeptBesideTheLanguage)
 {
     OpenWithLanguages(2);
     EXPECT_TRUE(window->PausesWhenAway());
     Choose("languageEnglish");
+    wishes.Take(true, false);
     bool shown = false;
     // Acts once the window is up, in its own event loop.
     QTimer whenShown;
@@ -267,6 +279,15 @@ TEST_F(Language, SettingsApplyAtOnceAndAreKeptBesideTheLanguage)
         EXPECT_TRUE(settings->PauseWhenAway()->isChecked());
         settings->PauseWhenAway()->setFocus();
         QTest::keyClick(settings->PauseWhenAway(), Qt::Key_Space);
+        EXPECT_TRUE(settings->LessMotion()->isChecked()) << "not the desktop's wish";
+        EXPECT_FALSE(settings->HighContrast()->isChecked());
+        settings->HighContrast()->setFocus();
+        QTest::keyClick(settings->HighContrast(), Qt::Key_Space);
+        EXPECT_TRUE(HighContrastInUse());
+        EXPECT_EQ(QApplication::palette().color(QPalette::Window), QColor(Qt::black));
+        wishes.Take(false, false);
+        EXPECT_FALSE(settings->LessMotion()->isChecked());
+        EXPECT_TRUE(settings->HighContrast()->isChecked());
         QTest::keyClick(settings, Qt::Key_Escape);
     });
     whenShown.start(0);
@@ -280,10 +301,16 @@ TEST_F(Language, SettingsApplyAtOnceAndAreKeptBesideTheLanguage)
     const Preferences kept = ReadPreferences(DataFolders(h.folder.Path()));
     EXPECT_EQ(kept.language, QStringLiteral("en"));
     EXPECT_FALSE(kept.pauseWhenAway);
+    EXPECT_EQ(kept.highContrast, std::optional(true));
+    EXPECT_EQ(kept.lessMotion, std::nullopt);
     Close();
 
     OpenWithLanguages(2);
     EXPECT_FALSE(window->PausesWhenAway());
+    EXPECT_TRUE(HighContrastInUse());
+    wishes.Take(true, false);
+    EXPECT_TRUE(looks->LessMotion());
+    EXPECT_FALSE(h.parts->particles.TimerRunning());
 }
 
 } // namespace

@@ -1,0 +1,104 @@
+#include "Contrast.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include <QApplication>
+#include <QPainter>
+#include <QPalette>
+
+namespace daz {
+namespace {
+
+bool highContrast = false;
+
+std::optional<QPalette>& StartingPalette()
+{
+    static std::optional<QPalette> palette;
+    return palette;
+}
+
+QPalette HighContrastPalette()
+{
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    const QColor yellow(255, 255, 0);
+    const QColor grey(190, 190, 190); // 11:1 on black
+    QPalette palette(white, black, white, QColor(120, 120, 120), grey, white, black);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, white);
+        palette.setColor(group, QPalette::ButtonText, white);
+        palette.setColor(group, QPalette::Text, white);
+        palette.setColor(group, QPalette::Highlight, yellow);
+        palette.setColor(group, QPalette::HighlightedText, black);
+    }
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, grey);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, grey);
+    palette.setColor(QPalette::Disabled, QPalette::Text, grey);
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, grey);
+    palette.setColor(QPalette::Disabled, QPalette::HighlightedText, black);
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Window, black);
+        palette.setColor(group, QPalette::Base, black);
+        palette.setColor(group, QPalette::AlternateBase, QColor(40, 40, 40));
+        palette.setColor(group, QPalette::Button, black);
+        palette.setColor(group, QPalette::ToolTipBase, black);
+        palette.setColor(group, QPalette::ToolTipText, white);
+        palette.setColor(group, QPalette::PlaceholderText, grey);
+        palette.setColor(group, QPalette::Link, yellow);
+        palette.setColor(group, QPalette::LinkVisited, yellow);
+        palette.setColor(group, QPalette::BrightText, yellow);
+    }
+    return palette;
+}
+
+} // namespace
+
+double Luminance(QColor colour)
+{
+    const auto channel = [](double c) {
+        c /= 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green()) + 0.0722 * channel(colour.blue());
+}
+
+double ContrastRatio(QColor a, QColor b)
+{
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+void UseHighContrast(bool on)
+{
+    if (on == highContrast) {
+        return;
+    }
+    highContrast = on;
+    if (!StartingPalette()) {
+        StartingPalette() = QApplication::palette();
+    }
+    QApplication::setPalette(on ? HighContrastPalette() : *StartingPalette());
+}
+
+bool HighContrastInUse()
+{
+    return highContrast;
+}
+
+void DrawTwoToneOutline(QPainter& painter, const QRect& rect, int thickness, QColor light)
+{
+    const auto ring = [&](const QRect& outer, QColor colour) {
+        const int t = std::min({thickness, outer.width() / 2, outer.height() / 2});
+        painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), t), colour);
+        painter.fillRect(QRect(outer.left(), outer.bottom() - t + 1, outer.width(), t), colour);
+        painter.fillRect(QRect(outer.left(), outer.top(), t, outer.height()), colour);
+        painter.fillRect(QRect(outer.right() - t + 1, outer.top(), t, outer.height()), colour);
+    };
+    ring(rect, Qt::black);
+    ring(rect.adjusted(thickness, thickness, -thickness, -thickness), light);
+}
+
+} // namespace daz
