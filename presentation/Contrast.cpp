@@ -5,13 +5,56 @@
 #include <optional>
 
 #include <QApplication>
+#include <QEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QWidget>
 
 namespace daz {
 namespace {
 
 bool highContrast = false;
+
+// Sets a widget's palette as high contrast stands, now and at each change
+// of the application's palette.
+class PaletteKeeper : public QObject {
+public:
+    PaletteKeeper(QWidget* widget, QPalette own, QPalette underHighContrast, bool fill)
+        : QObject(widget), own_(std::move(own)), high_(std::move(underHighContrast)), fill_(fill)
+    {
+        widget->installEventFilter(this);
+        Apply(widget);
+    }
+    void Set(QWidget* widget, QPalette own, QPalette underHighContrast, bool fill)
+    {
+        own_ = std::move(own);
+        high_ = std::move(underHighContrast);
+        fill_ = fill;
+        Apply(widget);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ApplicationPaletteChange && watched == parent()) {
+            Apply(static_cast<QWidget*>(watched));
+        }
+        return false;
+    }
+
+private:
+    void Apply(QWidget* widget)
+    {
+        widget->setPalette(highContrast ? high_ : own_);
+        if (fill_) {
+            widget->setAutoFillBackground(highContrast);
+        }
+    }
+
+    QPalette own_;
+    QPalette high_;
+    bool fill_;
+};
 
 std::optional<QPalette>& StartingPalette()
 {
@@ -86,6 +129,30 @@ void UseHighContrast(bool on)
 bool HighContrastInUse()
 {
     return highContrast;
+}
+
+void UseOwnPalette(QWidget* widget, const QPalette& own, const QPalette& underHighContrast, bool fill)
+{
+    // The keeper has no meta-object of its own: findChild would take any
+    // child for it.
+    for (QObject* child : widget->children()) {
+        if (auto* keeper = dynamic_cast<PaletteKeeper*>(child)) {
+            keeper->Set(widget, own, underHighContrast, fill);
+            return;
+        }
+    }
+    new PaletteKeeper(widget, own, underHighContrast, fill);
+}
+
+QPalette DarkOnLight()
+{
+    QPalette palette;
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        palette.setColor(QPalette::Active, role, Qt::black);
+        palette.setColor(QPalette::Inactive, role, Qt::black);
+        palette.setColor(QPalette::Disabled, role, QColor(60, 60, 60));
+    }
+    return palette;
 }
 
 void DrawTwoToneOutline(QPainter& painter, const QRect& rect, int thickness, QColor light)

@@ -3,7 +3,10 @@
 #include <QColor>
 #include <QRect>
 
+#include <QPalette>
+
 class QPainter;
+class QWidget;
 
 namespace daz {
 
@@ -17,6 +20,16 @@ double ContrastRatio(QColor a, QColor b);
 // HighContrastInUse(). Off, the palette the game started with comes back.
 void UseHighContrast(bool on);
 bool HighContrastInUse();
+
+// A widget's own colours (the help's paper, a caption's red), and its
+// colours under high contrast: the application's unless given. fill: the
+// widget fills its background under high contrast, for a text that lies
+// over a picture. Follows high contrast as it comes and goes.
+void UseOwnPalette(QWidget* widget, const QPalette& own, const QPalette& underHighContrast = QPalette(),
+                   bool fill = false);
+// The strip's palette under high contrast: black words on its light
+// picture.
+QPalette DarkOnLight();
 
 // A thick outline of two rings inside rect, a dark one outside and a light
 // one within, that shows on any picture: the board's marks under high
