@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 #include <QApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QPointer>
 #include <QWidget>
 
 namespace daz {
@@ -15,46 +17,43 @@ namespace {
 
 bool highContrast = false;
 
-// Sets a widget's palette as high contrast stands, now and at each change
-// of the application's palette.
+// Sets a widget's palette as high contrast stands, now and whenever it
+// turns (Qt tells a change of the application's palette to the windows
+// only).
 class PaletteKeeper : public QObject {
 public:
     PaletteKeeper(QWidget* widget, QPalette own, QPalette underHighContrast, bool fill)
         : QObject(widget), own_(std::move(own)), high_(std::move(underHighContrast)), fill_(fill)
     {
-        widget->installEventFilter(this);
-        Apply(widget);
+        Apply();
     }
-    void Set(QWidget* widget, QPalette own, QPalette underHighContrast, bool fill)
+    void Set(QPalette own, QPalette underHighContrast, bool fill)
     {
         own_ = std::move(own);
         high_ = std::move(underHighContrast);
         fill_ = fill;
-        Apply(widget);
+        Apply();
     }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    void Apply()
     {
-        if (event->type() == QEvent::ApplicationPaletteChange && watched == parent()) {
-            Apply(static_cast<QWidget*>(watched));
-        }
-        return false;
-    }
-
-private:
-    void Apply(QWidget* widget)
-    {
+        auto* widget = static_cast<QWidget*>(parent());
         widget->setPalette(highContrast ? high_ : own_);
         if (fill_) {
             widget->setAutoFillBackground(highContrast);
         }
     }
 
+private:
     QPalette own_;
     QPalette high_;
     bool fill_;
 };
+
+std::vector<QPointer<PaletteKeeper>>& Keepers()
+{
+    static std::vector<QPointer<PaletteKeeper>> keepers;
+    return keepers;
+}
 
 std::optional<QPalette>& StartingPalette()
 {
@@ -124,6 +123,19 @@ void UseHighContrast(bool on)
         StartingPalette() = QApplication::palette();
     }
     QApplication::setPalette(on ? HighContrastPalette() : *StartingPalette());
+    // The style draws a box's frame in a shade of the window's colour, unseen
+    // on black: boxes and round buttons get a white frame, yellow inside
+    // when chosen.
+    qApp->setStyleSheet(on ? QStringLiteral("QCheckBox::indicator, QRadioButton::indicator { width: 14px;"
+                                            " height: 14px; border: 2px solid #FFFFFF; background: #000000; }"
+                                            "QCheckBox::indicator:checked, QRadioButton::indicator:checked {"
+                                            " background: #FFFF00; }")
+                           : QString());
+    for (const QPointer<PaletteKeeper>& keeper : Keepers()) {
+        if (keeper) {
+            keeper->Apply();
+        }
+    }
 }
 
 bool HighContrastInUse()
@@ -137,11 +149,12 @@ void UseOwnPalette(QWidget* widget, const QPalette& own, const QPalette& underHi
     // child for it.
     for (QObject* child : widget->children()) {
         if (auto* keeper = dynamic_cast<PaletteKeeper*>(child)) {
-            keeper->Set(widget, own, underHighContrast, fill);
+            keeper->Set(own, underHighContrast, fill);
             return;
         }
     }
-    new PaletteKeeper(widget, own, underHighContrast, fill);
+    std::erase_if(Keepers(), [](const QPointer<PaletteKeeper>& keeper) { return keeper.isNull(); });
+    Keepers().emplace_back(new PaletteKeeper(widget, own, underHighContrast, fill));
 }
 
 QPalette DarkOnLight()

@@ -447,7 +447,8 @@ void ToolStrip::changeEvent(QEvent* event)
     if (event->type() == QEvent::LanguageChange) {
         Retranslate();
     }
-    if (event->type() == QEvent::ApplicationPaletteChange && checkMedia_ != nullptr) {
+    // High contrast turned: the window's palette changed.
+    if (event->type() == QEvent::PaletteChange && checkMedia_ != nullptr) {
         checkMedia_->setStyleSheet(ToggleStyle());
         checkSound_->setStyleSheet(ToggleStyle());
     }

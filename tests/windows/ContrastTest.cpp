@@ -125,7 +125,6 @@ protected:
     {
         h.folder.WriteGame({TestProgramFolder::LevelSpec(QStringLiteral("甲"), QStringLiteral("a"), 6, 4, 10)}, 1, 100);
         h.folder.Write(QStringLiteral("dazRedme.txt"), "帮助\r\n");
-        UseHighContrast(true);
     }
     void TearDown() override { UseHighContrast(false); }
 
@@ -135,13 +134,17 @@ protected:
 // Under high contrast every text of every window reads at 4.5:1 or more
 // against its surroundings, and the time bar at 3:1 against its track: the
 // main window with its strip, the help, 成绩榜, the mode chooser, the level
-// tools with their folder chooser, and 设置.
+// tools with their folder chooser, and 设置. The main window is open as
+// high contrast comes, the others open under it.
 TEST_F(Contrast, EveryTextReadsUnderHighContrast)
 {
     h.Start(2);
     QStringList problems;
     {
         MainWindow window(h.WindowParts(), MainWindow::LevelTools{});
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        UseHighContrast(true);
         problems << LowContrast(&window, QStringLiteral("main window"));
         const QWidget* bar = window.Strip()->findChild<TimeBar*>();
         ASSERT_NE(bar, nullptr);
