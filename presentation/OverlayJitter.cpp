@@ -54,6 +54,9 @@ void OverlayJitter::Tick()
 CaptionColour::CaptionColour(const Round& round, Random& random)
 {
     connect(&round, &Round::ticked, this, [this, &random] {
+        if (steady_) {
+            return;
+        }
         random.ReseedFromClock();
         index_ = random.Draw(16) - 1;
         emit changed();

@@ -46,7 +46,8 @@ private:
 };
 
 // The level caption changes colour with every second of the clock: one of
-// the sixteen colours of the classic palette, at random.
+// the sixteen colours of the classic palette, at random. Steady (less
+// motion), it keeps the colour it has.
 class CaptionColour : public QObject {
     Q_OBJECT
 
@@ -54,12 +55,14 @@ public:
     CaptionColour(const Round& round, Random& random);
 
     int Index() const { return index_; } // 0 … 15
+    void SetSteady(bool steady) { steady_ = steady; }
 
 signals:
     void changed();
 
 private:
     int index_ = 0;
+    bool steady_ = false;
 };
 
 } // namespace daz

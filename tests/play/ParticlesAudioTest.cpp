@@ -117,8 +117,8 @@ TEST(LevelParticles, AMissingSpritePlaysTheLevelWithoutParticles)
 
 // Less motion, as the desktop wishes it until the player chooses: no
 // particle shows or moves, the picture over the board stands still, the
-// path keeps one width for its steps and the hint is marked, never hidden,
-// for the span of its blinking. The desktop's wish turned off sets the
+// caption keeps its colour, the path keeps one width for its steps and the
+// hint is marked, never hidden, for the span of its blinking. The desktop's wish turned off sets the
 // level's particles going; the player's choice outlasts the desktop's.
 TEST(LessMotion, StillsEveryMotionAndFollowsTheDesktopUntilThePlayerChooses)
 {
@@ -166,17 +166,31 @@ TEST(LessMotion, StillsEveryMotionAndFollowsTheDesktopUntilThePlayerChooses)
     }
     EXPECT_FALSE(hint.Marks(first) || hint.Marks(second));
 
-    // The picture over the board: paused, it stays where it stands.
+    // The picture over the board: paused, it stays where it stands. The
+    // caption keeps its colour as the clock ticks.
     h.round().PauseQuietly();
     const OverlayJitter& jitter = h.motion().jitter;
     EXPECT_FALSE(jitter.Running());
     h.round().Continue();
+    const int colour = h.motion().caption.Index();
+    for (int second = 0; second < 20; ++second) {
+        h.clock.seconds += 1;
+        h.timers.Fire(QStringLiteral("LevelClock"));
+        EXPECT_EQ(h.motion().caption.Index(), colour) << "second " << second;
+    }
 
-    // The desktop no longer wishes it: the particles set off, the jitter
-    // follows the board again, the path widens.
+    // The desktop no longer wishes it: the particles set off, the caption
+    // changes colour, the jitter follows the board again, the path widens.
     desktop.Take(false, false);
     EXPECT_FALSE(noneShown());
     EXPECT_TRUE(particles.TimerRunning());
+    bool recoloured = false;
+    for (int second = 0; second < 20; ++second) {
+        h.clock.seconds += 1;
+        h.timers.Fire(QStringLiteral("LevelClock"));
+        recoloured = recoloured || h.motion().caption.Index() != colour;
+    }
+    EXPECT_TRUE(recoloured);
     h.round().PauseQuietly();
     EXPECT_TRUE(jitter.Running());
     h.round().Continue();
