@@ -1,8 +1,11 @@
 #include "DesktopWishes.h"
 
+#include <utility>
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusVariant>
 
 namespace daz::platform {
 namespace {
@@ -20,7 +23,7 @@ const QString kContrast = QStringLiteral("contrast");
 // older portals more still): what lies at the bottom.
 QVariant Unwrapped(QVariant value)
 {
-    while (value.canConvert<QDBusVariant>() && value.userType() == qMetaTypeId<QDBusVariant>()) {
+    while (value.userType() == qMetaTypeId<QDBusVariant>()) {
         value = value.value<QDBusVariant>().variant();
     }
     return value;
