@@ -25,6 +25,7 @@
 #include "leveldata/DataFolders.h"
 #include "leveldata/PlayerFolder.h"
 #include "leveldata/SettingsStore.h"
+#include "platform/DesktopWishes.h"
 #include "platform/QtAudio.h"
 #include "platform/QtClock.h"
 #include "platform/QtDesktop.h"
@@ -39,6 +40,7 @@
 #include "presentation/BoardView.h"
 #include "presentation/FileErrorText.h"
 #include "presentation/GameInfo.h"
+#include "presentation/Looks.h"
 #include "presentation/MainWindow.h"
 #include "presentation/ModeChooserWindow.h"
 #include "presentation/Particles.h"
@@ -296,6 +298,11 @@ int main(int argc, char** argv)
     IniAccess files(dataFolders, problems);
     const DataFolders& folders = files.Folders();
     PlayerPreferences preferences(folders, languages, boxes);
+    // Less motion and high contrast: the player's choice, else the
+    // desktop's wish as the portal tells it.
+    platform::PortalWishes desktopWishes(QDBusConnection::sessionBus());
+    Looks looks(desktopWishes, preferences.LessMotion(), preferences.HighContrast());
+    FollowContrast(looks);
     QDir().mkpath(folders.Player()); // the lock lives there; a failure is told later
     platform::QtInstanceLock lock(platform::QtInstanceLock::PathFor(folders.Player()));
     platform::LockResult locked; // what the start got of the lock
@@ -339,8 +346,10 @@ int main(int argc, char** argv)
                                         [&preferences](const QString& choice) { preferences.Choose(choice); });
         game->window.SetPauseWhenAway(preferences.PausesWhenAway());
         game->window.SetUntimed(preferences.Untimed());
-        game->window.SetSettingsOpener(
-            [&preferences, &window = game->window](QWidget* parent) { OpenSettings(parent, preferences, window); });
+        FollowLooks(looks, game->motion, game->particles);
+        game->window.SetSettingsOpener([&preferences, &looks, &window = game->window](QWidget* parent) {
+            OpenSettings(parent, preferences, window, looks);
+        });
         QObject::connect(&screenLock, &platform::ScreenLock::locked, &game->window, &MainWindow::PlayerAway);
         windowBoxes.SetParent(&game->window);
         game->flow.Load(); // while the window is still hidden

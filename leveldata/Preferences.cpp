@@ -1,5 +1,7 @@
 #include "Preferences.h"
 
+#include <utility>
+
 #include <QList>
 
 #include "leveldata/ConfinedFiles.h"
@@ -17,6 +19,14 @@ const QByteArray kLanguageKey = QByteArrayLiteral("language");
 const QByteArray kFollowDesktop = QByteArrayLiteral("system");
 const QByteArray kPauseWhenAwayKey = QByteArrayLiteral("pauseWhenAway");
 const QByteArray kUntimedKey = QByteArrayLiteral("untimed");
+const QByteArray kLessMotionKey = QByteArrayLiteral("lessMotion");
+const QByteArray kHighContrastKey = QByteArrayLiteral("highContrast");
+
+// A choice that may be left to the desktop: "system", "true" or "false".
+QByteArray Choice(const std::optional<bool>& choice)
+{
+    return choice ? QByteArray(*choice ? "true" : "false") : kFollowDesktop;
+}
 
 QString PreferencesPath(const DataFolders& folders)
 {
@@ -46,6 +56,8 @@ QByteArray SerializePreferences(const Preferences& preferences)
                + '\n';
     content += kPauseWhenAwayKey + '=' + (preferences.pauseWhenAway ? "true" : "false") + '\n';
     content += kUntimedKey + '=' + (preferences.untimed ? "true" : "false") + '\n';
+    content += kLessMotionKey + '=' + Choice(preferences.lessMotion) + '\n';
+    content += kHighContrastKey + '=' + Choice(preferences.highContrast) + '\n';
     return content;
 }
 
@@ -65,6 +77,12 @@ Preferences ParsePreferences(const QByteArray& content)
         }
         if (key == kUntimedKey && (value == "true" || value == "false")) {
             preferences.untimed = value == "true";
+        }
+        for (auto [name, choice] : {std::pair{&kLessMotionKey, &preferences.lessMotion},
+                                    std::pair{&kHighContrastKey, &preferences.highContrast}}) {
+            if (key == *name) {
+                *choice = value == "true" || value == "false" ? std::optional(value == "true") : std::nullopt;
+            }
         }
         if (key == kLanguageKey) {
             preferences.language = value != kFollowDesktop && IsLanguageCode(value) ? QString::fromLatin1(value)

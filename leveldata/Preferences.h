@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QByteArray>
 #include <QString>
 
@@ -25,6 +27,10 @@ struct Preferences {
     // Whether the levels are played untimed: the bar stays full, and the
     // results are kept apart from the timed ones.
     bool untimed = false;
+    // Less motion and high contrast: unset until the player chooses, and
+    // while unset the desktop's wish holds.
+    std::optional<bool> lessMotion;
+    std::optional<bool> highContrast;
 
     bool operator==(const Preferences&) const = default;
 };

@@ -16,6 +16,16 @@ struct BoardMotion {
     {
     }
 
+    // Less motion: the path keeps its width, the hint is marked instead of
+    // blinking, the overlay stands still and the caption keeps its colour.
+    void SetLessMotion(bool on)
+    {
+        path.SetSteady(on);
+        hint.SetSteady(on);
+        jitter.SetStill(on);
+        caption.SetSteady(on);
+    }
+
     LinkPathFade path;
     HintFlash hint;
     OverlayJitter jitter;

@@ -10,6 +10,7 @@
 
 #include "game/GameFlow.h"
 #include "presentation/BoardMotion.h"
+#include "presentation/Contrast.h"
 #include "presentation/RegionUnion.h"
 
 namespace daz {
@@ -17,6 +18,11 @@ namespace {
 
 // Link paths are yellow (&H0000FFFF).
 const QColor kLinkColour(255, 255, 0);
+// The light rings of the outlines: the selection's yellow, the cursor's
+// white and the steady hint's cyan, each within a black one.
+const QColor kSelectionRing(255, 255, 0);
+const QColor kCursorRing(255, 255, 255);
+const QColor kHintRing(0, 255, 255);
 
 } // namespace
 
@@ -150,15 +156,33 @@ void BoardView::paintEvent(QPaintEvent* event)
         }
     }
 
+    // Under high contrast the masks are outlines that show on any tile.
+    const bool outlines = HighContrastInUse();
+    const int ring = OutlineThickness();
+    if (const HintFlash& hint = parts_.motion.hint; hint.Marks(hint.First()) || hint.Marks(hint.Second())) {
+        for (const Cell cell : {hint.First(), hint.Second()}) {
+            if (const QRect r = TileRect(cell); hint.Marks(cell) && region.intersects(r)) {
+                DrawTwoToneOutline(p, r, ring, kHintRing);
+            }
+        }
+    }
     if (round_.GetPhase() != Phase::NoLevel) {
         if (round_.CursorShown()) {
             if (const QRect r = CursorRect(round_.CursorCell()); region.intersects(r)) {
-                p.drawPixmap(r, pictures.mb2);
+                if (outlines) {
+                    DrawTwoToneOutline(p, r, ring, kCursorRing);
+                } else {
+                    p.drawPixmap(r, pictures.mb2);
+                }
             }
         }
         if (const auto selection = round_.Selection()) {
             if (const QRect r = SelectionRect(*selection); region.intersects(r)) {
-                p.drawPixmap(r, pictures.mb1);
+                if (outlines) {
+                    DrawTwoToneOutline(p, r, ring, kSelectionRing);
+                } else {
+                    p.drawPixmap(r, pictures.mb1);
+                }
             }
         }
     }

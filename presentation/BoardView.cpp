@@ -175,6 +175,11 @@ QRect BoardView::ParticleRect(int i) const
     return sprite.visible ? geometry_.PictureRect(sprite.left, sprite.top, parts_.particles.Picture().size()) : QRect();
 }
 
+int BoardView::OutlineThickness() const
+{
+    return std::max(2, static_cast<int>(std::lround(3 * kTwipsPerPixel * geometry_.Scale())));
+}
+
 bool BoardView::ShowsTile(Cell cell) const
 {
     const Board& board = round_.GetBoard();
@@ -186,6 +191,10 @@ void BoardView::changeEvent(QEvent* event)
     // The caption is made in the language installed when it is asked for.
     if (event->type() == QEvent::LanguageChange) {
         CaptionChanged();
+    }
+    // High contrast comes and goes with the application's palette.
+    if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::PaletteChange) {
+        update();
     }
     QWidget::changeEvent(event);
 }

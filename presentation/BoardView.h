@@ -112,6 +112,8 @@ private:
     QRect LineRect(QPointF from, QPointF to, double width) const;
     QRect PathRect(const LinkPath& path, int width) const;
     double LineWidth(int width) const;
+    // Each ring of an outline, in pixels at the scale.
+    int OutlineThickness() const;
     bool ShowsTile(Cell cell) const;
 
     BoardParts parts_;

@@ -5,21 +5,17 @@
 
 #include <QPainter>
 
+#include "presentation/Contrast.h"
+
 namespace daz {
 
 HaloLabel::HaloLabel(QWidget* parent) : QLabel(parent) {}
 
 QColor HaloLabel::HaloFor(QColor colour)
 {
-    // Relative luminance, as contrast is usually judged: a colour reads
-    // best against whichever of black and white lies farther from it.
-    const auto channel = [](double c) {
-        c /= 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    const double l = 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green())
-                     + 0.0722 * channel(colour.blue());
-    return (l + 0.05) / 0.05 >= 1.05 / (l + 0.05) ? Qt::black : Qt::white;
+    // A colour reads best against whichever of black and white lies
+    // farther from it.
+    return ContrastRatio(colour, Qt::black) >= ContrastRatio(colour, Qt::white) ? Qt::black : Qt::white;
 }
 
 void HaloLabel::SetColour(QColor colour)

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "presentation/Contrast.h"
 #include "presentation/Pictures.h"
 
 namespace daz {
@@ -14,11 +15,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), view_(new QPlainTextE
     setWindowTitle(tr("主题帮助"));
     setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"))));
     setAutoFillBackground(true);
-    QPalette paper = palette();
+    QPalette paper;
     paper.setColor(QPalette::Window, QColor(0xF6, 0xEE, 0xDC));
     paper.setColor(QPalette::Base, QColor(0xFF, 0xFB, 0xF0));
     paper.setColor(QPalette::Text, QColor(0x40, 0x28, 0x10));
-    setPalette(paper);
+    UseOwnPalette(this, paper);
 
     view_->setReadOnly(true);
     view_->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -33,11 +33,28 @@ bool HintFlash::PairInPlace() const
            && board.At(second_) == secondCode_;
 }
 
+bool HintFlash::Marks(Cell cell) const
+{
+    return steady_ && Running() && !pairLeft_ && (cell == first_ || cell == second_);
+}
+
+void HintFlash::SetSteady(bool steady)
+{
+    steady_ = steady;
+    if (Running()) {
+        hidden_ = false;
+        emit changed(first_, second_);
+    }
+}
+
 void HintFlash::BoardChanged()
 {
     if (Running() && !pairLeft_ && !PairInPlace()) {
         pairLeft_ = true;
         ShowAsTheyAre();
+        if (steady_) {
+            emit changed(first_, second_);
+        }
     }
 }
 
@@ -45,6 +62,10 @@ void HintFlash::Start(Cell first, Cell second)
 {
     if (timer_->IsActive() && (first != first_ || second != second_)) {
         ShowAsTheyAre();
+        if (steady_) {
+            timer_->Stop(); // the old pair's mark goes
+            emit changed(first_, second_);
+        }
     }
     first_ = first;
     second_ = second;
@@ -53,6 +74,9 @@ void HintFlash::Start(Cell first, Cell second)
     secondCode_ = board.InField(second) ? board.At(second) : 0;
     pairLeft_ = false;
     timer_->Start();
+    if (steady_) {
+        emit changed(first_, second_);
+    }
 }
 
 void HintFlash::Step()
@@ -60,7 +84,7 @@ void HintFlash::Step()
     // Only the pair found blinks: once one of the two left its cell, both
     // cells stay in sight.
     pairLeft_ = pairLeft_ || !PairInPlace();
-    hidden_ = !hidden_ && !pairLeft_;
+    hidden_ = !hidden_ && !pairLeft_ && !steady_;
     emit changed(first_, second_);
     emit blinked();
     if (++tick_ >= kTicks) {
@@ -70,9 +94,13 @@ void HintFlash::Step()
 
 void HintFlash::Stop()
 {
+    const bool marked = steady_ && Running() && !pairLeft_;
     timer_->Stop();
     if (tick_ != 0) {
         ShowAsTheyAre();
+    }
+    if (marked) {
+        emit changed(first_, second_);
     }
     tick_ = 0;
 }

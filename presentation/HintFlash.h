@@ -18,6 +18,8 @@ class Round;
 // cell (a pair, an undo, a slide or a shuffle), both cells show at once
 // and stay in sight while the flash ticks on: whatever lies there now is
 // not the pair found. A new hint during a flash takes over its count.
+// Steady (less motion), the two tiles stay in sight and are marked for the
+// same four ticks instead, the mark going as the blinking would stop.
 class HintFlash : public QObject {
     Q_OBJECT
 
@@ -29,6 +31,9 @@ public:
 
     // Whether the tile of this cell is hidden by the flash now.
     bool Hides(Cell cell) const;
+    // Whether the steady hint marks the tile of this cell now.
+    bool Marks(Cell cell) const;
+    void SetSteady(bool steady);
     bool Running() const;
     int Tick() const { return tick_; }
     Cell First() const { return first_; }
@@ -57,6 +62,7 @@ private:
     TileCode secondCode_ = 0;
     bool pairLeft_ = false; // one of the two left its cell during this flash
     bool hidden_ = false;
+    bool steady_ = false;
     int tick_ = 0;
 };
 

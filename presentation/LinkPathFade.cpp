@@ -36,14 +36,22 @@ void LinkPathFade::Tick()
     const LinkPath before = path_;
     const int widthBefore = width_;
     ++step_;
-    width_ = step_;
+    width_ = steady_ ? kSteadyWidth : step_;
     if (step_ >= kSteps) {
         timer_->Stop();
         path_ = {};
-        width_ = 1;
+        width_ = steady_ ? kSteadyWidth : 1;
         step_ = 0;
     }
     emit changed(before, widthBefore);
+}
+
+void LinkPathFade::SetSteady(bool steady)
+{
+    steady_ = steady;
+    if (!Running()) {
+        width_ = steady ? kSteadyWidth : 1;
+    }
 }
 
 void LinkPathFade::Wipe()

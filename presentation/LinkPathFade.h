@@ -12,13 +12,16 @@ namespace daz {
 class Round;
 
 // The yellow path drawn between two tiles as they go: shown at once, it
-// grows one pixel wider every 30 ms and is gone after ten steps. A new
-// pair takes it over; leaving the level wipes it.
+// grows one pixel wider every 30 ms and is gone after ten steps. With less
+// motion it keeps one width for those steps. A new pair takes it over;
+// leaving the level wipes it.
 class LinkPathFade : public QObject {
     Q_OBJECT
 
 public:
     static constexpr int kSteps = 10;
+    // The width of the path that does not grow.
+    static constexpr int kSteadyWidth = 3;
 
     LinkPathFade(const Round& round, platform::TimerFactory& timers);
     ~LinkPathFade() override;
@@ -30,6 +33,7 @@ public:
     int Width() const { return width_; }
     int Step() const { return step_; }
     bool Running() const;
+    void SetSteady(bool steady);
 
 signals:
     // The path or its width changed; what was drawn before, to be wiped.
@@ -44,6 +48,7 @@ private:
     LinkPath path_;
     int width_ = 1;
     int step_ = 0;
+    bool steady_ = false;
 };
 
 } // namespace daz

@@ -20,6 +20,7 @@
 #include "presentation/BoardCaption.h"
 #include "presentation/BoardMotion.h"
 #include "presentation/BoardView.h"
+#include "presentation/Contrast.h"
 #include "presentation/GameActions.h"
 #include "presentation/GameInfo.h"
 #include "presentation/GameTexts.h"
@@ -62,15 +63,15 @@ MainWindow::MainWindow(Parts parts, LevelTools tools)
 {
     setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"))));
     setAutoFillBackground(true);
-    QPalette palette = this->palette();
+    QPalette palette;
     palette.setColor(QPalette::Window, QColor(0xF6, 0xEE, 0xDC));
-    setPalette(palette);
+    UseOwnPalette(this, palette);
     resize(Px(kDesignWidth), Px(kDesignHeight));
     setMinimumSize(Px(kDesignWidth * kSmallest), Px(kDesignHeight * kSmallest));
 
-    QPalette creditPalette = credits_->palette();
+    QPalette creditPalette;
     creditPalette.setColor(QPalette::WindowText, FromBgr(0xFF0000));
-    credits_->setPalette(creditPalette);
+    UseOwnPalette(credits_, creditPalette);
 
     setFocusPolicy(Qt::StrongFocus);
     // Every command's keys work in the window, its menus closed.

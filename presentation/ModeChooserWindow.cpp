@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "presentation/Contrast.h"
 #include "presentation/PictureWords.h"
 
 namespace daz {
@@ -19,11 +20,12 @@ QPixmap ChooserPicture()
     return WithWords(QStringLiteral("chooser.png"), ScreenPicture(QStringLiteral(":/chooser.png")));
 }
 
+// Under high contrast the words lie on black, not on the picture.
 void SetTextColour(QLabel& label, unsigned bgr)
 {
-    QPalette palette = label.palette();
+    QPalette palette;
     palette.setColor(QPalette::WindowText, FromBgr(bgr));
-    label.setPalette(palette);
+    UseOwnPalette(&label, palette, QPalette(), true);
 }
 
 } // namespace

@@ -21,10 +21,23 @@ bool OverlayJitter::Running() const
 
 void OverlayJitter::Follow(Phase phase)
 {
-    if (BoardHidden(phase)) {
+    if (BoardHidden(phase) && !still_) {
         timer_->Start();
     } else {
         timer_->Stop();
+    }
+}
+
+void OverlayJitter::SetStill(bool still)
+{
+    still_ = still;
+    if (still) {
+        timer_->Stop();
+        x_ = 100;
+        y_ = 100;
+        emit moved();
+    } else if (BoardHidden(round_.GetPhase())) {
+        timer_->Start();
     }
 }
 
@@ -41,6 +54,9 @@ void OverlayJitter::Tick()
 CaptionColour::CaptionColour(const Round& round, Random& random)
 {
     connect(&round, &Round::ticked, this, [this, &random] {
+        if (steady_) {
+            return;
+        }
         random.ReseedFromClock();
         index_ = random.Draw(16) - 1;
         emit changed();

@@ -30,6 +30,9 @@ void Particles::Start(int effect, QImage picture)
 {
     effect_ = effect;
     picture_ = std::move(picture);
+    if (still_) {
+        return;
+    }
     for (int i = 1; i <= kCount; ++i) {
         Sprite& s = sprites_[static_cast<std::size_t>(i)];
         s.PartX = static_cast<std::int16_t>(random_.Draw(width_) - 1);
@@ -40,6 +43,23 @@ void Particles::Start(int effect, QImage picture)
     }
     timer_->Start();
     emit moved();
+}
+
+void Particles::SetStill(bool still)
+{
+    if (still == still_) {
+        return;
+    }
+    still_ = still;
+    if (still) {
+        timer_->Stop();
+        for (auto& s : sprites_) {
+            s.visible = false;
+        }
+        emit moved();
+    } else if (effect_ != None) {
+        Start(effect_, picture_);
+    }
 }
 
 void Particles::Wobble(std::int16_t& coordinate)

@@ -14,7 +14,8 @@ namespace daz {
 
 // The ten small pictures that drift over the board of a level: falling
 // flowers, rising bubbles, flying petals, floating clouds or twinkling
-// stars. They are decoration only and never take the mouse.
+// stars. They are decoration only and never take the mouse. With less
+// motion none is shown; turned back on, a level's particles set off.
 class Particles : public QObject {
     Q_OBJECT
 
@@ -41,6 +42,7 @@ public:
     // Places the ten particles at random and sets them moving. The timer
     // keeps ticking from then on, for the rest of the run.
     void Start(int effect, QImage picture);
+    void SetStill(bool still);
 
     int CurrentEffect() const { return effect_; }
     const QImage& Picture() const { return picture_; }
@@ -66,6 +68,7 @@ private:
     int height_;
     int effect_ = None;
     QImage picture_;
+    bool still_ = false;
     std::array<Sprite, kCount + 1> sprites_{};
 };
 

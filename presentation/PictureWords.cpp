@@ -12,6 +12,7 @@
 #include <QPainterPath>
 
 #include "platform/MessageBoxes.h"
+#include "presentation/Contrast.h"
 
 namespace daz {
 namespace {
@@ -283,6 +284,16 @@ void WordsLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    if (HighContrastInUse()) {
+        // White on black, without the design's outline and shadow.
+        painter.fillRect(rect(), Qt::black);
+        WordStyle plain = style_;
+        plain.fill = Qt::white;
+        plain.outline = Qt::transparent;
+        plain.shadow = Qt::transparent;
+        DrawWords(painter, QRectF(contentsRect()), text(), plain);
+        return;
+    }
     DrawWords(painter, QRectF(contentsRect()), text(), style_);
 }
 

@@ -13,12 +13,13 @@ void UseKeptLanguage(const DataFolders& folders, platform::LanguageSwitch& langu
 
 PlayerPreferences::PlayerPreferences(DataFolders folders, platform::LanguageSwitch& languages,
                                      platform::MessageBoxes& boxes)
-    : folders_(std::move(folders)),
-      languages_(languages),
-      boxes_(boxes),
-      pauseWhenAway_(ReadPreferences(folders_).pauseWhenAway),
-      untimed_(ReadPreferences(folders_).untimed)
+    : folders_(std::move(folders)), languages_(languages), boxes_(boxes)
 {
+    const Preferences kept = ReadPreferences(folders_);
+    pauseWhenAway_ = kept.pauseWhenAway;
+    untimed_ = kept.untimed;
+    lessMotion_ = kept.lessMotion;
+    highContrast_ = kept.highContrast;
 }
 
 void PlayerPreferences::Choose(const QString& choice)
@@ -39,22 +40,34 @@ void PlayerPreferences::Choose(const QString& choice)
 void PlayerPreferences::SetPauseWhenAway(bool on)
 {
     pauseWhenAway_ = on;
-    Keep(
-        [on](Preferences& kept) {
-            const bool changed = kept.pauseWhenAway != on;
-            kept.pauseWhenAway = on;
-            return changed;
-        },
-        tr("设置未能保存，只在这次游戏中有效：%1"));
+    KeepSetting(&Preferences::pauseWhenAway, on);
 }
 
 void PlayerPreferences::SetUntimed(bool on)
 {
     untimed_ = on;
+    KeepSetting(&Preferences::untimed, on);
+}
+
+void PlayerPreferences::SetLessMotion(bool on)
+{
+    lessMotion_ = on;
+    KeepSetting(&Preferences::lessMotion, on);
+}
+
+void PlayerPreferences::SetHighContrast(bool on)
+{
+    highContrast_ = on;
+    KeepSetting(&Preferences::highContrast, on);
+}
+
+template <typename Value>
+void PlayerPreferences::KeepSetting(Value Preferences::*setting, bool on)
+{
     Keep(
-        [on](Preferences& kept) {
-            const bool changed = kept.untimed != on;
-            kept.untimed = on;
+        [setting, on](Preferences& kept) {
+            const bool changed = kept.*setting != Value(on);
+            kept.*setting = on;
             return changed;
         },
         tr("设置未能保存，只在这次游戏中有效：%1"));

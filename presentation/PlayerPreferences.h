@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include <QCoreApplication>
 #include <QString>
@@ -23,8 +24,8 @@ void UseKeptLanguage(const DataFolders& folders, platform::LanguageSwitch& langu
 
 // The player's own choices, each applied at once and kept in the player's
 // preferences for the next start: the language chosen in the main menu,
-// whether the level pauses when the player goes away and whether levels
-// are played untimed (设置).
+// and the choices of 设置: whether the level pauses when the player goes
+// away, whether levels are played untimed, less motion and high contrast.
 class PlayerPreferences {
     Q_DECLARE_TR_FUNCTIONS(daz::PlayerPreferences)
 
@@ -46,12 +47,21 @@ public:
     void SetPauseWhenAway(bool on);
     bool Untimed() const { return untimed_; }
     void SetUntimed(bool on);
+    // Less motion and high contrast as chosen; unset until the player
+    // chooses (the desktop's wish holds meanwhile).
+    std::optional<bool> LessMotion() const { return lessMotion_; }
+    std::optional<bool> HighContrast() const { return highContrast_; }
+    void SetLessMotion(bool on);
+    void SetHighContrast(bool on);
 
 private:
     // Keeps the preferences with one choice changed, the others as they
     // are kept; a box tells notKept and why when the file cannot be
     // written.
     void Keep(const std::function<bool(Preferences&)>& change, const QString& notKept);
+    // Keeps one choice of 设置.
+    template <typename Value>
+    void KeepSetting(Value Preferences::*setting, bool on);
 
     DataFolders folders_;
     platform::LanguageSwitch& languages_;
@@ -59,6 +69,8 @@ private:
     bool saving_ = true;
     bool pauseWhenAway_ = true;
     bool untimed_ = false;
+    std::optional<bool> lessMotion_;
+    std::optional<bool> highContrast_;
 };
 
 } // namespace daz

@@ -13,6 +13,7 @@
 
 #include "game/GameFlow.h"
 #include "game/GameState.h"
+#include "presentation/Contrast.h"
 #include "presentation/GameTexts.h"
 #include "presentation/LevelNames.h"
 #include "presentation/Pictures.h"
@@ -34,13 +35,13 @@ RecordsWindow::RecordsWindow(Records* records, std::vector<CatalogueEntry> level
 {
     setWindowIcon(QIcon(WindowPicture(QStringLiteral("app-icon.png"))));
     setAutoFillBackground(true);
-    QPalette paper = palette();
+    QPalette paper;
     paper.setColor(QPalette::Window, QColor(0xF6, 0xEE, 0xDC));
     paper.setColor(QPalette::Base, QColor(0xFF, 0xFB, 0xF0));
     paper.setColor(QPalette::AlternateBase, QColor(0xF9, 0xF3, 0xE6));
     paper.setColor(QPalette::Text, QColor(0x40, 0x28, 0x10));
     paper.setColor(QPalette::WindowText, QColor(0x40, 0x28, 0x10));
-    setPalette(paper);
+    UseOwnPalette(this, paper);
 
     auto* layout = new QVBoxLayout(this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

@@ -13,6 +13,7 @@
 #include "game/GameFlow.h"
 #include "game/Round.h"
 #include "presentation/Accessibility.h"
+#include "presentation/Contrast.h"
 #include "presentation/GameActions.h"
 #include "presentation/GameTexts.h"
 #include "presentation/PictureCache.h"
@@ -21,12 +22,29 @@
 namespace daz {
 namespace {
 
+// The strip stays light under high contrast: its words turn black.
 void SetTextColour(QWidget* widget, QColor colour)
 {
-    QPalette palette = widget->palette();
+    QPalette palette;
     palette.setColor(QPalette::Active, QPalette::WindowText, colour);
     palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
-    widget->setPalette(palette);
+    UseOwnPalette(widget, palette, DarkOnLight());
+}
+
+// The audio switches. On: bright green, a note or a speaker. Off: grey,
+// pressed in, the words struck through and the sign crossed out. Under
+// high contrast: white on black, and black on white when off.
+QString ToggleStyle()
+{
+    if (HighContrastInUse()) {
+        return QStringLiteral("QPushButton { background: #000000; color: #FFFFFF; border: 2px solid #FFFFFF; }"
+                              "QPushButton:checked { background: #FFFFFF; color: #000000; border: 2px solid #000000;"
+                              " text-decoration: line-through; }");
+    }
+    return QStringLiteral("QPushButton { background: #0A8A0A; color: #FFFFC0; border: 1px solid #0B4F0B;"
+                          " border-bottom: 2px solid #063306; border-radius: 3px; }"
+                          "QPushButton:checked { background: #9A9A9A; color: #3A3A3A; border: 1px solid #5A5A5A;"
+                          " border-top: 2px solid #4A4A4A; text-decoration: line-through; }");
 }
 
 const QColor kBlueText = FromBgr(0xFF0000);
@@ -194,17 +212,12 @@ ToolStrip::ToolStrip(Toolbar& toolbar, GameActions& actions, const GameFlow& flo
 
     // On: bright green, a note or a speaker. Off: grey, pressed in, the
     // words struck through and the sign crossed out.
-    const QString toggleStyle = QStringLiteral(
-        "QPushButton { background: #0A8A0A; color: #FFFFC0; border: 1px solid #0B4F0B;"
-        " border-bottom: 2px solid #063306; border-radius: 3px; }"
-        "QPushButton:checked { background: #9A9A9A; color: #3A3A3A; border: 1px solid #5A5A5A;"
-        " border-top: 2px solid #4A4A4A; text-decoration: line-through; }");
     for (auto [button, left] : {std::pair{&checkMedia_, 8640}, std::pair{&checkSound_, 10080}}) {
         auto* toggle = new QPushButton(this);
         toggle->setCheckable(true);
         toggle->setFocusPolicy(Qt::NoFocus);
         Place(toggle, QRect(left, 23, 1095, 375), false);
-        toggle->setStyleSheet(toggleStyle);
+        toggle->setStyleSheet(ToggleStyle());
         toggle->setCursor(pointer);
         *button = toggle;
     }
@@ -459,6 +472,11 @@ void ToolStrip::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
         Retranslate();
+    }
+    // High contrast turned: the window's palette changed.
+    if (event->type() == QEvent::PaletteChange && checkMedia_ != nullptr) {
+        checkMedia_->setStyleSheet(ToggleStyle());
+        checkSound_->setStyleSheet(ToggleStyle());
     }
     QWidget::changeEvent(event);
 }

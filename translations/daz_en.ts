@@ -1632,6 +1632,18 @@ Please replace it with an ordinary folder and try again.</translation>
         <source>时间条一直是满的，不会超时；从本关起生效，关掉后从下一关起恢复计时。不限时的成绩与限时的分开记录。</source>
         <translation>The time bar stays full and the level never times out. On, it takes the level in play at once; off, the clock comes back from the next level. Untimed results are kept apart from timed ones.</translation>
     </message>
+    <message>
+        <source>少动画</source>
+        <translation>Less motion</translation>
+    </message>
+    <message>
+        <source>高对比度</source>
+        <translation>High contrast</translation>
+    </message>
+    <message>
+        <source>少动画：没有飘动的小图、跳动的画面和闪烁；高对比度：粗边框和黑底白字。未选择时跟随桌面的设置。</source>
+        <translation>Less motion: no drifting pictures, no jumping picture and no blinking. High contrast: thick outlines and white text on black. Until you choose, each follows the desktop.</translation>
+    </message>
 </context>
 <context>
     <name>daz::Splash</name>

@@ -147,7 +147,12 @@ protected:
     }
 
     QString Catalogue() const { return Path("DAZGame.ini"); }
-    static Preferences PreferencesOf(qint64 i) { return {i % 2 == 0 ? QStringLiteral("zh") : QStringLiteral("en")}; }
+    static Preferences PreferencesOf(qint64 i)
+    {
+        Preferences preferences;
+        preferences.language = i % 2 == 0 ? QStringLiteral("zh") : QStringLiteral("en");
+        return preferences;
+    }
 
     // The preferences are one whole save's, byte for byte.
     void ExpectWholePreferences()

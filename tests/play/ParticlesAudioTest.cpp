@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "GameHarness.h"
+#include "presentation/Looks.h"
 
 namespace daz::testing {
 namespace {
@@ -112,6 +113,99 @@ TEST(LevelParticles, AMissingSpritePlaysTheLevelWithoutParticles)
     EXPECT_TRUE(h.boxes.shown.empty());
     EXPECT_EQ(h.board().TileCount(), 8);
     EXPECT_FALSE(h.parts->particles.All()[1].visible);
+}
+
+// Less motion, as the desktop wishes it until the player chooses: no
+// particle shows or moves, the picture over the board stands still, the
+// caption keeps its colour, the path keeps one width for its steps and the
+// hint is marked, never hidden, for the span of its blinking. The desktop's wish turned off sets the
+// level's particles going; the player's choice outlasts the desktop's.
+TEST(LessMotion, StillsEveryMotionAndFollowsTheDesktopUntilThePlayerChooses)
+{
+    GameHarness h;
+    h.folder.WriteGame({{QStringLiteral("花"), QStringLiteral("petals"), 6, 4, 10, 3},
+                        {QStringLiteral("叶"), QStringLiteral("leaves"), 6, 4, 10, 3}},
+                       1, 100);
+    h.folder.WriteParticle(3);
+    FakeDesktopWishes desktop;
+    desktop.Take(true, false);
+    Looks looks(desktop, std::nullopt, std::nullopt);
+    h.Start(2);
+    FollowLooks(looks, h.motion(), h.parts->particles);
+    const Particles& particles = h.parts->particles;
+    const auto noneShown = [&] {
+        return std::none_of(particles.All().begin(), particles.All().end(), [](const auto& s) { return s.visible; });
+    };
+    EXPECT_TRUE(noneShown());
+    EXPECT_FALSE(particles.TimerRunning());
+    h.flow->ChooseLevel(2);
+    EXPECT_TRUE(noneShown()) << "a new level set its particles going";
+    EXPECT_FALSE(particles.TimerRunning());
+
+    // The path: one width from its first step to its last.
+    ASSERT_TRUE(h.RemoveAPair());
+    const LinkPathFade& path = h.motion().path;
+    ASSERT_TRUE(path.Visible());
+    for (int step = 1; step < LinkPathFade::kSteps; ++step) {
+        EXPECT_EQ(path.Width(), LinkPathFade::kSteadyWidth) << "step " << step;
+        h.timers.Fire(QStringLiteral("LinkPathFade"));
+        EXPECT_TRUE(path.Visible());
+    }
+    h.timers.Fire(QStringLiteral("LinkPathFade"));
+    EXPECT_FALSE(path.Visible());
+
+    // The hint: both tiles in sight and marked for four ticks, then not.
+    const HintFlash& hint = h.motion().hint;
+    h.parts->toolbar.Click(Toolbar::Label::Hint);
+    const Cell first = hint.First();
+    const Cell second = hint.Second();
+    for (int tick = 0; tick < HintFlash::kTicks; ++tick) {
+        EXPECT_TRUE(hint.Marks(first) && hint.Marks(second)) << "tick " << tick;
+        EXPECT_FALSE(hint.Hides(first) || hint.Hides(second)) << "tick " << tick;
+        h.timers.Fire(QStringLiteral("HintFlash"));
+    }
+    EXPECT_FALSE(hint.Marks(first) || hint.Marks(second));
+
+    // The picture over the board: paused, it stays where it stands. The
+    // caption keeps its colour as the clock ticks.
+    h.round().PauseQuietly();
+    const OverlayJitter& jitter = h.motion().jitter;
+    EXPECT_FALSE(jitter.Running());
+    h.round().Continue();
+    const int colour = h.motion().caption.Index();
+    for (int second = 0; second < 20; ++second) {
+        h.clock.seconds += 1;
+        h.timers.Fire(QStringLiteral("LevelClock"));
+        EXPECT_EQ(h.motion().caption.Index(), colour) << "second " << second;
+    }
+
+    // The desktop no longer wishes it: the particles set off, the caption
+    // changes colour, the jitter follows the board again, the path widens.
+    desktop.Take(false, false);
+    EXPECT_FALSE(noneShown());
+    EXPECT_TRUE(particles.TimerRunning());
+    bool recoloured = false;
+    for (int second = 0; second < 20; ++second) {
+        h.clock.seconds += 1;
+        h.timers.Fire(QStringLiteral("LevelClock"));
+        recoloured = recoloured || h.motion().caption.Index() != colour;
+    }
+    EXPECT_TRUE(recoloured);
+    h.round().PauseQuietly();
+    EXPECT_TRUE(jitter.Running());
+    h.round().Continue();
+    ASSERT_TRUE(h.RemoveAPair());
+    h.timers.Fire(QStringLiteral("LinkPathFade"), 4);
+    EXPECT_EQ(path.Width(), 4);
+    EXPECT_FALSE(hint.Marks(first));
+
+    // The player chooses less motion: the desktop's change no longer counts.
+    looks.ChooseLessMotion(true);
+    EXPECT_TRUE(noneShown());
+    desktop.Take(false, true);
+    EXPECT_TRUE(looks.LessMotion());
+    EXPECT_TRUE(looks.HighContrast());
+    EXPECT_TRUE(noneShown());
 }
 
 class Audio : public ::testing::Test {

@@ -3,6 +3,7 @@
 #include <QList>
 
 #include "platform/Desktop.h"
+#include "platform/DesktopWishes.h"
 
 namespace daz::testing {
 
@@ -24,6 +25,13 @@ class FakeInstanceLock final : public platform::InstanceLock {
 public:
     platform::LockResult TryAcquire() override { return result; }
     platform::LockResult result;
+};
+
+// The desktop's wishes as a test sets them; changed() as the portal's
+// would be.
+class FakeDesktopWishes final : public platform::DesktopWishes {
+public:
+    using DesktopWishes::Take;
 };
 
 } // namespace daz::testing

@@ -7,7 +7,9 @@
 
 #include "GameHarness.h"
 #include "ScreenCompare.h"
+#include "presentation/BoardMotion.h"
 #include "presentation/BoardView.h"
+#include "presentation/Contrast.h"
 #include "presentation/MainWindow.h"
 
 namespace daz::testing {
@@ -24,7 +26,7 @@ protected:
     {
         Spec level(QStringLiteral("甲"), QStringLiteral("a"), 12, 8, 40);
         level.tilePixels = 80;
-        h.folder.WriteGame({level});
+        h.folder.WriteGame({level}, 1, 100); // points enough for a hint
         h.folder.Write(QStringLiteral("levels/a/mb1.gif"), TestProgramFolder::Picture(12, QColor(255, 0, 0, 90)));
         h.folder.Write(QStringLiteral("levels/a/mb2.gif"), TestProgramFolder::Picture(12, QColor(0, 0, 255, 60)));
         h.Start(2);
@@ -125,6 +127,82 @@ TEST_F(BoardPaint, APairGoesFromTheScreenAtOnceAndLeavesItsNeighboursOverhang)
         }
         EXPECT_EQ(left, 0) << "the tile at " << cell.x << "," << cell.y << " still shows";
     }
+}
+
+// Whether the screen shows a two-tone outline just inside rect: its edge
+// all around in black, and within the black ring, as thick, a ring of
+// light all around.
+bool OutlinedIn(const QImage& shown, const QRect& rect, QColor light)
+{
+    int black = 0;
+    while (black < rect.width() / 2 && shown.pixelColor(rect.left() + black, rect.center().y()) == Qt::black) {
+        ++black;
+    }
+    if (black < 2) {
+        return false;
+    }
+    const QRect lightRing = rect.adjusted(black, black, -black, -black);
+    for (int i = 0; i < black; ++i) {
+        const QRect dark = rect.adjusted(i, i, -i, -i);
+        const QRect inner = lightRing.adjusted(i, i, -i, -i);
+        for (const QPoint& at : {dark.topLeft(), dark.topRight(), dark.bottomLeft(), dark.bottomRight()}) {
+            if (shown.pixelColor(at) != Qt::black) {
+                return false;
+            }
+        }
+        for (const QPoint& at : {inner.topLeft(), inner.bottomRight(), QPoint(inner.center().x(), inner.top()),
+                                 QPoint(inner.left(), inner.center().y())}) {
+            if (shown.pixelColor(at) != light) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Under high contrast the selection and the cursor (the hover's mask too)
+// are thick two-tone outlines, yellow and white within black, repainted
+// as they move; the steady hint of less motion outlines both tiles in cyan
+// for its four ticks, hiding neither. Off again, the masks' pictures come
+// back.
+TEST_F(BoardPaint, HighContrastOutlinesTheMarksAndTheSteadyHintIsOutlined)
+{
+    UseHighContrast(true);
+    h.motion().SetLessMotion(true);
+    const Cell selected{3, 2};
+    MouseClick(board->TileRect(selected).topLeft() + QPoint(30, 30));
+    ASSERT_EQ(h.round().Selection(), selected);
+    h.round().MoveCursor(Direction::Down);
+    h.round().MoveCursor(Direction::Right);
+    ASSERT_TRUE(h.round().CursorShown());
+    const Cell cursor = h.round().CursorCell();
+    ASSERT_NE(cursor, selected);
+    Settle();
+    QImage shown = OnScreen(*window, *board);
+    EXPECT_TRUE(OutlinedIn(shown, board->SelectionRect(selected), QColor(255, 255, 0)));
+    EXPECT_TRUE(OutlinedIn(shown, board->CursorRect(cursor), Qt::white));
+    EXPECT_EQ(Unlike(shown, FullPaint(*board), board->CursorRect(cursor)), 0);
+
+    QTest::mouseClick(board, Qt::RightButton, Qt::NoModifier, board->TileRect(selected).topLeft() + QPoint(30, 30));
+    ASSERT_FALSE(h.round().Selection().has_value());
+    h.parts->toolbar.Click(Toolbar::Label::Hint);
+    const HintFlash& hint = h.motion().hint;
+    ASSERT_TRUE(hint.Running());
+    for (int tick = 0; tick <= HintFlash::kTicks; ++tick) {
+        Settle();
+        shown = OnScreen(*window, *board);
+        for (const Cell cell : {hint.First(), hint.Second()}) {
+            EXPECT_EQ(OutlinedIn(shown, board->TileRect(cell), Qt::cyan), tick < HintFlash::kTicks) << "tick " << tick;
+            EXPECT_EQ(Unlike(shown, FullPaint(*board), board->TileRect(cell)), 0) << "tick " << tick;
+        }
+        h.timers.Fire(QStringLiteral("HintFlash"));
+    }
+
+    UseHighContrast(false);
+    Settle();
+    shown = OnScreen(*window, *board);
+    EXPECT_FALSE(OutlinedIn(shown, board->CursorRect(cursor), Qt::white));
+    EXPECT_EQ(Unlike(shown, FullPaint(*board), board->CursorRect(cursor)), 0);
 }
 
 } // namespace

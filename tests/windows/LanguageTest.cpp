@@ -14,6 +14,8 @@
 #include "MainWindowFixture.h"
 #include "leveldata/Preferences.h"
 #include "platform/QtTranslations.h"
+#include "presentation/Contrast.h"
+#include "presentation/Looks.h"
 #include "presentation/Pictures.h"
 #include "presentation/PlayerPreferences.h"
 #include "presentation/SettingsWindow.h"
@@ -95,11 +97,14 @@ protected:
         languages = std::make_unique<platform::LanguageSwitch>(QStringList{QStringLiteral("C")}, QLocale::c());
         UseKeptLanguage(DataFolders(h.folder.Path()), *languages);
         preference = std::make_unique<PlayerPreferences>(DataFolders(h.folder.Path()), *languages, h.boxes);
+        looks = std::make_unique<Looks>(wishes, preference->LessMotion(), preference->HighContrast());
+        FollowContrast(*looks);
         Open(mode, {}, kLatinLevels);
+        FollowLooks(*looks, h.motion(), h.parts->particles);
         window->SetLanguageChooser(preference->Choice(), [this](const QString& choice) { preference->Choose(choice); });
         window->SetPauseWhenAway(preference->PausesWhenAway());
         window->SetUntimed(preference->Untimed());
-        window->SetSettingsOpener([this](QWidget* parent) { OpenSettings(parent, *preference, *window); });
+        window->SetSettingsOpener([this](QWidget* parent) { OpenSettings(parent, *preference, *window, *looks); });
     }
     void Choose(const char* action)
     {
@@ -113,10 +118,14 @@ protected:
         h.Drop();
         preference.reset();
         languages.reset();
+        looks.reset();
+        UseHighContrast(false);
     }
 
     std::unique_ptr<platform::LanguageSwitch> languages;
     std::unique_ptr<PlayerPreferences> preference;
+    FakeDesktopWishes wishes;
+    std::unique_ptr<Looks> looks;
 };
 
 // The pictures with words the window shows: the main menu's button and
@@ -249,11 +258,16 @@ TEST_F(Language, AChoiceThatCannotBeKeptIsToldAndStillSpeaks)
 // and ticking 不限时 from the keyboard apply at once (the focus going
 // elsewhere no longer pauses, the level in play turns untimed) and are
 // kept beside the language, which stays; the next start keeps them.
+// 少动画 and 高对比度 show the desktop's wish and follow it
+// while the window is open; ticking 高对比度 turns the windows' palette at
+// once and keeps that choice alone, 少动画 staying the desktop's until the
+// player ticks it too. The next start keeps both against the desktop.
 TEST_F(Language, SettingsApplyAtOnceAndAreKeptBesideTheLanguage)
 {
     OpenWithLanguages(2);
     EXPECT_TRUE(window->PausesWhenAway());
     Choose("languageEnglish");
+    wishes.Take(true, false);
     bool shown = false;
     // Acts once the window is up, in its own event loop.
     QTimer whenShown;
@@ -272,6 +286,19 @@ TEST_F(Language, SettingsApplyAtOnceAndAreKeptBesideTheLanguage)
         QTest::keyClick(settings->PauseWhenAway(), Qt::Key_Space);
         settings->Untimed()->setFocus();
         QTest::keyClick(settings->Untimed(), Qt::Key_Space);
+        EXPECT_TRUE(settings->LessMotion()->isChecked()) << "not the desktop's wish";
+        EXPECT_FALSE(settings->HighContrast()->isChecked());
+        settings->HighContrast()->setFocus();
+        QTest::keyClick(settings->HighContrast(), Qt::Key_Space);
+        EXPECT_TRUE(HighContrastInUse());
+        EXPECT_EQ(QApplication::palette().color(QPalette::Window), QColor(Qt::black));
+        EXPECT_EQ(ReadPreferences(DataFolders(h.folder.Path())).lessMotion, std::nullopt);
+        wishes.Take(false, false);
+        EXPECT_FALSE(settings->LessMotion()->isChecked());
+        EXPECT_TRUE(settings->HighContrast()->isChecked());
+        settings->LessMotion()->setFocus();
+        QTest::keyClick(settings->LessMotion(), Qt::Key_Space);
+        EXPECT_TRUE(looks->LessMotion());
         QTest::keyClick(settings, Qt::Key_Escape);
     });
     whenShown.start(0);
@@ -288,11 +315,15 @@ TEST_F(Language, SettingsApplyAtOnceAndAreKeptBesideTheLanguage)
     EXPECT_EQ(kept.language, QStringLiteral("en"));
     EXPECT_FALSE(kept.pauseWhenAway);
     EXPECT_TRUE(kept.untimed);
+    EXPECT_EQ(kept.highContrast, std::optional(true));
+    EXPECT_EQ(kept.lessMotion, std::optional(true));
     Close();
 
     OpenWithLanguages(2);
     EXPECT_FALSE(window->PausesWhenAway());
     EXPECT_TRUE(h.round().Untimed());
+    EXPECT_TRUE(HighContrastInUse());
+    EXPECT_TRUE(looks->LessMotion());
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QDBusMessage>
+#include <QDBusVariant>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -10,6 +12,7 @@
 
 #include "MainWindowFixture.h"
 #include "leveldata/IniFile.h"
+#include "platform/DesktopWishes.h"
 #include "platform/QtTranslations.h"
 #include "platform/ScreenLock.h"
 
@@ -338,5 +341,79 @@ TEST_F(Actions, TheLevelPausesWhenThePlayerGoesAway)
     window->showNormal();
 }
 
+// The desktop portal's settings as a desktop keeps them: Read answers a
+// value wrapped in one variant more, an unknown key answers an error, and
+// a change goes out as SettingChanged.
+class FakePortal : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+
+public:
+    explicit FakePortal(QDBusConnection bus) : bus_(std::move(bus))
+    {
+        bus_.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), this, QDBusConnection::ExportAllSlots);
+        bus_.registerService(QStringLiteral("org.freedesktop.portal.Desktop"));
+    }
+    void Change(const QString& space, const QString& key, const QVariant& value)
+    {
+        values[space + '/' + key] = value;
+        QDBusMessage changed = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/portal/desktop"),
+                                                          QStringLiteral("org.freedesktop.portal.Settings"),
+                                                          QStringLiteral("SettingChanged"));
+        changed << space << key << QVariant::fromValue(QDBusVariant(value));
+        bus_.send(changed);
+    }
+
+    QVariantMap values;
+
+public slots:
+    QDBusVariant Read(const QString& space, const QString& key)
+    {
+        const auto value = values.constFind(space + '/' + key);
+        if (value == values.constEnd()) {
+            sendErrorReply(QStringLiteral("org.freedesktop.portal.Error.NotFound"), QStringLiteral("no such key"));
+            return {};
+        }
+        return QDBusVariant(QVariant::fromValue(QDBusVariant(*value)));
+    }
+
+private:
+    QDBusConnection bus_;
+};
+
+// The desktop's wishes as the portal tells them on the bus: read at start
+// (a key the desktop lacks is no wish), then followed as they change.
+// Either reduced-motion or GNOME's animations switched off asks for less
+// motion; contrast 1 asks for high contrast.
+TEST(DesktopWishes, AreReadFromThePortalAndFollowedAsTheyChange)
+{
+    PrivateBus bus;
+    FakePortal portal(bus.Connect(QStringLiteral("portal")));
+    portal.values[QStringLiteral("org.gnome.desktop.interface/enable-animations")] = false;
+    platform::PortalWishes wishes(bus.Connect(QStringLiteral("game")));
+    QSignalSpy answered(&wishes, &platform::PortalWishes::answered);
+    ASSERT_TRUE(wishes.Answered() || answered.wait(30000)) << "no answer from the portal";
+    EXPECT_TRUE(wishes.LessMotion());
+    EXPECT_FALSE(wishes.HighContrast());
+
+    QSignalSpy changed(&wishes, &platform::DesktopWishes::changed);
+    const auto change = [&](const char* space, const char* key, const QVariant& value) {
+        const int before = static_cast<int>(changed.count());
+        portal.Change(QString::fromLatin1(space), QString::fromLatin1(key), value);
+        ASSERT_TRUE(changed.count() > before || changed.wait(30000)) << key;
+    };
+    change("org.freedesktop.appearance", "contrast", QVariant::fromValue(1u));
+    EXPECT_TRUE(wishes.HighContrast());
+    change("org.gnome.desktop.interface", "enable-animations", true);
+    EXPECT_FALSE(wishes.LessMotion());
+    change("org.freedesktop.appearance", "reduced-motion", QVariant::fromValue(1u));
+    EXPECT_TRUE(wishes.LessMotion());
+    change("org.freedesktop.appearance", "contrast", QVariant::fromValue(0u));
+    EXPECT_FALSE(wishes.HighContrast());
+    EXPECT_TRUE(wishes.LessMotion());
+}
+
 } // namespace
 } // namespace daz::testing
+
+#include "MainWindowActionsTest.moc"

@@ -24,6 +24,7 @@
 #include <random>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QDir>
@@ -52,6 +53,7 @@
 #include "platform/QtTranslations.h"
 #include "presentation/BoardCaption.h"
 #include "presentation/BoardMotion.h"
+#include "presentation/Contrast.h"
 #include "presentation/GameInfo.h"
 #include "presentation/MainWindow.h"
 #include "presentation/Particles.h"
@@ -254,8 +256,11 @@ int main(int argc, char** argv)
                                              [&](QWidget* parent) { OpenLevelModifier(parent, tools); }});
     window.SetRecordsOpener([&](QWidget* parent) { OpenRecords(parent, flow, round, results, boxes); });
     window.SetLanguageChooser(languages.Choice(), [&languages](const QString& choice) { languages.Use(choice); });
-    window.SetSettingsOpener([](QWidget* parent) {
+    bool still = false; // less motion, as the tour turns it
+    window.SetSettingsOpener([&still](QWidget* parent) {
         SettingsWindow settings(true, parent);
+        settings.HighContrast()->setChecked(HighContrastInUse());
+        settings.LessMotion()->setChecked(still);
         settings.exec();
     });
     flow.Load();
@@ -270,7 +275,12 @@ int main(int argc, char** argv)
                 timers.levelClock->onTick();
             }
         };
-        WindowTour tour({ini, flow, round, results, window, boxes, silence, timers, tick},
+        const auto lessMotion = [&motion, &particles, &still](bool on) {
+            still = on;
+            motion.SetLessMotion(on);
+            particles.SetStill(on);
+        };
+        WindowTour tour({ini, flow, round, results, window, boxes, silence, timers, tick, lessMotion},
                         options.value(QStringLiteral("windows")), options.value(QStringLiteral("prefix")));
         const int failures = tour.Run();
         std::fflush(stdout);

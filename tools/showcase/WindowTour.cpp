@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 
 #include <QAction>
 #include <QApplication>
@@ -26,6 +27,7 @@
 #include "leveldata/Records.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtMessageBoxes.h"
+#include "presentation/Contrast.h"
 #include "presentation/HelpWindow.h"
 #include "presentation/MainWindow.h"
 #include "presentation/ModeChooserWindow.h"
@@ -213,6 +215,7 @@ int WindowTour::Run()
     RecordsPages();
     Help();
     Settings();
+    Looks();
     LevelTools();
     Cleared();
     return failures_;
@@ -382,6 +385,57 @@ void WindowTour::Settings()
         Save({}, "settings");
     }
     parts_.round.Continue();
+}
+
+// The main window under high contrast, a tile selected and the keyboard's
+// cursor on another, and 设置 with its box ticked; then with less motion, a
+// pair gone (its path at one width) and the hint marked steadily.
+void WindowTour::Looks()
+{
+    MainWindow& window = parts_.window;
+    Round& round = parts_.round;
+    const Board& board = round.GetBoard();
+    UseHighContrast(true);
+    std::optional<Cell> selected;
+    for (int n = 1; n <= board.CellCount() && !selected; ++n) {
+        if (board.At(board.CellOf(n)) != 0) {
+            selected = board.CellOf(n);
+        }
+    }
+    round.ClickBoard(MouseButton::Right);
+    if (selected) {
+        round.ClickTile(*selected, MouseButton::Left);
+    }
+    round.MoveCursor(Direction::Down);
+    round.MoveCursor(Direction::Right);
+    round.MoveCursor(Direction::Right);
+    if (WaitUntilPainted(window)) {
+        Save(window.grab().toImage(), "high-contrast-main");
+    } else {
+        Save({}, "high-contrast-main");
+    }
+    bool taken = false;
+    WhileModal([&] { Trigger(window, "settings"); },
+               [&](QDialog& settings) { taken = Save(settings.grab().toImage(), "high-contrast-settings"); });
+    if (!taken) {
+        Save({}, "high-contrast-settings");
+    }
+    round.Continue();
+    UseHighContrast(false);
+
+    parts_.lessMotion(true);
+    round.ClickBoard(MouseButton::Right);
+    if (const auto pair = FindPair(board)) {
+        round.ClickTile(board.CellOf(pair->first), MouseButton::Left);
+        round.ClickTile(board.CellOf(pair->second), MouseButton::Left);
+    }
+    Trigger(window, "hint");
+    if (WaitUntilPainted(window)) {
+        Save(window.grab().toImage(), "less-motion-main");
+    } else {
+        Save({}, "less-motion-main");
+    }
+    parts_.lessMotion(false);
 }
 
 void WindowTour::LevelTools()

@@ -27,7 +27,8 @@ class TimerFactory;
 // saves a picture of each into a folder: the splash, the mode chooser, the
 // main window in play, paused, with its menu open and cleared, 成绩榜 and
 // its statistics, the help, the restart question, the level editor, the
-// level modifier and the folder chooser. Each window is taken once it is
+// level modifier and the folder chooser, and the main window and 设置 under
+// high contrast and with less motion. Each window is taken once it is
 // on screen and painted, from the program itself, so that menus and
 // dialogs come out as drawn whatever the window system.
 class WindowTour {
@@ -42,6 +43,7 @@ public:
         platform::EffectPlayer& effects;
         platform::TimerFactory& timers;
         std::function<void()> tickLevelClock; // one second of the level's clock
+        std::function<void(bool)> lessMotion; // stills the board's motion and the particles
     };
 
     // The pictures go to folder/<prefix><name>.png.
@@ -61,6 +63,7 @@ private:
     void RecordsPages();
     void Help();
     void Settings();
+    void Looks();
     void LevelTools();
     void Cleared();
     void AddResults();
