@@ -131,6 +131,12 @@ std::vector<PlacedWords> WordsOf(const QString& name)
     if (name == QLatin1String("esc-hover.png")) {
         return ButtonWords(wideBox, PictureWords::tr("关闭"), orange, 15);
     }
+    if (name == QLatin1String("names.png")) {
+        return ButtonWords(wideBox, PictureWords::tr("图案名称"), slate, 15);
+    }
+    if (name == QLatin1String("names-hover.png")) {
+        return ButtonWords(wideBox, PictureWords::tr("图案名称"), orange, 15);
+    }
     if (name == QLatin1String("paused.png")) {
         return StateWords(PictureWords::tr("暂停"), PictureWords::tr("喝口茶，歇一歇 — 点击继续"),
                           QColor(0x24, 0x5a, 0x9e));

@@ -1518,6 +1518,10 @@ Please replace it with an ordinary folder and try again.</translation>
         <source>— 请选择游戏模式 —</source>
         <translation>— Choose a game mode —</translation>
     </message>
+    <message>
+        <source>图案名称</source>
+        <translation>Picture names</translation>
+    </message>
 </context>
 <context>
     <name>daz::PlayerPreferences</name>

@@ -33,6 +33,12 @@ Field OpenButton(Role role, const toolwindow::Rect& rect, const QString& name, s
     return {.role = role, .kind = Kind::OpenButton, .rect = rect, .name = name, .choose = std::move(choose)};
 }
 
+Field NamesField(const toolwindow::Rect& rect, const QString& name, std::function<void()> choose)
+{
+    return {
+        .role = Role::NamesButton, .kind = Kind::NamesButton, .rect = rect, .name = name, .choose = std::move(choose)};
+}
+
 Field SwatchField(const toolwindow::Rect& rect, std::int32_t& colour, std::function<void()> choose)
 {
     return {.role = Role::Colour,
@@ -104,13 +110,17 @@ QString ButtonPicture(Kind kind)
     switch (kind) {
     case Kind::OkButton: return QStringLiteral("ok");
     case Kind::EscButton: return QStringLiteral("esc");
+    case Kind::NamesButton: return QStringLiteral("names");
     default: return QStringLiteral("open");
     }
 }
 
 QPixmap WordedPicture(const QString& name)
 {
-    return WithWords(name, ToolPicture(name));
+    // 图案名称 wears 关闭's plain picture under words of its own.
+    const QString picture = name.startsWith(QLatin1String("names")) ? QString(name).replace(0, 5, QStringLiteral("esc"))
+                                                                    : name;
+    return WithWords(name, ToolPicture(picture));
 }
 
 PictureButton* MakePictureButton(QWidget* parent, Kind kind)
@@ -123,7 +133,7 @@ PictureButton* MakePictureButton(QWidget* parent, Kind kind)
 // Whether a field has a caption at its left: all but the buttons.
 bool HasCaption(Kind kind)
 {
-    return kind != Kind::OpenButton && kind != Kind::OkButton && kind != Kind::EscButton;
+    return kind != Kind::OpenButton && kind != Kind::NamesButton && kind != Kind::OkButton && kind != Kind::EscButton;
 }
 
 QWidget* MakeWidget(QWidget* parent, const Field& field)
@@ -146,6 +156,7 @@ QWidget* MakeWidget(QWidget* parent, const Field& field)
     }
     case Kind::Swatch: return new ColourSwatch(parent);
     case Kind::OpenButton:
+    case Kind::NamesButton:
     case Kind::OkButton:
     case Kind::EscButton: return MakePictureButton(parent, field.kind);
     }
@@ -292,6 +303,7 @@ void LevelToolWindow::Connect(const Placed& placed)
     };
     switch (placed.field.kind) {
     case Kind::OpenButton:
+    case Kind::NamesButton:
         connect(static_cast<tools::PictureButton*>(placed.widget), &QAbstractButton::clicked, this, choose);
         break;
     case Kind::Swatch:

@@ -52,14 +52,15 @@ enum class Role {
 
 // How a field is shown.
 enum class Kind {
-    Text,       // a line edit
-    ChosenText, // a read-only line edit; its "…" button fills it
-    LevelList,  // the catalogue's levels, filled by the window
-    EffectList, // the six particle effects
-    Swatch,     // the board colour; a click asks for another
-    OpenButton, // a "…" picture button
-    OkButton,   // 确定
-    EscButton,  // 关闭, which closes the window as Esc does
+    Text,        // a line edit
+    ChosenText,  // a read-only line edit; its "…" button fills it
+    LevelList,   // the catalogue's levels, filled by the window
+    EffectList,  // the six particle effects
+    Swatch,      // the board colour; a click asks for another
+    OpenButton,  // a "…" picture button
+    NamesButton, // 图案名称, in the row of 确定 and 关闭
+    OkButton,    // 确定
+    EscButton,   // 关闭, which closes the window as Esc does
 };
 
 // One line of a window's table: where the field lies, the name screen
@@ -88,6 +89,7 @@ struct Note {
 Field TextField(Role role, const toolwindow::Rect& rect, const QString& name, QString& text, int maxLength = 0);
 Field ChosenField(Role role, const toolwindow::Rect& rect, const QString& name, QString& text);
 Field OpenButton(Role role, const toolwindow::Rect& rect, const QString& name, std::function<void()> choose);
+Field NamesField(const toolwindow::Rect& rect, const QString& name, std::function<void()> choose);
 Field SwatchField(const toolwindow::Rect& rect, std::int32_t& colour, std::function<void()> choose);
 Field EffectField(const toolwindow::Rect& rect, int& effect);
 Field LevelListField(const toolwindow::Rect& rect);

@@ -38,7 +38,6 @@ inline constexpr Rect txtGName{132, 84, 272, 22};
 inline constexpr Rect txtGPath{132, 116, 234, 22};
 inline constexpr Rect ComtGPath{374, 115, kOpenButtonWidth, kOpenButtonHeight};
 inline constexpr Rect txtGPhotoSum{132, 148, 48, 22};
-inline constexpr Rect ComGNames{190, 147, kOpenButtonWidth, kOpenButtonHeight};
 inline constexpr Rect txtGMaxX{132, 180, 48, 22};
 inline constexpr Rect txtGMaxY{290, 180, 48, 22};
 inline constexpr Rect picGBackColor{132, 228, 48, 22};
@@ -48,11 +47,12 @@ inline constexpr Rect txtGMedia{132, 292, 234, 22};
 inline constexpr Rect ComGMedia{374, 291, kOpenButtonWidth, kOpenButtonHeight};
 inline constexpr Rect CobList{132, 324, 160, 24};
 inline constexpr Rect txtQM{132, 358, 160, 22};
-inline constexpr Rect ComOK{122, 398, kWideButtonWidth, kWideButtonHeight};
-inline constexpr Rect ComESC{230, 398, kWideButtonWidth, kWideButtonHeight};
+inline constexpr Rect ComGNames{68, 398, kWideButtonWidth, kWideButtonHeight};
+inline constexpr Rect ComOK{176, 398, kWideButtonWidth, kWideButtonHeight};
+inline constexpr Rect ComESC{284, 398, kWideButtonWidth, kWideButtonHeight};
 
 // The notes beside and under the fields.
-inline constexpr Rect photoSumNote{228, 148, 204, 22};
+inline constexpr Rect photoSumNote{190, 148, 240, 22};
 inline constexpr Rect sizeNote{132, 206, 280, 16};
 inline constexpr Rect colourNote{190, 228, 240, 22};
 inline constexpr Rect makerNote{302, 358, 120, 22};

@@ -250,12 +250,11 @@ TEST_F(ToolWindows, TheToolWindowsWorkByKeyboard)
     };
 
     LevelEditorWindow editor(context, nullptr);
-    walk(editor,
-         {editor.Line(Role::LevelName), editor.Line(Role::SourceFolder), editor.Button(Role::SourceButton),
-          editor.Line(Role::PhotoSum), editor.Button(Role::NamesButton), editor.Line(Role::MaxX),
-          editor.Line(Role::MaxY), editor.Swatch(), editor.Line(Role::Background),
-          editor.Button(Role::BackgroundButton), editor.Line(Role::Music), editor.Button(Role::MusicButton),
-          editor.List(Role::Effect), editor.Line(Role::Maker), editor.Button(Role::Ok), editor.Button(Role::Esc)});
+    walk(editor, {editor.Line(Role::LevelName), editor.Line(Role::SourceFolder), editor.Button(Role::SourceButton),
+                  editor.Line(Role::PhotoSum), editor.Line(Role::MaxX), editor.Line(Role::MaxY), editor.Swatch(),
+                  editor.Line(Role::Background), editor.Button(Role::BackgroundButton), editor.Line(Role::Music),
+                  editor.Button(Role::MusicButton), editor.List(Role::Effect), editor.Line(Role::Maker),
+                  editor.Button(Role::NamesButton), editor.Button(Role::Ok), editor.Button(Role::Esc)});
 
     // The names window has a line for each picture the count gives; the
     // names typed there are the editor's, in the player's language.
