@@ -107,35 +107,31 @@ std::vector<PlacedWords> WordsOf(const QString& name)
     // keep clear of the arrow at their right.
     const QRectF mainBox(0.5, 0.5, 60, 19), modeBox(0.5, 0.5, 73, 19), wideBox(0.5, 0.5, 87, 29);
     const QRectF mainRoom(3, 0.5, 52, 19), modeRoom(3, 0.5, 65, 19);
-    if (name == QLatin1String("main-button.png")) {
-        return ButtonWords(mainBox, PictureWords::tr("主菜单"), jade, 12, mainRoom);
-    }
-    if (name == QLatin1String("main-button-hover.png")) {
-        return ButtonWords(mainBox, PictureWords::tr("主菜单"), orange, 12, mainRoom);
-    }
-    if (name == QLatin1String("mode-button.png")) {
-        return ButtonWords(modeBox, PictureWords::tr("游戏模式"), jade, 12, modeRoom);
-    }
-    if (name == QLatin1String("mode-button-hover.png")) {
-        return ButtonWords(modeBox, PictureWords::tr("游戏模式"), orange, 12, modeRoom);
-    }
-    if (name == QLatin1String("ok.png")) {
-        return ButtonWords(wideBox, PictureWords::tr("确定"), jade, 15);
-    }
-    if (name == QLatin1String("ok-hover.png")) {
-        return ButtonWords(wideBox, PictureWords::tr("确定"), orange, 15);
-    }
-    if (name == QLatin1String("esc.png")) {
-        return ButtonWords(wideBox, PictureWords::tr("关闭"), slate, 15);
-    }
-    if (name == QLatin1String("esc-hover.png")) {
-        return ButtonWords(wideBox, PictureWords::tr("关闭"), orange, 15);
-    }
-    if (name == QLatin1String("names.png")) {
-        return ButtonWords(wideBox, PictureWords::tr("图案名称"), slate, 15);
-    }
-    if (name == QLatin1String("names-hover.png")) {
-        return ButtonWords(wideBox, PictureWords::tr("图案名称"), orange, 15);
+    // Each button in its rest and hover pictures ("ok.png", "ok-hover.png"):
+    // the same words, their shadow in the rest colour or in orange.
+    struct Button {
+        const char* picture;
+        QString words;
+        QColor rest;
+        int pixels;
+        QRectF box;
+        QRectF room = {};
+    };
+    const Button buttons[] = {
+        {"main-button", PictureWords::tr("主菜单"), jade, 12, mainBox, mainRoom},
+        {"mode-button", PictureWords::tr("游戏模式"), jade, 12, modeBox, modeRoom},
+        {"ok", PictureWords::tr("确定"), jade, 15, wideBox},
+        {"esc", PictureWords::tr("关闭"), slate, 15, wideBox},
+        {"names", PictureWords::tr("图案名称"), slate, 15, wideBox},
+    };
+    for (const Button& button : buttons) {
+        const QString picture = QLatin1String(button.picture);
+        if (name == picture + QStringLiteral(".png")) {
+            return ButtonWords(button.box, button.words, button.rest, button.pixels, button.room);
+        }
+        if (name == picture + QStringLiteral("-hover.png")) {
+            return ButtonWords(button.box, button.words, orange, button.pixels, button.room);
+        }
     }
     if (name == QLatin1String("paused.png")) {
         return StateWords(PictureWords::tr("暂停"), PictureWords::tr("喝口茶，歇一歇 — 点击继续"),
