@@ -16,11 +16,6 @@
 namespace daz {
 namespace {
 
-QString PictureName(long long number)
-{
-    return QString::number(number) + QStringLiteral(".gif");
-}
-
 // Why the entries are refused when a picture the level needs is not in the
 // source folder.
 QString MissingPictureMessage(const QString& picture)
@@ -101,6 +96,25 @@ void LevelEditor::ChooseColour()
     }
 }
 
+QString LevelEditor::PictureFile(long long number)
+{
+    return QString::number(number) + QStringLiteral(".gif");
+}
+
+int LevelEditor::NameablePictures() const
+{
+    constexpr int kMost = 99; // the count field's two digits
+    if (const auto count = FieldNumber(fields.photoSum); count && *count >= 1 && *count <= kMost) {
+        return static_cast<int>(PictureCount(*count));
+    }
+    int found = 0;
+    while (!fields.sourceFolder.isEmpty() && found < kMost
+           && QFileInfo(InFolder(fields.sourceFolder, PictureFile(found + 1))).isFile()) {
+        ++found;
+    }
+    return found;
+}
+
 std::optional<Refusal> LevelEditor::Validate() const
 {
     const Fields& f = fields;
@@ -150,8 +164,8 @@ std::optional<Refusal> LevelEditor::Validate() const
     }
     const long long count = PictureCount(*pictures);
     for (long long i = 1; i <= count; ++i) {
-        if (!FileExists(InFolder(f.sourceFolder, PictureName(i)))) {
-            return Refusal{MissingPictureMessage(PictureName(i))};
+        if (!FileExists(InFolder(f.sourceFolder, LevelEditor::PictureFile(i)))) {
+            return Refusal{MissingPictureMessage(LevelEditor::PictureFile(i))};
         }
     }
 
@@ -236,8 +250,8 @@ QString LevelEditor::Create(int levelNumber)
     step(Step::CopyPictures);
     const long long count = PictureCount(*FieldNumber(f.photoSum));
     for (long long j = 1; j <= count; ++j) {
-        if (const FileError error = CopyFileReplacing({}, InFolder(f.sourceFolder, PictureName(j)), root,
-                                                      folder + PictureName(j));
+        if (const FileError error = CopyFileReplacing({}, InFolder(f.sourceFolder, LevelEditor::PictureFile(j)), root,
+                                                      folder + LevelEditor::PictureFile(j));
             error.Failed()) {
             return fail(FileErrorText(error));
         }

@@ -84,6 +84,13 @@ public:
     // A click on the colour swatch; cancelling keeps the colour.
     void ChooseColour();
 
+    // The file of picture k in the source folder and in the level: "k.gif".
+    static QString PictureFile(long long number);
+    // The pictures that may be named: as many as the count field says, or,
+    // while it holds no count, as many as the source folder holds from
+    // 1.gif on without a gap (none without a folder).
+    int NameablePictures() const;
+
     // The first entry the editor refuses, or nothing when all are fine.
     // Reads the file system (the level folder, the source pictures) but
     // writes nothing.

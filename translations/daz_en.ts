@@ -1464,8 +1464,8 @@ Please replace it with an ordinary folder and try again.</translation>
         <translation>Picture %1</translation>
     </message>
     <message>
-        <source>%1.gif 的名称</source>
-        <translation>Name of %1.gif</translation>
+        <source>%1 的名称</source>
+        <translation>Name of %1</translation>
     </message>
 </context>
 <context>

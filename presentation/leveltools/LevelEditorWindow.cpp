@@ -4,8 +4,6 @@
 #include "PictureNamesWindow.h"
 #include "presentation/GameTexts.h"
 
-#include <QDir>
-
 namespace daz {
 
 using namespace tools;
@@ -69,19 +67,8 @@ void LevelEditorWindow::NamePictures()
 {
     Pull();
     LevelEditor::Fields& f = editor_.fields;
-    // As many pictures as the count says; without one, as many as the
-    // folder holds in a row from 1.gif.
-    bool isNumber = false;
-    int count = f.photoSum.toInt(&isNumber);
-    if (!isNumber || count < 1 || count > 99) {
-        count = 0;
-        while (!f.sourceFolder.isEmpty() && count < 99
-               && QFileInfo(QDir(f.sourceFolder).filePath(QStringLiteral("%1.gif").arg(count + 1))).isFile()) {
-            ++count;
-        }
-    }
     QStringList& names = f.names.byLanguage[PictureNamesLanguage()];
-    PictureNamesWindow window(f.sourceFolder, count, names, this);
+    PictureNamesWindow window(f.sourceFolder, editor_.NameablePictures(), names, this);
     if (window.exec() == QDialog::Accepted) {
         names = window.Names();
     }

@@ -11,6 +11,7 @@
 
 #include "leveldata/ConfinedFiles.h"
 #include "leveldata/LevelFiles.h"
+#include "leveltools/LevelEditor.h"
 
 namespace daz {
 namespace {
@@ -60,7 +61,7 @@ PictureNamesWindow::PictureNamesWindow(const QString& sourceFolder, int count, c
         auto* picture = new QLabel;
         picture->setFixedSize(kThumbnail, kThumbnail);
         picture->setAlignment(Qt::AlignCenter);
-        const QPixmap thumbnail = Thumbnail(InFolder(sourceFolder, QStringLiteral("%1.gif").arg(k)));
+        const QPixmap thumbnail = Thumbnail(InFolder(sourceFolder, LevelEditor::PictureFile(k)));
         if (thumbnail.isNull()) {
             picture->setText(QString::number(k));
         } else {
@@ -69,7 +70,7 @@ PictureNamesWindow::PictureNamesWindow(const QString& sourceFolder, int count, c
         auto* line = new QLineEdit(names.value(k - 1));
         line->setMaxLength(kNameLength);
         line->setPlaceholderText(tr("图案 %1").arg(k));
-        line->setAccessibleName(tr("%1.gif 的名称").arg(k));
+        line->setAccessibleName(tr("%1 的名称").arg(LevelEditor::PictureFile(k)));
         picture->setBuddy(line);
         form->addRow(picture, line);
         lines_.append(line);
