@@ -275,7 +275,7 @@ int main(int argc, char** argv)
     // dialogs speak the same language.
     daz::platform::LanguageSwitch languages(QLocale::system().uiLanguages(), QLocale::system());
     const daz::DataFolders dataFolders = FoldersFor(FolderOption(QCoreApplication::arguments()));
-    daz::UseKeptLanguage(dataFolders, languages);
+    const daz::Preferences kept = daz::UseKeptLanguage(dataFolders, languages);
     const Options options = ReadOptions(app);
 
     using namespace daz;
@@ -297,7 +297,7 @@ int main(int argc, char** argv)
     ProblemBoxes problems(boxes);
     IniAccess files(dataFolders, problems);
     const DataFolders& folders = files.Folders();
-    PlayerPreferences preferences(folders, languages, boxes);
+    PlayerPreferences preferences(folders, kept, languages, boxes);
     // Less motion and high contrast: the player's choice, else the
     // desktop's wish as the portal tells it.
     platform::PortalWishes desktopWishes(QDBusConnection::sessionBus());

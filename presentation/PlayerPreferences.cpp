@@ -6,16 +6,17 @@
 
 namespace daz {
 
-void UseKeptLanguage(const DataFolders& folders, platform::LanguageSwitch& languages)
+Preferences UseKeptLanguage(const DataFolders& folders, platform::LanguageSwitch& languages)
 {
-    languages.Use(ReadPreferences(folders).language);
+    Preferences kept = ReadPreferences(folders);
+    languages.Use(kept.language);
+    return kept;
 }
 
-PlayerPreferences::PlayerPreferences(DataFolders folders, platform::LanguageSwitch& languages,
+PlayerPreferences::PlayerPreferences(DataFolders folders, const Preferences& kept, platform::LanguageSwitch& languages,
                                      platform::MessageBoxes& boxes)
     : folders_(std::move(folders)), languages_(languages), boxes_(boxes)
 {
-    const Preferences kept = ReadPreferences(folders_);
     pauseWhenAway_ = kept.pauseWhenAway;
     untimed_ = kept.untimed;
     lessMotion_ = kept.lessMotion;

@@ -7,11 +7,10 @@
 #include <QString>
 
 #include "leveldata/DataFolders.h"
+#include "leveldata/Preferences.h"
 #include "platform/MessageBoxes.h"
 
 namespace daz {
-
-struct Preferences;
 
 namespace platform {
 class LanguageSwitch;
@@ -20,7 +19,8 @@ class LanguageSwitch;
 // Installs the language the player's preferences (preferences.ini) keep;
 // nothing kept, or a file the game cannot read, follows the desktop. At
 // start, before any text is made: the options' help and the windows alike.
-void UseKeptLanguage(const DataFolders& folders, platform::LanguageSwitch& languages);
+// The preferences read are PlayerPreferences' to start from.
+Preferences UseKeptLanguage(const DataFolders& folders, platform::LanguageSwitch& languages);
 
 // The player's own choices, each applied at once and kept in the player's
 // preferences for the next start: the language chosen in the main menu,
@@ -30,7 +30,9 @@ class PlayerPreferences {
     Q_DECLARE_TR_FUNCTIONS(daz::PlayerPreferences)
 
 public:
-    PlayerPreferences(DataFolders folders, platform::LanguageSwitch& languages, platform::MessageBoxes& boxes);
+    // kept: the preferences as UseKeptLanguage read them.
+    PlayerPreferences(DataFolders folders, const Preferences& kept, platform::LanguageSwitch& languages,
+                      platform::MessageBoxes& boxes);
 
     // Installs a choice from the menu and keeps it (not when saving is
     // off: the player's folder is another copy's or cannot be written).

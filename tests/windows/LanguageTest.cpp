@@ -95,8 +95,8 @@ protected:
     void OpenWithLanguages(int mode)
     {
         languages = std::make_unique<platform::LanguageSwitch>(QStringList{QStringLiteral("C")}, QLocale::c());
-        UseKeptLanguage(DataFolders(h.folder.Path()), *languages);
-        preference = std::make_unique<PlayerPreferences>(DataFolders(h.folder.Path()), *languages, h.boxes);
+        const Preferences kept = UseKeptLanguage(DataFolders(h.folder.Path()), *languages);
+        preference = std::make_unique<PlayerPreferences>(DataFolders(h.folder.Path()), kept, *languages, h.boxes);
         looks = std::make_unique<Looks>(wishes, preference->LessMotion(), preference->HighContrast());
         FollowContrast(*looks);
         Open(mode, {}, kLatinLevels);
