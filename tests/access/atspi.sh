@@ -45,6 +45,13 @@ if [[ ${1:-} != --inside ]]; then
   done
   [[ -s $work/display ]] || { echo "FAIL: Xvfb named no display" >&2; exit 1; }
   export DISPLAY=:$(head -n1 "$work/display")
+  # The server answers before anything is started on it.
+  for ((i = 0; i < 600; i++)); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    kill -0 "$xvfb" 2>/dev/null || { echo "FAIL: Xvfb ended: $(cat "$work/xvfb.log")" >&2; exit 1; }
+    sleep 0.1
+  done
+  xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "FAIL: no X server answers on $DISPLAY" >&2; exit 1; }
   export WORK=$work LAUNCHER=$launcher PYTHON=$python SHIPPED=$3
   # A session bus of its own: the accessibility bus is found through it.
   dbus-run-session -- "$0" --inside "$game" "$app_id"
@@ -82,7 +89,8 @@ game_pid=$!
 kept=$XDG_DATA_HOME/$app_id/kept-round.json
 for ((i = 0; i < 1200; i++)); do
   [[ -s $kept ]] && break
-  kill -0 "$game_pid" 2>/dev/null || fail "the game ended before it dealt a level: $(cat "$WORK/game.log")"
+  kill -0 "$game_pid" 2>/dev/null || fail "the game ended before it dealt a level: $(cat "$WORK/game.log")
+the X server said: $(cat "$WORK/xvfb.log")"
   sleep 0.1
 done
 [[ -s $kept ]] || fail "no level was dealt: $(cat "$WORK/game.log")"
